@@ -1,0 +1,122 @@
+#include "SettingsFile.h"
+
+#include "DialogConstants.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace {
+
+class FileHandle
+{
+public:
+    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
+    ~FileHandle()
+    {
+        if (IsOpen())
+            CloseHandle(m_handle);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+bool InRange(int32_t value, int count)
+{
+    return value >= 0 && value < count;
+}
+
+}  // namespace
+
+CSettingsFile::CSettingsFile() : m_path(ModuleFolderPath() + Dravel::kSettingsFileName)
+{
+}
+
+CSettingsFile::CSettingsFile(const char* path) : m_path(path)
+{
+}
+
+std::string CSettingsFile::ModuleFolderPath()
+{
+    // The module that contains this function: the DLL when built into it.
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
+                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                       reinterpret_cast<LPCSTR>(&CSettingsFile::ModuleFolderPath), &module);
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return std::string();
+    std::string folder(path, length);
+    std::string::size_type slash = folder.find_last_of('\\');
+    return slash == std::string::npos ? std::string() : folder.substr(0, slash + 1);
+}
+
+void CSettingsFile::SetDefaults(BarcodeSettings& settings)
+{
+    settings.humanReadable = 1;
+    settings.checkCharacter = 1;
+    settings.fullAscii = 1;
+    settings.copyFontInfo = 1;
+    // Only the tag and its zero: the bytes after it are left as they were.
+    std::memcpy(settings.tag, Dravel::kSettingsTag, sizeof Dravel::kSettingsTag);
+    settings.startStopIndex = Dravel::kDefaultStartStopIndex;
+    settings.sizeIndex = Dravel::kDefaultSizeIndex;
+    settings.pointSizeIndex = Dravel::kDefaultPointSizeIndex;
+    settings.viewIndex = Dravel::kDefaultViewIndex;
+    settings.colour = Dravel::kDefaultColour;
+}
+
+bool CSettingsFile::HasValidTag(const BarcodeSettings& settings)
+{
+    return std::memcmp(settings.tag, Dravel::kSettingsTag, sizeof Dravel::kSettingsTag) == 0;
+}
+
+void CSettingsFile::ClampToRanges(BarcodeSettings& settings)
+{
+    // An index outside its table would read past the start/stop characters, the face names
+    // or the combo entries: such a field takes its default.
+    if (!InRange(settings.startStopIndex, Dravel::kStartStopCount))
+        settings.startStopIndex = Dravel::kDefaultStartStopIndex;
+    if (!InRange(settings.sizeIndex, Dravel::kSizeCount))
+        settings.sizeIndex = Dravel::kDefaultSizeIndex;
+    if (!InRange(settings.pointSizeIndex, Dravel::kPointSizeCount))
+        settings.pointSizeIndex = Dravel::kDefaultPointSizeIndex;
+    if (!InRange(settings.viewIndex, Dravel::kViewCount))
+        settings.viewIndex = Dravel::kDefaultViewIndex;
+}
+
+void CSettingsFile::Load(BarcodeSettings& settings) const
+{
+    SetDefaults(settings);
+    FileHandle file(CreateFileA(m_path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return;
+    // A shorter file overwrites only the bytes it has; the defaults stand in the rest.
+    DWORD read = 0;
+    ReadFile(file.Get(), &settings, sizeof settings, &read, nullptr);
+    if (!HasValidTag(settings)) {
+        SetDefaults(settings);
+        return;
+    }
+    ClampToRanges(settings);
+}
+
+bool CSettingsFile::Save(const BarcodeSettings& settings) const
+{
+    FileHandle file(CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen())
+        return false;
+    DWORD written = 0;
+    return WriteFile(file.Get(), &settings, sizeof settings, &written, nullptr) &&
+           written == sizeof settings;
+}
