@@ -1,0 +1,3 @@
+#include "core/ByteArray.h"
+
+IMPLEMENT_DYNAMIC(CByteArray, CObject)

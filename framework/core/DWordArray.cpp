@@ -1,0 +1,3 @@
+#include "core/DWordArray.h"
+
+IMPLEMENT_DYNAMIC(CDWordArray, CObject)

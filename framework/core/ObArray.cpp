@@ -1,0 +1,3 @@
+#include "core/ObArray.h"
+
+IMPLEMENT_DYNAMIC(CObArray, CObject)

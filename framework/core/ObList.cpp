@@ -1,0 +1,3 @@
+#include "core/ObList.h"
+
+IMPLEMENT_DYNAMIC(CObList, CObject)

@@ -1,0 +1,3 @@
+#include "core/PtrArray.h"
+
+IMPLEMENT_DYNAMIC(CPtrArray, CObject)

@@ -1,0 +1,3 @@
+#include "core/PtrList.h"
+
+IMPLEMENT_DYNAMIC(CPtrList, CObject)

@@ -1,0 +1,3 @@
+#include "core/StringArray.h"
+
+IMPLEMENT_DYNAMIC(CStringArray, CObject)

@@ -1,0 +1,3 @@
+#include "core/StringList.h"
+
+IMPLEMENT_DYNAMIC(CStringList, CObject)

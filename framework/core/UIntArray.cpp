@@ -1,0 +1,3 @@
+#include "core/UIntArray.h"
+
+IMPLEMENT_DYNAMIC(CUIntArray, CObject)

@@ -1,0 +1,3 @@
+#include "core/WordArray.h"
+
+IMPLEMENT_DYNAMIC(CWordArray, CObject)
