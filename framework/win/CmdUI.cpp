@@ -1,0 +1,86 @@
+#include "win/CmdUI.h"
+#include "win/CmdTarget.h"
+#include "win/Wnd.h"
+#if __has_include("win/Menu.h")
+#include "win/Menu.h"
+static HMENU FwMenuHandle(CMenu* pMenu) { return pMenu->GetSafeHmenu(); }
+#else
+static HMENU FwMenuHandle(CMenu*) { return nullptr; }
+#endif
+
+void FwBeginUpdate(CCmdUI* pCmdUI)
+{
+    pCmdUI->m_bContinueRouting = FALSE;
+}
+
+BOOL FwEndUpdate(CCmdUI* pCmdUI)
+{
+    return !pCmdUI->m_bContinueRouting;
+}
+
+void CCmdUI::Enable(BOOL bOn)
+{
+    if (m_pMenu) {
+        if (!m_pSubMenu)
+            ::EnableMenuItem(FwMenuHandle(m_pMenu), m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+    } else if (m_pOther) {
+        // A control losing its enabled state must not keep the focus.
+        if (!bOn && ::GetFocus() == m_pOther->m_hWnd)
+            m_pOther->GetParent() ? (void)m_pOther->GetParent()->SendMessage(WM_NEXTDLGCTL, 0, FALSE) : (void)0;
+        m_pOther->EnableWindow(bOn);
+    }
+    m_bEnableChanged = TRUE;
+}
+
+void CCmdUI::SetCheck(int nCheck)
+{
+    if (m_pMenu) {
+        if (!m_pSubMenu)
+            ::CheckMenuItem(FwMenuHandle(m_pMenu), m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+    } else if (m_pOther && (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON)) {
+        m_pOther->SendMessage(BM_SETCHECK, (WPARAM)nCheck);
+    }
+}
+
+void CCmdUI::SetRadio(BOOL bOn)
+{
+    if (m_pMenu) {
+        if (!m_pSubMenu) {
+            HMENU hMenu = FwMenuHandle(m_pMenu);
+            MENUITEMINFOA info = { sizeof(info), MIIM_FTYPE, 0, 0, 0, nullptr, nullptr, nullptr, 0, nullptr, 0, nullptr };
+            ::GetMenuItemInfoA(hMenu, m_nIndex, TRUE, &info);
+            info.fType = bOn ? (info.fType | MFT_RADIOCHECK) : (info.fType & ~MFT_RADIOCHECK);
+            ::SetMenuItemInfoA(hMenu, m_nIndex, TRUE, &info);
+            ::CheckMenuItem(hMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_CHECKED : MF_UNCHECKED));
+        }
+    } else {
+        SetCheck(bOn ? 1 : 0);
+    }
+}
+
+void CCmdUI::SetText(LPCSTR lpszText)
+{
+    if (m_pMenu) {
+        if (m_pSubMenu)
+            return;
+        HMENU hMenu = FwMenuHandle(m_pMenu);
+        UINT nState = ::GetMenuState(hMenu, m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_MENUBARBREAK | MF_MENUBREAK);
+        ::ModifyMenuA(hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
+    } else if (m_pOther) {
+        m_pOther->SetWindowText(lpszText);
+    }
+}
+
+BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    if (m_nID == 0 || LOWORD(m_nID) == 0xFFFF)
+        return TRUE;   // separators and invalid ids are not commands
+    m_bEnableChanged = FALSE;
+    BOOL bResult = pTarget->OnCmdMsg(m_nID, (int)CN_UPDATE_COMMAND_UI, this, nullptr);
+    if (bDisableIfNoHndler && !m_bEnableChanged) {
+        FwCmdHandlerInfo info = { nullptr, nullptr };
+        if (!pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info))
+            Enable(FALSE);
+    }
+    return bResult;
+}

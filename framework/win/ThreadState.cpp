@@ -1,0 +1,15 @@
+#include "win/ThreadState.h"
+
+FwThreadState* FwGetThreadState()
+{
+    // A plain pointer per thread: the state lives as long as the thread's windows.
+    static thread_local FwThreadState* t_pState = nullptr;
+    if (!t_pState)
+        t_pState = new FwThreadState;
+    return t_pState;
+}
+
+bool FwIsNull(const void* p)
+{
+    return p == nullptr;
+}

@@ -1,0 +1,215 @@
+#include "win/WinApp.h"
+#include "win/ThreadState.h"
+#include "win/Wnd.h"
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;
+
+IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+namespace {
+// This binary's module state: every binary links its own copy of the framework.
+struct ModuleState {
+    CWinApp* pApp = nullptr;
+};
+
+ModuleState& TheModule()
+{
+    static ModuleState state;
+    return state;
+}
+
+int DefaultMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
+{
+    return ::MessageBoxA(hWndOwner, lpszText, lpszCaption, nType);
+}
+
+FwMessageBoxFn g_pfnMessageBox = &DefaultMessageBox;
+
+CString ModuleBaseName(HINSTANCE hInstance)
+{
+    char szPath[MAX_PATH] = "";
+    ::GetModuleFileNameA(hInstance, szPath, MAX_PATH);
+    CString strName = szPath;
+    strName = strName.Mid(strName.ReverseFind('\\') + 1);
+    int nDot = strName.ReverseFind('.');
+    return nDot > 0 ? strName.Left(nDot) : strName;
+}
+}
+
+HINSTANCE FwGetInstanceHandle()
+{
+    return (HINSTANCE)&__ImageBase;
+}
+
+CWinApp* FwGetApp()
+{
+    return TheModule().pApp;
+}
+
+LPCSTR FwGetAppName()
+{
+    CWinApp* pApp = FwGetApp();
+    return pApp ? pApp->m_pszAppName : nullptr;
+}
+
+CWnd* FwGetMainWnd()
+{
+    CWinThread* pThread = FwGetThread();
+    return pThread ? pThread->GetMainWnd() : nullptr;
+}
+
+CWinApp::CWinApp(LPCSTR lpszAppName)
+{
+    if (lpszAppName) {
+        m_strAppName = lpszAppName;
+        m_pszAppName = m_strAppName;
+    }
+    m_hInstance = FwGetInstanceHandle();
+    m_hThread = ::GetCurrentThread();
+    m_nThreadID = ::GetCurrentThreadId();
+    TheModule().pApp = this;
+    FwGetThreadState()->pThread = this;
+}
+
+CWinApp::~CWinApp()
+{
+    if (TheModule().pApp == this)
+        TheModule().pApp = nullptr;
+    FwThreadState* t = FwGetThreadState();
+    if (t->pThread == this)
+        t->pThread = nullptr;
+}
+
+int CWinApp::ExitInstance()
+{
+    return CWinThread::ExitInstance();
+}
+
+BOOL FwWinInit(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)
+{
+    CWinApp* pApp = FwGetApp();
+    if (!pApp)
+        return TRUE;
+    pApp->m_hInstance = hInstance;
+    pApp->m_lpCmdLine = lpCmdLine;
+    pApp->m_nCmdShow = nCmdShow;
+    pApp->m_strExeName = ModuleBaseName(hInstance);
+    pApp->m_pszExeName = pApp->m_strExeName;
+    if (!pApp->m_pszAppName) {
+        if (!pApp->m_strAppName.LoadString(FW_IDS_APP_TITLE))
+            pApp->m_strAppName = pApp->m_strExeName;
+        pApp->m_pszAppName = pApp->m_strAppName;
+    }
+    if (!pApp->m_pszHelpFilePath) {
+        char szPath[MAX_PATH] = "";
+        ::GetModuleFileNameA(hInstance, szPath, MAX_PATH);
+        pApp->m_strHelpPath = szPath;
+        int nDot = pApp->m_strHelpPath.ReverseFind('.');
+        if (nDot > 0)
+            pApp->m_strHelpPath = pApp->m_strHelpPath.Left(nDot) + ".hlp";
+        pApp->m_pszHelpFilePath = pApp->m_strHelpPath;
+    }
+    return TRUE;
+}
+
+int FwWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow)
+{
+    CWinThread* pThread = FwGetThread();
+    CWinApp* pApp = FwGetApp();
+    if (!pThread || !FwWinInit(hInstance, hPrevInstance, lpCmdLine, nCmdShow))
+        return -1;
+    try {
+        if (pApp && !pApp->InitApplication())
+            return -1;
+        if (!pThread->InitInstance()) {
+            if (pThread->m_pMainWnd && pThread->m_pMainWnd->m_hWnd)
+                pThread->m_pMainWnd->DestroyWindow();
+            return pThread->ExitInstance();
+        }
+        return pThread->Run();
+    } catch (...) {
+        return -1;
+    }
+}
+
+BOOL FwDllMain(HINSTANCE hInstance, DWORD dwReason)
+{
+    CWinApp* pApp = FwGetApp();
+    if (!pApp)
+        return TRUE;
+    try {
+        if (dwReason == DLL_PROCESS_ATTACH) {
+            FwWinInit(hInstance, nullptr, nullptr, SW_SHOWNORMAL);
+            if (!pApp->InitInstance()) {
+                pApp->ExitInstance();
+                return FALSE;
+            }
+        } else if (dwReason == DLL_PROCESS_DETACH) {
+            pApp->ExitInstance();
+        }
+    } catch (...) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// ---- Message boxes and help ----
+
+FwMessageBoxFn FwSetMessageBoxFunction(FwMessageBoxFn pfn)
+{
+    FwMessageBoxFn pfnOld = g_pfnMessageBox;
+    g_pfnMessageBox = pfn ? pfn : &DefaultMessageBox;
+    return pfnOld;
+}
+
+int FwShowMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType)
+{
+    return g_pfnMessageBox(hWndOwner, lpszText, lpszCaption, nType);
+}
+
+static HWND MessageBoxOwner()
+{
+    HWND hWnd = ::GetActiveWindow();
+    if (hWnd && ::GetWindowThreadProcessId(hWnd, nullptr) == ::GetCurrentThreadId())
+        return ::GetLastActivePopup(hWnd);
+    CWnd* pMainWnd = FwGetMainWnd();
+    return pMainWnd ? pMainWnd->m_hWnd : nullptr;
+}
+
+int CWinApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT)
+{
+    return FwShowMessageBox(MessageBoxOwner(), lpszPrompt, m_pszAppName, nType);
+}
+
+int FwMessageBox(LPCSTR lpszText, UINT nType, UINT nIDHelp)
+{
+    if (CWinApp* pApp = FwGetApp())
+        return pApp->DoMessageBox(lpszText, nType, nIDHelp);
+    CString strCaption = ModuleBaseName(FwGetInstanceHandle());
+    return FwShowMessageBox(MessageBoxOwner(), lpszText, strCaption, nType);
+}
+
+int FwMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
+{
+    CString strPrompt;
+    strPrompt.LoadString(nIDPrompt);
+    return FwMessageBox(strPrompt, nType, nIDHelp == (UINT)-1 ? nIDPrompt : nIDHelp);
+}
+
+void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    CWnd* pMainWnd = GetMainWnd();
+    ::WinHelpA(pMainWnd ? pMainWnd->m_hWnd : nullptr, m_pszHelpFilePath, nCmd, dwData);
+}
+
+// ---- Resources ----
+
+HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const
+{
+    return ::LoadIconA(FwGetResourceHandle(), lpszResourceName);
+}
+
+HCURSOR CWinApp::LoadCursor(LPCSTR lpszResourceName) const
+{
+    return ::LoadCursorA(FwGetResourceHandle(), lpszResourceName);
+}

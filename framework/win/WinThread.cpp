@@ -1,0 +1,140 @@
+#include "win/WinThread.h"
+#include "win/ThreadState.h"
+#include "win/WinApp.h"
+#include "win/Wnd.h"
+
+IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
+
+CWinThread* FwGetThread()
+{
+    FwThreadState* t = FwGetThreadState();
+    return t->pThread;
+}
+
+int CWinThread::ExitInstance()
+{
+    return (int)m_msgCur.wParam;
+}
+
+CWnd* CWinThread::GetMainWnd()
+{
+    return m_pMainWnd;
+}
+
+static BOOL DefaultPreTranslate(CWnd* pMainWnd, MSG* pMsg)
+{
+    if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
+        return TRUE;
+    // Modeless windows outside the main window still see its accelerators.
+    if (pMainWnd && pMainWnd->m_hWnd && pMsg->hwnd) {
+        HWND hWndTop = pMsg->hwnd;
+        while (::GetParent(hWndTop))
+            hWndTop = ::GetParent(hWndTop);
+        if (hWndTop != pMainWnd->m_hWnd)
+            return pMainWnd->PreTranslateMessage(pMsg);
+    }
+    return FALSE;
+}
+
+BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
+{
+    return DefaultPreTranslate(GetMainWnd(), pMsg);
+}
+
+static BOOL PumpOne(MSG* pMsg, CWinThread* pThread)
+{
+    if (!::GetMessageA(pMsg, nullptr, 0, 0))
+        return FALSE;
+    FwGetThreadState()->msgCur = *pMsg;
+    BOOL bDone = pThread ? pThread->PreTranslateMessage(pMsg) : DefaultPreTranslate(nullptr, pMsg);
+    if (!bDone) {
+        ::TranslateMessage(pMsg);
+        ::DispatchMessageA(pMsg);
+    }
+    return TRUE;
+}
+
+BOOL CWinThread::PumpMessage()
+{
+    return PumpOne(&m_msgCur, this);
+}
+
+BOOL FwPumpMessage()
+{
+    if (CWinThread* pThread = FwGetThread())
+        return pThread->PumpMessage();
+    MSG msg;
+    return PumpOne(&msg, nullptr);
+}
+
+BOOL FwPreTranslateMessage(MSG* pMsg)
+{
+    if (CWinThread* pThread = FwGetThread())
+        return pThread->PreTranslateMessage(pMsg);
+    return DefaultPreTranslate(nullptr, pMsg);
+}
+
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    return FwIsIdleMessage(pMsg);
+}
+
+BOOL FwIsIdleMessage(MSG* pMsg)
+{
+    FwThreadState* t = FwGetThreadState();
+    if (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE) {
+        // Mouse moves that do not move anything do not restart idle work.
+        if (t->nMsgLast == pMsg->message && t->ptCursorLast.x == pMsg->pt.x && t->ptCursorLast.y == pMsg->pt.y)
+            return FALSE;
+        t->ptCursorLast = pMsg->pt;
+        t->nMsgLast = pMsg->message;
+        return TRUE;
+    }
+    return pMsg->message != WM_PAINT && pMsg->message != 0x0118;   // nor do painting and caret blinks
+}
+
+static BOOL CALLBACK UpdateFrameProc(HWND hWnd, LPARAM)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd && pWnd->IsFrameWnd() && ::IsWindowVisible(hWnd) && !::IsIconic(hWnd)) {
+        ::SendMessageA(hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+        CWnd::SendMessageToDescendants(hWnd, WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
+    }
+    return TRUE;
+}
+
+void FwIdleUpdateFrames()
+{
+    ::EnumThreadWindows(::GetCurrentThreadId(), &UpdateFrameProc, 0);
+}
+
+BOOL CWinThread::OnIdle(LONG lCount)
+{
+    if (lCount <= 0) {
+        FwIdleUpdateFrames();
+        return TRUE;
+    }
+    CWnd::DeleteTempMap();
+    return FALSE;
+}
+
+int CWinThread::Run()
+{
+    bool bIdle = true;
+    LONG lIdleCount = 0;
+    MSG msg;
+    for (;;) {
+        while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (!OnIdle(lIdleCount++))
+                bIdle = false;
+        }
+        do {
+            if (!PumpMessage())
+                return ExitInstance();
+            if (IsIdleMessage(&m_msgCur)) {
+                bIdle = true;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    }
+}

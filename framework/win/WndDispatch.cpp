@@ -1,0 +1,488 @@
+// CWnd: handle maps, the creation hook, the window procedure and message dispatch.
+#include "win/Wnd.h"
+#include "win/CmdUI.h"
+#include "win/ThreadState.h"
+#include "win/WinThread.h"
+
+// ---- Handle maps ----
+
+CWnd* CWnd::FromHandlePermanent(HWND hWnd)
+{
+    if (!hWnd)
+        return nullptr;
+    FwThreadState* t = FwGetThreadState();
+    auto it = t->permanentMap.find(hWnd);
+    return it == t->permanentMap.end() ? nullptr : it->second;
+}
+
+CWnd* CWnd::FromHandle(HWND hWnd)
+{
+    if (!hWnd)
+        return nullptr;
+    if (CWnd* pWnd = FromHandlePermanent(hWnd))
+        return pWnd;
+    FwThreadState* t = FwGetThreadState();
+    CWnd*& pTemp = t->temporaryMap[hWnd];
+    if (!pTemp) {
+        pTemp = new CWnd;
+        pTemp->m_hWnd = hWnd;
+        pTemp->m_nFlags |= FwWndTemporary;
+    }
+    return pTemp;
+}
+
+void CWnd::DeleteTempMap()
+{
+    FwThreadState* t = FwGetThreadState();
+    std::unordered_map<HWND, CWnd*> temps;
+    temps.swap(t->temporaryMap);
+    for (auto& entry : temps) {
+        entry.second->m_hWnd = nullptr;
+        delete entry.second;
+    }
+}
+
+BOOL CWnd::Attach(HWND hWndNew)
+{
+    if (!hWndNew || m_hWnd)
+        return FALSE;
+    FwThreadState* t = FwGetThreadState();
+    if (t->permanentMap.count(hWndNew))
+        return FALSE;
+    m_hWnd = hWndNew;
+    t->permanentMap[hWndNew] = this;
+    return TRUE;
+}
+
+HWND CWnd::Detach()
+{
+    HWND hWnd = m_hWnd;
+    if (hWnd) {
+        FwThreadState* t = FwGetThreadState();
+        auto it = t->permanentMap.find(hWnd);
+        if (it != t->permanentMap.end() && it->second == this)
+            t->permanentMap.erase(it);
+    }
+    m_hWnd = nullptr;
+    return hWnd;
+}
+
+void CWnd::SubclassAfterAttach()
+{
+    WNDPROC pfnOld = (WNDPROC)::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)&FwWndProc);
+    if (pfnOld != &FwWndProc)
+        m_pfnSuper = pfnOld;
+}
+
+BOOL CWnd::SubclassWindow(HWND hWnd)
+{
+    if (!Attach(hWnd))
+        return FALSE;
+    PreSubclassWindow();
+    SubclassAfterAttach();
+    return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
+{
+    HWND hWndControl = ::GetDlgItem(pParent->GetSafeHwnd(), (int)nID);
+    return hWndControl ? SubclassWindow(hWndControl) : FALSE;
+}
+
+HWND CWnd::UnsubclassWindow()
+{
+    if (m_pfnSuper)
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+    m_pfnSuper = nullptr;
+    return Detach();
+}
+
+CWnd::~CWnd()
+{
+    FwThreadState* t = FwGetThreadState();
+    for (CWnd** ppGuard : t->dispatchGuards) {
+        if (*ppGuard == this)
+            *ppGuard = nullptr;
+    }
+    if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
+        ::DestroyWindow(m_hWnd);   // its WM_NCDESTROY detaches this object
+    m_hWnd = nullptr;
+}
+
+// ---- Creation hook ----
+
+static bool IsSystemHelperClass(HWND hWnd)
+{
+    char szClass[32] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    // Input-method windows are created by the system next to ours.
+    return lstrcmpiA(szClass, "IME") == 0 || lstrcmpiA(szClass, "MSCTFIME UI") == 0;
+}
+
+LRESULT CALLBACK FwCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    FwThreadState* t = FwGetThreadState();
+    if (nCode == HCBT_CREATEWND && t->pWndInit) {
+        HWND hWnd = (HWND)wParam;
+        if (!IsSystemHelperClass(hWnd)) {
+            CWnd* pWnd = t->pWndInit;
+            t->pWndInit = nullptr;
+            if (pWnd->Attach(hWnd)) {
+                pWnd->PreSubclassWindow();
+                pWnd->SubclassAfterAttach();
+            }
+        }
+    }
+    return ::CallNextHookEx(t->hHookCbt, nCode, wParam, lParam);
+}
+
+void FwHookWindowCreate(CWnd* pWnd)
+{
+    FwThreadState* t = FwGetThreadState();
+    if (t->nHookUsers++ == 0)
+        t->hHookCbt = ::SetWindowsHookExA(WH_CBT, &FwCbtFilterHook, nullptr, ::GetCurrentThreadId());
+    t->pWndInit = pWnd;
+}
+
+BOOL FwUnhookWindowCreate()
+{
+    FwThreadState* t = FwGetThreadState();
+    BOOL bAttached = t->pWndInit == nullptr;
+    t->pWndInit = nullptr;
+    if (--t->nHookUsers == 0 && t->hHookCbt) {
+        ::UnhookWindowsHookEx(t->hHookCbt);
+        t->hHookCbt = nullptr;
+    }
+    return bAttached;
+}
+
+// ---- The window procedure ----
+
+LRESULT FwCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    FwThreadState* t = FwGetThreadState();
+    MSG saved = t->lastSentMsg;
+    t->lastSentMsg.hwnd = hWnd;
+    t->lastSentMsg.message = message;
+    t->lastSentMsg.wParam = wParam;
+    t->lastSentMsg.lParam = lParam;
+    LRESULT lResult = 0;
+    try {
+        lResult = pWnd->WindowProc(message, wParam, lParam);
+        // Windows whose WM_NCDESTROY handler did not reach CWnd::OnNcDestroy.
+        if (message == WM_NCDESTROY && CWnd::FromHandlePermanent(hWnd) == pWnd)
+            pWnd->FinishNcDestroy();
+    } catch (...) {
+        // Nothing may unwind through the system's frames.
+        lResult = 0;
+    }
+    t->lastSentMsg = saved;
+    return lResult;
+}
+
+LRESULT CALLBACK FwWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (!pWnd)
+        return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    return FwCallWndProc(pWnd, hWnd, message, wParam, lParam);
+}
+
+void CWnd::OnNcDestroy()
+{
+    Default();
+    FinishNcDestroy();
+}
+
+void CWnd::FinishNcDestroy()
+{
+    // Give a subclassed window its own procedure back for anything still to come.
+    if (m_pfnSuper && (WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == &FwWndProc)
+        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+    m_pfnSuper = nullptr;
+    Detach();
+    PostNcDestroy();
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!m_hWnd)
+        return 0;
+    if (m_pfnSuper)
+        return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default()
+{
+    const MSG* pMsg = &FwGetThreadState()->lastSentMsg;
+    return DefWindowProc(pMsg->message, pMsg->wParam, pMsg->lParam);
+}
+
+const MSG* CWnd::GetCurrentMessage()
+{
+    FwThreadState* t = FwGetThreadState();
+    t->lastSentMsg.time = ::GetMessageTime();
+    DWORD pos = ::GetMessagePos();
+    t->lastSentMsg.pt.x = (short)LOWORD(pos);
+    t->lastSentMsg.pt.y = (short)HIWORD(pos);
+    return &t->lastSentMsg;
+}
+
+namespace {
+// Marks an object as being inside a dispatch; the destructor clears the mark.
+class DispatchGuard {
+public:
+    explicit DispatchGuard(CWnd* pWnd) : m_pWnd(pWnd) { FwGetThreadState()->dispatchGuards.push_back(&m_pWnd); }
+    ~DispatchGuard() { FwGetThreadState()->dispatchGuards.pop_back(); }
+    bool Alive() const { return m_pWnd != nullptr; }
+private:
+    CWnd* m_pWnd;
+};
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    DispatchGuard guard(this);
+    LRESULT lResult = 0;
+    if (!OnWndMsg(message, wParam, lParam, &lResult) && guard.Alive())
+        lResult = DefWindowProc(message, wParam, lParam);
+    return lResult;
+}
+
+// ---- Dispatch ----
+
+static bool IsCtlColor(UINT message)
+{
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
+
+// The control a reflectable message comes from, or null.
+static HWND ReflectionSource(HWND hWndParent, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (IsCtlColor(message))
+        return (HWND)lParam;
+    switch (message) {
+    case WM_DRAWITEM: {
+        auto* p = (LPDRAWITEMSTRUCT)lParam;
+        return p->CtlType == ODT_MENU ? nullptr : p->hwndItem;
+    }
+    case WM_MEASUREITEM: {
+        auto* p = (LPMEASUREITEMSTRUCT)lParam;
+        return p->CtlType == ODT_MENU ? nullptr : ::GetDlgItem(hWndParent, (int)p->CtlID);
+    }
+    case WM_COMPAREITEM:
+        return ((LPCOMPAREITEMSTRUCT)lParam)->hwndItem;
+    case WM_DELETEITEM:
+        return ((LPDELETEITEMSTRUCT)lParam)->hwndItem;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+        return (HWND)lParam;
+    case WM_PARENTNOTIFY:
+        return (LOWORD(wParam) == WM_CREATE || LOWORD(wParam) == WM_DESTROY) ? (HWND)lParam : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_COMMAND) {
+        if (!OnCommand(wParam, lParam))
+            return FALSE;
+        *pResult = 1;
+        return TRUE;
+    }
+    if (message == WM_NOTIFY) {
+        LRESULT lResult = 0;
+        auto* pNMHDR = (NMHDR*)lParam;
+        if (!pNMHDR || !pNMHDR->hwndFrom || !OnNotify(wParam, lParam, &lResult))
+            return FALSE;
+        *pResult = lResult;
+        return TRUE;
+    }
+    // Owner draw, colours and scrolling go to the control object first.
+    if (HWND hWndChild = ReflectionSource(m_hWnd, message, wParam, lParam)) {
+        if (::IsChild(m_hWnd, hWndChild) || ::GetParent(hWndChild) == m_hWnd) {
+            if (ReflectLastMsg(hWndChild, pResult))
+                return TRUE;
+        }
+    }
+    UINT nLookup = IsCtlColor(message) ? WM_CTLCOLOR : message;
+    const FwMsgMapEntry* e = FindMessageEntry(nLookup, 0, 0);
+    if (!e)
+        return FALSE;
+    FwMsgCall call = { message, wParam, lParam, 0, nullptr, 0 };
+    if (!e->pfn(this, call))
+        return FALSE;
+    *pResult = call.lResult;
+    return TRUE;
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    UINT nID = LOWORD(wParam);
+    HWND hWndCtrl = (HWND)lParam;
+    int nCode = HIWORD(wParam);
+    if (hWndCtrl) {
+        if (ReflectLastMsg(hWndCtrl))
+            return TRUE;   // the control handled its own notification
+    } else {
+        if (nID == 0)
+            return FALSE;
+        // A menu or accelerator command that has become disabled is not carried out.
+        CTestCmdUI state;
+        state.m_nID = nID;
+        OnCmdMsg(nID, (int)CN_UPDATE_COMMAND_UI, &state, nullptr);
+        if (!state.m_bEnabled)
+            return TRUE;
+        nCode = CN_COMMAND;
+    }
+    return OnCmdMsg(nID, nCode, nullptr, nullptr);
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
+{
+    auto* pNMHDR = (NMHDR*)lParam;
+    if (ReflectLastMsg(pNMHDR->hwndFrom, pResult))
+        return TRUE;
+    FwNotify notify = { pResult, pNMHDR };
+    return OnCmdMsg((UINT)pNMHDR->idFrom, (int)MAKELONG(pNMHDR->code, WM_NOTIFY), &notify, nullptr);
+}
+
+BOOL CWnd::ReflectLastMsg(HWND hWndChild, LRESULT* pResult)
+{
+    CWnd* pWnd = FromHandlePermanent(hWndChild);
+    if (!pWnd)
+        return FALSE;
+    const MSG& msg = FwGetThreadState()->lastSentMsg;
+    return pWnd->OnChildNotify(msg.message, msg.wParam, msg.lParam, pResult);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    return ReflectChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_COMMAND)
+        return OnCmdMsg(0, (int)MAKELONG(HIWORD(wParam), WM_REFLECT_BASE + WM_COMMAND), nullptr, nullptr);
+    if (message == WM_NOTIFY) {
+        auto* pNMHDR = (NMHDR*)lParam;
+        LRESULT lDummy = 0;
+        FwNotify notify = { pResult ? pResult : &lDummy, pNMHDR };
+        return OnCmdMsg(0, (int)MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, nullptr);
+    }
+    UINT nLookup = WM_REFLECT_BASE + (IsCtlColor(message) ? WM_CTLCOLOR : message);
+    const FwMsgMapEntry* e = FindMessageEntry(nLookup, 0, 0);
+    if (!e)
+        return FALSE;
+    FwMsgCall call = { message, wParam, lParam, 0, nullptr, 0 };
+    if (!e->pfn(this, call))
+        return FALSE;
+    if (pResult)
+        *pResult = call.lResult;
+    return TRUE;
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*)
+{
+    return FALSE;
+}
+
+BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
+{
+    for (HWND hWnd = pMsg->hwnd; hWnd; hWnd = ::GetParent(hWnd)) {
+        if (CWnd* pWnd = FromHandlePermanent(hWnd)) {
+            if (pWnd->PreTranslateMessage(pMsg))
+                return TRUE;
+        }
+        if (hWnd == hWndStop)
+            break;
+    }
+    return FALSE;
+}
+
+// ---- Modal loop ----
+
+int CWnd::RunModalLoop(DWORD dwFlags)
+{
+    HWND hWnd = m_hWnd;
+    bool bIdle = true;
+    LONG lIdleCount = 0;
+    bool bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
+    m_nFlags |= FwWndModalLoop;
+    CWinThread* pThread = FwGetThread();
+    MSG msg;
+    for (;;) {
+        while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (bShowIdle) {
+                ShowWindow(SW_SHOWNORMAL);
+                UpdateWindow();
+                bShowIdle = false;
+            }
+            bool bMore = false;
+            if (!(dwFlags & MLF_NOKICKIDLE) && ::SendMessageA(hWnd, WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount))
+                bMore = true;
+            if (!ContinueModal())
+                goto ExitModal;
+            if (pThread ? pThread->OnIdle(lIdleCount) : (DeleteTempMap(), FALSE))
+                bMore = true;
+            ++lIdleCount;
+            bIdle = bMore;
+        }
+        do {
+            if (!FwPumpMessage()) {
+                ::PostQuitMessage(0);
+                return -1;
+            }
+            if (bShowIdle && (msg.message == 0x118 /* caret blink */ || msg.message == WM_SYSKEYDOWN)) {
+                ShowWindow(SW_SHOWNORMAL);
+                UpdateWindow();
+                bShowIdle = false;
+            }
+            if (!ContinueModal())
+                goto ExitModal;
+            if (FwIsIdleMessage(&FwGetThreadState()->msgCur)) {
+                bIdle = true;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    }
+ExitModal:
+    m_nFlags &= ~FwWndModalLoop;
+    return m_nModalResult;
+}
+
+void CWnd::EndModalLoop(int nResult)
+{
+    m_nModalResult = nResult;
+    if (m_nFlags & FwWndModalLoop) {
+        m_nFlags &= ~FwWndModalLoop;
+        ::PostMessageA(m_hWnd, WM_NULL, 0, 0);   // wakes the loop
+    }
+}
+
+// ---- Update of dialog controls ----
+
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    CCmdUI state;
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        state.m_pOther = FromHandle(hWndChild);
+        state.m_nID = (UINT)::GetDlgCtrlID(hWndChild);
+        // Static text and group boxes are not commands.
+        UINT nCode = (UINT)::SendMessageA(hWndChild, WM_GETDLGCODE, 0, 0);
+        if ((nCode & DLGC_STATIC) || state.m_nID == 0 || state.m_nID == 0xFFFF)
+            continue;
+        if (nCode & DLGC_BUTTON) {
+            LONG_PTR style = ::GetWindowLongPtrA(hWndChild, GWL_STYLE) & 0x0F;
+            if (style == BS_GROUPBOX)
+                continue;
+        }
+        state.DoUpdate(pTarget, bDisableIfNoHndler);
+    }
+}
