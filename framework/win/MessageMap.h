@@ -9,6 +9,10 @@
 class CCmdTarget;
 class CCmdUI;
 
+// One map entry stands for every WM_CTLCOLOR* message.
+#ifndef WM_CTLCOLOR
+#define WM_CTLCOLOR 0x0019
+#endif
 // Messages reflected from a parent to the control that sent them.
 #define WM_REFLECT_BASE 0xBC00
 // Idle update of command user interface (frames and their bars).

@@ -23,14 +23,15 @@ CWnd* CWinThread::GetMainWnd()
 
 static BOOL DefaultPreTranslate(CWnd* pMainWnd, MSG* pMsg)
 {
-    if (CWnd::WalkPreTranslateTree(pMainWnd->GetSafeHwnd(), pMsg))
+    HWND hWndMain = pMainWnd ? pMainWnd->m_hWnd : nullptr;
+    if (CWnd::WalkPreTranslateTree(hWndMain, pMsg))
         return TRUE;
     // Modeless windows outside the main window still see its accelerators.
-    if (pMainWnd && pMainWnd->m_hWnd && pMsg->hwnd) {
-        HWND hWndTop = pMsg->hwnd;
-        while (::GetParent(hWndTop))
-            hWndTop = ::GetParent(hWndTop);
-        if (hWndTop != pMainWnd->m_hWnd)
+    if (hWndMain && pMsg->hwnd) {
+        HWND hWnd = pMsg->hwnd;
+        while (hWnd && hWnd != hWndMain)
+            hWnd = ::GetParent(hWnd);
+        if (!hWnd)
             return pMainWnd->PreTranslateMessage(pMsg);
     }
     return FALSE;

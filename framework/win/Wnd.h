@@ -9,6 +9,11 @@
 #include "core/Rect.h"
 #include "core/Size.h"
 
+// The system header's macro of the same name would hide the member function.
+#ifdef GetNextWindow
+#undef GetNextWindow
+#endif
+
 class CDC;
 class CFont;
 class CMenu;
