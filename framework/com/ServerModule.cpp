@@ -103,28 +103,40 @@ HRESULT CServerModule::CanUnloadNow() const
 
 HRESULT CServerModule::RegisterServer(UINT scriptId)
 {
-    CRegistryScript script;
-    script.AddReplacement(kModuleReplacement, GetModulePath());
-    std::string text;
-    HRESULT hr = CRegistryScript::LoadScript(m_instance, scriptId, text);
-    if (SUCCEEDED(hr))
-        hr = script.Register(text);
-    if (SUCCEEDED(hr)) {
-        hr = RegisterTypeLib();
-        if (FAILED(hr))
-            script.Unregister(text);
+    try {
+        return RunRegistration(scriptId, true);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
     }
-    return hr;
 }
 
 HRESULT CServerModule::UnregisterServer(UINT scriptId)
+{
+    try {
+        return RunRegistration(scriptId, false);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT CServerModule::RunRegistration(UINT scriptId, bool install)
 {
     CRegistryScript script;
     script.AddReplacement(kModuleReplacement, GetModulePath());
     std::string text;
     HRESULT hr = CRegistryScript::LoadScript(m_instance, scriptId, text);
-    if (SUCCEEDED(hr))
-        hr = script.Unregister(text);
+    if (FAILED(hr))
+        return hr;
+    if (install) {
+        hr = script.Register(text);
+        if (SUCCEEDED(hr)) {
+            hr = RegisterTypeLib();
+            if (FAILED(hr))
+                script.Unregister(text);
+        }
+        return hr;
+    }
+    hr = script.Unregister(text);
     const HRESULT typeLibResult = UnregisterTypeLib();
     return FAILED(hr) ? hr : typeLibResult;
 }
@@ -135,7 +147,11 @@ HRESULT CServerModule::GetTypeInfo(REFGUID guid, ITypeInfo** info) const
         return E_POINTER;
     *info = nullptr;
     ITypeLib* lib = nullptr;
-    HRESULT hr = LoadTypeLib(&lib);
+    HRESULT hr = E_OUTOFMEMORY;
+    try {
+        hr = LoadTypeLib(&lib);
+    } catch (const std::bad_alloc&) {
+    }
     if (FAILED(hr))
         return hr;
     hr = lib->GetTypeInfoOfGuid(guid, info);
@@ -172,11 +188,14 @@ HRESULT CServerModule::UnregisterTypeLib() const
     TLIBATTR* attr = nullptr;
     hr = lib->GetLibAttr(&attr);
     if (SUCCEEDED(hr)) {
-        hr = ::UnRegisterTypeLib(attr->guid, attr->wMajorVerNum, attr->wMinorVerNum, attr->lcid, attr->syskind);
-        lib->ReleaseTLibAttr(attr);
         // Already gone counts as done.
-        if (hr == TYPE_E_REGISTRYACCESS || hr == TYPE_E_LIBNOTREGISTERED)
-            hr = S_OK;
+        BSTR registeredPath = nullptr;
+        if (SUCCEEDED(QueryPathOfRegTypeLib(attr->guid, attr->wMajorVerNum, attr->wMinorVerNum, attr->lcid,
+                                            &registeredPath))) {
+            SysFreeString(registeredPath);
+            hr = ::UnRegisterTypeLib(attr->guid, attr->wMajorVerNum, attr->wMinorVerNum, attr->lcid, attr->syskind);
+        }
+        lib->ReleaseTLibAttr(attr);
     }
     lib->Release();
     return hr;

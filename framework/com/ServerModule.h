@@ -46,6 +46,7 @@ public:
 private:
     CServerModule() = default;
 
+    HRESULT RunRegistration(UINT scriptId, bool install);
     HRESULT LoadTypeLib(ITypeLib** lib) const;
     HRESULT RegisterTypeLib() const;
     HRESULT UnregisterTypeLib() const;

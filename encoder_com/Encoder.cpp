@@ -1,0 +1,121 @@
+#include "Encoder.h"
+
+#include "EncoderConstants.h"
+#include "InsertBarcodeData.h"
+#include "VantrixEncoding.h"
+
+#include "com/BstrText.h"
+#include "com/ServerModule.h"
+
+#include <cstring>
+#include <memory>
+#include <new>
+
+namespace
+{
+typedef int(WINAPI* LoadDialogFunction)(InsertBarcodeData* data);
+
+struct ModuleFree
+{
+    void operator()(HMODULE module) const { FreeLibrary(module); }
+};
+typedef std::unique_ptr<std::remove_pointer<HMODULE>::type, ModuleFree> ModuleHandle;
+
+// The product installs the dialog module beside this one: look there first,
+// so that a file of that name in the host program's or the current folder
+// does not take its place; then the usual search.
+ModuleHandle LoadDialogModule()
+{
+    const std::string folder = CServerModule::Get().GetModuleFolder();
+    if (!folder.empty()) {
+        const std::string path = folder + "\\" + kDialogModuleName;
+        if (HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH))
+            return ModuleHandle(module);
+    }
+    return ModuleHandle(LoadLibraryA(kDialogModuleName));
+}
+
+// A field of the record up to its zero, never past the field's end.
+std::string FieldText(const char* field, std::size_t size)
+{
+    const void* zero = std::memchr(field, '\0', size);
+    return std::string(field, zero ? static_cast<const char*>(zero) - field : size);
+}
+}
+
+HRESULT CEncoder::SetOutput(BSTR* output, const std::string& text)
+{
+    *output = CBstrText::FromAnsi(text);
+    return *output != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+// The incoming value of an [out] string is not ours to free: a macro's
+// runtime frees it itself, or it is garbage.
+HRESULT CEncoder::Convert(BSTR input, BSTR* output, Conversion conversion)
+{
+    if (output == nullptr)
+        return E_POINTER;
+    *output = nullptr;
+    try {
+        return SetOutput(output, conversion(CBstrText::ToAnsi(input)));
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
+    }
+}
+
+STDMETHODIMP CEncoder::CalcCheckSum(BSTR sData, BSTR* sChecksum)
+{
+    return Convert(sData, sChecksum, CVantrixEncoding::CheckSum);
+}
+
+STDMETHODIMP CEncoder::Vantrix(BSTR sData, BSTR* sVantrix)
+{
+    return Convert(sData, sVantrix, CVantrixEncoding::Plain);
+}
+
+STDMETHODIMP CEncoder::VantrixExt(BSTR sData, BSTR* sVantrixExt)
+{
+    return Convert(sData, sVantrixExt, CVantrixEncoding::FullAscii);
+}
+
+STDMETHODIMP CEncoder::InsertBarcode(BSTR* sEncoded, BSTR* sFont, long* nSize, long* nColor)
+{
+    if (sEncoded == nullptr || sFont == nullptr || nSize == nullptr || nColor == nullptr)
+        return E_POINTER;
+    *sEncoded = nullptr;
+    *sFont = nullptr;
+    *nSize = kNoSize;
+    try {
+        ModuleHandle module = LoadDialogModule();
+        if (!module)
+            return S_OK;
+        const auto loadDialog =
+            reinterpret_cast<LoadDialogFunction>(reinterpret_cast<void*>(GetProcAddress(module.get(), kLoadDialogExport)));
+        if (loadDialog == nullptr)
+            return S_OK;
+
+        InsertBarcodeData data;
+        std::memset(&data, 0, sizeof(data));
+        if (loadDialog(&data) != kLoadDialogInserted)
+            return S_OK;
+
+        BSTR encoded = CBstrText::FromAnsi(FieldText(data.text, sizeof(data.text)));
+        BSTR font = CBstrText::FromAnsi(FieldText(data.font, sizeof(data.font)));
+        if (encoded == nullptr || font == nullptr) {
+            SysFreeString(encoded);
+            SysFreeString(font);
+            return E_OUTOFMEMORY;
+        }
+        *sEncoded = encoded;
+        *sFont = font;
+        *nSize = data.size;
+        *nColor = static_cast<long>(data.colour);
+        return S_OK;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_UNEXPECTED;
+    }
+}

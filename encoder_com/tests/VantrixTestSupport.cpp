@@ -1,0 +1,155 @@
+#include "VantrixTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace VantrixTest
+{
+namespace
+{
+std::string g_installFolder;
+std::string g_workFolder;
+HMODULE g_module = nullptr;
+
+typedef HRESULT(STDAPICALLTYPE* ServerFunction)();
+
+HRESULT CallServerExport(const char* name)
+{
+    const auto function = reinterpret_cast<ServerFunction>(reinterpret_cast<void*>(GetProcAddress(g_module, name)));
+    return function ? function() : E_FAIL;
+}
+
+std::string MakeTempFolder(const char* prefix)
+{
+    char temp[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + prefix + std::to_string(GetCurrentProcessId());
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+class VantrixEnvironment : public ::testing::Environment
+{
+public:
+    void SetUp() override
+    {
+        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+        // Freed strings go straight back to the task allocator, where the
+        // tests can see them.
+        typedef void(WINAPI * NoCacheFunction)();
+        const auto noCache = reinterpret_cast<NoCacheFunction>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("oleaut32.dll"), "SetOaNoCache")));
+        ASSERT_NE(nullptr, noCache);
+        noCache();
+        g_installFolder = MakeTempFolder("GlyphoraVantrixInstall");
+        g_workFolder = MakeTempFolder("GlyphoraVantrixWork");
+        // Nothing in the current folder may stand in for the dialog module.
+        SetCurrentDirectoryA(g_workFolder.c_str());
+        const std::string built = ProgramFolder() + "\\..\\Vantrix.dll";
+        ASSERT_TRUE(CopyFileA(built.c_str(), VantrixPath().c_str(), FALSE)) << built;
+        g_module = LoadLibraryA(VantrixPath().c_str());
+        ASSERT_NE(nullptr, g_module);
+        ASSERT_EQ(S_OK, CallServerExport("DllRegisterServer"));
+    }
+
+    void TearDown() override
+    {
+        EXPECT_EQ(S_OK, CallServerExport("DllUnregisterServer"));
+        CoUninitialize();
+        SetCurrentDirectoryA(ProgramFolder().c_str());
+        FreeLibrary(g_module);
+        RemoveFile(VantrixPath());
+        RemoveDirectoryA(g_installFolder.c_str());
+        RemoveDirectoryA(g_workFolder.c_str());
+    }
+};
+
+::testing::Environment* const g_environment = ::testing::AddGlobalTestEnvironment(new VantrixEnvironment);
+}
+
+std::string InstallFolder()
+{
+    return g_installFolder;
+}
+
+std::string ProgramFolder()
+{
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of('\\'));
+}
+
+std::string VantrixPath()
+{
+    return g_installFolder + "\\Vantrix.dll";
+}
+
+HMODULE VantrixModule()
+{
+    return g_module;
+}
+
+void PlaceFile(const std::string& sourceName, const std::string& target)
+{
+    const std::string source = ProgramFolder() + "\\" + sourceName;
+    ASSERT_TRUE(CopyFileA(source.c_str(), target.c_str(), FALSE)) << source << " -> " << target;
+}
+
+void RemoveFile(const std::string& path)
+{
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(path.c_str());
+}
+
+IEncoder* CreateEncoder()
+{
+    CLSID clsid = CLSID_NULL;
+    if (FAILED(CLSIDFromProgID(L"Vantrix.Encoder", &clsid)))
+        return nullptr;
+    IEncoder* encoder = nullptr;
+    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IEncoder,
+                                reinterpret_cast<void**>(&encoder))))
+        return nullptr;
+    return encoder;
+}
+
+HRESULT CallByName(IDispatch* object, const wchar_t* method, std::vector<VARIANTARG>& args)
+{
+    LPOLESTR name = const_cast<LPOLESTR>(method);
+    DISPID id = DISPID_UNKNOWN;
+    HRESULT hr = object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
+    if (FAILED(hr))
+        return hr;
+    std::vector<VARIANTARG> reversed(args.rbegin(), args.rend());
+    DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    VARIANT result;
+    VariantInit(&result);
+    UINT argError = 0;
+    hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, &result, nullptr, &argError);
+    VariantClear(&result);
+    return hr;
+}
+
+std::string Narrow(BSTR text)
+{
+    const int length = static_cast<int>(SysStringLen(text));
+    if (length == 0)
+        return std::string();
+    const int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
+    std::string result(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, length, &result[0], size, nullptr, nullptr);
+    return result;
+}
+
+BSTR Widen(const std::string& text)
+{
+    const int length = static_cast<int>(text.size());
+    const int size = length ? MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0) : 0;
+    BSTR result = SysAllocStringLen(nullptr, static_cast<UINT>(size));
+    if (size)
+        MultiByteToWideChar(CP_ACP, 0, text.data(), length, result, size);
+    return result;
+}
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+// What every test of the encoder shares: a private install folder holding a
+// copy of Vantrix.dll, registered for the whole run, and a client that talks
+// to "Vantrix.Encoder" as a macro does.
+
+#include "Vantrix_h.h"
+
+#include <string>
+#include <vector>
+
+namespace VantrixTest
+{
+std::string InstallFolder();   // the copy of Vantrix.dll lives here
+std::string ProgramFolder();   // this test program's folder
+std::string VantrixPath();
+HMODULE VantrixModule();       // the registered copy, kept loaded
+
+// Copies a file of the program's folder to a path; removes it again.
+void PlaceFile(const std::string& sourceName, const std::string& target);
+void RemoveFile(const std::string& path);
+
+// CoCreateInstance by the version-independent ProgID.
+IEncoder* CreateEncoder();
+
+// Invoke by name with the arguments in declaration order, as a late-bound
+// macro call does.
+HRESULT CallByName(IDispatch* object, const wchar_t* method, std::vector<VARIANTARG>& args);
+
+std::string Narrow(BSTR text);  // null reads as empty
+BSTR Widen(const std::string& text);
+}
