@@ -1,0 +1,55 @@
+// The six functions through which the help viewer reads the document. They are bound by
+// name; no exception may leave them.
+#include <windows.h>
+
+#include "HelpContentApp.h"
+#include "TextCopy.h"
+
+extern "C" {
+
+int* WINAPI GetContentCount(int* pCount)
+{
+    if (pCount)
+        *pCount = kTopicCount;
+    return pCount;
+}
+
+int WINAPI GetTopic(int nIndex, LPSTR lpszBuffer)
+{
+    try {
+        return HelpContentApp().CopyTitle(nIndex, lpszBuffer);
+    } catch (...) {
+        return 0;
+    }
+}
+
+int WINAPI GetKeyword(int nIndex, LPSTR lpszBuffer)
+{
+    try {
+        return HelpContentApp().CopyKeywords(nIndex, lpszBuffer);
+    } catch (...) {
+        return 0;
+    }
+}
+
+int WINAPI GetURL(int nIndex, LPSTR lpszBuffer)
+{
+    try {
+        return HelpContentApp().CopyAddress(nIndex, lpszBuffer);
+    } catch (...) {
+        return 0;
+    }
+}
+
+void WINAPI Get_Lumidoc_Doc_Name(LPSTR lpszBuffer)
+{
+    try {
+        CString strName;
+        strName.LoadString(IDS_DOC_NAME);
+        CopyToViewerBuffer(strName, lpszBuffer);
+    } catch (...) {
+        CopyToViewerBuffer("", lpszBuffer);
+    }
+}
+
+}  // extern "C"
