@@ -160,6 +160,23 @@ TEST_F(EncoderMethodsTest, ThroughIDispatchByReference)
     }
 }
 
+// A macro passes a string variable by reference, a literal by value.
+TEST_F(EncoderMethodsTest, InputVariableByReference)
+{
+    BSTR input = SysAllocString(L"a b");
+    BSTR output = nullptr;
+    std::vector<VARIANTARG> args(2);
+    args[0].vt = VT_BYREF | VT_BSTR;
+    args[0].pbstrVal = &input;
+    args[1].vt = VT_BYREF | VT_BSTR;
+    args[1].pbstrVal = &output;
+    EXPECT_EQ(S_OK, CallByName(m_encoder, L"Vantrix", args));
+    EXPECT_EQ("[A_B]", Narrow(output));
+    EXPECT_EQ("a b", Narrow(input));
+    SysFreeString(output);
+    SysFreeString(input);
+}
+
 TEST_F(EncoderMethodsTest, NamesAndNullOutputs)
 {
     LPOLESTR names[] = {const_cast<LPOLESTR>(L"CalcCheckSum"), const_cast<LPOLESTR>(L"InsertBarcode"),
