@@ -1,3 +1,9 @@
 #include "core/ByteArray.h"
+#include "core/SerializeElements.h"
 
-IMPLEMENT_DYNAMIC(CByteArray, CObject)
+IMPLEMENT_SERIAL(CByteArray, CObject, 0)
+
+void CByteArray::Serialize(CArchive& ar)
+{
+    FwSerializeValueArray(ar, *this);
+}

@@ -2,9 +2,10 @@
 #pragma once
 #include "core/Array.h"
 
-
 class CByteArray : public CArray<BYTE, BYTE> {
-    DECLARE_DYNAMIC(CByteArray)
+    DECLARE_SERIAL(CByteArray)
 public:
     CByteArray() = default;
+    // The count, then the elements.
+    void Serialize(CArchive& ar) override;
 };

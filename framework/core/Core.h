@@ -17,3 +17,8 @@
 #include "core/ObList.h"
 #include "core/PtrList.h"
 #include "core/StringList.h"
+#include "core/Map.h"
+#include "core/File.h"
+#include "core/MemFile.h"
+#include "core/SharedFile.h"
+#include "core/Archive.h"

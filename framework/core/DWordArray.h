@@ -2,9 +2,10 @@
 #pragma once
 #include "core/Array.h"
 
-
 class CDWordArray : public CArray<DWORD, DWORD> {
-    DECLARE_DYNAMIC(CDWordArray)
+    DECLARE_SERIAL(CDWordArray)
 public:
     CDWordArray() = default;
+    // The count, then the elements.
+    void Serialize(CArchive& ar) override;
 };

@@ -1,3 +1,35 @@
 #include "core/ObList.h"
+#include "core/Archive.h"
 
-IMPLEMENT_DYNAMIC(CObList, CObject)
+IMPLEMENT_SERIAL(CObList, CObject, 0)
+
+void CObList::Serialize(CArchive& ar)
+{
+    Serialize(ar, RUNTIME_CLASS(CObject));
+}
+
+void CObList::Serialize(CArchive& ar, const CRuntimeClass* pElementClass)
+{
+    if (ar.IsStoring()) {
+        ar.WriteCount(static_cast<DWORD_PTR>(GetCount()));
+        for (POSITION pos = GetHeadPosition(); pos;)
+            ar.WriteObject(GetNext(pos));
+        return;
+    }
+    DWORD_PTR nCount = ar.ReadCount();
+    ar.CheckCount(nCount, 2);   // each object takes at least its tag
+    POSITION oldTail = GetTailPosition();
+    try {
+        for (DWORD_PTR i = 0; i < nCount; ++i)
+            AddTail(ar.ReadObject(pElementClass));
+    } catch (...) {
+        // Back to the list as it was; in non-shared archives the new objects are ours alone.
+        BOOL bDelete = !ar.AreObjectsShared();
+        while (GetTailPosition() != oldTail) {
+            CObject* pOb = RemoveTail();
+            if (bDelete)
+                delete pOb;
+        }
+        throw;
+    }
+}

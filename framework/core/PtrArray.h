@@ -2,7 +2,6 @@
 #pragma once
 #include "core/Array.h"
 
-
 class CPtrArray : public CArray<void*, void*> {
     DECLARE_DYNAMIC(CPtrArray)
 public:

@@ -2,7 +2,6 @@
 #pragma once
 #include "core/List.h"
 
-
 class CPtrList : public CList<void*, void*> {
     DECLARE_DYNAMIC(CPtrList)
 public:

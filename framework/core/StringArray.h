@@ -4,7 +4,9 @@
 #include "core/String.h"
 
 class CStringArray : public CArray<CString, LPCSTR> {
-    DECLARE_DYNAMIC(CStringArray)
+    DECLARE_SERIAL(CStringArray)
 public:
     CStringArray() = default;
+    // The count, then the elements.
+    void Serialize(CArchive& ar) override;
 };

@@ -4,7 +4,9 @@
 #include "core/String.h"
 
 class CStringList : public CList<CString, LPCSTR> {
-    DECLARE_DYNAMIC(CStringList)
+    DECLARE_SERIAL(CStringList)
 public:
     CStringList() = default;
+    // The count, then the strings; loading appends.
+    void Serialize(CArchive& ar) override;
 };

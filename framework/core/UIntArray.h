@@ -2,9 +2,10 @@
 #pragma once
 #include "core/Array.h"
 
-
 class CUIntArray : public CArray<UINT, UINT> {
-    DECLARE_DYNAMIC(CUIntArray)
+    DECLARE_SERIAL(CUIntArray)
 public:
     CUIntArray() = default;
+    // The count, then the elements.
+    void Serialize(CArchive& ar) override;
 };

@@ -1,3 +1,9 @@
 #include "core/WordArray.h"
+#include "core/SerializeElements.h"
 
-IMPLEMENT_DYNAMIC(CWordArray, CObject)
+IMPLEMENT_SERIAL(CWordArray, CObject, 0)
+
+void CWordArray::Serialize(CArchive& ar)
+{
+    FwSerializeValueArray(ar, *this);
+}

@@ -2,9 +2,10 @@
 #pragma once
 #include "core/Array.h"
 
-
 class CWordArray : public CArray<WORD, WORD> {
-    DECLARE_DYNAMIC(CWordArray)
+    DECLARE_SERIAL(CWordArray)
 public:
     CWordArray() = default;
+    // The count, then the elements.
+    void Serialize(CArchive& ar) override;
 };
