@@ -7,7 +7,9 @@
 class CMemFile : public CFile {
     DECLARE_DYNAMIC(CMemFile)
 public:
-    explicit CMemFile(UINT nGrowBytes = 1024);
+    static constexpr UINT kDefaultGrowBytes = 1024;
+
+    explicit CMemFile(UINT nGrowBytes = kDefaultGrowBytes);
     // Reads (and, with nGrowBytes > 0, writes) the caller's block, which the file never frees.
     // With nGrowBytes == 0 the block's bytes are the file's content.
     CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes = 0);

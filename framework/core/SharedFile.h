@@ -6,7 +6,9 @@
 class CSharedFile : public CMemFile {
     DECLARE_DYNAMIC(CSharedFile)
 public:
-    explicit CSharedFile(UINT nAllocFlags = GMEM_MOVEABLE | GMEM_SHARE, UINT nGrowBytes = 4096);
+    static constexpr UINT kDefaultGrowBytes = 4096;
+
+    explicit CSharedFile(UINT nAllocFlags = GMEM_MOVEABLE | GMEM_SHARE, UINT nGrowBytes = kDefaultGrowBytes);
     ~CSharedFile() override;
 
     // Works on memory owned by someone else, such as clipboard data: the file never

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <cstring>
+#include <malloc.h>
 
 namespace {
 CString TempPath(LPCSTR name)
@@ -74,6 +75,12 @@ TEST(MemFile, GrowsHandsOverAndReadsAGivenBlock)
     EXPECT_EQ(0, std::memcmp(bytes + 1196, "abcd", 4));
     EXPECT_EQ(0u, file.GetLength()) << "the file is empty after handing its bytes over";
     EXPECT_EQ(1200u, length);
+    std::free(bytes);
+
+    CMemFile small;
+    small.Write("1", 1);
+    bytes = small.Detach();
+    EXPECT_EQ(1024u, _msize(bytes)) << "memory grows in steps of 1024 bytes";
     std::free(bytes);
 
     BYTE block[6] = {'x', 'y', 'z', '1', '2', '3'};
