@@ -1,0 +1,112 @@
+#include "html/HtmlPainter.h"
+#include "html/HtmlConstants.h"
+#include "html/HtmlFontCache.h"
+#include "html/HtmlImage.h"
+#include "html/HtmlLayout.h"
+
+namespace {
+
+// Selected objects go back when the painter is done.
+class CSavedDC {
+public:
+    explicit CSavedDC(HDC dc) : m_dc(dc), m_state(SaveDC(dc)) {}
+    ~CSavedDC() { RestoreDC(m_dc, m_state); }
+    CSavedDC(const CSavedDC&) = delete;
+    CSavedDC& operator=(const CSavedDC&) = delete;
+
+private:
+    HDC m_dc;
+    int m_state;
+};
+
+class CSolidBrush {
+public:
+    explicit CSolidBrush(COLORREF colour) : m_brush(CreateSolidBrush(colour)) {}
+    ~CSolidBrush() { if (m_brush) DeleteObject(m_brush); }
+    CSolidBrush(const CSolidBrush&) = delete;
+    CSolidBrush& operator=(const CSolidBrush&) = delete;
+    HBRUSH Get() const { return m_brush; }
+
+private:
+    HBRUSH m_brush;
+};
+
+void FillColour(HDC dc, const RECT& rect, COLORREF colour) {
+    CSolidBrush brush(colour);
+    FillRect(dc, &rect, brush.Get());
+}
+
+void Frame(HDC dc, const RECT& rect, int width, COLORREF colour) {
+    RECT r = rect;
+    for (int i = 0; i < width && r.right > r.left && r.bottom > r.top; ++i) {
+        CSolidBrush brush(colour);
+        FrameRect(dc, &r, brush.Get());
+        InflateRect(&r, -1, -1);
+    }
+}
+
+void PaintText(HDC dc, const CHtmlBox& box, const RECT& rect, CHtmlFontCache& fonts, bool hover,
+               const CHtmlLayout& layout) {
+    int font = box.font;
+    COLORREF colour = box.colour;
+    if (hover && layout.HasHoverColour()) colour = layout.HoverColour();
+    if (hover && layout.HoverUnderline() >= 0) font = fonts.WithUnderline(font, layout.HoverUnderline() == 1);
+    SelectObject(dc, fonts.Font(font));
+    SetTextColor(dc, colour);
+    TextOutA(dc, rect.left, rect.top, box.text.data(), int(box.text.size()));
+}
+
+void PaintImage(HDC dc, const CHtmlBox& box, const RECT& rect, bool hover, const CHtmlLayout& layout) {
+    COLORREF frame = (hover && layout.HasHoverColour()) ? layout.HoverColour() : box.colour;
+    if (box.border > 0) Frame(dc, rect, box.border, frame);
+    RECT inner = rect;
+    InflateRect(&inner, -box.border, -box.border);
+    if (box.image) {
+        box.image->Draw(dc, inner);
+        return;
+    }
+    // A picture that could not be loaded: a frame with its alternative text.
+    Frame(dc, inner, 1, HtmlConst::kMissingImageFrame);
+    if (box.text.empty()) return;
+    SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetTextColor(dc, box.colour);
+    RECT textRect = inner;
+    InflateRect(&textRect, -4, -4);
+    ExtTextOutA(dc, textRect.left, textRect.top, ETO_CLIPPED, &textRect, box.text.data(),
+                UINT(box.text.size()), nullptr);
+}
+
+void PaintBullet(HDC dc, const RECT& rect, COLORREF colour) {
+    CSolidBrush brush(colour);
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ oldBrush = SelectObject(dc, brush.Get());
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    Ellipse(dc, rect.left, rect.top, rect.right, rect.bottom);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(pen);
+}
+
+}  // namespace
+
+void CHtmlPainter::Paint(HDC dc, const CHtmlLayout& layout, CHtmlFontCache& fonts, POINT origin,
+                         const RECT& clip, int hoverLink) {
+    CSavedDC saved(dc);
+    FillColour(dc, clip, layout.Background());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);
+    for (const CHtmlBox& box : layout.Boxes()) {
+        RECT rect = box.rect;
+        OffsetRect(&rect, origin.x, origin.y);
+        RECT visible;
+        bool empty = rect.right <= rect.left || rect.bottom <= rect.top;
+        if (empty || !IntersectRect(&visible, &rect, &clip)) continue;
+        bool hover = hoverLink >= 0 && box.link == hoverLink;
+        switch (box.kind) {
+        case HtmlBoxKind::Text: PaintText(dc, box, rect, fonts, hover, layout); break;
+        case HtmlBoxKind::Image: PaintImage(dc, box, rect, hover, layout); break;
+        case HtmlBoxKind::Rule: FillColour(dc, rect, box.colour); break;
+        case HtmlBoxKind::Bullet: PaintBullet(dc, rect, box.colour); break;
+        }
+    }
+}
