@@ -46,6 +46,27 @@ bool CHtmlLayout::AnchorTop(const std::string& name, int& y) const {
     return false;
 }
 
+std::vector<int> CHtmlLayout::PageStarts(int pageHeight) const {
+    std::vector<int> starts{0};
+    if (pageHeight <= 0) return starts;
+    int start = 0;
+    while (start + pageHeight < m_height && starts.size() < 10000) {
+        int end = start + pageHeight;
+        int cut = end;
+        // Moving the end up may cut another box: settle in a few passes.
+        for (int pass = 0; pass < 8; ++pass) {
+            int before = cut;
+            for (const CHtmlBox& box : m_boxes)
+                if (box.rect.top < cut && box.rect.bottom > cut && box.rect.top > start + pageHeight / 2)
+                    cut = box.rect.top;
+            if (cut == before) break;
+        }
+        start = cut;
+        starts.push_back(start);
+    }
+    return starts;
+}
+
 std::string CHtmlLayout::Dump(const CHtmlFontCache& fonts) const {
     char text[64];
     std::snprintf(text, sizeof text, "page %dx%d background=", m_width, m_height);

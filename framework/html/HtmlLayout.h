@@ -52,6 +52,9 @@ public:
     int HitTest(POINT point) const;
     // The top of a named anchor; false when the page has none of that name.
     bool AnchorTop(const std::string& name, int& y) const;
+    // Where pages of a height begin, the first at 0: a page ends above a box it
+    // would cut, unless that box is taller than half a page.
+    std::vector<int> PageStarts(int pageHeight) const;
     // One line per box, then the links and anchors: for tests and diagnosis.
     std::string Dump(const CHtmlFontCache& fonts) const;
 
