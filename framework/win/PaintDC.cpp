@@ -1,0 +1,17 @@
+#include "win/PaintDC.h"
+
+#include "win/Wnd.h"
+
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->GetSafeHwnd() : nullptr)
+{
+    if (m_hWnd)
+        Attach(::BeginPaint(m_hWnd, &m_ps));
+}
+
+CPaintDC::~CPaintDC()
+{
+    if (m_hDC) {
+        Detach();
+        ::EndPaint(m_hWnd, &m_ps);
+    }
+}

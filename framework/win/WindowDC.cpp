@@ -1,0 +1,14 @@
+#include "win/WindowDC.h"
+
+#include "win/Wnd.h"
+
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->GetSafeHwnd() : nullptr)
+{
+    Attach(::GetWindowDC(m_hWnd));
+}
+
+CWindowDC::~CWindowDC()
+{
+    if (m_hDC)
+        ::ReleaseDC(m_hWnd, Detach());
+}
