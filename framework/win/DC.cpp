@@ -1,6 +1,7 @@
 #include "win/DC.h"
 
 #include "win/GdiHandleMap.h"
+#include "win/ThreadState.h"
 
 struct CDCTempAccess {
     static void Forget(CDC* p)
@@ -51,6 +52,11 @@ CPoint ToPoint(POINT pt)
 CDC::~CDC()
 {
     DeleteDC();
+}
+
+HDC CDC::GetSafeHdc() const
+{
+    return FwIsNull(this) ? nullptr : m_hDC;
 }
 
 CDC* CDC::FromHandle(HDC hDC)

@@ -21,7 +21,8 @@ public:
     CDC& operator=(const CDC&) = delete;
 
     operator HDC() const { return m_hDC; }
-    HDC GetSafeHdc() const { return m_hDC; }
+    // Also on a null pointer (null handle), as callers rely on.
+    HDC GetSafeHdc() const;
 
     // The object that owns hDC, or a temporary wrapper until the thread's
     // next idle time; a temporary wrapper restores nothing.

@@ -2,6 +2,7 @@
 
 #include "win/DC.h"
 #include "win/GdiHandleMap.h"
+#include "win/ThreadState.h"
 #include "core/ResourceHandle.h"
 
 #include <cstdlib>
@@ -50,6 +51,11 @@ T* TypedFromHandle(HGDIOBJ h)
 CGdiObject::~CGdiObject()
 {
     DeleteObject();
+}
+
+HGDIOBJ CGdiObject::GetSafeHandle() const
+{
+    return FwIsNull(this) ? nullptr : m_hObject;
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)

@@ -15,7 +15,8 @@ public:
     CGdiObject& operator=(const CGdiObject&) = delete;
 
     operator HGDIOBJ() const { return m_hObject; }
-    HGDIOBJ GetSafeHandle() const { return m_hObject; }
+    // Also on a null pointer (null handle), as callers rely on.
+    HGDIOBJ GetSafeHandle() const;
 
     static CGdiObject* FromHandle(HGDIOBJ hObject);
     static void DeleteTempMap();

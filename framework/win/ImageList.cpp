@@ -2,6 +2,7 @@
 
 #include "win/DC.h"
 #include "win/GdiHandleMap.h"
+#include "win/ThreadState.h"
 #include "win/GdiObject.h"
 #include "core/ResourceHandle.h"
 
@@ -26,6 +27,11 @@ HBITMAP BitmapOf(CBitmap* pBitmap)
 CImageList::~CImageList()
 {
     DeleteImageList();
+}
+
+HIMAGELIST CImageList::GetSafeHandle() const
+{
+    return FwIsNull(this) ? nullptr : m_hImageList;
 }
 
 CImageList* CImageList::FromHandle(HIMAGELIST hImageList)

@@ -18,7 +18,8 @@ public:
     CImageList& operator=(const CImageList&) = delete;
 
     operator HIMAGELIST() const { return m_hImageList; }
-    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
+    // Also on a null pointer (null handle), as callers rely on.
+    HIMAGELIST GetSafeHandle() const;
 
     // The object that owns the list, or a temporary wrapper until the
     // thread's next idle time.

@@ -1,6 +1,7 @@
 #include "win/Menu.h"
 
 #include "win/GdiHandleMap.h"
+#include "win/ThreadState.h"
 #include "core/ResourceHandle.h"
 #include "win/Wnd.h"
 
@@ -22,6 +23,11 @@ MenuMap& Map()
 CMenu::~CMenu()
 {
     DestroyMenu();
+}
+
+HMENU CMenu::GetSafeHmenu() const
+{
+    return FwIsNull(this) ? nullptr : m_hMenu;
 }
 
 CMenu* CMenu::FromHandle(HMENU hMenu)

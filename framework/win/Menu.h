@@ -17,7 +17,8 @@ public:
     CMenu& operator=(const CMenu&) = delete;
 
     operator HMENU() const { return m_hMenu; }
-    HMENU GetSafeHmenu() const { return m_hMenu; }
+    // Also on a null pointer (null handle), as callers rely on.
+    HMENU GetSafeHmenu() const;
 
     static CMenu* FromHandle(HMENU hMenu);
     static void DeleteTempMap();
