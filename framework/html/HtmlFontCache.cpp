@@ -28,6 +28,14 @@ const char* GenericFace(const std::string& lowerName) {
     return nullptr;
 }
 
+// When a standard face is missing, the font mapper still finds one of its kind.
+BYTE PitchAndFamily(const std::string& face) {
+    if (face == HtmlConst::kMonospaceFace) return FIXED_PITCH | FF_MODERN;
+    if (face == HtmlConst::kSansSerifFace) return VARIABLE_PITCH | FF_SWISS;
+    if (face == HtmlConst::kDefaultFace) return VARIABLE_PITCH | FF_ROMAN;
+    return DEFAULT_PITCH | FF_DONTCARE;
+}
+
 }  // namespace
 
 bool CHtmlFontKey::operator<(const CHtmlFontKey& other) const {
@@ -62,7 +70,7 @@ int CHtmlFontCache::Get(const CHtmlFontKey& requested) {
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
-    lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    lf.lfPitchAndFamily = PitchAndFamily(key.face);
     lstrcpynA(lf.lfFaceName, key.face.c_str(), LF_FACESIZE);
     Entry entry;
     entry.key = key;

@@ -228,7 +228,7 @@ void CHtmlLayoutBuilder::Element(const CHtmlNode& element, const Style& parent, 
     switch (tag) {
     case HtmlTag::Br: LineBreak(parent, flow); return;
     case HtmlTag::Img: AddImage(element, parent, flow); return;
-    case HtmlTag::Hr: AddRule(element, parent, flow); return;
+    case HtmlTag::Hr: AddRule(element, flow); return;
     case HtmlTag::Table: Table(element, parent, flow); return;
     default: break;
     }
@@ -622,7 +622,7 @@ void CHtmlLayoutBuilder::AddImage(const CHtmlNode& element, const Style& style, 
     AddItem(std::move(item), flow);
 }
 
-void CHtmlLayoutBuilder::AddRule(const CHtmlNode& element, const Style& style, Flow& flow) {
+void CHtmlLayoutBuilder::AddRule(const CHtmlNode& element, Flow& flow) {
     FlushLine(flow);
     AddMargin(kRuleMargin, flow);
     int top = LineTop(flow);
@@ -648,7 +648,6 @@ void CHtmlLayoutBuilder::AddRule(const CHtmlNode& element, const Style& style, F
     flow.pendingMargin = 0;
     flow.hasContent = true;
     AddMargin(kRuleMargin, flow);
-    (void)style;
 }
 
 // ---- Tables -------------------------------------------------------------------
@@ -875,7 +874,7 @@ CHtmlLayoutBuilder::MinMax CHtmlLayoutBuilder::TableMinMax(const CHtmlNode& tabl
     std::vector<Row> rows = CollectRows(table, style);
     MinMax result;
     int used = 0;
-    std::vector<int> minWidths = ColumnWidths(rows, spacing, padding, 0, 0, false, used);
+    ColumnWidths(rows, spacing, padding, 0, 0, false, used);
     result.min = used;
     int usedMax = 0;
     ColumnWidths(rows, spacing, padding, 0, kMaxLayoutExtent, false, usedMax);
@@ -886,7 +885,6 @@ CHtmlLayoutBuilder::MinMax CHtmlLayoutBuilder::TableMinMax(const CHtmlNode& tabl
         result.min = std::max(result.min, std::min(given, kMaxLayoutExtent));
         result.max = std::max(result.min, given);
     }
-    (void)minWidths;
     m_measured[&table] = result;
     return result;
 }

@@ -127,7 +127,7 @@ private:
     void AddPreText(const std::string& text, const Style& style, Flow& flow);
     void AddWord(const std::string& word, int font, const Style& style, Flow& flow);
     void AddImage(const CHtmlNode& element, const Style& style, Flow& flow);
-    void AddRule(const CHtmlNode& element, const Style& style, Flow& flow);
+    void AddRule(const CHtmlNode& element, Flow& flow);
     void LineBreak(const Style& style, Flow& flow);
     void AddMargin(int margin, Flow& flow);
 

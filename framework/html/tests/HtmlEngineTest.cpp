@@ -386,7 +386,9 @@ TEST_F(HtmlLayoutTest, LaysOutTheStartPage) {
     ASSERT_TRUE(twoText);
     EXPECT_EQ(two->rect.top, twoText->rect.top);
     EXPECT_LT(two->rect.right, twoText->rect.left);
-    EXPECT_TRUE(Find(HtmlBoxKind::Text, "code    here"));   // the tab reaches column 8
+    const CHtmlBox* code = Find(HtmlBoxKind::Text, "code    here");   // the tab reaches column 8
+    ASSERT_TRUE(code);
+    EXPECT_EQ(m_fonts.TextWidth(code->font, "iiii"), m_fonts.TextWidth(code->font, "WWWW"));   // fixed pitch
 
     const CHtmlBox* site = Find(HtmlBoxKind::Text, "Web site");
     ASSERT_TRUE(site);
