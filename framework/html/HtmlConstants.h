@@ -20,6 +20,7 @@ constexpr int kMaxColspan = 64;
 constexpr int kMaxImageSide = 4096;                 // pixels, from attributes or the picture
 constexpr int kMaxRuleHeight = 100;
 constexpr std::size_t kMaxAddressLength = 2048;
+constexpr std::size_t kMaxHistory = 100;             // addresses kept for GoBack and GoForward
 constexpr int kMaxLayoutExtent = 1000000;           // document coordinates are clamped to this
 
 // Zoom: the text size levels 0 (smallest) to 4 (largest), in percent of the page's sizes.

@@ -164,6 +164,7 @@ void CHtmlView::Complete(const Navigation& navigation) {
     } else if (navigation.kind == NavigationKind::Normal && loaded) {
         m_history.resize(std::size_t(m_historyIndex + 1));
         if (m_history.empty() || m_history.back() != address) m_history.push_back(address);
+        if (m_history.size() > HtmlConst::kMaxHistory) m_history.erase(m_history.begin());
         m_historyIndex = int(m_history.size()) - 1;
     }
     if (!loaded) return;   // the error page: no title change, no document complete

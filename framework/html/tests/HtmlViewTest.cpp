@@ -141,6 +141,19 @@ TEST_F(HtmlViewTest, NavigationIsPostedAndFiresItsEventsInOrder) {
     EXPECT_EQ(std::string(m_view.GetLocationName()), PageAddress("4"));
 }
 
+TEST(HtmlView, ANavigationAskedForBeforeTheWindowExistsGoesWhenItDoes) {
+    CTestHtmlView view;
+    view.Navigate2(PageAddress("2").c_str());
+    Pump();
+    EXPECT_TRUE(view.events.empty());
+    RECT rect{0, 0, 300, 200};
+    ASSERT_TRUE(view.CreateEx(0, nullptr, "", WS_POPUP, rect, nullptr, 0));
+    Pump();
+    EXPECT_EQ(view.events, (std::vector<std::string>{"before " + PageAddress("2"), "title Second Page",
+                                                     "complete " + PageAddress("2")}));
+    view.DestroyWindow();
+}
+
 TEST_F(HtmlViewTest, OnlyTheLastOfSeveralPendingNavigationsCompletes) {
     m_view.Navigate2(PageAddress("1").c_str());
     m_view.Navigate2(PageAddress("2").c_str());
