@@ -8,6 +8,7 @@ struct CDCTempAccess {
     {
         p->ForgetSelections();
         p->m_hDC = nullptr;
+        p->m_hAttribDC = nullptr;
     }
 };
 
@@ -66,6 +67,7 @@ CDC* CDC::FromHandle(HDC hDC)
         [](HDC h) {
             CDC* p = new CDC;
             p->m_hDC = h;
+            p->m_hAttribDC = h;
             return p;
         });
 }
@@ -80,6 +82,7 @@ BOOL CDC::Attach(HDC hDC)
     if (!hDC || m_hDC)
         return FALSE;
     m_hDC = hDC;
+    m_hAttribDC = hDC;
     Map().SetPermanent(hDC, this);
     return TRUE;
 }
@@ -90,6 +93,7 @@ HDC CDC::Detach()
     RestoreSelections();
     Map().RemovePermanent(h, this);
     m_hDC = nullptr;
+    m_hAttribDC = nullptr;
     return h;
 }
 
@@ -639,6 +643,24 @@ BOOL CDC::DrawIcon(int x, int y, HICON hIcon)
 BOOL CDC::DrawIcon(POINT point, HICON hIcon)
 {
     return DrawIcon(point.x, point.y, hIcon);
+}
+
+BOOL CDC::DrawState(POINT pt, SIZE size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush)
+{
+    return ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y,
+                        size.cx, size.cy, nFlags | DST_BITMAP);
+}
+
+BOOL CDC::DrawState(POINT pt, SIZE size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush)
+{
+    return pBitmap && DrawState(pt, size, static_cast<HBITMAP>(pBitmap->m_hObject), nFlags,
+                                pBrush ? static_cast<HBRUSH>(pBrush->m_hObject) : nullptr);
+}
+
+BOOL CDC::DrawState(POINT pt, SIZE size, HICON hIcon, UINT nFlags, HBRUSH hBrush)
+{
+    return ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, pt.x, pt.y,
+                        size.cx, size.cy, nFlags | DST_ICON);
 }
 
 // Text

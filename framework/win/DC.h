@@ -141,6 +141,10 @@ public:
     BOOL DrawFrameControl(LPRECT lpRect, UINT nType, UINT nState);
     BOOL DrawIcon(int x, int y, HICON hIcon);
     BOOL DrawIcon(POINT point, HICON hIcon);
+    // nFlags: DSS_* state; the DST_ kind follows from the overload.
+    BOOL DrawState(POINT pt, SIZE size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush = nullptr);
+    BOOL DrawState(POINT pt, SIZE size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush = nullptr);
+    BOOL DrawState(POINT pt, SIZE size, HICON hIcon, UINT nFlags, HBRUSH hBrush = nullptr);
 
     // Text
     BOOL TextOut(int x, int y, LPCSTR lpszString, int nCount);
@@ -162,7 +166,14 @@ public:
                     int nSrcWidth, int nSrcHeight, DWORD dwRop);
     BOOL PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop);
 
+    // A DC for printing sets m_bPrinting; a class that borrows another DC's
+    // handles copies both (the attribute DC is m_hDC here) and clears them
+    // before destruction.
+    BOOL IsPrinting() const { return m_bPrinting; }
+
     HDC m_hDC = nullptr;
+    HDC m_hAttribDC = nullptr;
+    BOOL m_bPrinting = FALSE;
 
 private:
     friend struct CDCTempAccess;

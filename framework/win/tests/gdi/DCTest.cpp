@@ -1,4 +1,5 @@
 #include "Canvas.h"
+#include "GdiTestsRes.h"
 
 #include <gtest/gtest.h>
 
@@ -182,6 +183,19 @@ TEST(DCDrawing, BlitsCopyStretchAndPattern)
                           {"pattern", 1, 7, kGreen},
                           {"untouched", 3, 3, kWhite}});
     EXPECT_EQ(4, target.Count(kRed, 4, 4, 8, 8));
+}
+
+TEST(DCDrawing, DrawStateDrawsABitmapAtItsPlace)
+{
+    CBitmap strip;
+    ASSERT_TRUE(strip.LoadBitmap(IDB_TEST_STRIP));
+    Canvas canvas(12, 8);
+    ASSERT_TRUE(canvas.dc.DrawState(CPoint(2, 3), CSize(8, 4), &strip, DSS_NORMAL));
+
+    ExpectPixels(canvas, {{"first image", 3, 4, kRed},
+                          {"second image", 8, 6, kGreen},
+                          {"mask colour drawn as is", 2, 3, RGB(255, 0, 255)},
+                          {"outside", 10, 3, kWhite}});
 }
 
 TEST(DCDrawing, EdgesFocusAndDeviceCaps)
