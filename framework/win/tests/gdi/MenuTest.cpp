@@ -92,21 +92,21 @@ TEST(Menu, LoadedFromTheModuleResources)
     CMenu::DeleteTempMap();
 }
 
+BOOL CALLBACK FindPopupMenu(HWND hWnd, LPARAM lParam)
+{
+    char name[16] = {};
+    ::GetClassNameA(hWnd, name, sizeof(name));
+    if (lstrcmpA(name, "#32768") != 0 || !::IsWindowVisible(hWnd))
+        return TRUE;
+    *reinterpret_cast<HWND*>(lParam) = hWnd;
+    return FALSE;
+}
+
 // This thread's popup menu window; other test programs share the desktop.
 HWND OwnPopupMenu()
 {
     HWND found = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            char name[16] = {};
-            ::GetClassNameA(hWnd, name, sizeof(name));
-            if (lstrcmpA(name, "#32768") != 0 || !::IsWindowVisible(hWnd))
-                return TRUE;
-            *reinterpret_cast<HWND*>(lParam) = hWnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindPopupMenu, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
