@@ -5,6 +5,7 @@
 #include <memory>
 #include <mutex>
 #include <unordered_map>
+#include <vector>
 
 // Handle -> wrapper maps of the GDI and handle wrappers (internal).
 // Permanent entries are objects that own their handle; they are shared by
@@ -37,8 +38,9 @@ public:
     }
 
     // The permanent object when accept() takes it, else this thread's
-    // temporary wrapper, made by make(h) on first use. accept() also guards
-    // the temporary: a wrapper of another class gives null.
+    // temporary wrapper, made by make(h) on first use. A temporary wrapper
+    // that accept() refuses was made for an earlier object with the same
+    // handle value: it is retired (freed with the others) and made anew.
     template <class Accept, class Make>
     Object* FromHandle(Handle h, Accept accept, Make make)
     {
@@ -48,25 +50,30 @@ public:
         auto perm = m_permanent.find(h);
         if (perm != m_permanent.end() && accept(perm->second))
             return perm->second;
-        auto& temps = m_temporary[::GetCurrentThreadId()];
-        auto temp = temps.find(h);
-        if (temp != temps.end())
-            return accept(temp->second.get()) ? temp->second.get() : nullptr;
+        ThreadTemps& mine = m_temporary[::GetCurrentThreadId()];
+        auto temp = mine.wrappers.find(h);
+        if (temp != mine.wrappers.end()) {
+            if (accept(temp->second.get()))
+                return temp->second.get();
+            mine.retired.push_back(std::move(temp->second));
+            mine.wrappers.erase(temp);
+        }
         Object* p = make(h);
-        if (p)
-            temps.emplace(h, Temp(p, Forgetter{m_forget}));
-        return p;
+        if (!p)
+            return nullptr;
+        mine.wrappers.emplace(h, Temp(p, Forgetter{m_forget}));
+        return accept(p) ? p : nullptr;
     }
 
     void DeleteTemp()
     {
-        TempMap doomed;
+        ThreadTemps doomed;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             auto it = m_temporary.find(::GetCurrentThreadId());
             if (it == m_temporary.end())
                 return;
-            doomed.swap(it->second);
+            doomed = std::move(it->second);
             m_temporary.erase(it);
         }
         // Destroyed outside the lock: a destructor may reach the map again.
@@ -82,10 +89,13 @@ private:
         }
     };
     using Temp = std::unique_ptr<Object, Forgetter>;
-    using TempMap = std::unordered_map<Handle, Temp>;
+    struct ThreadTemps {
+        std::unordered_map<Handle, Temp> wrappers;
+        std::vector<Temp> retired;
+    };
 
     ForgetFn m_forget;
     std::mutex m_mutex;
     std::unordered_map<Handle, Object*> m_permanent;
-    std::unordered_map<DWORD, TempMap> m_temporary;
+    std::unordered_map<DWORD, ThreadTemps> m_temporary;
 };

@@ -50,6 +50,9 @@ TEST(GdiObject, FromHandleFindsTheOwnerOrWrapsWithoutOwning)
     EXPECT_EQ(wrapper, CBrush::FromHandle(foreign)) << "one wrapper per handle and thread";
     EXPECT_NE(nullptr, dynamic_cast<CBrush*>(CGdiObject::FromHandle(foreign)));
     EXPECT_EQ(nullptr, CPen::FromHandle(reinterpret_cast<HPEN>(foreign))) << "wrong kind";
+    EXPECT_EQ(foreign, wrapper->m_hObject) << "a wrapper handed out stays valid until idle time";
+    ASSERT_NE(nullptr, CBrush::FromHandle(foreign));
+    EXPECT_EQ(foreign, CBrush::FromHandle(foreign)->m_hObject);
     CGdiObject::DeleteTempMap();
     EXPECT_TRUE(Exists(foreign)) << "a temporary wrapper does not delete its handle";
     ::DeleteObject(foreign);
