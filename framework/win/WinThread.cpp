@@ -5,6 +5,8 @@
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
+void FwDeleteGdiTempMaps();
+
 CWinThread* FwGetThread()
 {
     FwThreadState* t = FwGetThreadState();
@@ -44,9 +46,10 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 
 static BOOL PumpOne(MSG* pMsg, CWinThread* pThread)
 {
-    if (!::GetMessageA(pMsg, nullptr, 0, 0))
-        return FALSE;
+    BOOL bGot = ::GetMessageA(pMsg, nullptr, 0, 0) > 0;
     FwGetThreadState()->msgCur = *pMsg;
+    if (!bGot)
+        return FALSE;
     BOOL bDone = pThread ? pThread->PreTranslateMessage(pMsg) : DefaultPreTranslate(nullptr, pMsg);
     if (!bDone) {
         ::TranslateMessage(pMsg);
@@ -116,6 +119,7 @@ BOOL CWinThread::OnIdle(LONG lCount)
         return TRUE;
     }
     CWnd::DeleteTempMap();
+    FwDeleteGdiTempMaps();
     return FALSE;
 }
 

@@ -288,7 +288,7 @@ public:
 
     // ---- Modal loops (dialogs, tracking) ----
     int RunModalLoop(DWORD dwFlags = 0);
-    virtual BOOL ContinueModal() { return (m_nFlags & FwWndModalLoop) != 0; }
+    virtual BOOL ContinueModal() { return (m_nFlags & FwWndContinueModal) != 0; }
     virtual void EndModalLoop(int nResult);
 
     // Window classes registered by the framework, per binary.
@@ -299,6 +299,7 @@ protected:
     enum {
         FwWndModalLoop = 0x1,     // RunModalLoop is running
         FwWndTemporary = 0x2,     // a FromHandle wrapper
+        FwWndContinueModal = 0x4, // the modal loop goes on until EndModalLoop
     };
     UINT m_nFlags = 0;
     int m_nModalResult = 0;

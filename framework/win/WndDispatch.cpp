@@ -408,13 +408,27 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 
 // ---- Modal loop ----
 
+void FwDeleteGdiTempMaps();
+
+// Idle work of a thread without a thread object in this binary (a DLL without application).
+static BOOL IdleWithoutThread(LONG lCount)
+{
+    if (lCount <= 0) {
+        FwIdleUpdateFrames();
+        return TRUE;
+    }
+    CWnd::DeleteTempMap();
+    FwDeleteGdiTempMaps();
+    return FALSE;
+}
+
 int CWnd::RunModalLoop(DWORD dwFlags)
 {
     HWND hWnd = m_hWnd;
     bool bIdle = true;
     LONG lIdleCount = 0;
     bool bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
-    m_nFlags |= FwWndModalLoop;
+    m_nFlags |= FwWndModalLoop | FwWndContinueModal;
     CWinThread* pThread = FwGetThread();
     MSG msg;
     for (;;) {
@@ -429,14 +443,16 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 bMore = true;
             if (!ContinueModal())
                 goto ExitModal;
-            if (pThread ? pThread->OnIdle(lIdleCount) : (DeleteTempMap(), FALSE))
+            if (pThread ? pThread->OnIdle(lIdleCount) : IdleWithoutThread(lIdleCount))
                 bMore = true;
             ++lIdleCount;
             bIdle = bMore;
         }
         do {
             if (!FwPumpMessage()) {
-                ::PostQuitMessage(0);
+                // WM_QUIT ends the modal loop and is left for the outer loop.
+                ::PostQuitMessage((int)FwGetThreadState()->msgCur.wParam);
+                m_nFlags &= ~(FwWndModalLoop | FwWndContinueModal);
                 return -1;
             }
             if (bShowIdle && (msg.message == 0x118 /* caret blink */ || msg.message == WM_SYSKEYDOWN)) {
@@ -453,17 +469,16 @@ int CWnd::RunModalLoop(DWORD dwFlags)
         } while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE));
     }
 ExitModal:
-    m_nFlags &= ~FwWndModalLoop;
+    m_nFlags &= ~(FwWndModalLoop | FwWndContinueModal);
     return m_nModalResult;
 }
 
 void CWnd::EndModalLoop(int nResult)
 {
     m_nModalResult = nResult;
-    if (m_nFlags & FwWndModalLoop) {
-        m_nFlags &= ~FwWndModalLoop;
+    m_nFlags &= ~FwWndContinueModal;
+    if (m_nFlags & FwWndModalLoop)
         ::PostMessageA(m_hWnd, WM_NULL, 0, 0);   // wakes the loop
-    }
 }
 
 // ---- Update of dialog controls ----

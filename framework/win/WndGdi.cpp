@@ -4,10 +4,13 @@
 #include "win/DC.h"
 #include "win/GdiObject.h"
 #include "win/Menu.h"
+#if __has_include("win/ImageList.h")
+#include "win/ImageList.h"
+#endif
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
-    SendMessage(WM_SETFONT, (WPARAM)pFont->GetSafeHandle(), bRedraw);
+    SendMessage(WM_SETFONT, (WPARAM)(pFont ? pFont->GetSafeHandle() : nullptr), bRedraw);
 }
 
 CFont* CWnd::GetFont() const
@@ -28,7 +31,7 @@ CDC* CWnd::GetWindowDC()
 
 int CWnd::ReleaseDC(CDC* pDC)
 {
-    return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc());
+    return pDC ? ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()) : 0;
 }
 
 CMenu* CWnd::GetMenu() const
@@ -38,11 +41,25 @@ CMenu* CWnd::GetMenu() const
 
 BOOL CWnd::SetMenu(CMenu* pMenu)
 {
-    return ::SetMenu(m_hWnd, pMenu->GetSafeHmenu());
+    return ::SetMenu(m_hWnd, pMenu ? pMenu->GetSafeHmenu() : nullptr);
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
 {
     return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
+
+void FwDeleteGdiTempMaps()
+{
+    CGdiObject::DeleteTempMap();
+    CDC::DeleteTempMap();
+    CMenu::DeleteTempMap();
+#if __has_include("win/ImageList.h")
+    CImageList::DeleteTempMap();
+#endif
+}
+#else
+void FwDeleteGdiTempMaps()
+{
 }
 #endif

@@ -2,6 +2,8 @@
 // initialised at attach and exited at detach, with its own resources.
 #include "TestDll.h"
 #include "win/WinApp.h"
+#include "win/DataExchange.h"
+#include "win/Dialog.h"
 #include <string>
 
 namespace {
@@ -59,4 +61,46 @@ extern "C" BOOL WINAPI LoadDllString(UINT nID, LPSTR lpBuffer, int nBufferSize)
     BOOL bFound = str.LoadString(nID);
     lstrcpynA(lpBuffer, str, nBufferSize);
     return bFound;
+}
+
+namespace {
+const UINT_PTR SCRIPT_TIMER = 1;
+
+// Scripted from inside: fills the edit and presses OK on its first timer tick.
+class CDllDialog : public CDialog {
+public:
+    CDllDialog() : CDialog(IDD_DLL_TEST) {}
+    CString m_strLabel;
+    CString m_strName;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        SetTimer(SCRIPT_TIMER, 10);
+        return TRUE;
+    }
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_NAME, m_strName); }
+    void OnTimer(UINT_PTR)
+    {
+        KillTimer(SCRIPT_TIMER);
+        GetDlgItemText(IDC_LABEL, m_strLabel);
+        SetDlgItemText(IDC_NAME, "typed");
+        GetDlgItem(IDOK)->SendMessage(BM_CLICK);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CDllDialog, CDialog)
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+}
+
+extern "C" INT_PTR WINAPI RunDllDialog(LPSTR lpLabel, int nLabelSize)
+{
+    CDllDialog dlg;
+    INT_PTR nResult = dlg.DoModal();
+    CString strReport = dlg.m_strLabel + "|" + dlg.m_strName;
+    lstrcpynA(lpLabel, strReport, nLabelSize);
+    return nResult;
 }

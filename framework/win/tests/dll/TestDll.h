@@ -1,8 +1,13 @@
-// Exports of the test DLL that carries its own application object.
+// Exports and resource ids of the test DLL that carries its own application object.
 #pragma once
 #include <windows.h>
 
 #define IDS_TEST_STRING 1001
+#define IDD_TEST 2001
+#define IDD_DLL_TEST 2002
+#define IDC_NAME 2101
+#define IDC_FLAG 2102
+#define IDC_LABEL 2103
 
 typedef void (CALLBACK* FwTestEventFn)(LPCSTR lpszEvent);
 
@@ -10,3 +15,5 @@ typedef void (CALLBACK* FwTestEventFn)(LPCSTR lpszEvent);
 typedef void (WINAPI* GetDllEventsFn)(LPSTR lpBuffer, int nBufferSize);
 typedef void (WINAPI* SetDllExitCallbackFn)(FwTestEventFn pfn);
 typedef BOOL (WINAPI* LoadDllStringFn)(UINT nID, LPSTR lpBuffer, int nBufferSize);
+// Runs the DLL's own modal dialog, scripted from inside: the label it found and the result.
+typedef INT_PTR (WINAPI* RunDllDialogFn)(LPSTR lpLabel, int nLabelSize);
