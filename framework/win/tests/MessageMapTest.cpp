@@ -3,6 +3,8 @@
 // windows and command user interface updates.
 #include "WinTestSupport.h"
 #include "win/CmdUI.h"
+#include "win/DC.h"
+#include "win/GdiObject.h"
 #include "win/ThreadState.h"
 #include <gtest/gtest.h>
 #include <cstring>
@@ -235,6 +237,80 @@ TEST_F(MessageMapTest, ControlNotificationsGoToTheControlFirst)
         m_wnd.SendMessage(WM_DRAWITEM, dis.CtlID, (LPARAM)&dis);
         EXPECT_EQ(pControl == &reflecting ? "control:drawitem" : "parent:drawitem:801", Joined());
     }
+}
+
+// Colours: a control that colours itself, one that leaves it to its parent.
+class CColoringStatic : public CWnd {
+public:
+    HBRUSH m_hBrush = nullptr;
+protected:
+    HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
+    {
+        g_log.push_back("control:ctlcolor:" + std::to_string(nCtlColor));
+        if (m_hBrush)
+            pDC->SetTextColor(RGB(255, 0, 0));
+        return m_hBrush;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColoringStatic, CWnd)
+    ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+class CColorParent : public CWnd {
+protected:
+    HBRUSH OnCtlColor(CDC*, CWnd* pWnd, UINT nCtlColor)
+    {
+        g_log.push_back("parent:ctlcolor:" + std::to_string(nCtlColor) + (pWnd ? ":child" : ""));
+        return (HBRUSH)::GetStockObject(GRAY_BRUSH);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColorParent, CWnd)
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+TEST(ReflectionTest, ControlColoursItselfOrLeavesItToTheParent)
+{
+    CColorParent parent;
+    ASSERT_TRUE(parent.CreateEx(0, nullptr, "Parent", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+    CColoringStatic coloring, declining;
+    coloring.m_hBrush = (HBRUSH)::GetStockObject(BLACK_BRUSH);
+    ASSERT_TRUE(coloring.Create("STATIC", "a", WS_VISIBLE, CRect(0, 0, 10, 10), &parent, 1));
+    ASSERT_TRUE(declining.Create("STATIC", "b", WS_VISIBLE, CRect(0, 0, 10, 10), &parent, 2));
+    HDC hDC = ::GetDC(parent.m_hWnd);
+    struct Row {
+        CWnd* pControl;
+        UINT message;
+        LRESULT expectedBrush;
+        const char* expectedLog;
+    } rows[] = {
+        { &coloring, WM_CTLCOLORSTATIC, (LRESULT)::GetStockObject(BLACK_BRUSH), "control:ctlcolor:6" },
+        { &coloring, WM_CTLCOLOREDIT, (LRESULT)::GetStockObject(BLACK_BRUSH), "control:ctlcolor:1" },
+        { &declining, WM_CTLCOLORSTATIC, (LRESULT)::GetStockObject(GRAY_BRUSH), "control:ctlcolor:6|parent:ctlcolor:6:child" },
+    };
+    for (const Row& row : rows) {
+        g_log.clear();
+        ::SetTextColor(hDC, RGB(0, 0, 0));
+        EXPECT_EQ(row.expectedBrush, parent.SendMessage(row.message, (WPARAM)hDC, (LPARAM)row.pControl->m_hWnd));
+        EXPECT_EQ(row.expectedLog, Joined());
+    }
+    EXPECT_EQ(RGB(0, 0, 0), ::GetTextColor(hDC));   // the declining control did not colour
+    ::ReleaseDC(parent.m_hWnd, hDC);
+    parent.DestroyWindow();
+}
+
+TEST(WrapperTest, FontOfAWindow)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, "STATIC", "f", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    CFont* pFont = CFont::FromHandle((HFONT)::GetStockObject(ANSI_VAR_FONT));
+    wnd.SetFont(pFont, FALSE);
+    ASSERT_NE(nullptr, wnd.GetFont());
+    EXPECT_EQ(pFont->GetSafeHandle(), wnd.GetFont()->GetSafeHandle());
+    wnd.DestroyWindow();
 }
 
 // ---- Command user interface ----
