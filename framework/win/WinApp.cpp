@@ -10,6 +10,7 @@ namespace {
 // This binary's module state: every binary links its own copy of the framework.
 struct ModuleState {
     CWinApp* pApp = nullptr;
+    BOOL bDll = FALSE;
 };
 
 ModuleState& TheModule()
@@ -132,8 +133,15 @@ int FwWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int
     }
 }
 
+BOOL FwIsDllModule()
+{
+    return TheModule().bDll;
+}
+
 BOOL FwDllMain(HINSTANCE hInstance, DWORD dwReason)
 {
+    if (dwReason == DLL_PROCESS_ATTACH)
+        TheModule().bDll = TRUE;
     CWinApp* pApp = FwGetApp();
     if (!pApp)
         return TRUE;

@@ -73,6 +73,8 @@ BOOL FwWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, in
 int FwWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);
 // A DLL's entry: the framework's DllMain calls this; a DLL with its own DllMain calls it too.
 BOOL FwDllMain(HINSTANCE hInstance, DWORD dwReason);
+// TRUE in a DLL (its main window closing does not end the host's message loop).
+BOOL FwIsDllModule();
 
 // ---- Message boxes ----
 // The application's DoMessageBox, or the message box function without an application.

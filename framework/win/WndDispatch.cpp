@@ -2,6 +2,7 @@
 #include "win/Wnd.h"
 #include "win/CmdUI.h"
 #include "win/ThreadState.h"
+#include "win/WinApp.h"
 #include "win/WinThread.h"
 
 // ---- Handle maps ----
@@ -200,6 +201,16 @@ void CWnd::FinishNcDestroy()
     if (m_pfnSuper && (WNDPROC)::GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == &FwWndProc)
         ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
     m_pfnSuper = nullptr;
+    // The main window of a program going away ends its message loop.
+    if (CWinThread* pThread = FwGetThread()) {
+        if (pThread->m_pMainWnd == this) {
+            if (!FwIsDllModule())
+                ::PostQuitMessage(0);
+            pThread->m_pMainWnd = nullptr;
+        }
+        if (pThread->m_pActiveWnd == this)
+            pThread->m_pActiveWnd = nullptr;
+    }
     Detach();
     PostNcDestroy();
 }

@@ -27,4 +27,8 @@ add_wine_test(framework_win_tests TIMEOUT 120
           ${CMAKE_CURRENT_LIST_DIR}/tests/ProfileTest.cpp ${CMAKE_CURRENT_LIST_DIR}/tests/ControlsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/tests/WinTests.rc
   LIBS framework)
-add_dependencies(framework_win_tests fw_win_test_dll)
+# A program that runs through the framework's entry.
+add_executable(fw_win_test_program WIN32 ${CMAKE_CURRENT_LIST_DIR}/tests/program/TestProgram.cpp)
+target_link_libraries(fw_win_test_program PRIVATE framework_winmain framework)
+
+add_dependencies(framework_win_tests fw_win_test_dll fw_win_test_program)

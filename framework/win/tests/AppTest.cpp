@@ -64,3 +64,26 @@ TEST(AppTest, MessageBoxesGoThroughTheApplication)
 }
 
 }
+
+namespace {
+
+TEST(AppTest, ProgramRunsUntilItsMainWindowCloses)
+{
+    char szPath[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
+    std::string strFolder = szPath;
+    strFolder = strFolder.substr(0, strFolder.rfind('\\') + 1);
+    std::string strCommand = "\"" + strFolder + "fw_win_test_program.exe\" 37";
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    ASSERT_TRUE(::CreateProcessA(nullptr, &strCommand[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(pi.hProcess, 30000));
+    DWORD dwExitCode = 0;
+    ::GetExitCodeProcess(pi.hProcess, &dwExitCode);
+    EXPECT_EQ(37u, dwExitCode);
+    ::CloseHandle(pi.hThread);
+    ::CloseHandle(pi.hProcess);
+}
+
+}

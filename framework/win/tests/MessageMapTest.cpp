@@ -447,6 +447,44 @@ TEST(HandleMapTest, ForeignWindowsGetTemporaryObjectsFreedAtIdle)
     ::DestroyWindow(hWnd);
 }
 
+class CPreSubclassWnd : public CWnd {
+public:
+    int m_nPreSubclass = 0;
+    HWND m_hWndAtPreSubclass = nullptr;
+protected:
+    void PreSubclassWindow() override
+    {
+        ++m_nPreSubclass;
+        m_hWndAtPreSubclass = m_hWnd;
+    }
+};
+
+TEST(HandleMapTest, PreSubclassWindowWhetherCreatedOrSubclassed)
+{
+    CPreSubclassWnd created, subclassed;
+    ASSERT_TRUE(created.CreateEx(0, "BUTTON", "c", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    HWND hWnd = ::CreateWindowExA(0, "BUTTON", "s", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(subclassed.SubclassWindow(hWnd));
+    for (CPreSubclassWnd* p : { &created, &subclassed }) {
+        EXPECT_EQ(1, p->m_nPreSubclass);
+        EXPECT_EQ(p->m_hWnd, p->m_hWndAtPreSubclass);
+    }
+    created.DestroyWindow();
+    subclassed.DestroyWindow();
+    EXPECT_EQ(nullptr, subclassed.m_hWnd);
+}
+
+TEST(HandleMapTest, ClosingTheMainWindowEndsTheMessageLoop)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "Main", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    theApp.m_pMainWnd = &wnd;
+    wnd.SendMessage(WM_CLOSE);
+    EXPECT_EQ(nullptr, theApp.m_pMainWnd);
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
 int g_nDeleted = 0;
 
 // Deletes itself after its window is gone; its memory is poisoned so that any
