@@ -31,24 +31,7 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 
 HWND CDialog::FindOwner(HWND* phWndTop) const
 {
-    HWND hWnd = m_pParentWnd->GetSafeHwnd();
-    if (!hWnd) {
-        CWnd* pMainWnd = FwGetMainWnd();
-        hWnd = pMainWnd ? pMainWnd->m_hWnd : nullptr;
-    }
-    if (!hWnd) {
-        // Inside a DLL or before the main window exists: the thread's active window.
-        HWND hWndActive = ::GetActiveWindow();
-        if (hWndActive && ::GetWindowThreadProcessId(hWndActive, nullptr) == ::GetCurrentThreadId())
-            hWnd = hWndActive;
-    }
-    HWND hWndTop = hWnd;
-    while (hWndTop && (::GetWindowLongPtrA(hWndTop, GWL_STYLE) & WS_CHILD))
-        hWndTop = ::GetParent(hWndTop);
-    if (phWndTop)
-        *phWndTop = hWndTop;
-    // A modal dialog is owned by a top-level window, never by a child.
-    return phWndTop ? hWndTop : hWnd;
+    return GetSafeOwner(m_pParentWnd, phWndTop)->GetSafeHwnd();
 }
 
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA lpTemplate, HWND hWndParent, HINSTANCE hInst)

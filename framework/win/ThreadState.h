@@ -15,6 +15,7 @@ struct FwThreadState {
     CWnd* pWndInit = nullptr;        // attached by the creation hook to the next window created
     HHOOK hHookCbt = nullptr;
     int nHookUsers = 0;
+    int nDispatchDepth = 0;           // window procedures of this binary on the stack
     std::unordered_map<HWND, CWnd*> permanentMap;
     std::unordered_map<HWND, CWnd*> temporaryMap;
     std::vector<CWnd**> dispatchGuards;

@@ -207,6 +207,28 @@ void CWnd::DragAcceptFiles(BOOL bAccept)
     ::DragAcceptFiles(m_hWnd, bAccept);
 }
 
+CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
+{
+    HWND hWnd = pParent->GetSafeHwnd();
+    if (!hWnd) {
+        CWnd* pMainWnd = FwGetMainWnd();
+        hWnd = pMainWnd ? pMainWnd->m_hWnd : nullptr;
+    }
+    if (!hWnd) {
+        // Inside a DLL or before the main window exists: the thread's active window.
+        HWND hWndActive = ::GetActiveWindow();
+        if (hWndActive && ::GetWindowThreadProcessId(hWndActive, nullptr) == ::GetCurrentThreadId())
+            hWnd = hWndActive;
+    }
+    HWND hWndTop = hWnd;
+    while (hWndTop && (::GetWindowLongPtrA(hWndTop, GWL_STYLE) & WS_CHILD))
+        hWndTop = ::GetParent(hWndTop);
+    if (pWndTop)
+        *pWndTop = hWndTop;
+    // A window that disables its owner (modal) is owned by a top-level window, never by a child.
+    return FromHandle(pWndTop ? hWndTop : hWnd);
+}
+
 CWnd* CWnd::GetTopLevelParent() const
 {
     HWND hWnd = m_hWnd;

@@ -182,6 +182,9 @@ public:
     // The owner set with SetOwner, else the parent (control bars report to their frame).
     CWnd* GetOwner() const { return m_hWndOwner ? FromHandle(m_hWndOwner) : GetParent(); }
     void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd->GetSafeHwnd(); }
+    // pParent, else the main window, else the thread's active window; with pWndTop,
+    // the top-level window of that (which a modal window disables), also returned.
+    static CWnd* GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
     CWnd* GetTopLevelParent() const;
     CWnd* GetTopLevelOwner() const;
     CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }

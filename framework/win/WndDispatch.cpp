@@ -168,6 +168,7 @@ LRESULT FwCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM
     t->lastSentMsg.wParam = wParam;
     t->lastSentMsg.lParam = lParam;
     LRESULT lResult = 0;
+    ++t->nDispatchDepth;
     try {
         lResult = pWnd->WindowProc(message, wParam, lParam);
         // Windows whose WM_NCDESTROY handler did not reach CWnd::OnNcDestroy.
@@ -177,6 +178,7 @@ LRESULT FwCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM
         // Nothing may unwind through the system's frames.
         lResult = 0;
     }
+    --t->nDispatchDepth;
     t->lastSentMsg = saved;
     return lResult;
 }
@@ -421,16 +423,14 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 
 void FwDeleteGdiTempMaps();
 
-// Idle work of a thread without a thread object in this binary (a DLL without application).
-static BOOL IdleWithoutThread(LONG lCount)
+// Temporary objects are freed only outside every window procedure of this binary:
+// a handler that runs a modal loop may still hold the ones it was given.
+static void DeleteTempMapsIfUnused()
 {
-    if (lCount <= 0) {
-        FwIdleUpdateFrames();
-        return TRUE;
+    if (FwGetThreadState()->nDispatchDepth == 0) {
+        CWnd::DeleteTempMap();
+        FwDeleteGdiTempMaps();
     }
-    CWnd::DeleteTempMap();
-    FwDeleteGdiTempMaps();
-    return FALSE;
 }
 
 int CWnd::RunModalLoop(DWORD dwFlags)
@@ -454,8 +454,13 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 bMore = true;
             if (!ContinueModal())
                 goto ExitModal;
-            if (pThread ? pThread->OnIdle(lIdleCount) : IdleWithoutThread(lIdleCount))
-                bMore = true;
+            // Command user interface is brought up to date inside the loop too.
+            if (lIdleCount == 0) {
+                if (pThread)
+                    pThread->OnIdle(0);
+                else
+                    FwIdleUpdateFrames();
+            }
             ++lIdleCount;
             bIdle = bMore;
         }
@@ -481,6 +486,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     }
 ExitModal:
     m_nFlags &= ~(FwWndModalLoop | FwWndContinueModal);
+    DeleteTempMapsIfUnused();
     return m_nModalResult;
 }
 

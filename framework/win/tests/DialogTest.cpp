@@ -7,6 +7,7 @@
 #include "win/DataExchange.h"
 #include "win/Dialog.h"
 #include "win/Edit.h"
+#include "win/ThreadState.h"
 #include <gtest/gtest.h>
 #include <functional>
 
@@ -106,6 +107,41 @@ TEST(DialogTest, ModalDialogScriptedFromInside)
     EXPECT_GT(dlg.m_nPreTranslate, 0);
     EXPECT_EQ(nullptr, dlg.m_hWnd);
     EXPECT_EQ(nullptr, dlg.m_edit.m_hWnd);
+}
+
+// Runs a modal dialog from inside a message handler, holding a temporary object.
+class CModalFromHandlerWnd : public CWnd {
+public:
+    HWND m_hWndForeign = nullptr;
+    bool m_bTempSurvived = false;
+protected:
+    LRESULT OnRunDialog(WPARAM, LPARAM)
+    {
+        CWnd* pTemp = CWnd::FromHandle(m_hWndForeign);
+        CScriptedDialog dlg;
+        dlg.m_script = [](CScriptedDialog& d) { d.EndDialog(IDOK); };
+        dlg.DoModal();
+        auto& temps = FwGetThreadState()->temporaryMap;
+        auto it = temps.find(m_hWndForeign);
+        m_bTempSurvived = it != temps.end() && it->second == pTemp && pTemp->m_hWnd == m_hWndForeign;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CModalFromHandlerWnd, CWnd)
+    ON_MESSAGE(WM_APP + 5, OnRunDialog)
+END_MESSAGE_MAP()
+
+TEST(DialogTest, TemporaryObjectsOfTheCallerOutliveTheModalLoop)
+{
+    CModalFromHandlerWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "Caller", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    wnd.m_hWndForeign = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
+    wnd.SendMessage(WM_APP + 5);
+    EXPECT_TRUE(wnd.m_bTempSurvived);
+    ::DestroyWindow(wnd.m_hWndForeign);
+    wnd.DestroyWindow();
 }
 
 TEST(DialogTest, EnterAndEscapeReachOnOKAndOnCancel)

@@ -5,6 +5,7 @@
 #include "win/CmdUI.h"
 #include "win/DC.h"
 #include "win/GdiObject.h"
+#include "win/Menu.h"
 #include "win/ThreadState.h"
 #include <gtest/gtest.h>
 #include <cstring>
@@ -344,6 +345,40 @@ TEST_F(MessageMapTest, UpdateHandlersAndCommandsWithoutHandler)
         EXPECT_EQ(row.expectedEnable, ui.m_nEnable) << row.nID;
         EXPECT_EQ(row.expectedCheck, ui.m_nCheck) << row.nID;
     }
+}
+
+TEST_F(MessageMapTest, UpdateDrivesMenuItems)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, IDT_CMD, "Command");
+    ::AppendMenuA(hMenu, MF_STRING, IDT_DISABLED, "Disabled");
+    ::AppendMenuA(hMenu, MF_STRING, 999, "Nobody");
+    CCmdUI state;
+    state.m_pMenu = CMenu::FromHandle(hMenu);
+    state.m_nIndexMax = (UINT)::GetMenuItemCount(hMenu);
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
+        state.m_nID = ::GetMenuItemID(hMenu, (int)state.m_nIndex);
+        state.DoUpdate(&m_wnd, TRUE);
+    }
+    struct Row {
+        UINT nID;
+        UINT expectedState;
+    } rows[] = {
+        { IDT_CMD, MF_CHECKED },
+        { IDT_DISABLED, MF_GRAYED },
+        { 999, MF_GRAYED },
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(row.expectedState, ::GetMenuState(hMenu, row.nID, MF_BYCOMMAND) & (MF_CHECKED | MF_GRAYED)) << row.nID;
+
+    state.m_nIndex = 0;
+    state.m_nID = IDT_CMD;
+    state.SetText("Renamed");
+    char szText[32] = "";
+    ::GetMenuStringA(hMenu, IDT_CMD, szText, sizeof(szText), MF_BYCOMMAND);
+    EXPECT_STREQ("Renamed", szText);
+    EXPECT_EQ((UINT)MF_CHECKED, ::GetMenuState(hMenu, IDT_CMD, MF_BYCOMMAND) & MF_CHECKED);
+    ::DestroyMenu(hMenu);
 }
 
 TEST_F(MessageMapTest, DisabledMenuCommandIsNotCarriedOut)
