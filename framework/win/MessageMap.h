@@ -19,6 +19,10 @@ class CCmdUI;
 #define WM_IDLEUPDATECMDUI 0x0363
 // Status prompt: wParam a string id, or lParam the text.
 #define WM_SETMESSAGESTRING 0x0362
+// The system's timer message (caret blinks): not a sign of user activity.
+#ifndef WM_SYSTIMER
+#define WM_SYSTIMER 0x0118
+#endif
 // Sent to a modal window while its loop is idle (wParam MSGF_DIALOGBOX, lParam the idle count).
 #define WM_KICKIDLE 0x036A
 

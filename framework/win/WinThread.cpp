@@ -94,7 +94,7 @@ BOOL FwIsIdleMessage(MSG* pMsg)
         t->nMsgLast = pMsg->message;
         return TRUE;
     }
-    return pMsg->message != WM_PAINT && pMsg->message != 0x0118;   // nor do painting and caret blinks
+    return pMsg->message != WM_PAINT && pMsg->message != WM_SYSTIMER;   // nor do painting and caret blinks
 }
 
 static BOOL CALLBACK UpdateFrameProc(HWND hWnd, LPARAM)

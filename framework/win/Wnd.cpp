@@ -82,9 +82,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
 }
 
 BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                  UINT nID, LPVOID lpParam)
+                  UINT nID, CCreateContext* pContext)
 {
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, lpParam);
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect, pParentWnd, nID, (LPVOID)pContext);
 }
 
 BOOL CWnd::DestroyWindow()
@@ -272,4 +272,35 @@ void CWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
     if (CWinApp* pApp = FwGetApp())
         pApp->WinHelp(dwData, nCmd);
+}
+
+static HWND FindDescendant(HWND hWnd, int nID, BOOL bOnlyPerm)
+{
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(hWndChild) == nID && (!bOnlyPerm || CWnd::FromHandlePermanent(hWndChild)))
+            return hWndChild;
+    }
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT)) {
+        if (HWND hWndFound = FindDescendant(hWndChild, nID, bOnlyPerm))
+            return hWndFound;
+    }
+    return nullptr;
+}
+
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    return FromHandle(FindDescendant(m_hWnd, nID, bOnlyPerm));
+}
+
+INT_PTR CWnd::OnToolHitTest(CPoint, TTTOOLINFOA*) const
+{
+    return -1;
+}
+
+void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
+{
+    DWORD dwExStyle = GetExStyle();
+    if (nAdjustType == adjustBorder)
+        dwExStyle &= ~WS_EX_CLIENTEDGE;
+    ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
 }

@@ -16,6 +16,7 @@
 
 class CDC;
 class CFont;
+struct CCreateContext;   // frames and views pass one through creation
 class CMenu;
 class CScrollBar;
 
@@ -45,8 +46,9 @@ public:
     HWND UnsubclassWindow();
 
     // ---- Creation and destruction ----
+    // A child window; pContext arrives as the creation parameter (CREATESTRUCT::lpCreateParams).
     virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                        CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+                        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
     virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
                           int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                           LPVOID lpParam = nullptr);
@@ -74,6 +76,11 @@ public:
     // Offers pMsg to PreTranslateMessage of hWnd's object and of each parent up to hWndStop.
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     virtual BOOL IsFrameWnd() const { return FALSE; }
+    // The tool under point for tooltips: its id (pTI filled), or -1 for none.
+    virtual INT_PTR OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const;
+    // The window rectangle for a client rectangle (borders, caption, scroll bars).
+    enum AdjustType { adjustBorder = 0, adjustOutside = 1 };
+    virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
@@ -192,6 +199,8 @@ public:
     CWnd* GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
     CWnd* GetLastActivePopup() const { return FromHandle(::GetLastActivePopup(m_hWnd)); }
     CWnd* GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+    // The descendant with id nID at any depth (direct children first); with bOnlyPerm, only windows with objects.
+    CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
     { return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious)); }

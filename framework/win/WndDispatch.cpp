@@ -471,7 +471,7 @@ int CWnd::RunModalLoop(DWORD dwFlags)
                 m_nFlags &= ~(FwWndModalLoop | FwWndContinueModal);
                 return -1;
             }
-            if (bShowIdle && (msg.message == 0x118 /* caret blink */ || msg.message == WM_SYSKEYDOWN)) {
+            if (bShowIdle && (msg.message == WM_SYSTIMER || msg.message == WM_SYSKEYDOWN)) {
                 ShowWindow(SW_SHOWNORMAL);
                 UpdateWindow();
                 bShowIdle = false;
