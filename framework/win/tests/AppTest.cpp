@@ -2,6 +2,7 @@
 // resources of the right module, the message box seam.
 #include "WinTestSupport.h"
 #include "dll/TestDll.h"
+#include "win/Resources.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -84,6 +85,58 @@ TEST(AppTest, ProgramRunsUntilItsMainWindowCloses)
     EXPECT_EQ(37u, dwExitCode);
     ::CloseHandle(pi.hThread);
     ::CloseHandle(pi.hProcess);
+}
+
+}
+
+namespace {
+
+TEST(ResourcesTest, ResourcesComeFromTheSelectedModule)
+{
+    HMENU hMenu = FwLoadMenu(IDR_TEST_MENU);
+    ASSERT_TRUE(hMenu);
+    EXPECT_EQ(1, ::GetMenuItemCount(hMenu));
+    ::DestroyMenu(hMenu);
+    EXPECT_TRUE(FwLoadAccelerators(IDR_TEST_ACCEL));
+    EXPECT_EQ(nullptr, FwLoadDialogTemplate(MAKEINTRESOURCEA(IDD_DLL_TEST)));
+
+    // With the DLL as resource module, its strings and templates come first,
+    // and what it lacks still comes from the program.
+    HMODULE hDll = ::LoadLibraryA("fw_win_test_dll.dll");
+    ASSERT_TRUE(hDll);
+    FwSetResourceHandle(hDll);
+    CString str;
+    str.LoadString(IDS_TEST_STRING);
+    EXPECT_STREQ("from the DLL", str);
+    HINSTANCE hFound = nullptr;
+    EXPECT_TRUE(FwLoadDialogTemplate(MAKEINTRESOURCEA(IDD_DLL_TEST), &hFound));
+    EXPECT_EQ(hDll, hFound);
+    EXPECT_TRUE(FwLoadDialogTemplate(MAKEINTRESOURCEA(IDD_TEST), &hFound));
+    EXPECT_EQ(::GetModuleHandleA(nullptr), hFound);
+    FwSetResourceHandle(nullptr);
+    ::FreeLibrary(hDll);
+    str.LoadString(IDS_TEST_STRING);
+    EXPECT_STREQ("from the program", str);
+}
+
+std::vector<std::string> g_shownBoxes;
+
+int RecordingMessageBox(HWND, LPCSTR lpszText, LPCSTR lpszCaption, UINT)
+{
+    g_shownBoxes.push_back(std::string(lpszCaption ? lpszCaption : "") + ":" + lpszText);
+    return IDRETRY;
+}
+
+TEST(AppTest, WindowMessageBoxesGoThroughTheReplaceableFunction)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "Box owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    FwMessageBoxFn pfnOld = FwSetMessageBoxFunction(&RecordingMessageBox);
+    EXPECT_EQ(IDRETRY, wnd.MessageBox("Text", "Caption", MB_RETRYCANCEL));
+    EXPECT_EQ(IDRETRY, wnd.MessageBox("No caption"));
+    FwSetMessageBoxFunction(pfnOld);
+    EXPECT_EQ((std::vector<std::string>{ "Caption:Text", "FwWinTests:No caption" }), g_shownBoxes);
+    wnd.DestroyWindow();
 }
 
 }

@@ -8,6 +8,8 @@
 #define IDC_NAME 2101
 #define IDC_FLAG 2102
 #define IDC_LABEL 2103
+#define IDR_TEST_MENU 3001
+#define IDR_TEST_ACCEL 3002
 
 typedef void (CALLBACK* FwTestEventFn)(LPCSTR lpszEvent);
 
