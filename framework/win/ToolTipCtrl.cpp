@@ -10,7 +10,8 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 void CToolTipCtrl::FillInToolInfo(TTTOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool) const
 {
     ti = {};
-    ti.cbSize = sizeof(ti);
+    // The size every version of the control accepts (without a manifest too).
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;
     HWND hWnd = pWnd->GetSafeHwnd();
     if (nIDTool == 0) {
         // The whole window is the tool, named by its handle.
