@@ -105,11 +105,17 @@ class CReflectingButton : public CWnd {
 protected:
     void OnClicked() { g_log.push_back("control:clicked"); }
     void DrawItem(LPDRAWITEMSTRUCT) { g_log.push_back("control:drawitem"); }
+    void OnNmClick(NMHDR*, LRESULT* pResult)
+    {
+        g_log.push_back("control:nmclick");
+        *pResult = 9;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CReflectingButton, CWnd)
     ON_CONTROL_REFLECT(BN_CLICKED, OnClicked)
+    ON_NOTIFY_REFLECT(NM_CLICK, OnNmClick)
     ON_WM_DRAWITEM_REFLECT()
 END_MESSAGE_MAP()
 
@@ -227,6 +233,21 @@ TEST_F(MessageMapTest, ControlNotificationsGoToTheControlFirst)
         // A real click: the button sends BN_CLICKED to its parent.
         row.pControl->SendMessage(BM_CLICK);
         EXPECT_EQ(row.expectedLog, Joined()) << row.pControl->GetDlgCtrlID();
+    }
+
+    struct NotifyRow {
+        CWnd* pControl;
+        const char* expectedLog;
+        LRESULT expectedResult;
+    } notifyRows[] = {
+        { &reflecting, "control:nmclick", 9 },
+        { &plain, "notify:400", 42 },
+    };
+    for (const NotifyRow& row : notifyRows) {
+        g_log.clear();
+        NMHDR nm = { row.pControl->m_hWnd, IDT_NOTIFY, (UINT)NM_CLICK };
+        EXPECT_EQ(row.expectedResult, m_wnd.SendMessage(WM_NOTIFY, IDT_NOTIFY, (LPARAM)&nm));
+        EXPECT_EQ(row.expectedLog, Joined());
     }
 
     DRAWITEMSTRUCT dis = {};
