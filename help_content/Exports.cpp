@@ -4,6 +4,7 @@
 
 #include "HelpContentApp.h"
 #include "TextCopy.h"
+#include "win/TreeCtrl.h"
 
 extern "C" {
 
@@ -49,6 +50,18 @@ void WINAPI Get_Lumidoc_Doc_Name(LPSTR lpszBuffer)
         CopyToViewerBuffer(strName, lpszBuffer);
     } catch (...) {
         CopyToViewerBuffer("", lpszBuffer);
+    }
+}
+
+// Works on the caller's own tree-control object, of which it needs a live window.
+BOOL WINAPI LoadContents(CTreeCtrl* pTree)
+{
+    try {
+        if (!pTree || !::IsWindow(pTree->GetSafeHwnd()))
+            return FALSE;
+        return HelpContentApp().LoadContents(*pTree);
+    } catch (...) {
+        return FALSE;
     }
 }
 

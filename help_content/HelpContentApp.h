@@ -1,9 +1,13 @@
 // CHelpContentApp: the application object of the help content module. It builds the
-// topic tables when the module is loaded and answers the module's exports from them.
+// topic tables and the contents image list when the module is loaded and answers the
+// module's exports from them.
 #pragma once
 #include "core/String.h"
+#include "win/ImageList.h"
 #include "win/WinApp.h"
 #include "TopicTable.h"
+
+class CTreeCtrl;
 
 class CHelpContentApp : public CWinApp {
 public:
@@ -17,13 +21,19 @@ public:
     int CopyKeywords(int nIndex, LPSTR lpszBuffer) const;
     int CopyAddress(int nIndex, LPSTR lpszBuffer) const;
 
+    // Rebuilds the whole contents tree in the caller's control; the result of
+    // expanding the root.
+    BOOL LoadContents(CTreeCtrl& tree);
+
 private:
     static const CString* Entry(const CString (&table)[kTopicCount], int nIndex);
     void LoadTables();
+    void CreateContentsImages();
 
     CString m_titles[kTopicCount];
     CString m_keywords[kTopicCount];
     CString m_addresses[kTopicCount];
+    CImageList m_contentsImages;
 };
 
 // The module's one application object.

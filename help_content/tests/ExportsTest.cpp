@@ -12,7 +12,7 @@ protected:
     void SetUp() override
     {
         ASSERT_NE(m.hModule, nullptr) << "PendrelEn.dll did not load";
-        ASSERT_TRUE(m.getContentCount && m.getTopic && m.getKeyword && m.getUrl && m.getDocName)
+        ASSERT_TRUE(m.getContentCount && m.getTopic && m.getKeyword && m.getUrl && m.getDocName && m.loadContents)
             << "an export is missing";
     }
 
@@ -97,4 +97,5 @@ TEST_F(Exports, NullArgumentsAreRefused)
     EXPECT_EQ(m.getKeyword(0, nullptr), 0);
     EXPECT_EQ(m.getUrl(0, nullptr), 0);
     m.getDocName(nullptr);
+    EXPECT_FALSE(m.loadContents(nullptr));
 }
