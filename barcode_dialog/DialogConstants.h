@@ -57,7 +57,7 @@ constexpr COLORREF kLinkSelectedColour = 0xFF0000;
 constexpr COLORREF kLinkDisabledColour = 0x999999;
 constexpr COLORREF kLinkNormalColour = 0x990000;
 constexpr const char kBrowserProgram[] = "iexplore.exe";
-constexpr const char kWebAddress[] = "http://www.glyphora.example/";
+constexpr const char kWebAddress[] = "http://glyphora.test/";
 
 // Help viewer
 constexpr const char kProductKey[] = "SOFTWARE\\Tolvek\\Glyphora";
