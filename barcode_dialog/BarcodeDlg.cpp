@@ -61,6 +61,7 @@ constexpr int kMaxFaceLength = 49;
 constexpr int kPointSizeChars = 5;
 constexpr int kDefaultPoints = 12;
 
+static_assert(IDCUR_HAND == CHyperLinkButton::kHandCursorId, "the link button's cursor");
 static_assert(sizeof kPointSizes / sizeof kPointSizes[0] == Dravel::kPointSizeCount);
 static_assert(sizeof kFaceNames / sizeof kFaceNames[0] == Dravel::kSizeCount);
 static_assert(sizeof kCharViews / sizeof kCharViews[0] == Dravel::kViewCount);

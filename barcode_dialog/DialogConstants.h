@@ -52,11 +52,7 @@ constexpr const char kRichTextFormat[] =
     "{\\rtf1{\\fonttbl{\\f0\\fnil\\fcharset0 %s;}}\n\\pard\\f0\\fs24 \\%s\\\n}";
 constexpr SIZE_T kClipboardBlockStep = 4096;
 
-// Hyperlink button
-constexpr COLORREF kLinkSelectedColour = 0xFF0000;
-constexpr COLORREF kLinkDisabledColour = 0x999999;
-constexpr COLORREF kLinkNormalColour = 0x990000;
-constexpr const char kBrowserProgram[] = "iexplore.exe";
+// The web link's address
 constexpr const char kWebAddress[] = "http://glyphora.test/";
 
 // Help viewer

@@ -1,11 +1,14 @@
 #include "HyperLinkButton.h"
 
-#include "DialogConstants.h"
-#include "Resource.h"
-
 #include "core/ResourceHandle.h"
 #include "win/DC.h"
 #include "win/ShellLauncher.h"
+
+namespace {
+
+const char kBrowserProgram[] = "iexplore.exe";
+
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CHyperLinkButton, CButton)
     ON_WM_MOUSEMOVE()
@@ -14,7 +17,7 @@ BEGIN_MESSAGE_MAP(CHyperLinkButton, CButton)
 END_MESSAGE_MAP()
 
 CHyperLinkButton::CHyperLinkButton()
-    : m_hCursor(::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(IDCUR_HAND)))
+    : m_hCursor(::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(kHandCursorId)))
 {
 }
 
@@ -33,10 +36,10 @@ void CHyperLinkButton::PreSubclassWindow()
 COLORREF CHyperLinkButton::ColorForState(UINT itemState)
 {
     if (itemState & ODS_SELECTED)
-        return Dravel::kLinkSelectedColour;
+        return kSelectedColour;
     if (itemState & ODS_DISABLED)
-        return Dravel::kLinkDisabledColour;
-    return Dravel::kLinkNormalColour;
+        return kDisabledColour;
+    return kNormalColour;
 }
 
 void CHyperLinkButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
@@ -97,7 +100,7 @@ BOOL CHyperLinkButton::OnSetCursor(CWnd*, UINT, UINT)
 
 void CHyperLinkButton::OpenURL(LPCSTR address)
 {
-    HINSTANCE result = FwShellExecute(nullptr, "open", Dravel::kBrowserProgram, address, nullptr,
+    HINSTANCE result = FwShellExecute(nullptr, "open", kBrowserProgram, address, nullptr,
                                       SW_SHOWMAXIMIZED);
     if (reinterpret_cast<INT_PTR>(result) <= 32)
         FwShellExecute(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL);

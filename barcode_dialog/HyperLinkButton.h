@@ -8,6 +8,13 @@
 class CHyperLinkButton : public CButton
 {
 public:
+    // Every module that uses the button carries its hand cursor under this id.
+    static constexpr UINT kHandCursorId = 161;
+    // Colours by state, 0x00BBGGRR: pressed or hovered, disabled, normal.
+    static constexpr COLORREF kSelectedColour = 0xFF0000;
+    static constexpr COLORREF kDisabledColour = 0x999999;
+    static constexpr COLORREF kNormalColour = 0x990000;
+
     CHyperLinkButton();
 
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
