@@ -40,17 +40,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-const char kStartChars[] = "*|[#({";
-const char kStopChars[] = "*|]#)}";
-const char kInvalidDataText[] = "Error: Invalid characters were found!";
-const char* const kFaceNames[] = {"TolvekVantrixXS", "TolvekVantrixS", "TolvekVantrixM",
-                                  "TolvekVantrixL", "TolvekVantrixXL"};
-const char kHumanReadableSuffix[] = "T";
-const char* const kPointSizes[] = {"5",  "5.5", "6.5", "7.5", "8",  "9",  "10",
-                                   "10.5", "11", "12", "14", "16", "18", "20",
-                                   "22", "24", "26", "28", "36", "48", "72"};
-const char* const kCharViews[] = {"View Character Name", "View Character Keyboard",
-                                  "View Character ASCII"};
 const UINT kCharLabelFirst[] = {IDS_CHAR_NAME_FIRST, IDS_CHAR_KEYBOARD_FIRST, IDS_CHAR_ASCII_FIRST};
 constexpr int kCharButtonCount = IDC_CHAR_BUTTON_LAST - IDC_CHAR_BUTTON_FIRST + 1;
 constexpr int kTokenLength = CCode39::kTokenLength;
@@ -62,9 +51,9 @@ constexpr int kPointSizeChars = 5;
 constexpr int kDefaultPoints = 12;
 
 static_assert(IDCUR_HAND == CHyperLinkButton::kHandCursorId, "the link button's cursor");
-static_assert(sizeof kPointSizes / sizeof kPointSizes[0] == Dravel::kPointSizeCount);
-static_assert(sizeof kFaceNames / sizeof kFaceNames[0] == Dravel::kSizeCount);
-static_assert(sizeof kCharViews / sizeof kCharViews[0] == Dravel::kViewCount);
+using Dravel::kCharViews;
+using Dravel::kFaceNames;
+using Dravel::kPointSizes;
 
 BOOL IsStandardChar(char ch)
 {
@@ -105,7 +94,7 @@ HGLOBAL MakeClipboardBlock(const CString& text)
 }  // namespace
 
 CBarcodeDlg::CBarcodeDlg(InsertBarcodeData* pData, CWnd* pParent)
-    : CDialog(IDD, pParent), m_startChars(kStartChars), m_stopChars(kStopChars), m_pData(pData)
+    : CDialog(IDD, pParent), m_startChars(CCode39::kStartChars), m_stopChars(CCode39::kStopChars), m_pData(pData)
 {
     m_hIcon = ::LoadIconA(FwGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
@@ -192,7 +181,7 @@ void CBarcodeDlg::FillFontList()
     for (const char* face : kFaceNames) {
         CString name(face);
         if (m_settings.humanReadable)
-            name += kHumanReadableSuffix;
+            name += Dravel::kHumanReadableSuffix;
         m_fontCombo.AddString(name);
     }
     m_fontCombo.SetCurSel(m_settings.sizeIndex);
@@ -273,7 +262,7 @@ BOOL CBarcodeDlg::ValidateData()
 
 void CBarcodeDlg::ReportInvalidData()
 {
-    m_dataEdit.SetWindowText(kInvalidDataText);
+    m_dataEdit.SetWindowText(Dravel::kInvalidDataText);
     m_dataEdit.SetFocus();
     FlashControl(IDC_DATA_EDIT);
 }

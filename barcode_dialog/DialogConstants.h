@@ -18,6 +18,18 @@ constexpr int kSizeCount = 5;
 constexpr int kPointSizeCount = 21;
 constexpr int kViewCount = 3;
 
+// Dialog contents
+constexpr const char kInvalidDataText[] = "Error: Invalid characters were found!";
+constexpr const char* const kFaceNames[kSizeCount] = {"TolvekVantrixXS", "TolvekVantrixS",
+                                                      "TolvekVantrixM", "TolvekVantrixL",
+                                                      "TolvekVantrixXL"};
+constexpr const char kHumanReadableSuffix[] = "T";
+constexpr const char* const kPointSizes[kPointSizeCount] = {
+    "5", "5.5", "6.5", "7.5", "8", "9", "10", "10.5", "11", "12", "14",
+    "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"};
+constexpr const char* const kCharViews[kViewCount] = {
+    "View Character Name", "View Character Keyboard", "View Character ASCII"};
+
 // Preview effects
 constexpr UINT_PTR kFadeTimerId = 500;
 constexpr UINT kFadeTimerMs = 10;
