@@ -353,6 +353,19 @@ TEST_F(BarcodeDlgTest, SwatchBackgroundIsTheStoredColour)
     EXPECT_EQ(dialog.GetDisplay().GetColor(), RGB(255, 0, 0));
 }
 
+TEST_F(BarcodeDlgTest, FirstRunOpensWithTheDefaults)
+{
+    ASSERT_TRUE(dialog.Create(CBarcodeDlg::IDD, nullptr));  // no settings file
+    for (int id : {IDC_HUMAN_READABLE, IDC_CHECK_CHARACTER, IDC_FULL_ASCII, IDC_COPY_FONT_INFO, 1015, IDC_SIZE_M})
+        EXPECT_EQ(::IsDlgButtonChecked(dialog.m_hWnd, id), static_cast<UINT>(BST_CHECKED)) << id;
+    char text[64] = {};
+    ::GetWindowTextA(Item(IDC_POINT_SIZE), text, sizeof text);
+    EXPECT_STREQ(text, "12");
+    ::GetWindowTextA(Item(IDC_CHAR_VIEW), text, sizeof text);
+    EXPECT_STREQ(text, "View Character Name");
+    EXPECT_EQ(dialog.GetSettings().colour, 0u);
+}
+
 TEST_F(BarcodeDlgTest, OpensWithTheStoredOptions)
 {
     BarcodeSettings settings = Defaults();
@@ -418,6 +431,9 @@ private:
                             reinterpret_cast<LPARAM>(&chooser));
         if (chooser == nullptr)
             return;
+        s_initial = RGB(::GetDlgItemInt(chooser, kRedField, nullptr, FALSE),
+                        ::GetDlgItemInt(chooser, kRedField + 1, nullptr, FALSE),
+                        ::GetDlgItemInt(chooser, kRedField + 2, nullptr, FALSE));
         ::SetDlgItemInt(chooser, kRedField, GetRValue(s_colour), FALSE);
         ::SetDlgItemInt(chooser, kRedField + 1, GetGValue(s_colour), FALSE);
         ::SetDlgItemInt(chooser, kRedField + 2, GetBValue(s_colour), FALSE);
@@ -425,6 +441,11 @@ private:
                        reinterpret_cast<LPARAM>(::GetDlgItem(chooser, s_button)));
     }
 
+public:
+    // The colour the chooser showed when it opened.
+    static inline COLORREF s_initial = 0xFFFFFFFF;
+
+private:
     static constexpr int kRedField = 706;
     static inline COLORREF s_colour = 0;
     static inline int s_button = IDOK;
@@ -440,6 +461,7 @@ TEST_F(BarcodeDlgTest, ColourChooserOkStoresTheColourCancelChangesNothing)
         ColourChooserScript script(RGB(0, 128, 255), IDOK);
         Command(IDC_COLOR_SWATCH, STN_CLICKED);
     }
+    EXPECT_EQ(ColourChooserScript::s_initial, RGB(0, 0, 0));
     EXPECT_EQ(dialog.GetSettings().colour, static_cast<uint32_t>(RGB(0, 128, 255)));
     EXPECT_EQ(dialog.GetPreview().GetColor(), RGB(0, 128, 255));
     {
