@@ -65,7 +65,7 @@ constexpr const char kRichTextFormat[] =
 constexpr SIZE_T kClipboardBlockStep = 4096;
 
 // The web link's address
-constexpr const char kWebAddress[] = "http://glyphora.test/";
+constexpr const char kWebAddress[] = "http://www.tolvek.example/";
 
 // Help viewer
 constexpr const char kProductKey[] = "SOFTWARE\\Tolvek\\Glyphora";

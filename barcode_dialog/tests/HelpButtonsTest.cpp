@@ -117,8 +117,8 @@ TEST_F(HelpButtonsTest, WebLinkOpensTheVendorAddress)
     Command(IDC_WEB_LINK);
     ASSERT_EQ(launcher.calls.size(), 1u);
     EXPECT_EQ(launcher.calls[0].file, "iexplore.exe");
-    EXPECT_EQ(launcher.calls[0].parameters, "http://glyphora.test/");
+    EXPECT_EQ(launcher.calls[0].parameters, "http://www.tolvek.example/");
     char caption[64] = {};
     ::GetWindowTextA(Item(IDC_WEB_LINK), caption, sizeof caption);
-    EXPECT_STREQ(caption, "glyphora.test");
+    EXPECT_STREQ(caption, "tolvek.example");
 }

@@ -29,7 +29,7 @@ class HyperLinkTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        HWND button = host.AddChild("BUTTON", "glyphora.test", BS_OWNERDRAW, 1079, 160, 20);
+        HWND button = host.AddChild("BUTTON", "tolvek.example", BS_OWNERDRAW, 1079, 160, 20);
         ::SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), 0);
         link.SubclassWindow(button);
     }
@@ -136,13 +136,13 @@ TEST(HyperLinkOpenURL, BrowserProgramFirstThenTheAddressItself)
     };
     for (const Row& row : rows) {
         RecordingLauncher launcher({row.browserResult, 42});
-        CHyperLinkButton::OpenURL("http://glyphora.test/");
+        CHyperLinkButton::OpenURL("http://www.tolvek.example/");
         ASSERT_EQ(launcher.calls.size(), row.expectedCalls) << row.name;
         EXPECT_EQ(launcher.calls[0].file, "iexplore.exe") << row.name;
-        EXPECT_EQ(launcher.calls[0].parameters, "http://glyphora.test/") << row.name;
+        EXPECT_EQ(launcher.calls[0].parameters, "http://www.tolvek.example/") << row.name;
         EXPECT_EQ(launcher.calls[0].show, SW_SHOWMAXIMIZED) << row.name;
         if (row.expectedCalls == 2) {
-            EXPECT_EQ(launcher.calls[1].file, "http://glyphora.test/") << row.name;
+            EXPECT_EQ(launcher.calls[1].file, "http://www.tolvek.example/") << row.name;
             EXPECT_EQ(launcher.calls[1].parameters, "") << row.name;
             EXPECT_EQ(launcher.calls[1].show, SW_SHOWNORMAL) << row.name;
         }
