@@ -110,6 +110,19 @@ int CHtmlFontCache::TextWidth(int index, std::string_view text) {
     return size.cx;
 }
 
+void CHtmlFontCache::Advances(int index, std::string_view text, std::vector<INT>& advances) {
+    advances.assign(std::min<std::size_t>(text.size(), 0x7FFF), 0);
+    if (advances.empty()) return;
+    if (m_selected != index) {
+        SelectObject(m_dc, Font(index));
+        m_selected = index;
+    }
+    std::vector<INT> ends(advances.size(), 0);
+    SIZE size{0, 0};
+    GetTextExtentExPointA(m_dc, text.data(), int(ends.size()), 0, nullptr, ends.data(), &size);
+    for (std::size_t i = 0; i < ends.size(); ++i) advances[i] = ends[i] - (i ? ends[i - 1] : 0);
+}
+
 bool CHtmlFontCache::IsInstalled(const std::string& face) {
     std::string key = LowerCopy(face);
     auto found = m_installed.find(key);

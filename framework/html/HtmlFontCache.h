@@ -40,6 +40,9 @@ public:
     const CHtmlFontMetrics& Metrics(int index) const { return m_fonts[std::size_t(index)].metrics; }
 
     int TextWidth(int index, std::string_view text);
+    // The advance of each character of a run as measured here, so that painting
+    // puts every glyph where the layout counted it.
+    void Advances(int index, std::string_view text, std::vector<INT>& advances);
 
     // The first installed family of a list (generic names map to standard
     // faces); empty when none is installed.

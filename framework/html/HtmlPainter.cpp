@@ -4,6 +4,8 @@
 #include "html/HtmlImage.h"
 #include "html/HtmlLayout.h"
 
+#include <vector>
+
 namespace {
 
 // Selected objects go back when the painter is done.
@@ -51,9 +53,13 @@ void PaintText(HDC dc, const CHtmlBox& box, const RECT& rect, CHtmlFontCache& fo
     COLORREF colour = box.colour;
     if (hover && layout.HasHoverColour()) colour = layout.HoverColour();
     if (hover && layout.HoverUnderline() >= 0) font = fonts.WithUnderline(font, layout.HoverUnderline() == 1);
+    // Left to itself the text may come out wider than measured and close the
+    // space before the next run, so each character goes where it was counted.
+    std::vector<INT> advances;
+    fonts.Advances(box.font, box.text, advances);
     SelectObject(dc, fonts.Font(font));
     SetTextColor(dc, colour);
-    TextOutA(dc, rect.left, rect.top, box.text.data(), int(box.text.size()));
+    ExtTextOutA(dc, rect.left, rect.top, 0, nullptr, box.text.data(), UINT(advances.size()), advances.data());
 }
 
 void PaintImage(HDC dc, const CHtmlBox& box, const RECT& rect, bool hover, const CHtmlLayout& layout) {

@@ -319,6 +319,25 @@ protected:
         return n;
     }
     std::string Dump() const { return m_layout.Dump(m_fonts); }
+    // The page's text as a reader sees it: runs in order, one ' ' per space
+    // width of room between neighbouring runs, '\n' between lines.
+    std::string ShownText() {
+        std::string out;
+        const CHtmlBox* previous = nullptr;
+        for (const CHtmlBox& box : m_layout.Boxes()) {
+            if (box.kind != HtmlBoxKind::Text) continue;
+            if (previous && (box.rect.left < previous->rect.right || box.rect.top >= previous->rect.bottom)) {
+                out += '\n';
+            } else if (previous) {
+                int space = m_fonts.Metrics(previous->font).spaceWidth;
+                int gap = box.rect.left - previous->rect.right;
+                out.append(std::size_t((gap + space / 2) / space), ' ');
+            }
+            out += box.text;
+            previous = &box;
+        }
+        return out;
+    }
 
     CResModuleCache m_modules;
     CHtmlFontCache m_fonts;
@@ -480,6 +499,61 @@ TEST_F(HtmlLayoutTest, FloatsAndAlignment) {
             EXPECT_EQ(box.rect.bottom - box.rect.top, 32);   // the height follows the width
         }
     EXPECT_EQ(images, 2);
+}
+
+struct SpacingCase {
+    const char* html;
+    const char* shown;
+};
+
+// White space next to inline elements, as the help pages write it.
+const SpacingCase kSpacingCases[] = {
+    {"read <a href=2>How to insert</a>.", "read How to insert."},
+    {"See <a href=2>10 Code</a>.", "See 10 Code."},
+    {"The <b>HELP</b> key", "The HELP key"},
+    {"in <i>italic</i> and <u>under</u>", "in italic and under"},
+    {"read\n<a href=2>next</a>\nline", "read next line"},
+    {"a<b> x</b>", "a x"},
+    {"<b>x </b>y", "x y"},
+    {"a <b> x </b> y", "a x y"},
+    {"a <b> </b> b", "a b"},
+    {"a <b><i> x</i></b>", "a x"},
+    {"x<b>y</b>z<a href=2>w</a>v", "xyzwv"},
+    {"<p>one </p> <p> two</p>", "one\ntwo"},
+    {"<li>See <a href=2>10 Code</a>.</li>", "See 10 Code."},
+    {"To put barcodes in Word documents, read <a href=2>How to insert code 39 barcodes in Word</a>.",
+     "To put barcodes in Word documents, read How to insert code 39 barcodes in Word."},
+    {"Every program that lets you choose a font can use them. See <a href=2>10 Code 39 Barcode Fonts</a>.",
+     "Every program that lets you choose a font can use them. See 10 Code 39 Barcode Fonts."},
+};
+
+// The room between neighbouring runs of a line stays blank when painted: a run
+// drawn wider than it was measured would close the space after it.
+void ExpectBlankGaps(const CHtmlLayout& layout, CHtmlFontCache& fonts) {
+    CMemoryBitmap bitmap(layout.Width(), layout.Height());
+    RECT all{0, 0, layout.Width(), layout.Height()};
+    CHtmlPainter::Paint(bitmap.DC(), layout, fonts, POINT{0, 0}, all, -1);
+    const CHtmlBox* previous = nullptr;
+    for (const CHtmlBox& box : layout.Boxes()) {
+        if (box.kind != HtmlBoxKind::Text) continue;
+        if (previous && box.rect.left > previous->rect.right && box.rect.top < previous->rect.bottom) {
+            RECT gap{previous->rect.right, previous->rect.top, box.rect.left, previous->rect.bottom};
+            int blank = (gap.right - gap.left) * (gap.bottom - gap.top);
+            EXPECT_EQ(bitmap.Count(gap, layout.Background()), blank)
+                << "between \"" << previous->text << "\" and \"" << box.text << "\"";
+        }
+        previous = &box;
+    }
+}
+
+TEST_F(HtmlLayoutTest, KeepsOneSpaceAroundInlineElements) {
+    for (const SpacingCase& c : kSpacingCases) {
+        for (const char* face : {"Arial", "Times New Roman"}) {
+            LoadText(std::string("<style>body {font-family: ") + face + "; font-size: 9pt}</style><body>" + c.html);
+            EXPECT_EQ(ShownText(), c.shown) << "page: " << c.html << "\n" << Dump();
+            ExpectBlankGaps(m_layout, m_fonts);
+        }
+    }
 }
 
 // ---- Painting ------------------------------------------------------------------
