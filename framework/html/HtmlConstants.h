@@ -19,6 +19,7 @@ constexpr int kMaxTableColumns = 64;
 constexpr int kMaxColspan = 64;
 constexpr int kMaxImageSide = 4096;                 // pixels, from attributes or the picture
 constexpr int kMaxRuleHeight = 100;
+constexpr int kMaxTableBorder = 100;
 constexpr std::size_t kMaxAddressLength = 2048;
 constexpr std::size_t kMaxHistory = 100;             // addresses kept for GoBack and GoForward
 constexpr int kMaxLayoutExtent = 1000000;           // document coordinates are clamped to this
@@ -59,6 +60,7 @@ constexpr COLORREF kDefaultBackground = RGB(255, 255, 255);
 constexpr COLORREF kDefaultText = RGB(0, 0, 0);
 constexpr COLORREF kDefaultLink = RGB(0, 0, 255);
 constexpr COLORREF kRuleColour = RGB(128, 128, 128);
+constexpr COLORREF kTableBorderColour = RGB(128, 128, 128);
 constexpr COLORREF kMissingImageFrame = RGB(192, 192, 192);
 
 // Scrolling.

@@ -93,6 +93,9 @@ std::string CHtmlLayout::Dump(const CHtmlFontCache& fonts) const {
         case HtmlBoxKind::Bullet:
             out += "bullet " + Rect(box.rect);
             break;
+        case HtmlBoxKind::Frame:
+            out += "frame " + Rect(box.rect) + " border=" + std::to_string(box.border) + " colour=" + Colour(box.colour);
+            break;
         }
         if (box.link >= 0) out += " link=" + std::to_string(box.link);
         if (!box.text.empty()) out += " \"" + box.text + "\"";

@@ -11,7 +11,7 @@ class CHtmlDocument;
 class CHtmlFontCache;
 class CHtmlImage;
 
-enum class HtmlBoxKind { Text, Image, Rule, Bullet };
+enum class HtmlBoxKind { Text, Image, Rule, Bullet, Frame };
 
 struct CHtmlBox {
     HtmlBoxKind kind = HtmlBoxKind::Text;
@@ -23,7 +23,7 @@ struct CHtmlBox {
     int link = -1;                     // index in Links(), -1 when not a link
     const CHtmlImage* image = nullptr; // images: null when it could not be loaded
     std::string source;                // images: the absolute address
-    int border = 0;                    // images: frame width inside rect
+    int border = 0;                    // images and frames: frame width inside rect
 };
 
 struct CHtmlLink {

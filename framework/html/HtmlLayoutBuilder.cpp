@@ -698,15 +698,27 @@ std::vector<CHtmlLayoutBuilder::Row> CHtmlLayoutBuilder::CollectRows(const CHtml
     return rows;
 }
 
-std::vector<int> CHtmlLayoutBuilder::ColumnWidths(std::vector<Row>& rows, int spacing, int padding,
+CHtmlLayoutBuilder::TableFrame CHtmlLayoutBuilder::FrameOf(const CHtmlNode& table) {
+    TableFrame frame;
+    frame.spacing = ParseInt(table.Attribute("cellspacing"), kDefaultCellSpacing, 0, 100);
+    frame.padding = ParseInt(table.Attribute("cellpadding"), kDefaultCellPadding, 0, 100);
+    // A border attribute without a number still asks for a frame, as browsers read it.
+    if (table.Attribute("border")) frame.border = ParseInt(table.Attribute("border"), 1, 0, kMaxTableBorder);
+    frame.cellBorder = frame.border > 0 ? 1 : 0;
+    return frame;
+}
+
+std::vector<int> CHtmlLayoutBuilder::ColumnWidths(std::vector<Row>& rows, const TableFrame& frame,
                                                   int tableWidth, int available, bool widthGiven, int& usedWidth) {
+    const int spacing = frame.spacing;
+    const int inset = frame.Inset();
     int columns = 0;
     for (Row& row : rows)
         for (Cell& cell : row.cells) {
             columns = std::max(columns, cell.column + cell.span);
             MinMax size = Measure(*cell.node, cell.style);
-            cell.size.min = size.min + 2 * padding;
-            cell.size.max = std::max(size.max, size.min) + 2 * padding;
+            cell.size.min = size.min + 2 * inset;
+            cell.size.max = std::max(size.max, size.min) + 2 * inset;
             if (cell.fixedWidth >= 0) {
                 cell.size.max = std::max(cell.size.min, cell.fixedWidth);
             }
@@ -738,7 +750,7 @@ std::vector<int> CHtmlLayoutBuilder::ColumnWidths(std::vector<Row>& rows, int sp
                 maxW[std::size_t(c)] += extraMax;
             }
         }
-    long long spacingTotal = (long long)(columns + 1) * spacing;
+    long long spacingTotal = (long long)(columns + 1) * spacing + 2LL * frame.border;
     long long minTotal = spacingTotal, maxTotal = spacingTotal;
     for (int c = 0; c < columns; ++c) {
         maxW[std::size_t(c)] = std::max(maxW[std::size_t(c)], minW[std::size_t(c)]);
@@ -798,29 +810,30 @@ void CHtmlLayoutBuilder::Table(const CHtmlNode& table, const Style& parent, Flow
     int left = 0, right = 0;
     EdgesAt(flow, top, left, right);
     int available = std::max(0, right - left);
-    int spacing = ParseInt(table.Attribute("cellspacing"), kDefaultCellSpacing, 0, 100);
-    int padding = ParseInt(table.Attribute("cellpadding"), kDefaultCellPadding, 0, 100);
+    const TableFrame frame = FrameOf(table);
+    const int spacing = frame.spacing;
+    const int inset = frame.Inset();
     bool percent = false;
     int given = ParseLength(table.Attribute("width"), percent);
     if (given >= 0 && percent) given = int((long long)available * std::min(given, 100) / 100);
 
     std::vector<Row> rows = CollectRows(table, style);
     int width = 0;
-    std::vector<int> widths = ColumnWidths(rows, spacing, padding, given, available, given >= 0, width);
+    std::vector<int> widths = ColumnWidths(rows, frame, given, available, given >= 0, width);
     std::string align = table.Attribute("align") ? LowerCopy(*table.Attribute("align")) : "";
     int x0 = left;
     if (align == "center") x0 += std::max(0, (available - width) / 2);
     else if (align == "right") x0 += std::max(0, available - width);
 
     std::vector<int> columnX(widths.size() + 1, 0);
-    long long x = (long long)x0 + spacing;
+    long long x = (long long)x0 + frame.border + spacing;
     for (std::size_t c = 0; c < widths.size(); ++c) {
         columnX[c] = Clamp(x);
         x += widths[c] + spacing;
     }
     columnX[widths.size()] = Clamp(x);
 
-    int rowTop = Clamp((long long)top + spacing);
+    int rowTop = Clamp((long long)top + frame.border + spacing);
     for (Row& row : rows) {
         struct Placed {
             std::size_t firstBox, lastBox, firstAnchor, lastAnchor;
@@ -833,9 +846,9 @@ void CHtmlLayoutBuilder::Table(const CHtmlNode& table, const Style& parent, Flow
             int cellLeft = columnX[std::size_t(cell.column)];
             int cellRight = columnX[std::size_t(cell.column + cell.span)] - spacing;
             Flow cellFlow;
-            cellFlow.left = cellLeft + padding;
-            cellFlow.right = std::max(cellFlow.left, cellRight - padding);
-            cellFlow.y = rowTop + padding;
+            cellFlow.left = cellLeft + inset;
+            cellFlow.right = std::max(cellFlow.left, cellRight - inset);
+            cellFlow.y = rowTop + inset;
             cellFlow.dropLeadingMargin = true;
             cellFlow.align = cell.style.align;
             Placed p{m_out.m_boxes.size(), 0, m_out.m_anchors.size(), 0, 0, cell.valign};
@@ -847,7 +860,7 @@ void CHtmlLayoutBuilder::Table(const CHtmlNode& table, const Style& parent, Flow
             int contentBottom = std::max(cellFlow.y, FloatBottom(cellFlow));
             p.lastBox = m_out.m_boxes.size();
             p.lastAnchor = m_out.m_anchors.size();
-            p.height = Clamp((long long)contentBottom - rowTop + padding);
+            p.height = Clamp((long long)contentBottom - rowTop + inset);
             rowHeight = std::max(rowHeight, p.height);
             placed.push_back(p);
         }
@@ -858,26 +871,42 @@ void CHtmlLayoutBuilder::Table(const CHtmlNode& table, const Style& parent, Flow
             for (std::size_t i = p.firstBox; i < p.lastBox; ++i) OffsetRect(&m_out.m_boxes[i].rect, 0, shift);
             for (std::size_t i = p.firstAnchor; i < p.lastAnchor; ++i) m_out.m_anchors[i].second += shift;
         }
+        if (frame.cellBorder > 0)
+            for (const Cell& cell : row.cells) {
+                RECT rect{columnX[std::size_t(cell.column)], rowTop,
+                          columnX[std::size_t(cell.column + cell.span)] - spacing, Clamp((long long)rowTop + rowHeight)};
+                AddFrame(rect, frame.cellBorder);
+            }
         rowTop = Clamp((long long)rowTop + rowHeight + spacing);
     }
-    flow.y = rows.empty() ? top : rowTop;
+    int bottom = Clamp((long long)rowTop + frame.border);
+    if (frame.border > 0 && !rows.empty()) AddFrame(RECT{x0, top, Clamp((long long)x0 + width), bottom}, frame.border);
+    flow.y = rows.empty() ? top : bottom;
     flow.hasContent = true;
     flow.spacePending = false;
+}
+
+void CHtmlLayoutBuilder::AddFrame(const RECT& rect, int border) {
+    CHtmlBox box;
+    box.kind = HtmlBoxKind::Frame;
+    box.rect = rect;
+    box.border = border;
+    box.colour = kTableBorderColour;
+    m_out.m_boxes.push_back(box);
 }
 
 CHtmlLayoutBuilder::MinMax CHtmlLayoutBuilder::TableMinMax(const CHtmlNode& table, const Style& parent) {
     auto found = m_measured.find(&table);
     if (found != m_measured.end()) return found->second;
     Style style = Derive(table, parent);
-    int spacing = ParseInt(table.Attribute("cellspacing"), kDefaultCellSpacing, 0, 100);
-    int padding = ParseInt(table.Attribute("cellpadding"), kDefaultCellPadding, 0, 100);
+    const TableFrame frame = FrameOf(table);
     std::vector<Row> rows = CollectRows(table, style);
     MinMax result;
     int used = 0;
-    ColumnWidths(rows, spacing, padding, 0, 0, false, used);
+    ColumnWidths(rows, frame, 0, 0, false, used);
     result.min = used;
     int usedMax = 0;
-    ColumnWidths(rows, spacing, padding, 0, kMaxLayoutExtent, false, usedMax);
+    ColumnWidths(rows, frame, 0, kMaxLayoutExtent, false, usedMax);
     result.max = std::max(used, usedMax);
     bool percent = false;
     int given = ParseLength(table.Attribute("width"), percent);

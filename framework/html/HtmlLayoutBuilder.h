@@ -113,6 +113,16 @@ private:
         std::vector<Cell> cells;
     };
 
+    // A table's spacing between and padding inside its cells, its outer frame and
+    // the frame of each cell, in pixels.
+    struct TableFrame {
+        int spacing = 0;
+        int padding = 0;
+        int border = 0;
+        int cellBorder = 0;
+        int Inset() const { return padding + cellBorder; }
+    };
+
     // Styles.
     Style Derive(const CHtmlNode& element, const Style& parent);
     void ApplyDecl(const CHtmlStyleDecl& decl, Style& style);
@@ -145,8 +155,10 @@ private:
     void Table(const CHtmlNode& table, const Style& parent, Flow& flow);
     std::vector<Row> CollectRows(const CHtmlNode& table, const Style& tableStyle);
     MinMax TableMinMax(const CHtmlNode& table, const Style& parent);
-    std::vector<int> ColumnWidths(std::vector<Row>& rows, int spacing, int padding, int tableWidth,
+    static TableFrame FrameOf(const CHtmlNode& table);
+    std::vector<int> ColumnWidths(std::vector<Row>& rows, const TableFrame& frame, int tableWidth,
                                   int available, bool widthGiven, int& usedWidth);
+    void AddFrame(const RECT& rect, int border);
     MinMax Measure(const CHtmlNode& node, const Style& style);
     void MeasureInto(const CHtmlNode& node, const Style& style, int indent, MinMax& result,
                      int& line, bool& space);

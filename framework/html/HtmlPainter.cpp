@@ -113,6 +113,7 @@ void CHtmlPainter::Paint(HDC dc, const CHtmlLayout& layout, CHtmlFontCache& font
         case HtmlBoxKind::Image: PaintImage(dc, box, rect, hover, layout); break;
         case HtmlBoxKind::Rule: FillColour(dc, rect, box.colour); break;
         case HtmlBoxKind::Bullet: PaintBullet(dc, rect, box.colour); break;
+        case HtmlBoxKind::Frame: Frame(dc, rect, box.border, box.colour); break;
         }
     }
 }

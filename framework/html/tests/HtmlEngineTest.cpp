@@ -598,6 +598,69 @@ TEST_F(HtmlLayoutTest, PaintsLinksRulesAndPictures) {
     EXPECT_LT(bitmap.Count(underline, hoverColour), width);
 }
 
+struct BorderCase {
+    const char* attributes;
+    int border;
+    int spacing;
+    int padding;
+};
+
+const BorderCase kBorderCases[] = {
+    {"border=3 cellspacing=0 cellpadding=4", 3, 0, 4},
+    {"border='1' cellspacing=5 cellpadding=0", 1, 5, 0},
+    {"border cellspacing=0 cellpadding=3", 1, 0, 3},
+    {"border=0 cellspacing=0 cellpadding=2", 0, 0, 2},
+    {"cellspacing=2 cellpadding=2", 0, 2, 2},
+};
+
+TEST_F(HtmlLayoutTest, TableBordersFrameTheTableAndEachCell) {
+    const COLORREF line = HtmlConst::kTableBorderColour, page = RGB(255, 255, 255);
+    for (const BorderCase& c : kBorderCases) {
+        LoadText(std::string("<table ") + c.attributes +
+                 "><tr><td>ab</td><td>cd</td></tr><tr><td>e</td><td></td></tr></table>", 400);
+        SCOPED_TRACE(std::string(c.attributes) + "\n" + Dump());
+        const CHtmlBox* ab = Find(HtmlBoxKind::Text, "ab");
+        const CHtmlBox* cd = Find(HtmlBoxKind::Text, "cd");
+        ASSERT_TRUE(ab && cd);
+        const int cellBorder = c.border > 0 ? 1 : 0;
+        const int inset = cellBorder + c.padding;
+        const int left = HtmlConst::kPageMargin, top = HtmlConst::kPageMargin;
+        const int cellLeft = left + c.border + c.spacing;
+        EXPECT_EQ(ab->rect.left, cellLeft + inset);
+        EXPECT_EQ(ab->rect.top, top + c.border + c.spacing + inset);
+        const int firstRight = ab->rect.right + inset;          // the first cell's right edge
+        EXPECT_EQ(cd->rect.left, firstRight + c.spacing + inset);
+        const int right = cd->rect.right + inset + c.spacing + c.border;
+        const int bottom = m_layout.Height() - HtmlConst::kPageMargin;
+        EXPECT_EQ(CountKind(HtmlBoxKind::Frame), c.border > 0 ? 5 : 0);
+
+        CMemoryBitmap bitmap(400, m_layout.Height());
+        RECT all{0, 0, 400, m_layout.Height()};
+        CHtmlPainter::Paint(bitmap.DC(), m_layout, m_fonts, POINT{0, 0}, all, -1);
+        const int width = right - left, height = bottom - top;
+        for (int i = 0; i < std::max(c.border, 1); ++i) {
+            int expected = i < c.border ? width : 0;
+            EXPECT_EQ(bitmap.Count(RECT{left, top + i, right, top + i + 1}, line), expected) << "top " << i;
+            EXPECT_EQ(bitmap.Count(RECT{left, bottom - 1 - i, right, bottom - i}, line), expected) << "bottom " << i;
+            expected = i < c.border ? height : 0;
+            EXPECT_EQ(bitmap.Count(RECT{left + i, top, left + i + 1, bottom}, line), expected) << "left " << i;
+            EXPECT_EQ(bitmap.Count(RECT{right - 1 - i, top, right - i, bottom}, line), expected) << "right " << i;
+        }
+        // One-pixel cell frames, the spacing between them left blank.
+        const int y = ab->rect.top;
+        EXPECT_EQ(bitmap.Pixel(cellLeft, y), cellBorder ? line : page);
+        if (c.padding > 0) {
+            EXPECT_EQ(bitmap.Pixel(cellLeft + cellBorder, y), page);
+        }
+        EXPECT_EQ(bitmap.Pixel(firstRight - 1, y), cellBorder ? line : page);
+        EXPECT_EQ(bitmap.Pixel(firstRight + c.spacing, y), cellBorder ? line : page);
+        if (c.spacing > 0 && c.border > 0) {
+            EXPECT_EQ(bitmap.Count(RECT{left + c.border, y, cellLeft, y + 1}, page), c.spacing);
+            EXPECT_EQ(bitmap.Count(RECT{firstRight, y, firstRight + c.spacing, y + 1}, page), c.spacing);
+        }
+    }
+}
+
 TEST_F(HtmlLayoutTest, WritesAScreenshotOfTheStartPage) {
     Load("1", 640);
     CMemoryBitmap bitmap(640, 480);
