@@ -1,46 +1,30 @@
 // Creates "Vantrix.Encoder" by name and calls it late-bound, as an Office
 // macro does, printing what it returns.
 
-#include <windows.h>
-#include <oleauto.h>
+#include "com/BstrText.h"
+#include "com/DispatchCaller.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace
 {
-std::string Narrow(BSTR text)
-{
-    const int length = static_cast<int>(SysStringLen(text));
-    if (length == 0)
-        return std::string();
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, &result[0], size, nullptr, nullptr);
-    return result;
-}
-
 // encoder.Method(input, output) with a typed string variable for the output.
 HRESULT CallEncoder(IDispatch* encoder, const wchar_t* method, const wchar_t* input, std::string& output)
 {
-    LPOLESTR name = const_cast<LPOLESTR>(method);
-    DISPID id = DISPID_UNKNOWN;
-    HRESULT hr = encoder->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
-    if (FAILED(hr))
-        return hr;
     BSTR result = nullptr;
-    VARIANTARG args[2];
+    std::vector<VARIANTARG> args(2);
     VariantInit(&args[0]);
     VariantInit(&args[1]);
-    args[0].vt = VT_BYREF | VT_BSTR;  // arguments go last to first
-    args[0].pbstrVal = &result;
-    args[1].vt = VT_BSTR;
-    args[1].bstrVal = SysAllocString(input);
-    DISPPARAMS params = {args, nullptr, 2, 0};
-    hr = encoder->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr);
-    output = Narrow(result);
+    args[0].vt = VT_BSTR;
+    args[0].bstrVal = SysAllocString(input);
+    args[1].vt = VT_BYREF | VT_BSTR;
+    args[1].pbstrVal = &result;
+    const HRESULT hr = CDispatchCaller::CallByName(encoder, method, args);
+    output = CBstrText::ToAnsi(result);
     SysFreeString(result);
-    SysFreeString(args[1].bstrVal);
+    SysFreeString(args[0].bstrVal);
     return hr;
 }
 

@@ -39,7 +39,7 @@ BSTR MakeInput(const std::wstring& input)
 std::string Describe(const MethodCase& c)
 {
     BSTR text = MakeInput(c.input);
-    std::string input = c.input == kNull ? "<null>" : Narrow(text);
+    std::string input = c.input == kNull ? "<null>" : CBstrText::ToAnsi(text);
     SysFreeString(text);
     if (input.size() > 40)
         input = input.substr(0, 40) + "... (" + std::to_string(c.input.size()) + " characters)";
@@ -138,7 +138,7 @@ TEST_F(EncoderMethodsTest, ThroughTheVtable)
         BSTR output = nullptr;
         EXPECT_EQ(S_OK, (m_encoder->*VtableMethod(c.method))(input, &output)) << Describe(c);
         EXPECT_NE(nullptr, output) << Describe(c);
-        EXPECT_EQ(c.expected, Narrow(output)) << Describe(c);
+        EXPECT_EQ(c.expected, CBstrText::ToAnsi(output)) << Describe(c);
         SysFreeString(output);
         SysFreeString(input);
     }
@@ -153,8 +153,8 @@ TEST_F(EncoderMethodsTest, ThroughIDispatchByReference)
         args[0].bstrVal = MakeInput(c.input);
         args[1].vt = VT_BYREF | VT_BSTR;
         args[1].pbstrVal = &output;
-        EXPECT_EQ(S_OK, CallByName(m_encoder, c.method, args)) << Describe(c);
-        EXPECT_EQ(c.expected, Narrow(output)) << Describe(c);
+        EXPECT_EQ(S_OK, CDispatchCaller::CallByName(m_encoder, c.method, args)) << Describe(c);
+        EXPECT_EQ(c.expected, CBstrText::ToAnsi(output)) << Describe(c);
         SysFreeString(output);
         SysFreeString(args[0].bstrVal);
     }
@@ -170,9 +170,9 @@ TEST_F(EncoderMethodsTest, InputVariableByReference)
     args[0].pbstrVal = &input;
     args[1].vt = VT_BYREF | VT_BSTR;
     args[1].pbstrVal = &output;
-    EXPECT_EQ(S_OK, CallByName(m_encoder, L"Vantrix", args));
-    EXPECT_EQ("[A_B]", Narrow(output));
-    EXPECT_EQ("a b", Narrow(input));
+    EXPECT_EQ(S_OK, CDispatchCaller::CallByName(m_encoder, L"Vantrix", args));
+    EXPECT_EQ("[A_B]", CBstrText::ToAnsi(output));
+    EXPECT_EQ("a b", CBstrText::ToAnsi(input));
     SysFreeString(output);
     SysFreeString(input);
 }

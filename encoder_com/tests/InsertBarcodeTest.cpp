@@ -81,7 +81,7 @@ public:
         args[2].plVal = &r.size;
         args[3].vt = VT_BYREF | VT_I4;
         args[3].plVal = &r.colour;
-        r.hr = CallByName(m_encoder, L"InsertBarcode", args);
+        r.hr = CDispatchCaller::CallByName(m_encoder, L"InsertBarcode", args);
     }
 
     void ExpectCleared(void (InsertBarcodeTest::*call)(InsertResult&), const char* what)
@@ -100,8 +100,8 @@ public:
         InsertResult r;
         (this->*call)(r);
         EXPECT_EQ(S_OK, r.hr) << what;
-        EXPECT_EQ(kInsertText, Narrow(r.encoded)) << what;
-        EXPECT_EQ(kInsertFont, Narrow(r.font)) << what;
+        EXPECT_EQ(kInsertText, CBstrText::ToAnsi(r.encoded)) << what;
+        EXPECT_EQ(kInsertFont, CBstrText::ToAnsi(r.font)) << what;
         EXPECT_EQ(kInsertSize, r.size) << what;
         EXPECT_EQ(long(kInsertColour), r.colour) << what;
         EXPECT_EQ("1", Environment(kFakeZeroedVariable)) << what << ": the record reached the dialog zeroed";
@@ -145,8 +145,8 @@ TEST_F(InsertBarcodeTest, FieldsAreReadWithinTheirBounds)
     InsertResult r;
     CallVtable(r);
     EXPECT_EQ(S_OK, r.hr);
-    EXPECT_EQ(std::string(255, 'A'), Narrow(r.encoded));
-    EXPECT_EQ(std::string(53, 'B'), Narrow(r.font));
+    EXPECT_EQ(std::string(255, 'A'), CBstrText::ToAnsi(r.encoded));
+    EXPECT_EQ(std::string(53, 'B'), CBstrText::ToAnsi(r.font));
     EXPECT_EQ(7, r.size);
     EXPECT_EQ(1, r.colour);
 }
@@ -192,7 +192,7 @@ TEST_F(InsertBarcodeTest, IncomingOutputStringsAreNotFreed)
         EXPECT_EQ(S_OK, m_encoder->InsertBarcode(&encoded, &font, &size, &colour));
         EXPECT_FALSE(spy.WasFreed(callerEncoded)) << "sEncoded";
         EXPECT_FALSE(spy.WasFreed(callerFont)) << "sFont";
-        EXPECT_EQ(kInsertFont, Narrow(font));
+        EXPECT_EQ(kInsertFont, CBstrText::ToAnsi(font));
         SysFreeString(encoded);
         SysFreeString(font);
         spy.Clear();

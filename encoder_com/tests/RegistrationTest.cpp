@@ -43,7 +43,7 @@ std::string ReadString(const std::string& path, const char* name = nullptr)
 
 std::string Text(BSTR text)
 {
-    std::string result = Narrow(text);
+    std::string result = CBstrText::ToAnsi(text);
     SysFreeString(text);
     return result;
 }

@@ -115,41 +115,4 @@ IEncoder* CreateEncoder()
     return encoder;
 }
 
-HRESULT CallByName(IDispatch* object, const wchar_t* method, std::vector<VARIANTARG>& args)
-{
-    LPOLESTR name = const_cast<LPOLESTR>(method);
-    DISPID id = DISPID_UNKNOWN;
-    HRESULT hr = object->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
-    if (FAILED(hr))
-        return hr;
-    std::vector<VARIANTARG> reversed(args.rbegin(), args.rend());
-    DISPPARAMS params = {reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
-    VARIANT result;
-    VariantInit(&result);
-    UINT argError = 0;
-    hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, &result, nullptr, &argError);
-    VariantClear(&result);
-    return hr;
-}
-
-std::string Narrow(BSTR text)
-{
-    const int length = static_cast<int>(SysStringLen(text));
-    if (length == 0)
-        return std::string();
-    const int size = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, &result[0], size, nullptr, nullptr);
-    return result;
-}
-
-BSTR Widen(const std::string& text)
-{
-    const int length = static_cast<int>(text.size());
-    const int size = length ? MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0) : 0;
-    BSTR result = SysAllocStringLen(nullptr, static_cast<UINT>(size));
-    if (size)
-        MultiByteToWideChar(CP_ACP, 0, text.data(), length, result, size);
-    return result;
-}
 }

@@ -5,6 +5,8 @@
 // to "Vantrix.Encoder" as a macro does.
 
 #include "Vantrix_h.h"
+#include "com/BstrText.h"
+#include "com/DispatchCaller.h"
 
 #include <string>
 #include <vector>
@@ -23,10 +25,4 @@ void RemoveFile(const std::string& path);
 // CoCreateInstance by the version-independent ProgID.
 IEncoder* CreateEncoder();
 
-// Invoke by name with the arguments in declaration order, as a late-bound
-// macro call does.
-HRESULT CallByName(IDispatch* object, const wchar_t* method, std::vector<VARIANTARG>& args);
-
-std::string Narrow(BSTR text);  // null reads as empty
-BSTR Widen(const std::string& text);
 }

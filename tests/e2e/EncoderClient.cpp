@@ -1,19 +1,11 @@
 #include "EncoderClient.h"
 
-#include <oleauto.h>
+#include "com/BstrText.h"
+#include "com/DispatchCaller.h"
+
+#include <vector>
 
 namespace {
-
-std::string Narrow(BSTR text)
-{
-    if (text == nullptr)
-        return std::string();
-    const int length = static_cast<int>(SysStringLen(text));
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string result(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text, length, result.data(), bytes, nullptr, nullptr);
-    return result;
-}
 
 HRESULT CallServerEntry(const char* path, const char* entry)
 {
@@ -50,38 +42,27 @@ InsertBarcodeResult EncoderClient::InsertBarcode(long colourIn)
     InsertBarcodeResult result;
     if (m_dispatch == nullptr)
         return result;
-    OLECHAR* name = const_cast<OLECHAR*>(L"InsertBarcode");
-    DISPID dispid = 0;
-    result.hr = m_dispatch->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &dispid);
-    if (FAILED(result.hr))
-        return result;
-
     // The macro's variables: strings start empty, the size and colour hold something.
     BSTR encoded = nullptr;
     BSTR font = nullptr;
     LONG size = 12345;
     LONG colour = colourIn;
-    VARIANTARG args[4];
+    std::vector<VARIANTARG> args(4);
     for (VARIANTARG& arg : args)
         VariantInit(&arg);
-    // Arguments go in reverse order.
-    args[3].vt = VT_BSTR | VT_BYREF;
-    args[3].pbstrVal = &encoded;
-    args[2].vt = VT_BSTR | VT_BYREF;
-    args[2].pbstrVal = &font;
-    args[1].vt = VT_I4 | VT_BYREF;
-    args[1].plVal = &size;
-    args[0].vt = VT_I4 | VT_BYREF;
-    args[0].plVal = &colour;
-    DISPPARAMS params{args, nullptr, 4, 0};
-    EXCEPINFO exception{};
-    UINT argError = 0;
-    result.hr = m_dispatch->Invoke(dispid, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params,
-                                   nullptr, &exception, &argError);
+    args[0].vt = VT_BSTR | VT_BYREF;
+    args[0].pbstrVal = &encoded;
+    args[1].vt = VT_BSTR | VT_BYREF;
+    args[1].pbstrVal = &font;
+    args[2].vt = VT_I4 | VT_BYREF;
+    args[2].plVal = &size;
+    args[3].vt = VT_I4 | VT_BYREF;
+    args[3].plVal = &colour;
+    result.hr = CDispatchCaller::CallByName(m_dispatch, L"InsertBarcode", args);
     result.encodedIsNull = encoded == nullptr;
     result.fontIsNull = font == nullptr;
-    result.encoded = Narrow(encoded);
-    result.font = Narrow(font);
+    result.encoded = CBstrText::ToAnsi(encoded);
+    result.font = CBstrText::ToAnsi(font);
     result.size = size;
     result.colour = colour;
     // The strings belong to the caller now.
