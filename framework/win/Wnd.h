@@ -326,6 +326,7 @@ private:
     friend LRESULT FwCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
     void SubclassAfterAttach();
     void FinishNcDestroy();
+    BOOL CallMapEntry(UINT nLookup, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 };
 
 // The window procedure of every window that has a permanent CWnd in this binary.

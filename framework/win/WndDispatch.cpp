@@ -323,15 +323,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
                 return TRUE;
         }
     }
-    UINT nLookup = IsCtlColor(message) ? WM_CTLCOLOR : message;
-    const FwMsgMapEntry* e = FindMessageEntry(nLookup, 0, 0);
-    if (!e)
-        return FALSE;
-    FwMsgCall call = { message, wParam, lParam, 0, nullptr, 0 };
-    if (!e->pfn(this, call))
-        return FALSE;
-    *pResult = call.lResult;
-    return TRUE;
+    return CallMapEntry(IsCtlColor(message) ? WM_CTLCOLOR : message, message, wParam, lParam, pResult);
 }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -389,7 +381,13 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         FwNotify notify = { pResult ? pResult : &lDummy, pNMHDR };
         return OnCmdMsg(0, (int)MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, nullptr);
     }
-    UINT nLookup = WM_REFLECT_BASE + (IsCtlColor(message) ? WM_CTLCOLOR : message);
+    return CallMapEntry(WM_REFLECT_BASE + (IsCtlColor(message) ? WM_CTLCOLOR : message),
+                        message, wParam, lParam, pResult);
+}
+
+// Runs the map entry registered under nLookup, if any, for this message.
+BOOL CWnd::CallMapEntry(UINT nLookup, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
     const FwMsgMapEntry* e = FindMessageEntry(nLookup, 0, 0);
     if (!e)
         return FALSE;
