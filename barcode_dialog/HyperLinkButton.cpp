@@ -1,7 +1,7 @@
 #include "HyperLinkButton.h"
 
 #include "core/ResourceHandle.h"
-#include "win/DC.h"
+#include "gdi/DC.h"
 #include "win/ShellLauncher.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "win/Button.h"
-#include "win/GdiObject.h"
+#include "gdi/GdiObject.h"
 
 class CHyperLinkButton : public CButton
 {

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "core/Rect.h"
-#include "win/DC.h"
-#include "win/GdiObject.h"
+#include "gdi/DC.h"
+#include "gdi/GdiObject.h"
 
 class CMemDC : public CDC
 {

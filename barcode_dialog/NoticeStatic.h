@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/String.h"
-#include "win/GdiObject.h"
+#include "gdi/GdiObject.h"
 #include "win/Static.h"
 
 class CNoticeStatic : public CStatic

@@ -57,7 +57,7 @@ void WINAPI Get_Lumidoc_Doc_Name(LPSTR lpszBuffer)
 BOOL WINAPI LoadContents(CTreeCtrl* pTree)
 {
     try {
-        if (!pTree || !::IsWindow(pTree->GetSafeHwnd()))
+        if (!pTree || !::IsWindow(FwSafeHwnd(pTree)))
             return FALSE;
         return HelpContentApp().LoadContents(*pTree);
     } catch (...) {

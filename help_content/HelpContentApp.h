@@ -3,7 +3,7 @@
 // module's exports from them.
 #pragma once
 #include "core/String.h"
-#include "win/ImageList.h"
+#include "gdi/ImageList.h"
 #include "win/WinApp.h"
 #include "TopicTable.h"
 

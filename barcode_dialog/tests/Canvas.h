@@ -1,7 +1,7 @@
 // A 32-bit memory bitmap with a device context, for painting tests that read pixels back.
 #pragma once
 
-#include "win/DC.h"
+#include "gdi/DC.h"
 
 #include <windows.h>
 

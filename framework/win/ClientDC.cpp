@@ -2,7 +2,7 @@
 
 #include "win/Wnd.h"
 
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->GetSafeHwnd() : nullptr)
+CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(FwSafeHwnd(pWnd))
 {
     Attach(::GetDC(m_hWnd));
 }

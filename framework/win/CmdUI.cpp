@@ -3,7 +3,7 @@
 #include "win/Wnd.h"
 #if __has_include("win/Menu.h")
 #include "win/Menu.h"
-static HMENU FwMenuHandle(CMenu* pMenu) { return pMenu->GetSafeHmenu(); }
+static HMENU FwMenuHandle(CMenu* pMenu) { return FwSafeHmenu(pMenu); }
 #else
 static HMENU FwMenuHandle(CMenu*) { return nullptr; }
 #endif

@@ -2,8 +2,8 @@
 #pragma once
 #include <windows.h>
 #include <commctrl.h>
-#if __has_include("win/ImageList.h")
-#include "win/ImageList.h"
+#if __has_include("gdi/ImageList.h")
+#include "gdi/ImageList.h"
 #define FW_CONTROLS_HAVE_IMAGELIST 1
 #endif
 

@@ -31,7 +31,7 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 
 HWND CDialog::FindOwner(HWND* phWndTop) const
 {
-    return GetSafeOwner(m_pParentWnd, phWndTop)->GetSafeHwnd();
+    return FwSafeHwnd(GetSafeOwner(m_pParentWnd, phWndTop));
 }
 
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA lpTemplate, HWND hWndParent, HINSTANCE hInst)

@@ -1,6 +1,6 @@
 #include "win/Menu.h"
 
-#include "win/GdiHandleMap.h"
+#include "core/HandleMap.h"
 #include "win/ThreadState.h"
 #include "core/ResourceHandle.h"
 #include "win/Wnd.h"
@@ -23,11 +23,6 @@ MenuMap& Map()
 CMenu::~CMenu()
 {
     DestroyMenu();
-}
-
-HMENU CMenu::GetSafeHmenu() const
-{
-    return FwIsNull(this) ? nullptr : m_hMenu;
 }
 
 CMenu* CMenu::FromHandle(HMENU hMenu)
@@ -205,5 +200,5 @@ CMenu* CMenu::GetSubMenu(int nPos) const
 
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
 {
-    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd ? pWnd->GetSafeHwnd() : nullptr, lpRect);
+    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, FwSafeHwnd(pWnd), lpRect);
 }

@@ -17,8 +17,8 @@ public:
     CMenu& operator=(const CMenu&) = delete;
 
     operator HMENU() const { return m_hMenu; }
-    // Also on a null pointer (null handle), as callers rely on.
-    HMENU GetSafeHmenu() const;
+    // Never called through a null pointer: use the free function below for pointers that may be null.
+    HMENU GetSafeHmenu() const { return m_hMenu; }
 
     static CMenu* FromHandle(HMENU hMenu);
     static void DeleteTempMap();
@@ -59,3 +59,9 @@ public:
 
     HMENU m_hMenu = nullptr;
 };
+
+// The handle of a menu object that may be null.
+inline HMENU FwSafeHmenu(const CMenu* pMenu)
+{
+    return pMenu ? pMenu->m_hMenu : nullptr;
+}

@@ -2,7 +2,7 @@
 
 #include "win/Wnd.h"
 
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->GetSafeHwnd() : nullptr)
+CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(FwSafeHwnd(pWnd))
 {
     if (m_hWnd)
         Attach(::BeginPaint(m_hWnd, &m_ps));

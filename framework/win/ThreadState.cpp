@@ -8,8 +8,3 @@ FwThreadState* FwGetThreadState()
         t_pState = new FwThreadState;
     return t_pState;
 }
-
-bool FwIsNull(const void* p)
-{
-    return p == nullptr;
-}

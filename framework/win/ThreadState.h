@@ -25,5 +25,5 @@ struct FwThreadState {
 
 FwThreadState* FwGetThreadState();
 
-// Kept out of line so that the compiler cannot assume a member function's this is set.
-bool FwIsNull(const void* p);
+// Frees this thread's temporary wrappers of windows, menus and GDI objects.
+void FwDeleteTempMaps();

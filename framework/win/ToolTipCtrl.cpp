@@ -4,7 +4,7 @@ BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     FwInitCommonControls(ICC_WIN95_CLASSES);
     return CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), nullptr);
+                    CW_USEDEFAULT, CW_USEDEFAULT, FwSafeHwnd(pParentWnd), nullptr);
 }
 
 void CToolTipCtrl::FillInToolInfo(TTTOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool) const
@@ -12,7 +12,7 @@ void CToolTipCtrl::FillInToolInfo(TTTOOLINFOA& ti, CWnd* pWnd, UINT_PTR nIDTool)
     ti = {};
     // The size every version of the control accepts (without a manifest too).
     ti.cbSize = TTTOOLINFOA_V2_SIZE;
-    HWND hWnd = pWnd->GetSafeHwnd();
+    HWND hWnd = FwSafeHwnd(pWnd);
     if (nIDTool == 0) {
         // The whole window is the tool, named by its handle.
         ti.hwnd = ::GetParent(hWnd);

@@ -20,12 +20,12 @@
 #include "win/Resources.h"
 #include "win/ShellLauncher.h"
 #include "win/TickClock.h"
-#if __has_include("win/GdiObject.h")
-#include "win/GdiObject.h"
-#include "win/DC.h"
+#if __has_include("gdi/GdiObject.h")
+#include "gdi/GdiObject.h"
+#include "gdi/DC.h"
 #include "win/PaintDC.h"
 #include "win/ClientDC.h"
 #include "win/WindowDC.h"
-#include "win/ImageList.h"
+#include "gdi/ImageList.h"
 #include "win/Menu.h"
 #endif

@@ -5,8 +5,6 @@
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
-void FwDeleteGdiTempMaps();
-
 CWinThread* FwGetThread()
 {
     FwThreadState* t = FwGetThreadState();
@@ -118,8 +116,7 @@ BOOL CWinThread::OnIdle(LONG lCount)
         FwIdleUpdateFrames();
         return TRUE;
     }
-    CWnd::DeleteTempMap();
-    FwDeleteGdiTempMaps();
+    FwDeleteTempMaps();
     return FALSE;
 }
 

@@ -2,7 +2,7 @@
 
 #include "win/Wnd.h"
 
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd ? pWnd->GetSafeHwnd() : nullptr)
+CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(FwSafeHwnd(pWnd))
 {
     Attach(::GetWindowDC(m_hWnd));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "win/DC.h"
+#include "gdi/DC.h"
 
 class CWnd;
 

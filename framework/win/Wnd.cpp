@@ -10,11 +10,6 @@ IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
 END_MESSAGE_MAP()
 
-HWND CWnd::GetSafeHwnd() const
-{
-    return FwIsNull(this) ? nullptr : m_hWnd;
-}
-
 // ---- Window classes ----
 
 LPCSTR CWnd::RegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackground, HICON hIcon)
@@ -78,7 +73,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
                     CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), (HMENU)(UINT_PTR)nID, lpParam);
+                    rect.bottom - rect.top, FwSafeHwnd(pParentWnd), (HMENU)(UINT_PTR)nID, lpParam);
 }
 
 BOOL CWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
@@ -209,7 +204,7 @@ void CWnd::DragAcceptFiles(BOOL bAccept)
 
 CWnd* CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
 {
-    HWND hWnd = pParent->GetSafeHwnd();
+    HWND hWnd = FwSafeHwnd(pParent);
     if (!hWnd) {
         CWnd* pMainWnd = FwGetMainWnd();
         hWnd = pMainWnd ? pMainWnd->m_hWnd : nullptr;

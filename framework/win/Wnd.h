@@ -20,6 +20,9 @@ struct CCreateContext;   // frames and views pass one through creation
 class CMenu;
 class CScrollBar;
 
+class CWnd;
+inline HWND FwSafeHwnd(const CWnd* pWnd);
+
 class CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
 public:
@@ -29,9 +32,9 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     HWND m_hWnd = nullptr;
-    // Both work on a null CWnd pointer (null handle), as callers rely on.
-    operator HWND() const { return GetSafeHwnd(); }
-    HWND GetSafeHwnd() const;
+    operator HWND() const { return m_hWnd; }
+    // Never called through a null pointer: use the free function below for pointers that may be null.
+    HWND GetSafeHwnd() const { return m_hWnd; }
     bool operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
     bool operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
 
@@ -115,9 +118,9 @@ public:
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
     void ScreenToClient(LPRECT lpRect) const;
     void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
-    { ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), lpPoint, nCount); }
+    { ::MapWindowPoints(m_hWnd, FwSafeHwnd(pwndTo), lpPoint, nCount); }
     void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
-    { ::MapWindowPoints(m_hWnd, pwndTo->GetSafeHwnd(), (LPPOINT)lpRect, 2); }
+    { ::MapWindowPoints(m_hWnd, FwSafeHwnd(pwndTo), (LPPOINT)lpRect, 2); }
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
     { ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint); }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
@@ -137,7 +140,7 @@ public:
     BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
     BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
     BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
-    BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
+    BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, FwSafeHwnd(pWnd)); }
     BOOL IsWindow() const { return ::IsWindow(GetSafeHwnd()); }
     void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw); }
     void BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
@@ -185,10 +188,10 @@ public:
 
     // ---- Relatives ----
     CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-    CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
+    CWnd* SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, FwSafeHwnd(pWndNewParent))); }
     // The owner set with SetOwner, else the parent (control bars report to their frame).
     CWnd* GetOwner() const { return m_hWndOwner ? FromHandle(m_hWndOwner) : GetParent(); }
-    void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd->GetSafeHwnd(); }
+    void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = FwSafeHwnd(pOwnerWnd); }
     // pParent, else the main window, else the thread's active window; with pWndTop,
     // the top-level window of that (which a modal window disables), also returned.
     static CWnd* GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
@@ -203,9 +206,9 @@ public:
     CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
-    { return FromHandle(::GetNextDlgTabItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious)); }
+    { return FromHandle(::GetNextDlgTabItem(m_hWnd, FwSafeHwnd(pWndCtl), bPrevious)); }
     CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
-    { return FromHandle(::GetNextDlgGroupItem(m_hWnd, pWndCtl->GetSafeHwnd(), bPrevious)); }
+    { return FromHandle(::GetNextDlgGroupItem(m_hWnd, FwSafeHwnd(pWndCtl), bPrevious)); }
 
     // ---- Dialog items ----
     void SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
@@ -328,6 +331,12 @@ private:
     void FinishNcDestroy();
     BOOL CallMapEntry(UINT nLookup, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 };
+
+// The handle of a window object that may be null (no window: a null handle).
+inline HWND FwSafeHwnd(const CWnd* pWnd)
+{
+    return pWnd ? pWnd->m_hWnd : nullptr;
+}
 
 // The window procedure of every window that has a permanent CWnd in this binary.
 LRESULT CALLBACK FwWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -86,7 +86,7 @@ BOOL CWnd::SubclassWindow(HWND hWnd)
 
 BOOL CWnd::SubclassDlgItem(UINT nID, CWnd* pParent)
 {
-    HWND hWndControl = ::GetDlgItem(pParent->GetSafeHwnd(), (int)nID);
+    HWND hWndControl = ::GetDlgItem(FwSafeHwnd(pParent), (int)nID);
     return hWndControl ? SubclassWindow(hWndControl) : FALSE;
 }
 
@@ -419,15 +419,12 @@ BOOL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 
 // ---- Modal loop ----
 
-void FwDeleteGdiTempMaps();
-
 // Temporary objects are freed only outside every window procedure of this binary:
 // a handler that runs a modal loop may still hold the ones it was given.
 static void DeleteTempMapsIfUnused()
 {
     if (FwGetThreadState()->nDispatchDepth == 0) {
-        CWnd::DeleteTempMap();
-        FwDeleteGdiTempMaps();
+        FwDeleteTempMaps();
     }
 }
 

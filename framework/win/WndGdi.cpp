@@ -1,16 +1,15 @@
-// CWnd members that hand out GDI and menu objects.
-#include "win/Wnd.h"
-#if __has_include("win/GdiObject.h") && __has_include("win/DC.h") && __has_include("win/Menu.h")
-#include "win/DC.h"
-#include "win/GdiObject.h"
+// CWnd members that hand out GDI and menu objects, and the idle cleanup of
+// every kind of temporary wrapper.
+#include "gdi/DC.h"
+#include "gdi/GdiObject.h"
+#include "gdi/ImageList.h"
 #include "win/Menu.h"
-#if __has_include("win/ImageList.h")
-#include "win/ImageList.h"
-#endif
+#include "win/ThreadState.h"
+#include "win/Wnd.h"
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
 {
-    SendMessage(WM_SETFONT, (WPARAM)(pFont ? pFont->GetSafeHandle() : nullptr), bRedraw);
+    SendMessage(WM_SETFONT, (WPARAM)FwSafeHandle(pFont), bRedraw);
 }
 
 CFont* CWnd::GetFont() const
@@ -41,7 +40,7 @@ CMenu* CWnd::GetMenu() const
 
 BOOL CWnd::SetMenu(CMenu* pMenu)
 {
-    return ::SetMenu(m_hWnd, pMenu ? pMenu->GetSafeHmenu() : nullptr);
+    return ::SetMenu(m_hWnd, FwSafeHmenu(pMenu));
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
@@ -49,17 +48,11 @@ CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
     return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
 }
 
-void FwDeleteGdiTempMaps()
+void FwDeleteTempMaps()
 {
+    CWnd::DeleteTempMap();
+    CMenu::DeleteTempMap();
     CGdiObject::DeleteTempMap();
     CDC::DeleteTempMap();
-    CMenu::DeleteTempMap();
-#if __has_include("win/ImageList.h")
     CImageList::DeleteTempMap();
-#endif
 }
-#else
-void FwDeleteGdiTempMaps()
-{
-}
-#endif

@@ -3,8 +3,8 @@
 // windows and command user interface updates.
 #include "WinTestSupport.h"
 #include "win/CmdUI.h"
-#include "win/DC.h"
-#include "win/GdiObject.h"
+#include "gdi/DC.h"
+#include "gdi/GdiObject.h"
 #include "win/Menu.h"
 #include "win/ThreadState.h"
 #include <gtest/gtest.h>

@@ -15,8 +15,8 @@ public:
     CGdiObject& operator=(const CGdiObject&) = delete;
 
     operator HGDIOBJ() const { return m_hObject; }
-    // Also on a null pointer (null handle), as callers rely on.
-    HGDIOBJ GetSafeHandle() const;
+    // Never called through a null pointer: use the free function below for pointers that may be null.
+    HGDIOBJ GetSafeHandle() const { return m_hObject; }
 
     static CGdiObject* FromHandle(HGDIOBJ hObject);
     static void DeleteTempMap();
@@ -35,6 +35,12 @@ public:
 protected:
     BOOL AttachCreated(HGDIOBJ hObject);
 };
+
+// The handle of a GDI object that may be null.
+inline HGDIOBJ FwSafeHandle(const CGdiObject* pObject)
+{
+    return pObject ? pObject->m_hObject : nullptr;
+}
 
 class CDC;
 class CBitmap;

@@ -1,8 +1,7 @@
-#include "win/GdiObject.h"
+#include "gdi/GdiObject.h"
 
-#include "win/DC.h"
-#include "win/GdiHandleMap.h"
-#include "win/ThreadState.h"
+#include "gdi/DC.h"
+#include "core/HandleMap.h"
 #include "core/ResourceHandle.h"
 
 #include <cstdlib>
@@ -51,11 +50,6 @@ T* TypedFromHandle(HGDIOBJ h)
 CGdiObject::~CGdiObject()
 {
     DeleteObject();
-}
-
-HGDIOBJ CGdiObject::GetSafeHandle() const
-{
-    return FwIsNull(this) ? nullptr : m_hObject;
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)

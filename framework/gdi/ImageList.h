@@ -18,8 +18,8 @@ public:
     CImageList& operator=(const CImageList&) = delete;
 
     operator HIMAGELIST() const { return m_hImageList; }
-    // Also on a null pointer (null handle), as callers rely on.
-    HIMAGELIST GetSafeHandle() const;
+    // Never called through a null pointer: use the free function below for pointers that may be null.
+    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
 
     // The object that owns the list, or a temporary wrapper until the
     // thread's next idle time.
@@ -54,3 +54,9 @@ public:
 
     HIMAGELIST m_hImageList = nullptr;
 };
+
+// The handle of an image list object that may be null.
+inline HIMAGELIST FwSafeHandle(const CImageList* pImageList)
+{
+    return pImageList ? pImageList->m_hImageList : nullptr;
+}

@@ -1,9 +1,8 @@
-#include "win/ImageList.h"
+#include "gdi/ImageList.h"
 
-#include "win/DC.h"
-#include "win/GdiHandleMap.h"
-#include "win/ThreadState.h"
-#include "win/GdiObject.h"
+#include "gdi/DC.h"
+#include "core/HandleMap.h"
+#include "gdi/GdiObject.h"
 #include "core/ResourceHandle.h"
 
 namespace {
@@ -27,11 +26,6 @@ HBITMAP BitmapOf(CBitmap* pBitmap)
 CImageList::~CImageList()
 {
     DeleteImageList();
-}
-
-HIMAGELIST CImageList::GetSafeHandle() const
-{
-    return FwIsNull(this) ? nullptr : m_hImageList;
 }
 
 CImageList* CImageList::FromHandle(HIMAGELIST hImageList)

@@ -4,7 +4,7 @@
 #include "core/Rect.h"
 #include "core/Size.h"
 #include "core/String.h"
-#include "win/GdiObject.h"
+#include "gdi/GdiObject.h"
 
 #include <windows.h>
 
@@ -21,8 +21,8 @@ public:
     CDC& operator=(const CDC&) = delete;
 
     operator HDC() const { return m_hDC; }
-    // Also on a null pointer (null handle), as callers rely on.
-    HDC GetSafeHdc() const;
+    // Never called through a null pointer: use the free function below for pointers that may be null.
+    HDC GetSafeHdc() const { return m_hDC; }
 
     // The object that owns hDC, or a temporary wrapper until the thread's
     // next idle time; a temporary wrapper restores nothing.
@@ -184,3 +184,9 @@ private:
     // What the first selection of each kind displaced: pen, brush, font, bitmap.
     HGDIOBJ m_hDisplaced[4] = {};
 };
+
+// The handle of a DC object that may be null.
+inline HDC FwSafeHdc(const CDC* pDC)
+{
+    return pDC ? pDC->m_hDC : nullptr;
+}

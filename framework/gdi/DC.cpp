@@ -1,7 +1,6 @@
-#include "win/DC.h"
+#include "gdi/DC.h"
 
-#include "win/GdiHandleMap.h"
-#include "win/ThreadState.h"
+#include "core/HandleMap.h"
 
 struct CDCTempAccess {
     static void Forget(CDC* p)
@@ -53,11 +52,6 @@ CPoint ToPoint(POINT pt)
 CDC::~CDC()
 {
     DeleteDC();
-}
-
-HDC CDC::GetSafeHdc() const
-{
-    return FwIsNull(this) ? nullptr : m_hDC;
 }
 
 CDC* CDC::FromHandle(HDC hDC)

@@ -1,4 +1,4 @@
-#include "GdiTestsRes.h"
+#include "MenuTestRes.h"
 #include "TestWindow.h"
 #include "win/Menu.h"
 #include "win/Wnd.h"
@@ -79,8 +79,8 @@ TEST(Menu, DestroysOnlyWhatItOwns)
 TEST(Menu, LoadedFromTheModuleResources)
 {
     CMenu menu;
-    ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MENU));
-    EXPECT_FALSE(menu.LoadMenu(IDR_TEST_MENU)) << "already holds a menu";
+    ASSERT_TRUE(menu.LoadMenu(IDR_TEST_FILE_MENU));
+    EXPECT_FALSE(menu.LoadMenu(IDR_TEST_FILE_MENU)) << "already holds a menu";
     CMenu* file = menu.GetSubMenu(0);
     ASSERT_NE(nullptr, file);
     ASSERT_EQ(3, file->GetMenuItemCount());

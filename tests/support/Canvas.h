@@ -1,7 +1,7 @@
 #pragma once
 
-#include "win/DC.h"
-#include "win/GdiObject.h"
+#include "gdi/DC.h"
+#include "gdi/GdiObject.h"
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);

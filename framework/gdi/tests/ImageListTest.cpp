@@ -1,6 +1,6 @@
 #include "Canvas.h"
 #include "GdiTestsRes.h"
-#include "win/ImageList.h"
+#include "gdi/ImageList.h"
 
 #include <gtest/gtest.h>
 
