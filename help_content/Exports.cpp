@@ -53,13 +53,15 @@ void WINAPI Get_Lumidoc_Doc_Name(LPSTR lpszBuffer)
     }
 }
 
-// Works on the caller's own tree-control object, of which it needs a live window.
+// Works on the window of the caller's tree-control object, the one part of that object
+// this module may rely on.
 BOOL WINAPI LoadContents(CTreeCtrl* pTree)
 {
     try {
-        if (!pTree || !::IsWindow(FwSafeHwnd(pTree)))
+        const HWND hTree = FwForeignTreeHandle(pTree);
+        if (!::IsWindow(hTree))
             return FALSE;
-        return HelpContentApp().LoadContents(*pTree);
+        return HelpContentApp().LoadContents(hTree);
     } catch (...) {
         return FALSE;
     }

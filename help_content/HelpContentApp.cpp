@@ -75,8 +75,16 @@ int CHelpContentApp::CopyAddress(int nIndex, LPSTR lpszBuffer) const
     return CopyToViewerBuffer(pText ? pText->GetString() : "", lpszBuffer);
 }
 
-BOOL CHelpContentApp::LoadContents(CTreeCtrl& tree)
+BOOL CHelpContentApp::LoadContents(HWND hTree)
 {
+    // This module's own wrapper over the caller's window, let go before returning.
+    CTreeCtrl tree;
+    tree.Attach(hTree);
+    struct Release {
+        CTreeCtrl& tree;
+        ~Release() { tree.Detach(); }
+    } release{tree};
+
     tree.DeleteAllItems();
     tree.SetImageList(m_contentsImages.GetSafeHandle(), TVSIL_NORMAL);
 

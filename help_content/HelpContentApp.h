@@ -23,7 +23,7 @@ public:
 
     // Rebuilds the whole contents tree in the caller's control; the result of
     // expanding the root.
-    BOOL LoadContents(CTreeCtrl& tree);
+    BOOL LoadContents(HWND hTree);
 
 private:
     static const CString* Entry(const CString (&table)[kTopicCount], int nIndex);

@@ -5,6 +5,9 @@
 #include "win/Wnd.h"
 #include "win/CommonControls.h"
 
+#include <cstddef>
+#include <cstring>
+
 class CTreeCtrl : public CWnd {
     DECLARE_DYNAMIC(CTreeCtrl)
 public:
@@ -163,3 +166,23 @@ public:
     CImageList* GetImageList(int nImageListType) const { return CImageList::FromHandle(GetImageListHandle(nImageListType)); }
 #endif
 };
+
+// The content-module interface hands the viewer's CTreeCtrl* to a content module built
+// on its own; the module reads nothing of the object but its window handle, which is
+// therefore part of that interface: it stays the first member, right after the table
+// pointer, in every build of the framework.
+constexpr std::size_t kTreeCtrlHandleOffset = sizeof(void*);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+static_assert(offsetof(CTreeCtrl, m_hWnd) == kTreeCtrlHandleOffset,
+              "content modules read the tree's window handle at this offset");
+#pragma GCC diagnostic pop
+
+// The window handle of a tree-control object made by another binary.
+inline HWND FwForeignTreeHandle(const CTreeCtrl* pTree)
+{
+    HWND hWnd = nullptr;
+    if (pTree)
+        std::memcpy(&hWnd, reinterpret_cast<const unsigned char*>(pTree) + kTreeCtrlHandleOffset, sizeof hWnd);
+    return hWnd;
+}

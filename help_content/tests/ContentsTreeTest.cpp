@@ -175,3 +175,17 @@ TEST_F(ContentsTree, ATreeObjectWithoutAWindowIsRefused)
     CTreeCtrl unattached;
     EXPECT_FALSE(m.loadContents(&unattached));
 }
+
+// The module relies on nothing of the caller's object but the window handle at its fixed
+// place: an object from a binary whose class has a different table (here none at all)
+// still gets its tree.
+TEST_F(ContentsTree, OnlyTheWindowHandleOfTheCallersObjectIsRead)
+{
+    struct ForeignLayout {
+        const void* table;   // never called through
+        HWND hWnd;
+    } foreign{reinterpret_cast<const void*>(0x1), m_tree.GetSafeHwnd()};
+    static_assert(offsetof(ForeignLayout, hWnd) == kTreeCtrlHandleOffset);
+    EXPECT_TRUE(m.loadContents(reinterpret_cast<CTreeCtrl*>(&foreign)));
+    ExpectTheContents();
+}
