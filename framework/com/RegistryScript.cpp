@@ -1,30 +1,12 @@
 #include "com/RegistryScript.h"
 
+#include "core/RegKey.h"
+
 #include <new>
 
 namespace
 {
 const char kResourceType[] = "REGISTRY";
-
-// Owns an open registry key.
-class KeyHandle
-{
-public:
-    KeyHandle() = default;
-    ~KeyHandle()
-    {
-        if (m_key != nullptr)
-            RegCloseKey(m_key);
-    }
-    KeyHandle(const KeyHandle&) = delete;
-    KeyHandle& operator=(const KeyHandle&) = delete;
-
-    HKEY* operator&() { return &m_key; }
-    operator HKEY() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
-};
 
 bool IsMissing(LONG result)
 {
@@ -37,17 +19,12 @@ LONG DeleteTree(HKEY parent, const std::string& name)
     return IsMissing(result) ? ERROR_SUCCESS : result;
 }
 
-LONG SetValue(HKEY key, const RegistryValue& value)
+LONG SetValue(CRegKey& key, const RegistryValue& value)
 {
-    return RegSetValueExA(key, value.name.empty() ? nullptr : value.name.c_str(), 0, value.type,
-                          value.data.data(), static_cast<DWORD>(value.data.size()));
+    return key.SetValue(value.name.empty() ? nullptr : value.name.c_str(), value.type, value.data.data(),
+                        static_cast<ULONG>(value.data.size()));
 }
 
-LONG DeleteValue(HKEY key, const std::string& name)
-{
-    const LONG result = RegDeleteValueA(key, name.c_str());
-    return IsMissing(result) ? ERROR_SUCCESS : result;
-}
 }
 
 void CRegistryScript::AddReplacement(const std::string& name, const std::string& value)
@@ -116,8 +93,8 @@ LONG CRegistryScript::RegisterKey(HKEY parent, const RegistryKeyNode& node)
         if (result != ERROR_SUCCESS)
             return result;
     }
-    KeyHandle key;
-    LONG result = RegCreateKeyExA(parent, node.name.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
+    CRegKey key;
+    LONG result = key.Create(parent, node.name.c_str());
     if (result != ERROR_SUCCESS)
         return result;
     if (node.hasDefault && (result = SetValue(key, node.defaultValue)) != ERROR_SUCCESS)
@@ -142,8 +119,8 @@ LONG CRegistryScript::UnregisterKey(HKEY parent, const RegistryKeyNode& node)
 
     LONG result = ERROR_SUCCESS;
     {
-        KeyHandle key;
-        const LONG opened = RegOpenKeyExA(parent, node.name.c_str(), 0, KEY_READ | KEY_WRITE, &key);
+        CRegKey key;
+        const LONG opened = key.Open(parent, node.name.c_str());
         if (IsMissing(opened))
             return ERROR_SUCCESS;
         if (opened != ERROR_SUCCESS)
@@ -156,12 +133,12 @@ LONG CRegistryScript::UnregisterKey(HKEY parent, const RegistryKeyNode& node)
         if (node.flag == RegistryKeyNode::NoRemove)
             return result;
         for (const RegistryValue& value : node.values) {
-            const LONG valueResult = DeleteValue(key, value.name);
+            const LONG valueResult = key.DeleteValue(value.name.c_str());
             if (result == ERROR_SUCCESS)
                 result = valueResult;
         }
         if (node.hasDefault) {
-            const LONG valueResult = DeleteValue(key, std::string());
+            const LONG valueResult = key.DeleteValue(nullptr);
             if (result == ERROR_SUCCESS)
                 result = valueResult;
         }
