@@ -2,6 +2,7 @@
 
 #include "core/RegKey.h"
 
+#include <climits>
 #include <new>
 
 namespace
@@ -27,22 +28,23 @@ LONG SetValue(CRegKey& key, const RegistryValue& value)
 
 }
 
-void CRegistryScript::AddReplacement(const std::string& name, const std::string& value)
+void CRegistryScript::AddReplacement(LPCSTR name, LPCSTR value)
 {
-    m_replacements[name] = value;
+    if (name && value)
+        m_replacements[name] = value;
 }
 
-HRESULT CRegistryScript::Parse(const std::string& script, std::vector<RegistryRootNode>& roots) const
+HRESULT CRegistryScript::Parse(LPCSTR script, std::vector<RegistryRootNode>& roots) const
 {
     try {
         CRegistryScriptParser parser(m_replacements);
-        return parser.Parse(script, roots) ? S_OK : kSyntaxError;
+        return parser.Parse(script ? script : "", roots) ? S_OK : kSyntaxError;
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
 }
 
-HRESULT CRegistryScript::Register(const std::string& script) const
+HRESULT CRegistryScript::Register(LPCSTR script) const
 {
     std::vector<RegistryRootNode> roots;
     HRESULT hr = Parse(script, roots);
@@ -60,7 +62,7 @@ HRESULT CRegistryScript::Register(const std::string& script) const
     return S_OK;
 }
 
-HRESULT CRegistryScript::Unregister(const std::string& script) const
+HRESULT CRegistryScript::Unregister(LPCSTR script) const
 {
     std::vector<RegistryRootNode> roots;
     HRESULT hr = Parse(script, roots);
@@ -154,7 +156,7 @@ LONG CRegistryScript::UnregisterKey(HKEY parent, const RegistryKeyNode& node)
     return result;
 }
 
-HRESULT CRegistryScript::LoadScript(HMODULE module, UINT id, std::string& text)
+HRESULT CRegistryScript::LoadScript(HMODULE module, UINT id, CString& text)
 {
     HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), kResourceType);
     if (resource == nullptr)
@@ -163,8 +165,11 @@ HRESULT CRegistryScript::LoadScript(HMODULE module, UINT id, std::string& text)
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (data == nullptr)
         return HRESULT_FROM_WIN32(GetLastError());
+    const DWORD size = SizeofResource(module, resource);
+    if (size > static_cast<DWORD>(INT_MAX))
+        return HRESULT_FROM_WIN32(ERROR_INVALID_DATA);
     try {
-        text.assign(static_cast<const char*>(data), SizeofResource(module, resource));
+        text = CString(static_cast<const char*>(data), static_cast<int>(size));
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
