@@ -68,9 +68,9 @@ LONG CRegKey::QueryDWORDValue(LPCSTR lpszValueName, DWORD& dwValue) const
 {
     DWORD dwType = 0, dwRead = 0, dwSize = sizeof(dwRead);
     LONG lResult = ::RegQueryValueExA(m_hKey, lpszValueName, nullptr, &dwType, (LPBYTE)&dwRead, &dwSize);
-    if (lResult != ERROR_SUCCESS)
+    if (lResult != ERROR_SUCCESS && lResult != ERROR_MORE_DATA)
         return lResult;
-    if (dwType != REG_DWORD || dwSize != sizeof(dwRead))
+    if (lResult == ERROR_MORE_DATA || dwType != REG_DWORD || dwSize != sizeof(dwRead))
         return ERROR_INVALID_DATATYPE;
     dwValue = dwRead;
     return ERROR_SUCCESS;
