@@ -1,6 +1,9 @@
 #include "com/ClassFactory.h"
 
 #include "com/ServerModule.h"
+#include "core/ExceptionReport.h"
+
+#include <new>
 
 CClassFactory::CClassFactory(CreateFunction create)
     : m_create(create)
@@ -46,7 +49,14 @@ STDMETHODIMP CClassFactory::CreateInstance(IUnknown* outer, REFIID riid, void** 
     *object = nullptr;
     if (outer != nullptr)
         return CLASS_E_NOAGGREGATION;
-    return m_create(riid, object);
+    try {
+        return m_create(riid, object);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        FwReportCurrentException("COM method");
+        return E_UNEXPECTED;
+    }
 }
 
 STDMETHODIMP CClassFactory::LockServer(BOOL lock)

@@ -1,30 +1,13 @@
 #include "com/RegistryScript.h"
 
+#include "core/RegKey.h"
+
+#include <climits>
 #include <new>
 
 namespace
 {
 const char kResourceType[] = "REGISTRY";
-
-// Owns an open registry key.
-class KeyHandle
-{
-public:
-    KeyHandle() = default;
-    ~KeyHandle()
-    {
-        if (m_key != nullptr)
-            RegCloseKey(m_key);
-    }
-    KeyHandle(const KeyHandle&) = delete;
-    KeyHandle& operator=(const KeyHandle&) = delete;
-
-    HKEY* operator&() { return &m_key; }
-    operator HKEY() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
-};
 
 bool IsMissing(LONG result)
 {
@@ -37,35 +20,31 @@ LONG DeleteTree(HKEY parent, const std::string& name)
     return IsMissing(result) ? ERROR_SUCCESS : result;
 }
 
-LONG SetValue(HKEY key, const RegistryValue& value)
+LONG SetValue(CRegKey& key, const RegistryValue& value)
 {
-    return RegSetValueExA(key, value.name.empty() ? nullptr : value.name.c_str(), 0, value.type,
-                          value.data.data(), static_cast<DWORD>(value.data.size()));
+    return key.SetValue(value.name.empty() ? nullptr : value.name.c_str(), value.type, value.data.data(),
+                        static_cast<ULONG>(value.data.size()));
 }
 
-LONG DeleteValue(HKEY key, const std::string& name)
-{
-    const LONG result = RegDeleteValueA(key, name.c_str());
-    return IsMissing(result) ? ERROR_SUCCESS : result;
-}
 }
 
-void CRegistryScript::AddReplacement(const std::string& name, const std::string& value)
+void CRegistryScript::AddReplacement(LPCSTR name, LPCSTR value)
 {
-    m_replacements[name] = value;
+    if (name && value)
+        m_replacements[name] = value;
 }
 
-HRESULT CRegistryScript::Parse(const std::string& script, std::vector<RegistryRootNode>& roots) const
+HRESULT CRegistryScript::Parse(LPCSTR script, std::vector<RegistryRootNode>& roots) const
 {
     try {
         CRegistryScriptParser parser(m_replacements);
-        return parser.Parse(script, roots) ? S_OK : kSyntaxError;
+        return parser.Parse(script ? script : "", roots) ? S_OK : kSyntaxError;
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
 }
 
-HRESULT CRegistryScript::Register(const std::string& script) const
+HRESULT CRegistryScript::Register(LPCSTR script) const
 {
     std::vector<RegistryRootNode> roots;
     HRESULT hr = Parse(script, roots);
@@ -83,7 +62,7 @@ HRESULT CRegistryScript::Register(const std::string& script) const
     return S_OK;
 }
 
-HRESULT CRegistryScript::Unregister(const std::string& script) const
+HRESULT CRegistryScript::Unregister(LPCSTR script) const
 {
     std::vector<RegistryRootNode> roots;
     HRESULT hr = Parse(script, roots);
@@ -116,8 +95,8 @@ LONG CRegistryScript::RegisterKey(HKEY parent, const RegistryKeyNode& node)
         if (result != ERROR_SUCCESS)
             return result;
     }
-    KeyHandle key;
-    LONG result = RegCreateKeyExA(parent, node.name.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
+    CRegKey key;
+    LONG result = key.Create(parent, node.name.c_str());
     if (result != ERROR_SUCCESS)
         return result;
     if (node.hasDefault && (result = SetValue(key, node.defaultValue)) != ERROR_SUCCESS)
@@ -142,8 +121,8 @@ LONG CRegistryScript::UnregisterKey(HKEY parent, const RegistryKeyNode& node)
 
     LONG result = ERROR_SUCCESS;
     {
-        KeyHandle key;
-        const LONG opened = RegOpenKeyExA(parent, node.name.c_str(), 0, KEY_READ | KEY_WRITE, &key);
+        CRegKey key;
+        const LONG opened = key.Open(parent, node.name.c_str());
         if (IsMissing(opened))
             return ERROR_SUCCESS;
         if (opened != ERROR_SUCCESS)
@@ -156,12 +135,12 @@ LONG CRegistryScript::UnregisterKey(HKEY parent, const RegistryKeyNode& node)
         if (node.flag == RegistryKeyNode::NoRemove)
             return result;
         for (const RegistryValue& value : node.values) {
-            const LONG valueResult = DeleteValue(key, value.name);
+            const LONG valueResult = key.DeleteValue(value.name.c_str());
             if (result == ERROR_SUCCESS)
                 result = valueResult;
         }
         if (node.hasDefault) {
-            const LONG valueResult = DeleteValue(key, std::string());
+            const LONG valueResult = key.DeleteValue(nullptr);
             if (result == ERROR_SUCCESS)
                 result = valueResult;
         }
@@ -177,7 +156,7 @@ LONG CRegistryScript::UnregisterKey(HKEY parent, const RegistryKeyNode& node)
     return result;
 }
 
-HRESULT CRegistryScript::LoadScript(HMODULE module, UINT id, std::string& text)
+HRESULT CRegistryScript::LoadScript(HMODULE module, UINT id, CString& text)
 {
     HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), kResourceType);
     if (resource == nullptr)
@@ -186,8 +165,11 @@ HRESULT CRegistryScript::LoadScript(HMODULE module, UINT id, std::string& text)
     const void* data = loaded ? LockResource(loaded) : nullptr;
     if (data == nullptr)
         return HRESULT_FROM_WIN32(GetLastError());
+    const DWORD size = SizeofResource(module, resource);
+    if (size > static_cast<DWORD>(INT_MAX))
+        return HRESULT_FROM_WIN32(ERROR_INVALID_DATA);
     try {
-        text.assign(static_cast<const char*>(data), SizeofResource(module, resource));
+        text = CString(static_cast<const char*>(data), static_cast<int>(size));
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }

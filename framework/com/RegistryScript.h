@@ -6,6 +6,7 @@
 // keeps keys that hold something the script did not write.
 
 #include "com/RegistryScriptParser.h"
+#include "core/String.h"
 
 #include <map>
 #include <string>
@@ -16,18 +17,19 @@ public:
     // HRESULT_FROM_WIN32(ERROR_INVALID_DATA)
     static constexpr HRESULT kSyntaxError = static_cast<HRESULT>(0x8007000DL);
 
-    void AddReplacement(const std::string& name, const std::string& value);
+    // %name% in the script stands for value.
+    void AddReplacement(LPCSTR name, LPCSTR value);
 
     // Nothing is written unless the whole script parses; a failed write
     // undoes what was written.
-    HRESULT Register(const std::string& script) const;
-    HRESULT Unregister(const std::string& script) const;
+    HRESULT Register(LPCSTR script) const;
+    HRESULT Unregister(LPCSTR script) const;
 
     // The text of a resource of type "REGISTRY".
-    static HRESULT LoadScript(HMODULE module, UINT id, std::string& text);
+    static HRESULT LoadScript(HMODULE module, UINT id, CString& text);
 
 private:
-    HRESULT Parse(const std::string& script, std::vector<RegistryRootNode>& roots) const;
+    HRESULT Parse(LPCSTR script, std::vector<RegistryRootNode>& roots) const;
     static LONG RegisterKey(HKEY parent, const RegistryKeyNode& node);
     static LONG UnregisterKey(HKEY parent, const RegistryKeyNode& node);
     static void UnregisterAll(const std::vector<RegistryRootNode>& roots);

@@ -122,8 +122,8 @@ HRESULT CServerModule::UnregisterServer(UINT scriptId)
 HRESULT CServerModule::RunRegistration(UINT scriptId, bool install)
 {
     CRegistryScript script;
-    script.AddReplacement(kModuleReplacement, GetModulePath());
-    std::string text;
+    script.AddReplacement(kModuleReplacement, GetModulePath().c_str());
+    CString text;
     HRESULT hr = CRegistryScript::LoadScript(m_instance, scriptId, text);
     if (FAILED(hr))
         return hr;

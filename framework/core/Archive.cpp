@@ -242,6 +242,9 @@ void CArchive::WriteCount(DWORD_PTR dwCount)
 {
     if (dwCount < kCountEscape) {
         *this << static_cast<WORD>(dwCount);
+    } else if (static_cast<DWORD_PTR>(static_cast<DWORD>(dwCount)) != dwCount) {
+        // The format holds 32-bit counts: a larger one is refused, never cut.
+        FwThrowArchiveException(CArchiveException::genericException);
     } else {
         *this << kCountEscape << static_cast<DWORD>(dwCount);
     }

@@ -7,17 +7,23 @@
 #include <unordered_map>
 #include <vector>
 
-// Handle -> wrapper maps of the GDI and handle wrappers (internal).
-// Permanent entries are objects that own their handle; they are shared by
-// all threads. Temporary wrappers are made on demand for foreign handles,
-// belong to the thread that asked and are freed by DeleteTemp. A temporary
-// wrapper never frees its handle: Forget clears it before the object goes.
+// Handle -> wrapper map of the handle wrappers (internal), one design for
+// windows, menus, GDI objects, device contexts and image lists.
+// Permanent entries are objects attached to their handle; they are shared by
+// every thread that uses this map (GDI objects and menus have one process-wide
+// map; windows have one map per thread, kept in the thread's state, because a
+// window's object belongs to the thread that runs the window). Temporary
+// wrappers are made on demand for foreign handles, belong to the thread that
+// asked and are freed by DeleteTemp. A temporary wrapper never frees its
+// handle: Forget clears it before the object goes.
 template <class Handle, class Object>
-class CGdiHandleMap {
+class CHandleMap {
 public:
     using ForgetFn = void (*)(Object*);
 
-    explicit CGdiHandleMap(ForgetFn forget) : m_forget(forget) {}
+    explicit CHandleMap(ForgetFn forget) : m_forget(forget) {}
+    CHandleMap(const CHandleMap&) = delete;
+    CHandleMap& operator=(const CHandleMap&) = delete;
 
     void SetPermanent(Handle h, Object* p)
     {
@@ -35,6 +41,26 @@ public:
         auto it = m_permanent.find(h);
         if (it != m_permanent.end() && it->second == p)
             m_permanent.erase(it);
+    }
+
+    Object* LookupPermanent(Handle h)
+    {
+        if (!h)
+            return nullptr;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto it = m_permanent.find(h);
+        return it == m_permanent.end() ? nullptr : it->second;
+    }
+
+    // This thread's temporary wrapper of h, without making one.
+    Object* LookupTemporary(Handle h)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto mine = m_temporary.find(::GetCurrentThreadId());
+        if (mine == m_temporary.end())
+            return nullptr;
+        auto it = mine->second.wrappers.find(h);
+        return it == mine->second.wrappers.end() ? nullptr : it->second.get();
     }
 
     // The permanent object when accept() takes it, else this thread's
@@ -77,6 +103,20 @@ public:
             m_temporary.erase(it);
         }
         // Destroyed outside the lock: a destructor may reach the map again.
+    }
+
+    size_t GetPermanentCount()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_permanent.size();
+    }
+
+    // This thread's temporary wrappers, retired ones included.
+    size_t GetTemporaryCount()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        auto it = m_temporary.find(::GetCurrentThreadId());
+        return it == m_temporary.end() ? 0 : it->second.wrappers.size() + it->second.retired.size();
     }
 
 private:

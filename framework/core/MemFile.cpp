@@ -1,9 +1,19 @@
 #include "core/MemFile.h"
 #include "core/Exception.h"
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 IMPLEMENT_DYNAMIC(CMemFile, CFile)
+
+namespace {
+// Positions and lengths past what this build can address (4 GiB on 32-bit
+// Windows) are refused, never cut down to a smaller value.
+bool IsAddressable(ULONGLONG n)
+{
+    return static_cast<ULONGLONG>(static_cast<SIZE_T>(n)) == n;
+}
+}
 
 CMemFile::CMemFile(UINT nGrowBytes) : m_nGrowBytes(nGrowBytes)
 {
@@ -49,7 +59,7 @@ ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom)
     LONGLONG base = nFrom == end ? static_cast<LONGLONG>(m_nFileSize)
                   : nFrom == current ? static_cast<LONGLONG>(m_nPosition) : 0;
     LONGLONG target = base + lOff;
-    if (target < 0)
+    if (target < 0 || !IsAddressable(static_cast<ULONGLONG>(target)))
         FwThrowFileException(CFileException::badSeek, -1);
     // Seeking past the end is allowed; the gap is filled by the next write.
     m_nPosition = static_cast<SIZE_T>(target);
@@ -58,6 +68,8 @@ ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom)
 
 void CMemFile::SetLength(ULONGLONG dwNewLen)
 {
+    if (!IsAddressable(dwNewLen))
+        FwThrowMemoryException();
     if (dwNewLen > m_nBufferSize)
         GrowFile(static_cast<SIZE_T>(dwNewLen));
     if (dwNewLen < m_nPosition)
@@ -99,6 +111,8 @@ void CMemFile::GrowFile(SIZE_T nNewLen)
         return;
     if (m_nGrowBytes == 0)
         FwThrowMemoryException();   // a fixed block cannot grow
+    if (nNewLen > SIZE_MAX - m_nGrowBytes)
+        FwThrowMemoryException();
     SIZE_T newSize = ((nNewLen + m_nGrowBytes - 1) / m_nGrowBytes) * m_nGrowBytes;
     BYTE* lpNew = nullptr;
     if (!m_lpBuffer) {

@@ -309,9 +309,15 @@ void CString::AppendFormatArgs(LPCSTR pszFormat, ...)
     va_end(args);
 }
 
+// Strings come in blocks of 16: the resource module may have the block and still
+// lack the string, so each module is asked for the string itself.
 BOOL CString::LoadString(UINT nID)
 {
-    return LoadString(FwGetResourceHandle(), nID);
+    HINSTANCE hResource = FwGetResourceHandle();
+    if (LoadString(hResource, nID))
+        return TRUE;
+    HINSTANCE hInstance = FwGetInstanceHandle();
+    return hInstance != hResource && LoadString(hInstance, nID);
 }
 
 // String tables hold blocks of 16 counted UTF-16 strings; block n + 1 holds ids 16n to 16n + 15.

@@ -90,7 +90,8 @@ public:
     void FormatV(LPCSTR pszFormat, va_list args);
     void AppendFormatV(LPCSTR pszFormat, va_list args);
 
-    // From the string table of the given module, or of FwGetResourceHandle().
+    // From the string table of the given module, or of the resource module, then
+    // this binary (core/ResourceHandle.h).
     // FALSE (and an empty string) when the string does not exist.
     BOOL LoadString(UINT nID);
     BOOL LoadString(HINSTANCE hInstance, UINT nID);

@@ -13,7 +13,7 @@ struct CDCTempAccess {
 
 namespace {
 
-using DCMap = CGdiHandleMap<HDC, CDC>;
+using DCMap = CHandleMap<HDC, CDC>;
 
 // Never destroyed: wrappers in static objects may outlive any exit order.
 DCMap& Map()

@@ -8,7 +8,7 @@
 
 namespace {
 
-using GdiMap = CGdiHandleMap<HGDIOBJ, CGdiObject>;
+using GdiMap = CHandleMap<HGDIOBJ, CGdiObject>;
 
 // Never destroyed: wrappers in static objects may outlive any exit order.
 GdiMap& Map()
@@ -242,7 +242,8 @@ CBitmap* CBitmap::FromHandle(HBITMAP hBitmap)
 
 BOOL CBitmap::LoadBitmap(LPCSTR lpszResourceName)
 {
-    return AttachCreated(::LoadBitmapA(FwGetResourceHandle(), lpszResourceName));
+    HINSTANCE hInst = FwFindResourceHandle(lpszResourceName, RT_BITMAP);
+    return hInst && AttachCreated(::LoadBitmapA(hInst, lpszResourceName));
 }
 
 BOOL CBitmap::LoadBitmap(UINT nIDResource)

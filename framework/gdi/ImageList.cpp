@@ -7,7 +7,7 @@
 
 namespace {
 
-using ImageListMap = CGdiHandleMap<HIMAGELIST, CImageList>;
+using ImageListMap = CHandleMap<HIMAGELIST, CImageList>;
 
 // Never destroyed: wrappers in static objects may outlive any exit order.
 ImageListMap& Map()
@@ -61,8 +61,10 @@ BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
 
 BOOL CImageList::Create(LPCSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask)
 {
-    HIMAGELIST h = ::ImageList_LoadImageA(FwGetResourceHandle(), lpszBitmapID, cx, nGrow, crMask,
-                                          IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    HINSTANCE hInst = FwFindResourceHandle(lpszBitmapID, RT_BITMAP);
+    if (!hInst)
+        return FALSE;
+    HIMAGELIST h = ::ImageList_LoadImageA(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION);
     if (Attach(h))
         return TRUE;
     if (h)

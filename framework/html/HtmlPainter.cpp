@@ -3,46 +3,23 @@
 #include "html/HtmlFontCache.h"
 #include "html/HtmlImage.h"
 #include "html/HtmlLayout.h"
+#include "gdi/DCStateGuard.h"
+#include "gdi/GdiObject.h"
 
 #include <vector>
 
 namespace {
 
-// Selected objects go back when the painter is done.
-class CSavedDC {
-public:
-    explicit CSavedDC(HDC dc) : m_dc(dc), m_state(SaveDC(dc)) {}
-    ~CSavedDC() { RestoreDC(m_dc, m_state); }
-    CSavedDC(const CSavedDC&) = delete;
-    CSavedDC& operator=(const CSavedDC&) = delete;
-
-private:
-    HDC m_dc;
-    int m_state;
-};
-
-class CSolidBrush {
-public:
-    explicit CSolidBrush(COLORREF colour) : m_brush(CreateSolidBrush(colour)) {}
-    ~CSolidBrush() { if (m_brush) DeleteObject(m_brush); }
-    CSolidBrush(const CSolidBrush&) = delete;
-    CSolidBrush& operator=(const CSolidBrush&) = delete;
-    HBRUSH Get() const { return m_brush; }
-
-private:
-    HBRUSH m_brush;
-};
-
 void FillColour(HDC dc, const RECT& rect, COLORREF colour) {
-    CSolidBrush brush(colour);
-    FillRect(dc, &rect, brush.Get());
+    CBrush brush(colour);
+    FillRect(dc, &rect, brush);
 }
 
 void Frame(HDC dc, const RECT& rect, int width, COLORREF colour) {
     RECT r = rect;
     for (int i = 0; i < width && r.right > r.left && r.bottom > r.top; ++i) {
-        CSolidBrush brush(colour);
-        FrameRect(dc, &r, brush.Get());
+        CBrush brush(colour);
+        FrameRect(dc, &r, brush);
         InflateRect(&r, -1, -1);
     }
 }
@@ -83,21 +60,19 @@ void PaintImage(HDC dc, const CHtmlBox& box, const RECT& rect, bool hover, const
 }
 
 void PaintBullet(HDC dc, const RECT& rect, COLORREF colour) {
-    CSolidBrush brush(colour);
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ oldBrush = SelectObject(dc, brush.Get());
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    CBrush brush(colour);
+    CPen pen(PS_SOLID, 1, colour);
+    CDCStateGuard state(dc);   // deselects them before they go
+    SelectObject(dc, brush);
+    SelectObject(dc, pen);
     Ellipse(dc, rect.left, rect.top, rect.right, rect.bottom);
-    SelectObject(dc, oldPen);
-    SelectObject(dc, oldBrush);
-    DeleteObject(pen);
 }
 
 }  // namespace
 
 void CHtmlPainter::Paint(HDC dc, const CHtmlLayout& layout, CHtmlFontCache& fonts, POINT origin,
                          const RECT& clip, int hoverLink) {
-    CSavedDC saved(dc);
+    CDCStateGuard state(dc);   // selected objects and modes go back when the painter is done
     FillColour(dc, clip, layout.Background());
     SetBkMode(dc, TRANSPARENT);
     SetTextAlign(dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);

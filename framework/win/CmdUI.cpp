@@ -1,12 +1,7 @@
 #include "win/CmdUI.h"
 #include "win/CmdTarget.h"
 #include "win/Wnd.h"
-#if __has_include("win/Menu.h")
 #include "win/Menu.h"
-static HMENU FwMenuHandle(CMenu* pMenu) { return FwSafeHmenu(pMenu); }
-#else
-static HMENU FwMenuHandle(CMenu*) { return nullptr; }
-#endif
 
 void FwBeginUpdate(CCmdUI* pCmdUI)
 {
@@ -22,7 +17,7 @@ void CCmdUI::Enable(BOOL bOn)
 {
     if (m_pMenu) {
         if (!m_pSubMenu)
-            ::EnableMenuItem(FwMenuHandle(m_pMenu), m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+            ::EnableMenuItem(FwSafeHmenu(m_pMenu), m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
     } else if (m_pOther) {
         // A control losing its enabled state must not keep the focus.
         if (!bOn && ::GetFocus() == m_pOther->m_hWnd)
@@ -36,7 +31,7 @@ void CCmdUI::SetCheck(int nCheck)
 {
     if (m_pMenu) {
         if (!m_pSubMenu)
-            ::CheckMenuItem(FwMenuHandle(m_pMenu), m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
+            ::CheckMenuItem(FwSafeHmenu(m_pMenu), m_nIndex, MF_BYPOSITION | (nCheck ? MF_CHECKED : MF_UNCHECKED));
     } else if (m_pOther && (m_pOther->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON)) {
         m_pOther->SendMessage(BM_SETCHECK, (WPARAM)nCheck);
     }
@@ -46,7 +41,7 @@ void CCmdUI::SetRadio(BOOL bOn)
 {
     if (m_pMenu) {
         if (!m_pSubMenu) {
-            HMENU hMenu = FwMenuHandle(m_pMenu);
+            HMENU hMenu = FwSafeHmenu(m_pMenu);
             MENUITEMINFOA info = { sizeof(info), MIIM_FTYPE, 0, 0, 0, nullptr, nullptr, nullptr, 0, nullptr, 0, nullptr };
             ::GetMenuItemInfoA(hMenu, m_nIndex, TRUE, &info);
             info.fType = bOn ? (info.fType | MFT_RADIOCHECK) : (info.fType & ~MFT_RADIOCHECK);
@@ -63,7 +58,7 @@ void CCmdUI::SetText(LPCSTR lpszText)
     if (m_pMenu) {
         if (m_pSubMenu)
             return;
-        HMENU hMenu = FwMenuHandle(m_pMenu);
+        HMENU hMenu = FwSafeHmenu(m_pMenu);
         UINT nState = ::GetMenuState(hMenu, m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_MENUBARBREAK | MF_MENUBREAK);
         ::ModifyMenuA(hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
     } else if (m_pOther) {

@@ -107,16 +107,14 @@ public:
     }
     DWORD GetExtendedStyle() const { return (DWORD)SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE); }
     DWORD SetExtendedStyle(DWORD dwNewStyle) { return (DWORD)SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, (LPARAM)dwNewStyle); }
-    COLORREF SetBkColor(COLORREF clr) { return (BOOL)SendMessage(LVM_SETBKCOLOR, 0, (LPARAM)clr); }
+    BOOL SetBkColor(COLORREF clr) { return (BOOL)SendMessage(LVM_SETBKCOLOR, 0, (LPARAM)clr); }
     BOOL SetTextColor(COLORREF clr) { return (BOOL)SendMessage(LVM_SETTEXTCOLOR, 0, (LPARAM)clr); }
     BOOL SetTextBkColor(COLORREF clr) { return (BOOL)SendMessage(LVM_SETTEXTBKCOLOR, 0, (LPARAM)clr); }
     HIMAGELIST SetImageList(HIMAGELIST hImageList, int nImageListType)
     { return (HIMAGELIST)SendMessage(LVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)hImageList); }
     HIMAGELIST GetImageListHandle(int nImageListType) const
     { return (HIMAGELIST)SendMessage(LVM_GETIMAGELIST, (WPARAM)nImageListType); }
-#ifdef FW_CONTROLS_HAVE_IMAGELIST
     CImageList* SetImageList(CImageList* pImageList, int nImageListType)
     { return CImageList::FromHandle(SetImageList(FwSafeHandle(pImageList), nImageListType)); }
     CImageList* GetImageList(int nImageListType) const { return CImageList::FromHandle(GetImageListHandle(nImageListType)); }
-#endif
 };

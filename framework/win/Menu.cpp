@@ -9,7 +9,7 @@
 
 namespace {
 
-using MenuMap = CGdiHandleMap<HMENU, CMenu>;
+using MenuMap = CHandleMap<HMENU, CMenu>;
 
 // Never destroyed: wrappers in static objects may outlive any exit order.
 MenuMap& Map()
@@ -65,7 +65,8 @@ BOOL CMenu::LoadMenu(LPCSTR lpszResourceName)
 {
     if (m_hMenu)
         return FALSE;
-    return Attach(::LoadMenuA(FwGetResourceHandle(), lpszResourceName));
+    HINSTANCE hInst = FwFindResourceHandle(lpszResourceName, RT_MENU);
+    return hInst && Attach(::LoadMenuA(hInst, lpszResourceName));
 }
 
 BOOL CMenu::LoadMenu(UINT nIDResource)

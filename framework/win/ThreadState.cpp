@@ -1,4 +1,5 @@
 #include "win/ThreadState.h"
+#include "win/Wnd.h"
 
 FwThreadState* FwGetThreadState()
 {
@@ -7,4 +8,9 @@ FwThreadState* FwGetThreadState()
     if (!t_pState)
         t_pState = new FwThreadState;
     return t_pState;
+}
+
+void FwThreadState::ForgetWindow(CWnd* pWnd)
+{
+    pWnd->m_hWnd = nullptr;
 }

@@ -2,7 +2,7 @@
 // message being dispatched, the window being created.
 #pragma once
 #include <windows.h>
-#include <unordered_map>
+#include "core/HandleMap.h"
 #include <vector>
 
 class CWnd;
@@ -16,11 +16,14 @@ struct FwThreadState {
     HHOOK hHookCbt = nullptr;
     int nHookUsers = 0;
     int nDispatchDepth = 0;           // window procedures of this binary on the stack
-    std::unordered_map<HWND, CWnd*> permanentMap;
-    std::unordered_map<HWND, CWnd*> temporaryMap;
-    std::vector<CWnd**> dispatchGuards;
+    // The thread's windows: a window's object belongs to the thread that runs it.
+    CHandleMap<HWND, CWnd> windowMap { &ForgetWindow };
+    std::vector<CWnd**> dispatchGuards;   // objects inside a dispatch; nulled when destroyed
     POINT ptCursorLast = { -1, -1 };   // mouse moves to the same place are not activity
-    UINT nMsgLast = 0;   // objects inside a dispatch; nulled when destroyed
+    UINT nMsgLast = 0;
+
+    // A temporary window object lets go of its handle before it is deleted.
+    static void ForgetWindow(CWnd* pWnd);
 };
 
 FwThreadState* FwGetThreadState();

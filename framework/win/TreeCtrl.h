@@ -160,11 +160,9 @@ public:
     { return (HIMAGELIST)SendMessage(TVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)hImageList); }
     HIMAGELIST GetImageListHandle(int nImageListType) const
     { return (HIMAGELIST)SendMessage(TVM_GETIMAGELIST, (WPARAM)nImageListType); }
-#ifdef FW_CONTROLS_HAVE_IMAGELIST
     CImageList* SetImageList(CImageList* pImageList, int nImageListType)
     { return CImageList::FromHandle(SetImageList(FwSafeHandle(pImageList), nImageListType)); }
     CImageList* GetImageList(int nImageListType) const { return CImageList::FromHandle(GetImageListHandle(nImageListType)); }
-#endif
 };
 
 // The content-module interface hands the viewer's CTreeCtrl* to a content module built

@@ -20,7 +20,6 @@
 #include "win/Resources.h"
 #include "win/ShellLauncher.h"
 #include "win/TickClock.h"
-#if __has_include("gdi/GdiObject.h")
 #include "gdi/GdiObject.h"
 #include "gdi/DC.h"
 #include "win/PaintDC.h"
@@ -28,4 +27,3 @@
 #include "win/WindowDC.h"
 #include "gdi/ImageList.h"
 #include "win/Menu.h"
-#endif

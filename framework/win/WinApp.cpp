@@ -1,8 +1,7 @@
 #include "win/WinApp.h"
+#include "core/ExceptionReport.h"
 #include "win/ThreadState.h"
 #include "win/Wnd.h"
-
-extern "C" IMAGE_DOS_HEADER __ImageBase;
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
@@ -35,11 +34,6 @@ CString ModuleBaseName(HINSTANCE hInstance)
     int nDot = strName.ReverseFind('.');
     return nDot > 0 ? strName.Left(nDot) : strName;
 }
-}
-
-HINSTANCE FwGetInstanceHandle()
-{
-    return (HINSTANCE)&__ImageBase;
 }
 
 CWinApp* FwGetApp()
@@ -129,6 +123,7 @@ int FwWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int
         }
         return pThread->Run();
     } catch (...) {
+        FwReportCurrentException("program entry");
         return -1;
     }
 }
@@ -156,6 +151,7 @@ BOOL FwDllMain(HINSTANCE hInstance, DWORD dwReason)
             pApp->ExitInstance();
         }
     } catch (...) {
+        FwReportCurrentException("DLL entry");
         return FALSE;
     }
     return TRUE;
@@ -214,10 +210,12 @@ void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
 
 HICON CWinApp::LoadIcon(LPCSTR lpszResourceName) const
 {
-    return ::LoadIconA(FwGetResourceHandle(), lpszResourceName);
+    HINSTANCE hInst = FwFindResourceHandle(lpszResourceName, RT_GROUP_ICON);
+    return hInst ? ::LoadIconA(hInst, lpszResourceName) : nullptr;
 }
 
 HCURSOR CWinApp::LoadCursor(LPCSTR lpszResourceName) const
 {
-    return ::LoadCursorA(FwGetResourceHandle(), lpszResourceName);
+    HINSTANCE hInst = FwFindResourceHandle(lpszResourceName, RT_GROUP_CURSOR);
+    return hInst ? ::LoadCursorA(hInst, lpszResourceName) : nullptr;
 }

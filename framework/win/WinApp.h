@@ -60,12 +60,11 @@ private:
 };
 
 // ---- Module state of this binary ----
+// FwGetInstanceHandle, FwGetResourceHandle and FwSetResourceHandle are in
+// core/ResourceHandle.h, with the rule every resource loader follows.
 CWinApp* FwGetApp();
-HINSTANCE FwGetInstanceHandle();
 LPCSTR FwGetAppName();
 CWnd* FwGetMainWnd();
-// FwGetResourceHandle/FwSetResourceHandle (core/ResourceHandle.h) select the module
-// whose resources this binary loads.
 
 // Fills the application object's module data (called before InitInstance).
 BOOL FwWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPSTR lpCmdLine, int nCmdShow);

@@ -1,5 +1,6 @@
 // CWnd: handle maps, the creation hook, the window procedure and message dispatch.
 #include "win/Wnd.h"
+#include "core/ExceptionReport.h"
 #include "win/CmdUI.h"
 #include "win/ThreadState.h"
 #include "win/WinApp.h"
@@ -9,38 +10,24 @@
 
 CWnd* CWnd::FromHandlePermanent(HWND hWnd)
 {
-    if (!hWnd)
-        return nullptr;
-    FwThreadState* t = FwGetThreadState();
-    auto it = t->permanentMap.find(hWnd);
-    return it == t->permanentMap.end() ? nullptr : it->second;
+    return FwGetThreadState()->windowMap.LookupPermanent(hWnd);
 }
 
 CWnd* CWnd::FromHandle(HWND hWnd)
 {
-    if (!hWnd)
-        return nullptr;
-    if (CWnd* pWnd = FromHandlePermanent(hWnd))
-        return pWnd;
-    FwThreadState* t = FwGetThreadState();
-    CWnd*& pTemp = t->temporaryMap[hWnd];
-    if (!pTemp) {
-        pTemp = new CWnd;
-        pTemp->m_hWnd = hWnd;
-        pTemp->m_nFlags |= FwWndTemporary;
-    }
-    return pTemp;
+    return FwGetThreadState()->windowMap.FromHandle(
+        hWnd, [](CWnd*) { return true; },
+        [](HWND h) {
+            CWnd* pTemp = new CWnd;
+            pTemp->m_hWnd = h;
+            pTemp->m_nFlags |= FwWndTemporary;
+            return pTemp;
+        });
 }
 
 void CWnd::DeleteTempMap()
 {
-    FwThreadState* t = FwGetThreadState();
-    std::unordered_map<HWND, CWnd*> temps;
-    temps.swap(t->temporaryMap);
-    for (auto& entry : temps) {
-        entry.second->m_hWnd = nullptr;
-        delete entry.second;
-    }
+    FwGetThreadState()->windowMap.DeleteTemp();
 }
 
 BOOL CWnd::Attach(HWND hWndNew)
@@ -48,22 +35,17 @@ BOOL CWnd::Attach(HWND hWndNew)
     if (!hWndNew || m_hWnd)
         return FALSE;
     FwThreadState* t = FwGetThreadState();
-    if (t->permanentMap.count(hWndNew))
+    if (t->windowMap.LookupPermanent(hWndNew))
         return FALSE;
     m_hWnd = hWndNew;
-    t->permanentMap[hWndNew] = this;
+    t->windowMap.SetPermanent(hWndNew, this);
     return TRUE;
 }
 
 HWND CWnd::Detach()
 {
     HWND hWnd = m_hWnd;
-    if (hWnd) {
-        FwThreadState* t = FwGetThreadState();
-        auto it = t->permanentMap.find(hWnd);
-        if (it != t->permanentMap.end() && it->second == this)
-            t->permanentMap.erase(it);
-    }
+    FwGetThreadState()->windowMap.RemovePermanent(hWnd, this);
     m_hWnd = nullptr;
     return hWnd;
 }
@@ -128,9 +110,13 @@ LRESULT CALLBACK FwCbtFilterHook(int nCode, WPARAM wParam, LPARAM lParam)
         if (!IsSystemHelperClass(hWnd)) {
             CWnd* pWnd = t->pWndInit;
             t->pWndInit = nullptr;
-            if (pWnd->Attach(hWnd)) {
-                pWnd->PreSubclassWindow();
-                pWnd->SubclassAfterAttach();
+            try {
+                if (pWnd->Attach(hWnd)) {
+                    pWnd->PreSubclassWindow();
+                    pWnd->SubclassAfterAttach();
+                }
+            } catch (...) {
+                FwReportCurrentException("window creation hook");
             }
         }
     }
@@ -176,6 +162,7 @@ LRESULT FwCallWndProc(CWnd* pWnd, HWND hWnd, UINT message, WPARAM wParam, LPARAM
             pWnd->FinishNcDestroy();
     } catch (...) {
         // Nothing may unwind through the system's frames.
+        FwReportCurrentException("window procedure");
         lResult = 0;
     }
     --t->nDispatchDepth;

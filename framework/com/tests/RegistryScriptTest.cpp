@@ -53,9 +53,11 @@ void CreateKey(const std::string& sub, const char* valueName = nullptr)
 }
 
 // The script's keys live under the test's own base key.
-std::string Wrap(const std::string& body)
+CString Wrap(const std::string& body)
 {
-    return "HKCU\n{\n NoRemove Software\n {\n  NoRemove GlyphoraComSupportTests\n  {\n" + body + "\n  }\n }\n}\n";
+    const std::string script =
+        "HKCU\n{\n NoRemove Software\n {\n  NoRemove GlyphoraComSupportTests\n  {\n" + body + "\n  }\n }\n}\n";
+    return script.c_str();
 }
 
 const char kProduct[] = R"(

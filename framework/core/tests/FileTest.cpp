@@ -97,6 +97,22 @@ TEST(MemFile, GrowsHandsOverAndReadsAGivenBlock)
     EXPECT_THROW(reader.Seek(-1, CFile::begin), CFileException);
 }
 
+TEST(MemFile, PositionsPastFourGibibytesAreKeptOrRefusedNeverCut)
+{
+    const LONGLONG pastFourGiB = 0x100000001LL;   // 4 GiB + 1: 1 once cut to 32 bits
+    CMemFile file;
+    file.Write("abc", 3);
+    if (sizeof(SIZE_T) < sizeof(ULONGLONG)) {
+        EXPECT_THROW(file.Seek(pastFourGiB, CFile::begin), CFileException);
+        EXPECT_THROW(file.SetLength(static_cast<ULONGLONG>(pastFourGiB)), CMemoryException);
+        EXPECT_EQ(3u, file.GetLength());
+    } else {
+        EXPECT_EQ(static_cast<ULONGLONG>(pastFourGiB), file.Seek(pastFourGiB, CFile::begin));
+        char buf[4] = {};
+        EXPECT_EQ(0u, file.Read(buf, 3)) << "nothing to read past the end";
+    }
+}
+
 TEST(SharedFile, HandsGlobalMemoryToTheClipboardAndReadsItBack)
 {
     const UINT format = RegisterClipboardFormatA("FwCoreTestArchive");

@@ -132,10 +132,15 @@ TEST(String, LoadsFromTheModuleStringTable)
     s.Format(IDS_FORMAT, "List", 3);
     EXPECT_EQ("List has 3 items", s);
 
-    // A replaced resource module is used until it is reset.
+    // A replaced resource module is asked first; what it lacks still comes from
+    // this program, and nothing comes from nowhere.
     FwSetResourceHandle(GetModuleHandleA("kernel32.dll"));
-    EXPECT_FALSE(s.LoadString(IDS_GREETING));
+    EXPECT_EQ(GetModuleHandleA("kernel32.dll"), FwGetResourceHandle());
+    EXPECT_TRUE(s.LoadString(IDS_GREETING));
+    EXPECT_EQ("Hello, framework", s);
+    EXPECT_FALSE(s.LoadString(IDS_EMPTY_NEIGHBOUR));
     FwSetResourceHandle(nullptr);
+    EXPECT_EQ(self, FwGetResourceHandle());
     EXPECT_TRUE(s.LoadString(IDS_GREETING));
 }
 

@@ -2,7 +2,11 @@
 // resources of the right module, the message box seam.
 #include "WinTestSupport.h"
 #include "dll/TestDll.h"
+#include "gdi/GdiObject.h"
+#include "gdi/ImageList.h"
+#include "win/Menu.h"
 #include "win/Resources.h"
+#include "MenuTestRes.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -93,10 +97,10 @@ namespace {
 
 TEST(ResourcesTest, ResourcesComeFromTheSelectedModule)
 {
-    HMENU hMenu = FwLoadMenu(IDR_TEST_MENU);
-    ASSERT_TRUE(hMenu);
-    EXPECT_EQ(1, ::GetMenuItemCount(hMenu));
-    ::DestroyMenu(hMenu);
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_TEST_MENU));
+    EXPECT_EQ(1, ::GetMenuItemCount(menu.m_hMenu));
+    menu.DestroyMenu();
     EXPECT_TRUE(FwLoadAccelerators(IDR_TEST_ACCEL));
     EXPECT_EQ(nullptr, FwLoadDialogTemplate(MAKEINTRESOURCEA(IDD_DLL_TEST)));
 
@@ -117,6 +121,67 @@ TEST(ResourcesTest, ResourcesComeFromTheSelectedModule)
     ::FreeLibrary(hDll);
     str.LoadString(IDS_TEST_STRING);
     EXPECT_STREQ("from the program", str);
+}
+
+// What a loader found, in a form that tells the program's resource from the DLL's.
+std::string LoadedString(UINT nID)
+{
+    CString str;
+    return str.LoadString(nID) ? std::string(str) : "<none>";
+}
+
+std::string LoadedBitmapWidth(UINT nID)
+{
+    CBitmap bitmap;
+    BITMAP info = {};
+    if (!bitmap.LoadBitmap(nID) || !bitmap.GetBitmap(&info))
+        return "<none>";
+    return std::to_string(info.bmWidth);
+}
+
+std::string LoadedImageCount(UINT nID)
+{
+    CImageList images;
+    return images.Create(nID, 2, 0, CLR_NONE) ? std::to_string(images.GetImageCount()) : "<none>";
+}
+
+std::string LoadedMenuItems(UINT nID)
+{
+    CMenu menu;
+    if (!menu.LoadMenu(nID))
+        return "<none>";
+    char szFirst[32] = "";
+    ::GetMenuStringA(menu.m_hMenu, 0, szFirst, sizeof(szFirst), MF_BYPOSITION);
+    return std::to_string(::GetMenuItemCount(menu.m_hMenu)) + ":" + szFirst;
+}
+
+TEST(ResourcesTest, EveryLoaderTriesTheResourceModuleThenTheProgram)
+{
+    struct Row {
+        const char* what;
+        std::string (*load)(UINT nID);
+        UINT nID;
+        const char* expectedWithDll;   // the DLL is the resource module
+        const char* expectedAlone;     // the program is
+    } rows[] = {
+        { "string in both", &LoadedString, IDS_TEST_STRING, "from the DLL", "from the program" },
+        { "string only in the program", &LoadedString, IDS_PROGRAM_ONLY_STRING, "only in the program", "only in the program" },
+        { "bitmap in both", &LoadedBitmapWidth, IDB_TEST_BITMAP, "8", "4" },
+        { "bitmap only in the program", &LoadedBitmapWidth, IDB_PROGRAM_ONLY_BITMAP, "6", "6" },
+        { "image list in both", &LoadedImageCount, IDB_TEST_BITMAP, "4", "2" },
+        { "image list only in the program", &LoadedImageCount, IDB_PROGRAM_ONLY_BITMAP, "3", "3" },
+        { "menu in both", &LoadedMenuItems, IDR_TEST_MENU, "2:&Dll", "1:&File" },
+        { "menu only in the program", &LoadedMenuItems, IDR_TEST_FILE_MENU, "1:&File", "1:&File" },
+    };
+    HMODULE hDll = ::LoadLibraryA("fw_win_test_dll.dll");
+    ASSERT_TRUE(hDll);
+    FwSetResourceHandle(hDll);
+    for (const Row& row : rows)
+        EXPECT_EQ(row.expectedWithDll, row.load(row.nID)) << row.what << " (DLL selected)";
+    FwSetResourceHandle(nullptr);
+    for (const Row& row : rows)
+        EXPECT_EQ(row.expectedAlone, row.load(row.nID)) << row.what << " (program alone)";
+    ::FreeLibrary(hDll);
 }
 
 std::vector<std::string> g_shownBoxes;

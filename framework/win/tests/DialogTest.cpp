@@ -121,9 +121,8 @@ protected:
         CScriptedDialog dlg;
         dlg.m_script = [](CScriptedDialog& d) { d.EndDialog(IDOK); };
         dlg.DoModal();
-        auto& temps = FwGetThreadState()->temporaryMap;
-        auto it = temps.find(m_hWndForeign);
-        m_bTempSurvived = it != temps.end() && it->second == pTemp && pTemp->m_hWnd == m_hWndForeign;
+        CWnd* pStillTemp = FwGetThreadState()->windowMap.LookupTemporary(m_hWndForeign);
+        m_bTempSurvived = pStillTemp == pTemp && pTemp->m_hWnd == m_hWndForeign;
         return 0;
     }
     DECLARE_MESSAGE_MAP()

@@ -7,13 +7,17 @@
 #include "gdi/GdiObject.h"
 #include "win/Menu.h"
 #include "win/ThreadState.h"
+#include "core/Exception.h"
+#include "core/ExceptionReport.h"
 #include <gtest/gtest.h>
 #include <cstring>
+#include <stdexcept>
 
 namespace {
 
 std::vector<std::string> g_log;
 UINT g_nLateMessage = 0;   // registered only after the maps have been used
+UINT g_nLaterMessage = 0;  // registered only after its number has been dispatched
 
 const UINT IDT_CMD = 100;
 const UINT IDT_RANGE_FIRST = 200, IDT_RANGE_LAST = 209;
@@ -57,6 +61,7 @@ protected:
     void OnReflectingClicked() { g_log.push_back("parent:reflecting"); }
     void OnDecliningClicked() { g_log.push_back("parent:declining"); }
     LRESULT OnLate(WPARAM wParam, LPARAM) { g_log.push_back("late:" + std::to_string(wParam)); return 7; }
+    LRESULT OnLater(WPARAM wParam, LPARAM) { g_log.push_back("later:" + std::to_string(wParam)); return 8; }
     LRESULT OnApp(WPARAM wParam, LPARAM lParam) { g_log.push_back("app:" + std::to_string(wParam + lParam)); return 5; }
     void OnUpdateCmd(CCmdUI* pCmdUI) { pCmdUI->SetCheck((int)m_nCheckForUpdate); }
     void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
@@ -81,6 +86,7 @@ BEGIN_MESSAGE_MAP(CTestWnd, CWnd)
     ON_BN_CLICKED(IDT_REFLECTING, OnReflectingClicked)
     ON_BN_CLICKED(IDT_DECLINING, OnDecliningClicked)
     ON_REGISTERED_MESSAGE(g_nLateMessage, OnLate)
+    ON_REGISTERED_MESSAGE(g_nLaterMessage, OnLater)
     ON_MESSAGE(WM_APP + 1, OnApp)
     ON_UPDATE_COMMAND_UI(IDT_CMD, OnUpdateCmd)
     ON_UPDATE_COMMAND_UI(IDT_DISABLED, OnUpdateDisabled)
@@ -191,12 +197,29 @@ TEST_F(MessageMapTest, EachKindOfEntryGetsItsArguments)
         { "registered after the map was built", g_nLateMessage, 3, 0, "late:3", 7 },
         { "user message", WM_APP + 1, 4, 5, "app:9", 5 },
     };
-    for (const Row& row : rows) {
-        g_log.clear();
-        LRESULT lResult = ::SendMessageA(m_wnd.m_hWnd, row.message, row.wParam, row.lParam);
-        EXPECT_EQ(row.expectedLog, Joined()) << row.name;
-        EXPECT_EQ(row.expectedResult, lResult) << row.name;
+    // The second pass finds its entries (and misses) in the lookup cache.
+    for (const char* pass : { "first", "cached" }) {
+        for (const Row& row : rows) {
+            g_log.clear();
+            LRESULT lResult = ::SendMessageA(m_wnd.m_hWnd, row.message, row.wParam, row.lParam);
+            EXPECT_EQ(row.expectedLog, Joined()) << row.name << " (" << pass << ")";
+            EXPECT_EQ(row.expectedResult, lResult) << row.name << " (" << pass << ")";
+        }
     }
+}
+
+TEST_F(MessageMapTest, MessageDispatchedBeforeItsEntryIsRegisteredIsNotMissedForever)
+{
+    g_log.clear();
+    // The number is known to the system before the map's variable holds it.
+    UINT nNumber = ::RegisterWindowMessageA("FwWinTests.LaterMessage");
+    ASSERT_NE(0u, nNumber);
+    EXPECT_EQ(0, ::SendMessageA(m_wnd.m_hWnd, nNumber, 1, 0));
+    EXPECT_EQ("", Joined());
+
+    g_nLaterMessage = nNumber;
+    EXPECT_EQ(8, ::SendMessageA(m_wnd.m_hWnd, nNumber, 2, 0));
+    EXPECT_EQ("later:2", Joined());
 }
 
 TEST_F(MessageMapTest, DerivedEntryOverridesAndBaseEntriesRemain)
@@ -486,10 +509,10 @@ TEST(HandleMapTest, ForeignWindowsGetTemporaryObjectsFreedAtIdle)
     ASSERT_NE(nullptr, pTemp);
     EXPECT_EQ(pTemp, CWnd::FromHandle(hWnd));
     EXPECT_EQ(hWnd, pTemp->m_hWnd);
-    EXPECT_FALSE(FwGetThreadState()->temporaryMap.empty());
+    EXPECT_NE(0u, FwGetThreadState()->windowMap.GetTemporaryCount());
 
     for (LONG lCount = 0; theApp.OnIdle(lCount); ++lCount) {}
-    EXPECT_TRUE(FwGetThreadState()->temporaryMap.empty());
+    EXPECT_EQ(0u, FwGetThreadState()->windowMap.GetTemporaryCount());
 
     // Subclassing makes the object permanent and routes the window's messages to it.
     CTestWnd wnd;
@@ -606,11 +629,11 @@ END_MESSAGE_MAP()
 TEST(LifetimeTest, RefusedCreationDetachesAndEndsTheObject)
 {
     CRefusingWnd wnd;
-    size_t nBefore = FwGetThreadState()->permanentMap.size();
+    size_t nBefore = FwGetThreadState()->windowMap.GetPermanentCount();
     EXPECT_FALSE(wnd.CreateEx(0, nullptr, "No", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     EXPECT_EQ(nullptr, wnd.m_hWnd);
     EXPECT_EQ(1, wnd.m_nPostNcDestroy);
-    EXPECT_EQ(nBefore, FwGetThreadState()->permanentMap.size());
+    EXPECT_EQ(nBefore, FwGetThreadState()->windowMap.GetPermanentCount());
 }
 
 // ---- Current message and Default ----
@@ -643,6 +666,58 @@ TEST(DefaultTest, HandlersSeeTheCurrentMessageAndReachTheDefault)
     CString strText;
     wnd.GetWindowText(strText);
     EXPECT_STREQ("abc", strText);
+    wnd.DestroyWindow();
+}
+
+
+// ---- Exceptions at the window procedure ----
+
+std::vector<std::string> g_reports;
+
+void RecordingReport(LPCSTR lpszWhere, LPCSTR lpszWhat)
+{
+    g_reports.push_back(std::string(lpszWhere) + ": " + lpszWhat);
+}
+
+class CThrowingWnd : public CWnd {
+protected:
+    LRESULT OnThrowStandard(WPARAM, LPARAM) { throw std::runtime_error("handler failed"); }
+    LRESULT OnThrowFramework(WPARAM, LPARAM) { FwThrowMemoryException(); }
+    LRESULT OnThrowOther(WPARAM, LPARAM) { throw 42; }
+    LRESULT OnAnswer(WPARAM wParam, LPARAM) { return (LRESULT)wParam * 2; }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CThrowingWnd, CWnd)
+    ON_MESSAGE(WM_APP + 10, OnThrowStandard)
+    ON_MESSAGE(WM_APP + 11, OnThrowFramework)
+    ON_MESSAGE(WM_APP + 12, OnThrowOther)
+    ON_MESSAGE(WM_APP + 13, OnAnswer)
+END_MESSAGE_MAP()
+
+TEST(ExceptionReportTest, HandlerThatThrowsIsReportedAndTheWindowGoesOn)
+{
+    CThrowingWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "Thrower", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    FwExceptionReportFn pfnOld = FwSetExceptionReport(&RecordingReport);
+    struct Row {
+        const char* what;
+        UINT message;
+        const char* expectedReport;
+    } rows[] = {
+        { "standard exception", WM_APP + 10, "window procedure: handler failed" },
+        { "framework exception", WM_APP + 11, "window procedure: Out of memory." },
+        { "anything else", WM_APP + 12, "window procedure: unknown exception" },
+    };
+    for (const Row& row : rows) {
+        g_reports.clear();
+        EXPECT_EQ(0, ::SendMessageA(wnd.m_hWnd, row.message, 0, 0)) << row.what;
+        EXPECT_EQ(std::vector<std::string>{ row.expectedReport }, g_reports) << row.what;
+        // The window and its dispatch still work.
+        EXPECT_EQ(42, ::SendMessageA(wnd.m_hWnd, WM_APP + 13, 21, 0)) << row.what;
+        EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd)) << row.what;
+    }
+    FwSetExceptionReport(pfnOld);
     wnd.DestroyWindow();
 }
 

@@ -10,6 +10,10 @@
 #define IDC_LABEL 2103
 #define IDR_TEST_MENU 3001
 #define IDR_TEST_ACCEL 3002
+// In the program and the DLL, with different contents, or in the program only.
+#define IDS_PROGRAM_ONLY_STRING 1002
+#define IDB_TEST_BITMAP 3201
+#define IDB_PROGRAM_ONLY_BITMAP 3202
 
 typedef void (CALLBACK* FwTestEventFn)(LPCSTR lpszEvent);
 
