@@ -5,6 +5,7 @@
 #include "VantrixEncoding.h"
 
 #include "com/BstrText.h"
+#include "core/ExceptionReport.h"
 #include "com/ServerModule.h"
 
 #include <cstring>
@@ -62,6 +63,7 @@ HRESULT CEncoder::Convert(BSTR input, BSTR* output, Conversion conversion)
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     } catch (...) {
+        FwReportCurrentException("Vantrix.Encoder method");
         return E_UNEXPECTED;
     }
 }
@@ -117,6 +119,7 @@ STDMETHODIMP CEncoder::InsertBarcode(BSTR* sEncoded, BSTR* sFont, long* nSize, l
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     } catch (...) {
+        FwReportCurrentException("Vantrix.Encoder method");
         return E_UNEXPECTED;
     }
 }

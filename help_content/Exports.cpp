@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "HelpContentApp.h"
+#include "core/ExceptionReport.h"
 #include "TextCopy.h"
 #include "win/TreeCtrl.h"
 
@@ -20,6 +21,7 @@ int WINAPI GetTopic(int nIndex, LPSTR lpszBuffer)
     try {
         return HelpContentApp().CopyTitle(nIndex, lpszBuffer);
     } catch (...) {
+        FwReportCurrentException("content module export");
         return 0;
     }
 }
@@ -29,6 +31,7 @@ int WINAPI GetKeyword(int nIndex, LPSTR lpszBuffer)
     try {
         return HelpContentApp().CopyKeywords(nIndex, lpszBuffer);
     } catch (...) {
+        FwReportCurrentException("content module export");
         return 0;
     }
 }
@@ -38,6 +41,7 @@ int WINAPI GetURL(int nIndex, LPSTR lpszBuffer)
     try {
         return HelpContentApp().CopyAddress(nIndex, lpszBuffer);
     } catch (...) {
+        FwReportCurrentException("content module export");
         return 0;
     }
 }
@@ -49,6 +53,7 @@ void WINAPI Get_Lumidoc_Doc_Name(LPSTR lpszBuffer)
         strName.LoadString(IDS_DOC_NAME);
         CopyToViewerBuffer(strName, lpszBuffer);
     } catch (...) {
+        FwReportCurrentException("content module export");
         CopyToViewerBuffer("", lpszBuffer);
     }
 }
@@ -63,6 +68,7 @@ BOOL WINAPI LoadContents(CTreeCtrl* pTree)
             return FALSE;
         return HelpContentApp().LoadContents(hTree);
     } catch (...) {
+        FwReportCurrentException("content module export");
         return FALSE;
     }
 }
