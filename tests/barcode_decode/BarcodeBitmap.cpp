@@ -56,16 +56,17 @@ BarcodeBitmap::~BarcodeBitmap()
         DeleteDC(m_dc);
 }
 
-int BarcodeBitmap::DarkestChannel() const
+bool BarcodeBitmap::Contains(uint32_t pixel) const
 {
     GdiFlush();
-    int darkest = 255;
-    for (int i = 0; i < m_width * m_height; ++i) {
-        const uint32_t p = m_pixels[i];
-        darkest = std::min({darkest, static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF),
-                            static_cast<int>(p & 0xFF)});
-    }
-    return darkest;
+    return IsValid() && std::find(m_pixels, m_pixels + m_width * m_height, pixel) != m_pixels + m_width * m_height;
+}
+
+bool BarcodeBitmap::SamePixels(const BarcodeBitmap& other) const
+{
+    GdiFlush();
+    return IsValid() && other.IsValid() && m_width == other.m_width && m_height == other.m_height &&
+           std::equal(m_pixels, m_pixels + m_width * m_height, other.m_pixels);
 }
 
 bool BarcodeBitmap::CopyFromWindow(HWND window, bool wholeWindow)

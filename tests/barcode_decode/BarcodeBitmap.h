@@ -22,8 +22,8 @@ public:
     int Height() const { return m_height; }
     // 0x00RRGGBB, as a DIB section holds it.
     uint32_t Pixel(int x, int y) const { return m_pixels[y * m_width + x]; }
-    // The darkest channel value of the whole bitmap: 0 once black has been drawn.
-    int DarkestChannel() const;
+    bool Contains(uint32_t pixel) const;
+    bool SamePixels(const BarcodeBitmap& other) const;
 
     // Copies the window's client area (or, with wholeWindow, its frame too) from its
     // window surface; the window must be shown.

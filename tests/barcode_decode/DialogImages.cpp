@@ -116,14 +116,23 @@ bool EnterKeys(DialogScript& dialog, const DialogCase& c)
     return true;
 }
 
-// Waits for the preview's fade to end (the text reaches pure black only at its end) and
-// captures it.
+// Waits for the preview to show its finished barcode and captures it: the fade reaches pure
+// black only at its end, the background is pure white (a window not yet painted can be all
+// black), and two captures in a row agree.
 bool CapturePreview(HWND preview, BarcodeBitmap& bitmap)
 {
+    constexpr uint32_t kBlack = 0x000000;
+    constexpr uint32_t kWhite = 0xFFFFFF;
+    BarcodeBitmap previous(bitmap.Width(), bitmap.Height());
+    bool previousFinished = false;
     const DWORD start = GetTickCount();
     do {
-        if (bitmap.CopyFromWindow(preview, false) && bitmap.DarkestChannel() == 0)
+        if (!bitmap.CopyFromWindow(preview, false))
+            return false;
+        const bool finished = bitmap.Contains(kBlack) && bitmap.Contains(kWhite);
+        if (finished && previousFinished && bitmap.SamePixels(previous))
             return true;
+        previousFinished = finished && previous.CopyFromWindow(preview, false);
         Sleep(50);
     } while (GetTickCount() - start < kPreviewTimeoutMs);
     return false;
