@@ -26,7 +26,6 @@ const int kCheckCharacter = 1002;
 const int kFullAscii = 1003;
 const int kSizeFirst = 1004;
 const int kStartStopFirst = 1011;
-const int kDataEdit = 1018;
 const int kEncodeCopy = 1020;
 const int kPreview = 1022;
 const int kCharButtonFirst = 1025;

@@ -19,7 +19,7 @@ import xml.etree.ElementTree as ElementTree
 
 CODE39 = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-. $/+%"
 NAMESPACE = "{http://zbar.sourceforge.net/2008/barcode}"
-# Pictures no larger than this hold one barcode each: more rows than this are not ours.
+# The test programs write a few hundred rows: a manifest far longer than that is not theirs.
 MAX_ROWS = 10000
 
 
