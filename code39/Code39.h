@@ -3,7 +3,7 @@
 // Code 39 symbology rules shared by the barcode dialog and the COM encoder:
 // character values, the modulo-43 check character, the start/stop pairs and
 // the Full ASCII table with its four-character control tokens.
-// Plain standard C++ so that both modules compile this one source.
+// Plain standard C++: both modules link it, whatever framework they are built on.
 
 #include <cstddef>
 #include <string>
