@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include "Code39.h"
 #include "DialogConstants.h"
 
 #include <windows.h>
@@ -66,7 +67,7 @@ void CSettingsFile::SetDefaults(BarcodeSettings& settings)
     settings.copyFontInfo = 1;
     // Only the tag and its zero: the bytes after it are left as they were.
     std::memcpy(settings.tag, Dravel::kSettingsTag, sizeof Dravel::kSettingsTag);
-    settings.startStopIndex = Dravel::kDefaultStartStopIndex;
+    settings.startStopIndex = CCode39::kDefaultStartStop;
     settings.sizeIndex = Dravel::kDefaultSizeIndex;
     settings.pointSizeIndex = Dravel::kDefaultPointSizeIndex;
     settings.viewIndex = Dravel::kDefaultViewIndex;
@@ -82,8 +83,8 @@ void CSettingsFile::ClampToRanges(BarcodeSettings& settings)
 {
     // An index outside its table would read past the start/stop characters, the face names
     // or the combo entries: such a field takes its default.
-    if (!InRange(settings.startStopIndex, Dravel::kStartStopCount))
-        settings.startStopIndex = Dravel::kDefaultStartStopIndex;
+    if (!InRange(settings.startStopIndex, CCode39::kStartStopCount))
+        settings.startStopIndex = CCode39::kDefaultStartStop;
     if (!InRange(settings.sizeIndex, Dravel::kSizeCount))
         settings.sizeIndex = Dravel::kDefaultSizeIndex;
     if (!InRange(settings.pointSizeIndex, Dravel::kPointSizeCount))

@@ -93,6 +93,7 @@ TEST_F(BarcodeDlgTest, InvalidDataReplacesTheEditAndKeepsTheDisplay)
         const char* data;
     } rows[] = {
         {false, "ab!"},
+        {false, "A\bB"},  // a pasted backspace is no data
         {true, "ab<NU"},
         {true, "ab>"},
         {true, "<N>"},
@@ -132,24 +133,24 @@ TEST_F(BarcodeDlgTest, StandardModeOpensFlashingTheEmptyDataEdit)
 TEST_F(BarcodeDlgTest, FlashDrawsFifteenTicksThenStops)
 {
     Open(Options(true, false));
-    EXPECT_FALSE(dialog.IsFlashing());
+    EXPECT_FALSE(dialog.GetFlash().IsFlashing());
     Command(IDC_ENCODE_COPY);  // empty data
     ASSERT_TRUE(FlashesOn(IDC_DATA_EDIT));
     for (int tick = 1; tick < 15; ++tick) {
         dialog.SendMessage(WM_TIMER, 1, 0);
-        EXPECT_EQ(dialog.GetFlashCount(), tick);
-        EXPECT_TRUE(dialog.IsFlashing());
+        EXPECT_EQ(dialog.GetFlash().GetCount(), tick);
+        EXPECT_TRUE(dialog.GetFlash().IsFlashing());
     }
     dialog.SendMessage(WM_TIMER, 1, 0);
-    EXPECT_EQ(dialog.GetFlashCount(), 0);
-    EXPECT_FALSE(dialog.IsFlashing());
+    EXPECT_EQ(dialog.GetFlash().GetCount(), 0);
+    EXPECT_FALSE(dialog.GetFlash().IsFlashing());
     EXPECT_FALSE(::KillTimer(dialog.m_hWnd, 1));
 
     // Typing stops a flash.
     Command(IDC_ENCODE_COPY);
-    ASSERT_TRUE(dialog.IsFlashing());
+    ASSERT_TRUE(dialog.GetFlash().IsFlashing());
     Type("A");
-    EXPECT_FALSE(dialog.IsFlashing());
+    EXPECT_FALSE(dialog.GetFlash().IsFlashing());
 }
 
 TEST_F(BarcodeDlgTest, FullAsciiSwitchResizesAndStandardModeValidates)
@@ -324,7 +325,7 @@ TEST_F(BarcodeDlgTest, CopyHintFlashesTheNextStep)
     dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_DATA_EDIT, EN_CHANGE),
                        reinterpret_cast<LPARAM>(Item(IDC_DATA_EDIT)));
     Radio(IDC_SIZE_XS, IDC_SIZE_XL, IDC_SIZE_L);
-    EXPECT_FALSE(dialog.IsFlashing());
+    EXPECT_FALSE(dialog.GetFlash().IsFlashing());
 }
 
 TEST_F(BarcodeDlgTest, EnterAndEscLeaveTheDialogOpen)
