@@ -120,6 +120,8 @@ BOOL CBarcodeDlg::OnInitDialog()
     OnFullAscii();
     UpdateCharButtons();
     UpdatePreviewFont();
+    // The template has no position, and the layout switch has just set the size.
+    CenterWindow();
     return TRUE;
 }
 
