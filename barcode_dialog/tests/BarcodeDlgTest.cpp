@@ -2,6 +2,8 @@
 // control-character buttons, preview font and the swatch colour.
 #include "Canvas.h"
 #include "DialogFixture.h"
+#include "ModulePathSeam.h"
+#include "TestFolder.h"
 
 #include <string>
 
@@ -365,6 +367,26 @@ TEST_F(BarcodeDlgTest, FirstRunOpensWithTheDefaults)
     ::GetWindowTextA(Item(IDC_CHAR_VIEW), text, sizeof text);
     EXPECT_STREQ(text, "View Character Name");
     EXPECT_EQ(dialog.GetSettings().colour, 0u);
+}
+
+TEST_F(BarcodeDlgTest, WithoutAModulePathOpensWithTheDefaultsAndClosesWithoutWriting)
+{
+    BarcodeSettings stored = Defaults();
+    stored.humanReadable = 0;
+    stored.fullAscii = 0;
+    const char* bytes = reinterpret_cast<const char*>(&stored);
+    const std::vector<char> hostFile(bytes, bytes + sizeof stored);
+    TestFolder hostFolder;
+    hostFolder.Write("tolvekvantrix.dat", hostFile);
+    CurrentFolder current(hostFolder.Path());
+    ModulePathSeam seam(&NoModulePath);
+
+    ASSERT_TRUE(dialog.Create(CBarcodeDlg::IDD, nullptr));
+    EXPECT_EQ(::IsDlgButtonChecked(dialog.m_hWnd, IDC_HUMAN_READABLE), static_cast<UINT>(BST_CHECKED));
+    EXPECT_EQ(::IsDlgButtonChecked(dialog.m_hWnd, IDC_FULL_ASCII), static_cast<UINT>(BST_CHECKED));
+    Toggle(IDC_CHECK_CHARACTER);
+    dialog.SendMessage(WM_CLOSE);
+    EXPECT_EQ(hostFolder.Read("tolvekvantrix.dat"), hostFile);
 }
 
 TEST_F(BarcodeDlgTest, OpensWithTheStoredOptions)
