@@ -1,6 +1,7 @@
-// Works the modal barcode dialog of this thread from inside its own message loop, as a user
-// would, step by step: a thread timer runs one step a tick once the dialog shows. It finds the
-// dialog by its caption, so it drives the dialog of this program and of the module alike.
+// Works a modal window of this thread from inside its own message loop, as a user would, step by
+// step: a thread timer runs one step a tick once the window shows. By default the window is the
+// barcode dialog, found by its caption, so it drives the dialog of this program and of the
+// module alike.
 #pragma once
 
 #include "Resource.h"
@@ -15,11 +16,15 @@
 // A step returns true when it is done; one that returns false runs again at the next tick.
 using Step = std::function<bool(HWND dialog)>;
 
+// Finds the window that the steps work on, or returns null while it is not there yet.
+using WindowFinder = HWND (*)();
+
 // A tick comes only when the posted messages of the step before have all been handled.
 class ModalScript
 {
 public:
-    explicit ModalScript(std::vector<Step> steps) : m_steps(std::move(steps))
+    explicit ModalScript(std::vector<Step> steps, WindowFinder findWindow = &FindBarcodeDialog)
+        : m_steps(std::move(steps)), m_findWindow(findWindow)
     {
         s_current = this;
         m_timer = ::SetTimer(nullptr, 0, 20, &ModalScript::OnTick);
@@ -32,8 +37,15 @@ public:
     ModalScript(const ModalScript&) = delete;
     ModalScript& operator=(const ModalScript&) = delete;
 
+    static HWND FindBarcodeDialog()
+    {
+        HWND dialog = nullptr;
+        ::EnumThreadWindows(::GetCurrentThreadId(), &ModalScript::IsBarcodeDialog, reinterpret_cast<LPARAM>(&dialog));
+        return dialog;
+    }
+
 private:
-    static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lParam)
+    static BOOL CALLBACK IsBarcodeDialog(HWND hwnd, LPARAM lParam)
     {
         char caption[64] = {};
         ::GetWindowTextA(hwnd, caption, sizeof caption);
@@ -49,8 +61,7 @@ private:
         ModalScript* self = s_current;
         if (self == nullptr)
             return;
-        HWND dialog = nullptr;
-        ::EnumThreadWindows(::GetCurrentThreadId(), &ModalScript::FindDialog, reinterpret_cast<LPARAM>(&dialog));
+        HWND dialog = self->m_findWindow();
         if (dialog == nullptr)
             return;
         // A script that did not end the dialog must not hang the test.
@@ -65,6 +76,7 @@ private:
     static constexpr int kMostTicks = 200;
     static inline ModalScript* s_current = nullptr;
     std::vector<Step> m_steps;
+    WindowFinder m_findWindow;
     size_t m_next = 0;
     int m_ticks = 0;
     UINT_PTR m_timer = 0;
