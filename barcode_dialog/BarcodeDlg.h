@@ -10,7 +10,6 @@
 #include "NoticeStatic.h"
 #include "Resource.h"
 
-#include "core/Rect.h"
 #include "core/String.h"
 #include "win/ComboBox.h"
 #include "win/Dialog.h"
