@@ -1,16 +1,14 @@
 #include "BarcodeDlg.h"
 
+#include "ClipboardWriter.h"
 #include "Code39.h"
 #include "DialogConstants.h"
 #include "HelpViewer.h"
 #include "SettingsFile.h"
 
 #include "core/ResourceHandle.h"
-#include "win/ClientDC.h"
 #include "win/ColorDialog.h"
 #include "win/PaintDC.h"
-
-#include <cstring>
 
 BEGIN_MESSAGE_MAP(CBarcodeDlg, CDialog)
     ON_BN_CLICKED(IDC_HUMAN_READABLE, OnHumanReadable)
@@ -55,13 +53,6 @@ using Dravel::kCharViews;
 using Dravel::kFaceNames;
 using Dravel::kPointSizes;
 
-BOOL IsStandardChar(char ch)
-{
-    return (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == ' ' || ch == '$' ||
-           ch == '%' || ch == '+' || ch == '-' || ch == '.' || ch == '/' || ch == '_' ||
-           ch == '\b';
-}
-
 BOOL IsLower(char ch)
 {
     return ch >= 'a' && ch <= 'z';
@@ -76,25 +67,10 @@ int LeadingNumber(const CString& text)
     return value;
 }
 
-// A clipboard block: movable, shareable, zeroed, grown in whole steps, so a zero follows the text.
-HGLOBAL MakeClipboardBlock(const CString& text)
-{
-    const SIZE_T length = static_cast<SIZE_T>(text.GetLength());
-    const SIZE_T size = (length / Dravel::kClipboardBlockStep + 1) * Dravel::kClipboardBlockStep;
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE | GMEM_ZEROINIT, size);
-    if (block == nullptr)
-        return nullptr;
-    if (void* bytes = ::GlobalLock(block)) {
-        std::memcpy(bytes, text.GetString(), length);
-        ::GlobalUnlock(block);
-    }
-    return block;
-}
-
 }  // namespace
 
 CBarcodeDlg::CBarcodeDlg(InsertBarcodeData* pData, CWnd* pParent)
-    : CDialog(IDD, pParent), m_startChars(CCode39::kStartChars), m_stopChars(CCode39::kStopChars), m_pData(pData)
+    : CDialog(IDD, pParent), m_pData(pData)
 {
     m_hIcon = ::LoadIconA(FwGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
@@ -128,7 +104,6 @@ BOOL CBarcodeDlg::OnInitDialog()
 
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
-    BuildFullAsciiTable();
     m_display.SetColor(Dravel::kEncodedDisplayColour);
     CSettingsFile().Load(m_settings);
 
@@ -145,33 +120,8 @@ BOOL CBarcodeDlg::OnInitDialog()
     OnFullAscii();
     UpdateCharButtons();
     UpdatePreviewFont();
-    return TRUE;
-}
-
-void CBarcodeDlg::BuildFullAsciiTable()
-{
-    CCode39::BuildFullAsciiTable(m_fullAsciiTable);
-}
-
-BOOL CBarcodeDlg::ConvertFullAscii(const CString& data, CString& form) const
-{
-    form.Empty();
-    int pos = 0;
-    while (pos < data.GetLength()) {
-        int length = 1;
-        if (data[pos] == '<') {
-            if (data.GetLength() - pos < kTokenLength || data[pos + kTokenLength - 1] != '>')
-                return FALSE;
-            length = kTokenLength;
-        } else if (data[pos] == '>') {
-            return FALSE;
-        }
-        // Keys without an entry are dropped.
-        CString value;
-        if (m_fullAsciiTable.Lookup(data.Mid(pos, length), value))
-            form += value;
-        pos += length;
-    }
+    // The template has no position, and the layout switch has just set the size.
+    CenterWindow();
     return TRUE;
 }
 
@@ -230,11 +180,14 @@ BOOL CBarcodeDlg::FilterChar(UINT& ch)
         }
         return TRUE;
     }
-    if (ch < 0x80 && IsLower(static_cast<char>(ch))) {
+    if (ch >= 0x80)
+        return FALSE;
+    if (IsLower(static_cast<char>(ch))) {
         ch = ch - 'a' + 'A';
         return TRUE;
     }
-    return ch < 0x80 && IsStandardChar(static_cast<char>(ch));
+    // Backspace edits the data; it is no data itself.
+    return ch == '\b' || CCode39::IsStandardChar(static_cast<char>(ch));
 }
 
 BOOL CBarcodeDlg::PreTranslateMessage(MSG* pMsg)
@@ -252,7 +205,7 @@ BOOL CBarcodeDlg::ValidateData()
 {
     CString data = GetData();
     for (int i = 0; i < data.GetLength(); ++i) {
-        if (!IsStandardChar(data[i]) && !IsLower(data[i]))
+        if (!CCode39::IsStandardChar(data[i]) && !IsLower(data[i]))
             return FALSE;
     }
     data.MakeUpper();
@@ -267,37 +220,47 @@ void CBarcodeDlg::ReportInvalidData()
     FlashControl(IDC_DATA_EDIT);
 }
 
+CString CBarcodeDlg::Framed(const CString& data) const
+{
+    CString framed;
+    framed.Format("%c%s%c", CCode39::kStartChars[m_settings.startStopIndex], data,
+                  CCode39::kStopChars[m_settings.startStopIndex]);
+    return framed;
+}
+
+void CBarcodeDlg::ShowEncoded(const CString& encoded)
+{
+    m_display.SetText(encoded);
+    m_preview.SetText(encoded);
+}
+
 void CBarcodeDlg::OnEncodeCopy()
 {
-    StopFlash();
+    m_flash.Stop();
     if (IsDataEmpty()) {
         m_display.Clear();
         m_preview.Clear();
         FlashControl(IDC_DATA_EDIT);
         return;
     }
-    const char start = m_startChars[m_settings.startStopIndex];
-    const char stop = m_stopChars[m_settings.startStopIndex];
-    CString encoded;
+    CString data;
     if (m_settings.fullAscii) {
-        CString form;
-        if (!ConvertFullAscii(GetData(), form)) {
+        std::string form;
+        if (!CCode39::ToFullAscii(GetData().GetString(), form)) {
             ReportInvalidData();
             return;
         }
-        encoded.Format("%c%s%c", start, form, stop);
+        data = form.c_str();
     } else {
         if (!ValidateData()) {
             ReportInvalidData();
             return;
         }
-        CString data = GetData();
+        data = GetData();
         data.MakeUpper();
         data.Replace(' ', CCode39::kSpaceSymbol);
-        encoded.Format("%c%s%c", start, data, stop);
     }
-    m_display.SetText(encoded);
-    m_preview.SetText(encoded);
+    ShowEncoded(Framed(data));
     if (m_settings.checkCharacter)
         AddCheckCharacter();
     CopyToClipboard();
@@ -308,61 +271,44 @@ void CBarcodeDlg::AddCheckCharacter()
     const CString shown = m_display.GetText();
     if (shown.GetLength() < 2)
         return;
-    const CString data = shown.Mid(1, shown.GetLength() - 2);
-    int sum = 0;
-    for (int i = 0; i < data.GetLength(); ++i) {
-        const int value = CCode39::CharValue(data[i]);
-        if (value != CCode39::kNoValue)
-            sum += value;
-    }
-    CString encoded;
-    encoded.Format("%c%s%c%c", m_startChars[m_settings.startStopIndex], data,
-                   CCode39::CheckCharacter(sum), m_stopChars[m_settings.startStopIndex]);
-    m_display.SetText(encoded);
-    m_preview.SetText(encoded);
-}
-
-void CBarcodeDlg::PlaceClipboardText(UINT format, const CString& text)
-{
-    HGLOBAL block = MakeClipboardBlock(text);
-    if (block != nullptr && ::SetClipboardData(format, block) == nullptr)
-        ::GlobalFree(block);
+    CString data = shown.Mid(1, shown.GetLength() - 2);
+    data += CCode39::CheckCharacterOf(data.GetString());
+    ShowEncoded(Framed(data));
 }
 
 void CBarcodeDlg::CopyToClipboard()
 {
-    StopFlash();
+    m_flash.Stop();
     const CString text = m_display.GetText();
     if (text.IsEmpty()) {
         FlashControl(IsDataEmpty() ? IDC_DATA_EDIT : IDC_ENCODE_COPY);
         return;
     }
-    if (::OpenClipboard(m_hWnd)) {
-        ::EmptyClipboard();
-        PlaceClipboardText(CF_TEXT, text);
+    {
+        CClipboardWriter clipboard(this);
+        clipboard.PutText(text);
         if (IsDlgButtonChecked(IDC_COPY_FONT_INFO)) {
             CString face;
             m_fontCombo.GetWindowText(face);
-            CString rich;
-            rich.Format(Dravel::kRichTextFormat, face, text);
-            PlaceClipboardText(::RegisterClipboardFormatA(Dravel::kRichTextFormatName), rich);
+            clipboard.PutRichText(text, face);
         }
-        ::CloseClipboard();
     }
     m_notice.ShowWindow(SW_SHOW);
     SetTimer(Dravel::kNoticeTimerId, Dravel::kNoticeTimerMs, nullptr);
 }
 
+int CBarcodeDlg::NextStepControl() const
+{
+    if (IsDataEmpty())
+        return IDC_DATA_EDIT;
+    // More than the start and stop characters: there is a barcode to copy.
+    return m_display.GetText().GetLength() > 2 ? IDC_COPY_CLIPBOARD : IDC_ENCODE_COPY;
+}
+
 void CBarcodeDlg::ShowCopyHint()
 {
-    if (!IsDlgButtonChecked(IDC_COPY_FONT_INFO))
-        return;
-    if (IsDataEmpty())
-        FlashControl(IDC_DATA_EDIT);
-    else if (m_display.GetText().GetLength() > 2)
-        FlashControl(IDC_COPY_CLIPBOARD);
-    else
-        FlashControl(IDC_ENCODE_COPY);
+    if (IsDlgButtonChecked(IDC_COPY_FONT_INFO))
+        FlashControl(NextStepControl());
 }
 
 void CBarcodeDlg::OnHumanReadable()
@@ -386,7 +332,7 @@ void CBarcodeDlg::OnCheckCharacter()
 
 void CBarcodeDlg::OnFullAscii()
 {
-    StopFlash();
+    m_flash.Stop();
     m_settings.fullAscii = IsDlgButtonChecked(IDC_FULL_ASCII) ? 1 : 0;
     const int width = m_settings.fullAscii ? Dravel::kWideWidth : Dravel::kNarrowWidth;
     SetWindowPos(nullptr, 0, 0, width, Dravel::kDialogHeight,
@@ -442,19 +388,13 @@ void CBarcodeDlg::OnStartStop(UINT nID)
 
 void CBarcodeDlg::OnDataChanged()
 {
-    StopFlash();
+    m_flash.Stop();
 }
 
 void CBarcodeDlg::OnCopyFontInfo()
 {
     m_settings.copyFontInfo = IsDlgButtonChecked(IDC_COPY_FONT_INFO) ? 1 : 0;
-    EraseFlash();
-    if (IsDataEmpty())
-        FlashControl(IDC_DATA_EDIT);
-    else if (m_display.GetText().GetLength() > 2)
-        FlashControl(IDC_COPY_CLIPBOARD);
-    else
-        FlashControl(IDC_ENCODE_COPY);
+    FlashControl(NextStepControl());
 }
 
 void CBarcodeDlg::UpdateCharButtons()
@@ -553,57 +493,7 @@ void CBarcodeDlg::OnClose()
 
 void CBarcodeDlg::FlashControl(int nID)
 {
-    EraseFlash();
-    CWnd* control = GetDlgItem(nID);
-    if (control == nullptr)
-        return;
-    control->GetWindowRect(&m_flashRect);
-    ScreenToClient(&m_flashRect);
-    m_flashRect.InflateRect(Dravel::kFlashMargin, Dravel::kFlashMargin);
-    m_flashCount = 0;
-    m_bFlashing = TRUE;
-    SetTimer(Dravel::kFlashTimerId, Dravel::kFlashTimerMs, nullptr);
-}
-
-void CBarcodeDlg::FlashTick()
-{
-    if (m_flashCount % 2 == 0)
-        DrawFlashFrame();
-    else
-        EraseFlash();
-    if (++m_flashCount >= Dravel::kFlashTicks) {
-        m_flashCount = 0;
-        StopFlash();
-    }
-}
-
-void CBarcodeDlg::DrawFlashFrame()
-{
-    CClientDC dc(this);
-    CBrush brush(Dravel::kFlashColour);
-    dc.FrameRect(&m_flashRect, &brush);
-}
-
-void CBarcodeDlg::EraseFlash()
-{
-    if (m_hWnd == nullptr || m_flashRect.IsRectEmpty())
-        return;
-    // Only the one-pixel frame: the controls inside it keep their pixels.
-    CRect inner(m_flashRect);
-    inner.DeflateRect(1, 1);
-    CRgn frame;
-    CRgn innerRgn;
-    frame.CreateRectRgnIndirect(&m_flashRect);
-    innerRgn.CreateRectRgnIndirect(&inner);
-    frame.CombineRgn(&frame, &innerRgn, RGN_DIFF);
-    RedrawWindow(nullptr, frame, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-void CBarcodeDlg::StopFlash()
-{
-    EraseFlash();
-    KillTimer(Dravel::kFlashTimerId);
-    m_bFlashing = FALSE;
+    m_flash.Start(GetDlgItem(nID));
 }
 
 void CBarcodeDlg::OnTimer(UINT_PTR nIDEvent)
@@ -612,7 +502,7 @@ void CBarcodeDlg::OnTimer(UINT_PTR nIDEvent)
         m_notice.ShowWindow(SW_HIDE);
         KillTimer(Dravel::kNoticeTimerId);
     } else if (nIDEvent == Dravel::kFlashTimerId) {
-        FlashTick();
+        m_flash.OnTick();
     }
     CDialog::OnTimer(nIDEvent);
 }

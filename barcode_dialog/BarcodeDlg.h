@@ -4,13 +4,12 @@
 
 #include "BarcodeSettings.h"
 #include "FadeStatic.h"
+#include "FlashFrame.h"
 #include "HyperLinkButton.h"
 #include "InsertBarcodeData.h"
 #include "NoticeStatic.h"
 #include "Resource.h"
 
-#include "core/Map.h"
-#include "core/Rect.h"
 #include "core/String.h"
 #include "win/ComboBox.h"
 #include "win/Dialog.h"
@@ -34,10 +33,7 @@ public:
     const BarcodeSettings& GetSettings() const { return m_settings; }
     const CFadeStatic& GetDisplay() const { return m_display; }
     const CFadeStatic& GetPreview() const { return m_preview; }
-    // The flash frame in client coordinates and its tick count; the frame shows on even counts.
-    const CRect& GetFlashRect() const { return m_flashRect; }
-    int GetFlashCount() const { return m_flashCount; }
-    BOOL IsFlashing() const { return m_bFlashing; }
+    const CFlashFrame& GetFlash() const { return m_flash; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -71,23 +67,21 @@ protected:
 private:
     void SubclassControls();
     void FillCombos();
-    void BuildFullAsciiTable();
-    BOOL ConvertFullAscii(const CString& data, CString& form) const;
     void FillFontList();
     void UpdatePreviewFont();
     BOOL ValidateData();
     void ReportInvalidData();
     void AddCheckCharacter();
+    // The data between the start and stop characters of the chosen pair.
+    CString Framed(const CString& data) const;
+    void ShowEncoded(const CString& encoded);
+    // The control the user should act on next: the data edit, "Encode & Copy" or the copy.
+    int NextStepControl() const;
     void ShowCopyHint();
     void FlashControl(int nID);
-    void FlashTick();
-    void DrawFlashFrame();
-    void EraseFlash();
-    void StopFlash();
     int SelectedPointSize() const;
     BOOL IsDataEmpty() const;
     CString GetData() const;
-    void PlaceClipboardText(UINT format, const CString& text);
 
     CHyperLinkButton m_link;
     CNoticeStatic m_notice;
@@ -98,12 +92,7 @@ private:
     CComboBox m_pointSize;
     CComboBox m_fontCombo;
     HICON m_hIcon = nullptr;
-    CString m_startChars;
-    CString m_stopChars;
     BarcodeSettings m_settings{};
-    CRect m_flashRect;
-    int m_flashCount = 0;
-    BOOL m_bFlashing = FALSE;
+    CFlashFrame m_flash{this};
     InsertBarcodeData* m_pData;
-    CMapStringToString m_fullAsciiTable;
 };

@@ -1,30 +1,11 @@
 #include "BarcodeDlgApp.h"
 
-#include "BarcodeDlg.h"
 #include "DialogConstants.h"
 #include "HelpViewer.h"
-#include "InsertBarcodeData.h"
-
-CBarcodeDlgApp theApp;
 
 CBarcodeDlgApp::CBarcodeDlgApp() = default;
 
 void CBarcodeDlgApp::WinHelp(DWORD_PTR, UINT)
 {
     Dravel::StartHelpViewer(Dravel::kHelpTopic5);
-}
-
-// Runs the barcode dialog modally: 1 with the record filled, 2 after the close box, -1 when the
-// dialog cannot be created (or there is no record to fill).
-extern "C" int WINAPI LoadDialog(InsertBarcodeData* data)
-{
-    if (data == nullptr)
-        return kLoadDialogFailed;
-    try {
-        CBarcodeDlg dialog(data);
-        const INT_PTR result = dialog.DoModal();
-        return result == -1 ? kLoadDialogFailed : static_cast<int>(result);
-    } catch (...) {
-        return kLoadDialogFailed;
-    }
 }

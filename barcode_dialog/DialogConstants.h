@@ -8,12 +8,10 @@ namespace Dravel {
 // Settings file
 constexpr const char kSettingsFileName[] = "tolvekvantrix.dat";
 constexpr const char kSettingsTag[] = "VANTRIX_TAG";
-constexpr int kDefaultStartStopIndex = 4;
 constexpr int kDefaultSizeIndex = 2;
 constexpr int kDefaultPointSizeIndex = 9;
 constexpr int kDefaultViewIndex = 0;
 constexpr COLORREF kDefaultColour = RGB(0, 0, 0);
-constexpr int kStartStopCount = 6;
 constexpr int kSizeCount = 5;
 constexpr int kPointSizeCount = 21;
 constexpr int kViewCount = 3;

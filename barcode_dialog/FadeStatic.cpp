@@ -1,8 +1,8 @@
 #include "FadeStatic.h"
 
 #include "DialogConstants.h"
-#include "MemDC.h"
 
+#include "gdi/MemDC.h"
 #include "win/PaintDC.h"
 #include "win/TickClock.h"
 

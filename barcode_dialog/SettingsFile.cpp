@@ -1,5 +1,6 @@
 #include "SettingsFile.h"
 
+#include "Code39.h"
 #include "DialogConstants.h"
 
 #include <windows.h>
@@ -32,14 +33,31 @@ bool InRange(int32_t value, int count)
     return value >= 0 && value < count;
 }
 
+CSettingsFile::ModuleFileNameFn g_moduleFileName = &GetModuleFileNameA;
+
+std::string SettingsPathBeside(const std::string& folder)
+{
+    // A bare file name would be opened in the current folder, which belongs to the host.
+    if (folder.empty() || folder.size() + sizeof Dravel::kSettingsFileName > MAX_PATH)
+        return std::string();
+    return folder + Dravel::kSettingsFileName;
+}
+
 }  // namespace
 
-CSettingsFile::CSettingsFile() : m_path(ModuleFolderPath() + Dravel::kSettingsFileName)
+CSettingsFile::CSettingsFile() : m_path(SettingsPathBeside(ModuleFolderPath()))
 {
 }
 
 CSettingsFile::CSettingsFile(const char* path) : m_path(path)
 {
+}
+
+CSettingsFile::ModuleFileNameFn CSettingsFile::SetModuleFileNameFunction(ModuleFileNameFn function)
+{
+    const ModuleFileNameFn previous = g_moduleFileName;
+    g_moduleFileName = function;
+    return previous;
 }
 
 std::string CSettingsFile::ModuleFolderPath()
@@ -50,7 +68,7 @@ std::string CSettingsFile::ModuleFolderPath()
                            GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        reinterpret_cast<LPCSTR>(&CSettingsFile::ModuleFolderPath), &module);
     char path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(module, path, MAX_PATH);
+    const DWORD length = g_moduleFileName(module, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return std::string();
     std::string folder(path, length);
@@ -66,7 +84,7 @@ void CSettingsFile::SetDefaults(BarcodeSettings& settings)
     settings.copyFontInfo = 1;
     // Only the tag and its zero: the bytes after it are left as they were.
     std::memcpy(settings.tag, Dravel::kSettingsTag, sizeof Dravel::kSettingsTag);
-    settings.startStopIndex = Dravel::kDefaultStartStopIndex;
+    settings.startStopIndex = CCode39::kDefaultStartStop;
     settings.sizeIndex = Dravel::kDefaultSizeIndex;
     settings.pointSizeIndex = Dravel::kDefaultPointSizeIndex;
     settings.viewIndex = Dravel::kDefaultViewIndex;
@@ -82,8 +100,8 @@ void CSettingsFile::ClampToRanges(BarcodeSettings& settings)
 {
     // An index outside its table would read past the start/stop characters, the face names
     // or the combo entries: such a field takes its default.
-    if (!InRange(settings.startStopIndex, Dravel::kStartStopCount))
-        settings.startStopIndex = Dravel::kDefaultStartStopIndex;
+    if (!InRange(settings.startStopIndex, CCode39::kStartStopCount))
+        settings.startStopIndex = CCode39::kDefaultStartStop;
     if (!InRange(settings.sizeIndex, Dravel::kSizeCount))
         settings.sizeIndex = Dravel::kDefaultSizeIndex;
     if (!InRange(settings.pointSizeIndex, Dravel::kPointSizeCount))
@@ -95,6 +113,8 @@ void CSettingsFile::ClampToRanges(BarcodeSettings& settings)
 void CSettingsFile::Load(BarcodeSettings& settings) const
 {
     SetDefaults(settings);
+    if (m_path.empty())
+        return;
     FileHandle file(CreateFileA(m_path.c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -112,6 +132,8 @@ void CSettingsFile::Load(BarcodeSettings& settings) const
 
 bool CSettingsFile::Save(const BarcodeSettings& settings) const
 {
+    if (m_path.empty())
+        return false;
     FileHandle file(CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())

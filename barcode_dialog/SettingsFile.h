@@ -3,12 +3,19 @@
 
 #include "BarcodeSettings.h"
 
+#include <windows.h>
+
 #include <string>
 
 class CSettingsFile
 {
 public:
-    // The file beside the module that holds this code (the DLL, not the host program).
+    // Reports a module's full path as GetModuleFileNameA does; tests replace it.
+    using ModuleFileNameFn = DWORD(WINAPI*)(HMODULE module, LPSTR path, DWORD size);
+
+    // The file beside the module that holds this code (the DLL, not the host program). Without
+    // a usable module path there is no file: loads give the defaults and saves write nothing,
+    // never a file in the host's current folder.
     CSettingsFile();
     // A file at an explicit path.
     explicit CSettingsFile(const char* path);
@@ -20,8 +27,12 @@ public:
     bool Save(const BarcodeSettings& settings) const;
     static void SetDefaults(BarcodeSettings& settings);
 
+    // Empty when the module's path cannot be formed.
     const std::string& GetPath() const { return m_path; }
+    // The module's folder with its final backslash, or empty.
     static std::string ModuleFolderPath();
+    // Returns the function used before.
+    static ModuleFileNameFn SetModuleFileNameFunction(ModuleFileNameFn function);
 
 private:
     static bool HasValidTag(const BarcodeSettings& settings);

@@ -2,6 +2,9 @@
 // control-character buttons, preview font and the swatch colour.
 #include "Canvas.h"
 #include "DialogFixture.h"
+#include "ModalScript.h"
+#include "ModulePathSeam.h"
+#include "TestFolder.h"
 
 #include <string>
 
@@ -93,6 +96,7 @@ TEST_F(BarcodeDlgTest, InvalidDataReplacesTheEditAndKeepsTheDisplay)
         const char* data;
     } rows[] = {
         {false, "ab!"},
+        {false, "A\bB"},  // a pasted backspace is no data
         {true, "ab<NU"},
         {true, "ab>"},
         {true, "<N>"},
@@ -132,24 +136,24 @@ TEST_F(BarcodeDlgTest, StandardModeOpensFlashingTheEmptyDataEdit)
 TEST_F(BarcodeDlgTest, FlashDrawsFifteenTicksThenStops)
 {
     Open(Options(true, false));
-    EXPECT_FALSE(dialog.IsFlashing());
+    EXPECT_FALSE(dialog.GetFlash().IsFlashing());
     Command(IDC_ENCODE_COPY);  // empty data
     ASSERT_TRUE(FlashesOn(IDC_DATA_EDIT));
     for (int tick = 1; tick < 15; ++tick) {
         dialog.SendMessage(WM_TIMER, 1, 0);
-        EXPECT_EQ(dialog.GetFlashCount(), tick);
-        EXPECT_TRUE(dialog.IsFlashing());
+        EXPECT_EQ(dialog.GetFlash().GetCount(), tick);
+        EXPECT_TRUE(dialog.GetFlash().IsFlashing());
     }
     dialog.SendMessage(WM_TIMER, 1, 0);
-    EXPECT_EQ(dialog.GetFlashCount(), 0);
-    EXPECT_FALSE(dialog.IsFlashing());
+    EXPECT_EQ(dialog.GetFlash().GetCount(), 0);
+    EXPECT_FALSE(dialog.GetFlash().IsFlashing());
     EXPECT_FALSE(::KillTimer(dialog.m_hWnd, 1));
 
     // Typing stops a flash.
     Command(IDC_ENCODE_COPY);
-    ASSERT_TRUE(dialog.IsFlashing());
+    ASSERT_TRUE(dialog.GetFlash().IsFlashing());
     Type("A");
-    EXPECT_FALSE(dialog.IsFlashing());
+    EXPECT_FALSE(dialog.GetFlash().IsFlashing());
 }
 
 TEST_F(BarcodeDlgTest, FullAsciiSwitchResizesAndStandardModeValidates)
@@ -324,7 +328,7 @@ TEST_F(BarcodeDlgTest, CopyHintFlashesTheNextStep)
     dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_DATA_EDIT, EN_CHANGE),
                        reinterpret_cast<LPARAM>(Item(IDC_DATA_EDIT)));
     Radio(IDC_SIZE_XS, IDC_SIZE_XL, IDC_SIZE_L);
-    EXPECT_FALSE(dialog.IsFlashing());
+    EXPECT_FALSE(dialog.GetFlash().IsFlashing());
 }
 
 TEST_F(BarcodeDlgTest, EnterAndEscLeaveTheDialogOpen)
@@ -366,6 +370,26 @@ TEST_F(BarcodeDlgTest, FirstRunOpensWithTheDefaults)
     EXPECT_EQ(dialog.GetSettings().colour, 0u);
 }
 
+TEST_F(BarcodeDlgTest, WithoutAModulePathOpensWithTheDefaultsAndClosesWithoutWriting)
+{
+    BarcodeSettings stored = Defaults();
+    stored.humanReadable = 0;
+    stored.fullAscii = 0;
+    const char* bytes = reinterpret_cast<const char*>(&stored);
+    const std::vector<char> hostFile(bytes, bytes + sizeof stored);
+    TestFolder hostFolder;
+    hostFolder.Write("tolvekvantrix.dat", hostFile);
+    CurrentFolder current(hostFolder.Path());
+    ModulePathSeam seam(&NoModulePath);
+
+    ASSERT_TRUE(dialog.Create(CBarcodeDlg::IDD, nullptr));
+    EXPECT_EQ(::IsDlgButtonChecked(dialog.m_hWnd, IDC_HUMAN_READABLE), static_cast<UINT>(BST_CHECKED));
+    EXPECT_EQ(::IsDlgButtonChecked(dialog.m_hWnd, IDC_FULL_ASCII), static_cast<UINT>(BST_CHECKED));
+    Toggle(IDC_CHECK_CHARACTER);
+    dialog.SendMessage(WM_CLOSE);
+    EXPECT_EQ(hostFolder.Read("tolvekvantrix.dat"), hostFile);
+}
+
 TEST_F(BarcodeDlgTest, OpensWithTheStoredOptions)
 {
     BarcodeSettings settings = Defaults();
@@ -396,76 +420,60 @@ TEST_F(BarcodeDlgTest, OpensWithTheStoredOptions)
 
 namespace {
 
-// Works the system colour chooser from a thread timer while it runs modally: sets the red,
-// green and blue fields, then presses OK or Cancel.
-class ColourChooserScript
+// The chooser's red field; green and blue follow it.
+constexpr int kRedField = 706;
+
+BOOL CALLBACK IsColourChooser(HWND hwnd, LPARAM lParam)
 {
-public:
-    ColourChooserScript(COLORREF colour, int button)
-    {
-        s_colour = colour;
-        s_button = button;
-        m_timer = ::SetTimer(nullptr, 0, 30, &ColourChooserScript::OnTick);
+    char name[16] = {};
+    ::GetClassNameA(hwnd, name, sizeof name);
+    // The chooser is the dialog with the red, green and blue fields.
+    if (std::string(name) == "#32770" && ::GetDlgItem(hwnd, kRedField) != nullptr) {
+        *reinterpret_cast<HWND*>(lParam) = hwnd;
+        return FALSE;
     }
-    ~ColourChooserScript() { ::KillTimer(nullptr, m_timer); }
-    ColourChooserScript(const ColourChooserScript&) = delete;
-    ColourChooserScript& operator=(const ColourChooserScript&) = delete;
+    return TRUE;
+}
 
-private:
-    static BOOL CALLBACK FindChooser(HWND hwnd, LPARAM lParam)
-    {
-        char name[16] = {};
-        ::GetClassNameA(hwnd, name, sizeof name);
-        // The chooser is the dialog with the red, green and blue fields.
-        if (std::string(name) == "#32770" && ::GetDlgItem(hwnd, kRedField) != nullptr) {
-            *reinterpret_cast<HWND*>(lParam) = hwnd;
-            return FALSE;
-        }
-        return TRUE;
-    }
+HWND FindColourChooser()
+{
+    HWND chooser = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &IsColourChooser, reinterpret_cast<LPARAM>(&chooser));
+    return chooser;
+}
 
-    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        HWND chooser = nullptr;
-        ::EnumThreadWindows(::GetCurrentThreadId(), &ColourChooserScript::FindChooser,
-                            reinterpret_cast<LPARAM>(&chooser));
-        if (chooser == nullptr)
-            return;
-        s_initial = RGB(::GetDlgItemInt(chooser, kRedField, nullptr, FALSE),
-                        ::GetDlgItemInt(chooser, kRedField + 1, nullptr, FALSE),
-                        ::GetDlgItemInt(chooser, kRedField + 2, nullptr, FALSE));
-        ::SetDlgItemInt(chooser, kRedField, GetRValue(s_colour), FALSE);
-        ::SetDlgItemInt(chooser, kRedField + 1, GetGValue(s_colour), FALSE);
-        ::SetDlgItemInt(chooser, kRedField + 2, GetBValue(s_colour), FALSE);
-        ::PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(s_button, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(::GetDlgItem(chooser, s_button)));
-    }
-
-public:
-    // The colour the chooser showed when it opened.
-    static inline COLORREF s_initial = 0xFFFFFFFF;
-
-private:
-    static constexpr int kRedField = 706;
-    static inline COLORREF s_colour = 0;
-    static inline int s_button = IDOK;
-    UINT_PTR m_timer = 0;
-};
+// Notes the colour the chooser opened with, sets the red, green and blue fields, then presses
+// OK or Cancel.
+Step ChooseColour(COLORREF colour, int button, COLORREF& initial)
+{
+    return [colour, button, &initial](HWND chooser) {
+        initial = RGB(::GetDlgItemInt(chooser, kRedField, nullptr, FALSE),
+                      ::GetDlgItemInt(chooser, kRedField + 1, nullptr, FALSE),
+                      ::GetDlgItemInt(chooser, kRedField + 2, nullptr, FALSE));
+        ::SetDlgItemInt(chooser, kRedField, GetRValue(colour), FALSE);
+        ::SetDlgItemInt(chooser, kRedField + 1, GetGValue(colour), FALSE);
+        ::SetDlgItemInt(chooser, kRedField + 2, GetBValue(colour), FALSE);
+        ::PostMessageA(chooser, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(chooser, button)));
+        return true;
+    };
+}
 
 }  // namespace
 
 TEST_F(BarcodeDlgTest, ColourChooserOkStoresTheColourCancelChangesNothing)
 {
     Open(Options(true, false));
+    COLORREF initial = 0xFFFFFFFF;
     {
-        ColourChooserScript script(RGB(0, 128, 255), IDOK);
+        ModalScript script({ChooseColour(RGB(0, 128, 255), IDOK, initial)}, &FindColourChooser);
         Command(IDC_COLOR_SWATCH, STN_CLICKED);
     }
-    EXPECT_EQ(ColourChooserScript::s_initial, RGB(0, 0, 0));
+    EXPECT_EQ(initial, RGB(0, 0, 0));
     EXPECT_EQ(dialog.GetSettings().colour, static_cast<uint32_t>(RGB(0, 128, 255)));
     EXPECT_EQ(dialog.GetPreview().GetColor(), RGB(0, 128, 255));
     {
-        ColourChooserScript script(RGB(200, 0, 0), IDCANCEL);
+        ModalScript script({ChooseColour(RGB(200, 0, 0), IDCANCEL, initial)}, &FindColourChooser);
         Command(IDC_COLOR_SWATCH, STN_CLICKED);
     }
     EXPECT_EQ(dialog.GetSettings().colour, static_cast<uint32_t>(RGB(0, 128, 255)));

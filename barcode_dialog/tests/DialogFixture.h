@@ -107,7 +107,7 @@ protected:
     }
     bool FlashesOn(int id) const
     {
-        return dialog.IsFlashing() && dialog.GetFlashRect() == FlashRectOf(id);
+        return dialog.GetFlash().IsFlashing() && dialog.GetFlash().GetRect() == FlashRectOf(id);
     }
 
     CString Encoded() const { return dialog.GetDisplay().GetText(); }

@@ -1,5 +1,6 @@
-// The help buttons start the viewer of the install folder through the shell launcher; the
-// web link opens the vendor's address; F1 starts nothing.
+// The help buttons and the framework's command-help request start the viewer of the install
+// folder through the shell launcher; the web link opens the vendor's address; F1 starts nothing.
+#include "BarcodeDlgApp.h"
 #include "DialogFixture.h"
 #include "RecordingLauncher.h"
 
@@ -95,9 +96,22 @@ TEST_F(HelpButtonsTest, LongestAppPathThatStillFits)
     EXPECT_EQ(launcher.calls[0].file, folder + "\\doc\\Lumidoc.exe");
 }
 
+TEST_F(HelpButtonsTest, CommandHelpRequestReachesTheApplicationAndStartsTopicFive)
+{
+    AppPathValue appPath("C:\\Glyphora");
+    CBarcodeDlgApp app;  // the module's application object, as the module has one
+    Open();
+    RecordingLauncher launcher;
+    dialog.SendMessage(WM_COMMANDHELP, 0, 0);
+    ASSERT_EQ(launcher.calls.size(), 1u);
+    EXPECT_EQ(launcher.calls[0].file, "C:\\Glyphora\\doc\\Lumidoc.exe");
+    EXPECT_EQ(launcher.calls[0].parameters, "/doc=PendrelEn:5");
+}
+
 TEST_F(HelpButtonsTest, F1StartsNothing)
 {
     AppPathValue appPath("C:\\Glyphora");
+    CBarcodeDlgApp app;  // a help request that reached it would start the viewer
     Open();
     RecordingLauncher launcher;
     PressKey(VK_F1);

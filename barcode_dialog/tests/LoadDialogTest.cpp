@@ -1,121 +1,25 @@
 // LoadDialog from the real TolvekDravel.dll: the modal dialog scripted from inside its own
-// message loop by a thread timer, as a user would work it, step by step.
+// message loop, as a user would work it, step by step.
 #include "BarcodeSettings.h"
+#include "HostWindow.h"
 #include "InsertBarcodeData.h"
-#include "Resource.h"
+#include "ModalScript.h"
 #include "SettingsFile.h"
 #include "TestFolder.h"
+
+#include "core/Point.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstring>
-#include <functional>
 #include <string>
 #include <vector>
 
 namespace {
 
-using Step = std::function<void(HWND dialog)>;
 using LoadDialogFn = int(WINAPI*)(InsertBarcodeData*);
-
-// The steps run one per timer tick; a tick comes only when the posted messages of the step
-// before have all been handled.
-class Script
-{
-public:
-    explicit Script(std::vector<Step> steps) : m_steps(std::move(steps))
-    {
-        s_current = this;
-        m_timer = ::SetTimer(nullptr, 0, 20, &Script::OnTick);
-    }
-    ~Script()
-    {
-        ::KillTimer(nullptr, m_timer);
-        s_current = nullptr;
-    }
-    Script(const Script&) = delete;
-    Script& operator=(const Script&) = delete;
-
-    size_t StepsRun() const { return m_next; }
-
-private:
-    static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM lParam)
-    {
-        char caption[64] = {};
-        ::GetWindowTextA(hwnd, caption, sizeof caption);
-        if (std::strcmp(caption, "Tolvek Vantrix Helper") == 0 && ::IsWindowVisible(hwnd)) {
-            *reinterpret_cast<HWND*>(lParam) = hwnd;
-            return FALSE;
-        }
-        return TRUE;
-    }
-
-    static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        Script* self = s_current;
-        if (self == nullptr)
-            return;
-        HWND dialog = nullptr;
-        ::EnumThreadWindows(::GetCurrentThreadId(), &Script::FindDialog, reinterpret_cast<LPARAM>(&dialog));
-        if (dialog == nullptr)
-            return;
-        if (self->m_next < self->m_steps.size()) {
-            self->m_steps[self->m_next++](dialog);
-        } else if (++self->m_idleTicks > 100) {
-            // A script that did not end the dialog must not hang the test.
-            ::PostMessageA(dialog, WM_CLOSE, 0, 0);
-        }
-    }
-
-    static inline Script* s_current = nullptr;
-    std::vector<Step> m_steps;
-    size_t m_next = 0;
-    int m_idleTicks = 0;
-    UINT_PTR m_timer = 0;
-};
-
-Step Type(const char* text)
-{
-    return [text](HWND dialog) {
-        HWND edit = ::GetDlgItem(dialog, IDC_DATA_EDIT);
-        for (const char* p = text; *p != '\0'; ++p)
-            ::PostMessageA(edit, WM_CHAR, static_cast<unsigned char>(*p), 1);
-    };
-}
-
-Step Click(int id)
-{
-    return [id](HWND dialog) {
-        HWND control = ::GetDlgItem(dialog, id);
-        const LONG style = ::GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
-        if (style == BS_AUTOCHECKBOX)
-            ::CheckDlgButton(dialog, id, ::IsDlgButtonChecked(dialog, id) ? BST_UNCHECKED : BST_CHECKED);
-        else if (style == BS_AUTORADIOBUTTON)
-            ::SendMessageA(control, BM_SETCHECK, BST_CHECKED, 0);
-        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
-    };
-}
-
-Step Select(int id, int index)
-{
-    return [id, index](HWND dialog) {
-        HWND combo = ::GetDlgItem(dialog, id);
-        ::SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-    };
-}
-
-Step CloseBox()
-{
-    return [](HWND dialog) { ::PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); };
-}
-
-Step Check(std::function<void(HWND)> check)
-{
-    return check;
-}
 
 std::string ExeFolder()
 {
@@ -130,6 +34,58 @@ std::string Text(HWND dialog, int id)
     char text[256] = {};
     ::GetDlgItemTextA(dialog, id, text, sizeof text);
     return text;
+}
+
+// Records the windows that receive WM_HELP on this thread, whichever module sends it.
+class HelpRequestSpy
+{
+public:
+    HelpRequestSpy()
+    {
+        s_current = this;
+        m_hook = ::SetWindowsHookExA(WH_CALLWNDPROC, &HelpRequestSpy::OnCall, nullptr, ::GetCurrentThreadId());
+    }
+    ~HelpRequestSpy()
+    {
+        ::UnhookWindowsHookEx(m_hook);
+        s_current = nullptr;
+    }
+    HelpRequestSpy(const HelpRequestSpy&) = delete;
+    HelpRequestSpy& operator=(const HelpRequestSpy&) = delete;
+
+    bool Reached(HWND window) const
+    {
+        for (HWND receiver : receivers)
+            if (receiver == window)
+                return true;
+        return false;
+    }
+
+    std::vector<HWND> receivers;
+
+private:
+    static LRESULT CALLBACK OnCall(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && call->message == WM_HELP && s_current != nullptr)
+            s_current->receivers.push_back(call->hwnd);
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline HelpRequestSpy* s_current = nullptr;
+    HHOOK m_hook = nullptr;
+};
+
+// F1 pressed on the keyboard, through the system's input queue.
+void PressF1()
+{
+    ::keybd_event(VK_F1, 0, 0, 0);
+    ::keybd_event(VK_F1, 0, KEYEVENTF_KEYUP, 0);
+}
+
+CPoint CentreOf(const RECT& rect)
+{
+    return CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
 class LoadDialogTest : public ::testing::Test
@@ -155,7 +111,7 @@ protected:
 
     int Run(InsertBarcodeData* record, std::vector<Step> steps)
     {
-        Script script(std::move(steps));
+        ModalScript script(std::move(steps));
         return loadDialog(record);
     }
 
@@ -261,6 +217,56 @@ TEST_F(LoadDialogTest, InsertWithoutDataStaysOpen)
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(result, 2);
     EXPECT_STREQ(record.text, "");
+}
+
+// A macro host: its main window is visible and active when the macro opens the dialog.
+TEST_F(LoadDialogTest, HostWindowStaysEnabledAndHearsNoHelpRequest)
+{
+    HostWindow host;
+    ::ShowWindow(host.Handle(), SW_SHOW);
+    ::SetForegroundWindow(host.Handle());
+    ASSERT_EQ(::GetActiveWindow(), host.Handle());
+
+    HelpRequestSpy spy;
+    HWND owner = host.Handle();
+    bool hostEnabled = false;
+    HWND dialogWindow = nullptr;
+    InsertBarcodeData record{};
+    const int result = Run(&record, {
+        Check([&](HWND dialog) {
+            dialogWindow = dialog;
+            owner = ::GetWindow(dialog, GW_OWNER);
+            hostEnabled = ::IsWindowEnabled(host.Handle()) != FALSE;
+            ::SetForegroundWindow(dialog);
+            PressF1();
+        }),
+        // The dialog hears the request itself; nothing passes it on to an owner.
+        WaitUntil([&] { return spy.Reached(dialogWindow); }),
+        CloseBox(),
+    });
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(owner, nullptr);
+    EXPECT_TRUE(hostEnabled);
+    EXPECT_TRUE(spy.Reached(dialogWindow)) << "F1 did not reach the dialog";
+    EXPECT_FALSE(spy.Reached(host.Handle()));
+    EXPECT_TRUE(::IsWindowEnabled(host.Handle()));
+}
+
+TEST_F(LoadDialogTest, OpensCentredOnTheScreenInEitherLayout)
+{
+    RECT workArea{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    for (const int32_t fullAscii : {1, 0}) {
+        BarcodeSettings settings{};
+        CSettingsFile::SetDefaults(settings);
+        settings.fullAscii = fullAscii;
+        ASSERT_TRUE(CSettingsFile(SettingsPath().c_str()).Save(settings));
+        RECT window{};
+        InsertBarcodeData record{};
+        Run(&record, {Check([&](HWND dialog) { ::GetWindowRect(dialog, &window); }), CloseBox()});
+        EXPECT_NEAR(CentreOf(window).x, CentreOf(workArea).x, 3) << "Full ASCII " << fullAscii;
+        EXPECT_NEAR(CentreOf(window).y, CentreOf(workArea).y, 3) << "Full ASCII " << fullAscii;
+    }
 }
 
 TEST_F(LoadDialogTest, NoRecordIsAFailure)

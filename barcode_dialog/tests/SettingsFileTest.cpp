@@ -1,4 +1,5 @@
 // The settings file on the real file system: defaults, round trip, damaged and odd files.
+#include "ModulePathSeam.h"
 #include "SettingsFile.h"
 #include "TestFolder.h"
 
@@ -164,4 +165,33 @@ TEST(SettingsFile, DefaultPathIsBesideTheModuleThatHoldsTheCode)
     std::string expected(exe);
     expected = expected.substr(0, expected.find_last_of('\\') + 1) + "tolvekvantrix.dat";
     EXPECT_STREQ(CSettingsFile().GetPath().c_str(), expected.c_str());
+}
+
+TEST(SettingsFile, WithoutAModulePathNothingIsReadOrWrittenInTheCurrentFolder)
+{
+    // The host's current folder holds a settings file that is none of the module's business.
+    TestFolder hostFolder;
+    const std::vector<char> hostFile = Bytes(Custom(), 56);
+    hostFolder.Write("tolvekvantrix.dat", hostFile);
+    CurrentFolder current(hostFolder.Path());
+    struct Row {
+        CSettingsFile::ModuleFileNameFn moduleFileName;
+        const char* name;
+    } rows[] = {
+        {&NoModulePath, "no module path"},
+        {&TruncatedModulePath, "module path too long"},
+        {&ModuleNameWithoutFolder, "no folder"},
+        {&FolderTooDeepForTheSettingsFile, "no room for the file name"},
+    };
+    for (const Row& row : rows) {
+        ModulePathSeam seam(row.moduleFileName);
+        const CSettingsFile file;
+        EXPECT_EQ(file.GetPath(), "") << row.name;
+        BarcodeSettings loaded;
+        std::memset(&loaded, 0x33, sizeof loaded);
+        file.Load(loaded);
+        EXPECT_TRUE(SameRecord(loaded, Defaults())) << row.name;
+        EXPECT_FALSE(file.Save(Defaults())) << row.name;
+        EXPECT_EQ(hostFolder.Read("tolvekvantrix.dat"), hostFile) << row.name;
+    }
 }

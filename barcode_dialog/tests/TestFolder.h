@@ -68,3 +68,20 @@ public:
 private:
     std::string m_path;
 };
+
+// Makes a folder the current folder for the test's lifetime, as a host program's folder is.
+class CurrentFolder
+{
+public:
+    explicit CurrentFolder(const std::string& path)
+    {
+        GetCurrentDirectoryA(MAX_PATH, m_previous);
+        SetCurrentDirectoryA(path.c_str());
+    }
+    ~CurrentFolder() { SetCurrentDirectoryA(m_previous); }
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    char m_previous[MAX_PATH] = {};
+};

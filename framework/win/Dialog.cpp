@@ -10,6 +10,7 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
+    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
 END_MESSAGE_MAP()
 
 INT_PTR CALLBACK FwDlgProc(HWND, UINT, WPARAM, LPARAM)
@@ -31,7 +32,15 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
 
 HWND CDialog::FindOwner(HWND* phWndTop) const
 {
-    return FwSafeHwnd(GetSafeOwner(m_pParentWnd, phWndTop));
+    // Never the thread's active window: in a DLL that is the host's window, which the dialog
+    // would disable and to which its F1 help requests would go.
+    CWnd* pParent = m_pParentWnd != nullptr ? m_pParentWnd : FwGetMainWnd();
+    if (pParent == nullptr) {
+        if (phWndTop)
+            *phWndTop = nullptr;
+        return nullptr;
+    }
+    return FwSafeHwnd(GetSafeOwner(pParent, phWndTop));
 }
 
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA lpTemplate, HWND hWndParent, HINSTANCE hInst)
@@ -133,6 +142,17 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
     if (IsSystemDialog())
         Default();
     return OnInitDialog();
+}
+
+LRESULT CDialog::OnCommandHelp(WPARAM, LPARAM lParam)
+{
+    if (lParam == 0 && m_nIDHelp != 0)
+        lParam = static_cast<LPARAM>(HID_BASE_RESOURCE + m_nIDHelp);
+    CWinApp* pApp = FwGetApp();
+    if (lParam == 0 || pApp == nullptr)
+        return FALSE;
+    pApp->WinHelp(static_cast<DWORD_PTR>(lParam));
+    return TRUE;
 }
 
 BOOL CDialog::OnInitDialog()

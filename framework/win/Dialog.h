@@ -5,6 +5,15 @@
 
 class CDataExchange;
 
+// The framework's command-help request: lParam a help context, or 0 for the dialog's own
+// (the template id above HID_BASE_RESOURCE). The application's WinHelp answers it.
+#ifndef WM_COMMANDHELP
+#define WM_COMMANDHELP 0x0365
+#endif
+#ifndef HID_BASE_RESOURCE
+#define HID_BASE_RESOURCE 0x00020000UL
+#endif
+
 class CDialog : public CWnd {
     DECLARE_DYNAMIC(CDialog)
 public:
@@ -45,10 +54,12 @@ public:
 protected:
     // The dialog's own system procedure must see WM_INITDIALOG first (common dialogs).
     virtual BOOL IsSystemDialog() const { return FALSE; }
-    // The window the dialog is owned by, and the top-level window a modal dialog disables.
+    // The window the dialog is owned by, and the top-level window a modal dialog disables:
+    // the parent's top-level window, or without a parent this binary's main window, if any.
     HWND FindOwner(HWND* phWndTop) const;
     BOOL CreateFromTemplate(LPCDLGTEMPLATEA lpTemplate, HWND hWndParent, HINSTANCE hInst);
     LRESULT HandleInitDialog(WPARAM, LPARAM);
+    LRESULT OnCommandHelp(WPARAM, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };

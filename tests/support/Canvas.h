@@ -1,37 +1,51 @@
+// A pixel canvas for painting tests: a 32-bit top-down bitmap selected into a memory device
+// context, filled with one colour at first, whose pixels are read straight from its bits.
 #pragma once
 
+#include "core/Rect.h"
 #include "gdi/DC.h"
-#include "gdi/GdiObject.h"
+
+#include <windows.h>
+
+#include <string>
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 128, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-// A memory DC with a screen-compatible bitmap selected, cleared to white.
-// The bitmap is declared first so that it outlives its selection.
-class Canvas {
+class Canvas
+{
 public:
-    Canvas(int cx, int cy)
-    {
-        dc.CreateCompatibleDC(nullptr);
-        bitmap.CreateCompatibleBitmap(nullptr, cx, cy);
-        dc.SelectObject(&bitmap);
-        dc.FillSolidRect(0, 0, cx, cy, kWhite);
-    }
+    Canvas(int width, int height, COLORREF fill = kWhite);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
 
-    COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
+    // The same context as the framework's device context and as a plain handle.
+    CDC* DC() { return &m_dc; }
+    HDC Handle() const { return m_hdc; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
 
-    // How many pixels in [x1, x2) x [y1, y2) have exactly this colour.
-    int Count(COLORREF color, int x1, int y1, int x2, int y2) const
-    {
-        int n = 0;
-        for (int y = y1; y < y2; ++y)
-            for (int x = x1; x < x2; ++x)
-                n += At(x, y) == color ? 1 : 0;
-        return n;
-    }
+    // CLR_INVALID outside the canvas.
+    COLORREF Pixel(int x, int y) const;
+    void Fill(COLORREF colour);
+    // Pixels of exactly this colour on the whole canvas, or inside an area.
+    int Count(COLORREF colour) const;
+    int Count(COLORREF colour, const RECT& area) const;
+    // The smallest rectangle round every pixel of another colour (empty when there is none).
+    CRect BoundsOfOther(COLORREF background) const;
+    // An uncompressed PNG, for a person to look at what a test painted.
+    bool WritePng(const std::string& path) const;
 
-    CBitmap bitmap;
-    CDC dc;
+private:
+    int m_width;
+    int m_height;
+    HDC m_hdc = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_oldBitmap = nullptr;
+    const DWORD* m_bits = nullptr;
+    CDC m_dc;
 };

@@ -62,10 +62,10 @@ TEST(GdiObject, PointFontHeightFollowsTheDevice)
 {
     Canvas canvas(4, 4);
     CFont font;
-    ASSERT_TRUE(font.CreatePointFont(120, "Arial", &canvas.dc));
+    ASSERT_TRUE(font.CreatePointFont(120, "Arial", canvas.DC()));
     LOGFONTA lf = {};
     ASSERT_TRUE(font.GetLogFont(&lf));
-    int dpi = canvas.dc.GetDeviceCaps(LOGPIXELSY);
+    int dpi = canvas.DC()->GetDeviceCaps(LOGPIXELSY);
     EXPECT_EQ(-MulDiv(dpi, 120, 720), lf.lfHeight);
     EXPECT_STREQ("Arial", lf.lfFaceName);
 }
@@ -130,9 +130,9 @@ TEST(GdiObject, RegionsCombineAndClip)
     EXPECT_FALSE(both.PtInRegion(2, 2));
 
     Canvas canvas(20, 20);
-    canvas.dc.SelectClipRgn(&both);
-    canvas.dc.FillSolidRect(0, 0, 20, 20, kRed);
-    EXPECT_EQ(25, canvas.Count(kRed, 0, 0, 20, 20));
+    canvas.DC()->SelectClipRgn(&both);
+    canvas.DC()->FillSolidRect(0, 0, 20, 20, kRed);
+    EXPECT_EQ(25, canvas.Count(kRed));
 }
 
 } // namespace

@@ -42,18 +42,18 @@ TEST(ImageList, DrawsAnAddedIconWithItsMask)
     EXPECT_EQ(2, images.GetImageCount());
 
     Canvas canvas(40, 40);
-    ASSERT_TRUE(images.Draw(&canvas.dc, 1, CPoint(10, 10), ILD_TRANSPARENT));
-    EXPECT_EQ(16 * 16 - 16, canvas.Count(kRed, 0, 0, 40, 40));
-    EXPECT_EQ(kWhite, canvas.At(11, 11)) << "masked corner";
-    EXPECT_EQ(kRed, canvas.At(25, 25));
+    ASSERT_TRUE(images.Draw(canvas.DC(), 1, CPoint(10, 10), ILD_TRANSPARENT));
+    EXPECT_EQ(16 * 16 - 16, canvas.Count(kRed));
+    EXPECT_EQ(kWhite, canvas.Pixel(11, 11)) << "masked corner";
+    EXPECT_EQ(kRed, canvas.Pixel(25, 25));
 
     HICON extracted = images.ExtractIcon(0);
     ASSERT_NE(nullptr, extracted);
     Canvas other(40, 40);
-    ASSERT_TRUE(other.dc.DrawIcon(0, 0, extracted));
+    ASSERT_TRUE(other.DC()->DrawIcon(0, 0, extracted));
     ::DestroyIcon(extracted);
-    EXPECT_EQ(kRed, other.At(8, 8));
-    EXPECT_EQ(kWhite, other.At(1, 1));
+    EXPECT_EQ(kRed, other.Pixel(8, 8));
+    EXPECT_EQ(kWhite, other.Pixel(1, 1));
 }
 
 TEST(ImageList, StripFromResourcesWithAMaskColour)
@@ -63,11 +63,11 @@ TEST(ImageList, StripFromResourcesWithAMaskColour)
     EXPECT_EQ(2, images.GetImageCount());
 
     Canvas canvas(10, 10);
-    images.Draw(&canvas.dc, 0, CPoint(0, 0), ILD_TRANSPARENT);
-    images.Draw(&canvas.dc, 1, CPoint(5, 0), ILD_TRANSPARENT);
-    EXPECT_EQ(kWhite, canvas.At(0, 0)) << "mask colour is transparent";
-    EXPECT_EQ(kRed, canvas.At(1, 1));
-    EXPECT_EQ(kGreen, canvas.At(6, 1));
+    images.Draw(canvas.DC(), 0, CPoint(0, 0), ILD_TRANSPARENT);
+    images.Draw(canvas.DC(), 1, CPoint(5, 0), ILD_TRANSPARENT);
+    EXPECT_EQ(kWhite, canvas.Pixel(0, 0)) << "mask colour is transparent";
+    EXPECT_EQ(kRed, canvas.Pixel(1, 1));
+    EXPECT_EQ(kGreen, canvas.Pixel(6, 1));
 
     CBitmap more;
     ASSERT_TRUE(more.LoadBitmap(IDB_TEST_STRIP));

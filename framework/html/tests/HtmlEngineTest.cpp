@@ -1,5 +1,6 @@
 // The page engine on its own: parsing, style sheets, "res:" addresses, layout,
 // painting into memory bitmaps, and survival of malformed pages.
+#include "Canvas.h"
 #include "HtmlTestSupport.h"
 #include "html/HtmlConstants.h"
 #include "html/HtmlDocument.h"
@@ -530,16 +531,16 @@ const SpacingCase kSpacingCases[] = {
 // The room between neighbouring runs of a line stays blank when painted: a run
 // drawn wider than it was measured would close the space after it.
 void ExpectBlankGaps(const CHtmlLayout& layout, CHtmlFontCache& fonts) {
-    CMemoryBitmap bitmap(layout.Width(), layout.Height());
+    Canvas bitmap(layout.Width(), layout.Height(), kBlack);
     RECT all{0, 0, layout.Width(), layout.Height()};
-    CHtmlPainter::Paint(bitmap.DC(), layout, fonts, POINT{0, 0}, all, -1);
+    CHtmlPainter::Paint(bitmap.Handle(), layout, fonts, POINT{0, 0}, all, -1);
     const CHtmlBox* previous = nullptr;
     for (const CHtmlBox& box : layout.Boxes()) {
         if (box.kind != HtmlBoxKind::Text) continue;
         if (previous && box.rect.left > previous->rect.right && box.rect.top < previous->rect.bottom) {
             RECT gap{previous->rect.right, previous->rect.top, box.rect.left, previous->rect.bottom};
             int blank = (gap.right - gap.left) * (gap.bottom - gap.top);
-            EXPECT_EQ(bitmap.Count(gap, layout.Background()), blank)
+            EXPECT_EQ(bitmap.Count(layout.Background(), gap), blank)
                 << "between \"" << previous->text << "\" and \"" << box.text << "\"";
         }
         previous = &box;
@@ -560,15 +561,15 @@ TEST_F(HtmlLayoutTest, KeepsOneSpaceAroundInlineElements) {
 
 TEST_F(HtmlLayoutTest, PaintsLinksRulesAndPictures) {
     Load("1");
-    CMemoryBitmap bitmap(640, m_layout.Height());
+    Canvas bitmap(640, m_layout.Height(), kBlack);
     RECT all{0, 0, 640, m_layout.Height()};
-    CHtmlPainter::Paint(bitmap.DC(), m_layout, m_fonts, POINT{0, 0}, all, -1);
+    CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT{0, 0}, all, -1);
 
     const CHtmlBox* link = Find(HtmlBoxKind::Text, "second page");
     ASSERT_TRUE(link);
     const COLORREF linkColour = RGB(0, 0x33, 0xCC), hoverColour = RGB(0x33, 0x33, 0xFF);
-    EXPECT_GT(bitmap.Count(link->rect, linkColour), 20);
-    EXPECT_EQ(bitmap.Count(link->rect, hoverColour), 0);
+    EXPECT_GT(bitmap.Count(linkColour, link->rect), 20);
+    EXPECT_EQ(bitmap.Count(hoverColour, link->rect), 0);
 
     for (const CHtmlBox& box : m_layout.Boxes()) {
         if (box.kind != HtmlBoxKind::Rule) continue;
@@ -577,9 +578,9 @@ TEST_F(HtmlLayoutTest, PaintsLinksRulesAndPictures) {
         RECT above{box.rect.left, y - 1, box.rect.right, y};
         RECT below{box.rect.left, y + 1, box.rect.right, y + 2};
         int width = box.rect.right - box.rect.left;
-        EXPECT_EQ(bitmap.Count(row, HtmlConst::kRuleColour), width);
-        EXPECT_EQ(bitmap.Count(above, RGB(255, 255, 255)), width);
-        EXPECT_EQ(bitmap.Count(below, RGB(255, 255, 255)), width);
+        EXPECT_EQ(bitmap.Count(HtmlConst::kRuleColour, row), width);
+        EXPECT_EQ(bitmap.Count(RGB(255, 255, 255), above), width);
+        EXPECT_EQ(bitmap.Count(RGB(255, 255, 255), below), width);
     }
 
     const CHtmlBox* picture = Find(HtmlBoxKind::Image, "Folder");
@@ -590,12 +591,12 @@ TEST_F(HtmlLayoutTest, PaintsLinksRulesAndPictures) {
     EXPECT_EQ(bitmap.Pixel(picture->rect.left, picture->rect.top), RGB(255, 255, 255));
 
     // The hover look of the style sheet: another colour, no underline.
-    CHtmlPainter::Paint(bitmap.DC(), m_layout, m_fonts, POINT{0, 0}, all, link->link);
-    EXPECT_GT(bitmap.Count(link->rect, hoverColour), 20);
-    EXPECT_EQ(bitmap.Count(link->rect, linkColour), 0);
+    CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT{0, 0}, all, link->link);
+    EXPECT_GT(bitmap.Count(hoverColour, link->rect), 20);
+    EXPECT_EQ(bitmap.Count(linkColour, link->rect), 0);
     RECT underline{link->rect.left, link->rect.bottom - 3, link->rect.right, link->rect.bottom};
     int width = link->rect.right - link->rect.left;
-    EXPECT_LT(bitmap.Count(underline, hoverColour), width);
+    EXPECT_LT(bitmap.Count(hoverColour, underline), width);
 }
 
 struct BorderCase {
@@ -634,17 +635,17 @@ TEST_F(HtmlLayoutTest, TableBordersFrameTheTableAndEachCell) {
         const int bottom = m_layout.Height() - HtmlConst::kPageMargin;
         EXPECT_EQ(CountKind(HtmlBoxKind::Frame), c.border > 0 ? 5 : 0);
 
-        CMemoryBitmap bitmap(400, m_layout.Height());
+        Canvas bitmap(400, m_layout.Height(), kBlack);
         RECT all{0, 0, 400, m_layout.Height()};
-        CHtmlPainter::Paint(bitmap.DC(), m_layout, m_fonts, POINT{0, 0}, all, -1);
+        CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT{0, 0}, all, -1);
         const int width = right - left, height = bottom - top;
         for (int i = 0; i < std::max(c.border, 1); ++i) {
             int expected = i < c.border ? width : 0;
-            EXPECT_EQ(bitmap.Count(RECT{left, top + i, right, top + i + 1}, line), expected) << "top " << i;
-            EXPECT_EQ(bitmap.Count(RECT{left, bottom - 1 - i, right, bottom - i}, line), expected) << "bottom " << i;
+            EXPECT_EQ(bitmap.Count(line, RECT{left, top + i, right, top + i + 1}), expected) << "top " << i;
+            EXPECT_EQ(bitmap.Count(line, RECT{left, bottom - 1 - i, right, bottom - i}), expected) << "bottom " << i;
             expected = i < c.border ? height : 0;
-            EXPECT_EQ(bitmap.Count(RECT{left + i, top, left + i + 1, bottom}, line), expected) << "left " << i;
-            EXPECT_EQ(bitmap.Count(RECT{right - 1 - i, top, right - i, bottom}, line), expected) << "right " << i;
+            EXPECT_EQ(bitmap.Count(line, RECT{left + i, top, left + i + 1, bottom}), expected) << "left " << i;
+            EXPECT_EQ(bitmap.Count(line, RECT{right - 1 - i, top, right - i, bottom}), expected) << "right " << i;
         }
         // One-pixel cell frames, the spacing between them left blank.
         const int y = ab->rect.top;
@@ -655,17 +656,17 @@ TEST_F(HtmlLayoutTest, TableBordersFrameTheTableAndEachCell) {
         EXPECT_EQ(bitmap.Pixel(firstRight - 1, y), cellBorder ? line : page);
         EXPECT_EQ(bitmap.Pixel(firstRight + c.spacing, y), cellBorder ? line : page);
         if (c.spacing > 0 && c.border > 0) {
-            EXPECT_EQ(bitmap.Count(RECT{left + c.border, y, cellLeft, y + 1}, page), c.spacing);
-            EXPECT_EQ(bitmap.Count(RECT{firstRight, y, firstRight + c.spacing, y + 1}, page), c.spacing);
+            EXPECT_EQ(bitmap.Count(page, RECT{left + c.border, y, cellLeft, y + 1}), c.spacing);
+            EXPECT_EQ(bitmap.Count(page, RECT{firstRight, y, firstRight + c.spacing, y + 1}), c.spacing);
         }
     }
 }
 
 TEST_F(HtmlLayoutTest, WritesAScreenshotOfTheStartPage) {
     Load("1", 640);
-    CMemoryBitmap bitmap(640, 480);
+    Canvas bitmap(640, 480, kBlack);
     RECT all{0, 0, 640, 480};
-    CHtmlPainter::Paint(bitmap.DC(), m_layout, m_fonts, POINT{0, 0}, all, -1);
+    CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT{0, 0}, all, -1);
     std::string dir = ProgramDirectory() + "\\..\\screenshots";
     CreateDirectoryA(dir.c_str(), nullptr);
     std::string path = dir + "\\html_start_page.png";
@@ -737,9 +738,9 @@ void Survive(CResModuleCache& modules, CHtmlFontCache& fonts, const std::string&
     CHtmlLayout layout;
     layout.Build(document, fonts, width, zoom);
     EXPECT_GT(layout.Height(), 0);
-    CMemoryBitmap bitmap(120, 120);
+    Canvas bitmap(120, 120, kBlack);
     RECT clip{0, 0, 120, 120};
-    CHtmlPainter::Paint(bitmap.DC(), layout, fonts, POINT{0, -layout.Height() / 2}, clip, 0);
+    CHtmlPainter::Paint(bitmap.Handle(), layout, fonts, POINT{0, -layout.Height() / 2}, clip, 0);
     layout.HitTest(POINT{50, 50});
 }
 

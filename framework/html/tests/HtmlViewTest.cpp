@@ -1,5 +1,6 @@
 // The HTML view as a real window: posted navigation, events, history, links,
 // anchors, zoom, scrolling, hover, the new-window and print seams.
+#include "Canvas.h"
 #include "HtmlTestSupport.h"
 #include "html/HtmlConstants.h"
 #include "html/HtmlPrintDialog.h"
@@ -355,27 +356,27 @@ TEST_F(HtmlViewTest, HoverShowsTheHandAndTheHoverColour) {
     const CHtmlBox* plain = Box("This is the");
     ASSERT_TRUE(link && plain);
     const COLORREF linkColour = RGB(0, 0x33, 0xCC), hoverColour = RGB(0x33, 0x33, 0xFF);
-    CMemoryBitmap bitmap(640, 400);
+    Canvas bitmap(640, 400, kBlack);
     RECT all{0, 0, 640, 400};
 
     m_view.SendMessage(WM_MOUSEMOVE, 0, Point(ClientCentre(*link)));
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
     m_view.SendMessage(WM_SETCURSOR, WPARAM(m_view.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
-    m_view.DrawPage(bitmap.DC(), all, 0);
-    EXPECT_GT(bitmap.Count(link->rect, hoverColour), 20);
-    EXPECT_EQ(bitmap.Count(link->rect, linkColour), 0);
+    m_view.DrawPage(bitmap.Handle(), all, 0);
+    EXPECT_GT(bitmap.Count(hoverColour, link->rect), 20);
+    EXPECT_EQ(bitmap.Count(linkColour, link->rect), 0);
 
     m_view.SendMessage(WM_MOUSEMOVE, 0, Point(ClientCentre(*plain)));
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_ARROW));
-    m_view.DrawPage(bitmap.DC(), all, 0);
-    EXPECT_GT(bitmap.Count(link->rect, linkColour), 20);
-    EXPECT_EQ(bitmap.Count(link->rect, hoverColour), 0);
+    m_view.DrawPage(bitmap.Handle(), all, 0);
+    EXPECT_GT(bitmap.Count(linkColour, link->rect), 20);
+    EXPECT_EQ(bitmap.Count(hoverColour, link->rect), 0);
 
     m_view.SendMessage(WM_MOUSEMOVE, 0, Point(ClientCentre(*link)));
     m_view.SendMessage(WM_MOUSELEAVE, 0, 0);
-    m_view.DrawPage(bitmap.DC(), all, 0);
-    EXPECT_EQ(bitmap.Count(link->rect, hoverColour), 0);
+    m_view.DrawPage(bitmap.Handle(), all, 0);
+    EXPECT_EQ(bitmap.Count(hoverColour, link->rect), 0);
 
     std::string dir = ProgramDirectory() + "\\..\\screenshots";
     CreateDirectoryA(dir.c_str(), nullptr);
@@ -388,9 +389,9 @@ TEST_F(HtmlViewTest, PaintsTheWindowOnTheScreen) {
     m_view.UpdateWindow();
     RECT client;
     GetClientRect(m_view.m_hWnd, &client);
-    CMemoryBitmap shot(client.right, client.bottom);
+    Canvas shot(client.right, client.bottom, kBlack);
     HDC window = GetDC(m_view.m_hWnd);
-    BitBlt(shot.DC(), 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
+    BitBlt(shot.Handle(), 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
     ReleaseDC(m_view.m_hWnd, window);
     std::string dir = ProgramDirectory() + "\\..\\screenshots";
     CreateDirectoryA(dir.c_str(), nullptr);
@@ -398,7 +399,7 @@ TEST_F(HtmlViewTest, PaintsTheWindowOnTheScreen) {
     const CHtmlBox* link = Box("second page");
     const CHtmlBox* picture = Box("Folder");
     ASSERT_TRUE(link && picture);
-    EXPECT_GT(shot.Count(link->rect, RGB(0, 0x33, 0xCC)), 20);
+    EXPECT_GT(shot.Count(RGB(0, 0x33, 0xCC), link->rect), 20);
     EXPECT_EQ(shot.Pixel(picture->rect.left + 5, picture->rect.top + 5), RGB(255, 0, 0));
     EXPECT_EQ(shot.Pixel(client.right - 5, client.bottom - 5), RGB(255, 255, 255));
 }

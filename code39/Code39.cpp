@@ -43,12 +43,28 @@ int CCode39::CharValue(char c)
     return found ? static_cast<int>(found - kValueChars) : kNoValue;
 }
 
+bool CCode39::IsStandardChar(char c)
+{
+    return CharValue(c) != kNoValue;
+}
+
 char CCode39::CheckCharacter(int sum)
 {
     int value = sum % kModulus;
     if (value < 0)
         value += kModulus;
     return kValueChars[value];
+}
+
+char CCode39::CheckCharacterOf(const std::string& data)
+{
+    int sum = 0;
+    for (char c : data) {
+        const int value = CharValue(c);
+        if (value != kNoValue)
+            sum += value;
+    }
+    return CheckCharacter(sum);
 }
 
 const CCode39::FullAsciiEntry* CCode39::FullAsciiTable(std::size_t& count)

@@ -1,4 +1,4 @@
-#include "MemDC.h"
+#include "gdi/MemDC.h"
 
 CMemDC::CMemDC(CDC* pDC, const CRect& rect) : m_pDC(pDC), m_rect(rect), m_bMemDC(!pDC->IsPrinting())
 {

@@ -9,14 +9,6 @@
 
 namespace
 {
-int SumOf(const std::string& data)
-{
-    int sum = 0;
-    for (char c : data)
-        sum += CCode39::CharValue(c);
-    return sum;
-}
-
 struct ValueCase
 {
     char c;
@@ -30,8 +22,10 @@ TEST(Code39Rules, CharacterValues)
         {'$', 39}, {'/', 40}, {'+', 41}, {'%', 42},
         {'a', CCode39::kNoValue}, {'*', CCode39::kNoValue}, {'\0', CCode39::kNoValue},
         {'\t', CCode39::kNoValue}, {static_cast<char>(0xE9), CCode39::kNoValue}};
-    for (const ValueCase& c : cases)
+    for (const ValueCase& c : cases) {
         EXPECT_EQ(c.value, CCode39::CharValue(c.c)) << "character code " << int(c.c);
+        EXPECT_EQ(c.value != CCode39::kNoValue, CCode39::IsStandardChar(c.c)) << "character code " << int(c.c);
+    }
 }
 
 struct CheckCase
@@ -49,9 +43,10 @@ TEST(Code39Rules, CheckCharacterOfData)
         {"ABC", 'X'},                // 33
         {"%%%", '/'},                // 126 mod 43 = 40
         {"ZZZZZ", '3'},              // 175 mod 43 = 3
+        {"a9*", '9'}, {"\t4\xE9" "5", '9'},  // characters without a value add nothing
     };
     for (const CheckCase& c : cases)
-        EXPECT_EQ(c.check, CCode39::CheckCharacter(SumOf(c.data))) << '"' << c.data << '"';
+        EXPECT_EQ(c.check, CCode39::CheckCharacterOf(c.data)) << '"' << c.data << '"';
 }
 
 struct ConversionCase

@@ -3,7 +3,7 @@
 // Code 39 symbology rules shared by the barcode dialog and the COM encoder:
 // character values, the modulo-43 check character, the start/stop pairs and
 // the Full ASCII table with its four-character control tokens.
-// Plain standard C++ so that both modules compile this one source.
+// Plain standard C++: both modules link it, whatever framework they are built on.
 
 #include <cstddef>
 #include <string>
@@ -30,8 +30,14 @@ public:
     // spelling ("_" or a space). kNoValue for anything else.
     static int CharValue(char c);
 
+    // A character of plain Code 39 data: one with a value, the space included.
+    static bool IsStandardChar(char c);
+
     // The character whose value is sum modulo 43.
     static char CheckCharacter(int sum);
+    // The check character of data without its start and stop characters; a character
+    // without a value adds nothing to the sum.
+    static char CheckCharacterOf(const std::string& data);
 
     // The 129 pairs of the Full ASCII table.
     static const FullAsciiEntry* FullAsciiTable(std::size_t& count);

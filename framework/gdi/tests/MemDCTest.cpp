@@ -1,7 +1,7 @@
 // The memory context paints off screen in the target's coordinates and copies only its
 // rectangle back when it goes away.
 #include "Canvas.h"
-#include "MemDC.h"
+#include "gdi/MemDC.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ TEST(MemDC, CopiesItsRectangleInTargetCoordinates)
         {CRect(0, 0, 0, 0), CRect(0, 0, 40, 30)},
     };
     for (const Row& row : rows) {
-        Canvas canvas(40, 30, RGB(255, 255, 255));
+        Canvas canvas(40, 30, kWhite);
         {
             CMemDC memDC(canvas.DC(), row.rect);
             // Paint far more than the rectangle: only the rectangle may reach the target.
@@ -25,14 +25,14 @@ TEST(MemDC, CopiesItsRectangleInTargetCoordinates)
             EXPECT_EQ(canvas.Count(RGB(0, 0, 200)), 0);
         }
         EXPECT_EQ(canvas.Count(RGB(0, 0, 200)), row.expected.Width() * row.expected.Height());
-        const RECT painted = canvas.BoundsOfOther(RGB(255, 255, 255));
+        const RECT painted = canvas.BoundsOfOther(kWhite);
         EXPECT_EQ(CRect(painted), row.expected);
     }
 }
 
 TEST(MemDC, DrawsAtTheTargetCoordinates)
 {
-    Canvas canvas(40, 30, RGB(255, 255, 255));
+    Canvas canvas(40, 30, kWhite);
     {
         CMemDC memDC(canvas.DC(), CRect(10, 10, 40, 30));
         memDC.FillSolidRect(20, 15, 5, 5, RGB(200, 0, 0));
@@ -41,5 +41,5 @@ TEST(MemDC, DrawsAtTheTargetCoordinates)
     EXPECT_EQ(canvas.Pixel(24, 19), RGB(200, 0, 0));
     EXPECT_NE(canvas.Pixel(25, 20), RGB(200, 0, 0));
     EXPECT_NE(canvas.Pixel(19, 14), RGB(200, 0, 0));
-    EXPECT_EQ(canvas.Pixel(9, 9), RGB(255, 255, 255));  // outside the rectangle
+    EXPECT_EQ(canvas.Pixel(9, 9), kWhite);  // outside the rectangle
 }
