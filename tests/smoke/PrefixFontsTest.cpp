@@ -2,7 +2,8 @@
 // Wine's own fonts, and the usual Windows faces as the machine's metric-compatible fonts.
 #include <windows.h>
 #include <gtest/gtest.h>
-#include <cstring>
+#include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -67,8 +68,8 @@ private:
 
 int Distance(COLORREF a, COLORREF b)
 {
-    return abs(GetRValue(a) - GetRValue(b)) + abs(GetGValue(a) - GetGValue(b)) +
-           abs(GetBValue(a) - GetBValue(b));
+    return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
+           std::abs(GetBValue(a) - GetBValue(b));
 }
 
 // The glyph's ink inside a drawn button: pixels nearer the text colour than the face colour,
