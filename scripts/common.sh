@@ -1,13 +1,42 @@
-# Shared by scripts/test and scripts/run: build trees, the Wine architecture, the X display.
+# Shared by the scripts: build trees, the Wine architectures and their emulation, the X display.
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_root=${GLYPHORA_BUILD:-$repo/build}
 jobs=$(nproc)
 
-# The product is 32-bit. Some kernels run no 32-bit code at all (ia32 emulation off);
-# there the same sources are also built for 64-bit Windows and run under 64-bit Wine.
+# The product is 32-bit. Some kernels run no 32-bit code at all (ia32 emulation off); there the
+# set-up has 32-bit programs run under user-mode emulation, registered with binfmt_misc. The
+# same sources are also built for 64-bit Windows and run natively under 64-bit Wine.
+i386_ld=/lib/ld-linux.so.2             # a 32-bit program that wine32 brings (with its libc)
+binfmt_entry=qemu-i386
+qemu_binfmt_interpreter=/usr/libexec/qemu-binfmt/i386-binfmt-P
+# The emulation's preloaded library, one of the same name per word size; the dynamic loader
+# expands $LIB, so one path serves the 32-bit and the 64-bit processes.
+emu_lib_dir=/usr/local/lib/glyphora-emu
+emu_lib_name=libglyphora-emu-trapno.so
+emu_preload="$emu_lib_dir/\$LIB/$emu_lib_name"
+
 can_run_32bit() {
-  /usr/lib/wine/wine --version >/dev/null 2>&1
+  "$i386_ld" --version >/dev/null 2>&1
+}
+
+# binfmt_misc takes its formats before the kernel's own: an enabled entry for i386 ELF files
+# means 32-bit programs run under an emulator, whether or not the kernel could run them.
+emulates_32bit() {
+  local dir=/proc/sys/fs/binfmt_misc entry
+  [ "$(cat "$dir/status" 2>/dev/null)" = enabled ] || return 1
+  for entry in "$dir"/*; do
+    case ${entry##*/} in register|status) continue ;; esac
+    grep -qx enabled "$entry" 2>/dev/null &&
+      grep -Eq '^magic 7f454c460101[0-9a-f]{24}0300' "$entry" 2>/dev/null && return 0
+  done
+  return 1
+}
+
+build_label() {   # arch
+  if [ "$1" = x86_64 ]; then echo "64-bit build natively"
+  elif emulates_32bit; then echo "32-bit build under emulation"
+  else echo "32-bit build natively"; fi
 }
 
 run_arch() {
