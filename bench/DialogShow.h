@@ -1,0 +1,18 @@
+// The barcode dialog shown once and closed after its first paint: through the module's
+// LoadDialog, or as a bare dialog made from the same template with no code of ours.
+#pragma once
+
+#include <windows.h>
+
+class CDialogShow
+{
+public:
+    // The module from the program's folder, so that its settings file is the benchmark's.
+    static HMODULE LoadModule();
+    // Only the resources, for the bare dialog: none of the module's code runs.
+    static HMODULE LoadModuleResources();
+
+    // Seconds from the call to the end of the first paint; 0 when the dialog did not show.
+    static double ShowProduct(HMODULE module);
+    static double ShowBare(HMODULE module);
+};
