@@ -67,6 +67,8 @@ void CResultTable::Print() const
 
 std::string CResultTable::Duration(double seconds)
 {
+    if (seconds < 1e-6)
+        return Format("%.2f ns", seconds * 1e9);
     if (seconds < 1e-3)
         return Format("%.2f us", seconds * 1e6);
     if (seconds < 1.0)

@@ -18,7 +18,7 @@ public:
     void AddValue(const std::string& figure, const std::string& value);
     void Print() const;
 
-    // "1.23 us", "4.56 ms": a duration in seconds at a readable scale.
+    // "0.12 ns", "1.23 us", "4.56 ms": a duration in seconds at a readable scale.
     static std::string Duration(double seconds);
     static std::string Format(const char* format, double value);
 
