@@ -18,9 +18,15 @@ INT_PTR CALLBACK EmptyDialogProc(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
-double Elapsed(double start, const CFirstPaintWatch& watch)
+DialogShowTimes Elapsed(double start, const CFirstPaintWatch& watch)
 {
-    return watch.PaintedAt() > 0 ? watch.PaintedAt() - start : 0;
+    DialogShowTimes times;
+    if (watch.PaintedAt() > 0) {
+        times.initialised = watch.InitialisedAt() - start;
+        times.paintStarted = watch.PaintStartedAt() - start;
+        times.painted = watch.PaintedAt() - start;
+    }
+    return times;
 }
 }  // namespace
 
@@ -34,12 +40,12 @@ HMODULE CDialogShow::LoadModuleResources()
     return LoadLibraryExA(CProgramFolder::Path(Bench::kDialogModule).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
 }
 
-double CDialogShow::ShowProduct(HMODULE module)
+DialogShowTimes CDialogShow::ShowProduct(HMODULE module)
 {
     const auto loadDialog = reinterpret_cast<LoadDialogFunction>(
         reinterpret_cast<void*>(GetProcAddress(module, "LoadDialog")));
     if (loadDialog == nullptr)
-        return 0;
+        return DialogShowTimes();
     InsertBarcodeData data;
     std::memset(&data, 0, sizeof data);
     CFirstPaintWatch watch(CFirstPaintWatch::Closing::CloseMessage);
@@ -48,13 +54,13 @@ double CDialogShow::ShowProduct(HMODULE module)
     return Elapsed(start, watch);
 }
 
-double CDialogShow::ShowBare(HMODULE module)
+DialogShowTimes CDialogShow::ShowBare(HMODULE module)
 {
     const HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(IDD_BARCODE_DIALOG), RT_DIALOG);
     const HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
     const auto dialogTemplate = static_cast<LPCDLGTEMPLATEA>(loaded != nullptr ? LockResource(loaded) : nullptr);
     if (dialogTemplate == nullptr)
-        return 0;
+        return DialogShowTimes();
     CFirstPaintWatch watch(CFirstPaintWatch::Closing::EndDialog);
     const double start = CStopwatch::Now();
     DialogBoxIndirectParamA(module, dialogTemplate, nullptr, EmptyDialogProc, 0);

@@ -4,6 +4,15 @@
 
 #include <windows.h>
 
+// Seconds from the call: to the end of WM_INITDIALOG, to the start and to the end of the first
+// paint. painted is 0 when the dialog did not show.
+struct DialogShowTimes
+{
+    double initialised = 0;
+    double paintStarted = 0;
+    double painted = 0;
+};
+
 class CDialogShow
 {
 public:
@@ -12,7 +21,6 @@ public:
     // Only the resources, for the bare dialog: none of the module's code runs.
     static HMODULE LoadModuleResources();
 
-    // Seconds from the call to the end of the first paint; 0 when the dialog did not show.
-    static double ShowProduct(HMODULE module);
-    static double ShowBare(HMODULE module);
+    static DialogShowTimes ShowProduct(HMODULE module);
+    static DialogShowTimes ShowBare(HMODULE module);
 };

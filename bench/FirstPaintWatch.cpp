@@ -46,8 +46,13 @@ LRESULT CALLBACK CFirstPaintWatch::CreationHook(int code, WPARAM wParam, LPARAM 
 LRESULT CALLBACK CFirstPaintWatch::WatchProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     CFirstPaintWatch* watch = g_watch;
+    const bool firstPaint = message == WM_PAINT && watch->m_paintedAt == 0;
+    if (firstPaint)
+        watch->m_paintStartedAt = CStopwatch::Now();
     const LRESULT result = CallWindowProcA(watch->m_original, hWnd, message, wParam, lParam);
-    if (message == WM_PAINT && watch->m_paintedAt == 0) {
+    if (message == WM_INITDIALOG) {
+        watch->m_initialisedAt = CStopwatch::Now();
+    } else if (firstPaint) {
         // The controls paint after the dialog; what waits to be painted is painted now, so
         // that the time covers the whole dialog as it first shows.
         RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);

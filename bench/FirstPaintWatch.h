@@ -20,7 +20,10 @@ public:
     CFirstPaintWatch(const CFirstPaintWatch&) = delete;
     CFirstPaintWatch& operator=(const CFirstPaintWatch&) = delete;
 
-    // Performance counter seconds at the end of the first paint; 0 when there was none.
+    // Performance counter seconds at the end of WM_INITDIALOG, at the start and at the end of
+    // the first paint; 0 when there was none.
+    double InitialisedAt() const { return m_initialisedAt; }
+    double PaintStartedAt() const { return m_paintStartedAt; }
     double PaintedAt() const { return m_paintedAt; }
 
 private:
@@ -32,5 +35,7 @@ private:
     HHOOK m_hook = nullptr;
     HWND m_dialog = nullptr;
     WNDPROC m_original = nullptr;
+    double m_initialisedAt = 0;
+    double m_paintStartedAt = 0;
     double m_paintedAt = 0;
 };

@@ -84,10 +84,10 @@ int CMemoryBench::RunChild(const std::string& mode)
     bool done = false;
     if (mode == kBareDialogMode) {
         const HMODULE module = CDialogShow::LoadModuleResources();
-        done = module != nullptr && CDialogShow::ShowBare(module) > 0;
+        done = module != nullptr && CDialogShow::ShowBare(module).painted > 0;
     } else if (mode == kDialogMode) {
         const HMODULE module = CDialogShow::LoadModule();
-        done = module != nullptr && CDialogShow::ShowProduct(module) > 0;
+        done = module != nullptr && CDialogShow::ShowProduct(module).painted > 0;
     } else if (mode == kHtmlViewMode) {
         done = ShowHelpPages();
     }
