@@ -2,6 +2,7 @@
 
 #include "BenchConstants.h"
 #include "ProgramFolder.h"
+#include "Stopwatch.h"
 
 #include <cstdio>
 
@@ -37,6 +38,12 @@ BOOL CCountingHtmlView::CreateShown()
 {
     const RECT rect{0, 0, Bench::kViewWidth, Bench::kViewHeight};
     return CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, rect, nullptr, 0);
+}
+
+void CCountingHtmlView::OnDocumentComplete(LPCSTR)
+{
+    ++m_completed;
+    m_completedAt = CStopwatch::Now();
 }
 
 bool CCountingHtmlView::Visit(const std::string& address)

@@ -19,11 +19,12 @@ public:
     static int Largest(HMODULE module);
 };
 
-// An HTML view that counts the pages it completed.
+// An HTML view that counts the pages it completed and notes when the last one completed.
 class CCountingHtmlView : public CHtmlView
 {
 public:
     int Completed() const { return m_completed; }
+    double CompletedAt() const { return m_completedAt; }
     // Creates the view as a visible window of the usual pane size.
     BOOL CreateShown();
     // Navigates and runs the messages until the page is complete and painted; false when it
@@ -31,8 +32,9 @@ public:
     bool Visit(const std::string& address);
 
 protected:
-    void OnDocumentComplete(LPCSTR) override { ++m_completed; }
+    void OnDocumentComplete(LPCSTR) override;
 
 private:
     int m_completed = 0;
+    double m_completedAt = 0;
 };
