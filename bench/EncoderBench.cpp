@@ -97,20 +97,25 @@ void RunDispatchLength(CResultTable& table, const CMacroMethod& empty, const CMa
 
     std::vector<CRatioStats> stats(inputs.size());
     CRatioStats classSpread;   // dearest class against cheapest, per character
-    for (int round = 0; round < Bench::kRounds; ++round) {
+    // Round -1 is not counted: under an emulator the first calls of a batch may still be
+    // translating code.
+    for (int round = -1; round < Bench::kRounds; ++round) {
         const double baseline = CBatchTimer::SecondsPerRun(callEmpty, emptyCount);
         double cheapest = 0;
         double dearest = 0;
         for (std::size_t i = 0; i < inputs.size(); ++i) {
             BSTR& input = inputs[i];
             const double subject = CBatchTimer::SecondsPerRun([&] { vantrixExt.Call(&input); }, counts[i]);
+            if (round < 0)
+                continue;
             stats[i].Add(baseline, subject);
             // What the characters cost beyond the call itself.
             const double perChar = std::max(subject - baseline, 0.0) / SysStringLen(input);
             cheapest = i == 0 ? perChar : std::min(cheapest, perChar);
             dearest = std::max(dearest, perChar);
         }
-        classSpread.Add(cheapest, dearest);
+        if (round >= 0)
+            classSpread.Add(cheapest, dearest);
     }
 
     const std::string baselineText = "CalcCheckSum(\"\") " + CResultTable::Duration(stats[0].MedianBaseline());
