@@ -4,8 +4,7 @@
 #include "BenchConstants.h"
 #include "Stopwatch.h"
 
-class CBatchTimer
-{
+class CBatchTimer {
 public:
     // The number of repetitions whose batch lasts at least the minimum batch time.
     template <class TOperation>

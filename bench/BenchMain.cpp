@@ -19,19 +19,15 @@
 
 CWinApp theApp("GlyphoraBench");
 
-namespace
-{
-struct Section
-{
+namespace {
+struct Section {
     const char* name;
     void (*run)(CResultTable& table);
 };
 
 const Section kSections[] = {
-    {"encoder", CEncoderBench::RunDispatch},
-    {"encoding", CEncoderBench::RunInProcess},
-    {"dialog", CDialogBench::Run},
-    {"html", CHtmlBench::Run},
+    {"encoder", CEncoderBench::RunDispatch}, {"encoding", CEncoderBench::RunInProcess},
+    {"dialog", CDialogBench::Run},           {"html", CHtmlBench::Run},
     {"memory", CMemoryBench::Run},
 };
 

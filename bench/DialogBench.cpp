@@ -32,8 +32,7 @@ void CDialogBench::Run(CResultTable& table)
                    "bare dialog, same template " + CResultTable::Duration(whole.MedianBaseline()), whole,
                    Bench::kFirstPaintGoal);
     // Where the time goes: the same phases of both.
-    const struct
-    {
+    const struct {
         const char* name;
         const CRatioStats& stats;
     } phases[] = {

@@ -4,8 +4,7 @@
 
 class CResultTable;
 
-class CDialogBench
-{
+class CDialogBench {
 public:
     static void Run(CResultTable& table);
 };

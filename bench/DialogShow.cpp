@@ -9,8 +9,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 typedef int(WINAPI* LoadDialogFunction)(InsertBarcodeData* data);
 
 INT_PTR CALLBACK EmptyDialogProc(HWND, UINT, WPARAM, LPARAM)
@@ -42,8 +41,8 @@ HMODULE CDialogShow::LoadModuleResources()
 
 DialogShowTimes CDialogShow::ShowProduct(HMODULE module)
 {
-    const auto loadDialog = reinterpret_cast<LoadDialogFunction>(
-        reinterpret_cast<void*>(GetProcAddress(module, "LoadDialog")));
+    const auto loadDialog =
+        reinterpret_cast<LoadDialogFunction>(reinterpret_cast<void*>(GetProcAddress(module, "LoadDialog")));
     if (loadDialog == nullptr)
         return DialogShowTimes();
     InsertBarcodeData data;

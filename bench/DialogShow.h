@@ -6,15 +6,13 @@
 
 // Seconds from the call: to the end of WM_INITDIALOG, to the start and to the end of the first
 // paint. painted is 0 when the dialog did not show.
-struct DialogShowTimes
-{
+struct DialogShowTimes {
     double initialised = 0;
     double paintStarted = 0;
     double painted = 0;
 };
 
-class CDialogShow
-{
+class CDialogShow {
 public:
     // The module from the program's folder, so that its settings file is the benchmark's.
     static HMODULE LoadModule();

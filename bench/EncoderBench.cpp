@@ -14,8 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 const int kDispatchLengths[] = {10, 100, 1000};
 constexpr int kInProcessLength = 1000;
 
@@ -32,8 +31,7 @@ HRESULT CallServerEntry(const std::string& path, const char* entry)
 }
 
 // The encoder registered from the copy beside this program for as long as this object lives.
-class CRegisteredEncoder
-{
+class CRegisteredEncoder {
 public:
     CRegisteredEncoder() : m_path(CProgramFolder::Path(Bench::kEncoderModule))
     {
@@ -60,8 +58,8 @@ IDispatch* CreateEncoder()
     if (FAILED(CLSIDFromProgID(Bench::kEncoderProgId, &clsid)))
         return nullptr;
     IDispatch* encoder = nullptr;
-    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                                reinterpret_cast<void**>(&encoder))))
+    if (FAILED(
+            CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&encoder))))
         return nullptr;
     return encoder;
 }
@@ -89,14 +87,16 @@ void RunDispatchLength(CResultTable& table, const CMacroMethod& empty, const CMa
         labels.push_back(ClassLabel(textClass, text));
     }
 
-    auto callEmpty = [&] { empty.Call(&emptyData); };
+    auto callEmpty = [&] {
+        empty.Call(&emptyData);
+    };
     const int emptyCount = CBatchTimer::Calibrate(callEmpty);
     std::vector<int> counts;
     for (BSTR& input : inputs)
         counts.push_back(CBatchTimer::Calibrate([&] { vantrixExt.Call(&input); }));
 
     std::vector<CRatioStats> stats(inputs.size());
-    CRatioStats classSpread;   // dearest class against cheapest, per character
+    CRatioStats classSpread;  // dearest class against cheapest, per character
     // Round -1 is not counted: under an emulator the first calls of a batch may still be
     // translating code.
     for (int round = -1; round < Bench::kRounds; ++round) {

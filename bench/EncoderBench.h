@@ -4,8 +4,7 @@
 
 class CResultTable;
 
-class CEncoderBench
-{
+class CEncoderBench {
 public:
     static void RunDispatch(CResultTable& table);
     static void RunInProcess(CResultTable& table);

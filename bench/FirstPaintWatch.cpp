@@ -5,11 +5,10 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 CFirstPaintWatch* g_watch = nullptr;
 constexpr char kDialogClassName[] = "#32770";
-}
+}  // namespace
 
 CFirstPaintWatch::CFirstPaintWatch(Closing closing) : m_closing(closing)
 {
@@ -36,8 +35,8 @@ LRESULT CALLBACK CFirstPaintWatch::CreationHook(int code, WPARAM wParam, LPARAM 
         GetClassNameA(hWnd, className, sizeof className);
         if ((create->style & WS_CHILD) == 0 && std::strcmp(className, kDialogClassName) == 0) {
             watch->m_dialog = hWnd;
-            watch->m_original = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchProc)));
+            watch->m_original =
+                reinterpret_cast<WNDPROC>(SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchProc)));
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);

@@ -6,11 +6,9 @@
 
 #include <windows.h>
 
-class CFirstPaintWatch
-{
+class CFirstPaintWatch {
 public:
-    enum class Closing
-    {
+    enum class Closing {
         EndDialog,     // a dialog with no code to handle its close box
         CloseMessage,  // the close box, as a user ends the product's dialog
     };

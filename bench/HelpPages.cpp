@@ -36,7 +36,7 @@ int CHelpPages::Largest(HMODULE module)
 
 BOOL CCountingHtmlView::CreateShown()
 {
-    const RECT rect{0, 0, Bench::kViewWidth, Bench::kViewHeight};
+    const RECT rect {0, 0, Bench::kViewWidth, Bench::kViewHeight};
     return CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, rect, nullptr, 0);
 }
 

@@ -8,8 +8,7 @@
 
 #include <string>
 
-class CHelpPages
-{
+class CHelpPages {
 public:
     // The module from the program's folder, loaded as the help viewer loads it.
     static HMODULE LoadModule();
@@ -20,8 +19,7 @@ public:
 };
 
 // An HTML view that counts the pages it completed and notes when the last one completed.
-class CCountingHtmlView : public CHtmlView
-{
+class CCountingHtmlView : public CHtmlView {
 public:
     int Completed() const { return m_completed; }
     double CompletedAt() const { return m_completedAt; }

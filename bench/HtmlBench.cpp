@@ -15,11 +15,9 @@
 #include <algorithm>
 #include <string>
 
-namespace
-{
+namespace {
 // A screen-compatible bitmap selected into a memory DC, with a plain text font for the baseline.
-class CMemoryCanvas
-{
+class CMemoryCanvas {
 public:
     CMemoryCanvas(int width, int height) : m_width(width), m_height(height)
     {
@@ -57,8 +55,7 @@ private:
 
 // What the view does for a page, without the window: the fonts and modules are kept from
 // page to page, as the view keeps them.
-class CPageRenderer
-{
+class CPageRenderer {
 public:
     explicit CPageRenderer(CMemoryCanvas& canvas) : m_canvas(canvas) {}
 
@@ -69,8 +66,8 @@ public:
         document.Load(address, m_modules);
         CHtmlLayout layout;
         layout.Build(document, m_fonts, m_canvas.Width(), HtmlConst::kDefaultZoom);
-        const RECT clip{0, 0, m_canvas.Width(), std::min(layout.Height(), m_canvas.Height())};
-        CHtmlPainter::Paint(m_canvas.DC(), layout, m_fonts, POINT{0, 0}, clip, -1);
+        const RECT clip {0, 0, m_canvas.Width(), std::min(layout.Height(), m_canvas.Height())};
+        CHtmlPainter::Paint(m_canvas.DC(), layout, m_fonts, POINT {0, 0}, clip, -1);
         return layout.Height();
     }
 
@@ -89,7 +86,7 @@ void DrawPlain(CMemoryCanvas& canvas, HMODULE module, int page)
     if (bytes == nullptr)
         return;
     const std::string text(bytes, SizeofResource(module, resource));
-    RECT rect{0, 0, canvas.Width(), canvas.Height()};
+    RECT rect {0, 0, canvas.Width(), canvas.Height()};
     FillRect(canvas.DC(), &rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const HGDIOBJ old = SelectObject(canvas.DC(), canvas.Font());
     DrawTextA(canvas.DC(), text.c_str(), static_cast<int>(text.size()), &rect,
@@ -154,8 +151,8 @@ void CHtmlBench::Run(CResultTable& table)
     }
     view.DestroyWindow();
 
-    const std::string pageName = "page " + std::to_string(largest) + " (" +
-                                 std::to_string(CHelpPages::Size(module, largest)) + " bytes)";
+    const std::string pageName =
+        "page " + std::to_string(largest) + " (" + std::to_string(CHelpPages::Size(module, largest)) + " bytes)";
     table.AddRatio("largest " + pageName + ": parse, lay out, paint to memory DC",
                    CResultTable::Format("%.0f pages/s", 1 / single.MedianSubject()) + " (" +
                        CResultTable::Duration(single.MedianSubject()) + ")",

@@ -5,8 +5,7 @@
 
 class CResultTable;
 
-class CHtmlBench
-{
+class CHtmlBench {
 public:
     static void Run(CResultTable& table);
 };

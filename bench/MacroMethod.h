@@ -5,8 +5,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
-class CMacroMethod
-{
+class CMacroMethod {
 public:
     CMacroMethod(IDispatch* object, const wchar_t* name);
 

@@ -11,8 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace
-{
+namespace {
 constexpr char kBareDialogMode[] = "bare-dialog";
 constexpr char kDialogMode[] = "dialog";
 constexpr char kHtmlViewMode[] = "html-view";
@@ -20,7 +19,7 @@ constexpr char kHtmlViewMode[] = "html-view";
 // Runs this program with "--child mode" and reads the number it prints; 0 when it fails.
 double ChildPeak(const char* mode)
 {
-    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    SECURITY_ATTRIBUTES inherit {sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
     if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
@@ -30,15 +29,15 @@ double ChildPeak(const char* mode)
     char program[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, program, MAX_PATH);
     std::string commandLine = std::string("\"") + program + "\" --child " + mode;
-    STARTUPINFOA startup{};
+    STARTUPINFOA startup {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdOutput = writeEnd;
     startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessA(program, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                                        &startup, &process);
+    PROCESS_INFORMATION process {};
+    const BOOL started =
+        CreateProcessA(program, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process);
     CloseHandle(writeEnd);
     std::string output;
     if (started) {
@@ -91,7 +90,7 @@ int CMemoryBench::RunChild(const std::string& mode)
     } else if (mode == kHtmlViewMode) {
         done = ShowHelpPages();
     }
-    PROCESS_MEMORY_COUNTERS counters{};
+    PROCESS_MEMORY_COUNTERS counters {};
     counters.cb = sizeof counters;
     if (!done || !GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
         return 1;

@@ -7,8 +7,7 @@
 
 class CResultTable;
 
-class CMemoryBench
-{
+class CMemoryBench {
 public:
     static void Run(CResultTable& table);
     // The child's side: does what mode names, prints its peak working set in bytes; the

@@ -3,8 +3,7 @@
 
 #include <string>
 
-class CProgramFolder
-{
+class CProgramFolder {
 public:
     // The program's folder with a trailing backslash.
     static std::string Get();

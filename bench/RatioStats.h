@@ -5,8 +5,7 @@
 
 #include <vector>
 
-class CRatioStats
-{
+class CRatioStats {
 public:
     void Add(double baseline, double subject);
 

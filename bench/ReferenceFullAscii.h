@@ -6,8 +6,7 @@
 #include <map>
 #include <string>
 
-class CReferenceFullAscii
-{
+class CReferenceFullAscii {
 public:
     CReferenceFullAscii();
 

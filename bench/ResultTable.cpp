@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace
-{
+namespace {
 const char* const kHeadings[6] = {"figure", "subject", "baseline", "ratio", "spread (min-max)", "goal"};
 }
 
@@ -54,7 +53,8 @@ void CResultTable::Print() const
             std::printf(i == 0 ? "%-*s" : "  %-*s", static_cast<int>(widths[i]), cells[i].c_str());
         std::printf("\n");
     };
-    const std::string headings[6] = {kHeadings[0], kHeadings[1], kHeadings[2], kHeadings[3], kHeadings[4], kHeadings[5]};
+    const std::string headings[6] = {kHeadings[0], kHeadings[1], kHeadings[2],
+                                     kHeadings[3], kHeadings[4], kHeadings[5]};
     printLine(headings);
     for (const Row& row : m_rows) {
         if (row.section)

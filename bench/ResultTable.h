@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-class CResultTable
-{
+class CResultTable {
 public:
     void AddSection(const std::string& title);
     // subject and baseline are already formatted with their units; goal 0: none.
@@ -23,8 +22,7 @@ public:
     static std::string Format(const char* format, double value);
 
 private:
-    struct Row
-    {
+    struct Row {
         bool section = false;
         std::string cells[6];  // figure, subject, baseline, ratio, spread, goal
     };

@@ -4,14 +4,12 @@
 #include <string>
 #include <vector>
 
-struct SampleTextClass
-{
+struct SampleTextClass {
     const char* name;
     const char* alphabet;  // cycled; null for control tokens
 };
 
-class CSampleText
-{
+class CSampleText {
 public:
     // Upper case and digits, lower case, punctuation, a mix of lower case, digits and
     // punctuation, and the four-character control tokens.

@@ -3,8 +3,7 @@
 
 #include <windows.h>
 
-class CStopwatch
-{
+class CStopwatch {
 public:
     static double Now()
     {

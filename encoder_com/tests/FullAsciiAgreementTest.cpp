@@ -11,8 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 std::string Printable(const std::string& data)
 {
     std::string shown;
@@ -61,7 +60,7 @@ TEST(FullAsciiAgreement, EveryToken)
     std::vector<std::string> inputs;
     for (int first = 0; first < 256; ++first) {
         for (int second = 0; second < 256; ++second)
-            inputs.push_back(std::string{'<', static_cast<char>(first), static_cast<char>(second), '>'});
+            inputs.push_back(std::string {'<', static_cast<char>(first), static_cast<char>(second), '>'});
     }
     ExpectAgreement(inputs);
 }
