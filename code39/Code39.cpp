@@ -1,5 +1,6 @@
 #include "Code39.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace
@@ -73,37 +74,75 @@ const CCode39::FullAsciiEntry* CCode39::FullAsciiTable(std::size_t& count)
     return kFullAscii;
 }
 
+namespace
+{
+// The table arranged for lookup, built once: the form of every byte, and the tokens sorted by
+// their two inner characters. A search of the whole table per character made punctuation
+// cost tens of times what letters cost.
+class CFullAsciiIndex
+{
+public:
+    static const CFullAsciiIndex& Get()
+    {
+        static const CFullAsciiIndex index;
+        return index;
+    }
+
+    const char* Single(char c) const { return m_single[static_cast<unsigned char>(c)]; }
+
+    const char* Token(const char* key) const
+    {
+        const unsigned key16 = Key(key[1], key[2]);
+        const auto found = std::lower_bound(m_tokens, m_tokens + m_tokenCount, key16,
+                                            [](const TokenEntry& entry, unsigned k) { return entry.key < k; });
+        if (found == m_tokens + m_tokenCount || found->key != key16 || key[0] != '<' || key[3] != '>')
+            return nullptr;
+        return found->form;
+    }
+
+private:
+    struct TokenEntry
+    {
+        unsigned key;
+        const char* form;
+    };
+
+    CFullAsciiIndex()
+    {
+        for (const CCode39::FullAsciiEntry& entry : kFullAscii) {
+            const std::size_t length = std::strlen(entry.key);
+            if (length == 1)
+                m_single[static_cast<unsigned char>(entry.key[0])] = entry.form;
+            else if (length == CCode39::kTokenLength)
+                m_tokens[m_tokenCount++] = {Key(entry.key[1], entry.key[2]), entry.form};
+        }
+        std::sort(m_tokens, m_tokens + m_tokenCount,
+                  [](const TokenEntry& a, const TokenEntry& b) { return a.key < b.key; });
+    }
+
+    static unsigned Key(char first, char second)
+    {
+        return static_cast<unsigned>(static_cast<unsigned char>(first)) << 8 | static_cast<unsigned char>(second);
+    }
+
+    const char* m_single[256] = {};
+    TokenEntry m_tokens[sizeof(kFullAscii) / sizeof(kFullAscii[0])] = {};
+    std::size_t m_tokenCount = 0;
+};
+}  // namespace
+
 const char* CCode39::MapFullAsciiChar(const char* key, std::size_t length)
 {
-    static const char* const kLetterForms[] = {
-        "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
-        "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z"};
-    static const char* const kLowerForms[] = {
-        "+A", "+B", "+C", "+D", "+E", "+F", "+G", "+H", "+I", "+J", "+K", "+L", "+M",
-        "+N", "+O", "+P", "+Q", "+R", "+S", "+T", "+U", "+V", "+W", "+X", "+Y", "+Z"};
-    static const char* const kDigitForms[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-
     if (key == nullptr || (length != 1 && length != kTokenLength))
         return nullptr;
-    if (length == 1) {
-        const char c = key[0];
-        if (c >= 'A' && c <= 'Z')
-            return kLetterForms[c - 'A'];
-        if (c >= 'a' && c <= 'z')
-            return kLowerForms[c - 'a'];
-        if (c >= '0' && c <= '9')
-            return kDigitForms[c - '0'];
-    }
-    for (const FullAsciiEntry& entry : kFullAscii) {
-        if (std::strlen(entry.key) == length && std::memcmp(entry.key, key, length) == 0)
-            return entry.form;
-    }
-    return nullptr;
+    const CFullAsciiIndex& index = CFullAsciiIndex::Get();
+    return length == 1 ? index.Single(key[0]) : index.Token(key);
 }
 
 bool CCode39::ToFullAscii(const std::string& data, std::string& form)
 {
     std::string result;
+    result.reserve(data.size() * 2);
     std::size_t pos = 0;
     while (pos < data.size()) {
         std::size_t length = 1;

@@ -263,6 +263,14 @@ void CHtmlView::UpdateScrollBar() {
     si.nMax = std::max(0, m_layout.Height() - 1);
     si.nPage = UINT(std::max(0, ClientHeight()));
     si.nPos = m_scrollTop;
+    // Setting the bar redraws it at once, which costs more than laying out a page: a
+    // navigation asks twice with the same values, and only a change is drawn.
+    SCROLLINFO shown{};
+    shown.cbSize = sizeof(shown);
+    shown.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (::GetScrollInfo(m_hWnd, SB_VERT, &shown) && shown.nMin == si.nMin && shown.nMax == si.nMax &&
+        shown.nPage == si.nPage && shown.nPos == si.nPos)
+        return;
     SetScrollInfo(SB_VERT, &si, TRUE);
 }
 
