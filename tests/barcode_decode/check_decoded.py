@@ -3,6 +3,8 @@
 the test program meant them to carry.
 
 Usage: check_decoded.py MANIFEST READER_XML
+       check_decoded.py --message SYMBOLS   (the text that Full ASCII symbols with a trailing
+                                             check character carry; for the run script)
 
 MANIFEST: one row per image, "image <TAB> kind <TAB> expected message as hex <TAB> note"; kind
 is "plain" or "ascii", with "+check" when a modulo-43 check character precedes the stop.
@@ -129,7 +131,21 @@ def check_row(kind, expected, symbols):
     return None
 
 
+def print_message(symbols):
+    """Prints the text a Full ASCII barcode with a check character carries."""
+    data, error = undo_check(symbols)
+    if not error:
+        message, error = undo_full_ascii(data)
+    if error:
+        print(f"{symbols!r}: {error}")
+        return 1
+    print(message.decode("latin-1"))
+    return 0
+
+
 def main():
+    if len(sys.argv) == 3 and sys.argv[1] == "--message":
+        return print_message(sys.argv[2])
     if len(sys.argv) != 3:
         sys.exit("usage: check_decoded.py MANIFEST READER_XML")
     try:
