@@ -69,8 +69,7 @@ int LeadingNumber(const CString& text)
 
 }  // namespace
 
-CBarcodeDlg::CBarcodeDlg(InsertBarcodeData* pData, CWnd* pParent)
-    : CDialog(IDD, pParent), m_pData(pData)
+CBarcodeDlg::CBarcodeDlg(InsertBarcodeData* pData, CWnd* pParent) : CDialog(IDD, pParent), m_pData(pData)
 {
     m_hIcon = ::LoadIconA(FwGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
@@ -111,8 +110,7 @@ BOOL CBarcodeDlg::OnInitDialog()
     CheckDlgButton(IDC_CHECK_CHARACTER, m_settings.checkCharacter ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(IDC_FULL_ASCII, m_settings.fullAscii ? BST_CHECKED : BST_UNCHECKED);
     CheckDlgButton(IDC_COPY_FONT_INFO, m_settings.copyFontInfo ? BST_CHECKED : BST_UNCHECKED);
-    CheckRadioButton(IDC_START_STOP_FIRST, IDC_START_STOP_LAST,
-                     IDC_START_STOP_FIRST + m_settings.startStopIndex);
+    CheckRadioButton(IDC_START_STOP_FIRST, IDC_START_STOP_LAST, IDC_START_STOP_FIRST + m_settings.startStopIndex);
     m_pointSize.SetCurSel(m_settings.pointSizeIndex);
     m_charView.SetCurSel(m_settings.viewIndex);
 
@@ -335,8 +333,7 @@ void CBarcodeDlg::OnFullAscii()
     m_flash.Stop();
     m_settings.fullAscii = IsDlgButtonChecked(IDC_FULL_ASCII) ? 1 : 0;
     const int width = m_settings.fullAscii ? Dravel::kWideWidth : Dravel::kNarrowWidth;
-    SetWindowPos(nullptr, 0, 0, width, Dravel::kDialogHeight,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, 0, 0, width, Dravel::kDialogHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (m_settings.fullAscii)
         return;
     if (ValidateData()) {
@@ -460,8 +457,8 @@ void CBarcodeDlg::OnInsertBarcode()
         CString pointText;
         m_pointSize.GetWindowText(pointText);
         m_pData->colour = m_settings.colour;
-        m_pData->size = m_pointSize.GetCurSel() == CB_ERR ? kDefaultPoints
-                                                           : LeadingNumber(pointText.Left(kPointSizeChars));
+        m_pData->size =
+            m_pointSize.GetCurSel() == CB_ERR ? kDefaultPoints : LeadingNumber(pointText.Left(kPointSizeChars));
         ::lstrcpynA(m_pData->text, text, sizeof m_pData->text);
         CString face;
         m_fontCombo.GetWindowText(face);

@@ -15,8 +15,7 @@
 #include "win/Dialog.h"
 #include "win/Edit.h"
 
-class CBarcodeDlg : public CDialog
-{
+class CBarcodeDlg : public CDialog {
 public:
     enum { IDD = IDD_BARCODE_DIALOG };
 
@@ -92,7 +91,7 @@ private:
     CComboBox m_pointSize;
     CComboBox m_fontCombo;
     HICON m_hIcon = nullptr;
-    BarcodeSettings m_settings{};
-    CFlashFrame m_flash{this};
+    BarcodeSettings m_settings {};
+    CFlashFrame m_flash {this};
     InsertBarcodeData* m_pData;
 };

@@ -3,8 +3,7 @@
 
 #include "win/WinApp.h"
 
-class CBarcodeDlgApp : public CWinApp
-{
+class CBarcodeDlgApp : public CWinApp {
 public:
     CBarcodeDlgApp();
 

@@ -5,8 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-struct BarcodeSettings
-{
+struct BarcodeSettings {
     int32_t humanReadable;   // check box 1001: faces with "T" appended
     int32_t checkCharacter;  // check box 1002: modulo-43 check character
     int32_t fullAscii;       // check box 1003: Full ASCII and the wide layout

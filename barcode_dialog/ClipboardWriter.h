@@ -5,8 +5,7 @@
 #include "core/String.h"
 #include "win/Wnd.h"
 
-class CClipboardWriter
-{
+class CClipboardWriter {
 public:
     explicit CClipboardWriter(CWnd* pOwner);
     ~CClipboardWriter();

@@ -18,15 +18,14 @@ constexpr int kViewCount = 3;
 
 // Dialog contents
 constexpr const char kInvalidDataText[] = "Error: Invalid characters were found!";
-constexpr const char* const kFaceNames[kSizeCount] = {"TolvekVantrixXS", "TolvekVantrixS",
-                                                      "TolvekVantrixM", "TolvekVantrixL",
-                                                      "TolvekVantrixXL"};
+constexpr const char* const kFaceNames[kSizeCount] = {"TolvekVantrixXS", "TolvekVantrixS", "TolvekVantrixM",
+                                                      "TolvekVantrixL", "TolvekVantrixXL"};
 constexpr const char kHumanReadableSuffix[] = "T";
-constexpr const char* const kPointSizes[kPointSizeCount] = {
-    "5", "5.5", "6.5", "7.5", "8", "9", "10", "10.5", "11", "12", "14",
-    "16", "18", "20", "22", "24", "26", "28", "36", "48", "72"};
-constexpr const char* const kCharViews[kViewCount] = {
-    "View Character Name", "View Character Keyboard", "View Character ASCII"};
+constexpr const char* const kPointSizes[kPointSizeCount] = {"5",    "5.5", "6.5", "7.5", "8",  "9",  "10",
+                                                            "10.5", "11",  "12",  "14",  "16", "18", "20",
+                                                            "22",   "24",  "26",  "28",  "36", "48", "72"};
+constexpr const char* const kCharViews[kViewCount] = {"View Character Name", "View Character Keyboard",
+                                                      "View Character ASCII"};
 
 // Preview effects
 constexpr UINT_PTR kFadeTimerId = 500;
@@ -58,8 +57,7 @@ constexpr int kDialogHeight = 450;
 
 // Clipboard
 constexpr const char kRichTextFormatName[] = "Rich Text Format";
-constexpr const char kRichTextFormat[] =
-    "{\\rtf1{\\fonttbl{\\f0\\fnil\\fcharset0 %s;}}\n\\pard\\f0\\fs24 \\%s\\\n}";
+constexpr const char kRichTextFormat[] = "{\\rtf1{\\fonttbl{\\f0\\fnil\\fcharset0 %s;}}\n\\pard\\f0\\fs24 \\%s\\\n}";
 constexpr SIZE_T kClipboardBlockStep = 4096;
 
 // The web link's address

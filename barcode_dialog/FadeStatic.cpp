@@ -26,9 +26,9 @@ BYTE FadeChannel(BYTE channel, DWORD step)
 
 CFadeStatic::CFadeStatic()
 {
-    m_font.CreateFont(Dravel::kFadeFontHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
-                      ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_SWISS, Dravel::kFadeFontFace);
+    m_font.CreateFont(Dravel::kFadeFontHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                      Dravel::kFadeFontFace);
 }
 
 COLORREF CFadeStatic::FadeColor(COLORREF colour, DWORD elapsedMs)

@@ -6,8 +6,7 @@
 #include "gdi/GdiObject.h"
 #include "win/Static.h"
 
-class CFadeStatic : public CStatic
-{
+class CFadeStatic : public CStatic {
 public:
     CFadeStatic();
 

@@ -5,8 +5,7 @@
 #include "core/Rect.h"
 #include "win/Wnd.h"
 
-class CFlashFrame
-{
+class CFlashFrame {
 public:
     // The owner's client area carries the frame and the owner's timer drives it.
     explicit CFlashFrame(CWnd* pOwner) : m_pOwner(pOwner) {}

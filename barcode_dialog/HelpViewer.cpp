@@ -12,8 +12,7 @@ namespace Dravel {
 
 namespace {
 
-class RegistryKey
-{
+class RegistryKey {
 public:
     RegistryKey(HKEY parent, const char* path)
     {
@@ -42,8 +41,8 @@ bool ViewerPath(char (&path)[MAX_PATH])
         return false;
     DWORD type = 0;
     DWORD size = sizeof path;
-    if (RegQueryValueExA(key.Get(), kAppPathValue, nullptr, &type, reinterpret_cast<BYTE*>(path),
-                         &size) != ERROR_SUCCESS ||
+    if (RegQueryValueExA(key.Get(), kAppPathValue, nullptr, &type, reinterpret_cast<BYTE*>(path), &size) !=
+            ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ))
         return false;
     // The value need not carry its zero.

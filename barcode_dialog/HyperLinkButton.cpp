@@ -16,14 +16,12 @@ BEGIN_MESSAGE_MAP(CHyperLinkButton, CButton)
     ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
-CHyperLinkButton::CHyperLinkButton()
-    : m_hCursor(::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(kHandCursorId)))
-{
-}
+CHyperLinkButton::CHyperLinkButton() : m_hCursor(::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(kHandCursorId)))
+{}
 
 void CHyperLinkButton::PreSubclassWindow()
 {
-    LOGFONTA logFont{};
+    LOGFONTA logFont {};
     HFONT font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT, 0, 0));
     if (font == nullptr)
         font = static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
@@ -66,7 +64,7 @@ void CHyperLinkButton::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct)
 
 void CHyperLinkButton::RedrawInState(UINT itemState)
 {
-    DRAWITEMSTRUCT item{};
+    DRAWITEMSTRUCT item {};
     item.CtlType = ODT_BUTTON;
     item.CtlID = static_cast<UINT>(GetDlgCtrlID());
     item.itemAction = ODA_DRAWENTIRE;
@@ -100,8 +98,7 @@ BOOL CHyperLinkButton::OnSetCursor(CWnd*, UINT, UINT)
 
 void CHyperLinkButton::OpenURL(LPCSTR address)
 {
-    HINSTANCE result = FwShellExecute(nullptr, "open", kBrowserProgram, address, nullptr,
-                                      SW_SHOWMAXIMIZED);
+    HINSTANCE result = FwShellExecute(nullptr, "open", kBrowserProgram, address, nullptr, SW_SHOWMAXIMIZED);
     if (reinterpret_cast<INT_PTR>(result) <= 32)
         FwShellExecute(nullptr, "open", address, nullptr, nullptr, SW_SHOWNORMAL);
 }

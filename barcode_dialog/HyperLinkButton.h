@@ -5,8 +5,7 @@
 #include "win/Button.h"
 #include "gdi/GdiObject.h"
 
-class CHyperLinkButton : public CButton
-{
+class CHyperLinkButton : public CButton {
 public:
     // Every module that uses the button carries its hand cursor under this id.
     static constexpr UINT kHandCursorId = 161;

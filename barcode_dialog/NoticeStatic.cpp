@@ -11,9 +11,9 @@ END_MESSAGE_MAP()
 
 CNoticeStatic::CNoticeStatic()
 {
-    m_font.CreateFont(Dravel::kNoticeFontHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE,
-                      ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                      DEFAULT_PITCH | FF_SWISS, Dravel::kNoticeFontFace);
+    m_font.CreateFont(Dravel::kNoticeFontHeight, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                      Dravel::kNoticeFontFace);
     m_text.LoadString(IDS_COPIED_NOTICE);
 }
 

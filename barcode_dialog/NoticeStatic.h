@@ -5,8 +5,7 @@
 #include "gdi/GdiObject.h"
 #include "win/Static.h"
 
-class CNoticeStatic : public CStatic
-{
+class CNoticeStatic : public CStatic {
 public:
     CNoticeStatic();
 

@@ -9,8 +9,7 @@
 
 namespace {
 
-class FileHandle
-{
+class FileHandle {
 public:
     explicit FileHandle(HANDLE handle) : m_handle(handle) {}
     ~FileHandle()
@@ -45,13 +44,9 @@ std::string SettingsPathBeside(const std::string& folder)
 
 }  // namespace
 
-CSettingsFile::CSettingsFile() : m_path(SettingsPathBeside(ModuleFolderPath()))
-{
-}
+CSettingsFile::CSettingsFile() : m_path(SettingsPathBeside(ModuleFolderPath())) {}
 
-CSettingsFile::CSettingsFile(const char* path) : m_path(path)
-{
-}
+CSettingsFile::CSettingsFile(const char* path) : m_path(path) {}
 
 CSettingsFile::ModuleFileNameFn CSettingsFile::SetModuleFileNameFunction(ModuleFileNameFn function)
 {
@@ -64,8 +59,7 @@ std::string CSettingsFile::ModuleFolderPath()
 {
     // The module that contains this function: the DLL when built into it.
     HMODULE module = nullptr;
-    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                           GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                        reinterpret_cast<LPCSTR>(&CSettingsFile::ModuleFolderPath), &module);
     char path[MAX_PATH] = {};
     const DWORD length = g_moduleFileName(module, path, MAX_PATH);
@@ -115,9 +109,8 @@ void CSettingsFile::Load(BarcodeSettings& settings) const
     SetDefaults(settings);
     if (m_path.empty())
         return;
-    FileHandle file(CreateFileA(m_path.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileA(m_path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
         return;
     // A shorter file overwrites only the bytes it has; the defaults stand in the rest.
@@ -134,11 +127,10 @@ bool CSettingsFile::Save(const BarcodeSettings& settings) const
 {
     if (m_path.empty())
         return false;
-    FileHandle file(CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(
+        CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen())
         return false;
     DWORD written = 0;
-    return WriteFile(file.Get(), &settings, sizeof settings, &written, nullptr) &&
-           written == sizeof settings;
+    return WriteFile(file.Get(), &settings, sizeof settings, &written, nullptr) && written == sizeof settings;
 }

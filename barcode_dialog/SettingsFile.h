@@ -7,8 +7,7 @@
 
 #include <string>
 
-class CSettingsFile
-{
+class CSettingsFile {
 public:
     // Reports a module's full path as GetModuleFileNameA does; tests replace it.
     using ModuleFileNameFn = DWORD(WINAPI*)(HMODULE module, LPSTR path, DWORD size);

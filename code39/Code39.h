@@ -8,11 +8,9 @@
 #include <cstddef>
 #include <string>
 
-class CCode39
-{
+class CCode39 {
 public:
-    struct FullAsciiEntry
-    {
+    struct FullAsciiEntry {
         const char* key;   // one character, or a token such as "<NU>"
         const char* form;  // one or two Code 39 characters
     };

@@ -5,8 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-struct InsertBarcodeData
-{
+struct InsertBarcodeData {
     char text[255];   // encoded string: at most 254 characters and a zero
     char font[53];    // face name: at most 52 characters and a zero
     int32_t size;     // whole points

@@ -13,12 +13,10 @@
 #include <new>
 #include <type_traits>
 
-namespace
-{
+namespace {
 typedef int(WINAPI* LoadDialogFunction)(InsertBarcodeData* data);
 
-struct ModuleFree
-{
+struct ModuleFree {
     void operator()(HMODULE module) const { FreeLibrary(module); }
 };
 typedef std::unique_ptr<std::remove_pointer<HMODULE>::type, ModuleFree> ModuleHandle;
@@ -43,7 +41,7 @@ std::string FieldText(const char* field, std::size_t size)
     const void* zero = std::memchr(field, '\0', size);
     return std::string(field, zero ? static_cast<const char*>(zero) - field : size);
 }
-}
+}  // namespace
 
 HRESULT CEncoder::SetOutput(BSTR* output, const std::string& text)
 {
@@ -94,8 +92,8 @@ STDMETHODIMP CEncoder::InsertBarcode(BSTR* sEncoded, BSTR* sFont, long* nSize, l
         ModuleHandle module = LoadDialogModule();
         if (!module)
             return S_OK;
-        const auto loadDialog =
-            reinterpret_cast<LoadDialogFunction>(reinterpret_cast<void*>(GetProcAddress(module.get(), kLoadDialogExport)));
+        const auto loadDialog = reinterpret_cast<LoadDialogFunction>(
+            reinterpret_cast<void*>(GetProcAddress(module.get(), kLoadDialogExport)));
         if (loadDialog == nullptr)
             return S_OK;
 

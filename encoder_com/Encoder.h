@@ -9,8 +9,7 @@
 
 #include <string>
 
-class CEncoder : public CDispatchImpl<IEncoder, &IID_IEncoder>
-{
+class CEncoder : public CDispatchImpl<IEncoder, &IID_IEncoder> {
 public:
     // IEncoder
     STDMETHODIMP CalcCheckSum(BSTR sData, BSTR* sChecksum) override;

@@ -6,8 +6,7 @@
 #include "com/ClassFactory.h"
 #include "com/ServerModule.h"
 
-namespace
-{
+namespace {
 const ComClassEntry kClasses[] = {{&CLSID_Encoder, CreateComObject<CEncoder>}};
 }
 

@@ -5,8 +5,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 bool IsLineBlank(char c)
 {
     return c == ' ' || c == '\n' || c == '\r';
@@ -16,7 +15,7 @@ bool IsPlainSymbol(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || (c != '\0' && std::strchr("$%+-./", c) != nullptr);
 }
-}
+}  // namespace
 
 // Framed: the first character is a start character and the last one its
 // stop character; a lone "*", "#" or "|" is its own start and stop.

@@ -4,8 +4,7 @@
 
 #include <string>
 
-class CVantrixEncoding
-{
+class CVantrixEncoding {
 public:
     // Check character of a value, framed or not; empty for bad or empty data.
     static std::string CheckSum(const std::string& input);

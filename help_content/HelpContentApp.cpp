@@ -44,8 +44,9 @@ void CHelpContentApp::CreateContentsImages()
     for (UINT nIconId : kContentsIcons) {
         // Loaded at the list's own size; the list keeps a copy of the image.
         const std::unique_ptr<std::remove_pointer_t<HICON>, decltype(&DestroyIcon)> icon(
-            static_cast<HICON>(LoadImageA(FwFindResourceHandle(MAKEINTRESOURCEA(nIconId), RT_GROUP_ICON), MAKEINTRESOURCEA(nIconId), IMAGE_ICON, kIconSize,
-                                          kIconSize, LR_DEFAULTCOLOR)),
+            static_cast<HICON>(LoadImageA(FwFindResourceHandle(MAKEINTRESOURCEA(nIconId), RT_GROUP_ICON),
+                                          MAKEINTRESOURCEA(nIconId), IMAGE_ICON, kIconSize, kIconSize,
+                                          LR_DEFAULTCOLOR)),
             &DestroyIcon);
         if (!icon || m_contentsImages.Add(icon.get()) < 0)
             return;
@@ -83,7 +84,7 @@ BOOL CHelpContentApp::LoadContents(HWND hTree)
     struct Release {
         CTreeCtrl& tree;
         ~Release() { tree.Detach(); }
-    } release{tree};
+    } release {tree};
 
     tree.DeleteAllItems();
     tree.SetImageList(m_contentsImages.GetSafeHandle(), TVSIL_NORMAL);

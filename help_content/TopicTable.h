@@ -19,7 +19,7 @@ inline constexpr int kIconSize = 16;
 inline constexpr int kImageFolder = 0;
 inline constexpr int kImageRoot = 1;
 inline constexpr int kImagePage = 2;
-inline constexpr UINT kContentsIcons[] = { IDI_FOLDER, IDI_ROOT, IDI_PAGE };
+inline constexpr UINT kContentsIcons[] = {IDI_FOLDER, IDI_ROOT, IDI_PAGE};
 
 enum class TopicPlace {
     PageUnderRoot,
@@ -35,27 +35,16 @@ struct TopicEntry {
 // Topic e (its index in every export and its tree item's data) has title string
 // IDS_TITLE_FIRST + e, and the tree lists the topics in this order.
 inline constexpr TopicEntry kTopics[kTopicCount] = {
-    { IDS_KEYWORDS_INSTALLATION, TopicPlace::PageUnderRoot },
-    { IDS_KEYWORDS_FONTS, TopicPlace::PageUnderRoot },
-    { IDS_KEYWORDS_FAQ_INDEX, TopicPlace::PageUnderRoot },
-    { IDS_KEYWORDS_WORD, TopicPlace::FolderUnderRoot },
-    { IDS_KEYWORDS_WORD_TEMPLATE, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_HELPER_OFFICE, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_WORD_VBA, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_WORD_FAQ, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_EXCEL, TopicPlace::FolderUnderRoot },
-    { IDS_KEYWORDS_EXCEL_TEMPLATE, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_HELPER_DIALOG, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_EXCEL_VBA, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_EXCEL_FAQ, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_OTHER_PROGRAMS, TopicPlace::FolderUnderRoot },
-    { IDS_KEYWORDS_BARCODE_HELPER, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_DISTRIBUTING, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_EDITION, TopicPlace::FolderUnderRoot },
-    { IDS_KEYWORDS_OBTAIN_EDITION, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_COM_DLL, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_VISUAL_CPP, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_VISUAL_BASIC, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_PROGRAMMING_FAQ, TopicPlace::PageInFolder },
-    { IDS_KEYWORDS_EDITIONS, TopicPlace::PageUnderRoot },
+    {IDS_KEYWORDS_INSTALLATION, TopicPlace::PageUnderRoot},  {IDS_KEYWORDS_FONTS, TopicPlace::PageUnderRoot},
+    {IDS_KEYWORDS_FAQ_INDEX, TopicPlace::PageUnderRoot},     {IDS_KEYWORDS_WORD, TopicPlace::FolderUnderRoot},
+    {IDS_KEYWORDS_WORD_TEMPLATE, TopicPlace::PageInFolder},  {IDS_KEYWORDS_HELPER_OFFICE, TopicPlace::PageInFolder},
+    {IDS_KEYWORDS_WORD_VBA, TopicPlace::PageInFolder},       {IDS_KEYWORDS_WORD_FAQ, TopicPlace::PageInFolder},
+    {IDS_KEYWORDS_EXCEL, TopicPlace::FolderUnderRoot},       {IDS_KEYWORDS_EXCEL_TEMPLATE, TopicPlace::PageInFolder},
+    {IDS_KEYWORDS_HELPER_DIALOG, TopicPlace::PageInFolder},  {IDS_KEYWORDS_EXCEL_VBA, TopicPlace::PageInFolder},
+    {IDS_KEYWORDS_EXCEL_FAQ, TopicPlace::PageInFolder},      {IDS_KEYWORDS_OTHER_PROGRAMS, TopicPlace::FolderUnderRoot},
+    {IDS_KEYWORDS_BARCODE_HELPER, TopicPlace::PageInFolder}, {IDS_KEYWORDS_DISTRIBUTING, TopicPlace::PageInFolder},
+    {IDS_KEYWORDS_EDITION, TopicPlace::FolderUnderRoot},     {IDS_KEYWORDS_OBTAIN_EDITION, TopicPlace::PageInFolder},
+    {IDS_KEYWORDS_COM_DLL, TopicPlace::PageInFolder},        {IDS_KEYWORDS_VISUAL_CPP, TopicPlace::PageInFolder},
+    {IDS_KEYWORDS_VISUAL_BASIC, TopicPlace::PageInFolder},   {IDS_KEYWORDS_PROGRAMMING_FAQ, TopicPlace::PageInFolder},
+    {IDS_KEYWORDS_EDITIONS, TopicPlace::PageUnderRoot},
 };

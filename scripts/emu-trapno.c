@@ -24,7 +24,7 @@
 #define TRAP_PAGE_FAULT 14
 
 /* glibc's struct sigaction on i386. */
-typedef void (*siginfo_handler)(int, void *, void *);
+typedef void (*siginfo_handler)(int, void*, void*);
 struct sigaction {
     siginfo_handler handler; /* sa_handler or sa_sigaction, as flags say */
     unsigned long mask[1024 / (8 * sizeof(unsigned long))];
@@ -39,28 +39,32 @@ struct siginfo_head {
 enum { REG_TRAPNO = 12 };
 struct ucontext_head {
     unsigned long flags;
-    void *link;
-    struct { void *sp; int flags; unsigned long size; } stack;
+    void* link;
+    struct {
+        void* sp;
+        int flags;
+        unsigned long size;
+    } stack;
     int gregs[19];
 };
 
-int __sigaction(int sig, const struct sigaction *act, struct sigaction *old);
+int __sigaction(int sig, const struct sigaction* act, struct sigaction* old);
 
 static siginfo_handler wrapped_handler; /* the SIGSEGV handler the process asked for */
 
-static void set_trap_then_handle(int sig, void *info, void *context)
+static void set_trap_then_handle(int sig, void* info, void* context)
 {
-    int code = ((struct siginfo_head *)info)->code;
-    int *gregs = ((struct ucontext_head *)context)->gregs;
+    int code = ((struct siginfo_head*)info)->code;
+    int* gregs = ((struct ucontext_head*)context)->gregs;
     if (gregs[REG_TRAPNO] == -1 && (code == SEGV_MAPERR || code == SEGV_ACCERR))
         gregs[REG_TRAPNO] = TRAP_PAGE_FAULT;
     wrapped_handler(sig, info, context);
 }
 
-int sigaction(int sig, const struct sigaction *act, struct sigaction *old)
+int sigaction(int sig, const struct sigaction* act, struct sigaction* old)
 {
     struct sigaction replaced;
-    const struct sigaction *given = act;
+    const struct sigaction* given = act;
     siginfo_handler previous = wrapped_handler;
     int result;
 

@@ -12,7 +12,7 @@ namespace {
 
 BarcodeSettings Options(bool fullAscii, bool checkCharacter, int startStop = 4)
 {
-    BarcodeSettings settings{};
+    BarcodeSettings settings {};
     CSettingsFile::SetDefaults(settings);
     settings.fullAscii = fullAscii;
     settings.checkCharacter = checkCharacter;
@@ -37,8 +37,8 @@ TEST_F(BarcodeDlgTest, KeystrokeFilterTable)
         {false, "abc XYZ 09", "ABC XYZ 09", 0},
         {false, "$%+-./_", "$%+-./_", 0},
         {false, "a!b@c#d*e:f", "ABCDEF", 0},
-        {false, "\x03\x16\x18<>", "", 0},   // Ctrl+C, Ctrl+V, Ctrl+X and the token brackets
-        {false, "AB\bC", "AC", 0},          // backspace passes
+        {false, "\x03\x16\x18<>", "", 0},  // Ctrl+C, Ctrl+V, Ctrl+X and the token brackets
+        {false, "AB\bC", "AC", 0},         // backspace passes
         {true, "aB 1!~", "aB 1!~", 0},
         // The next keystroke would stop the flash: the brackets come last.
         {true, "a<b<", "ab", IDC_CHAR_BUTTON_LT},
@@ -72,7 +72,7 @@ TEST_F(BarcodeDlgTest, EncodeTable)
         {false, true, 0, "9", "*99*", "9"},
         {false, true, 0, "45", "*459*", "45"},
         {true, false, 0, "a", "*+A*", "a"},
-        {true, true, 4, "a", "(+A8)", "a"},          // + = 41, A = 10: 51 mod 43 = 8
+        {true, true, 4, "a", "(+A8)", "a"},  // + = 41, A = 10: 51 mod 43 = 8
         {true, false, 4, "<NU>x< <>", "(%U+X%G)", "<NU>x< <>"},
         {true, false, 4, " <SP>-.", "(__/M/N)", " <SP>-."},
         {true, false, 4, "<QQ>\xE9\t", "()", "<QQ>\xE9\t"},  // every key dropped
@@ -95,11 +95,8 @@ TEST_F(BarcodeDlgTest, InvalidDataReplacesTheEditAndKeepsTheDisplay)
         bool fullAscii;
         const char* data;
     } rows[] = {
-        {false, "ab!"},
-        {false, "A\bB"},  // a pasted backspace is no data
-        {true, "ab<NU"},
-        {true, "ab>"},
-        {true, "<N>"},
+        {false, "ab!"},  {false, "A\bB"},  // a pasted backspace is no data
+        {true, "ab<NU"}, {true, "ab>"},   {true, "<N>"},
     };
     for (const Row& row : rows) {
         Open(Options(row.fullAscii, false));
@@ -220,8 +217,7 @@ TEST_F(BarcodeDlgTest, ControlCharacterButtonsAppendTokens)
         int id;
         const char* appended;
     } rows[] = {
-        {1025, "<NU>"}, {1027, "<SX>"}, {1052, "<ES>"}, {1057, "<SP>"},
-        {1058, "< <>"}, {1059, "< >>"}, {1060, "<DE>"},
+        {1025, "<NU>"}, {1027, "<SX>"}, {1052, "<ES>"}, {1057, "<SP>"}, {1058, "< <>"}, {1059, "< >>"}, {1060, "<DE>"},
     };
     std::string expected = "a";
     Paste("a");
@@ -301,8 +297,8 @@ TEST_F(BarcodeDlgTest, PreviewFontTakesTheWholePointsOfTheSelection)
         Select(IDC_POINT_SIZE, row.index);
         CFont expected;
         expected.CreatePointFont(row.points * 10, "TolvekVantrixMT", nullptr);
-        LOGFONTA want{};
-        LOGFONTA got{};
+        LOGFONTA want {};
+        LOGFONTA got {};
         expected.GetLogFont(&want);
         dialog.GetPreview().GetFont().GetLogFont(&got);
         EXPECT_EQ(got.lfHeight, want.lfHeight) << row.points;
@@ -325,8 +321,7 @@ TEST_F(BarcodeDlgTest, CopyHintFlashesTheNextStep)
     // Without "Copy Font Information" no hint.
     Toggle(IDC_COPY_FONT_INFO);
     EXPECT_TRUE(FlashesOn(IDC_COPY_CLIPBOARD));  // the toggle itself points at the copy
-    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_DATA_EDIT, EN_CHANGE),
-                       reinterpret_cast<LPARAM>(Item(IDC_DATA_EDIT)));
+    dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_DATA_EDIT, EN_CHANGE), reinterpret_cast<LPARAM>(Item(IDC_DATA_EDIT)));
     Radio(IDC_SIZE_XS, IDC_SIZE_XL, IDC_SIZE_L);
     EXPECT_FALSE(dialog.GetFlash().IsFlashing());
 }

@@ -5,8 +5,7 @@
 
 namespace {
 
-class ClipboardReader
-{
+class ClipboardReader {
 public:
     ClipboardReader() { m_open = ::OpenClipboard(nullptr) != FALSE; }
     ~ClipboardReader()
@@ -57,7 +56,7 @@ void PutSomethingElse()
 
 BarcodeSettings Options(bool copyFontInfo, int startStop = 4)
 {
-    BarcodeSettings settings{};
+    BarcodeSettings settings {};
     CSettingsFile::SetDefaults(settings);
     settings.checkCharacter = 0;
     settings.copyFontInfo = copyFontInfo;

@@ -9,8 +9,7 @@
 
 #include <cstring>
 
-class DialogFixture : public ::testing::Test
-{
+class DialogFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -26,7 +25,7 @@ protected:
 
     static BarcodeSettings Defaults()
     {
-        BarcodeSettings settings{};
+        BarcodeSettings settings {};
         CSettingsFile::SetDefaults(settings);
         return settings;
     }
@@ -47,7 +46,7 @@ protected:
     void Type(const char* text)
     {
         for (const char* p = text; *p != '\0'; ++p) {
-            MSG msg{Item(IDC_DATA_EDIT), WM_CHAR, static_cast<unsigned char>(*p), 1, 0, {0, 0}};
+            MSG msg {Item(IDC_DATA_EDIT), WM_CHAR, static_cast<unsigned char>(*p), 1, 0, {0, 0}};
             if (!dialog.PreTranslateMessage(&msg))
                 ::DispatchMessageA(&msg);
         }
@@ -55,7 +54,7 @@ protected:
     // A key pressed in the data edit, through pre-translation (the dialog manager's keys).
     void PressKey(UINT vk)
     {
-        MSG msg{Item(IDC_DATA_EDIT), WM_KEYDOWN, vk, 1, 0, {0, 0}};
+        MSG msg {Item(IDC_DATA_EDIT), WM_KEYDOWN, vk, 1, 0, {0, 0}};
         if (!dialog.PreTranslateMessage(&msg))
             ::DispatchMessageA(&msg);
     }
@@ -113,6 +112,6 @@ protected:
     CString Encoded() const { return dialog.GetDisplay().GetText(); }
     CString Previewed() const { return dialog.GetPreview().GetText(); }
 
-    InsertBarcodeData record{};
-    CBarcodeDlg dialog{&record};
+    InsertBarcodeData record {};
+    CBarcodeDlg dialog {&record};
 };

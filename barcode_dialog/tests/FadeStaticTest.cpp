@@ -22,17 +22,16 @@ TEST(FadeColor, StepsTable)
         {RGB(100, 50, 200), 500, RGB(178, 153, 228)},  // 77.5 -> 77, 102.5 -> 102, 27.5 -> 27
         {RGB(0, 0, 0), 990, RGB(3, 3, 3)},             // step 99: 252.45 -> 252
         {RGB(0, 0, 0), 999, RGB(3, 3, 3)},
-        {RGB(0, 0, 0), 1000, RGB(0, 0, 0)},            // step 100: the colour itself
+        {RGB(0, 0, 0), 1000, RGB(0, 0, 0)},  // step 100: the colour itself
         {RGB(10, 20, 30), 5000, RGB(10, 20, 30)},
-        {RGB(0, 0, 0), 0xFFFFFFF0u, RGB(0, 0, 0)},     // far past the end
+        {RGB(0, 0, 0), 0xFFFFFFF0u, RGB(0, 0, 0)},  // far past the end
     };
     for (const Row& row : rows)
         EXPECT_EQ(CFadeStatic::FadeColor(row.colour, row.elapsedMs), row.expected)
             << "colour " << std::hex << row.colour << std::dec << " after " << row.elapsedMs << " ms";
 }
 
-class FadeStaticTest : public ::testing::Test
-{
+class FadeStaticTest : public ::testing::Test {
 protected:
     void SetUp() override
     {

@@ -12,14 +12,13 @@ namespace {
 const char kProductKey[] = "SOFTWARE\\Tolvek\\Glyphora";
 
 // Sets or removes "AppPath" for the test, and takes the keys away afterwards.
-class AppPathValue
-{
+class AppPathValue {
 public:
     explicit AppPathValue(const char* value)
     {
         HKEY key = nullptr;
-        if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProductKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key, nullptr) != ERROR_SUCCESS)
+        if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProductKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+            ERROR_SUCCESS)
             return;
         if (value != nullptr)
             ::RegSetValueExA(key, "AppPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
@@ -115,7 +114,7 @@ TEST_F(HelpButtonsTest, F1StartsNothing)
     Open();
     RecordingLauncher launcher;
     PressKey(VK_F1);
-    HELPINFO help{};
+    HELPINFO help {};
     help.cbSize = sizeof help;
     help.iContextType = HELPINFO_WINDOW;
     help.iCtrlId = IDC_DATA_EDIT;

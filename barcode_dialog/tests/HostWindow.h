@@ -3,14 +3,12 @@
 
 #include <windows.h>
 
-class HostWindow
-{
+class HostWindow {
 public:
     HostWindow()
-        : m_hwnd(::CreateWindowExA(0, "STATIC", "host", WS_POPUP, 40, 40, 400, 200,
-                                   nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr))
-    {
-    }
+        : m_hwnd(::CreateWindowExA(0, "STATIC", "host", WS_POPUP, 40, 40, 400, 200, nullptr, nullptr,
+                                   ::GetModuleHandleA(nullptr), nullptr))
+    {}
     ~HostWindow() { ::DestroyWindow(m_hwnd); }
     HostWindow(const HostWindow&) = delete;
     HostWindow& operator=(const HostWindow&) = delete;
@@ -20,9 +18,9 @@ public:
     // A child control of the given class, style and client size.
     HWND AddChild(const char* className, const char* text, DWORD style, int id, int width, int height)
     {
-        return ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 10, 10, width,
-                                 height, m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 ::GetModuleHandleA(nullptr), nullptr);
+        return ::CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, 10, 10, width, height, m_hwnd,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
+                                 nullptr);
     }
 
 private:

@@ -13,8 +13,7 @@
 namespace {
 
 // Records the state of every owner-draw call it receives.
-class RecordingLink : public CHyperLinkButton
-{
+class RecordingLink : public CHyperLinkButton {
 public:
     void DrawItem(LPDRAWITEMSTRUCT item) override
     {
@@ -24,8 +23,7 @@ public:
     std::vector<UINT> states;
 };
 
-class HyperLinkTest : public ::testing::Test
-{
+class HyperLinkTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -54,22 +52,20 @@ TEST_F(HyperLinkTest, ColoursByStateOnPixels)
         COLORREF expected;
         const char* name;
     } rows[] = {
-        {ODS_SELECTED, 0xFF0000, "selected"},
-        {ODS_SELECTED | ODS_FOCUS, 0xFF0000, "selected with focus"},
-        {ODS_DISABLED, 0x999999, "disabled"},
-        {0, 0x990000, "normal"},
+        {ODS_SELECTED, 0xFF0000, "selected"}, {ODS_SELECTED | ODS_FOCUS, 0xFF0000, "selected with focus"},
+        {ODS_DISABLED, 0x999999, "disabled"}, {0, 0x990000, "normal"},
         {ODS_FOCUS, 0x990000, "focused"},
     };
     for (const Row& row : rows) {
         Canvas canvas(160, 20, RGB(255, 255, 255));
-        DRAWITEMSTRUCT item{};
+        DRAWITEMSTRUCT item {};
         item.CtlType = ODT_BUTTON;
         item.CtlID = 1079;
         item.itemAction = ODA_DRAWENTIRE;
         item.itemState = row.state;
         item.hwndItem = link.m_hWnd;
         item.hDC = canvas.Handle();
-        item.rcItem = RECT{0, 0, 160, 20};
+        item.rcItem = RECT {0, 0, 160, 20};
         link.DrawItem(&item);
         EXPECT_GT(canvas.Count(row.expected), 20) << row.name;
         // Transparent background, no frame and no focus rectangle: the corners stay white.
@@ -83,11 +79,11 @@ TEST_F(HyperLinkTest, ColoursByStateOnPixels)
 TEST_F(HyperLinkTest, UnderlinedCopyOfTheButtonFont)
 {
     Canvas canvas(160, 20, RGB(255, 255, 255));
-    DRAWITEMSTRUCT item{};
+    DRAWITEMSTRUCT item {};
     item.CtlType = ODT_BUTTON;
     item.hwndItem = link.m_hWnd;
     item.hDC = canvas.Handle();
-    item.rcItem = RECT{0, 0, 160, 20};
+    item.rcItem = RECT {0, 0, 160, 20};
     link.DrawItem(&item);
     // An underline is a run of text-coloured pixels at least as wide as several letters.
     int longestRun = 0;
@@ -115,8 +111,8 @@ TEST_F(HyperLinkTest, MouseOverTakesCaptureAndDrawsSelectedMovingOffReleasesIt)
 
 TEST_F(HyperLinkTest, SetCursorShowsTheHandCursorAndIsHandled)
 {
-    const LRESULT handled = link.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(link.m_hWnd),
-                                             MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    const LRESULT handled =
+        link.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(link.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(handled, TRUE);
     EXPECT_NE(::GetCursor(), nullptr);
     EXPECT_EQ(::GetCursor(), ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDCUR_HAND)));

@@ -37,8 +37,7 @@ std::string Text(HWND dialog, int id)
 }
 
 // Records the windows that receive WM_HELP on this thread, whichever module sends it.
-class HelpRequestSpy
-{
+class HelpRequestSpy {
 public:
     HelpRequestSpy()
     {
@@ -88,8 +87,7 @@ CPoint CentreOf(const RECT& rect)
     return CPoint((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
 }
 
-class LoadDialogTest : public ::testing::Test
-{
+class LoadDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -124,7 +122,7 @@ protected:
 
 TEST_F(LoadDialogTest, InsertFillsTheRecordExactlyAndLeavesTheSettingsFile)
 {
-    BarcodeSettings stored{};
+    BarcodeSettings stored {};
     CSettingsFile::SetDefaults(stored);
     stored.colour = RGB(1, 2, 3);
     ASSERT_TRUE(CSettingsFile(SettingsPath().c_str()).Save(stored));
@@ -132,13 +130,13 @@ TEST_F(LoadDialogTest, InsertFillsTheRecordExactlyAndLeavesTheSettingsFile)
 
     InsertBarcodeData record;
     std::memset(&record, 0, sizeof record);
-    const int result = Run(&record, {
-        Type("Ab1"),
-        Click(IDC_HUMAN_READABLE),       // options changed but never saved
-        Click(IDC_START_STOP_FIRST + 2),
-        Select(IDC_POINT_SIZE, 7),       // "10.5"
-        Click(IDC_INSERT_BARCODE),       // encodes first: the preview is empty
-    });
+    const int result = Run(&record,
+                           {
+                               Type("Ab1"),
+                               Click(IDC_HUMAN_READABLE),  // options changed but never saved
+                               Click(IDC_START_STOP_FIRST + 2), Select(IDC_POINT_SIZE, 7),  // "10.5"
+                               Click(IDC_INSERT_BARCODE),  // encodes first: the preview is empty
+                           });
     EXPECT_EQ(result, 1);
     // A=10 +=41 B=11 1=1: 63 mod 43 = 20 "K".
     EXPECT_STREQ(record.text, "[A+B1K]");
@@ -157,22 +155,23 @@ TEST_F(LoadDialogTest, CloseBoxSavesTheOptionsAndLeavesTheRecord)
 {
     InsertBarcodeData record;
     std::memset(&record, 0xA5, sizeof record);
-    const int result = Run(&record, {
-        Type("x"),
-        Click(IDC_HUMAN_READABLE),
-        Click(IDC_START_STOP_FIRST),
-        Click(IDC_SIZE_XL),
-        Select(IDC_POINT_SIZE, 13),
-        Select(IDC_CHAR_VIEW, 2),
-        Click(IDC_ENCODE_COPY),
-        CloseBox(),
-    });
+    const int result = Run(&record,
+                           {
+                               Type("x"),
+                               Click(IDC_HUMAN_READABLE),
+                               Click(IDC_START_STOP_FIRST),
+                               Click(IDC_SIZE_XL),
+                               Select(IDC_POINT_SIZE, 13),
+                               Select(IDC_CHAR_VIEW, 2),
+                               Click(IDC_ENCODE_COPY),
+                               CloseBox(),
+                           });
     EXPECT_EQ(result, 2);
     const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&record);
     for (size_t i = 0; i < sizeof record; ++i)
         ASSERT_EQ(bytes[i], 0xA5) << i;
 
-    BarcodeSettings saved{};
+    BarcodeSettings saved {};
     CSettingsFile(SettingsPath().c_str()).Load(saved);
     EXPECT_EQ(saved.humanReadable, 0);
     EXPECT_EQ(saved.startStopIndex, 0);
@@ -184,20 +183,21 @@ TEST_F(LoadDialogTest, CloseBoxSavesTheOptionsAndLeavesTheRecord)
 
 TEST_F(LoadDialogTest, SecondCallSeesTheOptionsOfTheFirstClose)
 {
-    InsertBarcodeData record{};
+    InsertBarcodeData record {};
     EXPECT_EQ(Run(&record, {Click(IDC_FULL_ASCII), Click(IDC_SIZE_XS), Select(IDC_POINT_SIZE, 0), CloseBox()}), 2);
 
     std::string face, points, fullAscii;
-    RECT window{};
-    EXPECT_EQ(Run(&record, {
-                            Check([&](HWND dialog) {
-                                face = Text(dialog, IDC_FONT_COMBO);
-                                points = Text(dialog, IDC_POINT_SIZE);
-                                fullAscii = ::IsDlgButtonChecked(dialog, IDC_FULL_ASCII) ? "on" : "off";
-                                ::GetWindowRect(dialog, &window);
-                            }),
-                            CloseBox(),
-                        }),
+    RECT window {};
+    EXPECT_EQ(Run(&record,
+                  {
+                      Check([&](HWND dialog) {
+                          face = Text(dialog, IDC_FONT_COMBO);
+                          points = Text(dialog, IDC_POINT_SIZE);
+                          fullAscii = ::IsDlgButtonChecked(dialog, IDC_FULL_ASCII) ? "on" : "off";
+                          ::GetWindowRect(dialog, &window);
+                      }),
+                      CloseBox(),
+                  }),
               2);
     EXPECT_EQ(face, "TolvekVantrixXST");
     EXPECT_EQ(points, "5");
@@ -207,13 +207,14 @@ TEST_F(LoadDialogTest, SecondCallSeesTheOptionsOfTheFirstClose)
 
 TEST_F(LoadDialogTest, InsertWithoutDataStaysOpen)
 {
-    InsertBarcodeData record{};
+    InsertBarcodeData record {};
     bool stillOpen = false;
-    const int result = Run(&record, {
-        Click(IDC_INSERT_BARCODE),
-        Check([&](HWND dialog) { stillOpen = ::IsWindowVisible(dialog) != FALSE; }),
-        CloseBox(),
-    });
+    const int result = Run(&record,
+                           {
+                               Click(IDC_INSERT_BARCODE),
+                               Check([&](HWND dialog) { stillOpen = ::IsWindowVisible(dialog) != FALSE; }),
+                               CloseBox(),
+                           });
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(result, 2);
     EXPECT_STREQ(record.text, "");
@@ -231,19 +232,20 @@ TEST_F(LoadDialogTest, HostWindowStaysEnabledAndHearsNoHelpRequest)
     HWND owner = host.Handle();
     bool hostEnabled = false;
     HWND dialogWindow = nullptr;
-    InsertBarcodeData record{};
-    const int result = Run(&record, {
-        Check([&](HWND dialog) {
-            dialogWindow = dialog;
-            owner = ::GetWindow(dialog, GW_OWNER);
-            hostEnabled = ::IsWindowEnabled(host.Handle()) != FALSE;
-            ::SetForegroundWindow(dialog);
-            PressF1();
-        }),
-        // The dialog hears the request itself; nothing passes it on to an owner.
-        WaitUntil([&] { return spy.Reached(dialogWindow); }),
-        CloseBox(),
-    });
+    InsertBarcodeData record {};
+    const int result = Run(&record,
+                           {
+                               Check([&](HWND dialog) {
+                                   dialogWindow = dialog;
+                                   owner = ::GetWindow(dialog, GW_OWNER);
+                                   hostEnabled = ::IsWindowEnabled(host.Handle()) != FALSE;
+                                   ::SetForegroundWindow(dialog);
+                                   PressF1();
+                               }),
+                               // The dialog hears the request itself; nothing passes it on to an owner.
+                               WaitUntil([&] { return spy.Reached(dialogWindow); }),
+                               CloseBox(),
+                           });
     EXPECT_EQ(result, 2);
     EXPECT_EQ(owner, nullptr);
     EXPECT_TRUE(hostEnabled);
@@ -254,15 +256,15 @@ TEST_F(LoadDialogTest, HostWindowStaysEnabledAndHearsNoHelpRequest)
 
 TEST_F(LoadDialogTest, OpensCentredOnTheScreenInEitherLayout)
 {
-    RECT workArea{};
+    RECT workArea {};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     for (const int32_t fullAscii : {1, 0}) {
-        BarcodeSettings settings{};
+        BarcodeSettings settings {};
         CSettingsFile::SetDefaults(settings);
         settings.fullAscii = fullAscii;
         ASSERT_TRUE(CSettingsFile(SettingsPath().c_str()).Save(settings));
-        RECT window{};
-        InsertBarcodeData record{};
+        RECT window {};
+        InsertBarcodeData record {};
         Run(&record, {Check([&](HWND dialog) { ::GetWindowRect(dialog, &window); }), CloseBox()});
         EXPECT_NEAR(CentreOf(window).x, CentreOf(workArea).x, 3) << "Full ASCII " << fullAscii;
         EXPECT_NEAR(CentreOf(window).y, CentreOf(workArea).y, 3) << "Full ASCII " << fullAscii;

@@ -20,8 +20,7 @@ using Step = std::function<bool(HWND dialog)>;
 using WindowFinder = HWND (*)();
 
 // A tick comes only when the posted messages of the step before have all been handled.
-class ModalScript
-{
+class ModalScript {
 public:
     explicit ModalScript(std::vector<Step> steps, WindowFinder findWindow = &FindBarcodeDialog)
         : m_steps(std::move(steps)), m_findWindow(findWindow)
@@ -135,5 +134,7 @@ inline Step Check(std::function<void(HWND)> check)
 // Waits, a tick at a time, until the condition holds (input from the keyboard queue, say).
 inline Step WaitUntil(std::function<bool()> condition)
 {
-    return [condition](HWND) { return condition(); };
+    return [condition](HWND) {
+        return condition();
+    };
 }

@@ -8,13 +8,11 @@
 
 #include <cstring>
 
-class ModulePathSeam
-{
+class ModulePathSeam {
 public:
     explicit ModulePathSeam(CSettingsFile::ModuleFileNameFn function)
         : m_previous(CSettingsFile::SetModuleFileNameFunction(function))
-    {
-    }
+    {}
     ~ModulePathSeam() { CSettingsFile::SetModuleFileNameFunction(m_previous); }
     ModulePathSeam(const ModulePathSeam&) = delete;
     ModulePathSeam& operator=(const ModulePathSeam&) = delete;

@@ -8,11 +8,9 @@
 #include <utility>
 #include <vector>
 
-class RecordingLauncher
-{
+class RecordingLauncher {
 public:
-    struct Call
-    {
+    struct Call {
         std::string operation;
         std::string file;
         std::string parameters;
@@ -38,8 +36,7 @@ public:
 private:
     static std::string Text(LPCSTR text) { return text != nullptr ? text : ""; }
 
-    static HINSTANCE Launch(HWND, LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR directory,
-                            int show)
+    static HINSTANCE Launch(HWND, LPCSTR operation, LPCSTR file, LPCSTR parameters, LPCSTR directory, int show)
     {
         RecordingLauncher& self = *s_current;
         self.calls.push_back({Text(operation), Text(file), Text(parameters), Text(directory), show});

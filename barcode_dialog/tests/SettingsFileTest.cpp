@@ -22,11 +22,10 @@ BarcodeSettings Defaults()
 bool SameRecord(const BarcodeSettings& a, const BarcodeSettings& b)
 {
     // The tag's bytes after its zero carry no meaning.
-    return a.humanReadable == b.humanReadable && a.checkCharacter == b.checkCharacter &&
-           a.fullAscii == b.fullAscii && a.copyFontInfo == b.copyFontInfo &&
-           std::strcmp(a.tag, b.tag) == 0 && a.startStopIndex == b.startStopIndex &&
-           a.sizeIndex == b.sizeIndex && a.pointSizeIndex == b.pointSizeIndex &&
-           a.viewIndex == b.viewIndex && a.colour == b.colour;
+    return a.humanReadable == b.humanReadable && a.checkCharacter == b.checkCharacter && a.fullAscii == b.fullAscii &&
+        a.copyFontInfo == b.copyFontInfo && std::strcmp(a.tag, b.tag) == 0 && a.startStopIndex == b.startStopIndex &&
+        a.sizeIndex == b.sizeIndex && a.pointSizeIndex == b.pointSizeIndex && a.viewIndex == b.viewIndex &&
+        a.colour == b.colour;
 }
 
 BarcodeSettings Custom()

@@ -3,8 +3,7 @@
 
 #include "win/TickClock.h"
 
-class TestClock
-{
+class TestClock {
 public:
     TestClock() { m_previous = FwSetTickClock(&TestClock::Now); }
     ~TestClock() { FwSetTickClock(m_previous); }

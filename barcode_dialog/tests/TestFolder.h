@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-class TestFolder
-{
+class TestFolder {
 public:
     TestFolder()
     {
@@ -37,15 +36,12 @@ public:
 
     const std::string& Path() const { return m_path; }
     std::string File(const char* name) const { return m_path + "\\" + name; }
-    bool Exists(const char* name) const
-    {
-        return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES;
-    }
+    bool Exists(const char* name) const { return GetFileAttributesA(File(name).c_str()) != INVALID_FILE_ATTRIBUTES; }
     std::vector<char> Read(const char* name) const
     {
         std::vector<char> bytes;
-        HANDLE file = CreateFileA(File(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, 0, nullptr);
+        HANDLE file =
+            CreateFileA(File(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
         if (file == INVALID_HANDLE_VALUE)
             return bytes;
         char buffer[512];
@@ -57,8 +53,7 @@ public:
     }
     void Write(const char* name, const std::vector<char>& bytes) const
     {
-        HANDLE file = CreateFileA(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
-                                  nullptr);
+        HANDLE file = CreateFileA(File(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;
         if (!bytes.empty())
             WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -70,8 +65,7 @@ private:
 };
 
 // Makes a folder the current folder for the test's lifetime, as a host program's folder is.
-class CurrentFolder
-{
+class CurrentFolder {
 public:
     explicit CurrentFolder(const std::string& path)
     {

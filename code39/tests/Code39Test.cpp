@@ -7,29 +7,38 @@
 #include <set>
 #include <string>
 
-namespace
-{
-struct ValueCase
-{
+namespace {
+struct ValueCase {
     char c;
     int value;
 };
 
 TEST(Code39Rules, CharacterValues)
 {
-    const ValueCase cases[] = {
-        {'0', 0}, {'9', 9}, {'A', 10}, {'Z', 35}, {'-', 36}, {'.', 37}, {'_', 38}, {' ', 38},
-        {'$', 39}, {'/', 40}, {'+', 41}, {'%', 42},
-        {'a', CCode39::kNoValue}, {'*', CCode39::kNoValue}, {'\0', CCode39::kNoValue},
-        {'\t', CCode39::kNoValue}, {static_cast<char>(0xE9), CCode39::kNoValue}};
+    const ValueCase cases[] = {{'0', 0},
+                               {'9', 9},
+                               {'A', 10},
+                               {'Z', 35},
+                               {'-', 36},
+                               {'.', 37},
+                               {'_', 38},
+                               {' ', 38},
+                               {'$', 39},
+                               {'/', 40},
+                               {'+', 41},
+                               {'%', 42},
+                               {'a', CCode39::kNoValue},
+                               {'*', CCode39::kNoValue},
+                               {'\0', CCode39::kNoValue},
+                               {'\t', CCode39::kNoValue},
+                               {static_cast<char>(0xE9), CCode39::kNoValue}};
     for (const ValueCase& c : cases) {
         EXPECT_EQ(c.value, CCode39::CharValue(c.c)) << "character code " << int(c.c);
         EXPECT_EQ(c.value != CCode39::kNoValue, CCode39::IsStandardChar(c.c)) << "character code " << int(c.c);
     }
 }
 
-struct CheckCase
-{
+struct CheckCase {
     const char* data;
     char check;
 };
@@ -37,20 +46,25 @@ struct CheckCase
 TEST(Code39Rules, CheckCharacterOfData)
 {
     const CheckCase cases[] = {
-        {"9", '9'}, {"45", '9'},     // sum 9
-        {"", '0'}, {"%1", '0'},      // sums 0 and 43
-        {"Z3", '_'}, {"_", '_'},     // sum 38: the space symbol, never a blank
-        {"ABC", 'X'},                // 33
-        {"%%%", '/'},                // 126 mod 43 = 40
-        {"ZZZZZ", '3'},              // 175 mod 43 = 3
-        {"a9*", '9'}, {"\t4\xE9" "5", '9'},  // characters without a value add nothing
+        {"9", '9'},
+        {"45", '9'},  // sum 9
+        {"", '0'},
+        {"%1", '0'},  // sums 0 and 43
+        {"Z3", '_'},
+        {"_", '_'},      // sum 38: the space symbol, never a blank
+        {"ABC", 'X'},    // 33
+        {"%%%", '/'},    // 126 mod 43 = 40
+        {"ZZZZZ", '3'},  // 175 mod 43 = 3
+        {"a9*", '9'},
+        {"\t4\xE9"
+         "5",
+         '9'},  // characters without a value add nothing
     };
     for (const CheckCase& c : cases)
         EXPECT_EQ(c.check, CCode39::CheckCharacterOf(c.data)) << '"' << c.data << '"';
 }
 
-struct ConversionCase
-{
+struct ConversionCase {
     const char* data;
     bool ok;
     const char* form;
@@ -74,13 +88,15 @@ TEST(Code39Rules, FullAsciiConversion)
         {"!\"/:;=?@", true, "/A/B/O/Z%F%H%J%V"},
         {"[\\]^_`", true, "%K%L%M%N%O%W"},
         {"{|}~", true, "%P%Q%R%S"},
-        {"a<XX>b", true, "+A+B"},             // well-formed group but no token: dropped
-        {"<<>>", true, ""},                   // likewise
-        {"x\ty", true, "+X+Y"},               // control character typed directly
-        {"1\xE9" "2\x7F", true, "12"},        // above 127 and DEL
+        {"a<XX>b", true, "+A+B"},  // well-formed group but no token: dropped
+        {"<<>>", true, ""},        // likewise
+        {"x\ty", true, "+X+Y"},    // control character typed directly
+        {"1\xE9"
+         "2\x7F",
+         true, "12"},  // above 127 and DEL
         {"<", false, ""},
-        {"ab<CR", false, ""},                 // fewer than three characters after "<"
-        {"<CR)", false, ""},                  // group not closed by ">"
+        {"ab<CR", false, ""},  // fewer than three characters after "<"
+        {"<CR)", false, ""},   // group not closed by ">"
         {">", false, ""},
         {"a>b", false, ""},
         {"<NU>>", false, ""},
@@ -102,8 +118,7 @@ TEST(Code39Rules, EmbeddedNulIsDroppedNotAnEnd)
 // The table: 129 distinct keys, 36 tokens and every printable character but
 // "<" and ">", each form made of Code 39 characters only; the lookup function
 // and the map built from the table agree on every possible key.
-struct FakeMap
-{
+struct FakeMap {
     std::map<std::string, std::string> pairs;
     void SetAt(const char* key, const char* value) { pairs[key] = value; }
 };
@@ -145,4 +160,4 @@ TEST(Code39Rules, FullAsciiTableShape)
     EXPECT_EQ(nullptr, CCode39::MapFullAsciiChar("<nu>", 4));
     EXPECT_EQ(nullptr, CCode39::MapFullAsciiChar("ab", 2));
 }
-}
+}  // namespace

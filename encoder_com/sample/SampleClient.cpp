@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 // encoder.Method(input, output) with a typed string variable for the output.
 HRESULT CallEncoder(IDispatch* encoder, const wchar_t* method, const wchar_t* input, std::string& output)
 {
@@ -28,22 +27,18 @@ HRESULT CallEncoder(IDispatch* encoder, const wchar_t* method, const wchar_t* in
     return hr;
 }
 
-struct Sample
-{
+struct Sample {
     const wchar_t* method;
     const wchar_t* input;
 };
 
 const Sample kSamples[] = {
-    {L"Vantrix", L"abc"},
-    {L"Vantrix", L"(Code 39)"},
-    {L"VantrixExt", L"a<CR>"},
-    {L"VantrixExt", L"Hello, World!"},
-    {L"CalcCheckSum", L"(ABC)"},
-    {L"CalcCheckSum", L"CODE 39"},
+    {L"Vantrix", L"abc"},        {L"Vantrix", L"(Code 39)"},
+    {L"VantrixExt", L"a<CR>"},   {L"VantrixExt", L"Hello, World!"},
+    {L"CalcCheckSum", L"(ABC)"}, {L"CalcCheckSum", L"CODE 39"},
     {L"Vantrix", L"not_valid"},
 };
-}
+}  // namespace
 
 int main()
 {

@@ -7,12 +7,10 @@
 
 using namespace VantrixTest;
 
-namespace
-{
+namespace {
 const wchar_t kNull[] = L"<null BSTR>";
 
-struct MethodCase
-{
+struct MethodCase {
     const wchar_t* method;
     std::wstring input;  // kNull: a null BSTR, as macros pass for ""
     std::string expected;
@@ -60,7 +58,7 @@ std::vector<MethodCase> Cases()
         {L"CalcCheckSum", L"*ABC*", "X"},
         {L"CalcCheckSum", L"{ABC}", "X"},
         {L"CalcCheckSum", L"ABC  \r\n \n", "X"},
-        {L"CalcCheckSum", L"A B", "G"},         // space and "_" both count 38
+        {L"CalcCheckSum", L"A B", "G"},  // space and "_" both count 38
         {L"CalcCheckSum", L"A_B", "G"},
         {L"CalcCheckSum", L"abc", ""},
         {L"CalcCheckSum", L"AB*", ""},
@@ -105,7 +103,8 @@ std::vector<MethodCase> Cases()
         {L"VantrixExt", L"a>", ""},
         {L"VantrixExt", L"", ""},
         {L"VantrixExt", kNull, ""},
-        {L"VantrixExt", longLower, [] {
+        {L"VantrixExt", longLower,
+         [] {
              std::string form;
              for (int i = 0; i < 100000; ++i)
                  form += "+A";
@@ -114,8 +113,7 @@ std::vector<MethodCase> Cases()
     };
 }
 
-class EncoderMethodsTest : public ::testing::Test
-{
+class EncoderMethodsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -197,4 +195,4 @@ TEST_F(EncoderMethodsTest, NamesAndNullOutputs)
     EXPECT_EQ(E_POINTER, m_encoder->VantrixExt(input, nullptr));
     SysFreeString(input);
 }
-}
+}  // namespace

@@ -8,8 +8,7 @@
 
 #include <cstring>
 
-namespace
-{
+namespace {
 HMODULE g_self = nullptr;
 
 bool IsMode(const char* mode, const char* expected)
@@ -36,7 +35,7 @@ void Fill(InsertBarcodeData* data)
     data->size = kInsertSize;
     data->colour = kInsertColour;
 }
-}
+}  // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {

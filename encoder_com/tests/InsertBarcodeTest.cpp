@@ -9,14 +9,12 @@
 
 using namespace VantrixTest;
 
-namespace
-{
+namespace {
 const char kFakeModule[] = "fake_dialog.dll";
 const char kDialogModule[] = "TolvekDravel.dll";
 const long kCallerColour = 0x00ABCDEF;
 
-struct InsertResult
-{
+struct InsertResult {
     HRESULT hr = E_FAIL;
     BSTR encoded = nullptr;
     BSTR font = nullptr;
@@ -37,8 +35,7 @@ std::string Environment(const char* name)
     return value;
 }
 
-class InsertBarcodeTest : public ::testing::Test
-{
+class InsertBarcodeTest : public ::testing::Test {
 public:
     void SetUp() override
     {
@@ -65,10 +62,7 @@ public:
         SetEnvironmentVariableA(kFakeModeVariable, mode);
     }
 
-    void CallVtable(InsertResult& r)
-    {
-        r.hr = m_encoder->InsertBarcode(&r.encoded, &r.font, &r.size, &r.colour);
-    }
+    void CallVtable(InsertResult& r) { r.hr = m_encoder->InsertBarcode(&r.encoded, &r.font, &r.size, &r.colour); }
 
     void CallDispatch(InsertResult& r)
     {
@@ -212,4 +206,4 @@ TEST_F(InsertBarcodeTest, IncomingOutputStringsAreNotFreed)
     SysFreeString(callerCheck);
     SysFreeString(input);
 }
-}
+}  // namespace

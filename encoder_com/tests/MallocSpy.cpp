@@ -2,11 +2,10 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 // A string's block starts a few bytes before the string (its length prefix).
 const std::ptrdiff_t kLargestPrefix = 16;
-}
+}  // namespace
 
 CMallocSpy::CMallocSpy()
 {
@@ -22,9 +21,8 @@ CMallocSpy::~CMallocSpy()
 bool CMallocSpy::WasFreed(const void* string) const
 {
     const char* text = static_cast<const char*>(string);
-    return std::any_of(m_freed.begin(), m_freed.end(), [text](const char* block) {
-        return text - block >= 0 && text - block <= kLargestPrefix;
-    });
+    return std::any_of(m_freed.begin(), m_freed.end(),
+                       [text](const char* block) { return text - block >= 0 && text - block <= kLargestPrefix; });
 }
 
 STDMETHODIMP CMallocSpy::QueryInterface(REFIID riid, void** object)

@@ -7,8 +7,7 @@
 
 #include <vector>
 
-class CMallocSpy : public IMallocSpy
-{
+class CMallocSpy : public IMallocSpy {
 public:
     CMallocSpy();
     ~CMallocSpy();

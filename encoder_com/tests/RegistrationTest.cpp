@@ -7,8 +7,7 @@
 
 using namespace VantrixTest;
 
-namespace
-{
+namespace {
 const char kClsid[] = "{D13985FD-2BDA-4FD3-B1D0-04307DA26277}";
 const char kLibId[] = "{5D6E1579-E909-48DC-876E-3F9322E6294A}";
 const char kClassKey[] = "CLSID\\{D13985FD-2BDA-4FD3-B1D0-04307DA26277}";
@@ -48,8 +47,7 @@ std::string Text(BSTR text)
     return result;
 }
 
-struct RegistryCase
-{
+struct RegistryCase {
     std::string key;
     const char* value;
     std::string expected;
@@ -88,8 +86,7 @@ TEST(Registration, KeysAfterRegister)
     EXPECT_STREQ("Vantrix", name);
 }
 
-struct MethodShape
-{
+struct MethodShape {
     MEMBERID id;
     const char* name;
     const char* help;
@@ -142,7 +139,11 @@ TEST(Registration, RegisteredTypeLibraryDescribesIEncoder)
     const USHORT out = PARAMFLAG_FOUT;
     const MethodShape shapes[] = {
         {1, "CalcCheckSum", "method CalcCheckSum", {"sData", "sChecksum"}, {in, out}, {VT_BSTR, VT_PTR, VT_BSTR}},
-        {2, "InsertBarcode", "method InsertBarcode", {"sEncoded", "sFont", "nSize", "nColor"}, {out, out, out, out},
+        {2,
+         "InsertBarcode",
+         "method InsertBarcode",
+         {"sEncoded", "sFont", "nSize", "nColor"},
+         {out, out, out, out},
          {VT_PTR, VT_BSTR, VT_PTR, VT_BSTR, VT_PTR, VT_I4, VT_PTR, VT_I4}},
         {3, "Vantrix", "method Vantrix", {"sData", "sVantrix"}, {in, out}, {VT_BSTR, VT_PTR, VT_BSTR}},
         {4, "VantrixExt", "method VantrixExt", {"sData", "sVantrixExt"}, {in, out}, {VT_BSTR, VT_PTR, VT_BSTR}},
@@ -220,4 +221,4 @@ TEST(Registration, UnregisterRemovesClassAndProgIds)
     ASSERT_NE(nullptr, encoder);
     encoder->Release();
 }
-}
+}  // namespace

@@ -4,10 +4,8 @@
 
 #include <algorithm>
 
-namespace VantrixTest
-{
-namespace
-{
+namespace VantrixTest {
+namespace {
 std::string g_installFolder;
 std::string g_workFolder;
 HMODULE g_module = nullptr;
@@ -29,8 +27,7 @@ std::string MakeTempFolder(const char* prefix)
     return folder;
 }
 
-class VantrixEnvironment : public ::testing::Environment
-{
+class VantrixEnvironment : public ::testing::Environment {
 public:
     void SetUp() override
     {
@@ -66,7 +63,7 @@ public:
 };
 
 ::testing::Environment* const g_environment = ::testing::AddGlobalTestEnvironment(new VantrixEnvironment);
-}
+}  // namespace
 
 std::string InstallFolder()
 {
@@ -109,10 +106,10 @@ IEncoder* CreateEncoder()
     if (FAILED(CLSIDFromProgID(L"Vantrix.Encoder", &clsid)))
         return nullptr;
     IEncoder* encoder = nullptr;
-    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IEncoder,
-                                reinterpret_cast<void**>(&encoder))))
+    if (FAILED(
+            CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IEncoder, reinterpret_cast<void**>(&encoder))))
         return nullptr;
     return encoder;
 }
 
-}
+}  // namespace VantrixTest

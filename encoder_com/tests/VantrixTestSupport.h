@@ -11,12 +11,11 @@
 #include <string>
 #include <vector>
 
-namespace VantrixTest
-{
-std::string InstallFolder();   // the copy of Vantrix.dll lives here
-std::string ProgramFolder();   // this test program's folder
+namespace VantrixTest {
+std::string InstallFolder();  // the copy of Vantrix.dll lives here
+std::string ProgramFolder();  // this test program's folder
 std::string VantrixPath();
-HMODULE VantrixModule();       // the registered copy, kept loaded
+HMODULE VantrixModule();  // the registered copy, kept loaded
 
 // Copies a file of the program's folder to a path; removes it again.
 void PlaceFile(const std::string& sourceName, const std::string& target);
@@ -25,4 +24,4 @@ void RemoveFile(const std::string& path);
 // CoCreateInstance by the version-independent ProgID.
 IEncoder* CreateEncoder();
 
-}
+}  // namespace VantrixTest

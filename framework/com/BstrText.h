@@ -8,8 +8,7 @@
 
 #include <string>
 
-class CBstrText
-{
+class CBstrText {
 public:
     // Throws std::bad_alloc when out of memory.
     static std::string ToAnsi(BSTR text);

@@ -5,8 +5,7 @@
 
 #include <new>
 
-CClassFactory::CClassFactory(CreateFunction create)
-    : m_create(create)
+CClassFactory::CClassFactory(CreateFunction create) : m_create(create)
 {
     CServerModule::Get().Lock();
 }

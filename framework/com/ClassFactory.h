@@ -8,8 +8,7 @@
 
 #include <new>
 
-class CClassFactory : public IClassFactory
-{
+class CClassFactory : public IClassFactory {
 public:
     typedef HRESULT (*CreateFunction)(REFIID riid, void** object);
 

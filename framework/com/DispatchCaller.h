@@ -8,8 +8,7 @@
 
 #include <vector>
 
-class CDispatchCaller
-{
+class CDispatchCaller {
 public:
     // Any result the method returns is discarded.
     static HRESULT CallByName(IDispatch* object, const wchar_t* method, std::vector<VARIANTARG>& args);

@@ -8,8 +8,7 @@
 #include "com/TypeInfoHolder.h"
 
 template <class IFace, const IID* piid>
-class CDispatchImpl : public IFace
-{
+class CDispatchImpl : public IFace {
 public:
     CDispatchImpl() { CServerModule::Get().Lock(); }
     virtual ~CDispatchImpl() { CServerModule::Get().Unlock(); }
@@ -31,10 +30,7 @@ public:
         return E_NOINTERFACE;
     }
 
-    STDMETHODIMP_(ULONG) AddRef() override
-    {
-        return static_cast<ULONG>(InterlockedIncrement(&m_refCount));
-    }
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&m_refCount)); }
 
     STDMETHODIMP_(ULONG) Release() override
     {
@@ -71,5 +67,5 @@ public:
 
 private:
     volatile LONG m_refCount = 0;
-    CTypeInfoHolder m_typeInfo{*piid};
+    CTypeInfoHolder m_typeInfo {*piid};
 };

@@ -5,8 +5,7 @@
 #include <climits>
 #include <new>
 
-namespace
-{
+namespace {
 const char kResourceType[] = "REGISTRY";
 
 bool IsMissing(LONG result)
@@ -26,7 +25,7 @@ LONG SetValue(CRegKey& key, const RegistryValue& value)
                         static_cast<ULONG>(value.data.size()));
 }
 
-}
+}  // namespace
 
 void CRegistryScript::AddReplacement(LPCSTR name, LPCSTR value)
 {
@@ -146,8 +145,9 @@ LONG CRegistryScript::UnregisterKey(HKEY parent, const RegistryKeyNode& node)
         }
         DWORD subKeys = 0;
         DWORD values = 0;
-        if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr,
-                             nullptr, nullptr, nullptr) != ERROR_SUCCESS || subKeys != 0 || values != 0)
+        if (RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, &values, nullptr, nullptr,
+                             nullptr, nullptr) != ERROR_SUCCESS ||
+            subKeys != 0 || values != 0)
             return result;
     }
     const LONG deleted = RegDeleteKeyA(parent, node.name.c_str());

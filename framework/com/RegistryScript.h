@@ -11,8 +11,7 @@
 #include <map>
 #include <string>
 
-class CRegistryScript
-{
+class CRegistryScript {
 public:
     // HRESULT_FROM_WIN32(ERROR_INVALID_DATA)
     static constexpr HRESULT kSyntaxError = static_cast<HRESULT>(0x8007000DL);

@@ -3,21 +3,19 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace
-{
+namespace {
 const char kDelimiters[] = "{}='";
 
-struct RootName
-{
+struct RootName {
     const char* name;
     HKEY root;
 };
 
 const RootName kRoots[] = {
-    {"HKCR", HKEY_CLASSES_ROOT}, {"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},
-    {"HKCU", HKEY_CURRENT_USER}, {"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
+    {"HKCR", HKEY_CLASSES_ROOT},  {"HKEY_CLASSES_ROOT", HKEY_CLASSES_ROOT},
+    {"HKCU", HKEY_CURRENT_USER},  {"HKEY_CURRENT_USER", HKEY_CURRENT_USER},
     {"HKLM", HKEY_LOCAL_MACHINE}, {"HKEY_LOCAL_MACHINE", HKEY_LOCAL_MACHINE},
-    {"HKU", HKEY_USERS}, {"HKEY_USERS", HKEY_USERS},
+    {"HKU", HKEY_USERS},          {"HKEY_USERS", HKEY_USERS},
 };
 
 bool IsSpace(char c)
@@ -71,12 +69,11 @@ bool ParseBytes(const std::string& text, std::vector<BYTE>& bytes)
     }
     return true;
 }
-}
+}  // namespace
 
 CRegistryScriptParser::CRegistryScriptParser(const std::map<std::string, std::string>& replacements)
     : m_replacements(replacements)
-{
-}
+{}
 
 bool CRegistryScriptParser::Parse(const std::string& script, std::vector<RegistryRootNode>& roots)
 {

@@ -23,15 +23,13 @@
 #include <string>
 #include <vector>
 
-struct RegistryValue
-{
+struct RegistryValue {
     std::string name;  // empty: the key's default value
     DWORD type = REG_SZ;
     std::vector<BYTE> data;
 };
 
-struct RegistryKeyNode
-{
+struct RegistryKeyNode {
     enum Flag { Normal, NoRemove, ForceRemove, Delete };
 
     Flag flag = Normal;
@@ -42,14 +40,12 @@ struct RegistryKeyNode
     std::vector<RegistryKeyNode> children;
 };
 
-struct RegistryRootNode
-{
+struct RegistryRootNode {
     HKEY root = nullptr;
     std::vector<RegistryKeyNode> keys;
 };
 
-class CRegistryScriptParser
-{
+class CRegistryScriptParser {
 public:
     explicit CRegistryScriptParser(const std::map<std::string, std::string>& replacements);
 
@@ -58,8 +54,7 @@ public:
 
 private:
     enum TokenKind { End, OpenBrace, CloseBrace, Equals, Word, Quoted, Invalid };
-    struct Token
-    {
+    struct Token {
         TokenKind kind = End;
         std::string text;
     };

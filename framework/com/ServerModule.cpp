@@ -8,8 +8,7 @@
 #include <new>
 #include <vector>
 
-namespace
-{
+namespace {
 const char kModuleReplacement[] = "MODULE";
 
 std::wstring Widen(const std::string& text)
@@ -21,7 +20,7 @@ std::wstring Widen(const std::string& text)
     MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
     return wide;
 }
-}
+}  // namespace
 
 CServerModule& CServerModule::Get()
 {

@@ -9,14 +9,12 @@
 #include <cstddef>
 #include <string>
 
-struct ComClassEntry
-{
+struct ComClassEntry {
     const CLSID* clsid;
     HRESULT (*create)(REFIID riid, void** object);
 };
 
-class CServerModule
-{
+class CServerModule {
 public:
     static CServerModule& Get();
 

@@ -4,10 +4,7 @@
 
 #include <oleauto.h>
 
-CTypeInfoHolder::CTypeInfoHolder(const IID& iid)
-    : m_iid(iid)
-{
-}
+CTypeInfoHolder::CTypeInfoHolder(const IID& iid) : m_iid(iid) {}
 
 CTypeInfoHolder::~CTypeInfoHolder()
 {
@@ -74,8 +71,8 @@ HRESULT CTypeInfoHolder::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count,
     return DispGetIDsOfNames(m_dispatchInfo, names, count, ids);
 }
 
-HRESULT CTypeInfoHolder::Invoke(void* object, DISPID id, REFIID riid, WORD flags, DISPPARAMS* params,
-                                VARIANT* result, EXCEPINFO* exception, UINT* argError)
+HRESULT CTypeInfoHolder::Invoke(void* object, DISPID id, REFIID riid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                EXCEPINFO* exception, UINT* argError)
 {
     if (!IsEqualIID(riid, IID_NULL))
         return DISP_E_UNKNOWNINTERFACE;

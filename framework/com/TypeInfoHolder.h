@@ -6,8 +6,7 @@
 #include <windows.h>
 #include <oaidl.h>
 
-class CTypeInfoHolder
-{
+class CTypeInfoHolder {
 public:
     explicit CTypeInfoHolder(const IID& iid);
     ~CTypeInfoHolder();
@@ -17,13 +16,13 @@ public:
 
     HRESULT GetTypeInfo(UINT index, ITypeInfo** info);
     HRESULT GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, DISPID* ids);
-    HRESULT Invoke(void* object, DISPID id, REFIID riid, WORD flags, DISPPARAMS* params,
-                   VARIANT* result, EXCEPINFO* exception, UINT* argError);
+    HRESULT Invoke(void* object, DISPID id, REFIID riid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                   EXCEPINFO* exception, UINT* argError);
 
 private:
     HRESULT Load();
 
     const IID& m_iid;
-    ITypeInfo* m_dispatchInfo = nullptr;  // what clients see
-    ITypeInfo* m_interfaceInfo = nullptr; // the vtable side that DispInvoke calls through
+    ITypeInfo* m_dispatchInfo = nullptr;   // what clients see
+    ITypeInfo* m_interfaceInfo = nullptr;  // the vtable side that DispInvoke calls through
 };

@@ -29,7 +29,7 @@ struct DepthGuard {
     }
     ~DepthGuard() { --depth; }
 };
-}
+}  // namespace
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize)
     : m_pFile(pFile),
@@ -37,7 +37,7 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize)
       m_bFlushOnDelete((nMode & bNoFlushOnDelete) == 0),
       m_buffer(static_cast<size_t>(std::max<int>(nBufSize, static_cast<int>(kMinBufferSize))))
 {
-    m_loadMap.emplace_back();   // index 0 stands for null
+    m_loadMap.emplace_back();  // index 0 stands for null
 }
 
 CArchive::~CArchive()
@@ -219,8 +219,8 @@ CArchive& CArchive::operator<<(const SIZE& size)
 
 CArchive& CArchive::operator<<(const RECT& rect)
 {
-    return *this << static_cast<LONG>(rect.left) << static_cast<LONG>(rect.top)
-                 << static_cast<LONG>(rect.right) << static_cast<LONG>(rect.bottom);
+    return *this << static_cast<LONG>(rect.left) << static_cast<LONG>(rect.top) << static_cast<LONG>(rect.right)
+                 << static_cast<LONG>(rect.bottom);
 }
 
 CArchive& CArchive::operator>>(POINT& pt)

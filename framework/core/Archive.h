@@ -40,7 +40,7 @@ public:
     void Close();
     void Abort();
 
-    UINT Read(void* lpBuf, UINT nMax);   // fewer bytes only at the end of the data
+    UINT Read(void* lpBuf, UINT nMax);  // fewer bytes only at the end of the data
     void Write(const void* lpBuf, UINT nMax);
 
     CArchive& operator<<(BYTE by) { return WriteValue(by); }
@@ -60,7 +60,11 @@ public:
     CArchive& operator<<(const POINT& pt);   // two 32-bit values
     CArchive& operator<<(const SIZE& size);  // two 32-bit values
     CArchive& operator<<(const RECT& rect);  // four 32-bit values
-    CArchive& operator<<(const CObject* pOb) { WriteObject(pOb); return *this; }
+    CArchive& operator<<(const CObject* pOb)
+    {
+        WriteObject(pOb);
+        return *this;
+    }
 
     CArchive& operator>>(BYTE& by) { return ReadValue(by); }
     CArchive& operator>>(char& ch) { return ReadValue(ch); }
@@ -79,7 +83,11 @@ public:
     CArchive& operator>>(SIZE& size);
     CArchive& operator>>(RECT& rect);
     // Any serialisable class; use "ar >> pDerived" or ReadObject to demand a class.
-    CArchive& operator>>(CObject*& pOb) { pOb = ReadObject(RUNTIME_CLASS(CObject)); return *this; }
+    CArchive& operator>>(CObject*& pOb)
+    {
+        pOb = ReadObject(RUNTIME_CLASS(CObject));
+        return *this;
+    }
 
     void WriteCount(DWORD_PTR dwCount);
     DWORD_PTR ReadCount();
@@ -105,12 +113,14 @@ public:
     CDocument* m_pDocument = nullptr;
 
 private:
-    template <class T> CArchive& WriteValue(T value)
+    template <class T>
+    CArchive& WriteValue(T value)
     {
         Write(&value, sizeof value);
         return *this;
     }
-    template <class T> CArchive& ReadValue(T& value)
+    template <class T>
+    CArchive& ReadValue(T& value)
     {
         ReadExact(&value, sizeof value);
         return *this;
@@ -132,9 +142,9 @@ private:
     CObject* LoadObjectReference(DWORD dwIndex, const CRuntimeClass* pClassRefRequested);
 
     struct LoadEntry {
-        CRuntimeClass* pClass = nullptr;   // class records
+        CRuntimeClass* pClass = nullptr;  // class records
         UINT nSchema = 0;
-        CObject* pObject = nullptr;        // objects (null once deleted after a failure)
+        CObject* pObject = nullptr;  // objects (null once deleted after a failure)
     };
 
     CFile* m_pFile;
@@ -142,10 +152,10 @@ private:
     BOOL m_bFlushOnDelete;
     BOOL m_bShareObjects = FALSE;
     std::vector<BYTE> m_buffer;
-    UINT m_nBufCur = 0;   // next byte to read or write
-    UINT m_nBufMax = 0;   // end of the valid bytes (loading)
+    UINT m_nBufCur = 0;  // next byte to read or write
+    UINT m_nBufMax = 0;  // end of the valid bytes (loading)
     UINT m_nObjectSchema = static_cast<UINT>(-1);
     int m_nDepth = 0;
-    std::unordered_map<const void*, DWORD> m_storeMap;   // objects and classes written
-    std::vector<LoadEntry> m_loadMap;                    // records read, from index 1
+    std::unordered_map<const void*, DWORD> m_storeMap;  // objects and classes written
+    std::vector<LoadEntry> m_loadMap;                   // records read, from index 1
 };

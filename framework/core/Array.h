@@ -46,7 +46,7 @@ public:
     void SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement)
     {
         if (nIndex >= GetSize()) {
-            TYPE copy = newElement;   // newElement may live inside the array
+            TYPE copy = newElement;  // newElement may live inside the array
             SetSize(nIndex + 1);
             m_data[static_cast<size_t>(nIndex)] = copy;
         } else {
@@ -109,7 +109,8 @@ public:
     }
 
 protected:
-    template <class It> void AppendRange(It first, It last)
+    template <class It>
+    void AppendRange(It first, It last)
     {
         Reserve(m_data.size() + static_cast<size_t>(last - first));
         m_data.insert(m_data.end(), first, last);

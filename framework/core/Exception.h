@@ -35,9 +35,21 @@ class CFileException : public CException {
     DECLARE_DYNAMIC(CFileException)
 public:
     enum {
-        none, genericException, fileNotFound, badPath, tooManyOpenFiles, accessDenied,
-        invalidFile, removeCurrentDir, directoryFull, badSeek, hardIO, sharingViolation,
-        lockViolation, diskFull, endOfFile
+        none,
+        genericException,
+        fileNotFound,
+        badPath,
+        tooManyOpenFiles,
+        accessDenied,
+        invalidFile,
+        removeCurrentDir,
+        directoryFull,
+        badSeek,
+        hardIO,
+        sharingViolation,
+        lockViolation,
+        diskFull,
+        endOfFile
     };
     explicit CFileException(int cause = none, LONG lOsError = -1, LPCSTR lpszFileName = nullptr);
     BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError) const override;
@@ -64,7 +76,7 @@ class COleException : public CException {
 public:
     explicit COleException(SCODE sc = E_UNEXPECTED) : m_sc(sc) {}
     BOOL GetErrorMessage(LPSTR lpszError, UINT nMaxError) const override;
-    static SCODE Process(const CException& e);   // the SCODE that stands for any framework exception
+    static SCODE Process(const CException& e);  // the SCODE that stands for any framework exception
 
     SCODE m_sc;
 };

@@ -36,7 +36,7 @@ CString DescribeCurrentException()
         return "unknown exception";
     }
 }
-}
+}  // namespace
 
 FwExceptionReportFn FwSetExceptionReport(FwExceptionReportFn pfn)
 {

@@ -3,9 +3,7 @@
 
 IMPLEMENT_DYNAMIC(CFile, CObject)
 
-CFile::CFile(HANDLE hFile) : m_hFile(hFile)
-{
-}
+CFile::CFile(HANDLE hFile) : m_hFile(hFile) {}
 
 CFile::CFile(LPCSTR lpszFileName, UINT nOpenFlags)
 {
@@ -31,10 +29,17 @@ BOOL CFile::Open(LPCSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
         access = GENERIC_READ | GENERIC_WRITE;
     DWORD share = 0;
     switch (nOpenFlags & 0x70) {
-    case shareDenyWrite: share = FILE_SHARE_READ; break;
-    case shareDenyRead: share = FILE_SHARE_WRITE; break;
-    case shareDenyNone: share = FILE_SHARE_READ | FILE_SHARE_WRITE; break;
-    default: break;
+    case shareDenyWrite:
+        share = FILE_SHARE_READ;
+        break;
+    case shareDenyRead:
+        share = FILE_SHARE_WRITE;
+        break;
+    case shareDenyNone:
+        share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+        break;
+    default:
+        break;
     }
     DWORD creation = OPEN_EXISTING;
     if (nOpenFlags & modeCreate)

@@ -10,10 +10,18 @@ class CFile : public CObject {
     DECLARE_DYNAMIC(CFile)
 public:
     enum OpenFlags : UINT {
-        modeRead = 0x0000, modeWrite = 0x0001, modeReadWrite = 0x0002,
-        shareCompat = 0x0000, shareExclusive = 0x0010, shareDenyWrite = 0x0020,
-        shareDenyRead = 0x0030, shareDenyNone = 0x0040, modeNoInherit = 0x0080,
-        modeCreate = 0x1000, modeNoTruncate = 0x2000, typeBinary = 0x8000
+        modeRead = 0x0000,
+        modeWrite = 0x0001,
+        modeReadWrite = 0x0002,
+        shareCompat = 0x0000,
+        shareExclusive = 0x0010,
+        shareDenyWrite = 0x0020,
+        shareDenyRead = 0x0030,
+        shareDenyNone = 0x0040,
+        modeNoInherit = 0x0080,
+        modeCreate = 0x1000,
+        modeNoTruncate = 0x2000,
+        typeBinary = 0x8000
     };
     enum SeekPosition : UINT { begin = 0, current = 1, end = 2 };
 

@@ -87,7 +87,7 @@ public:
         Object* p = make(h);
         if (!p)
             return nullptr;
-        mine.wrappers.emplace(h, Temp(p, Forgetter{m_forget}));
+        mine.wrappers.emplace(h, Temp(p, Forgetter {m_forget}));
         return accept(p) ? p : nullptr;
     }
 

@@ -128,7 +128,7 @@ private:
 
     POSITION InsertNode(CNode* pPrev, CNode* pNext, ARG_TYPE newElement)
     {
-        CNode* p = new CNode{pNext, pPrev, TYPE(newElement)};
+        CNode* p = new CNode {pNext, pPrev, TYPE(newElement)};
         (pPrev ? pPrev->pNext : m_pNodeHead) = p;
         (pNext ? pNext->pPrev : m_pNodeTail) = p;
         ++m_nCount;

@@ -11,7 +11,8 @@
 #include <type_traits>
 #include <vector>
 
-template <class ARG_KEY> inline UINT HashKey(ARG_KEY key)
+template <class ARG_KEY>
+inline UINT HashKey(ARG_KEY key)
 {
     if constexpr (std::is_pointer_v<ARG_KEY>)
         return static_cast<UINT>(reinterpret_cast<UINT_PTR>(key) >> 4);
@@ -19,7 +20,8 @@ template <class ARG_KEY> inline UINT HashKey(ARG_KEY key)
         return static_cast<UINT>(key) >> 4;
 }
 
-template <> inline UINT HashKey<LPCSTR>(LPCSTR key)
+template <>
+inline UINT HashKey<LPCSTR>(LPCSTR key)
 {
     UINT nHash = 0;
     while (key && *key)
@@ -27,7 +29,8 @@ template <> inline UINT HashKey<LPCSTR>(LPCSTR key)
     return nHash;
 }
 
-template <> inline UINT HashKey<const CString&>(const CString& key)
+template <>
+inline UINT HashKey<const CString&>(const CString& key)
 {
     return HashKey<LPCSTR>(key.GetString());
 }
@@ -127,8 +130,8 @@ public:
         if (ar.IsStoring()) {
             ar.WriteCount(static_cast<DWORD_PTR>(m_nCount));
             for (POSITION pos = GetStartPosition(); pos;) {
-                KEY key{};
-                VALUE value{};
+                KEY key {};
+                VALUE value {};
                 GetNextAssoc(pos, key, value);
                 FwSerializeElement(ar, key);
                 FwSerializeElement(ar, value);
@@ -138,8 +141,8 @@ public:
         DWORD_PTR nCount = ar.ReadCount();
         ar.CheckCount(nCount, FwMinElementBytes<KEY>() + FwMinElementBytes<VALUE>());
         for (DWORD_PTR i = 0; i < nCount; ++i) {
-            KEY key{};
-            VALUE value{};
+            KEY key {};
+            VALUE value {};
             FwSerializeElement(ar, key);
             FwSerializeElement(ar, value);
             (*this)[key] = value;
@@ -150,8 +153,8 @@ private:
     struct CAssoc {
         CAssoc* pNext = nullptr;
         UINT nHashValue = 0;
-        KEY key{};
-        VALUE value{};
+        KEY key {};
+        VALUE value {};
     };
 
     static POSITION ToPos(const CAssoc* p) { return reinterpret_cast<POSITION>(const_cast<CAssoc*>(p)); }
@@ -191,8 +194,8 @@ private:
     }
     void FreeAssoc(CAssoc* pAssoc)
     {
-        pAssoc->key = KEY{};
-        pAssoc->value = VALUE{};
+        pAssoc->key = KEY {};
+        pAssoc->value = VALUE {};
         pAssoc->pNext = m_pFreeList;
         m_pFreeList = pAssoc;
         if (--m_nCount == 0)

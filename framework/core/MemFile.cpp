@@ -13,11 +13,9 @@ bool IsAddressable(ULONGLONG n)
 {
     return static_cast<ULONGLONG>(static_cast<SIZE_T>(n)) == n;
 }
-}
+}  // namespace
 
-CMemFile::CMemFile(UINT nGrowBytes) : m_nGrowBytes(nGrowBytes)
-{
-}
+CMemFile::CMemFile(UINT nGrowBytes) : m_nGrowBytes(nGrowBytes) {}
 
 CMemFile::CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes) : m_nGrowBytes(nGrowBytes)
 {
@@ -57,7 +55,8 @@ void CMemFile::Reset()
 ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom)
 {
     LONGLONG base = nFrom == end ? static_cast<LONGLONG>(m_nFileSize)
-                  : nFrom == current ? static_cast<LONGLONG>(m_nPosition) : 0;
+        : nFrom == current       ? static_cast<LONGLONG>(m_nPosition)
+                                 : 0;
     LONGLONG target = base + lOff;
     if (target < 0 || !IsAddressable(static_cast<ULONGLONG>(target)))
         FwThrowFileException(CFileException::badSeek, -1);
@@ -110,7 +109,7 @@ void CMemFile::GrowFile(SIZE_T nNewLen)
     if (nNewLen <= m_nBufferSize)
         return;
     if (m_nGrowBytes == 0)
-        FwThrowMemoryException();   // a fixed block cannot grow
+        FwThrowMemoryException();  // a fixed block cannot grow
     if (nNewLen > SIZE_MAX - m_nGrowBytes)
         FwThrowMemoryException();
     SIZE_T newSize = ((nNewLen + m_nGrowBytes - 1) / m_nGrowBytes) * m_nGrowBytes;

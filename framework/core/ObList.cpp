@@ -17,7 +17,7 @@ void CObList::Serialize(CArchive& ar, const CRuntimeClass* pElementClass)
         return;
     }
     DWORD_PTR nCount = ar.ReadCount();
-    ar.CheckCount(nCount, 2);   // each object takes at least its tag
+    ar.CheckCount(nCount, 2);  // each object takes at least its tag
     POSITION oldTail = GetTailPosition();
     try {
         for (DWORD_PTR i = 0; i < nCount; ++i)

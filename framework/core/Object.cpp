@@ -5,8 +5,7 @@ namespace {
 CRuntimeClass* g_pFirstClass = nullptr;
 }
 
-CRuntimeClass CObject::classCObject = {
-    "CObject", sizeof(CObject), FW_NOT_SERIAL_SCHEMA, nullptr, nullptr, nullptr };
+CRuntimeClass CObject::classCObject = {"CObject", sizeof(CObject), FW_NOT_SERIAL_SCHEMA, nullptr, nullptr, nullptr};
 static CRuntimeClassRegistrar fwRegisterCObject(RUNTIME_CLASS(CObject));
 
 CRuntimeClassRegistrar::CRuntimeClassRegistrar(CRuntimeClass* pClass)
@@ -50,9 +49,7 @@ CRuntimeClass* CObject::GetRuntimeClass() const
     return RUNTIME_CLASS(CObject);
 }
 
-void CObject::Serialize(CArchive&)
-{
-}
+void CObject::Serialize(CArchive&) {}
 
 BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
 {

@@ -16,11 +16,11 @@ struct CRuntimeClass {
     LPCSTR m_lpszClassName;
     int m_nObjectSize;
     UINT m_wSchema;
-    CObject* (*m_pfnCreateObject)();   // null for classes that are not creatable
-    CRuntimeClass* m_pBaseClass;       // null only for CObject
-    CRuntimeClass* m_pNextClass;       // process-wide list, linked at start-up
+    CObject* (*m_pfnCreateObject)();  // null for classes that are not creatable
+    CRuntimeClass* m_pBaseClass;      // null only for CObject
+    CRuntimeClass* m_pNextClass;      // process-wide list, linked at start-up
 
-    CObject* CreateObject() const;     // null when the class is not creatable
+    CObject* CreateObject() const;  // null when the class is not creatable
     BOOL IsDerivedFrom(const CRuntimeClass* pBaseClass) const;
     BOOL IsSerializable() const;
     static CRuntimeClass* FromName(LPCSTR lpszClassName);
@@ -54,37 +54,47 @@ protected:
 
 #define RUNTIME_CLASS(class_name) (&class_name::class##class_name)
 
-#define DECLARE_DYNAMIC(class_name) \
-public: \
-    static CRuntimeClass class##class_name; \
+#define DECLARE_DYNAMIC(class_name)                                                                                    \
+public:                                                                                                                \
+    static CRuntimeClass class##class_name;                                                                            \
     CRuntimeClass* GetRuntimeClass() const override;
 
-#define DECLARE_DYNCREATE(class_name) \
-    DECLARE_DYNAMIC(class_name) \
+#define DECLARE_DYNCREATE(class_name)                                                                                  \
+    DECLARE_DYNAMIC(class_name)                                                                                        \
     static CObject* CreateObject();
 
-#define DECLARE_SERIAL(class_name) \
-    DECLARE_DYNCREATE(class_name) \
+#define DECLARE_SERIAL(class_name)                                                                                     \
+    DECLARE_DYNCREATE(class_name)                                                                                      \
     friend CArchive& operator>>(CArchive& ar, class_name*& pOb);
 
-#define FW_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew) \
-    CRuntimeClass class_name::class##class_name = { \
-        #class_name, sizeof(class_name), (wSchema), (pfnNew), RUNTIME_CLASS(base_class_name), nullptr }; \
-    static CRuntimeClassRegistrar fwRegister##class_name(RUNTIME_CLASS(class_name)); \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+#define FW_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, wSchema, pfnNew)                                        \
+    CRuntimeClass class_name::class##class_name = {                                                                    \
+        #class_name, sizeof(class_name), (wSchema), (pfnNew), RUNTIME_CLASS(base_class_name), nullptr};                \
+    static CRuntimeClassRegistrar fwRegister##class_name(RUNTIME_CLASS(class_name));                                   \
+    CRuntimeClass* class_name::GetRuntimeClass() const                                                                 \
+    {                                                                                                                  \
+        return RUNTIME_CLASS(class_name);                                                                              \
+    }
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name) \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                                 \
     FW_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, FW_NOT_SERIAL_SCHEMA, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name) \
-    CObject* class_name::CreateObject() { return new class_name; } \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                               \
+    CObject* class_name::CreateObject()                                                                                \
+    {                                                                                                                  \
+        return new class_name;                                                                                         \
+    }                                                                                                                  \
     FW_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, FW_NOT_SERIAL_SCHEMA, class_name::CreateObject)
 
 // Reading "ar >> pObject" accepts only objects of class_name or a class derived from it.
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema) \
-    CObject* class_name::CreateObject() { return new class_name; } \
-    FW_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, (wSchema), class_name::CreateObject) \
-    CArchive& operator>>(CArchive& ar, class_name*& pOb) { \
-        pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name))); \
-        return ar; \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                                         \
+    CObject* class_name::CreateObject()                                                                                \
+    {                                                                                                                  \
+        return new class_name;                                                                                         \
+    }                                                                                                                  \
+    FW_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, (wSchema), class_name::CreateObject)                        \
+    CArchive& operator>>(CArchive& ar, class_name*& pOb)                                                               \
+    {                                                                                                                  \
+        pOb = static_cast<class_name*>(ar.ReadObject(RUNTIME_CLASS(class_name)));                                      \
+        return ar;                                                                                                     \
     }

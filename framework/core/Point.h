@@ -4,18 +4,26 @@
 
 class CPoint : public POINT {
 public:
-    CPoint() : POINT{0, 0} {}
-    CPoint(int initX, int initY) : POINT{initX, initY} {}
+    CPoint() : POINT {0, 0} {}
+    CPoint(int initX, int initY) : POINT {initX, initY} {}
     CPoint(POINT initPt) : POINT(initPt) {}
-    explicit CPoint(SIZE initSize) : POINT{initSize.cx, initSize.cy} {}
+    explicit CPoint(SIZE initSize) : POINT {initSize.cx, initSize.cy} {}
     // Signed coordinates packed as in mouse message LPARAMs.
-    explicit CPoint(LPARAM dwPoint)
-        : POINT{static_cast<short>(LOWORD(dwPoint)), static_cast<short>(HIWORD(dwPoint))} {}
+    explicit CPoint(LPARAM dwPoint) : POINT {static_cast<short>(LOWORD(dwPoint)), static_cast<short>(HIWORD(dwPoint))}
+    {}
 
-    void Offset(int xOffset, int yOffset) { x += xOffset; y += yOffset; }
+    void Offset(int xOffset, int yOffset)
+    {
+        x += xOffset;
+        y += yOffset;
+    }
     void Offset(POINT point) { Offset(point.x, point.y); }
     void Offset(SIZE size) { Offset(size.cx, size.cy); }
-    void SetPoint(int X, int Y) { x = X; y = Y; }
+    void SetPoint(int X, int Y)
+    {
+        x = X;
+        y = Y;
+    }
 
     bool operator==(POINT point) const { return x == point.x && y == point.y; }
     bool operator!=(POINT point) const { return !(*this == point); }
@@ -31,5 +39,11 @@ public:
     CPoint operator-() const { return CPoint(-x, -y); }
 };
 
-inline CPoint CSize::operator+(POINT point) const { return CPoint(cx + point.x, cy + point.y); }
-inline CPoint CSize::operator-(POINT point) const { return CPoint(cx - point.x, cy - point.y); }
+inline CPoint CSize::operator+(POINT point) const
+{
+    return CPoint(cx + point.x, cy + point.y);
+}
+inline CPoint CSize::operator-(POINT point) const
+{
+    return CPoint(cx - point.x, cy - point.y);
+}

@@ -4,12 +4,12 @@
 
 class CRect : public RECT {
 public:
-    CRect() : RECT{0, 0, 0, 0} {}
-    CRect(int l, int t, int r, int b) : RECT{l, t, r, b} {}
+    CRect() : RECT {0, 0, 0, 0} {}
+    CRect(int l, int t, int r, int b) : RECT {l, t, r, b} {}
     CRect(const RECT& srcRect) : RECT(srcRect) {}
     CRect(LPCRECT lpSrcRect) : RECT(*lpSrcRect) {}
-    CRect(POINT point, SIZE size) : RECT{point.x, point.y, point.x + size.cx, point.y + size.cy} {}
-    CRect(POINT topLeft, POINT bottomRight) : RECT{topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
+    CRect(POINT point, SIZE size) : RECT {point.x, point.y, point.x + size.cx, point.y + size.cy} {}
+    CRect(POINT topLeft, POINT bottomRight) : RECT {topLeft.x, topLeft.y, bottomRight.x, bottomRight.y} {}
 
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
@@ -35,7 +35,13 @@ public:
     void InflateRect(int x, int y) { ::InflateRect(this, x, y); }
     void InflateRect(SIZE size) { InflateRect(size.cx, size.cy); }
     void InflateRect(LPCRECT lpRect) { InflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
-    void InflateRect(int l, int t, int r, int b) { left -= l; top -= t; right += r; bottom += b; }
+    void InflateRect(int l, int t, int r, int b)
+    {
+        left -= l;
+        top -= t;
+        right += r;
+        bottom += b;
+    }
     void DeflateRect(int x, int y) { InflateRect(-x, -y); }
     void DeflateRect(SIZE size) { InflateRect(-size.cx, -size.cy); }
     void DeflateRect(LPCRECT lpRect) { DeflateRect(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
@@ -43,9 +49,21 @@ public:
     void OffsetRect(int x, int y) { ::OffsetRect(this, x, y); }
     void OffsetRect(POINT point) { OffsetRect(point.x, point.y); }
     void OffsetRect(SIZE size) { OffsetRect(size.cx, size.cy); }
-    void MoveToY(int y) { bottom = Height() + y; top = y; }
-    void MoveToX(int x) { right = Width() + x; left = x; }
-    void MoveToXY(int x, int y) { MoveToX(x); MoveToY(y); }
+    void MoveToY(int y)
+    {
+        bottom = Height() + y;
+        top = y;
+    }
+    void MoveToX(int x)
+    {
+        right = Width() + x;
+        left = x;
+    }
+    void MoveToXY(int x, int y)
+    {
+        MoveToX(x);
+        MoveToY(y);
+    }
     void MoveToXY(POINT point) { MoveToXY(point.x, point.y); }
     void NormalizeRect();
 
@@ -67,18 +85,66 @@ public:
     void operator&=(const RECT& rect) { ::IntersectRect(this, this, &rect); }
     void operator|=(const RECT& rect) { ::UnionRect(this, this, &rect); }
 
-    CRect operator+(POINT pt) const { CRect r(*this); r.OffsetRect(pt); return r; }
-    CRect operator-(POINT pt) const { CRect r(*this); r.OffsetRect(-pt.x, -pt.y); return r; }
-    CRect operator+(SIZE size) const { CRect r(*this); r.OffsetRect(size); return r; }
-    CRect operator-(SIZE size) const { CRect r(*this); r.OffsetRect(-size.cx, -size.cy); return r; }
-    CRect operator+(LPCRECT lpRect) const { CRect r(*this); r.InflateRect(lpRect); return r; }
-    CRect operator-(LPCRECT lpRect) const { CRect r(*this); r.DeflateRect(lpRect); return r; }
-    CRect operator&(const RECT& rect2) const { CRect r; ::IntersectRect(&r, this, &rect2); return r; }
-    CRect operator|(const RECT& rect2) const { CRect r; ::UnionRect(&r, this, &rect2); return r; }
+    CRect operator+(POINT pt) const
+    {
+        CRect r(*this);
+        r.OffsetRect(pt);
+        return r;
+    }
+    CRect operator-(POINT pt) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-pt.x, -pt.y);
+        return r;
+    }
+    CRect operator+(SIZE size) const
+    {
+        CRect r(*this);
+        r.OffsetRect(size);
+        return r;
+    }
+    CRect operator-(SIZE size) const
+    {
+        CRect r(*this);
+        r.OffsetRect(-size.cx, -size.cy);
+        return r;
+    }
+    CRect operator+(LPCRECT lpRect) const
+    {
+        CRect r(*this);
+        r.InflateRect(lpRect);
+        return r;
+    }
+    CRect operator-(LPCRECT lpRect) const
+    {
+        CRect r(*this);
+        r.DeflateRect(lpRect);
+        return r;
+    }
+    CRect operator&(const RECT& rect2) const
+    {
+        CRect r;
+        ::IntersectRect(&r, this, &rect2);
+        return r;
+    }
+    CRect operator|(const RECT& rect2) const
+    {
+        CRect r;
+        ::UnionRect(&r, this, &rect2);
+        return r;
+    }
 };
 
 inline void CRect::NormalizeRect()
 {
-    if (left > right) { LONG t = left; left = right; right = t; }
-    if (top > bottom) { LONG t = top; top = bottom; bottom = t; }
+    if (left > right) {
+        LONG t = left;
+        left = right;
+        right = t;
+    }
+    if (top > bottom) {
+        LONG t = top;
+        top = bottom;
+        bottom = t;
+    }
 }

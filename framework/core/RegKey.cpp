@@ -17,7 +17,7 @@ bool IsStringType(DWORD dwType)
 {
     return dwType == REG_SZ || dwType == REG_EXPAND_SZ;
 }
-}
+}  // namespace
 
 CRegKey::~CRegKey()
 {
@@ -34,8 +34,8 @@ CRegKey& CRegKey::operator=(CRegKey&& other) noexcept
 LONG CRegKey::Create(HKEY hKeyParent, LPCSTR lpszKeyName, REGSAM samDesired)
 {
     Close();
-    return ::RegCreateKeyExA(hKeyParent, lpszKeyName, 0, nullptr, REG_OPTION_NON_VOLATILE, samDesired, nullptr,
-                             &m_hKey, nullptr);
+    return ::RegCreateKeyExA(hKeyParent, lpszKeyName, 0, nullptr, REG_OPTION_NON_VOLATILE, samDesired, nullptr, &m_hKey,
+                             nullptr);
 }
 
 LONG CRegKey::Open(HKEY hKeyParent, LPCSTR lpszKeyName, REGSAM samDesired)

@@ -5,7 +5,8 @@
 #include "core/Exception.h"
 #include <type_traits>
 
-template <class T> constexpr UINT FwMinElementBytes()
+template <class T>
+constexpr UINT FwMinElementBytes()
 {
     if constexpr (std::is_arithmetic_v<T>)
         return sizeof(T);
@@ -13,7 +14,8 @@ template <class T> constexpr UINT FwMinElementBytes()
         return 1;
 }
 
-template <class T> void FwSerializeElement(CArchive& ar, T& element)
+template <class T>
+void FwSerializeElement(CArchive& ar, T& element)
 {
     if constexpr (std::is_same_v<T, bool>) {
         BYTE value = element ? 1 : 0;
@@ -34,7 +36,8 @@ template <class T> void FwSerializeElement(CArchive& ar, T& element)
 }
 
 // Count, then the elements; loading checks the count against the data first.
-template <class TArray> void FwSerializeValueArray(CArchive& ar, TArray& array)
+template <class TArray>
+void FwSerializeValueArray(CArchive& ar, TArray& array)
 {
     using Element = std::remove_reference_t<decltype(array[0])>;
     if (ar.IsStoring()) {

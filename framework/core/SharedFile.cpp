@@ -5,12 +5,11 @@ IMPLEMENT_DYNAMIC(CSharedFile, CMemFile)
 
 CSharedFile::CSharedFile(UINT nAllocFlags, UINT nGrowBytes)
     : CMemFile(nGrowBytes), m_nAllocFlags(nAllocFlags | GMEM_MOVEABLE), m_nDefaultGrowBytes(nGrowBytes)
-{
-}
+{}
 
 CSharedFile::~CSharedFile()
 {
-    Abort();   // here, so that our Free releases the global memory
+    Abort();  // here, so that our Free releases the global memory
 }
 
 void CSharedFile::SetHandle(HGLOBAL hGlobalMemory, BOOL bAllowGrow)
@@ -25,7 +24,7 @@ void CSharedFile::SetHandle(HGLOBAL hGlobalMemory, BOOL bAllowGrow)
     m_nBufferSize = m_nFileSize = hGlobalMemory ? GlobalSize(hGlobalMemory) : 0;
     m_nPosition = 0;
     m_nGrowBytes = bAllowGrow ? m_nDefaultGrowBytes : 0;
-    m_bAutoDelete = TRUE;   // growth goes through our Realloc, which keeps the handle
+    m_bAutoDelete = TRUE;  // growth goes through our Realloc, which keeps the handle
 }
 
 HGLOBAL CSharedFile::Detach()
@@ -84,7 +83,7 @@ BYTE* CSharedFile::Realloc(BYTE*, SIZE_T nBytes)
     GlobalUnlock(m_hGlobalMemory);
     HGLOBAL hNew = GlobalReAlloc(m_hGlobalMemory, nBytes, GMEM_MOVEABLE);
     if (!hNew) {
-        GlobalLock(m_hGlobalMemory);   // the old block stays valid
+        GlobalLock(m_hGlobalMemory);  // the old block stays valid
         return nullptr;
     }
     m_hGlobalMemory = hNew;

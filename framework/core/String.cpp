@@ -17,7 +17,7 @@ void UpperCopy(std::string& s)
     if (!s.empty())
         CharUpperBuffA(&s[0], static_cast<DWORD>(s.size()));
 }
-}
+}  // namespace
 
 CString::CString(LPCSTR psz)
 {
@@ -237,11 +237,26 @@ int CString::Delete(int nIndex, int nCount)
     return GetLength();
 }
 
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
-CString& CString::Trim(char chTarget) { return TrimRight(chTarget).TrimLeft(chTarget); }
-CString& CString::Trim(LPCSTR pszTargets) { return TrimRight(pszTargets).TrimLeft(pszTargets); }
-CString& CString::TrimLeft() { return TrimLeft(kWhiteSpace); }
-CString& CString::TrimRight() { return TrimRight(kWhiteSpace); }
+CString& CString::Trim()
+{
+    return TrimRight().TrimLeft();
+}
+CString& CString::Trim(char chTarget)
+{
+    return TrimRight(chTarget).TrimLeft(chTarget);
+}
+CString& CString::Trim(LPCSTR pszTargets)
+{
+    return TrimRight(pszTargets).TrimLeft(pszTargets);
+}
+CString& CString::TrimLeft()
+{
+    return TrimLeft(kWhiteSpace);
+}
+CString& CString::TrimRight()
+{
+    return TrimRight(kWhiteSpace);
+}
 
 CString& CString::TrimLeft(char chTarget)
 {

@@ -73,17 +73,20 @@ public:
     CString& TrimRight(LPCSTR pszTargets);
 
     // printf formats; CString arguments may be passed as they are.
-    template <class... Args> void Format(LPCSTR pszFormat, const Args&... args)
+    template <class... Args>
+    void Format(LPCSTR pszFormat, const Args&... args)
     {
         FormatArgs(pszFormat, PassArg(args)...);
     }
-    template <class... Args> void Format(UINT nFormatID, const Args&... args)
+    template <class... Args>
+    void Format(UINT nFormatID, const Args&... args)
     {
         CString format;
         format.LoadString(nFormatID);
         FormatArgs(format, PassArg(args)...);
     }
-    template <class... Args> void AppendFormat(LPCSTR pszFormat, const Args&... args)
+    template <class... Args>
+    void AppendFormat(LPCSTR pszFormat, const Args&... args)
     {
         AppendFormatArgs(pszFormat, PassArg(args)...);
     }
@@ -105,7 +108,11 @@ public:
 
 private:
     static LPCSTR PassArg(const CString& s) { return s.GetString(); }
-    template <class T> static auto PassArg(const T& value) { return value; }
+    template <class T>
+    static auto PassArg(const T& value)
+    {
+        return value;
+    }
     void FormatArgs(LPCSTR pszFormat, ...);
     void AppendFormatArgs(LPCSTR pszFormat, ...);
 
@@ -118,21 +125,75 @@ CString operator+(LPCSTR s1, const CString& s2);
 CString operator+(const CString& s1, char ch);
 CString operator+(char ch, const CString& s2);
 
-inline bool operator==(const CString& s1, const CString& s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(const CString& s1, LPCSTR s2) { return s1.Compare(s2) == 0; }
-inline bool operator==(LPCSTR s1, const CString& s2) { return s2.Compare(s1) == 0; }
-inline bool operator!=(const CString& s1, const CString& s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) != 0; }
-inline bool operator!=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) != 0; }
-inline bool operator<(const CString& s1, const CString& s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(const CString& s1, LPCSTR s2) { return s1.Compare(s2) < 0; }
-inline bool operator<(LPCSTR s1, const CString& s2) { return s2.Compare(s1) > 0; }
-inline bool operator>(const CString& s1, const CString& s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(const CString& s1, LPCSTR s2) { return s1.Compare(s2) > 0; }
-inline bool operator>(LPCSTR s1, const CString& s2) { return s2.Compare(s1) < 0; }
-inline bool operator<=(const CString& s1, const CString& s2) { return s1.Compare(s2) <= 0; }
-inline bool operator<=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) <= 0; }
-inline bool operator<=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) >= 0; }
-inline bool operator>=(const CString& s1, const CString& s2) { return s1.Compare(s2) >= 0; }
-inline bool operator>=(const CString& s1, LPCSTR s2) { return s1.Compare(s2) >= 0; }
-inline bool operator>=(LPCSTR s1, const CString& s2) { return s2.Compare(s1) <= 0; }
+inline bool operator==(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) == 0;
+}
+inline bool operator==(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) == 0;
+}
+inline bool operator==(LPCSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) == 0;
+}
+inline bool operator!=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) != 0;
+}
+inline bool operator!=(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) != 0;
+}
+inline bool operator!=(LPCSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) != 0;
+}
+inline bool operator<(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) < 0;
+}
+inline bool operator<(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) < 0;
+}
+inline bool operator<(LPCSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) > 0;
+}
+inline bool operator>(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) > 0;
+}
+inline bool operator>(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) > 0;
+}
+inline bool operator>(LPCSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) < 0;
+}
+inline bool operator<=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) <= 0;
+}
+inline bool operator<=(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) <= 0;
+}
+inline bool operator<=(LPCSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) >= 0;
+}
+inline bool operator>=(const CString& s1, const CString& s2)
+{
+    return s1.Compare(s2) >= 0;
+}
+inline bool operator>=(const CString& s1, LPCSTR s2)
+{
+    return s1.Compare(s2) >= 0;
+}
+inline bool operator>=(LPCSTR s1, const CString& s2)
+{
+    return s2.Compare(s1) <= 0;
+}

@@ -12,7 +12,7 @@ void CStringList::Serialize(CArchive& ar)
         return;
     }
     DWORD_PTR nCount = ar.ReadCount();
-    ar.CheckCount(nCount, 1);   // each string takes at least its length
+    ar.CheckCount(nCount, 1);  // each string takes at least its length
     for (DWORD_PTR i = 0; i < nCount; ++i) {
         CString value;
         ar >> value;

@@ -27,11 +27,16 @@ int SlotOf(HGDIOBJ hObject)
 {
     switch (::GetObjectType(hObject)) {
     case OBJ_PEN:
-    case OBJ_EXTPEN: return 0;
-    case OBJ_BRUSH: return 1;
-    case OBJ_FONT: return 2;
-    case OBJ_BITMAP: return 3;
-    default: return -1;
+    case OBJ_EXTPEN:
+        return 0;
+    case OBJ_BRUSH:
+        return 1;
+    case OBJ_FONT:
+        return 2;
+    case OBJ_BITMAP:
+        return 3;
+    default:
+        return -1;
     }
 }
 
@@ -45,7 +50,7 @@ CPoint ToPoint(POINT pt)
     return CPoint(pt.x, pt.y);
 }
 
-} // namespace
+}  // namespace
 
 // Handle and lifetime
 
@@ -571,14 +576,13 @@ void CDC::InvertRect(LPCRECT lpRect)
 BOOL CDC::FillRgn(CRgn* pRgn, CBrush* pBrush)
 {
     return pRgn && pBrush &&
-           ::FillRgn(m_hDC, static_cast<HRGN>(pRgn->m_hObject), static_cast<HBRUSH>(pBrush->m_hObject));
+        ::FillRgn(m_hDC, static_cast<HRGN>(pRgn->m_hObject), static_cast<HBRUSH>(pBrush->m_hObject));
 }
 
 BOOL CDC::FrameRgn(CRgn* pRgn, CBrush* pBrush, int nWidth, int nHeight)
 {
     return pRgn && pBrush &&
-           ::FrameRgn(m_hDC, static_cast<HRGN>(pRgn->m_hObject), static_cast<HBRUSH>(pBrush->m_hObject),
-                      nWidth, nHeight);
+        ::FrameRgn(m_hDC, static_cast<HRGN>(pRgn->m_hObject), static_cast<HBRUSH>(pBrush->m_hObject), nWidth, nHeight);
 }
 
 BOOL CDC::PaintRgn(CRgn* pRgn)
@@ -602,8 +606,8 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight)
 {
-    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
-               clrTopLeft, clrBottomRight);
+    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, clrTopLeft,
+               clrBottomRight);
 }
 
 void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight)
@@ -641,20 +645,21 @@ BOOL CDC::DrawIcon(POINT point, HICON hIcon)
 
 BOOL CDC::DrawState(POINT pt, SIZE size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush)
 {
-    return ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y,
-                        size.cx, size.cy, nFlags | DST_BITMAP);
+    return ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hBitmap), 0, pt.x, pt.y, size.cx, size.cy,
+                        nFlags | DST_BITMAP);
 }
 
 BOOL CDC::DrawState(POINT pt, SIZE size, CBitmap* pBitmap, UINT nFlags, CBrush* pBrush)
 {
-    return pBitmap && DrawState(pt, size, static_cast<HBITMAP>(pBitmap->m_hObject), nFlags,
-                                pBrush ? static_cast<HBRUSH>(pBrush->m_hObject) : nullptr);
+    return pBitmap &&
+        DrawState(pt, size, static_cast<HBITMAP>(pBitmap->m_hObject), nFlags,
+                  pBrush ? static_cast<HBRUSH>(pBrush->m_hObject) : nullptr);
 }
 
 BOOL CDC::DrawState(POINT pt, SIZE size, HICON hIcon, UINT nFlags, HBRUSH hBrush)
 {
-    return ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, pt.x, pt.y,
-                        size.cx, size.cy, nFlags | DST_ICON);
+    return ::DrawStateA(m_hDC, hBrush, nullptr, reinterpret_cast<LPARAM>(hIcon), 0, pt.x, pt.y, size.cx, size.cy,
+                        nFlags | DST_ICON);
 }
 
 // Text
@@ -669,16 +674,14 @@ BOOL CDC::TextOut(int x, int y, const CString& str)
     return TextOut(x, y, static_cast<LPCSTR>(str), str.GetLength());
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount,
-                     LPINT lpDxWidths)
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCSTR lpszString, UINT nCount, LPINT lpDxWidths)
 {
     return ::ExtTextOutA(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
 }
 
 BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths)
 {
-    return ExtTextOut(x, y, nOptions, lpRect, static_cast<LPCSTR>(str),
-                      static_cast<UINT>(str.GetLength()), lpDxWidths);
+    return ExtTextOut(x, y, nOptions, lpRect, static_cast<LPCSTR>(str), static_cast<UINT>(str.GetLength()), lpDxWidths);
 }
 
 int CDC::DrawText(LPCSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
@@ -728,11 +731,10 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
     return ::BitBlt(m_hDC, x, y, nWidth, nHeight, SourceOf(pSrcDC), xSrc, ySrc, dwRop);
 }
 
-BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
-                     int nSrcWidth, int nSrcHeight, DWORD dwRop)
+BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
+                     int nSrcHeight, DWORD dwRop)
 {
-    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, SourceOf(pSrcDC), xSrc, ySrc, nSrcWidth,
-                        nSrcHeight, dwRop);
+    return ::StretchBlt(m_hDC, x, y, nWidth, nHeight, SourceOf(pSrcDC), xSrc, ySrc, nSrcWidth, nSrcHeight, dwRop);
 }
 
 BOOL CDC::PatBlt(int x, int y, int nWidth, int nHeight, DWORD dwRop)

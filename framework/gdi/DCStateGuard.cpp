@@ -2,13 +2,9 @@
 
 #include "gdi/DC.h"
 
-CDCStateGuard::CDCStateGuard(HDC hDC) : m_hDC(hDC), m_nSavedDC(hDC ? ::SaveDC(hDC) : 0)
-{
-}
+CDCStateGuard::CDCStateGuard(HDC hDC) : m_hDC(hDC), m_nSavedDC(hDC ? ::SaveDC(hDC) : 0) {}
 
-CDCStateGuard::CDCStateGuard(CDC* pDC) : CDCStateGuard(pDC ? pDC->GetSafeHdc() : nullptr)
-{
-}
+CDCStateGuard::CDCStateGuard(CDC* pDC) : CDCStateGuard(pDC ? pDC->GetSafeHdc() : nullptr) {}
 
 CDCStateGuard::~CDCStateGuard()
 {

@@ -17,5 +17,5 @@ public:
 
 private:
     HDC m_hDC = nullptr;
-    int m_nSavedDC = 0;   // 0: nothing was saved
+    int m_nSavedDC = 0;  // 0: nothing was saved
 };

@@ -23,13 +23,27 @@ CGdiObject* MakeWrapper(HGDIOBJ h)
     CGdiObject* p = nullptr;
     switch (::GetObjectType(h)) {
     case OBJ_PEN:
-    case OBJ_EXTPEN: p = new CPen; break;
-    case OBJ_BRUSH: p = new CBrush; break;
-    case OBJ_FONT: p = new CFont; break;
-    case OBJ_BITMAP: p = new CBitmap; break;
-    case OBJ_REGION: p = new CRgn; break;
-    case OBJ_PAL: p = new CPalette; break;
-    default: p = new CGdiObject; break;
+    case OBJ_EXTPEN:
+        p = new CPen;
+        break;
+    case OBJ_BRUSH:
+        p = new CBrush;
+        break;
+    case OBJ_FONT:
+        p = new CFont;
+        break;
+    case OBJ_BITMAP:
+        p = new CBitmap;
+        break;
+    case OBJ_REGION:
+        p = new CRgn;
+        break;
+    case OBJ_PAL:
+        p = new CPalette;
+        break;
+    default:
+        p = new CGdiObject;
+        break;
     }
     p->m_hObject = h;
     return p;
@@ -43,7 +57,7 @@ T* TypedFromHandle(HGDIOBJ h)
     return static_cast<T*>(p);
 }
 
-} // namespace
+}  // namespace
 
 // CGdiObject
 
@@ -188,14 +202,13 @@ BOOL CFont::CreateFontIndirect(const LOGFONTA* lpLogFont)
     return AttachCreated(::CreateFontIndirectA(lpLogFont));
 }
 
-BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight,
-                       BYTE bItalic, BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet,
-                       BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-                       BYTE nPitchAndFamily, LPCSTR lpszFacename)
+BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
+                       BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                       BYTE nQuality, BYTE nPitchAndFamily, LPCSTR lpszFacename)
 {
-    return AttachCreated(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic,
-                                bUnderline, cStrikeOut, nCharSet, nOutPrecision, nClipPrecision,
-                                nQuality, nPitchAndFamily, lpszFacename));
+    return AttachCreated(::CreateFontA(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
+                                       cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
+                                       lpszFacename));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCSTR lpszFaceName, CDC* pDC)
@@ -324,8 +337,8 @@ void CRgn::SetRectRgn(LPCRECT lpRect)
 
 int CRgn::CombineRgn(const CRgn* pRgn1, const CRgn* pRgn2, int nCombineMode)
 {
-    return ::CombineRgn(*this, pRgn1 ? static_cast<HRGN>(*pRgn1) : nullptr,
-                        pRgn2 ? static_cast<HRGN>(*pRgn2) : nullptr, nCombineMode);
+    return ::CombineRgn(*this, pRgn1 ? static_cast<HRGN>(*pRgn1) : nullptr, pRgn2 ? static_cast<HRGN>(*pRgn2) : nullptr,
+                        nCombineMode);
 }
 
 int CRgn::CopyRgn(const CRgn* pRgnSrc)

@@ -21,7 +21,7 @@ HBITMAP BitmapOf(CBitmap* pBitmap)
     return pBitmap ? static_cast<HBITMAP>(pBitmap->m_hObject) : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 CImageList::~CImageList()
 {

@@ -21,8 +21,7 @@ CMemDC::CMemDC(CDC* pDC, const CRect& rect) : m_pDC(pDC), m_rect(rect), m_bMemDC
 CMemDC::~CMemDC()
 {
     if (m_bMemDC) {
-        m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left,
-                      m_rect.top, SRCCOPY);
+        m_pDC->BitBlt(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), this, m_rect.left, m_rect.top, SRCCOPY);
         SelectObject(m_oldBitmap);
     } else {
         // The handles belong to the target context.

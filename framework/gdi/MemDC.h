@@ -6,8 +6,7 @@
 #include "gdi/DC.h"
 #include "gdi/GdiObject.h"
 
-class CMemDC : public CDC
-{
+class CMemDC : public CDC {
 public:
     // The rectangle in the target's coordinates; all zero means the target's clip box.
     CMemDC(CDC* pDC, const CRect& rect = CRect(0, 0, 0, 0));

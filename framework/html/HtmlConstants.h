@@ -7,22 +7,22 @@ namespace HtmlConst {
 
 // Input limits: the view must survive any bytes with bounded memory and time.
 constexpr std::size_t kMaxResourceBytes = 4u * 1024u * 1024u;
-constexpr std::size_t kMaxNameLength = 64;          // tag and attribute names
-constexpr std::size_t kMaxAttributeValue = 4096;    // longer values are cut
-constexpr std::size_t kMaxAttributes = 32;          // per tag; the rest are dropped
+constexpr std::size_t kMaxNameLength = 64;        // tag and attribute names
+constexpr std::size_t kMaxAttributeValue = 4096;  // longer values are cut
+constexpr std::size_t kMaxAttributes = 32;        // per tag; the rest are dropped
 constexpr std::size_t kMaxEntityName = 10;
-constexpr int kMaxTreeDepth = 48;                   // deeper elements are not opened
+constexpr int kMaxTreeDepth = 48;  // deeper elements are not opened
 constexpr std::size_t kMaxNodes = 60000;
 constexpr std::size_t kMaxStyleRules = 512;
-constexpr std::size_t kMaxImages = 256;             // distinct images per page
+constexpr std::size_t kMaxImages = 256;  // distinct images per page
 constexpr int kMaxTableColumns = 64;
 constexpr int kMaxColspan = 64;
-constexpr int kMaxImageSide = 4096;                 // pixels, from attributes or the picture
+constexpr int kMaxImageSide = 4096;  // pixels, from attributes or the picture
 constexpr int kMaxRuleHeight = 100;
 constexpr int kMaxTableBorder = 100;
 constexpr std::size_t kMaxAddressLength = 2048;
-constexpr std::size_t kMaxHistory = 100;             // addresses kept for GoBack and GoForward
-constexpr int kMaxLayoutExtent = 1000000;           // document coordinates are clamped to this
+constexpr std::size_t kMaxHistory = 100;   // addresses kept for GoBack and GoForward
+constexpr int kMaxLayoutExtent = 1000000;  // document coordinates are clamped to this
 
 // Zoom: the text size levels 0 (smallest) to 4 (largest), in percent of the page's sizes.
 constexpr int kZoomLevels = 5;
@@ -33,12 +33,12 @@ constexpr int kZoomPercent[kZoomLevels] = {70, 85, 100, 120, 140};
 constexpr int kLayoutDpi = 96;
 constexpr int kPageMargin = 10;
 constexpr int kListIndent = 40;
-constexpr int kMarkerGap = 6;                       // between a list marker and its text
+constexpr int kMarkerGap = 6;  // between a list marker and its text
 constexpr int kRuleMargin = 8;
 constexpr int kDefaultRuleSize = 2;
 constexpr int kDefaultCellSpacing = 2;
 constexpr int kDefaultCellPadding = 1;
-constexpr int kTabWidth = 8;                        // columns in preformatted text
+constexpr int kTabWidth = 8;  // columns in preformatted text
 constexpr int kMinLayoutWidth = 80;
 
 // Font sizes in tenths of a point.
@@ -64,7 +64,7 @@ constexpr COLORREF kTableBorderColour = RGB(128, 128, 128);
 constexpr COLORREF kMissingImageFrame = RGB(192, 192, 192);
 
 // Scrolling.
-constexpr int kLineStep = 20;                       // arrow keys and one wheel line, in pixels
+constexpr int kLineStep = 20;  // arrow keys and one wheel line, in pixels
 
 // The standard HTML resource type, used when an address names no type.
 constexpr int kHtmlResourceType = 23;

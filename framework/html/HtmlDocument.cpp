@@ -6,7 +6,8 @@
 
 namespace {
 
-std::string CollapseSpaces(const std::string& text) {
+std::string CollapseSpaces(const std::string& text)
+{
     std::string out;
     bool space = false;
     for (char c : text) {
@@ -14,29 +15,38 @@ std::string CollapseSpaces(const std::string& text) {
             space = !out.empty();
             continue;
         }
-        if (space) out += ' ';
+        if (space)
+            out += ' ';
         space = false;
         out += c;
     }
     return out;
 }
 
-std::string EscapeText(const std::string& text) {
+std::string EscapeText(const std::string& text)
+{
     std::string out;
     for (char c : text) {
-        if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else if (c == '&') out += "&amp;";
-        else if (c == '"') out += "&quot;";
-        else out += c;
+        if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '&')
+            out += "&amp;";
+        else if (c == '"')
+            out += "&quot;";
+        else
+            out += c;
     }
     return out;
 }
 
-bool ContainsNoCase(const std::string& text, const char* word) {
+bool ContainsNoCase(const std::string& text, const char* word)
+{
     std::string lower(text);
     for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
     return lower.find(word) != std::string::npos;
 }
 
@@ -46,7 +56,8 @@ CHtmlDocument::CHtmlDocument() : m_root(CHtmlParser::Parse("")) {}
 
 CHtmlDocument::~CHtmlDocument() = default;
 
-void CHtmlDocument::Reset(const std::string& address) {
+void CHtmlDocument::Reset(const std::string& address)
+{
     m_root = CHtmlParser::Parse("");
     m_address = address;
     m_title.clear();
@@ -55,7 +66,8 @@ void CHtmlDocument::Reset(const std::string& address) {
     m_images.clear();
 }
 
-bool CHtmlDocument::Load(const std::string& address, CResModuleCache& modules) {
+bool CHtmlDocument::Load(const std::string& address, CResModuleCache& modules)
+{
     std::string bytes;
     if (!modules.Read(address, bytes)) {
         Reset(address);
@@ -65,34 +77,40 @@ bool CHtmlDocument::Load(const std::string& address, CResModuleCache& modules) {
     return true;
 }
 
-void CHtmlDocument::LoadText(const std::string& address, std::string_view html, CResModuleCache& modules) {
+void CHtmlDocument::LoadText(const std::string& address, std::string_view html, CResModuleCache& modules)
+{
     Reset(address);
     m_root = CHtmlParser::Parse(html);
     Scan(*m_root, modules);
 }
 
-void CHtmlDocument::LoadErrorPage(const std::string& address) {
+void CHtmlDocument::LoadErrorPage(const std::string& address)
+{
     Reset(address);
     std::string shown = EscapeText(address.substr(0, HtmlConst::kMaxAddressLength));
-    std::string html =
-        "<html><body><h3>The page cannot be shown</h3>"
-        "<p>The address <b>" + shown + "</b> could not be opened.</p></body></html>";
+    std::string html = "<html><body><h3>The page cannot be shown</h3>"
+                       "<p>The address <b>" +
+        shown + "</b> could not be opened.</p></body></html>";
     m_root = CHtmlParser::Parse(html);
 }
 
-std::string CHtmlDocument::Resolve(const std::string& reference) const {
-    if (reference.size() > HtmlConst::kMaxAddressLength) return std::string();
+std::string CHtmlDocument::Resolve(const std::string& reference) const
+{
+    if (reference.size() > HtmlConst::kMaxAddressLength)
+        return std::string();
     std::string trimmed = CollapseSpaces(reference);
     return CResUrl::Resolve(m_address, trimmed);
 }
 
-const CHtmlImage* CHtmlDocument::Image(const std::string& address) const {
+const CHtmlImage* CHtmlDocument::Image(const std::string& address) const
+{
     auto found = m_images.find(address);
     return found == m_images.end() ? nullptr : found->second.get();
 }
 
 // Collects the title, style sheets and images, in document order.
-void CHtmlDocument::Scan(const CHtmlNode& node, CResModuleCache& modules) {
+void CHtmlDocument::Scan(const CHtmlNode& node, CResModuleCache& modules)
+{
     for (const auto& child : node.Children()) {
         switch (child->Tag()) {
         case HtmlTag::Title:
@@ -108,7 +126,8 @@ void CHtmlDocument::Scan(const CHtmlNode& node, CResModuleCache& modules) {
             LoadStyleLink(*child, modules);
             break;
         case HtmlTag::Img:
-            if (const std::string* src = child->Attribute("src")) LoadImage(*src, modules);
+            if (const std::string* src = child->Attribute("src"))
+                LoadImage(*src, modules);
             break;
         default:
             Scan(*child, modules);
@@ -117,22 +136,28 @@ void CHtmlDocument::Scan(const CHtmlNode& node, CResModuleCache& modules) {
     }
 }
 
-void CHtmlDocument::LoadStyleLink(const CHtmlNode& link, CResModuleCache& modules) {
+void CHtmlDocument::LoadStyleLink(const CHtmlNode& link, CResModuleCache& modules)
+{
     const std::string* rel = link.Attribute("rel");
     const std::string* href = link.Attribute("href");
-    if (!rel || !href || !ContainsNoCase(*rel, "stylesheet")) return;
+    if (!rel || !href || !ContainsNoCase(*rel, "stylesheet"))
+        return;
     std::string bytes;
-    if (modules.Read(Resolve(*href), bytes)) m_styleSheet.Parse(bytes);
+    if (modules.Read(Resolve(*href), bytes))
+        m_styleSheet.Parse(bytes);
 }
 
-void CHtmlDocument::LoadImage(const std::string& src, CResModuleCache& modules) {
+void CHtmlDocument::LoadImage(const std::string& src, CResModuleCache& modules)
+{
     std::string address = Resolve(src);
-    if (address.empty() || m_images.count(address) || m_images.size() >= HtmlConst::kMaxImages) return;
+    if (address.empty() || m_images.count(address) || m_images.size() >= HtmlConst::kMaxImages)
+        return;
     std::unique_ptr<CHtmlImage> image;
     std::string bytes;
     if (modules.Read(address, bytes)) {
         image = std::make_unique<CHtmlImage>();
-        if (!image->Decode(bytes)) image.reset();
+        if (!image->Decode(bytes))
+            image.reset();
     }
     m_images[address] = std::move(image);
 }

@@ -45,5 +45,5 @@ private:
     std::string m_title;
     bool m_haveTitle = false;
     CHtmlStyleSheet m_styleSheet;
-    std::map<std::string, std::unique_ptr<CHtmlImage>> m_images;   // null: failed
+    std::map<std::string, std::unique_ptr<CHtmlImage>> m_images;  // null: failed
 };

@@ -9,59 +9,77 @@ namespace {
 
 constexpr std::size_t kMaxFonts = 512;
 
-std::string LowerCopy(std::string_view text) {
+std::string LowerCopy(std::string_view text)
+{
     std::string out(text);
     for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
     return out;
 }
 
-int CALLBACK OnFontFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+int CALLBACK OnFontFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
+{
     *reinterpret_cast<bool*>(found) = true;
     return 0;
 }
 
-const char* GenericFace(const std::string& lowerName) {
-    if (lowerName == "sans-serif") return HtmlConst::kSansSerifFace;
-    if (lowerName == "serif") return HtmlConst::kDefaultFace;
-    if (lowerName == "monospace") return HtmlConst::kMonospaceFace;
+const char* GenericFace(const std::string& lowerName)
+{
+    if (lowerName == "sans-serif")
+        return HtmlConst::kSansSerifFace;
+    if (lowerName == "serif")
+        return HtmlConst::kDefaultFace;
+    if (lowerName == "monospace")
+        return HtmlConst::kMonospaceFace;
     return nullptr;
 }
 
 // When a standard face is missing, the font mapper still finds one of its kind.
-BYTE PitchAndFamily(const std::string& face) {
-    if (face == HtmlConst::kMonospaceFace) return FIXED_PITCH | FF_MODERN;
-    if (face == HtmlConst::kSansSerifFace) return VARIABLE_PITCH | FF_SWISS;
-    if (face == HtmlConst::kDefaultFace) return VARIABLE_PITCH | FF_ROMAN;
+BYTE PitchAndFamily(const std::string& face)
+{
+    if (face == HtmlConst::kMonospaceFace)
+        return FIXED_PITCH | FF_MODERN;
+    if (face == HtmlConst::kSansSerifFace)
+        return VARIABLE_PITCH | FF_SWISS;
+    if (face == HtmlConst::kDefaultFace)
+        return VARIABLE_PITCH | FF_ROMAN;
     return DEFAULT_PITCH | FF_DONTCARE;
 }
 
 }  // namespace
 
-bool CHtmlFontKey::operator<(const CHtmlFontKey& other) const {
+bool CHtmlFontKey::operator<(const CHtmlFontKey& other) const
+{
     return std::tie(face, height, bold, italic, underline) <
-           std::tie(other.face, other.height, other.bold, other.italic, other.underline);
+        std::tie(other.face, other.height, other.bold, other.italic, other.underline);
 }
 
-CHtmlFontCache::CHtmlFontCache() {
+CHtmlFontCache::CHtmlFontCache()
+{
     m_dc = CreateCompatibleDC(nullptr);
 }
 
-CHtmlFontCache::~CHtmlFontCache() {
+CHtmlFontCache::~CHtmlFontCache()
+{
     if (m_dc) {
         SelectObject(m_dc, GetStockObject(SYSTEM_FONT));
         DeleteDC(m_dc);
     }
-    for (Entry& e : m_fonts) DeleteObject(e.font);
+    for (Entry& e : m_fonts)
+        DeleteObject(e.font);
 }
 
-int CHtmlFontCache::Get(const CHtmlFontKey& requested) {
+int CHtmlFontCache::Get(const CHtmlFontKey& requested)
+{
     CHtmlFontKey key = requested;
     key.height = std::clamp(key.height, 1, 1000);
     auto found = m_index.find(key);
-    if (found != m_index.end()) return found->second;
-    if (m_fonts.size() >= kMaxFonts) return int(m_fonts.size()) - 1;
-    LOGFONTA lf{};
+    if (found != m_index.end())
+        return found->second;
+    if (m_fonts.size() >= kMaxFonts)
+        return int(m_fonts.size()) - 1;
+    LOGFONTA lf {};
     lf.lfHeight = -key.height;
     lf.lfWeight = key.bold ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = key.italic;
@@ -75,11 +93,12 @@ int CHtmlFontCache::Get(const CHtmlFontKey& requested) {
     Entry entry;
     entry.key = key;
     entry.font = CreateFontIndirectA(&lf);
-    if (!entry.font) entry.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    if (!entry.font)
+        entry.font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     HGDIOBJ old = SelectObject(m_dc, entry.font);
-    TEXTMETRICA tm{};
+    TEXTMETRICA tm {};
     GetTextMetricsA(m_dc, &tm);
-    SIZE space{0, 0};
+    SIZE space {0, 0};
     GetTextExtentPoint32A(m_dc, " ", 1, &space);
     SelectObject(m_dc, old);
     m_selected = -1;
@@ -92,42 +111,51 @@ int CHtmlFontCache::Get(const CHtmlFontKey& requested) {
     return index;
 }
 
-int CHtmlFontCache::WithUnderline(int index, bool underline) {
+int CHtmlFontCache::WithUnderline(int index, bool underline)
+{
     CHtmlFontKey key = Key(index);
-    if (key.underline == underline) return index;
+    if (key.underline == underline)
+        return index;
     key.underline = underline;
     return Get(key);
 }
 
-int CHtmlFontCache::TextWidth(int index, std::string_view text) {
-    if (text.empty()) return 0;
+int CHtmlFontCache::TextWidth(int index, std::string_view text)
+{
+    if (text.empty())
+        return 0;
     if (m_selected != index) {
         SelectObject(m_dc, Font(index));
         m_selected = index;
     }
-    SIZE size{0, 0};
+    SIZE size {0, 0};
     GetTextExtentPoint32A(m_dc, text.data(), int(std::min<std::size_t>(text.size(), 0x7FFF)), &size);
     return size.cx;
 }
 
-void CHtmlFontCache::Advances(int index, std::string_view text, std::vector<INT>& advances) {
+void CHtmlFontCache::Advances(int index, std::string_view text, std::vector<INT>& advances)
+{
     advances.assign(std::min<std::size_t>(text.size(), 0x7FFF), 0);
-    if (advances.empty()) return;
+    if (advances.empty())
+        return;
     if (m_selected != index) {
         SelectObject(m_dc, Font(index));
         m_selected = index;
     }
     std::vector<INT> ends(advances.size(), 0);
-    SIZE size{0, 0};
+    SIZE size {0, 0};
     GetTextExtentExPointA(m_dc, text.data(), int(ends.size()), 0, nullptr, ends.data(), &size);
-    for (std::size_t i = 0; i < ends.size(); ++i) advances[i] = ends[i] - (i ? ends[i - 1] : 0);
+    for (std::size_t i = 0; i < ends.size(); ++i)
+        advances[i] = ends[i] - (i ? ends[i - 1] : 0);
 }
 
-bool CHtmlFontCache::IsInstalled(const std::string& face) {
+bool CHtmlFontCache::IsInstalled(const std::string& face)
+{
     std::string key = LowerCopy(face);
     auto found = m_installed.find(key);
-    if (found != m_installed.end()) return found->second;
-    LOGFONTA lf{};
+    if (found != m_installed.end())
+        return found->second;
+    LOGFONTA lf {};
     lf.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     bool installed = false;
@@ -137,10 +165,13 @@ bool CHtmlFontCache::IsInstalled(const std::string& face) {
     return installed;
 }
 
-std::string CHtmlFontCache::FirstInstalled(const std::vector<std::string>& families) {
+std::string CHtmlFontCache::FirstInstalled(const std::vector<std::string>& families)
+{
     for (const std::string& family : families) {
-        if (const char* generic = GenericFace(LowerCopy(family))) return generic;
-        if (IsInstalled(family)) return family;
+        if (const char* generic = GenericFace(LowerCopy(family)))
+            return generic;
+        if (IsInstalled(family))
+            return family;
     }
     return std::string();
 }

@@ -10,7 +10,7 @@
 
 struct CHtmlFontKey {
     std::string face;
-    int height = 0;          // pixels of the em
+    int height = 0;  // pixels of the em
     bool bold = false;
     bool italic = false;
     bool underline = false;

@@ -25,5 +25,5 @@ private:
     IPicture* m_picture = nullptr;
     OLE_XSIZE_HIMETRIC m_width = 0;
     OLE_YSIZE_HIMETRIC m_height = 0;
-    SIZE m_pixels{0, 0};
+    SIZE m_pixels {0, 0};
 };

@@ -15,20 +15,20 @@ enum class HtmlBoxKind { Text, Image, Rule, Bullet, Frame };
 
 struct CHtmlBox {
     HtmlBoxKind kind = HtmlBoxKind::Text;
-    RECT rect{0, 0, 0, 0};
-    std::string text;                  // text runs; the alt text of images
-    int font = -1;                     // text: index in the font cache
-    int fontHeight = 0;                // text: pixels of the em
+    RECT rect {0, 0, 0, 0};
+    std::string text;    // text runs; the alt text of images
+    int font = -1;       // text: index in the font cache
+    int fontHeight = 0;  // text: pixels of the em
     COLORREF colour = 0;
-    int link = -1;                     // index in Links(), -1 when not a link
-    const CHtmlImage* image = nullptr; // images: null when it could not be loaded
-    std::string source;                // images: the absolute address
-    int border = 0;                    // images and frames: frame width inside rect
+    int link = -1;                      // index in Links(), -1 when not a link
+    const CHtmlImage* image = nullptr;  // images: null when it could not be loaded
+    std::string source;                 // images: the absolute address
+    int border = 0;                     // images and frames: frame width inside rect
 };
 
 struct CHtmlLink {
-    std::string address;               // absolute
-    std::string target;                // empty when none
+    std::string address;  // absolute
+    std::string target;   // empty when none
 };
 
 class CHtmlLayout {

@@ -24,7 +24,7 @@ private:
 
     struct Style {
         std::string face;
-        int size = 0;               // tenths of a point
+        int size = 0;  // tenths of a point
         bool bold = false;
         bool italic = false;
         bool underline = false;
@@ -40,9 +40,9 @@ private:
         int font = -1;
         COLORREF colour = 0;
         int link = -1;
-        int x = 0;                  // from the line's start
+        int x = 0;  // from the line's start
         int width = 0;
-        int height = 0;             // images
+        int height = 0;  // images
         int ascent = 0;
         int descent = 0;
         VAlign valign = VAlignBaseline;
@@ -58,7 +58,7 @@ private:
         int width = 0;
         int left = 0;
         int right = 0;
-        int breakHeight = 0;        // a line break on an empty line
+        int breakHeight = 0;  // a line break on an empty line
         std::vector<std::string> anchors;
     };
 
@@ -81,7 +81,7 @@ private:
         int right = 0;
         int y = 0;
         int pendingMargin = 0;
-        bool dropLeadingMargin = false;     // table cells drop the margins at their edges
+        bool dropLeadingMargin = false;  // table cells drop the margins at their edges
         Align align = AlignLeft;
         Line line;
         bool spacePending = false;
@@ -156,16 +156,14 @@ private:
     std::vector<Row> CollectRows(const CHtmlNode& table, const Style& tableStyle);
     MinMax TableMinMax(const CHtmlNode& table, const Style& parent);
     static TableFrame FrameOf(const CHtmlNode& table);
-    std::vector<int> ColumnWidths(std::vector<Row>& rows, const TableFrame& frame, int tableWidth,
-                                  int available, bool widthGiven, int& usedWidth);
+    std::vector<int> ColumnWidths(std::vector<Row>& rows, const TableFrame& frame, int tableWidth, int available,
+                                  bool widthGiven, int& usedWidth);
     void AddFrame(const RECT& rect, int border);
     MinMax Measure(const CHtmlNode& node, const Style& style);
-    void MeasureInto(const CHtmlNode& node, const Style& style, int indent, MinMax& result,
-                     int& line, bool& space);
+    void MeasureInto(const CHtmlNode& node, const Style& style, int indent, MinMax& result, int& line, bool& space);
 
     // Helpers.
-    SIZE ImageSize(const CHtmlNode& element, const Style& style, const CHtmlImage*& image,
-                   std::string& source);
+    SIZE ImageSize(const CHtmlNode& element, const Style& style, const CHtmlImage*& image, std::string& source);
     int AddLink(const CHtmlNode& anchor);
     void AddAnchor(const std::string& name, Flow& flow);
 
@@ -174,6 +172,6 @@ private:
     int m_zoomPercent;
     CHtmlLayout& m_out;
     COLORREF m_linkColour;
-    std::vector<std::pair<bool, int>> m_lists;          // ordered?, next number
+    std::vector<std::pair<bool, int>> m_lists;  // ordered?, next number
     std::map<const CHtmlNode*, MinMax> m_measured;
 };

@@ -14,7 +14,7 @@ public:
     static std::unique_ptr<CHtmlNode> Parse(std::string_view source);
 
 private:
-    explicit CHtmlParser(CHtmlNode* document) : m_open{document} {}
+    explicit CHtmlParser(CHtmlNode* document) : m_open {document} {}
 
     void OnText(const std::string& text);
     void OnStartTag(CHtmlToken& token);
@@ -23,7 +23,7 @@ private:
     // Index in m_open of the innermost open element with the tag, searching down
     // to (not through) the first element of stopAt; -1 when not open.
     int FindOpen(HtmlTag tag, std::initializer_list<HtmlTag> stopAt) const;
-    void PopTo(int index);            // closes m_open[index] and everything inside it
+    void PopTo(int index);  // closes m_open[index] and everything inside it
     CHtmlNode* Current() const { return m_open.back(); }
 
     std::vector<CHtmlNode*> m_open;

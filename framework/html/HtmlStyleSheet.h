@@ -8,11 +8,11 @@
 #include <vector>
 
 struct CHtmlStyleDecl {
-    std::vector<std::string> families;   // empty when not set
-    int fontSize = 0;                    // tenths of a point; 0 when not set
+    std::vector<std::string> families;  // empty when not set
+    int fontSize = 0;                   // tenths of a point; 0 when not set
     bool hasColour = false;
     COLORREF colour = 0;
-    int underline = -1;                  // -1 not set, 0 none, 1 underline
+    int underline = -1;  // -1 not set, 0 none, 1 underline
 
     void MergeFrom(const CHtmlStyleDecl& later);
 };

@@ -10,8 +10,8 @@ using CHtmlAttributes = std::vector<std::pair<std::string, std::string>>;
 struct CHtmlToken {
     enum Kind { Text, StartTag, EndTag, End };
     Kind kind = End;
-    std::string name;        // lower case, for tags
-    std::string text;        // entities decoded, for text
+    std::string name;  // lower case, for tags
+    std::string text;  // entities decoded, for text
     CHtmlAttributes attributes;
     bool selfClosing = false;
 };
@@ -35,5 +35,5 @@ private:
 
     std::string_view m_src;
     std::size_t m_pos = 0;
-    std::string m_rawEnd;    // element whose content is raw text (style, script, title)
+    std::string m_rawEnd;  // element whose content is raw text (style, script, title)
 };

@@ -10,26 +10,30 @@
 namespace {
 
 // The posted navigation; wParam is its serial number.
-UINT NavigateMessage() {
+UINT NavigateMessage()
+{
     static const UINT message = ::RegisterWindowMessageA("FwHtmlViewNavigate");
     return message;
 }
 
 UINT g_navigateMessage = NavigateMessage();
 
-bool OpensNewWindow(const std::string& target) {
+bool OpensNewWindow(const std::string& target)
+{
     return !target.empty() && lstrcmpiA(target.c_str(), "_self") != 0 && lstrcmpiA(target.c_str(), "_top") != 0 &&
-           lstrcmpiA(target.c_str(), "_parent") != 0;
+        lstrcmpiA(target.c_str(), "_parent") != 0;
 }
 
 // A memory bitmap to paint into before the screen sees it.
 class CBackBuffer {
 public:
     CBackBuffer(HDC screen, int width, int height)
-        : m_dc(CreateCompatibleDC(screen)), m_bitmap(CreateCompatibleBitmap(screen, width, height)) {
+        : m_dc(CreateCompatibleDC(screen)), m_bitmap(CreateCompatibleBitmap(screen, width, height))
+    {
         m_old = SelectObject(m_dc, m_bitmap);
     }
-    ~CBackBuffer() {
+    ~CBackBuffer()
+    {
         SelectObject(m_dc, m_old);
         DeleteObject(m_bitmap);
         DeleteDC(m_dc);
@@ -70,62 +74,79 @@ CHtmlView::CHtmlView() : m_document(std::make_unique<CHtmlDocument>()), m_zoom(H
 
 CHtmlView::~CHtmlView() = default;
 
-BOOL CHtmlView::PreCreateWindow(CREATESTRUCTA& cs) {
-    if (!cs.lpszClass) cs.lpszClass = RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW), nullptr);
+BOOL CHtmlView::PreCreateWindow(CREATESTRUCTA& cs)
+{
+    if (!cs.lpszClass)
+        cs.lpszClass = RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW), nullptr);
     cs.style |= WS_VSCROLL;
     return cs.lpszClass != nullptr;
 }
 
-int CHtmlView::OnCreate(LPCREATESTRUCTA lpCreateStruct) {
-    if (CWnd::OnCreate(lpCreateStruct) == -1) return -1;
+int CHtmlView::OnCreate(LPCREATESTRUCTA lpCreateStruct)
+{
+    if (CWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
     Relayout();
     // A navigation asked for before the window existed goes now.
-    if (m_hasPending) PostMessage(g_navigateMessage, m_navigationSerial);
+    if (m_hasPending)
+        PostMessage(g_navigateMessage, m_navigationSerial);
     return 0;
 }
 
 // ---- Navigation -----------------------------------------------------------------
 
-void CHtmlView::Navigate(LPCSTR lpszURL, DWORD, LPCSTR, LPCSTR, LPVOID, DWORD) {
+void CHtmlView::Navigate(LPCSTR lpszURL, DWORD, LPCSTR, LPCSTR, LPVOID, DWORD)
+{
     Navigation navigation;
     navigation.address = lpszURL ? lpszURL : "";
     Post(navigation);
 }
 
 void CHtmlView::Navigate2(LPCSTR lpszURL, DWORD dwFlags, LPCSTR lpszTargetFrameName, LPCSTR lpszHeaders,
-                          LPVOID lpvPostData, DWORD dwPostDataLen) {
+                          LPVOID lpvPostData, DWORD dwPostDataLen)
+{
     Navigate(lpszURL, dwFlags, lpszTargetFrameName, lpszHeaders, lpvPostData, dwPostDataLen);
 }
 
-void CHtmlView::GoBack() {
+void CHtmlView::GoBack()
+{
     int index = m_historyIndex - 1;
-    if (index < 0 || index >= int(m_history.size())) return;
+    if (index < 0 || index >= int(m_history.size()))
+        return;
     Post({m_history[std::size_t(index)], NavigationKind::Back, index});
 }
 
-void CHtmlView::GoForward() {
+void CHtmlView::GoForward()
+{
     int index = m_historyIndex + 1;
-    if (index < 1 || index >= int(m_history.size())) return;
+    if (index < 1 || index >= int(m_history.size()))
+        return;
     Post({m_history[std::size_t(index)], NavigationKind::Forward, index});
 }
 
-void CHtmlView::Refresh() {
-    if (m_address.empty()) return;
+void CHtmlView::Refresh()
+{
+    if (m_address.empty())
+        return;
     Post({m_address, NavigationKind::Refresh, -1});
 }
 
-void CHtmlView::Post(Navigation navigation) {
+void CHtmlView::Post(Navigation navigation)
+{
     if (navigation.address.size() > HtmlConst::kMaxAddressLength)
         navigation.address.resize(HtmlConst::kMaxAddressLength);
     m_pending = std::move(navigation);
     m_hasPending = true;
     ++m_navigationSerial;
-    if (m_hWnd) PostMessage(g_navigateMessage, m_navigationSerial);
+    if (m_hWnd)
+        PostMessage(g_navigateMessage, m_navigationSerial);
 }
 
-LRESULT CHtmlView::OnNavigateMessage(WPARAM wParam, LPARAM) {
+LRESULT CHtmlView::OnNavigateMessage(WPARAM wParam, LPARAM)
+{
     // Only the last navigation asked for completes.
-    if (!m_hasPending || wParam != m_navigationSerial) return 0;
+    if (!m_hasPending || wParam != m_navigationSerial)
+        return 0;
     Navigation navigation = m_pending;
     m_hasPending = false;
     if (navigation.kind != NavigationKind::Refresh) {
@@ -133,17 +154,20 @@ LRESULT CHtmlView::OnNavigateMessage(WPARAM wParam, LPARAM) {
         BOOL cancel = FALSE;
         WPARAM serial = m_navigationSerial;
         OnBeforeNavigate2(navigation.address.c_str(), 0, nullptr, nullptr, &cancel);
-        if (!::IsWindow(hWnd) || cancel || serial != m_navigationSerial) return 0;
+        if (!::IsWindow(hWnd) || cancel || serial != m_navigationSerial)
+            return 0;
     }
     Complete(navigation);
     return 0;
 }
 
-void CHtmlView::Complete(const Navigation& navigation) {
+void CHtmlView::Complete(const Navigation& navigation)
+{
     const std::string& address = navigation.address;
     auto document = std::make_unique<CHtmlDocument>();
     bool loaded = CResUrl::IsResAddress(address) && document->Load(CResUrl::WithoutAnchor(address), m_modules);
-    if (!loaded) document->LoadErrorPage(address);
+    if (!loaded)
+        document->LoadErrorPage(address);
     int previousTop = m_scrollTop;
     m_document = std::move(document);
     m_address = address;
@@ -153,8 +177,10 @@ void CHtmlView::Complete(const Navigation& navigation) {
 
     int top = 0;
     CResUrl url;
-    if (navigation.kind == NavigationKind::Refresh) top = previousTop;
-    else if (CResUrl::Split(address, url) && !url.anchor.empty()) m_layout.AnchorTop(url.anchor, top);
+    if (navigation.kind == NavigationKind::Refresh)
+        top = previousTop;
+    else if (CResUrl::Split(address, url) && !url.anchor.empty())
+        m_layout.AnchorTop(url.anchor, top);
     ScrollTo(top);
     SetWindowText(address.c_str());
     Invalidate(FALSE);
@@ -163,16 +189,20 @@ void CHtmlView::Complete(const Navigation& navigation) {
         m_historyIndex = navigation.historyIndex;
     } else if (navigation.kind == NavigationKind::Normal && loaded) {
         m_history.resize(std::size_t(m_historyIndex + 1));
-        if (m_history.empty() || m_history.back() != address) m_history.push_back(address);
-        if (m_history.size() > HtmlConst::kMaxHistory) m_history.erase(m_history.begin());
+        if (m_history.empty() || m_history.back() != address)
+            m_history.push_back(address);
+        if (m_history.size() > HtmlConst::kMaxHistory)
+            m_history.erase(m_history.begin());
         m_historyIndex = int(m_history.size()) - 1;
     }
-    if (!loaded) return;   // the error page: no title change, no document complete
+    if (!loaded)
+        return;  // the error page: no title change, no document complete
 
     HWND hWnd = m_hWnd;
     std::string name = m_locationName;
     OnTitleChange(name.c_str());
-    if (!::IsWindow(hWnd)) return;
+    if (!::IsWindow(hWnd))
+        return;
     OnDocumentComplete(address.c_str());
 }
 
@@ -184,28 +214,34 @@ void CHtmlView::OnDocumentComplete(LPCSTR) {}
 
 void CHtmlView::OnNewWindow2(LPCSTR, LPCSTR, BOOL*) {}
 
-CString CHtmlView::GetLocationName() const {
+CString CHtmlView::GetLocationName() const
+{
     return CString(m_locationName.c_str());
 }
 
-CString CHtmlView::GetLocationURL() const {
+CString CHtmlView::GetLocationURL() const
+{
     return CString(m_address.c_str());
 }
 
-CString CHtmlView::GetLayoutDump() const {
+CString CHtmlView::GetLayoutDump() const
+{
     return CString(m_layout.Dump(m_fonts).c_str());
 }
 
 // ---- Zoom and commands ----------------------------------------------------------
 
-HRESULT CHtmlView::ExecWB(OLECMDID cmdID, OLECMDEXECOPT, VARIANT* pvaIn, VARIANT* pvaOut) {
+HRESULT CHtmlView::ExecWB(OLECMDID cmdID, OLECMDEXECOPT, VARIANT* pvaIn, VARIANT* pvaOut)
+{
     switch (cmdID) {
     case OLECMDID_ZOOM:
         if (pvaIn && pvaIn->vt != VT_EMPTY) {
             VARIANT value;
             VariantInit(&value);
-            if (FAILED(VariantChangeType(&value, pvaIn, 0, VT_I4))) return E_INVALIDARG;
-            if (value.lVal < 0 || value.lVal >= HtmlConst::kZoomLevels) return E_INVALIDARG;
+            if (FAILED(VariantChangeType(&value, pvaIn, 0, VT_I4)))
+                return E_INVALIDARG;
+            if (value.lVal < 0 || value.lVal >= HtmlConst::kZoomLevels)
+                return E_INVALIDARG;
             SetZoom(int(value.lVal));
         }
         if (pvaOut) {
@@ -225,8 +261,10 @@ HRESULT CHtmlView::ExecWB(OLECMDID cmdID, OLECMDEXECOPT, VARIANT* pvaIn, VARIANT
     }
 }
 
-void CHtmlView::SetZoom(int zoom) {
-    if (zoom == m_zoom) return;
+void CHtmlView::SetZoom(int zoom)
+{
+    if (zoom == m_zoom)
+        return;
     int oldHeight = std::max(1, m_layout.Height());
     int oldTop = m_scrollTop;
     m_zoom = zoom;
@@ -238,25 +276,31 @@ void CHtmlView::SetZoom(int zoom) {
 
 // ---- Layout, painting, scrolling -----------------------------------------------------
 
-void CHtmlView::Relayout() {
-    RECT client{0, 0, 0, 0};
-    if (m_hWnd) GetClientRect(&client);
+void CHtmlView::Relayout()
+{
+    RECT client {0, 0, 0, 0};
+    if (m_hWnd)
+        GetClientRect(&client);
     m_layout.Build(*m_document, m_fonts, client.right - client.left, m_zoom);
     m_hoverLink = std::min(m_hoverLink, int(m_layout.Links().size()) - 1);
     UpdateScrollBar();
 }
 
-int CHtmlView::ClientHeight() const {
-    RECT client{0, 0, 0, 0};
-    if (m_hWnd) ::GetClientRect(m_hWnd, &client);
+int CHtmlView::ClientHeight() const
+{
+    RECT client {0, 0, 0, 0};
+    if (m_hWnd)
+        ::GetClientRect(m_hWnd, &client);
     return client.bottom - client.top;
 }
 
-void CHtmlView::UpdateScrollBar() {
-    if (!m_hWnd) return;
+void CHtmlView::UpdateScrollBar()
+{
+    if (!m_hWnd)
+        return;
     int maxTop = std::max(0, m_layout.Height() - ClientHeight());
     m_scrollTop = std::clamp(m_scrollTop, 0, maxTop);
-    SCROLLINFO si{};
+    SCROLLINFO si {};
     // The bar stays (disabled when not needed) so that the width never changes.
     si.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
     si.nMin = 0;
@@ -265,7 +309,7 @@ void CHtmlView::UpdateScrollBar() {
     si.nPos = m_scrollTop;
     // Setting the bar redraws it at once, which costs more than laying out a page: a
     // navigation asks twice with the same values, and only a change is drawn.
-    SCROLLINFO shown{};
+    SCROLLINFO shown {};
     shown.cbSize = sizeof(shown);
     shown.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
     if (::GetScrollInfo(m_hWnd, SB_VERT, &shown) && shown.nMin == si.nMin && shown.nMax == si.nMax &&
@@ -274,7 +318,8 @@ void CHtmlView::UpdateScrollBar() {
     SetScrollInfo(SB_VERT, &si, TRUE);
 }
 
-void CHtmlView::ScrollTo(int top) {
+void CHtmlView::ScrollTo(int top)
+{
     int maxTop = std::max(0, m_layout.Height() - ClientHeight());
     top = std::clamp(top, 0, maxTop);
     if (top == m_scrollTop) {
@@ -286,11 +331,13 @@ void CHtmlView::ScrollTo(int top) {
     Invalidate(FALSE);
 }
 
-void CHtmlView::DrawPage(HDC hDC, const RECT& rcTarget, int nTop) {
-    CHtmlPainter::Paint(hDC, m_layout, m_fonts, POINT{rcTarget.left, rcTarget.top - nTop}, rcTarget, m_hoverLink);
+void CHtmlView::DrawPage(HDC hDC, const RECT& rcTarget, int nTop)
+{
+    CHtmlPainter::Paint(hDC, m_layout, m_fonts, POINT {rcTarget.left, rcTarget.top - nTop}, rcTarget, m_hoverLink);
 }
 
-void CHtmlView::OnPaint() {
+void CHtmlView::OnPaint()
+{
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(m_hWnd, &ps);
     RECT area = ps.rcPaint;
@@ -298,8 +345,8 @@ void CHtmlView::OnPaint() {
     if (width > 0 && height > 0) {
         CBackBuffer buffer(dc, width, height);
         if (buffer.Valid()) {
-            RECT local{0, 0, width, height};
-            CHtmlPainter::Paint(buffer.DC(), m_layout, m_fonts, POINT{-area.left, -area.top - m_scrollTop}, local,
+            RECT local {0, 0, width, height};
+            CHtmlPainter::Paint(buffer.DC(), m_layout, m_fonts, POINT {-area.left, -area.top - m_scrollTop}, local,
                                 m_hoverLink);
             BitBlt(dc, area.left, area.top, width, height, buffer.DC(), 0, 0, SRCCOPY);
         } else {
@@ -309,11 +356,13 @@ void CHtmlView::OnPaint() {
     EndPaint(m_hWnd, &ps);
 }
 
-LRESULT CHtmlView::OnEraseBackground(WPARAM, LPARAM) {
-    return TRUE;   // painting covers everything
+LRESULT CHtmlView::OnEraseBackground(WPARAM, LPARAM)
+{
+    return TRUE;  // painting covers everything
 }
 
-void CHtmlView::OnSize(UINT nType, int cx, int cy) {
+void CHtmlView::OnSize(UINT nType, int cx, int cy)
+{
     CWnd::OnSize(nType, cx, cy);
     if (cx != m_layout.Width()) {
         Relayout();
@@ -323,66 +372,104 @@ void CHtmlView::OnSize(UINT nType, int cx, int cy) {
     }
 }
 
-void CHtmlView::OnVScroll(UINT nSBCode, UINT, CScrollBar*) {
+void CHtmlView::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
+{
     int page = std::max(HtmlConst::kLineStep, ClientHeight() - HtmlConst::kLineStep);
     switch (nSBCode) {
-    case SB_LINEUP: ScrollTo(m_scrollTop - HtmlConst::kLineStep); break;
-    case SB_LINEDOWN: ScrollTo(m_scrollTop + HtmlConst::kLineStep); break;
-    case SB_PAGEUP: ScrollTo(m_scrollTop - page); break;
-    case SB_PAGEDOWN: ScrollTo(m_scrollTop + page); break;
-    case SB_TOP: ScrollTo(0); break;
-    case SB_BOTTOM: ScrollTo(m_layout.Height()); break;
+    case SB_LINEUP:
+        ScrollTo(m_scrollTop - HtmlConst::kLineStep);
+        break;
+    case SB_LINEDOWN:
+        ScrollTo(m_scrollTop + HtmlConst::kLineStep);
+        break;
+    case SB_PAGEUP:
+        ScrollTo(m_scrollTop - page);
+        break;
+    case SB_PAGEDOWN:
+        ScrollTo(m_scrollTop + page);
+        break;
+    case SB_TOP:
+        ScrollTo(0);
+        break;
+    case SB_BOTTOM:
+        ScrollTo(m_layout.Height());
+        break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
-        SCROLLINFO si{};
+        SCROLLINFO si {};
         si.cbSize = sizeof(si);
         si.fMask = SIF_TRACKPOS;
-        if (::GetScrollInfo(m_hWnd, SB_VERT, &si)) ScrollTo(si.nTrackPos);
+        if (::GetScrollInfo(m_hWnd, SB_VERT, &si))
+            ScrollTo(si.nTrackPos);
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
-BOOL CHtmlView::OnMouseWheel(UINT, short zDelta, CPoint) {
+BOOL CHtmlView::OnMouseWheel(UINT, short zDelta, CPoint)
+{
     UINT lines = 3;
     SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    if (lines == WHEEL_PAGESCROLL) lines = UINT(std::max(1, ClientHeight() / HtmlConst::kLineStep));
+    if (lines == WHEEL_PAGESCROLL)
+        lines = UINT(std::max(1, ClientHeight() / HtmlConst::kLineStep));
     ScrollTo(m_scrollTop - zDelta * int(std::min(lines, 100u)) * HtmlConst::kLineStep / WHEEL_DELTA);
     return TRUE;
 }
 
-void CHtmlView::OnKeyDown(UINT nChar, UINT, UINT) {
+void CHtmlView::OnKeyDown(UINT nChar, UINT, UINT)
+{
     int page = std::max(HtmlConst::kLineStep, ClientHeight() - HtmlConst::kLineStep);
     bool shift = GetKeyState(VK_SHIFT) < 0;
     switch (nChar) {
-    case VK_UP: ScrollTo(m_scrollTop - HtmlConst::kLineStep); break;
-    case VK_DOWN: ScrollTo(m_scrollTop + HtmlConst::kLineStep); break;
-    case VK_PRIOR: ScrollTo(m_scrollTop - page); break;
-    case VK_NEXT: ScrollTo(m_scrollTop + page); break;
-    case VK_SPACE: ScrollTo(m_scrollTop + (shift ? -page : page)); break;
-    case VK_HOME: ScrollTo(0); break;
-    case VK_END: ScrollTo(m_layout.Height()); break;
-    default: Default(); break;
+    case VK_UP:
+        ScrollTo(m_scrollTop - HtmlConst::kLineStep);
+        break;
+    case VK_DOWN:
+        ScrollTo(m_scrollTop + HtmlConst::kLineStep);
+        break;
+    case VK_PRIOR:
+        ScrollTo(m_scrollTop - page);
+        break;
+    case VK_NEXT:
+        ScrollTo(m_scrollTop + page);
+        break;
+    case VK_SPACE:
+        ScrollTo(m_scrollTop + (shift ? -page : page));
+        break;
+    case VK_HOME:
+        ScrollTo(0);
+        break;
+    case VK_END:
+        ScrollTo(m_layout.Height());
+        break;
+    default:
+        Default();
+        break;
     }
 }
 
 // ---- Links ----------------------------------------------------------------------
 
-int CHtmlView::LinkAt(CPoint point) const {
-    return m_layout.HitTest(POINT{point.x, point.y + m_scrollTop});
+int CHtmlView::LinkAt(CPoint point) const
+{
+    return m_layout.HitTest(POINT {point.x, point.y + m_scrollTop});
 }
 
-void CHtmlView::SetHoverLink(int link) {
-    if (link == m_hoverLink) return;
+void CHtmlView::SetHoverLink(int link)
+{
+    if (link == m_hoverLink)
+        return;
     m_hoverLink = link;
     Invalidate(FALSE);
 }
 
-void CHtmlView::OnMouseMove(UINT, CPoint point) {
+void CHtmlView::OnMouseMove(UINT, CPoint point)
+{
     int link = LinkAt(point);
     if (link >= 0 && m_hoverLink < 0) {
-        TRACKMOUSEEVENT tme{};
+        TRACKMOUSEEVENT tme {};
         tme.cbSize = sizeof(tme);
         tme.dwFlags = TME_LEAVE;
         tme.hwndTrack = m_hWnd;
@@ -392,30 +479,38 @@ void CHtmlView::OnMouseMove(UINT, CPoint point) {
     ::SetCursor(::LoadCursorA(nullptr, link >= 0 ? IDC_HAND : IDC_ARROW));
 }
 
-void CHtmlView::OnMouseLeave() {
+void CHtmlView::OnMouseLeave()
+{
     SetHoverLink(-1);
 }
 
-BOOL CHtmlView::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message) {
-    if (nHitTest != HTCLIENT) return CWnd::OnSetCursor(pWnd, nHitTest, message);
+BOOL CHtmlView::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    if (nHitTest != HTCLIENT)
+        return CWnd::OnSetCursor(pWnd, nHitTest, message);
     ::SetCursor(::LoadCursorA(nullptr, m_hoverLink >= 0 ? IDC_HAND : IDC_ARROW));
     return TRUE;
 }
 
-void CHtmlView::OnLButtonDown(UINT, CPoint point) {
+void CHtmlView::OnLButtonDown(UINT, CPoint point)
+{
     SetFocus();
     m_pressedLink = LinkAt(point);
 }
 
-void CHtmlView::OnLButtonUp(UINT, CPoint point) {
+void CHtmlView::OnLButtonUp(UINT, CPoint point)
+{
     int link = LinkAt(point);
     bool follow = link >= 0 && link == m_pressedLink;
     m_pressedLink = -1;
-    if (follow) FollowLink(link);
+    if (follow)
+        FollowLink(link);
 }
 
-void CHtmlView::FollowLink(int link) {
-    if (link < 0 || link >= int(m_layout.Links().size())) return;
+void CHtmlView::FollowLink(int link)
+{
+    if (link < 0 || link >= int(m_layout.Links().size()))
+        return;
     CHtmlLink target = m_layout.Links()[std::size_t(link)];
     if (!OpensNewWindow(target.target)) {
         Navigate2(target.address.c_str());
@@ -424,31 +519,38 @@ void CHtmlView::FollowLink(int link) {
     HWND hWnd = m_hWnd;
     BOOL cancel = FALSE;
     OnNewWindow2(target.address.c_str(), target.target.c_str(), &cancel);
-    if (cancel || !::IsWindow(hWnd)) return;
+    if (cancel || !::IsWindow(hWnd))
+        return;
     // Other addresses are never rendered here: the shell opens them.
-    if (CResUrl::IsResAddress(target.address)) Navigate2(target.address.c_str());
-    else FwShellExecute(hWnd, "open", target.address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (CResUrl::IsResAddress(target.address))
+        Navigate2(target.address.c_str());
+    else
+        FwShellExecute(hWnd, "open", target.address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 // ---- Printing ---------------------------------------------------------------------
 
-void CHtmlView::OnFilePrint() {
+void CHtmlView::OnFilePrint()
+{
     HDC dc = FwHtmlPrintDialog(m_hWnd);
-    if (!dc) return;
+    if (!dc)
+        return;
     PrintDocument(dc);
     DeleteDC(dc);
 }
 
-int CHtmlView::PrintDocument(HDC hPrinterDC) {
+int CHtmlView::PrintDocument(HDC hPrinterDC)
+{
     int dpiX = GetDeviceCaps(hPrinterDC, LOGPIXELSX), dpiY = GetDeviceCaps(hPrinterDC, LOGPIXELSY);
     int pageWidth = GetDeviceCaps(hPrinterDC, HORZRES), pageHeight = GetDeviceCaps(hPrinterDC, VERTRES);
-    if (dpiX <= 0 || dpiY <= 0 || pageWidth <= 0 || pageHeight <= 0) return 0;
+    if (dpiX <= 0 || dpiY <= 0 || pageWidth <= 0 || pageHeight <= 0)
+        return 0;
     // The screen layout scaled to the printer's resolution, narrowed when wider than the paper.
     long long layoutWidth = std::max(1, m_layout.Width());
-    long long scaleNum = std::min<long long>((long long)dpiX * layoutWidth,
-                                             (long long)pageWidth * HtmlConst::kLayoutDpi);
+    long long scaleNum =
+        std::min<long long>((long long)dpiX * layoutWidth, (long long)pageWidth * HtmlConst::kLayoutDpi);
     long long scaleDen = (long long)HtmlConst::kLayoutDpi * layoutWidth;
-    while (scaleNum > 1000000 || scaleDen > 1000000) {   // extents are ints
+    while (scaleNum > 1000000 || scaleDen > 1000000) {  // extents are ints
         scaleNum = std::max<long long>(1, scaleNum / 2);
         scaleDen = std::max<long long>(1, scaleDen / 2);
     }
@@ -457,24 +559,27 @@ int CHtmlView::PrintDocument(HDC hPrinterDC) {
     std::vector<int> starts = m_layout.PageStarts(pageLayoutHeight);
 
     std::string title = m_locationName;
-    DOCINFOA doc{};
+    DOCINFOA doc {};
     doc.cbSize = sizeof(doc);
     doc.lpszDocName = title.c_str();
-    if (StartDocA(hPrinterDC, &doc) <= 0) return 0;
+    if (StartDocA(hPrinterDC, &doc) <= 0)
+        return 0;
     int printed = 0;
     for (std::size_t i = 0; i < starts.size(); ++i) {
         int top = starts[i];
         int bottom = i + 1 < starts.size() ? starts[i + 1] : m_layout.Height();
-        if (StartPage(hPrinterDC) <= 0) break;
+        if (StartPage(hPrinterDC) <= 0)
+            break;
         int saved = SaveDC(hPrinterDC);
         SetMapMode(hPrinterDC, MM_ANISOTROPIC);
         SetWindowExtEx(hPrinterDC, int(scaleDen), int(scaleDen), nullptr);
         SetViewportExtEx(hPrinterDC, int(scaleNum), int(scaleNum * dpiY / dpiX), nullptr);
-        RECT area{0, 0, int(layoutWidth), bottom - top};
+        RECT area {0, 0, int(layoutWidth), bottom - top};
         IntersectClipRect(hPrinterDC, area.left, area.top, area.right, area.bottom);
-        CHtmlPainter::Paint(hPrinterDC, m_layout, m_fonts, POINT{0, -top}, area, -1);
+        CHtmlPainter::Paint(hPrinterDC, m_layout, m_fonts, POINT {0, -top}, area, -1);
         RestoreDC(hPrinterDC, saved);
-        if (EndPage(hPrinterDC) <= 0) break;
+        if (EndPage(hPrinterDC) <= 0)
+            break;
         ++printed;
     }
     EndDoc(hPrinterDC);

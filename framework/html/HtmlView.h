@@ -27,8 +27,8 @@ public:
 
     // ---- Operations ----
     // Only the address is used; the other arguments are accepted and ignored.
-    void Navigate(LPCSTR lpszURL, DWORD dwFlags = 0, LPCSTR lpszTargetFrameName = nullptr,
-                  LPCSTR lpszHeaders = nullptr, LPVOID lpvPostData = nullptr, DWORD dwPostDataLen = 0);
+    void Navigate(LPCSTR lpszURL, DWORD dwFlags = 0, LPCSTR lpszTargetFrameName = nullptr, LPCSTR lpszHeaders = nullptr,
+                  LPVOID lpvPostData = nullptr, DWORD dwPostDataLen = 0);
     void Navigate2(LPCSTR lpszURL, DWORD dwFlags = 0, LPCSTR lpszTargetFrameName = nullptr,
                    LPCSTR lpszHeaders = nullptr, LPVOID lpvPostData = nullptr, DWORD dwPostDataLen = 0);
     void GoBack();
@@ -60,8 +60,8 @@ public:
 protected:
     // ---- Events ----
     // Before a page is loaded; set *pbCancel to stop the navigation.
-    virtual void OnBeforeNavigate2(LPCSTR lpszURL, DWORD nFlags, LPCSTR lpszTargetFrameName,
-                                   LPCSTR lpszHeaders, BOOL* pbCancel);
+    virtual void OnBeforeNavigate2(LPCSTR lpszURL, DWORD nFlags, LPCSTR lpszTargetFrameName, LPCSTR lpszHeaders,
+                                   BOOL* pbCancel);
     // Once per page that loaded, before OnDocumentComplete: the title, else the address.
     virtual void OnTitleChange(LPCSTR lpszText);
     virtual void OnDocumentComplete(LPCSTR lpszURL);

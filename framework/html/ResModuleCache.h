@@ -28,5 +28,5 @@ public:
 private:
     HMODULE FindModule(const std::string& file);
 
-    std::map<std::string, HMODULE> m_loaded;   // lower-case file name -> data-file module
+    std::map<std::string, HMODULE> m_loaded;  // lower-case file name -> data-file module
 };

@@ -4,14 +4,18 @@
 
 namespace {
 
-char Lower(char c) {
+char Lower(char c)
+{
     return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
-bool IsDigits(const std::string& text) {
-    if (text.empty()) return false;
+bool IsDigits(const std::string& text)
+{
+    if (text.empty())
+        return false;
     for (char c : text)
-        if (c < '0' || c > '9') return false;
+        if (c < '0' || c > '9')
+            return false;
     return true;
 }
 
@@ -26,16 +30,16 @@ struct Parts {
     std::string fragment;
 };
 
-Parts Parse(const std::string& url) {
+Parts Parse(const std::string& url)
+{
     Parts p;
     std::size_t pos = 0;
     std::size_t colon = url.find(':');
-    if (colon != std::string::npos && colon > 1) {   // one letter before ':' is a drive
+    if (colon != std::string::npos && colon > 1) {  // one letter before ':' is a drive
         bool scheme = true;
         for (std::size_t i = 0; i < colon && scheme; ++i) {
             char c = Lower(url[i]);
-            scheme = (c >= 'a' && c <= 'z') || (i > 0 && ((c >= '0' && c <= '9') || c == '+' ||
-                                                          c == '-' || c == '.'));
+            scheme = (c >= 'a' && c <= 'z') || (i > 0 && ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'));
         }
         if (scheme) {
             p.scheme = url.substr(0, colon);
@@ -45,18 +49,21 @@ Parts Parse(const std::string& url) {
     if (url.compare(pos, 2, "//") == 0) {
         p.hasAuthority = true;
         std::size_t end = url.find_first_of("/?#", pos + 2);
-        if (end == std::string::npos) end = url.size();
+        if (end == std::string::npos)
+            end = url.size();
         p.authority = url.substr(pos + 2, end - pos - 2);
         pos = end;
     }
     std::size_t end = url.find_first_of("?#", pos);
-    if (end == std::string::npos) end = url.size();
+    if (end == std::string::npos)
+        end = url.size();
     p.path = url.substr(pos, end - pos);
     pos = end;
     if (pos < url.size() && url[pos] == '?') {
         p.hasQuery = true;
         end = url.find('#', pos);
-        if (end == std::string::npos) end = url.size();
+        if (end == std::string::npos)
+            end = url.size();
         p.query = url.substr(pos + 1, end - pos - 1);
         pos = end;
     }
@@ -67,18 +74,21 @@ Parts Parse(const std::string& url) {
     return p;
 }
 
-std::string RemoveDotSegments(const std::string& path) {
+std::string RemoveDotSegments(const std::string& path)
+{
     std::vector<std::string> out;
     bool absolute = !path.empty() && path[0] == '/';
     std::size_t pos = absolute ? 1 : 0;
     bool trailingSlash = false;
     while (pos <= path.size()) {
         std::size_t end = path.find('/', pos);
-        if (end == std::string::npos) end = path.size();
+        if (end == std::string::npos)
+            end = path.size();
         std::string segment = path.substr(pos, end - pos);
         trailingSlash = false;
         if (segment == "..") {
-            if (!out.empty()) out.pop_back();
+            if (!out.empty())
+                out.pop_back();
             trailingSlash = true;
         } else if (segment == ".") {
             trailingSlash = true;
@@ -89,24 +99,32 @@ std::string RemoveDotSegments(const std::string& path) {
     }
     std::string result = absolute ? "/" : "";
     for (std::size_t i = 0; i < out.size(); ++i) {
-        if (i) result += '/';
+        if (i)
+            result += '/';
         result += out[i];
     }
-    if (trailingSlash && !out.empty()) result += '/';
+    if (trailingSlash && !out.empty())
+        result += '/';
     return result;
 }
 
-std::string Compose(const Parts& p) {
+std::string Compose(const Parts& p)
+{
     std::string url;
-    if (!p.scheme.empty()) url += p.scheme + ":";
-    if (p.hasAuthority) url += "//" + p.authority;
+    if (!p.scheme.empty())
+        url += p.scheme + ":";
+    if (p.hasAuthority)
+        url += "//" + p.authority;
     url += p.path;
-    if (p.hasQuery) url += "?" + p.query;
-    if (p.hasFragment) url += "#" + p.fragment;
+    if (p.hasQuery)
+        url += "?" + p.query;
+    if (p.hasFragment)
+        url += "#" + p.fragment;
     return url;
 }
 
-std::string PercentDecode(const std::string& text) {
+std::string PercentDecode(const std::string& text)
+{
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         auto hex = [](char c) {
@@ -126,14 +144,15 @@ std::string PercentDecode(const std::string& text) {
     return out;
 }
 
-bool IsRes(const Parts& p) {
-    return p.scheme.size() == 3 && Lower(p.scheme[0]) == 'r' && Lower(p.scheme[1]) == 'e' &&
-           Lower(p.scheme[2]) == 's';
+bool IsRes(const Parts& p)
+{
+    return p.scheme.size() == 3 && Lower(p.scheme[0]) == 'r' && Lower(p.scheme[1]) == 'e' && Lower(p.scheme[2]) == 's';
 }
 
 }  // namespace
 
-std::string CResUrl::Resolve(const std::string& base, const std::string& reference) {
+std::string CResUrl::Resolve(const std::string& base, const std::string& reference)
+{
     Parts b = Parse(base);
     Parts r = Parse(reference);
     Parts t;
@@ -178,13 +197,16 @@ std::string CResUrl::Resolve(const std::string& base, const std::string& referen
     return Compose(t);
 }
 
-bool CResUrl::IsResAddress(const std::string& address) {
+bool CResUrl::IsResAddress(const std::string& address)
+{
     return IsRes(Parse(address));
 }
 
-bool CResUrl::Split(const std::string& address, CResUrl& url) {
+bool CResUrl::Split(const std::string& address, CResUrl& url)
+{
     Parts p = Parse(address);
-    if (!IsRes(p) || !p.hasAuthority || p.authority.empty()) return false;
+    if (!IsRes(p) || !p.hasAuthority || p.authority.empty())
+        return false;
     url = CResUrl();
     url.module = PercentDecode(p.authority);
     std::string path = p.path.empty() ? std::string() : p.path.substr(1);
@@ -208,16 +230,20 @@ bool CResUrl::Split(const std::string& address, CResUrl& url) {
     return !url.name.empty() && !url.module.empty();
 }
 
-std::string CResUrl::WithoutAnchor(const std::string& address) {
+std::string CResUrl::WithoutAnchor(const std::string& address)
+{
     Parts p = Parse(address);
-    if (!p.hasFragment) return address;
+    if (!p.hasFragment)
+        return address;
     std::size_t hash = address.size() - p.fragment.size() - 1;
     if (IsRes(p) && (p.path.empty() || p.path.back() == '/')) {
         // A leading "#digits" is the resource's name, not an anchor.
         std::size_t digits = 0;
-        while (digits < p.fragment.size() && p.fragment[digits] >= '0' && p.fragment[digits] <= '9') ++digits;
+        while (digits < p.fragment.size() && p.fragment[digits] >= '0' && p.fragment[digits] <= '9')
+            ++digits;
         if (digits > 0 && (digits == p.fragment.size() || p.fragment[digits] == '#')) {
-            if (digits == p.fragment.size()) return address;
+            if (digits == p.fragment.size())
+                return address;
             hash += digits + 1;
         }
     }

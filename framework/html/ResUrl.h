@@ -15,8 +15,8 @@ public:
     // The address without its "#anchor"; a "#digits" resource name stays.
     static std::string WithoutAnchor(const std::string& address);
 
-    std::string module;      // the module's file name
-    std::string type;        // empty: the HTML type
+    std::string module;  // the module's file name
+    std::string type;    // empty: the HTML type
     std::string name;
-    std::string anchor;      // empty: none
+    std::string anchor;  // empty: none
 };

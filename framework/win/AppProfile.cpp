@@ -15,7 +15,7 @@ HKEY CreateKey(HKEY hParent, LPCSTR lpszSubKey)
         return nullptr;
     return key.Detach();
 }
-}
+}  // namespace
 
 void CWinApp::SetRegistryKey(LPCSTR lpszRegistryKey)
 {
@@ -36,7 +36,8 @@ HKEY CWinApp::GetAppRegistryKey()
 {
     if (!m_pszRegistryKey || !*m_pszRegistryKey)
         return nullptr;
-    CString strPath = CString("Software\\") + m_pszRegistryKey + "\\" + (m_pszProfileName ? m_pszProfileName : m_pszAppName);
+    CString strPath =
+        CString("Software\\") + m_pszRegistryKey + "\\" + (m_pszProfileName ? m_pszProfileName : m_pszAppName);
     return CreateKey(HKEY_CURRENT_USER, strPath);
 }
 

@@ -2,9 +2,7 @@
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 
-void CButton::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

@@ -7,7 +7,9 @@ class CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)
 public:
     BOOL Create(LPCSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-    { return CWnd::Create("BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID); }
+    {
+        return CWnd::Create("BUTTON", lpszCaption, dwStyle, rect, pParentWnd, nID);
+    }
 
     UINT GetState() const { return (UINT)SendMessage(BM_GETSTATE); }
     void SetState(BOOL bHighlight) { SendMessage(BM_SETSTATE, bHighlight); }

@@ -8,8 +8,8 @@ IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 const FwMsgMap* CCmdTarget::GetThisMessageMap()
 {
-    static const FwMsgMapEntry entries[] = { { 0, 0, 0, 0, nullptr, nullptr } };
-    static const FwMsgMap map = { nullptr, &entries[0] };
+    static const FwMsgMapEntry entries[] = {{0, 0, 0, 0, nullptr, nullptr}};
+    static const FwMsgMap map = {nullptr, &entries[0]};
     return &map;
 }
 
@@ -24,8 +24,8 @@ static bool EntryMatches(const FwMsgMapEntry& e, UINT nMessage, UINT nCode, UINT
     if (nEntryMessage != nMessage || nEntryMessage == 0)
         return false;
     // Notification codes arrive as 16-bit values inside OnCmdMsg's code.
-    bool codeMatches = e.nCode == nCode || (e.nCode != CN_UPDATE_COMMAND_UI && nCode != CN_UPDATE_COMMAND_UI &&
-                                            LOWORD(e.nCode) == LOWORD(nCode));
+    bool codeMatches = e.nCode == nCode ||
+        (e.nCode != CN_UPDATE_COMMAND_UI && nCode != CN_UPDATE_COMMAND_UI && LOWORD(e.nCode) == LOWORD(nCode));
     return codeMatches && nID >= e.nID && nID <= e.nLastID;
 }
 
@@ -44,7 +44,7 @@ struct LookupKeyHash {
     size_t operator()(const LookupKey& k) const
     {
         size_t h = std::hash<const void*>()(k.pMap);
-        for (UINT n : { k.nMessage, k.nCode, k.nID })
+        for (UINT n : {k.nMessage, k.nCode, k.nID})
             h = h * 31 + n;
         return h;
     }
@@ -64,12 +64,12 @@ LookupCache& ThreadLookupCache()
         t_pCache = new LookupCache;
     return *t_pCache;
 }
-}
+}  // namespace
 
 const FwMsgMapEntry* CCmdTarget::FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const
 {
     const FwMsgMap* pMostDerived = GetMessageMap();
-    const LookupKey key = { pMostDerived, nMessage, nCode, nID };
+    const LookupKey key = {pMostDerived, nMessage, nCode, nID};
     LookupCache& cache = ThreadLookupCache();
     auto cached = cache.find(key);
     if (cached != cache.end())
@@ -113,7 +113,7 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, FwCmdHandlerInfo* p
         pHandlerInfo->pEntry = e;
         return TRUE;
     }
-    FwMsgCall call = { nMsg, 0, 0, nID, pExtra, 0 };
+    FwMsgCall call = {nMsg, 0, 0, nID, pExtra, 0};
     if (nNotify == CN_UPDATE_COMMAND_UI)
         static_cast<CCmdUI*>(pExtra)->m_nID = nID;
     return e->pfn(this, call);

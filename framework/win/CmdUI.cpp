@@ -17,7 +17,8 @@ void CCmdUI::Enable(BOOL bOn)
 {
     if (m_pMenu) {
         if (!m_pSubMenu)
-            ::EnableMenuItem(FwSafeHmenu(m_pMenu), m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+            ::EnableMenuItem(FwSafeHmenu(m_pMenu), m_nIndex,
+                             MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
     } else if (m_pOther) {
         // A control losing its enabled state must not keep the focus.
         if (!bOn && ::GetFocus() == m_pOther->m_hWnd)
@@ -42,7 +43,7 @@ void CCmdUI::SetRadio(BOOL bOn)
     if (m_pMenu) {
         if (!m_pSubMenu) {
             HMENU hMenu = FwSafeHmenu(m_pMenu);
-            MENUITEMINFOA info = { sizeof(info), MIIM_FTYPE, 0, 0, 0, nullptr, nullptr, nullptr, 0, nullptr, 0, nullptr };
+            MENUITEMINFOA info = {sizeof(info), MIIM_FTYPE, 0, 0, 0, nullptr, nullptr, nullptr, 0, nullptr, 0, nullptr};
             ::GetMenuItemInfoA(hMenu, m_nIndex, TRUE, &info);
             info.fType = bOn ? (info.fType | MFT_RADIOCHECK) : (info.fType & ~MFT_RADIOCHECK);
             ::SetMenuItemInfoA(hMenu, m_nIndex, TRUE, &info);
@@ -59,7 +60,8 @@ void CCmdUI::SetText(LPCSTR lpszText)
         if (m_pSubMenu)
             return;
         HMENU hMenu = FwSafeHmenu(m_pMenu);
-        UINT nState = ::GetMenuState(hMenu, m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_MENUBARBREAK | MF_MENUBREAK);
+        UINT nState = ::GetMenuState(hMenu, m_nIndex, MF_BYPOSITION) &
+            (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_MENUBARBREAK | MF_MENUBREAK);
         ::ModifyMenuA(hMenu, m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
     } else if (m_pOther) {
         m_pOther->SetWindowText(lpszText);
@@ -69,11 +71,11 @@ void CCmdUI::SetText(LPCSTR lpszText)
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
     if (m_nID == 0 || LOWORD(m_nID) == 0xFFFF)
-        return TRUE;   // separators and invalid ids are not commands
+        return TRUE;  // separators and invalid ids are not commands
     m_bEnableChanged = FALSE;
     BOOL bResult = pTarget->OnCmdMsg(m_nID, (int)CN_UPDATE_COMMAND_UI, this, nullptr);
     if (bDisableIfNoHndler && !m_bEnableChanged) {
-        FwCmdHandlerInfo info = { nullptr, nullptr };
+        FwCmdHandlerInfo info = {nullptr, nullptr};
         if (!pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info))
             Enable(FALSE);
     }

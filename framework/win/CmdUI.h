@@ -13,7 +13,7 @@ public:
     virtual ~CCmdUI() = default;
 
     virtual void Enable(BOOL bOn = TRUE);
-    virtual void SetCheck(int nCheck = 1);   // 0 clear, 1 checked, 2 indeterminate
+    virtual void SetCheck(int nCheck = 1);  // 0 clear, 1 checked, 2 indeterminate
     virtual void SetRadio(BOOL bOn = TRUE);
     virtual void SetText(LPCSTR lpszText);
 
@@ -26,10 +26,10 @@ public:
 
     UINT m_nID = 0;
     UINT m_nIndex = 0;
-    CMenu* m_pMenu = nullptr;      // the menu item's menu, or null
-    CMenu* m_pSubMenu = nullptr;   // the item's popup, when it opens one
+    CMenu* m_pMenu = nullptr;     // the menu item's menu, or null
+    CMenu* m_pSubMenu = nullptr;  // the item's popup, when it opens one
     CMenu* m_pParentMenu = nullptr;
-    CWnd* m_pOther = nullptr;      // the item's window (a button, a bar), or null
+    CWnd* m_pOther = nullptr;  // the item's window (a button, a bar), or null
     UINT m_nIndexMax = 0;
     BOOL m_bEnableChanged = FALSE;
     BOOL m_bContinueRouting = FALSE;
@@ -38,7 +38,11 @@ public:
 // Records the state asked of it without touching any item (is the command enabled?).
 class CTestCmdUI : public CCmdUI {
 public:
-    void Enable(BOOL bOn = TRUE) override { m_bEnabled = bOn; m_bEnableChanged = TRUE; }
+    void Enable(BOOL bOn = TRUE) override
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
     void SetCheck(int nCheck = 1) override { m_nCheck = nCheck; }
     void SetRadio(BOOL bOn = TRUE) override { m_nCheck = bOn ? 1 : 0; }
     void SetText(LPCSTR) override {}

@@ -9,14 +9,13 @@ const int IDC_CHOOSER_GREEN = 707;
 const int IDC_CHOOSER_BLUE = 708;
 
 // Custom colours the user defined, kept for the next chooser (white at first).
-COLORREF g_customColors[16] = { RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
-                                RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
-                                RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
-                                RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255) };
-}
+COLORREF g_customColors[16] = {RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+                               RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+                               RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255),
+                               RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255), RGB(255, 255, 255)};
+}  // namespace
 
-CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
-    : CDialog((LPCSTR)nullptr, pParentWnd)
+CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd) : CDialog((LPCSTR) nullptr, pParentWnd)
 {
     m_cc.lStructSize = sizeof(m_cc);
     m_cc.lpCustColors = g_customColors;
@@ -38,7 +37,7 @@ INT_PTR CColorDialog::DoModal()
     FwHookWindowCreate(this);
     BOOL bChosen = ::ChooseColorA(&m_cc);
     FwUnhookWindowCreate();
-    if (m_hWnd)   // not destroyed through us: forget it
+    if (m_hWnd)  // not destroyed through us: forget it
         Detach();
     return bChosen ? IDOK : IDCANCEL;
 }

@@ -20,6 +20,6 @@ IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
 
 BOOL FwInitCommonControls(DWORD dwClasses)
 {
-    INITCOMMONCONTROLSEX icc = { sizeof(icc), dwClasses };
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), dwClasses};
     return ::InitCommonControlsEx(&icc);
 }

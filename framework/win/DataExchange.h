@@ -10,11 +10,11 @@ public:
     // Thrown by Fail; UpdateData catches it and reports FALSE.
     struct Failure {};
 
-    BOOL m_bSaveAndValidate;   // TRUE: controls to members
+    BOOL m_bSaveAndValidate;  // TRUE: controls to members
     CWnd* m_pDlgWnd;
     int m_idLastControl = 0;
 
-    HWND PrepareCtrl(int nIDC);      // the control's window; it becomes the one to blame on failure
+    HWND PrepareCtrl(int nIDC);  // the control's window; it becomes the one to blame on failure
     HWND PrepareEditCtrl(int nIDC) { return PrepareCtrl(nIDC); }
     // Gives the focus back to the control that failed and abandons the exchange.
     [[noreturn]] void Fail();

@@ -27,8 +27,7 @@ CDialog::CDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_pParentWnd(pParentWnd), m_nIDHelp(nIDTemplate)
-{
-}
+{}
 
 HWND CDialog::FindOwner(HWND* phWndTop) const
 {
@@ -50,7 +49,7 @@ BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA lpTemplate, HWND hWndParent, HI
     FwUnhookWindowCreate();
     if (!hWnd)
         return FALSE;
-    if (!m_hWnd) {   // the hook did not see it (should not happen): take it now
+    if (!m_hWnd) {  // the hook did not see it (should not happen): take it now
         SubclassWindow(hWnd);
     }
     return TRUE;
@@ -134,7 +133,7 @@ void CDialog::EndDialog(int nResult)
     if (m_nFlags & (FwWndModalLoop | FwWndContinueModal))
         EndModalLoop(nResult);
     else
-        ::EndDialog(m_hWnd, nResult);   // modeless: hidden, destroyed by its owner
+        ::EndDialog(m_hWnd, nResult);  // modeless: hidden, destroyed by its owner
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
@@ -158,7 +157,7 @@ LRESULT CDialog::OnCommandHelp(WPARAM, LPARAM lParam)
 BOOL CDialog::OnInitDialog()
 {
     UpdateData(FALSE);
-    return TRUE;   // the system sets the focus to the first control
+    return TRUE;  // the system sets the focus to the first control
 }
 
 void CDialog::OnOK()
@@ -176,7 +175,7 @@ void CDialog::OnCancel()
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     bool bInput = (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) ||
-                  (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
+        (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST);
     if (!bInput || !m_hWnd)
         return FALSE;
     // Only messages for the dialog and its controls: Enter, Esc, Tab, mnemonics.
@@ -196,6 +195,4 @@ BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
     return TRUE;
 }
 
-void CDialog::DoDataExchange(CDataExchange*)
-{
-}
+void CDialog::DoDataExchange(CDataExchange*) {}

@@ -18,13 +18,22 @@ public:
         column.mask = LVCF_TEXT | LVCF_FMT;
         column.pszText = (LPSTR)lpszColumnHeading;
         column.fmt = nFormat;
-        if (nWidth != -1) { column.mask |= LVCF_WIDTH; column.cx = nWidth; }
-        if (nSubItem != -1) { column.mask |= LVCF_SUBITEM; column.iSubItem = nSubItem; }
+        if (nWidth != -1) {
+            column.mask |= LVCF_WIDTH;
+            column.cx = nWidth;
+        }
+        if (nSubItem != -1) {
+            column.mask |= LVCF_SUBITEM;
+            column.iSubItem = nSubItem;
+        }
         return (int)SendMessage(LVM_INSERTCOLUMNA, (WPARAM)nCol, (LPARAM)&column);
     }
     BOOL DeleteColumn(int nCol) { return (BOOL)SendMessage(LVM_DELETECOLUMN, (WPARAM)nCol); }
     int GetColumnWidth(int nCol) const { return (int)SendMessage(LVM_GETCOLUMNWIDTH, (WPARAM)nCol); }
-    BOOL SetColumnWidth(int nCol, int cx) { return (BOOL)SendMessage(LVM_SETCOLUMNWIDTH, (WPARAM)nCol, MAKELPARAM(cx, 0)); }
+    BOOL SetColumnWidth(int nCol, int cx)
+    {
+        return (BOOL)SendMessage(LVM_SETCOLUMNWIDTH, (WPARAM)nCol, MAKELPARAM(cx, 0));
+    }
 
     int InsertItem(const LVITEMA* pItem) { return (int)SendMessage(LVM_INSERTITEMA, 0, (LPARAM)pItem); }
     int InsertItem(int nItem, LPCSTR lpszItem, int nImage = -1)
@@ -40,7 +49,10 @@ public:
     BOOL DeleteAllItems() { return (BOOL)SendMessage(LVM_DELETEALLITEMS); }
     int GetItemCount() const { return (int)SendMessage(LVM_GETITEMCOUNT); }
     UINT GetSelectedCount() const { return (UINT)SendMessage(LVM_GETSELECTEDCOUNT); }
-    int GetNextItem(int nItem, int nFlags) const { return (int)SendMessage(LVM_GETNEXTITEM, (WPARAM)nItem, MAKELPARAM(nFlags, 0)); }
+    int GetNextItem(int nItem, int nFlags) const
+    {
+        return (int)SendMessage(LVM_GETNEXTITEM, (WPARAM)nItem, MAKELPARAM(nFlags, 0));
+    }
     int GetSelectionMark() const { return (int)SendMessage(LVM_GETSELECTIONMARK); }
     int SetSelectionMark(int iIndex) { return (int)SendMessage(LVM_SETSELECTIONMARK, 0, (LPARAM)iIndex); }
 
@@ -87,10 +99,18 @@ public:
         item.stateMask = nMask;
         return (BOOL)SendMessage(LVM_SETITEMSTATE, (WPARAM)nItem, (LPARAM)&item);
     }
-    BOOL EnsureVisible(int nItem, BOOL bPartialOK) { return (BOOL)SendMessage(LVM_ENSUREVISIBLE, (WPARAM)nItem, bPartialOK); }
+    BOOL EnsureVisible(int nItem, BOOL bPartialOK)
+    {
+        return (BOOL)SendMessage(LVM_ENSUREVISIBLE, (WPARAM)nItem, bPartialOK);
+    }
     int FindItem(LVFINDINFOA* pFindInfo, int nStart = -1) const
-    { return (int)SendMessage(LVM_FINDITEMA, (WPARAM)nStart, (LPARAM)pFindInfo); }
-    BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData) { return (BOOL)SendMessage(LVM_SORTITEMS, dwData, (LPARAM)pfnCompare); }
+    {
+        return (int)SendMessage(LVM_FINDITEMA, (WPARAM)nStart, (LPARAM)pFindInfo);
+    }
+    BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData)
+    {
+        return (BOOL)SendMessage(LVM_SORTITEMS, dwData, (LPARAM)pfnCompare);
+    }
     int HitTest(CPoint pt, UINT* pFlags = nullptr) const
     {
         LVHITTESTINFO hti = {};
@@ -106,15 +126,27 @@ public:
         return (BOOL)SendMessage(LVM_GETITEMRECT, (WPARAM)nItem, (LPARAM)lpRect);
     }
     DWORD GetExtendedStyle() const { return (DWORD)SendMessage(LVM_GETEXTENDEDLISTVIEWSTYLE); }
-    DWORD SetExtendedStyle(DWORD dwNewStyle) { return (DWORD)SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, (LPARAM)dwNewStyle); }
+    DWORD SetExtendedStyle(DWORD dwNewStyle)
+    {
+        return (DWORD)SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, (LPARAM)dwNewStyle);
+    }
     BOOL SetBkColor(COLORREF clr) { return (BOOL)SendMessage(LVM_SETBKCOLOR, 0, (LPARAM)clr); }
     BOOL SetTextColor(COLORREF clr) { return (BOOL)SendMessage(LVM_SETTEXTCOLOR, 0, (LPARAM)clr); }
     BOOL SetTextBkColor(COLORREF clr) { return (BOOL)SendMessage(LVM_SETTEXTBKCOLOR, 0, (LPARAM)clr); }
     HIMAGELIST SetImageList(HIMAGELIST hImageList, int nImageListType)
-    { return (HIMAGELIST)SendMessage(LVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)hImageList); }
+    {
+        return (HIMAGELIST)SendMessage(LVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)hImageList);
+    }
     HIMAGELIST GetImageListHandle(int nImageListType) const
-    { return (HIMAGELIST)SendMessage(LVM_GETIMAGELIST, (WPARAM)nImageListType); }
+    {
+        return (HIMAGELIST)SendMessage(LVM_GETIMAGELIST, (WPARAM)nImageListType);
+    }
     CImageList* SetImageList(CImageList* pImageList, int nImageListType)
-    { return CImageList::FromHandle(SetImageList(FwSafeHandle(pImageList), nImageListType)); }
-    CImageList* GetImageList(int nImageListType) const { return CImageList::FromHandle(GetImageListHandle(nImageListType)); }
+    {
+        return CImageList::FromHandle(SetImageList(FwSafeHandle(pImageList), nImageListType));
+    }
+    CImageList* GetImageList(int nImageListType) const
+    {
+        return CImageList::FromHandle(GetImageListHandle(nImageListType));
+    }
 };

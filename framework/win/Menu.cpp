@@ -18,7 +18,7 @@ MenuMap& Map()
     return *map;
 }
 
-} // namespace
+}  // namespace
 
 CMenu::~CMenu()
 {

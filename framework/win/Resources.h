@@ -6,4 +6,7 @@
 // The dialog template in memory (resources stay mapped while the module is loaded).
 LPCDLGTEMPLATEA FwLoadDialogTemplate(LPCSTR lpszTemplateName, HINSTANCE* phInst = nullptr);
 HACCEL FwLoadAccelerators(LPCSTR lpszName);
-inline HACCEL FwLoadAccelerators(UINT nID) { return FwLoadAccelerators(MAKEINTRESOURCEA(nID)); }
+inline HACCEL FwLoadAccelerators(UINT nID)
+{
+    return FwLoadAccelerators(MAKEINTRESOURCEA(nID));
+}

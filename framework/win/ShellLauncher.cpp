@@ -9,7 +9,7 @@ HINSTANCE ShellLaunch(HWND hWnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpPar
 }
 
 FwShellExecuteFn g_pfnLauncher = &ShellLaunch;
-}
+}  // namespace
 
 HINSTANCE FwShellExecute(HWND hWnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters, LPCSTR lpDirectory,
                          int nShowCmd)

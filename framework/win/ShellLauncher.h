@@ -4,7 +4,7 @@
 #include <windows.h>
 
 typedef HINSTANCE (*FwShellExecuteFn)(HWND hWnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters,
-                                       LPCSTR lpDirectory, int nShowCmd);
+                                      LPCSTR lpDirectory, int nShowCmd);
 
 // Same contract as ShellExecuteA (a value above 32 means success).
 HINSTANCE FwShellExecute(HWND hWnd, LPCSTR lpOperation, LPCSTR lpFile, LPCSTR lpParameters = nullptr,

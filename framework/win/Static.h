@@ -6,7 +6,9 @@ class CStatic : public CWnd {
     DECLARE_DYNAMIC(CStatic)
 public:
     BOOL Create(LPCSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xFFFF)
-    { return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID); }
+    {
+        return CWnd::Create("STATIC", lpszText, dwStyle, rect, pParentWnd, nID);
+    }
 
     HICON SetIcon(HICON hIcon) { return (HICON)SendMessage(STM_SETICON, (WPARAM)hIcon); }
     HICON GetIcon() const { return (HICON)SendMessage(STM_GETICON); }

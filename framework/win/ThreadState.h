@@ -9,17 +9,17 @@ class CWnd;
 class CWinThread;
 
 struct FwThreadState {
-    CWinThread* pThread = nullptr;   // the thread object running this thread, if any
-    MSG msgCur = {};                 // the message the pump is handling
-    MSG lastSentMsg = {};            // the message WindowProc is handling (Default, GetCurrentMessage)
-    CWnd* pWndInit = nullptr;        // attached by the creation hook to the next window created
+    CWinThread* pThread = nullptr;  // the thread object running this thread, if any
+    MSG msgCur = {};                // the message the pump is handling
+    MSG lastSentMsg = {};           // the message WindowProc is handling (Default, GetCurrentMessage)
+    CWnd* pWndInit = nullptr;       // attached by the creation hook to the next window created
     HHOOK hHookCbt = nullptr;
     int nHookUsers = 0;
-    int nDispatchDepth = 0;           // window procedures of this binary on the stack
+    int nDispatchDepth = 0;  // window procedures of this binary on the stack
     // The thread's windows: a window's object belongs to the thread that runs it.
-    CHandleMap<HWND, CWnd> windowMap { &ForgetWindow };
-    std::vector<CWnd**> dispatchGuards;   // objects inside a dispatch; nulled when destroyed
-    POINT ptCursorLast = { -1, -1 };   // mouse moves to the same place are not activity
+    CHandleMap<HWND, CWnd> windowMap {&ForgetWindow};
+    std::vector<CWnd**> dispatchGuards;  // objects inside a dispatch; nulled when destroyed
+    POINT ptCursorLast = {-1, -1};       // mouse moves to the same place are not activity
     UINT nMsgLast = 0;
 
     // A temporary window object lets go of its handle before it is deleted.

@@ -7,7 +7,7 @@ DWORD SystemTicks()
 }
 
 FwTickCountFn g_pfnTicks = &SystemTicks;
-}
+}  // namespace
 
 DWORD FwGetTickCount()
 {

@@ -18,7 +18,9 @@ public:
     }
 
     HTREEITEM InsertItem(LPTVINSERTSTRUCTA lpInsertStruct)
-    { return (HTREEITEM)SendMessage(TVM_INSERTITEMA, 0, (LPARAM)lpInsertStruct); }
+    {
+        return (HTREEITEM)SendMessage(TVM_INSERTITEMA, 0, (LPARAM)lpInsertStruct);
+    }
     HTREEITEM InsertItem(UINT nMask, LPCSTR lpszItem, int nImage, int nSelectedImage, UINT nState, UINT nStateMask,
                          LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter)
     {
@@ -35,16 +37,24 @@ public:
         return InsertItem(&tvis);
     }
     HTREEITEM InsertItem(LPCSTR lpszItem, HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST)
-    { return InsertItem(TVIF_TEXT, lpszItem, 0, 0, 0, 0, 0, hParent, hInsertAfter); }
+    {
+        return InsertItem(TVIF_TEXT, lpszItem, 0, 0, 0, 0, 0, hParent, hInsertAfter);
+    }
     HTREEITEM InsertItem(LPCSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent = TVI_ROOT,
                          HTREEITEM hInsertAfter = TVI_LAST)
-    { return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage, 0, 0, 0, hParent, hInsertAfter); }
+    {
+        return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage, 0, 0, 0,
+                          hParent, hInsertAfter);
+    }
     BOOL DeleteItem(HTREEITEM hItem) { return (BOOL)SendMessage(TVM_DELETEITEM, 0, (LPARAM)hItem); }
     BOOL DeleteAllItems() { return (BOOL)SendMessage(TVM_DELETEITEM, 0, (LPARAM)TVI_ROOT); }
     UINT GetCount() const { return (UINT)SendMessage(TVM_GETCOUNT); }
     UINT GetVisibleCount() const { return (UINT)SendMessage(TVM_GETVISIBLECOUNT); }
 
-    HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const { return (HTREEITEM)SendMessage(TVM_GETNEXTITEM, nCode, (LPARAM)hItem); }
+    HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const
+    {
+        return (HTREEITEM)SendMessage(TVM_GETNEXTITEM, nCode, (LPARAM)hItem);
+    }
     HTREEITEM GetRootItem() const { return GetNextItem(nullptr, TVGN_ROOT); }
     HTREEITEM GetChildItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_CHILD); }
     HTREEITEM GetNextSiblingItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_NEXT); }
@@ -128,7 +138,9 @@ public:
         return SetItem(&item);
     }
     UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const
-    { return (UINT)SendMessage(TVM_GETITEMSTATE, (WPARAM)hItem, nStateMask); }
+    {
+        return (UINT)SendMessage(TVM_GETITEMSTATE, (WPARAM)hItem, nStateMask);
+    }
     BOOL SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask)
     {
         TVITEMA item = {};
@@ -157,12 +169,21 @@ public:
     COLORREF SetBkColor(COLORREF clr) { return (COLORREF)SendMessage(TVM_SETBKCOLOR, 0, (LPARAM)clr); }
     COLORREF SetTextColor(COLORREF clr) { return (COLORREF)SendMessage(TVM_SETTEXTCOLOR, 0, (LPARAM)clr); }
     HIMAGELIST SetImageList(HIMAGELIST hImageList, int nImageListType)
-    { return (HIMAGELIST)SendMessage(TVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)hImageList); }
+    {
+        return (HIMAGELIST)SendMessage(TVM_SETIMAGELIST, (WPARAM)nImageListType, (LPARAM)hImageList);
+    }
     HIMAGELIST GetImageListHandle(int nImageListType) const
-    { return (HIMAGELIST)SendMessage(TVM_GETIMAGELIST, (WPARAM)nImageListType); }
+    {
+        return (HIMAGELIST)SendMessage(TVM_GETIMAGELIST, (WPARAM)nImageListType);
+    }
     CImageList* SetImageList(CImageList* pImageList, int nImageListType)
-    { return CImageList::FromHandle(SetImageList(FwSafeHandle(pImageList), nImageListType)); }
-    CImageList* GetImageList(int nImageListType) const { return CImageList::FromHandle(GetImageListHandle(nImageListType)); }
+    {
+        return CImageList::FromHandle(SetImageList(FwSafeHandle(pImageList), nImageListType));
+    }
+    CImageList* GetImageList(int nImageListType) const
+    {
+        return CImageList::FromHandle(GetImageListHandle(nImageListType));
+    }
 };
 
 // The content-module interface hands the viewer's CTreeCtrl* to a content module built

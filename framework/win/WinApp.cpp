@@ -34,7 +34,7 @@ CString ModuleBaseName(HINSTANCE hInstance)
     int nDot = strName.ReverseFind('.');
     return nDot > 0 ? strName.Left(nDot) : strName;
 }
-}
+}  // namespace
 
 CWinApp* FwGetApp()
 {

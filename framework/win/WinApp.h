@@ -16,13 +16,13 @@ public:
     explicit CWinApp(LPCSTR lpszAppName = nullptr);
     ~CWinApp() override;
 
-    LPCSTR m_pszAppName = nullptr;     // title of message boxes; the profile's application key
+    LPCSTR m_pszAppName = nullptr;  // title of message boxes; the profile's application key
     HINSTANCE m_hInstance = nullptr;
     LPSTR m_lpCmdLine = nullptr;
     int m_nCmdShow = SW_SHOWNORMAL;
-    LPCSTR m_pszExeName = nullptr;     // module file name without folder or extension
+    LPCSTR m_pszExeName = nullptr;  // module file name without folder or extension
     LPCSTR m_pszHelpFilePath = nullptr;
-    LPCSTR m_pszRegistryKey = nullptr; // the company key under HKCU\Software
+    LPCSTR m_pszRegistryKey = nullptr;  // the company key under HKCU\Software
     LPCSTR m_pszProfileName = nullptr;
 
     virtual BOOL InitApplication() { return TRUE; }
@@ -43,8 +43,8 @@ public:
     // Profile: HKCU\Software\<registry key>\<application>\<section>; sections may nest ("A\\B").
     void SetRegistryKey(LPCSTR lpszRegistryKey);
     void SetRegistryKey(UINT nIDRegistryKey);
-    HKEY GetAppRegistryKey();                 // caller closes; null without a registry key
-    HKEY GetSectionKey(LPCSTR lpszSection);   // created when missing; caller closes
+    HKEY GetAppRegistryKey();                // caller closes; null without a registry key
+    HKEY GetSectionKey(LPCSTR lpszSection);  // created when missing; caller closes
     UINT GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault);
     BOOL WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue);
     CString GetProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lpszDefault = nullptr);

@@ -92,7 +92,7 @@ BOOL FwIsIdleMessage(MSG* pMsg)
         t->nMsgLast = pMsg->message;
         return TRUE;
     }
-    return pMsg->message != WM_PAINT && pMsg->message != WM_SYSTIMER;   // nor do painting and caret blinks
+    return pMsg->message != WM_PAINT && pMsg->message != WM_SYSTIMER;  // nor do painting and caret blinks
 }
 
 static BOOL CALLBACK UpdateFrameProc(HWND hWnd, LPARAM)

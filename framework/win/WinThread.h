@@ -9,7 +9,7 @@ class CWinThread : public CCmdTarget {
 public:
     CWinThread() = default;
 
-    CWnd* m_pMainWnd = nullptr;     // the window whose closing ends the thread
+    CWnd* m_pMainWnd = nullptr;  // the window whose closing ends the thread
     CWnd* m_pActiveWnd = nullptr;
     BOOL m_bAutoDelete = TRUE;
     HANDLE m_hThread = nullptr;

@@ -170,7 +170,7 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
         ::MapWindowPoints(nullptr, hWndCenter, (LPPOINT)&rcWindow, 2);
         rcCenter = rcArea;
     } else {
-        MONITORINFO mi = { sizeof(mi), {}, {}, 0 };
+        MONITORINFO mi = {sizeof(mi), {}, {}, 0};
         HMONITOR hMonitor = ::MonitorFromWindow(hWndCenter ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST);
         ::GetMonitorInfoA(hMonitor, &mi);
         rcArea = mi.rcWork;
@@ -183,10 +183,14 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
     int x = (rcCenter.left + rcCenter.right) / 2 - cx / 2;
     int y = (rcCenter.top + rcCenter.bottom) / 2 - cy / 2;
     // Keep the window inside the work area.
-    if (x + cx > rcArea.right) x = rcArea.right - cx;
-    if (x < rcArea.left) x = rcArea.left;
-    if (y + cy > rcArea.bottom) y = rcArea.bottom - cy;
-    if (y < rcArea.top) y = rcArea.top;
+    if (x + cx > rcArea.right)
+        x = rcArea.right - cx;
+    if (x < rcArea.left)
+        x = rcArea.left;
+    if (y + cy > rcArea.bottom)
+        y = rcArea.bottom - cy;
+    if (y < rcArea.top)
+        y = rcArea.top;
     ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

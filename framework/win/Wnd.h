@@ -16,7 +16,7 @@
 
 class CDC;
 class CFont;
-struct CCreateContext;   // frames and views pass one through creation
+struct CCreateContext;  // frames and views pass one through creation
 class CMenu;
 class CScrollBar;
 
@@ -39,8 +39,8 @@ public:
     bool operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
 
     // ---- Handle map ----
-    static CWnd* FromHandle(HWND hWnd);            // permanent object, else a temporary one
-    static CWnd* FromHandlePermanent(HWND hWnd);   // null for windows without an object
+    static CWnd* FromHandle(HWND hWnd);           // permanent object, else a temporary one
+    static CWnd* FromHandlePermanent(HWND hWnd);  // null for windows without an object
     static void DeleteTempMap();
     BOOL Attach(HWND hWndNew);
     HWND Detach();
@@ -50,13 +50,12 @@ public:
 
     // ---- Creation and destruction ----
     // A child window; pContext arrives as the creation parameter (CREATESTRUCT::lpCreateParams).
-    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                          int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                          LPVOID lpParam = nullptr);
-    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle,
-                  const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
+    virtual BOOL Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                        UINT nID, CCreateContext* pContext = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                          int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
+    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
     virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
     virtual void PreSubclassWindow() {}
@@ -86,13 +85,19 @@ public:
     virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder);
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    { return ::SendMessageA(m_hWnd, message, wParam, lParam); }
+    {
+        return ::SendMessageA(m_hWnd, message, wParam, lParam);
+    }
     BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    { return ::PostMessageA(m_hWnd, message, wParam, lParam); }
+    {
+        return ::PostMessageA(m_hWnd, message, wParam, lParam);
+    }
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE) const;
     static void SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep);
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
-    { return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam); }
+    {
+        return ::SendDlgItemMessageA(m_hWnd, nID, message, wParam, lParam);
+    }
 
     // ---- Styles, ids, text ----
     DWORD GetStyle() const { return (DWORD)::GetWindowLongPtrA(m_hWnd, GWL_STYLE); }
@@ -102,7 +107,10 @@ public:
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
     int SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtrA(m_hWnd, GWLP_ID, nID); }
     void SetWindowText(LPCSTR lpszString) { ::SetWindowTextA(m_hWnd, lpszString); }
-    int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const { return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount); }
+    int GetWindowText(LPSTR lpszStringBuf, int nMaxCount) const
+    {
+        return ::GetWindowTextA(m_hWnd, lpszStringBuf, nMaxCount);
+    }
     void GetWindowText(CString& rString) const;
     int GetWindowTextLength() const { return ::GetWindowTextLengthA(m_hWnd); }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
@@ -118,19 +126,33 @@ public:
     void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
     void ScreenToClient(LPRECT lpRect) const;
     void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
-    { ::MapWindowPoints(m_hWnd, FwSafeHwnd(pwndTo), lpPoint, nCount); }
+    {
+        ::MapWindowPoints(m_hWnd, FwSafeHwnd(pwndTo), lpPoint, nCount);
+    }
     void MapWindowPoints(CWnd* pwndTo, LPRECT lpRect) const
-    { ::MapWindowPoints(m_hWnd, FwSafeHwnd(pwndTo), (LPPOINT)lpRect, 2); }
+    {
+        ::MapWindowPoints(m_hWnd, FwSafeHwnd(pwndTo), (LPPOINT)lpRect, 2);
+    }
     void MoveWindow(int x, int y, int nWidth, int nHeight, BOOL bRepaint = TRUE)
-    { ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint); }
+    {
+        ::MoveWindow(m_hWnd, x, y, nWidth, nHeight, bRepaint);
+    }
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
-    { MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint); }
+    {
+        MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, bRepaint);
+    }
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     void CenterWindow(CWnd* pAlternateOwner = nullptr);
-    BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const { lpwndpl->length = sizeof(WINDOWPLACEMENT); return ::GetWindowPlacement(m_hWnd, lpwndpl); }
+    BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
+    {
+        lpwndpl->length = sizeof(WINDOWPLACEMENT);
+        return ::GetWindowPlacement(m_hWnd, lpwndpl);
+    }
     BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
     CWnd* ChildWindowFromPoint(POINT point, UINT nFlags = CWP_ALL) const
-    { return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags)); }
+    {
+        return FromHandle(::ChildWindowFromPointEx(m_hWnd, point, nFlags));
+    }
     static CWnd* WindowFromPoint(POINT point) { return FromHandle(::WindowFromPoint(point)); }
 
     // ---- State ----
@@ -157,11 +179,15 @@ public:
     static CWnd* GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
     static CWnd* GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
     static CWnd* FindWindow(LPCSTR lpszClassName, LPCSTR lpszWindowName)
-    { return FromHandle(::FindWindowA(lpszClassName, lpszWindowName)); }
+    {
+        return FromHandle(::FindWindowA(lpszClassName, lpszWindowName));
+    }
 
     // ---- Timers, painting ----
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr)
-    { return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer); }
+    {
+        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+    }
     BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
@@ -169,20 +195,29 @@ public:
     void UpdateWindow() { ::UpdateWindow(m_hWnd); }
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE)
-    { return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags); }
+    {
+        return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
+    }
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
     CDC* GetDC();
     CDC* GetWindowDC();
     int ReleaseDC(CDC* pDC);
     void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = nullptr, LPCRECT lpClipRect = nullptr)
-    { ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect); }
+    {
+        ::ScrollWindow(m_hWnd, xAmount, yAmount, lpRect, lpClipRect);
+    }
     int GetScrollPos(int nBar) const { return ::GetScrollPos(m_hWnd, nBar); }
     int SetScrollPos(int nBar, int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, nBar, nPos, bRedraw); }
     void SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw = TRUE)
-    { ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw); }
+    {
+        ::SetScrollRange(m_hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+    }
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
-    { lpScrollInfo->cbSize = sizeof(SCROLLINFO); return ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw); }
+    {
+        lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+        return ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+    }
     void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
     void DragAcceptFiles(BOOL bAccept = TRUE);
 
@@ -206,19 +241,31 @@ public:
     CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
     void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
-    { return FromHandle(::GetNextDlgTabItem(m_hWnd, FwSafeHwnd(pWndCtl), bPrevious)); }
+    {
+        return FromHandle(::GetNextDlgTabItem(m_hWnd, FwSafeHwnd(pWndCtl), bPrevious));
+    }
     CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const
-    { return FromHandle(::GetNextDlgGroupItem(m_hWnd, FwSafeHwnd(pWndCtl), bPrevious)); }
+    {
+        return FromHandle(::GetNextDlgGroupItem(m_hWnd, FwSafeHwnd(pWndCtl), bPrevious));
+    }
 
     // ---- Dialog items ----
     void SetDlgItemText(int nID, LPCSTR lpszString) { ::SetDlgItemTextA(m_hWnd, nID, lpszString); }
-    int GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const { return ::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount); }
+    int GetDlgItemText(int nID, LPSTR lpStr, int nMaxCount) const
+    {
+        return ::GetDlgItemTextA(m_hWnd, nID, lpStr, nMaxCount);
+    }
     int GetDlgItemText(int nID, CString& rString) const;
     void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
     UINT GetDlgItemInt(int nID, BOOL* lpTrans = nullptr, BOOL bSigned = TRUE) const
-    { return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned); }
+    {
+        return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
+    }
     void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
-    void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheck) { ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck); }
+    void CheckRadioButton(int nIDFirst, int nIDLast, int nIDCheck)
+    {
+        ::CheckRadioButton(m_hWnd, nIDFirst, nIDLast, nIDCheck);
+    }
     UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
     // Sends update-command-UI for each child control to pTarget.
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
@@ -312,13 +359,13 @@ public:
 
 protected:
     enum {
-        FwWndModalLoop = 0x1,     // RunModalLoop is running
-        FwWndTemporary = 0x2,     // a FromHandle wrapper
-        FwWndContinueModal = 0x4, // the modal loop goes on until EndModalLoop
+        FwWndModalLoop = 0x1,      // RunModalLoop is running
+        FwWndTemporary = 0x2,      // a FromHandle wrapper
+        FwWndContinueModal = 0x4,  // the modal loop goes on until EndModalLoop
     };
     UINT m_nFlags = 0;
     int m_nModalResult = 0;
-    WNDPROC m_pfnSuper = nullptr;   // the window's own procedure, called by DefWindowProc
+    WNDPROC m_pfnSuper = nullptr;  // the window's own procedure, called by DefWindowProc
     HWND m_hWndOwner = nullptr;
 
     DECLARE_MESSAGE_MAP()

@@ -88,7 +88,7 @@ CWnd::~CWnd()
             *ppGuard = nullptr;
     }
     if (m_hWnd && FromHandlePermanent(m_hWnd) == this)
-        ::DestroyWindow(m_hWnd);   // its WM_NCDESTROY detaches this object
+        ::DestroyWindow(m_hWnd);  // its WM_NCDESTROY detaches this object
     m_hWnd = nullptr;
 }
 
@@ -236,10 +236,11 @@ public:
     explicit DispatchGuard(CWnd* pWnd) : m_pWnd(pWnd) { FwGetThreadState()->dispatchGuards.push_back(&m_pWnd); }
     ~DispatchGuard() { FwGetThreadState()->dispatchGuards.pop_back(); }
     bool Alive() const { return m_pWnd != nullptr; }
+
 private:
     CWnd* m_pWnd;
 };
-}
+}  // namespace
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -320,7 +321,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     int nCode = HIWORD(wParam);
     if (hWndCtrl) {
         if (ReflectLastMsg(hWndCtrl))
-            return TRUE;   // the control handled its own notification
+            return TRUE;  // the control handled its own notification
     } else {
         if (nID == 0)
             return FALSE;
@@ -340,7 +341,7 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     auto* pNMHDR = (NMHDR*)lParam;
     if (ReflectLastMsg(pNMHDR->hwndFrom, pResult))
         return TRUE;
-    FwNotify notify = { pResult, pNMHDR };
+    FwNotify notify = {pResult, pNMHDR};
     return OnCmdMsg((UINT)pNMHDR->idFrom, (int)MAKELONG(pNMHDR->code, WM_NOTIFY), &notify, nullptr);
 }
 
@@ -365,11 +366,11 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     if (message == WM_NOTIFY) {
         auto* pNMHDR = (NMHDR*)lParam;
         LRESULT lDummy = 0;
-        FwNotify notify = { pResult ? pResult : &lDummy, pNMHDR };
+        FwNotify notify = {pResult ? pResult : &lDummy, pNMHDR};
         return OnCmdMsg(0, (int)MAKELONG(pNMHDR->code, WM_REFLECT_BASE + WM_NOTIFY), &notify, nullptr);
     }
-    return CallMapEntry(WM_REFLECT_BASE + (IsCtlColor(message) ? WM_CTLCOLOR : message),
-                        message, wParam, lParam, pResult);
+    return CallMapEntry(WM_REFLECT_BASE + (IsCtlColor(message) ? WM_CTLCOLOR : message), message, wParam, lParam,
+                        pResult);
 }
 
 // Runs the map entry registered under nLookup, if any, for this message.
@@ -378,7 +379,7 @@ BOOL CWnd::CallMapEntry(UINT nLookup, UINT message, WPARAM wParam, LPARAM lParam
     const FwMsgMapEntry* e = FindMessageEntry(nLookup, 0, 0);
     if (!e)
         return FALSE;
-    FwMsgCall call = { message, wParam, lParam, 0, nullptr, 0 };
+    FwMsgCall call = {message, wParam, lParam, 0, nullptr, 0};
     if (!e->pfn(this, call))
         return FALSE;
     if (pResult)
@@ -477,7 +478,7 @@ void CWnd::EndModalLoop(int nResult)
     m_nModalResult = nResult;
     m_nFlags &= ~FwWndContinueModal;
     if (m_nFlags & FwWndModalLoop)
-        ::PostMessageA(m_hWnd, WM_NULL, 0, 0);   // wakes the loop
+        ::PostMessageA(m_hWnd, WM_NULL, 0, 0);  // wakes the loop
 }
 
 // ---- Update of dialog controls ----

@@ -2,7 +2,8 @@
 
 namespace {
 
-template <class Fn> Fn Bind(HMODULE hModule, const char* name)
+template <class Fn>
+Fn Bind(HMODULE hModule, const char* name)
 {
     return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(hModule, name)));
 }

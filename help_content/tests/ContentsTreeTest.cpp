@@ -24,14 +24,14 @@ struct Item {
 Item ReadItem(HWND hTree, HTREEITEM hItem)
 {
     char text[256] = "";
-    TVITEMA tvi{};
+    TVITEMA tvi {};
     tvi.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE;
     tvi.hItem = hItem;
     tvi.pszText = text;
     tvi.cchTextMax = sizeof text;
     tvi.stateMask = TVIS_EXPANDED;
     SendMessageA(hTree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-    Item item{ text, tvi.lParam, tvi.iImage, tvi.iSelectedImage, (tvi.state & TVIS_EXPANDED) != 0, {} };
+    Item item {text, tvi.lParam, tvi.iImage, tvi.iSelectedImage, (tvi.state & TVIS_EXPANDED) != 0, {}};
     for (HTREEITEM hChild = TreeView_GetChild(hTree, hItem); hChild; hChild = TreeView_GetNextSibling(hTree, hChild))
         item.children.push_back(ReadItem(hTree, hChild));
     return item;
@@ -40,7 +40,7 @@ Item ReadItem(HWND hTree, HTREEITEM hItem)
 // One image of a list drawn on white: the colour at a point.
 COLORREF ImagePixel(HIMAGELIST hImages, int nImage, int x, int y)
 {
-    BITMAPINFO bmi{};
+    BITMAPINFO bmi {};
     bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
     bmi.bmiHeader.biWidth = 16;
     bmi.bmiHeader.biHeight = -16;
@@ -72,9 +72,8 @@ const struct {
     int topic;
     std::vector<int> pages;
 } kContents[] = {
-    { 0, {} }, { 1, {} }, { 2, {} },
-    { 3, { 4, 5, 6, 7 } }, { 8, { 9, 10, 11, 12 } }, { 13, { 14, 15 } }, { 16, { 17, 18, 19, 20, 21 } },
-    { 22, {} },
+    {0, {}},  {1, {}}, {2, {}}, {3, {4, 5, 6, 7}}, {8, {9, 10, 11, 12}}, {13, {14, 15}}, {16, {17, 18, 19, 20, 21}},
+    {22, {}},
 };
 
 class ContentsTree : public testing::Test {
@@ -155,7 +154,8 @@ TEST_F(ContentsTree, FillsTheCallersTreeAndExpandsOnlyTheRoot)
     const COLORREF book = ImagePixel(hImages, 1, 5, 8);
     EXPECT_TRUE(GetBValue(book) > 150 && GetRValue(book) < 80) << std::hex << book;
     const COLORREF line = ImagePixel(hImages, 2, 5, 6);
-    EXPECT_TRUE(GetRValue(line) > 100 && GetRValue(line) < 160 && GetRValue(line) == GetBValue(line)) << std::hex << line;
+    EXPECT_TRUE(GetRValue(line) > 100 && GetRValue(line) < 160 && GetRValue(line) == GetBValue(line))
+        << std::hex << line;
     for (int image = 0; image < 3; ++image)
         EXPECT_EQ(ImagePixel(hImages, image, 0, 0), RGB(255, 255, 255)) << image;
 }
@@ -182,9 +182,9 @@ TEST_F(ContentsTree, ATreeObjectWithoutAWindowIsRefused)
 TEST_F(ContentsTree, OnlyTheWindowHandleOfTheCallersObjectIsRead)
 {
     struct ForeignLayout {
-        const void* table;   // never called through
+        const void* table;  // never called through
         HWND hWnd;
-    } foreign{reinterpret_cast<const void*>(0x1), m_tree.GetSafeHwnd()};
+    } foreign {reinterpret_cast<const void*>(0x1), m_tree.GetSafeHwnd()};
     static_assert(offsetof(ForeignLayout, hWnd) == kTreeCtrlHandleOffset);
     EXPECT_TRUE(m.loadContents(reinterpret_cast<CTreeCtrl*>(&foreign)));
     ExpectTheContents();

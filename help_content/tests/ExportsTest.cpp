@@ -36,26 +36,26 @@ TEST_F(Exports, TitlesKeywordsAndAddressesPerTopic)
         const char* keywords;
         const char* address;
     } cases[] = {
-        { 0, "After running the installation program", "installation", "res://Pendrelen.dll/1" },
-        { 1, "10 Code 39 Barcode Fonts", "font Fonts", "res://Pendrelen.dll/2" },
-        { 5, "Using Vantrix Helper for Office", "Vantrix Helper Office", "res://Pendrelen.dll/6" },
+        {0, "After running the installation program", "installation", "res://Pendrelen.dll/1"},
+        {1, "10 Code 39 Barcode Fonts", "font Fonts", "res://Pendrelen.dll/2"},
+        {5, "Using Vantrix Helper for Office", "Vantrix Helper Office", "res://Pendrelen.dll/6"},
         // Each topic has its own keywords: the Word macro page, then the Word FAQ...
-        { 6, "How to using VBA file", "VBA Word macro", "res://Pendrelen.dll/7" },
-        { 7, "Frequently Asked Questions", "FAQ Frequently Asked Questions", "res://Pendrelen.dll/8" },
-        { 8, "How to insert a barcode in Excel", "Excel", "res://Pendrelen.dll/9" },
-        { 11, "How to using VBA file", "VBA Access", "res://Pendrelen.dll/12" },
-        { 16, "Tolvek Glyphora Developer Edition", "Tolvek Glyphora Developer Edition", "res://Pendrelen.dll/17" },
-        { 17, "How to obtain the Developer Edition", "obtain order upgrade Developer Edition", "res://Pendrelen.dll/18" },
-        { 21, "Frequently Asked Questions", "FAQ Frequently Asked Questions", "res://Pendrelen.dll/22" },
+        {6, "How to using VBA file", "VBA Word macro", "res://Pendrelen.dll/7"},
+        {7, "Frequently Asked Questions", "FAQ Frequently Asked Questions", "res://Pendrelen.dll/8"},
+        {8, "How to insert a barcode in Excel", "Excel", "res://Pendrelen.dll/9"},
+        {11, "How to using VBA file", "VBA Access", "res://Pendrelen.dll/12"},
+        {16, "Tolvek Glyphora Developer Edition", "Tolvek Glyphora Developer Edition", "res://Pendrelen.dll/17"},
+        {17, "How to obtain the Developer Edition", "obtain order upgrade Developer Edition", "res://Pendrelen.dll/18"},
+        {21, "Frequently Asked Questions", "FAQ Frequently Asked Questions", "res://Pendrelen.dll/22"},
         // ... and the last topic its own, not the document title.
-        { 22, "Information on editions and upgrading", "Information on editions and upgrading",
-          "res://Pendrelen.dll/23" },
+        {22, "Information on editions and upgrading", "Information on editions and upgrading",
+         "res://Pendrelen.dll/23"},
         // Outside the table: an empty text.
-        { -1, "", "", "" },
-        { 23, "", "", "" },
-        { 1000, "", "", "" },
-        { INT_MIN, "", "", "" },
-        { INT_MAX, "", "", "" },
+        {-1, "", "", ""},
+        {23, "", "", ""},
+        {1000, "", "", ""},
+        {INT_MIN, "", "", ""},
+        {INT_MAX, "", "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);

@@ -14,13 +14,14 @@
 namespace {
 
 const char* const kImages[] = {
-    "ACCESS.GIF", "BAS.GIF", "BHELPER.GIF", "BHELPERFULL.GIF", "DLL.GIF", "DOT.GIF", "EXCELMACRO.GIF",
-    "FOLDER.GIF", "FONT.GIF", "FULLASCII.GIF", "H.GIF", "HELP.GIF", "HELPER.GIF", "INPUT.GIF", "LIB.GIF",
-    "LOW.GIF", "NEWFROMTEMP.GIF", "NEWFROMXLT.GIF", "PAINT.GIF", "PDF-FONT.GIF", "PDF.GIF", "PRINT.GIF",
-    "REFERENCE.GIF", "WORDINS.GIF", "WORDSEL.GIF", "WORDTOOLBAR.GIF", "WWW.GIF", "X-DIM.GIF", "XLT.GIF",
+    "ACCESS.GIF",     "BAS.GIF",         "BHELPER.GIF", "BHELPERFULL.GIF", "DLL.GIF",         "DOT.GIF",
+    "EXCELMACRO.GIF", "FOLDER.GIF",      "FONT.GIF",    "FULLASCII.GIF",   "H.GIF",           "HELP.GIF",
+    "HELPER.GIF",     "INPUT.GIF",       "LIB.GIF",     "LOW.GIF",         "NEWFROMTEMP.GIF", "NEWFROMXLT.GIF",
+    "PAINT.GIF",      "PDF-FONT.GIF",    "PDF.GIF",     "PRINT.GIF",       "REFERENCE.GIF",   "WORDINS.GIF",
+    "WORDSEL.GIF",    "WORDTOOLBAR.GIF", "WWW.GIF",     "X-DIM.GIF",       "XLT.GIF",
 };
 // Carried in the module, referenced by no page.
-const std::set<std::string> kUnreferencedImages = { "WORDSEL.GIF", "WWW.GIF", "LIB.GIF" };
+const std::set<std::string> kUnreferencedImages = {"WORDSEL.GIF", "WWW.GIF", "LIB.GIF"};
 const LPCSTR kHtml = MAKEINTRESOURCEA(23);
 
 std::string ResourceText(HMODULE hModule, LPCSTR name, LPCSTR type)
@@ -41,7 +42,7 @@ std::string Upper(std::string s)
 // Decodes a GIF with the platform's picture loader; the picture's size in pixels.
 SIZE DecodePicture(const std::string& bytes)
 {
-    SIZE size{};
+    SIZE size {};
     HGLOBAL hMemory = GlobalAlloc(GMEM_MOVEABLE, bytes.size());
     memcpy(GlobalLock(hMemory), bytes.data(), bytes.size());
     GlobalUnlock(hMemory);
@@ -154,7 +155,10 @@ TEST_F(Resources, StyleSheetRules)
     const std::string css = ResourceText(hModule, "MAIN.CSS", kHtml);
     const char* const fonts = "font-family: \"Verdana\", \"Arial\", \"Helvetica\", \"sans-serif\"; font-size: 9pt;";
     const char* const rules[] = {
-        "body {", "table {", "a { color: #0033CC; }", "a:hover { color: #3333FF; text-decoration: none; }",
+        "body {",
+        "table {",
+        "a { color: #0033CC; }",
+        "a:hover { color: #3333FF; text-decoration: none; }",
     };
     for (const char* rule : rules)
         EXPECT_NE(css.find(rule), std::string::npos) << rule;
@@ -191,7 +195,7 @@ TEST_F(Resources, TreeIconsAreSingleSixteenPixelTwentyFourBitImages)
         GroupEntry entries[1];
     };
 #pragma pack(pop)
-    for (UINT id : { 4000u, 4001u, 4002u }) {
+    for (UINT id : {4000u, 4001u, 4002u}) {
         SCOPED_TRACE(id);
         const std::string bytes = ResourceText(hModule, MAKEINTRESOURCEA(id), RT_GROUP_ICON);
         ASSERT_GE(bytes.size(), sizeof(Group));

@@ -15,7 +15,7 @@ TEST(TextCopy, CopiesWholeTextsAndCutsLongOnesToTheViewerBuffer)
     const struct {
         size_t length;
         int copied;
-    } cases[] = { { 0, 0 }, { 1, 1 }, { 254, 254 }, { 255, 255 }, { 256, 255 }, { 1000, 255 } };
+    } cases[] = {{0, 0}, {1, 1}, {254, 254}, {255, 255}, {256, 255}, {1000, 255}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.length);
         const std::string text(c.length, 'k');

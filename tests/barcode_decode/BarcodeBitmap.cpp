@@ -66,7 +66,7 @@ bool BarcodeBitmap::SamePixels(const BarcodeBitmap& other) const
 {
     GdiFlush();
     return IsValid() && other.IsValid() && m_width == other.m_width && m_height == other.m_height &&
-           std::equal(m_pixels, m_pixels + m_width * m_height, other.m_pixels);
+        std::equal(m_pixels, m_pixels + m_width * m_height, other.m_pixels);
 }
 
 bool BarcodeBitmap::CopyFromWindow(HWND window, bool wholeWindow)

@@ -8,8 +8,7 @@
 #include <cstdint>
 #include <string>
 
-class BarcodeBitmap
-{
+class BarcodeBitmap {
 public:
     BarcodeBitmap(int width, int height);
     ~BarcodeBitmap();

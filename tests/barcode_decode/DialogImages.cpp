@@ -47,8 +47,7 @@ const char* const kButtonNames[36] = {"NU", "SH", "SX", "EX", "ET", "EQ", "AK", 
                                       "FF", "CR", "SO", "SI", "DL", "D1", "D2", "D3", "D4", "NK", "SY", "EB",
                                       "CN", "EM", "SB", "ES", "FS", "GS", "RS", "US", "SP", " <", " >", "DE"};
 
-struct DialogCase
-{
+struct DialogCase {
     const char* name;
     const char* keys;  // typed characters; in Full ASCII mode "<NN>" is a button click
     bool fullAscii;
@@ -137,15 +136,13 @@ bool CapturePreview(HWND preview, BarcodeBitmap& bitmap)
     return false;
 }
 
-struct CaseOutcome
-{
+struct CaseOutcome {
     std::string problem;  // empty when the images were written
     std::string encoded;  // what Insert Barcode returned
     std::string face;
 };
 
-class CaseRunner
-{
+class CaseRunner {
 public:
     CaseRunner(EncoderClient& client, const std::string& folder) : m_client(client), m_folder(folder) {}
 
@@ -251,7 +248,8 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
             ++failures;
             continue;
         }
-        const std::string note = c.name + " / keys \""s + c.keys + "\" / " + outcome.face + " \"" + outcome.encoded + "\"";
+        const std::string note =
+            c.name + " / keys \""s + c.keys + "\" / " + outcome.face + " \"" + outcome.encoded + "\"";
         manifest.Add(image, c.fullAscii, c.checkCharacter, c.expected, note);
         if (wholeDialog)
             manifest.Add("dialog.bmp", c.fullAscii, c.checkCharacter, c.expected, "the whole dialog: " + note);

@@ -40,8 +40,7 @@ const char* const kControlNames[32] = {"NU", "SH", "SX", "EX", "ET", "EQ", "AK",
                                        "VT", "FF", "CR", "SO", "SI", "DL", "D1", "D2", "D3", "D4", "NK",
                                        "SY", "EB", "CN", "EM", "SB", "ES", "FS", "GS", "RS", "US"};
 
-struct Value
-{
+struct Value {
     std::string input;     // what the macro passes
     std::string expected;  // what a reader must decode
 };
@@ -110,16 +109,13 @@ bool Render(const std::string& text, HFONT font, const std::string& path)
     return bitmap.WriteBmp(path, true);
 }
 
-class ImageWriter
-{
+class ImageWriter {
 public:
     ImageWriter(const std::string& folder, HFONT font, Manifest& manifest)
         : m_folder(folder), m_font(font), m_manifest(manifest)
-    {
-    }
+    {}
 
-    bool Write(const char* prefix, int index, const std::string& text, bool fullAscii, bool check,
-               const Value& value)
+    bool Write(const char* prefix, int index, const std::string& text, bool fullAscii, bool check, const Value& value)
     {
         char name[64];
         std::snprintf(name, sizeof name, "%s-%03d.bmp", prefix, index);
@@ -127,7 +123,8 @@ public:
             std::printf("could not write %s\n", name);
             return false;
         }
-        m_manifest.Add(name, fullAscii, check, value.expected, "input \"" + value.input + "\" rendered \"" + text + "\"");
+        m_manifest.Add(name, fullAscii, check, value.expected,
+                       "input \"" + value.input + "\" rendered \"" + text + "\"");
         return true;
     }
 
@@ -183,8 +180,7 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
     for (int i = 0; i < kPlainValues; ++i) {
         const Value value = RandomPlainValue(random);
         const int pair = frame(random);
-        const std::string input =
-            pair < 0 ? value.input : std::string(1, kStarts[pair]) + value.input + kStops[pair];
+        const std::string input = pair < 0 ? value.input : std::string(1, kStarts[pair]) + value.input + kStops[pair];
         std::string text;
         const bool check = withCheck(random);
         if (!encoder.Call(L"Vantrix", input, text) || text == "error" || (check && !AddCheckCharacter(encoder, text))) {

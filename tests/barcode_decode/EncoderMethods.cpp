@@ -18,8 +18,7 @@ HRESULT EncoderMethods::Create()
     const HRESULT hr = CLSIDFromProgID(L"Vantrix.Encoder", &clsid);
     if (FAILED(hr))
         return hr;
-    return CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                            reinterpret_cast<void**>(&m_dispatch));
+    return CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&m_dispatch));
 }
 
 bool EncoderMethods::Call(const wchar_t* method, const std::string& data, std::string& result)

@@ -7,8 +7,7 @@
 
 #include <string>
 
-class EncoderMethods
-{
+class EncoderMethods {
 public:
     EncoderMethods() = default;
     ~EncoderMethods();

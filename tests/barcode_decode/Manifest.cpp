@@ -46,8 +46,10 @@ void Manifest::Add(const std::string& image, bool fullAscii, bool checkCharacter
 {
     if (m_file == nullptr)
         return;
-    const char* kind = fullAscii ? (checkCharacter ? "ascii+check" : "ascii") : (checkCharacter ? "plain+check" : "plain");
-    if (std::fprintf(m_file, "%s\t%s\t%s\t%s\n", image.c_str(), kind, Hex(expected).c_str(), Printable(note).c_str()) < 0)
+    const char* kind =
+        fullAscii ? (checkCharacter ? "ascii+check" : "ascii") : (checkCharacter ? "plain+check" : "plain");
+    if (std::fprintf(m_file, "%s\t%s\t%s\t%s\n", image.c_str(), kind, Hex(expected).c_str(), Printable(note).c_str()) <
+        0)
         m_failed = true;
 }
 

@@ -8,8 +8,7 @@
 #include <cstdio>
 #include <string>
 
-class Manifest
-{
+class Manifest {
 public:
     explicit Manifest(const std::string& path);
     ~Manifest();

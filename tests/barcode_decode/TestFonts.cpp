@@ -1,9 +1,8 @@
 #include "TestFonts.h"
 
-const char* const kTestFaceNames[10] = {"TolvekVantrixXS",  "TolvekVantrixS",  "TolvekVantrixM",
-                                        "TolvekVantrixL",   "TolvekVantrixXL", "TolvekVantrixXST",
-                                        "TolvekVantrixST",  "TolvekVantrixMT", "TolvekVantrixLT",
-                                        "TolvekVantrixXLT"};
+const char* const kTestFaceNames[10] = {"TolvekVantrixXS", "TolvekVantrixS",   "TolvekVantrixM",  "TolvekVantrixL",
+                                        "TolvekVantrixXL", "TolvekVantrixXST", "TolvekVantrixST", "TolvekVantrixMT",
+                                        "TolvekVantrixLT", "TolvekVantrixXLT"};
 
 namespace {
 

@@ -5,8 +5,7 @@ namespace {
 const char kDialogCaption[] = "Tolvek Vantrix Helper";
 const int kDataEditId = 1018;
 
-struct Search
-{
+struct Search {
     DWORD process;
     HWND found;
 };
@@ -32,7 +31,7 @@ bool DialogScript::WaitForDialog(DWORD timeoutMs)
     const DWORD start = GetTickCount();
     do {
         // Only windows of this process: other test programs share the display.
-        Search search{GetCurrentProcessId(), nullptr};
+        Search search {GetCurrentProcessId(), nullptr};
         EnumWindows(FindOwnDialog, reinterpret_cast<LPARAM>(&search));
         if (search.found != nullptr) {
             m_dialog = search.found;

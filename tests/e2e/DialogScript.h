@@ -7,8 +7,7 @@
 
 #include <string>
 
-class DialogScript
-{
+class DialogScript {
 public:
     // Waits for this process's barcode dialog to show; false after the timeout.
     bool WaitForDialog(DWORD timeoutMs = 20000);

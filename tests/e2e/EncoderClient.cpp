@@ -33,8 +33,7 @@ HRESULT EncoderClient::Create(const wchar_t* progId)
     HRESULT hr = CLSIDFromProgID(progId, &clsid);
     if (FAILED(hr))
         return hr;
-    return CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                            reinterpret_cast<void**>(&m_dispatch));
+    return CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&m_dispatch));
 }
 
 InsertBarcodeResult EncoderClient::InsertBarcode(long colourIn)

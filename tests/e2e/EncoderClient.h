@@ -7,8 +7,7 @@
 
 #include <string>
 
-struct InsertBarcodeResult
-{
+struct InsertBarcodeResult {
     HRESULT hr = E_FAIL;
     bool encodedIsNull = true;
     bool fontIsNull = true;
@@ -18,8 +17,7 @@ struct InsertBarcodeResult
     long colour = 0;
 };
 
-class EncoderClient
-{
+class EncoderClient {
 public:
     EncoderClient() = default;
     ~EncoderClient();

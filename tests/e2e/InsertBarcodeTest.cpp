@@ -29,8 +29,7 @@ std::string ExeFolder()
     return folder.substr(0, folder.find_last_of('\\') + 1);
 }
 
-class RoadOfATypicalRequest : public ::testing::Test
-{
+class RoadOfATypicalRequest : public ::testing::Test {
 protected:
     void SetUp() override
     {

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr DWORD kThreadRecovered = 0x5EED;
-constexpr ULONG_PTR kRead = 0, kWrite = 1;   // ExceptionInformation[0]
+constexpr ULONG_PTR kRead = 0, kWrite = 1;  // ExceptionInformation[0]
 
 struct SeenFault {
     DWORD code = 0;
@@ -57,7 +57,7 @@ struct Access {
 DWORD WINAPI Touch(void* parameter)
 {
     const Access& access = *static_cast<const Access*>(parameter);
-    volatile int* volatile target = access.target;   // the compiler may neither drop nor prove it
+    volatile int* volatile target = access.target;  // the compiler may neither drop nor prove it
     if (access.write)
         *target = 1;
     else
@@ -67,7 +67,7 @@ DWORD WINAPI Touch(void* parameter)
 
 std::string ProgramFolder()
 {
-    char path[MAX_PATH]{};
+    char path[MAX_PATH] {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string folder = path;
     return folder.substr(0, folder.find_last_of("\\/") + 1);
@@ -94,8 +94,8 @@ TEST(AccessViolation, AHandlerSeesTheViolationWithItsKindAndAddress)
     for (const Access& access : cases) {
         SCOPED_TRACE(access.what);
         g_seen = {};
-        HANDLE thread = CreateThread(nullptr, 0, Touch, const_cast<Access*>(&access),
-                                     CREATE_SUSPENDED, &g_faultingThread);
+        HANDLE thread =
+            CreateThread(nullptr, 0, Touch, const_cast<Access*>(&access), CREATE_SUSPENDED, &g_faultingThread);
         ASSERT_NE(thread, nullptr);
         ResumeThread(thread);
         // Bounded only so that a fault nobody handles cannot hold the test up.
@@ -128,11 +128,11 @@ TEST(AccessViolation, GuardedProbesOfMemoryAnswerInsteadOfFaulting)
 TEST(AccessViolation, AnUnhandledOneEndsTheProgramWithItsCode)
 {
     std::string program = ProgramFolder() + "unhandled_fault.exe";
-    STARTUPINFOA startup{};
+    STARTUPINFOA startup {};
     startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process))
+    PROCESS_INFORMATION process {};
+    ASSERT_TRUE(
+        CreateProcessA(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         << program;
     // A debugger started for the crash would keep the program alive: it must end on its own.
     DWORD waited = WaitForSingleObject(process.hProcess, 60000);

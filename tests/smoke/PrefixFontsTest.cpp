@@ -16,7 +16,7 @@ int CALLBACK CountFace(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM counte
 
 int FacesNamed(const char* face)
 {
-    LOGFONTA font{};
+    LOGFONTA font {};
     font.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(font.lfFaceName, face, LF_FACESIZE);
     int count = 0;
@@ -31,7 +31,7 @@ class Canvas {
 public:
     explicit Canvas(int size) : size_(size)
     {
-        BITMAPINFO info{};
+        BITMAPINFO info {};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = size;
         info.bmiHeader.biHeight = -size;
@@ -39,8 +39,7 @@ public:
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
-                                   nullptr, 0);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
         old_ = SelectObject(dc_, bitmap_);
     }
     ~Canvas()
@@ -54,7 +53,7 @@ public:
     COLORREF at(int x, int y) const
     {
         GdiFlush();
-        DWORD pixel = bits_[y * size_ + x];   // 0x00RRGGBB
+        DWORD pixel = bits_[y * size_ + x];  // 0x00RRGGBB
         return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
     }
 
@@ -69,22 +68,22 @@ private:
 int Distance(COLORREF a, COLORREF b)
 {
     return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
-           std::abs(GetBValue(a) - GetBValue(b));
+        std::abs(GetBValue(a) - GetBValue(b));
 }
 
 // The glyph's ink inside a drawn button: pixels nearer the text colour than the face colour,
 // within the button's edges.
 struct Ink {
     int left, top, right, bottom;
-    std::vector<std::vector<bool>> at;   // [y][x] over the whole canvas
+    std::vector<std::vector<bool>> at;  // [y][x] over the whole canvas
     bool operator()(int x, int y) const { return at[y][x]; }
 };
 
 Ink GlyphInk(const Canvas& canvas, int edge)
 {
     const COLORREF text = GetSysColor(COLOR_BTNTEXT), face = GetSysColor(COLOR_BTNFACE);
-    Ink ink{canvas.size(), canvas.size(), -1, -1,
-            std::vector<std::vector<bool>>(canvas.size(), std::vector<bool>(canvas.size()))};
+    Ink ink {canvas.size(), canvas.size(), -1, -1,
+             std::vector<std::vector<bool>>(canvas.size(), std::vector<bool>(canvas.size()))};
     for (int y = edge; y < canvas.size() - edge; ++y)
         for (int x = edge; x < canvas.size() - edge; ++x) {
             COLORREF pixel = canvas.at(x, y);
@@ -125,8 +124,7 @@ double MirrorShare(const Ink& ink)
 
 TEST(PrefixFonts, TheFacesDialogsAndPagesAskForEnumerate)
 {
-    for (const char* face : {"Tahoma", "Marlett", "MS Shell Dlg", "Arial", "Times New Roman",
-                             "Courier New", "Verdana"})
+    for (const char* face : {"Tahoma", "Marlett", "MS Shell Dlg", "Arial", "Times New Roman", "Courier New", "Verdana"})
         EXPECT_GT(FacesNamed(face), 0) << face;
 }
 
@@ -144,11 +142,11 @@ TEST(PrefixFonts, TheUsualWindowsFacesDrawAsTheirMetricCompatibleFonts)
     HDC screen = GetDC(nullptr);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.asked);
-        SIZE extent[2]{};
+        SIZE extent[2] {};
         const char* faces[2] = {c.asked, c.drawnAs};
         for (int i = 0; i < 2; ++i) {
-            HFONT font = CreateFontA(-20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                     0, 0, 0, 0, faces[i]);
+            HFONT font =
+                CreateFontA(-20, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, faces[i]);
             HGDIOBJ old = SelectObject(screen, font);
             GetTextExtentPoint32A(screen, sample, lstrlenA(sample), &extent[i]);
             SelectObject(screen, old);
@@ -165,7 +163,7 @@ TEST(PrefixFonts, TheUsualWindowsFacesDrawAsTheirMetricCompatibleFonts)
 TEST(PrefixFonts, ACaptionCloseBoxDrawsItsGlyphNotALetter)
 {
     Canvas canvas(48);
-    RECT box{0, 0, canvas.size(), canvas.size()};
+    RECT box {0, 0, canvas.size(), canvas.size()};
     ASSERT_TRUE(DrawFrameControl(canvas.dc(), &box, DFC_CAPTION, DFCS_CAPTIONCLOSE));
     Ink ink = GlyphInk(canvas, 3);
     ASSERT_GT(ink.right - ink.left, 4);

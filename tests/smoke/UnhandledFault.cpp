@@ -2,7 +2,7 @@
 // and read its exit code.
 int main()
 {
-    volatile int* volatile target = nullptr;   // the compiler may neither drop nor prove it
+    volatile int* volatile target = nullptr;  // the compiler may neither drop nor prove it
     *target = 1;
     return 0;
 }

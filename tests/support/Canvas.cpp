@@ -7,7 +7,7 @@
 
 Canvas::Canvas(int width, int height, COLORREF fill) : m_width(width), m_height(height)
 {
-    BITMAPINFO info{};
+    BITMAPINFO info {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
     info.bmiHeader.biHeight = -height;  // top-down: row y starts at y * width
@@ -48,7 +48,7 @@ void Canvas::Fill(COLORREF colour)
 
 int Canvas::Count(COLORREF colour) const
 {
-    return Count(colour, RECT{0, 0, m_width, m_height});
+    return Count(colour, RECT {0, 0, m_width, m_height});
 }
 
 int Canvas::Count(COLORREF colour, const RECT& area) const
@@ -105,7 +105,7 @@ void PutChunk(std::vector<unsigned char>& png, const char* type, const std::vect
 // A zlib stream of stored (uncompressed) blocks: large but simple and exact.
 std::vector<unsigned char> StoredZlib(const std::vector<unsigned char>& raw)
 {
-    std::vector<unsigned char> z{0x78, 0x01};
+    std::vector<unsigned char> z {0x78, 0x01};
     std::uint32_t a = 1;
     std::uint32_t b = 0;
     for (unsigned char c : raw) {
@@ -143,7 +143,7 @@ bool Canvas::WritePng(const std::string& path) const
             raw.push_back(GetBValue(c));
         }
     }
-    std::vector<unsigned char> png{0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    std::vector<unsigned char> png {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
     std::vector<unsigned char> header;
     Put32(header, static_cast<std::uint32_t>(m_width));
     Put32(header, static_cast<std::uint32_t>(m_height));

@@ -15,8 +15,7 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 128, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-class Canvas
-{
+class Canvas {
 public:
     Canvas(int width, int height, COLORREF fill = kWhite);
     ~Canvas();

@@ -4,8 +4,7 @@
 
 #include <string>
 
-namespace
-{
+namespace {
 const char kBase[] = "Software\\GlyphoraComSupportTests";
 
 std::string Path(const std::string& sub)
@@ -26,8 +25,8 @@ bool ReadValue(const std::string& sub, const char* name, DWORD& type, std::strin
 {
     char buffer[1024];
     DWORD size = sizeof(buffer);
-    if (RegGetValueA(HKEY_CURRENT_USER, Path(sub).c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type, buffer, &size)
-        != ERROR_SUCCESS)
+    if (RegGetValueA(HKEY_CURRENT_USER, Path(sub).c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type, buffer, &size) !=
+        ERROR_SUCCESS)
         return false;
     data.assign(buffer, size);
     return true;
@@ -45,8 +44,9 @@ std::string ReadString(const std::string& sub, const char* name = nullptr)
 void CreateKey(const std::string& sub, const char* valueName = nullptr)
 {
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, Path(sub).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                             nullptr, &key, nullptr));
+    ASSERT_EQ(
+        ERROR_SUCCESS,
+        RegCreateKeyExA(HKEY_CURRENT_USER, Path(sub).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
     if (valueName != nullptr)
         RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>("x"), 2);
     RegCloseKey(key);
@@ -86,8 +86,7 @@ const char kProduct[] = R"(
     Kept = s 'kept'
 )";
 
-class RegistryScriptTest : public ::testing::Test
-{
+class RegistryScriptTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -195,4 +194,4 @@ TEST_F(RegistryScriptTest, SyntaxErrorsWriteNothing)
     EXPECT_EQ(CRegistryScript::kSyntaxError, m_script.Register("HKCU First"));
     EXPECT_EQ(S_OK, m_script.Register(""));
 }
-}
+}  // namespace

@@ -4,19 +4,15 @@
 
 #include <gtest/gtest.h>
 
-namespace
-{
+namespace {
 const CLSID kTestClsid = {0x6a1f0c3e, 0x51d2, 0x4c8a, {0x9e, 0x1b, 0x27, 0x40, 0x88, 0x13, 0x5c, 0x01}};
 const CLSID kOtherClsid = {0x6a1f0c3e, 0x51d2, 0x4c8a, {0x9e, 0x1b, 0x27, 0x40, 0x88, 0x13, 0x5c, 0x02}};
 
-class CTestObject : public CDispatchImpl<IDispatch, &IID_IDispatch>
-{
-};
+class CTestObject : public CDispatchImpl<IDispatch, &IID_IDispatch> {};
 
 const ComClassEntry kClasses[] = {{&kTestClsid, CreateComObject<CTestObject>}};
 
-class ServerModuleTest : public ::testing::Test
-{
+class ServerModuleTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -76,10 +72,10 @@ TEST_F(ServerModuleTest, UnknownClassAndMissingTypeLibraryFailCleanly)
     EXPECT_TRUE(FAILED(dispatch->GetTypeInfo(0, 0, &info)));
     EXPECT_EQ(nullptr, info);
     DISPPARAMS none = {};
-    EXPECT_EQ(DISP_E_UNKNOWNINTERFACE, dispatch->Invoke(1, IID_IUnknown, 0, DISPATCH_METHOD, &none, nullptr,
-                                                        nullptr, nullptr));
+    EXPECT_EQ(DISP_E_UNKNOWNINTERFACE,
+              dispatch->Invoke(1, IID_IUnknown, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr));
     EXPECT_TRUE(FAILED(dispatch->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr)));
     dispatch->Release();
     EXPECT_EQ(S_OK, module.CanUnloadNow());
 }
-}
+}  // namespace

@@ -10,14 +10,18 @@
 #include <string>
 
 namespace {
-int g_live = 0;          // objects alive
-int g_constructed = 0;   // objects ever constructed
-}
+int g_live = 0;         // objects alive
+int g_constructed = 0;  // objects ever constructed
+}  // namespace
 
 class CCounted : public CObject {
     DECLARE_DYNAMIC(CCounted)
 public:
-    CCounted() { ++g_live; ++g_constructed; }
+    CCounted()
+    {
+        ++g_live;
+        ++g_constructed;
+    }
     ~CCounted() override { --g_live; }
 };
 IMPLEMENT_DYNAMIC(CCounted, CObject)
@@ -50,7 +54,7 @@ public:
     CString m_name;
     CDWordArray m_values;
     CObList m_children;
-    CCountedLeaf* m_pExtra = nullptr;   // since schema 2
+    CCountedLeaf* m_pExtra = nullptr;  // since schema 2
     void Serialize(CArchive& ar) override
     {
         if (ar.IsStoring()) {
@@ -126,7 +130,7 @@ Outcome LoadNode(std::string bytes, BOOL bShared = FALSE)
         return Outcome::otherError;
     }
 }
-}
+}  // namespace
 
 TEST(ArchiveLoad, TheValidArchiveLoadsWhole)
 {
@@ -160,7 +164,9 @@ TEST(ArchiveLoad, RandomMutationsGiveObjectsOrArchiveExceptionsAndNoLeak)
 {
     const std::string valid = ValidArchive();
     std::mt19937 random(20261210);
-    auto below = [&](size_t n) { return static_cast<size_t>(random() % n); };
+    auto below = [&](size_t n) {
+        return static_cast<size_t>(random() % n);
+    };
     int loaded = 0, refused = 0;
     for (int i = 0; i < 100000; ++i) {
         std::string bytes = valid;
@@ -168,11 +174,21 @@ TEST(ArchiveLoad, RandomMutationsGiveObjectsOrArchiveExceptionsAndNoLeak)
         for (int e = 0; e < edits && !bytes.empty(); ++e) {
             size_t at = below(bytes.size());
             switch (below(5)) {
-            case 0: bytes[at] = static_cast<char>(random()); break;
-            case 1: bytes[at] = static_cast<char>(bytes[at] ^ (1 << below(8))); break;
-            case 2: bytes.insert(at, 1, static_cast<char>(random())); break;
-            case 3: bytes.erase(at, 1 + below(4)); break;
-            default: bytes[at] = static_cast<char>(below(2) ? 0xFF : 0x00); break;
+            case 0:
+                bytes[at] = static_cast<char>(random());
+                break;
+            case 1:
+                bytes[at] = static_cast<char>(bytes[at] ^ (1 << below(8)));
+                break;
+            case 2:
+                bytes.insert(at, 1, static_cast<char>(random()));
+                break;
+            case 3:
+                bytes.erase(at, 1 + below(4));
+                break;
+            default:
+                bytes[at] = static_cast<char>(below(2) ? 0xFF : 0x00);
+                break;
             }
         }
         Outcome outcome = LoadNode(bytes);
@@ -187,9 +203,16 @@ TEST(ArchiveLoad, RandomMutationsGiveObjectsOrArchiveExceptionsAndNoLeak)
 TEST(ArchiveLoad, HostileCountsAndNestingAreRefusedBeforeAllocating)
 {
     auto node = [](const std::string& name, const std::string& afterName) {
-        return std::string("\xFF\xFF\x02\x00\x0C\x00" "CCountedNode", 18) + name + afterName;
+        return std::string("\xFF\xFF\x02\x00\x0C\x00"
+                           "CCountedNode",
+                           18) +
+            name + afterName;
     };
-    struct { const char* what; std::string bytes; int cause; } rows[] = {
+    struct {
+        const char* what;
+        std::string bytes;
+        int cause;
+    } rows[] = {
         {"string length beyond the data", node(std::string("\xFF\xFF\xFF\xFF\xFF\xFF\x7F", 7), ""),
          CArchiveException::endOfFile},
         {"array count beyond the data", node(std::string("\x00", 1), std::string("\xFF\xFF\xFF\xFF\xFF\x3F", 6)),
@@ -213,7 +236,7 @@ TEST(ArchiveLoad, HostileCountsAndNestingAreRefusedBeforeAllocating)
     // 100,000 nodes, each the only child of the one before: refused, not a stack overflow.
     std::string deep = node(std::string("\x00", 1), std::string("\x00\x00\x01\x00", 4));
     for (int i = 1; i < 100000; ++i)
-        deep += std::string("\x01\x80\x00\x00\x00\x01\x00", 7);   // class record 1, no name, no values, one child
+        deep += std::string("\x01\x80\x00\x00\x00\x01\x00", 7);  // class record 1, no name, no values, one child
     CMemFile file(reinterpret_cast<BYTE*>(deep.data()), static_cast<UINT>(deep.size()));
     CArchive ar(&file, CArchive::load);
     try {

@@ -40,7 +40,7 @@ public:
     }
     CObList m_members;
     CShape* m_pFocus = nullptr;
-    DWORD m_colour = 0xFFFFFFFF;   // added in schema 2
+    DWORD m_colour = 0xFFFFFFFF;  // added in schema 2
     void Serialize(CArchive& ar) override
     {
         if (ar.IsStoring()) {
@@ -115,14 +115,23 @@ size_t Occurrences(const std::string& haystack, const std::string& needle)
         ++count;
     return count;
 }
-}
+}  // namespace
 
 TEST(Archive, StoresValuesStringsAndCountsInTheirLayout)
 {
-    struct { const char* what; std::function<void(CArchive&)> write; size_t size; std::string head; } rows[] = {
+    struct {
+        const char* what;
+        std::function<void(CArchive&)> write;
+        size_t size;
+        std::string head;
+    } rows[] = {
         {"byte, word, dword", [](CArchive& ar) { ar << BYTE(1) << WORD(0x0302) << DWORD(0x07060504); }, 7,
          std::string("\x01\x02\x03\x04\x05\x06\x07", 7)},
-        {"rectangle", [](CArchive& ar) { ar << RECT{1, 2, 3, 4}; }, 16, std::string("\x01\0\0\0\x02", 5)},
+        {"rectangle",
+         [](CArchive& ar) {
+             ar << RECT {1, 2, 3, 4};
+         },
+         16, std::string("\x01\0\0\0\x02", 5)},
         {"empty string", [](CArchive& ar) { ar << CString(); }, 1, std::string("\0", 1)},
         {"short string", [](CArchive& ar) { ar << CString("Text"); }, 5, "\x04Text"},
         {"254 characters", [](CArchive& ar) { ar << CString('a', 254); }, 255, "\xFE"},
@@ -169,7 +178,7 @@ TEST(Archive, RoundTripsAGraphWithClassRecordsOnceAndBackReferences)
     for (const char* name : {"first", "second", "third"}) {
         CShape* shape = new CShape;
         shape->m_name = name;
-        shape->m_bounds = RECT{1, 2, 3, 4};
+        shape->m_bounds = RECT {1, 2, 3, 4};
         group.m_members.AddTail(shape);
     }
     group.m_pFocus = static_cast<CShape*>(group.m_members.GetAt(group.m_members.FindIndex(1)));
@@ -180,7 +189,8 @@ TEST(Archive, RoundTripsAGraphWithClassRecordsOnceAndBackReferences)
     EXPECT_EQ(1u, Occurrences(bytes, "CGroup"));
 
     CGroup* loaded = nullptr;
-    Load(bytes, [&](CArchive& ar) { ar >> loaded; }, TRUE);
+    Load(
+        bytes, [&](CArchive& ar) { ar >> loaded; }, TRUE);
     ASSERT_NE(nullptr, loaded);
     ASSERT_EQ(3, loaded->m_members.GetCount());
     EXPECT_EQ(loaded->m_members.GetAt(loaded->m_members.FindIndex(1)), loaded->m_pFocus)
@@ -218,8 +228,8 @@ TEST(Archive, ReadsAnOlderSchemaOfAVersionableClass)
     std::string bytes = Store([](CArchive& ar) {
         ar << WORD(0xFFFF) << WORD(1) << WORD(6);
         ar.Write("CGroup", 6);
-        ar.WriteCount(0);   // no members
-        ar << WORD(0);      // no focus
+        ar.WriteCount(0);  // no members
+        ar << WORD(0);     // no focus
     });
     CGroup* loaded = nullptr;
     Load(bytes, [&](CArchive& ar) {
@@ -234,7 +244,7 @@ TEST(Archive, ReadsAnOlderSchemaOfAVersionableClass)
     std::string shape = Store([](CArchive& ar) {
         ar << WORD(0xFFFF) << WORD(3) << WORD(6);
         ar.Write("CShape", 6);
-        ar << CString("x") << RECT{};
+        ar << CString("x") << RECT {};
     });
     try {
         Load(shape, [](CArchive& ar) { ar.ReadObject(RUNTIME_CLASS(CShape)); });
@@ -248,10 +258,23 @@ TEST(Archive, RefusesClassesTheCallerDidNotAsk)
 {
     CShape shape;
     std::string bytes = Store([&](CArchive& ar) { ar << &shape; });
-    struct { const char* what; const CRuntimeClass* requested; std::string data; int cause; } rows[] = {
+    struct {
+        const char* what;
+        const CRuntimeClass* requested;
+        std::string data;
+        int cause;
+    } rows[] = {
         {"shape where a group is expected", RUNTIME_CLASS(CGroup), bytes, CArchiveException::badClass},
-        {"unknown class", nullptr, std::string("\xFF\xFF\x01\x00\x06\x00" "CNoSuc", 12), CArchiveException::badClass},
-        {"not serialisable", nullptr, std::string("\xFF\xFF\xFF\xFF\x08\x00" "CScratch", 14), CArchiveException::badClass},
+        {"unknown class", nullptr,
+         std::string("\xFF\xFF\x01\x00\x06\x00"
+                     "CNoSuc",
+                     12),
+         CArchiveException::badClass},
+        {"not serialisable", nullptr,
+         std::string("\xFF\xFF\xFF\xFF\x08\x00"
+                     "CScratch",
+                     14),
+         CArchiveException::badClass},
         {"overlong class name", nullptr, std::string("\xFF\xFF\x01\x00\xFF\x00", 6), CArchiveException::badClass},
         {"reference to no record", nullptr, std::string("\x05\x00", 2), CArchiveException::badIndex},
         {"class reference to no record", nullptr, std::string("\x01\x80", 2), CArchiveException::badIndex},
@@ -286,7 +309,7 @@ TEST(Archive, CollectionsSerialiseThemselves)
     CUIntArray uints;
     uints.Add(9);
     CByteArray bytes;
-    bytes.SetSize(70000);   // count escape
+    bytes.SetSize(70000);  // count escape
     bytes[69999] = 0xAB;
     CObArray objects;
     CShape shape;

@@ -46,7 +46,7 @@ TEST(Array, HoldsStringsObjectsAndBytes)
     strings.SetAtGrow(3, "four");
     EXPECT_EQ(4, strings.GetSize());
     EXPECT_TRUE(strings[2].IsEmpty());
-    strings.Add(strings[0]);   // an element of the array itself
+    strings.Add(strings[0]);  // an element of the array itself
     EXPECT_EQ("one", strings[4]);
 
     CByteArray bytes;

@@ -15,7 +15,7 @@ CString TempPath(LPCSTR name)
     GetTempPathA(MAX_PATH, dir);
     return CString(dir) + name;
 }
-}
+}  // namespace
 
 TEST(File, WritesReadsSeeksAndReportsErrors)
 {
@@ -99,7 +99,7 @@ TEST(MemFile, GrowsHandsOverAndReadsAGivenBlock)
 
 TEST(MemFile, PositionsPastFourGibibytesAreKeptOrRefusedNeverCut)
 {
-    const LONGLONG pastFourGiB = 0x100000001LL;   // 4 GiB + 1: 1 once cut to 32 bits
+    const LONGLONG pastFourGiB = 0x100000001LL;  // 4 GiB + 1: 1 once cut to 32 bits
     CMemFile file;
     file.Write("abc", 3);
     if (sizeof(SIZE_T) < sizeof(ULONGLONG)) {
@@ -117,7 +117,7 @@ TEST(SharedFile, HandsGlobalMemoryToTheClipboardAndReadsItBack)
 {
     const UINT format = RegisterClipboardFormatA("FwCoreTestArchive");
     ASSERT_NE(0u, format);
-    CString text(static_cast<char>('t'), 5000);   // more than one growth step
+    CString text(static_cast<char>('t'), 5000);  // more than one growth step
     HGLOBAL hMem = nullptr;
     {
         CSharedFile file;
@@ -133,7 +133,7 @@ TEST(SharedFile, HandsGlobalMemoryToTheClipboardAndReadsItBack)
     HWND owner = CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(OpenClipboard(owner));
     EmptyClipboard();
-    EXPECT_NE(nullptr, SetClipboardData(format, hMem));   // the clipboard owns it now
+    EXPECT_NE(nullptr, SetClipboardData(format, hMem));  // the clipboard owns it now
     CloseClipboard();
 
     ASSERT_TRUE(OpenClipboard(owner));

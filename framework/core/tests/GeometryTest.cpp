@@ -26,12 +26,41 @@ TEST(Geometry, RectOperations)
     EXPECT_TRUE(r.PtInRect(CPoint(10, 20)));
     EXPECT_FALSE(r.PtInRect(CPoint(110, 20))) << "right edge is outside";
 
-    struct { CRect got; CRect expected; const char* what; } rows[] = {
-        {[&] { CRect t(r); t.InflateRect(2, 3); return t; }(), CRect(8, 17, 112, 73), "InflateRect"},
-        {[&] { CRect t(r); t.DeflateRect(1, 2, 3, 4); return t; }(), CRect(11, 22, 107, 66), "DeflateRect 4"},
-        {[&] { CRect t(r); t.OffsetRect(-10, 5); return t; }(), CRect(0, 25, 100, 75), "OffsetRect"},
-        {[&] { CRect t(r); t.MoveToXY(0, 0); return t; }(), CRect(0, 0, 100, 50), "MoveToXY"},
-        {[&] { CRect t(5, 6, 1, 2); t.NormalizeRect(); return t; }(), CRect(1, 2, 5, 6), "NormalizeRect"},
+    struct {
+        CRect got;
+        CRect expected;
+        const char* what;
+    } rows[] = {
+        {[&] {
+             CRect t(r);
+             t.InflateRect(2, 3);
+             return t;
+         }(),
+         CRect(8, 17, 112, 73), "InflateRect"},
+        {[&] {
+             CRect t(r);
+             t.DeflateRect(1, 2, 3, 4);
+             return t;
+         }(),
+         CRect(11, 22, 107, 66), "DeflateRect 4"},
+        {[&] {
+             CRect t(r);
+             t.OffsetRect(-10, 5);
+             return t;
+         }(),
+         CRect(0, 25, 100, 75), "OffsetRect"},
+        {[&] {
+             CRect t(r);
+             t.MoveToXY(0, 0);
+             return t;
+         }(),
+         CRect(0, 0, 100, 50), "MoveToXY"},
+        {[&] {
+             CRect t(5, 6, 1, 2);
+             t.NormalizeRect();
+             return t;
+         }(),
+         CRect(1, 2, 5, 6), "NormalizeRect"},
         {r & CRect(100, 60, 200, 200), CRect(100, 60, 110, 70), "intersection"},
         {r & CRect(200, 200, 300, 300), CRect(), "empty intersection"},
         {r | CRect(0, 0, 1, 1), CRect(0, 0, 110, 70), "union"},
@@ -51,14 +80,14 @@ TEST(Geometry, RectOperations)
 TEST(Geometry, RectPassesAsWin32Rectangles)
 {
     CRect r;
-    SetRect(r, 1, 2, 3, 4);   // LPRECT
+    SetRect(r, 1, 2, 3, 4);  // LPRECT
     EXPECT_EQ(CRect(1, 2, 3, 4), r);
     RECT other = {0, 0, 2, 3};
     CRect sum;
-    EXPECT_TRUE(UnionRect(sum, r, &other));   // LPRECT, LPCRECT, LPCRECT
+    EXPECT_TRUE(UnionRect(sum, r, &other));  // LPRECT, LPCRECT, LPCRECT
     EXPECT_EQ(CRect(0, 0, 3, 4), sum);
     const CRect constant(r);
-    EXPECT_FALSE(IsRectEmpty(constant));   // LPCRECT from a const object
+    EXPECT_FALSE(IsRectEmpty(constant));  // LPCRECT from a const object
     RECT plain = constant;
     EXPECT_EQ(4, plain.bottom);
 }

@@ -15,7 +15,7 @@ std::vector<UINT> KeysInOrder(const CMapUIntToInt& map)
     }
     return keys;
 }
-}
+}  // namespace
 
 TEST(Map, ChoosesBucketsByKeyOver16AndIteratesInBucketOrder)
 {
@@ -46,7 +46,7 @@ TEST(Map, ChoosesBucketsByKeyOver16AndIteratesInBucketOrder)
 TEST(Map, LooksUpReplacesAndRemoves)
 {
     CMapUIntToUInt map;
-    for (UINT key = 0; key < 25; ++key)   // spans three blocks of entries
+    for (UINT key = 0; key < 25; ++key)  // spans three blocks of entries
         map.SetAt(key * 7, key);
     EXPECT_EQ(25, map.GetCount());
     UINT value = 0;
@@ -68,7 +68,7 @@ TEST(Map, LooksUpReplacesAndRemoves)
     map.RemoveKey(5000);
     EXPECT_TRUE(map.IsEmpty());
     EXPECT_EQ(nullptr, map.GetStartPosition());
-    map[3] = 4;   // usable again after its storage was freed
+    map[3] = 4;  // usable again after its storage was freed
     EXPECT_TRUE(map.Lookup(3, value));
     map.RemoveAll();
     EXPECT_EQ(0, map.GetCount());

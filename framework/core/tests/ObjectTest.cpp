@@ -8,7 +8,7 @@ struct IExtra {
     virtual int Extra() const { return 7; }
     int m_extraData = 42;
 };
-}
+}  // namespace
 
 class CAnimal : public CObject {
     DECLARE_DYNAMIC(CAnimal)
@@ -87,7 +87,7 @@ TEST(RuntimeClass, ClassesWithASecondBaseWork)
         ASSERT_NE(nullptr, extra) << cls->m_lpszClassName;
         EXPECT_EQ(7, extra->Extra());
         EXPECT_EQ(42, extra->m_extraData);
-        delete object;   // through CObject's virtual destructor
+        delete object;  // through CObject's virtual destructor
     }
     CMixedSecond* second = static_cast<CMixedSecond*>(RUNTIME_CLASS(CMixedSecond)->CreateObject());
     EXPECT_EQ(5, second->m_value);

@@ -36,14 +36,11 @@ TEST_F(RegKeyTest, StringQueriesCheckTypeLengthAndTermination)
     struct Row {
         const char* name;
         LONG expectedResult;
-        const char* expectedText;   // in an 8-character buffer
+        const char* expectedText;  // in an 8-character buffer
     } rows[] = {
-        { "plain", ERROR_SUCCESS, "abc" },
-        { "unterminated", ERROR_SUCCESS, "abcd" },
-        { "expand", ERROR_SUCCESS, "%x%" },
-        { "number", ERROR_INVALID_DATATYPE, "" },
-        { "long", ERROR_MORE_DATA, "" },
-        { "missing", ERROR_FILE_NOT_FOUND, "" },
+        {"plain", ERROR_SUCCESS, "abc"},  {"unterminated", ERROR_SUCCESS, "abcd"},
+        {"expand", ERROR_SUCCESS, "%x%"}, {"number", ERROR_INVALID_DATATYPE, ""},
+        {"long", ERROR_MORE_DATA, ""},    {"missing", ERROR_FILE_NOT_FOUND, ""},
     };
     for (const Row& row : rows) {
         char szBuffer[8];
@@ -100,4 +97,4 @@ TEST_F(RegKeyTest, OwnsItsKeyUntilDetached)
     EXPECT_NE(ERROR_SUCCESS, sub.Open(m_key, "Child"));
 }
 
-}
+}  // namespace

@@ -32,15 +32,15 @@ TEST(String, ConstructsConcatenatesAndCompares)
 TEST(String, SearchesAndExtracts)
 {
     const CString s = "one two three two";
-    struct { int got; int expected; const char* what; } rows[] = {
-        {s.Find('t'), 4, "Find char"},
-        {s.Find('t', 5), 8, "Find char from"},
-        {s.Find("two"), 4, "Find string"},
-        {s.Find("two", 5), 14, "Find string from"},
-        {s.Find("four"), -1, "Find missing"},
-        {s.Find('o', 99), -1, "Find past end"},
-        {s.ReverseFind('t'), 14, "ReverseFind"},
-        {s.FindOneOf("xyzh"), 9, "FindOneOf"},
+    struct {
+        int got;
+        int expected;
+        const char* what;
+    } rows[] = {
+        {s.Find('t'), 4, "Find char"},           {s.Find('t', 5), 8, "Find char from"},
+        {s.Find("two"), 4, "Find string"},       {s.Find("two", 5), 14, "Find string from"},
+        {s.Find("four"), -1, "Find missing"},    {s.Find('o', 99), -1, "Find past end"},
+        {s.ReverseFind('t'), 14, "ReverseFind"}, {s.FindOneOf("xyzh"), 9, "FindOneOf"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.expected, row.got) << row.what;
@@ -59,15 +59,14 @@ TEST(String, SearchesAndExtracts)
 
 TEST(String, TrimsEditsAndChangesCase)
 {
-    struct { CString got; const char* expected; } rows[] = {
-        {CString(" \t a b \r\n").Trim(), "a b"},
-        {CString("  a ").TrimLeft(), "a "},
-        {CString("  a ").TrimRight(), "  a"},
-        {CString("xxaxx").Trim('x'), "a"},
-        {CString("-=a=-").TrimLeft("=-"), "a=-"},
-        {CString("   ").Trim(), ""},
-        {CString("MiXeD 1").MakeUpper(), "MIXED 1"},
-        {CString("MiXeD 1").MakeLower(), "mixed 1"},
+    struct {
+        CString got;
+        const char* expected;
+    } rows[] = {
+        {CString(" \t a b \r\n").Trim(), "a b"},     {CString("  a ").TrimLeft(), "a "},
+        {CString("  a ").TrimRight(), "  a"},        {CString("xxaxx").Trim('x'), "a"},
+        {CString("-=a=-").TrimLeft("=-"), "a=-"},    {CString("   ").Trim(), ""},
+        {CString("MiXeD 1").MakeUpper(), "MIXED 1"}, {CString("MiXeD 1").MakeLower(), "mixed 1"},
         {CString("abc").MakeReverse(), "cba"},
     };
     for (const auto& row : rows)
@@ -95,13 +94,46 @@ TEST(String, FormatsWithPrintfFormats)
 {
     CString s;
     CString name = "Code";
-    struct { const char* expected; CString got; } rows[] = {
-        {"42", [] { CString t; t.Format("%d", 42); return t; }()},
-        {"  -7|ff|0X1F", [] { CString t; t.Format("%4d|%x|%#X", -7, 255, 31); return t; }()},
-        {"3.14", [] { CString t; t.Format("%.2f", 3.14159); return t; }()},
-        {"Code 39%", [&] { CString t; t.Format("%s %u%%", name, 39u); return t; }()},
-        {"[abc  ]", [] { CString t; t.Format("[%-5s]", "abc"); return t; }()},
-        {"c=Z", [] { CString t; t.Format("c=%c", 'Z'); return t; }()},
+    struct {
+        const char* expected;
+        CString got;
+    } rows[] = {
+        {"42",
+         [] {
+             CString t;
+             t.Format("%d", 42);
+             return t;
+         }()},
+        {"  -7|ff|0X1F",
+         [] {
+             CString t;
+             t.Format("%4d|%x|%#X", -7, 255, 31);
+             return t;
+         }()},
+        {"3.14",
+         [] {
+             CString t;
+             t.Format("%.2f", 3.14159);
+             return t;
+         }()},
+        {"Code 39%",
+         [&] {
+             CString t;
+             t.Format("%s %u%%", name, 39u);
+             return t;
+         }()},
+        {"[abc  ]",
+         [] {
+             CString t;
+             t.Format("[%-5s]", "abc");
+             return t;
+         }()},
+        {"c=Z",
+         [] {
+             CString t;
+             t.Format("c=%c", 'Z');
+             return t;
+         }()},
     };
     for (const auto& row : rows)
         EXPECT_EQ(row.expected, row.got);

@@ -25,10 +25,11 @@ TEST(DCDrawing, FillRectCoversItsRectangleOnly)
     canvas.DC()->FillRect(&rc, &brush);
 
     EXPECT_EQ(rc.Width() * rc.Height(), canvas.Count(kBlue));
-    ExpectPixels(canvas, {{"top-left", 2, 3, kBlue},
-                          {"bottom-right inside", 11, 7, kBlue},
-                          {"right edge is exclusive", 12, 5, kWhite},
-                          {"bottom edge is exclusive", 5, 8, kWhite}});
+    ExpectPixels(canvas,
+                 {{"top-left", 2, 3, kBlue},
+                  {"bottom-right inside", 11, 7, kBlue},
+                  {"right edge is exclusive", 12, 5, kWhite},
+                  {"bottom edge is exclusive", 5, 8, kWhite}});
 }
 
 TEST(DCDrawing, FillSolidRectFillsAndKeepsTheBackgroundColour)
@@ -48,17 +49,18 @@ TEST(DCDrawing, Draw3dRectUsesTopLeftAndBottomRightColours)
     Canvas canvas(20, 20);
     canvas.DC()->Draw3dRect(CRect(2, 2, 12, 10), kBlue, kRed);
 
-    ExpectPixels(canvas, {{"top-left corner", 2, 2, kBlue},
-                          {"top edge", 6, 2, kBlue},
-                          {"left edge", 2, 6, kBlue},
-                          {"top-right corner", 11, 2, kRed},
-                          {"right edge", 11, 6, kRed},
-                          {"bottom edge", 6, 9, kRed},
-                          {"bottom-left corner", 2, 9, kRed},
-                          {"bottom-right corner", 11, 9, kRed},
-                          {"inside", 6, 6, kWhite},
-                          {"outside right", 12, 6, kWhite},
-                          {"outside bottom", 6, 10, kWhite}});
+    ExpectPixels(canvas,
+                 {{"top-left corner", 2, 2, kBlue},
+                  {"top edge", 6, 2, kBlue},
+                  {"left edge", 2, 6, kBlue},
+                  {"top-right corner", 11, 2, kRed},
+                  {"right edge", 11, 6, kRed},
+                  {"bottom edge", 6, 9, kRed},
+                  {"bottom-left corner", 2, 9, kRed},
+                  {"bottom-right corner", 11, 9, kRed},
+                  {"inside", 6, 6, kWhite},
+                  {"outside right", 12, 6, kWhite},
+                  {"outside bottom", 6, 10, kWhite}});
     EXPECT_EQ(9 + 7 - 1, canvas.Count(kBlue));
     EXPECT_EQ(8 + 10 - 1, canvas.Count(kRed));
 }
@@ -70,13 +72,23 @@ TEST(DCDrawing, ShapesUseTheSelectedPenAndBrush)
         void (*draw)(CDC& dc);
     };
     const Shape shapes[] = {
-        {"Rectangle", [](CDC& dc) { dc.Rectangle(2, 2, 18, 18); }},
-        {"Ellipse", [](CDC& dc) { dc.Ellipse(CRect(2, 2, 18, 18)); }},
-        {"Polygon", [](CDC& dc) {
+        {"Rectangle",
+         [](CDC& dc) {
+             dc.Rectangle(2, 2, 18, 18);
+         }},
+        {"Ellipse",
+         [](CDC& dc) {
+             dc.Ellipse(CRect(2, 2, 18, 18));
+         }},
+        {"Polygon",
+         [](CDC& dc) {
              const POINT triangle[] = {{10, 2}, {18, 18}, {2, 18}};
              dc.Polygon(triangle, 3);
          }},
-        {"RoundRect", [](CDC& dc) { dc.RoundRect(CRect(2, 2, 18, 18), CPoint(8, 8)); }},
+        {"RoundRect",
+         [](CDC& dc) {
+             dc.RoundRect(CRect(2, 2, 18, 18), CPoint(8, 8));
+         }},
     };
     for (const Shape& shape : shapes) {
         Canvas canvas(20, 20);
@@ -120,9 +132,9 @@ TEST(DCDrawing, TextIsDrawnInTheTextColourWithinItsExtent)
     CSize extent = canvas.DC()->GetTextExtent(text);
     ASSERT_GT(extent.cx, 10);
     ASSERT_GT(extent.cy, 10);
-    EXPECT_GT(canvas.Count(kRed, RECT{5, 5, 5 + extent.cx, 5 + extent.cy}), 20);
-    EXPECT_EQ(0, canvas.Count(kRed, RECT{5 + extent.cx, 0, 120, 40}));
-    EXPECT_EQ(0, canvas.Count(kRed, RECT{0, 5 + extent.cy, 120, 40}));
+    EXPECT_GT(canvas.Count(kRed, RECT {5, 5, 5 + extent.cx, 5 + extent.cy}), 20);
+    EXPECT_EQ(0, canvas.Count(kRed, RECT {5 + extent.cx, 0, 120, 40}));
+    EXPECT_EQ(0, canvas.Count(kRed, RECT {0, 5 + extent.cy, 120, 40}));
 }
 
 TEST(DCDrawing, DrawTextCentresAndMeasures)
@@ -139,8 +151,8 @@ TEST(DCDrawing, DrawTextCentresAndMeasures)
     CRect rc(0, 0, 100, 30);
     canvas.DC()->DrawText(text, rc, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     int left = (100 - calc.Width()) / 2;
-    EXPECT_GT(canvas.Count(kBlue, RECT{left, 0, left + calc.Width(), 30}), 0);
-    EXPECT_EQ(0, canvas.Count(kBlue, RECT{0, 0, left - 1, 30}));
+    EXPECT_GT(canvas.Count(kBlue, RECT {left, 0, left + calc.Width(), 30}), 0);
+    EXPECT_EQ(0, canvas.Count(kBlue, RECT {0, 0, left - 1, 30}));
 }
 
 TEST(DCDrawing, ClippingAndSaveRestore)
@@ -174,15 +186,16 @@ TEST(DCDrawing, BlitsCopyStretchAndPattern)
     target.DC()->SelectObject(&green);
     ASSERT_TRUE(target.DC()->PatBlt(0, 6, 2, 2, PATCOPY));
 
-    ExpectPixels(target, {{"copied red", 0, 0, kRed},
-                          {"copied blue", 1, 1, kBlue},
-                          {"copied white", 1, 0, kWhite},
-                          {"stretched red", 5, 5, kRed},
-                          {"stretched blue", 7, 7, kBlue},
-                          {"stretched white", 7, 4, kWhite},
-                          {"pattern", 1, 7, kGreen},
-                          {"untouched", 3, 3, kWhite}});
-    EXPECT_EQ(4, target.Count(kRed, RECT{4, 4, 8, 8}));
+    ExpectPixels(target,
+                 {{"copied red", 0, 0, kRed},
+                  {"copied blue", 1, 1, kBlue},
+                  {"copied white", 1, 0, kWhite},
+                  {"stretched red", 5, 5, kRed},
+                  {"stretched blue", 7, 7, kBlue},
+                  {"stretched white", 7, 4, kWhite},
+                  {"pattern", 1, 7, kGreen},
+                  {"untouched", 3, 3, kWhite}});
+    EXPECT_EQ(4, target.Count(kRed, RECT {4, 4, 8, 8}));
 }
 
 TEST(DCDrawing, DrawStateDrawsABitmapAtItsPlace)
@@ -192,10 +205,11 @@ TEST(DCDrawing, DrawStateDrawsABitmapAtItsPlace)
     Canvas canvas(12, 8);
     ASSERT_TRUE(canvas.DC()->DrawState(CPoint(2, 3), CSize(8, 4), &strip, DSS_NORMAL));
 
-    ExpectPixels(canvas, {{"first image", 3, 4, kRed},
-                          {"second image", 8, 6, kGreen},
-                          {"mask colour drawn as is", 2, 3, RGB(255, 0, 255)},
-                          {"outside", 10, 3, kWhite}});
+    ExpectPixels(canvas,
+                 {{"first image", 3, 4, kRed},
+                  {"second image", 8, 6, kGreen},
+                  {"mask colour drawn as is", 2, 3, RGB(255, 0, 255)},
+                  {"outside", 10, 3, kWhite}});
 }
 
 TEST(DCDrawing, EdgesFocusAndDeviceCaps)
@@ -210,11 +224,11 @@ TEST(DCDrawing, EdgesFocusAndDeviceCaps)
     canvas.DC()->SetTextColor(RGB(0, 0, 0));
     canvas.DC()->SetBkColor(kWhite);
     canvas.DC()->DrawFocusRect(CRect(2, 2, 12, 12));
-    EXPECT_GT(canvas.Count(RGB(0, 0, 0), RECT{2, 2, 12, 12}), 10);
+    EXPECT_GT(canvas.Count(RGB(0, 0, 0), RECT {2, 2, 12, 12}), 10);
     EXPECT_EQ(kWhite, canvas.Pixel(6, 6));
 
     EXPECT_GE(canvas.DC()->GetDeviceCaps(BITSPIXEL), 16);
     EXPECT_GT(canvas.DC()->GetDeviceCaps(LOGPIXELSY), 0);
 }
 
-} // namespace
+}  // namespace

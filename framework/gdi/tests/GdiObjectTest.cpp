@@ -135,4 +135,4 @@ TEST(GdiObject, RegionsCombineAndClip)
     EXPECT_EQ(25, canvas.Count(kRed));
 }
 
-} // namespace
+}  // namespace

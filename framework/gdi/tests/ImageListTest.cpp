@@ -99,4 +99,4 @@ TEST(ImageList, AttachDetachAndTemporaryWrappers)
     EXPECT_EQ(&owner, CImageList::FromHandle(handle));
 }
 
-} // namespace
+}  // namespace

@@ -8,8 +8,8 @@
 TEST(MemDC, CopiesItsRectangleInTargetCoordinates)
 {
     struct Row {
-        CRect rect;       // given to the memory context; all zero: the target's clip box
-        CRect expected;   // where the paint lands
+        CRect rect;      // given to the memory context; all zero: the target's clip box
+        CRect expected;  // where the paint lands
     } rows[] = {
         {CRect(10, 5, 30, 25), CRect(10, 5, 30, 25)},
         {CRect(0, 0, 8, 8), CRect(0, 0, 8, 8)},

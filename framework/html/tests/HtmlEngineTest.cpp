@@ -35,8 +35,7 @@ const ParseCase kParseCases[] = {
     {"<b>x<i>y</b>z</i>", "<b>x<i>y</i></b>z"},
     {"<ul><li>a<li>b</ul>c", "<ul><li>a</li><li>b</li></ul>c"},
     {"<table><td>x</table>", "<table><tr><td>x</td></tr></table>"},
-    {"<table><tr><td>a<td>b<tr><td>c</table>",
-     "<table><tr><td>a</td><td>b</td></tr><tr><td>c</td></tr></table>"},
+    {"<table><tr><td>a<td>b<tr><td>c</table>", "<table><tr><td>a</td><td>b</td></tr><tr><td>c</td></tr></table>"},
     {"<table><tr><td><b>x</td><td>y</table>", "<table><tr><td><b>x</b></td><td>y</td></tr></table>"},
     {"<td><b>x</b></td>", "<td><b>x</b></td>"},
     {"<table><tr><td><p>x</b></p></td></tr></table>", "<table><tr><td><p>x</p></td></tr></table>"},
@@ -54,20 +53,22 @@ const ParseCase kParseCases[] = {
     {"<h1>a<h2>b</h2>", "<h1>a</h1><h2>b</h2>"},
 };
 
-TEST(HtmlParser, BuildsTheTreeBrowsersWould) {
+TEST(HtmlParser, BuildsTheTreeBrowsersWould)
+{
     for (const ParseCase& c : kParseCases) {
         auto root = CHtmlParser::Parse(c.html);
         EXPECT_EQ(Outline(*root), c.outline) << "input: " << c.html;
     }
 }
 
-TEST(HtmlParser, ReadsAttributesTolerantly) {
+TEST(HtmlParser, ReadsAttributesTolerantly)
+{
     auto root = CHtmlParser::Parse("<IMG SRC=\"a.gif\" Width=10 height='5' alt=x&amp;y ismap src=b =q>");
     ASSERT_EQ(root->Children().size(), 1u);
     const CHtmlNode& img = *root->Children()[0];
     EXPECT_EQ(img.Tag(), HtmlTag::Img);
     ASSERT_TRUE(img.Attribute("src"));
-    EXPECT_EQ(*img.Attribute("src"), "a.gif");   // the first of a repeated name holds
+    EXPECT_EQ(*img.Attribute("src"), "a.gif");  // the first of a repeated name holds
     EXPECT_EQ(*img.Attribute("width"), "10");
     EXPECT_EQ(*img.Attribute("height"), "5");
     EXPECT_EQ(*img.Attribute("alt"), "x&y");
@@ -76,17 +77,21 @@ TEST(HtmlParser, ReadsAttributesTolerantly) {
     EXPECT_FALSE(img.Attribute("q"));
 }
 
-TEST(HtmlParser, BoundsDepthSizeAndAttributes) {
+TEST(HtmlParser, BoundsDepthSizeAndAttributes)
+{
     std::string deep;
-    for (int i = 0; i < 20000; ++i) deep += "<div><b>";
+    for (int i = 0; i < 20000; ++i)
+        deep += "<div><b>";
     auto root = CHtmlParser::Parse(deep + "text");
     int depth = 0;
-    for (const CHtmlNode* n = root.get(); !n->Children().empty(); n = n->Children().back().get()) ++depth;
+    for (const CHtmlNode* n = root.get(); !n->Children().empty(); n = n->Children().back().get())
+        ++depth;
     EXPECT_LE(depth, HtmlConst::kMaxTreeDepth + 2);
     EXPECT_EQ(root->InnerText(), "text");
 
     std::string many = "<p";
-    for (int i = 0; i < 100; ++i) many += " a" + std::to_string(i) + "=" + std::string(10000, 'v');
+    for (int i = 0; i < 100; ++i)
+        many += " a" + std::to_string(i) + "=" + std::string(10000, 'v');
     root = CHtmlParser::Parse(many + ">x");
     const CHtmlNode& p = *root->Children()[0];
     ASSERT_TRUE(p.Attribute("a0"));
@@ -109,14 +114,16 @@ const EntityCase kEntityCases[] = {
     {"AT&T", "AT&T"},
 };
 
-TEST(HtmlTokenizer, DecodesWesternEntities) {
+TEST(HtmlTokenizer, DecodesWesternEntities)
+{
     for (const EntityCase& c : kEntityCases)
         EXPECT_EQ(CHtmlTokenizer::DecodeEntities(c.text), c.decoded) << "text: " << c.text;
 }
 
 // ---- Style sheets --------------------------------------------------------------
 
-TEST(HtmlStyleSheet, KeepsTheSubsetAndSkipsTheRest) {
+TEST(HtmlStyleSheet, KeepsTheSubsetAndSkipsTheRest)
+{
     CHtmlStyleSheet sheet;
     sheet.Parse("/* c */ body, td {font-family: \"No Face\", 'Tahoma' , sans-serif; font-size: 9pt}\n"
                 "h1 { font-size: 16.5pt; color: #036 ! important }\n"
@@ -138,7 +145,7 @@ TEST(HtmlStyleSheet, KeepsTheSubsetAndSkipsTheRest) {
     CHtmlStyleDecl a = sheet.ForElement("a");
     EXPECT_TRUE(a.hasColour);
     EXPECT_EQ(a.colour, RGB(0, 0x33, 0xCC));
-    EXPECT_EQ(a.underline, 1);                       // from a:visited, which applies to every link
+    EXPECT_EQ(a.underline, 1);  // from a:visited, which applies to every link
     CHtmlStyleDecl hover = sheet.ForHover("a");
     EXPECT_EQ(hover.colour, RGB(0x33, 0x33, 0xFF));
     EXPECT_EQ(hover.underline, 0);
@@ -148,16 +155,22 @@ TEST(HtmlStyleSheet, KeepsTheSubsetAndSkipsTheRest) {
     EXPECT_EQ(sheet.ForElement("pre").colour, RGB(255, 0, 0));
 }
 
-TEST(HtmlStyleSheet, ParsesColours) {
+TEST(HtmlStyleSheet, ParsesColours)
+{
     struct Case {
         const char* text;
         bool ok;
         COLORREF colour;
     } cases[] = {
-        {"#0033CC", true, RGB(0, 0x33, 0xCC)}, {"0033cc", true, RGB(0, 0x33, 0xCC)},
-        {"#fff", true, RGB(255, 255, 255)}, {" Navy ", true, RGB(0, 0, 128)},
-        {"grey", true, RGB(128, 128, 128)}, {"#12345", false, 0}, {"#ggg", false, 0},
-        {"", false, 0}, {"rgb(1,2,3)", false, 0},
+        {"#0033CC", true, RGB(0, 0x33, 0xCC)},
+        {"0033cc", true, RGB(0, 0x33, 0xCC)},
+        {"#fff", true, RGB(255, 255, 255)},
+        {" Navy ", true, RGB(0, 0, 128)},
+        {"grey", true, RGB(128, 128, 128)},
+        {"#12345", false, 0},
+        {"#ggg", false, 0},
+        {"", false, 0},
+        {"rgb(1,2,3)", false, 0},
     };
     for (const Case& c : cases) {
         COLORREF colour = 0;
@@ -168,15 +181,17 @@ TEST(HtmlStyleSheet, ParsesColours) {
     }
 }
 
-int CALLBACK OnAnyFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM found) {
+int CALLBACK OnAnyFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM found)
+{
     *reinterpret_cast<std::string*>(found) = font->lfFaceName;
-    return font->lfFaceName[0] == '@';   // vertical faces are no families to name
+    return font->lfFaceName[0] == '@';  // vertical faces are no families to name
 }
 
-TEST(HtmlFontCache, PicksTheFirstInstalledFamily) {
+TEST(HtmlFontCache, PicksTheFirstInstalledFamily)
+{
     CHtmlFontCache fonts;
     std::string installed;
-    LOGFONTA all{};
+    LOGFONTA all {};
     all.lfCharSet = DEFAULT_CHARSET;
     HDC dc = CreateCompatibleDC(nullptr);
     EnumFontFamiliesExA(dc, &all, OnAnyFamily, reinterpret_cast<LPARAM>(&installed), 0);
@@ -191,7 +206,8 @@ TEST(HtmlFontCache, PicksTheFirstInstalledFamily) {
 
 // ---- Addresses -----------------------------------------------------------------
 
-TEST(ResUrl, ResolvesRelativeLinks) {
+TEST(ResUrl, ResolvesRelativeLinks)
+{
     struct Case {
         const char* base;
         const char* reference;
@@ -220,7 +236,8 @@ TEST(ResUrl, ResolvesRelativeLinks) {
         EXPECT_EQ(CResUrl::Resolve(c.base, c.reference), c.resolved) << c.base << " + " << c.reference;
 }
 
-TEST(ResUrl, SplitsResAddresses) {
+TEST(ResUrl, SplitsResAddresses)
+{
     struct Case {
         const char* address;
         bool ok;
@@ -246,7 +263,8 @@ TEST(ResUrl, SplitsResAddresses) {
     for (const auto& c : cases) {
         CResUrl url;
         ASSERT_EQ(CResUrl::Split(c.address, url), c.ok) << c.address;
-        if (!c.ok) continue;
+        if (!c.ok)
+            continue;
         EXPECT_EQ(url.module, c.module) << c.address;
         EXPECT_EQ(url.type, c.type) << c.address;
         EXPECT_EQ(url.name, c.name) << c.address;
@@ -260,12 +278,13 @@ TEST(ResUrl, SplitsResAddresses) {
 
 // ---- Resources -----------------------------------------------------------------
 
-TEST(ResModuleCache, FindsResourcesByTypeAndName) {
+TEST(ResModuleCache, FindsResourcesByTypeAndName)
+{
     CResModuleCache cache;
     std::string page, bytes;
     ASSERT_TRUE(cache.Read(PageAddress("1"), page));
     EXPECT_NE(page.find("<title>Start"), std::string::npos);
-    EXPECT_EQ(cache.LoadedModuleCount(), 1u);   // loaded as a data file by the cache itself
+    EXPECT_EQ(cache.LoadedModuleCount(), 1u);  // loaded as a data file by the cache itself
     const char* samePage[] = {"#1", "23/1", "%231"};
     for (const char* name : samePage) {
         ASSERT_TRUE(cache.Read(PageAddress(name), bytes)) << name;
@@ -275,17 +294,19 @@ TEST(ResModuleCache, FindsResourcesByTypeAndName) {
     EXPECT_EQ(bytes.compare(0, 6, "GIF89a"), 0);
     ASSERT_TRUE(cache.Read("res://htmltestpages.DLL/Main.Css", bytes));
     EXPECT_NE(bytes.find("a:hover"), std::string::npos);
-    const char* missing[] = {"res://HtmlTestPages.dll/99", "res://HtmlTestPages.dll/0",
+    const char* missing[] = {"res://HtmlTestPages.dll/99",    "res://HtmlTestPages.dll/0",
                              "res://HtmlTestPages.dll/70000", "res://HtmlTestPages.dll/img/none.gif",
                              "res://HtmlTestPages.dll/IMG/1", "res://NoSuchModule.dll/1",
-                             "http://makers.invalid/1", "res://HtmlTestPages.dll/"};
-    for (const char* address : missing) EXPECT_FALSE(cache.Read(address, bytes)) << address;
+                             "http://makers.invalid/1",       "res://HtmlTestPages.dll/"};
+    for (const char* address : missing)
+        EXPECT_FALSE(cache.Read(address, bytes)) << address;
     EXPECT_TRUE(bytes.empty());
     cache.Clear();
     EXPECT_EQ(cache.LoadedModuleCount(), 0u);
 }
 
-TEST(ResModuleCache, UsesAndLeavesAModuleTheProcessLoaded) {
+TEST(ResModuleCache, UsesAndLeavesAModuleTheProcessLoaded)
+{
     HMODULE module = LoadLibraryA(kTestModule);
     ASSERT_TRUE(module);
     {
@@ -302,32 +323,40 @@ TEST(ResModuleCache, UsesAndLeavesAModuleTheProcessLoaded) {
 
 class HtmlLayoutTest : public ::testing::Test {
 protected:
-    void Load(const char* name, int width = 640, int zoom = HtmlConst::kDefaultZoom) {
+    void Load(const char* name, int width = 640, int zoom = HtmlConst::kDefaultZoom)
+    {
         ASSERT_TRUE(m_document.Load(PageAddress(name), m_modules)) << name;
         m_layout.Build(m_document, m_fonts, width, zoom);
     }
-    void LoadText(const std::string& html, int width = 640) {
+    void LoadText(const std::string& html, int width = 640)
+    {
         m_document.LoadText(PageAddress("1"), html, m_modules);
         m_layout.Build(m_document, m_fonts, width, HtmlConst::kDefaultZoom);
     }
-    const CHtmlBox* Find(HtmlBoxKind kind, const std::string& text = std::string()) const {
+    const CHtmlBox* Find(HtmlBoxKind kind, const std::string& text = std::string()) const
+    {
         for (const CHtmlBox& box : m_layout.Boxes())
-            if (box.kind == kind && box.text.find(text) != std::string::npos) return &box;
+            if (box.kind == kind && box.text.find(text) != std::string::npos)
+                return &box;
         return nullptr;
     }
-    int CountKind(HtmlBoxKind kind) const {
+    int CountKind(HtmlBoxKind kind) const
+    {
         int n = 0;
-        for (const CHtmlBox& box : m_layout.Boxes()) n += box.kind == kind ? 1 : 0;
+        for (const CHtmlBox& box : m_layout.Boxes())
+            n += box.kind == kind ? 1 : 0;
         return n;
     }
     std::string Dump() const { return m_layout.Dump(m_fonts); }
     // The page's text as a reader sees it: runs in order, one ' ' per space
     // width of room between neighbouring runs, '\n' between lines.
-    std::string ShownText() {
+    std::string ShownText()
+    {
         std::string out;
         const CHtmlBox* previous = nullptr;
         for (const CHtmlBox& box : m_layout.Boxes()) {
-            if (box.kind != HtmlBoxKind::Text) continue;
+            if (box.kind != HtmlBoxKind::Text)
+                continue;
             if (previous && (box.rect.left < previous->rect.right || box.rect.top >= previous->rect.bottom)) {
                 out += '\n';
             } else if (previous) {
@@ -347,21 +376,22 @@ protected:
     CHtmlLayout m_layout;
 };
 
-TEST_F(HtmlLayoutTest, LaysOutTheStartPage) {
+TEST_F(HtmlLayoutTest, LaysOutTheStartPage)
+{
     Load("1");
     EXPECT_EQ(m_document.Title(), "Start & Welcome");
     SCOPED_TRACE(Dump());
 
     const CHtmlBox* heading = Find(HtmlBoxKind::Text, "Getting started");
     ASSERT_TRUE(heading);
-    EXPECT_EQ(heading->fontHeight, 21);                // 16pt from the style sheet
+    EXPECT_EQ(heading->fontHeight, 21);  // 16pt from the style sheet
     EXPECT_TRUE(m_fonts.Key(heading->font).bold);
     EXPECT_EQ(heading->colour, RGB(0, 0x33, 0x66));
 
     const CHtmlBox* body = Find(HtmlBoxKind::Text, "This is the");
     ASSERT_TRUE(body);
-    EXPECT_EQ(body->fontHeight, 12);                   // 9pt
-    EXPECT_EQ(m_fonts.Key(body->font).face,           // the first installed of the list
+    EXPECT_EQ(body->fontHeight, 12);         // 9pt
+    EXPECT_EQ(m_fonts.Key(body->font).face,  // the first installed of the list
               m_fonts.FirstInstalled({"No Such Face", "Tahoma", "Arial", "sans-serif"}));
     const CHtmlBox* bold = Find(HtmlBoxKind::Text, "first");
     ASSERT_TRUE(bold);
@@ -383,7 +413,7 @@ TEST_F(HtmlLayoutTest, LaysOutTheStartPage) {
     ASSERT_TRUE(picture);
     EXPECT_TRUE(picture->image);
     EXPECT_EQ(picture->source, PageAddress("img/folder.gif"));
-    EXPECT_EQ(picture->rect.right - picture->rect.left, 24);   // the picture's own size
+    EXPECT_EQ(picture->rect.right - picture->rect.left, 24);  // the picture's own size
     EXPECT_EQ(picture->rect.bottom - picture->rect.top, 16);
     const CHtmlBox* missing = Find(HtmlBoxKind::Image, "none");
     ASSERT_TRUE(missing);
@@ -407,13 +437,13 @@ TEST_F(HtmlLayoutTest, LaysOutTheStartPage) {
     ASSERT_TRUE(twoText);
     EXPECT_EQ(two->rect.top, twoText->rect.top);
     EXPECT_LT(two->rect.right, twoText->rect.left);
-    const CHtmlBox* code = Find(HtmlBoxKind::Text, "code    here");   // the tab reaches column 8
+    const CHtmlBox* code = Find(HtmlBoxKind::Text, "code    here");  // the tab reaches column 8
     ASSERT_TRUE(code);
-    EXPECT_EQ(m_fonts.TextWidth(code->font, "iiii"), m_fonts.TextWidth(code->font, "WWWW"));   // fixed pitch
+    EXPECT_EQ(m_fonts.TextWidth(code->font, "iiii"), m_fonts.TextWidth(code->font, "WWWW"));  // fixed pitch
 
     const CHtmlBox* site = Find(HtmlBoxKind::Text, "Web site");
     ASSERT_TRUE(site);
-    EXPECT_GE(site->rect.right, 640 - HtmlConst::kPageMargin - 2 - 2);   // right-aligned cell
+    EXPECT_GE(site->rect.right, 640 - HtmlConst::kPageMargin - 2 - 2);  // right-aligned cell
     const CHtmlLink& external = m_layout.Links()[std::size_t(site->link)];
     EXPECT_EQ(external.address, "http://makers.invalid/");
     EXPECT_EQ(external.target, "_blank");
@@ -424,7 +454,8 @@ TEST_F(HtmlLayoutTest, LaysOutTheStartPage) {
     EXPECT_EQ(copyright->rect.top, site->rect.top);
 }
 
-TEST_F(HtmlLayoutTest, ZoomScalesTheFontsOnly) {
+TEST_F(HtmlLayoutTest, ZoomScalesTheFontsOnly)
+{
     int previousHeading = 0, previousBody = 0;
     for (int zoom = 0; zoom < HtmlConst::kZoomLevels; ++zoom) {
         Load("1", 640, zoom);
@@ -441,7 +472,8 @@ TEST_F(HtmlLayoutTest, ZoomScalesTheFontsOnly) {
     }
 }
 
-TEST_F(HtmlLayoutTest, WrapsLinesInsideTheWidth) {
+TEST_F(HtmlLayoutTest, WrapsLinesInsideTheWidth)
+{
     for (int width : {200, 320, 900}) {
         Load("3", width);
         for (const CHtmlBox& box : m_layout.Boxes()) {
@@ -460,7 +492,8 @@ TEST_F(HtmlLayoutTest, WrapsLinesInsideTheWidth) {
     }
 }
 
-TEST_F(HtmlLayoutTest, TablesShareTheWidth) {
+TEST_F(HtmlLayoutTest, TablesShareTheWidth)
+{
     LoadText("<table width=400 cellspacing=4 cellpadding=3><tr><td width=100>a</td><td>b</td></tr>"
              "<tr><td colspan=2 align=center>wide</td></tr>"
              "<tr><td valign=top>top</td><td>x<br>y<br>z</td></tr></table>");
@@ -473,19 +506,21 @@ TEST_F(HtmlLayoutTest, TablesShareTheWidth) {
     ASSERT_TRUE(a && b && wide && top && x);
     int left = HtmlConst::kPageMargin + 4 + 3;
     EXPECT_EQ(a->rect.left, left);
-    EXPECT_EQ(b->rect.left, left + 100 + 4);           // the first column keeps its width
+    EXPECT_EQ(b->rect.left, left + 100 + 4);  // the first column keeps its width
     int wideCentre = (wide->rect.left + wide->rect.right) / 2;
     EXPECT_NEAR(wideCentre, HtmlConst::kPageMargin + 200, 2);
-    EXPECT_EQ(top->rect.top, x->rect.top);             // valign=top beside three lines
+    EXPECT_EQ(top->rect.top, x->rect.top);  // valign=top beside three lines
     const CHtmlBox* z = Find(HtmlBoxKind::Text, "z");
     ASSERT_TRUE(z);
     EXPECT_GT(z->rect.top, x->rect.top);
 }
 
-TEST_F(HtmlLayoutTest, FloatsAndAlignment) {
+TEST_F(HtmlLayoutTest, FloatsAndAlignment)
+{
     LoadText("<p align=center>centred</p><p align=right>right</p>"
              "<p><img src='img/folder.gif' align=left>beside the picture</p>"
-             "<p><img src='img/folder.gif' width=48>wider</p>", 400);
+             "<p><img src='img/folder.gif' width=48>wider</p>",
+             400);
     SCOPED_TRACE(Dump());
     const CHtmlBox* centred = Find(HtmlBoxKind::Text, "centred");
     const CHtmlBox* right = Find(HtmlBoxKind::Text, "right");
@@ -498,7 +533,7 @@ TEST_F(HtmlLayoutTest, FloatsAndAlignment) {
     for (const CHtmlBox& box : m_layout.Boxes())
         if (box.kind == HtmlBoxKind::Image && ++images == 2) {
             EXPECT_EQ(box.rect.right - box.rect.left, 48);
-            EXPECT_EQ(box.rect.bottom - box.rect.top, 32);   // the height follows the width
+            EXPECT_EQ(box.rect.bottom - box.rect.top, 32);  // the height follows the width
         }
     EXPECT_EQ(images, 2);
 }
@@ -536,16 +571,20 @@ struct Overhang {
     int right = 0;
 };
 
-Overhang OverhangOf(const CHtmlBox& box, CHtmlFontCache& fonts) {
+Overhang OverhangOf(const CHtmlBox& box, CHtmlFontCache& fonts)
+{
     Overhang overhang;
-    if (box.text.empty()) return overhang;
+    if (box.text.empty())
+        return overhang;
     HDC dc = ::CreateCompatibleDC(nullptr);
     HGDIOBJ old = ::SelectObject(dc, fonts.Font(box.font));
-    ABC first{}, last{};
+    ABC first {}, last {};
     const UINT firstChar = static_cast<unsigned char>(box.text.front());
     const UINT lastChar = static_cast<unsigned char>(box.text.back());
-    if (::GetCharABCWidthsA(dc, firstChar, firstChar, &first) && first.abcA < 0) overhang.left = -first.abcA;
-    if (::GetCharABCWidthsA(dc, lastChar, lastChar, &last) && last.abcC < 0) overhang.right = -last.abcC;
+    if (::GetCharABCWidthsA(dc, firstChar, firstChar, &first) && first.abcA < 0)
+        overhang.left = -first.abcA;
+    if (::GetCharABCWidthsA(dc, lastChar, lastChar, &last) && last.abcC < 0)
+        overhang.right = -last.abcC;
     ::SelectObject(dc, old);
     ::DeleteDC(dc);
     return overhang;
@@ -554,17 +593,19 @@ Overhang OverhangOf(const CHtmlBox& box, CHtmlFontCache& fonts) {
 // The room between neighbouring runs of a line stays blank when painted: a run
 // drawn wider than it was measured would close the space after it. Only the
 // glyphs' own overhangs may reach into it.
-void ExpectBlankGaps(const CHtmlLayout& layout, CHtmlFontCache& fonts) {
+void ExpectBlankGaps(const CHtmlLayout& layout, CHtmlFontCache& fonts)
+{
     Canvas bitmap(layout.Width(), layout.Height(), kBlack);
-    RECT all{0, 0, layout.Width(), layout.Height()};
-    CHtmlPainter::Paint(bitmap.Handle(), layout, fonts, POINT{0, 0}, all, -1);
+    RECT all {0, 0, layout.Width(), layout.Height()};
+    CHtmlPainter::Paint(bitmap.Handle(), layout, fonts, POINT {0, 0}, all, -1);
     const CHtmlBox* previous = nullptr;
     for (const CHtmlBox& box : layout.Boxes()) {
-        if (box.kind != HtmlBoxKind::Text) continue;
+        if (box.kind != HtmlBoxKind::Text)
+            continue;
         if (previous && box.rect.left > previous->rect.right && box.rect.top < previous->rect.bottom) {
             const int left = previous->rect.right + OverhangOf(*previous, fonts).right;
             const int right = box.rect.left - OverhangOf(box, fonts).left;
-            RECT gap{left, previous->rect.top, right, previous->rect.bottom};
+            RECT gap {left, previous->rect.top, right, previous->rect.bottom};
             EXPECT_GT(right, left) << "no room left between \"" << previous->text << "\" and \"" << box.text << "\"";
             int blank = std::max(0, right - left) * (gap.bottom - gap.top);
             EXPECT_EQ(bitmap.Count(layout.Background(), gap), blank)
@@ -574,7 +615,8 @@ void ExpectBlankGaps(const CHtmlLayout& layout, CHtmlFontCache& fonts) {
     }
 }
 
-TEST_F(HtmlLayoutTest, KeepsOneSpaceAroundInlineElements) {
+TEST_F(HtmlLayoutTest, KeepsOneSpaceAroundInlineElements)
+{
     for (const SpacingCase& c : kSpacingCases) {
         for (const char* face : {"Arial", "Times New Roman"}) {
             LoadText(std::string("<style>body {font-family: ") + face + "; font-size: 9pt}</style><body>" + c.html);
@@ -586,11 +628,12 @@ TEST_F(HtmlLayoutTest, KeepsOneSpaceAroundInlineElements) {
 
 // ---- Painting ------------------------------------------------------------------
 
-TEST_F(HtmlLayoutTest, PaintsLinksRulesAndPictures) {
+TEST_F(HtmlLayoutTest, PaintsLinksRulesAndPictures)
+{
     Load("1");
     Canvas bitmap(640, m_layout.Height(), kBlack);
-    RECT all{0, 0, 640, m_layout.Height()};
-    CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT{0, 0}, all, -1);
+    RECT all {0, 0, 640, m_layout.Height()};
+    CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT {0, 0}, all, -1);
 
     const CHtmlBox* link = Find(HtmlBoxKind::Text, "second page");
     ASSERT_TRUE(link);
@@ -599,11 +642,12 @@ TEST_F(HtmlLayoutTest, PaintsLinksRulesAndPictures) {
     EXPECT_EQ(bitmap.Count(hoverColour, link->rect), 0);
 
     for (const CHtmlBox& box : m_layout.Boxes()) {
-        if (box.kind != HtmlBoxKind::Rule) continue;
+        if (box.kind != HtmlBoxKind::Rule)
+            continue;
         int y = box.rect.top;
-        RECT row{box.rect.left, y, box.rect.right, y + 1};
-        RECT above{box.rect.left, y - 1, box.rect.right, y};
-        RECT below{box.rect.left, y + 1, box.rect.right, y + 2};
+        RECT row {box.rect.left, y, box.rect.right, y + 1};
+        RECT above {box.rect.left, y - 1, box.rect.right, y};
+        RECT below {box.rect.left, y + 1, box.rect.right, y + 2};
         int width = box.rect.right - box.rect.left;
         EXPECT_EQ(bitmap.Count(HtmlConst::kRuleColour, row), width);
         EXPECT_EQ(bitmap.Count(RGB(255, 255, 255), above), width);
@@ -618,10 +662,10 @@ TEST_F(HtmlLayoutTest, PaintsLinksRulesAndPictures) {
     EXPECT_EQ(bitmap.Pixel(picture->rect.left, picture->rect.top), RGB(255, 255, 255));
 
     // The hover look of the style sheet: another colour, no underline.
-    CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT{0, 0}, all, link->link);
+    CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT {0, 0}, all, link->link);
     EXPECT_GT(bitmap.Count(hoverColour, link->rect), 20);
     EXPECT_EQ(bitmap.Count(linkColour, link->rect), 0);
-    RECT underline{link->rect.left, link->rect.bottom - 3, link->rect.right, link->rect.bottom};
+    RECT underline {link->rect.left, link->rect.bottom - 3, link->rect.right, link->rect.bottom};
     int width = link->rect.right - link->rect.left;
     EXPECT_LT(bitmap.Count(hoverColour, underline), width);
 }
@@ -634,18 +678,18 @@ struct BorderCase {
 };
 
 const BorderCase kBorderCases[] = {
-    {"border=3 cellspacing=0 cellpadding=4", 3, 0, 4},
-    {"border='1' cellspacing=5 cellpadding=0", 1, 5, 0},
-    {"border cellspacing=0 cellpadding=3", 1, 0, 3},
-    {"border=0 cellspacing=0 cellpadding=2", 0, 0, 2},
+    {"border=3 cellspacing=0 cellpadding=4", 3, 0, 4}, {"border='1' cellspacing=5 cellpadding=0", 1, 5, 0},
+    {"border cellspacing=0 cellpadding=3", 1, 0, 3},   {"border=0 cellspacing=0 cellpadding=2", 0, 0, 2},
     {"cellspacing=2 cellpadding=2", 0, 2, 2},
 };
 
-TEST_F(HtmlLayoutTest, TableBordersFrameTheTableAndEachCell) {
+TEST_F(HtmlLayoutTest, TableBordersFrameTheTableAndEachCell)
+{
     const COLORREF line = HtmlConst::kTableBorderColour, page = RGB(255, 255, 255);
     for (const BorderCase& c : kBorderCases) {
         LoadText(std::string("<table ") + c.attributes +
-                 "><tr><td>ab</td><td>cd</td></tr><tr><td>e</td><td></td></tr></table>", 400);
+                     "><tr><td>ab</td><td>cd</td></tr><tr><td>e</td><td></td></tr></table>",
+                 400);
         SCOPED_TRACE(std::string(c.attributes) + "\n" + Dump());
         const CHtmlBox* ab = Find(HtmlBoxKind::Text, "ab");
         const CHtmlBox* cd = Find(HtmlBoxKind::Text, "cd");
@@ -656,23 +700,23 @@ TEST_F(HtmlLayoutTest, TableBordersFrameTheTableAndEachCell) {
         const int cellLeft = left + c.border + c.spacing;
         EXPECT_EQ(ab->rect.left, cellLeft + inset);
         EXPECT_EQ(ab->rect.top, top + c.border + c.spacing + inset);
-        const int firstRight = ab->rect.right + inset;          // the first cell's right edge
+        const int firstRight = ab->rect.right + inset;  // the first cell's right edge
         EXPECT_EQ(cd->rect.left, firstRight + c.spacing + inset);
         const int right = cd->rect.right + inset + c.spacing + c.border;
         const int bottom = m_layout.Height() - HtmlConst::kPageMargin;
         EXPECT_EQ(CountKind(HtmlBoxKind::Frame), c.border > 0 ? 5 : 0);
 
         Canvas bitmap(400, m_layout.Height(), kBlack);
-        RECT all{0, 0, 400, m_layout.Height()};
-        CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT{0, 0}, all, -1);
+        RECT all {0, 0, 400, m_layout.Height()};
+        CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT {0, 0}, all, -1);
         const int width = right - left, height = bottom - top;
         for (int i = 0; i < std::max(c.border, 1); ++i) {
             int expected = i < c.border ? width : 0;
-            EXPECT_EQ(bitmap.Count(line, RECT{left, top + i, right, top + i + 1}), expected) << "top " << i;
-            EXPECT_EQ(bitmap.Count(line, RECT{left, bottom - 1 - i, right, bottom - i}), expected) << "bottom " << i;
+            EXPECT_EQ(bitmap.Count(line, RECT {left, top + i, right, top + i + 1}), expected) << "top " << i;
+            EXPECT_EQ(bitmap.Count(line, RECT {left, bottom - 1 - i, right, bottom - i}), expected) << "bottom " << i;
             expected = i < c.border ? height : 0;
-            EXPECT_EQ(bitmap.Count(line, RECT{left + i, top, left + i + 1, bottom}), expected) << "left " << i;
-            EXPECT_EQ(bitmap.Count(line, RECT{right - 1 - i, top, right - i, bottom}), expected) << "right " << i;
+            EXPECT_EQ(bitmap.Count(line, RECT {left + i, top, left + i + 1, bottom}), expected) << "left " << i;
+            EXPECT_EQ(bitmap.Count(line, RECT {right - 1 - i, top, right - i, bottom}), expected) << "right " << i;
         }
         // One-pixel cell frames, the spacing between them left blank.
         const int y = ab->rect.top;
@@ -683,37 +727,42 @@ TEST_F(HtmlLayoutTest, TableBordersFrameTheTableAndEachCell) {
         EXPECT_EQ(bitmap.Pixel(firstRight - 1, y), cellBorder ? line : page);
         EXPECT_EQ(bitmap.Pixel(firstRight + c.spacing, y), cellBorder ? line : page);
         if (c.spacing > 0 && c.border > 0) {
-            EXPECT_EQ(bitmap.Count(page, RECT{left + c.border, y, cellLeft, y + 1}), c.spacing);
-            EXPECT_EQ(bitmap.Count(page, RECT{firstRight, y, firstRight + c.spacing, y + 1}), c.spacing);
+            EXPECT_EQ(bitmap.Count(page, RECT {left + c.border, y, cellLeft, y + 1}), c.spacing);
+            EXPECT_EQ(bitmap.Count(page, RECT {firstRight, y, firstRight + c.spacing, y + 1}), c.spacing);
         }
     }
 }
 
-TEST_F(HtmlLayoutTest, WritesAScreenshotOfTheStartPage) {
+TEST_F(HtmlLayoutTest, WritesAScreenshotOfTheStartPage)
+{
     Load("1", 640);
     Canvas bitmap(640, 480, kBlack);
-    RECT all{0, 0, 640, 480};
-    CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT{0, 0}, all, -1);
+    RECT all {0, 0, 640, 480};
+    CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT {0, 0}, all, -1);
     std::string dir = ProgramDirectory() + "\\..\\screenshots";
     CreateDirectoryA(dir.c_str(), nullptr);
     std::string path = dir + "\\html_start_page.png";
     ASSERT_TRUE(bitmap.WritePng(path)) << path;
-    WIN32_FILE_ATTRIBUTE_DATA data{};
+    WIN32_FILE_ATTRIBUTE_DATA data {};
     ASSERT_TRUE(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data));
     EXPECT_GT(data.nFileSizeLow, 640u * 480u * 3u);
 }
 
 // ---- Bad input -----------------------------------------------------------------
 
-std::string Repeat(const std::string& text, int count) {
+std::string Repeat(const std::string& text, int count)
+{
     std::string out;
-    for (int i = 0; i < count; ++i) out += text;
+    for (int i = 0; i < count; ++i)
+        out += text;
     return out;
 }
 
-std::string AllBytes() {
+std::string AllBytes()
+{
     std::string out;
-    for (int i = 0; i < 256; ++i) out += char(i);
+    for (int i = 0; i < 256; ++i)
+        out += char(i);
     return Repeat(out, 8);
 }
 
@@ -723,15 +772,42 @@ struct BadPage {
 };
 
 const BadPage kBadPages[] = {
-    {"unclosed tags", [] { return std::string("<b><i><u><a href=2><font size=7><table><tr><td><ul><li>x"); }},
-    {"deep nesting", [] { return Repeat("<div><span><b>", 30000) + "deep"; }},
-    {"deep tables", [] { return Repeat("<table><tr><td>", 5000) + "cell"; }},
-    {"deep lists", [] { return Repeat("<ol><li>", 5000) + "item"; }},
-    {"huge attribute", [] { return "<a href=\"" + std::string(3000000, 'x') + "\">l</a><p>after"; }},
-    {"endless quote", [] { return "<img src='" + std::string(100000, 'q'); }},
-    {"every byte", [] { return AllBytes(); }},
-    {"many columns", [] { return "<table>" + Repeat("<td>c", 5000) + "</table>"; }},
-    {"many rows", [] { return "<table>" + Repeat("<tr><td>r<td>s", 3000) + "</table>"; }},
+    {"unclosed tags",
+     [] {
+         return std::string("<b><i><u><a href=2><font size=7><table><tr><td><ul><li>x");
+     }},
+    {"deep nesting",
+     [] {
+         return Repeat("<div><span><b>", 30000) + "deep";
+     }},
+    {"deep tables",
+     [] {
+         return Repeat("<table><tr><td>", 5000) + "cell";
+     }},
+    {"deep lists",
+     [] {
+         return Repeat("<ol><li>", 5000) + "item";
+     }},
+    {"huge attribute",
+     [] {
+         return "<a href=\"" + std::string(3000000, 'x') + "\">l</a><p>after";
+     }},
+    {"endless quote",
+     [] {
+         return "<img src='" + std::string(100000, 'q');
+     }},
+    {"every byte",
+     [] {
+         return AllBytes();
+     }},
+    {"many columns",
+     [] {
+         return "<table>" + Repeat("<td>c", 5000) + "</table>";
+     }},
+    {"many rows",
+     [] {
+         return "<table>" + Repeat("<tr><td>r<td>s", 3000) + "</table>";
+     }},
     {"silly numbers",
      [] {
          return std::string("<table width=99999999999 cellpadding=-5 cellspacing=999999><tr>"
@@ -748,30 +824,52 @@ const BadPage kBadPages[] = {
                             "<img src='res://NoModule.dll/IMG/x.gif'><img src='http://x.invalid/a.gif'>"
                             "<a href='res://NoModule.dll/1'>link</a>");
      }},
-    {"not a picture", [] { return std::string("<img src='main.css'><img src='1'>"); }},
-    {"long word", [] { return "<p>" + std::string(200000, 'w') + "</p>"; }},
-    {"long preformatted", [] { return "<pre>" + Repeat("\t\tcol\n", 20000) + "</pre>"; }},
-    {"many floats", [] { return Repeat("<img src=img/folder.gif align=left><img align=right width=30>", 500); }},
+    {"not a picture",
+     [] {
+         return std::string("<img src='main.css'><img src='1'>");
+     }},
+    {"long word",
+     [] {
+         return "<p>" + std::string(200000, 'w') + "</p>";
+     }},
+    {"long preformatted",
+     [] {
+         return "<pre>" + Repeat("\t\tcol\n", 20000) + "</pre>";
+     }},
+    {"many floats",
+     [] {
+         return Repeat("<img src=img/folder.gif align=left><img align=right width=30>", 500);
+     }},
     {"style sheet junk",
-     [] { return "<style>" + Repeat("{{{{ a:hover { color: #", 2000) + "</style><p>x" + "<style>"; }},
-    {"empty", [] { return std::string(); }},
-    {"only markup", [] { return Repeat("</td></tr></table></li></ul></p>", 1000); }},
+     [] {
+         return "<style>" + Repeat("{{{{ a:hover { color: #", 2000) + "</style><p>x" + "<style>";
+     }},
+    {"empty",
+     [] {
+         return std::string();
+     }},
+    {"only markup",
+     [] {
+         return Repeat("</td></tr></table></li></ul></p>", 1000);
+     }},
 };
 
 // Lays out and paints a page; the page must come out with some height.
-void Survive(CResModuleCache& modules, CHtmlFontCache& fonts, const std::string& html, int width, int zoom) {
+void Survive(CResModuleCache& modules, CHtmlFontCache& fonts, const std::string& html, int width, int zoom)
+{
     CHtmlDocument document;
     document.LoadText(PageAddress("1"), html, modules);
     CHtmlLayout layout;
     layout.Build(document, fonts, width, zoom);
     EXPECT_GT(layout.Height(), 0);
     Canvas bitmap(120, 120, kBlack);
-    RECT clip{0, 0, 120, 120};
-    CHtmlPainter::Paint(bitmap.Handle(), layout, fonts, POINT{0, -layout.Height() / 2}, clip, 0);
-    layout.HitTest(POINT{50, 50});
+    RECT clip {0, 0, 120, 120};
+    CHtmlPainter::Paint(bitmap.Handle(), layout, fonts, POINT {0, -layout.Height() / 2}, clip, 0);
+    layout.HitTest(POINT {50, 50});
 }
 
-TEST(HtmlRobustness, MalformedPagesRenderWithoutHarm) {
+TEST(HtmlRobustness, MalformedPagesRenderWithoutHarm)
+{
     CResModuleCache modules;
     CHtmlFontCache fonts;
     for (const BadPage& page : kBadPages) {
@@ -783,7 +881,8 @@ TEST(HtmlRobustness, MalformedPagesRenderWithoutHarm) {
     }
 }
 
-TEST(HtmlRobustness, MutatedPagesRenderWithoutHarm) {
+TEST(HtmlRobustness, MutatedPagesRenderWithoutHarm)
+{
     CResModuleCache modules;
     CHtmlFontCache fonts;
     std::string page;
@@ -797,10 +896,18 @@ TEST(HtmlRobustness, MutatedPagesRenderWithoutHarm) {
             std::size_t at = random() % html.size();
             std::size_t length = 1 + random() % 40;
             switch (random() % 4) {
-            case 0: html.erase(at, length); break;
-            case 1: html.insert(at, html.substr(at, length)); break;
-            case 2: html.insert(at, 1, alphabet[random() % alphabet.size()]); break;
-            default: html[at] = char(random() % 256); break;
+            case 0:
+                html.erase(at, length);
+                break;
+            case 1:
+                html.insert(at, html.substr(at, length));
+                break;
+            case 2:
+                html.insert(at, 1, alphabet[random() % alphabet.size()]);
+                break;
+            default:
+                html[at] = char(random() % 256);
+                break;
             }
         }
         SCOPED_TRACE("round " + std::to_string(round));

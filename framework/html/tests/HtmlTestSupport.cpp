@@ -1,21 +1,28 @@
 #include "HtmlTestSupport.h"
 #include "html/HtmlNode.h"
 
-std::string PageAddress(const char* name) {
+std::string PageAddress(const char* name)
+{
     return std::string("res://") + kTestModule + "/" + name;
 }
 
-std::string Outline(const CHtmlNode& node) {
-    if (node.IsText()) return node.Text();
+std::string Outline(const CHtmlNode& node)
+{
+    if (node.IsText())
+        return node.Text();
     std::string out;
     bool element = node.Tag() != HtmlTag::Document;
-    if (element) out += "<" + node.Name() + ">";
-    for (const auto& child : node.Children()) out += Outline(*child);
-    if (element) out += "</" + node.Name() + ">";
+    if (element)
+        out += "<" + node.Name() + ">";
+    for (const auto& child : node.Children())
+        out += Outline(*child);
+    if (element)
+        out += "</" + node.Name() + ">";
     return out;
 }
 
-std::string ProgramDirectory() {
+std::string ProgramDirectory()
+{
     char path[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string dir(path, n);

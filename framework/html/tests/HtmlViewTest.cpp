@@ -20,19 +20,23 @@ namespace {
 class CTestHtmlView : public CHtmlView {
 public:
     std::vector<std::string> events;
-    std::string cancelAddress;        // before-navigate refuses this address
+    std::string cancelAddress;  // before-navigate refuses this address
     bool refuseNewWindows = false;
 
 protected:
-    void OnBeforeNavigate2(LPCSTR url, DWORD, LPCSTR, LPCSTR, BOOL* cancel) override {
+    void OnBeforeNavigate2(LPCSTR url, DWORD, LPCSTR, LPCSTR, BOOL* cancel) override
+    {
         events.push_back(std::string("before ") + url);
-        if (cancelAddress == url) *cancel = TRUE;
+        if (cancelAddress == url)
+            *cancel = TRUE;
     }
     void OnTitleChange(LPCSTR text) override { events.push_back(std::string("title ") + text); }
     void OnDocumentComplete(LPCSTR url) override { events.push_back(std::string("complete ") + url); }
-    void OnNewWindow2(LPCSTR url, LPCSTR target, BOOL* cancel) override {
+    void OnNewWindow2(LPCSTR url, LPCSTR target, BOOL* cancel) override
+    {
         events.push_back(std::string("new window ") + url + " " + target);
-        if (refuseNewWindows) *cancel = TRUE;
+        if (refuseNewWindows)
+            *cancel = TRUE;
     }
 };
 
@@ -43,7 +47,8 @@ struct Launch {
 };
 std::vector<Launch> g_launches;
 
-HINSTANCE RecordLaunch(HWND hWnd, LPCSTR operation, LPCSTR file, LPCSTR, LPCSTR, int) {
+HINSTANCE RecordLaunch(HWND hWnd, LPCSTR operation, LPCSTR file, LPCSTR, LPCSTR, int)
+{
     g_launches.push_back({hWnd, operation ? operation : "", file ? file : ""});
     return reinterpret_cast<HINSTANCE>(INT_PTR(42));
 }
@@ -52,13 +57,15 @@ int g_printDialogs = 0;
 HWND g_printOwner = nullptr;
 HDC g_printDC = nullptr;
 
-HDC FakePrintDialog(HWND owner) {
+HDC FakePrintDialog(HWND owner)
+{
     ++g_printDialogs;
     g_printOwner = owner;
     return g_printDC;
 }
 
-void Pump() {
+void Pump()
+{
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
@@ -66,44 +73,53 @@ void Pump() {
     }
 }
 
-LPARAM Point(const POINT& p) {
+LPARAM Point(const POINT& p)
+{
     return MAKELPARAM(p.x, p.y);
 }
 
 class HtmlViewTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        RECT rect{0, 0, 640, 400};
+    void SetUp() override
+    {
+        RECT rect {0, 0, 640, 400};
         ASSERT_TRUE(m_view.CreateEx(0, nullptr, "", WS_POPUP, rect, nullptr, 0));
         g_launches.clear();
         m_previousLauncher = FwSetShellLauncher(&RecordLaunch);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         FwSetShellLauncher(m_previousLauncher);
         m_view.DestroyWindow();
     }
     // Navigates, lets the posted navigation complete, returns the events it fired.
-    std::vector<std::string> Go(const std::string& address) {
+    std::vector<std::string> Go(const std::string& address)
+    {
         m_view.events.clear();
         m_view.Navigate2(address.c_str());
         Pump();
         return m_view.events;
     }
-    std::string WindowText() const {
+    std::string WindowText() const
+    {
         char text[512] = "";
         GetWindowTextA(m_view.m_hWnd, text, sizeof text);
         return text;
     }
-    const CHtmlBox* Box(const std::string& text) const {
+    const CHtmlBox* Box(const std::string& text) const
+    {
         for (const CHtmlBox& box : m_view.GetLayout().Boxes())
-            if (box.text.find(text) != std::string::npos) return &box;
+            if (box.text.find(text) != std::string::npos)
+                return &box;
         return nullptr;
     }
-    POINT ClientCentre(const CHtmlBox& box) const {
-        return POINT{(box.rect.left + box.rect.right) / 2,
-                     (box.rect.top + box.rect.bottom) / 2 - m_view.GetScrollTop()};
+    POINT ClientCentre(const CHtmlBox& box) const
+    {
+        return POINT {(box.rect.left + box.rect.right) / 2,
+                      (box.rect.top + box.rect.bottom) / 2 - m_view.GetScrollTop()};
     }
-    void Click(const std::string& text) {
+    void Click(const std::string& text)
+    {
         const CHtmlBox* box = Box(text);
         ASSERT_TRUE(box) << text;
         POINT p = ClientCentre(*box);
@@ -112,7 +128,8 @@ protected:
         m_view.SendMessage(WM_LBUTTONUP, 0, Point(p));
         Pump();
     }
-    int MaxTop() const {
+    int MaxTop() const
+    {
         RECT client;
         GetClientRect(m_view.m_hWnd, &client);
         return std::max(0, m_view.GetLayout().Height() - int(client.bottom));
@@ -124,53 +141,58 @@ protected:
 
 using Events = std::vector<std::string>;
 
-TEST_F(HtmlViewTest, NavigationIsPostedAndFiresItsEventsInOrder) {
+TEST_F(HtmlViewTest, NavigationIsPostedAndFiresItsEventsInOrder)
+{
     m_view.Navigate2(PageAddress("1").c_str(), 0, "ignored", "ignored", nullptr, 0);
-    EXPECT_TRUE(m_view.events.empty());   // nothing happens before the message loop runs
+    EXPECT_TRUE(m_view.events.empty());  // nothing happens before the message loop runs
     EXPECT_EQ(WindowText(), "");
     Pump();
-    EXPECT_EQ(m_view.events, (Events{"before " + PageAddress("1"), "title Start & Welcome",
-                                     "complete " + PageAddress("1")}));
+    EXPECT_EQ(m_view.events,
+              (Events {"before " + PageAddress("1"), "title Start & Welcome", "complete " + PageAddress("1")}));
     EXPECT_EQ(WindowText(), PageAddress("1"));
     EXPECT_EQ(std::string(m_view.GetLocationName()), "Start & Welcome");
     EXPECT_EQ(std::string(m_view.GetLocationURL()), PageAddress("1"));
     EXPECT_NE(std::string(m_view.GetLayoutDump()).find("\"Getting started\""), std::string::npos);
 
     // A page without a title is named by its address.
-    EXPECT_EQ(Go(PageAddress("4")), (Events{"before " + PageAddress("4"), "title " + PageAddress("4"),
-                                            "complete " + PageAddress("4")}));
+    EXPECT_EQ(Go(PageAddress("4")),
+              (Events {"before " + PageAddress("4"), "title " + PageAddress("4"), "complete " + PageAddress("4")}));
     EXPECT_EQ(std::string(m_view.GetLocationName()), PageAddress("4"));
 }
 
-TEST(HtmlView, ANavigationAskedForBeforeTheWindowExistsGoesWhenItDoes) {
+TEST(HtmlView, ANavigationAskedForBeforeTheWindowExistsGoesWhenItDoes)
+{
     CTestHtmlView view;
     view.Navigate2(PageAddress("2").c_str());
     Pump();
     EXPECT_TRUE(view.events.empty());
-    RECT rect{0, 0, 300, 200};
+    RECT rect {0, 0, 300, 200};
     ASSERT_TRUE(view.CreateEx(0, nullptr, "", WS_POPUP, rect, nullptr, 0));
     Pump();
-    EXPECT_EQ(view.events, (std::vector<std::string>{"before " + PageAddress("2"), "title Second Page",
-                                                     "complete " + PageAddress("2")}));
+    EXPECT_EQ(
+        view.events,
+        (std::vector<std::string> {"before " + PageAddress("2"), "title Second Page", "complete " + PageAddress("2")}));
     view.DestroyWindow();
 }
 
-TEST_F(HtmlViewTest, OnlyTheLastOfSeveralPendingNavigationsCompletes) {
+TEST_F(HtmlViewTest, OnlyTheLastOfSeveralPendingNavigationsCompletes)
+{
     m_view.Navigate2(PageAddress("1").c_str());
     m_view.Navigate2(PageAddress("2").c_str());
     m_view.Navigate(PageAddress("3").c_str());
     Pump();
-    EXPECT_EQ(m_view.events, (Events{"before " + PageAddress("3"), "title Long Page",
-                                     "complete " + PageAddress("3")}));
+    EXPECT_EQ(m_view.events,
+              (Events {"before " + PageAddress("3"), "title Long Page", "complete " + PageAddress("3")}));
     EXPECT_EQ(WindowText(), PageAddress("3"));
 }
 
-TEST_F(HtmlViewTest, AFailedLoadShowsTheErrorPageWithoutDocumentComplete) {
+TEST_F(HtmlViewTest, AFailedLoadShowsTheErrorPageWithoutDocumentComplete)
+{
     Go(PageAddress("1"));
     const std::string failing[] = {PageAddress("99"), "res://NoSuchModule.dll/1", "http://makers.invalid/",
                                    "res://HtmlTestPages.dll/img/none.gif", "not an address at all <&>"};
     for (const std::string& address : failing) {
-        EXPECT_EQ(Go(address), Events{"before " + address}) << address;
+        EXPECT_EQ(Go(address), Events {"before " + address}) << address;
         EXPECT_EQ(WindowText(), address);
         EXPECT_EQ(std::string(m_view.GetLocationName()), address);
         std::string dump(m_view.GetLayoutDump());
@@ -179,19 +201,21 @@ TEST_F(HtmlViewTest, AFailedLoadShowsTheErrorPageWithoutDocumentComplete) {
     }
 }
 
-TEST_F(HtmlViewTest, BeforeNavigateMayCancel) {
+TEST_F(HtmlViewTest, BeforeNavigateMayCancel)
+{
     Go(PageAddress("1"));
     m_view.cancelAddress = PageAddress("2");
-    EXPECT_EQ(Go(PageAddress("2")), Events{"before " + PageAddress("2")});
+    EXPECT_EQ(Go(PageAddress("2")), Events {"before " + PageAddress("2")});
     EXPECT_EQ(WindowText(), PageAddress("1"));
     EXPECT_EQ(std::string(m_view.GetLocationName()), "Start & Welcome");
 }
 
-TEST_F(HtmlViewTest, ClickedLinksResolveAndAnchorsScroll) {
+TEST_F(HtmlViewTest, ClickedLinksResolveAndAnchorsScroll)
+{
     Go(PageAddress("1"));
     Click("second page");
-    EXPECT_EQ(m_view.events, (Events{"before " + PageAddress("2"), "title Second Page",
-                                     "complete " + PageAddress("2")}));
+    EXPECT_EQ(m_view.events,
+              (Events {"before " + PageAddress("2"), "title Second Page", "complete " + PageAddress("2")}));
     Click("Back to the start");
     EXPECT_EQ(WindowText(), PageAddress("1"));
     Click("middle of the long page");
@@ -202,7 +226,7 @@ TEST_F(HtmlViewTest, ClickedLinksResolveAndAnchorsScroll) {
     EXPECT_EQ(m_view.GetScrollTop(), std::min(top, MaxTop()));
     const CHtmlBox* middle = Box("The middle");
     ASSERT_TRUE(middle);
-    EXPECT_LT(middle->rect.top - m_view.GetScrollTop(), 10);   // at the top of the window
+    EXPECT_LT(middle->rect.top - m_view.GetScrollTop(), 10);  // at the top of the window
 
     // A press on one link and a release on another follow neither.
     Go(PageAddress("1"));
@@ -214,39 +238,42 @@ TEST_F(HtmlViewTest, ClickedLinksResolveAndAnchorsScroll) {
     EXPECT_TRUE(m_view.events.empty());
 }
 
-TEST_F(HtmlViewTest, NewWindowLinksGoToTheShellOrStayInTheView) {
+TEST_F(HtmlViewTest, NewWindowLinksGoToTheShellOrStayInTheView)
+{
     Go(PageAddress("1"));
     Click("Web site");
-    EXPECT_EQ(m_view.events, Events{"new window http://makers.invalid/ _blank"});
+    EXPECT_EQ(m_view.events, Events {"new window http://makers.invalid/ _blank"});
     ASSERT_EQ(g_launches.size(), 1u);
     EXPECT_EQ(g_launches[0].hWnd, m_view.m_hWnd);
     EXPECT_EQ(g_launches[0].operation, "open");
     EXPECT_EQ(g_launches[0].file, "http://makers.invalid/");
-    EXPECT_EQ(WindowText(), PageAddress("1"));   // never rendered here
+    EXPECT_EQ(WindowText(), PageAddress("1"));  // never rendered here
 
     Go(PageAddress("2"));
     Click("Fourth page in a new window");
-    EXPECT_EQ(m_view.events, (Events{"new window " + PageAddress("4") + " _blank", "before " + PageAddress("4"),
-                                     "title " + PageAddress("4"), "complete " + PageAddress("4")}));
+    EXPECT_EQ(m_view.events,
+              (Events {"new window " + PageAddress("4") + " _blank", "before " + PageAddress("4"),
+                       "title " + PageAddress("4"), "complete " + PageAddress("4")}));
     EXPECT_EQ(g_launches.size(), 1u);
 
     m_view.refuseNewWindows = true;
     Go(PageAddress("1"));
     Click("Web site");
-    EXPECT_EQ(m_view.events, Events{"new window http://makers.invalid/ _blank"});
+    EXPECT_EQ(m_view.events, Events {"new window http://makers.invalid/ _blank"});
     EXPECT_EQ(g_launches.size(), 1u);
 }
 
-TEST_F(HtmlViewTest, BackForwardAndRefresh) {
+TEST_F(HtmlViewTest, BackForwardAndRefresh)
+{
     Go(PageAddress("1"));
     Go(PageAddress("2"));
     Go(PageAddress("3"));
-    Go(PageAddress("99"));   // failed loads do not enter the history
+    Go(PageAddress("99"));  // failed loads do not enter the history
     struct Step {
         void (CHtmlView::*move)();
-        const char* page;   // null: nothing happens
+        const char* page;  // null: nothing happens
     } steps[] = {
-        {&CHtmlView::GoBack, "2"}, {&CHtmlView::GoBack, "1"}, {&CHtmlView::GoBack, nullptr},
+        {&CHtmlView::GoBack, "2"},    {&CHtmlView::GoBack, "1"},    {&CHtmlView::GoBack, nullptr},
         {&CHtmlView::GoForward, "2"}, {&CHtmlView::GoForward, "3"}, {&CHtmlView::GoForward, nullptr},
     };
     for (const Step& step : steps) {
@@ -281,13 +308,16 @@ TEST_F(HtmlViewTest, BackForwardAndRefresh) {
     m_view.events.clear();
     m_view.Refresh();
     Pump();
-    EXPECT_EQ(m_view.events, (Events{"title Long Page", "complete " + PageAddress("3")}));
+    EXPECT_EQ(m_view.events, (Events {"title Long Page", "complete " + PageAddress("3")}));
     EXPECT_EQ(m_view.GetScrollTop(), top);
 }
 
-TEST_F(HtmlViewTest, ZoomChangesFontHeightsAndStaysAcrossNavigation) {
+TEST_F(HtmlViewTest, ZoomChangesFontHeightsAndStaysAcrossNavigation)
+{
     Go(PageAddress("1"));
-    auto headingHeight = [&] { return Box("Getting started")->fontHeight; };
+    auto headingHeight = [&] {
+        return Box("Getting started")->fontHeight;
+    };
     VARIANT in, out;
     VariantInit(&in);
     VariantInit(&out);
@@ -312,11 +342,11 @@ TEST_F(HtmlViewTest, ZoomChangesFontHeightsAndStaysAcrossNavigation) {
     Go(PageAddress("2"));
     Go(PageAddress("1"));
     EXPECT_EQ(headingHeight(), previous);
-    EXPECT_EQ(m_view.ExecWB(OLECMDID_SAVEAS, OLECMDEXECOPT_DONTPROMPTUSER, nullptr, nullptr),
-              OLECMDERR_E_NOTSUPPORTED);
+    EXPECT_EQ(m_view.ExecWB(OLECMDID_SAVEAS, OLECMDEXECOPT_DONTPROMPTUSER, nullptr, nullptr), OLECMDERR_E_NOTSUPPORTED);
 }
 
-TEST_F(HtmlViewTest, ScrollsWithKeysWheelAndBar) {
+TEST_F(HtmlViewTest, ScrollsWithKeysWheelAndBar)
+{
     Go(PageAddress("3"));
     RECT client;
     GetClientRect(m_view.m_hWnd, &client);
@@ -324,7 +354,7 @@ TEST_F(HtmlViewTest, ScrollsWithKeysWheelAndBar) {
     struct Step {
         UINT message;
         WPARAM wParam;
-        int expected;   // -1: the bottom
+        int expected;  // -1: the bottom
     } steps[] = {
         {WM_KEYDOWN, VK_DOWN, HtmlConst::kLineStep},
         {WM_KEYDOWN, VK_UP, 0},
@@ -350,14 +380,15 @@ TEST_F(HtmlViewTest, ScrollsWithKeysWheelAndBar) {
     }
 }
 
-TEST_F(HtmlViewTest, HoverShowsTheHandAndTheHoverColour) {
+TEST_F(HtmlViewTest, HoverShowsTheHandAndTheHoverColour)
+{
     Go(PageAddress("1"));
     const CHtmlBox* link = Box("second page");
     const CHtmlBox* plain = Box("This is the");
     ASSERT_TRUE(link && plain);
     const COLORREF linkColour = RGB(0, 0x33, 0xCC), hoverColour = RGB(0x33, 0x33, 0xFF);
     Canvas bitmap(640, 400, kBlack);
-    RECT all{0, 0, 640, 400};
+    RECT all {0, 0, 640, 400};
 
     m_view.SendMessage(WM_MOUSEMOVE, 0, Point(ClientCentre(*link)));
     EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
@@ -383,7 +414,8 @@ TEST_F(HtmlViewTest, HoverShowsTheHandAndTheHoverColour) {
     EXPECT_TRUE(bitmap.WritePng(dir + "\\html_view_start_page.png"));
 }
 
-TEST_F(HtmlViewTest, PaintsTheWindowOnTheScreen) {
+TEST_F(HtmlViewTest, PaintsTheWindowOnTheScreen)
+{
     Go(PageAddress("1"));
     m_view.ShowWindow(SW_SHOWNOACTIVATE);
     m_view.UpdateWindow();
@@ -404,18 +436,19 @@ TEST_F(HtmlViewTest, PaintsTheWindowOnTheScreen) {
     EXPECT_EQ(shot.Pixel(client.right - 5, client.bottom - 5), RGB(255, 255, 255));
 }
 
-TEST_F(HtmlViewTest, PrintingGoesThroughThePrintDialog) {
+TEST_F(HtmlViewTest, PrintingGoesThroughThePrintDialog)
+{
     Go(PageAddress("3"));
     FwHtmlPrintDialogFn previous = FwSetHtmlPrintDialog(&FakePrintDialog);
     g_printDialogs = 0;
-    g_printDC = nullptr;   // cancelled
+    g_printDC = nullptr;  // cancelled
     m_view.SendMessage(WM_COMMAND, ID_FILE_PRINT, 0);
     EXPECT_EQ(g_printDialogs, 1);
     EXPECT_EQ(g_printOwner, m_view.m_hWnd);
-    g_printDC = CreateCompatibleDC(nullptr);   // no printer behind it: the document is refused
+    g_printDC = CreateCompatibleDC(nullptr);  // no printer behind it: the document is refused
     EXPECT_EQ(m_view.ExecWB(OLECMDID_PRINT, OLECMDEXECOPT_DONTPROMPTUSER, nullptr, nullptr), S_OK);
     EXPECT_EQ(g_printDialogs, 2);
-    EXPECT_EQ(GetObjectType(g_printDC), 0u);   // the view deleted the device context
+    EXPECT_EQ(GetObjectType(g_printDC), 0u);  // the view deleted the device context
     FwSetHtmlPrintDialog(previous);
 
     // The pages of the long page: each starts where the one before ended, and

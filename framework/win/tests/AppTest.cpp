@@ -68,7 +68,7 @@ TEST(AppTest, MessageBoxesGoThroughTheApplication)
     theApp.m_nMessageBoxAnswer = IDOK;
 }
 
-}
+}  // namespace
 
 namespace {
 
@@ -91,7 +91,7 @@ TEST(AppTest, ProgramRunsUntilItsMainWindowCloses)
     ::CloseHandle(pi.hProcess);
 }
 
-}
+}  // namespace
 
 namespace {
 
@@ -161,17 +161,18 @@ TEST(ResourcesTest, EveryLoaderTriesTheResourceModuleThenTheProgram)
         const char* what;
         std::string (*load)(UINT nID);
         UINT nID;
-        const char* expectedWithDll;   // the DLL is the resource module
-        const char* expectedAlone;     // the program is
+        const char* expectedWithDll;  // the DLL is the resource module
+        const char* expectedAlone;    // the program is
     } rows[] = {
-        { "string in both", &LoadedString, IDS_TEST_STRING, "from the DLL", "from the program" },
-        { "string only in the program", &LoadedString, IDS_PROGRAM_ONLY_STRING, "only in the program", "only in the program" },
-        { "bitmap in both", &LoadedBitmapWidth, IDB_TEST_BITMAP, "8", "4" },
-        { "bitmap only in the program", &LoadedBitmapWidth, IDB_PROGRAM_ONLY_BITMAP, "6", "6" },
-        { "image list in both", &LoadedImageCount, IDB_TEST_BITMAP, "4", "2" },
-        { "image list only in the program", &LoadedImageCount, IDB_PROGRAM_ONLY_BITMAP, "3", "3" },
-        { "menu in both", &LoadedMenuItems, IDR_TEST_MENU, "2:&Dll", "1:&File" },
-        { "menu only in the program", &LoadedMenuItems, IDR_TEST_FILE_MENU, "1:&File", "1:&File" },
+        {"string in both", &LoadedString, IDS_TEST_STRING, "from the DLL", "from the program"},
+        {"string only in the program", &LoadedString, IDS_PROGRAM_ONLY_STRING, "only in the program",
+         "only in the program"},
+        {"bitmap in both", &LoadedBitmapWidth, IDB_TEST_BITMAP, "8", "4"},
+        {"bitmap only in the program", &LoadedBitmapWidth, IDB_PROGRAM_ONLY_BITMAP, "6", "6"},
+        {"image list in both", &LoadedImageCount, IDB_TEST_BITMAP, "4", "2"},
+        {"image list only in the program", &LoadedImageCount, IDB_PROGRAM_ONLY_BITMAP, "3", "3"},
+        {"menu in both", &LoadedMenuItems, IDR_TEST_MENU, "2:&Dll", "1:&File"},
+        {"menu only in the program", &LoadedMenuItems, IDR_TEST_FILE_MENU, "1:&File", "1:&File"},
     };
     HMODULE hDll = ::LoadLibraryA("fw_win_test_dll.dll");
     ASSERT_TRUE(hDll);
@@ -200,8 +201,8 @@ TEST(AppTest, WindowMessageBoxesGoThroughTheReplaceableFunction)
     EXPECT_EQ(IDRETRY, wnd.MessageBox("Text", "Caption", MB_RETRYCANCEL));
     EXPECT_EQ(IDRETRY, wnd.MessageBox("No caption"));
     FwSetMessageBoxFunction(pfnOld);
-    EXPECT_EQ((std::vector<std::string>{ "Caption:Text", "FwWinTests:No caption" }), g_shownBoxes);
+    EXPECT_EQ((std::vector<std::string> {"Caption:Text", "FwWinTests:No caption"}), g_shownBoxes);
     wnd.DestroyWindow();
 }
 
-}
+}  // namespace

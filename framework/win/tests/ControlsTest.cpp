@@ -21,7 +21,7 @@ protected:
     }
     void TearDown() override { m_parent.DestroyWindow(); }
     CWnd m_parent;
-    CRect m_rc{ 0, 0, 200, 150 };
+    CRect m_rc {0, 0, 200, 150};
 };
 
 TEST_F(ControlsTest, TreeItemsTextDataAndNavigation)
@@ -56,7 +56,8 @@ TEST_F(ControlsTest, TreeItemsTextDataAndNavigation)
 TEST_F(ControlsTest, TreeObjectWorksOnAWindowItDidNotCreate)
 {
     // As in the content module: another binary's object, used through its handle only.
-    HWND hWndTree = ::CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD, 0, 0, 100, 100, m_parent.m_hWnd, nullptr, nullptr, nullptr);
+    HWND hWndTree =
+        ::CreateWindowExA(0, WC_TREEVIEWA, "", WS_CHILD, 0, 0, 100, 100, m_parent.m_hWnd, nullptr, nullptr, nullptr);
     ASSERT_TRUE(hWndTree);
     CTreeCtrl* pTree = static_cast<CTreeCtrl*>(CWnd::FromHandle(hWndTree));
     pTree->InsertItem("Only");
@@ -87,7 +88,7 @@ TEST_F(ControlsTest, ComboAndListBoxStrings)
     CListBox listBox;
     ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWNLIST, m_rc, &m_parent, 3));
     ASSERT_TRUE(listBox.Create(WS_VISIBLE, m_rc, &m_parent, 4));
-    for (const char* psz : { "one", "two", "three" }) {
+    for (const char* psz : {"one", "two", "three"}) {
         combo.AddString(psz);
         listBox.AddString(psz);
     }
@@ -165,4 +166,4 @@ TEST(SeamTest, ShellLauncherAndTickClockCanBeReplaced)
     EXPECT_NE(1000u, FwGetTickCount());
 }
 
-}
+}  // namespace

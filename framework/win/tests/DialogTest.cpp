@@ -19,7 +19,7 @@ class CScriptedDialog : public CDialog {
 public:
     CScriptedDialog() : CDialog(IDD_TEST) {}
 
-    std::function<void(CScriptedDialog&)> m_script;   // runs on the first timer tick
+    std::function<void(CScriptedDialog&)> m_script;  // runs on the first timer tick
     BOOL m_bEndInInit = FALSE;
     CString m_strName;
     int m_nFlag = 0;
@@ -85,7 +85,7 @@ END_MESSAGE_MAP()
 
 TEST(DialogTest, ModalDialogScriptedFromInside)
 {
-    ASSERT_EQ(nullptr, theApp.m_pMainWnd);   // no main window yet
+    ASSERT_EQ(nullptr, theApp.m_pMainWnd);  // no main window yet
     CScriptedDialog dlg;
     dlg.m_strName = "initial";
     std::string seenAtStart;
@@ -98,10 +98,10 @@ TEST(DialogTest, ModalDialogScriptedFromInside)
         d.GetDlgItem(IDOK)->SendMessage(BM_CLICK);
     };
     EXPECT_EQ(IDOK, dlg.DoModal());
-    EXPECT_EQ("initial", seenAtStart);   // members reached the controls
+    EXPECT_EQ("initial", seenAtStart);     // members reached the controls
     EXPECT_STREQ("Hello", dlg.m_strName);  // and came back
     EXPECT_EQ(1, dlg.m_nFlag);
-    EXPECT_EQ((std::vector<std::string>{ "init", "OnOK" }), dlg.m_calls);
+    EXPECT_EQ((std::vector<std::string> {"init", "OnOK"}), dlg.m_calls);
     // The framework's loop ran: idle and pre-translation happened inside it.
     EXPECT_GT(dlg.m_nKickIdle, 0);
     EXPECT_GT(dlg.m_nPreTranslate, 0);
@@ -114,12 +114,15 @@ class CModalFromHandlerWnd : public CWnd {
 public:
     HWND m_hWndForeign = nullptr;
     bool m_bTempSurvived = false;
+
 protected:
     LRESULT OnRunDialog(WPARAM, LPARAM)
     {
         CWnd* pTemp = CWnd::FromHandle(m_hWndForeign);
         CScriptedDialog dlg;
-        dlg.m_script = [](CScriptedDialog& d) { d.EndDialog(IDOK); };
+        dlg.m_script = [](CScriptedDialog& d) {
+            d.EndDialog(IDOK);
+        };
         dlg.DoModal();
         CWnd* pStillTemp = FwGetThreadState()->windowMap.LookupTemporary(m_hWndForeign);
         m_bTempSurvived = pStillTemp == pTemp && pTemp->m_hWnd == m_hWndForeign;
@@ -150,8 +153,8 @@ TEST(DialogTest, EnterAndEscapeReachOnOKAndOnCancel)
         INT_PTR expectedResult;
         const char* expectedCall;
     } rows[] = {
-        { VK_RETURN, IDOK, "OnOK" },
-        { VK_ESCAPE, IDCANCEL, "OnCancel" },
+        {VK_RETURN, IDOK, "OnOK"},
+        {VK_ESCAPE, IDCANCEL, "OnCancel"},
     };
     for (const Row& row : rows) {
         CScriptedDialog dlg;
@@ -161,7 +164,7 @@ TEST(DialogTest, EnterAndEscapeReachOnOKAndOnCancel)
             d.m_edit.PostMessage(WM_KEYUP, row.vk, (LPARAM)0xC0000001);
         };
         EXPECT_EQ(row.expectedResult, dlg.DoModal()) << row.vk;
-        EXPECT_EQ((std::vector<std::string>{ "init", row.expectedCall }), dlg.m_calls) << row.vk;
+        EXPECT_EQ((std::vector<std::string> {"init", row.expectedCall}), dlg.m_calls) << row.vk;
     }
 }
 
@@ -175,7 +178,8 @@ TEST(DialogTest, EndDialogInsideOnInitDialog)
 TEST(DialogTest, ModalDialogDisablesItsOwnerWhileItRuns)
 {
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr));
+    ASSERT_TRUE(
+        owner.CreateEx(0, nullptr, "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200, nullptr, nullptr));
     theApp.m_pMainWnd = &owner;
     CScriptedDialog dlg;
     BOOL bOwnerEnabledInside = TRUE;
@@ -252,4 +256,4 @@ TEST(DialogTest, ColorDialogReturnsTheChosenColour)
     EXPECT_EQ(IDCANCEL, cancelled.DoModal());
 }
 
-}
+}  // namespace

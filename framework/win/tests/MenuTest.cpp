@@ -137,10 +137,10 @@ TEST(Menu, TrackPopupMenuReturnsTheChosenCommand)
     menu.AppendMenu(MF_STRING, kOpen, "&Open");
     menu.AppendMenu(MF_STRING, kSave, "&Save");
     ::SetTimer(window.hWnd, kTrackTimer, 100, nullptr);
-    UINT chosen = menu.TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN, 30, 30,
-                                      CWnd::FromHandle(window.hWnd));
+    UINT chosen =
+        menu.TrackPopupMenu(TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN, 30, 30, CWnd::FromHandle(window.hWnd));
     EXPECT_EQ(kOpen, chosen);
     CWnd::DeleteTempMap();
 }
 
-} // namespace
+}  // namespace

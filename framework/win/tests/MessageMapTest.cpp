@@ -43,14 +43,21 @@ protected:
         g_log.push_back(std::string("create:") + pcs->lpszName);
         return CWnd::OnCreate(pcs);
     }
-    void OnSize(UINT nType, int cx, int cy) { g_log.push_back("size:" + std::to_string(nType) + ":" + std::to_string(cx) + "x" + std::to_string(cy)); }
+    void OnSize(UINT nType, int cx, int cy)
+    {
+        g_log.push_back("size:" + std::to_string(nType) + ":" + std::to_string(cx) + "x" + std::to_string(cy));
+    }
     void OnLButtonDown(UINT nFlags, CPoint pt)
     {
         g_log.push_back("lbutton:" + std::to_string(nFlags) + ":" + std::to_string(pt.x) + "," + std::to_string(pt.y));
     }
     void OnCmd() { g_log.push_back("cmd"); }
     void OnRange(UINT nID) { g_log.push_back("range:" + std::to_string(nID)); }
-    BOOL OnCmdEx(UINT nID) { g_log.push_back("cmdex:" + std::to_string(nID)); return FALSE; }
+    BOOL OnCmdEx(UINT nID)
+    {
+        g_log.push_back("cmdex:" + std::to_string(nID));
+        return FALSE;
+    }
     void OnNotifyClick(NMHDR* pNMHDR, LRESULT* pResult)
     {
         g_log.push_back("notify:" + std::to_string(pNMHDR->idFrom));
@@ -60,9 +67,21 @@ protected:
     void OnPlainClicked() { g_log.push_back("parent:plain"); }
     void OnReflectingClicked() { g_log.push_back("parent:reflecting"); }
     void OnDecliningClicked() { g_log.push_back("parent:declining"); }
-    LRESULT OnLate(WPARAM wParam, LPARAM) { g_log.push_back("late:" + std::to_string(wParam)); return 7; }
-    LRESULT OnLater(WPARAM wParam, LPARAM) { g_log.push_back("later:" + std::to_string(wParam)); return 8; }
-    LRESULT OnApp(WPARAM wParam, LPARAM lParam) { g_log.push_back("app:" + std::to_string(wParam + lParam)); return 5; }
+    LRESULT OnLate(WPARAM wParam, LPARAM)
+    {
+        g_log.push_back("late:" + std::to_string(wParam));
+        return 7;
+    }
+    LRESULT OnLater(WPARAM wParam, LPARAM)
+    {
+        g_log.push_back("later:" + std::to_string(wParam));
+        return 8;
+    }
+    LRESULT OnApp(WPARAM wParam, LPARAM lParam)
+    {
+        g_log.push_back("app:" + std::to_string(wParam + lParam));
+        return 5;
+    }
     void OnUpdateCmd(CCmdUI* pCmdUI) { pCmdUI->SetCheck((int)m_nCheckForUpdate); }
     void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     void OnDisabled() { g_log.push_back("disabled ran"); }
@@ -128,7 +147,11 @@ END_MESSAGE_MAP()
 // A control that looks at its click and leaves it to the parent as well.
 class CDecliningButton : public CWnd {
 protected:
-    BOOL OnClicked() { g_log.push_back("control:declined"); return FALSE; }
+    BOOL OnClicked()
+    {
+        g_log.push_back("control:declined");
+        return FALSE;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -173,8 +196,8 @@ TEST_F(MessageMapTest, EachKindOfEntryGetsItsArguments)
     g_nLateMessage = ::RegisterWindowMessageA("FwWinTests.LateMessage");
     g_log.clear();
 
-    NMHDR nm = { m_wnd.m_hWnd, IDT_NOTIFY, (UINT)NM_CLICK };
-    NMHDR nmOther = { m_wnd.m_hWnd, IDT_NOTIFY + 1, (UINT)NM_CLICK };
+    NMHDR nm = {m_wnd.m_hWnd, IDT_NOTIFY, (UINT)NM_CLICK};
+    NMHDR nmOther = {m_wnd.m_hWnd, IDT_NOTIFY + 1, (UINT)NM_CLICK};
     struct Row {
         const char* name;
         UINT message;
@@ -183,22 +206,22 @@ TEST_F(MessageMapTest, EachKindOfEntryGetsItsArguments)
         const char* expectedLog;
         LRESULT expectedResult;
     } rows[] = {
-        { "standard message", WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 80), "size:0:120x80", 0 },
-        { "point argument", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, 17), "lbutton:1:-5,17", 0 },
-        { "command", WM_COMMAND, MAKEWPARAM(IDT_CMD, 0), 0, "cmd", 1 },
-        { "command range first", WM_COMMAND, MAKEWPARAM(IDT_RANGE_FIRST, 0), 0, "range:200", 1 },
-        { "command range last", WM_COMMAND, MAKEWPARAM(IDT_RANGE_LAST, 0), 0, "range:209", 1 },
-        { "outside the range", WM_COMMAND, MAKEWPARAM(IDT_RANGE_LAST + 1, 0), 0, "", 0 },
-        { "declining command handler", WM_COMMAND, MAKEWPARAM(IDT_CMD_EX, 0), 0, "cmdex:300", 0 },
-        { "notification", WM_NOTIFY, IDT_NOTIFY, (LPARAM)&nm, "notify:400", 42 },
-        { "notification of another id", WM_NOTIFY, IDT_NOTIFY + 1, (LPARAM)&nmOther, "", 0 },
-        { "control notification", WM_COMMAND, MAKEWPARAM(IDT_EDIT, EN_CHANGE), (LPARAM)m_wnd.m_hWnd, "editchange", 1 },
-        { "other code from the control", WM_COMMAND, MAKEWPARAM(IDT_EDIT, EN_UPDATE), (LPARAM)m_wnd.m_hWnd, "", 0 },
-        { "registered after the map was built", g_nLateMessage, 3, 0, "late:3", 7 },
-        { "user message", WM_APP + 1, 4, 5, "app:9", 5 },
+        {"standard message", WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 80), "size:0:120x80", 0},
+        {"point argument", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, 17), "lbutton:1:-5,17", 0},
+        {"command", WM_COMMAND, MAKEWPARAM(IDT_CMD, 0), 0, "cmd", 1},
+        {"command range first", WM_COMMAND, MAKEWPARAM(IDT_RANGE_FIRST, 0), 0, "range:200", 1},
+        {"command range last", WM_COMMAND, MAKEWPARAM(IDT_RANGE_LAST, 0), 0, "range:209", 1},
+        {"outside the range", WM_COMMAND, MAKEWPARAM(IDT_RANGE_LAST + 1, 0), 0, "", 0},
+        {"declining command handler", WM_COMMAND, MAKEWPARAM(IDT_CMD_EX, 0), 0, "cmdex:300", 0},
+        {"notification", WM_NOTIFY, IDT_NOTIFY, (LPARAM)&nm, "notify:400", 42},
+        {"notification of another id", WM_NOTIFY, IDT_NOTIFY + 1, (LPARAM)&nmOther, "", 0},
+        {"control notification", WM_COMMAND, MAKEWPARAM(IDT_EDIT, EN_CHANGE), (LPARAM)m_wnd.m_hWnd, "editchange", 1},
+        {"other code from the control", WM_COMMAND, MAKEWPARAM(IDT_EDIT, EN_UPDATE), (LPARAM)m_wnd.m_hWnd, "", 0},
+        {"registered after the map was built", g_nLateMessage, 3, 0, "late:3", 7},
+        {"user message", WM_APP + 1, 4, 5, "app:9", 5},
     };
     // The second pass finds its entries (and misses) in the lookup cache.
-    for (const char* pass : { "first", "cached" }) {
+    for (const char* pass : {"first", "cached"}) {
         for (const Row& row : rows) {
             g_log.clear();
             LRESULT lResult = ::SendMessageA(m_wnd.m_hWnd, row.message, row.wParam, row.lParam);
@@ -247,9 +270,9 @@ TEST_F(MessageMapTest, ControlNotificationsGoToTheControlFirst)
         CWnd* pControl;
         const char* expectedLog;
     } rows[] = {
-        { &reflecting, "control:clicked" },
-        { &plain, "parent:plain" },
-        { &declining, "control:declined|parent:declining" },
+        {&reflecting, "control:clicked"},
+        {&plain, "parent:plain"},
+        {&declining, "control:declined|parent:declining"},
     };
     for (const Row& row : rows) {
         g_log.clear();
@@ -263,19 +286,19 @@ TEST_F(MessageMapTest, ControlNotificationsGoToTheControlFirst)
         const char* expectedLog;
         LRESULT expectedResult;
     } notifyRows[] = {
-        { &reflecting, "control:nmclick", 9 },
-        { &plain, "notify:400", 42 },
+        {&reflecting, "control:nmclick", 9},
+        {&plain, "notify:400", 42},
     };
     for (const NotifyRow& row : notifyRows) {
         g_log.clear();
-        NMHDR nm = { row.pControl->m_hWnd, IDT_NOTIFY, (UINT)NM_CLICK };
+        NMHDR nm = {row.pControl->m_hWnd, IDT_NOTIFY, (UINT)NM_CLICK};
         EXPECT_EQ(row.expectedResult, m_wnd.SendMessage(WM_NOTIFY, IDT_NOTIFY, (LPARAM)&nm));
         EXPECT_EQ(row.expectedLog, Joined());
     }
 
     DRAWITEMSTRUCT dis = {};
     dis.CtlType = ODT_BUTTON;
-    for (CWnd* pControl : { (CWnd*)&reflecting, &plain }) {
+    for (CWnd* pControl : {(CWnd*)&reflecting, &plain}) {
         g_log.clear();
         dis.CtlID = (UINT)pControl->GetDlgCtrlID();
         dis.hwndItem = pControl->m_hWnd;
@@ -288,6 +311,7 @@ TEST_F(MessageMapTest, ControlNotificationsGoToTheControlFirst)
 class CColoringStatic : public CWnd {
 public:
     HBRUSH m_hBrush = nullptr;
+
 protected:
     HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
     {
@@ -332,9 +356,10 @@ TEST(ReflectionTest, ControlColoursItselfOrLeavesItToTheParent)
         LRESULT expectedBrush;
         const char* expectedLog;
     } rows[] = {
-        { &coloring, WM_CTLCOLORSTATIC, (LRESULT)::GetStockObject(BLACK_BRUSH), "control:ctlcolor:6" },
-        { &coloring, WM_CTLCOLOREDIT, (LRESULT)::GetStockObject(BLACK_BRUSH), "control:ctlcolor:1" },
-        { &declining, WM_CTLCOLORSTATIC, (LRESULT)::GetStockObject(GRAY_BRUSH), "control:ctlcolor:6|parent:ctlcolor:6:child" },
+        {&coloring, WM_CTLCOLORSTATIC, (LRESULT)::GetStockObject(BLACK_BRUSH), "control:ctlcolor:6"},
+        {&coloring, WM_CTLCOLOREDIT, (LRESULT)::GetStockObject(BLACK_BRUSH), "control:ctlcolor:1"},
+        {&declining, WM_CTLCOLORSTATIC, (LRESULT)::GetStockObject(GRAY_BRUSH),
+         "control:ctlcolor:6|parent:ctlcolor:6:child"},
     };
     for (const Row& row : rows) {
         g_log.clear();
@@ -342,7 +367,7 @@ TEST(ReflectionTest, ControlColoursItselfOrLeavesItToTheParent)
         EXPECT_EQ(row.expectedBrush, parent.SendMessage(row.message, (WPARAM)hDC, (LPARAM)row.pControl->m_hWnd));
         EXPECT_EQ(row.expectedLog, Joined());
     }
-    EXPECT_EQ(RGB(0, 0, 0), ::GetTextColor(hDC));   // the declining control did not colour
+    EXPECT_EQ(RGB(0, 0, 0), ::GetTextColor(hDC));  // the declining control did not colour
     ::ReleaseDC(parent.m_hWnd, hDC);
     parent.DestroyWindow();
 }
@@ -362,7 +387,11 @@ TEST(WrapperTest, FontOfAWindow)
 
 class CRecordingCmdUI : public CCmdUI {
 public:
-    void Enable(BOOL bOn) override { m_nEnable = bOn ? 1 : 0; m_bEnableChanged = TRUE; }
+    void Enable(BOOL bOn) override
+    {
+        m_nEnable = bOn ? 1 : 0;
+        m_bEnableChanged = TRUE;
+    }
     void SetCheck(int nCheck) override { m_nCheck = nCheck; }
     int m_nEnable = -1;
     int m_nCheck = -1;
@@ -376,11 +405,11 @@ TEST_F(MessageMapTest, UpdateHandlersAndCommandsWithoutHandler)
         int expectedEnable;
         int expectedCheck;
     } rows[] = {
-        { IDT_CMD, TRUE, -1, 1 },              // handler sets the check only
-        { IDT_DISABLED, FALSE, 0, -1 },        // handler disables
-        { IDT_NO_UPDATE, TRUE, -1, -1 },       // a command handler exists: left alone
-        { 999, TRUE, 0, -1 },                 // nobody handles it: disabled when asked
-        { 999, FALSE, -1, -1 },
+        {IDT_CMD, TRUE, -1, 1},         // handler sets the check only
+        {IDT_DISABLED, FALSE, 0, -1},   // handler disables
+        {IDT_NO_UPDATE, TRUE, -1, -1},  // a command handler exists: left alone
+        {999, TRUE, 0, -1},             // nobody handles it: disabled when asked
+        {999, FALSE, -1, -1},
     };
     for (const Row& row : rows) {
         CRecordingCmdUI ui;
@@ -408,12 +437,13 @@ TEST_F(MessageMapTest, UpdateDrivesMenuItems)
         UINT nID;
         UINT expectedState;
     } rows[] = {
-        { IDT_CMD, MF_CHECKED },
-        { IDT_DISABLED, MF_GRAYED },
-        { 999, MF_GRAYED },
+        {IDT_CMD, MF_CHECKED},
+        {IDT_DISABLED, MF_GRAYED},
+        {999, MF_GRAYED},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(row.expectedState, ::GetMenuState(hMenu, row.nID, MF_BYCOMMAND) & (MF_CHECKED | MF_GRAYED)) << row.nID;
+        EXPECT_EQ(row.expectedState, ::GetMenuState(hMenu, row.nID, MF_BYCOMMAND) & (MF_CHECKED | MF_GRAYED))
+            << row.nID;
 
     state.m_nIndex = 0;
     state.m_nID = IDT_CMD;
@@ -461,7 +491,11 @@ public:
     }
 
 protected:
-    LRESULT OnApp(WPARAM, LPARAM) { g_log.push_back("got:" + m_strName); return 0; }
+    LRESULT OnApp(WPARAM, LPARAM)
+    {
+        g_log.push_back("got:" + m_strName);
+        return 0;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -511,7 +545,8 @@ TEST(HandleMapTest, ForeignWindowsGetTemporaryObjectsFreedAtIdle)
     EXPECT_EQ(hWnd, pTemp->m_hWnd);
     EXPECT_NE(0u, FwGetThreadState()->windowMap.GetTemporaryCount());
 
-    for (LONG lCount = 0; theApp.OnIdle(lCount); ++lCount) {}
+    for (LONG lCount = 0; theApp.OnIdle(lCount); ++lCount) {
+    }
     EXPECT_EQ(0u, FwGetThreadState()->windowMap.GetTemporaryCount());
 
     // Subclassing makes the object permanent and routes the window's messages to it.
@@ -530,6 +565,7 @@ class CPreSubclassWnd : public CWnd {
 public:
     int m_nPreSubclass = 0;
     HWND m_hWndAtPreSubclass = nullptr;
+
 protected:
     void PreSubclassWindow() override
     {
@@ -544,7 +580,7 @@ TEST(HandleMapTest, PreSubclassWindowWhetherCreatedOrSubclassed)
     ASSERT_TRUE(created.CreateEx(0, "BUTTON", "c", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
     HWND hWnd = ::CreateWindowExA(0, "BUTTON", "s", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_TRUE(subclassed.SubclassWindow(hWnd));
-    for (CPreSubclassWnd* p : { &created, &subclassed }) {
+    for (CPreSubclassWnd* p : {&created, &subclassed}) {
         EXPECT_EQ(1, p->m_nPreSubclass);
         EXPECT_EQ(p->m_hWnd, p->m_hWndAtPreSubclass);
     }
@@ -580,7 +616,11 @@ public:
 protected:
     void PostNcDestroy() override { delete this; }
     void OnClose() { DestroyWindow(); }
-    BOOL OnCloseCommand(UINT) { DestroyWindow(); return FALSE; }   // declines after it is gone
+    BOOL OnCloseCommand(UINT)
+    {
+        DestroyWindow();
+        return FALSE;
+    }  // declines after it is gone
     DECLARE_MESSAGE_MAP()
 };
 
@@ -591,7 +631,7 @@ END_MESSAGE_MAP()
 
 TEST(LifetimeTest, WindowThatDeletesItselfInsideAHandler)
 {
-    for (UINT message : { (UINT)WM_CLOSE, (UINT)WM_COMMAND }) {
+    for (UINT message : {(UINT)WM_CLOSE, (UINT)WM_COMMAND}) {
         g_nDeleted = 0;
         auto* pWnd = new CSelfDeletingWnd;
         ASSERT_TRUE(pWnd->CreateEx(0, nullptr, "Self", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
@@ -616,6 +656,7 @@ TEST(LifetimeTest, DeletingTheObjectDestroysItsWindow)
 class CRefusingWnd : public CWnd {
 public:
     int m_nPostNcDestroy = 0;
+
 protected:
     int OnCreate(LPCREATESTRUCTA) { return -1; }
     void PostNcDestroy() override { ++m_nPostNcDestroy; }
@@ -641,6 +682,7 @@ TEST(LifetimeTest, RefusedCreationDetachesAndEndsTheObject)
 class CDefaultWnd : public CWnd {
 public:
     UINT m_nSeen = 0;
+
 protected:
     void OnTimer(UINT_PTR)
     {
@@ -668,7 +710,6 @@ TEST(DefaultTest, HandlersSeeTheCurrentMessageAndReachTheDefault)
     EXPECT_STREQ("abc", strText);
     wnd.DestroyWindow();
 }
-
 
 // ---- Exceptions at the window procedure ----
 
@@ -705,14 +746,14 @@ TEST(ExceptionReportTest, HandlerThatThrowsIsReportedAndTheWindowGoesOn)
         UINT message;
         const char* expectedReport;
     } rows[] = {
-        { "standard exception", WM_APP + 10, "window procedure: handler failed" },
-        { "framework exception", WM_APP + 11, "window procedure: Out of memory." },
-        { "anything else", WM_APP + 12, "window procedure: unknown exception" },
+        {"standard exception", WM_APP + 10, "window procedure: handler failed"},
+        {"framework exception", WM_APP + 11, "window procedure: Out of memory."},
+        {"anything else", WM_APP + 12, "window procedure: unknown exception"},
     };
     for (const Row& row : rows) {
         g_reports.clear();
         EXPECT_EQ(0, ::SendMessageA(wnd.m_hWnd, row.message, 0, 0)) << row.what;
-        EXPECT_EQ(std::vector<std::string>{ row.expectedReport }, g_reports) << row.what;
+        EXPECT_EQ(std::vector<std::string> {row.expectedReport}, g_reports) << row.what;
         // The window and its dispatch still work.
         EXPECT_EQ(42, ::SendMessageA(wnd.m_hWnd, WM_APP + 13, 21, 0)) << row.what;
         EXPECT_EQ(&wnd, CWnd::FromHandlePermanent(wnd.m_hWnd)) << row.what;
@@ -721,4 +762,4 @@ TEST(ExceptionReportTest, HandlerThatThrowsIsReportedAndTheWindowGoesOn)
     wnd.DestroyWindow();
 }
 
-}
+}  // namespace

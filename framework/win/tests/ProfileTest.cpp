@@ -31,10 +31,10 @@ protected:
 
 TEST_F(ProfileTest, ValuesRoundTripInPlainAndNestedSections)
 {
-    for (const char* pszSection : { "Settings", "Outer\\Inner\\Deepest" }) {
+    for (const char* pszSection : {"Settings", "Outer\\Inner\\Deepest"}) {
         EXPECT_TRUE(theApp.WriteProfileInt(pszSection, "Count", -7)) << pszSection;
         EXPECT_TRUE(theApp.WriteProfileString(pszSection, "Name", "Glyph text")) << pszSection;
-        BYTE data[] = { 0, 1, 2, 0xFF, 0x80 };
+        BYTE data[] = {0, 1, 2, 0xFF, 0x80};
         EXPECT_TRUE(theApp.WriteProfileBinary(pszSection, "Blob", data, sizeof(data))) << pszSection;
 
         EXPECT_EQ(-7, (int)theApp.GetProfileInt(pszSection, "Count", 3)) << pszSection;
@@ -62,9 +62,9 @@ TEST_F(ProfileTest, MissingOrMistypedValuesGiveTheDefault)
         int expectedInt;
         const char* expectedString;
     } rows[] = {
-        { "Missing", 5, "default" },
-        { "Text", 5, "12" },          // a string is not an integer
-        { "Number", 12, "default" },  // nor an integer a string
+        {"Missing", 5, "default"},
+        {"Text", 5, "12"},          // a string is not an integer
+        {"Number", 12, "default"},  // nor an integer a string
     };
     for (const Row& row : rows) {
         EXPECT_EQ(row.expectedInt, (int)theApp.GetProfileInt("Types", row.entry, 5)) << row.entry;
@@ -94,4 +94,4 @@ TEST(ProfileWithoutKeyTest, NothingIsWrittenWithoutARegistryKey)
     EXPECT_EQ(9u, theApp.GetProfileInt("S", "E", 9));
 }
 
-}
+}  // namespace

@@ -15,8 +15,8 @@ public:
         wc.lpszClassName = kClassName;
         ::UnregisterClassA(kClassName, wc.hInstance);
         ::RegisterClassA(&wc);
-        hWnd = ::CreateWindowExA(0, kClassName, "gdi test", WS_POPUP | WS_BORDER, 10, 10, 200, 150,
-                                 nullptr, nullptr, wc.hInstance, nullptr);
+        hWnd = ::CreateWindowExA(0, kClassName, "gdi test", WS_POPUP | WS_BORDER, 10, 10, 200, 150, nullptr, nullptr,
+                                 wc.hInstance, nullptr);
     }
     ~TestWindow()
     {

@@ -10,7 +10,7 @@ public:
     CWinTestApp() : CWinApp("FwWinTests") {}
     int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
 
-    std::vector<std::string> m_messageBoxes;   // texts of the boxes asked for
+    std::vector<std::string> m_messageBoxes;  // texts of the boxes asked for
     int m_nMessageBoxAnswer = IDOK;
 };
 

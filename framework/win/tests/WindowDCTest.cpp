@@ -51,7 +51,7 @@ TEST(WindowDC, ClientAndWindowDCsReleaseWithTheOriginalObjectsBack)
     TestWindow window(::DefWindowProcA);
     ASSERT_NE(nullptr, window.hWnd);
     CWnd* pWnd = CWnd::FromHandle(window.hWnd);
-    HDC own = ::GetDC(window.hWnd);   // the class's own DC keeps its state between uses
+    HDC own = ::GetDC(window.hWnd);  // the class's own DC keeps its state between uses
     HGDIOBJ originalFont = ::GetCurrentObject(own, OBJ_FONT);
     ::ReleaseDC(window.hWnd, own);
 
@@ -80,4 +80,4 @@ TEST(WindowDC, ClientAndWindowDCsReleaseWithTheOriginalObjectsBack)
     CWnd::DeleteTempMap();
 }
 
-} // namespace
+}  // namespace

@@ -2,6 +2,7 @@
 // view's tests read through "res:" addresses.
 #include <windows.h>
 
-extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID)
+{
     return TRUE;
 }

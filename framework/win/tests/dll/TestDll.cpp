@@ -30,7 +30,7 @@ public:
     BOOL InitInstance() override
     {
         bool bOwnModule = m_hInstance == ThisDll() && FwGetInstanceHandle() == ThisDll() &&
-                          FwGetResourceHandle() == ThisDll() && FwGetApp() == this;
+            FwGetResourceHandle() == ThisDll() && FwGetApp() == this;
         Record(bOwnModule ? "init" : "init:wrong module state");
         return TRUE;
     }
@@ -43,7 +43,7 @@ public:
 };
 
 CTestDllApp theDllApp;
-}
+}  // namespace
 
 extern "C" void WINAPI GetDllEvents(LPSTR lpBuffer, int nBufferSize)
 {
@@ -94,7 +94,7 @@ protected:
 BEGIN_MESSAGE_MAP(CDllDialog, CDialog)
     ON_WM_TIMER()
 END_MESSAGE_MAP()
-}
+}  // namespace
 
 extern "C" INT_PTR WINAPI RunDllDialog(LPSTR lpLabel, int nLabelSize)
 {

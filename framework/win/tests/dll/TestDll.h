@@ -15,11 +15,11 @@
 #define IDB_TEST_BITMAP 3201
 #define IDB_PROGRAM_ONLY_BITMAP 3202
 
-typedef void (CALLBACK* FwTestEventFn)(LPCSTR lpszEvent);
+typedef void(CALLBACK* FwTestEventFn)(LPCSTR lpszEvent);
 
 // "construct", "init" ... in order; the DLL checks its module state as it records.
-typedef void (WINAPI* GetDllEventsFn)(LPSTR lpBuffer, int nBufferSize);
-typedef void (WINAPI* SetDllExitCallbackFn)(FwTestEventFn pfn);
-typedef BOOL (WINAPI* LoadDllStringFn)(UINT nID, LPSTR lpBuffer, int nBufferSize);
+typedef void(WINAPI* GetDllEventsFn)(LPSTR lpBuffer, int nBufferSize);
+typedef void(WINAPI* SetDllExitCallbackFn)(FwTestEventFn pfn);
+typedef BOOL(WINAPI* LoadDllStringFn)(UINT nID, LPSTR lpBuffer, int nBufferSize);
 // Runs the DLL's own modal dialog, scripted from inside: the label it found and the result.
-typedef INT_PTR (WINAPI* RunDllDialogFn)(LPSTR lpLabel, int nLabelSize);
+typedef INT_PTR(WINAPI* RunDllDialogFn)(LPSTR lpLabel, int nLabelSize);

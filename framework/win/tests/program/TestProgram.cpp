@@ -39,4 +39,4 @@ private:
 
 CTestProgramApp theProgramApp;
 
-}
+}  // namespace
