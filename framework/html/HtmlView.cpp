@@ -1,4 +1,7 @@
 #include "html/HtmlView.h"
+
+#include "gdi/MemDC.h"
+#include "win/PaintDC.h"
 #include "html/HtmlConstants.h"
 #include "html/HtmlPainter.h"
 #include "html/HtmlPrintDialog.h"
@@ -23,31 +26,6 @@ bool OpensNewWindow(const std::string& target)
     return !target.empty() && lstrcmpiA(target.c_str(), "_self") != 0 && lstrcmpiA(target.c_str(), "_top") != 0 &&
         lstrcmpiA(target.c_str(), "_parent") != 0;
 }
-
-// A memory bitmap to paint into before the screen sees it.
-class CBackBuffer {
-public:
-    CBackBuffer(HDC screen, int width, int height)
-        : m_dc(CreateCompatibleDC(screen)), m_bitmap(CreateCompatibleBitmap(screen, width, height))
-    {
-        m_old = SelectObject(m_dc, m_bitmap);
-    }
-    ~CBackBuffer()
-    {
-        SelectObject(m_dc, m_old);
-        DeleteObject(m_bitmap);
-        DeleteDC(m_dc);
-    }
-    CBackBuffer(const CBackBuffer&) = delete;
-    CBackBuffer& operator=(const CBackBuffer&) = delete;
-    HDC DC() const { return m_dc; }
-    bool Valid() const { return m_dc && m_bitmap; }
-
-private:
-    HDC m_dc;
-    HBITMAP m_bitmap;
-    HGDIOBJ m_old = nullptr;
-};
 
 }  // namespace
 
@@ -338,22 +316,13 @@ void CHtmlView::DrawPage(HDC hDC, const RECT& rcTarget, int nTop)
 
 void CHtmlView::OnPaint()
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_hWnd, &ps);
-    RECT area = ps.rcPaint;
-    int width = area.right - area.left, height = area.bottom - area.top;
-    if (width > 0 && height > 0) {
-        CBackBuffer buffer(dc, width, height);
-        if (buffer.Valid()) {
-            RECT local {0, 0, width, height};
-            CHtmlPainter::Paint(buffer.DC(), m_layout, m_fonts, POINT {-area.left, -area.top - m_scrollTop}, local,
-                                m_hoverLink);
-            BitBlt(dc, area.left, area.top, width, height, buffer.DC(), 0, 0, SRCCOPY);
-        } else {
-            DrawPage(dc, area, m_scrollTop + area.top);
-        }
-    }
-    EndPaint(m_hWnd, &ps);
+    CPaintDC dc(this);
+    const CRect area(dc.m_ps.rcPaint);
+    if (area.IsRectEmpty())
+        return;
+    // Painted off screen first: a page drawn run by run would flicker while scrolling.
+    CMemDC buffer(&dc, area);
+    DrawPage(buffer.GetSafeHdc(), area, m_scrollTop);
 }
 
 LRESULT CHtmlView::OnEraseBackground(WPARAM, LPARAM)
