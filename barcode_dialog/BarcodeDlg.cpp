@@ -71,7 +71,8 @@ int LeadingNumber(const CString& text)
 
 CBarcodeDlg::CBarcodeDlg(InsertBarcodeData* pData, CWnd* pParent) : CDialog(IDD, pParent), m_pData(pData)
 {
-    m_hIcon = ::LoadIconA(FwGetResourceHandle(), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    m_hIcon = ::LoadIconA(FwFindResourceHandle(MAKEINTRESOURCEA(IDR_MAINFRAME), RT_GROUP_ICON),
+                          MAKEINTRESOURCEA(IDR_MAINFRAME));
 }
 
 void CBarcodeDlg::SubclassControls()

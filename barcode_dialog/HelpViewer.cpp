@@ -2,6 +2,7 @@
 
 #include "DialogConstants.h"
 
+#include "core/RegKey.h"
 #include "win/ShellLauncher.h"
 
 #include <windows.h>
@@ -12,41 +13,17 @@ namespace Dravel {
 
 namespace {
 
-class RegistryKey {
-public:
-    RegistryKey(HKEY parent, const char* path)
-    {
-        if (RegOpenKeyExA(parent, path, 0, KEY_QUERY_VALUE, &m_key) != ERROR_SUCCESS)
-            m_key = nullptr;
-    }
-    ~RegistryKey()
-    {
-        if (m_key != nullptr)
-            RegCloseKey(m_key);
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-
-    HKEY Get() const { return m_key; }
-
-private:
-    HKEY m_key = nullptr;
-};
-
 // The viewer's full path in path; false when there is none to start.
 bool ViewerPath(char (&path)[MAX_PATH])
 {
-    RegistryKey key(HKEY_LOCAL_MACHINE, kProductKey);
-    if (key.Get() == nullptr)
+    CRegKey key;
+    if (key.Open(HKEY_LOCAL_MACHINE, kProductKey, KEY_QUERY_VALUE) != ERROR_SUCCESS)
         return false;
-    DWORD type = 0;
-    DWORD size = sizeof path;
-    if (RegQueryValueExA(key.Get(), kAppPathValue, nullptr, &type, reinterpret_cast<BYTE*>(path), &size) !=
-            ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
+    // The query refuses a value longer than the buffer and ends the text with its zero.
+    ULONG chars = sizeof path;
+    if (key.QueryStringValue(kAppPathValue, path, &chars) != ERROR_SUCCESS)
         return false;
-    // The value need not carry its zero.
-    const size_t length = strnlen(path, size < sizeof path ? size : sizeof path);
+    const size_t length = std::strlen(path);
     if (length + sizeof kViewerSubPath > sizeof path)
         return false;
     std::memcpy(path + length, kViewerSubPath, sizeof kViewerSubPath);

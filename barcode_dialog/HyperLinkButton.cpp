@@ -16,7 +16,9 @@ BEGIN_MESSAGE_MAP(CHyperLinkButton, CButton)
     ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
-CHyperLinkButton::CHyperLinkButton() : m_hCursor(::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(kHandCursorId)))
+CHyperLinkButton::CHyperLinkButton()
+    : m_hCursor(::LoadCursorA(FwFindResourceHandle(MAKEINTRESOURCEA(kHandCursorId), RT_GROUP_CURSOR),
+                              MAKEINTRESOURCEA(kHandCursorId)))
 {}
 
 void CHyperLinkButton::PreSubclassWindow()

@@ -3,29 +3,13 @@
 #include "Code39.h"
 #include "DialogConstants.h"
 
+#include "core/Handle.h"
+
 #include <windows.h>
 
 #include <cstring>
 
 namespace {
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : m_handle(handle) {}
-    ~FileHandle()
-    {
-        if (IsOpen())
-            CloseHandle(m_handle);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool IsOpen() const { return m_handle != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return m_handle; }
-
-private:
-    HANDLE m_handle;
-};
 
 bool InRange(int32_t value, int count)
 {
@@ -109,13 +93,13 @@ void CSettingsFile::Load(BarcodeSettings& settings) const
     SetDefaults(settings);
     if (m_path.empty())
         return;
-    FileHandle file(CreateFileA(m_path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen())
+    CHandle file(CreateFileA(m_path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid())
         return;
     // A shorter file overwrites only the bytes it has; the defaults stand in the rest.
     DWORD read = 0;
-    ReadFile(file.Get(), &settings, sizeof settings, &read, nullptr);
+    ReadFile(file, &settings, sizeof settings, &read, nullptr);
     if (!HasValidTag(settings)) {
         SetDefaults(settings);
         return;
@@ -127,10 +111,9 @@ bool CSettingsFile::Save(const BarcodeSettings& settings) const
 {
     if (m_path.empty())
         return false;
-    FileHandle file(
-        CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen())
+    CHandle file(CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsValid())
         return false;
     DWORD written = 0;
-    return WriteFile(file.Get(), &settings, sizeof settings, &written, nullptr) && written == sizeof settings;
+    return WriteFile(file, &settings, sizeof settings, &written, nullptr) && written == sizeof settings;
 }

@@ -8,12 +8,16 @@
 #include "core/ExceptionReport.h"
 #include "com/ServerModule.h"
 
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <new>
 #include <type_traits>
 
 namespace {
+// The longest text a string conversion takes back into a COM string.
+constexpr std::size_t kMaxOutputLength = INT_MAX / 2;
+
 typedef int(WINAPI* LoadDialogFunction)(InsertBarcodeData* data);
 
 struct ModuleFree {
@@ -26,26 +30,35 @@ typedef std::unique_ptr<std::remove_pointer<HMODULE>::type, ModuleFree> ModuleHa
 // does not take its place; then the usual search.
 ModuleHandle LoadDialogModule()
 {
-    const std::string folder = CServerModule::Get().GetModuleFolder();
-    if (!folder.empty()) {
-        const std::string path = folder + "\\" + kDialogModuleName;
-        if (HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH))
+    const CString folder = CServerModule::Get().GetModuleFolder();
+    if (!folder.IsEmpty()) {
+        const CString path = folder + "\\" + kDialogModuleName;
+        if (HMODULE module = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH))
             return ModuleHandle(module);
     }
     return ModuleHandle(LoadLibraryA(kDialogModuleName));
 }
 
 // A field of the record up to its zero, never past the field's end.
-std::string FieldText(const char* field, std::size_t size)
+CString FieldText(const char* field, std::size_t size)
 {
     const void* zero = std::memchr(field, '\0', size);
-    return std::string(field, zero ? static_cast<const char*>(zero) - field : size);
+    return CString(field, static_cast<int>(zero ? static_cast<const char*>(zero) - field : size));
+}
+
+// The conversions work on the whole text, zeros included.
+std::string Narrow(BSTR text)
+{
+    const CString ansi = CBstrText::ToAnsi(text);
+    return std::string(ansi.GetString(), static_cast<std::size_t>(ansi.GetLength()));
 }
 }  // namespace
 
 HRESULT CEncoder::SetOutput(BSTR* output, const std::string& text)
 {
-    *output = CBstrText::FromAnsi(text);
+    if (text.size() > kMaxOutputLength)
+        return E_OUTOFMEMORY;
+    *output = CBstrText::FromAnsi(CString(text.data(), static_cast<int>(text.size())));
     return *output != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -57,7 +70,7 @@ HRESULT CEncoder::Convert(BSTR input, BSTR* output, Conversion conversion)
         return E_POINTER;
     *output = nullptr;
     try {
-        return SetOutput(output, conversion(CBstrText::ToAnsi(input)));
+        return SetOutput(output, conversion(Narrow(input)));
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     } catch (...) {

@@ -37,7 +37,7 @@ BSTR MakeInput(const std::wstring& input)
 std::string Describe(const MethodCase& c)
 {
     BSTR text = MakeInput(c.input);
-    std::string input = c.input == kNull ? "<null>" : CBstrText::ToAnsi(text);
+    std::string input = c.input == kNull ? "<null>" : VantrixTest::Ansi(text);
     SysFreeString(text);
     if (input.size() > 40)
         input = input.substr(0, 40) + "... (" + std::to_string(c.input.size()) + " characters)";
@@ -136,7 +136,7 @@ TEST_F(EncoderMethodsTest, ThroughTheVtable)
         BSTR output = nullptr;
         EXPECT_EQ(S_OK, (m_encoder->*VtableMethod(c.method))(input, &output)) << Describe(c);
         EXPECT_NE(nullptr, output) << Describe(c);
-        EXPECT_EQ(c.expected, CBstrText::ToAnsi(output)) << Describe(c);
+        EXPECT_EQ(c.expected, VantrixTest::Ansi(output)) << Describe(c);
         SysFreeString(output);
         SysFreeString(input);
     }
@@ -152,7 +152,7 @@ TEST_F(EncoderMethodsTest, ThroughIDispatchByReference)
         args[1].vt = VT_BYREF | VT_BSTR;
         args[1].pbstrVal = &output;
         EXPECT_EQ(S_OK, CDispatchCaller::CallByName(m_encoder, c.method, args)) << Describe(c);
-        EXPECT_EQ(c.expected, CBstrText::ToAnsi(output)) << Describe(c);
+        EXPECT_EQ(c.expected, VantrixTest::Ansi(output)) << Describe(c);
         SysFreeString(output);
         SysFreeString(args[0].bstrVal);
     }
@@ -169,8 +169,8 @@ TEST_F(EncoderMethodsTest, InputVariableByReference)
     args[1].vt = VT_BYREF | VT_BSTR;
     args[1].pbstrVal = &output;
     EXPECT_EQ(S_OK, CDispatchCaller::CallByName(m_encoder, L"Vantrix", args));
-    EXPECT_EQ("[A_B]", CBstrText::ToAnsi(output));
-    EXPECT_EQ("a b", CBstrText::ToAnsi(input));
+    EXPECT_EQ("[A_B]", VantrixTest::Ansi(output));
+    EXPECT_EQ("a b", VantrixTest::Ansi(input));
     SysFreeString(output);
     SysFreeString(input);
 }

@@ -94,8 +94,8 @@ public:
         InsertResult r;
         (this->*call)(r);
         EXPECT_EQ(S_OK, r.hr) << what;
-        EXPECT_EQ(kInsertText, CBstrText::ToAnsi(r.encoded)) << what;
-        EXPECT_EQ(kInsertFont, CBstrText::ToAnsi(r.font)) << what;
+        EXPECT_EQ(kInsertText, VantrixTest::Ansi(r.encoded)) << what;
+        EXPECT_EQ(kInsertFont, VantrixTest::Ansi(r.font)) << what;
         EXPECT_EQ(kInsertSize, r.size) << what;
         EXPECT_EQ(long(kInsertColour), r.colour) << what;
         EXPECT_EQ("1", Environment(kFakeZeroedVariable)) << what << ": the record reached the dialog zeroed";
@@ -139,8 +139,8 @@ TEST_F(InsertBarcodeTest, FieldsAreReadWithinTheirBounds)
     InsertResult r;
     CallVtable(r);
     EXPECT_EQ(S_OK, r.hr);
-    EXPECT_EQ(std::string(255, 'A'), CBstrText::ToAnsi(r.encoded));
-    EXPECT_EQ(std::string(53, 'B'), CBstrText::ToAnsi(r.font));
+    EXPECT_EQ(std::string(255, 'A'), VantrixTest::Ansi(r.encoded));
+    EXPECT_EQ(std::string(53, 'B'), VantrixTest::Ansi(r.font));
     EXPECT_EQ(7, r.size);
     EXPECT_EQ(1, r.colour);
 }
@@ -186,7 +186,7 @@ TEST_F(InsertBarcodeTest, IncomingOutputStringsAreNotFreed)
         EXPECT_EQ(S_OK, m_encoder->InsertBarcode(&encoded, &font, &size, &colour));
         EXPECT_FALSE(spy.WasFreed(callerEncoded)) << "sEncoded";
         EXPECT_FALSE(spy.WasFreed(callerFont)) << "sFont";
-        EXPECT_EQ(kInsertFont, CBstrText::ToAnsi(font));
+        EXPECT_EQ(kInsertFont, VantrixTest::Ansi(font));
         SysFreeString(encoded);
         SysFreeString(font);
         spy.Clear();

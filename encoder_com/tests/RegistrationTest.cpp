@@ -42,7 +42,7 @@ std::string ReadString(const std::string& path, const char* name = nullptr)
 
 std::string Text(BSTR text)
 {
-    std::string result = CBstrText::ToAnsi(text);
+    std::string result = VantrixTest::Ansi(text);
     SysFreeString(text);
     return result;
 }

@@ -112,4 +112,10 @@ IEncoder* CreateEncoder()
     return encoder;
 }
 
+std::string Ansi(BSTR text)
+{
+    const CString ansi = CBstrText::ToAnsi(text);
+    return std::string(ansi.GetString(), static_cast<std::size_t>(ansi.GetLength()));
+}
+
 }  // namespace VantrixTest

@@ -21,6 +21,9 @@ HMODULE VantrixModule();  // the registered copy, kept loaded
 void PlaceFile(const std::string& sourceName, const std::string& target);
 void RemoveFile(const std::string& path);
 
+// The 8-bit text of a COM string, zeros included.
+std::string Ansi(BSTR text);
+
 // CoCreateInstance by the version-independent ProgID.
 IEncoder* CreateEncoder();
 

@@ -5,19 +5,20 @@
 
 #include <oleauto.h>
 
+#include <algorithm>
 #include <new>
 #include <vector>
 
 namespace {
 const char kModuleReplacement[] = "MODULE";
 
-std::wstring Widen(const std::string& text)
+std::wstring Widen(const CString& text)
 {
-    if (text.empty())
+    if (text.IsEmpty())
         return std::wstring();
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.GetString(), text.GetLength(), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    MultiByteToWideChar(CP_ACP, 0, text.GetString(), text.GetLength(), &wide[0], length);
     return wide;
 }
 }  // namespace
@@ -57,24 +58,24 @@ LONG CServerModule::GetLockCount() const
     return m_lockCount;
 }
 
-std::string CServerModule::GetModulePath() const
+CString CServerModule::GetModulePath() const
 {
     std::vector<char> buffer(MAX_PATH);
     for (;;) {
         const DWORD length = GetModuleFileNameA(m_instance, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0)
-            return std::string();
+            return CString();
         if (length < buffer.size())
-            return std::string(buffer.data(), length);
+            return CString(buffer.data(), static_cast<int>(length));
         buffer.resize(buffer.size() * 2);
     }
 }
 
-std::string CServerModule::GetModuleFolder() const
+CString CServerModule::GetModuleFolder() const
 {
-    const std::string path = GetModulePath();
-    const std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+    const CString path = GetModulePath();
+    const int slash = std::max(path.ReverseFind('\\'), path.ReverseFind('/'));
+    return slash < 0 ? CString() : path.Left(slash);
 }
 
 HRESULT CServerModule::GetClassObject(REFCLSID clsid, REFIID riid, void** object)
@@ -121,7 +122,7 @@ HRESULT CServerModule::UnregisterServer(UINT scriptId)
 HRESULT CServerModule::RunRegistration(UINT scriptId, bool install)
 {
     CRegistryScript script;
-    script.AddReplacement(kModuleReplacement, GetModulePath().c_str());
+    script.AddReplacement(kModuleReplacement, GetModulePath().GetString());
     CString text;
     HRESULT hr = CRegistryScript::LoadScript(m_instance, scriptId, text);
     if (FAILED(hr))

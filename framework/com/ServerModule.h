@@ -3,6 +3,8 @@
 // The in-process COM server's module object: instance handle, lock count,
 // class table, and registration from the module's own resources.
 
+#include "core/String.h"
+
 #include <windows.h>
 #include <objbase.h>
 
@@ -27,8 +29,8 @@ public:
 
     HINSTANCE GetInstance() const { return m_instance; }
     const GUID& GetLibId() const { return m_libid; }
-    std::string GetModulePath() const;
-    std::string GetModuleFolder() const;
+    CString GetModulePath() const;
+    CString GetModuleFolder() const;
 
     HRESULT GetClassObject(REFCLSID clsid, REFIID riid, void** object);
     HRESULT CanUnloadNow() const;

@@ -26,7 +26,7 @@ bool EncoderMethods::Call(const wchar_t* method, const std::string& data, std::s
     result.clear();
     if (m_dispatch == nullptr)
         return false;
-    BSTR in = CBstrText::FromAnsi(data);
+    BSTR in = CBstrText::FromAnsi(CString(data.data(), static_cast<int>(data.size())));
     BSTR out = nullptr;
     std::vector<VARIANTARG> args(2);
     for (VARIANTARG& arg : args)
