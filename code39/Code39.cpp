@@ -105,6 +105,9 @@ private:
     {
         for (const CCode39::FullAsciiEntry& entry : kFullAscii) {
             const std::size_t length = std::strlen(entry.key);
+            // ToFullAscii writes into room for two characters a key: a longer form has no place.
+            if (std::strlen(entry.form) > 2)
+                continue;
             if (length == 1)
                 m_single[static_cast<unsigned char>(entry.key[0])] = entry.form;
             else if (length == CCode39::kTokenLength)
@@ -135,25 +138,32 @@ const char* CCode39::MapFullAsciiChar(const char* key, std::size_t length)
 
 bool CCode39::ToFullAscii(const std::string& data, std::string& form)
 {
-    std::string result;
-    result.reserve(data.size() * 2);
+    // No form is longer than twice what it stands for, so the result is written in place
+    // into room for the longest outcome: every character costs one lookup and a copy.
+    const CFullAsciiIndex& index = CFullAsciiIndex::Get();
+    std::string result(data.size() * 2, '\0');
+    char* out = result.data();
     std::size_t pos = 0;
     while (pos < data.size()) {
-        std::size_t length = 1;
+        const char* keyForm = nullptr;
         if (data[pos] == '<') {
             if (data.size() - pos < kTokenLength || data[pos + kTokenLength - 1] != '>') {
                 form.clear();
                 return false;
             }
-            length = kTokenLength;
+            keyForm = index.Token(data.data() + pos);
+            pos += kTokenLength;
         } else if (data[pos] == '>') {
             form.clear();
             return false;
+        } else {
+            keyForm = index.Single(data[pos]);
+            ++pos;
         }
-        if (const char* keyForm = MapFullAsciiChar(data.data() + pos, length))
-            result += keyForm;
-        pos += length;
+        for (; keyForm != nullptr && *keyForm != '\0'; ++keyForm)
+            *out++ = *keyForm;
     }
-    form = result;
+    result.resize(static_cast<std::size_t>(out - result.data()));
+    form.swap(result);
     return true;
 }
