@@ -3,6 +3,8 @@
 #include "BarcodeDlgApp.h"
 #include "InsertBarcodeData.h"
 
+#include "core/ExceptionReport.h"
+
 CBarcodeDlgApp theApp;
 
 // Runs the barcode dialog modally: 1 with the record filled, 2 after the close box, -1 when the
@@ -16,6 +18,7 @@ extern "C" int WINAPI LoadDialog(InsertBarcodeData* data)
         const INT_PTR result = dialog.DoModal();
         return result == -1 ? kLoadDialogFailed : static_cast<int>(result);
     } catch (...) {
+        FwReportCurrentException("LoadDialog");
         return kLoadDialogFailed;
     }
 }
