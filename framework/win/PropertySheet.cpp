@@ -48,6 +48,12 @@ CPropertySheet::CPropertySheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelect
     m_psh.nStartPage = iSelectPage;
 }
 
+CPropertySheet::~CPropertySheet()
+{
+    if (m_hWnd)
+        DestroyWindow();
+}
+
 void CPropertySheet::AddPage(CPropertyPage* pPage)
 {
     m_pages.Add(pPage);

@@ -13,6 +13,8 @@ class CPropertySheet : public CWnd {
 public:
     explicit CPropertySheet(UINT nIDCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
     explicit CPropertySheet(LPCSTR pszCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
+    // The sheet's window goes before its tab control's object does.
+    ~CPropertySheet() override;
 
     // Before the window is made. The pages stay the caller's (pages made by runtime class too)
     // and outlive the sheet's window.
