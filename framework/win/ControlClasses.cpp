@@ -3,9 +3,12 @@
 #include "win/ComboBox.h"
 #include "win/Edit.h"
 #include "win/ListBox.h"
+#include "win/HeaderCtrl.h"
 #include "win/ListCtrl.h"
 #include "win/ScrollBar.h"
+#include "win/SpinButtonCtrl.h"
 #include "win/Static.h"
+#include "win/TabCtrl.h"
 #include "win/ToolTipCtrl.h"
 #include "win/TreeCtrl.h"
 
@@ -17,6 +20,9 @@ IMPLEMENT_DYNAMIC(CScrollBar, CWnd)
 IMPLEMENT_DYNAMIC(CTreeCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CListCtrl, CWnd)
 IMPLEMENT_DYNAMIC(CToolTipCtrl, CWnd)
+IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
+IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)
+IMPLEMENT_DYNAMIC(CHeaderCtrl, CWnd)
 
 BOOL FwInitCommonControls(DWORD dwClasses)
 {

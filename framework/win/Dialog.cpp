@@ -29,17 +29,22 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_lpszTemplateName(MAKEINTRESOURCEA(nIDTemplate)), m_pParentWnd(pParentWnd), m_nIDHelp(nIDTemplate)
 {}
 
-HWND CDialog::FindOwner(HWND* phWndTop) const
+HWND FwFindDialogOwner(CWnd* pParentWnd, HWND* phWndTop)
 {
     // Never the thread's active window: in a DLL that is the host's window, which the dialog
     // would disable and to which its F1 help requests would go.
-    CWnd* pParent = m_pParentWnd != nullptr ? m_pParentWnd : FwGetMainWnd();
+    CWnd* pParent = pParentWnd != nullptr ? pParentWnd : FwGetMainWnd();
     if (pParent == nullptr) {
         if (phWndTop)
             *phWndTop = nullptr;
         return nullptr;
     }
-    return FwSafeHwnd(GetSafeOwner(pParent, phWndTop));
+    return FwSafeHwnd(CWnd::GetSafeOwner(pParent, phWndTop));
+}
+
+HWND CDialog::FindOwner(HWND* phWndTop) const
+{
+    return FwFindDialogOwner(m_pParentWnd, phWndTop);
 }
 
 BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA lpTemplate, HWND hWndParent, HINSTANCE hInst)
@@ -53,6 +58,14 @@ BOOL CDialog::CreateFromTemplate(LPCDLGTEMPLATEA lpTemplate, HWND hWndParent, HI
         SubclassWindow(hWnd);
     }
     return TRUE;
+}
+
+INT_PTR CDialog::AttachOnInitDialog(CDialog* pDlg, HWND hWnd, WPARAM wParam, LPARAM lParam)
+{
+    // A second WM_INITDIALOG comes from the object's own default processing: not ours.
+    if (!pDlg || CWnd::FromHandlePermanent(hWnd) || !pDlg->SubclassWindow(hWnd))
+        return FALSE;
+    return (INT_PTR)FwWndProc(hWnd, WM_INITDIALOG, wParam, lParam);
 }
 
 BOOL CDialog::Create(LPCSTR lpszTemplateName, CWnd* pParentWnd)

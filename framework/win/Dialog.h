@@ -58,6 +58,9 @@ protected:
     // the parent's top-level window, or without a parent this binary's main window, if any.
     HWND FindOwner(HWND* phWndTop) const;
     BOOL CreateFromTemplate(LPCDLGTEMPLATEA lpTemplate, HWND hWndParent, HINSTANCE hInst);
+    // For dialogs that the system creates (property pages, hook dialogs of common dialogs):
+    // their dialog procedure attaches pDlg on WM_INITDIALOG, which then reaches the object.
+    static INT_PTR AttachOnInitDialog(CDialog* pDlg, HWND hWnd, WPARAM wParam, LPARAM lParam);
     LRESULT HandleInitDialog(WPARAM, LPARAM);
     LRESULT OnCommandHelp(WPARAM, LPARAM lParam);
 
@@ -66,3 +69,6 @@ protected:
 
 // The dialog procedure of framework dialogs: the window procedure does the work.
 INT_PTR CALLBACK FwDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The owner of a dialog-like window of pParentWnd: the parent's top-level window, or without a
+// parent this binary's main window, if any; *phWndTop is the window a modal one disables.
+HWND FwFindDialogOwner(CWnd* pParentWnd, HWND* phWndTop);

@@ -348,8 +348,16 @@ public:
     BOOL OnQueryEndSession() { return (BOOL)Default(); }
     void OnEndSession(BOOL) { Default(); }
 
-    // ---- Modal loops (dialogs, tracking) ----
+    // ---- Modal loops (dialogs, sheets, tracking) ----
+    // Pumps messages until EndModalLoop: each is pre-translated by PreTranslateModalMessage,
+    // and each idle period sends WM_KICKIDLE to this window, WM_ENTERIDLE to its parent
+    // (unless MLF_NOIDLEMSG) and gives the thread's idle command update its turn.
     int RunModalLoop(DWORD dwFlags = 0);
+    // The pre-translation rule of every modal loop: a message for the modal window, its
+    // children or the popups it owns goes to PreTranslateMessage from its own window up to
+    // the modal window (so a focused control comes before the dialog manager, and the
+    // disabled owner never sees it); other messages take the thread's usual path.
+    static BOOL PreTranslateModalMessage(HWND hWndModal, MSG* pMsg);
     virtual BOOL ContinueModal() { return (m_nFlags & FwWndContinueModal) != 0; }
     virtual void EndModalLoop(int nResult);
 

@@ -416,52 +416,95 @@ static void DeleteTempMapsIfUnused()
     }
 }
 
+// The one place where a modal loop gives idle time to command update: the thread's idle
+// processing at count 0 only, because later counts free temporary objects that the handler
+// which started the loop may still hold.
+static void IdleUpdateInModalLoop()
+{
+    if (CWinThread* pThread = FwGetThread())
+        pThread->OnIdle(0);
+    else
+        FwIdleUpdateFrames();
+}
+
+// TRUE when hWnd is hWndModal or lies below it (a child, or a popup it owns).
+static bool IsInModalWindow(HWND hWndModal, HWND hWnd)
+{
+    for (; hWnd; hWnd = ::GetParent(hWnd)) {
+        if (hWnd == hWndModal)
+            return true;
+    }
+    return false;
+}
+
+BOOL CWnd::PreTranslateModalMessage(HWND hWndModal, MSG* pMsg)
+{
+    // The walk ends at the modal window: its disabled owner's accelerators must not run.
+    if (IsInModalWindow(hWndModal, pMsg->hwnd))
+        return WalkPreTranslateTree(hWndModal, pMsg);
+    return FwPreTranslateMessage(pMsg);
+}
+
+// One message of the modal loop of hWndModal into msg; FALSE on WM_QUIT.
+static BOOL PumpModalMessage(HWND hWndModal, MSG& msg)
+{
+    BOOL bGot = ::GetMessageA(&msg, nullptr, 0, 0) > 0;
+    FwGetThreadState()->msgCur = msg;
+    if (!bGot)
+        return FALSE;
+    if (!CWnd::PreTranslateModalMessage(hWndModal, &msg)) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return TRUE;
+}
+
+static void ShowOnIdle(CWnd* pWnd, bool& bShowIdle)
+{
+    if (!bShowIdle)
+        return;
+    pWnd->ShowWindow(SW_SHOWNORMAL);
+    pWnd->UpdateWindow();
+    bShowIdle = false;
+}
+
 int CWnd::RunModalLoop(DWORD dwFlags)
 {
     HWND hWnd = m_hWnd;
+    HWND hWndParent = ::GetParent(hWnd);
     bool bIdle = true;
     LONG lIdleCount = 0;
     bool bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
     m_nFlags |= FwWndModalLoop | FwWndContinueModal;
-    CWinThread* pThread = FwGetThread();
     MSG msg;
     for (;;) {
         while (bIdle && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (bShowIdle) {
-                ShowWindow(SW_SHOWNORMAL);
-                UpdateWindow();
-                bShowIdle = false;
-            }
+            ShowOnIdle(this, bShowIdle);
             bool bMore = false;
             if (!(dwFlags & MLF_NOKICKIDLE) && ::SendMessageA(hWnd, WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount))
                 bMore = true;
+            if (lIdleCount == 0) {
+                if (hWndParent && !(dwFlags & MLF_NOIDLEMSG))
+                    ::SendMessageA(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)hWnd);
+                IdleUpdateInModalLoop();
+            }
             if (!ContinueModal())
                 goto ExitModal;
-            // Command user interface is brought up to date inside the loop too.
-            if (lIdleCount == 0) {
-                if (pThread)
-                    pThread->OnIdle(0);
-                else
-                    FwIdleUpdateFrames();
-            }
             ++lIdleCount;
             bIdle = bMore;
         }
         do {
-            if (!FwPumpMessage()) {
+            if (!PumpModalMessage(hWnd, msg)) {
                 // WM_QUIT ends the modal loop and is left for the outer loop.
-                ::PostQuitMessage((int)FwGetThreadState()->msgCur.wParam);
+                ::PostQuitMessage((int)msg.wParam);
                 m_nFlags &= ~(FwWndModalLoop | FwWndContinueModal);
                 return -1;
             }
-            if (bShowIdle && (msg.message == WM_SYSTIMER || msg.message == WM_SYSKEYDOWN)) {
-                ShowWindow(SW_SHOWNORMAL);
-                UpdateWindow();
-                bShowIdle = false;
-            }
+            if (msg.message == WM_SYSTIMER || msg.message == WM_SYSKEYDOWN)
+                ShowOnIdle(this, bShowIdle);
             if (!ContinueModal())
                 goto ExitModal;
-            if (FwIsIdleMessage(&FwGetThreadState()->msgCur)) {
+            if (FwIsIdleMessage(&msg)) {
                 bIdle = true;
                 lIdleCount = 0;
             }

@@ -1,0 +1,29 @@
+// The application object of the dialog tests: it counts the thread's idle calls (which modal
+// loops give to command update) and records message boxes instead of showing them.
+#pragma once
+#include "win/WinApp.h"
+#include <string>
+#include <vector>
+
+class CDialogTestApp : public CWinApp {
+public:
+    CDialogTestApp() : CWinApp("FwDialogTests") {}
+    BOOL OnIdle(LONG lCount) override;
+    int DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
+
+    struct MessageBoxCall {
+        std::string text;
+        UINT nType;
+        UINT nIDHelp;
+    };
+    std::vector<MessageBoxCall> m_messageBoxes;
+    int m_nMessageBoxAnswer = IDOK;
+    int m_nIdleCalls = 0;
+};
+
+extern CDialogTestApp theApp;
+
+// The folder the screenshots of the test programs go to (created when missing).
+std::string ScreenshotFolder();
+// Copies a window as the screen shows it, frame included, into a PNG of that folder.
+bool SaveWindowScreenshot(HWND hWnd, const char* pszFileName);

@@ -1,0 +1,20 @@
+// Resource ids of the dialog, sheet and control tests.
+#pragma once
+
+#define IDD_MODAL_TEST 4001
+#define IDD_FIRST_PAGE 4002
+#define IDD_SECOND_PAGE 4003
+#define IDD_SHEET_HOST 4004
+#define IDD_CHECK_LIST 4005
+
+#define IDC_MODAL_EDIT 4101
+#define IDC_PAGE_NAME 4102
+#define IDC_PAGE_FLAG 4103
+#define IDC_PAGE_COUNT 4104
+#define IDC_PAGE_SPIN 4105
+#define IDC_SHEET_PLACEHOLDER 4106
+#define IDC_CHECK_LIST 4107
+
+#define IDS_SHEET_CAPTION 4201
+#define IDS_SECOND_PAGE_CAPTION 4202
+#define IDS_REALLY_DELETE 4203
