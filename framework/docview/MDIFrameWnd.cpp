@@ -20,11 +20,11 @@ BOOL CMDIFrameWnd::PreCreateWindow(CREATESTRUCTA& cs)
     return TRUE;
 }
 
-HMENU CMDIFrameWnd::FindWindowMenu(HMENU hMenu)
+HMENU CMDIFrameWnd::GetWindowMenuPopup(HMENU hMenuBar)
 {
-    int nCount = hMenu ? ::GetMenuItemCount(hMenu) : 0;
+    int nCount = hMenuBar ? ::GetMenuItemCount(hMenuBar) : 0;
     for (int i = 0; i < nCount; ++i) {
-        HMENU hPopup = ::GetSubMenu(hMenu, i);
+        HMENU hPopup = ::GetSubMenu(hMenuBar, i);
         int nItems = hPopup ? ::GetMenuItemCount(hPopup) : 0;
         for (int j = 0; j < nItems; ++j) {
             UINT nID = ::GetMenuItemID(hPopup, j);
@@ -37,7 +37,7 @@ HMENU CMDIFrameWnd::FindWindowMenu(HMENU hMenu)
 
 BOOL CMDIFrameWnd::OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext*)
 {
-    HMENU hWindowMenu = FindWindowMenu(::GetMenu(m_hWnd));
+    HMENU hWindowMenu = GetWindowMenuPopup(::GetMenu(m_hWnd));
     return CreateClient(lpcs, hWindowMenu ? CMenu::FromHandle(hWindowMenu) : nullptr);
 }
 
@@ -108,10 +108,15 @@ void CMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
         hMenu = pChild->m_hMenuShared;
     if (!hMenu)
         hMenu = m_hMenuDefault;
-    if (!hMenu || ::GetMenu(m_hWnd) == hMenu)
+    if (!hMenu || ::GetMenu(m_hWnd) == hMenu || OnSetMenu(hMenu))
         return;
-    ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu, (LPARAM)FindWindowMenu(hMenu));
+    ::SendMessageA(m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu, (LPARAM)GetWindowMenuPopup(hMenu));
     DrawMenuBar();
+}
+
+BOOL CMDIFrameWnd::OnSetMenu(HMENU)
+{
+    return FALSE;
 }
 
 void CMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)

@@ -14,8 +14,8 @@ public:
 
     // The MDI client as the pane; pWindowMenu lists the children (may be null).
     virtual BOOL CreateClient(LPCREATESTRUCTA lpcs, CMenu* pWindowMenu);
-    // The popup of hMenu that holds a window command, or null.
-    static HMENU FindWindowMenu(HMENU hMenu);
+    // The Window menu of a menu bar: the popup that holds a window command, or null.
+    virtual HMENU GetWindowMenuPopup(HMENU hMenuBar);
 
     CMDIChildWnd* MDIGetActive(BOOL* pbMaximized = nullptr) const;
     void MDIActivate(CWnd* pWndActivate);
@@ -31,6 +31,9 @@ public:
     // The active child's shared menu, else hMenuAlt, else the default menu; its Window menu lists the children.
     void OnUpdateFrameMenu(HMENU hMenuAlt) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
+    // Before the frame shows a child's (or its own) menu: TRUE when the override showed it in
+    // its own way, and the frame's menu stays as it is.
+    virtual BOOL OnSetMenu(HMENU hMenu);
 
     HWND m_hWndMDIClient = nullptr;
 

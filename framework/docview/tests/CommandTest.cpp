@@ -77,16 +77,16 @@ TEST_F(DocViewTest, AcceleratorsReachTheirCommandsUnlessTheCommandIsDisabled)
     }
 }
 
+BOOL CALLBACK CountWindowProc(HWND, LPARAM lParam)
+{
+    ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
 int CountThreadWindows()
 {
     int nCount = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND, LPARAM lParam) {
-            ++*reinterpret_cast<int*>(lParam);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&nCount));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountWindowProc, reinterpret_cast<LPARAM>(&nCount));
     return nCount;
 }
 
