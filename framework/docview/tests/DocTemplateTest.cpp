@@ -27,6 +27,11 @@ TEST_F(DocViewTest, NewMakesTheFrameDocumentAndViewByClassAndUpdatesTheActiveVie
     EXPECT_EQ(pView->m_nInitialUpdates, 1);
     EXPECT_TRUE(pView->m_bActiveAtFirstUpdate);
     EXPECT_TRUE(pFrame->IsWindowVisible());
+    // Loaded from the template's resource id: title (checked below), menu, accelerators and icon.
+    EXPECT_EQ(::GetMenu(pFrame->m_hWnd), pFrame->GetDefaultMenu());
+    EXPECT_TRUE(pFrame->GetDefaultMenu());
+    EXPECT_TRUE(pFrame->m_hAccelTable);
+    EXPECT_TRUE(::GetClassLongPtrA(pFrame->m_hWnd, GCLP_HICON));
 
     // Frames of windows: the view's frame is the main frame, which has none above it.
     EXPECT_EQ(pView->GetParentFrame(), pFrame);

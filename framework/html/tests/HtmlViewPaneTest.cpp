@@ -74,6 +74,9 @@ TEST(HtmlViewPane, IsTheFramesActiveViewAndGoesBackAndForward)
     EXPECT_EQ(pView->initialUpdates, 1);
     EXPECT_TRUE(pView->activeAtFirstUpdate);
     EXPECT_TRUE(pView->completed.empty());  // the first update navigates nowhere
+    // Activating the frame focuses its view (asked here again: other programs on the same
+    // display may have taken the activation since the frame was shown).
+    ::SetActiveWindow(pFrame->m_hWnd);
     EXPECT_EQ(::GetFocus(), pView->m_hWnd);
 
     const struct {
