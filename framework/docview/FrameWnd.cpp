@@ -199,9 +199,9 @@ void CFrameWnd::OnClose()
         }
         pDoc->PreCloseFrame(this);
     }
-    // The documents may have taken this frame already: touch only the handle.
-    if (::IsWindow(hWnd))
-        ::DestroyWindow(hWnd);
+    // The documents may have taken this frame already: the object is alive while its window is.
+    if (FromHandlePermanent(hWnd) == this)
+        DestroyWindow();
 }
 
 // ---- Views and documents ----

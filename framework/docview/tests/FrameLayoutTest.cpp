@@ -223,8 +223,10 @@ TEST(MDIFrames, ChildrenShareTheirTemplatesMenuAndTakeTheCommandsFirst)
     pFrame->SendMessage(WM_COMMAND, ID_ROUTE_APP);
     EXPECT_EQ(HandlerLog(), (std::vector<std::string> {"view", "app"}));
 
-    // Closing the documents takes their children; the frame's own menu comes back.
-    pSecond->OnCloseDocument();
+    // Closing a child closes its document; closing a document takes its child; the frame's own
+    // menu comes back with the last.
+    pActive->SendMessage(WM_CLOSE);
+    EXPECT_EQ(CTestDoc::s_nLiving, 1);
     pActive = pFrame->MDIGetActive();
     ASSERT_TRUE(pActive);
     EXPECT_EQ(pActive->GetActiveDocument(), pFirst);
