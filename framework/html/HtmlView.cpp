@@ -29,9 +29,9 @@ bool OpensNewWindow(const std::string& target)
 
 }  // namespace
 
-IMPLEMENT_DYNCREATE(CHtmlView, CWnd)
+IMPLEMENT_DYNCREATE(CHtmlView, CView)
 
-BEGIN_MESSAGE_MAP(CHtmlView, CWnd)
+BEGIN_MESSAGE_MAP(CHtmlView, CView)
     ON_WM_CREATE()
     ON_WM_PAINT()
     ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
@@ -62,7 +62,7 @@ BOOL CHtmlView::PreCreateWindow(CREATESTRUCTA& cs)
 
 int CHtmlView::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 {
-    if (CWnd::OnCreate(lpCreateStruct) == -1)
+    if (CView::OnCreate(lpCreateStruct) == -1)
         return -1;
     Relayout();
     // A navigation asked for before the window existed goes now.

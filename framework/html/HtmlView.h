@@ -1,13 +1,15 @@
-// CHtmlView: the window that shows pages of "res:" addresses, in place of the
+// CHtmlView: the view that shows pages of "res:" addresses, in place of the
 // embedded browser control. Navigation is posted and completes after Navigate
 // returns; only the last of several pending navigations completes. The events
-// are virtual members for derived views to override.
+// are virtual members for derived views to override. A frame creates it by
+// runtime class as its pane; it can also be created as a window of its own.
 #pragma once
 #include "html/HtmlDocument.h"
 #include "html/HtmlFontCache.h"
 #include "html/HtmlLayout.h"
 #include "html/ResModuleCache.h"
-#include "win/Wnd.h"
+#include "docview/View.h"
+#include "win/FrameworkRes.h"
 
 #include <docobj.h>
 
@@ -15,11 +17,7 @@
 #include <string>
 #include <vector>
 
-#ifndef ID_FILE_PRINT
-#define ID_FILE_PRINT 0xE107
-#endif
-
-class CHtmlView : public CWnd {
+class CHtmlView : public CView {
     DECLARE_DYNCREATE(CHtmlView)
 public:
     CHtmlView();
@@ -56,6 +54,8 @@ public:
     int GetZoom() const { return m_zoom; }
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    // The first update navigates nowhere: what to show first is the program's choice.
+    void OnInitialUpdate() override {}
 
 protected:
     // ---- Events ----

@@ -1,7 +1,10 @@
 #include "win/CmdUI.h"
 #include "win/CmdTarget.h"
 #include "win/Wnd.h"
+#include "win/FrameworkRes.h"
 #include "win/Menu.h"
+
+#include <algorithm>
 
 void FwBeginUpdate(CCmdUI* pCmdUI)
 {
@@ -80,4 +83,20 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
             Enable(FALSE);
     }
     return bResult;
+}
+
+void FwUpdateMenuItems(CMenu* pMenu, CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    if (!pMenu || !pTarget)
+        return;
+    CCmdUI state;
+    state.m_pMenu = pMenu;
+    state.m_nIndexMax = (UINT)std::max(0, pMenu->GetMenuItemCount());
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
+        state.m_nID = pMenu->GetMenuItemID((int)state.m_nIndex);
+        // A popup updates its own items when it opens; the system's items are its own.
+        if (state.m_nID == 0 || state.m_nID == (UINT)-1 || state.m_nID >= FW_ID_FIRST_SYSTEM_COMMAND)
+            continue;
+        state.DoUpdate(pTarget, bDisableIfNoHndler);
+    }
 }

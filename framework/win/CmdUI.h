@@ -35,6 +35,11 @@ public:
     BOOL m_bContinueRouting = FALSE;
 };
 
+// Asks pTarget for the state of each command item of pMenu (the items of a popup as it
+// opens, or a menu bar's own items). Separators, popups and system commands are skipped;
+// with bDisableIfNoHndler, an item whose command nobody handles is disabled.
+void FwUpdateMenuItems(CMenu* pMenu, CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+
 // Records the state asked of it without touching any item (is the command enabled?).
 class CTestCmdUI : public CCmdUI {
 public:

@@ -19,6 +19,15 @@ class CCmdUI;
 #define WM_IDLEUPDATECMDUI 0x0363
 // Status prompt: wParam a string id, or lParam the text.
 #define WM_SETMESSAGESTRING 0x0362
+// Layout of a frame's bars: lParam a SizeParentParams record (docview/FrameWnd.h).
+#define WM_SIZEPARENT 0x0361
+// A view's first update, sent by its frame once the frame is set up.
+#define WM_INITIALUPDATE 0x0364
+// Floating windows and their owner frame: wParam the FS_ flags below.
+#define WM_FLOATSTATUS 0x036D
+#define FS_ACTIVATE 0x0004
+#define FS_DEACTIVATE 0x0008
+#define FS_SYNCACTIVE 0x0040  // asks: does the caption follow the owner's activation?
 // The system's timer message (caret blinks): not a sign of user activity.
 #ifndef WM_SYSTIMER
 #define WM_SYSTIMER 0x0118

@@ -1,9 +1,17 @@
 #include "win/WinApp.h"
 #include "core/ExceptionReport.h"
+#include "win/FrameworkRes.h"
 #include "win/ThreadState.h"
 #include "win/Wnd.h"
 
+#include <string>
+#include <vector>
+
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
+    ON_COMMAND(ID_APP_EXIT, OnAppExit)
+END_MESSAGE_MAP()
 
 namespace {
 // This binary's module state: every binary links its own copy of the framework.
@@ -68,6 +76,7 @@ CWinApp::CWinApp(LPCSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pDocManager;
     if (TheModule().pApp == this)
         TheModule().pApp = nullptr;
     FwThreadState* t = FwGetThreadState();
@@ -78,6 +87,68 @@ CWinApp::~CWinApp()
 int CWinApp::ExitInstance()
 {
     return CWinThread::ExitInstance();
+}
+
+void CWinApp::OnAppExit()
+{
+    if (CWnd* pMainWnd = GetMainWnd())
+        pMainWnd->SendMessage(WM_CLOSE);
+}
+
+BOOL CWinApp::SaveAllModified()
+{
+    return m_pDocManager ? m_pDocManager->SaveAllModified() : TRUE;
+}
+
+void CWinApp::CloseAllDocuments(BOOL bEndSession)
+{
+    if (m_pDocManager)
+        m_pDocManager->CloseAllDocuments(bEndSession);
+}
+
+// ---- Command line ----
+
+namespace {
+// The command line comes from whoever started the program: read within bounds.
+constexpr size_t kMaxCommandLine = 32767;
+constexpr size_t kMaxCommandWords = 256;
+
+std::vector<std::string> SplitCommandLine(LPCSTR lpszLine)
+{
+    std::vector<std::string> words;
+    if (!lpszLine)
+        return words;
+    std::string word;
+    bool bInWord = false, bQuoted = false;
+    for (size_t i = 0; i < kMaxCommandLine && lpszLine[i] && words.size() < kMaxCommandWords; ++i) {
+        char ch = lpszLine[i];
+        if (ch == '"') {
+            bQuoted = !bQuoted;
+            bInWord = true;
+        } else if ((ch == ' ' || ch == '\t') && !bQuoted) {
+            if (bInWord)
+                words.push_back(word);
+            word.clear();
+            bInWord = false;
+        } else {
+            word += ch;
+            bInWord = true;
+        }
+    }
+    if (bInWord && words.size() < kMaxCommandWords)
+        words.push_back(word);
+    return words;
+}
+}  // namespace
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& rCmdInfo)
+{
+    std::vector<std::string> words = SplitCommandLine(m_lpCmdLine);
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        BOOL bFlag = word.size() > 1 && (word[0] == '/' || word[0] == '-');
+        rCmdInfo.ParseParam(word.c_str() + (bFlag ? 1 : 0), bFlag, i + 1 == words.size());
+    }
 }
 
 BOOL FwWinInit(HINSTANCE hInstance, HINSTANCE, LPSTR lpCmdLine, int nCmdShow)

@@ -2,11 +2,17 @@
 // module state (instance and resource handles), its message box, help and profile.
 #pragma once
 #include "win/WinThread.h"
+#include "win/CommandLineInfo.h"
+#include "win/DocManagerBase.h"
+#include "core/Position.h"
 #include "core/ResourceHandle.h"
 #include "core/String.h"
 
 // String resource with the application's title.
 #define FW_IDS_APP_TITLE 0xE000
+
+class CDocTemplate;
+class CDocument;
 
 class CWinApp : public CWinThread {
     DECLARE_DYNAMIC(CWinApp)
@@ -53,6 +59,38 @@ public:
     // *ppData is allocated with new[]; the caller deletes it.
     BOOL GetProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE* ppData, UINT* pBytes);
     BOOL WriteProfileBinary(LPCSTR lpszSection, LPCSTR lpszEntry, LPBYTE pData, UINT nBytes);
+
+    // ---- Command line ----
+    // Hands every word of m_lpCmdLine to rCmdInfo. Words are separated by blanks; double
+    // quotes group blanks into a word. The line is read up to a bounded length and word count.
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+
+    // ---- Documents ----
+    // Defined by the document layer (docview), which a program with documents links.
+    // The application owns the templates it is given.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& rPosition) const;
+    CDocument* OpenDocumentFile(LPCSTR lpszFileName);
+    // A new document of the first template (the single-document template re-initialises its one document).
+    void OnFileNew();
+    // Documents here have no files to choose from (the templates name no filter): nothing happens.
+    void OnFileOpen();
+    // FileNew goes through the application's command map (ID_FILE_NEW), FileOpen opens the named
+    // file. FALSE when that made no main window or opened nothing.
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+
+    // Through the document manager; TRUE and nothing without documents.
+    BOOL SaveAllModified();
+    void CloseAllDocuments(BOOL bEndSession);
+
+    CDocManagerBase* m_pDocManager = nullptr;  // created by the first AddDocTemplate
+
+protected:
+    // ID_APP_EXIT: the main window is asked to close, which ends the program.
+    void OnAppExit();
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     friend BOOL FwWinInit(HINSTANCE, HINSTANCE, LPSTR, int);

@@ -16,6 +16,7 @@
 
 class CDC;
 class CFont;
+class CFrameWnd;
 struct CCreateContext;  // frames and views pass one through creation
 class CMenu;
 class CScrollBar;
@@ -78,6 +79,11 @@ public:
     // Offers pMsg to PreTranslateMessage of hWnd's object and of each parent up to hWndStop.
     static BOOL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     virtual BOOL IsFrameWnd() const { return FALSE; }
+    // Defined with the frames (document layer). The nearest ancestor that is a frame, the
+    // owner standing in for the parent of a popup; null when there is none.
+    CFrameWnd* GetParentFrame() const;
+    // The outermost frame above this window, or this window when it is a frame with none above.
+    CFrameWnd* GetTopLevelFrame() const;
     // The tool under point for tooltips: its id (pTI filled), or -1 for none.
     virtual INT_PTR OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const;
     // The window rectangle for a client rectangle (borders, caption, scroll bars).

@@ -1,0 +1,3 @@
+#include "docview/OleDocIPFrameWnd.h"
+
+IMPLEMENT_DYNCREATE(COleDocIPFrameWnd, COleIPFrameWnd)

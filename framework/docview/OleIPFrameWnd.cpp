@@ -1,0 +1,3 @@
+#include "docview/OleIPFrameWnd.h"
+
+IMPLEMENT_DYNCREATE(COleIPFrameWnd, CFrameWnd)
