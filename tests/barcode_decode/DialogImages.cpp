@@ -3,11 +3,11 @@
 // test font and writes it as an image, with a manifest of the messages a reader must decode:
 //   dialog_barcode_images OUTPUT_FOLDER FONT_FOLDER
 // The first case also leaves a picture of the whole dialog (dialog.bmp), decoded the same way.
-#include "BarcodeBitmap.h"
+#include "Canvas.h"
 #include "DialogScript.h"
 #include "EncoderClient.h"
+#include "Files.h"
 #include "Manifest.h"
-#include "ProgramFolder.h"
 #include "TestFonts.h"
 
 #include <objbase.h>
@@ -117,18 +117,16 @@ bool EnterKeys(DialogScript& dialog, const DialogCase& c)
 // Waits for the preview to show its finished barcode and captures it: the fade reaches pure
 // black only at its end, the background is pure white (a window not yet painted can be all
 // black), and two captures in a row agree.
-bool CapturePreview(HWND preview, BarcodeBitmap& bitmap)
+bool CapturePreview(HWND preview, Canvas& canvas)
 {
-    constexpr uint32_t kBlack = 0x000000;
-    constexpr uint32_t kWhite = 0xFFFFFF;
-    BarcodeBitmap previous(bitmap.Width(), bitmap.Height());
+    Canvas previous(canvas.Width(), canvas.Height());
     bool previousFinished = false;
     const DWORD start = GetTickCount();
     do {
-        if (!bitmap.CopyFromWindow(preview, false))
+        if (!canvas.CopyFromWindow(preview, false))
             return false;
-        const bool finished = bitmap.Contains(kBlack) && bitmap.Contains(kWhite);
-        if (finished && previousFinished && bitmap.SamePixels(previous))
+        const bool finished = canvas.Contains(kBlack) && canvas.Contains(kWhite);
+        if (finished && previousFinished && canvas.SamePixels(previous))
             return true;
         previousFinished = finished && previous.CopyFromWindow(preview, false);
         Sleep(50);
@@ -149,7 +147,7 @@ public:
     CaseOutcome Run(const DialogCase& c, const std::string& image, bool wholeDialog)
     {
         // No settings file: every case starts from the dialog's defaults.
-        DeleteFileA((ProgramFolder() + kSettingsFile).c_str());
+        DeleteFileA(ProgramFile(kSettingsFile).c_str());
         CaseOutcome outcome;
         std::thread driver([&] {
             DialogScript dialog;
@@ -196,15 +194,15 @@ private:
         HWND preview = GetDlgItem(hwnd, kPreview);
         RECT client = {};
         GetClientRect(preview, &client);
-        BarcodeBitmap bitmap(client.right, client.bottom);
-        if (!CapturePreview(preview, bitmap))
+        Canvas canvas(client.right, client.bottom);
+        if (!CapturePreview(preview, canvas))
             return "the preview showed no finished barcode within 10 s";
-        if (!bitmap.WriteBmp(m_folder + "\\" + image, true))
+        if (!canvas.WriteBmp(m_folder + "\\" + image, true))
             return "could not write " + image;
         if (wholeDialog) {
             RECT frame = {};
             GetWindowRect(hwnd, &frame);
-            BarcodeBitmap picture(frame.right - frame.left, frame.bottom - frame.top);
+            Canvas picture(frame.right - frame.left, frame.bottom - frame.top);
             if (!picture.CopyFromWindow(hwnd, true) || !picture.WriteBmp(m_folder + "\\dialog.bmp", false))
                 return "could not write dialog.bmp";
         }
@@ -224,7 +222,7 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
         return 1;
     }
     EncoderClient client;
-    HRESULT hr = RegisterServer((ProgramFolder() + "Vantrix.dll").c_str());
+    HRESULT hr = RegisterServer(ProgramFile("Vantrix.dll").c_str());
     if (SUCCEEDED(hr))
         hr = client.Create();
     if (FAILED(hr)) {
@@ -258,7 +256,7 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
         std::printf("could not write the manifest\n");
         ++failures;
     }
-    DeleteFileA((ProgramFolder() + kSettingsFile).c_str());
+    DeleteFileA(ProgramFile(kSettingsFile).c_str());
     return failures == 0 ? 0 : 1;
 }
 

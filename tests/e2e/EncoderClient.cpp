@@ -3,6 +3,7 @@
 #include "com/BstrText.h"
 #include "com/DispatchCaller.h"
 
+#include <new>
 #include <vector>
 
 namespace {
@@ -68,6 +69,34 @@ InsertBarcodeResult EncoderClient::InsertBarcode(long colourIn)
     SysFreeString(encoded);
     SysFreeString(font);
     return result;
+}
+
+HRESULT EncoderClient::CallStringMethod(const wchar_t* method, const std::string& data, std::string& result)
+{
+    result.clear();
+    if (m_dispatch == nullptr)
+        return E_POINTER;
+    BSTR in = CBstrText::FromAnsi(CString(data.data(), static_cast<int>(data.size())));
+    if (in == nullptr)
+        return E_OUTOFMEMORY;
+    BSTR out = nullptr;
+    std::vector<VARIANTARG> args(2);
+    for (VARIANTARG& arg : args)
+        VariantInit(&arg);
+    args[0].vt = VT_BSTR | VT_BYREF;
+    args[0].pbstrVal = &in;
+    args[1].vt = VT_BSTR | VT_BYREF;
+    args[1].pbstrVal = &out;
+    HRESULT hr = CDispatchCaller::CallByName(m_dispatch, method, args);
+    try {
+        result = CBstrText::ToAnsi(out);
+    } catch (const std::bad_alloc&) {
+        hr = E_OUTOFMEMORY;
+    }
+    // Both strings are the caller's, as in a macro.
+    SysFreeString(in);
+    SysFreeString(out);
+    return hr;
 }
 
 HRESULT RegisterServer(const char* path)

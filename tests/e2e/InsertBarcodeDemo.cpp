@@ -5,6 +5,7 @@
 //                                        waits for the file GO, then presses "Insert Barcode"
 #include "DialogScript.h"
 #include "EncoderClient.h"
+#include "Files.h"
 
 #include <objbase.h>
 
@@ -19,18 +20,6 @@ const int kInsertBarcode = 1063;
 const DWORD kFadeMs = 1500;
 const DWORD kGoTimeoutMs = 60000;
 
-bool FileExists(const char* path)
-{
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-}
-
-void Touch(const char* path)
-{
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
-}
-
 void Script(const char* ready, const char* go, const char* data)
 {
     DialogScript dialog;
@@ -41,7 +30,7 @@ void Script(const char* ready, const char* go, const char* data)
     dialog.Type(data);
     dialog.Click(kEncodeCopy);
     Sleep(kFadeMs);  // the preview has faded in
-    Touch(ready);
+    TouchFile(ready);
     const DWORD start = GetTickCount();
     while (!FileExists(go) && GetTickCount() - start < kGoTimeoutMs)
         Sleep(100);

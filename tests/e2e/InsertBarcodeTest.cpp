@@ -2,6 +2,7 @@
 // the real barcode dialog opens from the real TolvekDravel.dll; a script works the dialog.
 #include "DialogScript.h"
 #include "EncoderClient.h"
+#include "Files.h"
 
 #include <gtest/gtest.h>
 
@@ -21,13 +22,7 @@ const int kPointSize10_5 = 7;
 const int kInsertBarcode = 1063;
 const int kDataEdit = 1018;
 
-std::string ExeFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
+const char kSettingsFile[] = "tolvekvantrix.dat";
 
 class RoadOfATypicalRequest : public ::testing::Test {
 protected:
@@ -36,13 +31,13 @@ protected:
         CoInitialize(nullptr);
         // The dialog module beside this program is the one InsertBarcode finds first; its
         // settings file starts absent, so the dialog opens with the defaults.
-        DeleteFileA((ExeFolder() + "tolvekvantrix.dat").c_str());
-        ASSERT_EQ(RegisterServer((ExeFolder() + "Vantrix.dll").c_str()), S_OK);
+        DeleteFileA(ProgramFile(kSettingsFile).c_str());
+        ASSERT_EQ(RegisterServer(ProgramFile("Vantrix.dll").c_str()), S_OK);
         ASSERT_EQ(client.Create(), S_OK);
     }
     void TearDown() override
     {
-        DeleteFileA((ExeFolder() + "tolvekvantrix.dat").c_str());
+        DeleteFileA(ProgramFile(kSettingsFile).c_str());
         CoUninitialize();
     }
 
@@ -109,5 +104,5 @@ TEST_F(RoadOfATypicalRequest, CloseBoxReturnsEmptyStringsAndSizeMinusOne)
     EXPECT_EQ(result.size, -1);
     EXPECT_EQ(result.colour, 0x00123456);
     // The close wrote the options beside the dialog module.
-    EXPECT_NE(GetFileAttributesA((ExeFolder() + "tolvekvantrix.dat").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(FileExists(ProgramFile(kSettingsFile)));
 }
