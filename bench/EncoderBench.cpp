@@ -2,8 +2,8 @@
 
 #include "BatchTimer.h"
 #include "BenchConstants.h"
+#include "Files.h"
 #include "MacroMethod.h"
-#include "ProgramFolder.h"
 #include "ReferenceFullAscii.h"
 #include "ResultTable.h"
 #include "SampleText.h"
@@ -33,7 +33,7 @@ HRESULT CallServerEntry(const std::string& path, const char* entry)
 // The encoder registered from the copy beside this program for as long as this object lives.
 class CRegisteredEncoder {
 public:
-    CRegisteredEncoder() : m_path(CProgramFolder::Path(Bench::kEncoderModule))
+    CRegisteredEncoder() : m_path(ProgramFile(Bench::kEncoderModule))
     {
         m_registered = SUCCEEDED(CallServerEntry(m_path, "DllRegisterServer"));
     }
