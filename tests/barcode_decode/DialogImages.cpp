@@ -4,10 +4,12 @@
 //   dialog_barcode_images OUTPUT_FOLDER FONT_FOLDER
 // The first case also leaves a picture of the whole dialog (dialog.bmp), decoded the same way.
 #include "Canvas.h"
+#include "DialogConstants.h"
 #include "DialogScript.h"
 #include "EncoderClient.h"
 #include "Files.h"
 #include "Manifest.h"
+#include "Resource.h"
 #include "TestFonts.h"
 
 #include <objbase.h>
@@ -20,25 +22,12 @@ using namespace std::string_literals;
 
 namespace {
 
-// Control ids of the dialog template.
-const int kHumanReadable = 1001;
-const int kCheckCharacter = 1002;
-const int kFullAscii = 1003;
-const int kSizeFirst = 1004;
-const int kStartStopFirst = 1011;
-const int kEncodeCopy = 1020;
-const int kPreview = 1022;
-const int kCharButtonFirst = 1025;
-const int kInsertBarcode = 1063;
-const int kPointSize = 3003;
-
 // Point-size combo entries: "12" gives 1-pixel narrow bars, "24" 2-pixel ones.
 const int kPoints12 = 9;
 const int kPoints24 = 15;
 const int kSizeM = 2;
 const int kSizeXL = 4;
 
-const char kSettingsFile[] = "tolvekvantrix.dat";
 const DWORD kPreviewTimeoutMs = 10000;
 
 // The names on the control-character buttons, in button order: a token "<NN>" of the data is
@@ -91,7 +80,7 @@ int ButtonOfToken(const std::string& name)
 {
     for (int i = 0; i < 36; ++i) {
         if (name == kButtonNames[i])
-            return kCharButtonFirst + i;
+            return IDC_CHAR_BUTTON_FIRST + i;
     }
     return 0;
 }
@@ -147,7 +136,7 @@ public:
     CaseOutcome Run(const DialogCase& c, const std::string& image, bool wholeDialog)
     {
         // No settings file: every case starts from the dialog's defaults.
-        DeleteFileA(ProgramFile(kSettingsFile).c_str());
+        DeleteFileA(ProgramFile(Dravel::kSettingsFileName).c_str());
         CaseOutcome outcome;
         std::thread driver([&] {
             DialogScript dialog;
@@ -175,23 +164,23 @@ private:
     {
         HWND hwnd = dialog.Dialog();
         // Sent messages overtake posted ones: read the states before posting anything.
-        const bool fullAscii = Checked(hwnd, kFullAscii);
-        const bool checkCharacter = Checked(hwnd, kCheckCharacter);
-        const bool humanReadable = Checked(hwnd, kHumanReadable);
+        const bool fullAscii = Checked(hwnd, IDC_FULL_ASCII);
+        const bool checkCharacter = Checked(hwnd, IDC_CHECK_CHARACTER);
+        const bool humanReadable = Checked(hwnd, IDC_HUMAN_READABLE);
         if (fullAscii != c.fullAscii)
-            dialog.Click(kFullAscii);
+            dialog.Click(IDC_FULL_ASCII);
         if (checkCharacter != c.checkCharacter)
-            dialog.Click(kCheckCharacter);
+            dialog.Click(IDC_CHECK_CHARACTER);
         if (humanReadable != c.humanReadable)
-            dialog.Click(kHumanReadable);
-        dialog.Click(kSizeFirst + c.sizeIndex);
-        dialog.Click(kStartStopFirst + c.startStop);
-        dialog.SelectComboEntry(kPointSize, c.pointSizeIndex);
+            dialog.Click(IDC_HUMAN_READABLE);
+        dialog.Click(IDC_SIZE_XS + c.sizeIndex);
+        dialog.Click(IDC_START_STOP_FIRST + c.startStop);
+        dialog.SelectComboEntry(IDC_POINT_SIZE, c.pointSizeIndex);
         if (!EnterKeys(dialog, c))
             return "the keys hold a token without a button";
-        dialog.Click(kEncodeCopy);
+        dialog.Click(IDC_ENCODE_COPY);
 
-        HWND preview = GetDlgItem(hwnd, kPreview);
+        HWND preview = GetDlgItem(hwnd, IDC_PREVIEW);
         RECT client = {};
         GetClientRect(preview, &client);
         Canvas canvas(client.right, client.bottom);
@@ -206,7 +195,7 @@ private:
             if (!picture.CopyFromWindow(hwnd, true) || !picture.WriteBmp(m_folder + "\\dialog.bmp", false))
                 return "could not write dialog.bmp";
         }
-        dialog.Click(kInsertBarcode);
+        dialog.Click(IDC_INSERT_BARCODE);
         return dialog.WaitForEnd() ? "" : "Insert Barcode did not end the dialog";
     }
 
@@ -256,7 +245,7 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
         std::printf("could not write the manifest\n");
         ++failures;
     }
-    DeleteFileA(ProgramFile(kSettingsFile).c_str());
+    DeleteFileA(ProgramFile(Dravel::kSettingsFileName).c_str());
     return failures == 0 ? 0 : 1;
 }
 

@@ -6,6 +6,7 @@
 #include "DialogScript.h"
 #include "EncoderClient.h"
 #include "Files.h"
+#include "Resource.h"
 
 #include <objbase.h>
 
@@ -15,8 +16,6 @@
 
 namespace {
 
-const int kEncodeCopy = 1020;
-const int kInsertBarcode = 1063;
 const DWORD kFadeMs = 1500;
 const DWORD kGoTimeoutMs = 60000;
 
@@ -28,13 +27,13 @@ void Script(const char* ready, const char* go, const char* data)
         return;
     }
     dialog.Type(data);
-    dialog.Click(kEncodeCopy);
+    dialog.Click(IDC_ENCODE_COPY);
     Sleep(kFadeMs);  // the preview has faded in
     TouchFile(ready);
     const DWORD start = GetTickCount();
     while (!FileExists(go) && GetTickCount() - start < kGoTimeoutMs)
         Sleep(100);
-    dialog.Click(kInsertBarcode);
+    dialog.Click(IDC_INSERT_BARCODE);
     if (!dialog.WaitForEnd(10000))
         dialog.CloseBox();
 }
