@@ -8,11 +8,9 @@
 #include "DialogScript.h"
 #include "EncoderClient.h"
 #include "Files.h"
+#include "ImageProgram.h"
 #include "Manifest.h"
 #include "Resource.h"
-#include "TestFonts.h"
-
-#include <objbase.h>
 
 #include <cstdio>
 #include <string>
@@ -205,20 +203,9 @@ private:
 
 int Run(const std::string& outputFolder, const std::string& fontFolder)
 {
-    std::string missing;
-    if (!MakeTestFacesAvailable(fontFolder, missing)) {
-        std::printf("the test face %s is neither installed nor in %s\n", missing.c_str(), fontFolder.c_str());
-        return 1;
-    }
     EncoderClient client;
-    HRESULT hr = RegisterServer(ProgramFile("Vantrix.dll").c_str());
-    if (SUCCEEDED(hr))
-        hr = client.Create();
-    if (FAILED(hr)) {
-        std::printf("\"Vantrix.Encoder\" could not be registered and created: 0x%08lx\n",
-                    static_cast<unsigned long>(hr));
+    if (!StartImageProgram(fontFolder, client))
         return 1;
-    }
 
     Manifest manifest(outputFolder + "\\manifest.txt");
     CaseRunner runner(client, outputFolder);
@@ -253,12 +240,5 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::printf("usage: dialog_barcode_images OUTPUT_FOLDER FONT_FOLDER\n");
-        return 2;
-    }
-    CoInitialize(nullptr);
-    const int result = Run(argv[1], argv[2]);
-    CoUninitialize();
-    return result;
+    return ImageProgramMain(argc, argv, "dialog_barcode_images", Run);
 }

@@ -5,11 +5,9 @@
 // character from CalcCheckSum. check_decoded.py reads the images back with a barcode reader.
 #include "Canvas.h"
 #include "EncoderClient.h"
-#include "Files.h"
+#include "ImageProgram.h"
 #include "Manifest.h"
 #include "TestFonts.h"
-
-#include <objbase.h>
 
 #include <cctype>
 #include <cstdio>
@@ -146,23 +144,12 @@ bool AddCheckCharacter(EncoderClient& encoder, std::string& text)
 
 int Run(const std::string& outputFolder, const std::string& fontFolder)
 {
-    std::string missing;
-    if (!MakeTestFacesAvailable(fontFolder, missing)) {
-        std::printf("the test face %s is neither installed nor in %s\n", missing.c_str(), fontFolder.c_str());
+    EncoderClient encoder;
+    if (!StartImageProgram(fontFolder, encoder))
         return 1;
-    }
     HFONT font = CreateTestFont(kFace, kEmPixels);
     if (font == nullptr) {
         std::printf("the system substitutes another face for %s\n", kFace);
-        return 1;
-    }
-    const HRESULT registered = RegisterServer(ProgramFile("Vantrix.dll").c_str());
-    EncoderClient encoder;
-    const HRESULT created = SUCCEEDED(registered) ? encoder.Create() : registered;
-    if (FAILED(created)) {
-        std::printf("\"Vantrix.Encoder\" could not be registered and created: 0x%08lx\n",
-                    static_cast<unsigned long>(created));
-        DeleteObject(font);
         return 1;
     }
 
@@ -223,12 +210,5 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::printf("usage: encoder_barcode_images OUTPUT_FOLDER FONT_FOLDER\n");
-        return 2;
-    }
-    CoInitialize(nullptr);
-    const int result = Run(argv[1], argv[2]);
-    CoUninitialize();
-    return result;
+    return ImageProgramMain(argc, argv, "encoder_barcode_images", Run);
 }

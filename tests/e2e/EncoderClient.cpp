@@ -20,6 +20,25 @@ HRESULT CallServerEntry(const char* path, const char* entry)
     return hr;
 }
 
+// A macro's variable passed by reference.
+VARIANTARG ByReference(BSTR* value)
+{
+    VARIANTARG arg;
+    VariantInit(&arg);
+    arg.vt = VT_BSTR | VT_BYREF;
+    arg.pbstrVal = value;
+    return arg;
+}
+
+VARIANTARG ByReference(LONG* value)
+{
+    VARIANTARG arg;
+    VariantInit(&arg);
+    arg.vt = VT_I4 | VT_BYREF;
+    arg.plVal = value;
+    return arg;
+}
+
 }  // namespace
 
 EncoderClient::~EncoderClient()
@@ -47,17 +66,7 @@ InsertBarcodeResult EncoderClient::InsertBarcode(long colourIn)
     BSTR font = nullptr;
     LONG size = 12345;
     LONG colour = colourIn;
-    std::vector<VARIANTARG> args(4);
-    for (VARIANTARG& arg : args)
-        VariantInit(&arg);
-    args[0].vt = VT_BSTR | VT_BYREF;
-    args[0].pbstrVal = &encoded;
-    args[1].vt = VT_BSTR | VT_BYREF;
-    args[1].pbstrVal = &font;
-    args[2].vt = VT_I4 | VT_BYREF;
-    args[2].plVal = &size;
-    args[3].vt = VT_I4 | VT_BYREF;
-    args[3].plVal = &colour;
+    std::vector<VARIANTARG> args {ByReference(&encoded), ByReference(&font), ByReference(&size), ByReference(&colour)};
     result.hr = CDispatchCaller::CallByName(m_dispatch, L"InsertBarcode", args);
     result.encodedIsNull = encoded == nullptr;
     result.fontIsNull = font == nullptr;
@@ -80,13 +89,7 @@ HRESULT EncoderClient::CallStringMethod(const wchar_t* method, const std::string
     if (in == nullptr)
         return E_OUTOFMEMORY;
     BSTR out = nullptr;
-    std::vector<VARIANTARG> args(2);
-    for (VARIANTARG& arg : args)
-        VariantInit(&arg);
-    args[0].vt = VT_BSTR | VT_BYREF;
-    args[0].pbstrVal = &in;
-    args[1].vt = VT_BSTR | VT_BYREF;
-    args[1].pbstrVal = &out;
+    std::vector<VARIANTARG> args {ByReference(&in), ByReference(&out)};
     HRESULT hr = CDispatchCaller::CallByName(m_dispatch, method, args);
     try {
         result = CBstrText::ToAnsi(out);
