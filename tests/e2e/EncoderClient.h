@@ -26,6 +26,8 @@ public:
 
     // Creates the object by name through the registry.
     HRESULT Create(const wchar_t* progId = L"Vantrix.Encoder");
+    // The object itself, for callers that invoke it their own way; still owned by the client.
+    IDispatch* Dispatch() const { return m_dispatch; }
     // colourIn is what the caller's nColor holds before the call.
     InsertBarcodeResult InsertBarcode(long colourIn = 0);
     // The string methods (Vantrix, VantrixExt, CalcCheckSum ...): method(sData, sResult), both
