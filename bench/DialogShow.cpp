@@ -1,9 +1,9 @@
 #include "DialogShow.h"
 
 #include "BenchConstants.h"
+#include "Files.h"
 #include "FirstPaintWatch.h"
 #include "InsertBarcodeData.h"
-#include "ProgramFolder.h"
 #include "Resource.h"
 #include "Stopwatch.h"
 
@@ -31,12 +31,12 @@ DialogShowTimes Elapsed(double start, const CFirstPaintWatch& watch)
 
 HMODULE CDialogShow::LoadModule()
 {
-    return LoadLibraryA(CProgramFolder::Path(Bench::kDialogModule).c_str());
+    return LoadLibraryA(ProgramFile(Bench::kDialogModule).c_str());
 }
 
 HMODULE CDialogShow::LoadModuleResources()
 {
-    return LoadLibraryExA(CProgramFolder::Path(Bench::kDialogModule).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    return LoadLibraryExA(ProgramFile(Bench::kDialogModule).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
 }
 
 DialogShowTimes CDialogShow::ShowProduct(HMODULE module)

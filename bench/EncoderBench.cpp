@@ -2,8 +2,9 @@
 
 #include "BatchTimer.h"
 #include "BenchConstants.h"
+#include "EncoderClient.h"
+#include "Files.h"
 #include "MacroMethod.h"
-#include "ProgramFolder.h"
 #include "ReferenceFullAscii.h"
 #include "ResultTable.h"
 #include "SampleText.h"
@@ -18,29 +19,17 @@ namespace {
 const int kDispatchLengths[] = {10, 100, 1000};
 constexpr int kInProcessLength = 1000;
 
-HRESULT CallServerEntry(const std::string& path, const char* entry)
-{
-    HMODULE module = LoadLibraryA(path.c_str());
-    if (module == nullptr)
-        return HRESULT_FROM_WIN32(GetLastError());
-    typedef HRESULT(STDAPICALLTYPE * Entry)();
-    const auto function = reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(module, entry)));
-    const HRESULT hr = function != nullptr ? function() : E_NOTIMPL;
-    FreeLibrary(module);
-    return hr;
-}
-
 // The encoder registered from the copy beside this program for as long as this object lives.
 class CRegisteredEncoder {
 public:
-    CRegisteredEncoder() : m_path(CProgramFolder::Path(Bench::kEncoderModule))
+    CRegisteredEncoder() : m_path(ProgramFile(Bench::kEncoderModule))
     {
-        m_registered = SUCCEEDED(CallServerEntry(m_path, "DllRegisterServer"));
+        m_registered = SUCCEEDED(RegisterServer(m_path.c_str()));
     }
     ~CRegisteredEncoder()
     {
         if (m_registered)
-            CallServerEntry(m_path, "DllUnregisterServer");
+            UnregisterServer(m_path.c_str());
     }
     CRegisteredEncoder(const CRegisteredEncoder&) = delete;
     CRegisteredEncoder& operator=(const CRegisteredEncoder&) = delete;
@@ -51,18 +40,6 @@ private:
     std::string m_path;
     bool m_registered = false;
 };
-
-IDispatch* CreateEncoder()
-{
-    CLSID clsid;
-    if (FAILED(CLSIDFromProgID(Bench::kEncoderProgId, &clsid)))
-        return nullptr;
-    IDispatch* encoder = nullptr;
-    if (FAILED(
-            CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch, reinterpret_cast<void**>(&encoder))))
-        return nullptr;
-    return encoder;
-}
 
 BSTR ToBstr(const std::string& text)
 {
@@ -139,14 +116,14 @@ void CEncoderBench::RunDispatch(CResultTable& table)
 {
     table.AddSection("VantrixExt through IDispatch as a macro calls it (by-reference strings, name looked up once)");
     CRegisteredEncoder registration;
-    IDispatch* encoder = registration.IsRegistered() ? CreateEncoder() : nullptr;
-    if (encoder == nullptr) {
-        table.AddValue("cannot register or create Vantrix.Encoder", "skipped");
-        return;
-    }
     {
-        const CMacroMethod empty(encoder, L"CalcCheckSum");
-        const CMacroMethod vantrixExt(encoder, L"VantrixExt");
+        EncoderClient encoder;
+        if (!registration.IsRegistered() || FAILED(encoder.Create(Bench::kEncoderProgId))) {
+            table.AddValue("cannot register or create Vantrix.Encoder", "skipped");
+            return;
+        }
+        const CMacroMethod empty(encoder.Dispatch(), L"CalcCheckSum");
+        const CMacroMethod vantrixExt(encoder.Dispatch(), L"VantrixExt");
         if (empty.IsValid() && vantrixExt.IsValid()) {
             for (int length : kDispatchLengths)
                 RunDispatchLength(table, empty, vantrixExt, length);
@@ -154,7 +131,7 @@ void CEncoderBench::RunDispatch(CResultTable& table)
             table.AddValue("the encoder's methods are not found by name", "skipped");
         }
     }
-    encoder->Release();
+    // The encoder is released: its module may go.
     CoFreeUnusedLibraries();
 }
 

@@ -1,14 +1,14 @@
 #include "HelpPages.h"
 
 #include "BenchConstants.h"
-#include "ProgramFolder.h"
+#include "Files.h"
 #include "Stopwatch.h"
 
 #include <cstdio>
 
 HMODULE CHelpPages::LoadModule()
 {
-    return LoadLibraryA(CProgramFolder::Path(Bench::kHelpModule).c_str());
+    return LoadLibraryA(ProgramFile(Bench::kHelpModule).c_str());
 }
 
 std::string CHelpPages::Address(int page)

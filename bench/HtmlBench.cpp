@@ -1,10 +1,12 @@
 #include "HtmlBench.h"
 
 #include "BenchConstants.h"
+#include "Canvas.h"
 #include "HelpPages.h"
 #include "ResultTable.h"
 #include "Stopwatch.h"
 
+#include "gdi/GdiObject.h"
 #include "html/HtmlConstants.h"
 #include "html/HtmlDocument.h"
 #include "html/HtmlFontCache.h"
@@ -16,48 +18,11 @@
 #include <string>
 
 namespace {
-// A screen-compatible bitmap selected into a memory DC, with a plain text font for the baseline.
-class CMemoryCanvas {
-public:
-    CMemoryCanvas(int width, int height) : m_width(width), m_height(height)
-    {
-        const HDC screen = GetDC(nullptr);
-        m_dc = CreateCompatibleDC(screen);
-        m_bitmap = CreateCompatibleBitmap(screen, width, height);
-        ReleaseDC(nullptr, screen);
-        m_oldBitmap = SelectObject(m_dc, m_bitmap);
-        m_font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, HtmlConst::kDefaultFace);
-    }
-    ~CMemoryCanvas()
-    {
-        SelectObject(m_dc, m_oldBitmap);
-        DeleteObject(m_bitmap);
-        DeleteObject(m_font);
-        DeleteDC(m_dc);
-    }
-    CMemoryCanvas(const CMemoryCanvas&) = delete;
-    CMemoryCanvas& operator=(const CMemoryCanvas&) = delete;
-
-    HDC DC() const { return m_dc; }
-    HFONT Font() const { return m_font; }
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-
-private:
-    int m_width;
-    int m_height;
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_oldBitmap = nullptr;
-    HFONT m_font = nullptr;
-};
-
 // What the view does for a page, without the window: the fonts and modules are kept from
 // page to page, as the view keeps them.
 class CPageRenderer {
 public:
-    explicit CPageRenderer(CMemoryCanvas& canvas) : m_canvas(canvas) {}
+    explicit CPageRenderer(Canvas& canvas) : m_canvas(canvas) {}
 
     // The page's height as laid out.
     int Render(const std::string& address)
@@ -67,18 +32,19 @@ public:
         CHtmlLayout layout;
         layout.Build(document, m_fonts, m_canvas.Width(), HtmlConst::kDefaultZoom);
         const RECT clip {0, 0, m_canvas.Width(), std::min(layout.Height(), m_canvas.Height())};
-        CHtmlPainter::Paint(m_canvas.DC(), layout, m_fonts, POINT {0, 0}, clip, -1);
+        CHtmlPainter::Paint(m_canvas.Handle(), layout, m_fonts, POINT {0, 0}, clip, -1);
         return layout.Height();
     }
 
 private:
-    CMemoryCanvas& m_canvas;
+    Canvas& m_canvas;
     CResModuleCache m_modules;
     CHtmlFontCache m_fonts;
 };
 
-// The page's bytes drawn as wrapped plain text: no parsing, no layout of ours.
-void DrawPlain(CMemoryCanvas& canvas, HMODULE module, int page)
+// The page's bytes drawn as wrapped plain text in the view's default face: no parsing, no
+// layout of ours.
+void DrawPlain(Canvas& canvas, HFONT font, HMODULE module, int page)
 {
     const HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(page), MAKEINTRESOURCEA(Bench::kHtmlResourceType));
     const HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
@@ -87,11 +53,11 @@ void DrawPlain(CMemoryCanvas& canvas, HMODULE module, int page)
         return;
     const std::string text(bytes, SizeofResource(module, resource));
     RECT rect {0, 0, canvas.Width(), canvas.Height()};
-    FillRect(canvas.DC(), &rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    const HGDIOBJ old = SelectObject(canvas.DC(), canvas.Font());
-    DrawTextA(canvas.DC(), text.c_str(), static_cast<int>(text.size()), &rect,
+    canvas.Fill(kWhite);
+    const HGDIOBJ old = SelectObject(canvas.Handle(), font);
+    DrawTextA(canvas.Handle(), text.c_str(), static_cast<int>(text.size()), &rect,
               DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
-    SelectObject(canvas.DC(), old);
+    SelectObject(canvas.Handle(), old);
 }
 }  // namespace
 
@@ -103,12 +69,15 @@ void CHtmlBench::Run(CResultTable& table)
         table.AddValue("the help content module does not load", "skipped");
         return;
     }
-    CMemoryCanvas canvas(Bench::kViewWidth, Bench::kMaxPaintHeight);
+    Canvas canvas(Bench::kViewWidth, Bench::kMaxPaintHeight);
+    CFont plainFont;
+    plainFont.CreateFont(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, HtmlConst::kDefaultFace);
     CPageRenderer renderer(canvas);
     const int largest = CHelpPages::Largest(module);
     const std::string largestAddress = CHelpPages::Address(largest);
     renderer.Render(largestAddress);
-    DrawPlain(canvas, module, largest);
+    DrawPlain(canvas, plainFont, module, largest);
 
     CCountingHtmlView view;
     if (!view.CreateShown()) {
@@ -126,7 +95,7 @@ void CHtmlBench::Run(CResultTable& table)
     bool allCompleted = true;
     for (int round = 0; round < Bench::kRounds; ++round) {
         double start = CStopwatch::Now();
-        DrawPlain(canvas, module, largest);
+        DrawPlain(canvas, plainFont, module, largest);
         const double plain = CStopwatch::Now() - start;
         start = CStopwatch::Now();
         renderer.Render(largestAddress);

@@ -3,14 +3,14 @@
 // test font and writes it as an image, with a manifest of the messages a reader must decode:
 //   dialog_barcode_images OUTPUT_FOLDER FONT_FOLDER
 // The first case also leaves a picture of the whole dialog (dialog.bmp), decoded the same way.
-#include "BarcodeBitmap.h"
+#include "Canvas.h"
+#include "DialogConstants.h"
 #include "DialogScript.h"
 #include "EncoderClient.h"
+#include "Files.h"
+#include "ImageProgram.h"
 #include "Manifest.h"
-#include "ProgramFolder.h"
-#include "TestFonts.h"
-
-#include <objbase.h>
+#include "Resource.h"
 
 #include <cstdio>
 #include <string>
@@ -20,25 +20,12 @@ using namespace std::string_literals;
 
 namespace {
 
-// Control ids of the dialog template.
-const int kHumanReadable = 1001;
-const int kCheckCharacter = 1002;
-const int kFullAscii = 1003;
-const int kSizeFirst = 1004;
-const int kStartStopFirst = 1011;
-const int kEncodeCopy = 1020;
-const int kPreview = 1022;
-const int kCharButtonFirst = 1025;
-const int kInsertBarcode = 1063;
-const int kPointSize = 3003;
-
 // Point-size combo entries: "12" gives 1-pixel narrow bars, "24" 2-pixel ones.
 const int kPoints12 = 9;
 const int kPoints24 = 15;
 const int kSizeM = 2;
 const int kSizeXL = 4;
 
-const char kSettingsFile[] = "tolvekvantrix.dat";
 const DWORD kPreviewTimeoutMs = 10000;
 
 // The names on the control-character buttons, in button order: a token "<NN>" of the data is
@@ -91,7 +78,7 @@ int ButtonOfToken(const std::string& name)
 {
     for (int i = 0; i < 36; ++i) {
         if (name == kButtonNames[i])
-            return kCharButtonFirst + i;
+            return IDC_CHAR_BUTTON_FIRST + i;
     }
     return 0;
 }
@@ -117,18 +104,16 @@ bool EnterKeys(DialogScript& dialog, const DialogCase& c)
 // Waits for the preview to show its finished barcode and captures it: the fade reaches pure
 // black only at its end, the background is pure white (a window not yet painted can be all
 // black), and two captures in a row agree.
-bool CapturePreview(HWND preview, BarcodeBitmap& bitmap)
+bool CapturePreview(HWND preview, Canvas& canvas)
 {
-    constexpr uint32_t kBlack = 0x000000;
-    constexpr uint32_t kWhite = 0xFFFFFF;
-    BarcodeBitmap previous(bitmap.Width(), bitmap.Height());
+    Canvas previous(canvas.Width(), canvas.Height());
     bool previousFinished = false;
     const DWORD start = GetTickCount();
     do {
-        if (!bitmap.CopyFromWindow(preview, false))
+        if (!canvas.CopyFromWindow(preview, false))
             return false;
-        const bool finished = bitmap.Contains(kBlack) && bitmap.Contains(kWhite);
-        if (finished && previousFinished && bitmap.SamePixels(previous))
+        const bool finished = canvas.Contains(kBlack) && canvas.Contains(kWhite);
+        if (finished && previousFinished && canvas.SamePixels(previous))
             return true;
         previousFinished = finished && previous.CopyFromWindow(preview, false);
         Sleep(50);
@@ -149,7 +134,7 @@ public:
     CaseOutcome Run(const DialogCase& c, const std::string& image, bool wholeDialog)
     {
         // No settings file: every case starts from the dialog's defaults.
-        DeleteFileA((ProgramFolder() + kSettingsFile).c_str());
+        DeleteFileA(ProgramFile(Dravel::kSettingsFileName).c_str());
         CaseOutcome outcome;
         std::thread driver([&] {
             DialogScript dialog;
@@ -177,38 +162,38 @@ private:
     {
         HWND hwnd = dialog.Dialog();
         // Sent messages overtake posted ones: read the states before posting anything.
-        const bool fullAscii = Checked(hwnd, kFullAscii);
-        const bool checkCharacter = Checked(hwnd, kCheckCharacter);
-        const bool humanReadable = Checked(hwnd, kHumanReadable);
+        const bool fullAscii = Checked(hwnd, IDC_FULL_ASCII);
+        const bool checkCharacter = Checked(hwnd, IDC_CHECK_CHARACTER);
+        const bool humanReadable = Checked(hwnd, IDC_HUMAN_READABLE);
         if (fullAscii != c.fullAscii)
-            dialog.Click(kFullAscii);
+            dialog.Click(IDC_FULL_ASCII);
         if (checkCharacter != c.checkCharacter)
-            dialog.Click(kCheckCharacter);
+            dialog.Click(IDC_CHECK_CHARACTER);
         if (humanReadable != c.humanReadable)
-            dialog.Click(kHumanReadable);
-        dialog.Click(kSizeFirst + c.sizeIndex);
-        dialog.Click(kStartStopFirst + c.startStop);
-        dialog.SelectComboEntry(kPointSize, c.pointSizeIndex);
+            dialog.Click(IDC_HUMAN_READABLE);
+        dialog.Click(IDC_SIZE_XS + c.sizeIndex);
+        dialog.Click(IDC_START_STOP_FIRST + c.startStop);
+        dialog.SelectComboEntry(IDC_POINT_SIZE, c.pointSizeIndex);
         if (!EnterKeys(dialog, c))
             return "the keys hold a token without a button";
-        dialog.Click(kEncodeCopy);
+        dialog.Click(IDC_ENCODE_COPY);
 
-        HWND preview = GetDlgItem(hwnd, kPreview);
+        HWND preview = GetDlgItem(hwnd, IDC_PREVIEW);
         RECT client = {};
         GetClientRect(preview, &client);
-        BarcodeBitmap bitmap(client.right, client.bottom);
-        if (!CapturePreview(preview, bitmap))
+        Canvas canvas(client.right, client.bottom);
+        if (!CapturePreview(preview, canvas))
             return "the preview showed no finished barcode within 10 s";
-        if (!bitmap.WriteBmp(m_folder + "\\" + image, true))
+        if (!canvas.WriteBmp(m_folder + "\\" + image, true))
             return "could not write " + image;
         if (wholeDialog) {
             RECT frame = {};
             GetWindowRect(hwnd, &frame);
-            BarcodeBitmap picture(frame.right - frame.left, frame.bottom - frame.top);
+            Canvas picture(frame.right - frame.left, frame.bottom - frame.top);
             if (!picture.CopyFromWindow(hwnd, true) || !picture.WriteBmp(m_folder + "\\dialog.bmp", false))
                 return "could not write dialog.bmp";
         }
-        dialog.Click(kInsertBarcode);
+        dialog.Click(IDC_INSERT_BARCODE);
         return dialog.WaitForEnd() ? "" : "Insert Barcode did not end the dialog";
     }
 
@@ -218,20 +203,9 @@ private:
 
 int Run(const std::string& outputFolder, const std::string& fontFolder)
 {
-    std::string missing;
-    if (!MakeTestFacesAvailable(fontFolder, missing)) {
-        std::printf("the test face %s is neither installed nor in %s\n", missing.c_str(), fontFolder.c_str());
-        return 1;
-    }
     EncoderClient client;
-    HRESULT hr = RegisterServer((ProgramFolder() + "Vantrix.dll").c_str());
-    if (SUCCEEDED(hr))
-        hr = client.Create();
-    if (FAILED(hr)) {
-        std::printf("\"Vantrix.Encoder\" could not be registered and created: 0x%08lx\n",
-                    static_cast<unsigned long>(hr));
+    if (!StartImageProgram(fontFolder, client))
         return 1;
-    }
 
     Manifest manifest(outputFolder + "\\manifest.txt");
     CaseRunner runner(client, outputFolder);
@@ -258,7 +232,7 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
         std::printf("could not write the manifest\n");
         ++failures;
     }
-    DeleteFileA((ProgramFolder() + kSettingsFile).c_str());
+    DeleteFileA(ProgramFile(Dravel::kSettingsFileName).c_str());
     return failures == 0 ? 0 : 1;
 }
 
@@ -266,12 +240,5 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::printf("usage: dialog_barcode_images OUTPUT_FOLDER FONT_FOLDER\n");
-        return 2;
-    }
-    CoInitialize(nullptr);
-    const int result = Run(argv[1], argv[2]);
-    CoUninitialize();
-    return result;
+    return ImageProgramMain(argc, argv, "dialog_barcode_images", Run);
 }

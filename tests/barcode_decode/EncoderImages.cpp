@@ -3,15 +3,11 @@
 //   encoder_barcode_images OUTPUT_FOLDER FONT_FOLDER
 // Plain values go through Vantrix, Full ASCII values through VantrixExt; some get the check
 // character from CalcCheckSum. check_decoded.py reads the images back with a barcode reader.
-#include "BarcodeBitmap.h"
-#include "EncoderMethods.h"
-#include "Manifest.h"
-#include "ProgramFolder.h"
-#include "TestFonts.h"
-
+#include "Canvas.h"
 #include "EncoderClient.h"
-
-#include <objbase.h>
+#include "ImageProgram.h"
+#include "Manifest.h"
+#include "TestFonts.h"
 
 #include <cctype>
 #include <cstdio>
@@ -93,20 +89,19 @@ bool Render(const std::string& text, HFONT font, const std::string& path)
 {
     SIZE extent = {};
     {
-        BarcodeBitmap probe(1, 1);
-        HGDIOBJ old = SelectObject(probe.Dc(), font);
-        GetTextExtentPoint32A(probe.Dc(), text.c_str(), static_cast<int>(text.size()), &extent);
-        SelectObject(probe.Dc(), old);
+        Canvas probe(1, 1);
+        HGDIOBJ old = SelectObject(probe.Handle(), font);
+        GetTextExtentPoint32A(probe.Handle(), text.c_str(), static_cast<int>(text.size()), &extent);
+        SelectObject(probe.Handle(), old);
     }
-    BarcodeBitmap bitmap(extent.cx + 2 * kMargin, extent.cy + 2 * kMargin);
-    if (!bitmap.IsValid())
-        return false;
-    HGDIOBJ old = SelectObject(bitmap.Dc(), font);
-    SetTextColor(bitmap.Dc(), RGB(0, 0, 0));
-    SetBkMode(bitmap.Dc(), TRANSPARENT);
-    TextOutA(bitmap.Dc(), kMargin, kMargin, text.c_str(), static_cast<int>(text.size()));
-    SelectObject(bitmap.Dc(), old);
-    return bitmap.WriteBmp(path, true);
+    Canvas canvas(extent.cx + 2 * kMargin, extent.cy + 2 * kMargin);
+    HGDIOBJ old = SelectObject(canvas.Handle(), font);
+    SetTextColor(canvas.Handle(), kBlack);
+    SetBkMode(canvas.Handle(), TRANSPARENT);
+    TextOutA(canvas.Handle(), kMargin, kMargin, text.c_str(), static_cast<int>(text.size()));
+    SelectObject(canvas.Handle(), old);
+    // False also when the canvas has no bitmap.
+    return canvas.WriteBmp(path, true);
 }
 
 class ImageWriter {
@@ -135,10 +130,10 @@ private:
 };
 
 // Puts the check character that CalcCheckSum gives for text before its stop character.
-bool AddCheckCharacter(EncoderMethods& encoder, std::string& text)
+bool AddCheckCharacter(EncoderClient& encoder, std::string& text)
 {
     std::string check;
-    if (!encoder.Call(L"CalcCheckSum", text, check) || check.size() != 1)
+    if (FAILED(encoder.CallStringMethod(L"CalcCheckSum", text, check)) || check.size() != 1)
         return false;
     const char stop = text.back();
     text.pop_back();
@@ -149,23 +144,12 @@ bool AddCheckCharacter(EncoderMethods& encoder, std::string& text)
 
 int Run(const std::string& outputFolder, const std::string& fontFolder)
 {
-    std::string missing;
-    if (!MakeTestFacesAvailable(fontFolder, missing)) {
-        std::printf("the test face %s is neither installed nor in %s\n", missing.c_str(), fontFolder.c_str());
+    EncoderClient encoder;
+    if (!StartImageProgram(fontFolder, encoder))
         return 1;
-    }
     HFONT font = CreateTestFont(kFace, kEmPixels);
     if (font == nullptr) {
         std::printf("the system substitutes another face for %s\n", kFace);
-        return 1;
-    }
-    const HRESULT registered = RegisterServer((ProgramFolder() + "Vantrix.dll").c_str());
-    EncoderMethods encoder;
-    const HRESULT created = SUCCEEDED(registered) ? encoder.Create() : registered;
-    if (FAILED(created)) {
-        std::printf("\"Vantrix.Encoder\" could not be registered and created: 0x%08lx\n",
-                    static_cast<unsigned long>(created));
-        DeleteObject(font);
         return 1;
     }
 
@@ -183,7 +167,8 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
         const std::string input = pair < 0 ? value.input : std::string(1, kStarts[pair]) + value.input + kStops[pair];
         std::string text;
         const bool check = withCheck(random);
-        if (!encoder.Call(L"Vantrix", input, text) || text == "error" || (check && !AddCheckCharacter(encoder, text))) {
+        if (FAILED(encoder.CallStringMethod(L"Vantrix", input, text)) || text == "error" ||
+            (check && !AddCheckCharacter(encoder, text))) {
             std::printf("plain value %d: Vantrix(\"%s\") gave \"%s\"\n", i, input.c_str(), text.c_str());
             ++failures;
             continue;
@@ -195,7 +180,7 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
     for (int i = 0; i < kFullAsciiValues; ++i) {
         const Value value = RandomFullAsciiValue(random);
         std::string form;
-        if (!encoder.Call(L"VantrixExt", value.input, form) || form.empty()) {
+        if (FAILED(encoder.CallStringMethod(L"VantrixExt", value.input, form)) || form.empty()) {
             std::printf("Full ASCII value %d: VantrixExt failed for \"%s\"\n", i, value.input.c_str());
             ++failures;
             continue;
@@ -225,12 +210,5 @@ int Run(const std::string& outputFolder, const std::string& fontFolder)
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::printf("usage: encoder_barcode_images OUTPUT_FOLDER FONT_FOLDER\n");
-        return 2;
-    }
-    CoInitialize(nullptr);
-    const int result = Run(argv[1], argv[2]);
-    CoUninitialize();
-    return result;
+    return ImageProgramMain(argc, argv, "encoder_barcode_images", Run);
 }

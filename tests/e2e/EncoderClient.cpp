@@ -3,6 +3,7 @@
 #include "com/BstrText.h"
 #include "com/DispatchCaller.h"
 
+#include <new>
 #include <vector>
 
 namespace {
@@ -17,6 +18,25 @@ HRESULT CallServerEntry(const char* path, const char* entry)
     const HRESULT hr = function != nullptr ? function() : E_NOTIMPL;
     FreeLibrary(module);
     return hr;
+}
+
+// A macro's variable passed by reference.
+VARIANTARG ByReference(BSTR* value)
+{
+    VARIANTARG arg;
+    VariantInit(&arg);
+    arg.vt = VT_BSTR | VT_BYREF;
+    arg.pbstrVal = value;
+    return arg;
+}
+
+VARIANTARG ByReference(LONG* value)
+{
+    VARIANTARG arg;
+    VariantInit(&arg);
+    arg.vt = VT_I4 | VT_BYREF;
+    arg.plVal = value;
+    return arg;
 }
 
 }  // namespace
@@ -46,17 +66,7 @@ InsertBarcodeResult EncoderClient::InsertBarcode(long colourIn)
     BSTR font = nullptr;
     LONG size = 12345;
     LONG colour = colourIn;
-    std::vector<VARIANTARG> args(4);
-    for (VARIANTARG& arg : args)
-        VariantInit(&arg);
-    args[0].vt = VT_BSTR | VT_BYREF;
-    args[0].pbstrVal = &encoded;
-    args[1].vt = VT_BSTR | VT_BYREF;
-    args[1].pbstrVal = &font;
-    args[2].vt = VT_I4 | VT_BYREF;
-    args[2].plVal = &size;
-    args[3].vt = VT_I4 | VT_BYREF;
-    args[3].plVal = &colour;
+    std::vector<VARIANTARG> args {ByReference(&encoded), ByReference(&font), ByReference(&size), ByReference(&colour)};
     result.hr = CDispatchCaller::CallByName(m_dispatch, L"InsertBarcode", args);
     result.encodedIsNull = encoded == nullptr;
     result.fontIsNull = font == nullptr;
@@ -68,6 +78,28 @@ InsertBarcodeResult EncoderClient::InsertBarcode(long colourIn)
     SysFreeString(encoded);
     SysFreeString(font);
     return result;
+}
+
+HRESULT EncoderClient::CallStringMethod(const wchar_t* method, const std::string& data, std::string& result)
+{
+    result.clear();
+    if (m_dispatch == nullptr)
+        return E_POINTER;
+    BSTR in = CBstrText::FromAnsi(CString(data.data(), static_cast<int>(data.size())));
+    if (in == nullptr)
+        return E_OUTOFMEMORY;
+    BSTR out = nullptr;
+    std::vector<VARIANTARG> args {ByReference(&in), ByReference(&out)};
+    HRESULT hr = CDispatchCaller::CallByName(m_dispatch, method, args);
+    try {
+        result = CBstrText::ToAnsi(out);
+    } catch (const std::bad_alloc&) {
+        hr = E_OUTOFMEMORY;
+    }
+    // Both strings are the caller's, as in a macro.
+    SysFreeString(in);
+    SysFreeString(out);
+    return hr;
 }
 
 HRESULT RegisterServer(const char* path)

@@ -1,5 +1,5 @@
-// What a macro does with the COM encoder: create "Vantrix.Encoder" by its ProgID and call
-// InsertBarcode late-bound through IDispatch, with by-reference string and long arguments.
+// What a macro does with the COM encoder: create "Vantrix.Encoder" by its ProgID and call its
+// methods late-bound through IDispatch, with by-reference string and long arguments.
 #pragma once
 
 #include <windows.h>
@@ -26,8 +26,13 @@ public:
 
     // Creates the object by name through the registry.
     HRESULT Create(const wchar_t* progId = L"Vantrix.Encoder");
+    // The object itself, for callers that invoke it their own way; still owned by the client.
+    IDispatch* Dispatch() const { return m_dispatch; }
     // colourIn is what the caller's nColor holds before the call.
     InsertBarcodeResult InsertBarcode(long colourIn = 0);
+    // The string methods (Vantrix, VantrixExt, CalcCheckSum ...): method(sData, sResult), both
+    // by reference. result is cleared first.
+    HRESULT CallStringMethod(const wchar_t* method, const std::string& data, std::string& result);
 
 private:
     IDispatch* m_dispatch = nullptr;

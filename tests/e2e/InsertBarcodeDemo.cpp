@@ -5,6 +5,8 @@
 //                                        waits for the file GO, then presses "Insert Barcode"
 #include "DialogScript.h"
 #include "EncoderClient.h"
+#include "Files.h"
+#include "Resource.h"
 
 #include <objbase.h>
 
@@ -14,22 +16,8 @@
 
 namespace {
 
-const int kEncodeCopy = 1020;
-const int kInsertBarcode = 1063;
 const DWORD kFadeMs = 1500;
 const DWORD kGoTimeoutMs = 60000;
-
-bool FileExists(const char* path)
-{
-    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
-}
-
-void Touch(const char* path)
-{
-    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
-}
 
 void Script(const char* ready, const char* go, const char* data)
 {
@@ -39,13 +27,13 @@ void Script(const char* ready, const char* go, const char* data)
         return;
     }
     dialog.Type(data);
-    dialog.Click(kEncodeCopy);
+    dialog.Click(IDC_ENCODE_COPY);
     Sleep(kFadeMs);  // the preview has faded in
-    Touch(ready);
+    TouchFile(ready);
     const DWORD start = GetTickCount();
     while (!FileExists(go) && GetTickCount() - start < kGoTimeoutMs)
         Sleep(100);
-    dialog.Click(kInsertBarcode);
+    dialog.Click(IDC_INSERT_BARCODE);
     if (!dialog.WaitForEnd(10000))
         dialog.CloseBox();
 }

@@ -1,7 +1,10 @@
 // The road of a typical request: a macro creates "Vantrix.Encoder" and calls InsertBarcode;
 // the real barcode dialog opens from the real TolvekDravel.dll; a script works the dialog.
+#include "DialogConstants.h"
 #include "DialogScript.h"
 #include "EncoderClient.h"
+#include "Files.h"
+#include "Resource.h"
 
 #include <gtest/gtest.h>
 
@@ -12,22 +15,8 @@
 
 namespace {
 
-// Control ids of the dialog template.
-const int kHumanReadable = 1001;
-const int kEncodeCopy = 1020;
-const int kStartStopStar = 1011;
-const int kPointSize = 3003;
+// The point-size combo's entry "10.5".
 const int kPointSize10_5 = 7;
-const int kInsertBarcode = 1063;
-const int kDataEdit = 1018;
-
-std::string ExeFolder()
-{
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path);
-    return folder.substr(0, folder.find_last_of('\\') + 1);
-}
 
 class RoadOfATypicalRequest : public ::testing::Test {
 protected:
@@ -36,13 +25,13 @@ protected:
         CoInitialize(nullptr);
         // The dialog module beside this program is the one InsertBarcode finds first; its
         // settings file starts absent, so the dialog opens with the defaults.
-        DeleteFileA((ExeFolder() + "tolvekvantrix.dat").c_str());
-        ASSERT_EQ(RegisterServer((ExeFolder() + "Vantrix.dll").c_str()), S_OK);
+        DeleteFileA(ProgramFile(Dravel::kSettingsFileName).c_str());
+        ASSERT_EQ(RegisterServer(ProgramFile("Vantrix.dll").c_str()), S_OK);
         ASSERT_EQ(client.Create(), S_OK);
     }
     void TearDown() override
     {
-        DeleteFileA((ExeFolder() + "tolvekvantrix.dat").c_str());
+        DeleteFileA(ProgramFile(Dravel::kSettingsFileName).c_str());
         CoUninitialize();
     }
 
@@ -76,13 +65,13 @@ TEST_F(RoadOfATypicalRequest, InsertReturnsTheEncodedTextFaceSizeAndColour)
     const InsertBarcodeResult result = InsertWith([](DialogScript& dialog) {
         // Defaults: Full ASCII, check character and human-readable text on, "(" ")", M, 12.
         dialog.Type("Ab1<x>");  // "<" and ">" are swallowed in Full ASCII mode
-        if (!dialog.WaitForText(kDataEdit, "Ab1x"))
+        if (!dialog.WaitForText(IDC_DATA_EDIT, "Ab1x"))
             return false;
-        dialog.Click(kHumanReadable);
-        dialog.Click(kStartStopStar);
-        dialog.SelectComboEntry(kPointSize, kPointSize10_5);
-        dialog.Click(kEncodeCopy);
-        dialog.Click(kInsertBarcode);
+        dialog.Click(IDC_HUMAN_READABLE);
+        dialog.Click(IDC_START_STOP_FIRST);
+        dialog.SelectComboEntry(IDC_POINT_SIZE, kPointSize10_5);
+        dialog.Click(IDC_ENCODE_COPY);
+        dialog.Click(IDC_INSERT_BARCODE);
         return dialog.WaitForEnd();
     });
     EXPECT_EQ(result.hr, S_OK);
@@ -98,7 +87,7 @@ TEST_F(RoadOfATypicalRequest, CloseBoxReturnsEmptyStringsAndSizeMinusOne)
     const InsertBarcodeResult result = InsertWith(
         [](DialogScript& dialog) {
             dialog.Type("closed");
-            dialog.Click(kEncodeCopy);
+            dialog.Click(IDC_ENCODE_COPY);
             dialog.CloseBox();
             return dialog.WaitForEnd();
         },
@@ -109,5 +98,5 @@ TEST_F(RoadOfATypicalRequest, CloseBoxReturnsEmptyStringsAndSizeMinusOne)
     EXPECT_EQ(result.size, -1);
     EXPECT_EQ(result.colour, 0x00123456);
     // The close wrote the options beside the dialog module.
-    EXPECT_NE(GetFileAttributesA((ExeFolder() + "tolvekvantrix.dat").c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(FileExists(ProgramFile(Dravel::kSettingsFileName)));
 }

@@ -5,6 +5,22 @@
 #include <cstdio>
 #include <vector>
 
+namespace {
+
+// A DIB section holds 0x00RRGGBB; a COLORREF is 0x00BBGGRR.
+COLORREF FromDib(DWORD pixel)
+{
+    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+
+DWORD ToDib(COLORREF colour)
+{
+    return (static_cast<DWORD>(GetRValue(colour)) << 16) | (static_cast<DWORD>(GetGValue(colour)) << 8) |
+        GetBValue(colour);
+}
+
+}  // namespace
+
 Canvas::Canvas(int width, int height, COLORREF fill) : m_width(width), m_height(height)
 {
     BITMAPINFO info {};
@@ -37,8 +53,7 @@ COLORREF Canvas::Pixel(int x, int y) const
         return CLR_INVALID;
     // Drawing may still be queued: the bits are read directly.
     ::GdiFlush();
-    const DWORD pixel = m_bits[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)];
-    return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+    return FromDib(m_bits[static_cast<size_t>(y) * static_cast<size_t>(m_width) + static_cast<size_t>(x)]);
 }
 
 void Canvas::Fill(COLORREF colour)
@@ -74,6 +89,35 @@ CRect Canvas::BoundsOfOther(COLORREF background) const
     return bounds.left < bounds.right ? bounds : CRect(0, 0, 0, 0);
 }
 
+bool Canvas::Contains(COLORREF colour) const
+{
+    // The whole-canvas reads flush once and scan the bits, not a flush per pixel.
+    if (m_bits == nullptr)
+        return false;
+    ::GdiFlush();
+    const DWORD wanted = ToDib(colour);
+    // As Pixel does, the unused top byte is passed over.
+    return std::any_of(m_bits, m_bits + PixelCount(), [wanted](DWORD pixel) { return (pixel & 0xFFFFFF) == wanted; });
+}
+
+bool Canvas::SamePixels(const Canvas& other) const
+{
+    if (m_bits == nullptr || other.m_bits == nullptr || m_width != other.m_width || m_height != other.m_height)
+        return false;
+    ::GdiFlush();
+    return std::equal(m_bits, m_bits + PixelCount(), other.m_bits);
+}
+
+bool Canvas::CopyFromWindow(HWND window, bool wholeWindow)
+{
+    HDC source = wholeWindow ? ::GetWindowDC(window) : ::GetDC(window);
+    if (source == nullptr)
+        return false;
+    const BOOL copied = ::BitBlt(m_hdc, 0, 0, m_width, m_height, source, 0, 0, SRCCOPY);
+    ::ReleaseDC(window, source);
+    return copied != FALSE;
+}
+
 namespace {
 
 std::uint32_t Crc(const unsigned char* data, size_t size)
@@ -85,6 +129,21 @@ std::uint32_t Crc(const unsigned char* data, size_t size)
             crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     return ~crc;
+}
+
+bool SaveBytes(const std::string& path, const std::vector<unsigned char>& bytes)
+{
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    return std::fclose(file) == 0 && written;
+}
+
+void Append(std::vector<unsigned char>& out, const void* data, size_t size)
+{
+    const unsigned char* bytes = static_cast<const unsigned char*>(data);
+    out.insert(out.end(), bytes, bytes + size);
 }
 
 void Put32(std::vector<unsigned char>& out, std::uint32_t value)
@@ -151,9 +210,57 @@ bool Canvas::WritePng(const std::string& path) const
     PutChunk(png, "IHDR", header);
     PutChunk(png, "IDAT", StoredZlib(raw));
     PutChunk(png, "IEND", {});
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
+    return SaveBytes(path, png);
+}
+
+bool Canvas::WriteBmp(const std::string& path, bool greyscale) const
+{
+    if (m_bits == nullptr)
         return false;
-    const bool written = std::fwrite(png.data(), 1, png.size(), file) == png.size();
-    return std::fclose(file) == 0 && written;
+    ::GdiFlush();
+    const int bitsPerPixel = greyscale ? 8 : 24;
+    const int paletteEntries = greyscale ? 256 : 0;
+    const size_t rowBytes = static_cast<size_t>((m_width * bitsPerPixel + 31) / 32) * 4;  // rows padded to 4 bytes
+    const DWORD offset =
+        sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER) + static_cast<DWORD>(paletteEntries * sizeof(RGBQUAD));
+
+    BITMAPFILEHEADER file {};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = offset;
+    file.bfSize = offset + static_cast<DWORD>(rowBytes * static_cast<size_t>(m_height));
+    BITMAPINFOHEADER header {};
+    header.biSize = sizeof header;
+    header.biWidth = m_width;
+    header.biHeight = m_height;  // positive: bottom-up
+    header.biPlanes = 1;
+    header.biBitCount = static_cast<WORD>(bitsPerPixel);
+    header.biCompression = BI_RGB;
+    header.biClrUsed = static_cast<DWORD>(paletteEntries);
+
+    std::vector<unsigned char> bmp;
+    bmp.reserve(file.bfSize);
+    Append(bmp, &file, sizeof file);
+    Append(bmp, &header, sizeof header);
+    for (int i = 0; i < paletteEntries; ++i) {
+        const RGBQUAD entry {static_cast<BYTE>(i), static_cast<BYTE>(i), static_cast<BYTE>(i), 0};
+        Append(bmp, &entry, sizeof entry);
+    }
+    std::vector<unsigned char> row(rowBytes);
+    for (int y = m_height - 1; y >= 0; --y) {
+        std::fill(row.begin(), row.end(), 0);
+        const DWORD* line = m_bits + static_cast<size_t>(y) * static_cast<size_t>(m_width);
+        for (int x = 0; x < m_width; ++x) {
+            const COLORREF c = FromDib(line[x]);
+            if (greyscale) {
+                row[x] =
+                    static_cast<unsigned char>((GetRValue(c) * 299 + GetGValue(c) * 587 + GetBValue(c) * 114) / 1000);
+            } else {
+                row[3 * x] = GetBValue(c);
+                row[3 * x + 1] = GetGValue(c);
+                row[3 * x + 2] = GetRValue(c);
+            }
+        }
+        Append(bmp, row.data(), row.size());
+    }
+    return SaveBytes(path, bmp);
 }

@@ -1,5 +1,7 @@
 // A pixel canvas for painting tests: a 32-bit top-down bitmap selected into a memory device
-// context, filled with one colour at first, whose pixels are read straight from its bits.
+// context, filled with one colour at first, whose pixels are read straight from its bits. It
+// also takes a copy of a shown window, and saves itself as a PNG for a person or as a BMP for a
+// barcode reader on the Linux side.
 #pragma once
 
 #include "core/Rect.h"
@@ -36,10 +38,21 @@ public:
     int Count(COLORREF colour, const RECT& area) const;
     // The smallest rectangle round every pixel of another colour (empty when there is none).
     CRect BoundsOfOther(COLORREF background) const;
+    bool Contains(COLORREF colour) const;
+    // The same size and every pixel the same.
+    bool SamePixels(const Canvas& other) const;
+    // Copies the window's client area (or, with wholeWindow, its frame too) from its window
+    // surface, from the top left corner; the window must be shown.
+    bool CopyFromWindow(HWND window, bool wholeWindow);
     // An uncompressed PNG, for a person to look at what a test painted.
     bool WritePng(const std::string& path) const;
+    // A bottom-up BMP, the form every reader takes. greyscale: 8 bits a pixel with a grey
+    // palette (a third of the size), else 24 bits.
+    bool WriteBmp(const std::string& path, bool greyscale) const;
 
 private:
+    size_t PixelCount() const { return static_cast<size_t>(m_width) * static_cast<size_t>(m_height); }
+
     int m_width;
     int m_height;
     HDC m_hdc = nullptr;
