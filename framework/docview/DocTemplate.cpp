@@ -119,6 +119,18 @@ void CDocTemplate::CloseAllDocuments(BOOL)
     }
 }
 
+BOOL CDocTemplate::PrepareDocument(CDocument* pDoc, LPCSTR lpszPathName)
+{
+    if (!lpszPathName) {
+        SetDefaultTitle(pDoc);
+        return pDoc->OnNewDocument();
+    }
+    if (!pDoc->OnOpenDocument(lpszPathName))
+        return FALSE;
+    pDoc->SetPathName(lpszPathName);
+    return TRUE;
+}
+
 void CDocTemplate::DiscardNewDocument(CDocument* pDoc, CFrameWnd* pFrame)
 {
     // The document must not close itself while its views go: it is deleted here, once.

@@ -50,4 +50,6 @@ protected:
     CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass);
     // A new document's frame failed or its set-up failed: the frame goes, and the document with it.
     void DiscardNewDocument(CDocument* pDoc, CFrameWnd* pFrame);
+    // A new document made ready: untitled and new without a path, else read from the path.
+    BOOL PrepareDocument(CDocument* pDoc, LPCSTR lpszPathName);
 };

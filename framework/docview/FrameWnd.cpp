@@ -97,18 +97,27 @@ BOOL CFrameWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwStyl
     return TRUE;
 }
 
+CString CFrameWnd::LoadFrameTitle(UINT nIDResource)
+{
+    CString strTitle;
+    strTitle.LoadString(nIDResource);
+    const int nEnd = strTitle.Find('\n');
+    return nEnd >= 0 ? strTitle.Left(nEnd) : strTitle;
+}
+
+LPCSTR CFrameWnd::RegisterFrameClass(UINT nIDResource)
+{
+    LPCSTR lpszName = MAKEINTRESOURCEA(nIDResource);
+    HINSTANCE hIconInst = FwFindResourceHandle(lpszName, RT_GROUP_ICON);
+    HICON hIcon = hIconInst ? ::LoadIconA(hIconInst, lpszName) : nullptr;
+    return RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1), hIcon);
+}
+
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
     LPCSTR lpszName = MAKEINTRESOURCEA(nIDResource);
-    CString strTitle;
-    strTitle.LoadString(nIDResource);
-    int nEnd = strTitle.Find('\n');
-    if (nEnd >= 0)
-        strTitle = strTitle.Left(nEnd);
-    HINSTANCE hIconInst = FwFindResourceHandle(lpszName, RT_GROUP_ICON);
-    HICON hIcon = hIconInst ? ::LoadIconA(hIconInst, lpszName) : nullptr;
-    LPCSTR lpszClass =
-        RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1), hIcon);
+    const CString strTitle = LoadFrameTitle(nIDResource);
+    LPCSTR lpszClass = RegisterFrameClass(nIDResource);
     BOOL bMenu = !(dwDefaultStyle & WS_CHILD) && FwFindResourceHandle(lpszName, RT_MENU) != nullptr;
     if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, bMenu ? lpszName : nullptr, 0, pContext))
         return FALSE;

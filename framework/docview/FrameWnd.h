@@ -111,6 +111,10 @@ public:
     HACCEL m_hAccelTable = nullptr;
 
 protected:
+    // The frame's title from its resource string (the text before the first "\n") and a
+    // window class with the icon of the same id: what every frame kind loads from its id.
+    static CString LoadFrameTitle(UINT nIDResource);
+    static LPCSTR RegisterFrameClass(UINT nIDResource);
     enum IdleFlags { idleMenu = 0x1, idleTitle = 0x2, idleNotify = 0x4, idleLayout = 0x8 };
 
     virtual BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext);

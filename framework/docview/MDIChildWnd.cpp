@@ -52,16 +52,8 @@ BOOL CMDIChildWnd::Create(LPCSTR lpszClassName, LPCSTR lpszWindowName, DWORD dwS
 
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
-    LPCSTR lpszName = MAKEINTRESOURCEA(nIDResource);
-    CString strTitle;
-    strTitle.LoadString(nIDResource);
-    int nEnd = strTitle.Find('\n');
-    if (nEnd >= 0)
-        strTitle = strTitle.Left(nEnd);
-    HINSTANCE hIconInst = FwFindResourceHandle(lpszName, RT_GROUP_ICON);
-    HICON hIcon = hIconInst ? ::LoadIconA(hIconInst, lpszName) : nullptr;
-    LPCSTR lpszClass =
-        RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1), hIcon);
+    const CString strTitle = LoadFrameTitle(nIDResource);
+    LPCSTR lpszClass = RegisterFrameClass(nIDResource);
     // The template's menu and accelerators serve this child while it is active.
     CDocTemplate* pTemplate = pContext ? pContext->m_pNewDocTemplate : nullptr;
     if (pTemplate && pTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate))) {

@@ -79,15 +79,7 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeVi
         DiscardNewDocument(pDoc, nullptr);
         return nullptr;
     }
-    BOOL bReady = FALSE;
-    if (!lpszPathName) {
-        SetDefaultTitle(pDoc);
-        bReady = pDoc->OnNewDocument();
-    } else if (pDoc->OnOpenDocument(lpszPathName)) {
-        pDoc->SetPathName(lpszPathName);
-        bReady = TRUE;
-    }
-    if (!bReady) {
+    if (!PrepareDocument(pDoc, lpszPathName)) {
         DiscardNewDocument(pDoc, pFrame);
         return nullptr;
     }

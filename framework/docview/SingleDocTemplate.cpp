@@ -75,15 +75,7 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCSTR lpszPathName, BOOL bMakeV
         }
         bCreated = TRUE;
     }
-    BOOL bReady = FALSE;
-    if (!lpszPathName) {
-        SetDefaultTitle(pDoc);
-        bReady = pDoc->OnNewDocument();
-    } else if (pDoc->OnOpenDocument(lpszPathName)) {
-        pDoc->SetPathName(lpszPathName);
-        bReady = TRUE;
-    }
-    if (!bReady) {
+    if (!PrepareDocument(pDoc, lpszPathName)) {
         if (bCreated)
             DiscardNewDocument(pDoc, pFrame);
         return nullptr;
