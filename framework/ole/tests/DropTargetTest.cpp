@@ -210,6 +210,9 @@ TEST_F(DropTargetTest, FailuresStopAtTheInterfaceAndAreReported)
     EXPECT_EQ(expected, g_reports);
 }
 
+// Made before main, as process-wide drag sources are: construction calls no OLE.
+COleDropSource g_dropSource;
+
 TEST(DropSourceTest, DropsOnReleaseAndCancelsOnEscapeOrTheOtherButton)
 {
     struct Row {
@@ -225,8 +228,7 @@ TEST(DropSourceTest, DropsOnReleaseAndCancelsOnEscapeOrTheOtherButton)
         {"Escape", TRUE, MK_LBUTTON, DRAGDROP_S_CANCEL},
         {"the other button pressed", FALSE, MK_LBUTTON | MK_RBUTTON, DRAGDROP_S_CANCEL},
     };
-    COleDropSource source;
-    IDropSource* pDropSource = source.GetDropSource();
+    IDropSource* pDropSource = g_dropSource.GetDropSource();
     for (const Row& row : rows)
         EXPECT_EQ(row.expected, pDropSource->QueryContinueDrag(row.bEscape, row.dwKeyState)) << row.name;
     for (DWORD dwEffect : {DROPEFFECT_NONE, DROPEFFECT_COPY, DROPEFFECT_MOVE})
