@@ -4,7 +4,8 @@
 // waits for the drag to get somewhere is tried again at the next tick. Input comes from the
 // thread that owns the windows, so the display's echoes of earlier pointer moves are
 // recognised as stale and dropped. A watchdog thread makes the drop source give up and
-// lets the button go when the script does not end, so no run can hang.
+// lets the button go when the script does not end, so no run can hang. The mouse and the
+// foreground are the whole display's: the program runs alone (see CMakeLists.txt).
 #include "OleTestSupport.h"
 #include "win/TickClock.h"
 
@@ -104,6 +105,7 @@ protected:
     HANDLE m_hOverTarget = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
     HANDLE m_hDragDone = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
     HANDLE m_hScriptOver = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    DWORD m_nUiThreadId = ::GetCurrentThreadId();
     const std::vector<Step>* m_pScript = nullptr;
     size_t m_nStep = 0;           // the next step to play
     POINT m_ptHand = kRestPoint;  // where the script last moved the mouse
@@ -232,7 +234,10 @@ protected:
         if (::WaitForSingleObject(pTest->m_hScriptOver, kScriptTimeout) == WAIT_OBJECT_0)
             return 0;
         ::InterlockedExchange(&pTest->m_nTimedOut, 1);
+        // Escape ends the wait for the drag to start and the drag loop, wherever the
+        // mouse's input went; the source gives up in case the drag loop misses it.
         ::InterlockedExchange(&pTest->m_sourceWnd.m_dropSource.m_nGiveUp, 1);
+        ::PostThreadMessageA(pTest->m_nUiThreadId, WM_KEYDOWN, VK_ESCAPE, 0);
         if (::InterlockedCompareExchange(&pTest->m_nPressed, 0, 0))
             SendMouse(MOUSEEVENTF_LEFTUP);
         ::SetEvent(pTest->m_hScriptOver);
