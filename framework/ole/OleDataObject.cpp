@@ -91,8 +91,10 @@ BOOL COleDataObject::GetGlobalMedium(CLIPFORMAT cfFormat, STGMEDIUM* pMedium)
     if (!m_lpDataObject)
         return FALSE;
     FORMATETC formatEtc = MakeFormatEtc(cfFormat, TYMED_HGLOBAL);
-    if (FAILED(m_lpDataObject->GetData(&formatEtc, pMedium)))
+    if (FAILED(m_lpDataObject->GetData(&formatEtc, pMedium))) {
+        *pMedium = STGMEDIUM {};  // nothing to release after a failure, whatever it left there
         return FALSE;
+    }
     // A data object may answer with another medium than the one asked for.
     return pMedium->tymed == TYMED_HGLOBAL && pMedium->hGlobal != nullptr;
 }

@@ -24,8 +24,9 @@ public:
     virtual SCODE GiveFeedback(DROPEFFECT dropEffect);
     // Called with the mouse button still down, before the system's drag starts: TRUE once
     // the mouse leaves the start rectangle or the drag delay passes; FALSE when the button
-    // is released, Escape is pressed or pWnd loses the capture first. pWnd (which takes
-    // the capture meanwhile) may be null: the drag then starts at once.
+    // is released, Escape is pressed or pWnd loses the capture first, and at once when no
+    // button is down. The button held drags, the other one cancels. pWnd (which takes the
+    // capture meanwhile) may be null: the drag then starts at once.
     virtual BOOL OnBeginDrag(CWnd* pWnd);
 
     // The interface the system calls (no reference added); the object's own lifetime

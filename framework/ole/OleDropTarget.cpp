@@ -47,7 +47,8 @@ void COleDropTarget::Revoke()
     EndDrag();
     if (!m_hWnd)
         return;
-    // A window destroyed before its target already lost its registration.
+    // Revoking needs the window: one destroyed first leaves nothing to revoke, and the
+    // reference OLE kept is never used again.
     if (::IsWindow(m_hWnd))
         ::RevokeDragDrop(m_hWnd);
     m_hWnd = nullptr;
