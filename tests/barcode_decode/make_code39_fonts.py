@@ -21,21 +21,9 @@ SIZES = ["XS", "S", "M", "L", "XL"]
 # for what the tests read.
 FACE_NAMES = ["TolvekVantrix" + size + suffix for suffix in ("", "T") for size in SIZES]
 
-# The published Code 39 patterns: nine elements, bar and space alternating from a bar;
-# "1" marks a wide element.
-PATTERNS = {
-    "0": "000110100", "1": "100100001", "2": "001100001", "3": "101100000",
-    "4": "000110001", "5": "100110000", "6": "001110000", "7": "000100101",
-    "8": "100100100", "9": "001100100", "A": "100001001", "B": "001001001",
-    "C": "101001000", "D": "000011001", "E": "100011000", "F": "001011000",
-    "G": "000001101", "H": "100001100", "I": "001001100", "J": "000011100",
-    "K": "100000011", "L": "001000011", "M": "101000010", "N": "000010011",
-    "O": "100010010", "P": "001010010", "Q": "000000111", "R": "100000110",
-    "S": "001000110", "T": "000010110", "U": "110000001", "V": "011000001",
-    "W": "111000000", "X": "010010001", "Y": "110010000", "Z": "011010000",
-    "-": "010000101", ".": "110000100", " ": "011000100", "$": "010101000",
-    "/": "010100010", "+": "010001010", "%": "000101010", "*": "010010100",
-}
+# The published Code 39 patterns, shared with the help pages' pictures.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "code39"))
+from code39_patterns import PATTERNS  # noqa: E402
 
 # Characters of the encoded text that draw another character's symbol: the program writes
 # the space symbol as "_", and every start and stop character is the Code 39 start/stop.
