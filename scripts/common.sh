@@ -2,7 +2,7 @@
 
 repo=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build_root=${GLYPHORA_BUILD:-$repo/build}
-jobs=$(nproc)
+jobs=${JOBS:-$(nproc)}
 
 # The product is 32-bit. Some kernels run no 32-bit code at all (ia32 emulation off); there the
 # set-up has 32-bit programs run under user-mode emulation, registered with binfmt_misc. The
