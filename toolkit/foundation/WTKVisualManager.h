@@ -64,7 +64,8 @@ public:
     // The current manager, created from the default class at first use.
     static CWTKVisualManager* GetInstance();
     // Chooses the look created at the next drawing; null means the base look. A class not
-    // derived from CWTKVisualManager is refused.
+    // derived from CWTKVisualManager is refused. The current look is dropped at once: deleted
+    // when the toolkit made it, left to the application when the application made it.
     static void SetDefaultManager(CRuntimeClass* pRTIDefault);
     static CRuntimeClass* GetDefaultManager();
     static void RedrawAll();
@@ -183,7 +184,7 @@ protected:
     int m_nMetricB = 2;
     BOOL m_bAutoDestroy = FALSE;
 
-    // Menu glyphs drawn by the looks, placed by their top-left corner.
+    // Menu glyphs (CWTKMenuGlyphs numbers) drawn by the looks, placed by their top-left corner.
     static CSize GetGlyphSize();
     static void DrawGlyph(CDC* pDC, int nGlyph, CPoint ptTopLeft);
 };
