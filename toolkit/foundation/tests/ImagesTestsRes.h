@@ -1,0 +1,6 @@
+#pragma once
+
+#define IDB_TEST_STRIP24 101
+#define IDB_TEST_STRIP4 102
+#define IDB_TEST_MORE24 103
+#define IDB_TEST_MISSING 199
