@@ -1,7 +1,12 @@
 #include "foundation/WTKImageStrip.h"
 
 #include "core/Exception.h"
+#include "foundation/WTKColorFunctions.h"
 #include "foundation/WTKFoundationRes.h"
+#include "foundation/WTKCleanUp.h"
+#include "foundation/WTKGlobalData.h"
+#include "foundation/WTKMenuGlyphs.h"
+#include "foundation/WTKPaintTools.h"
 #include "gdi/DC.h"
 #include "win/WinApp.h"
 #include "win/Wnd.h"
@@ -16,7 +21,7 @@ HDC CWTKImageStrip::s_hdcMono = nullptr;
 
 namespace {
 
-constexpr COLORREF kNoColor = static_cast<COLORREF>(-1);
+constexpr COLORREF kNoColor = kWTKNoColor;
 // Raster operations of the state drawing: where the mask is white the destination stays, where
 // it is black the brush lands (PSDPxax); and the reverse, the brush on white mask pixels (DSPDxax).
 constexpr DWORD kRopBrushOnBlack = 0x00B8074A;
@@ -48,62 +53,49 @@ COLORREF SwapRB(COLORREF clr)
 
 int ScreenBitsPerPixel()
 {
-    HDC hdc = ::GetDC(nullptr);
-    const int nBits = ::GetDeviceCaps(hdc, BITSPIXEL);
-    ::ReleaseDC(nullptr, hdc);
-    return nBits;
+    return WTKGetGlobalData().nBitsPerPixel;
 }
 
 COLORREF FaceColor()
 {
-    return ::GetSysColor(COLOR_BTNFACE);
+    return WTKGetGlobalData().clrBtnFace;
 }
 
 COLORREF ShadowColor()
 {
-    return ::GetSysColor(COLOR_BTNSHADOW);
+    return WTKGetGlobalData().clrBtnShadow;
 }
 
 COLORREF HighlightColor()
 {
-    return ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    return WTKGetGlobalData().clrBtnHilite;
 }
 
 HBRUSH HighlightBrush()
 {
-    return ::GetSysColorBrush(COLOR_BTNHIGHLIGHT);
+    return WTKGetGlobalData().hbrBtnHilite;
 }
 
 HBRUSH ShadowBrush()
 {
-    return ::GetSysColorBrush(COLOR_BTNSHADOW);
+    return WTKGetGlobalData().hbrBtnShadow;
 }
 
 HBRUSH LightBrush()
 {
-    return ::GetSysColorBrush(COLOR_3DLIGHT);
+    return WTKGetGlobalData().brLight;
 }
 
 HBRUSH FaceBrush()
 {
-    return ::GetSysColorBrush(COLOR_BTNFACE);
+    return WTKGetGlobalData().brBtnFace;
 }
 
+// The current look's option; the base look embosses.
 BOOL EmbossDisabledImage()
 {
     return TRUE;
 }
-
-COLORREF ScaleColor(COLORREF clr, int nPercent)
-{
-    auto scale = [nPercent](BYTE channel) {
-        return static_cast<BYTE>(std::min(255, channel * nPercent / 100));
-    };
-    return RGB(scale(GetRValue(clr)), scale(GetGValue(clr)), scale(GetBValue(clr)));
-}
-
-void LightenRect(HDC, const RECT&, int, COLORREF) {}
-void GrayRectangle(HDC, const RECT&, COLORREF) {}
 
 // --- Small owners of the GDI handles used here ---
 
@@ -200,6 +192,19 @@ private:
     COLORREF m_clrBk;
 };
 
+// The paint tools over a DC that stays with its owner.
+template <class Paint>
+void WithPaintTools(HDC hdc, Paint paint)
+{
+    CDC dc;
+    dc.Attach(hdc);
+    {
+        CWTKPaintTools tools(&dc);
+        paint(tools);
+    }
+    dc.Detach();
+}
+
 bool GetBitmapInfo(HBITMAP hbm, BITMAP& bm)
 {
     return hbm && ::GetObjectA(hbm, sizeof(bm), &bm) == sizeof(bm) && bm.bmWidth > 0 && bm.bmHeight > 0;
@@ -267,6 +272,12 @@ CString FullPath(LPCSTR lpszPath)
     return n > 0 && n < MAX_PATH ? CString(szFull) : CString(lpszPath);
 }
 
+void ReleaseGlyphsAndSharedDCs()
+{
+    CWTKMenuGlyphs::CleanUp();
+    CWTKImageStrip::CleanUp();
+}
+
 void ShowMessage(UINT nIDPrompt)
 {
     FwMessageBox(nIDPrompt, MB_OK | MB_ICONSTOP);
@@ -310,17 +321,20 @@ CWTKImageStrip::CBitmapOwner::~CBitmapOwner()
 
 CWTKImageStrip::CWTKImageStrip()
 {
-    if (!s_hdcGlyphs) {
-        s_hdcGlyphs = ::CreateCompatibleDC(nullptr);
-        if (!s_hdcGlyphs)
-            FwThrowResourceException();
-    }
-    if (!s_hdcMono) {
-        s_hdcMono = ::CreateCompatibleDC(nullptr);
-        if (!s_hdcMono)
-            FwThrowResourceException();
-    }
+    if (!CreateSharedDCs())
+        FwThrowResourceException();
     OnSysColorChange();
+}
+
+BOOL CWTKImageStrip::CreateSharedDCs()
+{
+    if (!s_hdcGlyphs)
+        s_hdcGlyphs = ::CreateCompatibleDC(nullptr);
+    if (!s_hdcMono)
+        s_hdcMono = ::CreateCompatibleDC(nullptr);
+    // Released with the menu glyphs by the toolkit's clean-up at exit.
+    WTKRegisterCleanUp(WTKCleanUpStage::MenuGlyphs, ReleaseGlyphsAndSharedDCs);
+    return s_hdcGlyphs && s_hdcMono;
 }
 
 CWTKImageStrip::~CWTKImageStrip()
@@ -687,7 +701,7 @@ void CWTKImageStrip::OnSysColorChange()
     }
     UpdateCount();
     UpdateInternalImage();
-    m_clrImageShadow = ScreenBitsPerPixel() <= 8 ? ShadowColor() : ScaleColor(ShadowColor(), kShadowPercent);
+    m_clrImageShadow = ScreenBitsPerPixel() <= 8 ? ShadowColor() : ScaleColorPercent(ShadowColor(), kShadowPercent);
 }
 
 void CWTKImageStrip::UpdateInternalImage()
@@ -717,7 +731,8 @@ void CWTKImageStrip::UpdateInternalImage()
             return;
         ::BitBlt(dcFaded, 0, 0, bm.bmWidth, bm.bmHeight, dcStrip, 0, 0, SRCCOPY);
         const RECT rect {0, 0, bm.bmWidth, bm.bmHeight};
-        LightenRect(dcFaded, rect, kFadedPercent, m_clrTransparent != kNoColor ? m_clrTransparent : FaceColor());
+        const COLORREF clrKeep = m_clrTransparent != kNoColor ? m_clrTransparent : FaceColor();
+        WithPaintTools(dcFaded, [&](CWTKPaintTools& tools) { tools.HighlightRect(rect, kFadedPercent, clrKeep); });
     }
     m_hbmImageLight = hbmFaded.Release();
 }
@@ -728,7 +743,8 @@ BOOL CWTKImageStrip::PrepareDraw(WTKDrawState& ds, CSize sizeImageDest, BOOL bFa
     m_bStretch = FALSE;
     m_bFadeInactive = FALSE;
     HBITMAP hbmStrip = GetImageWell();
-    if (!hbmStrip || !s_hdcGlyphs || !s_hdcMono)
+    // The shared DCs are made again when the toolkit's clean-up has run.
+    if (!hbmStrip || !CreateSharedDCs())
         return FALSE;
 
     if (bFadeInactive && m_hbmImageLight && m_nBitsPerPixel >= 1 && m_nBitsPerPixel <= 4) {
@@ -849,7 +865,7 @@ BOOL CWTKImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHilite, BOOL
         if (bDisabled && m_nBitsPerPixel == 24) {
             ::BitBlt(hdcTarget, xTarget, yTarget, cx, cy, s_hdcGlyphs, iImage * cx, 0, SRCCOPY);
             const RECT rect {xTarget, yTarget, xTarget + cx + 2, yTarget + cy + 2};
-            GrayRectangle(hdcTarget, rect, m_clrTransparent);
+            WithPaintTools(hdcTarget, [&](CWTKPaintTools& tools) { tools.GrayRect(rect, -1, m_clrTransparent); });
             bDisabled = FALSE;
             bDrawn = true;
         }
