@@ -845,6 +845,12 @@ BOOL CWTKImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHilite, BOOL
     int yTarget = y;
     const int cx = m_sizeImage.cx;
     const int cy = m_sizeImage.cy;
+    if (bUseMemDC && !m_hdcMem) {
+        // The transparent colour was set after PrepareDraw: nothing to draw through.
+        if (hbmFaded)
+            ::SelectObject(s_hdcGlyphs, hbmFaded);
+        return FALSE;
+    }
     if (bUseMemDC) {
         hdcTarget = m_hdcMem;
         xTarget = 0;

@@ -311,6 +311,14 @@ TEST(ImageStripTest, DrawsEveryState)
     EXPECT_EQ(canvas.Pixel(8, 7), Sys(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(canvas.Pixel(8, 0), kSentinel);
 
+    // A disabled true-colour image is turned grey instead.
+    CWTKImageStrip strip24;
+    ASSERT_TRUE(strip24.Load(IDB_TEST_STRIP24));
+    for (COLORREF greyed : DrawBands(strip24, 1, {FALSE, TRUE})) {
+        EXPECT_EQ(GetRValue(greyed), GetGValue(greyed)) << Hex(greyed);
+        EXPECT_EQ(GetGValue(greyed), GetBValue(greyed)) << Hex(greyed);
+    }
+
     // A shadow paints the shape only, never the face.
     EXPECT_EQ(DrawBands(strip4, 0, {FALSE, FALSE, FALSE, TRUE})[2], kSentinel);
 
