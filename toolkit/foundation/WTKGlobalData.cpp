@@ -383,7 +383,9 @@ BOOL WTKGlobalData::DrawParentBackground(CWnd* pWnd, CDC* pDC, LPRECT rectClip)
         using DrawThemeParentBackgroundFn = HRESULT(WINAPI*)(HWND, HDC, const RECT*);
         const auto draw = reinterpret_cast<DrawThemeParentBackgroundFn>(
             reinterpret_cast<void*>(::GetProcAddress(hinstUxTheme, kDrawThemeParentBackground)));
-        if (draw && draw(hWnd, hDC, rectClip) == S_OK)
+        // The clip is in the DC already; the rectangle stays out, as some versions take its
+        // corner for the child's origin in the parent.
+        if (draw && draw(hWnd, hDC, nullptr) == S_OK)
             return TRUE;
     }
 

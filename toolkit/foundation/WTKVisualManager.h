@@ -6,6 +6,8 @@
 // looks sit below the classes they draw.
 #pragma once
 
+#include "foundation/WTKColorFunctions.h"
+
 #include "core/Object.h"
 #include "core/Rect.h"
 #include "core/Size.h"
@@ -52,9 +54,6 @@ constexpr int kButtonStateHighlighted = 2;
 // Status bar pane style bits the looks test.
 constexpr UINT kPaneStyleNoBorders = 0x100;
 constexpr UINT kPaneStylePopOut = 0x200;
-
-// "No colour" for colour arguments and answers.
-constexpr COLORREF kNoColor = static_cast<COLORREF>(-1);
 
 // Margin between a tab's edge and its image.
 constexpr int kTabImageMargin = 4;
@@ -129,7 +128,7 @@ public:
     virtual void OnFillPushButtonBackground(CDC* pDC, const CRect& rectClient, CWTKPushButtonInfo* pButton);
     virtual void OnDrawPushButtonBorder(CDC* pDC, CRect& rectClient, CWTKPushButtonInfo* pButton, UINT uiState);
     virtual void OnEraseTabsArea(CDC* pDC, CRect rect, const CWTKTabWindowInfo* pTabWnd);
-    // The previous text colour of the DC, or kNoColor when the tab was skipped or left the
+    // The previous text colour of the DC, or kWTKNoColor when the tab was skipped or left the
     // text colour alone.
     virtual COLORREF OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive, const CWTKTabWindowInfo* pTabWnd);
     virtual void OnDrawTabContent(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive, const CWTKTabWindowInfo* pTabWnd,
