@@ -6,6 +6,7 @@
 #include "foundation/WTKCleanUp.h"
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKMenuButtonInfo.h"
+#include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKPaintTools.h"
 #include "foundation/WTKPopupMenuInfo.h"
 #include "foundation/WTKPushButtonInfo.h"
@@ -188,10 +189,18 @@ void CWTKVisualManager::SetBarRedrawStep(WTKRedrawGroup group, WTKBarRedrawStep 
 
 CSize CWTKVisualManager::GetGlyphSize()
 {
-    return CSize(9, 9);
+    // The strip's size is known once it is loaded; the looks lay out by it before drawing.
+    CWTKMenuGlyphs::Initialize();
+    const CSize size = CWTKMenuGlyphs::GetSize();
+    if (size.cx <= 0 || size.cy <= 0)
+        return CSize(CWTKMenuGlyphs::kGlyphSize, CWTKMenuGlyphs::kGlyphSize);
+    return size;
 }
 
-void CWTKVisualManager::DrawGlyph(CDC* /*pDC*/, int /*nGlyph*/, CPoint /*ptTopLeft*/) {}
+void CWTKVisualManager::DrawGlyph(CDC* pDC, int nGlyph, CPoint ptTopLeft)
+{
+    CWTKMenuGlyphs::Draw(pDC, nGlyph, ptTopLeft);
+}
 
 void CWTKVisualManager::OnUpdateSystemColors() {}
 
@@ -305,11 +314,13 @@ void CWTKVisualManager::OnDrawCaptionButton(CDC* pDC, const CWTKCaptionButtonInf
     const WTKGlobalData& g = Globals();
     int nGlyph = 0;
     if (pButton->GetHitCode() == kCaptionButtonHide)
-        nGlyph = kGlyphClose;
+        nGlyph = CWTKMenuGlyphs::kCloseSmall;
     else if (bHorz)
-        nGlyph = bExpanded ? kGlyphArrowRight : (bDisabled ? kGlyphArrowRightDisabled : kGlyphArrowLeft);
+        nGlyph = bExpanded ? CWTKMenuGlyphs::kArrowRight
+                           : (bDisabled ? CWTKMenuGlyphs::kArrowRightDisabled : CWTKMenuGlyphs::kArrowLeft);
     else
-        nGlyph = bExpanded ? kGlyphArrowDown : (bDisabled ? kGlyphArrowUpDisabled : kGlyphArrowUp);
+        nGlyph = bExpanded ? CWTKMenuGlyphs::kArrowDown
+                           : (bDisabled ? CWTKMenuGlyphs::kArrowUpDisabled : CWTKMenuGlyphs::kArrowUp);
 
     CSize size = GetGlyphSize();
     if (!pButton->IsGlyphSized()) {
@@ -332,7 +343,8 @@ void CWTKVisualManager::OnDrawCaptionButton(CDC* pDC, const CWTKCaptionButtonInf
         pDC->Draw3dRect(rect, g.clrBarLight, g.clrBarDkShadow);
         rect.DeflateRect(1, 1);
         pDC->Draw3dRect(rect, g.clrBarHilite, g.clrBarShadow);
-    } else if ((bHighlighted || bPushed) && nGlyph != kGlyphArrowUpDisabled && nGlyph != kGlyphArrowRightDisabled) {
+    } else if ((bHighlighted || bPushed) && nGlyph != CWTKMenuGlyphs::kArrowUpDisabled &&
+               nGlyph != CWTKMenuGlyphs::kArrowRightDisabled) {
         pDC->Draw3dRect(rect, g.clrBarHilite, g.clrBarShadow);
     }
 }
@@ -452,7 +464,7 @@ void CWTKVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabl
     const CSize sizeGlyph = GetGlyphSize();
     const CPoint pt(rect.left + (rect.Width() - sizeGlyph.cx) / 2 + 1,
                     rect.top + (rect.Height() - sizeGlyph.cy) / 2 + 1);
-    DrawGlyph(pDC, bDisabled ? kGlyphArrowDownDisabled : kGlyphArrowDown, pt);
+    DrawGlyph(pDC, bDisabled ? CWTKMenuGlyphs::kArrowDownDisabled : CWTKMenuGlyphs::kArrowDown, pt);
 }
 
 void CWTKVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*/, BOOL bIsDropped,
@@ -987,7 +999,7 @@ void CWTKVisualManager::OnDrawTasksGroupCaption(CDC* pDC, const CWTKTasksGroupIn
         pDC->Draw3dRect(rectFrame, g.clrBtnHilite, g.clrBtnShadow);
     else
         pDC->Draw3dRect(rectFrame, g.clrBtnShadow, g.clrBtnHilite);
-    DrawGlyph(pDC, pGroup->IsCollapsed() ? kGlyphArrowDown : kGlyphArrowUp, pt);
+    DrawGlyph(pDC, pGroup->IsCollapsed() ? CWTKMenuGlyphs::kArrowDown : CWTKMenuGlyphs::kArrowUp, pt);
 }
 
 void CWTKVisualManager::OnFillTasksGroupInterior(CDC* /*pDC*/, CRect /*rect*/) {}
@@ -1077,7 +1089,7 @@ int CWTKVisualManager::GetShowAllMenuItemsHeight(CDC* /*pDC*/, const CSize& /*si
 void CWTKVisualManager::OnDrawShowAllMenuItems(CDC* pDC, CRect rect, int /*state*/)
 {
     const CSize sizeGlyph = GetGlyphSize();
-    DrawGlyph(pDC, kGlyphChevronDown,
+    DrawGlyph(pDC, CWTKMenuGlyphs::kChevronDown,
               CPoint(rect.left + (rect.Width() - sizeGlyph.cx) / 2, rect.top + (rect.Height() - sizeGlyph.cy) / 2));
 }
 

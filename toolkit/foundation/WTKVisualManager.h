@@ -32,17 +32,6 @@ class CWTKTasksGroupInfo;
 class CWTKToolBarInfo;
 class CWTKToolbarButtonInfo;
 
-// Menu glyph numbers that the base look draws (indexes into the 9 x 9 menu glyph strip).
-constexpr int kGlyphArrowDown = 0;
-constexpr int kGlyphArrowDownDisabled = 1;
-constexpr int kGlyphArrowRight = 2;
-constexpr int kGlyphArrowRightDisabled = 3;
-constexpr int kGlyphArrowUp = 16;
-constexpr int kGlyphArrowUpDisabled = 17;
-constexpr int kGlyphChevronDown = 18;
-constexpr int kGlyphArrowLeft = 19;
-constexpr int kGlyphClose = 20;
-
 // Hit-test code of a sizing bar's hide caption button.
 constexpr int kCaptionButtonHide = 19;
 

@@ -7,6 +7,7 @@
 
 #include "foundation/WTKColorFunctions.h"
 #include "foundation/WTKGlobalData.h"
+#include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKVisualManager.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +25,25 @@ constexpr COLORREF kDkShadow = RGB(0, 0, 130);
 constexpr COLORREF kLight = RGB(230, 130, 0);
 constexpr COLORREF kBarText = RGB(50, 60, 70);
 constexpr COLORREF kSelection = RGB(140, 0, 140);
+
+// The number of the menu glyph drawn with its top-left corner at pt on paper, or -1.
+int GlyphAt(const Canvas& canvas, CPoint pt)
+{
+    constexpr int kSize = CWTKMenuGlyphs::kGlyphSize;
+    for (int nGlyph = 0; nGlyph < CWTKMenuGlyphs::kGlyphCount; ++nGlyph) {
+        Canvas alone(kSize, kSize, kPaper);
+        CWTKMenuGlyphs::Draw(alone.DC(), nGlyph, CPoint(0, 0));
+        if (alone.Count(kPaper) == kSize * kSize)
+            continue;  // an empty slot
+        bool same = true;
+        for (int y = 0; y < kSize && same; ++y)
+            for (int x = 0; x < kSize && same; ++x)
+                same = alone.Pixel(x, y) == canvas.Pixel(pt.x + x, pt.y + y);
+        if (same)
+            return nGlyph;
+    }
+    return -1;
+}
 
 class BaseLookTest : public ::testing::Test {
 protected:
@@ -253,6 +273,93 @@ TEST_F(BaseLookTest, ComboDropButtonStates)
         m_pLook->OnDrawComboDropButton(canvas.DC(), CRect(0, 0, 14, 20), FALSE, row.dropped, row.highlighted, nullptr);
         EXPECT_EQ(row.colour, canvas.Pixel(row.pt.x, row.pt.y));
     }
+}
+
+TEST_F(BaseLookTest, CaptionButtonGlyphAndFrames)
+{
+    struct Row {
+        const char* name;
+        int hitCode;
+        BOOL horz;
+        BOOL expanded;
+        BOOL disabled;
+        BOOL pushedHot;
+        int glyph;
+    };
+    const Row rows[] = {
+        {"hide", kCaptionButtonHide, TRUE, TRUE, TRUE, FALSE, CWTKMenuGlyphs::kCloseSmall},
+        {"horizontal", 9, TRUE, FALSE, FALSE, FALSE, CWTKMenuGlyphs::kArrowLeft},
+        {"horizontal, expanded", 9, TRUE, TRUE, TRUE, FALSE, CWTKMenuGlyphs::kArrowRight},
+        {"horizontal, alone in its row", 9, TRUE, FALSE, TRUE, FALSE, CWTKMenuGlyphs::kArrowRightDisabled},
+        {"vertical", 9, FALSE, FALSE, FALSE, FALSE, CWTKMenuGlyphs::kArrowUp},
+        {"vertical, expanded", 9, FALSE, TRUE, FALSE, FALSE, CWTKMenuGlyphs::kArrowDown},
+        {"vertical, alone in its row", 9, FALSE, FALSE, TRUE, FALSE, CWTKMenuGlyphs::kArrowUpDisabled},
+        {"hide, pushed and highlighted", kCaptionButtonHide, FALSE, FALSE, FALSE, TRUE, CWTKMenuGlyphs::kCloseSmall},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Canvas canvas(24, 24, kPaper);
+        FakeCaptionButton button;
+        button.hitCode = row.hitCode;
+        button.position = CPoint(4, 4);
+        button.pushed = button.highlighted = row.pushedHot;
+        m_pLook->OnDrawCaptionButton(canvas.DC(), &button, row.horz, row.expanded, row.disabled);
+        // The button is the glyph size + 5; the glyph sits 2 pixels in, 3 when pushed.
+        const int offset = row.pushedHot ? 3 : 2;
+        EXPECT_EQ(row.glyph, GlyphAt(canvas, CPoint(4 + offset, 4 + offset)));
+        EXPECT_EQ(row.pushedHot ? kDkShadow : kLight, canvas.Pixel(4, 10)) << "outer frame, left";
+        EXPECT_EQ(row.pushedHot ? kLight : kDkShadow, canvas.Pixel(17, 10)) << "outer frame, right";
+        EXPECT_EQ(kPaper, canvas.Pixel(18, 10));
+    }
+
+    // The 2000 variant frames only a highlighted button, and never a disabled glyph.
+    m_pLook->m_bLook2000 = TRUE;
+    for (BOOL disabled : {FALSE, TRUE}) {
+        Canvas canvas(24, 24, kPaper);
+        FakeCaptionButton button;
+        button.position = CPoint(4, 4);
+        m_pLook->OnDrawCaptionButton(canvas.DC(), &button, FALSE, FALSE, disabled);
+        EXPECT_EQ(kPaper, canvas.Pixel(4, 10)) << "not highlighted: frameless";
+        button.highlighted = TRUE;
+        m_pLook->OnDrawCaptionButton(canvas.DC(), &button, FALSE, FALSE, disabled);
+        EXPECT_EQ(disabled ? kPaper : kHilite, canvas.Pixel(4, 10)) << "highlighted, disabled " << disabled;
+    }
+}
+
+TEST_F(BaseLookTest, ComboDropButtonGlyph)
+{
+    struct Row {
+        BOOL disabled;
+        BOOL dropped;
+        int glyph;
+        int offset;
+    };
+    const Row rows[] = {
+        {FALSE, FALSE, CWTKMenuGlyphs::kArrowDown, 0},
+        {TRUE, FALSE, CWTKMenuGlyphs::kArrowDownDisabled, 0},
+        {FALSE, TRUE, CWTKMenuGlyphs::kArrowDown, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "disabled " << row.disabled << ", dropped " << row.dropped);
+        Canvas canvas(16, 22, kPaper);
+        m_pLook->OnDrawComboDropButton(canvas.DC(), CRect(0, 0, 15, 21), row.disabled, row.dropped, FALSE, nullptr);
+        // Centred plus one: (15 - 9) / 2 + 1 = 4 across, (21 - 9) / 2 + 1 = 7 down.
+        Canvas glyphOnFace(16, 22, kFace);
+        CWTKMenuGlyphs::Draw(glyphOnFace.DC(), row.glyph, CPoint(4 + row.offset, 7 + row.offset));
+        for (int y = 7; y < 16; ++y)
+            for (int x = 4; x < 13; ++x)
+                ASSERT_EQ(glyphOnFace.Pixel(x + row.offset, y + row.offset),
+                          canvas.Pixel(x + row.offset, y + row.offset))
+                    << "at " << x << "," << y;
+    }
+}
+
+TEST_F(BaseLookTest, ShowAllLineIsTheChevronCentred)
+{
+    Canvas canvas(50, 20, kPaper);
+    EXPECT_EQ(CWTKMenuGlyphs::kGlyphSize + 6, m_pLook->GetShowAllMenuItemsHeight(canvas.DC(), CSize(0, 0)));
+    m_pLook->OnDrawShowAllMenuItems(canvas.DC(), CRect(0, 0, 50, 15), kButtonStateNormal);
+    EXPECT_EQ(CWTKMenuGlyphs::kChevronDown, GlyphAt(canvas, CPoint((50 - 9) / 2, (15 - 9) / 2)));
 }
 
 TEST_F(BaseLookTest, PushedButtonsSinkAndHighlightedButtonsRise)
