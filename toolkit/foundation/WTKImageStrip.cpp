@@ -7,6 +7,7 @@
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKPaintTools.h"
+#include "foundation/WTKVisualManager.h"
 #include "gdi/DC.h"
 #include "win/WinApp.h"
 #include "win/Wnd.h"
@@ -21,7 +22,6 @@ HDC CWTKImageStrip::s_hdcMono = nullptr;
 
 namespace {
 
-constexpr COLORREF kNoColor = kWTKNoColor;
 // Raster operations of the state drawing: where the mask is white the destination stays, where
 // it is black the brush lands (PSDPxax); and the reverse, the brush on white mask pixels (DSPDxax).
 constexpr DWORD kRopBrushOnBlack = 0x00B8074A;
@@ -91,10 +91,10 @@ HBRUSH FaceBrush()
     return WTKGetGlobalData().brBtnFace;
 }
 
-// The current look's option; the base look embosses.
 BOOL EmbossDisabledImage()
 {
-    return TRUE;
+    const CWTKVisualManager* pLook = CWTKVisualManager::GetInstance();
+    return pLook ? pLook->m_bEmbossDisabledImage : TRUE;
 }
 
 // --- Small owners of the GDI handles used here ---
@@ -237,7 +237,7 @@ HBITMAP MapBitmapColors(HBITMAP hbmSource, BOOL bSwapRB, COLORREF clrSrc, COLORR
             for (int y = 0; y < bm.bmHeight; y++) {
                 const COLORREF clr = ::GetPixel(dcNew, x, y);
                 COLORREF clrNew = clr;
-                if (clrSrc == kNoColor)
+                if (clrSrc == kWTKNoColor)
                     clrNew = MapStandardColorToSys(clr, bSwapRB);
                 else if (clr == clrSrc)
                     clrNew = clrDest;
@@ -417,7 +417,7 @@ HBITMAP CWTKImageStrip::LoadMappedBitmap(UINT uiResID, HINSTANCE hinstRes, int& 
     // At 8 bits or fewer the loader has mapped the colour table already.
     if (nBitsPerPixel <= 8)
         return hbm.Release();
-    return MapBitmapColors(hbm.Get(), FALSE, kNoColor, kNoColor);
+    return MapBitmapColors(hbm.Get(), FALSE, kWTKNoColor, kWTKNoColor);
 }
 
 BOOL CWTKImageStrip::Load(UINT uiResID, HINSTANCE hinstRes, BOOL bAdd)
@@ -621,7 +621,7 @@ BOOL CWTKImageStrip::MapTo3dColors(BOOL bRGBColorTable, COLORREF clrSrc, COLORRE
 {
     if (m_bShared || !GetImageWell())
         return FALSE;
-    if (clrSrc != kNoColor && clrDest == kNoColor)
+    if (clrSrc != kWTKNoColor && clrDest == kWTKNoColor)
         return FALSE;
     HBITMAP hbm = MapBitmapColors(GetImageWell(), bRGBColorTable, clrSrc, clrDest);
     if (!hbm)
@@ -731,7 +731,7 @@ void CWTKImageStrip::UpdateInternalImage()
             return;
         ::BitBlt(dcFaded, 0, 0, bm.bmWidth, bm.bmHeight, dcStrip, 0, 0, SRCCOPY);
         const RECT rect {0, 0, bm.bmWidth, bm.bmHeight};
-        const COLORREF clrKeep = m_clrTransparent != kNoColor ? m_clrTransparent : FaceColor();
+        const COLORREF clrKeep = m_clrTransparent != kWTKNoColor ? m_clrTransparent : FaceColor();
         WithPaintTools(dcFaded, [&](CWTKPaintTools& tools) { tools.HighlightRect(rect, kFadedPercent, clrKeep); });
     }
     m_hbmImageLight = hbmFaded.Release();
@@ -761,7 +761,7 @@ BOOL CWTKImageStrip::PrepareDraw(WTKDrawState& ds, CSize sizeImageDest, BOOL bFa
     }
 
     m_sizeImageDest = sizeImageDest.cx >= 1 && sizeImageDest.cy >= 1 ? sizeImageDest : m_sizeImage;
-    if (m_sizeImageDest == m_sizeImage && m_clrTransparent == kNoColor)
+    if (m_sizeImageDest == m_sizeImage && m_clrTransparent == kWTKNoColor)
         return TRUE;
 
     m_bStretch = m_sizeImageDest != m_sizeImage;
@@ -810,7 +810,8 @@ void CWTKImageStrip::CreateMonoMask(int iImage, BOOL bHilite, BOOL bHiliteShadow
     const int cx = m_sizeImage.cx;
     const int cy = m_sizeImage.cy;
     ::PatBlt(s_hdcMono, 0, 0, cx + 2, cy + 2, WHITENESS);
-    const COLORREF clrOldBk = ::SetBkColor(s_hdcGlyphs, m_clrTransparent != kNoColor ? m_clrTransparent : FaceColor());
+    const COLORREF clrOldBk =
+        ::SetBkColor(s_hdcGlyphs, m_clrTransparent != kWTKNoColor ? m_clrTransparent : FaceColor());
     ::BitBlt(s_hdcMono, 0, 0, cx, cy, s_hdcGlyphs, iImage * cx, 0, SRCCOPY);
     if (bHilite) {
         ::SetBkColor(s_hdcGlyphs, HighlightColor());
@@ -839,7 +840,7 @@ BOOL CWTKImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHilite, BOOL
         hbmFaded = ::SelectObject(s_hdcGlyphs, GetImageWell());
 
     const HDC hdcDest = pDC->GetSafeHdc();
-    const bool bUseMemDC = m_bStretch || m_clrTransparent != kNoColor;
+    const bool bUseMemDC = m_bStretch || m_clrTransparent != kWTKNoColor;
     HDC hdcTarget = hdcDest;
     int xTarget = x;
     int yTarget = y;
@@ -856,7 +857,7 @@ BOOL CWTKImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHilite, BOOL
         xTarget = 0;
         yTarget = 0;
         const RECT rect {0, 0, cx, cy};
-        if (m_clrTransparent != kNoColor && m_clrTransparent != FaceColor()) {
+        if (m_clrTransparent != kWTKNoColor && m_clrTransparent != FaceColor()) {
             HBRUSH hbr = ::CreateSolidBrush(m_clrTransparent);
             ::FillRect(hdcTarget, &rect, hbr);
             ::DeleteObject(hbr);
@@ -905,9 +906,9 @@ BOOL CWTKImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHilite, BOOL
 
     if (m_bStretch) {
         DrawTransparentBitmap(hdcDest, x, y, cx, cy, m_hdcMem, 0, 0,
-                              m_clrTransparent != kNoColor ? m_clrTransparent : FaceColor(), m_sizeImageDest.cx,
+                              m_clrTransparent != kWTKNoColor ? m_clrTransparent : FaceColor(), m_sizeImageDest.cx,
                               m_sizeImageDest.cy);
-    } else if (m_clrTransparent != kNoColor) {
+    } else if (m_clrTransparent != kWTKNoColor) {
         DrawTransparentBitmap(hdcDest, x, y, cx, cy, m_hdcMem, 0, 0, m_clrTransparent);
     }
 

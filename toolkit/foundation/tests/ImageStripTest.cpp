@@ -5,6 +5,7 @@
 #include "ImagesTestsRes.h"
 #include "foundation/WTKFoundationRes.h"
 #include "foundation/WTKGlobalData.h"
+#include "foundation/WTKVisualManager.h"
 #include "win/WinApp.h"
 
 #include <gtest/gtest.h>
@@ -310,6 +311,15 @@ TEST(ImageStripTest, DrawsEveryState)
     DrawBands(strip4, 0, {FALSE, TRUE}, FALSE, &canvas);
     EXPECT_EQ(canvas.Pixel(8, 7), Sys(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(canvas.Pixel(8, 0), kSentinel);
+    // A look without embossing draws the shadow shape alone.
+    CWTKVisualManager* pLook = CWTKVisualManager::GetInstance();
+    ASSERT_NE(pLook, nullptr);
+    pLook->m_bEmbossDisabledImage = FALSE;
+    canvas.Fill(kSentinel);
+    DrawBands(strip4, 0, {FALSE, TRUE}, FALSE, &canvas);
+    pLook->m_bEmbossDisabledImage = TRUE;
+    EXPECT_EQ(canvas.Pixel(8, 7), kSentinel);
+    EXPECT_EQ(canvas.Pixel(1, 7), Sys(COLOR_BTNSHADOW));
 
     // A disabled true-colour image is turned grey instead.
     CWTKImageStrip strip24;
