@@ -2,8 +2,8 @@
 
 #include "core/Exception.h"
 #include "foundation/WTKColorFunctions.h"
-#include "foundation/WTKFoundationRes.h"
 #include "foundation/WTKCleanUp.h"
+#include "foundation/WTKFoundationRes.h"
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKPaintTools.h"
