@@ -93,10 +93,11 @@ TEST(MenuGlyphsTest, DrawsAGlyphUnstretchedWithMagentaTransparent)
     EXPECT_EQ(CWTKMenuGlyphs::GetSize(), CSize(kGlyph, kGlyph));
 }
 
-TEST(MenuGlyphsTest, ReloadsInTheCurrentTextColourAfterCleanUp)
+TEST(MenuGlyphsTest, AColourChangeReloadsTheGlyphsInTheNewTextColour)
 {
+    ASSERT_TRUE(CWTKMenuGlyphs::Initialize());
     const WTKSysColorFn old = WTKSetImageStripSysColorFunction(RedTextColor);
-    CWTKMenuGlyphs::CleanUp();
+    WTKGetGlobalData().UpdateSysColors();
     Canvas canvas(kGlyph, kGlyph, kSentinel);
     ASSERT_TRUE(CWTKMenuGlyphs::Draw(canvas.DC(), CWTKMenuGlyphs::kCheck, CPoint(0, 0)));
     // The text colour unexchanged: red stays red, not blue.
