@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstring>
 #include <utility>
 
@@ -405,7 +406,7 @@ void CWTKImageStrip::SetTransparentColor(COLORREF clr)
 HBITMAP CWTKImageStrip::LoadMappedBitmap(UINT uiResID, HINSTANCE hinstRes, int& nBitsPerPixel) const
 {
     if (!hinstRes)
-        hinstRes = FwFindResourceHandle(MAKEINTRESOURCEA(uiResID), RT_BITMAP);
+        hinstRes = FwFindResourceHandle(MAKEINTRESOURCEA(LOWORD(uiResID)), RT_BITMAP);
     if (!hinstRes)
         return nullptr;
     CBitmapHandle hbm(static_cast<HBITMAP>(::LoadImageA(hinstRes, MAKEINTRESOURCEA(LOWORD(uiResID)), IMAGE_BITMAP, 0, 0,
@@ -507,6 +508,8 @@ int CWTKImageStrip::AddImage(HBITMAP hbmp)
     if (hbmOld && !GetBitmapInfo(hbmOld, bmOld))
         return -1;
 
+    if (bmNew.bmWidth > INT_MAX - bmOld.bmWidth)
+        return -1;
     const int nWidth = bmOld.bmWidth + bmNew.bmWidth;
     const int nHeight = hbmOld ? bmOld.bmHeight : bmNew.bmHeight;
     CScreenDC screen;
