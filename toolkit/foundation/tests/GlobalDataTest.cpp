@@ -120,7 +120,6 @@ TEST(GlobalDataTest, IsOneRecordBuiltOnFirstUseWithoutCallingTheHooks)
     EXPECT_EQ(g_firstUse.record, &WTKGetGlobalData());
     EXPECT_EQ(g_firstUse.hooksCalled, 0);
     EXPECT_EQ(WTKGetGlobalData().nMaxToolTipWidth, -1);
-    EXPECT_EQ(WTKGetGlobalData().hinstUxTheme, nullptr);
     EXPECT_EQ(WTKGetGlobalData().clrHotText, RGB(0, 0, 255));
 }
 
