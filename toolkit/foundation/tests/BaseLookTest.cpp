@@ -517,6 +517,30 @@ TEST_F(BaseLookTest, SizeBoxGripStaysInItsBox)
     }
 }
 
+TEST_F(BaseLookTest, ThreeDimensionalTabsBelowThePage)
+{
+    constexpr COLORREF kTabColour = RGB(0, 150, 150);
+    FakeTabWindow tabs;
+    tabs.tabs = {{CRect(10, 10, 50, 30), kTabColour, kWTKNoColor, ""},
+                 {CRect(50, 10, 90, 30), kTabColour, kWTKNoColor, ""}};
+    tabs.active = 1;
+    Canvas canvas(100, 40, kPaper);
+
+    // An inactive tab is filled with its colour inside its edges and is 2 pixels shorter.
+    EXPECT_EQ(kWTKNoColor, m_pLook->OnDrawTab(canvas.DC(), tabs.tabs[0].rect, 0, FALSE, &tabs));
+    EXPECT_EQ(kTabColour, canvas.Pixel(30, 20));
+    EXPECT_EQ(kHilite, canvas.Pixel(10, 20)) << "light left edge";
+    EXPECT_EQ(kBlack, canvas.Pixel(30, 28)) << "dark bottom edge, 2 pixels up";
+    EXPECT_EQ(kPaper, canvas.Pixel(30, 29));
+
+    // The active tab keeps the face colour and is joined to the page above it.
+    m_pLook->OnDrawTab(canvas.DC(), tabs.tabs[1].rect, 1, TRUE, &tabs);
+    EXPECT_EQ(kPaper, canvas.Pixel(70, 20)) << "the active tab is not filled here";
+    EXPECT_EQ(kBlack, canvas.Pixel(70, 30)) << "full height";
+    EXPECT_EQ(kFace, canvas.Pixel(70, 8)) << "the join strip";
+    EXPECT_EQ(kFace, canvas.Pixel(50, 7));
+}
+
 TEST_F(BaseLookTest, SlantedTabTooShortIsSkippedWithoutAColour)
 {
     FakeTabWindow tabs;
