@@ -1,13 +1,20 @@
 #include "foundation/WTKImageStrip.h"
 
 #include "core/Exception.h"
+#include "foundation/WTKColorFunctions.h"
+#include "foundation/WTKCleanUp.h"
 #include "foundation/WTKFoundationRes.h"
+#include "foundation/WTKGlobalData.h"
+#include "foundation/WTKMenuGlyphs.h"
+#include "foundation/WTKPaintTools.h"
+#include "foundation/WTKVisualManager.h"
 #include "gdi/DC.h"
 #include "win/WinApp.h"
 #include "win/Wnd.h"
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstring>
 #include <utility>
 
@@ -16,7 +23,6 @@ HDC CWTKImageStrip::s_hdcMono = nullptr;
 
 namespace {
 
-constexpr COLORREF kNoColor = static_cast<COLORREF>(-1);
 // Raster operations of the state drawing: where the mask is white the destination stays, where
 // it is black the brush lands (PSDPxax); and the reverse, the brush on white mask pixels (DSPDxax).
 constexpr DWORD kRopBrushOnBlack = 0x00B8074A;
@@ -48,62 +54,49 @@ COLORREF SwapRB(COLORREF clr)
 
 int ScreenBitsPerPixel()
 {
-    HDC hdc = ::GetDC(nullptr);
-    const int nBits = ::GetDeviceCaps(hdc, BITSPIXEL);
-    ::ReleaseDC(nullptr, hdc);
-    return nBits;
+    return WTKGetGlobalData().nBitsPerPixel;
 }
 
 COLORREF FaceColor()
 {
-    return ::GetSysColor(COLOR_BTNFACE);
+    return WTKGetGlobalData().clrBtnFace;
 }
 
 COLORREF ShadowColor()
 {
-    return ::GetSysColor(COLOR_BTNSHADOW);
+    return WTKGetGlobalData().clrBtnShadow;
 }
 
 COLORREF HighlightColor()
 {
-    return ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    return WTKGetGlobalData().clrBtnHilite;
 }
 
 HBRUSH HighlightBrush()
 {
-    return ::GetSysColorBrush(COLOR_BTNHIGHLIGHT);
+    return WTKGetGlobalData().hbrBtnHilite;
 }
 
 HBRUSH ShadowBrush()
 {
-    return ::GetSysColorBrush(COLOR_BTNSHADOW);
+    return WTKGetGlobalData().hbrBtnShadow;
 }
 
 HBRUSH LightBrush()
 {
-    return ::GetSysColorBrush(COLOR_3DLIGHT);
+    return WTKGetGlobalData().brLight;
 }
 
 HBRUSH FaceBrush()
 {
-    return ::GetSysColorBrush(COLOR_BTNFACE);
+    return WTKGetGlobalData().brBtnFace;
 }
 
 BOOL EmbossDisabledImage()
 {
-    return TRUE;
+    const CWTKVisualManager* pLook = CWTKVisualManager::GetInstance();
+    return pLook ? pLook->m_bEmbossDisabledImage : TRUE;
 }
-
-COLORREF ScaleColor(COLORREF clr, int nPercent)
-{
-    auto scale = [nPercent](BYTE channel) {
-        return static_cast<BYTE>(std::min(255, channel * nPercent / 100));
-    };
-    return RGB(scale(GetRValue(clr)), scale(GetGValue(clr)), scale(GetBValue(clr)));
-}
-
-void LightenRect(HDC, const RECT&, int, COLORREF) {}
-void GrayRectangle(HDC, const RECT&, COLORREF) {}
 
 // --- Small owners of the GDI handles used here ---
 
@@ -200,6 +193,19 @@ private:
     COLORREF m_clrBk;
 };
 
+// The paint tools over a DC that stays with its owner.
+template <class Paint>
+void WithPaintTools(HDC hdc, Paint paint)
+{
+    CDC dc;
+    dc.Attach(hdc);
+    {
+        CWTKPaintTools tools(&dc);
+        paint(tools);
+    }
+    dc.Detach();
+}
+
 bool GetBitmapInfo(HBITMAP hbm, BITMAP& bm)
 {
     return hbm && ::GetObjectA(hbm, sizeof(bm), &bm) == sizeof(bm) && bm.bmWidth > 0 && bm.bmHeight > 0;
@@ -232,7 +238,7 @@ HBITMAP MapBitmapColors(HBITMAP hbmSource, BOOL bSwapRB, COLORREF clrSrc, COLORR
             for (int y = 0; y < bm.bmHeight; y++) {
                 const COLORREF clr = ::GetPixel(dcNew, x, y);
                 COLORREF clrNew = clr;
-                if (clrSrc == kNoColor)
+                if (clrSrc == kWTKNoColor)
                     clrNew = MapStandardColorToSys(clr, bSwapRB);
                 else if (clr == clrSrc)
                     clrNew = clrDest;
@@ -265,6 +271,12 @@ CString FullPath(LPCSTR lpszPath)
     char szFull[MAX_PATH];
     const DWORD n = ::GetFullPathNameA(lpszPath, MAX_PATH, szFull, nullptr);
     return n > 0 && n < MAX_PATH ? CString(szFull) : CString(lpszPath);
+}
+
+void ReleaseGlyphsAndSharedDCs()
+{
+    CWTKMenuGlyphs::CleanUp();
+    CWTKImageStrip::CleanUp();
 }
 
 void ShowMessage(UINT nIDPrompt)
@@ -310,17 +322,20 @@ CWTKImageStrip::CBitmapOwner::~CBitmapOwner()
 
 CWTKImageStrip::CWTKImageStrip()
 {
-    if (!s_hdcGlyphs) {
-        s_hdcGlyphs = ::CreateCompatibleDC(nullptr);
-        if (!s_hdcGlyphs)
-            FwThrowResourceException();
-    }
-    if (!s_hdcMono) {
-        s_hdcMono = ::CreateCompatibleDC(nullptr);
-        if (!s_hdcMono)
-            FwThrowResourceException();
-    }
+    if (!CreateSharedDCs())
+        FwThrowResourceException();
     OnSysColorChange();
+}
+
+BOOL CWTKImageStrip::CreateSharedDCs()
+{
+    if (!s_hdcGlyphs)
+        s_hdcGlyphs = ::CreateCompatibleDC(nullptr);
+    if (!s_hdcMono)
+        s_hdcMono = ::CreateCompatibleDC(nullptr);
+    // Released with the menu glyphs by the toolkit's clean-up at exit.
+    WTKRegisterCleanUp(WTKCleanUpStage::MenuGlyphs, ReleaseGlyphsAndSharedDCs);
+    return s_hdcGlyphs && s_hdcMono;
 }
 
 CWTKImageStrip::~CWTKImageStrip()
@@ -391,7 +406,7 @@ void CWTKImageStrip::SetTransparentColor(COLORREF clr)
 HBITMAP CWTKImageStrip::LoadMappedBitmap(UINT uiResID, HINSTANCE hinstRes, int& nBitsPerPixel) const
 {
     if (!hinstRes)
-        hinstRes = FwFindResourceHandle(MAKEINTRESOURCEA(uiResID), RT_BITMAP);
+        hinstRes = FwFindResourceHandle(MAKEINTRESOURCEA(LOWORD(uiResID)), RT_BITMAP);
     if (!hinstRes)
         return nullptr;
     CBitmapHandle hbm(static_cast<HBITMAP>(::LoadImageA(hinstRes, MAKEINTRESOURCEA(LOWORD(uiResID)), IMAGE_BITMAP, 0, 0,
@@ -403,7 +418,7 @@ HBITMAP CWTKImageStrip::LoadMappedBitmap(UINT uiResID, HINSTANCE hinstRes, int& 
     // At 8 bits or fewer the loader has mapped the colour table already.
     if (nBitsPerPixel <= 8)
         return hbm.Release();
-    return MapBitmapColors(hbm.Get(), FALSE, kNoColor, kNoColor);
+    return MapBitmapColors(hbm.Get(), FALSE, kWTKNoColor, kWTKNoColor);
 }
 
 BOOL CWTKImageStrip::Load(UINT uiResID, HINSTANCE hinstRes, BOOL bAdd)
@@ -493,6 +508,8 @@ int CWTKImageStrip::AddImage(HBITMAP hbmp)
     if (hbmOld && !GetBitmapInfo(hbmOld, bmOld))
         return -1;
 
+    if (bmNew.bmWidth > INT_MAX - bmOld.bmWidth)
+        return -1;
     const int nWidth = bmOld.bmWidth + bmNew.bmWidth;
     const int nHeight = hbmOld ? bmOld.bmHeight : bmNew.bmHeight;
     CScreenDC screen;
@@ -607,7 +624,7 @@ BOOL CWTKImageStrip::MapTo3dColors(BOOL bRGBColorTable, COLORREF clrSrc, COLORRE
 {
     if (m_bShared || !GetImageWell())
         return FALSE;
-    if (clrSrc != kNoColor && clrDest == kNoColor)
+    if (clrSrc != kWTKNoColor && clrDest == kWTKNoColor)
         return FALSE;
     HBITMAP hbm = MapBitmapColors(GetImageWell(), bRGBColorTable, clrSrc, clrDest);
     if (!hbm)
@@ -687,7 +704,7 @@ void CWTKImageStrip::OnSysColorChange()
     }
     UpdateCount();
     UpdateInternalImage();
-    m_clrImageShadow = ScreenBitsPerPixel() <= 8 ? ShadowColor() : ScaleColor(ShadowColor(), kShadowPercent);
+    m_clrImageShadow = ScreenBitsPerPixel() <= 8 ? ShadowColor() : ScaleColorPercent(ShadowColor(), kShadowPercent);
 }
 
 void CWTKImageStrip::UpdateInternalImage()
@@ -717,7 +734,8 @@ void CWTKImageStrip::UpdateInternalImage()
             return;
         ::BitBlt(dcFaded, 0, 0, bm.bmWidth, bm.bmHeight, dcStrip, 0, 0, SRCCOPY);
         const RECT rect {0, 0, bm.bmWidth, bm.bmHeight};
-        LightenRect(dcFaded, rect, kFadedPercent, m_clrTransparent != kNoColor ? m_clrTransparent : FaceColor());
+        const COLORREF clrKeep = m_clrTransparent != kWTKNoColor ? m_clrTransparent : FaceColor();
+        WithPaintTools(dcFaded, [&](CWTKPaintTools& tools) { tools.HighlightRect(rect, kFadedPercent, clrKeep); });
     }
     m_hbmImageLight = hbmFaded.Release();
 }
@@ -728,7 +746,8 @@ BOOL CWTKImageStrip::PrepareDraw(WTKDrawState& ds, CSize sizeImageDest, BOOL bFa
     m_bStretch = FALSE;
     m_bFadeInactive = FALSE;
     HBITMAP hbmStrip = GetImageWell();
-    if (!hbmStrip || !s_hdcGlyphs || !s_hdcMono)
+    // The shared DCs are made again when the toolkit's clean-up has run.
+    if (!hbmStrip || !CreateSharedDCs())
         return FALSE;
 
     if (bFadeInactive && m_hbmImageLight && m_nBitsPerPixel >= 1 && m_nBitsPerPixel <= 4) {
@@ -745,7 +764,7 @@ BOOL CWTKImageStrip::PrepareDraw(WTKDrawState& ds, CSize sizeImageDest, BOOL bFa
     }
 
     m_sizeImageDest = sizeImageDest.cx >= 1 && sizeImageDest.cy >= 1 ? sizeImageDest : m_sizeImage;
-    if (m_sizeImageDest == m_sizeImage && m_clrTransparent == kNoColor)
+    if (m_sizeImageDest == m_sizeImage && m_clrTransparent == kWTKNoColor)
         return TRUE;
 
     m_bStretch = m_sizeImageDest != m_sizeImage;
@@ -794,7 +813,8 @@ void CWTKImageStrip::CreateMonoMask(int iImage, BOOL bHilite, BOOL bHiliteShadow
     const int cx = m_sizeImage.cx;
     const int cy = m_sizeImage.cy;
     ::PatBlt(s_hdcMono, 0, 0, cx + 2, cy + 2, WHITENESS);
-    const COLORREF clrOldBk = ::SetBkColor(s_hdcGlyphs, m_clrTransparent != kNoColor ? m_clrTransparent : FaceColor());
+    const COLORREF clrOldBk =
+        ::SetBkColor(s_hdcGlyphs, m_clrTransparent != kWTKNoColor ? m_clrTransparent : FaceColor());
     ::BitBlt(s_hdcMono, 0, 0, cx, cy, s_hdcGlyphs, iImage * cx, 0, SRCCOPY);
     if (bHilite) {
         ::SetBkColor(s_hdcGlyphs, HighlightColor());
@@ -823,18 +843,24 @@ BOOL CWTKImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHilite, BOOL
         hbmFaded = ::SelectObject(s_hdcGlyphs, GetImageWell());
 
     const HDC hdcDest = pDC->GetSafeHdc();
-    const bool bUseMemDC = m_bStretch || m_clrTransparent != kNoColor;
+    const bool bUseMemDC = m_bStretch || m_clrTransparent != kWTKNoColor;
     HDC hdcTarget = hdcDest;
     int xTarget = x;
     int yTarget = y;
     const int cx = m_sizeImage.cx;
     const int cy = m_sizeImage.cy;
+    if (bUseMemDC && !m_hdcMem) {
+        // The transparent colour was set after PrepareDraw: nothing to draw through.
+        if (hbmFaded)
+            ::SelectObject(s_hdcGlyphs, hbmFaded);
+        return FALSE;
+    }
     if (bUseMemDC) {
         hdcTarget = m_hdcMem;
         xTarget = 0;
         yTarget = 0;
         const RECT rect {0, 0, cx, cy};
-        if (m_clrTransparent != kNoColor && m_clrTransparent != FaceColor()) {
+        if (m_clrTransparent != kWTKNoColor && m_clrTransparent != FaceColor()) {
             HBRUSH hbr = ::CreateSolidBrush(m_clrTransparent);
             ::FillRect(hdcTarget, &rect, hbr);
             ::DeleteObject(hbr);
@@ -849,7 +875,7 @@ BOOL CWTKImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHilite, BOOL
         if (bDisabled && m_nBitsPerPixel == 24) {
             ::BitBlt(hdcTarget, xTarget, yTarget, cx, cy, s_hdcGlyphs, iImage * cx, 0, SRCCOPY);
             const RECT rect {xTarget, yTarget, xTarget + cx + 2, yTarget + cy + 2};
-            GrayRectangle(hdcTarget, rect, m_clrTransparent);
+            WithPaintTools(hdcTarget, [&](CWTKPaintTools& tools) { tools.GrayRect(rect, -1, m_clrTransparent); });
             bDisabled = FALSE;
             bDrawn = true;
         }
@@ -883,9 +909,9 @@ BOOL CWTKImageStrip::Draw(CDC* pDC, int x, int y, int iImage, BOOL bHilite, BOOL
 
     if (m_bStretch) {
         DrawTransparentBitmap(hdcDest, x, y, cx, cy, m_hdcMem, 0, 0,
-                              m_clrTransparent != kNoColor ? m_clrTransparent : FaceColor(), m_sizeImageDest.cx,
+                              m_clrTransparent != kWTKNoColor ? m_clrTransparent : FaceColor(), m_sizeImageDest.cx,
                               m_sizeImageDest.cy);
-    } else if (m_clrTransparent != kNoColor) {
+    } else if (m_clrTransparent != kWTKNoColor) {
         DrawTransparentBitmap(hdcDest, x, y, cx, cy, m_hdcMem, 0, 0, m_clrTransparent);
     }
 

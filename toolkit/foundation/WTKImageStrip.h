@@ -91,6 +91,8 @@ private:
     };
     using BitmapPtr = std::shared_ptr<CBitmapOwner>;
 
+    // Makes the DCs that all strips share when they do not exist.
+    static BOOL CreateSharedDCs();
     void SetStrip(HBITMAP hbm);
     void DeleteStrip();
     void DeleteFaded();

@@ -1,7 +1,7 @@
 #include "foundation/WTKMenuGlyphs.h"
 
-#include "foundation/WTKCleanUp.h"
 #include "foundation/WTKFoundationRes.h"
+#include "foundation/WTKGlobalData.h"
 #include "foundation/WTKImageStrip.h"
 #include "gdi/DC.h"
 
@@ -15,13 +15,6 @@ std::unique_ptr<CWTKImageStrip>& StripHolder()
     return strip;
 }
 
-// The toolkit's clean-up at exit: the glyphs, then the DCs that all strips share.
-void ReleaseGlyphsAndSharedDCs()
-{
-    CWTKMenuGlyphs::CleanUp();
-    CWTKImageStrip::CleanUp();
-}
-
 }  // namespace
 
 CWTKImageStrip* CWTKMenuGlyphs::Strip(bool bCreate)
@@ -29,7 +22,8 @@ CWTKImageStrip* CWTKMenuGlyphs::Strip(bool bCreate)
     std::unique_ptr<CWTKImageStrip>& strip = StripHolder();
     if (!strip && bCreate) {
         strip = std::make_unique<CWTKImageStrip>();
-        WTKRegisterCleanUp(WTKCleanUpStage::MenuGlyphs, ReleaseGlyphsAndSharedDCs);
+        // A colour change empties the strip; the next use loads it in the new colours.
+        WTKSetMenuGlyphsReleaseHook(CleanUp);
     }
     return strip.get();
 }

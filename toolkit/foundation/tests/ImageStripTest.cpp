@@ -4,6 +4,8 @@
 #include "Files.h"
 #include "ImagesTestsRes.h"
 #include "foundation/WTKFoundationRes.h"
+#include "foundation/WTKGlobalData.h"
+#include "foundation/WTKVisualManager.h"
 #include "win/WinApp.h"
 
 #include <gtest/gtest.h>
@@ -34,9 +36,34 @@ COLORREF Sys(int nIndex)
 COLORREF LightColour()
 {
     LOGBRUSH lb {};
-    GetObjectA(GetSysColorBrush(COLOR_3DLIGHT), sizeof(lb), &lb);
+    WTKGetGlobalData().brLight.GetLogBrush(&lb);
     return lb.lbColor;
 }
+
+int EightBitScreen()
+{
+    return 8;
+}
+
+// The screen's colour depth as the global data reads it, for one test.
+class ScreenDepthScope {
+public:
+    explicit ScreenDepthScope(int (*pfn)())
+    {
+        WTKGlobalDataSources sources = WTKDefaultGlobalDataSources();
+        sources.screenBitsPerPixel = pfn;
+        m_old = WTKSetGlobalDataSources(sources);
+        WTKGetGlobalData().UpdateSysColors();
+    }
+    ~ScreenDepthScope()
+    {
+        WTKSetGlobalDataSources(m_old);
+        WTKGetGlobalData().UpdateSysColors();
+    }
+
+private:
+    WTKGlobalDataSources m_old;
+};
 
 // The colour of a pixel of the strip's own bitmap.
 COLORREF StripPixel(const CWTKImageStrip& strip, int x, int y)
@@ -284,11 +311,26 @@ TEST(ImageStripTest, DrawsEveryState)
     DrawBands(strip4, 0, {FALSE, TRUE}, FALSE, &canvas);
     EXPECT_EQ(canvas.Pixel(8, 7), Sys(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(canvas.Pixel(8, 0), kSentinel);
+    // A look without embossing draws the shadow shape alone.
+    CWTKVisualManager* pLook = CWTKVisualManager::GetInstance();
+    ASSERT_NE(pLook, nullptr);
+    pLook->m_bEmbossDisabledImage = FALSE;
+    canvas.Fill(kSentinel);
+    DrawBands(strip4, 0, {FALSE, TRUE}, FALSE, &canvas);
+    pLook->m_bEmbossDisabledImage = TRUE;
+    EXPECT_EQ(canvas.Pixel(8, 7), kSentinel);
+    EXPECT_EQ(canvas.Pixel(1, 7), Sys(COLOR_BTNSHADOW));
+
+    // A disabled true-colour image is turned grey instead.
+    CWTKImageStrip strip24;
+    ASSERT_TRUE(strip24.Load(IDB_TEST_STRIP24));
+    for (COLORREF greyed : DrawBands(strip24, 1, {FALSE, TRUE})) {
+        EXPECT_EQ(GetRValue(greyed), GetGValue(greyed)) << Hex(greyed);
+        EXPECT_EQ(GetGValue(greyed), GetBValue(greyed)) << Hex(greyed);
+    }
 
     // A shadow paints the shape only, never the face.
-    const auto shadowBands = DrawBands(strip4, 0, {FALSE, FALSE, FALSE, TRUE});
-    EXPECT_NE(shadowBands[0], kSentinel);
-    EXPECT_EQ(shadowBands[2], kSentinel);
+    EXPECT_EQ(DrawBands(strip4, 0, {FALSE, FALSE, FALSE, TRUE})[2], kSentinel);
 
     // For a person: both images in each state, one row per state, and stretched to double size.
     const DrawCall states[] = {{}, {FALSE, TRUE}, {TRUE}, {FALSE, FALSE, TRUE}, {FALSE, FALSE, FALSE, TRUE}};
@@ -325,6 +367,21 @@ TEST(ImageStripTest, FadedImagesOnlyFromSixteenColourStripsAndOnlyForInactiveIma
     EXPECT_EQ(DrawBands(strip4, 0, inactive, TRUE)[2], Sys(COLOR_BTNFACE));
     EXPECT_EQ(DrawBands(strip4, 0, {}, TRUE)[0], RGB(0, 0, 0));
     EXPECT_EQ(DrawBands(strip24, 0, inactive, TRUE)[0], RGB(0, 0, 0));
+}
+
+TEST(ImageStripTest, OnA256ColourScreenNoFadedImageAndNoShadows)
+{
+    ScreenDepthScope depth(EightBitScreen);
+    CWTKImageStrip strip4;
+    ASSERT_TRUE(strip4.Load(IDB_TEST_STRIP4));
+    EXPECT_EQ(strip4.GetFadedImageWell(), nullptr);
+    EXPECT_EQ(strip4.GetShadowColor(), WTKGetGlobalData().clrBtnShadow);
+    Canvas canvas(kImageWidth + 4, kImageHeight + 4, kSentinel);
+    WTKDrawState ds;
+    ASSERT_TRUE(strip4.PrepareDraw(ds, CSize(0, 0), TRUE));
+    EXPECT_TRUE(strip4.Draw(canvas.DC(), 0, 0, 0, FALSE, FALSE, FALSE, TRUE, TRUE));
+    strip4.EndDraw(ds);
+    EXPECT_EQ(canvas.Count(kSentinel), canvas.Width() * canvas.Height());
 }
 
 TEST(ImageStripTest, StretchesAndLeavesTheTransparentColourOut)
@@ -545,13 +602,18 @@ TEST(ImageStripTest, CopiesAnImageToTheClipboardOrSaysWhyNot)
     // Another thread holds the clipboard open.
     HANDLE hOpened = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     HANDLE hRelease = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    bool bHeld = false;
     std::thread holder([&] {
-        OpenClipboard(nullptr);
+        // Opened for a window: the clipboard then refuses every other opener.
+        HWND hwnd = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        bHeld = OpenClipboard(hwnd);
         SetEvent(hOpened);
         WaitForSingleObject(hRelease, INFINITE);
         CloseClipboard();
+        DestroyWindow(hwnd);
     });
     WaitForSingleObject(hOpened, INFINITE);
+    EXPECT_TRUE(bHeld);
     EXPECT_FALSE(strip.CopyImageToClipboard(0));
     SetEvent(hRelease);
     holder.join();

@@ -6,6 +6,7 @@
 #include "Files.h"
 #include "foundation/WTKCleanUp.h"
 #include "foundation/WTKFoundationRes.h"
+#include "foundation/WTKGlobalData.h"
 
 #include <gtest/gtest.h>
 
@@ -92,10 +93,11 @@ TEST(MenuGlyphsTest, DrawsAGlyphUnstretchedWithMagentaTransparent)
     EXPECT_EQ(CWTKMenuGlyphs::GetSize(), CSize(kGlyph, kGlyph));
 }
 
-TEST(MenuGlyphsTest, ReloadsInTheCurrentTextColourAfterCleanUp)
+TEST(MenuGlyphsTest, AColourChangeReloadsTheGlyphsInTheNewTextColour)
 {
+    ASSERT_TRUE(CWTKMenuGlyphs::Initialize());
     const WTKSysColorFn old = WTKSetImageStripSysColorFunction(RedTextColor);
-    CWTKMenuGlyphs::CleanUp();
+    WTKGetGlobalData().UpdateSysColors();
     Canvas canvas(kGlyph, kGlyph, kSentinel);
     ASSERT_TRUE(CWTKMenuGlyphs::Draw(canvas.DC(), CWTKMenuGlyphs::kCheck, CPoint(0, 0)));
     // The text colour unexchanged: red stays red, not blue.
@@ -126,6 +128,10 @@ TEST(MenuGlyphsTest, TheToolkitCleanUpReleasesTheStrip)
     Canvas canvas(kGlyph, kGlyph, kSentinel);
     EXPECT_TRUE(CWTKMenuGlyphs::Draw(canvas.DC(), CWTKMenuGlyphs::kClose, CPoint(0, 0)));
     EXPECT_TRUE(canvas.Contains(GetSysColor(COLOR_BTNTEXT)));
+
+    // The clean-up also released the global drawing data; the other tests draw with it.
+    WTKGetGlobalData().UpdateSysColors();
+    WTKGetGlobalData().UpdateFonts();
 }
 
 TEST(AcceleratorTextTest, FormatsModifiersAndKeys)
@@ -136,12 +142,13 @@ TEST(AcceleratorTextTest, FormatsModifiersAndKeys)
         const char* expected;
     };
     const Row rows[] = {
-        {FCONTROL | FVIRTKEY, VK_DOWN, "Ctrl+Down"},
+        // The keyboard's own names, as this system gives them.
+        {FCONTROL | FVIRTKEY, VK_DOWN, "Control+Down"},
         {FALT, 27, "Alt+"},
         {FSHIFT | FVIRTKEY, VK_F5, "Shift+F5"},
-        {FCONTROL | FSHIFT | FALT | FVIRTKEY, 'S', "Ctrl+Shift+Alt+S"},
+        {FCONTROL | FSHIFT | FALT | FVIRTKEY, 'S', "Control+Shift+Alt+S"},
         {FVIRTKEY, VK_DELETE, "Delete"},
-        {FCONTROL, 'x', "Ctrl+x"},
+        {FCONTROL, 'x', "Control+x"},
     };
     for (const Row& row : rows) {
         ACCEL accel {row.fVirt, row.key, 0};
