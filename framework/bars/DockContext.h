@@ -30,6 +30,8 @@ public:
     // nHitTest an edge code (HTLEFT .. HTBOTTOMRIGHT) of the floating frame.
     virtual void StartResize(int nHitTest, CPoint pt);
     virtual void ToggleDocking();
+    // Remembers the bar's current place as its most recent docked or floating place.
+    void RecordPlace();
 
     CControlBar* m_pBar;
     CFrameWnd* m_pDockSite;
@@ -81,6 +83,4 @@ protected:
     void DrawFocusRect(BOOL bRemove = FALSE);
     // The rectangle the bar would have now: docked into m_pTargetDockBar or floating.
     CRect CurrentRect() const;
-    // Remembers the bar's current place as its most recent docked or floating place.
-    void RecordPlace();
 };

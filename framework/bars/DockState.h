@@ -5,7 +5,7 @@
 // Profile format (our own; every value a 32-bit integer, readable in a registry editor):
 //   <section>\DockState          "Version" (kDockStateVersion), "BarCount", "ScreenLeft",
 //                                "ScreenTop", "ScreenRight", "ScreenBottom" (the virtual screen)
-//   <section>\DockState-Bar<n>   one key per bar record n = 0..BarCount-1: "ID", "Visible",
+//   <section>\DockState\Bar<n>   one key per bar record n = 0..BarCount-1: "ID", "Visible",
 //                                "Floating", "Horz", "DockBar", "X", "Y", "MRUWidth", "Docking",
 //                                "MRUDockID", "MRUDockLeft", "MRUDockTop", "MRUDockRight",
 //                                "MRUDockBottom", "MRUFloatStyle", "MRUFloatX", "MRUFloatY",
@@ -20,6 +20,7 @@
 #include "core/Point.h"
 #include "core/PtrArray.h"
 #include "core/Rect.h"
+#include "docview/BarStyles.h"
 
 class CControlBar;
 
@@ -46,6 +47,7 @@ struct CControlBarInfo {
 constexpr int kDockStateVersion = 1;
 constexpr int kDockStateMaxBars = 256;          // records in one state
 constexpr int kDockStateMaxDockEntries = 1024;  // entries of one dock bar's list
+constexpr int kDockStateMinVisible = 24;        // a floating frame keeps this much on the clip rectangle
 
 class CDockState : public CObject {
     DECLARE_DYNAMIC(CDockState)

@@ -26,8 +26,6 @@ protected:
     void OnClose();
     void OnNcLButtonDown(UINT nHitTest, CPoint point);
     void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
-    LRESULT OnNcHitTest(CPoint point);
-    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     void OnGetMinMaxInfo(MINMAXINFO* pMMI);
 
     DECLARE_MESSAGE_MAP()

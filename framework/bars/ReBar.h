@@ -25,8 +25,6 @@ protected:
     void OnDestroy();
     void OnPaint();
     BOOL OnEraseBkgnd(CDC* pDC);
-    LRESULT OnNotifyHeightChange(WPARAM wParam, LPARAM lParam);
-    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
     DECLARE_MESSAGE_MAP()
 
