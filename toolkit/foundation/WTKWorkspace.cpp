@@ -1,5 +1,6 @@
 #include "foundation/WTKWorkspace.h"
 
+#include "bars/DockState.h"
 #include "docview/FrameWnd.h"
 #include "foundation/WTKCommandIdPoolBase.h"
 #include "foundation/WTKCommandManagerBase.h"
@@ -54,14 +55,12 @@ BOOL TakesPart(CWnd* pBarWnd, CWTKFrameHelperBase* pFrameHelper, BOOL bFrameBars
     return !bFrameBarsOnly || pBarWnd->GetTopLevelFrame() == pFrameHelper->GetFrame();
 }
 
-void CurrentDockStateRects(CRect& rectDevice, CRect& rectClip)
+// Positions are stored for the whole virtual screen and restored inside it.
+void SetDockStateRects(CDockState& state)
 {
-    int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
-    int y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
-    CRect rectVirtualScreen(x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                            y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
     CSize sizeIcon(::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
-    CWTKWorkspace::GetDockStateRects(rectVirtualScreen, sizeIcon, rectDevice, rectClip);
+    CWTKWorkspace::GetDockStateRects(CDockState::GetVirtualScreenRect(), sizeIcon, state.m_rectDevice,
+                                     state.m_rectClip);
 }
 }  // namespace
 
@@ -196,9 +195,13 @@ void CWTKWorkspace::LoadBars(const CString& strKey, CWTKFrameHelperBase* pFrameH
     pFrameHelper->LoadUserToolbars();
     pFrameHelper->LoadTearOffBars();
 
-    CRect rectDevice, rectClip;
-    CurrentDockStateRects(rectDevice, rectClip);
-    pFrameHelper->LoadDockState(m_strRegSection + kDockStateSection, rectDevice, rectClip, m_bLoadDockState);
+    // LoadState replaces the device rectangle with the screen the state was saved on, from
+    // which the frame scales positions into the clip rectangle.
+    CDockState dockState;
+    SetDockStateRects(dockState);
+    dockState.LoadState(m_strRegSection + kDockStateSection);
+    if (m_bLoadDockState || pFrameHelper->IsDockStateValid(dockState))
+        pFrameHelper->SetDockState(dockState);
 }
 
 BOOL CWTKWorkspace::SaveState(LPCTSTR lpszSectionName, CWTKFrameHelperBase* pFrameHelper)
@@ -249,9 +252,12 @@ BOOL CWTKWorkspace::SaveState(LPCTSTR lpszSectionName, CWTKFrameHelperBase* pFra
 
 void CWTKWorkspace::SaveBars(const CString& strKey, CWTKFrameHelperBase* pFrameHelper)
 {
-    CRect rectDevice, rectClip;
-    CurrentDockStateRects(rectDevice, rectClip);
-    pFrameHelper->SaveDockState(m_strRegSection + kDockStateSection, rectDevice, rectClip);
+    if (CFrameWnd* pFrame = pFrameHelper->GetFrame()) {
+        CDockState dockState;
+        pFrame->GetDockState(dockState);
+        SetDockStateRects(dockState);
+        dockState.SaveState(m_strRegSection + kDockStateSection);
+    }
 
     CWTKToolBarList& toolbars = WTKAllToolbars();
     for (POSITION pos = toolbars.GetHeadPosition(); pos;) {

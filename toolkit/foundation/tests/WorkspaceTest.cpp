@@ -3,6 +3,7 @@
 // recording fakes of the parts' interfaces (one log comparison per operation); the routing of
 // double clicks and popup menus; the managers it owns.
 #include "RegistryTestApp.h"
+#include "bars/DockState.h"
 #include "docview/FrameWnd.h"
 #include "foundation/WTKCommandIdPoolBase.h"
 #include "foundation/WTKCommandManagerBase.h"
@@ -155,21 +156,29 @@ public:
     {
         Log("helper.SaveTearOffBars(" + std::to_string(bFrameOnly) + ")");
     }
-    void LoadDockState(LPCTSTR lpszProfileSection, const CRect& rectDevice, const CRect& rectClip,
-                       BOOL bApplyAny) override
+    BOOL IsDockStateValid(const CDockState& state) override
     {
-        Log("helper.LoadDockState(" + Path(lpszProfileSection) + "," + std::to_string(bApplyAny) + ")");
-        m_rectDevice = rectDevice;
-        m_rectClip = rectClip;
+        Log("helper.IsDockStateValid(" + std::to_string(state.m_arrBarInfo.GetSize()) + " bars)");
+        return m_bDockStateValid;
     }
-    void SaveDockState(LPCTSTR lpszProfileSection, const CRect& rectDevice, const CRect& rectClip) override
+    void SetDockState(const CDockState& state) override
     {
-        Log("helper.SaveDockState(" + Path(lpszProfileSection) + ")");
-        m_rectDevice = rectDevice;
-        m_rectClip = rectClip;
+        Log("helper.SetDockState");
+        m_rectDevice = state.m_rectDevice;
+        m_rectClip = state.m_rectClip;
+        // Where the frame puts the floating bars.
+        m_floatingPoints.clear();
+        for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {
+            auto* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+            CPoint point = pInfo->m_pointPos;
+            state.ScalePoint(point);
+            m_floatingPoints.push_back(point);
+        }
     }
     CFrameWnd* m_pFrame;
+    BOOL m_bDockStateValid = FALSE;
     CRect m_rectDevice, m_rectClip;
+    std::vector<CPoint> m_floatingPoints;
 };
 
 class CFakeCommandManager : public CWTKCommandManagerBase {
@@ -417,7 +426,7 @@ TEST_F(WorkspaceOrderTest, LoadCallsEveryPartInOrderAndReLaysOutChangedToolbars)
                         "sbOther.LoadState(WTKTest\\SizingBars)",
                         "helper.LoadUserToolbars",
                         "helper.LoadTearOffBars",
-                        "helper.LoadDockState(WTKTest\\ControlBars,0)",
+                        "helper.IsDockStateValid(0 bars)",
                         "mouse.LoadState(W)",
                         "contextMenu.LoadState(W)",
                         "keyboard.LoadState(W,main)",
@@ -439,8 +448,7 @@ TEST_F(WorkspaceOrderTest, SaveCallsEveryPartInOrder)
     CTestWorkspace ws(TRUE);
     EXPECT_TRUE(ws.SaveState(kSection, &m_helper));
     EXPECT_EQ(
-        (Entries {"ws.SaveCustomState", "parameters.Save(W)", "commands.SaveState(W)",
-                  "helper.SaveDockState(WTKTest\\ControlBars)", "tbMain.SaveState(W,-1,-1)",
+        (Entries {"ws.SaveCustomState", "parameters.Save(W)", "commands.SaveState(W)", "tbMain.SaveState(W,-1,-1)",
                   "tbOther.SaveState(W,-1,-1)", "sbMain.SaveState(WTKTest\\SizingBars)",
                   "sbOther.SaveState(WTKTest\\SizingBars)", "helper.SaveUserToolbars(0)", "helper.SaveTearOffBars(0)",
                   "rebar.Save(W,main)", "userImages.Save", "mouse.SaveState(W)", "contextMenu.SaveState(W)",
@@ -458,17 +466,16 @@ TEST_F(WorkspaceOrderTest, MainFrameBarsOnlyLeavesOtherFramesAlone)
     ws.m_bLoadDockState = TRUE;
     m_toolbars[0]->m_bOriginalItemsChanged = TRUE;  // without keep-original-items: no re-layout
     EXPECT_TRUE(ws.LoadState(kSection, &m_helper));
-    EXPECT_EQ((Entries {"ws.LoadCustomState", "parameters.Load(W)", "commands.LoadState(W)", "rebar.Load(W,main)",
-                        "tbMain.LoadState(W,-1,-1)", "sbMain.LoadState(WTKTest\\SizingBars)", "helper.LoadUserToolbars",
-                        "helper.LoadTearOffBars", "helper.LoadDockState(WTKTest\\ControlBars,1)", "mouse.LoadState(W)",
-                        "contextMenu.LoadState(W)", "keyboard.LoadState(W,main)", "userTools.LoadState(W)",
-                        "ws.OnStateLoaded(version -1.-1)"}),
-              g_log);
+    EXPECT_EQ(
+        (Entries {"ws.LoadCustomState", "parameters.Load(W)", "commands.LoadState(W)", "rebar.Load(W,main)",
+                  "tbMain.LoadState(W,-1,-1)", "sbMain.LoadState(WTKTest\\SizingBars)", "helper.LoadUserToolbars",
+                  "helper.LoadTearOffBars", "helper.SetDockState", "mouse.LoadState(W)", "contextMenu.LoadState(W)",
+                  "keyboard.LoadState(W,main)", "userTools.LoadState(W)", "ws.OnStateLoaded(version -1.-1)"}),
+        g_log);
     g_log.clear();
     EXPECT_TRUE(ws.SaveState(nullptr, &m_helper));
     EXPECT_EQ(
-        (Entries {"ws.SaveCustomState", "parameters.Save(W)", "commands.SaveState(W)",
-                  "helper.SaveDockState(WTKTest\\ControlBars)", "tbMain.SaveState(W,-1,-1)",
+        (Entries {"ws.SaveCustomState", "parameters.Save(W)", "commands.SaveState(W)", "tbMain.SaveState(W,-1,-1)",
                   "sbMain.SaveState(WTKTest\\SizingBars)", "helper.SaveUserToolbars(1)", "helper.SaveTearOffBars(1)",
                   "rebar.Save(W,main)", "userImages.Save", "mouse.SaveState(W)", "contextMenu.SaveState(W)",
                   "keyboard.SaveState(W,main)", "userTools.SaveState(W)", "ws.OnStateSaved"}),
@@ -499,16 +506,35 @@ TEST_F(WorkspaceOrderTest, WithoutAFrameHelperOnlyTheFrameFreePartsRun)
 
 TEST_F(WorkspaceOrderTest, DockStateKeepsFloatingBarsOnTheVirtualScreen)
 {
+    // A state saved on a wider arrangement of monitors, with a bar floating far right.
+    {
+        CDockState saved;
+        saved.m_rectDevice = CRect(-1000, 0, 5000, 1200);
+        auto* pInfo = new CControlBarInfo;
+        pInfo->m_nBarID = 200;
+        pInfo->m_bVisible = pInfo->m_bFloating = TRUE;
+        pInfo->m_pointPos = CPoint(4990, 1190);
+        saved.m_arrBarInfo.Add(pInfo);
+        saved.SaveState("WTKTest\\ControlBars");
+    }
     CTestWorkspace ws;
+    m_helper.m_bDockStateValid = TRUE;
     ws.LoadState(kSection, &m_helper);
-    int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN), y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
-    int cx = ::GetSystemMetrics(SM_CXVIRTUALSCREEN), cy = ::GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    EXPECT_EQ(CRect(x, y, x + cx, y + cy), m_helper.m_rectDevice);
-    EXPECT_EQ(CRect(x, y, x + cx - ::GetSystemMetrics(SM_CXICON), y + cy - ::GetSystemMetrics(SM_CYICON)),
-              m_helper.m_rectClip);
-    m_helper.m_rectDevice = m_helper.m_rectClip = CRect();
+    CRect rectScreen = CDockState::GetVirtualScreenRect();
+    CRect rectClip(rectScreen.left, rectScreen.top, rectScreen.right - ::GetSystemMetrics(SM_CXICON),
+                   rectScreen.bottom - ::GetSystemMetrics(SM_CYICON));
+    EXPECT_EQ(CRect(-1000, 0, 5000, 1200), m_helper.m_rectDevice);
+    EXPECT_EQ(rectClip, m_helper.m_rectClip);
+    ASSERT_EQ(1u, m_helper.m_floatingPoints.size());
+    EXPECT_TRUE(rectClip.PtInRect(m_helper.m_floatingPoints[0]))
+        << m_helper.m_floatingPoints[0].x << "," << m_helper.m_floatingPoints[0].y;
+
+    // The frame's own state goes back to the same section, for the whole virtual screen.
     ws.SaveState(kSection, &m_helper);
-    EXPECT_EQ(CRect(x, y, x + cx, y + cy), m_helper.m_rectDevice);
+    CDockState reloaded;
+    reloaded.LoadState("WTKTest\\ControlBars");
+    EXPECT_EQ(rectScreen, reloaded.m_rectDevice);
+    EXPECT_EQ(0, reloaded.m_arrBarInfo.GetSize());  // the test frames have no bars
 
     // Monitors left of and above the primary one.
     struct Row {
