@@ -20,7 +20,8 @@ namespace {
 std::atomic<size_t> g_nLargestAllocation {0};
 }  // namespace
 
-void* operator new(size_t nBytes)
+// Out of line, so that the compiler never sees free() meet a pointer from operator new.
+[[gnu::noinline]] void* operator new(size_t nBytes)
 {
     size_t nLargest = g_nLargestAllocation.load();
     while (nBytes > nLargest && !g_nLargestAllocation.compare_exchange_weak(nLargest, nBytes)) {
@@ -30,12 +31,12 @@ void* operator new(size_t nBytes)
     throw std::bad_alloc();
 }
 
-void operator delete(void* p) noexcept
+[[gnu::noinline]] void operator delete(void* p) noexcept
 {
     std::free(p);
 }
 
-void operator delete(void* p, size_t) noexcept
+[[gnu::noinline]] void operator delete(void* p, size_t) noexcept
 {
     std::free(p);
 }
