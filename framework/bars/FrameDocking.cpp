@@ -167,9 +167,11 @@ void CFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lp
         RefreshFloatingFrame(pOldFrame);
 }
 
-CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
+namespace {
+CMiniDockFrameWnd* CreateFloatingFrameImpl(CFrameWnd* pOwner, DWORD dwStyle)
 {
-    CRuntimeClass* pClass = m_pFloatingFrameClass ? m_pFloatingFrameClass : RUNTIME_CLASS(CMiniDockFrameWnd);
+    CRuntimeClass* pClass =
+        pOwner->m_pFloatingFrameClass ? pOwner->m_pFloatingFrameClass : RUNTIME_CLASS(CMiniDockFrameWnd);
     CObject* pObject = pClass->CreateObject();
     if (!pObject)
         return nullptr;
@@ -179,10 +181,11 @@ CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
     }
     auto* pFrame = static_cast<CMiniDockFrameWnd*>(pObject);
     // A frame whose window could not be made has deleted itself with its window.
-    if (!pFrame->Create(this, dwStyle))
+    if (!pFrame->Create(pOwner, dwStyle))
         return nullptr;
     return pFrame;
 }
+}  // namespace
 
 void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
 {
@@ -272,7 +275,8 @@ void CFrameWnd::GetDockState(CDockState& state) const
     }
 }
 
-void CFrameWnd::SetDockState(const CDockState& state)
+namespace {
+void SetDockStateImpl(CFrameWnd* pOwner, const CDockState& state)
 {
     // First every record finds its bar: floating dock bars get new floating frames.
     std::vector<CMiniDockFrameWnd*> newFrames;
@@ -281,7 +285,7 @@ void CFrameWnd::SetDockState(const CDockState& state)
         pInfo->m_pBar = nullptr;
         if (pInfo->m_bDockBar && pInfo->m_bFloating) {
             CMiniDockFrameWnd* pFrame =
-                CreateFloatingFrame((pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT) | CBRS_SIZE_DYNAMIC);
+                pOwner->CreateFloatingFrame((pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT) | CBRS_SIZE_DYNAMIC);
             if (!pFrame)
                 continue;
             CPoint pt = ClampToScreen(pInfo->m_pointPos);
@@ -290,7 +294,7 @@ void CFrameWnd::SetDockState(const CDockState& state)
             newFrames.push_back(pFrame);
             continue;
         }
-        CControlBar* pBar = GetControlBar(pInfo->m_nBarID);
+        CControlBar* pBar = pOwner->GetControlBar(pInfo->m_nBarID);
         // A record of one kind never drives a bar of the other.
         if (pBar && pBar->IsDockBar() == pInfo->m_bDockBar && !(pBar->IsDockBar() && pBar->IsFloating()))
             pInfo->m_pBar = pBar;
@@ -300,14 +304,24 @@ void CFrameWnd::SetDockState(const CDockState& state)
         for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {
             auto* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
             if (pInfo->m_pBar && pInfo->m_bDockBar == (nPass == 0))
-                pInfo->m_pBar->SetBarInfo(pInfo, this);
+                pInfo->m_pBar->SetBarInfo(pInfo, pOwner);
         }
     }
     for (CMiniDockFrameWnd* pFrame : newFrames)
         RefreshFloatingFrame(pFrame);
-    RecalcLayout();
-    DestroyEmptyFloatingFrames(this);
+    pOwner->RecalcLayout();
+    DestroyEmptyFloatingFrames(pOwner);
 }
+
+// Fills in the frame's hooks when this layer is linked.
+const struct DockingHooksRegistrar {
+    DockingHooksRegistrar()
+    {
+        fwFrameDockingHooks.pfnCreateFloatingFrame = &CreateFloatingFrameImpl;
+        fwFrameDockingHooks.pfnSetDockState = &SetDockStateImpl;
+    }
+} dockingHooksRegistrar;
+}  // namespace
 
 void CFrameWnd::LoadBarState(LPCTSTR lpszProfileName)
 {
