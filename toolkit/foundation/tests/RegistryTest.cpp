@@ -104,6 +104,30 @@ protected:
     CWTKRegistryHolder m_writer, m_reader;
 };
 
+// The application's own registry class.
+class CAppRegistry : public CWTKRegistry {
+    DECLARE_DYNCREATE(CAppRegistry)
+};
+IMPLEMENT_DYNCREATE(CAppRegistry, CWTKRegistry)
+
+TEST(RegistryHolderTest, CreatesTheRegisteredClassOnlyWhenItIsARegistryClass)
+{
+    EXPECT_FALSE(CWTKRegistryHolder::SetRegistryClass(RUNTIME_CLASS(CStringArray)));
+    EXPECT_EQ(nullptr, CWTKRegistryHolder::GetRegistryClass());
+    ASSERT_TRUE(CWTKRegistryHolder::SetRegistryClass(RUNTIME_CLASS(CAppRegistry)));
+    {
+        CWTKRegistryHolder holder;
+        CWTKRegistry& reg = holder.Create(TRUE, TRUE);
+        EXPECT_TRUE(reg.IsKindOf(RUNTIME_CLASS(CAppRegistry)));
+        EXPECT_TRUE(reg.IsAdmin());
+        EXPECT_TRUE(reg.IsReadOnly());
+        EXPECT_EQ(HKEY_LOCAL_MACHINE, reg.GetKey());
+    }
+    CWTKRegistryHolder::SetRegistryClass(nullptr);
+    CWTKRegistryHolder holder;
+    EXPECT_EQ(RUNTIME_CLASS(CWTKRegistry), holder.Create(FALSE, FALSE).GetRuntimeClass());
+}
+
 TEST(RegistryPathTest, SectionBelowTheApplicationKeyUnlessAFullPathIsGiven)
 {
     struct Row {
