@@ -462,7 +462,7 @@ BOOL CControlBar::GetBarInfo(CControlBarInfo* pInfo)
     pInfo->m_pBar = this;
     pInfo->m_nBarID = (UINT)GetDlgCtrlID();
     pInfo->m_bVisible = IsVisible();
-    pInfo->m_bFloating = IsFloating();
+    pInfo->m_bFloating = FALSE;  // only a floating frame's dock bar has a floating record
     pInfo->m_bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
     pInfo->m_bDockBar = m_bDockBar;
     pInfo->m_nMRUWidth = m_nMRUWidth;

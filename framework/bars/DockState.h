@@ -28,8 +28,9 @@ class CControlBar;
 struct CControlBarInfo {
     UINT m_nBarID = 0;  // the bar's control id
     BOOL m_bVisible = FALSE;
-    BOOL m_bFloating = FALSE;
-    BOOL m_bHorz = FALSE;     // lies horizontally
+    BOOL m_bFloating = FALSE;  // the record of a floating frame's dock bar (FW_IDW_DOCKBAR_FLOAT):
+                               // m_pointPos is the frame's place; its bars float with it
+    BOOL m_bHorz = FALSE;      // lies horizontally
     BOOL m_bDockBar = FALSE;  // the record of a dock bar: m_arrBarID lists its bars
     CPoint m_pointPos;        // floating: the floating frame's top-left (screen); docked: the
                               // bar's top-left in its dock bar
