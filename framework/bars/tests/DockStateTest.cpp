@@ -240,6 +240,14 @@ std::vector<SavedValue> ReadSavedValues()
     return values;
 }
 
+BOOL CALLBACK CountFloatingFrames(HWND hWnd, LPARAM lParam)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+        ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
 TEST_F(DockStateTest, TenThousandDamagedValuesLoadWithoutHarm)
 {
     CDockTestFrame* f = m_pFrame;
@@ -292,15 +300,7 @@ TEST_F(DockStateTest, TenThousandDamagedValuesLoadWithoutHarm)
     for (CTestBar* pBar : {&f->m_barA, &f->m_barB, &f->m_barC, &f->m_barD})
         EXPECT_FALSE(pBar->IsFloating());
     int nFloatingFrames = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-            if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
-                ++*reinterpret_cast<int*>(lParam);
-            return TRUE;
-        },
-        (LPARAM)&nFloatingFrames);
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountFloatingFrames, (LPARAM)&nFloatingFrames);
     EXPECT_LE(nFloatingFrames, 1);
     EXPECT_EQ(f->m_listControlBars.GetCount(), 8) << "four bars and four dock bars";
 }
