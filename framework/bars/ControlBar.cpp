@@ -426,8 +426,8 @@ LRESULT CControlBar::OnForwardToOwner(WPARAM wParam, LPARAM lParam)
 
 BOOL CControlBar::PreTranslateMessage(MSG* pMsg)
 {
-    if ((m_dwStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)) && pMsg->message >= WM_MOUSEFIRST &&
-        pMsg->message <= WM_MOUSELAST && (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)))
+    if ((m_dwStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)) && pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST &&
+        (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)))
         CBarToolTip::RelayEvent(this, pMsg);
     return CWnd::PreTranslateMessage(pMsg);
 }

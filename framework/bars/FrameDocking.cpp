@@ -30,7 +30,7 @@ CMiniDockFrameWnd* FloatingFrameOf(CControlBar* pBar)
         return nullptr;
     CWnd* pFrame = pBar->m_pDockBar->GetParent();
     return pFrame && pFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)) ? static_cast<CMiniDockFrameWnd*>(pFrame)
-                                                                         : nullptr;
+                                                                        : nullptr;
 }
 
 // Lays a floating frame out and shows it while it has a visible bar; hides it otherwise.
