@@ -426,8 +426,8 @@ LRESULT CControlBar::OnForwardToOwner(WPARAM wParam, LPARAM lParam)
 
 BOOL CControlBar::PreTranslateMessage(MSG* pMsg)
 {
-    if ((m_dwStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)) && pMsg->message >= WM_MOUSEFIRST &&
-        pMsg->message <= WM_MOUSELAST && (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)))
+    if ((m_dwStyle & (CBRS_TOOLTIPS | CBRS_FLYBY)) && pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST &&
+        (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)))
         CBarToolTip::RelayEvent(this, pMsg);
     return CWnd::PreTranslateMessage(pMsg);
 }
@@ -462,7 +462,7 @@ BOOL CControlBar::GetBarInfo(CControlBarInfo* pInfo)
     pInfo->m_pBar = this;
     pInfo->m_nBarID = (UINT)GetDlgCtrlID();
     pInfo->m_bVisible = IsVisible();
-    pInfo->m_bFloating = IsFloating();
+    pInfo->m_bFloating = FALSE;  // only a floating frame's dock bar has a floating record
     pInfo->m_bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
     pInfo->m_bDockBar = m_bDockBar;
     pInfo->m_nMRUWidth = m_nMRUWidth;

@@ -314,7 +314,8 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
     // Rows run along the dock bar; a floating dock bar lays its bars out as its style says.
     const BOOL bRowsHorz = m_bFloating ? (m_dwStyle & CBRS_ORIENT_HORZ) != 0 : bHorz;
-    const int nLength = m_bFloating ? 32767 : std::max<int>(0, bRowsHorz ? m_rectLayout.Width() : m_rectLayout.Height());
+    const int nLength =
+        m_bFloating ? 32767 : std::max<int>(0, bRowsHorz ? m_rectLayout.Width() : m_rectLayout.Height());
     HDWP hDWP = m_bLayoutQuery ? nullptr : ::BeginDeferWindowPos((int)m_arrBars.GetSize());
     int nRowTop = 0, nMaxAlong = 0;
     for (int nRowStart = 0; nRowStart < m_arrBars.GetUpperBound();) {
@@ -327,9 +328,8 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
             CSize size;
             if (m_bFloating) {
                 const BOOL bBarHorz = (pBar->m_dwStyle & CBRS_ORIENT_HORZ) != 0;
-                size = (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC)
-                    ? pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH)
-                    : pBar->CalcFixedLayout(FALSE, bBarHorz);
+                size = (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) ? pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH)
+                                                             : pBar->CalcFixedLayout(FALSE, bBarHorz);
             } else {
                 size = (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC)
                     ? pBar->CalcDynamicLayout(-1, bRowsHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK)

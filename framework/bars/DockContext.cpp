@@ -54,9 +54,11 @@ void CDockContext::StartDrag(CPoint pt)
     CRect rectBar;
     m_pBar->GetWindowRect(&rectBar);
     const BOOL bDynamic = (m_pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) != 0;
-    CSize sizeHorz = bDynamic ? m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK) : m_pBar->CalcFixedLayout(FALSE, TRUE);
+    CSize sizeHorz =
+        bDynamic ? m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK) : m_pBar->CalcFixedLayout(FALSE, TRUE);
     CSize sizeVert = bDynamic ? m_pBar->CalcDynamicLayout(-1, LM_VERTDOCK) : m_pBar->CalcFixedLayout(FALSE, FALSE);
-    CSize sizeFloat = bDynamic ? m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH) : m_pBar->CalcFixedLayout(FALSE, TRUE);
+    CSize sizeFloat =
+        bDynamic ? m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH) : m_pBar->CalcFixedLayout(FALSE, TRUE);
     m_rectDragHorz = CRect(rectBar.TopLeft(), sizeHorz);
     m_rectDragVert = CRect(rectBar.TopLeft(), sizeVert);
     CPoint ptFrame = rectBar.TopLeft();
@@ -219,7 +221,8 @@ void CDockContext::ToggleDocking()
         CRect rect = m_rectMRUDockPos;
         CControlBar* pDockBar = m_uMRUDockID ? m_pDockSite->GetControlBar(m_uMRUDockID) : nullptr;
         // Back into its place-holder when the dock bar kept one, else where its rectangle says.
-        if (pDockBar && pDockBar->IsDockBar() && static_cast<CDockBar*>(pDockBar)->HasPlaceholder(m_pBar->GetDlgCtrlID()))
+        if (pDockBar && pDockBar->IsDockBar() &&
+            static_cast<CDockBar*>(pDockBar)->HasPlaceholder(m_pBar->GetDlgCtrlID()))
             m_pDockSite->DockControlBar(m_pBar, static_cast<CDockBar*>(pDockBar), nullptr);
         else if (pDockBar)
             m_pDockSite->DockControlBar(m_pBar, m_uMRUDockID, rect.IsRectEmpty() ? nullptr : &rect);

@@ -87,7 +87,8 @@ BOOL ReadRecord(const CRegKey& key, CControlBarInfo& info)
     if (info.m_bDockBar && (info.m_nBarID < kFirstDockBarID || info.m_nBarID > kLastDockBarID))
         return FALSE;
     info.m_bVisible = ReadInt(key, kVisible, 1) != 0;
-    info.m_bFloating = ReadInt(key, kFloating, 0) != 0;
+    // Only a floating frame's dock bar floats, whatever a damaged value says.
+    info.m_bFloating = info.m_bDockBar && info.m_nBarID == FW_IDW_DOCKBAR_FLOAT;
     info.m_bHorz = ReadInt(key, kHorz, 1) != 0;
     info.m_pointPos = CPoint(ReadCoordinate(key, kX, 0), ReadCoordinate(key, kY, 0));
     info.m_nMRUWidth = std::clamp<int>(ReadInt(key, kMRUWidth, kMaxBarWidth), 0, kMaxBarWidth);

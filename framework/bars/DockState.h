@@ -28,14 +28,15 @@ class CControlBar;
 struct CControlBarInfo {
     UINT m_nBarID = 0;  // the bar's control id
     BOOL m_bVisible = FALSE;
-    BOOL m_bFloating = FALSE;
-    BOOL m_bHorz = FALSE;     // lies horizontally
-    BOOL m_bDockBar = FALSE;  // the record of a dock bar: m_arrBarID lists its bars
-    CPoint m_pointPos;        // floating: the floating frame's top-left (screen); docked: the
-                              // bar's top-left in its dock bar
-    int m_nMRUWidth = 32767;  // most recent floating width
-    BOOL m_bDocking = FALSE;  // the bar may dock (it has a dock context)
-    UINT m_uMRUDockID = 0;    // most recent dock bar, and the bar's rectangle there (screen)
+    BOOL m_bFloating = FALSE;  // the record of a floating frame's dock bar (FW_IDW_DOCKBAR_FLOAT):
+                               // m_pointPos is the frame's place; its bars float with it
+    BOOL m_bHorz = FALSE;      // lies horizontally
+    BOOL m_bDockBar = FALSE;   // the record of a dock bar: m_arrBarID lists its bars
+    CPoint m_pointPos;         // floating: the floating frame's top-left (screen); docked: the
+                               // bar's top-left in its dock bar
+    int m_nMRUWidth = 32767;   // most recent floating width
+    BOOL m_bDocking = FALSE;   // the bar may dock (it has a dock context)
+    UINT m_uMRUDockID = 0;     // most recent dock bar, and the bar's rectangle there (screen)
     CRect m_rectMRUDockPos;
     DWORD m_dwMRUFloatStyle = 0;  // most recent floating style (CBRS_ALIGN_*) and point
     CPoint m_ptMRUFloatPos;

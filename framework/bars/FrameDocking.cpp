@@ -30,7 +30,7 @@ CMiniDockFrameWnd* FloatingFrameOf(CControlBar* pBar)
         return nullptr;
     CWnd* pFrame = pBar->m_pDockBar->GetParent();
     return pFrame && pFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)) ? static_cast<CMiniDockFrameWnd*>(pFrame)
-                                                                         : nullptr;
+                                                                        : nullptr;
 }
 
 // Lays a floating frame out and shows it while it has a visible bar; hides it otherwise.
@@ -40,8 +40,13 @@ void RefreshFloatingFrame(CMiniDockFrameWnd* pFrame)
         return;
     if (pFrame->m_wndDockBar.GetDockedVisibleCount() > 0) {
         pFrame->RecalcLayout();
-        if (!pFrame->IsWindowVisible())
+        if (!pFrame->IsWindowVisible()) {
             pFrame->ShowWindow(SW_SHOWNA);
+            // Its caption is active with its owner's, like every floating palette's.
+            HWND hWndOwner = ::GetWindow(pFrame->m_hWnd, GW_OWNER);
+            if (hWndOwner && ::GetActiveWindow() == hWndOwner)
+                pFrame->SendMessage(WM_NCACTIVATE, TRUE);
+        }
     } else if (pFrame->IsWindowVisible()) {
         pFrame->ShowWindow(SW_HIDE);
     }

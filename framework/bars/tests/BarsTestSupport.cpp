@@ -11,8 +11,7 @@ CBarsTestApp theApp;
 
 CTestBar::CTestBar(int nButtons, BOOL bDynamic, COLORREF clrGlyph)
     : m_nButtons(nButtons), m_bDynamic(bDynamic), m_clrGlyph(clrGlyph)
-{
-}
+{}
 
 BOOL CTestBar::Create(CWnd* pParentWnd, UINT nID, LPCSTR lpszName, DWORD dwStyle)
 {
@@ -111,10 +110,11 @@ BEGIN_MESSAGE_MAP(CDockTestFrame, CFrameWnd)
 END_MESSAGE_MAP()
 
 CDockTestFrame::CDockTestFrame()
-    : m_barA(5, TRUE, RGB(200, 0, 0)), m_barB(3, FALSE, RGB(0, 128, 0)), m_barC(3, FALSE, RGB(0, 0, 200)),
+    : m_barA(5, TRUE, RGB(200, 0, 0)),
+      m_barB(3, FALSE, RGB(0, 128, 0)),
+      m_barC(3, FALSE, RGB(0, 0, 200)),
       m_barD(6, FALSE, RGB(200, 160, 0))
-{
-}
+{}
 
 LRESULT CDockTestFrame::OnSetMessageString(WPARAM wParam, LPARAM lParam)
 {

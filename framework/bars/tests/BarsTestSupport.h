@@ -43,7 +43,7 @@ public:
     int m_nButtons;
     BOOL m_bDynamic;
     COLORREF m_clrGlyph;
-    int m_nColumns = 0;  // 0: one row (or one column when vertical)
+    int m_nColumns = 0;    // 0: one row (or one column when vertical)
     int m_nCommitted = 0;  // LM_COMMIT calls
 };
 

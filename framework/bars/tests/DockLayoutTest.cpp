@@ -44,8 +44,7 @@ TEST_F(DockLayoutTest, BarsTakeTheirSidesInRowsAndThePaneGetsTheRest)
         {"bar C, left below the top rows", &f.m_barC, CRect(CPoint(0, top), c)},
         {"bar D, bottom", &f.m_barD, CRect(CPoint(0, client.bottom - d.cy), d)},
         {"top dock bar, full width", f.GetControlBar(FW_IDW_DOCKBAR_TOP), CRect(0, 0, client.right, top)},
-        {"left dock bar, between", f.GetControlBar(FW_IDW_DOCKBAR_LEFT),
-         CRect(0, top, c.cx, client.bottom - d.cy)},
+        {"left dock bar, between", f.GetControlBar(FW_IDW_DOCKBAR_LEFT), CRect(0, top, c.cx, client.bottom - d.cy)},
         {"pane, the rest", &f.m_wndPane, CRect(c.cx, top, client.right, client.bottom - d.cy)},
     };
     for (const auto& row : rows) {

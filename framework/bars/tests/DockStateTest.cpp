@@ -168,7 +168,8 @@ TEST_F(DockStateTest, PointsAreScaledAndClampedIntoTheClipRectangle)
     } rows[] = {
         {CRect(0, 0, 1000, 800), CRect(0, 0, 1000, 800), CPoint(300, 200), CPoint(300, 200)},
         {CRect(0, 0, 2000, 1600), CRect(0, 0, 1000, 800), CPoint(1000, 800), CPoint(500, 400)},
-        {CRect(0, 0, 1000, 800), CRect(-1280, -200, 1000, 800), CPoint(-900, -150), CPoint(-900, -150)},
+        {CRect(-1280, -200, 1000, 800), CRect(-1280, -200, 1000, 800), CPoint(-900, -150), CPoint(-900, -150)},
+        {CRect(0, 0, 1000, 800), CRect(-1000, -800, 1000, 800), CPoint(500, 400), CPoint(0, 0)},
         {CRect(-1280, 0, 1280, 1024), CRect(-1280, 0, 1280, 1024), CPoint(-1270, 5), CPoint(-1270, 5)},
         {CRect(0, 0, 1000, 800), CRect(0, 0, 1000, 800), CPoint(-50, 900), CPoint(0, 800 - kDockStateMinVisible)},
         {CRect(), CRect(-640, -480, 640, 480), CPoint(5000, -5000), CPoint(640 - kDockStateMinVisible, -480)},
@@ -239,6 +240,14 @@ std::vector<SavedValue> ReadSavedValues()
     return values;
 }
 
+BOOL CALLBACK CountFloatingFrames(HWND hWnd, LPARAM lParam)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+        ++*reinterpret_cast<int*>(lParam);
+    return TRUE;
+}
+
 TEST_F(DockStateTest, TenThousandDamagedValuesLoadWithoutHarm)
 {
     CDockTestFrame* f = m_pFrame;
@@ -273,11 +282,11 @@ TEST_F(DockStateTest, TenThousandDamagedValuesLoadWithoutHarm)
             break;
         }
         }
-        // Loading every round; applying every tenth (the frames it makes are real windows).
+        // Loading every round; applying every 25th (the frames it makes are real windows).
         CDockState state;
         state.LoadState(kSection);
         ASSERT_LE(state.m_arrBarInfo.GetSize(), kDockStateMaxBars);
-        if (nRound % 10 == 0)
+        if (nRound % 25 == 0)
             f->SetDockState(state);
         key.SetDWORDValue(v.name, v.value);
     }
@@ -291,15 +300,7 @@ TEST_F(DockStateTest, TenThousandDamagedValuesLoadWithoutHarm)
     for (CTestBar* pBar : {&f->m_barA, &f->m_barB, &f->m_barC, &f->m_barD})
         EXPECT_FALSE(pBar->IsFloating());
     int nFloatingFrames = 0;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-            if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
-                ++*reinterpret_cast<int*>(lParam);
-            return TRUE;
-        },
-        (LPARAM)&nFloatingFrames);
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CountFloatingFrames, (LPARAM)&nFloatingFrames);
     EXPECT_LE(nFloatingFrames, 1);
     EXPECT_EQ(f->m_listControlBars.GetCount(), 8) << "four bars and four dock bars";
 }

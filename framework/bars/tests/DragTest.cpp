@@ -122,3 +122,26 @@ TEST_F(DragTest, ResizingAFloatingFrameWrapsADynamicBarAndCommits)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FloatingFrameTest, ClosingItHidesItsBarAndShowingTheBarBringsItBack)
+{
+    auto* pFrame = new CDockTestFrame;
+    ASSERT_TRUE(pFrame->CreateFrame());
+    pFrame->FloatControlBar(&pFrame->m_barB, ScreenRect(&pFrame->m_wndPane).TopLeft() + CPoint(40, 40));
+    CMiniDockFrameWnd* pMini = FloatingFrame(&pFrame->m_barB);
+    ASSERT_NE(pMini, nullptr);
+    const CPoint at = ScreenRect(pMini).TopLeft();
+    pMini->SendMessage(WM_CLOSE);
+    EXPECT_FALSE(pFrame->m_barB.IsWindowVisible());
+    EXPECT_FALSE(pMini->IsWindowVisible());
+    EXPECT_TRUE(pFrame->m_barB.IsFloating()) << "still the floating frame's";
+    pFrame->ShowControlBar(&pFrame->m_barB, TRUE, FALSE);
+    EXPECT_TRUE(pMini->IsWindowVisible());
+    EXPECT_EQ(ScreenRect(pMini).TopLeft(), at);
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
+}  // namespace
