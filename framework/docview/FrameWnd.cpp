@@ -34,6 +34,22 @@ const RECT CFrameWnd::rectDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
 
 CFrameWnd::~CFrameWnd() = default;
 
+// ---- Docking (carried out by the bars layer) ----
+
+FwFrameDockingHooks fwFrameDockingHooks;
+
+CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
+{
+    return fwFrameDockingHooks.pfnCreateFloatingFrame ? fwFrameDockingHooks.pfnCreateFloatingFrame(this, dwStyle)
+                                                      : nullptr;
+}
+
+void CFrameWnd::SetDockState(const CDockState& state)
+{
+    if (fwFrameDockingHooks.pfnSetDockState)
+        fwFrameDockingHooks.pfnSetDockState(this, state);
+}
+
 // ---- Frames of a window ----
 
 CFrameWnd* CWnd::GetParentFrame() const

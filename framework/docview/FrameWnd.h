@@ -11,12 +11,18 @@
 // "<frame title> - <document title>"; without a document, or when the document's title is
 // empty, the frame title alone.
 #pragma once
+#include "docview/BarStyles.h"
 #include "docview/CreateContext.h"
+#include "core/PtrList.h"
 #include "win/FrameworkRes.h"
 #include "win/Wnd.h"
 
+class CControlBar;
+class CDockBar;
+class CDockState;
 class CDocument;
 class CMenu;
+class CMiniDockFrameWnd;
 class CView;
 
 // Frame styles (the window class's own style bits).
@@ -35,6 +41,15 @@ struct SizeParentParams {
 
 // Places hWnd at rect as part of a layout: deferred in the record's position set, nothing in query mode.
 void FwRepositionWindow(SizeParentParams* pLayout, HWND hWnd, LPCRECT lpRect);
+
+// The two docking calls that are virtual are defined here, where the frame's table of virtual
+// functions lives, and carried out by the bars layer, which fills these in when a program
+// links it (without it a frame makes no floating frames and applies no dock state).
+struct FwFrameDockingHooks {
+    CMiniDockFrameWnd* (*pfnCreateFloatingFrame)(CFrameWnd* pFrame, DWORD dwStyle) = nullptr;
+    void (*pfnSetDockState)(CFrameWnd* pFrame, const CDockState& state) = nullptr;
+};
+extern FwFrameDockingHooks fwFrameDockingHooks;
 
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
@@ -89,6 +104,37 @@ public:
     void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
     void DelayUpdateFrameMenu() { m_nIdleFlags |= idleMenu; }
     BOOL InRecalcLayout() const { return m_bInRecalcLayout; }
+
+    // ---- Control bars and docking (defined by the bars layer, framework/bars) ----
+    // Creates the dock bars of the sides in dwDockStyle (CBRS_ALIGN_*): top, bottom, left, right.
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks pBar into the dock bar nDockBarID (0: the first side the bar allows), at lpRect
+    // (screen coordinates; the dock bar picks the row from its top and the order from its left),
+    // or at the end of the last row.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Floats pBar in a floating frame whose top-left corner is point (screen coordinates);
+    // dwStyle's CBRS_ALIGN_* bits say whether the bar lies horizontally or vertically.
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // With bDelay the change and the layout happen at the next idle update.
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    CControlBar* GetControlBar(UINT nID);
+    // A floating frame of m_pFloatingFrameClass (CMiniDockFrameWnd when null) owned by this frame.
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    void GetDockState(CDockState& state) const;
+    virtual void SetDockState(const CDockState& state);
+    // The dock state through the application's profile functions.
+    void LoadBarState(LPCTSTR lpszProfileName);
+    void SaveBarState(LPCTSTR lpszProfileName) const;
+    // The dock bar that would take a bar dropped at rect (screen coordinates), or null.
+    CDockBar* CanDock(CRect rect, DWORD dwDockStyle) const;
+    // Applies every pending delayed show or hide of this frame's bars; TRUE when one changed.
+    BOOL ApplyDelayedBarShow();
+
+    CRuntimeClass* m_pFloatingFrameClass = nullptr;
+    // The frame's control bars (CControlBar*): a bar joins when its window is created and
+    // leaves when it is destroyed; dock bars are among them.
+    CPtrList m_listControlBars;
 
     // ---- Status prompts ----
     // The prompt of a command: its string resource up to the first "\n" (empty without one).
