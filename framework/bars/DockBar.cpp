@@ -359,7 +359,12 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     return bRowsHorz ? CSize(nAlongSize, nRowTop) : CSize(nRowTop, nAlongSize);
 }
 
-void CDockBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}
+void CDockBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
+{
+    // Floating frames left empty by a bar that docked go at idle, outside any drag.
+    if (!m_bFloating && GetDlgCtrlID() == FW_IDW_DOCKBAR_TOP && m_pDockSite)
+        CMiniDockFrameWnd::DestroyEmptyFrames(m_pDockSite);
+}
 
 void CDockBar::DoPaint(CDC*) {}
 
