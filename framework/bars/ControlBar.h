@@ -118,16 +118,11 @@ protected:
     int OnCreate(LPCREATESTRUCTA lpcs);
     void OnDestroy();
     void OnPaint();
-    void OnNcPaint();
-    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     BOOL OnEraseBkgnd(CDC* pDC);
-    LRESULT OnNcHitTest(CPoint point);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
-    void OnWindowPosChanging(WINDOWPOS* lpWndPos);
     LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
-    LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     // Children's messages go to the owner: commands, notifications, owner drawing.
     LRESULT OnForwardToOwner(WPARAM wParam, LPARAM lParam);
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
@@ -137,9 +132,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bDockBar = FALSE;  // set by CDockBar
-    BOOL m_bInPaintNc = FALSE;
-    UINT m_nFlyByID = 0;  // the prompt shown for CBRS_FLYBY
+    UINT m_nFlyByID = 0;      // the prompt shown for CBRS_FLYBY
     friend class CDockBar;
-    friend class CDockContext;
-    friend class CFrameWnd;
 };

@@ -403,7 +403,8 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
             continue;
         }
         CControlBar* pBar = pFrameWnd->GetControlBar(nID);
-        if (!pBar || pBar->IsDockBar() || !seen.insert(pBar).second)
+        // Only bars that dock: never a dock bar, nor a bar the frame lays out by itself.
+        if (!pBar || pBar->IsDockBar() || (!pBar->m_pDockContext && !pBar->m_pDockBar) || !seen.insert(pBar).second)
             continue;
         if (pBar->m_pDockBar && pBar->m_pDockBar != this)
             pBar->m_pDockBar->RemoveControlBar(pBar);
