@@ -190,14 +190,14 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
         // Alone in its floating frame already: the frame moves.
         pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
+        pFrame = CreateFloatingFrame(dwStyle | (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC));
+        if (!pFrame)
+            return;
         if (pBar->m_pDockBar && !pBar->IsFloating()) {
             if (pBar->m_pDockContext)
                 pBar->m_pDockContext->RecordPlace();
             pBar->m_pDockBar->AddPlaceholder(pBar);
         }
-        pFrame = CreateFloatingFrame(dwStyle | (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC));
-        if (!pFrame)
-            return;
         pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         DockControlBar(pBar, &pFrame->m_wndDockBar, nullptr);
         RecalcLayout();
