@@ -100,6 +100,11 @@ void CBarToolTip::RelayEvent(CControlBar* pBar, const MSG* pMsg)
             SetPrompt(pBar, nHit);
         RemoveTool();
         if (nHit >= 0 && (dwStyle & CBRS_TOOLTIPS)) {
+            if (t_state.pTip && !t_state.pTip->m_hWnd) {
+                // Its window went with the frame that owned it.
+                delete t_state.pTip;
+                t_state.pTip = nullptr;
+            }
             if (!t_state.pTip) {
                 t_state.pTip = new CToolTipCtrl;
                 if (!t_state.pTip->Create(pBar->GetTopLevelParent(), TTS_ALWAYSTIP)) {

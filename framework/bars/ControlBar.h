@@ -98,17 +98,16 @@ public:
     int m_cxRightBorder = 6;
     int m_cyTopBorder = 1;
     int m_cyBottomBorder = 1;
-    int m_cxDefaultGap = 2;                  // between neighbours in a row
     int m_nMRUWidth = 32767;                 // most recent floating width (dynamic bars)
     BOOL m_bAutoDelete = FALSE;              // delete this when the window is gone
     DWORD m_dwStyle = 0;                     // the bar style (CBRS_*)
     DWORD m_dwDockStyle = 0;                 // the sides the bar may dock at (0: none)
-    CFrameWnd* m_pDockSite = nullptr;        // the frame that docks it (set by EnableDocking)
+    CFrameWnd* m_pDockSite = nullptr;        // the frame it was made in (its list holds the bar)
     CDockBar* m_pDockBar = nullptr;          // the dock bar holding it (a floating one while floating)
     CDockContext* m_pDockContext = nullptr;  // owned; the toolkit may replace it
 
     // m_nStateFlags
-    enum StateFlags { delayHide = 0x1, delayShow = 0x2, tempHide = 0x4 };
+    enum StateFlags { delayHide = 0x1, delayShow = 0x2 };
     UINT m_nStateFlags = 0;
 
 protected:
@@ -118,16 +117,11 @@ protected:
     int OnCreate(LPCREATESTRUCTA lpcs);
     void OnDestroy();
     void OnPaint();
-    void OnNcPaint();
-    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     BOOL OnEraseBkgnd(CDC* pDC);
-    LRESULT OnNcHitTest(CPoint point);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
-    void OnWindowPosChanging(WINDOWPOS* lpWndPos);
     LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
-    LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     // Children's messages go to the owner: commands, notifications, owner drawing.
     LRESULT OnForwardToOwner(WPARAM wParam, LPARAM lParam);
     int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
@@ -137,9 +131,4 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     BOOL m_bDockBar = FALSE;  // set by CDockBar
-    BOOL m_bInPaintNc = FALSE;
-    UINT m_nFlyByID = 0;  // the prompt shown for CBRS_FLYBY
-    friend class CDockBar;
-    friend class CDockContext;
-    friend class CFrameWnd;
 };

@@ -359,7 +359,12 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     return bRowsHorz ? CSize(nAlongSize, nRowTop) : CSize(nRowTop, nAlongSize);
 }
 
-void CDockBar::OnUpdateCmdUI(CFrameWnd*, BOOL) {}
+void CDockBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
+{
+    // Floating frames left empty by a bar that docked go at idle, outside any drag.
+    if (!m_bFloating && GetDlgCtrlID() == FW_IDW_DOCKBAR_TOP && m_pDockSite)
+        CMiniDockFrameWnd::DestroyEmptyFrames(m_pDockSite);
+}
 
 void CDockBar::DoPaint(CDC*) {}
 
@@ -398,7 +403,8 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
             continue;
         }
         CControlBar* pBar = pFrameWnd->GetControlBar(nID);
-        if (!pBar || pBar->IsDockBar() || !seen.insert(pBar).second)
+        // Only bars that dock: never a dock bar, nor a bar the frame lays out by itself.
+        if (!pBar || pBar->IsDockBar() || (!pBar->m_pDockContext && !pBar->m_pDockBar) || !seen.insert(pBar).second)
             continue;
         if (pBar->m_pDockBar && pBar->m_pDockBar != this)
             pBar->m_pDockBar->RemoveControlBar(pBar);

@@ -68,7 +68,6 @@ void CDockContext::StartDrag(CPoint pt)
         ptFrame = rectFrame.TopLeft();
     }
     m_rectFrameDragHorz = FloatingFrameRect(ptFrame, sizeFloat, bDynamic);
-    m_rectFrameDragVert = m_rectFrameDragHorz;
     KeepUnderMouse(m_rectDragHorz, pt);
     KeepUnderMouse(m_rectDragVert, pt);
     KeepUnderMouse(m_rectFrameDragHorz, pt);
@@ -85,7 +84,6 @@ void CDockContext::Move(CPoint pt)
     m_rectDragHorz.OffsetRect(ptOffset);
     m_rectDragVert.OffsetRect(ptOffset);
     m_rectFrameDragHorz.OffsetRect(ptOffset);
-    m_rectFrameDragVert.OffsetRect(ptOffset);
     m_ptLast = pt;
     m_pTargetDockBar = FindDockBar();
     DrawFocusRect();

@@ -58,12 +58,10 @@ public:
     CRect m_rectDragHorz;        // docked horizontally
     CRect m_rectDragVert;        // docked vertically
     CRect m_rectFrameDragHorz;   // floating, horizontal
-    CRect m_rectFrameDragVert;   // floating, vertical
     CRect m_rectRequestedSize;   // resize: the frame rectangle asked for
     CRect m_rectActualSize;      // resize: the bar's rectangle it gives
     CRect m_rectActualFrameSize;
     CRect m_rectFrameBorders;              // resize: frame rectangle minus bar rectangle
-    BOOL m_bFlip = FALSE;                  // the floating shape is the vertical one
     BOOL m_bForceFrame = FALSE;            // Ctrl: never dock
     CDockBar* m_pTargetDockBar = nullptr;  // where a release now would dock, or null
 

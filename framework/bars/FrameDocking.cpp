@@ -60,21 +60,6 @@ CPoint ClampToScreen(CPoint pt)
     return pt;
 }
 
-// Floating frames of this frame that no longer hold a bar go (the frame's layout calls this).
-void DestroyEmptyFloatingFrames(CFrameWnd* pFrame)
-{
-    std::vector<HWND> empty;
-    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
-        if (::GetWindow(hWnd, GW_OWNER) != pFrame->m_hWnd)
-            continue;
-        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-        if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)) &&
-            static_cast<CMiniDockFrameWnd*>(pWnd)->m_wndDockBar.GetDockedCount() == 0)
-            empty.push_back(hWnd);
-    }
-    for (HWND hWnd : empty)
-        ::DestroyWindow(hWnd);
-}
 }  // namespace
 
 void CFrameWnd::EnableDocking(DWORD dwDockStyle)
@@ -205,18 +190,18 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
         // Alone in its floating frame already: the frame moves.
         pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     } else {
+        pFrame = CreateFloatingFrame(dwStyle | (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC));
+        if (!pFrame)
+            return;
         if (pBar->m_pDockBar && !pBar->IsFloating()) {
             if (pBar->m_pDockContext)
                 pBar->m_pDockContext->RecordPlace();
             pBar->m_pDockBar->AddPlaceholder(pBar);
         }
-        pFrame = CreateFloatingFrame(dwStyle | (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC));
-        if (!pFrame)
-            return;
         pFrame->SetWindowPos(nullptr, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         DockControlBar(pBar, &pFrame->m_wndDockBar, nullptr);
         RecalcLayout();
-        DestroyEmptyFloatingFrames(this);
+        CMiniDockFrameWnd::DestroyEmptyFrames(this);
     }
     RefreshFloatingFrame(pFrame);
     if (pBar->m_pDockContext)
@@ -315,7 +300,7 @@ void SetDockStateImpl(CFrameWnd* pOwner, const CDockState& state)
     for (CMiniDockFrameWnd* pFrame : newFrames)
         RefreshFloatingFrame(pFrame);
     pOwner->RecalcLayout();
-    DestroyEmptyFloatingFrames(pOwner);
+    CMiniDockFrameWnd::DestroyEmptyFrames(pOwner);
 }
 
 // Fills in the frame's hooks when this layer is linked.

@@ -2,6 +2,8 @@
 #include "bars/DockContext.h"
 #include "win/Menu.h"
 
+#include <vector>
+
 IMPLEMENT_DYNCREATE(CMiniDockFrameWnd, CMiniFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CMiniFrameWnd)
@@ -115,4 +117,21 @@ void CMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
         return;
     }
     CMiniFrameWnd::OnNcLButtonDblClk(nHitTest, point);
+}
+
+void CMiniDockFrameWnd::DestroyEmptyFrames(CFrameWnd* pOwner)
+{
+    if (!pOwner || !pOwner->m_hWnd)
+        return;
+    std::vector<HWND> empty;
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (::GetWindow(hWnd, GW_OWNER) != pOwner->m_hWnd)
+            continue;
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd && pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)) &&
+            static_cast<CMiniDockFrameWnd*>(pWnd)->m_wndDockBar.GetDockedCount() == 0)
+            empty.push_back(hWnd);
+    }
+    for (HWND hWnd : empty)
+        ::DestroyWindow(hWnd);
 }

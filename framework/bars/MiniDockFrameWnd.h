@@ -18,6 +18,8 @@ public:
     void RecalcLayout(BOOL bNotify = TRUE) override;
     // The first bar of the floating dock bar, or null.
     CControlBar* GetFirstBar() const;
+    // Destroys pOwner's floating frames that hold no bar any more (a frame with hidden bars stays).
+    static void DestroyEmptyFrames(CFrameWnd* pOwner);
 
     CDockBar m_wndDockBar;
 

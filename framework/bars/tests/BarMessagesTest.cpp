@@ -2,6 +2,8 @@
 // while floating), tooltips with the tool's text, prompts while the mouse flies over tools.
 #include "BarsTestSupport.h"
 #include "bars/BarToolTip.h"
+#include "bars/DialogBar.h"
+#include "bars/ReBar.h"
 #include "win/ToolTipCtrl.h"
 
 namespace {
@@ -78,6 +80,51 @@ TEST_F(BarMessagesTest, TheMouseOverAToolShowsItsTextAndItsPrompt)
     EXPECT_EQ(pTip->GetToolCount(), 0);
     CBarToolTip::Destroy();
     EXPECT_EQ(CBarToolTip::GetToolTip(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(BarMessagesTest, ADialogBarIsItsTemplateAndReportsToTheFrame)
+{
+    CDockTestFrame& f = *m_pFrame;
+    CDialogBar bar;
+    ASSERT_TRUE(bar.Create(&f, IDD_TEST_DIALOGBAR, CBRS_TOP | WS_VISIBLE, 0x8206));
+    EXPECT_EQ(f.GetControlBar(0x8206), &bar);
+    EXPECT_TRUE(bar.GetStyle() & WS_CHILD);
+    EXPECT_GT(bar.m_sizeDefault.cx, 0);
+    EXPECT_EQ(bar.CalcFixedLayout(TRUE, TRUE), CSize(32767, bar.m_sizeDefault.cy));
+    f.RecalcLayout();
+    EXPECT_EQ(RectInClient(&f, &bar).Height(), bar.m_sizeDefault.cy) << "a strip of the frame";
+    ::SendMessageA(::GetDlgItem(bar.m_hWnd, IDC_TEST_DIALOGBAR_BUTTON), BM_CLICK, 0, 0);
+    ASSERT_EQ(f.m_commands.size(), 1u);
+    EXPECT_EQ(f.m_commands[0], (UINT)IDC_TEST_DIALOGBAR_BUTTON);
+    bar.DestroyWindow();
+    EXPECT_EQ(f.GetControlBar(0x8206), nullptr) << "it left the frame's list";
+}
+
+TEST_F(BarMessagesTest, ARebarHoldsBarsInBandsTheRebarStateReads)
+{
+    CDockTestFrame& f = *m_pFrame;
+    CReBar rebar;
+    ASSERT_TRUE(rebar.Create(&f));
+    CControlBar* pAsBar = &rebar;
+    EXPECT_TRUE(pAsBar->IsKindOf(RUNTIME_CLASS(CReBar)));
+    CTestBar bar(3, FALSE, RGB(0, 0, 0));
+    ASSERT_TRUE(bar.Create(&f, 0x8207, "In a band", CBRS_TOP));
+    bar.SetWindowPos(nullptr, 0, 0, 80, 26, SWP_NOZORDER | SWP_NOMOVE);
+    ASSERT_TRUE(rebar.AddBar(&bar, "Band"));
+    CReBarCtrl& ctrl = rebar.GetReBarCtrl();
+    ASSERT_EQ(ctrl.GetBandCount(), 1u);
+    REBARBANDINFOA rbbi = {};
+    rbbi.cbSize = sizeof(rbbi);
+    rbbi.fMask = RBBIM_ID | RBBIM_CHILD;
+    ASSERT_TRUE(ctrl.GetBandInfo(0, &rbbi));
+    EXPECT_EQ(rbbi.wID, 0x8207u);
+    EXPECT_EQ(rbbi.hwndChild, bar.m_hWnd);
+    EXPECT_GT(rebar.CalcFixedLayout(TRUE, TRUE).cy, 0);
+    rebar.DestroyWindow();
 }
 
 }  // namespace

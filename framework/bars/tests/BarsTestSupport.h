@@ -2,6 +2,7 @@
 // control bar that paints a few buttons and lays them out fixed or wrapping, a frame with
 // bars on three sides and a pane, and scripted mouse drags.
 #pragma once
+#include "BarsTestRes.h"
 #include "bars/ControlBar.h"
 #include "bars/DockBar.h"
 #include "bars/MiniDockFrameWnd.h"
@@ -48,7 +49,7 @@ public:
 };
 
 // Command ids the tests look for.
-constexpr UINT kIdChildButton = 0x8101;
+constexpr UINT kIdChildButton = IDC_TEST_DIALOGBAR_BUTTON;
 constexpr UINT kIdTopA = 0x8201, kIdTopB = 0x8202, kIdLeft = 0x8203, kIdBottom = 0x8204, kIdChildBar = 0x8205;
 
 // A frame with docking on every side, four bars and a pane: A and B in two rows on top, C on

@@ -145,3 +145,32 @@ TEST(FloatingFrameTest, ClosingItHidesItsBarAndShowingTheBarBringsItBack)
 }
 
 }  // namespace
+
+namespace {
+
+// A floating frame class of a program's own.
+class COwnMiniDockFrame : public CMiniDockFrameWnd {
+    DECLARE_DYNCREATE(COwnMiniDockFrame)
+};
+IMPLEMENT_DYNCREATE(COwnMiniDockFrame, CMiniDockFrameWnd)
+
+TEST(FloatingFrameTest, TheFrameMakesFloatingFramesOfItsFloatingFrameClass)
+{
+    auto* pFrame = new CDockTestFrame;
+    ASSERT_TRUE(pFrame->CreateFrame());
+    EXPECT_EQ(pFrame->m_pFloatingFrameClass, RUNTIME_CLASS(CMiniDockFrameWnd)) << "set by EnableDocking";
+    const CPoint at = ScreenRect(&pFrame->m_wndPane).TopLeft() + CPoint(40, 40);
+    // A class that is no floating frame is refused: the bar stays docked.
+    pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CFrameWnd);
+    pFrame->FloatControlBar(&pFrame->m_barB, at);
+    EXPECT_FALSE(pFrame->m_barB.IsFloating());
+    EXPECT_EQ(pFrame->m_barB.m_pDockBar->GetDlgCtrlID(), FW_IDW_DOCKBAR_TOP);
+    pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(COwnMiniDockFrame);
+    pFrame->FloatControlBar(&pFrame->m_barB, at);
+    ASSERT_TRUE(pFrame->m_barB.IsFloating());
+    EXPECT_TRUE(FloatingFrame(&pFrame->m_barB)->IsKindOf(RUNTIME_CLASS(COwnMiniDockFrame)));
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
+}  // namespace
