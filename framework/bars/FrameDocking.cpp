@@ -303,12 +303,24 @@ void SetDockStateImpl(CFrameWnd* pOwner, const CDockState& state)
     CMiniDockFrameWnd::DestroyEmptyFrames(pOwner);
 }
 
+CWnd* FindControlBarImpl(CFrameWnd* pFrame, UINT nID)
+{
+    return pFrame->GetControlBar(nID);
+}
+
+void ShowControlBarImpl(CFrameWnd* pFrame, CWnd* pBar, BOOL bShow)
+{
+    pFrame->ShowControlBar(static_cast<CControlBar*>(pBar), bShow, FALSE);
+}
+
 // Fills in the frame's hooks when this layer is linked.
 const struct DockingHooksRegistrar {
     DockingHooksRegistrar()
     {
         fwFrameDockingHooks.pfnCreateFloatingFrame = &CreateFloatingFrameImpl;
         fwFrameDockingHooks.pfnSetDockState = &SetDockStateImpl;
+        fwFrameDockingHooks.pfnFindControlBar = &FindControlBarImpl;
+        fwFrameDockingHooks.pfnShowControlBar = &ShowControlBarImpl;
     }
 } dockingHooksRegistrar;
 }  // namespace

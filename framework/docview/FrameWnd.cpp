@@ -497,6 +497,13 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, FwCmdHandlerInfo* pH
 
 BOOL CFrameWnd::OnBarCheck(UINT nID)
 {
+    if (fwFrameDockingHooks.pfnFindControlBar) {
+        if (CWnd* pBar = fwFrameDockingHooks.pfnFindControlBar(this, nID)) {
+            BOOL bVisible = (pBar->GetStyle() & WS_VISIBLE) != 0;
+            fwFrameDockingHooks.pfnShowControlBar(this, pBar, !bVisible);
+            return TRUE;
+        }
+    }
     HWND hWndBar = ::GetDlgItem(m_hWnd, (int)nID);
     if (!hWndBar)
         return FALSE;
@@ -508,7 +515,9 @@ BOOL CFrameWnd::OnBarCheck(UINT nID)
 
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
 {
-    HWND hWndBar = ::GetDlgItem(m_hWnd, (int)pCmdUI->m_nID);
+    CWnd* pBar =
+        fwFrameDockingHooks.pfnFindControlBar ? fwFrameDockingHooks.pfnFindControlBar(this, pCmdUI->m_nID) : nullptr;
+    HWND hWndBar = pBar ? pBar->m_hWnd : ::GetDlgItem(m_hWnd, (int)pCmdUI->m_nID);
     if (!hWndBar) {
         pCmdUI->ContinueRouting();
         return;

@@ -48,6 +48,10 @@ void FwRepositionWindow(SizeParentParams* pLayout, HWND hWnd, LPCRECT lpRect);
 struct FwFrameDockingHooks {
     CMiniDockFrameWnd* (*pfnCreateFloatingFrame)(CFrameWnd* pFrame, DWORD dwStyle) = nullptr;
     void (*pfnSetDockState)(CFrameWnd* pFrame, const CDockState& state) = nullptr;
+    // The frame's bar with an id wherever it sits (docked bars are children of a dock bar,
+    // floating ones of a floating frame), and showing or hiding it with its dock bar or frame.
+    CWnd* (*pfnFindControlBar)(CFrameWnd* pFrame, UINT nID) = nullptr;
+    void (*pfnShowControlBar)(CFrameWnd* pFrame, CWnd* pBar, BOOL bShow) = nullptr;
 };
 extern FwFrameDockingHooks fwFrameDockingHooks;
 

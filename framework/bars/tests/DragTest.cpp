@@ -2,6 +2,7 @@
 // double-click toggling; resizing a floating frame's edge.
 #include "BarsTestSupport.h"
 #include "bars/DockContext.h"
+#include "win/FrameworkRes.h"
 
 namespace {
 
@@ -169,6 +170,38 @@ TEST(FloatingFrameTest, TheFrameMakesFloatingFramesOfItsFloatingFrameClass)
     pFrame->FloatControlBar(&pFrame->m_barB, at);
     ASSERT_TRUE(pFrame->m_barB.IsFloating());
     EXPECT_TRUE(FloatingFrame(&pFrame->m_barB)->IsKindOf(RUNTIME_CLASS(COwnMiniDockFrame)));
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
+}  // namespace
+
+namespace {
+
+// The frame's show/hide command with a bar's id (as View Toolbar sends) finds the bar in its
+// dock bar or floating frame, and a floating bar takes its frame with it.
+TEST(FloatingFrameTest, TheBarCommandShowsAndHidesDockedAndFloatingBars)
+{
+    auto* pFrame = new CDockTestFrame;
+    ASSERT_TRUE(pFrame->CreateFrame());
+    CControlBar& bar = pFrame->m_barB;
+    bar.SetDlgCtrlID(ID_VIEW_TOOLBAR);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+    EXPECT_FALSE(bar.IsWindowVisible()) << "docked, hidden";
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+    EXPECT_TRUE(bar.IsWindowVisible()) << "docked, shown again";
+
+    pFrame->FloatControlBar(&bar, ScreenRect(&pFrame->m_wndPane).TopLeft() + CPoint(40, 40));
+    CMiniDockFrameWnd* pMini = FloatingFrame(&bar);
+    ASSERT_NE(pMini, nullptr);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+    PumpPending();
+    EXPECT_FALSE(bar.IsWindowVisible());
+    EXPECT_FALSE(::IsWindow(pMini->m_hWnd) && pMini->IsWindowVisible()) << "no empty floating frame stays";
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_TOOLBAR);
+    PumpPending();
+    EXPECT_TRUE(bar.IsWindowVisible());
+    EXPECT_TRUE(bar.IsFloating());
     pFrame->DestroyWindow();
     PumpPending();
 }
