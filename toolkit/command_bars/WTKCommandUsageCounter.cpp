@@ -1,5 +1,7 @@
 #include "command_bars/WTKCommandUsageCounter.h"
 
+#include "command_bars/WTKCustomizeMode.h"
+#include "command_bars/WTKToolBar.h"
 #include "core/Archive.h"
 
 namespace {
@@ -40,7 +42,9 @@ BOOL CWTKCommandUsageCounter::IsUncountedCommand(UINT uiCmd)
 
 void CWTKCommandUsageCounter::AddCmd(UINT uiCmd)
 {
-    if (IsUncountedCommand(uiCmd))
+    // Commands run while the user edits the bars, and the commands menus always show, say
+    // nothing about what the user uses.
+    if (WTKIsCustomizeMode() || IsUncountedCommand(uiCmd) || CWTKToolBar::IsBasicCommand(uiCmd))
         return;
     ++m_CommandUsage[uiCmd];
     ++m_nTotalUsage;

@@ -24,7 +24,8 @@ public:
     void Serialize(CArchive& ar) override;
 
     // Counts one use, unless the command is not one a user picks from a menu (no command,
-    // recent files, system and window commands) or the toolbars are being customised.
+    // recent files, system and window commands), is one of the toolbars' basic commands, or
+    // the toolbars are being customised.
     void AddCmd(UINT uiCmd);
     void Reset();
     UINT GetCount(UINT uiCmd) const;

@@ -1,8 +1,5 @@
 #include "command_bars/WTKToolbarSnapshotStore.h"
 
-// The toolbar header names drop effects without declaring them.
-#include "ole/DropEffect.h"
-
 #include "command_bars/WTKToolBar.h"
 #include "core/Archive.h"
 #include "core/Exception.h"

@@ -3,6 +3,8 @@
 // and damaged archives that leave the counter empty.
 #include "command_bars/WTKCommandUsageCounter.h"
 
+#include "command_bars/WTKToolBar.h"
+
 #include "core/Archive.h"
 #include "core/Exception.h"
 #include "core/MemFile.h"
@@ -65,6 +67,21 @@ TEST(CommandUsageCounterTest, OnlyCommandsAUserPicksAreCounted)
         EXPECT_EQ(c.bCounted ? 1u : 0u, counter.GetCount(c.uiCmd)) << std::hex << "id 0x" << c.uiCmd;
         EXPECT_EQ(c.bCounted ? 1u : 0u, counter.GetTotal()) << std::hex << "id 0x" << c.uiCmd;
     }
+}
+
+TEST(CommandUsageCounterTest, BasicCommandsAndCustomiseModeAreNotCounted)
+{
+    CWTKCommandUsageCounter counter;
+    CWTKToolBar::AddBasicCommand(100);
+    counter.AddCmd(100);
+    CWTKToolBar::ClearBasicCommands();
+    CWTKToolBar::SetCustomizeMode(TRUE);
+    counter.AddCmd(200);
+    CWTKToolBar::SetCustomizeMode(FALSE);
+    EXPECT_EQ(0u, counter.GetTotal());
+    counter.AddCmd(100);
+    counter.AddCmd(200);
+    EXPECT_EQ(2u, counter.GetTotal());
 }
 
 TEST(CommandUsageCounterTest, FrequentMeansMoreThanFivePercent)

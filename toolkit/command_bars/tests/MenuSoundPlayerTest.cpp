@@ -1,10 +1,13 @@
 // CWTKMenuSoundPlayer with a fake sound function: the worker starts at the first sound, plays
 // the right alias, a stop before any sound starts nothing, a stop that arrives while a sound
 // plays ends the worker for good, and the process's player is stopped by the global data's
-// clean-up and finished by the toolkit's. Waits are bounded only so that a fault fails the test
+// clean-up and finished by the toolkit's, which also empties the process's command manager and
+// closes its snapshot files. Waits are bounded only so that a fault fails the test
 // instead of hanging it.
 #include "command_bars/WTKCommandManager.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
+#include "command_bars/WTKToolBar.h"
+#include "command_bars/WTKToolbarSnapshotStore.h"
 #include "core/Handle.h"
 #include "foundation/WTKCleanUp.h"
 #include "foundation/WTKGlobalData.h"
@@ -129,12 +132,18 @@ TEST_F(MenuSoundPlayerTest, NoWorkerStartsAfterFinish)
     EXPECT_TRUE(m_sounds.Calls().empty());
 }
 
-// The process's player and the toolkit's clean-up; the only test here that runs WTKCleanUp.
-TEST_F(MenuSoundPlayerTest, TheProcessPlayerStopsAtTheToolkitsCleanUp)
+// The process's services and the toolkit's clean-up; the only test here that runs WTKCleanUp.
+TEST_F(MenuSoundPlayerTest, TheToolkitsCleanUpEndsTheProcessServices)
 {
     // Made before the program started and known to the workspace.
     EXPECT_EQ(static_cast<CWTKCommandManagerBase*>(WTKGetCmdMgr()), WTKGetCommandManager());
     WTKGetCmdMgr()->EnableMenuItemImage(100, FALSE);
+
+    HMENU hMenu = ::CreatePopupMenu();
+    CWTKToolBar bar;
+    const UINT ids[] = {101, 102};
+    ASSERT_TRUE(bar.SetButtons(ids, 2));
+    ASSERT_TRUE(WTKGetToolbarSnapshotStore().Save(hMenu, &bar));
 
     CWTKMenuSoundPlayer::SetSoundFunction(FakeSounds::Play);
     CWTKMenuSoundPlayer::Play(CWTKMenuSoundPlayer::kPopupSound);
@@ -148,6 +157,9 @@ TEST_F(MenuSoundPlayerTest, TheProcessPlayerStopsAtTheToolkitsCleanUp)
     EXPECT_EQ(CWTKMenuSoundPlayer::kStop, CWTKMenuSoundPlayer::GetProcessPlayer().GetRequest());
     EXPECT_EQ((Calls {"MenuPopup", kPurge}), m_sounds.Calls());
     EXPECT_FALSE(WTKGetCmdMgr()->IsMenuItemWithoutImage(100));
+    EXPECT_EQ(0, WTKGetToolbarSnapshotStore().GetCount());
+    EXPECT_FALSE(WTKGetToolbarSnapshotStore().Restore(hMenu, &bar));
+    ::DestroyMenu(hMenu);
     CWTKMenuSoundPlayer::SetSoundFunction(nullptr);
 }
 
