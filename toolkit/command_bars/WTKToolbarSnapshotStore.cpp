@@ -4,6 +4,7 @@
 #include "core/Archive.h"
 #include "core/Exception.h"
 #include "core/File.h"
+#include "core/MemFile.h"
 #include "foundation/WTKCleanUp.h"
 
 #include <memory>
@@ -52,10 +53,9 @@ HANDLE CWTKToolbarSnapshotStore::CreateSnapshotFile()
     return hFile;
 }
 
-BOOL CWTKToolbarSnapshotStore::WriteToolBar(HANDLE hFile, CWTKToolBar* pToolBar)
+BOOL CWTKToolbarSnapshotStore::WriteToolBar(CFile& file, CWTKToolBar* pToolBar)
 {
     try {
-        CFile file(hFile);
         file.SeekToBegin();
         CArchive ar(&file, CArchive::store, kArchiveBufferSize);
         pToolBar->Serialize(ar);
@@ -67,10 +67,9 @@ BOOL CWTKToolbarSnapshotStore::WriteToolBar(HANDLE hFile, CWTKToolBar* pToolBar)
     return FALSE;
 }
 
-BOOL CWTKToolbarSnapshotStore::ReadToolBar(HANDLE hFile, CWTKToolBar* pToolBar)
+BOOL CWTKToolbarSnapshotStore::ReadToolBar(CFile& file, CWTKToolBar* pToolBar)
 {
     try {
-        CFile file(hFile);
         file.SeekToBegin();
         CArchive ar(&file, CArchive::load, kArchiveBufferSize);
         pToolBar->Serialize(ar);
@@ -90,7 +89,8 @@ BOOL CWTKToolbarSnapshotStore::Save(HMENU hMenu, CWTKToolBar* pToolBar)
     HANDLE hNewFile = CreateSnapshotFile();
     if (!hNewFile)
         return FALSE;
-    if (!WriteToolBar(hNewFile, pToolBar)) {
+    CFile newFile(hNewFile);
+    if (!WriteToolBar(newFile, pToolBar)) {
         ::CloseHandle(hNewFile);
         return FALSE;
     }
@@ -110,22 +110,30 @@ BOOL CWTKToolbarSnapshotStore::Restore(HMENU hMenu, CWTKToolBar* pToolBar)
 
     // A trial read into a bar of the same class, so that a damaged file never touches the
     // toolbar; only a file that reads in full is read again into the toolbar.
-    CRuntimeClass* pClass = pToolBar->GetRuntimeClass();
-    std::unique_ptr<CObject> scratch;
-    try {
-        scratch.reset(pClass->CreateObject());
-        if (!scratch || !scratch->IsKindOf(RUNTIME_CLASS(CWTKToolBar)))
-            scratch.reset(RUNTIME_CLASS(CWTKToolBar)->CreateObject());
-    } catch (CException&) {
-        return FALSE;
-    } catch (std::bad_alloc&) {
-        return FALSE;
+    CFile file(hFile);
+    {
+        std::unique_ptr<CObject> scratch;
+        try {
+            scratch.reset(pToolBar->GetRuntimeClass()->CreateObject());
+            if (!scratch || !scratch->IsKindOf(RUNTIME_CLASS(CWTKToolBar)))
+                scratch.reset(RUNTIME_CLASS(CWTKToolBar)->CreateObject());
+        } catch (CException&) {
+            return FALSE;
+        } catch (std::bad_alloc&) {
+            return FALSE;
+        }
+        if (!scratch || !ReadToolBar(file, static_cast<CWTKToolBar*>(scratch.get())))
+            return FALSE;
     }
-    auto* pScratch = static_cast<CWTKToolBar*>(scratch.get());
-    if (!pScratch || !ReadToolBar(hFile, pScratch))
+    // Should the toolbar still fail to read it (memory, or a bar whose window changes what it
+    // reads), it gets its own buttons back.
+    CMemFile backup;
+    if (!WriteToolBar(backup, pToolBar))
         return FALSE;
-    scratch.reset();
-    return ReadToolBar(hFile, pToolBar);
+    if (ReadToolBar(file, pToolBar))
+        return TRUE;
+    ReadToolBar(backup, pToolBar);
+    return FALSE;
 }
 
 BOOL CWTKToolbarSnapshotStore::Remove(HMENU hMenu)

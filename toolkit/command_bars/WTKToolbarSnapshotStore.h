@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+class CFile;
 class CWTKToolBar;
 
 class CWTKToolbarSnapshotStore {
@@ -39,8 +40,8 @@ protected:
     // A new, empty temporary file, open for reading and writing; null on failure.
     static HANDLE CreateSnapshotFile();
     // The toolbar stored in, or loaded from, the file from its start; FALSE on any failure.
-    static BOOL WriteToolBar(HANDLE hFile, CWTKToolBar* pToolBar);
-    static BOOL ReadToolBar(HANDLE hFile, CWTKToolBar* pToolBar);
+    static BOOL WriteToolBar(CFile& file, CWTKToolBar* pToolBar);
+    static BOOL ReadToolBar(CFile& file, CWTKToolBar* pToolBar);
 
     CMap<HMENU, HMENU, HANDLE, HANDLE> m_Files;
 };

@@ -26,15 +26,18 @@ public:
 };
 IMPLEMENT_SERIAL(CToolBarFailingToStore, CWTKToolBar, 1)
 
+// Refuses what it read: every bar of the class, or only the one marked.
 class CToolBarFailingToLoad : public CWTKToolBar {
     DECLARE_SERIAL(CToolBarFailingToLoad)
 public:
     void Serialize(CArchive& ar) override
     {
         CWTKToolBar::Serialize(ar);
-        if (ar.IsLoading())
+        if (ar.IsLoading() && (s_bAllRefuse || m_bRefuse))
             throw CArchiveException(CArchiveException::badSchema);
     }
+    static inline BOOL s_bAllRefuse = FALSE;
+    BOOL m_bRefuse = FALSE;
 };
 IMPLEMENT_SERIAL(CToolBarFailingToLoad, CWTKToolBar, 1)
 
@@ -164,10 +167,17 @@ TEST_F(ToolbarSnapshotStoreTest, AFailedRestoreLeavesTheBarAsItWas)
     SetIds(bar, {101, 102});
     ASSERT_TRUE(m_store.Save(m_menu, &bar));
 
-    CToolBarFailingToLoad target;
-    SetIds(target, {301, 0, 302});
-    EXPECT_FALSE(m_store.Restore(m_menu, &target));
-    EXPECT_EQ((std::vector<UINT> {301, 0, 302}), IdsOf(target));
+    // A snapshot that no bar of the class reads, and one that only this bar refuses.
+    for (const bool bAllRefuse : {true, false}) {
+        SCOPED_TRACE(bAllRefuse ? "every bar refuses" : "only the target refuses");
+        CToolBarFailingToLoad::s_bAllRefuse = bAllRefuse;
+        CToolBarFailingToLoad target;
+        target.m_bRefuse = TRUE;
+        SetIds(target, {301, 0, 302});
+        EXPECT_FALSE(m_store.Restore(m_menu, &target));
+        EXPECT_EQ((std::vector<UINT> {301, 0, 302}), IdsOf(target));
+    }
+    CToolBarFailingToLoad::s_bAllRefuse = FALSE;
 }
 
 TEST_F(ToolbarSnapshotStoreTest, AMenuDestroyedTakesItsSnapshotWithIt)
