@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <mmsystem.h>
+
 #include <atomic>
 #include <mutex>
 
