@@ -9,6 +9,10 @@
 // (mouse, keyboard, tooltips, command state, TB_* messages), WTKToolBarState.cpp (registry).
 #pragma once
 
+#include "command_bars/WTKButtonDropTarget.h"
+#include "command_bars/WTKCustomizeMode.h"
+#include "command_bars/WTKToolbarButton.h"
+
 #include "foundation/WTKBarPaintHelper.h"
 #include "foundation/WTKImageStrip.h"
 #include "foundation/WTKToolBarBase.h"
@@ -25,17 +29,7 @@
 class CArchive;
 class CMenu;
 class COleDataObject;
-class COleDropTarget;
 class CWTKRegistry;
-class CWTKToolbarButton;
-
-// Toolbar button style bits (the framework's toolbar button bits).
-constexpr UINT kTbbsSeparator = 0x0001;
-constexpr UINT kTbbsCheckBox = 0x0002;
-constexpr UINT kTbbsChecked = 0x10000;
-constexpr UINT kTbbsPressed = 0x20000;
-constexpr UINT kTbbsDisabled = 0x40000;
-constexpr UINT kTbbsIndeterminate = 0x100000;
 
 // Bitmap resources of a bar's image strips; 0 means none.
 struct WTKToolBarImages {
@@ -49,7 +43,11 @@ struct WTKToolBarImages {
     UINT uiMenuDisabledResID = 0;
 };
 
-class CWTKToolBar : public CControlBar, public CWTKToolBarInfo, public CWTKBarNcInfo, public CWTKToolBarBase {
+class CWTKToolBar : public CControlBar,
+                    public CWTKToolBarInfo,
+                    public CWTKBarNcInfo,
+                    public CWTKToolBarBase,
+                    public CWTKButtonDropSite {
     DECLARE_SERIAL(CWTKToolBar)
 
 public:
@@ -119,10 +117,10 @@ public:
     virtual CWnd* GetCommandTarget() const;
 
     // ---- Drop target (the customise work drives these) ----
-    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
-    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
-    virtual void OnDragLeave();
-    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override;
+    DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    void OnDragLeave() override;
+    DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
     virtual int FindDropIndex(CPoint point, CRect& rectDrag) const;
 
     virtual void AdjustLocations();
@@ -228,7 +226,7 @@ public:
     static CWTKToolBarList& GetAllToolbars() { return WTKAllToolbars(); }
     static int GetCommandButtons(UINT uiCmd, CObList& listButtons);
     static BOOL SetCustomizeMode(BOOL bSet = TRUE);
-    static BOOL IsCustomizeMode() { return s_bCustomizeMode; }
+    static BOOL IsCustomizeMode() { return WTKIsCustomizeMode(); }
     static void CleanUpImages();
     // The command's image in the shared strip (-1 when none).
     static int GetDefaultImage(UINT uiID);
@@ -306,7 +304,7 @@ protected:
     CWTKImageStrip m_LargeDisabledImagesLocked;
     CWTKImageStrip m_MenuImagesLocked;
     CWTKImageStrip m_MenuImagesLockedDisabled;
-    COleDropTarget* m_pDropTarget = nullptr;
+    CWTKButtonDropTarget m_DropTarget;
     BOOL m_bLocked = FALSE;
     BOOL m_bLargeIconsAreEnbaled = TRUE;
     CSize m_sizeButtonLocked = CSize(23, 22);
@@ -356,7 +354,6 @@ protected:
     static CSize s_sizeMenuButton;
     static BOOL s_bLargeIcons;
     static COLORREF s_clrText;
-    static BOOL s_bCustomizeMode;
     static CWTKToolBar* s_pSelToolbar;  // customise target
     static HHOOK s_hookMouse;
     static CWTKToolBar* s_pLastHookedToolbar;
