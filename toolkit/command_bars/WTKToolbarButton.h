@@ -37,14 +37,6 @@ constexpr UINT kButtonStylePushed = TBBS_CHECKED | TBBS_PRESSED;
 // Schema of stored buttons: 1, versionable, so derived buttons can grow their records.
 constexpr UINT kToolbarButtonSchema = VERSIONABLE_SCHEMA | 1;
 
-// What a button asks of the bar it is placed on (the toolbar implements it).
-class CWTKButtonParentBar {
-public:
-    virtual ~CWTKButtonParentBar() = default;
-    // The bar asks the look for an extra border round each button.
-    virtual BOOL IsAddButtonExtraSize() const = 0;
-};
-
 class CWTKToolbarButton : public CObject, public CWTKToolbarButtonInfo {
     DECLARE_SERIAL(CWTKToolbarButton)
 
