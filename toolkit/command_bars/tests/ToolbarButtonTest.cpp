@@ -238,6 +238,50 @@ TEST_F(ButtonTest, ConstructionRegistersOrTakesTheCommandsImage)
     EXPECT_EQ(pManager->GetCmdImage(203, FALSE), -1);
 }
 
+TEST_F(ButtonTest, ResetToDefaultAndExportTakeTheCommandsStrings)
+{
+    // No standard image: the button shows the tooltip part of its string as text.
+    CWTKToolbarButton report;
+    report.m_nID = 701;
+    report.m_bImage = TRUE;
+    report.ResetImageToDefault();
+    EXPECT_FALSE(report.m_bImage);
+    EXPECT_TRUE(report.m_bText);
+    EXPECT_STREQ(report.m_strText, "Report");
+
+    // A standard image comes back.
+    WTKGetCmdMgr()->SetCmdImage(702, 3, FALSE);
+    CWTKToolbarButton prompt;
+    prompt.m_nID = 702;
+    prompt.ResetImageToDefault();
+    EXPECT_EQ(prompt.GetImage(), 3);
+
+    // User-image buttons keep theirs.
+    CWTKToolbarButton user;
+    user.m_nID = 702;
+    user.m_bUserButton = TRUE;
+    user.m_bImage = TRUE;
+    user.ResetImageToDefault();
+    EXPECT_EQ(user.GetImage(), -1);
+    EXPECT_TRUE(user.m_bImage);
+
+    struct Case {
+        UINT nID;
+        const char* own;
+        const char* expected;
+    } cases[] = {{701, "", "Report"}, {702, "", "unchanged"}, {703, "", "unchanged"}, {701, "Own", "unchanged"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nID);
+        CWTKToolbarButton button;
+        button.m_nID = c.nID;
+        button.m_strText = c.own;
+        CWTKToolbarButton menu;
+        menu.m_strText = "unchanged";
+        EXPECT_TRUE(button.ExportToMenuButton(menu));
+        EXPECT_STREQ(menu.m_strText, c.expected);
+    }
+}
+
 TEST_F(ButtonTest, CopyCompareAndCustomisable)
 {
     CWTKToolbarButton src(301, 1, "One");
