@@ -1,6 +1,7 @@
 // The toolbar button: its archive record, measuring, mnemonic marks, images from the command
 // manager and drawing through the look on a fake parent bar.
 #include "command_bars/WTKCommandManager.h"
+#include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKToolbarButton.h"
 
 #include "foundation/WTKGlobalData.h"
@@ -237,6 +238,50 @@ TEST_F(ButtonTest, ConstructionRegistersOrTakesTheCommandsImage)
     EXPECT_EQ(pManager->GetCmdImage(203, FALSE), -1);
 }
 
+TEST_F(ButtonTest, ResetToDefaultAndExportTakeTheCommandsStrings)
+{
+    // No standard image: the button shows the tooltip part of its string as text.
+    CWTKToolbarButton report;
+    report.m_nID = 701;
+    report.m_bImage = TRUE;
+    report.ResetImageToDefault();
+    EXPECT_FALSE(report.m_bImage);
+    EXPECT_TRUE(report.m_bText);
+    EXPECT_STREQ(report.m_strText, "Report");
+
+    // A standard image comes back.
+    WTKGetCmdMgr()->SetCmdImage(702, 3, FALSE);
+    CWTKToolbarButton prompt;
+    prompt.m_nID = 702;
+    prompt.ResetImageToDefault();
+    EXPECT_EQ(prompt.GetImage(), 3);
+
+    // User-image buttons keep theirs.
+    CWTKToolbarButton user;
+    user.m_nID = 702;
+    user.m_bUserButton = TRUE;
+    user.m_bImage = TRUE;
+    user.ResetImageToDefault();
+    EXPECT_EQ(user.GetImage(), -1);
+    EXPECT_TRUE(user.m_bImage);
+
+    struct Case {
+        UINT nID;
+        const char* own;
+        const char* expected;
+    } cases[] = {{701, "", "Report"}, {702, "", "unchanged"}, {703, "", "unchanged"}, {701, "Own", "unchanged"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nID);
+        CWTKToolbarButton button;
+        button.m_nID = c.nID;
+        button.m_strText = c.own;
+        CWTKToolbarButton menu;
+        menu.m_strText = "unchanged";
+        EXPECT_TRUE(button.ExportToMenuButton(menu));
+        EXPECT_STREQ(menu.m_strText, c.expected);
+    }
+}
+
 TEST_F(ButtonTest, CopyCompareAndCustomisable)
 {
     CWTKToolbarButton src(301, 1, "One");
@@ -278,15 +323,10 @@ constexpr int kImageWidth = 16;
 constexpr int kImageHeight = 15;
 constexpr COLORREF kImageColors[] = {RGB(255, 0, 0), RGB(0, 0, 255)};
 
-// A bar the button sits on: what the look and the button ask of it.
-class CFakeBar : public CWnd, public CWTKToolBarInfo, public CWTKButtonParentBar {
+// A bar the button sits on, without a window: what the look and the button ask of it.
+class CFakeBar : public CWTKToolBar {
 public:
-    DWORD GetBarStyle() const override { return 0; }
-    BOOL IsDockable() const override { return FALSE; }
-    CSize GetButtonMargins() const override { return CSize(3, 3); }
-    BOOL IsCustomizing() const override { return FALSE; }
-    COLORREF GetHighlightedTextColor() const override { return RGB(0, 0, 255); }
-    BOOL IsAddButtonExtraSize() const override { return m_bExtra; }
+    BOOL IsLookExtraSizeAvailable() const override { return m_bExtra; }
     BOOL m_bExtra = TRUE;
 };
 
@@ -405,11 +445,44 @@ TEST_F(DrawTest, LookExtraBorderComesFromTheParentBar)
     button.OnChangeParentWnd(&bar);
     EXPECT_FALSE(button.IsExtraSize());
     CWnd plainWnd;
-    button.m_bDisableFill = TRUE;
     bar.m_bExtra = TRUE;
     button.OnChangeParentWnd(&plainWnd);
     EXPECT_FALSE(button.IsExtraSize());
     EXPECT_EQ(button.GetParentToolBar(), nullptr);
+}
+
+TEST_F(DrawTest, MenuItemImageCellKeepsItsBackgroundWhenHighlighted)
+{
+    const WTKGlobalData& data = WTKGetGlobalData();
+    CWTKImageStrip* pShared = CWTKToolBar::GetImages();
+    pShared->Clear();
+    const CSize sizeOld = CWTKToolBar::GetDefaultImageSize();
+    CWTKToolBar::SetSizes(CSize(kImageWidth + 7, kImageHeight + 7), CSize(kImageWidth, kImageHeight));
+    ASSERT_TRUE(m_strip.CopyTo(*pShared));
+
+    Canvas canvas(200, 60, RGB(0, 128, 128));
+    CFont* pOld = canvas.DC()->SelectObject(&WTKGetGlobalData().fontRegular);
+    CWTKToolbarButton item(601, 1, "&Item");
+    item.m_bText = TRUE;
+    const CRect rect(2, 2, 190, 2 + kImageHeight + 6);
+    const int nWidth = item.DrawImage(canvas.DC(), rect, TRUE);
+    const int cxText = canvas.DC()->GetTextExtent(CString("Item")).cx;
+    canvas.DC()->SelectObject(pOld);
+
+    EXPECT_EQ(nWidth, kImageWidth + 6 + cxText);
+    EXPECT_TRUE(item.m_bText);  // restored after drawing
+    // The highlight fills the text part only; the image sits in its own cell.
+    const CRect cell(rect.left, rect.top, rect.left + kImageWidth + 6, rect.bottom);
+    EXPECT_EQ(canvas.Count(data.clrHilite, cell), 0);
+    EXPECT_GT(canvas.Count(data.clrHilite, CRect(cell.right, rect.top, rect.right, rect.bottom)), 100);
+    EXPECT_EQ(canvas.Count(kImageColors[1], cell), kImageWidth * kImageHeight);
+    EXPECT_GT(canvas.Count(data.clrTextHilite, CRect(cell.right, rect.top, rect.right, rect.bottom)), 10);
+
+    const std::string folder = ProgramFolder() + "..\\screenshots";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    EXPECT_TRUE(canvas.WritePng(folder + "\\toolbar_button_menu_item.png"));
+    pShared->Clear();
+    CWTKToolBar::SetSizes(CWTKToolBar::GetDefaultButtonSize(), sizeOld);
 }
 
 }  // namespace
