@@ -1,0 +1,1080 @@
+#include "command_bars/WTKToolBar.h"
+
+#include "command_bars/WTKToolbarMessages.h"
+
+#include "foundation/WTKCleanUp.h"
+#include "foundation/WTKGlobalData.h"
+#include "foundation/WTKVisualManager.h"
+#include "foundation/WTKWorkspaceSteps.h"
+
+#include "core/Exception.h"
+#include "core/UIntArray.h"
+#include "core/ResourceHandle.h"
+#include "docview/FrameWnd.h"
+#include "ole/OleInit.h"
+
+namespace {
+// The framework's help-mode hit test message.
+constexpr UINT kHelpHitTestMessage = 0x0366;
+}  // namespace
+
+IMPLEMENT_SERIAL(CWTKToolBar, CControlBar, VERSIONABLE_SCHEMA | 1)
+
+BEGIN_MESSAGE_MAP(CWTKToolBar, CControlBar)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_MOUSEMOVE()
+    ON_WM_MOUSELEAVE()
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONUP()
+    ON_WM_LBUTTONDBLCLK()
+    ON_WM_CANCELMODE()
+    ON_WM_SIZE()
+    ON_WM_CONTEXTMENU()
+    ON_WM_SETFOCUS()
+    ON_WM_KILLFOCUS()
+    ON_WM_SYSCOLORCHANGE()
+    ON_WM_SETTINGCHANGE()
+    ON_WM_NCCALCSIZE()
+    ON_WM_NCPAINT()
+    ON_WM_NCHITTEST()
+    ON_MESSAGE(kHelpHitTestMessage, OnHelpHitTest)
+    ON_MESSAGE(TB_BUTTONCOUNT, OnButtonCount)
+    ON_MESSAGE(TB_GETITEMRECT, OnGetItemRect)
+    ON_MESSAGE(TB_GETBUTTON, OnGetButton)
+    ON_MESSAGE(TB_GETBUTTONTEXTA, OnGetButtonText)
+END_MESSAGE_MAP()
+
+CWTKImageStrip CWTKToolBar::s_Images;
+CWTKImageStrip CWTKToolBar::s_ColdImages;
+CWTKImageStrip CWTKToolBar::s_DisabledImages;
+CWTKImageStrip CWTKToolBar::s_LargeImages;
+CWTKImageStrip CWTKToolBar::s_LargeColdImages;
+CWTKImageStrip CWTKToolBar::s_LargeDisabledImages;
+CWTKImageStrip CWTKToolBar::s_MenuImages;
+CWTKImageStrip CWTKToolBar::s_MenuDisabledImages;
+CWTKImageStrip* CWTKToolBar::s_pUserImages = nullptr;
+CSize CWTKToolBar::s_sizeButton(23, 22);
+CSize CWTKToolBar::s_sizeImage(16, 15);
+CSize CWTKToolBar::s_sizeCurButton(23, 22);
+CSize CWTKToolBar::s_sizeCurImage(16, 15);
+CSize CWTKToolBar::s_sizeMenuImage(-1, -1);
+CSize CWTKToolBar::s_sizeMenuButton(-1, -1);
+BOOL CWTKToolBar::s_bLargeIcons = FALSE;
+COLORREF CWTKToolBar::s_clrText = static_cast<COLORREF>(-1);
+CWTKToolBar* CWTKToolBar::s_pSelToolbar = nullptr;
+HHOOK CWTKToolBar::s_hookMouse = nullptr;
+CWTKToolBar* CWTKToolBar::s_pLastHookedToolbar = nullptr;
+HCURSOR CWTKToolBar::s_hcurDelete = nullptr;
+HCURSOR CWTKToolBar::s_hcurMove = nullptr;
+BOOL CWTKToolBar::s_bShowTooltips = TRUE;
+BOOL CWTKToolBar::s_bShowShortcutKeys = FALSE;
+BOOL CWTKToolBar::s_bRecentlyUsedMenus = TRUE;
+BOOL CWTKToolBar::s_bMenuShadows = TRUE;
+BOOL CWTKToolBar::s_bShowAllMenusAfterDelay = TRUE;
+int CWTKToolBar::s_nMenuAnimation = 0;
+
+namespace {
+// Bar style bits CreateEx adds: the toolkit's own-bar mark, and the menu bar id's extra bit.
+constexpr DWORD kToolkitBarStyle = 0x400000;
+constexpr DWORD kMenuBarIdStyle = 0x8;
+constexpr DWORD kWindowStyleMask = 0x0040FFFF;
+constexpr DWORD kWindowStyleAdd = 0x4E;  // CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER...
+constexpr int kInvalidateInflate = 10;
+
+// Basic commands and the default image map are process-wide.
+CList<UINT, UINT>& BasicCommands()
+{
+    static CList<UINT, UINT> list;
+    return list;
+}
+
+CMap<UINT, UINT, int, int>& DefaultImages()
+{
+    static CMap<UINT, UINT, int, int> map;
+    return map;
+}
+
+void RedrawAllToolbars(UINT nFlags)
+{
+    for (POSITION pos = WTKAllToolbars().GetHeadPosition(); pos != nullptr;) {
+        CWnd* pWnd = WTKAllToolbars().GetNext(pos)->GetBarWnd();
+        if (pWnd != nullptr && ::IsWindow(pWnd->GetSafeHwnd()))
+            pWnd->RedrawWindow(nullptr, nullptr, nFlags);
+    }
+}
+
+void AllToolbarsFontsChanged()
+{
+    for (POSITION pos = WTKAllToolbars().GetHeadPosition(); pos != nullptr;) {
+        auto* pBar = dynamic_cast<CWTKToolBar*>(WTKAllToolbars().GetNext(pos));
+        if (pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()))
+            pBar->OnGlobalFontsChanged();
+    }
+}
+
+void CleanUpToolbarImages()
+{
+    CWTKToolBar::CleanUpImages();
+}
+
+// The toolbar's hooks into the foundation, registered before main.
+struct ToolbarRegistration {
+    ToolbarRegistration()
+    {
+        WTKSetGlobalFontsChangedHook(&AllToolbarsFontsChanged);
+        CWTKVisualManager::SetBarRedrawStep(WTKRedrawGroup::ToolBars, &RedrawAllToolbars);
+        WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
+        steps.pfnLoadToolBarParameters = [](LPCTSTR lpszProfile) {
+            return CWTKToolBar::LoadParameters(lpszProfile);
+        };
+        steps.pfnSaveToolBarParameters = [](LPCTSTR lpszProfile) {
+            return CWTKToolBar::SaveParameters(lpszProfile);
+        };
+        steps.pfnSetRecordImages = [](BOOL bRecord) {
+            CWTKToolbarButton::SetRecordImages(bRecord);
+        };
+        WTKRegisterCleanUp(WTKCleanUpStage::ToolbarImages, &CleanUpToolbarImages);
+    }
+};
+const ToolbarRegistration g_registration;
+}  // namespace
+
+CWTKToolBar::CWTKToolBar() : m_Impl(this, this, this)
+{
+    m_cyTopBorder = 1;
+    m_cyBottomBorder = 1;
+}
+
+CWTKToolBar::~CWTKToolBar()
+{
+    DeleteButtonList(m_OrigButtons);
+    DeleteButtonList(m_Buttons);
+    m_pCustomizeBtn = nullptr;
+    if (s_pSelToolbar == this)
+        s_pSelToolbar = nullptr;
+    if (s_pLastHookedToolbar == this)
+        s_pLastHookedToolbar = nullptr;
+}
+
+void CWTKToolBar::DeleteButtonList(CObList& list)
+{
+    while (!list.IsEmpty())
+        delete list.RemoveHead();
+}
+
+// ---- Creation ----
+
+BOOL CWTKToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
+{
+    return CWTKToolBar::CreateEx(pParentWnd, kFlatStyle, dwStyle, CRect(1, 1, 1, 1), nID);
+}
+
+BOOL CWTKToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID)
+{
+    if (rcBorders.left < 1)
+        rcBorders.left = 1;
+    if (rcBorders.top < 1)
+        rcBorders.top = 1;
+    SetBorders(rcBorders);
+
+    m_dwStyle = (dwStyle & 0xFFFF) | kToolkitBarStyle;
+    if (nID == kDefaultBarId)
+        m_dwStyle |= kMenuBarIdStyle;
+    const DWORD dwWndStyle = (dwStyle & ~kWindowStyleMask) | kWindowStyleAdd | dwCtrlStyle;
+
+    HINSTANCE hInst = FwGetInstanceHandle();
+    const HCURSOR hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    const HBRUSH hBrush = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
+    CString strClass;
+    strClass.Format("WTKToolBar:%x:%x:%x:%x", static_cast<UINT>(reinterpret_cast<UINT_PTR>(hInst)), CS_DBLCLKS,
+                    static_cast<UINT>(reinterpret_cast<UINT_PTR>(hCursor)),
+                    static_cast<UINT>(reinterpret_cast<UINT_PTR>(hBrush)));
+    WNDCLASSA wc {};
+    if (!::GetClassInfoA(hInst, strClass, &wc)) {
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = hInst;
+        wc.hCursor = hCursor;
+        wc.hbrBackground = hBrush;
+        wc.lpszClassName = strClass;
+        if (!::RegisterClassA(&wc))
+            FwThrowResourceException();
+    }
+    if (!CWnd::CreateEx(0, strClass, "", dwWndStyle, CRect(0, 0, 0, 0), pParentWnd, nID))
+        return FALSE;
+    return ::IsWindow(GetSafeHwnd());
+}
+
+int CWTKToolBar::OnCreate(LPCREATESTRUCTA lpcs)
+{
+    if (CControlBar::OnCreate(lpcs) == -1)
+        return -1;
+    WTKGlobalData& data = WTKGetGlobalData();
+    if (s_hcurDelete == nullptr) {
+        HINSTANCE hRes = FwGetResourceHandle();
+        s_hcurDelete = ::LoadCursorA(hRes, MAKEINTRESOURCEA(kWTKIdcStretch));
+        s_hcurMove = ::LoadCursorA(hRes, MAKEINTRESOURCEA(kWTKIdcStretchVert));
+    }
+    if (FwOleIsInitialized())
+        m_DropTarget.Register(this, this);
+    m_penSeparator.CreatePen(PS_SOLID, 1, data.clrBarText);
+    WTKAllToolbars().AddTail(this);
+    return 0;
+}
+
+void CWTKToolBar::OnDestroy()
+{
+    m_penSeparator.DeleteObject();
+    if (s_pSelToolbar == this)
+        s_pSelToolbar = nullptr;
+    if (s_pLastHookedToolbar == this)
+        s_pLastHookedToolbar = nullptr;
+    CWTKToolBarList& all = WTKAllToolbars();
+    if (POSITION pos = all.Find(this))
+        all.RemoveAt(pos);
+    CControlBar::OnDestroy();
+}
+
+// ---- Loading ----
+
+BOOL CWTKToolBar::LoadBitmap(UINT uiResID, UINT uiColdResID, UINT uiMenuResID, BOOL bLocked, UINT uiDisabledResID,
+                             UINT uiMenuDisabledResID)
+{
+    WTKToolBarImages params;
+    params.uiHotResID = uiResID;
+    params.uiColdResID = uiColdResID;
+    params.uiMenuResID = uiMenuResID;
+    params.uiDisabledResID = uiDisabledResID;
+    params.uiMenuDisabledResID = uiMenuDisabledResID;
+    return LoadBitmapEx(params, bLocked);
+}
+
+BOOL CWTKToolBar::LoadToolBar(UINT uiResID, UINT uiColdResID, UINT uiMenuResID, BOOL bLocked, UINT uiDisabledResID,
+                              UINT uiMenuDisabledResID, UINT uiHotResID)
+{
+    WTKToolBarImages params;
+    params.uiHotResID = uiHotResID;
+    params.uiColdResID = uiColdResID;
+    params.uiMenuResID = uiMenuResID;
+    params.uiDisabledResID = uiDisabledResID;
+    params.uiMenuDisabledResID = uiMenuDisabledResID;
+    return LoadToolBarEx(uiResID, params, bLocked);
+}
+
+BOOL CWTKToolBar::LoadBitmapEx(const WTKToolBarImages& params, BOOL bLocked)
+{
+    m_bLocked = bLocked;
+    HINSTANCE hRes = FwGetResourceHandle();
+    struct Kind {
+        UINT uiResID;
+        CWTKImageStrip* pOwn;
+        CWTKImageStrip* pShared;
+    };
+    const Kind kinds[] = {
+        {params.uiHotResID, &m_ImagesLocked, &s_Images},
+        {params.uiColdResID, &m_ColdImagesLocked, &s_ColdImages},
+        {params.uiDisabledResID, &m_DisabledImagesLocked, &s_DisabledImages},
+        {params.uiLargeColdResID, &m_LargeColdImagesLocked, &s_LargeColdImages},
+        {params.uiLargeHotResID, &m_LargeImagesLocked, &s_LargeImages},
+        {params.uiLargeDisabledResID, &m_LargeDisabledImagesLocked, &s_LargeDisabledImages},
+        {params.uiMenuResID, &m_MenuImagesLocked, &s_MenuImages},
+        {params.uiMenuDisabledResID, &m_MenuImagesLockedDisabled, &s_MenuDisabledImages},
+    };
+    if (params.uiHotResID == 0)
+        return FALSE;
+    for (const Kind& kind : kinds) {
+        if (kind.uiResID == 0)
+            continue;
+        if (m_bLocked) {
+            if (!kind.pOwn->Load(kind.uiResID, hRes, FALSE))
+                return FALSE;
+        } else {
+            const int nBefore = kind.pShared->GetCount();
+            if (!kind.pShared->Load(kind.uiResID, hRes, TRUE))
+                return FALSE;
+            if (kind.pShared == &s_Images)
+                m_iImagesOffset = kind.pShared->GetCount() > nBefore ? nBefore : -1;
+        }
+    }
+    return TRUE;
+}
+
+BOOL CWTKToolBar::LoadToolBarEx(UINT uiToolbarResID, const WTKToolBarImages& paramsIn, BOOL bLocked)
+{
+    LPCSTR lpszName = MAKEINTRESOURCEA(uiToolbarResID);
+    LPCSTR lpszType = MAKEINTRESOURCEA(kToolBarResType);
+    HINSTANCE hInst = FwFindResourceHandle(lpszName, lpszType);
+    HRSRC hRsrc = hInst ? ::FindResourceA(hInst, lpszName, lpszType) : nullptr;
+    if (hRsrc == nullptr)
+        return FALSE;
+    HGLOBAL hGlobal = ::LoadResource(hInst, hRsrc);
+    const DWORD cbSize = ::SizeofResource(hInst, hRsrc);
+    const auto* pData = hGlobal ? static_cast<const WORD*>(::LockResource(hGlobal)) : nullptr;
+    constexpr DWORD kHeaderWords = 4;
+    if (pData == nullptr || cbSize < kHeaderWords * sizeof(WORD))
+        return FALSE;
+    const WORD wWidth = pData[1];
+    const WORD wHeight = pData[2];
+    const WORD wCount = pData[3];
+    // The count must fit in the resource: a damaged resource makes no buttons past its end.
+    if ((kHeaderWords + wCount) * sizeof(WORD) > cbSize || wWidth == 0 || wHeight == 0)
+        return FALSE;
+    const WORD* pItems = pData + kHeaderWords;
+
+    const CSize sizeImage(wWidth, wHeight);
+    const CSize sizeButton(wWidth + 6, wHeight + 6);
+    if (bLocked)
+        SetLockedSizes(sizeButton, sizeImage);
+    else
+        SetSizes(sizeButton, sizeImage);
+
+    WTKToolBarImages params = paramsIn;
+    if (params.uiHotResID == 0)
+        params.uiHotResID = uiToolbarResID;
+    if (m_uiOriginalResID == 0 && !LoadBitmapEx(params, bLocked))
+        return TRUE;
+    m_bLocked = bLocked;
+
+    CUIntArray ids;
+    ids.SetSize(wCount);
+    int iImage = m_iImagesOffset;
+    for (int i = 0; i < wCount; i++) {
+        ids[i] = pItems[i];
+        if (pItems[i] != 0 && !m_bLocked) {
+            SetDefaultImage(pItems[i], iImage);
+            iImage++;
+        }
+    }
+    m_uiOriginalResID = uiToolbarResID;
+    if (!SetButtons(wCount ? ids.GetData() : nullptr, wCount, TRUE)) {
+        m_uiOriginalResID = 0;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CWTKToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapImages)
+{
+    // The overflow button survives the rebuild: keep it out of the list while it is emptied.
+    CWTKToolbarButton* pCustomize = m_pCustomizeBtn;
+    if (pCustomize != nullptr) {
+        if (POSITION pos = m_Buttons.Find(pCustomize))
+            m_Buttons.RemoveAt(pos);
+        m_pCustomizeBtn = nullptr;
+    }
+    RemoveAllButtons();
+    DeleteButtonList(m_OrigButtons);
+
+    if (lpIDArray == nullptr) {
+        for (int i = 0; i < nIDCount; i++)
+            InsertSeparator();
+    } else {
+        int iImage = m_iImagesOffset;
+        for (int i = 0; i < nIDCount; i++) {
+            const UINT uiID = lpIDArray[i];
+            m_OrigButtons.AddTail(new CWTKToolbarButton(uiID, -1, nullptr, FALSE, TRUE));
+            if (uiID == 0) {
+                InsertSeparator();
+                continue;
+            }
+            if (bRemapImages) {
+                InsertButtonObject(new CWTKToolbarButton(uiID, iImage, nullptr, FALSE, m_bLocked), -1);
+                if (!m_bLocked)
+                    SetDefaultImage(uiID, iImage);
+            } else {
+                const int iDefault = GetDefaultImage(uiID);
+                if (iDefault >= 0)
+                    InsertButtonObject(new CWTKToolbarButton(uiID, iDefault, nullptr, FALSE, m_bLocked), -1);
+            }
+            iImage++;
+        }
+    }
+    if (pCustomize != nullptr) {
+        m_Buttons.AddTail(pCustomize);
+        m_pCustomizeBtn = pCustomize;
+    }
+    if (::IsWindow(GetSafeHwnd())) {
+        OnReset();
+        CWnd* pTarget = m_pDockSite != nullptr ? static_cast<CWnd*>(m_pDockSite) : GetParent();
+        if (pTarget != nullptr)
+            pTarget->SendMessage(WTK_TOOLBAR_RESETTOOLBAR, m_uiOriginalResID, 0);
+    }
+    return TRUE;
+}
+
+void CWTKToolBar::ResetImages()
+{
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
+        static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos))->ResetImageToDefault();
+    if (::IsWindow(GetSafeHwnd()) && IsFloating())
+        AdjustLayout();
+}
+
+BOOL CWTKToolBar::RestoreOriginalState()
+{
+    if (m_uiOriginalResID == 0)
+        return FALSE;
+    const UINT uiResID = m_uiOriginalResID;
+    const BOOL bLoaded = LoadToolBar(uiResID, 0, 0, m_bLocked);
+    if (::IsWindow(GetSafeHwnd())) {
+        AdjustLayout();
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+    return bLoaded;
+}
+
+// ---- Button list ----
+
+int CWTKToolBar::InsertButton(const CWTKToolbarButton& button, int iInsertAt)
+{
+    CObject* pObject = button.GetRuntimeClass()->CreateObject();
+    auto* pButton = dynamic_cast<CWTKToolbarButton*>(pObject);
+    if (pButton == nullptr) {
+        delete pObject;
+        return -1;
+    }
+    pButton->CopyFrom(button);
+    const int iIndex = InsertButtonObject(pButton, iInsertAt);
+    if (iIndex < 0)
+        delete pButton;
+    return iIndex;
+}
+
+int CWTKToolBar::InsertButtonObject(CWTKToolbarButton* pButton, int iInsertAt)
+{
+    const int nCount = GetCount();
+    if (pButton == nullptr || iInsertAt < -1 || iInsertAt > nCount)
+        return -1;
+    if (iInsertAt == -1 || iInsertAt == nCount) {
+        if (m_pCustomizeBtn != nullptr) {
+            POSITION pos = m_Buttons.Find(m_pCustomizeBtn);
+            m_Buttons.InsertBefore(pos, pButton);
+            iInsertAt = nCount - 1;
+        } else {
+            m_Buttons.AddTail(pButton);
+            iInsertAt = nCount;
+        }
+    } else {
+        m_Buttons.InsertBefore(m_Buttons.FindIndex(iInsertAt), pButton);
+    }
+    pButton->OnChangeParentWnd(this);
+    return iInsertAt;
+}
+
+int CWTKToolBar::InsertSeparator(int iInsertAt)
+{
+    // A bar never starts with a separator.
+    if (GetCount() == 0 || iInsertAt == 0)
+        return -1;
+    auto* pButton = new CWTKToolbarButton;
+    pButton->m_nStyle = TBBS_SEPARATOR;
+    const int iIndex = InsertButtonObject(pButton, iInsertAt);
+    if (iIndex < 0)
+        delete pButton;
+    return iIndex;
+}
+
+namespace {
+// An index after a removal at iRemoved: -1 when it was the removed item, one less after it.
+int IndexAfterRemoval(int iIndex, int iRemoved)
+{
+    if (iIndex == iRemoved)
+        return -1;
+    return iIndex > iRemoved ? iIndex - 1 : iIndex;
+}
+}  // namespace
+
+BOOL CWTKToolBar::RemoveButton(int iIndex)
+{
+    POSITION pos = iIndex >= 0 ? m_Buttons.FindIndex(iIndex) : nullptr;
+    if (pos == nullptr)
+        return FALSE;
+    auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetAt(pos));
+    if (pButton == m_pCustomizeBtn)
+        return FALSE;
+
+    // Every removal, the button's and the separators' that go with it, fixes every index.
+    auto removeAt = [this](int iRemove) {
+        POSITION posRemove = m_Buttons.FindIndex(iRemove);
+        auto* pRemoved = static_cast<CWTKToolbarButton*>(m_Buttons.GetAt(posRemove));
+        m_Buttons.RemoveAt(posRemove);
+        pRemoved->OnCancelMode();
+        delete pRemoved;
+        m_iButtonCapture = IndexAfterRemoval(m_iButtonCapture, iRemove);
+        m_iSelected = IndexAfterRemoval(m_iSelected, iRemove);
+        m_iDroppedDown = IndexAfterRemoval(m_iDroppedDown, iRemove);
+        const int iHot = IndexAfterRemoval(m_iHighlighted, iRemove);
+        if (iHot != m_iHighlighted) {
+            m_iHighlighted = iHot;
+            OnChangeHot(iHot);
+        }
+    };
+    removeAt(iIndex);
+
+    auto isSeparator = [this](int i) {
+        const CWTKToolbarButton* p = GetButton(i);
+        return p != nullptr && p != m_pCustomizeBtn && p->IsSeparator();
+    };
+    // Trailing separators (before the overflow button) go.
+    int iLast = GetCount() - 1;
+    if (m_pCustomizeBtn != nullptr)
+        iLast--;
+    while (iLast >= 0 && isSeparator(iLast)) {
+        removeAt(iLast);
+        iLast--;
+    }
+    // Two separators brought together: the second goes.
+    if (iIndex > 0 && isSeparator(iIndex - 1) && isSeparator(iIndex))
+        removeAt(iIndex);
+    // A separator left at the start goes as well.
+    if (iIndex == 0 && isSeparator(0))
+        removeAt(0);
+
+    RebuildMnemonics();
+    return TRUE;
+}
+
+void CWTKToolBar::RemoveAllButtons()
+{
+    m_iButtonCapture = -1;
+    m_iHighlighted = -1;
+    m_iSelected = -1;
+    m_iDroppedDown = -1;
+    while (!m_Buttons.IsEmpty()) {
+        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.RemoveHead());
+        pButton->OnCancelMode();
+        delete pButton;
+    }
+    m_pCustomizeBtn = nullptr;
+    m_AcellKeys.RemoveAll();
+}
+
+int CWTKToolBar::ReplaceButton(UINT uiCmd, const CWTKToolbarButton& button, BOOL bAll)
+{
+    int nCount = 0;
+    int iIndex = 0;
+    while ((iIndex = CommandToIndex(uiCmd, iIndex)) >= 0) {
+        POSITION pos = m_Buttons.FindIndex(iIndex);
+        auto* pOld = static_cast<CWTKToolbarButton*>(m_Buttons.GetAt(pos));
+        m_Buttons.RemoveAt(pos);
+        if (InsertButton(button, iIndex) < 0) {
+            m_Buttons.InsertBefore(m_Buttons.FindIndex(iIndex), pOld);
+            break;
+        }
+        pOld->OnCancelMode();
+        delete pOld;
+        nCount++;
+        iIndex++;
+        if (!bAll)
+            break;
+    }
+    return nCount;
+}
+
+CWTKToolbarButton* CWTKToolBar::GetButton(int iIndex) const
+{
+    if (iIndex < 0 || iIndex >= GetCount())
+        return nullptr;
+    return static_cast<CWTKToolbarButton*>(m_Buttons.GetAt(m_Buttons.FindIndex(iIndex)));
+}
+
+int CWTKToolBar::CommandToIndex(UINT nIDFind, int iIndexFirst) const
+{
+    int i = 0;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
+        const auto* pButton = static_cast<const CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+        if (i >= iIndexFirst && pButton->m_nID == nIDFind)
+            return i;
+    }
+    return -1;
+}
+
+int CWTKToolBar::ButtonToIndex(const CWTKToolbarButton* pButton) const
+{
+    int i = 0;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
+        if (m_Buttons.GetNext(pos) == pButton)
+            return i;
+    }
+    return -1;
+}
+
+UINT CWTKToolBar::GetItemID(int nIndex) const
+{
+    const CWTKToolbarButton* pButton = GetButton(nIndex);
+    return pButton ? pButton->m_nID : 0;
+}
+
+UINT CWTKToolBar::GetButtonStyle(int nIndex) const
+{
+    const CWTKToolbarButton* pButton = GetButton(nIndex);
+    return pButton ? pButton->m_nStyle : 0;
+}
+
+BOOL CWTKToolBar::SetButtonText(int nIndex, LPCTSTR lpszText)
+{
+    CWTKToolbarButton* pButton = GetButton(nIndex);
+    if (pButton == nullptr || lpszText == nullptr)
+        return FALSE;
+    pButton->m_strText = lpszText;
+    return TRUE;
+}
+
+CString CWTKToolBar::GetButtonText(int nIndex) const
+{
+    const CWTKToolbarButton* pButton = GetButton(nIndex);
+    return pButton ? pButton->m_strText : CString();
+}
+
+void CWTKToolBar::GetItemRect(int nIndex, LPRECT lpRect) const
+{
+    if (lpRect == nullptr)
+        return;
+    const CWTKToolbarButton* pButton = GetButton(nIndex);
+    *lpRect = pButton ? static_cast<RECT>(pButton->GetRect()) : RECT {0, 0, 0, 0};
+}
+
+void CWTKToolBar::GetInvalidateItemRect(int nIndex, LPRECT lpRect) const
+{
+    GetItemRect(nIndex, lpRect);
+}
+
+CWTKToolbarButton* CWTKToolBar::GetHighlightedButton() const
+{
+    return GetButton(m_iHighlighted);
+}
+
+CWTKToolbarButton* CWTKToolBar::GetDroppedDownMenu(int* pIndex) const
+{
+    int i = 0;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
+        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+        if (pButton->IsDroppedDown()) {
+            if (pIndex)
+                *pIndex = i;
+            return pButton;
+        }
+    }
+    if (pIndex)
+        *pIndex = -1;
+    return nullptr;
+}
+
+CWTKToolbarButton* CWTKToolBar::InvalidateButton(int nIndex)
+{
+    CWTKToolbarButton* pButton = GetButton(nIndex);
+    if (pButton == nullptr || !::IsWindow(GetSafeHwnd()))
+        return pButton;
+    CRect rect;
+    GetInvalidateItemRect(nIndex, &rect);
+    rect.InflateRect(kInvalidateInflate, kInvalidateInflate);
+    if (pButton == m_pCustomizeBtn) {
+        const CSize margins = GetButtonMargins();
+        rect.InflateRect(margins.cx, margins.cy);
+        RedrawWindow(rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    } else {
+        InvalidateRect(rect);
+    }
+    return pButton;
+}
+
+void CWTKToolBar::SetButtonStyle(int nIndex, UINT nStyle)
+{
+    CWTKToolbarButton* pButton = GetButton(nIndex);
+    if (pButton == nullptr)
+        return;
+    const UINT nOldStyle = pButton->m_nStyle;
+    if (nOldStyle == nStyle)
+        return;
+    if (nStyle & TBBS_DISABLED)
+        nStyle &= ~TBBS_PRESSED;
+    pButton->SetStyle(nStyle);
+    if (!((nOldStyle & TBBS_PRESSED) && (nStyle & TBBS_PRESSED)))
+        InvalidateButton(nIndex);
+}
+
+void CWTKToolBar::SetButtonDisplay(int nIndex, LPCTSTR lpszText, BOOL bShowText, BOOL bShowImage)
+{
+    CWTKToolbarButton* pButton = GetButton(nIndex);
+    if (pButton == nullptr)
+        return;
+    if (bShowText) {
+        if (lpszText != nullptr && *lpszText != '\0')
+            pButton->m_strText = lpszText;
+        else
+            GetButtonTooltip(pButton);
+    }
+    pButton->m_bText = bShowText;
+    pButton->m_bImage = bShowImage;
+}
+
+BOOL CWTKToolBar::GetButtonTooltip(CWTKToolbarButton* pButton)
+{
+    if (pButton == nullptr || pButton->m_nID == 0 || pButton->m_nID == static_cast<UINT>(-1))
+        return FALSE;
+    char szPrompt[256 + 1] = "";
+    if (::LoadStringA(FwGetResourceHandle(), pButton->m_nID, szPrompt, 256) <= 0)
+        return FALSE;
+    const char* pNewLine = strchr(szPrompt, '\n');
+    if (pNewLine == nullptr)
+        return FALSE;
+    pButton->m_strText = pNewLine + 1;
+    return TRUE;
+}
+
+BOOL CWTKToolBar::SendCommand(const CWTKToolbarButton* pButton)
+{
+    if (pButton == nullptr || pButton->m_nID == 0 || pButton->m_nID == static_cast<UINT>(-1))
+        return FALSE;
+    CWnd* pOwner = GetOwner();
+    if (pOwner == nullptr)
+        pOwner = GetParent();
+    if (pOwner != nullptr)
+        pOwner->PostMessage(WM_COMMAND, pButton->m_nID, 0);
+    return TRUE;
+}
+
+BOOL CWTKToolBar::DropDownMenu(CWTKToolbarButton* pButton)
+{
+    // Only a menu button opens a popup on a click; a plain button answers FALSE.
+    if (pButton == nullptr || !pButton->OnClick(this, TRUE))
+        return FALSE;
+    m_iHighlighted = ButtonToIndex(pButton);
+    InvalidateButton(m_iHighlighted);
+    return TRUE;
+}
+
+CWnd* CWTKToolBar::GetCommandTarget() const
+{
+    CWnd* pTarget = GetOwner();
+    if (pTarget == nullptr)
+        pTarget = GetParent();
+    if (m_bRouteCommandsViaFrame && pTarget != nullptr && !pTarget->IsFrameWnd()) {
+        if (CFrameWnd* pFrame = GetParentFrame())
+            pTarget = pFrame;
+    }
+    return pTarget;
+}
+
+void CWTKToolBar::ShowCommandPrompt(UINT nID)
+{
+    if (s_hookMouse != nullptr)
+        return;
+    constexpr UINT kSetMessageString = 0x362;
+    constexpr UINT kIdleMessage = 0xE001;
+    UINT nPrompt = nID;
+    if (nID == static_cast<UINT>(-1))
+        nPrompt = kIdleMessage;
+    else if (nID >= 0xF000 && nID < 0xF1F0)
+        nPrompt = 0xEF00 + (nID - 0xF000) / 16;
+    else if (nID > 0xFEFF)
+        nPrompt = 0xEF1F;
+    CWnd* pOwner = GetOwner();
+    if (pOwner == nullptr)
+        pOwner = GetParent();
+    if (pOwner != nullptr)
+        pOwner->SendMessage(kSetMessageString, nPrompt, 0);
+}
+
+BOOL CWTKToolBar::ShowCommandMessageString(CWTKToolbarButton* /*pButton*/, CString& /*strText*/)
+{
+    // The toolkit's frames supply tooltip texts; they sit above this layer and hook in later.
+    return FALSE;
+}
+
+BOOL CWTKToolBar::IsUserDefined() const
+{
+    return FALSE;
+}
+
+void CWTKToolBar::Deactivate()
+{
+    const int iOldHot = m_iHighlighted;
+    m_iHighlighted = -1;
+    m_iDroppedDown = -1;
+    InvalidateButton(iOldHot);
+    ShowCommandPrompt(static_cast<UINT>(-1));
+    RestoreFocus();
+}
+
+void CWTKToolBar::RestoreFocus()
+{
+    if (m_hwndLastFocus != nullptr && ::IsWindow(m_hwndLastFocus))
+        ::SetFocus(m_hwndLastFocus);
+    m_hwndLastFocus = nullptr;
+}
+
+void CWTKToolBar::RebuildMnemonics()
+{
+    m_AcellKeys.RemoveAll();
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
+        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+        if (pButton->IsSeparator() || !pButton->m_bText)
+            continue;
+        const int iAmp = pButton->m_strText.Find('&');
+        // An "&" as the last character marks nothing.
+        if (iAmp < 0 || iAmp + 1 >= pButton->m_strText.GetLength())
+            continue;
+        const UINT uiChar = static_cast<UINT>(reinterpret_cast<UINT_PTR>(::CharUpperA(
+            reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(static_cast<unsigned char>(pButton->m_strText[iAmp + 1]))))));
+        m_AcellKeys.SetAt(uiChar, pButton);
+    }
+}
+
+BOOL CWTKToolBar::TranslateChar(UINT nChar)
+{
+    const UINT uiMapped = ::MapVirtualKeyExA(nChar, 2 /* MAPVK_VK_TO_CHAR */, ::GetKeyboardLayout(0));
+    if (uiMapped == 0)
+        return FALSE;
+    const UINT uiUpper = static_cast<UINT>(
+        reinterpret_cast<UINT_PTR>(::CharUpperA(reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(uiMapped & 0xFF)))));
+    CWTKToolbarButton* pButton = nullptr;
+    if (!m_AcellKeys.Lookup(uiUpper, pButton) || pButton == nullptr)
+        return FALSE;
+    if (DropDownMenu(pButton))
+        return TRUE;
+    return SendCommand(pButton);
+}
+
+BOOL CWTKToolBar::PrevMenu()
+{
+    return FALSE;
+}
+
+BOOL CWTKToolBar::NextMenu()
+{
+    return FALSE;
+}
+
+void CWTKToolBar::OnChangeHot(int iHot)
+{
+    if (iHot == m_iDroppedDown)
+        iHot = -1;
+    m_iDroppedDown = iHot;
+    int iOpen = -1;
+    CWTKToolbarButton* pOpen = GetDroppedDownMenu(&iOpen);
+    if (pOpen == nullptr || IsCustomizeMode())
+        return;
+    CWTKToolbarButton* pNew = GetButton(iHot);
+    if (pNew == nullptr) {
+        m_iDroppedDown = -1;
+        return;
+    }
+    if (pNew != pOpen) {
+        const int iKeepHot = m_iHighlighted;
+        pOpen->OnCancelMode();
+        m_iHighlighted = iKeepHot;
+        pNew->OnClick(this, TRUE);  // opens the popup of a menu button
+    }
+    if (iHot != -1 && iHot != m_iHighlighted) {
+        const int iOld = m_iHighlighted;
+        m_iHighlighted = m_iDroppedDown;
+        InvalidateButton(iOld);
+        InvalidateButton(m_iHighlighted);
+    }
+}
+
+void CWTKToolBar::OnGlobalFontsChanged()
+{
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
+        static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos))->OnGlobalFontsChanged();
+}
+
+void CWTKToolBar::OnCustomizeMode(BOOL bSet)
+{
+    m_iButtonCapture = -1;
+    m_iHighlighted = -1;
+    m_iSelected = -1;
+    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
+        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+        pButton->OnCancelMode();
+        if (!m_bLocked)
+            pButton->EnableWindow(!bSet);
+    }
+}
+
+// ---- Drop target: customise mode is built above this layer; the bar refuses drops. ----
+
+BOOL CWTKToolBar::OnDrop(COleDataObject* /*pDataObject*/, DROPEFFECT /*dropEffect*/, CPoint /*point*/)
+{
+    return FALSE;
+}
+
+DROPEFFECT CWTKToolBar::OnDragEnter(COleDataObject* /*pDataObject*/, DWORD /*dwKeyState*/, CPoint /*point*/)
+{
+    return DROPEFFECT_NONE;
+}
+
+void CWTKToolBar::OnDragLeave() {}
+
+DROPEFFECT CWTKToolBar::OnDragOver(COleDataObject* /*pDataObject*/, DWORD /*dwKeyState*/, CPoint /*point*/)
+{
+    return DROPEFFECT_NONE;
+}
+
+int CWTKToolBar::FindDropIndex(CPoint /*point*/, CRect& rectDrag) const
+{
+    rectDrag.SetRectEmpty();
+    return -1;
+}
+
+CWTKToolbarButton* CWTKToolBar::CreateDroppedButton(COleDataObject* pDataObject)
+{
+    return CWTKToolbarButton::CreateFromOleData(pDataObject);
+}
+
+// ---- Process-wide ----
+
+void CWTKToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
+{
+    s_sizeButton = sizeButton;
+    s_sizeImage = sizeImage;
+    const int nFactor = s_bLargeIcons ? 2 : 1;
+    s_sizeCurButton = CSize(sizeButton.cx * nFactor, sizeButton.cy * nFactor);
+    s_sizeCurImage = CSize(sizeImage.cx * nFactor, sizeImage.cy * nFactor);
+    for (CWTKImageStrip* pStrip : {&s_Images, &s_ColdImages, &s_DisabledImages})
+        pStrip->SetImageSize(sizeImage);
+    for (CWTKImageStrip* pStrip : {&s_LargeImages, &s_LargeColdImages, &s_LargeDisabledImages})
+        pStrip->SetImageSize(CSize(sizeImage.cx * 2, sizeImage.cy * 2));
+    if (s_pUserImages != nullptr)
+        s_pUserImages->SetImageSize(sizeImage);
+    s_MenuImages.SetImageSize(sizeImage);
+    s_MenuDisabledImages.SetImageSize(sizeImage);
+}
+
+void CWTKToolBar::SetLockedSizes(SIZE sizeButton, SIZE sizeImage)
+{
+    m_sizeButtonLocked = sizeButton;
+    m_sizeImageLocked = sizeImage;
+    const int nFactor = s_bLargeIcons ? 2 : 1;
+    m_sizeCurButtonLocked = CSize(sizeButton.cx * nFactor, sizeButton.cy * nFactor);
+    m_sizeCurImageLocked = CSize(sizeImage.cx * nFactor, sizeImage.cy * nFactor);
+    for (CWTKImageStrip* pStrip : {&m_ImagesLocked, &m_ColdImagesLocked, &m_DisabledImagesLocked})
+        pStrip->SetImageSize(sizeImage);
+    for (CWTKImageStrip* pStrip : {&m_LargeImagesLocked, &m_LargeColdImagesLocked, &m_LargeDisabledImagesLocked})
+        pStrip->SetImageSize(CSize(sizeImage.cx * 2, sizeImage.cy * 2));
+}
+
+void CWTKToolBar::SetMenuSizes(SIZE sizeButton, SIZE sizeImage)
+{
+    s_sizeMenuButton = sizeButton;
+    s_sizeMenuImage = sizeImage;
+}
+
+CSize CWTKToolBar::GetMenuImageSize()
+{
+    return s_sizeMenuImage.cx == -1 ? s_sizeImage : s_sizeMenuImage;
+}
+
+COLORREF CWTKToolBar::GetTextColor()
+{
+    return s_clrText == static_cast<COLORREF>(-1) ? WTKGetGlobalData().clrBarText : s_clrText;
+}
+
+void CWTKToolBar::AddBasicCommand(UINT uiCmd)
+{
+    if (BasicCommands().Find(uiCmd) == nullptr)
+        BasicCommands().AddTail(uiCmd);
+}
+
+void CWTKToolBar::ClearBasicCommands()
+{
+    BasicCommands().RemoveAll();
+}
+
+BOOL CWTKToolBar::IsBasicCommand(UINT uiCmd)
+{
+    return BasicCommands().Find(uiCmd) != nullptr;
+}
+
+BOOL CWTKToolBar::IsCommandRarelyUsed(UINT uiCmd)
+{
+    if (IsCustomizeMode() || uiCmd == 0 || uiCmd == static_cast<UINT>(-1) || (uiCmd >= 0xE110 && uiCmd <= 0xE11F) ||
+        (uiCmd >= 0xF000 && uiCmd < 0xF1F0) || uiCmd > 0xFEFF || (uiCmd >= 0xE210 && uiCmd <= 0xE21F))
+        return FALSE;
+    if (BasicCommands().IsEmpty() || IsBasicCommand(uiCmd))
+        return FALSE;
+    return TRUE;
+}
+
+int CWTKToolBar::GetDefaultImage(UINT uiID)
+{
+    int iImage = -1;
+    if (!DefaultImages().Lookup(uiID, iImage))
+        return -1;
+    return iImage;
+}
+
+void CWTKToolBar::SetDefaultImage(UINT uiID, int iImage)
+{
+    DefaultImages().SetAt(uiID, iImage);
+}
+
+int CWTKToolBar::GetCommandButtons(UINT uiCmd, CObList& listButtons)
+{
+    listButtons.RemoveAll();
+    if (uiCmd == 0)
+        return 0;
+    for (POSITION pos = WTKAllToolbars().GetHeadPosition(); pos != nullptr;) {
+        auto* pBar = dynamic_cast<CWTKToolBar*>(WTKAllToolbars().GetNext(pos));
+        if (pBar == nullptr || !::IsWindow(pBar->GetSafeHwnd()))
+            continue;
+        for (POSITION posButton = pBar->m_Buttons.GetHeadPosition(); posButton != nullptr;) {
+            auto* pButton = static_cast<CWTKToolbarButton*>(pBar->m_Buttons.GetNext(posButton));
+            if (pButton->m_nID == uiCmd)
+                listButtons.AddTail(pButton);
+        }
+    }
+    return static_cast<int>(listButtons.GetCount());
+}
+
+BOOL CWTKToolBar::SetCustomizeMode(BOOL bSet)
+{
+    if (WTKCustomizeModeFlag() == bSet)
+        return FALSE;
+    // A bar's OnCustomizeMode may create or destroy bars: restart the walk when the list
+    // changed, but never more often than there are bars to visit (plus a margin).
+    CWTKToolBarList& all = WTKAllToolbars();
+    CList<CWTKToolBarBase*, CWTKToolBarBase*> done;
+    const INT_PTR nMaxRestarts = all.GetCount() + 8;
+    for (INT_PTR nRestarts = 0; nRestarts <= nMaxRestarts; nRestarts++) {
+        const INT_PTR nCount = all.GetCount();
+        BOOL bChanged = FALSE;
+        for (POSITION pos = all.GetHeadPosition(); pos != nullptr;) {
+            CWTKToolBarBase* pBase = all.GetNext(pos);
+            if (done.Find(pBase) != nullptr)
+                continue;
+            done.AddTail(pBase);
+            auto* pBar = dynamic_cast<CWTKToolBar*>(pBase);
+            if (pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()))
+                pBar->OnCustomizeMode(bSet);
+            if (all.GetCount() != nCount) {
+                bChanged = TRUE;
+                break;
+            }
+        }
+        if (!bChanged)
+            break;
+    }
+    WTKCustomizeModeFlag() = bSet;
+    for (POSITION pos = all.GetHeadPosition(); pos != nullptr;) {
+        auto* pBar = dynamic_cast<CWTKToolBar*>(all.GetNext(pos));
+        if (pBar == nullptr || !::IsWindow(pBar->GetSafeHwnd()))
+            continue;
+        if (pBar->m_pCustomizeBtn != nullptr)
+            pBar->AdjustLayout();
+        pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    }
+    if (!bSet)
+        s_pSelToolbar = nullptr;
+    return TRUE;
+}
+
+void CWTKToolBar::CleanUpImages()
+{
+    for (CWTKImageStrip* pStrip : {&s_Images, &s_ColdImages, &s_DisabledImages, &s_LargeImages, &s_LargeColdImages,
+                                   &s_LargeDisabledImages, &s_MenuImages, &s_MenuDisabledImages})
+        pStrip->Clear();
+    DefaultImages().RemoveAll();
+}

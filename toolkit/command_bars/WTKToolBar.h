@@ -1,0 +1,364 @@
+// CWTKToolBar: the toolkit's toolbar control bar, and the base of the menu bar and the popup
+// menu item bar. It owns an ordered list of CWTKToolbarButton objects, loads them from toolbar
+// resources, lays them out in rows or columns, hot-tracks and presses them, sends their
+// commands to its owner, shows tooltips and prompts, and paints through the current look.
+// Every toolbar window stands in WTKAllToolbars() while it exists.
+//
+// Sources by responsibility: WTKToolBar.cpp (buttons, loading, statics), WTKToolBarLayout.cpp
+// (sizes, rows, placement, docking layout), WTKToolBarPaint.cpp (painting), WTKToolBarMouse.cpp
+// (mouse, keyboard, tooltips, command state, TB_* messages), WTKToolBarState.cpp (registry).
+#pragma once
+
+#include "command_bars/WTKButtonDropTarget.h"
+#include "command_bars/WTKCustomizeMode.h"
+#include "command_bars/WTKToolbarButton.h"
+
+#include "foundation/WTKBarPaintHelper.h"
+#include "foundation/WTKImageStrip.h"
+#include "foundation/WTKToolBarBase.h"
+#include "foundation/WTKToolBarInfo.h"
+
+#include "bars/ControlBar.h"
+#include "core/Map.h"
+#include "core/ObList.h"
+#include "core/String.h"
+#include "gdi/GdiObject.h"
+
+#include <ole2.h>
+
+class CArchive;
+class CMenu;
+class COleDataObject;
+class CWTKRegistry;
+
+// Bitmap resources of a bar's image strips; 0 means none.
+struct WTKToolBarImages {
+    UINT uiColdResID = 0;
+    UINT uiHotResID = 0;  // the normal images
+    UINT uiDisabledResID = 0;
+    UINT uiLargeColdResID = 0;
+    UINT uiLargeHotResID = 0;
+    UINT uiLargeDisabledResID = 0;
+    UINT uiMenuResID = 0;
+    UINT uiMenuDisabledResID = 0;
+};
+
+class CWTKToolBar : public CControlBar,
+                    public CWTKToolBarInfo,
+                    public CWTKBarNcInfo,
+                    public CWTKToolBarBase,
+                    public CWTKButtonDropSite {
+    DECLARE_SERIAL(CWTKToolBar)
+
+public:
+    CWTKToolBar();
+    ~CWTKToolBar() override;
+    CWTKToolBar(const CWTKToolBar&) = delete;
+    CWTKToolBar& operator=(const CWTKToolBar&) = delete;
+
+    // ---- Creation and loading ----
+    virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT nID = kDefaultBarId);
+    virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = kFlatStyle,
+                          DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect rcBorders = CRect(1, 1, 1, 1),
+                          UINT nID = kDefaultBarId);
+    void ResetImages() override;
+    virtual BOOL LoadBitmap(UINT uiResID, UINT uiColdResID = 0, UINT uiMenuResID = 0, BOOL bLocked = FALSE,
+                            UINT uiDisabledResID = 0, UINT uiMenuDisabledResID = 0);
+    virtual BOOL LoadToolBar(UINT uiResID, UINT uiColdResID = 0, UINT uiMenuResID = 0, BOOL bLocked = FALSE,
+                             UINT uiDisabledResID = 0, UINT uiMenuDisabledResID = 0, UINT uiHotResID = 0);
+    virtual BOOL LoadBitmapEx(const WTKToolBarImages& params, BOOL bLocked = FALSE);
+    virtual BOOL LoadToolBarEx(UINT uiToolbarResID, const WTKToolBarImages& params, BOOL bLocked = FALSE);
+    virtual void RemoveAllButtons();
+
+    // ---- Cells ----
+    virtual int GetRowHeight() const;
+    virtual int GetColumnWidth() const;
+    // Cells grow by the look's extra button border (menu and popup bars answer FALSE).
+    virtual BOOL IsLookExtraSizeAvailable() const { return TRUE; }
+
+    virtual void Deactivate();
+    virtual void RestoreFocus();
+    BOOL IsOriginalItemsChanged() const override { return m_bOriginalItemsChanged; }
+    // Empty when there is no such button.
+    virtual void GetItemRect(int nIndex, LPRECT lpRect) const;
+    virtual void GetInvalidateItemRect(int nIndex, LPRECT lpRect) const;
+    virtual void SetButtonStyle(int nIndex, UINT nStyle);
+    virtual BOOL AllowChangeTextLabels() const { return TRUE; }
+
+    // ---- State in the registry ----
+    BOOL LoadState(LPCTSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = static_cast<UINT>(-1)) override;
+    BOOL SaveState(LPCTSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = static_cast<UINT>(-1)) override;
+    virtual BOOL RemoveStateFromRegistry(LPCTSTR lpszProfileName = nullptr, int nIndex = -1,
+                                         UINT uiID = static_cast<UINT>(-1));
+    virtual BOOL CanBeRestored() const { return m_uiOriginalResID != 0; }
+    virtual BOOL CanBeClosed() const { return !m_bLocked; }
+    virtual BOOL RestoreOriginalState();
+    // Runs after SetButtons made the buttons of a window that exists.
+    virtual void OnReset() {}
+
+    // ---- Layout (WTKToolBarLayout.cpp) ----
+    virtual void AdjustLayout();
+    // The index of the visible non-separator button under point, or -1.
+    virtual int HitTest(CPoint point);
+    virtual BOOL TranslateChar(UINT nChar);
+    virtual BOOL PrevMenu();
+    virtual BOOL NextMenu();
+    // Gives the button its command's default text (the prompt's second part).
+    virtual BOOL GetButtonTooltip(CWTKToolbarButton* pButton);
+    // Runs in DoPaint after the background, before the buttons.
+    virtual void OnDrawBarBorders(CDC* /*pDC*/, CRect /*rectClient*/) {}
+    virtual void OnGlobalFontsChanged();
+    virtual CSize CalcSize(BOOL bVertDock);
+    virtual void OnChangeHot(int iHot);
+    virtual CSize CalcLayout(DWORD dwMode, int nLength = -1);
+    virtual BOOL DrawButton(CDC* pDC, CWTKToolbarButton* pButton, CWTKImageStrip* pImages, BOOL bHighlighted,
+                            BOOL bDrawDisabledImages);
+    virtual void DrawDragMarker(CDC* /*pDC*/) {}
+    virtual CWnd* GetCommandTarget() const;
+
+    // ---- Drop target (the customise work drives these) ----
+    BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override;
+    DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    void OnDragLeave() override;
+    DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
+    virtual int FindDropIndex(CPoint point, CRect& rectDrag) const;
+
+    virtual void AdjustLocations();
+    // TRUE when the bar sent the command itself (menu bars do); the release then sends nothing.
+    virtual BOOL OnSendCommand(const CWTKToolbarButton* /*pButton*/) { return FALSE; }
+    virtual BOOL AllowHighlightDisabled() const { return FALSE; }
+    virtual BOOL AllowShowOnList() const { return TRUE; }
+    virtual void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz);
+    virtual CWTKToolbarButton* CreateDroppedButton(COleDataObject* pDataObject);
+    virtual BOOL OnKey(UINT /*nChar*/) { return FALSE; }
+    virtual void OnCustomizeMode(BOOL bSet);
+    virtual void OnCustomizeMenuInit(CMenu* /*pMenu*/, int /*iButton*/) {}
+    virtual BOOL IsMenuMode() const { return m_bMenuMode; }
+    virtual void ShowCommandPrompt(UINT nID);
+    // Label row height in text-labels mode (0 otherwise); sets the label row flag.
+    virtual int MeasureLabelRow();
+    // The top-level toolkit frame's tooltip text for the button; FALSE without one.
+    virtual BOOL ShowCommandMessageString(CWTKToolbarButton* pButton, CString& strText);
+    virtual BOOL SaveOriginalItems(CWTKRegistry& reg);
+    virtual BOOL LoadOriginalItems(CWTKRegistry& reg);
+    virtual BOOL UpdateFromOriginalItems(CObList& lstStoredOriginals);
+
+    // ---- Buttons ----
+    BOOL SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapImages = TRUE);
+    int InsertButton(const CWTKToolbarButton& button, int iInsertAt = -1);
+    int InsertSeparator(int iInsertAt = -1);
+    BOOL RemoveButton(int iIndex);
+    int ReplaceButton(UINT uiCmd, const CWTKToolbarButton& button, BOOL bAll = FALSE);
+    CWTKToolbarButton* GetButton(int iIndex) const;
+    int GetCount() const { return static_cast<int>(m_Buttons.GetCount()); }
+    int CommandToIndex(UINT nIDFind, int iIndexFirst = 0) const;
+    int ButtonToIndex(const CWTKToolbarButton* pButton) const;
+    UINT GetItemID(int nIndex) const;
+    UINT GetButtonStyle(int nIndex) const;
+    BOOL SetButtonText(int nIndex, LPCTSTR lpszText);
+    CString GetButtonText(int nIndex) const;
+    CWTKToolbarButton* GetHighlightedButton() const;
+    CWTKToolbarButton* GetDroppedDownMenu(int* pIndex = nullptr) const;
+    CWTKToolbarButton* InvalidateButton(int nIndex);
+    void SetButtonDisplay(int nIndex, LPCTSTR lpszText, BOOL bShowText, BOOL bShowImage);
+    BOOL SendCommand(const CWTKToolbarButton* pButton);
+    BOOL DropDownMenu(CWTKToolbarButton* pButton);
+    BOOL IsButtonHighlighted(int iButton) const;
+    const CObList& GetAllButtons() const { return m_Buttons; }
+    const CObList& GetOriginalItems() const { return m_OrigButtons; }
+    CWTKToolbarButton* GetCustomizeButton() const { return m_pCustomizeBtn; }
+
+    // ---- Options of the bar ----
+    void EnableTextLabels(BOOL bEnable = TRUE);
+    BOOL AreTextLabels() const { return m_bTextLabels; }
+    void SetLockedLargeIcons(BOOL bFollow) { m_bLargeIconsAreEnbaled = bFollow; }
+    // The own sizes of a locked bar.
+    void SetLockedSizes(SIZE sizeButton, SIZE sizeImage);
+    CSize GetButtonSize() const;
+    CSize GetImageSize() const;
+    int GetImagesOffset() const { return m_iImagesOffset; }
+    UINT GetResourceID() const { return m_uiOriginalResID; }
+    BOOL IsLocked() const override { return m_bLocked; }
+    BOOL IsUserDefined() const override;
+    CWnd* GetBarWnd() override { return this; }
+
+    // ---- Layout ----
+    int WrapToolBar(int nWidth, int nHeight = 32767);
+    int SizeToolBar(int nLength, BOOL bVert = FALSE);
+
+    // ---- Control bar ----
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
+    void DoPaint(CDC* pDC) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    INT_PTR OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const override;
+    void Serialize(CArchive& ar) override;
+    // The command state of one button (before a press, after a release).
+    void UpdateButton(int nIndex);
+
+    // ---- What the looks and the paint helper read ----
+    DWORD GetBarStyle() const override { return CControlBar::GetBarStyle(); }
+    BOOL IsDockable() const override { return m_pDockContext != nullptr; }
+    CSize GetButtonMargins() const override { return CSize(3, 3); }
+    BOOL IsCustomizing() const override { return IsCustomizeMode(); }
+    COLORREF GetHighlightedTextColor() const override { return GetTextColor(); }
+    BOOL IsFloating() const override { return CControlBar::IsFloating(); }
+    void CalcInsideRect(CRect& rect, BOOL bHorz) const override { CControlBar::CalcInsideRect(rect, bHorz); }
+
+    // ---- Process-wide ----
+    static void SetSizes(SIZE sizeButton, SIZE sizeImage);
+    static void SetMenuSizes(SIZE sizeButton, SIZE sizeImage);
+    static CSize GetMenuImageSize();
+    static CSize GetMenuButtonSize() { return s_sizeMenuButton; }
+    static void SetLargeIcons(BOOL bLargeIcons = TRUE);
+    static BOOL IsLargeIcons() { return s_bLargeIcons; }
+    static CSize GetDefaultButtonSize() { return s_sizeButton; }
+    static CSize GetDefaultImageSize() { return s_sizeImage; }
+    static COLORREF GetTextColor();
+    static void SetTextColor(COLORREF clr) { s_clrText = clr; }
+    static void AddBasicCommand(UINT uiCmd);
+    static void ClearBasicCommands();
+    static BOOL IsBasicCommand(UINT uiCmd);
+    static BOOL IsCommandRarelyUsed(UINT uiCmd);
+    static BOOL SetMouseHook(BOOL bSet);
+    static BOOL IsMouseHookSet() { return s_hookMouse != nullptr; }
+    static CWTKToolBarList& GetAllToolbars() { return WTKAllToolbars(); }
+    static int GetCommandButtons(UINT uiCmd, CObList& listButtons);
+    static BOOL SetCustomizeMode(BOOL bSet = TRUE);
+    static BOOL IsCustomizeMode() { return WTKIsCustomizeMode(); }
+    static void CleanUpImages();
+    // The command's image in the shared strip (-1 when none).
+    static int GetDefaultImage(UINT uiID);
+    static void SetDefaultImage(UINT uiID, int iImage);
+    static CWTKImageStrip* GetImages() { return &s_Images; }
+    static CWTKImageStrip* GetColdImages() { return &s_ColdImages; }
+    static CWTKImageStrip* GetDisabledImages() { return &s_DisabledImages; }
+    static CWTKImageStrip* GetLargeImages() { return &s_LargeImages; }
+    static CWTKImageStrip* GetLargeColdImages() { return &s_LargeColdImages; }
+    static CWTKImageStrip* GetLargeDisabledImages() { return &s_LargeDisabledImages; }
+    static CWTKImageStrip* GetMenuImages() { return &s_MenuImages; }
+    static CWTKImageStrip* GetMenuDisabledImages() { return &s_MenuDisabledImages; }
+    static CWTKImageStrip* GetUserImages() { return s_pUserImages; }
+    static void SetUserImages(CWTKImageStrip* pUserImages) { s_pUserImages = pUserImages; }
+
+    // Global options saved with the parameters.
+    static BOOL LoadParameters(LPCTSTR lpszProfileName = nullptr);
+    static BOOL SaveParameters(LPCTSTR lpszProfileName = nullptr);
+    static BOOL s_bShowTooltips;
+    static BOOL s_bShowShortcutKeys;
+    static BOOL s_bRecentlyUsedMenus;
+    static BOOL s_bMenuShadows;
+    static BOOL s_bShowAllMenusAfterDelay;
+    static int s_nMenuAnimation;  // 0 none, 1 unfold, 2 slide, 3 fade
+
+    static constexpr UINT kDefaultBarId = 0xE800;
+    static constexpr DWORD kFlatStyle = 0x0800;
+    static constexpr UINT kToolBarResType = 0xF1;
+
+protected:
+    // Inserts pButton itself (the bar owns it); -1 when the index is out of range.
+    virtual int InsertButtonObject(CWTKToolbarButton* pButton, int iInsertAt);
+    void RebuildMnemonics();
+    void EndPress();
+    CWTKImageStrip* ChooseImages(CWTKToolbarButton* pButton, BOOL bHighlighted, BOOL& bDisabledImages);
+    // The sizes in effect (own for a locked bar, else static; current or default).
+    CSize EffectiveButtonSize() const;
+    CSize EffectiveImageSize() const;
+    BOOL IsBarHorizontal() const;
+    void DeleteButtonList(CObList& list);
+    CString BuildStateKey(LPCTSTR lpszProfileName, int nIndex, UINT uiID) const;
+
+    // Message handlers.
+    int OnCreate(LPCREATESTRUCTA lpcs);
+    void OnDestroy();
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnMouseLeave();
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    void OnCancelMode();
+    void OnSize(UINT nType, int cx, int cy);
+    void OnContextMenu(CWnd* pWnd, CPoint point);
+    void OnSetFocus(CWnd* pOldWnd);
+    void OnKillFocus(CWnd* pNewWnd);
+    void OnSysColorChange();
+    void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
+    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    void OnNcPaint();
+    LRESULT OnNcHitTest(CPoint point);
+    LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnButtonCount(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetItemRect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetButton(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetButtonText(WPARAM wParam, LPARAM lParam);
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    DECLARE_MESSAGE_MAP()
+
+    // ---- Members, in the order the bar declares them ----
+    CWTKImageStrip m_ImagesLocked;
+    CWTKImageStrip m_ColdImagesLocked;
+    CWTKImageStrip m_DisabledImagesLocked;
+    CWTKImageStrip m_LargeColdImagesLocked;
+    CWTKImageStrip m_LargeImagesLocked;
+    CWTKImageStrip m_LargeDisabledImagesLocked;
+    CWTKImageStrip m_MenuImagesLocked;
+    CWTKImageStrip m_MenuImagesLockedDisabled;
+    CWTKButtonDropTarget m_DropTarget;
+    BOOL m_bLocked = FALSE;
+    BOOL m_bLargeIconsAreEnbaled = TRUE;
+    CSize m_sizeButtonLocked = CSize(23, 22);
+    CSize m_sizeImageLocked = CSize(16, 15);
+    CSize m_sizeCurButtonLocked = CSize(23, 22);
+    CSize m_sizeCurImageLocked = CSize(16, 15);
+    BOOL m_bTextLabels = FALSE;
+    BOOL m_bTextLabelRow = FALSE;
+    int m_nLabelRowHeight = 0;
+    int m_iButtonCapture = -1;  // pressed
+    int m_iHighlighted = -1;    // hot
+    int m_iSelected = -1;       // customise selection
+    int m_iDroppedDown = -1;
+    CObList m_Buttons;
+    CObList m_OrigButtons;
+    BOOL m_bOriginalItemsChanged = FALSE;
+    CMap<UINT, UINT, CWTKToolbarButton*, CWTKToolbarButton*> m_AcellKeys;
+    CWTKBarPaintHelper m_Impl;
+    CPen m_penSeparator;
+    CPoint m_ptLastMouse = CPoint(-1, -1);
+    BOOL m_bTracked = FALSE;
+    UINT m_uiOriginalResID = 0;
+    int m_iImagesOffset = 0;
+    BOOL m_bMenuMode = FALSE;
+    HWND m_hwndLastFocus = nullptr;
+    BOOL m_bDrawBorder = TRUE;
+    BOOL m_bGrayDisabledButtons = TRUE;
+    BOOL m_bDisableControlsIfNoHandler = TRUE;
+    BOOL m_bRouteCommandsViaFrame = TRUE;
+    CWTKToolbarButton* m_pCustomizeBtn = nullptr;
+
+    // ---- Process-wide ----
+    static CWTKImageStrip s_Images;
+    static CWTKImageStrip s_ColdImages;
+    static CWTKImageStrip s_DisabledImages;
+    static CWTKImageStrip s_LargeImages;
+    static CWTKImageStrip s_LargeColdImages;
+    static CWTKImageStrip s_LargeDisabledImages;
+    static CWTKImageStrip s_MenuImages;
+    static CWTKImageStrip s_MenuDisabledImages;
+    static CWTKImageStrip* s_pUserImages;
+    static CSize s_sizeButton;
+    static CSize s_sizeImage;
+    static CSize s_sizeCurButton;
+    static CSize s_sizeCurImage;
+    static CSize s_sizeMenuImage;
+    static CSize s_sizeMenuButton;
+    static BOOL s_bLargeIcons;
+    static COLORREF s_clrText;
+    static CWTKToolBar* s_pSelToolbar;  // customise target
+    static HHOOK s_hookMouse;
+    static CWTKToolBar* s_pLastHookedToolbar;
+    static HCURSOR s_hcurDelete;
+    static HCURSOR s_hcurMove;
+
+    static LRESULT CALLBACK MouseHookProc(int nCode, WPARAM wParam, LPARAM lParam);
+};

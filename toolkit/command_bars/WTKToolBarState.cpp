@@ -1,0 +1,317 @@
+// CWTKToolBar: the bar's buttons, labels mode and name in the registry, and the toolbars'
+// global options.
+#include "command_bars/WTKToolBar.h"
+
+#include "foundation/WTKRegistry.h"
+#include "foundation/WTKRegistryHolder.h"
+#include "foundation/WTKVisualManager.h"
+#include "foundation/WTKWorkspace.h"
+
+#include "core/Archive.h"
+#include "core/Exception.h"
+
+#include <new>
+
+namespace {
+const char* const kToolBarsSection = "WTKToolBars";
+const char* const kButtonsValue = "Buttons";
+const char* const kNameValue = "Name";
+const char* const kOriginalItemsValue = "OriginalItems";
+// The highest menu animation type (fade).
+constexpr int kMaxMenuAnimation = 3;
+
+// The workspace's keep-original-items option (it has no public accessor).
+struct WorkspaceOptions : CWTKWorkspace {
+    static BOOL KeepsOriginalItems(const CWTKWorkspace& workspace)
+    {
+        return workspace.*(&WorkspaceOptions::m_bResourceSmartUpdate);
+    }
+};
+
+BOOL KeepsOriginalItems()
+{
+    const CWTKWorkspace* pWorkspace = WTKGetWorkspace();
+    return pWorkspace != nullptr && WorkspaceOptions::KeepsOriginalItems(*pWorkspace);
+}
+
+// Booleans read from the registry are 0 or 1 whatever was stored.
+BOOL ClampBool(int nValue)
+{
+    return nValue != 0 ? TRUE : FALSE;
+}
+}  // namespace
+
+CString CWTKToolBar::BuildStateKey(LPCTSTR lpszProfileName, int nIndex, UINT uiID) const
+{
+    const CString strPath = BuildRegistryPath(kToolBarsSection, lpszProfileName);
+    if (nIndex == -1)
+        nIndex = ::IsWindow(GetSafeHwnd()) ? GetDlgCtrlID() : 0;
+    CString strKey;
+    // "%d%x" runs both ids together; stored state relies on this form.
+    if (uiID == static_cast<UINT>(-1))
+        strKey.Format("%sWTKToolBar-%d", static_cast<LPCSTR>(strPath), nIndex);
+    else
+        strKey.Format("%sWTKToolBar-%d%x", static_cast<LPCSTR>(strPath), nIndex, uiID);
+    return strKey;
+}
+
+void CWTKToolBar::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring()) {
+        CObList stored;
+        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
+            auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+            if (pButton != m_pCustomizeBtn && pButton->CanBeStored())
+                stored.AddTail(pButton);
+        }
+        // The count written is the number of buttons stored.
+        stored.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
+        ar << static_cast<int>(m_bTextLabels);
+        CString strName;
+        if (::IsWindow(GetSafeHwnd()))
+            GetWindowText(strName);
+        ar << strName;
+        return;
+    }
+
+    // The overflow button is kept out of the list while it is read, and put back on every path.
+    CWTKToolbarButton* pCustomize = m_pCustomizeBtn;
+    if (pCustomize != nullptr) {
+        if (POSITION pos = m_Buttons.Find(pCustomize))
+            m_Buttons.RemoveAt(pos);
+        m_pCustomizeBtn = nullptr;
+    }
+    auto restoreCustomize = [this, pCustomize]() {
+        if (pCustomize != nullptr) {
+            m_Buttons.AddTail(pCustomize);
+            m_pCustomizeBtn = pCustomize;
+        }
+    };
+    RemoveAllButtons();
+
+    CObList loaded;
+    try {
+        // Every element must be a button: anything else fails the archive.
+        loaded.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
+    } catch (...) {
+        restoreCustomize();
+        throw;
+    }
+    BOOL bNull = FALSE;
+    while (!loaded.IsEmpty()) {
+        auto* pButton = static_cast<CWTKToolbarButton*>(loaded.RemoveHead());
+        if (pButton == nullptr) {
+            bNull = TRUE;
+            continue;
+        }
+        if (bNull) {
+            delete pButton;
+            continue;
+        }
+        pButton->m_nStyle &= ~(TBBS_CHECKED | TBBS_PRESSED);
+        m_Buttons.AddTail(pButton);
+        pButton->OnChangeParentWnd(this);
+    }
+    if (bNull) {
+        RemoveAllButtons();
+        if (CanBeRestored())
+            RestoreOriginalState();
+        restoreCustomize();
+        AdjustLocations();
+        return;
+    }
+    try {
+        int nTextLabels = 0;
+        ar >> nTextLabels;
+        if (AllowChangeTextLabels())
+            m_bTextLabels = ClampBool(nTextLabels);
+        restoreCustomize();
+        AdjustLocations();
+        CString strName;
+        ar >> strName;
+        if (::IsWindow(GetSafeHwnd()))
+            SetWindowText(strName);
+    } catch (...) {
+        if (m_pCustomizeBtn == nullptr)
+            restoreCustomize();
+        throw;
+    }
+}
+
+BOOL CWTKToolBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    const CString strKey = BuildStateKey(lpszProfileName, nIndex, uiID);
+    try {
+        CWTKRegistryHolder holder;
+        CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+        if (!reg.CreateKey(strKey))
+            return FALSE;
+        if (::IsWindow(GetSafeHwnd())) {
+            CString strName;
+            GetWindowText(strName);
+            reg.Write(kNameValue, strName);
+        }
+        const BOOL bResult = reg.Write(kButtonsValue, *static_cast<CObject*>(this));
+        if (bResult && KeepsOriginalItems())
+            SaveOriginalItems(reg);
+        return bResult;
+    } catch (std::bad_alloc&) {
+        return FALSE;
+    } catch (CMemoryException&) {
+        return FALSE;
+    }
+}
+
+BOOL CWTKToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    const CString strKey = BuildStateKey(lpszProfileName, nIndex, uiID);
+    BOOL bResult = FALSE;
+    try {
+        CWTKRegistryHolder holder;
+        CWTKRegistry& reg = holder.Create(FALSE, TRUE);
+        if (!reg.Open(strKey) || !reg.VerifyValue(kButtonsValue))
+            return FALSE;
+        bResult = reg.Read(kButtonsValue, *static_cast<CObject*>(this));
+        if (!bResult) {
+            // A damaged or foreign archive: the bar goes back to its resource, or stays empty.
+            RemoveAllButtons();
+            if (CanBeRestored())
+                RestoreOriginalState();
+        } else if (KeepsOriginalItems()) {
+            LoadOriginalItems(reg);
+        }
+    } catch (std::bad_alloc&) {
+        bResult = FALSE;
+    } catch (CMemoryException&) {
+        bResult = FALSE;
+    }
+    AdjustLayout();
+    return bResult;
+}
+
+BOOL CWTKToolBar::RemoveStateFromRegistry(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
+{
+    const CString strKey = BuildStateKey(lpszProfileName, nIndex, uiID);
+    CWTKRegistryHolder holder;
+    return holder.Create(FALSE, FALSE).DeleteKey(strKey);
+}
+
+BOOL CWTKToolBar::SaveOriginalItems(CWTKRegistry& reg)
+{
+    if (m_OrigButtons.IsEmpty())
+        return FALSE;
+    return reg.Write(kOriginalItemsValue, m_OrigButtons);
+}
+
+BOOL CWTKToolBar::LoadOriginalItems(CWTKRegistry& reg)
+{
+    CObList stored;
+    if (!reg.Read(kOriginalItemsValue, stored, RUNTIME_CLASS(CWTKToolbarButton)))
+        return FALSE;
+    const BOOL bResult = UpdateFromOriginalItems(stored);
+    DeleteButtonList(stored);
+    return bResult;
+}
+
+BOOL CWTKToolBar::UpdateFromOriginalItems(CObList& lstStoredOriginals)
+{
+    m_bOriginalItemsChanged = FALSE;
+    auto contains = [](const CObList& list, const CWTKToolbarButton* pButton) {
+        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+            const auto* p = static_cast<const CWTKToolbarButton*>(list.GetNext(pos));
+            if (p != nullptr && p->CompareWith(*pButton))
+                return TRUE;
+        }
+        return FALSE;
+    };
+    if (lstStoredOriginals.GetCount() != m_OrigButtons.GetCount())
+        m_bOriginalItemsChanged = TRUE;
+    for (POSITION posS = lstStoredOriginals.GetHeadPosition(), posC = m_OrigButtons.GetHeadPosition();
+         posS != nullptr && posC != nullptr;) {
+        const auto* pS = static_cast<const CWTKToolbarButton*>(lstStoredOriginals.GetNext(posS));
+        const auto* pC = static_cast<const CWTKToolbarButton*>(m_OrigButtons.GetNext(posC));
+        if (pS == nullptr || pC == nullptr || !pS->CompareWith(*pC))
+            m_bOriginalItemsChanged = TRUE;
+    }
+    // Commands gone from the resource leave the bar.
+    for (POSITION pos = lstStoredOriginals.GetHeadPosition(); pos != nullptr;) {
+        const auto* pStored = static_cast<const CWTKToolbarButton*>(lstStoredOriginals.GetNext(pos));
+        if (pStored == nullptr || pStored->m_nID == 0 || contains(m_OrigButtons, pStored))
+            continue;
+        const int iIndex = CommandToIndex(pStored->m_nID);
+        if (iIndex >= 0)
+            RemoveButton(iIndex);
+        m_bOriginalItemsChanged = TRUE;
+    }
+    // Commands new in the resource come in at their resource position.
+    int iOrig = 0;
+    for (POSITION pos = m_OrigButtons.GetHeadPosition(); pos != nullptr; iOrig++) {
+        const auto* pCurrent = static_cast<const CWTKToolbarButton*>(m_OrigButtons.GetNext(pos));
+        if (contains(lstStoredOriginals, pCurrent))
+            continue;
+        const int iAt = iOrig < GetCount() ? iOrig : GetCount();
+        if (pCurrent->m_nID == 0)
+            InsertSeparator(iAt);
+        else
+            InsertButtonObject(
+                new CWTKToolbarButton(pCurrent->m_nID, GetDefaultImage(pCurrent->m_nID), nullptr, FALSE, m_bLocked),
+                iAt);
+        m_bOriginalItemsChanged = TRUE;
+    }
+    return TRUE;
+}
+
+BOOL CWTKToolBar::SaveParameters(LPCTSTR lpszProfileName)
+{
+    CString strKey;
+    strKey.Format("%sWTKToolbarParameters", static_cast<LPCSTR>(BuildRegistryPath(kToolBarsSection, lpszProfileName)));
+    CWTKRegistryHolder holder;
+    CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+    if (!reg.CreateKey(strKey))
+        return FALSE;
+    return reg.Write("Tooltips", static_cast<int>(s_bShowTooltips)) &&
+        reg.Write("ShortcutKeys", static_cast<int>(s_bShowShortcutKeys)) &&
+        reg.Write("LargeIcons", static_cast<int>(s_bLargeIcons)) && reg.Write("MenuAnimation", s_nMenuAnimation) &&
+        reg.Write("RecentlyUsedMenus", static_cast<int>(s_bRecentlyUsedMenus)) &&
+        reg.Write("MenuShadows", static_cast<int>(s_bMenuShadows)) &&
+        reg.Write("ShowAllMenusAfterDelay", static_cast<int>(s_bShowAllMenusAfterDelay)) &&
+        reg.Write("Look2000", static_cast<int>(CWTKVisualManager::GetInstance()->IsLook2000()));
+}
+
+BOOL CWTKToolBar::LoadParameters(LPCTSTR lpszProfileName)
+{
+    CString strKey;
+    strKey.Format("%sWTKToolbarParameters", static_cast<LPCSTR>(BuildRegistryPath(kToolBarsSection, lpszProfileName)));
+    CWTKRegistryHolder holder;
+    CWTKRegistry& reg = holder.Create(FALSE, TRUE);
+    if (!reg.Open(strKey))
+        return FALSE;
+
+    int nTooltips = s_bShowTooltips;
+    int nShortcuts = s_bShowShortcutKeys;
+    int nLarge = s_bLargeIcons;
+    int nAnimation = 0;
+    int nRecent = s_bRecentlyUsedMenus;
+    int nShadows = s_bMenuShadows;
+    int nShowAll = s_bShowAllMenusAfterDelay;
+    int nLook2000 = 0;
+    BOOL bAnimationRead = FALSE;
+    BOOL bResult = reg.Read("Tooltips", nTooltips) && reg.Read("ShortcutKeys", nShortcuts) &&
+        reg.Read("LargeIcons", nLarge) && (bAnimationRead = reg.Read("MenuAnimation", nAnimation)) &&
+        reg.Read("RecentlyUsedMenus", nRecent) && reg.Read("MenuShadows", nShadows) &&
+        reg.Read("ShowAllMenusAfterDelay", nShowAll);
+    BOOL bLookRead = FALSE;
+    if (bResult)
+        bResult = bLookRead = reg.Read("Look2000", nLook2000);
+
+    s_bShowTooltips = ClampBool(nTooltips);
+    s_bShowShortcutKeys = ClampBool(nShortcuts);
+    s_bRecentlyUsedMenus = ClampBool(nRecent);
+    s_bMenuShadows = ClampBool(nShadows);
+    s_bShowAllMenusAfterDelay = ClampBool(nShowAll);
+    // An unknown animation type means none.
+    s_nMenuAnimation = (bAnimationRead && nAnimation >= 0 && nAnimation <= kMaxMenuAnimation) ? nAnimation : 0;
+    SetLargeIcons(ClampBool(nLarge));
+    CWTKVisualManager::SetLook2000(bLookRead ? ClampBool(nLook2000) : FALSE);
+    return bResult;
+}
