@@ -95,6 +95,13 @@ CMap<UINT, UINT, int, int>& DefaultImages()
     return map;
 }
 
+// Where each bitmap appended to the shared normal strip starts.
+CMap<UINT, UINT, int, int>& SharedImageOffsets()
+{
+    static CMap<UINT, UINT, int, int> map;
+    return map;
+}
+
 void RedrawAllToolbars(UINT nFlags)
 {
     for (POSITION pos = WTKAllToolbars().GetHeadPosition(); pos != nullptr;) {
@@ -293,8 +300,13 @@ BOOL CWTKToolBar::LoadBitmapEx(const WTKToolBarImages& params, BOOL bLocked)
             const int nBefore = kind.pShared->GetCount();
             if (!kind.pShared->Load(kind.uiResID, hRes, TRUE))
                 return FALSE;
-            if (kind.pShared == &s_Images)
-                m_iImagesOffset = kind.pShared->GetCount() > nBefore ? nBefore : -1;
+            if (kind.pShared == &s_Images) {
+                // A bitmap the shared strip already holds keeps the offset it got then.
+                if (kind.pShared->GetCount() > nBefore)
+                    SharedImageOffsets().SetAt(kind.uiResID, nBefore);
+                int iOffset = -1;
+                m_iImagesOffset = SharedImageOffsets().Lookup(kind.uiResID, iOffset) ? iOffset : -1;
+            }
         }
     }
     return TRUE;
@@ -1077,4 +1089,5 @@ void CWTKToolBar::CleanUpImages()
                                    &s_LargeDisabledImages, &s_MenuImages, &s_MenuDisabledImages})
         pStrip->Clear();
     DefaultImages().RemoveAll();
+    SharedImageOffsets().RemoveAll();
 }

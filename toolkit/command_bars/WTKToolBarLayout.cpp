@@ -513,3 +513,11 @@ int CWTKToolBar::HitTest(CPoint point)
     }
     return -1;
 }
+
+void CWTKToolBar::EnableTextLabels(BOOL bEnable)
+{
+    if (m_bMenuMode)
+        return;
+    m_bTextLabels = bEnable;
+    AdjustLayout();
+}

@@ -173,10 +173,21 @@ BOOL CWTKToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
             return FALSE;
         bResult = reg.Read(kButtonsValue, *static_cast<CObject*>(this));
         if (!bResult) {
-            // A damaged or foreign archive: the bar goes back to its resource, or stays empty.
+            // A damaged or foreign archive: the bar goes back to its resource, or stays empty;
+            // the overflow button stays at its end either way.
+            CWTKToolbarButton* pOverflow = m_pCustomizeBtn;
+            if (pOverflow != nullptr) {
+                if (POSITION pos = m_Buttons.Find(pOverflow))
+                    m_Buttons.RemoveAt(pos);
+                m_pCustomizeBtn = nullptr;
+            }
             RemoveAllButtons();
             if (CanBeRestored())
                 RestoreOriginalState();
+            if (pOverflow != nullptr) {
+                m_Buttons.AddTail(pOverflow);
+                m_pCustomizeBtn = pOverflow;
+            }
         } else if (KeepsOriginalItems()) {
             LoadOriginalItems(reg);
         }
