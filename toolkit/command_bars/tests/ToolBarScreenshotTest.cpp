@@ -24,8 +24,8 @@ TEST(ToolBarScreenshot, FrameWithTwoRowsOfToolbarsAndAFloatingOne)
     pFrame->EnableDocking(CBRS_ALIGN_ANY);
     CWnd pane;
     RECT none = {0, 0, 0, 0};
-    ASSERT_TRUE(pane.CreateEx(WS_EX_CLIENTEDGE, nullptr, nullptr, WS_CHILD | WS_VISIBLE, none, pFrame,
-                              FW_IDW_PANE_FIRST));
+    ASSERT_TRUE(
+        pane.CreateEx(WS_EX_CLIENTEDGE, nullptr, nullptr, WS_CHILD | WS_VISIBLE, none, pFrame, FW_IDW_PANE_FIRST));
 
     const DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_SIZE_DYNAMIC;
     CWTKToolBar standard, labels, floating;

@@ -41,8 +41,9 @@ CPoint Centre(const CWTKToolBar& bar, int nIndex)
     return rect.CenterPoint();
 }
 
-const std::vector<UINT> kResourceIds = {ID_TEST_NEW, ID_TEST_OPEN, ID_TEST_SAVE,  0,           ID_TEST_CUT,
-                                        ID_TEST_COPY, ID_TEST_PASTE, 0,           ID_TEST_BOLD, ID_TEST_PRINT};
+const std::vector<UINT> kResourceIds = {ID_TEST_NEW,  ID_TEST_OPEN, ID_TEST_SAVE,  0,
+                                        ID_TEST_CUT,  ID_TEST_COPY, ID_TEST_PASTE, 0,
+                                        ID_TEST_BOLD, ID_TEST_PRINT};
 
 class ToolBarTest : public ::testing::Test {
 protected:
@@ -213,9 +214,22 @@ TEST_F(ToolBarTest, MousePressAndReleaseTable)
     m_pFrame->m_pRebuildBar = m_pBar.get();
     m_pFrame->m_commands.clear();
     Click(iNew);
-    EXPECT_EQ(m_pFrame->m_commands, std::vector<UINT>{ID_TEST_NEW});
+    EXPECT_EQ(m_pFrame->m_commands, std::vector<UINT> {ID_TEST_NEW});
     ASSERT_EQ(m_pBar->GetCount(), 1);
     EXPECT_EQ(m_pBar->GetButtonStyle(0) & (TBBS_PRESSED | TBBS_CHECKED), 0u) << "the new button is left alone";
+}
+
+TEST_F(ToolBarTest, AKeyboardContextMenuOpensAtTheButton)
+{
+    const CPoint ptSave = Centre(*m_pBar, 2);
+    m_pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptSave.x, ptSave.y));
+    m_pBar->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_pBar->GetSafeHwnd()), MAKELPARAM(-1, -1));
+    ASSERT_EQ(m_pFrame->m_popupPoints.size(), 1u);
+    CRect rectSave;
+    m_pBar->GetItemRect(2, &rectSave);
+    m_pBar->ClientToScreen(&rectSave);
+    EXPECT_EQ(CPoint(m_pFrame->m_popupPoints[0]), CPoint(rectSave.left, rectSave.bottom));
+    EXPECT_EQ(m_pBar->HotIndex(), -1) << "the hot button is cleared";
 }
 
 TEST_F(ToolBarTest, CommandStateComesFromTheFramesIdleUpdate)
@@ -247,14 +261,14 @@ TEST_F(ToolBarTest, CommandStateComesFromTheFramesIdleUpdate)
 TEST_F(ToolBarTest, ToolbarMessagesRefuseBadIndexesAndNullBuffers)
 {
     EXPECT_EQ(m_pBar->SendMessage(TB_BUTTONCOUNT), 10);
-    RECT rect{};
+    RECT rect {};
     EXPECT_FALSE(m_pBar->SendMessage(TB_GETITEMRECT, 10, reinterpret_cast<LPARAM>(&rect)));
     EXPECT_FALSE(m_pBar->SendMessage(TB_GETITEMRECT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&rect)));
     EXPECT_FALSE(m_pBar->SendMessage(TB_GETITEMRECT, 0, 0));
     EXPECT_TRUE(m_pBar->SendMessage(TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&rect)));
     EXPECT_EQ(CRect(rect), m_pBar->GetButton(1)->GetRect());
 
-    TBBUTTON tbb{};
+    TBBUTTON tbb {};
     EXPECT_FALSE(m_pBar->SendMessage(TB_GETBUTTON, 10, reinterpret_cast<LPARAM>(&tbb)));
     EXPECT_FALSE(m_pBar->SendMessage(TB_GETBUTTON, 0, 0));
     m_pBar->SetButtonStyle(8, TBBS_CHECKBOX | TBBS_CHECKED);
@@ -275,7 +289,7 @@ TEST_F(ToolBarTest, TooltipsShowTheCommandTipAndItsShortcut)
 {
     const BOOL bTips = CWTKToolBar::s_bShowTooltips, bKeys = CWTKToolBar::s_bShowShortcutKeys;
     auto tipAt = [this](int nIndex, INT_PTR* pResult) {
-        TTTOOLINFOA ti{};
+        TTTOOLINFOA ti {};
         ti.cbSize = sizeof(ti);
         *pResult = m_pBar->OnToolHitTest(Centre(*m_pBar, nIndex), &ti);
         std::string strTip = ti.lpszText && ti.lpszText != LPSTR_TEXTCALLBACKA ? ti.lpszText : "";
@@ -331,7 +345,8 @@ TEST_F(ToolBarTest, LayoutOverTheDockingModes)
         CSize expected;
     } cases[] = {
         {"docked on top: one row", -1, LM_HORZ | LM_HORZDOCK, CSize(nOneRow + borders.cx, nRow + borders.cy)},
-        {"docked at the side: one column", -1, LM_VERTDOCK, CSize(nCol + bordersVert.cx, 8 * nRow + 2 * 8 + bordersVert.cy)},
+        {"docked at the side: one column", -1, LM_VERTDOCK,
+         CSize(nCol + bordersVert.cx, 8 * nRow + 2 * 8 + bordersVert.cy)},
         {"floating three buttons wide: rows of three", 3 * nCol, LM_HORZ | LM_COMMIT,
          CSize(3 * nCol + borders.cx, 3 * nRow + 2 * 5 + borders.cy)},
         {"floating, a length no taller than one row keeps one row", nRow - borders.cy, LM_HORZ | LM_LENGTHY,

@@ -1,5 +1,7 @@
 #include "ToolBarTestSupport.h"
 
+#include "command_bars/WTKToolbarMessages.h"
+
 #include "win/WinThread.h"
 
 CToolBarTestApp theApp;
@@ -9,6 +11,7 @@ BEGIN_MESSAGE_MAP(CToolBarTestFrame, CFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_TEST_BOLD, OnUpdateBold)
     ON_UPDATE_COMMAND_UI(ID_TEST_CUT, OnUpdateCut)
     ON_MESSAGE(0x362, OnSetMessageString)
+    ON_REGISTERED_MESSAGE(WTK_TOOLBAR_POPUPMENU, OnToolBarPopupMenu)
 END_MESSAGE_MAP()
 
 BOOL CToolBarTestFrame::CreateFrame(BOOL bVisible)
@@ -58,4 +61,10 @@ std::string ScreenshotFolder()
     strFolder = strFolder.substr(0, strFolder.find_last_of("\\/")) + "\\..\\screenshots";
     ::CreateDirectoryA(strFolder.c_str(), nullptr);
     return strFolder;
+}
+
+LRESULT CToolBarTestFrame::OnToolBarPopupMenu(WPARAM /*wParam*/, LPARAM lParam)
+{
+    m_popupPoints.push_back(WTKPointFromPopupMenuParam(lParam));
+    return 0;
 }

@@ -29,16 +29,18 @@ public:
 
     std::vector<UINT> m_commands;
     std::vector<UINT> m_prompts;
-    int m_nBoldCheck = 0;      // SetCheck for ID_TEST_BOLD
-    BOOL m_bCutEnabled = TRUE;  // Enable for ID_TEST_CUT
+    int m_nBoldCheck = 0;          // SetCheck for ID_TEST_BOLD
+    BOOL m_bCutEnabled = TRUE;     // Enable for ID_TEST_CUT
     BOOL m_bRebuildOnNew = FALSE;  // ID_TEST_NEW rebuilds m_pRebuildBar (a command that rebuilds)
     CWTKToolBar* m_pRebuildBar = nullptr;
+    std::vector<POINT> m_popupPoints;  // screen points of the toolbar context menus asked for
 
 protected:
     void OnTestCommand(UINT nID);
     void OnUpdateBold(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nBoldCheck); }
     void OnUpdateCut(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bCutEnabled); }
     LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    LRESULT OnToolBarPopupMenu(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 
