@@ -1,31 +1,18 @@
 #include "command_bars/WTKToolbarButton.h"
 
-#if __has_include("command_bars/WTKCommandManager.h")
 #include "command_bars/WTKCommandManager.h"
-#else
-namespace {
-struct CWTKCommandManagerStub {
-    int GetCmdImage(UINT, BOOL) const { return -1; }
-    void SetCmdImage(UINT, int, BOOL) {}
-};
-CWTKCommandManagerStub* WTKGetCmdMgr()
-{
-    static CWTKCommandManagerStub stub;
-    return &stub;
-}
-}  // namespace
-#endif
+#include "command_bars/WTKToolBar.h"
 
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKImageStrip.h"
 #include "foundation/WTKToolBarInfo.h"
 #include "foundation/WTKVisualManager.h"
-#include "foundation/WTKWorkspaceSteps.h"
 
 #include "core/Archive.h"
 #include "core/Exception.h"
 #include "core/SharedFile.h"
 #include "gdi/DC.h"
+#include "gdi/GdiObject.h"
 #include "ole/OleDataObject.h"
 #include "ole/OleDataSource.h"
 #include "win/Wnd.h"
@@ -51,12 +38,6 @@ constexpr UINT kDragFileGrowBytes = 4096;
 // A button's drag data is a few dozen bytes; anything much larger is not ours.
 constexpr SIZE_T kMaxDragDataBytes = 64 * 1024;
 constexpr char kMnemonicMarker = '\x01';
-
-// The workspace switches image recording off while it loads saved state.
-const bool g_bRecordImagesStep = [] {
-    WTKGetWorkspaceSteps().pfnSetRecordImages = &CWTKToolbarButton::SetRecordImages;
-    return true;
-}();
 
 CWTKToolbarButton::ToolHitTestHook& ToolHitTestHookSlot()
 {
@@ -188,7 +169,7 @@ void CWTKToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pIma
     const CString strText = RemoveMnemonicMarks(m_strText);
     int nTextExtent = 0;
     if (m_bText && !strText.IsEmpty() && !bLabel)
-        nTextExtent = (bHorz ? pDC->GetTextExtent(strText).cx : pDC->GetTextExtent(strText).cx) + 6;
+        nTextExtent = pDC->GetTextExtent(strText).cx + 6;
 
     CSize sizeArea;
     if (bHorz && !bLabel)
@@ -280,8 +261,11 @@ void CWTKToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pIma
                     pDC->DrawText(strBefore, &rectBefore, DT_SINGLELINE | DT_CALCRECT);
                 pDC->DrawText(strWith, &rectWith, DT_SINGLELINE | DT_CALCRECT);
                 const int x = rectWork.left + kTextMargin;
+                CPen pen(PS_SOLID, 1, pDC->GetTextColor());
+                CPen* pOldPen = pDC->SelectObject(&pen);
                 pDC->MoveTo(x, rectText.top + rectBefore.Width());
                 pDC->LineTo(x, rectText.top + rectWith.Width());
+                pDC->SelectObject(pOldPen);
             }
             if (pOldFont)
                 pDC->SelectObject(pOldFont);
@@ -371,9 +355,9 @@ BOOL CWTKToolbarButton::OnClickUp()
 
 void CWTKToolbarButton::OnChangeParentWnd(CWnd* pWndParent)
 {
-    m_pParentBar = dynamic_cast<const CWTKToolBarInfo*>(pWndParent);
-    const CWTKButtonParentBar* pBar = dynamic_cast<const CWTKButtonParentBar*>(pWndParent);
-    m_bExtraSize = pBar && pBar->IsAddButtonExtraSize();
+    const CWTKToolBar* pBar = dynamic_cast<const CWTKToolBar*>(pWndParent);
+    m_pParentBar = pBar;
+    m_bExtraSize = pBar && pBar->IsLookExtraSizeAvailable();
 }
 
 BOOL CWTKToolbarButton::ExportToMenuButton(CWTKToolbarButton& menuButton) const
@@ -452,9 +436,47 @@ BOOL CWTKToolbarButton::OnCustomizeMenu(CMenu*)
     return FALSE;
 }
 
-int CWTKToolbarButton::DrawImage(CDC*, CRect, BOOL)
+int CWTKToolbarButton::DrawImage(CDC* pDC, CRect rectImage, BOOL bHighlight)
 {
-    return 0;
+    CWTKVisualManager* pLook = CWTKVisualManager::GetInstance();
+    // The image cell draws the image alone; the text is drawn here, beside it.
+    const BOOL bTextSaved = m_bText;
+    m_bText = FALSE;
+
+    CWTKImageStrip* pImages = m_bUserButton ? CWTKToolBar::GetUserImages() : CWTKToolBar::GetImages();
+    const CSize sizeImage = CWTKToolBar::GetDefaultImageSize();
+    const CSize sizeCell(sizeImage.cx + 6, sizeImage.cy + 6);
+    const CRect rectCell(rectImage.left, rectImage.top, rectImage.left + sizeCell.cx, rectImage.bottom);
+    const BOOL bHasImage = pImages != nullptr && GetImage() >= 0;
+
+    CRect rectFill = rectImage;
+    if (bHighlight && bHasImage)
+        rectFill.left = rectCell.right;  // the highlight leaves the image alone
+    const COLORREF clrText = pLook->OnFillCheckedImageBackground(pDC, rectFill, bHighlight);
+
+    if (bHasImage) {
+        WTKDrawState ds;
+        if (pImages->PrepareDraw(ds, sizeImage)) {
+            OnDraw(pDC, rectCell, pImages, TRUE, TRUE, bHighlight, TRUE, TRUE);
+            pImages->EndDraw(ds);
+        }
+    }
+
+    int nWidth = sizeCell.cx;
+    if (!m_strText.IsEmpty()) {
+        CRect rectText = rectImage;
+        rectText.left += sizeCell.cx + 2 * pLook->GetMenuImageMargin() + 2;
+        const int nOldMode = pDC->SetBkMode(TRANSPARENT);
+        const COLORREF clrOld = pDC->SetTextColor(clrText);
+        pDC->DrawText(m_strText, &rectText, DT_SINGLELINE | DT_VCENTER);
+        pDC->SetTextColor(clrOld);
+        pDC->SetBkMode(nOldMode);
+        const int cxText = pDC->GetTextExtent(RemoveMnemonicMarks(m_strText)).cx;
+        nWidth += std::min<int>(cxText, std::max<int>(0, rectImage.right - rectText.left));
+    }
+
+    m_bText = bTextSaved;
+    return nWidth;
 }
 
 BOOL CWTKToolbarButton::IsDroppedDown() const

@@ -22,7 +22,6 @@ class COleDataObject;
 class COleDataSource;
 
 // Toolbar button style bits (the framework's toolbar values, shared by buttons, bars and menus).
-#ifndef TBBS_BUTTON
 constexpr UINT TBBS_BUTTON = 0x0;
 constexpr UINT TBBS_SEPARATOR = 0x1;
 constexpr UINT TBBS_CHECKBOX = 0x2;
@@ -30,20 +29,11 @@ constexpr UINT TBBS_CHECKED = 0x10000;
 constexpr UINT TBBS_PRESSED = 0x20000;
 constexpr UINT TBBS_DISABLED = 0x40000;
 constexpr UINT TBBS_INDETERMINATE = 0x100000;
-#endif
 // Checked or pressed: the button is drawn pushed in.
 constexpr UINT kButtonStylePushed = TBBS_CHECKED | TBBS_PRESSED;
 
 // Schema of stored buttons: 1, versionable, so derived buttons can grow their records.
 constexpr UINT kToolbarButtonSchema = VERSIONABLE_SCHEMA | 1;
-
-// What a button asks of the bar it is placed on (the toolbar implements it).
-class CWTKButtonParentBar {
-public:
-    virtual ~CWTKButtonParentBar() = default;
-    // The bar asks the look for an extra border round each button.
-    virtual BOOL IsAddButtonExtraSize() const = 0;
-};
 
 class CWTKToolbarButton : public CObject, public CWTKToolbarButtonInfo {
     DECLARE_SERIAL(CWTKToolbarButton)
@@ -69,7 +59,7 @@ public:
     // TRUE when the button handled the release and no command is to be sent.
     virtual BOOL OnClickUp();
     virtual void OnChangeParentWnd(CWnd* pWndParent);
-    // pMenuButton is a menu button (a derived class).
+    // Gives a menu button (a derived class) the command's tooltip text when this button has none.
     virtual BOOL ExportToMenuButton(CWTKToolbarButton& menuButton) const;
     // Places the hosted control in the button's rectangle.
     virtual void OnMove();
