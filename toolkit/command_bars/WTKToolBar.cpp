@@ -1,5 +1,7 @@
 #include "command_bars/WTKToolBar.h"
 
+#include "command_bars/WTKCommandUsageCounter.h"
+#include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKToolbarMessages.h"
 
 #include "foundation/WTKCleanUp.h"
@@ -739,6 +741,8 @@ BOOL CWTKToolBar::SendCommand(const CWTKToolbarButton* pButton)
 {
     if (pButton == nullptr || pButton->m_nID == 0 || pButton->m_nID == static_cast<UINT>(-1))
         return FALSE;
+    CWTKMenuSoundPlayer::Play(CWTKMenuSoundPlayer::kCommandSound);
+    WTKGetCommandUsageCounter().AddCmd(pButton->m_nID);
     CWnd* pOwner = GetOwner();
     if (pOwner == nullptr)
         pOwner = GetParent();
@@ -1007,7 +1011,7 @@ BOOL CWTKToolBar::IsCommandRarelyUsed(UINT uiCmd)
         return FALSE;
     if (BasicCommands().IsEmpty() || IsBasicCommand(uiCmd))
         return FALSE;
-    return TRUE;
+    return !WTKGetCommandUsageCounter().IsFrequentlyUsed(uiCmd);
 }
 
 int CWTKToolBar::GetDefaultImage(UINT uiID)
@@ -1090,4 +1094,5 @@ void CWTKToolBar::CleanUpImages()
         pStrip->Clear();
     DefaultImages().RemoveAll();
     SharedImageOffsets().RemoveAll();
+    WTKGetCommandUsageCounter().Reset();
 }

@@ -2,6 +2,8 @@
 // global options.
 #include "command_bars/WTKToolBar.h"
 
+#include "command_bars/WTKCommandUsageCounter.h"
+
 #include "foundation/WTKRegistry.h"
 #include "foundation/WTKRegistryHolder.h"
 #include "foundation/WTKVisualManager.h"
@@ -286,7 +288,8 @@ BOOL CWTKToolBar::SaveParameters(LPCTSTR lpszProfileName)
         reg.Write("RecentlyUsedMenus", static_cast<int>(s_bRecentlyUsedMenus)) &&
         reg.Write("MenuShadows", static_cast<int>(s_bMenuShadows)) &&
         reg.Write("ShowAllMenusAfterDelay", static_cast<int>(s_bShowAllMenusAfterDelay)) &&
-        reg.Write("Look2000", static_cast<int>(CWTKVisualManager::GetInstance()->IsLook2000()));
+        reg.Write("Look2000", static_cast<int>(CWTKVisualManager::GetInstance()->IsLook2000())) &&
+        reg.Write("CommandsUsage", static_cast<CObject&>(WTKGetCommandUsageCounter()));
 }
 
 BOOL CWTKToolBar::LoadParameters(LPCTSTR lpszProfileName)
@@ -314,6 +317,9 @@ BOOL CWTKToolBar::LoadParameters(LPCTSTR lpszProfileName)
     BOOL bLookRead = FALSE;
     if (bResult)
         bResult = bLookRead = reg.Read("Look2000", nLook2000);
+    // The counter resets itself before it reads, so a damaged value leaves it empty.
+    if (bResult)
+        bResult = reg.Read("CommandsUsage", static_cast<CObject&>(WTKGetCommandUsageCounter()));
 
     s_bShowTooltips = ClampBool(nTooltips);
     s_bShowShortcutKeys = ClampBool(nShortcuts);
