@@ -22,6 +22,9 @@
 #define ID_WTK_BUTTON_IMAGE_AND_TEXT 16916
 #define ID_WTK_BUTTON_START_GROUP 16917
 #define ID_WTK_BUTTON_NEW_MENU 16918
+// Stretch cursors (width, height) the bars load once.
+#define IDC_WTK_STRETCH 30980
+#define IDC_WTK_STRETCH_VERT 30981
 
 
 // --- Command manager, menu sounds, usage counter, snapshots ---
