@@ -29,6 +29,7 @@ constexpr int kMaxPaintHeight = 4096;
 constexpr double kMixedCallGoal = 3.0;
 constexpr double kCharClassGoal = 2.0;
 constexpr double kFirstPaintGoal = 1.3;
+constexpr double kToolBarGoal = 2.0;
 
 // The timer that closes a dialog after its first paint.
 constexpr unsigned kCloseTimerId = 0x4242;

@@ -1,6 +1,6 @@
 // The benchmarks: every figure a ratio of a subject to a baseline timed side by side in one
 // run, in alternating rounds. Arguments choose sections (encoder, encoding, dialog, html,
-// memory); none runs them all.
+// memory, toolbar); none runs them all.
 
 #include "BenchConstants.h"
 #include "DialogBench.h"
@@ -8,6 +8,7 @@
 #include "HtmlBench.h"
 #include "MemoryBench.h"
 #include "ResultTable.h"
+#include "ToolBarBench.h"
 
 #include "win/WinApp.h"
 
@@ -28,7 +29,7 @@ struct Section {
 const Section kSections[] = {
     {"encoder", CEncoderBench::RunDispatch}, {"encoding", CEncoderBench::RunInProcess},
     {"dialog", CDialogBench::Run},           {"html", CHtmlBench::Run},
-    {"memory", CMemoryBench::Run},
+    {"memory", CMemoryBench::Run},           {"toolbar", CToolBarBench::Run},
 };
 
 bool IsChosen(const char* name, int argc, char** argv)

@@ -1,5 +1,7 @@
 #include "command_bars/WTKToolBar.h"
 
+#include "command_bars/WTKCommandUsageCounter.h"
+#include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKToolbarMessages.h"
 
 #include "foundation/WTKCleanUp.h"
@@ -90,6 +92,13 @@ CList<UINT, UINT>& BasicCommands()
 }
 
 CMap<UINT, UINT, int, int>& DefaultImages()
+{
+    static CMap<UINT, UINT, int, int> map;
+    return map;
+}
+
+// Where each bitmap appended to the shared normal strip starts.
+CMap<UINT, UINT, int, int>& SharedImageOffsets()
 {
     static CMap<UINT, UINT, int, int> map;
     return map;
@@ -293,8 +302,13 @@ BOOL CWTKToolBar::LoadBitmapEx(const WTKToolBarImages& params, BOOL bLocked)
             const int nBefore = kind.pShared->GetCount();
             if (!kind.pShared->Load(kind.uiResID, hRes, TRUE))
                 return FALSE;
-            if (kind.pShared == &s_Images)
-                m_iImagesOffset = kind.pShared->GetCount() > nBefore ? nBefore : -1;
+            if (kind.pShared == &s_Images) {
+                // A bitmap the shared strip already holds keeps the offset it got then.
+                if (kind.pShared->GetCount() > nBefore)
+                    SharedImageOffsets().SetAt(kind.uiResID, nBefore);
+                int iOffset = -1;
+                m_iImagesOffset = SharedImageOffsets().Lookup(kind.uiResID, iOffset) ? iOffset : -1;
+            }
         }
     }
     return TRUE;
@@ -727,6 +741,8 @@ BOOL CWTKToolBar::SendCommand(const CWTKToolbarButton* pButton)
 {
     if (pButton == nullptr || pButton->m_nID == 0 || pButton->m_nID == static_cast<UINT>(-1))
         return FALSE;
+    CWTKMenuSoundPlayer::Play(CWTKMenuSoundPlayer::kCommandSound);
+    WTKGetCommandUsageCounter().AddCmd(pButton->m_nID);
     CWnd* pOwner = GetOwner();
     if (pOwner == nullptr)
         pOwner = GetParent();
@@ -995,7 +1011,7 @@ BOOL CWTKToolBar::IsCommandRarelyUsed(UINT uiCmd)
         return FALSE;
     if (BasicCommands().IsEmpty() || IsBasicCommand(uiCmd))
         return FALSE;
-    return TRUE;
+    return !WTKGetCommandUsageCounter().IsFrequentlyUsed(uiCmd);
 }
 
 int CWTKToolBar::GetDefaultImage(UINT uiID)
@@ -1077,4 +1093,6 @@ void CWTKToolBar::CleanUpImages()
                                    &s_LargeDisabledImages, &s_MenuImages, &s_MenuDisabledImages})
         pStrip->Clear();
     DefaultImages().RemoveAll();
+    SharedImageOffsets().RemoveAll();
+    WTKGetCommandUsageCounter().Reset();
 }

@@ -222,7 +222,6 @@ void CWTKToolBar::AdjustLocations()
     };
 
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        POSITION posThis = pos;
         auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
         if (pButton == m_pCustomizeBtn)
             continue;
@@ -274,7 +273,6 @@ void CWTKToolBar::AdjustLocations()
             bPrevSeparator = FALSE;
             posRowStart = pos;
         }
-        (void)posThis;
     }
     finishRow(nullptr);
 
@@ -512,4 +510,12 @@ int CWTKToolBar::HitTest(CPoint point)
         return pButton->IsSeparator() ? -1 : i;
     }
     return -1;
+}
+
+void CWTKToolBar::EnableTextLabels(BOOL bEnable)
+{
+    if (m_bMenuMode)
+        return;
+    m_bTextLabels = bEnable;
+    AdjustLayout();
 }

@@ -2,6 +2,7 @@
 // outside readers send.
 #include "command_bars/WTKToolBar.h"
 
+#include "command_bars/WTKCommandUsageCounter.h"
 #include "command_bars/WTKToolbarMessages.h"
 
 #include "foundation/WTKAcceleratorText.h"
@@ -260,6 +261,7 @@ void CWTKToolBar::OnLButtonUp(UINT nFlags, CPoint point)
 
     if (bOver && nID != 0 && nID != static_cast<UINT>(-1) && !OnSendCommand(pButton)) {
         InvalidateButton(iPressed);
+        WTKGetCommandUsageCounter().AddCmd(nID);
         if (!pButton->OnClickUp()) {
             CWnd* pOwner = GetOwner();
             if (pOwner == nullptr)

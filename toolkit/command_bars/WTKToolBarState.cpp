@@ -2,6 +2,8 @@
 // global options.
 #include "command_bars/WTKToolBar.h"
 
+#include "command_bars/WTKCommandUsageCounter.h"
+
 #include "foundation/WTKRegistry.h"
 #include "foundation/WTKRegistryHolder.h"
 #include "foundation/WTKVisualManager.h"
@@ -173,10 +175,21 @@ BOOL CWTKToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
             return FALSE;
         bResult = reg.Read(kButtonsValue, *static_cast<CObject*>(this));
         if (!bResult) {
-            // A damaged or foreign archive: the bar goes back to its resource, or stays empty.
+            // A damaged or foreign archive: the bar goes back to its resource, or stays empty;
+            // the overflow button stays at its end either way.
+            CWTKToolbarButton* pOverflow = m_pCustomizeBtn;
+            if (pOverflow != nullptr) {
+                if (POSITION pos = m_Buttons.Find(pOverflow))
+                    m_Buttons.RemoveAt(pos);
+                m_pCustomizeBtn = nullptr;
+            }
             RemoveAllButtons();
             if (CanBeRestored())
                 RestoreOriginalState();
+            if (pOverflow != nullptr) {
+                m_Buttons.AddTail(pOverflow);
+                m_pCustomizeBtn = pOverflow;
+            }
         } else if (KeepsOriginalItems()) {
             LoadOriginalItems(reg);
         }
@@ -275,7 +288,8 @@ BOOL CWTKToolBar::SaveParameters(LPCTSTR lpszProfileName)
         reg.Write("RecentlyUsedMenus", static_cast<int>(s_bRecentlyUsedMenus)) &&
         reg.Write("MenuShadows", static_cast<int>(s_bMenuShadows)) &&
         reg.Write("ShowAllMenusAfterDelay", static_cast<int>(s_bShowAllMenusAfterDelay)) &&
-        reg.Write("Look2000", static_cast<int>(CWTKVisualManager::GetInstance()->IsLook2000()));
+        reg.Write("Look2000", static_cast<int>(CWTKVisualManager::GetInstance()->IsLook2000())) &&
+        reg.Write("CommandsUsage", static_cast<CObject&>(WTKGetCommandUsageCounter()));
 }
 
 BOOL CWTKToolBar::LoadParameters(LPCTSTR lpszProfileName)
@@ -303,6 +317,9 @@ BOOL CWTKToolBar::LoadParameters(LPCTSTR lpszProfileName)
     BOOL bLookRead = FALSE;
     if (bResult)
         bResult = bLookRead = reg.Read("Look2000", nLook2000);
+    // The counter resets itself before it reads, so a damaged value leaves it empty.
+    if (bResult)
+        bResult = reg.Read("CommandsUsage", static_cast<CObject&>(WTKGetCommandUsageCounter()));
 
     s_bShowTooltips = ClampBool(nTooltips);
     s_bShowShortcutKeys = ClampBool(nShortcuts);

@@ -11,6 +11,20 @@
 
 
 // --- Toolbar, its layout and its state in the registry ---
+// The button context menu of customise mode (its first submenu) and its commands.
+#define IDR_WTK_BUTTON_MENU 16102
+#define ID_WTK_BUTTON_RESET 16910
+#define ID_WTK_BUTTON_COPY_IMAGE 16911
+#define ID_WTK_BUTTON_DELETE 16912
+#define ID_WTK_BUTTON_APPEARANCE 16913
+#define ID_WTK_BUTTON_IMAGE 16914
+#define ID_WTK_BUTTON_TEXT 16915
+#define ID_WTK_BUTTON_IMAGE_AND_TEXT 16916
+#define ID_WTK_BUTTON_START_GROUP 16917
+#define ID_WTK_BUTTON_NEW_MENU 16918
+// Stretch cursors (width, height) the bars load once.
+#define IDC_WTK_STRETCH 30980
+#define IDC_WTK_STRETCH_VERT 30981
 
 
 // --- Command manager, menu sounds, usage counter, snapshots ---

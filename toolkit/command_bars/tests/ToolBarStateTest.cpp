@@ -1,0 +1,232 @@
+// The toolbar's state and the global toolbar options in the registry: round trips, damaged
+// "Buttons" values, the key format and clamped options.
+#include "ToolBarTestSupport.h"
+
+#include "foundation/WTKRegistry.h"
+#include "foundation/WTKRegistryHolder.h"
+
+#include "core/StringList.h"
+
+#include <memory>
+#include <set>
+
+namespace {
+
+const char* const kProfile = "ToolBarStateTest";
+
+class CStateTestBar : public CWTKToolBar {
+public:
+    using CWTKToolBar::BuildStateKey;
+    void AddOverflowButton(CWTKToolbarButton* pButton)
+    {
+        m_Buttons.AddTail(pButton);
+        m_pCustomizeBtn = pButton;
+    }
+};
+
+std::vector<UINT> Ids(const CWTKToolBar& bar)
+{
+    std::vector<UINT> ids;
+    for (int i = 0; i < bar.GetCount(); i++)
+        ids.push_back(bar.GetItemID(i));
+    return ids;
+}
+
+// Writes raw bytes as the bar's "Buttons" value.
+void WriteButtonsValue(const CString& strKey, const std::vector<BYTE>& bytes)
+{
+    CWTKRegistryHolder holder;
+    CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+    ASSERT_TRUE(reg.CreateKey(strKey));
+    std::vector<BYTE> copy = bytes;
+    ASSERT_TRUE(reg.Write("Buttons", copy.empty() ? nullptr : copy.data(), static_cast<UINT>(copy.size())));
+}
+
+std::vector<BYTE> ReadButtonsValue(const CString& strKey)
+{
+    CWTKRegistryHolder holder;
+    CWTKRegistry& reg = holder.Create(FALSE, TRUE);
+    BYTE* pData = nullptr;
+    UINT nBytes = 0;
+    if (!reg.Open(strKey) || !reg.Read("Buttons", pData, nBytes))
+        return {};
+    std::vector<BYTE> bytes(pData, pData + nBytes);
+    delete[] pData;
+    return bytes;
+}
+
+class ToolBarStateTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_pFrame = new CToolBarTestFrame;
+        ASSERT_TRUE(m_pFrame->CreateFrame());
+        m_pBar = std::make_unique<CStateTestBar>();
+        ASSERT_TRUE(m_pBar->Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE803));
+        ASSERT_TRUE(m_pBar->LoadToolBar(IDR_TEST_TOOLBAR));
+        m_pBar->SetWindowText("Standard");
+    }
+    void TearDown() override
+    {
+        m_pBar->RemoveStateFromRegistry(kProfile);
+        if (::IsWindow(m_pBar->GetSafeHwnd()))
+            m_pBar->DestroyWindow();
+        m_pBar.reset();
+        if (::IsWindow(m_pFrame->GetSafeHwnd()))
+            m_pFrame->DestroyWindow();
+        PumpPending();
+    }
+
+    CToolBarTestFrame* m_pFrame = nullptr;
+    std::unique_ptr<CStateTestBar> m_pBar;
+};
+
+TEST_F(ToolBarStateTest, ButtonsLabelsAndNameMakeTheRoundTrip)
+{
+    ASSERT_TRUE(m_pBar->RemoveButton(4));  // Cut
+    m_pBar->SetButtonText(0, "&New");
+    m_pBar->EnableTextLabels(TRUE);
+    auto* pOverflow = new CWTKToolbarButton(0x9900, -1, "More", FALSE, TRUE);
+    m_pBar->AddOverflowButton(pOverflow);
+    const std::vector<UINT> saved = Ids(*m_pBar);
+    ASSERT_TRUE(m_pBar->SaveState(kProfile));
+
+    CStateTestBar other;
+    ASSERT_TRUE(other.Create(m_pFrame, WS_CHILD | CBRS_TOP, 0xE803));
+    ASSERT_TRUE(other.LoadToolBar(IDR_TEST_TOOLBAR));
+    ASSERT_TRUE(other.LoadState(kProfile));
+    std::vector<UINT> expected(saved.begin(), saved.end() - 1);  // the overflow button is not stored
+    EXPECT_EQ(Ids(other), expected);
+    EXPECT_EQ(other.GetButtonText(0), CString("&New"));
+    EXPECT_TRUE(other.AreTextLabels());
+    CString strName;
+    other.GetWindowText(strName);
+    EXPECT_EQ(strName, CString("Standard"));
+    other.DestroyWindow();
+
+    // The element count written is the number of stored buttons: one byte-exact count word.
+    const std::vector<BYTE> bytes = ReadButtonsValue(m_pBar->BuildStateKey(kProfile, -1, static_cast<UINT>(-1)));
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes[0] | (bytes[1] << 8), static_cast<int>(expected.size()));
+
+    // A missing key or value changes nothing.
+    m_pBar->RemoveStateFromRegistry(kProfile);
+    EXPECT_FALSE(m_pBar->LoadState(kProfile));
+    EXPECT_EQ(Ids(*m_pBar), saved);
+}
+
+TEST_F(ToolBarStateTest, DamagedButtonsValuesRebuildTheBarFromItsResource)
+{
+    auto* pOverflow = new CWTKToolbarButton(0x9900, -1, "More", FALSE, TRUE);
+    m_pBar->AddOverflowButton(pOverflow);
+    ASSERT_TRUE(m_pBar->RemoveButton(0));
+    ASSERT_TRUE(m_pBar->SaveState(kProfile));
+    const CString strKey = m_pBar->BuildStateKey(kProfile, -1, static_cast<UINT>(-1));
+    const std::vector<BYTE> good = ReadButtonsValue(strKey);
+    ASSERT_GT(good.size(), 16u);
+
+    // A foreign class in the list: an archived string list where buttons belong.
+    std::vector<BYTE> foreign;
+    {
+        CWTKRegistryHolder holder;
+        CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+        ASSERT_TRUE(reg.CreateKey(strKey));
+        CObList list;
+        CStringList strings;
+        strings.AddTail("not a button");
+        list.AddTail(&strings);
+        ASSERT_TRUE(reg.Write("Buttons", list));
+        list.RemoveAll();
+        foreign = ReadButtonsValue(strKey);
+    }
+    std::vector<BYTE> random(200);
+    UINT nSeed = 12345;
+    for (BYTE& b : random) {
+        nSeed = nSeed * 1103515245 + 12345;
+        b = static_cast<BYTE>(nSeed >> 16);
+    }
+    std::vector<BYTE> hugeCount = good;
+    hugeCount[0] = 0xFF;
+    hugeCount[1] = 0xFF;
+
+    const struct {
+        const char* what;
+        std::vector<BYTE> bytes;
+    } cases[] = {
+        {"truncated", std::vector<BYTE>(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(good.size() / 2))},
+        {"random bytes", random},
+        {"a foreign class", foreign},
+        {"a count past the data", hugeCount},
+        {"empty", {}},
+    };
+    for (const auto& c : cases) {
+        WriteButtonsValue(strKey, c.bytes);
+        m_pBar->RemoveButton(0);
+        EXPECT_FALSE(m_pBar->LoadState(kProfile)) << c.what;
+        std::vector<UINT> ids = Ids(*m_pBar);
+        ASSERT_FALSE(ids.empty()) << c.what;
+        EXPECT_EQ(ids.back(), 0x9900u) << "the overflow button is still last: " << c.what;
+        ids.pop_back();
+        EXPECT_EQ(ids.size(), 10u) << "rebuilt from the resource: " << c.what;
+        EXPECT_EQ(m_pBar->GetCustomizeButton(), pOverflow) << c.what;
+    }
+}
+
+TEST_F(ToolBarStateTest, KeyNamesRunTheIdsTogetherAndOurPairsStayApart)
+{
+    const CString strE800 = m_pBar->BuildStateKey(kProfile, 59392, static_cast<UINT>(-1));
+    EXPECT_EQ(strE800.Right(16), CString("WTKToolBar-59392"));
+    const CString strWithSecond = m_pBar->BuildStateKey(kProfile, 59392, 16);
+    EXPECT_EQ(strWithSecond.Right(18), CString("WTKToolBar-5939210"));
+
+    // The pairs this program stores: the toolbars 0xE800-0xE81F alone, the menu bar with its
+    // menu resources, and the context menus by their resource ids.
+    std::set<std::string> keys;
+    size_t nPairs = 0;
+    for (int nBar = 0xE800; nBar <= 0xE81F; nBar++, nPairs++)
+        keys.insert(static_cast<LPCSTR>(m_pBar->BuildStateKey(kProfile, nBar, static_cast<UINT>(-1))));
+    for (UINT uiMenu : {128u, 129u, 130u, 16102u}) {
+        keys.insert(static_cast<LPCSTR>(m_pBar->BuildStateKey(kProfile, 0xE800, uiMenu)));
+        nPairs++;
+    }
+    EXPECT_EQ(keys.size(), nPairs) << "no two pairs share a key";
+}
+
+TEST_F(ToolBarStateTest, ParametersAreClampedToKnownValues)
+{
+    ASSERT_TRUE(CWTKToolBar::SaveParameters(kProfile));
+    CString strKey;
+    strKey.Format("%sWTKToolbarParameters", static_cast<LPCSTR>(BuildRegistryPath("WTKToolBars", kProfile)));
+    {
+        CWTKRegistryHolder holder;
+        CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+        ASSERT_TRUE(reg.CreateKey(strKey));
+        reg.Write("Tooltips", 5);
+        reg.Write("MenuAnimation", 7);
+        reg.Write("MenuShadows", -3);
+    }
+    CWTKToolBar::LoadParameters(kProfile);
+    EXPECT_EQ(CWTKToolBar::s_bShowTooltips, TRUE);
+    EXPECT_EQ(CWTKToolBar::s_nMenuAnimation, 0) << "an unknown animation is none";
+    EXPECT_EQ(CWTKToolBar::s_bMenuShadows, TRUE);
+    {
+        CWTKRegistryHolder holder;
+        CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+        ASSERT_TRUE(reg.CreateKey(strKey));
+        reg.Write("MenuAnimation", 2);
+    }
+    EXPECT_TRUE(CWTKToolBar::LoadParameters(kProfile));
+    EXPECT_EQ(CWTKToolBar::s_nMenuAnimation, 2);
+    {
+        CWTKRegistryHolder holder;
+        CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+        ASSERT_TRUE(reg.CreateKey(strKey));
+        reg.DeleteValue("MenuAnimation");
+    }
+    EXPECT_FALSE(CWTKToolBar::LoadParameters(kProfile));
+    EXPECT_EQ(CWTKToolBar::s_nMenuAnimation, 0) << "a key without the value: no animation";
+    CWTKRegistryHolder holder;
+    holder.Create(FALSE, FALSE).DeleteKey(strKey);
+}
+
+}  // namespace

@@ -1,0 +1,70 @@
+#include "ToolBarTestSupport.h"
+
+#include "command_bars/WTKToolbarMessages.h"
+
+#include "win/WinThread.h"
+
+CToolBarTestApp theApp;
+
+BEGIN_MESSAGE_MAP(CToolBarTestFrame, CFrameWnd)
+    ON_COMMAND_RANGE(ID_TEST_NEW, ID_TEST_PRINT, OnTestCommand)
+    ON_UPDATE_COMMAND_UI(ID_TEST_BOLD, OnUpdateBold)
+    ON_UPDATE_COMMAND_UI(ID_TEST_CUT, OnUpdateCut)
+    ON_MESSAGE(0x362, OnSetMessageString)
+    ON_REGISTERED_MESSAGE(WTK_TOOLBAR_POPUPMENU, OnToolBarPopupMenu)
+END_MESSAGE_MAP()
+
+BOOL CToolBarTestFrame::CreateFrame(BOOL bVisible)
+{
+    RECT rect = {40, 40, 640, 400};
+    if (!Create(nullptr, "Toolbars", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (bVisible ? WS_VISIBLE : 0), rect))
+        return FALSE;
+    m_hAccelTable = ::LoadAcceleratorsA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TEST_ACCEL));
+    return TRUE;
+}
+
+void CToolBarTestFrame::OnTestCommand(UINT nID)
+{
+    m_commands.push_back(nID);
+    if (nID == ID_TEST_NEW && m_bRebuildOnNew && m_pRebuildBar != nullptr) {
+        const UINT ids[] = {ID_TEST_PRINT};
+        m_pRebuildBar->SetButtons(ids, 1);
+    }
+}
+
+LRESULT CToolBarTestFrame::OnSetMessageString(WPARAM wParam, LPARAM /*lParam*/)
+{
+    m_prompts.push_back(static_cast<UINT>(wParam));
+    return 0;
+}
+
+void PumpPending()
+{
+    MSG msg;
+    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (msg.message == WM_QUIT || !FwPumpMessage())
+            break;
+    }
+}
+
+void RunIdle()
+{
+    PumpPending();
+    theApp.OnIdle(0);
+}
+
+std::string ScreenshotFolder()
+{
+    char szPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
+    std::string strFolder = szPath;
+    strFolder = strFolder.substr(0, strFolder.find_last_of("\\/")) + "\\..\\screenshots";
+    ::CreateDirectoryA(strFolder.c_str(), nullptr);
+    return strFolder;
+}
+
+LRESULT CToolBarTestFrame::OnToolBarPopupMenu(WPARAM /*wParam*/, LPARAM lParam)
+{
+    m_popupPoints.push_back(WTKPointFromPopupMenuParam(lParam));
+    return 0;
+}

@@ -1,0 +1,49 @@
+// Shared by the toolbar tests: the program's application, a frame that records the commands
+// and prompts its toolbars send, and helpers to pump messages and find the screenshots folder.
+#pragma once
+#include "command_bars/WTKToolBar.h"
+
+#include "ToolBarTestIds.h"
+
+#include "docview/FrameWnd.h"
+#include "win/CmdUI.h"
+#include "win/WinApp.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+class CToolBarTestApp : public CWinApp {
+public:
+    CToolBarTestApp() : CWinApp("WTKToolBarTests") {}
+};
+
+extern CToolBarTestApp theApp;
+
+// A hidden frame owning the toolbars under test. Commands ID_TEST_NEW..ID_TEST_PRINT have
+// handlers (recorded); the command-state answers are set by the test.
+class CToolBarTestFrame : public CFrameWnd {
+public:
+    BOOL CreateFrame(BOOL bVisible = FALSE);
+
+    std::vector<UINT> m_commands;
+    std::vector<UINT> m_prompts;
+    int m_nBoldCheck = 0;          // SetCheck for ID_TEST_BOLD
+    BOOL m_bCutEnabled = TRUE;     // Enable for ID_TEST_CUT
+    BOOL m_bRebuildOnNew = FALSE;  // ID_TEST_NEW rebuilds m_pRebuildBar (a command that rebuilds)
+    CWTKToolBar* m_pRebuildBar = nullptr;
+    std::vector<POINT> m_popupPoints;  // screen points of the toolbar context menus asked for
+
+protected:
+    void OnTestCommand(UINT nID);
+    void OnUpdateBold(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_nBoldCheck); }
+    void OnUpdateCut(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bCutEnabled); }
+    LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    LRESULT OnToolBarPopupMenu(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};
+
+void PumpPending();
+void RunIdle();
+std::string ScreenshotFolder();
