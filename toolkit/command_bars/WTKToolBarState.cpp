@@ -22,18 +22,10 @@ const char* const kOriginalItemsValue = "OriginalItems";
 // The highest menu animation type (fade).
 constexpr int kMaxMenuAnimation = 3;
 
-// The workspace's keep-original-items option (it has no public accessor).
-struct WorkspaceOptions : CWTKWorkspace {
-    static BOOL KeepsOriginalItems(const CWTKWorkspace& workspace)
-    {
-        return workspace.*(&WorkspaceOptions::m_bResourceSmartUpdate);
-    }
-};
-
 BOOL KeepsOriginalItems()
 {
     const CWTKWorkspace* pWorkspace = WTKGetWorkspace();
-    return pWorkspace != nullptr && WorkspaceOptions::KeepsOriginalItems(*pWorkspace);
+    return pWorkspace != nullptr && pWorkspace->IsResourceSmartUpdate();
 }
 
 // Booleans read from the registry are 0 or 1 whatever was stored.

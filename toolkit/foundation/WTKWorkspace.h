@@ -72,6 +72,8 @@ public:
     // -1 until LoadState has run; then the version this code writes.
     int GetDataVersionMajor() const { return m_iSavedVersionMajor; }
     int GetDataVersionMinor() const { return m_iSavedVersionMinor; }
+    // Toolbars keep their resource items and reconcile saved buttons with them.
+    BOOL IsResourceSmartUpdate() const { return m_bResourceSmartUpdate; }
 
     // The dock state's rectangles: positions are stored for the virtual screen and restored
     // inside it less one icon size to the right and below, wherever the virtual screen starts.
