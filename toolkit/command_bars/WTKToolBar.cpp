@@ -15,6 +15,9 @@
 #include "docview/FrameWnd.h"
 #include "ole/OleInit.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 // The framework's help-mode hit test message.
 constexpr UINT kHelpHitTestMessage = 0x0366;
@@ -1049,29 +1052,29 @@ BOOL CWTKToolBar::SetCustomizeMode(BOOL bSet)
 {
     if (WTKCustomizeModeFlag() == bSet)
         return FALSE;
-    // A bar's OnCustomizeMode may create or destroy bars: restart the walk when the list
-    // changed, but never more often than there are bars to visit (plus a margin).
+    // A bar's OnCustomizeMode may create or destroy bars: each pass visits a copy of the list,
+    // skipping bars that went meanwhile, and passes repeat while new bars appeared, never more
+    // often than there were bars to visit (plus a margin).
     CWTKToolBarList& all = WTKAllToolbars();
-    CList<CWTKToolBarBase*, CWTKToolBarBase*> done;
-    const INT_PTR nMaxRestarts = all.GetCount() + 8;
-    for (INT_PTR nRestarts = 0; nRestarts <= nMaxRestarts; nRestarts++) {
-        const INT_PTR nCount = all.GetCount();
-        BOOL bChanged = FALSE;
+    std::vector<CWTKToolBarBase*> visited;
+    const INT_PTR nMaxPasses = all.GetCount() + 8;
+    for (INT_PTR nPass = 0; nPass < nMaxPasses; nPass++) {
+        std::vector<CWTKToolBarBase*> pending;
         for (POSITION pos = all.GetHeadPosition(); pos != nullptr;) {
             CWTKToolBarBase* pBase = all.GetNext(pos);
-            if (done.Find(pBase) != nullptr)
+            if (std::find(visited.begin(), visited.end(), pBase) == visited.end())
+                pending.push_back(pBase);
+        }
+        if (pending.empty())
+            break;
+        for (CWTKToolBarBase* pBase : pending) {
+            if (all.Find(pBase) == nullptr)
                 continue;
-            done.AddTail(pBase);
+            visited.push_back(pBase);
             auto* pBar = dynamic_cast<CWTKToolBar*>(pBase);
             if (pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()))
                 pBar->OnCustomizeMode(bSet);
-            if (all.GetCount() != nCount) {
-                bChanged = TRUE;
-                break;
-            }
         }
-        if (!bChanged)
-            break;
     }
     WTKCustomizeModeFlag() = bSet;
     for (POSITION pos = all.GetHeadPosition(); pos != nullptr;) {

@@ -384,3 +384,47 @@ TEST_F(ToolBarTest, LayoutOverTheDockingModes)
 }
 
 }  // namespace
+
+namespace {
+
+// A bar that, on entering customise mode, destroys a neighbour and makes a new bar in its
+// place, so the list of all toolbars changes under the walk with its count unchanged.
+class CReplacingToolBar : public CWTKToolBar {
+public:
+    void OnCustomizeMode(BOOL bSet) override
+    {
+        CWTKToolBar::OnCustomizeMode(bSet);
+        ++m_nCalls;
+        if (bSet && m_pVictim != nullptr) {
+            m_pVictim->DestroyWindow();
+            m_pVictim.reset();
+            m_pNewBar = std::make_unique<CReplacingToolBar>();
+            m_pNewBar->Create(m_pParent, WS_CHILD | CBRS_TOP, 0xE8F2);
+        }
+    }
+    int m_nCalls = 0;
+    CWnd* m_pParent = nullptr;
+    std::unique_ptr<CWTKToolBar> m_pVictim;
+    std::unique_ptr<CReplacingToolBar> m_pNewBar;
+};
+
+TEST_F(ToolBarTest, CustomiseModeVisitsEachBarOnceWhileBarsComeAndGo)
+{
+    CReplacingToolBar first;
+    first.m_pParent = m_pFrame;
+    ASSERT_TRUE(first.Create(m_pFrame, WS_CHILD | CBRS_TOP, 0xE8F0));
+    first.m_pVictim = std::make_unique<CWTKToolBar>();
+    ASSERT_TRUE(first.m_pVictim->Create(m_pFrame, WS_CHILD | CBRS_TOP, 0xE8F1));
+
+    EXPECT_TRUE(CWTKToolBar::SetCustomizeMode(TRUE));
+    EXPECT_EQ(first.m_nCalls, 1);
+    ASSERT_NE(first.m_pNewBar, nullptr);
+    EXPECT_EQ(first.m_pNewBar->m_nCalls, 1) << "a bar made during the walk is visited too";
+    EXPECT_TRUE(CWTKToolBar::IsCustomizeMode());
+    EXPECT_TRUE(CWTKToolBar::SetCustomizeMode(FALSE));
+    EXPECT_EQ(first.m_nCalls, 2);
+    first.m_pNewBar->DestroyWindow();
+    first.DestroyWindow();
+}
+
+}  // namespace
