@@ -24,6 +24,15 @@ public:
     }
     int PressedIndex() const { return m_iButtonCapture; }
     int HotIndex() const { return m_iHighlighted; }
+    static CWTKToolBar* LastHooked() { return s_pLastHookedToolbar; }
+    // The thread mouse hook as it sees a move over a window.
+    static void HookSeesMoveOver(HWND hWnd)
+    {
+        MOUSEHOOKSTRUCT info {};
+        info.hwnd = hWnd;
+        ::GetCursorPos(&info.pt);
+        MouseHookProc(HC_ACTION, WM_MOUSEMOVE, reinterpret_cast<LPARAM>(&info));
+    }
 };
 
 std::vector<UINT> Ids(const CWTKToolBar& bar)
@@ -425,6 +434,25 @@ TEST_F(ToolBarTest, CustomiseModeVisitsEachBarOnceWhileBarsComeAndGo)
     EXPECT_EQ(first.m_nCalls, 2);
     first.m_pNewBar->DestroyWindow();
     first.DestroyWindow();
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ToolBarTest, TheMouseHookForgetsABarWhoseWindowIsDestroyed)
+{
+    ASSERT_TRUE(CWTKToolBar::SetMouseHook(TRUE));
+    auto pOther = std::make_unique<CTestToolBar>();
+    ASSERT_TRUE(pOther->Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE8F3));
+    CTestToolBar::HookSeesMoveOver(pOther->m_hWnd);
+    EXPECT_EQ(CTestToolBar::LastHooked(), pOther.get());
+    pOther->DestroyWindow();
+    EXPECT_EQ(CTestToolBar::LastHooked(), nullptr) << "the hook must not keep a bar that is going";
+    pOther.reset();
+    CTestToolBar::HookSeesMoveOver(m_pBar->m_hWnd);  // nothing stale is touched
+    EXPECT_EQ(CTestToolBar::LastHooked(), m_pBar.get());
+    CWTKToolBar::SetMouseHook(FALSE);
 }
 
 }  // namespace
