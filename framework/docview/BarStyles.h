@@ -38,3 +38,12 @@
 #define FW_IDW_DOCKBAR_RIGHT 0xE81D   // 59421
 #define FW_IDW_DOCKBAR_BOTTOM 0xE81E  // 59422
 #define FW_IDW_DOCKBAR_FLOAT 0xE81F   // 59423
+
+// ---- Toolbar button styles, shared by buttons, toolbars and menus ----
+#define TBBS_BUTTON 0x0000u
+#define TBBS_SEPARATOR 0x0001u
+#define TBBS_CHECKBOX 0x0002u
+#define TBBS_CHECKED 0x00010000u
+#define TBBS_PRESSED 0x00020000u
+#define TBBS_DISABLED 0x00040000u
+#define TBBS_INDETERMINATE 0x00100000u

@@ -21,14 +21,6 @@ class CWTKToolBarInfo;
 class COleDataObject;
 class COleDataSource;
 
-// Toolbar button style bits (the framework's toolbar values, shared by buttons, bars and menus).
-constexpr UINT TBBS_BUTTON = 0x0;
-constexpr UINT TBBS_SEPARATOR = 0x1;
-constexpr UINT TBBS_CHECKBOX = 0x2;
-constexpr UINT TBBS_CHECKED = 0x10000;
-constexpr UINT TBBS_PRESSED = 0x20000;
-constexpr UINT TBBS_DISABLED = 0x40000;
-constexpr UINT TBBS_INDETERMINATE = 0x100000;
 // Checked or pressed: the button is drawn pushed in.
 constexpr UINT kButtonStylePushed = TBBS_CHECKED | TBBS_PRESSED;
 

@@ -1,15 +1,11 @@
 // What the looks read of a toolbar button, menu item or shortcut button when they draw it.
 #pragma once
 
+#include "docview/BarStyles.h"
+
 #include <windows.h>
 
 class CWTKToolBarInfo;
-
-// Button style bits the looks test.
-constexpr UINT kButtonStyleChecked = 0x10000;
-constexpr UINT kButtonStylePressed = 0x20000;
-constexpr UINT kButtonStyleDisabled = 0x40000;
-constexpr UINT kButtonStyleIndeterminate = 0x100000;
 
 class CWTKToolbarButtonInfo {
 public:

@@ -365,9 +365,9 @@ void CWTKVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSyst
     default:
         return;
     }
-    if (nStyle & kButtonStylePressed)
+    if (nStyle & TBBS_PRESSED)
         uiState |= DFCS_PUSHED;
-    if (nStyle & kButtonStyleDisabled)
+    if (nStyle & TBBS_DISABLED)
         uiState |= DFCS_INACTIVE;
     pDC->DrawFrameControl(rect, DFC_CAPTION, uiState);
 }
@@ -515,7 +515,7 @@ void CWTKVisualManager::OnFillButtonInterior(CDC* pDC, const CWTKToolbarButtonIn
         return;
     if (state == kButtonStateHighlighted)
         return;
-    if ((pButton->GetStyle() & (kButtonStyleChecked | kButtonStyleIndeterminate)) == 0)
+    if ((pButton->GetStyle() & (TBBS_CHECKED | TBBS_INDETERMINATE)) == 0)
         return;
     if (pToolBar != nullptr)
         rect.DeflateRect(pToolBar->GetButtonMargins());
@@ -568,7 +568,7 @@ COLORREF CWTKVisualManager::GetToolbarButtonTextColor(const CWTKToolbarButtonInf
     const WTKGlobalData& g = Globals();
     const CWTKToolBarInfo* pToolBar = pButton->GetParentToolBar();
     const BOOL bCustomizing = pToolBar != nullptr && pToolBar->IsCustomizing();
-    const BOOL bDisabledStyle = (pButton->GetStyle() & kButtonStyleDisabled) != 0;
+    const BOOL bDisabledStyle = (pButton->GetStyle() & TBBS_DISABLED) != 0;
     const BOOL bDisabled = bCustomizing ? (!pButton->IsEnabledInCustomizeMode() || bDisabledStyle) : bDisabledStyle;
 
     if (pButton->GetKind() == CWTKToolbarButtonInfo::kindShortcut)

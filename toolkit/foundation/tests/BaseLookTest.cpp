@@ -416,14 +416,13 @@ TEST_F(BaseLookTest, CheckedButtonsGetTheLightFillInsideTheMargins)
         int lightPixels;
     };
     const Row rows[] = {
-        {"checked", kButtonStyleChecked, kButtonStateNormal, FALSE, CWTKToolbarButtonInfo::kindPlain, 16 * 12},
-        {"indeterminate, pushed", kButtonStyleIndeterminate, kButtonStatePushed, FALSE,
-         CWTKToolbarButtonInfo::kindPlain, 16 * 12},
-        {"checked, highlighted", kButtonStyleChecked, kButtonStateHighlighted, FALSE, CWTKToolbarButtonInfo::kindPlain,
-         0},
-        {"checked, customising", kButtonStyleChecked, kButtonStateNormal, TRUE, CWTKToolbarButtonInfo::kindPlain, 0},
+        {"checked", TBBS_CHECKED, kButtonStateNormal, FALSE, CWTKToolbarButtonInfo::kindPlain, 16 * 12},
+        {"indeterminate, pushed", TBBS_INDETERMINATE, kButtonStatePushed, FALSE, CWTKToolbarButtonInfo::kindPlain,
+         16 * 12},
+        {"checked, highlighted", TBBS_CHECKED, kButtonStateHighlighted, FALSE, CWTKToolbarButtonInfo::kindPlain, 0},
+        {"checked, customising", TBBS_CHECKED, kButtonStateNormal, TRUE, CWTKToolbarButtonInfo::kindPlain, 0},
         {"unchecked", 0, kButtonStateNormal, FALSE, CWTKToolbarButtonInfo::kindPlain, 0},
-        {"shortcut button", kButtonStyleChecked, kButtonStateNormal, FALSE, CWTKToolbarButtonInfo::kindShortcut, 0},
+        {"shortcut button", TBBS_CHECKED, kButtonStateNormal, FALSE, CWTKToolbarButtonInfo::kindShortcut, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -457,16 +456,15 @@ TEST_F(BaseLookTest, ButtonTextColour)
         {"plain", CWTKToolbarButtonInfo::kindPlain, 0, FALSE, TRUE, kButtonStateNormal, kBarText},
         {"highlighted: the toolbar's colour", CWTKToolbarButtonInfo::kindPlain, 0, FALSE, TRUE, kButtonStateHighlighted,
          RGB(1, 2, 3)},
-        {"disabled", CWTKToolbarButtonInfo::kindPlain, kButtonStyleDisabled, FALSE, TRUE, kButtonStateHighlighted,
-         grey},
+        {"disabled", CWTKToolbarButtonInfo::kindPlain, TBBS_DISABLED, FALSE, TRUE, kButtonStateHighlighted, grey},
         {"customising, shown disabled", CWTKToolbarButtonInfo::kindPlain, 0, TRUE, FALSE, kButtonStateNormal, grey},
         {"customising, shown enabled", CWTKToolbarButtonInfo::kindPlain, 0, TRUE, TRUE, kButtonStateNormal, kBarText},
         {"not customising: its own rule is not asked", CWTKToolbarButtonInfo::kindPlain, 0, FALSE, FALSE,
          kButtonStateNormal, kBarText},
         {"shortcut", CWTKToolbarButtonInfo::kindShortcut, 0, FALSE, TRUE, kButtonStateNormal,
          ::GetSysColor(COLOR_WINDOW)},
-        {"shortcut, disabled", CWTKToolbarButtonInfo::kindShortcut, kButtonStyleDisabled, FALSE, TRUE,
-         kButtonStateNormal, ::GetSysColor(COLOR_BTNFACE)},
+        {"shortcut, disabled", CWTKToolbarButtonInfo::kindShortcut, TBBS_DISABLED, FALSE, TRUE, kButtonStateNormal,
+         ::GetSysColor(COLOR_BTNFACE)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -590,7 +588,7 @@ TEST(BaseLookGallery, SavesAPicture)
     pLook->OnDrawBarBorder(pDC, &toolBar, rectBar);
     pLook->OnDrawBarGripper(pDC, CRect(rectBar.left, rectBar.top, rectBar.left + 10, rectBar.bottom), TRUE, &toolBar);
     const int states[] = {kButtonStateNormal, kButtonStateHighlighted, kButtonStatePushed, kButtonStateNormal};
-    const UINT styles[] = {0, 0, kButtonStylePressed, kButtonStyleChecked};
+    const UINT styles[] = {0, 0, TBBS_PRESSED, TBBS_CHECKED};
     const char* labels[] = {"N", "H", "P", "C"};
     int x = rectBar.left + 12;
     for (int i = 0; i < 4; ++i) {
@@ -600,8 +598,7 @@ TEST(BaseLookGallery, SavesAPicture)
         const CRect rectButton(x, rectBar.top + 2, x + 23, rectBar.top + 24);
         pLook->OnFillButtonInterior(pDC, &button, rectButton, states[i]);
         pLook->OnDrawButtonBorder(pDC, &button, rectButton,
-                                  styles[i] & (kButtonStylePressed | kButtonStyleChecked) ? kButtonStatePushed
-                                                                                          : states[i]);
+                                  styles[i] & (TBBS_PRESSED | TBBS_CHECKED) ? kButtonStatePushed : states[i]);
         pDC->SetTextColor(pLook->GetToolbarButtonTextColor(&button, states[i]));
         CRect rectText = rectButton;
         pDC->DrawText(labels[i], -1, rectText, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -610,7 +607,7 @@ TEST(BaseLookGallery, SavesAPicture)
     pLook->OnDrawSeparator(pDC, &toolBar, CRect(x, rectBar.top + 2, x + 8, rectBar.top + 24), TRUE);
     x += 10;
     FakeButton disabled;
-    disabled.style = kButtonStyleDisabled;
+    disabled.style = TBBS_DISABLED;
     pDC->SetTextColor(pLook->GetToolbarButtonTextColor(&disabled, kButtonStateNormal));
     CRect rectDisabled(x, rectBar.top + 2, x + 23, rectBar.top + 24);
     pDC->DrawText("D", -1, rectDisabled, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -745,7 +742,7 @@ TEST(BaseLookGallery, SavesAPicture)
     pLook->OnDrawExpandingBox(pDC, CRect(326, 162, 337, 173), TRUE, data.clrBtnShadow);
     pLook->OnDrawMenuSystemButton(pDC, CRect(350, 160, 366, 174), SC_MINIMIZE, 0);
     pLook->OnDrawMenuSystemButton(pDC, CRect(368, 160, 384, 174), SC_RESTORE, 0);
-    pLook->OnDrawMenuSystemButton(pDC, CRect(386, 160, 402, 174), SC_CLOSE, kButtonStylePressed);
+    pLook->OnDrawMenuSystemButton(pDC, CRect(386, 160, 402, 174), SC_CLOSE, TBBS_PRESSED);
 
     pDC->SelectObject(pOldFont);
     const std::string folder = ProgramFolder() + "..\\screenshots";
