@@ -31,6 +31,17 @@ struct BorrowedKey {
     ~BorrowedKey() { m_key.Detach(); }
     CRegKey m_key;
 };
+// A collection stored as one object reads whole, or comes back empty.
+template <class TCollection>
+BOOL ReadWholeOrEmpty(CWTKRegistry& reg, LPCTSTR lpszKey, TCollection& collection)
+{
+    collection.RemoveAll();
+    BOOL bRead = reg.Read(lpszKey, static_cast<CObject&>(collection));
+    if (!bRead)
+        collection.RemoveAll();
+    return bRead;
+}
+
 }  // namespace
 
 CString BuildRegistryPath(LPCTSTR lpszSection, LPCTSTR lpszFullPath)
@@ -434,11 +445,7 @@ BOOL CWTKRegistry::Read(LPCTSTR lpszKey, CPoint& point)
 
 BOOL CWTKRegistry::Read(LPCTSTR lpszKey, CByteArray& bArray)
 {
-    bArray.RemoveAll();
-    BOOL bRead = Read(lpszKey, static_cast<CObject&>(bArray));
-    if (!bRead)
-        bArray.RemoveAll();
-    return bRead;
+    return ReadWholeOrEmpty(*this, lpszKey, bArray);
 }
 
 BOOL CWTKRegistry::Read(LPCTSTR lpszKey, CWordArray& wcArray)
@@ -460,29 +467,17 @@ BOOL CWTKRegistry::Read(LPCTSTR lpszKey, CWordArray& wcArray)
 
 BOOL CWTKRegistry::Read(LPCTSTR lpszKey, CDWordArray& dwcArray)
 {
-    dwcArray.RemoveAll();
-    BOOL bRead = Read(lpszKey, static_cast<CObject&>(dwcArray));
-    if (!bRead)
-        dwcArray.RemoveAll();
-    return bRead;
+    return ReadWholeOrEmpty(*this, lpszKey, dwcArray);
 }
 
 BOOL CWTKRegistry::Read(LPCTSTR lpszKey, CStringArray& scArray)
 {
-    scArray.RemoveAll();
-    BOOL bRead = Read(lpszKey, static_cast<CObject&>(scArray));
-    if (!bRead)
-        scArray.RemoveAll();
-    return bRead;
+    return ReadWholeOrEmpty(*this, lpszKey, scArray);
 }
 
 BOOL CWTKRegistry::Read(LPCTSTR lpszKey, CStringList& scStringList)
 {
-    scStringList.RemoveAll();
-    BOOL bRead = Read(lpszKey, static_cast<CObject&>(scStringList));
-    if (!bRead)
-        scStringList.RemoveAll();
-    return bRead;
+    return ReadWholeOrEmpty(*this, lpszKey, scStringList);
 }
 
 BOOL CWTKRegistry::Read(LPCTSTR lpszKey, CString& sVal)

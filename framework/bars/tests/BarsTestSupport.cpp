@@ -157,15 +157,6 @@ void CDockTestFrame::DockDefault()
 
 // ---- Helpers ----
 
-void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-        if (msg.message == WM_QUIT || !FwPumpMessage())
-            break;
-    }
-}
-
 void RunIdle()
 {
     PumpPending();

@@ -2,6 +2,7 @@
 // control bar that paints a few buttons and lays them out fixed or wrapping, a frame with
 // bars on three sides and a pane, and scripted mouse drags.
 #pragma once
+#include "MessagePump.h"
 #include "BarsTestRes.h"
 #include "bars/ControlBar.h"
 #include "bars/DockBar.h"
@@ -74,8 +75,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// Runs the thread's messages that are waiting, then one idle update.
-void PumpPending();
+// Runs the thread's messages that are waiting (PumpPending), then one idle update.
 void RunIdle();
 // A rectangle in the frame's client coordinates.
 CRect RectInClient(CWnd* pFrame, CWnd* pWnd);

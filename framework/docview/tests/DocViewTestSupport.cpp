@@ -106,15 +106,6 @@ LRESULT CCmdStateWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 
 // ---- Pumping ----
 
-void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-        if (msg.message == WM_QUIT || !FwPumpMessage())
-            break;
-    }
-}
-
 void DropQuitMessage()
 {
     MSG msg;

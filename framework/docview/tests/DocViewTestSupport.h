@@ -1,6 +1,7 @@
 // Shared by the document and view tests: the test program's application, a document, a view
 // and a frame that record what reached them, and the state their update handlers report.
 #pragma once
+#include "MessagePump.h"
 #include "DocViewTestRes.h"
 #include "docview/Document.h"
 #include "docview/FrameWnd.h"
@@ -106,7 +107,6 @@ public:
 };
 
 // Dispatches what is queued for this thread through the framework's pump (pre-translation included).
-void PumpPending();
 // The queue after a main frame closed holds the program's quit: the tests go on.
 void DropQuitMessage();
 

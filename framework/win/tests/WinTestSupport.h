@@ -1,5 +1,6 @@
 // Shared by the window tests: the test program's application object and helpers.
 #pragma once
+#include "MessagePump.h"
 #include "win/WinApp.h"
 #include "win/Wnd.h"
 #include <string>
@@ -17,4 +18,3 @@ public:
 extern CWinTestApp theApp;
 
 // Dispatches every message already queued for this thread, through the framework's pump.
-void PumpPending();

@@ -38,15 +38,6 @@ LRESULT CToolBarTestFrame::OnSetMessageString(WPARAM wParam, LPARAM /*lParam*/)
     return 0;
 }
 
-void PumpPending()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-        if (msg.message == WM_QUIT || !FwPumpMessage())
-            break;
-    }
-}
-
 void RunIdle()
 {
     PumpPending();

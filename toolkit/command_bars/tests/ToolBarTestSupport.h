@@ -1,6 +1,7 @@
 // Shared by the toolbar tests: the program's application, a frame that records the commands
 // and prompts its toolbars send, and helpers to pump messages and find the screenshots folder.
 #pragma once
+#include "MessagePump.h"
 #include "command_bars/WTKToolBar.h"
 
 #include "ToolBarTestIds.h"
@@ -44,6 +45,5 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-void PumpPending();
 void RunIdle();
 std::string ScreenshotFolder();
