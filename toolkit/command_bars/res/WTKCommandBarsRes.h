@@ -29,3 +29,14 @@
 
 // --- Command manager, menu sounds, usage counter, snapshots ---
 
+
+// --- Popup menu window, menu button, show-all line ---
+
+
+// --- Popup menu bar ---
+
+
+// --- Menu bar, customise button, MDI system buttons ---
+
+
+// --- Status bar ---
