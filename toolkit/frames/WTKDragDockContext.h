@@ -15,13 +15,7 @@ protected:
     // The resize loop: TRUE when the button was released, FALSE when cancelled (Escape, the
     // right button, a lost capture, WM_QUIT) or when another window holds the capture.
     BOOL TrackResize();
-    void StretchTo(CPoint pt);
-    void DrawResizeRect(BOOL bRemove);
-    // The floating frame's window rectangle for a bar rectangle.
-    CRect FrameRectOf(const CRect& rectBar) const;
-    void CommitResize();
-
-    CRect m_rectBar;    // the bar's rectangle now (screen)
-    CRect m_rectFrame;  // the frame rectangle now (screen)
-    CRect m_rectDrawn;  // the focus rectangle on the screen (empty: none)
+    // The bar's size for the dragged edge; the frame keeps the opposite corner and takes the
+    // new rectangle only while it meets the desktop.
+    void StretchWithinDesktop(CPoint pt);
 };
