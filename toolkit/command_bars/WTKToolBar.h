@@ -167,6 +167,9 @@ public:
     const CObList& GetAllButtons() const { return m_Buttons; }
     const CObList& GetOriginalItems() const { return m_OrigButtons; }
     CWTKToolbarButton* GetCustomizeButton() const { return m_pCustomizeBtn; }
+    // Adds (or removes) the overflow button at the end of the bar: it lists the buttons that do
+    // not fit and, with uiCustomizeCmd not 0, offers that command with lpszCustomizeText.
+    void EnableCustomizeButton(BOOL bEnable, UINT uiCustomizeCmd = 0, LPCSTR lpszCustomizeText = nullptr);
 
     // ---- Options of the bar ----
     void EnableTextLabels(BOOL bEnable = TRUE);
