@@ -31,7 +31,9 @@
 
 
 // --- Popup menu window, menu button, show-all line ---
-
+// Strings: the show-all line's tooltip, the tear-off strip's tooltip.
+#define IDS_WTK_EXPAND 16025
+#define IDS_WTK_TEAR_OFF 16028
 
 // --- Popup menu bar ---
 
