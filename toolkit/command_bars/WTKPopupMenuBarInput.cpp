@@ -379,32 +379,34 @@ void CWTKPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CWTKToolbarButton* 
         pPromptWnd->SendMessage(kSetMessageString, kIdleMessage);
     if (CWTKToolBar* pRoot = GetRootToolBar())
         pRoot->Deactivate();
+    s_iLastCommandIndex = pMenuItem != nullptr ? ButtonToIndex(pMenuItem) : -1;
 
-    if (uiCmdId != 0) {
-        SetCommandSentFlag(TRUE);
-        CWTKMenuSoundPlayer::Play(CWTKMenuSoundPlayer::kCommandSound);
-        if (!m_bTrackMode) {
-            WTKGetCommandUsageCounter().AddCmd(uiCmdId);
-            if (pMessageWnd != nullptr) {
-                pMessageWnd->PostMessage(WM_COMMAND, uiCmdId, 0);
-            } else {
-                CWTKUserToolsManagerBase* pTools = WTKGetUserToolsManager();
-                if (pTools == nullptr || !pTools->InvokeTool(uiCmdId)) {
-                    // The target the items' states come from takes their commands.
-                    CWnd* pTarget = CWTKToolBar::GetCommandTarget();
-                    if (pTarget != nullptr)
-                        pTarget->PostMessage(WM_COMMAND, uiCmdId, 0);
-                }
+    // The chain closes by posted messages, queued before the command: the menus are gone when
+    // the command runs, and every caller up the stack (key, mouse and toolbar handlers) may
+    // still use this bar and its buttons when we return.
+    for (CWTKPopupMenu* pClose = pPopup; pClose != nullptr; pClose = pClose->GetParentPopupMenu()) {
+        if (::IsWindow(pClose->GetSafeHwnd()))
+            pClose->PostMessage(WM_CLOSE);
+    }
+    if (uiCmdId == 0)
+        return;
+
+    SetCommandSentFlag(TRUE);
+    CWTKMenuSoundPlayer::Play(CWTKMenuSoundPlayer::kCommandSound);
+    if (!m_bTrackMode) {
+        WTKGetCommandUsageCounter().AddCmd(uiCmdId);
+        if (pMessageWnd != nullptr) {
+            pMessageWnd->PostMessage(WM_COMMAND, uiCmdId, 0);
+        } else {
+            CWTKUserToolsManagerBase* pTools = WTKGetUserToolsManager();
+            if (pTools == nullptr || !pTools->InvokeTool(uiCmdId)) {
+                // The target the items' states come from takes their commands.
+                if (CWnd* pTarget = CWTKToolBar::GetCommandTarget())
+                    pTarget->PostMessage(WM_COMMAND, uiCmdId, 0);
             }
         }
     }
-    s_iLastCommandIndex = pMenuItem != nullptr ? ButtonToIndex(pMenuItem) : -1;
-    if (uiCmdId != 0)
-        SetCommandSentFlag(FALSE);
-    // The popup closes by a posted message, after the command posted above: every caller up
-    // the stack (key, mouse and toolbar handlers) may still use the bar and its buttons.
-    if (pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd()))
-        pPopup->PostMessage(WM_CLOSE);
+    SetCommandSentFlag(FALSE);
 }
 
 // ---- Mouse ----
