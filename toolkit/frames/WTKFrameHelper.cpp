@@ -17,8 +17,6 @@
 #include "core/Exception.h"
 #include "win/WinApp.h"
 
-#include <multimon.h>
-
 #include <algorithm>
 #include <new>
 #include <vector>
@@ -434,9 +432,9 @@ void CWTKFrameHelper::SetDockState(const CDockState& state)
             CMiniDockFrameWnd* pFrame = m_pFrame->CreateFloatingFrame(dwAlign | CBRS_SIZE_DYNAMIC);
             if (pFrame == nullptr)
                 continue;
-            CRect rect(pInfo->m_pointPos, CSize(10, 10));
-            pFrame->CalcWindowRect(&rect);
-            pFrame->SetWindowPos(nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            // The record keeps the floating frame's window position.
+            const CPoint pt = pInfo->m_pointPos;
+            pFrame->SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             pInfo->m_pBar = &pFrame->m_wndDockBar;
             newFrames.push_back(pFrame);
             continue;

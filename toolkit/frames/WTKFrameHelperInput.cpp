@@ -61,6 +61,9 @@ BOOL CWTKFrameHelper::IsHelpKey(const MSG* pMsg)
 
 BOOL CWTKFrameHelper::PreTranslateMessage(MSG* pMsg, BOOL* pbTranslate)
 {
+    BOOL bTranslateLocal = TRUE;
+    if (pbTranslate == nullptr)
+        pbTranslate = &bTranslateLocal;
     *pbTranslate = TRUE;
     CWTKPopupMenu* pActivePopup = CWTKPopupMenu::GetActiveMenu();
     switch (pMsg->message) {

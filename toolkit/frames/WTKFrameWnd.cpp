@@ -37,6 +37,9 @@ BOOL CWTKFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     m_Impl.m_nIDDefaultResource = nIDResource;
     if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
+    // A menu bar made during creation took the menu off the window: the frame still owns it.
+    if (m_hMenuDefault == nullptr)
+        m_hMenuDefault = m_Impl.GetFrameMenu();
     m_Impl.OnLoadFrame();
     return TRUE;
 }

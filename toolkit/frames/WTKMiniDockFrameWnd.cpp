@@ -16,8 +16,6 @@
 #include "gdi/DC.h"
 #include "win/WindowDC.h"
 
-#include <multimon.h>
-
 IMPLEMENT_DYNCREATE(CWTKMiniDockFrameWnd, CMiniDockFrameWnd)
 
 BEGIN_MESSAGE_MAP(CWTKMiniDockFrameWnd, CMiniDockFrameWnd)
