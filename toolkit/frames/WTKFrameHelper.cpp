@@ -4,6 +4,7 @@
 
 #include "frames/WTKDockingConstants.h"
 #include "frames/WTKMiniDockFrameWnd.h"
+#include "frames/WTKRebarState.h"
 #include "frames/WTKToolDockBar.h"
 #include "frames/res/WTKFramesRes.h"
 
@@ -12,6 +13,7 @@
 
 #include "foundation/WTKRegistryHolder.h"
 #include "foundation/WTKWorkspace.h"
+#include "foundation/WTKWorkspaceSteps.h"
 
 #include "bars/DockState.h"
 #include "core/Exception.h"
@@ -93,7 +95,19 @@ void SetStartupShowCmd(int nCmdShow)
 }
 }  // namespace
 
-CWTKFrameHelper::CWTKFrameHelper(CFrameWnd* pFrame) : m_pFrame(pFrame) {}
+CWTKFrameHelper::CWTKFrameHelper(CFrameWnd* pFrame) : m_pFrame(pFrame)
+{
+    // The workspace reaches the rebars of a toolkit frame through its steps.
+    WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
+    if (steps.pfnLoadRebarState == nullptr)
+        steps.pfnLoadRebarState = [](LPCTSTR lpszProfileName, CFrameWnd* pFrameWnd) {
+            return CWTKRebarState::LoadState(lpszProfileName, pFrameWnd);
+        };
+    if (steps.pfnSaveRebarState == nullptr)
+        steps.pfnSaveRebarState = [](LPCTSTR lpszProfileName, CFrameWnd* pFrameWnd) {
+            return CWTKRebarState::SaveState(lpszProfileName, pFrameWnd);
+        };
+}
 
 CWTKFrameHelper::~CWTKFrameHelper()
 {
