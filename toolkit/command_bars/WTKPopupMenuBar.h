@@ -56,6 +56,7 @@ public:
     void OnCustomizeMenuInit(CMenu* pMenu, int iButton) override;
     INT_PTR OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    void RemoveAllButtons() override;
 
     // ---- Items ----
     // Rebuilds the items from the menu; FALSE (no items) for a null or unknown menu handle.
@@ -127,6 +128,8 @@ public:
     static void ClearLockedCommands();
 
 protected:
+    // The upper-case mnemonic letter of a menu text, or 0.
+    static UINT MnemonicLetter(const CString& strText);
     BOOL IsSubMenuItem(const CWTKToolbarButton* pButton) const;
     void StartTimer(UINT_PTR nIDEvent, UINT uElapse);
     void StopTimer(UINT_PTR nIDEvent);

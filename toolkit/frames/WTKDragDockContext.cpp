@@ -53,9 +53,9 @@ void CWTKDragDockContext::StretchWithinDesktop(CPoint pt)
         rect.bottom += offset.cy;
     m_rectRequestedSize = rect;
     m_ptLast = pt;
-    const CSize size = (bLeft || bRight) ? m_pBar->CalcDynamicLayout(std::max<int>(0, rect.Width()), LM_HORZ)
-                                         : m_pBar->CalcDynamicLayout(std::max<int>(0, rect.Height()),
-                                                                     LM_LENGTHY | LM_HORZ);
+    const CSize size = (bLeft || bRight)
+        ? m_pBar->CalcDynamicLayout(std::max<int>(0, rect.Width()), LM_HORZ)
+        : m_pBar->CalcDynamicLayout(std::max<int>(0, rect.Height()), LM_LENGTHY | LM_HORZ);
     CRect rectBar(m_rectActualSize.TopLeft(), size);
     if (bLeft)
         rectBar.OffsetRect(m_rectActualSize.right - rectBar.right, 0);

@@ -5,13 +5,17 @@
 #pragma once
 #include "frames/WTKFrameHelper.h"
 
+#include "command_bars/WTKMenuBarHost.h"
+#include "command_bars/WTKPopupMenuHost.h"
+
 #include "docview/FrameWnd.h"
 
 class CDC;
 class CWTKPopupMenu;
 class CWTKToolbarButton;
+class CWTKToolbarMenuButton;
 
-class CWTKFrameWnd : public CFrameWnd {
+class CWTKFrameWnd : public CFrameWnd, public CWTKPopupMenuHost, public CWTKMenuBarHost {
     DECLARE_DYNCREATE(CWTKFrameWnd)
 public:
     CWTKFrameWnd();
@@ -30,22 +34,29 @@ public:
     // Before a popup menu opens on this frame; TRUE lets it open.
     virtual BOOL OnShowPopupMenu(CWTKPopupMenu* pMenuPopup);
     // Clears the active popup when it is pMenuPopup; returns the previous active popup.
-    virtual CWTKPopupMenu* OnClosePopupMenu(CWTKPopupMenu* pMenuPopup);
-    // Draws the image of a menu button that has none; TRUE when it drew one.
-    virtual BOOL OnDrawMenuImage(CDC* pDC, const CWTKToolbarButton* pMenuButton, const CRect& rectImage);
+    CWTKPopupMenu* OnClosePopupMenu(CWTKPopupMenu* pMenuPopup) override;
+    // Draws the image of a menu item that has none; TRUE when it drew one.
+    BOOL OnDrawMenuImage(CDC* pDC, const CWTKToolbarMenuButton* pMenuButton, const CRect& rectImage) override;
     // The tooltip of a menu button; TRUE when the frame filled pTI.
     virtual BOOL OnMenuButtonToolHitTest(CWTKToolbarButton* pButton, TTTOOLINFOA* pTI);
     // The tooltip text of a toolbar button; TRUE when the frame supplied it.
     virtual BOOL GetToolbarButtonToolTipText(CWTKToolbarButton* pButton, CString& strTTText);
     // Draws the logo strip of a popup menu.
-    virtual void OnDrawMenuLogo(CDC* pDC, CWTKPopupMenu* pMenu, const CRect& rectLogo);
+    void OnDrawMenuLogo(CDC* pDC, CWTKPopupMenu* pMenuPopup, const CRect& rectLogo) override;
     // Asked before a menu is torn off into pBar; FALSE makes the popup destroy the bar.
-    virtual BOOL OnTearOffMenu(CWTKPopupMenu* pMenuPopup, CControlBar* pBar);
+    BOOL OnTearOffMenu(CWTKPopupMenu* pMenuPopup, CControlBar* pBar) override;
+    void AddTearOffToolbar(CControlBar* pBar) override { m_Impl.AddTearOffToolbar(pBar); }
+
+    // ---- The menu bar's host ----
+    void SetMenuBar(CWTKMenuBar* pMenuBar) override { m_Impl.SetMenuBar(pMenuBar); }
+    UINT GetFrameResourceId() const override { return m_Impl.m_nIDDefaultResource; }
+    HMENU GetDefaultMenu() const override { return m_hMenuDefault; }
+    void ReplaceDefaultMenu(HMENU hMenu) override;
 
     // ---- Non-virtual ----
     void EnableDocking(DWORD dwDockStyle);
     // Called by a popup menu that opens on this frame.
-    BOOL ShowPopupMenu(CWTKPopupMenu* pMenuPopup);
+    BOOL ShowPopupMenu(CWTKPopupMenu* pMenuPopup) override;
 
     CWTKFrameHelper* GetFrameHelper() { return &m_Impl; }
 
@@ -56,8 +67,6 @@ protected:
     void OnDestroy();
     LRESULT OnToolbarCreateNew(WPARAM wParam, LPARAM lParam);
     LRESULT OnToolbarDelete(WPARAM wParam, LPARAM lParam);
-    // Context help with the toolbar mouse hook installed meanwhile.
-    void OnContextHelp();
 
     DECLARE_MESSAGE_MAP()
 

@@ -31,7 +31,6 @@ public:
     void OnRollUpTick();
 
 protected:
-    int OnCreate(LPCREATESTRUCTA lpcs);
     void OnNcLButtonDown(UINT nHitTest, CPoint point);
     void OnNcRButtonDown(UINT nHitTest, CPoint point);
     void OnNcMouseMove(UINT nHitTest, CPoint point);

@@ -9,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <cstddef>
 #include <new>
 #include <vector>
 
@@ -18,7 +19,8 @@ const char* const CWTKRebarState::s_szChildIds = "IDs";
 
 namespace {
 // One saved band: the band information up to its header size, as the 32-bit system lays it out.
-constexpr UINT kBandRecordSize = CCSIZEOF_STRUCT(REBARBANDINFOA, cxHeader);
+constexpr UINT kBandRecordSize =
+    static_cast<UINT>(offsetof(REBARBANDINFOA, cxHeader) + sizeof(static_cast<REBARBANDINFOA*>(nullptr)->cxHeader));
 #ifndef _WIN64
 static_assert(kBandRecordSize == kWTKRebarBandInfoSize, "saved rebar records are 80 bytes each");
 #endif
@@ -77,9 +79,9 @@ BOOL SaveRebar(LPCTSTR lpszProfileName, CReBar* pBar)
     BYTE empty = 0;
     const BOOL bInfo = reg.Write(CWTKRebarState::s_szBandInfo, records.empty() ? &empty : records.data(),
                                  static_cast<UINT>(records.size()));
-    const BOOL bIds = reg.Write(CWTKRebarState::s_szChildIds,
-                                ids.empty() ? &empty : reinterpret_cast<BYTE*>(ids.data()),
-                                static_cast<UINT>(ids.size() * sizeof(DWORD)));
+    const BOOL bIds =
+        reg.Write(CWTKRebarState::s_szChildIds, ids.empty() ? &empty : reinterpret_cast<BYTE*>(ids.data()),
+                  static_cast<UINT>(ids.size() * sizeof(DWORD)));
     return bInfo && bIds;
 }
 

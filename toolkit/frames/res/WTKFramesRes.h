@@ -17,3 +17,4 @@
 
 
 // --- Frame window, frame helper and docking ---
+#define IDS_WTK_CANT_CREATE_USER_TOOLBAR 16243
