@@ -83,6 +83,9 @@ public:
     virtual void CreateDisabledImage(HBITMAP hbmp, BOOL bChecked);
     virtual CFont* SelectFont(CDC* pDC);
 
+    // The colour-depth flag of an image list for a bitmap: 8, 16, 24 or 32 bits, else 4.
+    static UINT GetImageListColorFlag(HBITMAP hbmp);
+
     // ---- Framework overrides ----
     void DrawItem(LPDRAWITEMSTRUCT lpDIS) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
@@ -98,7 +101,6 @@ public:
 
 protected:
     void PreSubclassWindow() override;
-    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 
     // Message handlers.
     BOOL OnEraseBkgnd(CDC* pDC);

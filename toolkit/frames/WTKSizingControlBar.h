@@ -12,11 +12,13 @@
 #include "foundation/WTKBarInfo.h"
 #include "foundation/WTKCaptionButtonInfo.h"
 #include "foundation/WTKSizingBarBase.h"
+#include "frames/res/WTKFramesRes.h"
 
 #include "bars/ControlBar.h"
 #include "core/Point.h"
 #include "core/Rect.h"
 #include "core/Size.h"
+#include "core/String.h"
 #include "win/ToolTipCtrl.h"
 
 class CDockBar;
@@ -25,9 +27,9 @@ class CWTKTabWnd;
 // Hit-test codes and tooltips of the two caption buttons.
 constexpr UINT kWTKSizingBarHideHit = 19;
 constexpr UINT kWTKSizingBarExpandHit = 9;
-constexpr UINT kWTKIdsHideDockedWindow = 16011;
-constexpr UINT kWTKIdsExpandDockedWindow = 16012;
-constexpr UINT kWTKIdsContractDockedWindow = 16013;
+constexpr UINT kWTKIdsHideDockedWindow = IDS_WTK_HIDE_DOCKED_WINDOW;
+constexpr UINT kWTKIdsExpandDockedWindow = IDS_WTK_EXPAND_DOCKED_WINDOW;
+constexpr UINT kWTKIdsContractDockedWindow = IDS_WTK_CONTRACT_DOCKED_WINDOW;
 
 class CWTKSizingControlBar : public CControlBar, public CWTKSizingBarBase, public CWTKBarInfo {
     DECLARE_DYNAMIC(CWTKSizingControlBar)
@@ -164,20 +166,37 @@ public:
     static BOOL m_bHideExpandWhenAlone;
 
 protected:
+    using CSizingBarRow = CArray<CWTKSizingControlBar*, CWTKSizingControlBar*>;
+
     // ---- Rows ----
-    // The sizing bars of this bar's row (visible, in the global array), in order.
-    void GetRowSizingBars(CArray<CWTKSizingControlBar*, CWTKSizingControlBar*>& arrSCBars) const;
-    void GetRowSizingBars(CArray<CWTKSizingControlBar*, CWTKSizingControlBar*>& arrSCBars, int& nThis) const;
+    // The sizing bars of this bar's row (visible, in the global array), in order; nThis is
+    // this bar's index among them.
+    void GetRowSizingBars(CSizingBarRow& arrSCBars) const;
+    void GetRowSizingBars(CSizingBarRow& arrSCBars, int& nThis) const;
+    // The sizing bar an entry of a dock bar's array is, when it stands in the global array.
+    static CWTKSizingControlBar* SizingBarOf(void* pEntry);
     // All bars of this bar's row, sizing or not (visible ones).
     void GetRowInfo(int& nFirst, int& nLast, int& nThis) const;
     // Fits the row into the available length; FALSE when this bar had to move to a new row.
     BOOL NegotiateSpace(int nLengthTotal, BOOL bHorz);
     // The length the row's dock bar offers (its rectangle, or the frame's client rectangle).
     int GetAvailableLength(BOOL bHorz) const;
+    // Moves this bar into a new row directly after its own (deferred out of the layout).
+    void MoveToNewRow();
     BOOL IsInGlobalArray() const;
     void RemoveFromGlobalArray();
-    // Row sizes along and across the row.
+    // The dock bar id now: the side's id, FW_IDW_DOCKBAR_FLOAT while floating, else the last one.
+    UINT CurrentDockBarID() const;
+    BOOL IsFocusWithin() const;
+    CString StateSection(LPCTSTR lpszProfileName) const;
+    // The loaded expansion and roll-up states, applied once the dock state is.
+    void ApplyLoadedState();
+    // The docked size for a direction, and its length along and across a row.
     CSize& DockedSize(BOOL bHorz) { return bHorz ? m_szHorz : m_szVert; }
+    const CSize& DockedSize(BOOL bHorz) const { return bHorz ? m_szHorz : m_szVert; }
+    static LONG& Along(CSize& size, BOOL bHorz) { return bHorz ? size.cx : size.cy; }
+    static int Along(const CSize& size, BOOL bHorz) { return bHorz ? size.cx : size.cy; }
+    static LONG& Across(CSize& size, BOOL bHorz) { return bHorz ? size.cy : size.cx; }
     // The frame is laid out again at idle.
     void DelayFrameLayout();
 
@@ -186,10 +205,14 @@ protected:
     void NcPaintGripper(CDC* pDC, const CRect& rcClient);
     void RedrawButton(const CCaptionButton& btn);
     void HotTrack(CPoint ptScreen);
-    void ClearButtons();
-    BOOL IsEdgeSizable(UINT nHitTest) const;
+    // Caption buttons lose their pressed and highlighted states.
+    void ClearButtons(BOOL bReleaseCapture);
     int HitTestEdges(CPoint ptScreen) const;
     void UpdateExpandTip();
+    // The tracked edge lies between two bars of the row (not the row's outer edge).
+    BOOL IsEdgeBetweenBars() const;
+    // The bar on the other side of the tracked edge, or null.
+    CWTKSizingControlBar* TrackedNeighbour() const;
     void NotifyPopupMenu(CPoint ptScreen);
 
     // ---- Messages ----
@@ -214,8 +237,8 @@ protected:
     LRESULT OnNcRButtonUp(WPARAM wParam, LPARAM lParam);
     void OnCaptureChanged(CWnd* pWnd);
     LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
-    // Release after a press on an edge or a caption button.
-    void OnButtonRelease();
+    // Release (screen point) after a press on an edge or a caption button.
+    void OnButtonRelease(CPoint ptScreen);
 
     DECLARE_MESSAGE_MAP()
 
@@ -236,6 +259,8 @@ protected:
     BOOL m_bTracking = FALSE;
     CSize m_szMinT;  // limits of this drag
     CSize m_szMaxT;
+    CSize m_szTrackDrawn;  // the size the tracker is drawn for
+    CPoint m_ptLastTrack = CPoint(-32768, -32768);
 
     UINT m_nDockBarID = 0;
     BOOL m_bExpanded = FALSE;
@@ -247,7 +272,12 @@ protected:
     int m_nRollUpMode = 0;
     BOOL m_bRolledUp = FALSE;
 
+    BOOL m_bMoveToNewRow = FALSE;
+    BOOL m_bStatePending = FALSE;
+    BOOL m_bLoadedExpanded = FALSE;
+
     CCaptionButton m_buttons[2];  // hide, expand
+    CRect m_rectCaption;          // window coordinates of the caption strip (empty: none)
     CRect m_rectRedraw;           // window coordinates: the caption button being redrawn alone
     CToolTipCtrl m_wndToolTip;
 };

@@ -116,6 +116,8 @@ public:
     int GetHighlightedTab() const { return m_iHighlighted; }
     void GetTabsRect(CRect& rect) const { rect = m_rectTabsArea; }
     void GetWndArea(CRect& rect) const { rect = m_rectWndArea; }
+    void GetTabStripRect(CRect& rect) const { rect = m_rectTabStrip; }
+    BOOL IsTabMoving() const { return m_bTabMoving; }
     const CArray<COLORREF, COLORREF>& GetAutoColors() const { return m_arAutoColors; }
     // The scroll buttons in creation order, as the tab window made them.
     CWTKTabButton& GetScrollLeftButton() { return m_btnScrollLeft; }
@@ -129,6 +131,11 @@ public:
 
     BOOL SynchronizeScrollBar(SCROLLINFO* pScrollInfo = nullptr);
     void RecalcLayout();
+
+    // The flat style's font: lfStart made smaller one step at a time until its text height + 2
+    // fits nTabsHeight, but never below kMinFlatFontHeight pixels. Answers the chosen height.
+    static int CreateFittingFont(CFont& font, const LOGFONTA& lfStart, int nTabsHeight);
+    static constexpr int kMinFlatFontHeight = 6;
 
     // ---- The tab window's own operations, in their fixed order ----
     virtual BOOL SetActiveTab(int iTab);
@@ -177,6 +184,9 @@ protected:
     void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
     void OnSysColorChange();
     void OnTimer(UINT_PTR nIDEvent);
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+
+    void DoPaint(CDC* pDC);
 
     // Layout pieces.
     void SetTabsHeight();
@@ -226,6 +236,7 @@ protected:
     // Geometry.
     CRect m_rectTabsArea;
     CRect m_rectWndArea;
+    CRect m_rectTabStrip;  // the part of the tab area the tabs use (no buttons, no scroll bar)
     int m_nTabBorderSize = 3;
     int m_nTabsHeight = 0;
 
