@@ -9,6 +9,7 @@
 
 #include "foundation/WTKGlobalData.h"
 
+#include "bars/BarToolTip.h"
 #include "docview/FrameWnd.h"
 #include "win/ClientDC.h"
 #include "win/CmdUI.h"
@@ -438,6 +439,16 @@ TEST_F(StatusBarTest, Screenshot)
     Canvas bar(800, 40);
     Capture(bar);
     EXPECT_GT(bar.Count(kRed), 0);
+
+    // The pane with a tip is a tool of its own.
+    EXPECT_NE(m_bar.GetBarStyle() & CBRS_TOOLTIPS, 0u);
+    TTTOOLINFOA info = {};
+    info.cbSize = sizeof(info);
+    EXPECT_EQ(m_bar.OnToolHitTest(PaneRect(1).CenterPoint(), &info), static_cast<INT_PTR>(ID_TEST_PANE_ICON));
+    EXPECT_STREQ(info.lpszText, "An icon");
+    EXPECT_EQ(CRect(info.rect), PaneRect(1));
+    CBarToolTip::FreeText(info.lpszText);
+    EXPECT_EQ(m_bar.OnToolHitTest(PaneRect(3).CenterPoint(), nullptr), -1);
     ::DestroyIcon(hIcon);
 }
 
