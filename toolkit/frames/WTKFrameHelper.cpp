@@ -421,6 +421,23 @@ void CWTKFrameHelper::EnableDocking(DWORD dwDockStyle)
     }
 }
 
+void CWTKFrameHelper::RaiseFloatingFrames()
+{
+    const HWND hFrame = m_pFrame->GetSafeHwnd();
+    if (hFrame == nullptr)
+        return;
+    std::vector<HWND> owned;
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (::GetWindow(hWnd, GW_OWNER) != hFrame || !::IsWindowVisible(hWnd))
+            continue;
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+            owned.push_back(hWnd);
+    }
+    for (HWND hWnd : owned)
+        ::SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 BOOL CWTKFrameHelper::IsDockStateValid(const CDockState& state)
 {
     for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {

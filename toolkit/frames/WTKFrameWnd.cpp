@@ -156,6 +156,8 @@ LRESULT CWTKFrameWnd::OnMenuCharMessage(WPARAM wParam, LPARAM /*lParam*/)
 void CWTKFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (nState != WA_INACTIVE)
+        m_Impl.RaiseFloatingFrames();
     if (nState == WA_CLICKACTIVE)
         UpdateWindow();
     else if (nState == WA_INACTIVE && !WTKIsCustomizeMode())

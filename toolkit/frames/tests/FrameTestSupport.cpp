@@ -11,10 +11,40 @@ BEGIN_MESSAGE_MAP(CFrameTestFrame, CWTKFrameWnd)
     ON_REGISTERED_MESSAGE(WTK_TOOLBAR_POPUPMENU, OnToolBarPopupMenu)
 END_MESSAGE_MAP()
 
+BEGIN_MESSAGE_MAP(CTabbedSizingBar, CWTKSizingControlBar)
+    ON_WM_CREATE()
+    ON_WM_SIZE()
+END_MESSAGE_MAP()
+
+int CTabbedSizingBar::OnCreate(LPCREATESTRUCTA lpcs)
+{
+    if (CWTKSizingControlBar::OnCreate(lpcs) == -1)
+        return -1;
+    if (!m_wndTabs.Create(CWTKTabWnd::kStyle3D, CRect(0, 0, 100, 100), this, 1))
+        return -1;
+    m_hTree = ::CreateWindowExA(0, "LISTBOX", "", WS_CHILD | WS_VISIBLE | LBS_NOINTEGRALHEIGHT, 0, 0, 10, 10,
+                                m_wndTabs.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    m_hList = ::CreateWindowExA(0, "EDIT", "Index", WS_CHILD | ES_MULTILINE, 0, 0, 10, 10, m_wndTabs.GetSafeHwnd(),
+                                nullptr, nullptr, nullptr);
+    for (const char* psz : {"Getting started", "Encoding rules", "Fonts", "Troubleshooting"})
+        ::SendMessageA(m_hTree, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(psz));
+    m_wndTabs.AddTab(CWnd::FromHandle(m_hTree), "Contents");
+    m_wndTabs.AddTab(CWnd::FromHandle(m_hList), "Index");
+    return 0;
+}
+
+void CTabbedSizingBar::OnSize(UINT nType, int cx, int cy)
+{
+    CWTKSizingControlBar::OnSize(nType, cx, cy);
+    if (m_wndTabs.GetSafeHwnd())
+        m_wndTabs.SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 namespace {
+const UINT kStatusIndicators[] = {0, ID_INDICATOR_CAPS, ID_INDICATOR_NUM};
 constexpr DWORD kTestToolbarStyle =
     WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
-}
+}  // namespace
 
 int CFrameTestFrame::OnCreate(LPCREATESTRUCTA lpcs)
 {
@@ -33,15 +63,35 @@ int CFrameTestFrame::OnCreate(LPCREATESTRUCTA lpcs)
         !m_wndToolBar2.LoadToolBar(IDR_FRAME_TEST_TOOLBAR2))
         return -1;
     m_wndToolBar2.SetWindowText("Format");
+    if (m_bars.bStatusBar) {
+        if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kStatusIndicators, 3))
+            return -1;
+    }
+    if (m_bars.bSizingBar) {
+        if (!m_wndSizingBar.Create("Contents", this, CSize(200, 260), TRUE, IDW_FT_SIZINGBAR,
+                                   WS_CHILD | WS_VISIBLE | CBRS_LEFT))
+            return -1;
+        m_wndSizingBar.SetBarStyle(m_wndSizingBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
+        m_wndSizingBar.EnableDocking(CBRS_ALIGN_ANY);
+    }
     if (m_bars.bMenuBar)
         m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
     m_wndToolBar1.EnableDocking(CBRS_ALIGN_ANY);
     m_wndToolBar2.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);
+    // After the dock bars: the frame lays its children out in creation order.
+    if (m_bars.bCaptionBar) {
+        if (!m_wndCaptionBar.Create(WS_CHILD | WS_VISIBLE | CBRS_TOP, this, IDW_FT_CAPTIONBAR, -1))
+            return -1;
+        m_wndCaptionBar.SetText("Code 39 barcode fonts: help", CWTKCaptionBar::kAlignLeft);
+        m_wndCaptionBar.SetButton("Options", ID_FT_ABOUT, CWTKCaptionBar::kAlignRight, TRUE);
+    }
     if (m_bars.bMenuBar)
         DockControlBar(&m_wndMenuBar);
     DockControlBar(&m_wndToolBar1);
     DockControlBar(&m_wndToolBar2);
+    if (m_bars.bSizingBar)
+        DockControlBar(&m_wndSizingBar, FW_IDW_DOCKBAR_LEFT);
     return 0;
 }
 

@@ -5,9 +5,13 @@
 
 #include "FrameTestIds.h"
 
+#include "frames/WTKCaptionBar.h"
 #include "frames/WTKFrameWnd.h"
+#include "frames/WTKSizingControlBar.h"
+#include "frames/WTKTabWnd.h"
 
 #include "command_bars/WTKMenuBar.h"
+#include "command_bars/WTKStatusBar.h"
 #include "command_bars/WTKToolBar.h"
 
 #include "foundation/WTKWorkspace.h"
@@ -40,6 +44,20 @@ struct FrameTestBars {
     BOOL bCaptionBar = FALSE;
 };
 
+// A sizing bar holding a tab window with two panes.
+class CTabbedSizingBar : public CWTKSizingControlBar {
+public:
+    CWTKTabWnd m_wndTabs;
+
+protected:
+    int OnCreate(LPCREATESTRUCTA lpcs);
+    void OnSize(UINT nType, int cx, int cy);
+    DECLARE_MESSAGE_MAP()
+
+    HWND m_hTree = nullptr;
+    HWND m_hList = nullptr;
+};
+
 class CFrameTestFrame : public CWTKFrameWnd {
 public:
     explicit CFrameTestFrame(const FrameTestBars& bars = FrameTestBars()) : m_bars(bars) {}
@@ -47,9 +65,9 @@ public:
     CWTKMenuBar m_wndMenuBar;
     CWTKToolBar m_wndToolBar1;
     CWTKToolBar m_wndToolBar2;
-    CControlBar* m_pSizingBar = nullptr;
-    CControlBar* m_pStatusBar = nullptr;
-    CControlBar* m_pCaptionBar = nullptr;
+    CTabbedSizingBar m_wndSizingBar;
+    CWTKStatusBar m_wndStatusBar;
+    CWTKCaptionBar m_wndCaptionBar;
     std::vector<UINT> m_popupMenuRequests;
 
 protected:
