@@ -22,7 +22,21 @@ BEGIN_MESSAGE_MAP(CWTKFrameWnd, CFrameWnd)
     ON_REGISTERED_MESSAGE(WTK_TOOLBAR_DELETE, OnToolbarDelete)
 END_MESSAGE_MAP()
 
-CWTKFrameWnd::CWTKFrameWnd() : m_Impl(this) {}
+CWTKFrameWnd::CWTKFrameWnd() : m_Impl(this)
+{
+    // Toolbars ask their top-level frame for tooltips and whether they are user-defined.
+    CWTKToolBar::FrameQueries& queries = CWTKToolBar::GetFrameQueries();
+    if (queries.pfnGetButtonTip == nullptr)
+        queries.pfnGetButtonTip = [](CFrameWnd* pTopFrame, CWTKToolbarButton* pButton, CString& strText) {
+            auto* pFrame = dynamic_cast<CWTKFrameWnd*>(pTopFrame);
+            return pFrame != nullptr ? pFrame->GetToolbarButtonToolTipText(pButton, strText) : FALSE;
+        };
+    if (queries.pfnIsUserDefined == nullptr)
+        queries.pfnIsUserDefined = [](CFrameWnd* pTopFrame, const CWTKToolBar* pBar) {
+            auto* pFrame = dynamic_cast<CWTKFrameWnd*>(pTopFrame);
+            return pFrame != nullptr ? pFrame->GetFrameHelper()->IsUserDefinedToolbar(pBar) : FALSE;
+        };
+}
 
 CWTKFrameWnd::~CWTKFrameWnd() = default;
 

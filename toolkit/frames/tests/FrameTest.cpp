@@ -7,6 +7,7 @@
 #include "frames/WTKToolDockBar.h"
 
 #include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKToolbarMessages.h"
 
 #include "foundation/WTKRegistryHolder.h"
 
@@ -277,6 +278,57 @@ TEST_F(FrameTest, HelpKeyIsF1AloneWithoutRepeat)
     EXPECT_FALSE(CWTKFrameHelper::IsHelpKey(&msg));
     msg = MakeMsg(nullptr, WM_KEYUP, VK_F1, 1);
     EXPECT_FALSE(CWTKFrameHelper::IsHelpKey(&msg));
+}
+
+// ---- User-defined toolbars ----
+
+std::string g_strMessageBox;
+int RecordMessageBox(HWND, LPCSTR lpszText, LPCSTR, UINT)
+{
+    g_strMessageBox = lpszText ? lpszText : "";
+    return IDOK;
+}
+
+TEST_F(FrameTest, UserDefinedToolbarsComeFromTheRangeAndGoOnRequest)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CWTKFrameHelper* pHelper = pFrame->GetFrameHelper();
+    pHelper->m_uiUserToolbarFirst = 0xE900;
+    pHelper->m_uiUserToolbarLast = 0xE901;
+    auto create = [pFrame](LPCSTR lpszName) {
+        return reinterpret_cast<CWTKToolBar*>(
+            pFrame->SendMessage(WTK_TOOLBAR_CREATE, 0, reinterpret_cast<LPARAM>(lpszName)));
+    };
+    CWTKToolBar* pFirst = create("Mine 1");
+    CWTKToolBar* pSecond = create("Mine 2");
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    EXPECT_EQ(0xE900, pFirst->GetDlgCtrlID());
+    EXPECT_EQ(0xE901, pSecond->GetDlgCtrlID());
+    EXPECT_TRUE(pFirst->IsFloating());
+    // The toolbars ask their frame.
+    EXPECT_TRUE(pFirst->IsUserDefined());
+    EXPECT_FALSE(pFrame->m_wndToolBar1.IsUserDefined());
+
+    // The range is full: a message names its size and nothing is made.
+    const FwMessageBoxFn pfnOld = FwSetMessageBoxFunction(&RecordMessageBox);
+    EXPECT_EQ(nullptr, create("One too many"));
+    FwSetMessageBoxFunction(pfnOld);
+    EXPECT_EQ("You can't create more than 2 user-defined toolbars!", g_strMessageBox);
+
+    EXPECT_FALSE(pFrame->SendMessage(WTK_TOOLBAR_DELETE, 0,
+                                     reinterpret_cast<LPARAM>(static_cast<CWnd*>(&pFrame->m_wndToolBar1))));
+    EXPECT_TRUE(::IsWindow(pFrame->m_wndToolBar1.GetSafeHwnd()));
+    const HWND hFirst = pFirst->GetSafeHwnd();
+    EXPECT_TRUE(pFrame->SendMessage(WTK_TOOLBAR_DELETE, 0, reinterpret_cast<LPARAM>(static_cast<CWnd*>(pFirst))));
+    EXPECT_FALSE(::IsWindow(hFirst));
+    EXPECT_EQ(1, pHelper->GetUserToolbars().GetCount());
+    // Its id is free again.
+    CWTKToolBar* pAgain = create("Mine 3");
+    ASSERT_NE(nullptr, pAgain);
+    EXPECT_EQ(0xE900, pAgain->GetDlgCtrlID());
+    CloseTestFrame(pFrame);
 }
 
 // ---- Torn-off toolbars ----
