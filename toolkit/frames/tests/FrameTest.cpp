@@ -254,7 +254,7 @@ TEST_F(FrameTest, MinimisedFrameLetsSystemKeysThrough)
     CloseTestFrame(pFrame);
 }
 
-TEST_F(FrameTest, AltReleaseMovesTheFocusToTheMenuBarAndBack)
+TEST_F(FrameTest, AltOrF10MovesTheFocusToTheMenuBarAndBack)
 {
     CFrameTestFrame* pFrame = CreateTestFrame();
     ASSERT_NE(nullptr, pFrame);
@@ -265,6 +265,13 @@ TEST_F(FrameTest, AltReleaseMovesTheFocusToTheMenuBarAndBack)
     EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
     EXPECT_EQ(pFrame->m_wndMenuBar.GetSafeHwnd(), ::GetFocus());
     msg = MakeMsg(pFrame->m_wndMenuBar.GetSafeHwnd(), WM_SYSKEYUP, VK_MENU, 0xC0000001);
+    EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+    EXPECT_EQ(pFrame->GetSafeHwnd(), ::GetFocus());
+    // F10 does the same.
+    msg = MakeMsg(pFrame->GetSafeHwnd(), WM_SYSKEYUP, VK_F10, 0xC0000001);
+    EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+    EXPECT_EQ(pFrame->m_wndMenuBar.GetSafeHwnd(), ::GetFocus());
+    msg = MakeMsg(pFrame->m_wndMenuBar.GetSafeHwnd(), WM_SYSKEYUP, VK_F10, 0xC0000001);
     EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
     EXPECT_EQ(pFrame->GetSafeHwnd(), ::GetFocus());
     CloseTestFrame(pFrame);
