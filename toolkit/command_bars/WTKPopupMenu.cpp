@@ -1,5 +1,6 @@
 #include "command_bars/WTKPopupMenu.h"
 
+#include "command_bars/WTKMenuBar.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKPopupMenuHost.h"
@@ -387,7 +388,7 @@ BOOL CWTKPopupMenu::Create(CWnd* pWndOwner, int x, int y, HMENU hMenu, BOOL bLoc
         CaptureScreen(m_bmpShadowBottom, CRect(rectWindow.left, rectWindow.bottom - m_iShadowSize, rectWindow.right,
                                                rectWindow.bottom));
     }
-    SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (bCustomize)
         m_pMenuBar->RedrawWindow();
     return TRUE;
@@ -1219,7 +1220,7 @@ void CWTKPopupMenu::ShowAllCommands()
     if (m_pParentBtn == nullptr || m_hWnd == nullptr)
         return;
     m_pMenuBar->SetHot(-1);
-    CWTKToolBar::SetShowAllCommands(TRUE);
+    CWTKMenuBar::SetShowAllCommands(TRUE);
     CWTKMenuSoundPlayer::Play(CWTKMenuSoundPlayer::kPopupSound);
     ShowWindow(SW_HIDE);
     DropShadowImages();
@@ -1292,7 +1293,7 @@ void CWTKPopupMenu::OnDestroy()
         if (m_bAutoDestroyParent && !bCustomize && pParentPopup != nullptr && pParentPopup->GetSafeHwnd() != nullptr)
             pParentPopup->PostMessage(WM_CLOSE);
     } else {
-        CWTKToolBar::SetShowAllCommands(FALSE);
+        CWTKMenuBar::SetShowAllCommands(FALSE);
     }
     if (CWTKPopupMenuHost* pHost = GetHost())
         pHost->OnClosePopupMenu(this);

@@ -34,11 +34,6 @@ constexpr int kTearOffMinor = 70;
 constexpr char kSubMenuArrow[] = "4";     // Marlett: right-pointing triangle
 constexpr char kSubMenuArrowRtl[] = "3";  // Marlett: left-pointing triangle
 
-BOOL IsSystemCommand(UINT uiID)
-{
-    return uiID >= 0xF000 && uiID < 0xF1F0;
-}
-
 int GlyphWidth()
 {
     CWTKMenuGlyphs::Initialize();
