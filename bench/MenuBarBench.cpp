@@ -17,7 +17,7 @@ namespace {
 constexpr UINT kFirstCommand = 0xA100;
 constexpr int kItems = 14;
 // Clicks timed in one batch: the thread clock ticks coarsely under some systems.
-constexpr int kClicksPerBatch = 8;
+constexpr int kClicksPerBatch = 20;
 
 // The thread's user and kernel time in seconds.
 double ThreadCpuSeconds()
