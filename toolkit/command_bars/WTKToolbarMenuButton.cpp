@@ -534,8 +534,8 @@ void CWTKToolbarMenuButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* 
     }
     if (IsSplit() && bOpen && m_bClickedOnMenu)
         m_nStyle &= ~TBBS_PRESSED;
-    CWTKToolbarButton::OnDraw(pDC, m_bDrawDownArrow ? rectParent : rectWork, pImages, bHorz, bCustomizeMode,
-                              bHighlight, FALSE, bGrayDisabledButtons);
+    CWTKToolbarButton::OnDraw(pDC, m_bDrawDownArrow ? rectParent : rectWork, pImages, bHorz, bCustomizeMode, bHighlight,
+                              FALSE, bGrayDisabledButtons);
     const BOOL bPushed = (m_nStyle & kButtonStylePushed) != 0 || bOpen;
     const BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0;
 

@@ -258,8 +258,12 @@ TEST_F(PopupMenuBarTest, ImportKeepsTheMenuStatesAndTrimsExtraSeparators)
     };
     const UINT kSub = CWTKToolbarMenuButton::kSubMenuId;
     const Row rows[] = {
-        {ID_TEST_NEW, 0, TRUE},         {ID_TEST_OPEN, 0, TRUE}, {0, TBBS_SEPARATOR, FALSE},
-        {ID_TEST_CUT, TBBS_DISABLED, TRUE}, {ID_TEST_BOLD, TBBS_CHECKED, TRUE}, {kSub, 0, FALSE},
+        {ID_TEST_NEW, 0, TRUE},
+        {ID_TEST_OPEN, 0, TRUE},
+        {0, TBBS_SEPARATOR, FALSE},
+        {ID_TEST_CUT, TBBS_DISABLED, TRUE},
+        {ID_TEST_BOLD, TBBS_CHECKED, TRUE},
+        {kSub, 0, FALSE},
         {ID_NO_IMAGE, TBBS_DISABLED, FALSE},
     };
     ASSERT_EQ(pBar->GetCount(), static_cast<int>(std::size(rows)));
