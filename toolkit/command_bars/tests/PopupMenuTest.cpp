@@ -414,6 +414,7 @@ TEST_F(PopupFixture, ContextMenuScreenshot)
                              {0, "\1&More"},
                              {ID_TEST_PRINT, "&Print"},
                              {0, "\2"}});
+    CWTKToolBar::s_bMenuShadows = TRUE;  // the popup lies inside the frame: it keeps its shadow
     m_pFrame->m_nBoldCheck = 1;
     m_pFrame->m_bCutEnabled = FALSE;
     const CRect rectFrame = WindowRect(m_pFrame);
@@ -421,6 +422,7 @@ TEST_F(PopupFixture, ContextMenuScreenshot)
     ASSERT_NE(pPopup, nullptr);
     CWTKPopupMenuBar* pBar = pPopup->GetMenuBar();
     ASSERT_EQ(pBar->GetCount(), 7);
+    EXPECT_GT(pPopup->GetShadowDepth(), 0);
     EXPECT_NE(pBar->GetButtonStyle(pBar->CommandToIndex(ID_TEST_BOLD)) & TBBS_CHECKED, 0u);
     EXPECT_NE(pBar->GetButtonStyle(pBar->CommandToIndex(ID_TEST_CUT)) & TBBS_DISABLED, 0u);
     pBar->SetHot(1);
