@@ -27,6 +27,8 @@ public:
     BOOL IsCustomizable() const override { return FALSE; }
     BOOL CanBeDragged() const override { return FALSE; }
     CWTKPopupMenu* CreatePopupMenu() override;
+    // The popup is filled by the button itself.
+    BOOL IsEmptyMenuAllowed() const override { return TRUE; }
 
     UINT GetCustomizeCmdId() const { return m_iCustomizeCmdId; }
     const CString& GetCustomizeText() const { return m_strCustomizeText; }

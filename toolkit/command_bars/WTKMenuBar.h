@@ -108,19 +108,18 @@ protected:
     int GetOrdinaryButtonsStart() const;
     // Builds the buttons of hMenu's items.
     void BuildFromMenu(HMENU hMenu);
-    // Like CreateFromMenu without a current menu: the bar's buttons come from hMenu.
-    void RebuildFrom(HMENU hMenu, BOOL bDefault);
+    // Removes one button without the toolbar's separator clean-up; the indexes are reset.
+    void DeleteButtonAt(POSITION pos);
+    // Reloads a menu resource in place of hOld: rebuilds the bar from it and stores it.
+    HMENU ReloadMenu(UINT uiResId, HMENU hOld);
     void MoveHot(int iDelta);
     BOOL DropDownHot();
     void UpdateHasImages();
-    static LRESULT CALLBACK DragMouseHookProc(int nCode, WPARAM wParam, LPARAM lParam);
-    static void RemoveDragHook();
 
     int OnCreate(LPCREATESTRUCTA lpcs);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     void OnSetFocus(CWnd* pOldWnd);
-    void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     void OnTimer(UINT_PTR nIDEvent);
     void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
     DECLARE_MESSAGE_MAP()
@@ -140,6 +139,4 @@ protected:
     BOOL m_bAutoDocMenus = TRUE;
 
     static BOOL s_bShowAllCommands;
-    static HHOOK s_hookMouseDrag;
-    static CWTKMenuBar* s_pDraggedMenuBar;
 };

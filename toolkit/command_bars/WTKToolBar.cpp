@@ -1,5 +1,6 @@
 #include "command_bars/WTKToolBar.h"
 
+#include "command_bars/CustomizeButton.h"
 #include "command_bars/WTKCommandUsageCounter.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKToolbarMessages.h"
@@ -550,6 +551,29 @@ BOOL CWTKToolBar::RemoveButton(int iIndex)
 
     RebuildMnemonics();
     return TRUE;
+}
+
+void CWTKToolBar::EnableCustomizeButton(BOOL bEnable, UINT uiCustomizeCmd, LPCSTR lpszCustomizeText)
+{
+    if (m_pCustomizeBtn != nullptr) {
+        if (POSITION pos = m_Buttons.Find(m_pCustomizeBtn))
+            m_Buttons.RemoveAt(pos);
+        CWTKToolbarButton* pOld = m_pCustomizeBtn;
+        m_pCustomizeBtn = nullptr;
+        m_iButtonCapture = -1;
+        m_iHighlighted = -1;
+        m_iDroppedDown = -1;
+        pOld->OnCancelMode();
+        delete pOld;
+    }
+    if (bEnable) {
+        auto* pButton = new CCustomizeButton(uiCustomizeCmd, lpszCustomizeText != nullptr ? lpszCustomizeText : "");
+        m_Buttons.AddTail(pButton);
+        m_pCustomizeBtn = pButton;
+        pButton->OnChangeParentWnd(this);
+    }
+    if (::IsWindow(GetSafeHwnd()))
+        AdjustLayout();
 }
 
 void CWTKToolBar::RemoveAllButtons()

@@ -39,6 +39,10 @@
 
 
 // --- Menu bar, customise button, MDI system buttons ---
+// The menu bar's window text.
+#define IDS_WTK_MENU_BAR_TITLE 16006
+// The customise button's text.
+#define IDS_WTK_MORE_BUTTONS 16026
 
 
 // --- Status bar ---
