@@ -12,9 +12,6 @@
 
 #include "Canvas.h"
 
-#include <malloc.h>
-
-#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
@@ -24,7 +21,7 @@
 // (a poisoned vtable crashes the program) instead of its old values.
 void* operator new(size_t nSize)
 {
-    void* p = std::malloc(nSize != 0 ? nSize : 1);
+    void* p = ::HeapAlloc(::GetProcessHeap(), 0, nSize != 0 ? nSize : 1);
     if (p == nullptr)
         throw std::bad_alloc();
     return p;
@@ -34,8 +31,10 @@ void operator delete(void* p) noexcept
 {
     if (p == nullptr)
         return;
-    std::memset(p, 0xDD, _msize(p));
-    std::free(p);
+    const SIZE_T nSize = ::HeapSize(::GetProcessHeap(), 0, p);
+    if (nSize != static_cast<SIZE_T>(-1))
+        std::memset(p, 0xDD, nSize);
+    ::HeapFree(::GetProcessHeap(), 0, p);
 }
 
 void operator delete(void* p, size_t /*nSize*/) noexcept
