@@ -243,7 +243,8 @@ TEST_F(MenuBarFixture, KeysMoveWithWrapOpenMenusAndLeave)
     // Down opens the hot title's menu.
     pBar->SetFocus();
     PumpPending();
-    PostKey(pBar, VK_RIGHT);  // Help
+    ASSERT_EQ(hot(), pBar->GetButton(0));
+    PostKey(pBar, VK_LEFT);  // Help
     ASSERT_EQ(hot(), pBar->GetButton(iLast));
     PostKey(pBar, VK_DOWN);
     auto* pHelp = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(iLast));

@@ -27,6 +27,7 @@ void CMenuBarTestHost::ReplaceDefaultMenu(HMENU hMenu)
 
 BEGIN_MESSAGE_MAP(CMenuBarTestFrame, CToolBarTestFrame)
     ON_REGISTERED_MESSAGE(WTK_TOOLBAR_RESETMENU, OnResetMenu)
+    ON_COMMAND_RANGE(ID_MB_CUSTOMIZE, ID_MB_WINDOW_NEW, OnMenuCommand)
 END_MESSAGE_MAP()
 
 BOOL CMenuBarTestFrame::CreateWithMenuBar(BOOL bVisible, CRect rect)

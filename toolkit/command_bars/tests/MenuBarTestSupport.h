@@ -45,6 +45,7 @@ protected:
     CFrameWnd* HostFrame() override { return this; }
     void SetFrameDefaultMenu(HMENU hMenu) override { m_hMenuDefault = hMenu; }
     LRESULT OnResetMenu(WPARAM wParam, LPARAM lParam);
+    void OnMenuCommand(UINT nID) { m_commands.push_back(nID); }
     DECLARE_MESSAGE_MAP()
 };
 
