@@ -169,6 +169,25 @@ TEST_F(PopupFixture, PlacementAgainstTheWorkArea)
     }
 }
 
+TEST_F(PopupFixture, AClosingPopupLeavesTheButtonsNextPopupOpen)
+{
+    CWTKToolbarMenuButton* pButton = AddMenuButton(3);
+    ASSERT_TRUE(pButton->OpenPopupMenu());
+    CWTKPopupMenu* pFirst = pButton->GetPopupMenu();
+    ASSERT_NE(pFirst, nullptr);
+    pButton->OnCancelMode();  // the first popup closes by a posted message
+    EXPECT_EQ(pButton->GetPopupMenu(), nullptr);
+    ASSERT_TRUE(pButton->OpenPopupMenu());  // reopened before that message arrives
+    CWTKPopupMenu* pSecond = pButton->GetPopupMenu();
+    PumpPending();
+    EXPECT_EQ(pButton->GetPopupMenu(), pSecond);
+    EXPECT_TRUE(::IsWindow(pSecond->GetSafeHwnd()));
+    EXPECT_EQ(CWTKPopupMenu::GetLiveCount(), m_nLiveBefore + 1);
+    pButton->OnCancelMode();
+    PumpPending();
+    m_bar.RemoveButton(0);
+}
+
 TEST_F(PopupFixture, SubMenuWithoutRoomOnTheRightOpensOnTheLeft)
 {
     HMENU hMenu = BuildMenu({{ID_TEST_NEW, "&New"}, {0, "\1&More"}, {ID_TEST_OPEN, "&Open"}, {0, "\2"}});
