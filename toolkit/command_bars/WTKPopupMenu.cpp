@@ -279,7 +279,8 @@ CWTKPopupMenu::~CWTKPopupMenu()
 
 void CWTKPopupMenu::PostNcDestroy()
 {
-    if (m_pParentBtn != nullptr)
+    // A button that opened a new popup meanwhile keeps it.
+    if (m_pParentBtn != nullptr && m_pParentBtn->GetPopupMenu() == nullptr)
         m_pParentBtn->OnCancelMode();
     CMiniFrameWnd::PostNcDestroy();  // deletes the object
 }
@@ -1288,9 +1289,10 @@ void CWTKPopupMenu::OnDestroy()
     if (m_pParentBtn != nullptr) {
         if (bCustomize)
             SaveItemsToParentButton();
-        if (m_pParentBtn->GetPopupMenu() == this)
+        if (m_pParentBtn->GetPopupMenu() == this) {
             m_pParentBtn->SetPopupMenu(nullptr);
-        m_pParentBtn->m_nStyle &= ~TBBS_PRESSED;
+            m_pParentBtn->m_nStyle &= ~TBBS_PRESSED;
+        }
         if (m_bAutoDestroyParent && !bCustomize && pParentPopup != nullptr && pParentPopup->GetSafeHwnd() != nullptr)
             pParentPopup->PostMessage(WM_CLOSE);
     } else {

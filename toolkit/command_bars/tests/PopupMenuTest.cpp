@@ -169,6 +169,68 @@ TEST_F(PopupFixture, PlacementAgainstTheWorkArea)
     }
 }
 
+TEST_F(PopupFixture, AClosingPopupLeavesTheButtonsNextPopupOpen)
+{
+    CWTKToolbarMenuButton* pButton = AddMenuButton(3);
+    ASSERT_TRUE(pButton->OpenPopupMenu());
+    CWTKPopupMenu* pFirst = pButton->GetPopupMenu();
+    ASSERT_NE(pFirst, nullptr);
+    pButton->OnCancelMode();  // the first popup closes by a posted message
+    EXPECT_EQ(pButton->GetPopupMenu(), nullptr);
+    ASSERT_TRUE(pButton->OpenPopupMenu());  // reopened before that message arrives
+    CWTKPopupMenu* pSecond = pButton->GetPopupMenu();
+    PumpPending();
+    EXPECT_EQ(pButton->GetPopupMenu(), pSecond);
+    EXPECT_TRUE(::IsWindow(pSecond->GetSafeHwnd()));
+    EXPECT_EQ(CWTKPopupMenu::GetLiveCount(), m_nLiveBefore + 1);
+    pButton->OnCancelMode();
+    PumpPending();
+    m_bar.RemoveButton(0);
+}
+
+TEST_F(PopupFixture, SplitButtonSendsItsCommandFromTheImageAndOpensFromTheArrow)
+{
+    HMENU hMenu = BuildMenu({{ID_TEST_OPEN, "&Open"}, {ID_TEST_SAVE, "&Save"}});
+    m_bar.InsertButton(CWTKToolbarMenuButton(ID_TEST_NEW, hMenu, 0, "New"), 0);
+    ::DestroyMenu(hMenu);
+    m_bar.AdjustLayout();
+    auto* pButton = dynamic_cast<CWTKToolbarMenuButton*>(m_bar.GetButton(0));
+    ASSERT_NE(pButton, nullptr);
+    EXPECT_TRUE(pButton->IsSplit());
+    CRect rect;
+    m_bar.GetItemRect(0, &rect);
+    auto press = [&](CPoint pt) {
+        CPoint ptScreen = pt;
+        m_bar.ClientToScreen(&ptScreen);
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        m_bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        m_bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+        PumpPending();
+    };
+    press(CPoint(rect.left + 4, rect.CenterPoint().y));
+    EXPECT_EQ(pButton->GetPopupMenu(), nullptr);
+    ASSERT_EQ(m_pFrame->m_commands.size(), 1u);
+    EXPECT_EQ(m_pFrame->m_commands[0], static_cast<UINT>(ID_TEST_NEW));
+
+    press(CPoint(rect.right - 3, rect.CenterPoint().y));
+    EXPECT_NE(pButton->GetPopupMenu(), nullptr) << "the arrow opens the menu";
+    EXPECT_TRUE(pButton->IsArrowClicked());
+    EXPECT_EQ(m_pFrame->m_commands.size(), 1u) << "and sends nothing";
+    pButton->OnCancelMode();
+    PumpPending();
+
+    // A title: an arrow on an ordinary toolbar, none on the menu bar.
+    CWTKToolbarMenuButton title(0, nullptr, -1, "&File");
+    title.AddSubItem(CWTKToolbarMenuButton(ID_TEST_OPEN, nullptr, -1, "&Open"));
+    title.OnChangeParentWnd(&m_bar);
+    EXPECT_TRUE(title.IsDrawDownArrow());
+    CWTKMenuBar menuBar;
+    title.OnChangeParentWnd(&menuBar);
+    EXPECT_FALSE(title.IsDrawDownArrow());
+    title.OnChangeParentWnd(nullptr);
+    m_bar.RemoveButton(0);
+}
+
 TEST_F(PopupFixture, SubMenuWithoutRoomOnTheRightOpensOnTheLeft)
 {
     HMENU hMenu = BuildMenu({{ID_TEST_NEW, "&New"}, {0, "\1&More"}, {ID_TEST_OPEN, "&Open"}, {0, "\2"}});
