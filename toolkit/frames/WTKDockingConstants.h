@@ -31,5 +31,3 @@ constexpr int kWTKGlyphRollUp = 16;
 constexpr int kWTKGlyphRollDown = 0;
 // Rebar band records as saved: the structure size and the fields kept.
 constexpr UINT kWTKRebarBandInfoSize = 80;
-// A fixed-size band's minimum width grows by this much when its information is read back.
-constexpr int kWTKRebarFixedBandExtra = 4;
