@@ -1,5 +1,6 @@
 #include "command_bars/WTKToolBar.h"
 
+#include "command_bars/CustomizeButton.h"
 #include "command_bars/WTKCommandUsageCounter.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKToolbarMessages.h"
@@ -552,6 +553,29 @@ BOOL CWTKToolBar::RemoveButton(int iIndex)
     return TRUE;
 }
 
+void CWTKToolBar::EnableCustomizeButton(BOOL bEnable, UINT uiCustomizeCmd, LPCSTR lpszCustomizeText)
+{
+    if (m_pCustomizeBtn != nullptr) {
+        if (POSITION pos = m_Buttons.Find(m_pCustomizeBtn))
+            m_Buttons.RemoveAt(pos);
+        CWTKToolbarButton* pOld = m_pCustomizeBtn;
+        m_pCustomizeBtn = nullptr;
+        m_iButtonCapture = -1;
+        m_iHighlighted = -1;
+        m_iDroppedDown = -1;
+        pOld->OnCancelMode();
+        delete pOld;
+    }
+    if (bEnable) {
+        auto* pButton = new CCustomizeButton(uiCustomizeCmd, lpszCustomizeText != nullptr ? lpszCustomizeText : "");
+        m_Buttons.AddTail(pButton);
+        m_pCustomizeBtn = pButton;
+        pButton->OnChangeParentWnd(this);
+    }
+    if (::IsWindow(GetSafeHwnd()))
+        AdjustLayout();
+}
+
 void CWTKToolBar::RemoveAllButtons()
 {
     m_iButtonCapture = -1;
@@ -796,15 +820,26 @@ void CWTKToolBar::ShowCommandPrompt(UINT nID)
         pOwner->SendMessage(kSetMessageString, nPrompt, 0);
 }
 
-BOOL CWTKToolBar::ShowCommandMessageString(CWTKToolbarButton* /*pButton*/, CString& /*strText*/)
+CWTKToolBar::FrameQueries& CWTKToolBar::GetFrameQueries()
 {
-    // The toolkit's frames supply tooltip texts; they sit above this layer and hook in later.
-    return FALSE;
+    static FrameQueries queries;
+    return queries;
+}
+
+BOOL CWTKToolBar::ShowCommandMessageString(CWTKToolbarButton* pButton, CString& strText)
+{
+    CFrameWnd* pTopFrame = ::IsWindow(GetSafeHwnd()) ? GetTopLevelFrame() : nullptr;
+    if (pTopFrame == nullptr || GetFrameQueries().pfnGetButtonTip == nullptr)
+        return FALSE;
+    return GetFrameQueries().pfnGetButtonTip(pTopFrame, pButton, strText);
 }
 
 BOOL CWTKToolBar::IsUserDefined() const
 {
-    return FALSE;
+    CFrameWnd* pTopFrame = ::IsWindow(GetSafeHwnd()) ? GetTopLevelFrame() : nullptr;
+    if (pTopFrame == nullptr || GetFrameQueries().pfnIsUserDefined == nullptr)
+        return FALSE;
+    return GetFrameQueries().pfnIsUserDefined(pTopFrame, this);
 }
 
 void CWTKToolBar::Deactivate()

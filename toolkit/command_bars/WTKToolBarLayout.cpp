@@ -1,6 +1,8 @@
 // CWTKToolBar: cell sizes, rows, button placement and the docking layout questions.
 #include "command_bars/WTKToolBar.h"
 
+#include "command_bars/CustomizeButton.h"
+
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKVisualManager.h"
 
@@ -190,8 +192,14 @@ void CWTKToolBar::AdjustLocations()
     const BOOL bFloating = IsFloating();
     const BOOL bOverflow = m_pCustomizeBtn != nullptr && !bFloating && !IsCustomizeMode();
 
+    auto* pOverflowButton = dynamic_cast<CCustomizeButton*>(m_pCustomizeBtn);
+    const BOOL bOverflowEntries = pOverflowButton != nullptr && pOverflowButton->HasOwnEntries();
+    if (pOverflowButton != nullptr)
+        pOverflowButton->ResetHiddenButtons();
     CSize sizeOverflow(0, 0);
     if (bOverflow) {
+        if (pOverflowButton != nullptr)
+            pOverflowButton->SetCollapsed(FALSE);
         const CSize sizeAsk =
             bHorz ? CSize(GetColumnWidth(), rectClient.Height()) : CSize(rectClient.Width(), nRowHeight);
         sizeOverflow = m_pCustomizeBtn->OnCalculateSize(&dc, sizeAsk, bHorz);
@@ -228,6 +236,7 @@ void CWTKToolBar::AdjustLocations()
         const BOOL bWasHidden = pButton->IsHidden();
         const CRect rectOld = pButton->GetRect();
         BOOL bHide = FALSE;
+        BOOL bByOverflow = FALSE;
         CRect rect;
         if (pButton->IsSeparator() && (bRowStart || bPrevSeparator)) {
             bHide = TRUE;
@@ -243,9 +252,11 @@ void CWTKToolBar::AdjustLocations()
                 // The last button may use the overflow button's room when nothing is hidden.
                 const BOOL bLast = (pos == nullptr || m_Buttons.GetAt(pos) == m_pCustomizeBtn);
                 const int nFar = bHorz ? rect.right : rect.bottom;
-                const int nEnd = (bLast && !bAnyHidden) ? (bHorz ? rectClient.right : rectClient.bottom) : nLimit;
+                const int nEnd = (bLast && !bAnyHidden && !bOverflowEntries)
+                    ? (bHorz ? rectClient.right : rectClient.bottom)
+                    : nLimit;
                 if (bAnyHidden || nFar > nEnd)
-                    bHide = TRUE;
+                    bHide = bByOverflow = TRUE;
             }
             if (!bHide)
                 nPos = bHorz ? rect.right : rect.bottom;
@@ -254,6 +265,8 @@ void CWTKToolBar::AdjustLocations()
             if (!pButton->IsSeparator() || bOverflow)
                 bAnyHidden = bAnyHidden || (!pButton->IsSeparator() && bOverflow);
             rect.SetRectEmpty();
+            if (bByOverflow && pOverflowButton != nullptr)
+                pOverflowButton->AddHiddenButton(pButton);
         }
         pButton->SetHidden(bHide);
         pButton->SetRect(rect);
@@ -277,7 +290,7 @@ void CWTKToolBar::AdjustLocations()
     finishRow(nullptr);
 
     if (m_pCustomizeBtn != nullptr) {
-        const BOOL bHideOverflow = !bAnyHidden || bFloating || IsCustomizeMode();
+        const BOOL bHideOverflow = (!bAnyHidden && !bOverflowEntries) || bFloating || IsCustomizeMode();
         CRect rect;
         if (!bHideOverflow) {
             if (bHorz)
@@ -428,6 +441,9 @@ int CWTKToolBar::SizeToolBar(int nLength, BOOL bVert)
 
 CSize CWTKToolBar::CalcLayout(DWORD dwMode, int nLength)
 {
+    auto* pOverflowButton = dynamic_cast<CCustomizeButton*>(m_pCustomizeBtn);
+    if (pOverflowButton != nullptr)
+        pOverflowButton->SetCollapsed(FALSE);
     MeasureLabelRow();
     const BOOL bHorz = (dwMode & LM_HORZ) != 0;
     if (!(m_dwStyle & CBRS_SIZE_FIXED)) {
@@ -457,6 +473,11 @@ CSize CWTKToolBar::CalcLayout(DWORD dwMode, int nLength)
         SizeToolBar(nWidth, bByHeight);
     }
     CSize size = CalcSize(!bHorz);
+    // An overflow button with nothing to offer takes no room.
+    if (pOverflowButton != nullptr && !pOverflowButton->HasOwnEntries() && !pOverflowButton->HasHiddenButtons()) {
+        pOverflowButton->SetCollapsed(TRUE);
+        size = CalcSize(!bHorz);
+    }
     if ((dwMode & LM_COMMIT) && (m_dwStyle & CBRS_FLOATING) && (m_dwStyle & CBRS_SIZE_DYNAMIC) && bHorz)
         m_nMRUWidth = size.cx;
 

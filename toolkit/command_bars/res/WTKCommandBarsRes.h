@@ -31,12 +31,18 @@
 
 
 // --- Popup menu window, menu button, show-all line ---
-
+// Strings: the show-all line's tooltip, the tear-off strip's tooltip.
+#define IDS_WTK_EXPAND 16025
+#define IDS_WTK_TEAR_OFF 16028
 
 // --- Popup menu bar ---
 
 
 // --- Menu bar, customise button, MDI system buttons ---
+// The menu bar's window text.
+#define IDS_WTK_MENU_BAR_TITLE 16006
+// The customise button's text.
+#define IDS_WTK_MORE_BUTTONS 16026
 
 
 // --- Status bar ---

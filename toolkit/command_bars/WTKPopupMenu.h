@@ -1,0 +1,224 @@
+// CWTKPopupMenu: the window of every toolkit popup menu (drop-downs of menu buttons, sub-menus,
+// context menus). It hosts one CWTKPopupMenuBar with the items, places itself on the monitor's
+// work area next to the button that opened it, opens with an animation, draws a shadow, scrolls
+// when taller than the work area and can be torn off as a floating toolbar. Open popups form a
+// chain: each one knows the menu button that opened it and, through it, its parent popup.
+// The window deletes itself after destruction.
+#pragma once
+#include "foundation/WTKPopupMenuInfo.h"
+
+#include "core/String.h"
+#include "docview/MiniFrameWnd.h"
+#include "gdi/GdiObject.h"
+
+#include <memory>
+
+class CStringArray;
+class CWTKPopupMenuBar;
+class CWTKPopupMenuHost;
+class CWTKToolBar;
+class CWTKToolbarMenuButton;
+
+class CWTKPopupMenu : public CMiniFrameWnd, public CWTKPopupMenuInfo {
+    DECLARE_SERIAL(CWTKPopupMenu)
+
+public:
+    // Where the popup lies against its parent button.
+    enum DropDirection { kDropNone = 0, kDropBelow = 1, kDropAbove = 2, kDropRight = 3, kDropLeft = 4 };
+    enum Animation { kAnimationNone = 0, kAnimationUnfold = 1, kAnimationSlide = 2, kAnimationFade = 3 };
+    // HitTest's answers.
+    enum HitArea {
+        kHitItems = 0,
+        kHitRightShadow = 1,
+        kHitBottomShadow = 2,
+        kHitLogo = 3,
+        kHitOutside = 4,
+        kHitTearOff = 5
+    };
+    enum LogoLocation { kLogoLeft = 0, kLogoRight = 1, kLogoTop = 2, kLogoBottom = 3 };
+
+    static constexpr UINT kItemBarId = 1;
+    static constexpr UINT_PTR kAnimationTimerId = 1;
+    static constexpr UINT_PTR kScrollTimerId = 2;
+    static constexpr UINT kAnimationStepMs = 30;
+    static constexpr UINT kScrollStepMs = 80;
+    // Fade percentage past the end of the fade.
+    static constexpr int kFadeDone = 101;
+    static constexpr int kTearOffStripHeight = 10;
+    static constexpr UINT kRecentFileFirstId = 0xE110;  // the first recent-file command
+
+    CWTKPopupMenu();
+    // A popup owned by a customisation page, with a caption.
+    CWTKPopupMenu(CWnd* pOwnerPage, LPCSTR lpszTitle);
+    ~CWTKPopupMenu() override;
+    CWTKPopupMenu(const CWTKPopupMenu&) = delete;
+    CWTKPopupMenu& operator=(const CWTKPopupMenu&) = delete;
+
+    virtual CWTKPopupMenuBar* GetMenuBar();
+    // The item bar's item at iIndex, or null.
+    virtual CWTKToolbarMenuButton* GetMenuItem(int iIndex) const;
+    virtual BOOL TearOff(CPoint point);
+    virtual CWTKToolBar* CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPCSTR lpszName);
+    // Opens the popup at x, y (screen; -1, -1: near the owner) with the items of hMenu (may be
+    // null). bOwnMessage: commands go to pWndOwner, else to the parent popup's target. The
+    // popup owns hMenu and destroys it when it goes, unless SetKeepMenu(TRUE) was called.
+    virtual BOOL Create(CWnd* pWndOwner, int x, int y, HMENU hMenu, BOOL bLocked = FALSE, BOOL bOwnMessage = FALSE);
+
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, FwCmdHandlerInfo* pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // Starts closing: hands the activity to the parent popup (or ends it) and posts WM_CLOSE.
+    void CloseMenu(BOOL bSetFocus = FALSE);
+    // Rebuilds a shortened menu with all its items at the position first asked for.
+    void ShowAllCommands();
+    BOOL InitMenuBar();
+    BOOL InsertItem(const CWTKToolbarMenuButton& button, int iInsertAt = -1);
+    BOOL InsertSeparator(int iInsertAt = -1);
+    void RemoveAllItems();
+    CWTKPopupMenu* GetParentPopupMenu() const;
+    // The bar that holds the parent button, when it is no popup's item bar.
+    CWTKToolBar* GetParentToolBar() const;
+    CWTKToolbarMenuButton* GetParentButton() const { return m_pParentBtn; }
+    void SetParentButton(CWTKToolbarMenuButton* pButton) { m_pParentBtn = pButton; }
+    // A HitArea for a screen point.
+    int HitTest(CPoint ptScreen) const;
+    // Redraws the shadow strips that meet lprectScreen (all when null).
+    void UpdateShadow(const RECT* lprectScreen = nullptr);
+    // UpdateShadow on the active popup and each parent popup up the chain.
+    static void UpdateAllShadows(const RECT* lprectScreen = nullptr);
+    // Makes pPopupMenu the frame's active popup; FALSE when the frame vetoed it (it closes).
+    static BOOL ActivatePopupMenu(CFrameWnd* pTopFrame, CWTKPopupMenu* pPopupMenu);
+    // In customisation mode: each popup up the chain rebuilds its parent button's items.
+    void SaveItemsToParentButton();
+    // Posts WM_COMMAND to the message target; FALSE without one.
+    BOOL PostCommand(UINT uiCommandID);
+
+    // ---- State the buttons and the item bar read and set ----
+    CWnd* GetMessageWnd() const { return m_pMessageWnd; }
+    void SetMessageWnd(CWnd* pWnd) { m_pMessageWnd = pWnd; }
+    int GetDropDirection() const { return m_DropDirection; }
+    void SetDropDirection(int nDirection) { m_DropDirection = nDirection; }
+    HMENU GetHMenu() const { return m_hMenu; }
+    // The menu stays its caller's: the popup never destroys it.
+    void SetKeepMenu(BOOL bKeep) { m_bKeepMenu = bKeep; }
+    void SetRightAlign(BOOL bRightAlign = TRUE) { m_bRightAlign = bRightAlign; }
+    void SetMaxWidth(int iMaxWidth) { m_iMaxWidth = iMaxWidth; }
+    int GetMaxWidth() const { return m_iMaxWidth; }
+    void SetCloseParent(BOOL bClose) { m_bAutoDestroyParent = bClose; }
+    BOOL IsClosing() const { return m_bIsClosing; }
+    BOOL IsTracking() const { return m_bTrackMode; }
+    void SetTracking(BOOL bTrack) { m_bTrackMode = bTrack; }
+    BOOL IsScrollNeeded() const { return m_bScrollable; }
+    BOOL IsAnimationDone() const { return m_bAnimationIsDone; }
+    int GetFadePercent() const { return m_iFadePercent; }
+    CSize GetAnimatedSize() const { return m_AnimSize; }
+    CSize GetMenuSize() const { return m_FinalSize; }
+    int GetShadowDepth() const { return m_iShadowSize; }
+    CRect GetTearOffRect() const { return m_rectTearOffCaption; }
+    void SetLogo(int nSize, int nLocation)
+    {
+        m_iLogoWidth = nSize;
+        m_nLogoLocation = nLocation;
+    }
+    CWnd* GetOwnerPage() const { return m_pOwnerPage; }
+
+    // The process's active popup (the innermost open one), or null.
+    static CWTKPopupMenu* GetActiveMenu();
+    static void SetActiveMenu(CWTKPopupMenu* pMenu);
+    // The popup the context menu manager tracks, or null.
+    static CWTKPopupMenu* GetTrackedMenu();
+    static void SetTrackedMenu(CWTKPopupMenu* pMenu);
+    // Number of popup objects alive (construction to destruction).
+    static int GetLiveCount();
+
+    // ---- Seams ----
+    // The milliseconds clock the animation steps are counted on (GetTickCount by default).
+    using TickClock = DWORD (*)();
+    static void SetTickClock(TickClock pfnClock);
+    static DWORD GetTickClockValue();
+    // The work area of the monitor nearest ptScreen (the monitor API by default).
+    using WorkAreaSource = CRect (*)(POINT ptScreen);
+    static void SetWorkAreaSource(WorkAreaSource pfnSource);
+    static CRect GetWorkArea(POINT ptScreen);
+    // Display names of the application's recent files, in order (none by default).
+    using RecentFileSource = void (*)(CStringArray& names);
+    static void SetRecentFileSource(RecentFileSource pfnSource);
+    // Runs one animation step at once (the timer's work), on the tick clock.
+    void StepAnimation();
+
+protected:
+    void PostNcDestroy() override;
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+
+    int OnCreate(LPCREATESTRUCTA lpCreateStruct);
+    void OnSize(UINT nType, int cx, int cy);
+    void OnPaint();
+    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    void OnDestroy();
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnTimer(UINT_PTR nIDEvent);
+    void OnMouseMove(UINT nFlags, CPoint point);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonUp(UINT nFlags, CPoint point);
+    void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    DECLARE_MESSAGE_MAP()
+
+    // The frame's toolkit interface, or null for a plain frame.
+    CWTKPopupMenuHost* GetHost() const;
+    void ReplaceRecentFiles();
+    void CheckShadow();
+    void DropShadowImages();
+    void DrawFinished(CDC* pDC, const CRect& rectClient);
+    void DrawAnimationFrame(CDC* pDC);
+    void PlaceItemBar();
+    void DrawScrollButton(CDC* pDC, const CRect& rect, int nGlyph, BOOL bActive);
+    BOOL IsScrollUpAvailable() const;
+    BOOL IsScrollDownAvailable() const;
+    void EnsureHotVisible();
+
+    // ---- Members, in declaration order ----
+    BOOL m_bAutoDestroyParent = TRUE;
+    CWnd* m_pMessageWnd = nullptr;
+    CWTKToolbarMenuButton* m_pParentBtn = nullptr;
+    int m_DropDirection = kDropNone;
+    std::unique_ptr<CWTKPopupMenuBar> m_pMenuBar;
+    HMENU m_hMenu = nullptr;
+    CPoint m_ptLocation = CPoint(0, 0);
+    CPoint m_ptLocationInitial = CPoint(0, 0);
+    CSize m_FinalSize = CSize(0, 0);
+    CWnd* m_pOwnerPage = nullptr;
+    CString m_strCaption;
+    CSize m_AnimSize = CSize(0, 0);
+    BOOL m_bTrackMode = FALSE;
+    BOOL m_bRightAlign = FALSE;
+    BOOL m_bIsClosing = FALSE;
+    int m_iMaxWidth = -1;
+    int m_iLogoWidth = 0;
+    int m_nLogoLocation = kLogoLeft;
+    BOOL m_bScrollable = FALSE;
+    int m_iScrollMode = 0;  // -1 up, 1 down, 0 none
+    int m_iScrollBtnHeight = 0;
+    BOOL m_bAnimationIsDone = FALSE;
+    BOOL m_bAnimateFromLeft = TRUE;
+    BOOL m_bAnimateFromTop = TRUE;
+    CRect m_rectScrollUp;
+    CRect m_rectScrollDn;
+    CBitmap m_bmpScreen;
+    CBitmap m_bmpMenu;
+    CBitmap m_bmpOutput;
+    COLORREF* m_pBitsScreen = nullptr;
+    COLORREF* m_pBitsMenu = nullptr;
+    COLORREF* m_pBitsOutput = nullptr;
+    CBitmap m_bmpShadowRight;
+    CBitmap m_bmpShadowBottom;
+    int m_iFadePercent = 0;
+    int m_iShadowSize = 0;
+    CRect m_rectTearOffCaption;
+    BOOL m_bTearOffPressed = FALSE;
+    BOOL m_bTearOffHighlighted = FALSE;
+    HWND m_hwndTearOffTip = nullptr;
+    // Not in the layout above: the menu stays the caller's.
+    BOOL m_bKeepMenu = FALSE;
+    DWORD m_dwLastAnimTick = 0;
+};

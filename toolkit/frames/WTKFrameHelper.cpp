@@ -1,0 +1,503 @@
+// The frame helper: creation, closing, user-defined and torn-off toolbars, docking.
+// Keyboard and mouse filtering: WTKFrameHelperInput.cpp.
+#include "frames/WTKFrameHelper.h"
+
+#include "frames/WTKDockingConstants.h"
+#include "frames/WTKMiniDockFrameWnd.h"
+#include "frames/WTKRebarState.h"
+#include "frames/WTKToolDockBar.h"
+#include "frames/res/WTKFramesRes.h"
+
+#include "command_bars/WTKMenuBar.h"
+#include "command_bars/WTKToolBar.h"
+
+#include "foundation/WTKRegistryHolder.h"
+#include "foundation/WTKWorkspace.h"
+#include "foundation/WTKWorkspaceSteps.h"
+
+#include "bars/DockState.h"
+#include "core/Exception.h"
+#include "win/WinApp.h"
+
+#include <algorithm>
+#include <new>
+#include <vector>
+
+namespace {
+const char kTearOffSection[] = "ControlBars-TearOff";
+const char kTearOffKeyFormat[] = "%s-%d";
+const char kIdValue[] = "ID";
+const char kNameValue[] = "Name";
+const char kStateValue[] = "State";
+// A damaged section cannot make loading run away.
+constexpr int kMaxTearOffBars = 1000;
+
+const struct {
+    DWORD dwAlign;
+    UINT nID;
+} kToolDockSides[] = {
+    {CBRS_ALIGN_TOP, FW_IDW_DOCKBAR_TOP},
+    {CBRS_ALIGN_BOTTOM, FW_IDW_DOCKBAR_BOTTOM},
+    {CBRS_ALIGN_LEFT, FW_IDW_DOCKBAR_LEFT},
+    {CBRS_ALIGN_RIGHT, FW_IDW_DOCKBAR_RIGHT},
+};
+
+// Destroys the bar's window (when there is one) and deletes the object, once.
+void DestroyAndDelete(CControlBar* pBar)
+{
+    if (pBar == nullptr)
+        return;
+    const BOOL bAutoDelete = pBar->m_bAutoDelete;
+    if (::IsWindow(pBar->GetSafeHwnd()))
+        pBar->DestroyWindow();
+    if (!bAutoDelete)
+        delete pBar;
+}
+
+void DeleteAll(CObList& list)
+{
+    while (!list.IsEmpty())
+        DestroyAndDelete(static_cast<CControlBar*>(list.RemoveHead()));
+}
+
+// The work area of the monitor nearest to pt, the desktop's without monitor information.
+CRect WorkAreaNear(POINT pt)
+{
+    CRect rectWork;
+    MONITORINFO mi {};
+    mi.cbSize = sizeof(mi);
+    HMONITOR hMonitor = ::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST);
+    if (hMonitor != nullptr && ::GetMonitorInfoA(hMonitor, &mi))
+        rectWork = mi.rcWork;
+    else
+        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
+    return rectWork;
+}
+
+// The application's start-up show command (SW_SHOW when there is no application).
+int& StartupShowCmd()
+{
+    static int nCmdShow = -1;
+    return nCmdShow;
+}
+int GetStartupShowCmd()
+{
+    if (CWinApp* pApp = FwGetApp())
+        return pApp->m_nCmdShow;
+    return StartupShowCmd() == -1 ? SW_SHOW : StartupShowCmd();
+}
+void SetStartupShowCmd(int nCmdShow)
+{
+    if (CWinApp* pApp = FwGetApp())
+        pApp->m_nCmdShow = nCmdShow;
+    else
+        StartupShowCmd() = nCmdShow;
+}
+}  // namespace
+
+CWTKFrameHelper::CWTKFrameHelper(CFrameWnd* pFrame) : m_pFrame(pFrame)
+{
+    // The workspace reaches the rebars of a toolkit frame through its steps.
+    WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
+    if (steps.pfnLoadRebarState == nullptr)
+        steps.pfnLoadRebarState = [](LPCTSTR lpszProfileName, CFrameWnd* pFrameWnd) {
+            return CWTKRebarState::LoadState(lpszProfileName, pFrameWnd);
+        };
+    if (steps.pfnSaveRebarState == nullptr)
+        steps.pfnSaveRebarState = [](LPCTSTR lpszProfileName, CFrameWnd* pFrameWnd) {
+            return CWTKRebarState::SaveState(lpszProfileName, pFrameWnd);
+        };
+}
+
+CWTKFrameHelper::~CWTKFrameHelper()
+{
+    DeleteAll(m_listUserDefinedToolbars);
+    DeleteAll(m_listTearOffToolbars);
+}
+
+// ---- Creation and closing ----
+
+void CWTKFrameHelper::RestorePosition(CREATESTRUCTA& cs)
+{
+    CWTKWorkspace* pWorkspace = WTKGetWorkspace();
+    if (pWorkspace == nullptr)
+        return;
+    // CW_USEDEFAULT is no coordinate: the default rectangle is then the system's own.
+    const BOOL bDefaultPos = cs.x == CW_USEDEFAULT || cs.y == CW_USEDEFAULT;
+    const BOOL bDefaultSize = cs.cx == CW_USEDEFAULT || cs.cy == CW_USEDEFAULT;
+    CRect rectNormal = bDefaultPos || bDefaultSize ? CRect(0, 0, 0, 0) : CRect(cs.x, cs.y, cs.x + cs.cx, cs.y + cs.cy);
+    int nFlags = 0;
+    int nShowCmd = SW_SHOWNORMAL;
+    if (!pWorkspace->LoadWindowPlacement(rectNormal, nFlags, nShowCmd))
+        return;
+    if (nShowCmd != SW_SHOWMAXIMIZED)
+        nShowCmd = SW_SHOWNORMAL;
+    const int nStartup = GetStartupShowCmd();
+    if (nStartup < SW_SHOWMINIMIZED || nStartup > SW_SHOWNA || nStartup == SW_SHOWNOACTIVATE || nStartup == SW_SHOW)
+        SetStartupShowCmd(nShowCmd);
+    const CRect rectWork = WorkAreaNear(rectNormal.TopLeft());
+    CRect rectMeet;
+    if (!rectMeet.IntersectRect(&rectNormal, &rectWork))
+        return;
+    cs.x = rectMeet.left;
+    cs.y = rectMeet.top;
+    cs.cx = rectNormal.Width();
+    cs.cy = rectNormal.Height();
+}
+
+void CWTKFrameHelper::OnLoadFrame()
+{
+    if (CWTKWorkspace* pWorkspace = WTKGetWorkspace())
+        pWorkspace->LoadState(nullptr, this);
+}
+
+void CWTKFrameHelper::OnCloseFrame()
+{
+    for (POSITION pos = m_listTearOffToolbars.GetHeadPosition(); pos != nullptr;) {
+        const POSITION posCur = pos;
+        auto* pBar = static_cast<CControlBar*>(m_listTearOffToolbars.GetNext(pos));
+        if (!::IsWindow(pBar->GetSafeHwnd()) || !pBar->IsWindowVisible()) {
+            m_listTearOffToolbars.RemoveAt(posCur);
+            DestroyAndDelete(pBar);
+        }
+    }
+    CWTKWorkspace* pWorkspace = WTKGetWorkspace();
+    if (pWorkspace == nullptr)
+        return;
+    pWorkspace->SaveFrameState(this);
+    if (!::IsWindow(m_pFrame->GetSafeHwnd()))
+        return;
+    WINDOWPLACEMENT wp {};
+    wp.length = sizeof(wp);
+    if (!::GetWindowPlacement(m_pFrame->GetSafeHwnd(), &wp))
+        return;
+    if (wp.showCmd != SW_SHOWMAXIMIZED)
+        wp.showCmd = SW_SHOWNORMAL;
+    // The normal position counts from the work area; the saved one from the screen.
+    CRect rectWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
+    CRect rectNormal = wp.rcNormalPosition;
+    rectNormal.OffsetRect(rectWork.left, rectWork.top);
+    pWorkspace->StoreWindowPlacement(rectNormal, static_cast<int>(wp.flags), static_cast<int>(wp.showCmd));
+}
+
+// ---- User-defined toolbars ----
+
+BOOL CWTKFrameHelper::IsUserDefinedToolbar(const CControlBar* pBar) const
+{
+    if (pBar == nullptr || !::IsWindow(pBar->GetSafeHwnd()) || m_uiUserToolbarFirst == -1 || m_uiUserToolbarLast == -1)
+        return FALSE;
+    const int nID = pBar->GetDlgCtrlID();
+    return nID >= m_uiUserToolbarFirst && nID <= m_uiUserToolbarLast;
+}
+
+void CWTKFrameHelper::LoadUserToolbars()
+{
+    if (m_uiUserToolbarFirst == -1 || m_uiUserToolbarLast == -1 || m_uiUserToolbarLast < m_uiUserToolbarFirst)
+        return;
+    for (int nID = m_uiUserToolbarFirst; nID <= m_uiUserToolbarLast; ++nID) {
+        auto* pToolBar = new CWTKToolBar;
+        if (!pToolBar->Create(m_pFrame, kWTKUserToolbarStyle, static_cast<UINT>(nID))) {
+            delete pToolBar;
+            continue;
+        }
+        if (!pToolBar->LoadState(m_strControlBarRegEntry, -1, static_cast<UINT>(-1))) {
+            pToolBar->DestroyWindow();
+            delete pToolBar;
+            continue;
+        }
+        pToolBar->SetBarStyle(pToolBar->GetBarStyle() | kWTKUserToolbarBarStyle);
+        pToolBar->EnableDocking(CBRS_ALIGN_ANY);
+        m_pFrame->DockControlBar(pToolBar);
+        m_listUserDefinedToolbars.AddTail(pToolBar);
+    }
+}
+
+BOOL CWTKFrameHelper::SaveUserToolbars(BOOL bFrameOnly)
+{
+    BOOL bResult = TRUE;
+    for (POSITION pos = m_listUserDefinedToolbars.GetHeadPosition(); pos != nullptr;) {
+        auto* pToolBar = static_cast<CWTKToolBar*>(m_listUserDefinedToolbars.GetNext(pos));
+        if (bFrameOnly && pToolBar->GetTopLevelFrame() != m_pFrame)
+            continue;
+        if (!pToolBar->SaveState(m_strControlBarRegEntry, -1, static_cast<UINT>(-1)))
+            bResult = FALSE;
+    }
+    return bResult;
+}
+
+CWTKToolBar* CWTKFrameHelper::CreateNewToolBar(LPCTSTR lpszName)
+{
+    int nFreeID = -1;
+    if (m_uiUserToolbarFirst != -1 && m_uiUserToolbarLast != -1 && m_uiUserToolbarLast >= m_uiUserToolbarFirst &&
+        m_listUserDefinedToolbars.GetCount() < m_uiUserToolbarLast - m_uiUserToolbarFirst + 1) {
+        for (int nID = m_uiUserToolbarFirst; nID <= m_uiUserToolbarLast && nFreeID == -1; ++nID) {
+            BOOL bUsed = FALSE;
+            for (POSITION pos = m_listUserDefinedToolbars.GetHeadPosition(); pos != nullptr && !bUsed;) {
+                auto* pBar = static_cast<CControlBar*>(m_listUserDefinedToolbars.GetNext(pos));
+                bUsed = ::IsWindow(pBar->GetSafeHwnd()) && pBar->GetDlgCtrlID() == nID;
+            }
+            if (!bUsed)
+                nFreeID = nID;
+        }
+    }
+    if (nFreeID == -1) {
+        CString strFormat;
+        strFormat.LoadString(IDS_WTK_CANT_CREATE_USER_TOOLBAR);
+        CString strMessage;
+        strMessage.Format(strFormat, m_uiUserToolbarLast - m_uiUserToolbarFirst + 1);
+        FwMessageBox(strMessage, MB_OK | MB_ICONINFORMATION);
+        return nullptr;
+    }
+    auto* pToolBar = new CWTKToolBar;
+    if (!pToolBar->Create(m_pFrame, kWTKUserToolbarStyle, static_cast<UINT>(nFreeID))) {
+        delete pToolBar;
+        return nullptr;
+    }
+    pToolBar->SetWindowText(lpszName ? lpszName : "");
+    pToolBar->SetBarStyle(pToolBar->GetBarStyle() | kWTKUserToolbarBarStyle);
+    pToolBar->EnableDocking(CBRS_ALIGN_ANY);
+    const CPoint pt(::GetSystemMetrics(SM_CXFULLSCREEN) / 2, ::GetSystemMetrics(SM_CYFULLSCREEN) / 2);
+    m_pFrame->FloatControlBar(pToolBar, pt, CBRS_ALIGN_TOP);
+    m_pFrame->RecalcLayout();
+    m_listUserDefinedToolbars.AddTail(pToolBar);
+    return pToolBar;
+}
+
+BOOL CWTKFrameHelper::DeleteToolBar(CWTKToolBar* pToolBar)
+{
+    POSITION pos = pToolBar ? m_listUserDefinedToolbars.Find(pToolBar) : nullptr;
+    if (pos == nullptr)
+        return FALSE;
+    m_listUserDefinedToolbars.RemoveAt(pos);
+    pToolBar->RemoveStateFromRegistry(m_strControlBarRegEntry, -1, static_cast<UINT>(-1));
+    DestroyAndDelete(pToolBar);
+    m_pFrame->RecalcLayout();
+    return TRUE;
+}
+
+// ---- Torn-off toolbars ----
+
+void CWTKFrameHelper::AddTearOffToolbar(CControlBar* pToolBar)
+{
+    if (pToolBar != nullptr && m_listTearOffToolbars.Find(pToolBar) == nullptr)
+        m_listTearOffToolbars.AddTail(pToolBar);
+}
+
+void CWTKFrameHelper::RemoveTearOffToolbar(CControlBar* pToolBar)
+{
+    if (POSITION pos = m_listTearOffToolbars.Find(pToolBar))
+        m_listTearOffToolbars.RemoveAt(pos);
+}
+
+CString CWTKFrameHelper::GetTearOffSection() const
+{
+    CWTKWorkspace* pWorkspace = WTKGetWorkspace();
+    return (pWorkspace ? pWorkspace->GetRegSectionPath("") : CString()) + kTearOffSection;
+}
+
+CString CWTKFrameHelper::GetTearOffKey(int nIndex) const
+{
+    CString strKey;
+    strKey.Format(kTearOffKeyFormat, static_cast<LPCSTR>(GetTearOffSection()), nIndex);
+    return strKey;
+}
+
+void CWTKFrameHelper::SaveTearOffBars(BOOL bFrameOnly)
+{
+    try {
+        for (int i = 0; i < kMaxTearOffBars; ++i) {
+            CWTKRegistryHolder holder;
+            if (!holder.Create(FALSE, FALSE).DeleteKey(GetTearOffKey(i)))
+                break;
+        }
+        // Keys are numbered without gaps: loading stops at the first missing one.
+        int nIndex = 0;
+        for (POSITION pos = m_listTearOffToolbars.GetHeadPosition(); pos != nullptr;) {
+            auto* pToolBar = dynamic_cast<CWTKToolBar*>(static_cast<CObject*>(m_listTearOffToolbars.GetNext(pos)));
+            if (pToolBar == nullptr || !::IsWindow(pToolBar->GetSafeHwnd()))
+                continue;
+            if (bFrameOnly && pToolBar->GetTopLevelFrame() != m_pFrame)
+                continue;
+            CString strName;
+            pToolBar->GetWindowText(strName);
+            CWTKRegistryHolder holder;
+            CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+            if (!reg.CreateKey(GetTearOffKey(nIndex)))
+                continue;
+            reg.Write(kIdValue, pToolBar->GetDlgCtrlID());
+            reg.Write(kNameValue, strName);
+            reg.Write(kStateValue, static_cast<CObject*>(pToolBar));
+            ++nIndex;
+        }
+    } catch (std::bad_alloc&) {
+    } catch (CException&) {
+    }
+}
+
+void CWTKFrameHelper::LoadTearOffBars()
+{
+    DeleteAll(m_listTearOffToolbars);
+    for (int nIndex = 0; nIndex < kMaxTearOffBars; ++nIndex) {
+        int nID = 0;
+        CString strName;
+        CObject* pObject = nullptr;
+        try {
+            CWTKRegistryHolder holder;
+            CWTKRegistry& reg = holder.Create(FALSE, TRUE);
+            if (!reg.Open(GetTearOffKey(nIndex)) || !reg.Read(kIdValue, nID) || !reg.Read(kNameValue, strName) ||
+                !reg.Read(kStateValue, pObject, RUNTIME_CLASS(CObject)))
+                return;
+        } catch (std::bad_alloc&) {
+            return;
+        } catch (CException&) {
+            return;
+        }
+        // Only a toolbar may come back, under an id no bar of the frame has.
+        auto* pToolBar = dynamic_cast<CWTKToolBar*>(pObject);
+        if (pToolBar == nullptr || nID <= 0 || nID > 0xFFFF || m_pFrame->GetControlBar(static_cast<UINT>(nID))) {
+            delete pObject;
+            return;
+        }
+        if (!pToolBar->Create(m_pFrame, kWTKUserToolbarStyle, static_cast<UINT>(nID))) {
+            delete pToolBar;
+            return;
+        }
+        pToolBar->SetWindowText(strName);
+        pToolBar->SetBarStyle(pToolBar->GetBarStyle() | kWTKUserToolbarBarStyle);
+        pToolBar->EnableDocking(CBRS_ALIGN_ANY);
+        m_pFrame->DockControlBar(pToolBar);
+        m_listTearOffToolbars.AddTail(pToolBar);
+    }
+}
+
+// ---- Menu bar ----
+
+void CWTKFrameHelper::SetMenuBar(CWTKMenuBar* pMenuBar)
+{
+    m_pMenuBar = pMenuBar;
+    HMENU hMenu = ::IsWindow(m_pFrame->GetSafeHwnd()) ? ::GetMenu(m_pFrame->GetSafeHwnd()) : nullptr;
+    if (hMenu == nullptr)
+        hMenu = m_pFrame->GetDefaultMenu();
+    m_hDefaultMenu = hMenu;
+    if (m_pMenuBar != nullptr) {
+        m_pMenuBar->CreateFromMenu(hMenu, TRUE, FALSE);
+        m_pMenuBar->SetDefaultMenuResId(m_nIDDefaultResource);
+    }
+    if (::IsWindow(m_pFrame->GetSafeHwnd()))
+        ::SetMenu(m_pFrame->GetSafeHwnd(), nullptr);
+}
+
+void CWTKFrameHelper::OnUpdateFrameMenu()
+{
+    if (m_pMenuBar != nullptr && ::IsWindow(m_pMenuBar->GetSafeHwnd()) && (m_pMenuBar->GetStyle() & WS_VISIBLE) &&
+        ::IsWindow(m_pFrame->GetSafeHwnd()))
+        ::SetMenu(m_pFrame->GetSafeHwnd(), nullptr);
+}
+
+// ---- Docking ----
+
+void CWTKFrameHelper::EnableDocking(DWORD dwDockStyle)
+{
+    m_pFrame->CFrameWnd::EnableDocking(dwDockStyle);
+    for (const auto& side : kToolDockSides) {
+        if (!(dwDockStyle & side.dwAlign & CBRS_ALIGN_ANY))
+            continue;
+        CControlBar* pOld = m_pFrame->GetControlBar(side.nID);
+        if (pOld != nullptr && pOld->IsKindOf(RUNTIME_CLASS(CWTKToolDockBar)))
+            continue;
+        if (pOld != nullptr) {
+            if (POSITION pos = m_pFrame->m_listControlBars.Find(pOld))
+                m_pFrame->m_listControlBars.RemoveAt(pos);
+            DestroyAndDelete(pOld);
+        }
+        auto* pDockBar = new CWTKToolDockBar;
+        pDockBar->m_bAutoDelete = TRUE;
+        if (!pDockBar->Create(m_pFrame, kWTKToolDockBarStyle | side.dwAlign, side.nID)) {
+            if (pDockBar->GetSafeHwnd() == nullptr)
+                delete pDockBar;
+            FwThrowResourceException();
+        }
+    }
+}
+
+void CWTKFrameHelper::RaiseFloatingFrames()
+{
+    const HWND hFrame = m_pFrame->GetSafeHwnd();
+    if (hFrame == nullptr)
+        return;
+    std::vector<HWND> owned;
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (::GetWindow(hWnd, GW_OWNER) != hFrame || !::IsWindowVisible(hWnd))
+            continue;
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+            owned.push_back(hWnd);
+    }
+    for (HWND hWnd : owned)
+        ::SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+BOOL CWTKFrameHelper::IsDockStateValid(const CDockState& state)
+{
+    for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {
+        auto* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+        if (pInfo == nullptr)
+            return FALSE;
+        if (pInfo->m_bFloating)
+            continue;
+        if (m_pFrame->GetControlBar(pInfo->m_nBarID) == nullptr)
+            return FALSE;
+    }
+    return TRUE;
+}
+
+void CWTKFrameHelper::SetDockState(const CDockState& state)
+{
+    std::vector<CMiniDockFrameWnd*> newFrames;
+    for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {
+        auto* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+        pInfo->m_pBar = nullptr;
+        if (pInfo->m_bDockBar && pInfo->m_bFloating) {
+            const DWORD dwAlign = pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT;
+            CMiniDockFrameWnd* pFrame = m_pFrame->CreateFloatingFrame(dwAlign | CBRS_SIZE_DYNAMIC);
+            if (pFrame == nullptr)
+                continue;
+            // The record keeps the floating frame's window position.
+            const CPoint pt = pInfo->m_pointPos;
+            pFrame->SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            pInfo->m_pBar = &pFrame->m_wndDockBar;
+            newFrames.push_back(pFrame);
+            continue;
+        }
+        // A record whose bar the frame lacks, or of the other kind, is skipped.
+        CControlBar* pBar = m_pFrame->GetControlBar(pInfo->m_nBarID);
+        if (pBar == nullptr || pBar->IsDockBar() != pInfo->m_bDockBar || (pBar->IsDockBar() && pBar->IsFloating()))
+            continue;
+        pInfo->m_pBar = pBar;
+        if (!pInfo->m_bDockBar)
+            pBar->m_nMRUWidth = pInfo->m_nMRUWidth;
+    }
+    // Dock bars place their bars first; then each bar takes its own record.
+    for (int nPass = 0; nPass < 2; ++nPass) {
+        for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {
+            auto* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+            if (pInfo->m_pBar != nullptr && pInfo->m_bDockBar == (nPass == 0))
+                pInfo->m_pBar->SetBarInfo(pInfo, m_pFrame);
+        }
+    }
+    for (CMiniDockFrameWnd* pFrame : newFrames) {
+        if (!::IsWindow(pFrame->GetSafeHwnd()))
+            continue;
+        if (pFrame->m_wndDockBar.GetDockedVisibleCount() > 0) {
+            pFrame->RecalcLayout();
+            pFrame->ShowWindow(SW_SHOWNA);
+        }
+    }
+    m_pFrame->RecalcLayout();
+    CMiniDockFrameWnd::DestroyEmptyFrames(m_pFrame);
+    // A frame started minimised lays out when it is restored, not at the next idle time.
+    const int nCmdShow = GetStartupShowCmd();
+    if (nCmdShow != SW_SHOWMINNOACTIVE && nCmdShow != SW_SHOWNA)
+        m_pFrame->DelayRecalcLayout();
+}

@@ -1,0 +1,314 @@
+// The frame helper's keyboard and mouse filtering: open popup menus, the menu bar and the
+// toolbars see keys and clicks before the frame does.
+#include "frames/WTKFrameHelper.h"
+
+#include "command_bars/WTKCustomizeMode.h"
+#include "command_bars/WTKMenuBar.h"
+#include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKPopupMenuBar.h"
+#include "command_bars/WTKToolBar.h"
+#include "command_bars/WTKToolbarMenuButton.h"
+#include "command_bars/WTKToolbarMessages.h"
+
+#include "bars/DockBar.h"
+
+#include <vector>
+
+namespace {
+// The live toolkit toolbars of the process.
+std::vector<CWTKToolBar*> LiveToolbars()
+{
+    std::vector<CWTKToolBar*> bars;
+    CWTKToolBarList& list = WTKAllToolbars();
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+        auto* pToolBar = dynamic_cast<CWTKToolBar*>(list.GetNext(pos));
+        if (pToolBar != nullptr && ::IsWindow(pToolBar->GetSafeHwnd()))
+            bars.push_back(pToolBar);
+    }
+    return bars;
+}
+
+// A key (with FVIRTKEY and these modifiers) bound in an accelerator table.
+BOOL IsKeyInTable(HACCEL hAccel, int nKey, BYTE fModifiers)
+{
+    if (hAccel == nullptr)
+        return FALSE;
+    const int nCount = ::CopyAcceleratorTableA(hAccel, nullptr, 0);
+    if (nCount <= 0)
+        return FALSE;
+    std::vector<ACCEL> entries(static_cast<size_t>(nCount));
+    const int nCopied = ::CopyAcceleratorTableA(hAccel, entries.data(), nCount);
+    for (int i = 0; i < nCopied; ++i) {
+        const ACCEL& a = entries[static_cast<size_t>(i)];
+        if (a.key == nKey && (a.fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT)) == (FVIRTKEY | fModifiers))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void ClosePopup(CWTKPopupMenu* pPopup)
+{
+    if (pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd()))
+        pPopup->SendMessage(WM_CLOSE);
+}
+}  // namespace
+
+BOOL CWTKFrameHelper::IsHelpKey(const MSG* pMsg)
+{
+    return pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F1 && !(pMsg->lParam & 0x40000000) &&
+        ::GetKeyState(VK_SHIFT) >= 0 && ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0;
+}
+
+BOOL CWTKFrameHelper::PreTranslateMessage(MSG* pMsg, BOOL* pbTranslate)
+{
+    BOOL bTranslateLocal = TRUE;
+    if (pbTranslate == nullptr)
+        pbTranslate = &bTranslateLocal;
+    *pbTranslate = TRUE;
+    CWTKPopupMenu* pActivePopup = CWTKPopupMenu::GetActiveMenu();
+    switch (pMsg->message) {
+    case WM_CONTEXTMENU:
+        // The context-menu key opens its own menu: an open popup only goes.
+        if (pActivePopup != nullptr) {
+            ClosePopup(pActivePopup);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_SYSKEYDOWN:
+        if (pActivePopup != nullptr && pMsg->wParam == VK_MENU) {
+            ClosePopup(pActivePopup);
+            return TRUE;
+        }
+        // Alt+F4 and Alt+Space reach a minimised frame.
+        if (pActivePopup == nullptr && m_pFrame->IsIconic())
+            return FALSE;
+        return ProcessKeyboard(static_cast<int>(pMsg->wParam));
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONUP: {
+        const CPoint pt(static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam)));
+        return ProcessMouseClick(pMsg->message, pt, pMsg->hwnd);
+    }
+    case WM_KEYDOWN: {
+        if (IsHelpKey(pMsg))
+            return FALSE;
+        BOOL bProcessAccel = TRUE;
+        if (ProcessKeyboard(static_cast<int>(pMsg->wParam), &bProcessAccel))
+            return TRUE;
+        if (!bProcessAccel)
+            *pbTranslate = FALSE;
+        return FALSE;
+    }
+    case WM_SYSKEYUP:
+        // F10 is the menu key as much as Alt is (Shift+F10 is the context menu's).
+        if ((pMsg->wParam == VK_MENU || (pMsg->wParam == VK_F10 && ::GetKeyState(VK_SHIFT) >= 0)) &&
+            m_pMenuBar != nullptr && ::IsWindow(m_pMenuBar->GetSafeHwnd())) {
+            if (::GetFocus() == m_pMenuBar->GetSafeHwnd())
+                m_pFrame->SetFocus();
+            else
+                m_pMenuBar->SetFocus();
+            return TRUE;
+        }
+        return pActivePopup != nullptr;
+    case WM_MOUSEMOVE: {
+        if (WTKIsCustomizeMode() || pActivePopup == nullptr || !::IsWindow(pActivePopup->GetSafeHwnd()))
+            return FALSE;
+        CPoint pt(static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam)));
+        ::ClientToScreen(pMsg->hwnd, &pt);
+        CRect rectPopup;
+        pActivePopup->GetWindowRect(&rectPopup);
+        if (rectPopup.PtInRect(pt))
+            return FALSE;
+        CWTKPopupMenuBar* pItems = pActivePopup->GetMenuBar();
+        return pItems == nullptr || pItems->FindParentBarAt(pt) == nullptr;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP: {
+        CPoint pt(static_cast<short>(LOWORD(pMsg->lParam)), static_cast<short>(HIWORD(pMsg->lParam)));
+        const HWND hWnd = pMsg->hwnd;
+        ::ClientToScreen(hWnd, &pt);
+        if (ProcessMouseClick(pMsg->message, pt, hWnd) || !::IsWindow(hWnd))
+            return TRUE;
+        if (pMsg->message == WM_RBUTTONUP && !WTKIsCustomizeMode()) {
+            CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+            if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CDockBar))) {
+                m_pFrame->SendMessage(WTK_TOOLBAR_POPUPMENU, reinterpret_cast<WPARAM>(m_pFrame->GetSafeHwnd()),
+                                      MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
+            }
+        }
+        return FALSE;
+    }
+    default:
+        return FALSE;
+    }
+}
+
+BOOL CWTKFrameHelper::ProcessKeyboard(int nKey, BOOL* pbProcessAccel)
+{
+    if (pbProcessAccel != nullptr)
+        *pbProcessAccel = TRUE;
+    if (CWTKPopupMenu* pActivePopup = CWTKPopupMenu::GetActiveMenu()) {
+        if (::IsWindow(pActivePopup->GetSafeHwnd()))
+            pActivePopup->SendMessage(WM_KEYDOWN, static_cast<WPARAM>(nKey));
+        return TRUE;
+    }
+    if (m_pFrame->IsIconic())
+        return TRUE;
+    if (WTKIsCustomizeMode())
+        return FALSE;
+    BOOL bControlHasKey = FALSE;
+    for (CWTKToolBar* pToolBar : LiveToolbars()) {
+        const CObList& buttons = pToolBar->GetAllButtons();
+        for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr && !bControlHasKey;) {
+            auto* pButton = static_cast<CWTKToolbarButton*>(buttons.GetNext(pos));
+            bControlHasKey = pButton->HasFocus();
+        }
+        if (bControlHasKey)
+            break;
+    }
+    BYTE fModifiers = 0;
+    if (::GetKeyState(VK_CONTROL) & 0x8000)
+        fModifiers |= FCONTROL;
+    if (::GetKeyState(VK_MENU) & 0x8000)
+        fModifiers |= FALT;
+    if (::GetKeyState(VK_SHIFT) & 0x8000)
+        fModifiers |= FSHIFT;
+    if (!bControlHasKey) {
+        CFrameWnd* pActive = m_pFrame->GetActiveFrame();
+        if (IsKeyInTable(m_pFrame->m_hAccelTable, nKey, fModifiers) ||
+            (pActive != nullptr && pActive != m_pFrame && IsKeyInTable(pActive->m_hAccelTable, nKey, fModifiers)))
+            return FALSE;
+    }
+    if (fModifiers == FALT && ProcessMnemonic(static_cast<TCHAR>(nKey)))
+        return TRUE;
+    if (bControlHasKey && pbProcessAccel != nullptr)
+        *pbProcessAccel = FALSE;
+    return FALSE;
+}
+
+BOOL CWTKFrameHelper::ProcessMnemonic(TCHAR cKey)
+{
+    if (m_pMenuBar != nullptr && ::IsWindow(m_pMenuBar->GetSafeHwnd()) &&
+        m_pMenuBar->TranslateChar(static_cast<BYTE>(cKey)))
+        return TRUE;
+    for (CWTKToolBar* pToolBar : LiveToolbars()) {
+        if (pToolBar == m_pMenuBar || !pToolBar->IsWindowVisible() || pToolBar->GetTopLevelFrame() != m_pFrame)
+            continue;
+        if (dynamic_cast<CWTKPopupMenuBar*>(pToolBar) != nullptr)
+            continue;
+        if (pToolBar->TranslateChar(static_cast<BYTE>(cKey)))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CWTKFrameHelper::ProcessMouseClick(UINT uiMsg, POINT pt, HWND hwnd)
+{
+    const BOOL bCustomize = WTKIsCustomizeMode();
+    if (uiMsg == WM_LBUTTONDOWN && (bCustomize || (::GetKeyState(VK_MENU) & 0x8000))) {
+        for (CWTKToolBar* pToolBar : LiveToolbars()) {
+            CPoint ptClient = pt;
+            pToolBar->ScreenToClient(&ptClient);
+            const int nHit = pToolBar->HitTest(ptClient);
+            if (nHit < 0)
+                continue;
+            CWTKToolbarButton* pButton = pToolBar->GetButton(nHit);
+            if (pButton != nullptr && pButton->GetHwnd() != nullptr && pButton->GetHwnd() == hwnd &&
+                pButton->GetRect().PtInRect(ptClient)) {
+                pToolBar->SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(ptClient.x, ptClient.y));
+                return TRUE;
+            }
+            break;
+        }
+    }
+    CWTKPopupMenu* pPopup = CWTKPopupMenu::GetActiveMenu();
+    if (bCustomize || pPopup == nullptr || !::IsWindow(pPopup->GetSafeHwnd()))
+        return FALSE;
+    switch (pPopup->HitTest(pt)) {
+    case CWTKPopupMenu::kHitRightShadow:
+    case CWTKPopupMenu::kHitBottomShadow:
+        ClosePopup(pPopup);
+        m_pFrame->SetFocus();
+        return TRUE;
+    case CWTKPopupMenu::kHitItems:
+    case CWTKPopupMenu::kHitLogo:
+    case CWTKPopupMenu::kHitTearOff:
+        return FALSE;
+    default:
+        break;
+    }
+    // Outside the popup.
+    CWTKToolbarMenuButton* pParentButton = pPopup->GetParentButton();
+    CWTKPopupMenu* pParentPopup = pPopup->GetParentPopupMenu();
+    if (pParentButton != nullptr && pParentButton->GetParentWnd() != nullptr) {
+        CRect rectButton = pParentButton->GetRect();
+        pParentButton->GetParentWnd()->ClientToScreen(&rectButton);
+        if (rectButton.PtInRect(pt))
+            return TRUE;
+    }
+    CWTKPopupMenuBar* pItems = pPopup->GetMenuBar();
+    if (pParentPopup != nullptr && ::IsWindow(pParentPopup->GetSafeHwnd())) {
+        switch (pParentPopup->HitTest(pt)) {
+        case CWTKPopupMenu::kHitItems:
+        case CWTKPopupMenu::kHitLogo:
+        case CWTKPopupMenu::kHitTearOff:
+            return FALSE;
+        case CWTKPopupMenu::kHitRightShadow:
+        case CWTKPopupMenu::kHitBottomShadow:
+            ClosePopup(pParentPopup);
+            m_pFrame->SetFocus();
+            return TRUE;
+        default:
+            break;
+        }
+    }
+    if (pItems != nullptr && pItems->IsCommandSent())
+        return FALSE;
+    const BOOL bTracking = pPopup->IsTracking();
+    CWnd* pFocus = CWnd::GetFocus();
+    ClosePopup(pPopup);
+    if (pFocus != nullptr && dynamic_cast<CWTKPopupMenuBar*>(pFocus) != nullptr)
+        m_pFrame->SetFocus();
+    return bTracking;
+}
+
+BOOL CWTKFrameHelper::SetActivePopup(CWTKPopupMenu* pPopup)
+{
+    CWTKPopupMenu::SetActiveMenu(pPopup);
+    if (pPopup == nullptr || WTKIsCustomizeMode())
+        return TRUE;
+    CWTKPopupMenu* pOuter = pPopup;
+    for (int nDepth = 0; nDepth < 64; ++nDepth) {
+        CWTKPopupMenu* pParent = pOuter->GetParentPopupMenu();
+        if (pParent == nullptr)
+            break;
+        pOuter = pParent;
+    }
+    CWTKToolBar* pBar = pOuter->GetParentToolBar();
+    if (pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()) && dynamic_cast<CWTKPopupMenuBar*>(pBar) == nullptr &&
+        !pBar->IsFloating() && ::GetFocus() != pBar->GetSafeHwnd())
+        pBar->SetFocus();
+    return TRUE;
+}
+
+void CWTKFrameHelper::OnDeactivate()
+{
+    if (WTKIsCustomizeMode())
+        return;
+    CWTKPopupMenu* pPopup = CWTKPopupMenu::GetActiveMenu();
+    if (pPopup == nullptr || m_pMenuBar == nullptr || !::IsWindow(m_pMenuBar->GetSafeHwnd()))
+        return;
+    const CObList& buttons = m_pMenuBar->GetAllButtons();
+    for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;) {
+        auto* pButton = static_cast<CWTKToolbarButton*>(buttons.GetNext(pos));
+        if (auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton);
+            pMenuButton && pMenuButton->IsDroppedDown())
+            pMenuButton->CloseAllPopups();
+    }
+}
