@@ -433,6 +433,11 @@ void CWTKPopupMenuBar::OnDrawBarBorders(CDC* pDC, CRect /*rectClient*/)
     flush();
 }
 
+void CWTKPopupMenuBar::DrawSeparator(CDC* pDC, const CRect& rect, BOOL /*bHorz*/)
+{
+    CWTKToolBar::DrawSeparator(pDC, rect, FALSE);
+}
+
 void CWTKPopupMenuBar::SetButtonStyle(int nIndex, UINT nStyle)
 {
     CWTKToolbarButton* pButton = GetButton(nIndex);
