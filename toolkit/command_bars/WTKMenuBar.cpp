@@ -657,6 +657,11 @@ void CWTKMenuBar::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CWTKMenuBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
+    // The child's icon answers a double click alone: it does not open its menu as well.
+    if (auto* pSysButton = dynamic_cast<CWTKToolbarSystemMenuButton*>(GetButton(HitTest(point)))) {
+        pSysButton->OnDblClk(this);
+        return;
+    }
     const HWND hWndSelf = GetSafeHwnd();
     CWTKToolBar::OnLButtonDblClk(nFlags, point);
     if (!::IsWindow(hWndSelf))

@@ -83,7 +83,7 @@ BOOL CWTKMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT /*uiID*/)
     const BOOL bMaximized = m_bMaximizeMode;
     SetMaximizeMode(FALSE, nullptr, TRUE);
     HMENU hMenuCurrent = m_hMenu;
-    CWnd* pParent = GetParent();
+    CWnd* pParent = m_pParentWnd;
 
     // The bar's buttons for hMenu: the saved state when it still matches the resource, else
     // the menu itself (and the owner hears that the menu was reset).

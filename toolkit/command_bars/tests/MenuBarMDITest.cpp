@@ -1,0 +1,230 @@
+// The system buttons of a maximised MDI child on the menu bar of a real MDI frame: the boxes per
+// child style, a disabled close box, clicks that send system commands, the icon's double click,
+// the buttons following the active child, and a screenshot.
+#include "MenuBarTestSupport.h"
+
+#include "command_bars/WTKToolbarMenuButtonsButton.h"
+#include "command_bars/WTKToolbarSystemMenuButton.h"
+
+#include "Canvas.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+struct MDIFixture : ::testing::Test {
+    void SetUp() override
+    {
+        pFrame = new CMenuBarMDIFrame;
+        ASSERT_TRUE(pFrame->CreateWithMenuBar());
+        theApp.m_pMainWnd = pFrame;
+        pBar = &pFrame->m_wndMenuBar;
+        hIconA = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+        hIconB = ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_QUESTION));
+    }
+    void TearDown() override
+    {
+        theApp.m_pMainWnd = nullptr;
+        if (pFrame != nullptr)
+            pFrame->DestroyWindow();
+        PumpPending();
+    }
+    void Maximize(CWnd* pChild)
+    {
+        ::SendMessageA(pFrame->m_hWndMDIClient, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(pChild->GetSafeHwnd()), 0);
+        PumpPending();
+    }
+    // The system commands of the boxes now on the bar, in order, with 'x' for a disabled one.
+    std::string Boxes() const
+    {
+        std::string str;
+        for (int i = 0; i < pBar->GetCount(); i++) {
+            const auto* pBox = dynamic_cast<const CWTKToolbarMenuButtonsButton*>(pBar->GetButton(i));
+            if (pBox == nullptr)
+                continue;
+            switch (pBox->GetSystemCommand()) {
+            case SC_MINIMIZE:
+                str += "min";
+                break;
+            case SC_RESTORE:
+                str += "restore";
+                break;
+            case SC_CLOSE:
+                str += "close";
+                break;
+            default:
+                str += "?";
+            }
+            if (pBox->m_nStyle & TBBS_DISABLED)
+                str += "x";
+            str += " ";
+        }
+        return str;
+    }
+    const CWTKToolbarSystemMenuButton* SysButton() const
+    {
+        return dynamic_cast<const CWTKToolbarSystemMenuButton*>(pBar->GetButton(0));
+    }
+    void Click(int iButton)
+    {
+        CRect rect;
+        pBar->GetItemRect(iButton, &rect);
+        const LPARAM lParam = MAKELPARAM(rect.CenterPoint().x, rect.CenterPoint().y);
+        pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lParam);
+        pBar->SendMessage(WM_LBUTTONUP, 0, lParam);
+        PumpPending();
+    }
+
+    CMenuBarMDIFrame* pFrame = nullptr;
+    CWTKMenuBar* pBar = nullptr;
+    HICON hIconA = nullptr;
+    HICON hIconB = nullptr;
+};
+
+constexpr DWORD kChildStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW;
+
+TEST_F(MDIFixture, BoxesFollowTheChildsStyleAndItsCloseItem)
+{
+    struct Case {
+        const char* name;
+        DWORD dwStyle;
+        BOOL bGrayClose;
+        const char* boxes;
+    } cases[] = {
+        {"all boxes", kChildStyle, FALSE, "min restore close "},
+        {"no minimise, no maximise", WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, FALSE, "close "},
+        {"grey close item", kChildStyle, TRUE, "min restore closex "},
+    };
+    for (const Case& c : cases) {
+        CSysCommandChild* pChild = pFrame->AddChild(c.dwStyle, hIconA);
+        ASSERT_NE(pChild, nullptr) << c.name;
+        if (c.bGrayClose)
+            ::EnableMenuItem(::GetSystemMenu(pChild->GetSafeHwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+        Maximize(pChild);
+        pBar->SetMaximizeMode(TRUE, pChild);
+        EXPECT_TRUE(pBar->IsMaximizeMode()) << c.name;
+        EXPECT_EQ(Boxes(), c.boxes) << c.name;
+        ASSERT_NE(SysButton(), nullptr) << c.name;
+        EXPECT_EQ(SysButton()->GetSysIcon(), hIconA) << c.name;
+
+        // The boxes sit right-aligned at the bar's end, one pixel apart.
+        CRect rectClient;
+        pBar->GetClientRect(rectClient);
+        const int iLast = pBar->GetCount() - 1;
+        CRect rectLast;
+        pBar->GetItemRect(iLast, &rectLast);
+        EXPECT_EQ(rectLast.right, rectClient.right) << c.name;
+        if (iLast > 0 && dynamic_cast<CWTKToolbarMenuButtonsButton*>(pBar->GetButton(iLast - 1)) != nullptr) {
+            CRect rectPrev;
+            pBar->GetItemRect(iLast - 1, &rectPrev);
+            EXPECT_EQ(rectPrev.right + 1, rectLast.left) << c.name;
+        }
+
+        pBar->SetMaximizeMode(FALSE);
+        EXPECT_EQ(Boxes(), "") << c.name;
+        EXPECT_EQ(SysButton(), nullptr) << c.name;
+        pChild->MDIDestroy();
+        PumpPending();
+    }
+}
+
+TEST_F(MDIFixture, BoxClicksSendSystemCommandsAndAGreyCloseIgnoresTheIconsDoubleClick)
+{
+    CSysCommandChild* pChild = pFrame->AddChild(kChildStyle, hIconA);
+    ASSERT_NE(pChild, nullptr);
+    Maximize(pChild);
+    pBar->SetMaximizeMode(TRUE, pChild);
+    ASSERT_EQ(Boxes(), "min restore close ");
+
+    // The restore box (second from the end).
+    const int iRestore = pBar->GetCount() - 2;
+    pChild->m_sysCommands.clear();
+    Click(iRestore);
+    EXPECT_EQ(pChild->m_sysCommands, (std::vector<UINT> {SC_RESTORE}));
+
+    // A grey close item: the close box is disabled and the icon's double click leaves the child.
+    Maximize(pChild);
+    pBar->SetMaximizeMode(FALSE);
+    ::EnableMenuItem(::GetSystemMenu(pChild->GetSafeHwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    pBar->SetMaximizeMode(TRUE, pChild);
+    ASSERT_EQ(Boxes(), "min restore closex ");
+    pChild->m_sysCommands.clear();
+    Click(pBar->GetCount() - 1);
+    CRect rectIcon;
+    pBar->GetItemRect(0, &rectIcon);
+    const LPARAM lParamIcon = MAKELPARAM(rectIcon.CenterPoint().x, rectIcon.CenterPoint().y);
+    pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lParamIcon);
+    PumpPending();
+    for (UINT uiCmd : pChild->m_sysCommands)
+        EXPECT_NE(uiCmd, static_cast<UINT>(SC_CLOSE));
+    EXPECT_TRUE(::IsWindow(pChild->GetSafeHwnd()));
+
+    // Enabled again: the double click closes the child.
+    ::EnableMenuItem(::GetSystemMenu(pChild->GetSafeHwnd(), FALSE), SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+    const int nDestroyed = CSysCommandChild::s_nDestroyed;
+    pChild->m_sysCommands.clear();
+    pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lParamIcon);
+    PumpPending();
+    EXPECT_EQ(CSysCommandChild::s_nDestroyed, nDestroyed + 1) << "the child closed";
+}
+
+TEST_F(MDIFixture, ButtonsComeBackForTheChildThatIsActiveNow)
+{
+    CSysCommandChild* pFirst = pFrame->AddChild(kChildStyle, hIconA);
+    ASSERT_NE(pFirst, nullptr);
+    Maximize(pFirst);
+    pBar->SetMaximizeMode(TRUE, pFirst);
+    ASSERT_EQ(SysButton()->GetSysIcon(), hIconA);
+
+    // The buttons go for a while; another child becomes active meanwhile.
+    pBar->SetMaximizeMode(FALSE);
+    CSysCommandChild* pSecond =
+        pFrame->AddChild(WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX, hIconB);
+    ASSERT_NE(pSecond, nullptr);
+    Maximize(pSecond);
+    ASSERT_EQ(pFrame->MDIGetActive(), pSecond);
+    pBar->RestoreMaximizeMode();
+    EXPECT_TRUE(pBar->IsMaximizeMode());
+    ASSERT_NE(SysButton(), nullptr);
+    EXPECT_EQ(SysButton()->GetSysIcon(), hIconB);
+    EXPECT_EQ(SysButton()->GetSysMenu(), ::GetSystemMenu(pSecond->GetSafeHwnd(), FALSE));
+    EXPECT_EQ(Boxes(), "restore close ");
+
+    // The same menu shown again puts the buttons back at once, for the active child.
+    pBar->CreateFromMenu(pBar->GetHMenu());
+    EXPECT_TRUE(pBar->IsMaximizeMode());
+    EXPECT_EQ(Boxes(), "restore close ");
+
+    // A different menu keeps them too; the boxes stay behind the menu's items.
+    HMENU hDoc = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MB_DOC));
+    pBar->CreateFromMenu(hDoc);
+    EXPECT_EQ(Boxes(), "restore close ");
+    EXPECT_EQ(pBar->GetButtonText(1), "&File");
+    pBar->CreateFromMenu(pBar->GetDefaultMenu(), TRUE);
+    ::DestroyMenu(hDoc);
+
+    // Left from the first title wraps to the last title, never to a box.
+    pBar->SetFocus();
+    PumpPending();
+    ASSERT_EQ(pBar->GetHighlightedButton(), pBar->GetButton(1)) << "the first title after the icon";
+    pBar->PostMessage(WM_KEYDOWN, VK_LEFT, 1);
+    PumpPending();
+    const CWTKToolbarButton* pHot = pBar->GetHighlightedButton();
+    ASSERT_NE(pHot, nullptr);
+    EXPECT_EQ(std::string(pHot->m_strText), "&Help");
+    pFrame->SetFocus();
+    PumpPending();
+
+    CRect rectShot;
+    pFrame->GetWindowRect(&rectShot);
+    pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    PumpPending();
+    Canvas shot(rectShot.Width(), rectShot.Height());
+    HDC hScreen = ::GetDC(nullptr);
+    ::BitBlt(shot.Handle(), 0, 0, rectShot.Width(), rectShot.Height(), hScreen, rectShot.left, rectShot.top, SRCCOPY);
+    ::ReleaseDC(nullptr, hScreen);
+    EXPECT_TRUE(shot.WritePng(ScreenshotFolder() + "\\menubar_mdi_maximised_child.png"));
+}
+
+}  // namespace

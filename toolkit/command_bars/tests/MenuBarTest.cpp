@@ -1,0 +1,348 @@
+// The menu bar on a real frame: built from the frame's menu, menus swapped through the snapshot
+// store, handles never destroyed by the bar, the original state, the registry state (also a
+// damaged one), the keyboard, FindMenuText, and a screenshot with a menu and a sub-menu open.
+#include "MenuBarTestSupport.h"
+
+#include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKPopupMenuBar.h"
+#include "command_bars/WTKToolbarMenuButton.h"
+
+#include "foundation/WTKRegistry.h"
+
+#include "Canvas.h"
+
+#include <memory>
+#include <string>
+
+namespace {
+
+constexpr char kProfile[] = "Software\\WTKMenuBarTests\\State\\";
+
+struct MenuBarFixture : ::testing::Test {
+    void SetUp() override
+    {
+        pFrame = new CMenuBarTestFrame;
+        ASSERT_TRUE(pFrame->CreateWithMenuBar(FALSE));
+        pBar = &pFrame->m_wndMenuBar;
+    }
+    void TearDown() override
+    {
+        CWTKPopupMenu* pActive = CWTKPopupMenu::GetActiveMenu();
+        if (pActive != nullptr && ::IsWindow(pActive->GetSafeHwnd()))
+            pActive->SendMessage(WM_CLOSE);
+        PumpPending();
+        if (pFrame != nullptr)
+            pFrame->DestroyWindow();
+        PumpPending();
+    }
+    std::string Text(int i) const { return std::string(pBar->GetButtonText(i)); }
+
+    CMenuBarTestFrame* pFrame = nullptr;
+    CWTKMenuBar* pBar = nullptr;
+};
+
+// The bar's items: text, kind ('m' menu title, 'c' command, '-' separator) and id.
+std::string Describe(const CWTKMenuBar& bar)
+{
+    std::string str;
+    for (int i = 0; i < bar.GetCount(); i++) {
+        const CWTKToolbarButton* pButton = bar.GetButton(i);
+        if (pButton->IsSeparator())
+            str += "- ";
+        else if (dynamic_cast<const CWTKToolbarMenuButton*>(pButton) != nullptr)
+            str += "m:" + std::string(pButton->m_strText) + " ";
+        else
+            str += "c:" + std::string(pButton->m_strText) + " ";
+    }
+    return str;
+}
+
+TEST_F(MenuBarFixture, IsBuiltFromTheFramesMenuWhichTheFrameNoLongerShows)
+{
+    EXPECT_EQ(Describe(*pBar), "m:&File m:&Edit c:&Print! - m:&Help ");
+    EXPECT_EQ(::GetMenu(pFrame->GetSafeHwnd()), nullptr);
+    EXPECT_EQ(pBar->GetHMenu(), pFrame->m_hDefault);
+    EXPECT_EQ(pBar->GetDefaultMenu(), pFrame->m_hDefault);
+    EXPECT_EQ(pBar->GetDefaultMenuResId(), static_cast<UINT>(IDR_MB_FRAME));
+    EXPECT_EQ(pBar->GetItemID(2), static_cast<UINT>(ID_TEST_PRINT));
+    CString strTitle;
+    pBar->GetWindowText(strTitle);
+    EXPECT_EQ(std::string(strTitle), "Menu Bar");
+
+    // Titles show their text without images; the File title carries the File popup's items.
+    auto* pFile = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(0));
+    ASSERT_NE(pFile, nullptr);
+    EXPECT_TRUE(pFile->m_bText);
+    EXPECT_FALSE(pFile->m_bImage);
+    EXPECT_EQ(pFile->GetCommands().GetCount(), 5);
+
+    // The same menu again without force rebuilds nothing.
+    const CWTKToolbarButton* pBefore = pBar->GetButton(1);
+    pBar->CreateFromMenu(pBar->GetHMenu());
+    EXPECT_EQ(pBar->GetButton(1), pBefore);
+    pBar->CreateFromMenu(pBar->GetHMenu(), FALSE, TRUE);
+    EXPECT_EQ(Describe(*pBar), "m:&File m:&Edit c:&Print! - m:&Help ");
+}
+
+TEST_F(MenuBarFixture, EachMenuKeepsItsButtonsAndTheBarNeverDestroysAMenu)
+{
+    HMENU hDoc = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MB_DOC));
+    ASSERT_NE(hDoc, nullptr);
+    HMENU hDefault = pBar->GetDefaultMenu();
+
+    // The default menu's bar is changed by the user, then the document's menu comes.
+    ASSERT_TRUE(pBar->RemoveButton(2));
+    pBar->CreateFromMenu(hDoc);
+    EXPECT_EQ(Describe(*pBar), "m:&File m:&Window ");
+    EXPECT_EQ(pBar->GetDefaultMenu(), hDefault);
+    pBar->SetButtonText(1, "&Windows");
+
+    // Back and forth: each menu comes back as it was left.
+    pBar->CreateFromMenu(hDefault, TRUE);
+    EXPECT_EQ(Describe(*pBar), "m:&File m:&Edit - m:&Help ");
+    pBar->CreateFromMenu(hDoc);
+    EXPECT_EQ(Describe(*pBar), "m:&File m:&Windows ");
+
+    // A bar that goes leaves both menus to their owners.
+    pBar->DestroyWindow();
+    {
+        auto pOther = std::make_unique<CWTKMenuBar>();
+        ASSERT_TRUE(pOther->Create(pFrame, WS_CHILD | CBRS_TOP, 0xE81B));
+        pOther->CreateFromMenu(hDoc);
+        pOther->DestroyWindow();
+    }
+    EXPECT_TRUE(::IsMenu(hDoc));
+    EXPECT_TRUE(::IsMenu(hDefault));
+    ::DestroyMenu(hDoc);
+}
+
+TEST_F(MenuBarFixture, OriginalStateGivesTheNewDefaultMenuToTheFrameWhichDropsTheOldOnce)
+{
+    HMENU hOld = pBar->GetDefaultMenu();
+    ASSERT_TRUE(pBar->RemoveButton(0));
+    ASSERT_TRUE(pBar->RestoreOriginalState());
+
+    ASSERT_EQ(pFrame->m_replacedMenus.size(), 1u);
+    EXPECT_EQ(pFrame->m_replacedMenus[0], hOld);
+    HMENU hNew = pBar->GetDefaultMenu();
+    EXPECT_NE(hNew, hOld);
+    EXPECT_TRUE(::IsMenu(hNew));
+    EXPECT_FALSE(::IsMenu(hOld)) << "the frame destroyed the old menu";
+    EXPECT_EQ(pFrame->m_hDefault, hNew);
+    EXPECT_EQ(pBar->GetHMenu(), hNew);
+    EXPECT_EQ(Describe(*pBar), "m:&File m:&Edit c:&Print! - m:&Help ");
+
+    // Twice in a row: still one owner, one handle alive.
+    ASSERT_TRUE(pBar->RestoreOriginalState());
+    EXPECT_FALSE(::IsMenu(hNew));
+    EXPECT_TRUE(::IsMenu(pFrame->m_hDefault));
+    EXPECT_EQ(pBar->GetDefaultMenu(), pFrame->m_hDefault);
+}
+
+TEST_F(MenuBarFixture, StateIsSavedAndLoadedAndADamagedValueRebuildsTheMenu)
+{
+    CWTKRegistry reg(FALSE, FALSE);
+    reg.DeleteKey(kProfile);
+
+    ASSERT_TRUE(pBar->RemoveButton(2));
+    const std::string strCustomised = Describe(*pBar);
+    ASSERT_TRUE(pBar->SaveState(kProfile));
+    EXPECT_EQ(Describe(*pBar), strCustomised) << "saving leaves the bar as it was";
+
+    // A new frame reads the saved buttons.
+    TearDown();
+    pFrame = new CMenuBarTestFrame;
+    ASSERT_TRUE(pFrame->CreateWithMenuBar(FALSE));
+    pBar = &pFrame->m_wndMenuBar;
+    EXPECT_NE(Describe(*pBar), strCustomised);
+    ASSERT_TRUE(pBar->LoadState(kProfile));
+    EXPECT_EQ(Describe(*pBar), strCustomised);
+    EXPECT_TRUE(pFrame->m_resetMenus.empty());
+
+    // The stored buttons damaged: the bar comes from the menu and the frame hears it once.
+    CString strKey;
+    strKey.Format("%sWTKToolBar-%d%x", kProfile, pBar->GetDlgCtrlID(), 0);
+    ASSERT_TRUE(reg.Open(strKey));
+    const BYTE damaged[] = {0x05, 0x00, 0xFF, 0xFF, 0x7F, 0x00, 0x00, 0x41, 0x42};
+    ASSERT_TRUE(reg.Write("Buttons", const_cast<BYTE*>(damaged), sizeof(damaged)));
+    reg.Close();
+    ASSERT_TRUE(pBar->LoadState(kProfile));
+    EXPECT_EQ(Describe(*pBar), "m:&File m:&Edit c:&Print! - m:&Help ");
+    EXPECT_EQ(pFrame->m_resetMenus, (std::vector<UINT> {0}));
+
+    CWTKRegistry regClean(FALSE, FALSE);
+    regClean.DeleteKey(kProfile);
+}
+
+TEST(MenuBarText, FindMenuTextSearchesSubMenusDepthFirst)
+{
+    HMENU hMenu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MB_FRAME));
+    ASSERT_NE(hMenu, nullptr);
+    struct Case {
+        HMENU hMenu;
+        UINT uiCmd;
+        BOOL bFound;
+        const char* text;
+    } cases[] = {
+        {hMenu, ID_TEST_NEW, TRUE, "&New\tCtrl+N"},
+        {hMenu, ID_MB_RECENT_TWO, TRUE, "&2 Second"},
+        {hMenu, ID_TEST_PRINT, TRUE, "&Print!"},
+        {hMenu, ID_MB_ABOUT, TRUE, "&About"},
+        {hMenu, 0, FALSE, ""},
+        {hMenu, static_cast<UINT>(-1), FALSE, ""},
+        {nullptr, ID_TEST_NEW, FALSE, ""},
+        {hMenu, ID_MB_WINDOW_NEW, FALSE, ""},
+    };
+    for (const Case& c : cases) {
+        CString strText;
+        EXPECT_EQ(CWTKMenuBar::FindMenuText(c.hMenu, c.uiCmd, strText), c.bFound) << "command " << c.uiCmd;
+        EXPECT_EQ(std::string(strText), c.text) << "command " << c.uiCmd;
+    }
+    ::DestroyMenu(hMenu);
+}
+
+// ---- Keyboard ----
+
+void PostKey(CWnd* pWnd, UINT nKey)
+{
+    pWnd->PostMessage(WM_KEYDOWN, nKey, 1);
+    PumpPending();
+}
+
+TEST_F(MenuBarFixture, KeysMoveWithWrapOpenMenusAndLeave)
+{
+    pFrame->ShowWindow(SW_SHOW);
+    pFrame->SetForegroundWindow();
+    pFrame->SetFocus();
+    PumpPending();
+    pBar->SetFocus();
+    PumpPending();
+    ASSERT_EQ(::GetFocus(), pBar->GetSafeHwnd());
+    const int iLast = pBar->GetCount() - 1;
+    auto hot = [this]() {
+        return pBar->GetHighlightedButton();
+    };
+    EXPECT_EQ(hot(), pBar->GetButton(0)) << "the focus makes the first title hot";
+    EXPECT_FALSE(pFrame->m_prompts.empty());
+
+    // Left wraps to the last item, Right back to the first; separators are skipped.
+    struct Step {
+        UINT nKey;
+        int iHot;
+    } steps[] = {{VK_LEFT, iLast}, {VK_RIGHT, 0}, {VK_RIGHT, 1}, {VK_RIGHT, 2}, {VK_RIGHT, iLast}, {VK_LEFT, 2}};
+    for (const Step& step : steps) {
+        PostKey(pBar, step.nKey);
+        EXPECT_EQ(hot(), pBar->GetButton(step.iHot)) << "key " << step.nKey << " to " << step.iHot;
+    }
+
+    // Return on the top-level command sends it.
+    pFrame->m_commands.clear();
+    PostKey(pBar, VK_RETURN);
+    EXPECT_EQ(pFrame->m_commands, (std::vector<UINT> {ID_TEST_PRINT}));
+
+    // Down opens the hot title's menu.
+    pBar->SetFocus();
+    PumpPending();
+    ASSERT_EQ(hot(), pBar->GetButton(0));
+    PostKey(pBar, VK_LEFT);  // Help
+    ASSERT_EQ(hot(), pBar->GetButton(iLast));
+    PostKey(pBar, VK_DOWN);
+    auto* pHelp = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(iLast));
+    ASSERT_NE(pHelp, nullptr);
+    ASSERT_NE(pHelp->GetPopupMenu(), nullptr);
+    EXPECT_EQ(pBar->GetDroppedDownMenu(), pHelp);
+    pHelp->OnCancelMode();
+    PumpPending();
+
+    // A mnemonic opens its title; Escape leaves the bar without a hot title.
+    pBar->SetFocus();
+    PumpPending();
+    PostKey(pBar, 'E');
+    auto* pEdit = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(1));
+    ASSERT_NE(pEdit, nullptr);
+    EXPECT_NE(pEdit->GetPopupMenu(), nullptr);
+    pEdit->OnCancelMode();
+    PumpPending();
+    pBar->SetFocus();
+    PumpPending();
+    CWTKMenuBar::SetShowAllCommands(TRUE);
+    PostKey(pBar, VK_ESCAPE);
+    EXPECT_EQ(hot(), nullptr);
+    EXPECT_FALSE(CWTKMenuBar::IsShowAllCommands());
+}
+
+// ---- Screenshot ----
+
+TEST(MenuBarScreenshot, FrameWithAMenuAndASubMenuOpen)
+{
+    auto* pFrame = new CMenuBarTestFrame;
+    ASSERT_TRUE(pFrame->CreateWithMenuBar(TRUE, CRect(20, 20, 560, 360)));
+    theApp.m_pMainWnd = pFrame;
+    CWnd pane;
+    ASSERT_TRUE(pane.CreateEx(WS_EX_CLIENTEDGE, nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), pFrame,
+                              FW_IDW_PANE_FIRST));
+    pFrame->RecalcLayout();
+    pFrame->SetForegroundWindow();
+    RunIdle();
+    CWTKMenuBar& bar = pFrame->m_wndMenuBar;
+
+    // A click on File opens its menu; the Recent item opens its sub-menu.
+    CRect rectFile;
+    bar.GetItemRect(0, &rectFile);
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(rectFile.CenterPoint().x, rectFile.CenterPoint().y));
+    PumpPending();
+    auto* pFile = dynamic_cast<CWTKToolbarMenuButton*>(bar.GetButton(0));
+    ASSERT_NE(pFile, nullptr);
+    CWTKPopupMenu* pPopup = pFile->GetPopupMenu();
+    ASSERT_NE(pPopup, nullptr);
+    CWTKPopupMenuBar* pItems = pPopup->GetMenuBar();
+    ASSERT_NE(pItems, nullptr);
+    int iRecent = -1;
+    for (int i = 0; i < pItems->GetCount(); i++) {
+        if (pItems->GetButtonText(i) == "&Recent")
+            iRecent = i;
+    }
+    ASSERT_GE(iRecent, 0);
+    CRect rectRecent;
+    pItems->GetItemRect(iRecent, &rectRecent);
+    pItems->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(rectRecent.CenterPoint().x, rectRecent.CenterPoint().y));
+    auto* pRecent = dynamic_cast<CWTKToolbarMenuButton*>(pItems->GetButton(iRecent));
+    ASSERT_NE(pRecent, nullptr);
+    if (pRecent->GetPopupMenu() == nullptr)
+        pRecent->OnClick(pItems, FALSE);
+    PumpPending();
+    ASSERT_NE(pRecent->GetPopupMenu(), nullptr);
+    CWTKPopupMenu* pSub = pRecent->GetPopupMenu();
+    for (CWnd* pWnd : {static_cast<CWnd*>(pFrame), static_cast<CWnd*>(pPopup), static_cast<CWnd*>(pSub)})
+        pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    PumpPending();
+
+    CRect rectShot;
+    pFrame->GetWindowRect(&rectShot);
+    CRect rectSub;
+    pSub->GetWindowRect(&rectSub);
+    rectShot.UnionRect(rectShot, rectSub);
+    Canvas shot(rectShot.Width(), rectShot.Height());
+    HDC hScreen = ::GetDC(nullptr);
+    ::BitBlt(shot.Handle(), 0, 0, rectShot.Width(), rectShot.Height(), hScreen, rectShot.left, rectShot.top, SRCCOPY);
+    ::ReleaseDC(nullptr, hScreen);
+    EXPECT_TRUE(shot.WritePng(ScreenshotFolder() + "\\menubar_menu_and_submenu.png"));
+
+    // Both popups are on screen with their items' text drawn.
+    CRect rectPopup;
+    pPopup->GetWindowRect(&rectPopup);
+    rectPopup.OffsetRect(-rectShot.left, -rectShot.top);
+    rectSub.OffsetRect(-rectShot.left, -rectShot.top);
+    const COLORREF clrText = ::GetSysColor(COLOR_MENUTEXT);
+    EXPECT_GT(shot.Count(clrText, rectPopup), 30) << "the File menu's items";
+    EXPECT_GT(shot.Count(clrText, rectSub), 10) << "the sub-menu's items";
+    EXPECT_GT(rectSub.left, rectPopup.left) << "the sub-menu opens beside its menu";
+
+    pFile->OnCancelMode();
+    PumpPending();
+    theApp.m_pMainWnd = nullptr;
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
+}  // namespace
