@@ -168,7 +168,7 @@ TEST_F(MenuBarFixture, StateIsSavedAndLoadedAndADamagedValueRebuildsTheMenu)
     reg.Close();
     ASSERT_TRUE(pBar->LoadState(kProfile));
     EXPECT_EQ(Describe(*pBar), "m:&File m:&Edit c:&Print! - m:&Help ");
-    EXPECT_EQ(pFrame->m_resetMenus, (std::vector<UINT> {0}));
+    EXPECT_EQ(pFrame->m_resetMenus, (std::vector<UINT> {IDR_MB_FRAME}));
 
     CWTKRegistry regClean(FALSE, FALSE);
     regClean.DeleteKey(kProfile);

@@ -67,6 +67,16 @@ void CSysCommandChild::PostNcDestroy()
     CMDIChildWnd::PostNcDestroy();
 }
 
+BEGIN_MESSAGE_MAP(CMenuBarMDIFrame, CMDIFrameWnd)
+    ON_REGISTERED_MESSAGE(WTK_TOOLBAR_RESETMENU, OnResetMenu)
+END_MESSAGE_MAP()
+
+LRESULT CMenuBarMDIFrame::OnResetMenu(WPARAM wParam, LPARAM /*lParam*/)
+{
+    m_resetMenus.push_back(static_cast<UINT>(wParam));
+    return 0;
+}
+
 BOOL CMenuBarMDIFrame::CreateWithMenuBar()
 {
     m_nResId = IDR_MB_FRAME;

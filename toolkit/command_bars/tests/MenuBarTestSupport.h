@@ -72,4 +72,6 @@ protected:
     void SetFrameDefaultMenu(HMENU hMenu) override { m_hMenuDefault = hMenu; }
     // The bar shows the menus: the frame never gets a Windows menu again.
     BOOL OnSetMenu(HMENU hMenu) override;
+    LRESULT OnResetMenu(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
 };
