@@ -400,37 +400,31 @@ void CWTKPopupMenuBar::OnDrawBarBorders(CDC* pDC, CRect /*rectClient*/)
     const CWTKPopupMenu* pPopup = GetParentPopupMenu();
     if (!s_bRecentlyUsedMenus || IsCustomizeMode() || pPopup == nullptr || pPopup->GetParentButton() == nullptr)
         return;
-    // Each run of rarely used items (a separator between two of them belongs to the run).
+    // Each run of rarely used items; a separator between two of them belongs to the run.
     CRect rectRun;
-    CRect rectSeparator;
     BOOL bInRun = FALSE;
-    auto flush = [&]() {
-        if (bInRun)
-            CWTKVisualManager::GetInstance()->OnHighlightRarelyUsedMenuItems(pDC, rectRun);
-        bInRun = FALSE;
-        rectSeparator.SetRectEmpty();
-    };
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
         auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
-        if (pButton->IsSeparator()) {
+        if (pButton->IsSeparator())
+            continue;
+        if (pButton->m_nID == 0 || !IsCommandRarelyUsed(pButton->m_nID)) {
             if (bInRun)
-                rectSeparator = pButton->GetRect();
-            continue;
-        }
-        const BOOL bRare = pButton->m_nID != 0 && IsCommandRarelyUsed(pButton->m_nID);
-        if (!bRare) {
-            flush();
-            continue;
-        }
-        if (bInRun) {
+                CWTKVisualManager::GetInstance()->OnHighlightRarelyUsedMenuItems(pDC, rectRun);
+            bInRun = FALSE;
+        } else if (bInRun) {
             rectRun.bottom = pButton->GetRect().bottom;
         } else {
             rectRun = pButton->GetRect();
             bInRun = TRUE;
         }
-        rectSeparator.SetRectEmpty();
     }
-    flush();
+    if (bInRun)
+        CWTKVisualManager::GetInstance()->OnHighlightRarelyUsedMenuItems(pDC, rectRun);
+}
+
+void CWTKPopupMenuBar::DrawSeparator(CDC* pDC, const CRect& rect, BOOL /*bHorz*/)
+{
+    CWTKToolBar::DrawSeparator(pDC, rect, FALSE);
 }
 
 void CWTKPopupMenuBar::SetButtonStyle(int nIndex, UINT nStyle)

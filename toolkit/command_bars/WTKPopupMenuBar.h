@@ -57,6 +57,8 @@ public:
     INT_PTR OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     void RemoveAllButtons() override;
+    // Separators run across the menu.
+    void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz) override;
 
     // ---- Items ----
     // Rebuilds the items from the menu; FALSE (no items) for a null or unknown menu handle.

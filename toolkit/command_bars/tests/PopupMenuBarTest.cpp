@@ -111,7 +111,6 @@ protected:
         m_livePopupsAtCommand.push_back(CWTKPopupMenu::GetLiveCount());
         OnTestCommand(nID);
     }
-    void OnUpdateNoImage(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -263,7 +262,7 @@ TEST_F(PopupMenuBarTest, ImportKeepsTheMenuStatesAndTrimsExtraSeparators)
         {ID_TEST_CUT, TBBS_DISABLED, TRUE},
         {ID_TEST_BOLD, TBBS_CHECKED, TRUE},
         {kSub, 0, FALSE},
-        {ID_NO_IMAGE, TBBS_DISABLED, FALSE},
+        {ID_NO_IMAGE, 0, FALSE},
     };
     ASSERT_EQ(pBar->GetCount(), static_cast<int>(std::size(rows)));
     for (int i = 0; i < pBar->GetCount(); i++) {
@@ -610,16 +609,14 @@ TEST_F(PopupMenuBarTest, ASubMenuCommandClosesTheWholeChainOnce)
 // a press inside allows the next release.
 TEST_F(PopupMenuBarTest, TheReleaseAfterOpeningChoosesNothing)
 {
-    HMENU hMenu = TestMenu();
-    ::SetCursorPos(110, 112);  // where the first item will be
-    CWTKPopupMenu* pPopup = OpenPopup(hMenu, 100, 100);
+    CWTKPopupMenu* pPopup = OpenPopup(TestMenu(), 100, 100);
     ASSERT_NE(pPopup, nullptr);
     CWTKPopupMenuBar* pBar = BarOf(pPopup);
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    pBar->ScreenToClient(&ptCursor);
-    const int iUnder = pBar->HitTest(ptCursor);
-    ASSERT_GE(iUnder, 0) << "the cursor lies on an item";
+    CPoint ptCursor = ItemCenter(pBar, 0);
+    CPoint ptScreen = ptCursor;
+    pBar->ClientToScreen(&ptScreen);
+    ::SetCursorPos(ptScreen.x, ptScreen.y);
+    pBar->AdjustLocations();  // the layout finds the cursor on an item
     pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptCursor.x, ptCursor.y));
     PumpPending();
     EXPECT_TRUE(m_pFrame->m_commands.empty());
@@ -662,12 +659,12 @@ TEST_F(PopupMenuBarTest, ScreenshotOfAPopupWithAnOpenSubMenu)
     pBar->ClientToScreen(rectItem);
     EXPECT_GE(rectSub.left, rectPopup.right - 8);
     EXPECT_LE(std::abs(rectSub.top - rectItem.top), 6);
-    // The folder's yellow of New's image is drawn in the popup.
+    // The folder's yellow of Open's image is drawn in the popup.
     CRect rectNew;
-    pBar->GetItemRect(0, &rectNew);
+    pBar->GetItemRect(1, &rectNew);
     pBar->ClientToScreen(rectNew);
     rectNew.OffsetRect(-rectFrame.left, -rectFrame.top);
-    EXPECT_GT(shot.Count(RGB(255, 200, 0), rectNew), 10) << "New's image";
+    EXPECT_GT(shot.Count(RGB(255, 200, 0), rectNew), 10) << "Open's image";
 }
 
 }  // namespace
