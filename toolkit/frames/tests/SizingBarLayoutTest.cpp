@@ -109,8 +109,9 @@ TEST_F(SizingBarLayoutTest, RowNegotiationSharesTheSideAndAlignsTheBars)
     for (CTestSizingBar* pBar : {pA, pB, pC}) {
         const CRect rect = ScreenRect(pBar);
         EXPECT_GE(rect.Height(), pBar->GetMinSize().cy);
-        if (nPrevBottom >= 0)
+        if (nPrevBottom >= 0) {
             EXPECT_EQ(rect.top, nPrevBottom) << "end to end";
+        }
         nPrevBottom = rect.bottom;
         nTotal += rect.Height();
     }

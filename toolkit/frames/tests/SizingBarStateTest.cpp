@@ -80,12 +80,22 @@ TEST_F(SizingBarStateTest, SizesAndExpansionComeBackAfterTheDockState)
     EXPECT_EQ(pNewA->GetHorzSize().cx, horzBefore.cx);
     EXPECT_EQ(pNewA->GetVertSize(), CSize(170, 240));
     EXPECT_EQ(pNewA->GetFloatSize(), CSize(260, 310));
+    auto pNewB = std::make_unique<CTestSizingBar>();
+    ASSERT_TRUE(pNewB->Create("B", m_pFrame, CSize(200, 120), TRUE, 0xA002, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM));
+    pNewB->EnableDocking(CBRS_ALIGN_ANY);
+    // Both docked in one row with no idle time between, as a dock state is applied.
     m_pFrame->DockControlBar(pNewA.get(), FW_IDW_DOCKBAR_BOTTOM);
-    CTestSizingBar* pNewB = m_pFrame->AddBar(0xA002, "B", 0, CSize(200, 120));
-    m_pFrame->DockInRow(pNewB, pNewA.get());
+    m_pFrame->RecalcLayout();
+    CRect rect = ScreenRect(pNewA.get());
+    rect.OffsetRect(rect.Width() - 4, 0);
+    m_pFrame->DockControlBar(pNewB.get(), FW_IDW_DOCKBAR_BOTTOM, &rect);
+    m_pFrame->RecalcLayout();
+    ASSERT_EQ(RowOf(pNewA.get()).size(), 2u);
+    RunIdle();
+    m_pFrame->RecalcLayout();
     RunIdle();
     EXPECT_TRUE(pNewA->IsExpanded()) << "applied once the bar sits in its row";
-    EXPECT_EQ(ScreenRect(pNewB).Width(), pNewB->GetMinSize().cx);
+    EXPECT_EQ(ScreenRect(pNewB.get()).Width(), pNewB->GetMinSize().cx);
     CloseFrame();
 }
 
