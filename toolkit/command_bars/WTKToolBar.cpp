@@ -820,15 +820,26 @@ void CWTKToolBar::ShowCommandPrompt(UINT nID)
         pOwner->SendMessage(kSetMessageString, nPrompt, 0);
 }
 
-BOOL CWTKToolBar::ShowCommandMessageString(CWTKToolbarButton* /*pButton*/, CString& /*strText*/)
+CWTKToolBar::FrameQueries& CWTKToolBar::GetFrameQueries()
 {
-    // The toolkit's frames supply tooltip texts; they sit above this layer and hook in later.
-    return FALSE;
+    static FrameQueries queries;
+    return queries;
+}
+
+BOOL CWTKToolBar::ShowCommandMessageString(CWTKToolbarButton* pButton, CString& strText)
+{
+    CFrameWnd* pTopFrame = ::IsWindow(GetSafeHwnd()) ? GetTopLevelFrame() : nullptr;
+    if (pTopFrame == nullptr || GetFrameQueries().pfnGetButtonTip == nullptr)
+        return FALSE;
+    return GetFrameQueries().pfnGetButtonTip(pTopFrame, pButton, strText);
 }
 
 BOOL CWTKToolBar::IsUserDefined() const
 {
-    return FALSE;
+    CFrameWnd* pTopFrame = ::IsWindow(GetSafeHwnd()) ? GetTopLevelFrame() : nullptr;
+    if (pTopFrame == nullptr || GetFrameQueries().pfnIsUserDefined == nullptr)
+        return FALSE;
+    return GetFrameQueries().pfnIsUserDefined(pTopFrame, this);
 }
 
 void CWTKToolBar::Deactivate()

@@ -139,6 +139,13 @@ public:
     virtual int MeasureLabelRow();
     // The top-level toolkit frame's tooltip text for the button; FALSE without one.
     virtual BOOL ShowCommandMessageString(CWTKToolbarButton* pButton, CString& strText);
+    // What the toolkit's frames answer for a bar's top-level frame; the frames layer fills it in
+    // once. Empty, both questions answer FALSE.
+    struct FrameQueries {
+        BOOL (*pfnGetButtonTip)(CFrameWnd* pTopFrame, CWTKToolbarButton* pButton, CString& strText) = nullptr;
+        BOOL (*pfnIsUserDefined)(CFrameWnd* pTopFrame, const CWTKToolBar* pBar) = nullptr;
+    };
+    static FrameQueries& GetFrameQueries();
     virtual BOOL SaveOriginalItems(CWTKRegistry& reg);
     virtual BOOL LoadOriginalItems(CWTKRegistry& reg);
     virtual BOOL UpdateFromOriginalItems(CObList& lstStoredOriginals);

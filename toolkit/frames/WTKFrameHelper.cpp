@@ -4,6 +4,7 @@
 
 #include "frames/WTKDockingConstants.h"
 #include "frames/WTKMiniDockFrameWnd.h"
+#include "frames/WTKRebarState.h"
 #include "frames/WTKToolDockBar.h"
 #include "frames/res/WTKFramesRes.h"
 
@@ -12,12 +13,11 @@
 
 #include "foundation/WTKRegistryHolder.h"
 #include "foundation/WTKWorkspace.h"
+#include "foundation/WTKWorkspaceSteps.h"
 
 #include "bars/DockState.h"
 #include "core/Exception.h"
 #include "win/WinApp.h"
-
-#include <multimon.h>
 
 #include <algorithm>
 #include <new>
@@ -95,7 +95,19 @@ void SetStartupShowCmd(int nCmdShow)
 }
 }  // namespace
 
-CWTKFrameHelper::CWTKFrameHelper(CFrameWnd* pFrame) : m_pFrame(pFrame) {}
+CWTKFrameHelper::CWTKFrameHelper(CFrameWnd* pFrame) : m_pFrame(pFrame)
+{
+    // The workspace reaches the rebars of a toolkit frame through its steps.
+    WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
+    if (steps.pfnLoadRebarState == nullptr)
+        steps.pfnLoadRebarState = [](LPCTSTR lpszProfileName, CFrameWnd* pFrameWnd) {
+            return CWTKRebarState::LoadState(lpszProfileName, pFrameWnd);
+        };
+    if (steps.pfnSaveRebarState == nullptr)
+        steps.pfnSaveRebarState = [](LPCTSTR lpszProfileName, CFrameWnd* pFrameWnd) {
+            return CWTKRebarState::SaveState(lpszProfileName, pFrameWnd);
+        };
+}
 
 CWTKFrameHelper::~CWTKFrameHelper()
 {
@@ -409,6 +421,23 @@ void CWTKFrameHelper::EnableDocking(DWORD dwDockStyle)
     }
 }
 
+void CWTKFrameHelper::RaiseFloatingFrames()
+{
+    const HWND hFrame = m_pFrame->GetSafeHwnd();
+    if (hFrame == nullptr)
+        return;
+    std::vector<HWND> owned;
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT)) {
+        if (::GetWindow(hWnd, GW_OWNER) != hFrame || !::IsWindowVisible(hWnd))
+            continue;
+        CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+        if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+            owned.push_back(hWnd);
+    }
+    for (HWND hWnd : owned)
+        ::SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 BOOL CWTKFrameHelper::IsDockStateValid(const CDockState& state)
 {
     for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); ++i) {
@@ -434,9 +463,9 @@ void CWTKFrameHelper::SetDockState(const CDockState& state)
             CMiniDockFrameWnd* pFrame = m_pFrame->CreateFloatingFrame(dwAlign | CBRS_SIZE_DYNAMIC);
             if (pFrame == nullptr)
                 continue;
-            CRect rect(pInfo->m_pointPos, CSize(10, 10));
-            pFrame->CalcWindowRect(&rect);
-            pFrame->SetWindowPos(nullptr, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            // The record keeps the floating frame's window position.
+            const CPoint pt = pInfo->m_pointPos;
+            pFrame->SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             pInfo->m_pBar = &pFrame->m_wndDockBar;
             newFrames.push_back(pFrame);
             continue;

@@ -80,6 +80,8 @@ public:
 
     // ---- Docking ----
     void EnableDocking(DWORD dwDockStyle);
+    // The frame's floating frames go above it (also those shown before the frame was).
+    void RaiseFloatingFrames();
 
     // The range of user-defined toolbar ids; -1, -1: none.
     int m_uiUserToolbarFirst = -1;

@@ -61,6 +61,9 @@ BOOL CWTKFrameHelper::IsHelpKey(const MSG* pMsg)
 
 BOOL CWTKFrameHelper::PreTranslateMessage(MSG* pMsg, BOOL* pbTranslate)
 {
+    BOOL bTranslateLocal = TRUE;
+    if (pbTranslate == nullptr)
+        pbTranslate = &bTranslateLocal;
     *pbTranslate = TRUE;
     CWTKPopupMenu* pActivePopup = CWTKPopupMenu::GetActiveMenu();
     switch (pMsg->message) {
@@ -100,7 +103,9 @@ BOOL CWTKFrameHelper::PreTranslateMessage(MSG* pMsg, BOOL* pbTranslate)
         return FALSE;
     }
     case WM_SYSKEYUP:
-        if (pMsg->wParam == VK_MENU && m_pMenuBar != nullptr && ::IsWindow(m_pMenuBar->GetSafeHwnd())) {
+        // F10 is the menu key as much as Alt is (Shift+F10 is the context menu's).
+        if ((pMsg->wParam == VK_MENU || (pMsg->wParam == VK_F10 && ::GetKeyState(VK_SHIFT) >= 0)) &&
+            m_pMenuBar != nullptr && ::IsWindow(m_pMenuBar->GetSafeHwnd())) {
             if (::GetFocus() == m_pMenuBar->GetSafeHwnd())
                 m_pFrame->SetFocus();
             else

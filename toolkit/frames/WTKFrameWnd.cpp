@@ -22,7 +22,21 @@ BEGIN_MESSAGE_MAP(CWTKFrameWnd, CFrameWnd)
     ON_REGISTERED_MESSAGE(WTK_TOOLBAR_DELETE, OnToolbarDelete)
 END_MESSAGE_MAP()
 
-CWTKFrameWnd::CWTKFrameWnd() : m_Impl(this) {}
+CWTKFrameWnd::CWTKFrameWnd() : m_Impl(this)
+{
+    // Toolbars ask their top-level frame for tooltips and whether they are user-defined.
+    CWTKToolBar::FrameQueries& queries = CWTKToolBar::GetFrameQueries();
+    if (queries.pfnGetButtonTip == nullptr)
+        queries.pfnGetButtonTip = [](CFrameWnd* pTopFrame, CWTKToolbarButton* pButton, CString& strText) {
+            auto* pFrame = dynamic_cast<CWTKFrameWnd*>(pTopFrame);
+            return pFrame != nullptr ? pFrame->GetToolbarButtonToolTipText(pButton, strText) : FALSE;
+        };
+    if (queries.pfnIsUserDefined == nullptr)
+        queries.pfnIsUserDefined = [](CFrameWnd* pTopFrame, const CWTKToolBar* pBar) {
+            auto* pFrame = dynamic_cast<CWTKFrameWnd*>(pTopFrame);
+            return pFrame != nullptr ? pFrame->GetFrameHelper()->IsUserDefinedToolbar(pBar) : FALSE;
+        };
+}
 
 CWTKFrameWnd::~CWTKFrameWnd() = default;
 
@@ -37,6 +51,9 @@ BOOL CWTKFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     m_Impl.m_nIDDefaultResource = nIDResource;
     if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
+    // A menu bar made during creation took the menu off the window: the frame still owns it.
+    if (m_hMenuDefault == nullptr)
+        m_hMenuDefault = m_Impl.GetFrameMenu();
     m_Impl.OnLoadFrame();
     return TRUE;
 }
@@ -153,6 +170,8 @@ LRESULT CWTKFrameWnd::OnMenuCharMessage(WPARAM wParam, LPARAM /*lParam*/)
 void CWTKFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CFrameWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (nState != WA_INACTIVE)
+        m_Impl.RaiseFloatingFrames();
     if (nState == WA_CLICKACTIVE)
         UpdateWindow();
     else if (nState == WA_INACTIVE && !WTKIsCustomizeMode())

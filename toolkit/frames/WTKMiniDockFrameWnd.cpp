@@ -16,8 +16,6 @@
 #include "gdi/DC.h"
 #include "win/WindowDC.h"
 
-#include <multimon.h>
-
 IMPLEMENT_DYNCREATE(CWTKMiniDockFrameWnd, CMiniDockFrameWnd)
 
 BEGIN_MESSAGE_MAP(CWTKMiniDockFrameWnd, CMiniDockFrameWnd)
@@ -312,7 +310,9 @@ void CWTKMiniDockFrameWnd::OnWindowPosChanging(WINDOWPOS* pWndPos)
 void CWTKMiniDockFrameWnd::OnWindowPosChanged(WINDOWPOS* pWndPos)
 {
     CMiniDockFrameWnd::OnWindowPosChanged(pWndPos);
-    if ((pWndPos->flags & SWP_NOMOVE) || m_bInPosChanged || GetSizingBar() == nullptr)
+    // A frame that shrank in place may have left the screen as surely as one that moved.
+    if (((pWndPos->flags & SWP_NOMOVE) && (pWndPos->flags & SWP_NOSIZE)) || m_bInPosChanged ||
+        GetSizingBar() == nullptr)
         return;
     m_bInPosChanged = TRUE;
     KeepCaptionOnWorkArea();

@@ -46,6 +46,18 @@ std::vector<CReBar*> FindRebars(CWnd* pParentWnd)
     return rebars;
 }
 
+// A binary value's bytes; FALSE when it is missing or not binary.
+BOOL ReadBytes(CWTKRegistry& reg, LPCTSTR lpszValue, std::vector<BYTE>& bytes)
+{
+    BYTE* pData = nullptr;
+    UINT nBytes = 0;
+    if (!reg.Read(lpszValue, pData, nBytes))
+        return FALSE;
+    bytes.assign(pData, pData + nBytes);
+    delete[] pData;
+    return TRUE;
+}
+
 CString RebarKey(LPCTSTR lpszProfileName, CReBar* pBar)
 {
     CString strKey;
@@ -92,18 +104,19 @@ BOOL LoadRebar(LPCTSTR lpszProfileName, CReBar* pBar)
     CWTKRegistry& reg = holder.Create(FALSE, TRUE);
     if (!reg.Open(RebarKey(lpszProfileName, pBar)))
         return FALSE;
-    CByteArray records;
-    CByteArray idBytes;
-    if (!reg.Read(CWTKRebarState::s_szBandInfo, records) || !reg.Read(CWTKRebarState::s_szChildIds, idBytes))
+    std::vector<BYTE> records;
+    std::vector<BYTE> idBytes;
+    if (!ReadBytes(reg, CWTKRebarState::s_szBandInfo, records) ||
+        !ReadBytes(reg, CWTKRebarState::s_szChildIds, idBytes))
         return TRUE;
+    // The records must match the ids, and the ids the rebar's bands, or nothing is applied.
     const int nBands = static_cast<int>(pBar->SendMessage(RB_GETBANDCOUNT));
-    const INT_PTR nIdBytes = idBytes.GetSize();
-    if (nIdBytes % sizeof(DWORD) != 0 || nIdBytes / static_cast<INT_PTR>(sizeof(DWORD)) != nBands ||
-        records.GetSize() != static_cast<INT_PTR>(nBands) * kBandRecordSize)
+    if (idBytes.size() % sizeof(DWORD) != 0 || idBytes.size() / sizeof(DWORD) != static_cast<size_t>(nBands) ||
+        records.size() != static_cast<size_t>(nBands) * kBandRecordSize)
         return TRUE;
     for (int i = 0; i < nBands; ++i) {
         DWORD dwID = 0;
-        memcpy(&dwID, idBytes.GetData() + i * sizeof(DWORD), sizeof(DWORD));
+        memcpy(&dwID, idBytes.data() + i * sizeof(DWORD), sizeof(DWORD));
         for (int j = i; j < nBands; ++j) {
             REBARBANDINFOA current {};
             current.cbSize = kBandRecordSize;
@@ -114,7 +127,7 @@ BOOL LoadRebar(LPCTSTR lpszProfileName, CReBar* pBar)
             if (j != i)
                 pBar->SendMessage(RB_MOVEBAND, j, i);
             REBARBANDINFOA info {};
-            memcpy(&info, records.GetData() + static_cast<INT_PTR>(i) * kBandRecordSize, kBandRecordSize);
+            memcpy(&info, records.data() + static_cast<size_t>(i) * kBandRecordSize, kBandRecordSize);
             // Only what a record may carry: no pointers, no handles, the size this code knows.
             info.cbSize = kBandRecordSize;
             info.fMask &= kAppliedMask;

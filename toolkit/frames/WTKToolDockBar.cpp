@@ -89,6 +89,8 @@ CSize CWTKToolDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
             if (!m_bFloating && bRowHasBar && (nAlong < nNext - nOverlap || (bMenuBar && bMovedBack)) &&
                 m_arrBars[i - 1] != nullptr) {
                 m_arrBars.InsertAt(i, static_cast<void*>(nullptr));
+                // The new row starts at the dock bar's start, not where the bar was pushed to.
+                pBar->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
                 break;
             }
             CRect rect = bRowsHorz ? CRect(CPoint(nAlong, nRowTop), size) : CRect(CPoint(nRowTop, nAlong), size);

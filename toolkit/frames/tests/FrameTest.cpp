@@ -1,0 +1,437 @@
+// The toolkit frame: bars made at creation, placement through the workspace, keys and clicks
+// routed to popups and the menu bar, torn-off toolbars in the registry.
+#include "FrameTestSupport.h"
+
+#include "frames/WTKDockingConstants.h"
+#include "frames/WTKMiniDockFrameWnd.h"
+#include "frames/WTKToolDockBar.h"
+
+#include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKToolbarMessages.h"
+
+#include "foundation/WTKRegistryHolder.h"
+
+#include "bars/DockBar.h"
+
+namespace {
+
+class FrameTest : public FrameTestBase {};
+
+TEST_F(FrameTest, CreatesToolDockBarsAndAttachesTheMenuBar)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    for (UINT nID : {FW_IDW_DOCKBAR_TOP, FW_IDW_DOCKBAR_LEFT, FW_IDW_DOCKBAR_RIGHT, FW_IDW_DOCKBAR_BOTTOM}) {
+        CControlBar* pDockBar = pFrame->GetControlBar(nID);
+        ASSERT_NE(nullptr, pDockBar) << nID;
+        EXPECT_TRUE(pDockBar->IsKindOf(RUNTIME_CLASS(CWTKToolDockBar))) << nID;
+    }
+    EXPECT_EQ(&pFrame->m_wndMenuBar, pFrame->GetFrameHelper()->GetMenuBar());
+    EXPECT_EQ(nullptr, ::GetMenu(pFrame->GetSafeHwnd()));
+    EXPECT_NE(nullptr, pFrame->GetDefaultMenu());
+    EXPECT_GT(pFrame->m_wndMenuBar.GetCount(), 0);
+    EXPECT_EQ(pFrame->m_pFloatingFrameClass, RUNTIME_CLASS(CWTKMiniDockFrameWnd));
+
+    // The menu bar has the first row to itself; the toolbars share the next, edge to edge.
+    CRect rectClient;
+    pFrame->GetClientRect(&rectClient);
+    const CRect rectMenu = ScreenRect(&pFrame->m_wndMenuBar);
+    const CRect rect1 = ScreenRect(&pFrame->m_wndToolBar1);
+    const CRect rect2 = ScreenRect(&pFrame->m_wndToolBar2);
+    EXPECT_GE(rectMenu.Width(), rectClient.Width() - 2);
+    EXPECT_GE(rect1.top, rectMenu.bottom);
+    EXPECT_EQ(rect1.top, rect2.top);
+    EXPECT_EQ(rect1.right, rect2.left);
+    CloseTestFrame(pFrame);
+}
+
+TEST_F(FrameTest, PlacementIsStoredOnCloseAndRestoredAtCreation)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->SetWindowPos(nullptr, 70, 60, 640, 420, SWP_NOZORDER);
+    const CRect rectSaved = ScreenRect(pFrame);
+    CloseTestFrame(pFrame);
+
+    pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    EXPECT_EQ(rectSaved, ScreenRect(pFrame));
+    CloseTestFrame(pFrame);
+}
+
+struct PlacementCase {
+    const char* name;
+    RECT saved;
+    RECT request;  // x, y, cx, cy of the creation record
+    RECT expected;
+};
+
+TEST_F(FrameTest, RestorePositionKeepsThePlacementOnTheWorkArea)
+{
+    CRect rectWork;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
+    const PlacementCase cases[] = {
+        {"on the work area", {100, 80, 500, 380}, {10, 10, 200, 100}, {100, 80, 400, 300}},
+        {"off every monitor", {9000, 9000, 9400, 9300}, {10, 20, 200, 100}, {10, 20, 200, 100}},
+        {"half off at the top left",
+         {rectWork.left - 100, rectWork.top - 50, rectWork.left + 300, rectWork.top + 250},
+         {10, 20, 200, 100},
+         {rectWork.left, rectWork.top, 400, 300}},
+        {"default creation record",
+         {120, 90, 520, 390},
+         {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, 0},
+         {120, 90, 400, 300}},
+    };
+    CWTKFrameHelper helper(nullptr);
+    for (const PlacementCase& c : cases) {
+        ASSERT_TRUE(theApp.StoreWindowPlacement(CRect(c.saved), 0, SW_SHOWNORMAL)) << c.name;
+        CREATESTRUCTA cs {};
+        cs.x = c.request.left;
+        cs.y = c.request.top;
+        cs.cx = c.request.right;
+        cs.cy = c.request.bottom;
+        helper.RestorePosition(cs);
+        EXPECT_EQ(CRect(c.expected), CRect(cs.x, cs.y, cs.cx, cs.cy)) << c.name;
+    }
+}
+
+TEST_F(FrameTest, StartupShowCommandGivesWayOnlyToTheSavedOne)
+{
+    const struct {
+        int nStartup;
+        int nSaved;
+        int nExpected;
+    } cases[] = {
+        {SW_SHOW, SW_SHOWMAXIMIZED, SW_SHOWMAXIMIZED},
+        {SW_SHOWNORMAL, SW_SHOWMAXIMIZED, SW_SHOWMAXIMIZED},
+        {SW_SHOWNOACTIVATE, SW_SHOWMINIMIZED, SW_SHOWNORMAL},
+        {SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED, SW_SHOWMINIMIZED},
+        {SW_SHOWMAXIMIZED, SW_SHOWNORMAL, SW_SHOWMAXIMIZED},
+        {SW_SHOWMINNOACTIVE, SW_SHOWNORMAL, SW_SHOWMINNOACTIVE},
+        {SW_SHOWNA, SW_SHOWMAXIMIZED, SW_SHOWNA},
+    };
+    CWTKFrameHelper helper(nullptr);
+    const int nOld = theApp.m_nCmdShow;
+    for (const auto& c : cases) {
+        theApp.m_nCmdShow = c.nStartup;
+        ASSERT_TRUE(theApp.StoreWindowPlacement(CRect(100, 100, 300, 300), 0, c.nSaved));
+        CREATESTRUCTA cs {};
+        helper.RestorePosition(cs);
+        EXPECT_EQ(c.nExpected, theApp.m_nCmdShow) << c.nStartup << " " << c.nSaved;
+    }
+    theApp.m_nCmdShow = nOld;
+}
+
+// ---- Keys and clicks ----
+
+// A popup that counts the keys it is sent.
+class CCountingPopup : public CWTKPopupMenu {
+public:
+    static int s_nKeyDowns;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_KEYDOWN)
+            ++s_nKeyDowns;
+        return CWTKPopupMenu::WindowProc(message, wParam, lParam);
+    }
+};
+int CCountingPopup::s_nKeyDowns = 0;
+
+CCountingPopup* OpenPopup(CFrameTestFrame* pFrame)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_FT_CUT, "Cu&t");
+    ::AppendMenuA(hMenu, MF_STRING, ID_FT_COPY, "&Copy");
+    auto* pPopup = new CCountingPopup;
+    CRect rect = ScreenRect(pFrame);
+    if (!pPopup->Create(pFrame, rect.left + 100, rect.top + 120, hMenu))
+        return nullptr;
+    RunIdle();
+    return pPopup;
+}
+
+MSG MakeMsg(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam = 0)
+{
+    MSG msg {};
+    msg.hwnd = hWnd;
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    return msg;
+}
+
+TEST_F(FrameTest, ContextMenuKeyClosesAnOpenPopupWithoutSendingItAKey)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CCountingPopup* pPopup = OpenPopup(pFrame);
+    ASSERT_NE(nullptr, pPopup);
+    ASSERT_EQ(pPopup, CWTKPopupMenu::GetActiveMenu());
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    CCountingPopup::s_nKeyDowns = 0;
+    MSG msg = MakeMsg(pFrame->GetSafeHwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pFrame->GetSafeHwnd()),
+                      MAKELPARAM(200, 200));
+    EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+    RunIdle();
+    EXPECT_EQ(0, CCountingPopup::s_nKeyDowns);
+    EXPECT_FALSE(::IsWindow(hPopup));
+    EXPECT_EQ(nullptr, CWTKPopupMenu::GetActiveMenu());
+
+    // Without a popup the message goes on to the frame.
+    msg = MakeMsg(pFrame->GetSafeHwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(pFrame->GetSafeHwnd()),
+                  MAKELPARAM(200, 200));
+    EXPECT_FALSE(pFrame->PreTranslateMessage(&msg));
+    CloseTestFrame(pFrame);
+}
+
+TEST_F(FrameTest, KeysGoToAnOpenPopupAndAltClosesIt)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CCountingPopup* pPopup = OpenPopup(pFrame);
+    ASSERT_NE(nullptr, pPopup);
+    CCountingPopup::s_nKeyDowns = 0;
+    MSG msg = MakeMsg(pFrame->GetSafeHwnd(), WM_KEYDOWN, VK_DOWN);
+    EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+    EXPECT_EQ(1, CCountingPopup::s_nKeyDowns);
+
+    // Alt alone closes the popup rather than going to the menu bar.
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    msg = MakeMsg(pFrame->GetSafeHwnd(), WM_SYSKEYDOWN, VK_MENU);
+    EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+    RunIdle();
+    EXPECT_FALSE(::IsWindow(hPopup));
+    EXPECT_NE(pFrame->m_wndMenuBar.GetSafeHwnd(), ::GetFocus());
+    CloseTestFrame(pFrame);
+}
+
+TEST_F(FrameTest, ClickOutsideClosesThePopupAndClickOnItemsReachesIt)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CCountingPopup* pPopup = OpenPopup(pFrame);
+    ASSERT_NE(nullptr, pPopup);
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    const CRect rectPopup = ScreenRect(pPopup);
+    const CPoint ptInside(rectPopup.left + 10, rectPopup.top + 10);
+    EXPECT_FALSE(pFrame->GetFrameHelper()->ProcessMouseClick(WM_LBUTTONDOWN, ptInside, hPopup));
+    EXPECT_TRUE(::IsWindow(hPopup));
+
+    CRect rectClient;
+    pFrame->GetClientRect(&rectClient);
+    pFrame->ClientToScreen(&rectClient);
+    const CPoint ptOutside(rectClient.right - 20, rectClient.bottom - 20);
+    pFrame->GetFrameHelper()->ProcessMouseClick(WM_LBUTTONDOWN, ptOutside, pFrame->GetSafeHwnd());
+    RunIdle();
+    EXPECT_FALSE(::IsWindow(hPopup));
+    CloseTestFrame(pFrame);
+}
+
+TEST_F(FrameTest, MinimisedFrameLetsSystemKeysThrough)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->ShowWindow(SW_MINIMIZE);
+    RunIdle();
+    ASSERT_TRUE(pFrame->IsIconic());
+    const struct {
+        UINT message;
+        WPARAM key;
+        BOOL bConsumed;
+    } cases[] = {
+        {WM_SYSKEYDOWN, VK_F4, FALSE},
+        {WM_SYSKEYDOWN, VK_SPACE, FALSE},
+        {WM_KEYDOWN, 'A', TRUE},
+    };
+    for (const auto& c : cases) {
+        MSG msg = MakeMsg(pFrame->GetSafeHwnd(), c.message, c.key, 0x20000000);
+        EXPECT_EQ(c.bConsumed, pFrame->GetFrameHelper()->PreTranslateMessage(&msg, nullptr) ? TRUE : FALSE)
+            << c.message << " " << c.key;
+    }
+    pFrame->ShowWindow(SW_RESTORE);
+    CloseTestFrame(pFrame);
+}
+
+TEST_F(FrameTest, AltOrF10MovesTheFocusToTheMenuBarAndBack)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->SetActiveWindow();
+    pFrame->SetFocus();
+    RunIdle();
+    MSG msg = MakeMsg(pFrame->GetSafeHwnd(), WM_SYSKEYUP, VK_MENU, 0xC0000001);
+    EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+    EXPECT_EQ(pFrame->m_wndMenuBar.GetSafeHwnd(), ::GetFocus());
+    msg = MakeMsg(pFrame->m_wndMenuBar.GetSafeHwnd(), WM_SYSKEYUP, VK_MENU, 0xC0000001);
+    EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+    EXPECT_EQ(pFrame->GetSafeHwnd(), ::GetFocus());
+    // F10 does the same.
+    msg = MakeMsg(pFrame->GetSafeHwnd(), WM_SYSKEYUP, VK_F10, 0xC0000001);
+    EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+    EXPECT_EQ(pFrame->m_wndMenuBar.GetSafeHwnd(), ::GetFocus());
+    msg = MakeMsg(pFrame->m_wndMenuBar.GetSafeHwnd(), WM_SYSKEYUP, VK_F10, 0xC0000001);
+    EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+    EXPECT_EQ(pFrame->GetSafeHwnd(), ::GetFocus());
+    CloseTestFrame(pFrame);
+}
+
+TEST_F(FrameTest, HelpKeyIsF1AloneWithoutRepeat)
+{
+    MSG msg = MakeMsg(nullptr, WM_KEYDOWN, VK_F1, 1);
+    EXPECT_TRUE(CWTKFrameHelper::IsHelpKey(&msg));
+    msg.lParam = 0x40000001;  // auto-repeat
+    EXPECT_FALSE(CWTKFrameHelper::IsHelpKey(&msg));
+    msg = MakeMsg(nullptr, WM_KEYUP, VK_F1, 1);
+    EXPECT_FALSE(CWTKFrameHelper::IsHelpKey(&msg));
+}
+
+// ---- User-defined toolbars ----
+
+std::string g_strMessageBox;
+int RecordMessageBox(HWND, LPCSTR lpszText, LPCSTR, UINT)
+{
+    g_strMessageBox = lpszText ? lpszText : "";
+    return IDOK;
+}
+
+TEST_F(FrameTest, UserDefinedToolbarsComeFromTheRangeAndGoOnRequest)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CWTKFrameHelper* pHelper = pFrame->GetFrameHelper();
+    pHelper->m_uiUserToolbarFirst = 0xE900;
+    pHelper->m_uiUserToolbarLast = 0xE901;
+    auto create = [pFrame](LPCSTR lpszName) {
+        return reinterpret_cast<CWTKToolBar*>(
+            pFrame->SendMessage(WTK_TOOLBAR_CREATE, 0, reinterpret_cast<LPARAM>(lpszName)));
+    };
+    CWTKToolBar* pFirst = create("Mine 1");
+    CWTKToolBar* pSecond = create("Mine 2");
+    ASSERT_NE(nullptr, pFirst);
+    ASSERT_NE(nullptr, pSecond);
+    EXPECT_EQ(0xE900, pFirst->GetDlgCtrlID());
+    EXPECT_EQ(0xE901, pSecond->GetDlgCtrlID());
+    EXPECT_TRUE(pFirst->IsFloating());
+    // The toolbars ask their frame.
+    EXPECT_TRUE(pFirst->IsUserDefined());
+    EXPECT_FALSE(pFrame->m_wndToolBar1.IsUserDefined());
+
+    // The range is full: a message names its size and nothing is made.
+    const FwMessageBoxFn pfnOld = FwSetMessageBoxFunction(&RecordMessageBox);
+    EXPECT_EQ(nullptr, create("One too many"));
+    FwSetMessageBoxFunction(pfnOld);
+    EXPECT_EQ("You can't create more than 2 user-defined toolbars!", g_strMessageBox);
+
+    EXPECT_FALSE(pFrame->SendMessage(WTK_TOOLBAR_DELETE, 0,
+                                     reinterpret_cast<LPARAM>(static_cast<CWnd*>(&pFrame->m_wndToolBar1))));
+    EXPECT_TRUE(::IsWindow(pFrame->m_wndToolBar1.GetSafeHwnd()));
+    const HWND hFirst = pFirst->GetSafeHwnd();
+    EXPECT_TRUE(pFrame->SendMessage(WTK_TOOLBAR_DELETE, 0, reinterpret_cast<LPARAM>(static_cast<CWnd*>(pFirst))));
+    EXPECT_FALSE(::IsWindow(hFirst));
+    EXPECT_EQ(1, pHelper->GetUserToolbars().GetCount());
+    // Its id is free again.
+    CWTKToolBar* pAgain = create("Mine 3");
+    ASSERT_NE(nullptr, pAgain);
+    EXPECT_EQ(0xE900, pAgain->GetDlgCtrlID());
+    CloseTestFrame(pFrame);
+}
+
+// ---- Torn-off toolbars ----
+
+CString TearOffKey(int nIndex)
+{
+    CString strKey;
+    strKey.Format("%sControlBars-TearOff-%d", static_cast<LPCSTR>(theApp.GetRegSectionPath("")), nIndex);
+    return strKey;
+}
+
+CWTKToolBar* MakeTearOff(CFrameWnd* pFrame, UINT nID, LPCSTR lpszName)
+{
+    auto* pBar = new CWTKToolBar;
+    EXPECT_TRUE(pBar->Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER, nID));
+    pBar->LoadToolBar(IDR_FRAME_TEST_TOOLBAR2);
+    pBar->SetWindowText(lpszName);
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(pBar);
+    return pBar;
+}
+
+TEST_F(FrameTest, TearOffKeysHaveNoGapWhenABarIsSkipped)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    // A plain frame: closing it saves nothing.
+    auto* pOther = new CFrameWnd;
+    ASSERT_TRUE(pOther->Create(nullptr, "Other", WS_OVERLAPPEDWINDOW));
+    pOther->EnableDocking(CBRS_ALIGN_ANY);
+    CWTKFrameHelper* pHelper = pFrame->GetFrameHelper();
+    // The first bar in the list belongs to the other frame: saving only this frame's skips it.
+    CWTKToolBar* pForeign = MakeTearOff(pOther, 0xE860, "Foreign");
+    CWTKToolBar* pMine = MakeTearOff(pFrame, 0xE861, "Mine");
+    pHelper->AddTearOffToolbar(pForeign);
+    pHelper->AddTearOffToolbar(pMine);
+    pHelper->SaveTearOffBars(TRUE);
+    pHelper->RemoveTearOffToolbar(pForeign);
+    pForeign->DestroyWindow();
+    delete pForeign;
+    pOther->DestroyWindow();
+
+    pHelper->LoadTearOffBars();  // deletes "Mine", loads it back from key 0
+    ASSERT_EQ(1, pHelper->GetTearOffBars().GetCount());
+    auto* pLoaded = static_cast<CWTKToolBar*>(pHelper->GetTearOffBars().GetHead());
+    EXPECT_EQ(0xE861, pLoaded->GetDlgCtrlID());
+    CString strName;
+    pLoaded->GetWindowText(strName);
+    EXPECT_STREQ("Mine", strName);
+    EXPECT_EQ(3, pLoaded->GetCount());
+
+    // Fewer bars than last time leave no stale keys.
+    pHelper->RemoveTearOffToolbar(pLoaded);
+    pLoaded->DestroyWindow();
+    delete pLoaded;
+    pHelper->SaveTearOffBars(FALSE);
+    CWTKRegistryHolder holder;
+    EXPECT_FALSE(holder.Create(FALSE, TRUE).Open(TearOffKey(0)));
+    CloseTestFrame(pFrame);
+}
+
+TEST_F(FrameTest, LoadedTearOffMustBeAToolbarWithAFreeId)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CWTKFrameHelper* pHelper = pFrame->GetFrameHelper();
+    auto writeKey = [](int nIndex, int nID, CObject* pState) {
+        CWTKRegistryHolder holder;
+        CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+        ASSERT_TRUE(reg.CreateKey(TearOffKey(nIndex)));
+        reg.Write("ID", nID);
+        reg.Write("Name", "Torn");
+        ASSERT_TRUE(reg.Write("State", pState));
+    };
+    CWTKToolBar barState;
+    CWTKToolbarButton button(ID_FT_CUT, 0, "Cut");
+    const struct {
+        const char* name;
+        int nFirstID;
+        CObject* pFirstState;
+    } cases[] = {
+        {"a button, not a toolbar", 0xE870, &button},
+        {"an id a bar of the frame has", IDW_FT_TOOLBAR1, &barState},
+    };
+    for (const auto& c : cases) {
+        DeleteFrameSandbox();
+        theApp.SetRegistryKey(kFrameSandboxCompany);
+        writeKey(0, c.nFirstID, c.pFirstState);
+        writeKey(1, 0xE871, &barState);  // sound, but loading stops before it
+        const int nBarsBefore = static_cast<int>(pFrame->m_listControlBars.GetCount());
+        pHelper->LoadTearOffBars();
+        EXPECT_EQ(0, pHelper->GetTearOffBars().GetCount()) << c.name;
+        EXPECT_EQ(nBarsBefore, static_cast<int>(pFrame->m_listControlBars.GetCount())) << c.name;
+        EXPECT_EQ(&pFrame->m_wndToolBar1, pFrame->GetControlBar(IDW_FT_TOOLBAR1)) << c.name;
+    }
+    CloseTestFrame(pFrame);
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+// Shared by the frame tests: the application (also the workspace), a toolkit frame with a menu
+// bar and two toolbars, a registry sandbox and helpers for pumping and scripted drags.
+#pragma once
+#include "MessagePump.h"
+
+#include "FrameTestIds.h"
+
+#include "frames/WTKCaptionBar.h"
+#include "frames/WTKFrameWnd.h"
+#include "frames/WTKSizingControlBar.h"
+#include "frames/WTKTabWnd.h"
+
+#include "command_bars/WTKMenuBar.h"
+#include "command_bars/WTKStatusBar.h"
+#include "command_bars/WTKToolBar.h"
+
+#include "foundation/WTKWorkspace.h"
+
+#include "core/Point.h"
+#include "core/Rect.h"
+#include "win/WinApp.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+constexpr char kFrameTestApp[] = "WTKFrameTests";
+constexpr char kFrameSandboxCompany[] = "WTKFrameTestSandbox";
+constexpr char kFrameSandboxKey[] = "Software\\WTKFrameTestSandbox";
+
+class CFrameTestApp : public CWinApp, public CWTKWorkspace {
+public:
+    CFrameTestApp() : CWinApp(kFrameTestApp) {}
+};
+extern CFrameTestApp theApp;
+
+// Extra bars a frame creates: set before LoadFrame.
+struct FrameTestBars {
+    BOOL bMenuBar = TRUE;
+    BOOL bSizingBar = FALSE;
+    BOOL bStatusBar = FALSE;
+    BOOL bCaptionBar = FALSE;
+};
+
+// A sizing bar holding a tab window with two panes.
+class CTabbedSizingBar : public CWTKSizingControlBar {
+public:
+    CWTKTabWnd m_wndTabs;
+
+protected:
+    int OnCreate(LPCREATESTRUCTA lpcs);
+    void OnSize(UINT nType, int cx, int cy);
+    DECLARE_MESSAGE_MAP()
+
+    HWND m_hTree = nullptr;
+    HWND m_hList = nullptr;
+};
+
+class CFrameTestFrame : public CWTKFrameWnd {
+public:
+    explicit CFrameTestFrame(const FrameTestBars& bars = FrameTestBars()) : m_bars(bars) {}
+
+    CWTKMenuBar m_wndMenuBar;
+    CWTKToolBar m_wndToolBar1;
+    CWTKToolBar m_wndToolBar2;
+    CTabbedSizingBar m_wndSizingBar;
+    CWTKStatusBar m_wndStatusBar;
+    CWTKCaptionBar m_wndCaptionBar;
+    std::vector<UINT> m_popupMenuRequests;
+
+protected:
+    int OnCreate(LPCREATESTRUCTA lpcs);
+    LRESULT OnToolBarPopupMenu(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+
+    FrameTestBars m_bars;
+};
+
+// Creates a visible frame through LoadFrame (the workspace restores its state); null on failure.
+CFrameTestFrame* CreateTestFrame(const FrameTestBars& bars = FrameTestBars());
+// Closes it as the user does (WM_CLOSE: the workspace saves the state).
+void CloseTestFrame(CFrameTestFrame* pFrame);
+
+void DeleteFrameSandbox();
+void RunIdle();
+std::string ScreenshotFolder();
+CRect ScreenRect(CWnd* pWnd);
+// Posts a drag to pBar: the press at ptClient, moves through screen points, the release.
+void ScriptDrag(CControlBar* pBar, CPoint ptClient, const std::vector<CPoint>& screenPoints);
+void DoubleClick(CControlBar* pBar, CPoint ptClient);
+UINT DockBarIdOf(CControlBar* pBar);
+
+inline void PrintTo(const CRect& rect, std::ostream* os)
+{
+    *os << "(" << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom << ")";
+}
+inline void PrintTo(const CPoint& point, std::ostream* os)
+{
+    *os << "(" << point.x << "," << point.y << ")";
+}
+
+// Every test starts and ends with an empty sandbox and no open frame.
+class FrameTestBase : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
