@@ -59,10 +59,9 @@ CWTKSizingControlBar::CWTKSizingControlBar()
       m_szFloat(kDefaultSize, kDefaultSize),
       m_szMin(kDefaultMinCX, kDefaultMinCY),
       m_szMax(-1, -1),
-      m_buttons{CCaptionButton(kWTKSizingBarHideHit, kWTKIdsHideDockedWindow),
-                CCaptionButton(kWTKSizingBarExpandHit, kWTKIdsExpandDockedWindow)}
-{
-}
+      m_buttons {CCaptionButton(kWTKSizingBarHideHit, kWTKIdsHideDockedWindow),
+                 CCaptionButton(kWTKSizingBarExpandHit, kWTKIdsExpandDockedWindow)}
+{}
 
 CWTKSizingControlBar::~CWTKSizingControlBar()
 {

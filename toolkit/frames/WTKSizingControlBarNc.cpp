@@ -201,8 +201,8 @@ void CWTKSizingControlBar::NcCalcClient(LPRECT pRc, UINT nDockBarID)
                     btn.m_ptOrg = CPoint(m_rectCaption.left + (m_rectCaption.Width() - sizeButton.cx) / 2, nNext);
                     nNext += sizeButton.cy + kButtonGap;
                 } else {
-                    btn.m_ptOrg = CPoint(nNext - sizeButton.cx,
-                                         m_rectCaption.top + (m_rectCaption.Height() - sizeButton.cy) / 2);
+                    btn.m_ptOrg =
+                        CPoint(nNext - sizeButton.cx, m_rectCaption.top + (m_rectCaption.Height() - sizeButton.cy) / 2);
                     nNext -= sizeButton.cx + kButtonGap;
                 }
             }

@@ -73,8 +73,8 @@ TEST_F(SizingBarLayoutTest, DockedOnEachSideWithCaptionAndOneOuterEdge)
         // The sizable edge answers the hit test; the caption drags; the buttons answer theirs.
         CRect rectEdge = pBar->GetEdgeRect(c.nEdge);
         rectEdge.OffsetRect(window.left, window.top);
-        const LRESULT nEdgeHit = pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectEdge.CenterPoint().x,
-                                                                                 rectEdge.CenterPoint().y));
+        const LRESULT nEdgeHit =
+            pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectEdge.CenterPoint().x, rectEdge.CenterPoint().y));
         const LRESULT nExpected = c.nEdge == E::kEdgeTop ? HTTOP
             : c.nEdge == E::kEdgeBottom                  ? HTBOTTOM
             : c.nEdge == E::kEdgeLeft                    ? HTLEFT
