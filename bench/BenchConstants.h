@@ -30,6 +30,9 @@ constexpr double kMixedCallGoal = 3.0;
 constexpr double kCharClassGoal = 2.0;
 constexpr double kFirstPaintGoal = 1.3;
 constexpr double kToolBarGoal = 2.0;
+constexpr double kMenuPopupGoal = 2.0;
+// A menu opens within one frame of a 60 Hz display.
+constexpr double kMenuPopupMaxSeconds = 0.016;
 
 // The timer that closes a dialog after its first paint.
 constexpr unsigned kCloseTimerId = 0x4242;

@@ -1,11 +1,12 @@
 // The benchmarks: every figure a ratio of a subject to a baseline timed side by side in one
 // run, in alternating rounds. Arguments choose sections (encoder, encoding, dialog, html,
-// memory, toolbar); none runs them all.
+// memory, toolbar, menubar); none runs them all.
 
 #include "BenchConstants.h"
 #include "DialogBench.h"
 #include "EncoderBench.h"
 #include "HtmlBench.h"
+#include "MenuBarBench.h"
 #include "MemoryBench.h"
 #include "ResultTable.h"
 #include "ToolBarBench.h"
@@ -30,6 +31,7 @@ const Section kSections[] = {
     {"encoder", CEncoderBench::RunDispatch}, {"encoding", CEncoderBench::RunInProcess},
     {"dialog", CDialogBench::Run},           {"html", CHtmlBench::Run},
     {"memory", CMemoryBench::Run},           {"toolbar", CToolBarBench::Run},
+    {"menubar", CMenuBarBench::Run},
 };
 
 bool IsChosen(const char* name, int argc, char** argv)

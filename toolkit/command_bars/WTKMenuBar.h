@@ -43,7 +43,6 @@ public:
     BOOL IsLookExtraSizeAvailable() const override { return FALSE; }
     BOOL LoadState(LPCTSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = static_cast<UINT>(-1)) override;
     BOOL SaveState(LPCTSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = static_cast<UINT>(-1)) override;
-    BOOL CanBeRestored() const override { return TRUE; }
     BOOL CanBeClosed() const override { return FALSE; }
     BOOL RestoreOriginalState() override;
     BOOL GetButtonTooltip(CWTKToolbarButton* pButton) override;

@@ -83,13 +83,14 @@ BOOL CWTKMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT /*uiID*/)
     const BOOL bMaximized = m_bMaximizeMode;
     SetMaximizeMode(FALSE, nullptr, TRUE);
     HMENU hMenuCurrent = m_hMenu;
-    CWnd* pParent = GetParent();
+    CWnd* pParent = m_pParentWnd;
 
     // The bar's buttons for hMenu: the saved state when it still matches the resource, else
     // the menu itself (and the owner hears that the menu was reset).
+    // The default menu's state is kept under id 0.
     auto loadMenu = [&](HMENU hMenu, UINT uiResId, BOOL bDefault) {
         LoadMenuOriginalItems(uiResId);
-        if (CWTKToolBar::LoadState(strProfile, nIndex, uiResId) && !IsOriginalItemsChanged()) {
+        if (CWTKToolBar::LoadState(strProfile, nIndex, bDefault ? 0 : uiResId) && !IsOriginalItemsChanged()) {
             store.Save(hMenu, this);
             return;
         }
@@ -106,7 +107,7 @@ BOOL CWTKMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT /*uiID*/)
         ForEachMenuTemplate(
             [&](CMultiDocTemplate* pTemplate) { loadMenu(pTemplate->m_hMenuShared, pTemplate->m_nIDResource, FALSE); });
     if (m_hDefaultMenu != nullptr)
-        loadMenu(m_hDefaultMenu, 0, TRUE);
+        loadMenu(m_hDefaultMenu, m_uiDefMenuResId, TRUE);
 
     // Back to the menu shown before.
     m_hMenu = hMenuCurrent;
@@ -134,17 +135,18 @@ BOOL CWTKMenuBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT /*uiID*/)
     if (m_hMenu != nullptr)
         store.Save(m_hMenu, this);
 
-    auto saveMenu = [&](HMENU hMenu, UINT uiResId) {
+    auto saveMenu = [&](HMENU hMenu, UINT uiResId, UINT uiStateId) {
         if (!store.Restore(hMenu, this))
             return;
         LoadMenuOriginalItems(uiResId);
-        CWTKToolBar::SaveState(strProfile, nIndex, uiResId);
+        CWTKToolBar::SaveState(strProfile, nIndex, uiStateId);
     };
     if (m_bAutoDocMenus)
-        ForEachMenuTemplate(
-            [&](CMultiDocTemplate* pTemplate) { saveMenu(pTemplate->m_hMenuShared, pTemplate->m_nIDResource); });
+        ForEachMenuTemplate([&](CMultiDocTemplate* pTemplate) {
+            saveMenu(pTemplate->m_hMenuShared, pTemplate->m_nIDResource, pTemplate->m_nIDResource);
+        });
     if (m_hDefaultMenu != nullptr)
-        saveMenu(m_hDefaultMenu, 0);
+        saveMenu(m_hDefaultMenu, m_uiDefMenuResId, 0);
 
     if (m_hMenu != nullptr)
         store.Restore(m_hMenu, this);

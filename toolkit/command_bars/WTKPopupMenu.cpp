@@ -43,11 +43,11 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kBorder = 2;           // the menu border inside the window
+constexpr int kBorder = 2;  // the menu border inside the window
 constexpr int kScrollButtonExtra = 4;
 constexpr int kShadowLightPercent = 100;
 constexpr int kShadowDarkPercent = 65;
-constexpr int kPositionOffset = 5;   // from the owner's client origin when no point is given
+constexpr int kPositionOffset = 5;  // from the owner's client origin when no point is given
 constexpr int kFullPercent = 100;
 constexpr int kFadeStepPercent = 10;
 constexpr int kSubMenuRowExtra = 4;
@@ -249,7 +249,9 @@ void CWTKPopupMenu::SetRecentFileSource(RecentFileSource pfnSource)
 CWTKPopupMenu::CWTKPopupMenu() : CWTKPopupMenu(nullptr, nullptr) {}
 
 CWTKPopupMenu::CWTKPopupMenu(CWnd* pOwnerPage, LPCSTR lpszTitle)
-    : m_pMenuBar(std::make_unique<CWTKPopupMenuBar>()), m_pOwnerPage(pOwnerPage), m_strCaption(lpszTitle ? lpszTitle : "")
+    : m_pMenuBar(std::make_unique<CWTKPopupMenuBar>()),
+      m_pOwnerPage(pOwnerPage),
+      m_strCaption(lpszTitle ? lpszTitle : "")
 {
     LiveCount()++;
     CWTKMenuGlyphs::Initialize();
@@ -277,7 +279,8 @@ CWTKPopupMenu::~CWTKPopupMenu()
 
 void CWTKPopupMenu::PostNcDestroy()
 {
-    if (m_pParentBtn != nullptr)
+    // A button that opened a new popup meanwhile keeps it.
+    if (m_pParentBtn != nullptr && m_pParentBtn->GetPopupMenu() == nullptr)
         m_pParentBtn->OnCancelMode();
     CMiniFrameWnd::PostNcDestroy();  // deletes the object
 }
@@ -314,8 +317,8 @@ BOOL CWTKPopupMenu::Create(CWnd* pWndOwner, int x, int y, HMENU hMenu, BOOL bLoc
     // The popup owns the menu from here on, also when the creation fails.
     m_hMenu = hMenu;
 
-    LPCSTR lpszClass = RegisterWndClass(CS_SAVEBITS, ::LoadCursorA(nullptr, IDC_ARROW),
-                                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
+    LPCSTR lpszClass =
+        RegisterWndClass(CS_SAVEBITS, ::LoadCursorA(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     if (lpszClass == nullptr) {
         PostNcDestroy();
         return FALSE;
@@ -383,10 +386,10 @@ BOOL CWTKPopupMenu::Create(CWnd* pWndOwner, int x, int y, HMENU hMenu, BOOL bLoc
     if (m_iShadowSize > 0) {
         CRect rectWindow;
         GetWindowRect(rectWindow);
-        CaptureScreen(m_bmpShadowRight, CRect(rectWindow.right - m_iShadowSize, rectWindow.top, rectWindow.right,
-                                              rectWindow.bottom));
-        CaptureScreen(m_bmpShadowBottom, CRect(rectWindow.left, rectWindow.bottom - m_iShadowSize, rectWindow.right,
-                                               rectWindow.bottom));
+        CaptureScreen(m_bmpShadowRight,
+                      CRect(rectWindow.right - m_iShadowSize, rectWindow.top, rectWindow.right, rectWindow.bottom));
+        CaptureScreen(m_bmpShadowBottom,
+                      CRect(rectWindow.left, rectWindow.bottom - m_iShadowSize, rectWindow.right, rectWindow.bottom));
     }
     ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     if (bCustomize)
@@ -409,6 +412,8 @@ int CWTKPopupMenu::OnCreate(LPCREATESTRUCTA lpCreateStruct)
     m_pMenuBar->SetMaxWidth(iMaxWidth);
     if (!m_pMenuBar->CreateEx(this, CWTKToolBar::kFlatStyle, dwStyle, CRect(1, 1, 1, 1), kItemBarId))
         return -1;
+    // Toolbars start with a gripper; the menu's items have none.
+    m_pMenuBar->SetBarStyle(m_pMenuBar->GetBarStyle() & ~CBRS_GRIPPER);
     m_pMenuBar->SetOwner(GetParent());
     if (!InitMenuBar())
         return -1;
@@ -451,27 +456,24 @@ void CWTKPopupMenu::ReplaceRecentFiles()
     const int iPlace = m_pMenuBar->CommandToIndex(kRecentFileFirstId);
     if (iPlace < 0 || m_pMenuBar->GetButtonText(iPlace) != kRecentFilePlaceholder)
         return;
-    m_pMenuBar->RemoveButton(iPlace);
     CStringArray names;
     RecentFileSlot()(names);
-    int iInsert = iPlace;
+    // The entries go after the placeholder first: removing it then never joins separators
+    // around entries.
+    int iInsert = iPlace + 1;
     const int nMax = static_cast<int>(kRecentFileLastId - kRecentFileFirstId) + 1;
     for (int i = 0; i < names.GetSize() && i < nMax; i++) {
         if (names[i].IsEmpty())
             continue;
         CString strText;
-        strText.Format("&%d %s", iInsert - iPlace + 1, static_cast<LPCSTR>(DoubleAmpersands(names[i])));
+        strText.Format("&%d %s", iInsert - iPlace, static_cast<LPCSTR>(DoubleAmpersands(names[i])));
         CWTKToolbarMenuButton item(kRecentFileFirstId + static_cast<UINT>(i), nullptr, -1, strText);
+        item.m_bText = TRUE;
         if (m_pMenuBar->InsertButton(item, iInsert) >= 0)
             iInsert++;
     }
-    if (iInsert == iPlace && iPlace > 0 && iPlace < m_pMenuBar->GetCount()) {
-        // No entries: the separators on both sides would meet.
-        CWTKToolbarButton* pBefore = m_pMenuBar->GetButton(iPlace - 1);
-        CWTKToolbarButton* pAfter = m_pMenuBar->GetButton(iPlace);
-        if (pBefore != nullptr && pBefore->IsSeparator() && pAfter != nullptr && pAfter->IsSeparator())
-            m_pMenuBar->RemoveButton(iPlace);
-    }
+    // Without entries the removal also drops one of the two separators that would meet.
+    m_pMenuBar->RemoveButton(iPlace);
 }
 
 BOOL CWTKPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CWTKPopupMenu* pPopupMenu)
@@ -789,9 +791,9 @@ void CWTKPopupMenu::DrawScrollButton(CDC* pDC, const CRect& rect, int nGlyph, BO
 {
     pDC->FillRect(rect, &WTKGetGlobalData().brBarFace);
     const CSize sizeGlyph = CWTKMenuGlyphs::GetSize();
-    CWTKMenuGlyphs::Draw(pDC, nGlyph,
-                         CPoint(rect.left + (rect.Width() - sizeGlyph.cx) / 2,
-                                rect.top + (rect.Height() - sizeGlyph.cy) / 2));
+    CWTKMenuGlyphs::Draw(
+        pDC, nGlyph,
+        CPoint(rect.left + (rect.Width() - sizeGlyph.cx) / 2, rect.top + (rect.Height() - sizeGlyph.cy) / 2));
     if (bActive) {
         const WTKGlobalData& g = WTKGetGlobalData();
         pDC->Draw3dRect(rect, g.clrBarHilite, g.clrBarShadow);
@@ -1230,10 +1232,10 @@ void CWTKPopupMenu::ShowAllCommands()
     if (m_iShadowSize > 0) {
         CRect rectWindow;
         GetWindowRect(rectWindow);
-        CaptureScreen(m_bmpShadowRight, CRect(rectWindow.right - m_iShadowSize, rectWindow.top, rectWindow.right,
-                                              rectWindow.bottom));
-        CaptureScreen(m_bmpShadowBottom, CRect(rectWindow.left, rectWindow.bottom - m_iShadowSize, rectWindow.right,
-                                               rectWindow.bottom));
+        CaptureScreen(m_bmpShadowRight,
+                      CRect(rectWindow.right - m_iShadowSize, rectWindow.top, rectWindow.right, rectWindow.bottom));
+        CaptureScreen(m_bmpShadowBottom,
+                      CRect(rectWindow.left, rectWindow.bottom - m_iShadowSize, rectWindow.right, rectWindow.bottom));
     }
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
@@ -1287,9 +1289,10 @@ void CWTKPopupMenu::OnDestroy()
     if (m_pParentBtn != nullptr) {
         if (bCustomize)
             SaveItemsToParentButton();
-        if (m_pParentBtn->GetPopupMenu() == this)
+        if (m_pParentBtn->GetPopupMenu() == this) {
             m_pParentBtn->SetPopupMenu(nullptr);
-        m_pParentBtn->m_nStyle &= ~TBBS_PRESSED;
+            m_pParentBtn->m_nStyle &= ~TBBS_PRESSED;
+        }
         if (m_bAutoDestroyParent && !bCustomize && pParentPopup != nullptr && pParentPopup->GetSafeHwnd() != nullptr)
             pParentPopup->PostMessage(WM_CLOSE);
     } else {
@@ -1407,7 +1410,8 @@ CWTKToolBar* CWTKPopupMenu::CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPC
             (uiCmd >= kWindowListFirstId && uiCmd <= kWindowListLastId);
         if (bSkipped)
             continue;
-        if (auto* pMenuItem = dynamic_cast<CWTKToolbarMenuButton*>(pItem); pMenuItem && uiCmd == CWTKToolbarMenuButton::kSubMenuId) {
+        if (auto* pMenuItem = dynamic_cast<CWTKToolbarMenuButton*>(pItem);
+            pMenuItem && uiCmd == CWTKToolbarMenuButton::kSubMenuId) {
             CWTKToolbarMenuButton button;
             button.CopyFrom(*pMenuItem);
             const int iTab = button.m_strText.Find('\t');

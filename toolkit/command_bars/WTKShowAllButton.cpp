@@ -32,7 +32,7 @@ void CWTKShowAllButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* /*pI
     const BOOL bPushed = (m_nStyle & kButtonStylePushed) != 0;
     DrawFrame(pDC, rectLine, FALSE);
     pLook->OnDrawShowAllMenuItems(pDC, rectLine,
-                                  bHighlight ? kButtonStateHighlighted
+                                  bHighlight    ? kButtonStateHighlighted
                                       : bPushed ? kButtonStatePushed
                                                 : kButtonStateNormal);
     if (bPushed)

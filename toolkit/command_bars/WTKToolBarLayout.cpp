@@ -194,12 +194,12 @@ void CWTKToolBar::AdjustLocations()
 
     auto* pOverflowButton = dynamic_cast<CCustomizeButton*>(m_pCustomizeBtn);
     const BOOL bOverflowEntries = pOverflowButton != nullptr && pOverflowButton->HasOwnEntries();
+    if (pOverflowButton != nullptr)
+        pOverflowButton->ResetHiddenButtons();
     CSize sizeOverflow(0, 0);
     if (bOverflow) {
-        if (pOverflowButton != nullptr) {
-            pOverflowButton->ResetHiddenButtons();
+        if (pOverflowButton != nullptr)
             pOverflowButton->SetCollapsed(FALSE);
-        }
         const CSize sizeAsk =
             bHorz ? CSize(GetColumnWidth(), rectClient.Height()) : CSize(rectClient.Width(), nRowHeight);
         sizeOverflow = m_pCustomizeBtn->OnCalculateSize(&dc, sizeAsk, bHorz);

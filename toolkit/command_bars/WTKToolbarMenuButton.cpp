@@ -534,8 +534,8 @@ void CWTKToolbarMenuButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* 
     }
     if (IsSplit() && bOpen && m_bClickedOnMenu)
         m_nStyle &= ~TBBS_PRESSED;
-    CWTKToolbarButton::OnDraw(pDC, m_bDrawDownArrow ? rectParent : rectWork, pImages, bHorz, bCustomizeMode,
-                              bHighlight, FALSE, bGrayDisabledButtons);
+    CWTKToolbarButton::OnDraw(pDC, m_bDrawDownArrow ? rectParent : rectWork, pImages, bHorz, bCustomizeMode, bHighlight,
+                              FALSE, bGrayDisabledButtons);
     const BOOL bPushed = (m_nStyle & kButtonStylePushed) != 0 || bOpen;
     const BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0;
 
@@ -600,8 +600,13 @@ void CWTKToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CWTKImageS
     const BOOL bWithoutImage = WTKGetCmdMgr()->IsMenuItemWithoutImage(m_nID);
     if (pImages != nullptr && iImage >= 0 && !bWithoutImage) {
         const CSize sizeImage = pImages->GetImageSize(TRUE);
-        if (bChecked)
+        if (bChecked) {
             pLook->OnFillCheckedImageBackground(pDC, rectImage, bHighlight);
+            // A checked image sits pushed in, so the state shows whatever the look fills.
+            CRect rectFrame = rectImage;
+            rectFrame.DeflateRect(0, 1);
+            pDC->Draw3dRect(rectFrame, g.clrBtnShadow, g.clrBtnHilite);
+        }
         const int x = rectImage.left + (rectImage.Width() - sizeImage.cx) / 2;
         const int y = rectImage.top + (rectImage.Height() - sizeImage.cy) / 2;
         pImages->Draw(pDC, x, y, iImage, FALSE, bDisabled && bGrayDisabledButtons);

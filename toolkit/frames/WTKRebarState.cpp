@@ -29,20 +29,20 @@ constexpr UINT kSavedMask =
     RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE | RBBIM_ID | RBBIM_IDEALSIZE | RBBIM_HEADERSIZE;
 constexpr UINT kAppliedMask = kSavedMask & ~RBBIM_CHILD;
 
+BOOL CALLBACK CollectRebar(HWND hWnd, LPARAM lParam)
+{
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CReBar)))
+        reinterpret_cast<std::vector<CReBar*>*>(lParam)->push_back(static_cast<CReBar*>(pWnd));
+    return TRUE;
+}
+
 std::vector<CReBar*> FindRebars(CWnd* pParentWnd)
 {
     std::vector<CReBar*> rebars;
     if (pParentWnd == nullptr || !::IsWindow(pParentWnd->GetSafeHwnd()))
         return rebars;
-    ::EnumChildWindows(
-        pParentWnd->GetSafeHwnd(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-            if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CReBar)))
-                reinterpret_cast<std::vector<CReBar*>*>(lParam)->push_back(static_cast<CReBar*>(pWnd));
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&rebars));
+    ::EnumChildWindows(pParentWnd->GetSafeHwnd(), &CollectRebar, reinterpret_cast<LPARAM>(&rebars));
     return rebars;
 }
 

@@ -6,6 +6,12 @@
 #include "command_bars/WTKToolbarMenuButtonsButton.h"
 #include "command_bars/WTKToolbarSystemMenuButton.h"
 
+#include "foundation/WTKRegistry.h"
+
+#include "docview/Document.h"
+#include "docview/MultiDocTemplate.h"
+#include "docview/View.h"
+
 #include "Canvas.h"
 
 #include <string>
@@ -225,6 +231,68 @@ TEST_F(MDIFixture, ButtonsComeBackForTheChildThatIsActiveNow)
     ::BitBlt(shot.Handle(), 0, 0, rectShot.Width(), rectShot.Height(), hScreen, rectShot.left, rectShot.top, SRCCOPY);
     ::ReleaseDC(nullptr, hScreen);
     EXPECT_TRUE(shot.WritePng(ScreenshotFolder() + "\\menubar_mdi_maximised_child.png"));
+}
+
+class CBlankDoc : public CDocument {
+    DECLARE_DYNCREATE(CBlankDoc)
+};
+IMPLEMENT_DYNCREATE(CBlankDoc, CDocument)
+
+class CBlankView : public CView {
+    DECLARE_DYNCREATE(CBlankView)
+};
+IMPLEMENT_DYNCREATE(CBlankView, CView)
+
+// Adds a document template to the application for good: the program's later tests build no
+// menu bar of their own.
+TEST_F(MDIFixture, TemplateMenusKeepTheirStateAndTheirOwnersGetTheFreshMenus)
+{
+    constexpr char kProfile[] = "Software\\WTKMenuBarTests\\Templates\\";
+    CWTKRegistry reg(FALSE, FALSE);
+    reg.DeleteKey(kProfile);
+    auto* pTemplate = new CMultiDocTemplate(IDR_MB_DOC, RUNTIME_CLASS(CBlankDoc), RUNTIME_CLASS(CMDIChildWnd),
+                                            RUNTIME_CLASS(CBlankView));
+    theApp.AddDocTemplate(pTemplate);
+    pTemplate->LoadTemplate();
+    ASSERT_NE(pTemplate->m_hMenuShared, nullptr);
+    CDocument* pDoc = pTemplate->OpenDocumentFile(nullptr);
+    ASSERT_NE(pDoc, nullptr);
+    PumpPending();
+    EXPECT_EQ(pBar->GetHMenu(), pTemplate->m_hMenuShared) << "the active child's menu is shown";
+
+    // Nothing saved yet: every menu is built anew and the frame hears of each once.
+    pFrame->m_resetMenus.clear();
+    ASSERT_TRUE(pBar->LoadState(kProfile));
+    EXPECT_EQ(pFrame->m_resetMenus, (std::vector<UINT> {IDR_MB_DOC, IDR_MB_FRAME}));
+    EXPECT_EQ(pBar->GetHMenu(), pTemplate->m_hMenuShared);
+    EXPECT_EQ(pBar->GetButtonText(1), "&Window");
+
+    // Saved with a change to the document's menu, then read again: the change stays and nothing
+    // is reset.
+    ASSERT_TRUE(pBar->RemoveButton(0));
+    ASSERT_TRUE(pBar->SaveState(kProfile));
+    pFrame->m_resetMenus.clear();
+    ASSERT_TRUE(pBar->LoadState(kProfile));
+    EXPECT_TRUE(pFrame->m_resetMenus.empty());
+    EXPECT_EQ(pBar->GetCount(), 1);
+    EXPECT_EQ(pBar->GetButtonText(0), "&Window");
+
+    // The original state: the template owns a fresh menu, its child frame shows it, the old
+    // one is gone.
+    HMENU hOldShared = pTemplate->m_hMenuShared;
+    ASSERT_TRUE(pBar->RestoreOriginalState());
+    EXPECT_NE(pTemplate->m_hMenuShared, hOldShared);
+    EXPECT_TRUE(::IsMenu(pTemplate->m_hMenuShared));
+    EXPECT_FALSE(::IsMenu(hOldShared));
+    CMDIChildWnd* pChild = pFrame->MDIGetActive();
+    ASSERT_NE(pChild, nullptr);
+    EXPECT_EQ(pChild->m_hMenuShared, pTemplate->m_hMenuShared);
+    EXPECT_EQ(pBar->GetHMenu(), pTemplate->m_hMenuShared);
+    EXPECT_EQ(pBar->GetCount(), 2);
+
+    pDoc->OnCloseDocument();
+    PumpPending();
+    reg.DeleteKey(kProfile);
 }
 
 }  // namespace

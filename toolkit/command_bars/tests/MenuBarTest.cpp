@@ -168,7 +168,7 @@ TEST_F(MenuBarFixture, StateIsSavedAndLoadedAndADamagedValueRebuildsTheMenu)
     reg.Close();
     ASSERT_TRUE(pBar->LoadState(kProfile));
     EXPECT_EQ(Describe(*pBar), "m:&File m:&Edit c:&Print! - m:&Help ");
-    EXPECT_EQ(pFrame->m_resetMenus, (std::vector<UINT> {0}));
+    EXPECT_EQ(pFrame->m_resetMenus, (std::vector<UINT> {IDR_MB_FRAME}));
 
     CWTKRegistry regClean(FALSE, FALSE);
     regClean.DeleteKey(kProfile);
@@ -243,7 +243,8 @@ TEST_F(MenuBarFixture, KeysMoveWithWrapOpenMenusAndLeave)
     // Down opens the hot title's menu.
     pBar->SetFocus();
     PumpPending();
-    PostKey(pBar, VK_RIGHT);  // Help
+    ASSERT_EQ(hot(), pBar->GetButton(0));
+    PostKey(pBar, VK_LEFT);  // Help
     ASSERT_EQ(hot(), pBar->GetButton(iLast));
     PostKey(pBar, VK_DOWN);
     auto* pHelp = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(iLast));

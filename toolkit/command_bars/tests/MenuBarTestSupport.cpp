@@ -27,6 +27,7 @@ void CMenuBarTestHost::ReplaceDefaultMenu(HMENU hMenu)
 
 BEGIN_MESSAGE_MAP(CMenuBarTestFrame, CToolBarTestFrame)
     ON_REGISTERED_MESSAGE(WTK_TOOLBAR_RESETMENU, OnResetMenu)
+    ON_COMMAND_RANGE(ID_MB_CUSTOMIZE, ID_MB_WINDOW_NEW, OnMenuCommand)
 END_MESSAGE_MAP()
 
 BOOL CMenuBarTestFrame::CreateWithMenuBar(BOOL bVisible, CRect rect)
@@ -64,6 +65,16 @@ void CSysCommandChild::PostNcDestroy()
 {
     s_nDestroyed++;
     CMDIChildWnd::PostNcDestroy();
+}
+
+BEGIN_MESSAGE_MAP(CMenuBarMDIFrame, CMDIFrameWnd)
+    ON_REGISTERED_MESSAGE(WTK_TOOLBAR_RESETMENU, OnResetMenu)
+END_MESSAGE_MAP()
+
+LRESULT CMenuBarMDIFrame::OnResetMenu(WPARAM wParam, LPARAM /*lParam*/)
+{
+    m_resetMenus.push_back(static_cast<UINT>(wParam));
+    return 0;
 }
 
 BOOL CMenuBarMDIFrame::CreateWithMenuBar()

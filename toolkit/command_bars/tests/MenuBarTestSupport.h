@@ -45,6 +45,7 @@ protected:
     CFrameWnd* HostFrame() override { return this; }
     void SetFrameDefaultMenu(HMENU hMenu) override { m_hMenuDefault = hMenu; }
     LRESULT OnResetMenu(WPARAM wParam, LPARAM lParam);
+    void OnMenuCommand(UINT nID) { m_commands.push_back(nID); }
     DECLARE_MESSAGE_MAP()
 };
 
@@ -71,4 +72,6 @@ protected:
     void SetFrameDefaultMenu(HMENU hMenu) override { m_hMenuDefault = hMenu; }
     // The bar shows the menus: the frame never gets a Windows menu again.
     BOOL OnSetMenu(HMENU hMenu) override;
+    LRESULT OnResetMenu(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
 };

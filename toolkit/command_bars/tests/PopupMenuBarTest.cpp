@@ -12,9 +12,6 @@
 
 #include "Canvas.h"
 
-#include <malloc.h>
-
-#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
@@ -24,7 +21,7 @@
 // (a poisoned vtable crashes the program) instead of its old values.
 void* operator new(size_t nSize)
 {
-    void* p = std::malloc(nSize != 0 ? nSize : 1);
+    void* p = ::HeapAlloc(::GetProcessHeap(), 0, nSize != 0 ? nSize : 1);
     if (p == nullptr)
         throw std::bad_alloc();
     return p;
@@ -34,8 +31,10 @@ void operator delete(void* p) noexcept
 {
     if (p == nullptr)
         return;
-    std::memset(p, 0xDD, _msize(p));
-    std::free(p);
+    const SIZE_T nSize = ::HeapSize(::GetProcessHeap(), 0, p);
+    if (nSize != static_cast<SIZE_T>(-1))
+        std::memset(p, 0xDD, nSize);
+    ::HeapFree(::GetProcessHeap(), 0, p);
 }
 
 void operator delete(void* p, size_t /*nSize*/) noexcept
@@ -258,8 +257,12 @@ TEST_F(PopupMenuBarTest, ImportKeepsTheMenuStatesAndTrimsExtraSeparators)
     };
     const UINT kSub = CWTKToolbarMenuButton::kSubMenuId;
     const Row rows[] = {
-        {ID_TEST_NEW, 0, TRUE},         {ID_TEST_OPEN, 0, TRUE}, {0, TBBS_SEPARATOR, FALSE},
-        {ID_TEST_CUT, TBBS_DISABLED, TRUE}, {ID_TEST_BOLD, TBBS_CHECKED, TRUE}, {kSub, 0, FALSE},
+        {ID_TEST_NEW, 0, TRUE},
+        {ID_TEST_OPEN, 0, TRUE},
+        {0, TBBS_SEPARATOR, FALSE},
+        {ID_TEST_CUT, TBBS_DISABLED, TRUE},
+        {ID_TEST_BOLD, TBBS_CHECKED, TRUE},
+        {kSub, 0, FALSE},
         {ID_NO_IMAGE, TBBS_DISABLED, FALSE},
     };
     ASSERT_EQ(pBar->GetCount(), static_cast<int>(std::size(rows)));

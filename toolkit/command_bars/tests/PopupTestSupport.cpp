@@ -1,0 +1,91 @@
+#include "PopupTestSupport.h"
+
+#include "command_bars/WTKToolBar.h"
+
+#include <vector>
+
+DWORD PopupSeams::s_dwTick = 1000;
+CRect PopupSeams::s_rectWork(0, 0, 1280, 1024);
+CStringArray PopupSeams::s_recentFiles;
+
+namespace {
+
+DWORD FakeTick()
+{
+    return PopupSeams::s_dwTick;
+}
+
+CRect FakeWorkArea(POINT)
+{
+    return PopupSeams::s_rectWork;
+}
+
+void FakeRecentFiles(CStringArray& names)
+{
+    names.RemoveAll();
+    for (int i = 0; i < PopupSeams::s_recentFiles.GetSize(); i++)
+        names.Add(PopupSeams::s_recentFiles[i]);
+}
+
+}  // namespace
+
+BOOL CPopupTestFrame::ShowPopupMenu(CWTKPopupMenu* pMenuPopup)
+{
+    m_nShown++;
+    if (!m_bAllowPopups)
+        return FALSE;
+    CWTKPopupMenu::SetActiveMenu(pMenuPopup);
+    return TRUE;
+}
+
+CWTKPopupMenu* CPopupTestFrame::OnClosePopupMenu(CWTKPopupMenu* pMenuPopup)
+{
+    m_nClosed++;
+    CWTKPopupMenu* pOld = CWTKPopupMenu::GetActiveMenu();
+    if (pOld == pMenuPopup)
+        CWTKPopupMenu::SetActiveMenu(nullptr);
+    return pOld;
+}
+
+PopupSeams::PopupSeams() : m_nOldAnimation(CWTKToolBar::s_nMenuAnimation), m_bOldShadows(CWTKToolBar::s_bMenuShadows)
+{
+    s_dwTick = 1000;
+    s_rectWork = CRect(0, 0, 1280, 1024);
+    s_recentFiles.RemoveAll();
+    CWTKPopupMenu::SetTickClock(FakeTick);
+    CWTKPopupMenu::SetWorkAreaSource(FakeWorkArea);
+    CWTKPopupMenu::SetRecentFileSource(FakeRecentFiles);
+    CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationNone;
+    CWTKToolBar::s_bMenuShadows = FALSE;
+}
+
+PopupSeams::~PopupSeams()
+{
+    CWTKPopupMenu::SetTickClock(nullptr);
+    CWTKPopupMenu::SetWorkAreaSource(nullptr);
+    CWTKPopupMenu::SetRecentFileSource(nullptr);
+    CWTKToolBar::s_nMenuAnimation = m_nOldAnimation;
+    CWTKToolBar::s_bMenuShadows = m_bOldShadows;
+}
+
+HMENU BuildMenu(std::initializer_list<std::pair<UINT, const char*>> items)
+{
+    std::vector<HMENU> stack {::CreatePopupMenu()};
+    std::vector<std::string> titles;
+    for (const auto& item : items) {
+        if (item.second != nullptr && item.second[0] == '\1') {
+            stack.push_back(::CreatePopupMenu());
+            titles.push_back(item.second + 1);
+        } else if (item.second != nullptr && item.second[0] == '\2') {
+            HMENU hSub = stack.back();
+            stack.pop_back();
+            ::AppendMenuA(stack.back(), MF_POPUP, reinterpret_cast<UINT_PTR>(hSub), titles.back().c_str());
+            titles.pop_back();
+        } else if (item.second == nullptr) {
+            ::AppendMenuA(stack.back(), MF_SEPARATOR, 0, nullptr);
+        } else {
+            ::AppendMenuA(stack.back(), MF_STRING, item.first, item.second);
+        }
+    }
+    return stack.front();
+}

@@ -6,6 +6,7 @@
 #include "Canvas.h"
 #include "MessagePump.h"
 
+#include "command_bars/WTKCustomizeMode.h"
 #include "command_bars/WTKToolbarMessages.h"
 #include "foundation/WTKGlobalData.h"
 
@@ -295,6 +296,12 @@ TEST_F(CaptionBarTest, ARightClickAsksTheFrameForItsPopupMenu)
     ::ClientToScreen(m_bar.m_hWnd, &expected);
     EXPECT_EQ(m_pFrame->m_popups[0].second.x, expected.x);
     EXPECT_EQ(m_pFrame->m_popups[0].second.y, expected.y);
+
+    // While the user edits the bars the click is the bar's own.
+    WTKCustomizeModeFlag() = TRUE;
+    m_bar.SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(10, 5));
+    WTKCustomizeModeFlag() = FALSE;
+    EXPECT_EQ(m_pFrame->m_popups.size(), 1u);
 }
 
 TEST_F(CaptionBarTest, Screenshot)
