@@ -280,6 +280,17 @@ void CWTKSizingControlBar::OnNcPaint()
     CWindowDC dc(this);
     CRect rectWindow, rectClient;
     GetWindowRect(&rectWindow);
+    // The pending update region (screen coordinates; 1 means the whole frame).
+    const MSG* pMsg = GetCurrentMessage();
+    if (IsClipRgnNeeded() && pMsg && pMsg->message == WM_NCPAINT && pMsg->wParam > 1) {
+        HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+        if (hRgn && ::CombineRgn(hRgn, (HRGN)pMsg->wParam, nullptr, RGN_COPY) != ERROR) {
+            ::OffsetRgn(hRgn, -rectWindow.left, -rectWindow.top);
+            ::ExtSelectClipRgn(dc.GetSafeHdc(), hRgn, RGN_AND);
+        }
+        if (hRgn)
+            ::DeleteObject(hRgn);
+    }
     GetClientRect(&rectClient);
     ClientToScreen(&rectClient);
     rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
