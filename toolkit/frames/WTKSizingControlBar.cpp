@@ -134,13 +134,13 @@ BOOL CWTKSizingControlBar::PreTranslateMessage(MSG* pMsg)
 
 void CWTKSizingControlBar::EnableDocking(DWORD dwDockStyle)
 {
+    // A context made by an earlier call stays, with the places it remembers.
+    const BOOL bNewContext = m_pDockContext == nullptr;
     CControlBar::EnableDocking(dwDockStyle);
-    if (m_pDockContext) {
+    if (bNewContext && m_pDockContext) {
         delete m_pDockContext;
-        m_pDockContext = nullptr;
-    }
-    if (dwDockStyle & CBRS_ALIGN_ANY)
         m_pDockContext = new CWTKDragDockContext(this);
+    }
 }
 
 CWTKTabWnd* CWTKSizingControlBar::FindSingleTabWnd() const
