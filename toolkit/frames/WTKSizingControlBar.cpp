@@ -59,10 +59,9 @@ CWTKSizingControlBar::CWTKSizingControlBar()
       m_szFloat(kDefaultSize, kDefaultSize),
       m_szMin(kDefaultMinCX, kDefaultMinCY),
       m_szMax(-1, -1),
-      m_buttons{CCaptionButton(kWTKSizingBarHideHit, kWTKIdsHideDockedWindow),
-                CCaptionButton(kWTKSizingBarExpandHit, kWTKIdsExpandDockedWindow)}
-{
-}
+      m_buttons {CCaptionButton(kWTKSizingBarHideHit, kWTKIdsHideDockedWindow),
+                 CCaptionButton(kWTKSizingBarExpandHit, kWTKIdsExpandDockedWindow)}
+{}
 
 CWTKSizingControlBar::~CWTKSizingControlBar()
 {
@@ -135,13 +134,13 @@ BOOL CWTKSizingControlBar::PreTranslateMessage(MSG* pMsg)
 
 void CWTKSizingControlBar::EnableDocking(DWORD dwDockStyle)
 {
+    // A context made by an earlier call stays, with the places it remembers.
+    const BOOL bNewContext = m_pDockContext == nullptr;
     CControlBar::EnableDocking(dwDockStyle);
-    if (m_pDockContext) {
+    if (bNewContext && m_pDockContext) {
         delete m_pDockContext;
-        m_pDockContext = nullptr;
-    }
-    if (dwDockStyle & CBRS_ALIGN_ANY)
         m_pDockContext = new CWTKDragDockContext(this);
+    }
 }
 
 CWTKTabWnd* CWTKSizingControlBar::FindSingleTabWnd() const

@@ -201,8 +201,8 @@ void CWTKSizingControlBar::NcCalcClient(LPRECT pRc, UINT nDockBarID)
                     btn.m_ptOrg = CPoint(m_rectCaption.left + (m_rectCaption.Width() - sizeButton.cx) / 2, nNext);
                     nNext += sizeButton.cy + kButtonGap;
                 } else {
-                    btn.m_ptOrg = CPoint(nNext - sizeButton.cx,
-                                         m_rectCaption.top + (m_rectCaption.Height() - sizeButton.cy) / 2);
+                    btn.m_ptOrg =
+                        CPoint(nNext - sizeButton.cx, m_rectCaption.top + (m_rectCaption.Height() - sizeButton.cy) / 2);
                     nNext -= sizeButton.cx + kButtonGap;
                 }
             }
@@ -280,6 +280,17 @@ void CWTKSizingControlBar::OnNcPaint()
     CWindowDC dc(this);
     CRect rectWindow, rectClient;
     GetWindowRect(&rectWindow);
+    // The pending update region (screen coordinates; 1 means the whole frame).
+    const MSG* pMsg = GetCurrentMessage();
+    if (IsClipRgnNeeded() && pMsg && pMsg->message == WM_NCPAINT && pMsg->wParam > 1) {
+        HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+        if (hRgn && ::CombineRgn(hRgn, (HRGN)pMsg->wParam, nullptr, RGN_COPY) != ERROR) {
+            ::OffsetRgn(hRgn, -rectWindow.left, -rectWindow.top);
+            ::ExtSelectClipRgn(dc.GetSafeHdc(), hRgn, RGN_AND);
+        }
+        if (hRgn)
+            ::DeleteObject(hRgn);
+    }
     GetClientRect(&rectClient);
     ClientToScreen(&rectClient);
     rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);

@@ -73,8 +73,8 @@ TEST_F(SizingBarLayoutTest, DockedOnEachSideWithCaptionAndOneOuterEdge)
         // The sizable edge answers the hit test; the caption drags; the buttons answer theirs.
         CRect rectEdge = pBar->GetEdgeRect(c.nEdge);
         rectEdge.OffsetRect(window.left, window.top);
-        const LRESULT nEdgeHit = pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectEdge.CenterPoint().x,
-                                                                                 rectEdge.CenterPoint().y));
+        const LRESULT nEdgeHit =
+            pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(rectEdge.CenterPoint().x, rectEdge.CenterPoint().y));
         const LRESULT nExpected = c.nEdge == E::kEdgeTop ? HTTOP
             : c.nEdge == E::kEdgeBottom                  ? HTBOTTOM
             : c.nEdge == E::kEdgeLeft                    ? HTLEFT
@@ -109,8 +109,9 @@ TEST_F(SizingBarLayoutTest, RowNegotiationSharesTheSideAndAlignsTheBars)
     for (CTestSizingBar* pBar : {pA, pB, pC}) {
         const CRect rect = ScreenRect(pBar);
         EXPECT_GE(rect.Height(), pBar->GetMinSize().cy);
-        if (nPrevBottom >= 0)
+        if (nPrevBottom >= 0) {
             EXPECT_EQ(rect.top, nPrevBottom) << "end to end";
+        }
         nPrevBottom = rect.bottom;
         nTotal += rect.Height();
     }

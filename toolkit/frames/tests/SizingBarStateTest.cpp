@@ -3,6 +3,8 @@
 // sizes clamped to the virtual screen.
 #include "SizingBarTestSupport.h"
 
+#include "frames/WTKTabWnd.h"
+
 #include "docview/BarStyles.h"
 
 namespace {
@@ -80,12 +82,22 @@ TEST_F(SizingBarStateTest, SizesAndExpansionComeBackAfterTheDockState)
     EXPECT_EQ(pNewA->GetHorzSize().cx, horzBefore.cx);
     EXPECT_EQ(pNewA->GetVertSize(), CSize(170, 240));
     EXPECT_EQ(pNewA->GetFloatSize(), CSize(260, 310));
+    auto pNewB = std::make_unique<CTestSizingBar>();
+    ASSERT_TRUE(pNewB->Create("B", m_pFrame, CSize(200, 120), TRUE, 0xA002, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM));
+    pNewB->EnableDocking(CBRS_ALIGN_ANY);
+    // Both docked in one row with no idle time between, as a dock state is applied.
     m_pFrame->DockControlBar(pNewA.get(), FW_IDW_DOCKBAR_BOTTOM);
-    CTestSizingBar* pNewB = m_pFrame->AddBar(0xA002, "B", 0, CSize(200, 120));
-    m_pFrame->DockInRow(pNewB, pNewA.get());
+    m_pFrame->RecalcLayout();
+    CRect rect = ScreenRect(pNewA.get());
+    rect.OffsetRect(rect.Width() - 4, 0);
+    m_pFrame->DockControlBar(pNewB.get(), FW_IDW_DOCKBAR_BOTTOM, &rect);
+    m_pFrame->RecalcLayout();
+    ASSERT_EQ(RowOf(pNewA.get()).size(), 2u);
+    RunIdle();
+    m_pFrame->RecalcLayout();
     RunIdle();
     EXPECT_TRUE(pNewA->IsExpanded()) << "applied once the bar sits in its row";
-    EXPECT_EQ(ScreenRect(pNewB).Width(), pNewB->GetMinSize().cx);
+    EXPECT_EQ(ScreenRect(pNewB.get()).Width(), pNewB->GetMinSize().cx);
     CloseFrame();
 }
 
@@ -136,6 +148,42 @@ TEST_F(SizingBarStateTest, DamagedValuesAreIgnoredAndFloatingSizesClamped)
     RunIdle();
     EXPECT_TRUE(pA->IsWindowVisible());
     EXPECT_LE(ScreenRect(pA).Height(), ScreenRect(m_pFrame).Height());
+}
+
+// "ActiveTab" belongs to a bar with exactly one tab window: read within its tab count,
+// neither written nor read with two tab windows.
+TEST_F(SizingBarStateTest, ActiveTabOnlyWithOneTabWindow)
+{
+    CTestSizingBar* pA = m_pFrame->AddBar(0xA001, "A", FW_IDW_DOCKBAR_LEFT, CSize(180, 260));
+    CWTKTabWnd tabs;
+    ASSERT_TRUE(tabs.Create(CWTKTabWnd::kStyle3D, CRect(0, 0, 150, 200), pA, 1));
+    CWnd pages[3];
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(pages[i].Create(nullptr, nullptr, WS_CHILD, CRect(0, 0, 10, 10), &tabs, 10 + i));
+        tabs.AddTab(&pages[i], "Page");
+    }
+    ASSERT_EQ(pA->FindSingleTabWnd(), &tabs);
+    tabs.SetActiveTab(2);
+    pA->SaveState(kProfile);
+    EXPECT_EQ((int)theApp.GetProfileInt(Section(0xA001), "ActiveTab", -1), 2);
+    tabs.SetActiveTab(0);
+    pA->LoadState(kProfile);
+    EXPECT_EQ(tabs.GetActiveTab(), 2);
+
+    theApp.WriteProfileInt(Section(0xA001), "ActiveTab", 3);  // one past the last tab
+    pA->LoadState(kProfile);
+    EXPECT_EQ(tabs.GetActiveTab(), 2);
+
+    // A second tab window: the value is left alone both ways.
+    CWTKTabWnd tabs2;
+    ASSERT_TRUE(tabs2.Create(CWTKTabWnd::kStyle3D, CRect(0, 0, 150, 200), pA, 2));
+    EXPECT_EQ(pA->FindSingleTabWnd(), nullptr);
+    theApp.WriteProfileInt(Section(0xA001), "ActiveTab", 1);
+    pA->LoadState(kProfile);
+    EXPECT_EQ(tabs.GetActiveTab(), 2);
+    tabs.SetActiveTab(0);
+    pA->SaveState(kProfile);
+    EXPECT_EQ((int)theApp.GetProfileInt(Section(0xA001), "ActiveTab", -1), 1);
 }
 
 }  // namespace

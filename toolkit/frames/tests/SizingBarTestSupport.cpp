@@ -167,6 +167,19 @@ void ClickNonClient(CWTKSizingControlBar* pBar, CPoint ptScreen)
     if (::IsWindow(hWnd))
         ::PostMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM((short)ptClient.x, (short)ptClient.y));
     PumpPending();
+    MoveAway(hWnd);
+}
+
+void MoveAway(HWND hWnd)
+{
+    // The highlighted button keeps the capture until the mouse leaves it.
+    ::SetCursorPos(0, 0);
+    CPoint pt(0, 0);
+    if (::IsWindow(hWnd) && ::GetCapture() == hWnd) {
+        ::ScreenToClient(hWnd, &pt);
+        ::PostMessageA(hWnd, WM_MOUSEMOVE, 0, MAKELPARAM((short)pt.x, (short)pt.y));
+    }
+    PumpPending();
 }
 
 void DragNonClient(CWTKSizingControlBar* pBar, CPoint ptFrom, const std::vector<CPoint>& points)

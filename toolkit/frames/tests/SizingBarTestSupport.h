@@ -62,7 +62,10 @@ std::vector<CControlBar*> RowOf(CControlBar* pBar);
 // The screen centre of caption button i (0 hide, 1 expand) of pBar.
 CPoint CaptionButtonCentre(CWTKSizingControlBar* pBar, int i);
 // A press and release at a screen point of pBar's non-client area, hit-tested by the bar.
+// The mouse goes on to the screen's corner afterwards.
 void ClickNonClient(CWTKSizingControlBar* pBar, CPoint ptScreen);
+// The cursor to the screen's corner, with the mouse move the window holding the capture sees.
+void MoveAway(HWND hWnd);
 // Drags from ptFrom over each point to the last (screen points) with the left button: the
 // press is hit-tested by the bar as the system would.
 void DragNonClient(CWTKSizingControlBar* pBar, CPoint ptFrom, const std::vector<CPoint>& points);
