@@ -11,6 +11,23 @@ namespace {
 
 MessageBoxRecorder* g_recorder = nullptr;
 
+struct WindowSearch {
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisibleWindow(HWND hwnd, LPARAM lParam)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(lParam);
+    char text[128] = {};
+    ::GetWindowTextA(hwnd, text, sizeof text);
+    if (::IsWindowVisible(hwnd) && std::string(text) == search->caption) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 int RecordMessageBox(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
 {
     if (g_recorder)
@@ -80,23 +97,8 @@ void CALLBACK ModalDriver::OnTick(HWND, UINT, UINT_PTR, DWORD)
     ModalDriver* self = s_current;
     if (self == nullptr)
         return;
-    struct Search {
-        const char* caption;
-        HWND found;
-    } search {self->m_caption.c_str(), nullptr};
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            char text[128] = {};
-            ::GetWindowTextA(hwnd, text, sizeof text);
-            if (::IsWindowVisible(hwnd) && std::string(text) == s->caption) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    WindowSearch search {self->m_caption.c_str(), nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr)
         return;
     if (++self->m_ticks > 150) {
