@@ -36,12 +36,8 @@ constexpr char kTopicSeparator = ':';
 constexpr int kMaxHistory = 5;
 constexpr UINT kFirstHistoryId = 4096;
 
-// ---- Text sizes: browser zoom levels of the Text Size commands, largest first ----
+// ---- Text sizes: the zoom level of "Largest"; each smaller size is one level less ----
 constexpr int kZoomLargest = 4;
-constexpr int kZoomLarge = 3;
-constexpr int kZoomMedium = 2;
-constexpr int kZoomSmall = 1;
-constexpr int kZoomSmallest = 0;
 
 // ---- Load Documentation dialog ----
 constexpr int kPathBufferSize = MAX_PATH;
