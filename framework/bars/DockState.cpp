@@ -149,9 +149,10 @@ void CDockState::ScalePoint(CPoint& point) const
     if (to.IsRectEmpty())
         return;
     const CRect& from = m_rectDevice;
-    if (!from.IsRectEmpty() && from.Size() != to.Size()) {
-        point.x = ScaleCoordinate(point.x, from.left, from.Width(), to.left, to.Width());
-        point.y = ScaleCoordinate(point.y, from.top, from.Height(), to.top, to.Height());
+    const CRect& screen = m_rectScreen.IsRectEmpty() ? to : m_rectScreen;
+    if (!from.IsRectEmpty() && from.Size() != screen.Size()) {
+        point.x = ScaleCoordinate(point.x, from.left, from.Width(), screen.left, screen.Width());
+        point.y = ScaleCoordinate(point.y, from.top, from.Height(), screen.top, screen.Height());
     }
     // The top-left corner stays inside, with room for a caption to grab.
     point.x = std::clamp<int>(point.x, (int)to.left, std::max<int>((int)to.left, (int)to.right - kDockStateMinVisible));

@@ -64,8 +64,8 @@ public:
     void SaveState(LPCTSTR profileSection) const;
     void Clear();
 
-    // Points and rectangles saved on a screen m_rectDevice map onto m_rectClip: scaled when the
-    // sizes differ, then moved inside (the virtual screen may start left of or above 0, 0).
+    // Points and rectangles saved on a screen m_rectDevice map onto m_rectScreen (or m_rectClip):
+    // scaled when the sizes differ, then moved inside m_rectClip (the virtual screen may start left of or above 0, 0).
     void ScalePoint(CPoint& point) const;
     void ScaleRectPos(CRect& rect) const;
     // The virtual screen (every monitor).
@@ -74,4 +74,7 @@ public:
     CPtrArray m_arrBarInfo;  // CControlBarInfo*, owned
     CRect m_rectDevice;      // the screen the state was saved on (set by GetDockState and LoadState)
     CRect m_rectClip;        // positions are kept inside this (the virtual screen by default)
+    // The screen saved positions are scaled onto; when empty, m_rectClip. A clip rectangle smaller
+    // than the screen then only moves positions inside, it does not shrink every one of them.
+    CRect m_rectScreen;
 };

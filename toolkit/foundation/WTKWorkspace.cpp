@@ -59,8 +59,10 @@ BOOL TakesPart(CWnd* pBarWnd, CWTKFrameHelperBase* pFrameHelper, BOOL bFrameBars
 void SetDockStateRects(CDockState& state)
 {
     CSize sizeIcon(::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
-    CWTKWorkspace::GetDockStateRects(CDockState::GetVirtualScreenRect(), sizeIcon, state.m_rectDevice,
-                                     state.m_rectClip);
+    const CRect rectScreen = CDockState::GetVirtualScreenRect();
+    CWTKWorkspace::GetDockStateRects(rectScreen, sizeIcon, state.m_rectDevice, state.m_rectClip);
+    // Saved positions scale onto the whole screen; the smaller clip rectangle only moves them in.
+    state.m_rectScreen = rectScreen;
 }
 }  // namespace
 

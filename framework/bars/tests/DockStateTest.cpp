@@ -184,6 +184,27 @@ TEST_F(DockStateTest, PointsAreScaledAndClampedIntoTheClipRectangle)
     }
 }
 
+TEST_F(DockStateTest, AClipSmallerThanTheScreenMovesPositionsInsideWithoutShrinkingThem)
+{
+    // Saved and restored on the same screen, with room kept at the right and bottom: a position
+    // inside the clip comes back unchanged (no drift at every restart), one outside moves in.
+    const struct {
+        CPoint saved, expected;
+    } rows[] = {
+        {CPoint(300, 200), CPoint(300, 200)},
+        {CPoint(990, 790), CPoint(968 - kDockStateMinVisible, 768 - kDockStateMinVisible)},
+    };
+    for (const auto& row : rows) {
+        CDockState state;
+        state.m_rectDevice = CRect(0, 0, 1000, 800);
+        state.m_rectScreen = CRect(0, 0, 1000, 800);
+        state.m_rectClip = CRect(0, 0, 968, 768);
+        CPoint pt = row.saved;
+        state.ScalePoint(pt);
+        EXPECT_EQ(pt, row.expected) << row.saved.x << "," << row.saved.y;
+    }
+}
+
 TEST_F(DockStateTest, AStateNamingABarThatWentLoadsTheOthers)
 {
     CDockTestFrame* f = m_pFrame;
