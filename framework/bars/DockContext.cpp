@@ -161,7 +161,7 @@ void CDockContext::StartResize(int nHitTest, CPoint pt)
         EndResize();
 }
 
-void CDockContext::Stretch(CPoint pt)
+void CDockContext::StretchedRects(CPoint pt, CRect& rectBar, CRect& rectFrame)
 {
     CSize ptOffset = pt - m_ptLast;
     const BOOL bLeft = m_nHitTest == HTLEFT || m_nHitTest == HTTOPLEFT || m_nHitTest == HTBOTTOMLEFT;
@@ -182,13 +182,20 @@ void CDockContext::Stretch(CPoint pt)
     CSize size = (bLeft || bRight) ? m_pBar->CalcDynamicLayout(std::max<int>(0, rect.Width()), LM_HORZ)
                                    : m_pBar->CalcDynamicLayout(std::max<int>(0, rect.Height()), LM_HORZ | LM_LENGTHY);
     // The corner opposite the dragged edge stays where it is.
-    CRect rectBar(m_rectActualSize.TopLeft(), size);
+    rectBar = CRect(m_rectActualSize.TopLeft(), size);
     if (bLeft)
         rectBar.OffsetRect(m_rectActualSize.right - rectBar.right, 0);
     if (bTop)
         rectBar.OffsetRect(0, m_rectActualSize.bottom - rectBar.bottom);
-    CRect rectFrame(rectBar.left + m_rectFrameBorders.left, rectBar.top + m_rectFrameBorders.top,
-                    rectBar.right + m_rectFrameBorders.right, rectBar.bottom + m_rectFrameBorders.bottom);
+    rectFrame = CRect(rectBar.left + m_rectFrameBorders.left, rectBar.top + m_rectFrameBorders.top,
+                      rectBar.right + m_rectFrameBorders.right, rectBar.bottom + m_rectFrameBorders.bottom);
+}
+
+void CDockContext::Stretch(CPoint pt)
+{
+    CRect rectBar;
+    CRect rectFrame;
+    StretchedRects(pt, rectBar, rectFrame);
     m_rectActualSize = rectBar;
     m_rectActualFrameSize = rectFrame;
     DrawFocusRect();

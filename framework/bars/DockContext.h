@@ -72,6 +72,9 @@ protected:
     void CancelLoop();
     void Move(CPoint pt);
     void Stretch(CPoint pt);
+    // The next resize step towards pt: the bar's rectangle the bar's layout gives for the
+    // requested size, with the corner opposite the dragged edge kept, and its frame rectangle.
+    void StretchedRects(CPoint pt, CRect& rectBar, CRect& rectFrame);
     void OnKey(int nChar, BOOL bDown);
     // The dock bar the current drag rectangle would dock into (honouring m_bForceFrame).
     CDockBar* FindDockBar();

@@ -31,3 +31,10 @@ bool TouchFile(const std::string& path)
     ::CloseHandle(file);
     return true;
 }
+
+std::string ScreenshotFolder()
+{
+    const std::string strFolder = ProgramFolder() + "..\\screenshots";
+    ::CreateDirectoryA(strFolder.c_str(), nullptr);
+    return strFolder;
+}

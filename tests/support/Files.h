@@ -12,3 +12,7 @@ std::string ProgramFile(const char* name);
 bool FileExists(const std::string& path);
 // Creates an empty file, or empties one that is there.
 bool TouchFile(const std::string& path);
+
+// The folder the tests save their screenshots in (created when missing): "screenshots" beside
+// the folder of the running program.
+std::string ScreenshotFolder();

@@ -14,6 +14,7 @@
 #include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKPaintTools.h"
 #include "foundation/WTKVisualManager.h"
+#include "foundation/WTKWorkArea.h"
 #include "foundation/WTKWorkspaceSteps.h"
 
 #include "core/StringArray.h"
@@ -86,18 +87,6 @@ DWORD SystemTickClock()
     return ::GetTickCount();
 }
 
-CRect SystemWorkArea(POINT ptScreen)
-{
-    MONITORINFO mi = {};
-    mi.cbSize = sizeof(mi);
-    HMONITOR hMonitor = ::MonitorFromPoint(ptScreen, MONITOR_DEFAULTTONEAREST);
-    if (hMonitor != nullptr && ::GetMonitorInfoA(hMonitor, &mi))
-        return CRect(mi.rcWork);
-    RECT rect = {};
-    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rect, 0);
-    return CRect(rect);
-}
-
 void NoRecentFiles(CStringArray& names)
 {
     names.RemoveAll();
@@ -111,7 +100,7 @@ CWTKPopupMenu::TickClock& TickClockSlot()
 
 CWTKPopupMenu::WorkAreaSource& WorkAreaSlot()
 {
-    static CWTKPopupMenu::WorkAreaSource pfn = SystemWorkArea;
+    static CWTKPopupMenu::WorkAreaSource pfn = WTKWorkAreaNear;
     return pfn;
 }
 
@@ -231,7 +220,7 @@ DWORD CWTKPopupMenu::GetTickClockValue()
 
 void CWTKPopupMenu::SetWorkAreaSource(WorkAreaSource pfnSource)
 {
-    WorkAreaSlot() = pfnSource ? pfnSource : SystemWorkArea;
+    WorkAreaSlot() = pfnSource ? pfnSource : WTKWorkAreaNear;
 }
 
 CRect CWTKPopupMenu::GetWorkArea(POINT ptScreen)

@@ -37,32 +37,9 @@ void CWTKDragDockContext::StartResize(int nHitTest, CPoint pt)
 
 void CWTKDragDockContext::StretchWithinDesktop(CPoint pt)
 {
-    const CSize offset = pt - m_ptLast;
-    const BOOL bLeft = m_nHitTest == HTLEFT || m_nHitTest == HTTOPLEFT || m_nHitTest == HTBOTTOMLEFT;
-    const BOOL bRight = m_nHitTest == HTRIGHT || m_nHitTest == HTTOPRIGHT || m_nHitTest == HTBOTTOMRIGHT;
-    const BOOL bTop = m_nHitTest >= HTTOP && m_nHitTest <= HTTOPRIGHT;
-    const BOOL bBottom = m_nHitTest >= HTBOTTOM && m_nHitTest <= HTBOTTOMRIGHT;
-    CRect rect = m_rectRequestedSize;
-    if (bLeft)
-        rect.left += offset.cx;
-    if (bRight)
-        rect.right += offset.cx;
-    if (bTop)
-        rect.top += offset.cy;
-    if (bBottom)
-        rect.bottom += offset.cy;
-    m_rectRequestedSize = rect;
-    m_ptLast = pt;
-    const CSize size = (bLeft || bRight)
-        ? m_pBar->CalcDynamicLayout(std::max<int>(0, rect.Width()), LM_HORZ)
-        : m_pBar->CalcDynamicLayout(std::max<int>(0, rect.Height()), LM_LENGTHY | LM_HORZ);
-    CRect rectBar(m_rectActualSize.TopLeft(), size);
-    if (bLeft)
-        rectBar.OffsetRect(m_rectActualSize.right - rectBar.right, 0);
-    if (bTop)
-        rectBar.OffsetRect(0, m_rectActualSize.bottom - rectBar.bottom);
-    const CRect rectFrame(rectBar.left + m_rectFrameBorders.left, rectBar.top + m_rectFrameBorders.top,
-                          rectBar.right + m_rectFrameBorders.right, rectBar.bottom + m_rectFrameBorders.bottom);
+    CRect rectBar;
+    CRect rectFrame;
+    StretchedRects(pt, rectBar, rectFrame);
     CRect rectDesktop;
     ::GetWindowRect(::GetDesktopWindow(), &rectDesktop);
     CRect rectMeet;

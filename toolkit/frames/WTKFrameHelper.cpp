@@ -13,6 +13,7 @@
 
 #include "foundation/WTKRegistryHolder.h"
 #include "foundation/WTKWorkspace.h"
+#include "foundation/WTKWorkArea.h"
 #include "foundation/WTKWorkspaceSteps.h"
 
 #include "bars/DockState.h"
@@ -58,20 +59,6 @@ void DeleteAll(CObList& list)
 {
     while (!list.IsEmpty())
         DestroyAndDelete(static_cast<CControlBar*>(list.RemoveHead()));
-}
-
-// The work area of the monitor nearest to pt, the desktop's without monitor information.
-CRect WorkAreaNear(POINT pt)
-{
-    CRect rectWork;
-    MONITORINFO mi {};
-    mi.cbSize = sizeof(mi);
-    HMONITOR hMonitor = ::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST);
-    if (hMonitor != nullptr && ::GetMonitorInfoA(hMonitor, &mi))
-        rectWork = mi.rcWork;
-    else
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
-    return rectWork;
 }
 
 // The application's start-up show command (SW_SHOW when there is no application).
@@ -135,7 +122,7 @@ void CWTKFrameHelper::RestorePosition(CREATESTRUCTA& cs)
     const int nStartup = GetStartupShowCmd();
     if (nStartup < SW_SHOWMINIMIZED || nStartup > SW_SHOWNA || nStartup == SW_SHOWNOACTIVATE || nStartup == SW_SHOW)
         SetStartupShowCmd(nShowCmd);
-    const CRect rectWork = WorkAreaNear(rectNormal.TopLeft());
+    const CRect rectWork = WTKWorkAreaNear(rectNormal.TopLeft());
     CRect rectMeet;
     if (!rectMeet.IntersectRect(&rectNormal, &rectWork))
         return;

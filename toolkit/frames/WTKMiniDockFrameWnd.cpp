@@ -10,6 +10,7 @@
 #include "command_bars/WTKToolbarMessages.h"
 
 #include "foundation/WTKMenuGlyphs.h"
+#include "foundation/WTKWorkArea.h"
 #include "foundation/WTKWorkspaceSteps.h"
 
 #include "bars/DockContext.h"
@@ -36,19 +37,6 @@ namespace {
 BOOL IsAutoMode(int nMode)
 {
     return nMode == kWTKRollUpAuto || nMode == kWTKRollUpAutoNarrow;
-}
-
-CRect WorkAreaNear(POINT pt)
-{
-    CRect rectWork;
-    MONITORINFO mi {};
-    mi.cbSize = sizeof(mi);
-    HMONITOR hMonitor = ::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST);
-    if (hMonitor != nullptr && ::GetMonitorInfoA(hMonitor, &mi))
-        rectWork = mi.rcWork;
-    else
-        ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
-    return rectWork;
 }
 }  // namespace
 
@@ -323,7 +311,7 @@ void CWTKMiniDockFrameWnd::KeepCaptionOnWorkArea()
 {
     CRect rect;
     GetWindowRect(&rect);
-    const CRect rectWork = WorkAreaNear(rect.TopLeft());
+    const CRect rectWork = WTKWorkAreaNear(rect.TopLeft());
     CPoint pt = rect.TopLeft();
     const int cyCaption = ::GetSystemMetrics(SM_CYSMCAPTION);
     if (pt.y < rectWork.top)

@@ -144,11 +144,14 @@ BOOL LoadRebar(LPCTSTR lpszProfileName, CReBar* pBar)
 }
 }  // namespace
 
-BOOL CWTKRebarState::SaveState(LPCTSTR lpszProfileName, CWnd* pParentWnd)
+namespace {
+// Runs one rebar's step for every rebar of the frame; the first failure stops the walk. A
+// failure to allocate or to reach the registry is a failed step, never an escaping exception.
+BOOL ForEachRebar(LPCTSTR lpszProfileName, CWnd* pParentWnd, BOOL (*pfnStep)(LPCTSTR, CReBar*))
 {
     try {
         for (CReBar* pBar : FindRebars(pParentWnd)) {
-            if (!SaveRebar(lpszProfileName, pBar))
+            if (!pfnStep(lpszProfileName, pBar))
                 return FALSE;
         }
         return TRUE;
@@ -158,18 +161,14 @@ BOOL CWTKRebarState::SaveState(LPCTSTR lpszProfileName, CWnd* pParentWnd)
         return FALSE;
     }
 }
+}  // namespace
+
+BOOL CWTKRebarState::SaveState(LPCTSTR lpszProfileName, CWnd* pParentWnd)
+{
+    return ForEachRebar(lpszProfileName, pParentWnd, SaveRebar);
+}
 
 BOOL CWTKRebarState::LoadState(LPCTSTR lpszProfileName, CWnd* pParentWnd)
 {
-    try {
-        for (CReBar* pBar : FindRebars(pParentWnd)) {
-            if (!LoadRebar(lpszProfileName, pBar))
-                return FALSE;
-        }
-        return TRUE;
-    } catch (std::bad_alloc&) {
-        return FALSE;
-    } catch (CException&) {
-        return FALSE;
-    }
+    return ForEachRebar(lpszProfileName, pParentWnd, LoadRebar);
 }

@@ -214,12 +214,3 @@ void DoubleClick(CControlBar* pBar, CPoint ptClient)
     PumpPending();
 }
 
-std::string ScreenshotFolder()
-{
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string strFolder = szPath;
-    strFolder = strFolder.substr(0, strFolder.find_last_of("\\/")) + "\\..\\screenshots";
-    ::CreateDirectoryA(strFolder.c_str(), nullptr);
-    return strFolder;
-}

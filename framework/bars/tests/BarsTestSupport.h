@@ -2,6 +2,7 @@
 // control bar that paints a few buttons and lays them out fixed or wrapping, a frame with
 // bars on three sides and a pane, and scripted mouse drags.
 #pragma once
+#include "Files.h"
 #include "MessagePump.h"
 #include "BarsTestRes.h"
 #include "bars/ControlBar.h"
@@ -91,5 +92,3 @@ void ScriptDrag(CControlBar* pBar, CPoint ptClient, const std::vector<CPoint>& s
                 DragEnd end = DragEnd::Release);
 // A double-click on pBar at ptClient.
 void DoubleClick(CControlBar* pBar, CPoint ptClient);
-// The screenshots folder of the build tree.
-std::string ScreenshotFolder();

@@ -15,16 +15,6 @@ int CDialogTestApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt)
     return m_nMessageBoxAnswer;
 }
 
-std::string ScreenshotFolder()
-{
-    char szPath[MAX_PATH] = "";
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string strFolder = szPath;
-    strFolder = strFolder.substr(0, strFolder.find_last_of("\\/")) + "\\..\\screenshots";
-    ::CreateDirectoryA(strFolder.c_str(), nullptr);
-    return strFolder;
-}
-
 bool SaveWindowScreenshot(HWND hWnd, const char* pszFileName)
 {
     ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);

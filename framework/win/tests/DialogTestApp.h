@@ -1,6 +1,7 @@
 // The application object of the dialog tests: it counts the thread's idle calls (which modal
 // loops give to command update) and records message boxes instead of showing them.
 #pragma once
+#include "Files.h"
 #include "win/WinApp.h"
 #include <string>
 #include <vector>
@@ -23,7 +24,5 @@ public:
 
 extern CDialogTestApp theApp;
 
-// The folder the screenshots of the test programs go to (created when missing).
-std::string ScreenshotFolder();
 // Copies a window as the screen shows it, frame included, into a PNG of that folder.
 bool SaveWindowScreenshot(HWND hWnd, const char* pszFileName);

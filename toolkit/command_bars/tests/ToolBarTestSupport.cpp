@@ -44,16 +44,6 @@ void RunIdle()
     theApp.OnIdle(0);
 }
 
-std::string ScreenshotFolder()
-{
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string strFolder = szPath;
-    strFolder = strFolder.substr(0, strFolder.find_last_of("\\/")) + "\\..\\screenshots";
-    ::CreateDirectoryA(strFolder.c_str(), nullptr);
-    return strFolder;
-}
-
 LRESULT CToolBarTestFrame::OnToolBarPopupMenu(WPARAM /*wParam*/, LPARAM lParam)
 {
     m_popupPoints.push_back(WTKPointFromPopupMenuParam(lParam));

@@ -1,6 +1,7 @@
 // Shared by the toolbar tests: the program's application, a frame that records the commands
 // and prompts its toolbars send, and helpers to pump messages and find the screenshots folder.
 #pragma once
+#include "Files.h"
 #include "MessagePump.h"
 #include "command_bars/WTKToolBar.h"
 
@@ -46,4 +47,3 @@ protected:
 };
 
 void RunIdle();
-std::string ScreenshotFolder();

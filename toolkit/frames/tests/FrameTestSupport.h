@@ -1,6 +1,7 @@
 // Shared by the frame tests: the application (also the workspace), a toolkit frame with a menu
 // bar and two toolbars, a registry sandbox and helpers for pumping and scripted drags.
 #pragma once
+#include "Files.h"
 #include "MessagePump.h"
 
 #include "FrameTestIds.h"
@@ -85,7 +86,6 @@ void CloseTestFrame(CFrameTestFrame* pFrame);
 
 void DeleteFrameSandbox();
 void RunIdle();
-std::string ScreenshotFolder();
 CRect ScreenRect(CWnd* pWnd);
 // Posts a drag to pBar: the press at ptClient, moves through screen points, the release.
 void ScriptDrag(CControlBar* pBar, CPoint ptClient, const std::vector<CPoint>& screenPoints);

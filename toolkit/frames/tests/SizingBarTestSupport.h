@@ -2,6 +2,7 @@
 // sizing bar holding one edit control, a plain docking frame with a main pane that owns its
 // sizing bars, and scripted mouse presses on a bar's non-client area.
 #pragma once
+#include "Files.h"
 #include "MessagePump.h"
 #include "frames/WTKSizingControlBar.h"
 
@@ -69,4 +70,3 @@ void MoveAway(HWND hWnd);
 // Drags from ptFrom over each point to the last (screen points) with the left button: the
 // press is hit-tested by the bar as the system would.
 void DragNonClient(CWTKSizingControlBar* pBar, CPoint ptFrom, const std::vector<CPoint>& points);
-std::string ScreenshotFolder();
