@@ -20,6 +20,7 @@ BEGIN_MESSAGE_MAP(CTabTestHost, CWnd)
     ON_REGISTERED_MESSAGE(WTKM_ON_RENAME_TAB, OnRenameTab)
     ON_REGISTERED_MESSAGE(WTKM_ON_BEFOREMOVE_TAB, OnBeforeMoveTab)
     ON_REGISTERED_MESSAGE(WTKM_ON_MOVE_TAB, OnMoveTab)
+    ON_REGISTERED_MESSAGE(WTKM_ON_HSCROLL, OnTabHScroll)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
@@ -73,6 +74,12 @@ LRESULT CTabTestHost::OnBeforeMoveTab(WPARAM wParam, LPARAM lParam)
 LRESULT CTabTestHost::OnMoveTab(WPARAM wParam, LPARAM lParam)
 {
     m_events.push_back({WTKM_ON_MOVE_TAB, wParam, lParam, {}});
+    return 0;
+}
+
+LRESULT CTabTestHost::OnTabHScroll(WPARAM wParam, LPARAM lParam)
+{
+    m_events.push_back({WTKM_ON_HSCROLL, wParam, lParam, {}});
     return 0;
 }
 

@@ -39,6 +39,7 @@ protected:
     LRESULT OnRenameTab(WPARAM wParam, LPARAM lParam);
     LRESULT OnBeforeMoveTab(WPARAM wParam, LPARAM lParam);
     LRESULT OnMoveTab(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTabHScroll(WPARAM wParam, LPARAM lParam);
     void OnLButtonDown(UINT nFlags, CPoint point);
     void OnLButtonDblClk(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()

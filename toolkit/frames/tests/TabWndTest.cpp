@@ -11,6 +11,8 @@
 #include "foundation/WTKGlobalData.h"
 
 #include "win/Edit.h"
+#include "win/MessageMap.h"
+#include "win/ScrollBar.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +32,21 @@ class CNoAutoColorsTabWnd : public CWTKTabWnd {
 public:
     void InitAutoColors() override {}
 };
+
+// A view with its own horizontal scroll range that scrolls by 10 a line.
+class CScrollingPage : public CWnd {
+protected:
+    void OnHScroll(UINT nSBCode, UINT /*nPos*/, CScrollBar* /*pScrollBar*/)
+    {
+        if (nSBCode == SB_LINERIGHT)
+            SetScrollPos(SB_HORZ, GetScrollPos(SB_HORZ) + 10);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CScrollingPage, CWnd)
+    ON_WM_HSCROLL()
+END_MESSAGE_MAP()
 
 // The width of what is drawn darker than mid-grey inside an area (text, smoothed or not).
 int InkWidth(const Canvas& canvas, const CRect& area)
@@ -545,6 +562,43 @@ TEST_F(TabWndTest, MovingATabAsksTheOwner)
             nShown += ::IsWindowVisible(m_pTabs->GetTabWnd(i)->GetSafeHwnd()) ? 1 : 0;
         EXPECT_EQ(nShown, 1);
     }
+}
+
+// The flat style's shared scroll bar stands in for the active view's own one.
+TEST_F(TabWndTest, TheSharedScrollBarScrollsTheActiveView)
+{
+    Make(CWTKTabWnd::kStyleFlatSharedScroll, CWTKTabWnd::kLocationBottom, {"Empty"});
+    auto page = std::make_unique<CScrollingPage>();
+    RECT none = {0, 0, 0, 0};
+    ASSERT_TRUE(page->CreateEx(0, nullptr, "", WS_CHILD | WS_HSCROLL, none, m_pTabs.get(), 0));
+    SCROLLINFO si = {sizeof(si), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 500, 100, 30, 0};
+    page->SetScrollInfo(SB_HORZ, &si);
+    m_pTabs->AddTab(page.get(), "Wide");
+    CScrollBar* pBar = m_pTabs->GetSharedScrollBar();
+    ASSERT_NE(pBar, nullptr);
+
+    // The first view has no range: the bar is disabled.
+    EXPECT_TRUE(m_pTabs->SynchronizeScrollBar());
+    EXPECT_FALSE(pBar->IsWindowEnabled());
+
+    ASSERT_TRUE(m_pTabs->SetActiveTab(1));
+    EXPECT_TRUE(pBar->IsWindowEnabled());
+    EXPECT_EQ(pBar->GetScrollPos(), 30) << "the view's position";
+    EXPECT_FALSE(page->GetStyle() & WS_HSCROLL) << "the view's own bar is hidden";
+
+    m_host.m_events.clear();
+    m_pTabs->SendMessage(WM_HSCROLL, MAKEWPARAM(SB_LINERIGHT, 0), reinterpret_cast<LPARAM>(pBar->GetSafeHwnd()));
+    EXPECT_EQ(page->GetScrollPos(SB_HORZ), 40);
+    EXPECT_EQ(pBar->GetScrollPos(), 40);
+    const auto scrolled = m_host.EventsOf(WTKM_ON_HSCROLL);
+    ASSERT_EQ(scrolled.size(), 1u);
+    EXPECT_EQ(LOWORD(scrolled[0].wParam), SB_LINERIGHT);
+    m_pages.push_back(std::move(page));
+
+    // A tab window of another style has no shared bar.
+    Reset();
+    Make(CWTKTabWnd::kStyleFlat, CWTKTabWnd::kLocationBottom, {"A"});
+    EXPECT_FALSE(m_pTabs->SynchronizeScrollBar());
 }
 
 TEST_F(TabWndTest, ImagesWidenTheTabsAndAreDrawn)
