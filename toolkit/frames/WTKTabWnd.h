@@ -198,6 +198,8 @@ protected:
     // Tabs that get the space of the 3-D style when they do not fit.
     void ShareTabWidths(int nWidthAvailable);
     void PassClickToParent(UINT message, UINT nFlags, CPoint point);
+    // The rectangle the look outlines for a flat tab.
+    CRect FlatTabOutlineRect(int iTab) const;
     BOOL IsPointInSplitter(CPoint point) const;
     void StopMoving();
     void DestroyInPlaceEdit();

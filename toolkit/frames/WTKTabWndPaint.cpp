@@ -7,6 +7,8 @@
 #include "gdi/DC.h"
 #include "win/PaintDC.h"
 
+#include <algorithm>
+
 namespace {
 
 // Width of the insertion marker drawn while a tab is moved.
@@ -146,13 +148,13 @@ void CWTKTabWnd::DoPaint(CDC* pDC)
                 pDC->SetTextColor(m_clrActiveTabFg == static_cast<COLORREF>(-1) ? clrBlack : m_clrActiveTabFg);
                 DrawFlatTab(pDC, m_iActiveTab, TRUE);
 
-                // Joins the active tab to the window area.
-                const CRect& rect = m_arTabs[m_iActiveTab]->m_rect;
+                // Joins the active tab to the window area: its edge there becomes the face.
+                const CRect rect = FlatTabOutlineRect(m_iActiveTab);
                 LOGBRUSH lb {};
                 m_brActiveTab.GetLogBrush(&lb);
                 CPen penFace(PS_SOLID, 1, lb.lbColor);
                 pDC->SelectObject(&penFace);
-                const int y = m_location == kLocationBottom ? rect.top : rect.bottom - 1;
+                const int y = m_location == kLocationBottom ? rect.top : rect.bottom;
                 pDC->MoveTo(rect.left + 1, y);
                 pDC->LineTo(rect.right, y);
                 pDC->SelectObject(&penOutline);
@@ -194,6 +196,10 @@ void CWTKTabWnd::Draw3DTab(CRect rectTab, CDC* pDC, int iTab, BOOL bIsActive)
         return;
     if (m_bIsSlanted && rectTab.left < m_rectTabStrip.left)
         return;
+    // The look draws a raised tab's outer edge on its bottom line: below the windows that line
+    // must lie inside the tab area, or the client edge cuts it off.
+    if (!m_bIsSlanted && m_location == kLocationBottom)
+        rectTab.bottom = std::min<int>(rectTab.bottom, m_rectTabsArea.bottom - 1);
     CWTKVisualManager::GetInstance()->OnDrawTab(pDC, rectTab, iTab, bIsActive, this);
 }
 
@@ -201,7 +207,17 @@ void CWTKTabWnd::DrawFlatTab(CDC* pDC, int iTab, BOOL bIsActive)
 {
     if (iTab < 0 || iTab >= m_iTabsNum || !m_arTabs[iTab]->m_bVisible)
         return;
-    CWTKVisualManager::GetInstance()->OnDrawTab(pDC, m_arTabs[iTab]->m_rect, iTab, bIsActive, this);
+    CWTKVisualManager::GetInstance()->OnDrawTab(pDC, FlatTabOutlineRect(iTab), iTab, bIsActive, this);
+}
+
+CRect CWTKTabWnd::FlatTabOutlineRect(int iTab) const
+{
+    // A flat tab's edge next to the windows is the tab area's dark line, on the tab area's last
+    // row above the windows: the look draws that edge on the bottom line of what it gets.
+    CRect rect = m_arTabs[iTab]->m_rect;
+    if (m_location != kLocationBottom)
+        rect.bottom = std::min<int>(rect.bottom, m_rectTabsArea.bottom - 1);
+    return rect;
 }
 
 void CWTKTabWnd::DrawTabDot(CDC* pDC, const CRect& rectTab, int nWidth)

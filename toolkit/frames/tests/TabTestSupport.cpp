@@ -1,0 +1,147 @@
+#include "TabTestSupport.h"
+
+#include "frames/WTKTabMessages.h"
+
+#include "win/MessageMap.h"
+#include "win/WinApp.h"
+
+namespace {
+
+class CTabTestApp : public CWinApp {
+public:
+    CTabTestApp() : CWinApp("WTKTabTests") {}
+};
+CTabTestApp theApp;
+
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CTabTestHost, CWnd)
+    ON_REGISTERED_MESSAGE(WTKM_ONCHANGE_ACTIVE_TAB, OnChangeActiveTab)
+    ON_REGISTERED_MESSAGE(WTKM_ON_RENAME_TAB, OnRenameTab)
+    ON_REGISTERED_MESSAGE(WTKM_ON_BEFOREMOVE_TAB, OnBeforeMoveTab)
+    ON_REGISTERED_MESSAGE(WTKM_ON_MOVE_TAB, OnMoveTab)
+    ON_REGISTERED_MESSAGE(WTKM_ON_HSCROLL, OnTabHScroll)
+    ON_WM_LBUTTONDOWN()
+    ON_WM_LBUTTONDBLCLK()
+END_MESSAGE_MAP()
+
+BOOL CTabTestHost::CreateHost(int cx, int cy, LPCSTR lpszTitle)
+{
+    const DWORD dwStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_VISIBLE;
+    RECT rect = {0, 0, cx, cy};
+    ::AdjustWindowRectEx(&rect, dwStyle, FALSE, 0);
+    LPCSTR lpszClass = RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
+                                        ::GetSysColorBrush(COLOR_BTNFACE));
+    return CreateEx(0, lpszClass, lpszTitle, dwStyle, 40, 40, rect.right - rect.left, rect.bottom - rect.top, nullptr,
+                    nullptr);
+}
+
+std::vector<HostEvent> CTabTestHost::EventsOf(UINT message) const
+{
+    std::vector<HostEvent> events;
+    for (const HostEvent& e : m_events) {
+        if (e.message == message)
+            events.push_back(e);
+    }
+    return events;
+}
+
+BOOL CTabTestHost::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    m_events.push_back({WM_COMMAND, wParam, lParam, {}});
+    return TRUE;
+}
+
+LRESULT CTabTestHost::OnChangeActiveTab(WPARAM wParam, LPARAM lParam)
+{
+    m_events.push_back({WTKM_ONCHANGE_ACTIVE_TAB, wParam, lParam, {}});
+    return 0;
+}
+
+LRESULT CTabTestHost::OnRenameTab(WPARAM wParam, LPARAM lParam)
+{
+    const auto* psz = reinterpret_cast<LPCSTR>(lParam);
+    m_events.push_back({WTKM_ON_RENAME_TAB, wParam, lParam, psz != nullptr ? psz : ""});
+    return m_lRefuseRename;
+}
+
+LRESULT CTabTestHost::OnBeforeMoveTab(WPARAM wParam, LPARAM lParam)
+{
+    m_events.push_back({WTKM_ON_BEFOREMOVE_TAB, wParam, lParam, {}});
+    return m_lRefuseMove;
+}
+
+LRESULT CTabTestHost::OnMoveTab(WPARAM wParam, LPARAM lParam)
+{
+    m_events.push_back({WTKM_ON_MOVE_TAB, wParam, lParam, {}});
+    return 0;
+}
+
+LRESULT CTabTestHost::OnTabHScroll(WPARAM wParam, LPARAM lParam)
+{
+    m_events.push_back({WTKM_ON_HSCROLL, wParam, lParam, {}});
+    return 0;
+}
+
+void CTabTestHost::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    m_events.push_back({WM_LBUTTONDOWN, nFlags, MAKELPARAM(point.x, point.y), {}});
+}
+
+void CTabTestHost::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    m_events.push_back({WM_LBUTTONDBLCLK, nFlags, MAKELPARAM(point.x, point.y), {}});
+}
+
+HBITMAP MakeImageStrip(int cx, const std::vector<COLORREF>& colours, COLORREF clrTransparent)
+{
+    const int nWidth = cx * static_cast<int>(colours.size());
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = nWidth;
+    bmi.bmiHeader.biHeight = -cx;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* pBits = nullptr;
+    HBITMAP hbm = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    if (hbm == nullptr)
+        return nullptr;
+    auto* pPixels = static_cast<DWORD*>(pBits);
+    for (int y = 0; y < cx; y++) {
+        for (int x = 0; x < nWidth; x++) {
+            const int xIn = x % cx;
+            const bool bFrame = xIn == 0 || y == 0 || xIn == cx - 1 || y == cx - 1;
+            const COLORREF c = bFrame ? clrTransparent : colours[static_cast<size_t>(x / cx)];
+            pPixels[y * nWidth + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+        }
+    }
+    return hbm;
+}
+
+HIMAGELIST MakeImageList(int cx, const std::vector<COLORREF>& colours, COLORREF clrTransparent)
+{
+    HBITMAP hbm = MakeImageStrip(cx, colours, clrTransparent);
+    HIMAGELIST hList = ImageList_Create(cx, cx, ILC_COLOR32 | ILC_MASK, static_cast<int>(colours.size()), 0);
+    ImageList_AddMasked(hList, hbm, clrTransparent);
+    ::DeleteObject(hbm);
+    return hList;
+}
+
+std::string ScreenshotPath(const char* name)
+{
+    char szPath[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
+    std::string folder = szPath;
+    folder = folder.substr(0, folder.find_last_of("\\/")) + "\\..\\screenshots";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    return folder + "\\" + name;
+}
+
+void SetControlKeyDown(bool bDown)
+{
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    keys[VK_CONTROL] = bDown ? 0x80 : 0;
+    keys[VK_LCONTROL] = bDown ? 0x80 : 0;
+    ::SetKeyboardState(keys);
+}

@@ -1,0 +1,58 @@
+// Shared by the tab window and owner-drawn button tests: the application, a top-level host
+// window that records what its children tell it, and small image and screenshot helpers.
+#pragma once
+#include "MessagePump.h"
+
+#include "core/Rect.h"
+#include "win/Wnd.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// One message a child sent to the host.
+struct HostEvent {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    std::string text;  // the new label of a rename request
+};
+
+class CTabTestHost : public CWnd {
+public:
+    // A visible top-level window with a client area of cx x cy.
+    BOOL CreateHost(int cx, int cy, LPCSTR lpszTitle = "Tabs");
+
+    // Registered tab messages, WM_COMMAND and passed-on clicks, in order.
+    std::vector<HostEvent> m_events;
+    // Answers to the tab window's questions: nonzero refuses.
+    LRESULT m_lRefuseRename = 0;
+    LRESULT m_lRefuseMove = 0;
+
+    // The events of one message only.
+    std::vector<HostEvent> EventsOf(UINT message) const;
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnChangeActiveTab(WPARAM wParam, LPARAM lParam);
+    LRESULT OnRenameTab(WPARAM wParam, LPARAM lParam);
+    LRESULT OnBeforeMoveTab(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMoveTab(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTabHScroll(WPARAM wParam, LPARAM lParam);
+    void OnLButtonDown(UINT nFlags, CPoint point);
+    void OnLButtonDblClk(UINT nFlags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+};
+
+// A 32-bit top-down bitmap of nImages squares of cx pixels, image i filled with colours[i] and
+// framed by one pixel of the transparent colour.
+HBITMAP MakeImageStrip(int cx, const std::vector<COLORREF>& colours, COLORREF clrTransparent);
+// An image list of those images, masked by the transparent colour.
+HIMAGELIST MakeImageList(int cx, const std::vector<COLORREF>& colours, COLORREF clrTransparent);
+
+// Where a test saves a picture for a person to look at.
+std::string ScreenshotPath(const char* name);
+
+// The thread's keyboard state says Ctrl is held (or not) for GetKeyState.
+void SetControlKeyDown(bool bDown);
