@@ -1,6 +1,7 @@
 // Where the Office 2003 look reads the running theme: its file and colour-scheme names, its
-// system colours and its part colours. Replaceable, so that the scheme branches take their
-// real paths with known colours where the system runs no such theme.
+// system colours and its part colours. By default the look asks the theme library through its
+// own theme access; a replacement lets the scheme branches take their real paths with known
+// colours where the system runs no such theme.
 #pragma once
 
 #include "core/String.h"
@@ -17,9 +18,8 @@ struct WTKThemeSource {
     BOOL (*themeColor)(LPCSTR pszClass, int nPart, int nState, int nProp, COLORREF* pColor) = nullptr;
 };
 
-// The system's own source.
-WTKThemeSource WTKDefaultThemeSource();
-// Replaces the source and answers the previous one; a null member means the system's own.
+// Replaces the source and answers the previous one; a null member means the look's own theme
+// access.
 WTKThemeSource WTKSetThemeSource(const WTKThemeSource& source);
-// The source in use.
+// The source in use (null members: the look's own theme access).
 const WTKThemeSource& WTKGetThemeSource();

@@ -42,20 +42,6 @@ constexpr int kPropFillColorHint = 3821;
 constexpr int kPropBorderColorHint = 3822;
 constexpr int kPropAccentColorHint = 3823;
 
-COLORREF ThemeSys(int nIndex)
-{
-    return WTKGetThemeSource().themeSysColor(kWindowClass, nIndex);
-}
-
-// A part colour of the theme, or clrFallback when the theme does not give it.
-COLORREF ThemeColor(LPCSTR pszClass, int nPart, int nState, int nProp, COLORREF clrFallback)
-{
-    COLORREF clr = clrFallback;
-    if (!WTKGetThemeSource().themeColor(pszClass, nPart, nState, nProp, &clr))
-        return clrFallback;
-    return clr;
-}
-
 // The file's title: the name without its folder and extension.
 CString FileTitle(const CString& strPath)
 {
@@ -79,7 +65,7 @@ COLORREF P(COLORREF c, int n)
 
 }  // namespace
 
-CWTKVisualManager2003::CWTKVisualManager2003() : CWTKVisualManagerXP(FALSE)
+CWTKVisualManager2003::CWTKVisualManager2003() : CWTKVisualManagerXP(FALSE), CWTKUxThemeHelper()
 {
     m_nMenuShadowDepth = 3;
     m_nVertMargin = 8;
@@ -115,15 +101,58 @@ void CWTKVisualManager2003::OnUpdateSystemColors()
     CreateSchemeObjects();
 }
 
+HTHEME CWTKVisualManager2003::ThemeOfClass(LPCSTR pszClass) const
+{
+    if (lstrcmpiA(pszClass, kWindowClass) == 0)
+        return m_hThemeWindow;
+    if (lstrcmpiA(pszClass, kButtonClass) == 0)
+        return m_hThemeButton;
+    if (lstrcmpiA(pszClass, kExplorerBarClass) == 0)
+        return m_hThemeExplorerBar;
+    return nullptr;
+}
+
+BOOL CWTKVisualManager2003::ReadThemeName(CString& strFile, CString& strColor) const
+{
+    const WTKThemeSource& source = WTKGetThemeSource();
+    if (source.currentThemeName != nullptr)
+        return source.currentThemeName(strFile, strColor);
+    return GetCurrentThemeName(strFile, strColor);
+}
+
+COLORREF CWTKVisualManager2003::ThemeSys(int nIndex) const
+{
+    const WTKThemeSource& source = WTKGetThemeSource();
+    if (source.themeSysColor != nullptr)
+        return source.themeSysColor(kWindowClass, nIndex);
+    return GetThemeSysColor(m_hThemeWindow, nIndex);
+}
+
+BOOL CWTKVisualManager2003::ReadThemeColor(LPCSTR pszClass, int nPart, int nState, int nProp, COLORREF& clr) const
+{
+    const WTKThemeSource& source = WTKGetThemeSource();
+    if (source.themeColor != nullptr)
+        return source.themeColor(pszClass, nPart, nState, nProp, &clr);
+    return GetThemeColor(ThemeOfClass(pszClass), nPart, nState, nProp, clr);
+}
+
+COLORREF CWTKVisualManager2003::ThemeColor(LPCSTR pszClass, int nPart, int nState, int nProp,
+                                           COLORREF clrFallback) const
+{
+    COLORREF clr = clrFallback;
+    return ReadThemeColor(pszClass, nPart, nState, nProp, clr) ? clr : clrFallback;
+}
+
 void CWTKVisualManager2003::DetectTheme()
 {
     m_bIsLuna = FALSE;
     m_bIsHomestead = FALSE;
     m_bIsMetallic = FALSE;
     m_strThemeColorName.Empty();
+    OpenThemes();
     CString strFile;
     CString strColor;
-    if (!WTKGetThemeSource().currentThemeName(strFile, strColor))
+    if (!ReadThemeName(strFile, strColor))
         return;
     m_strThemeColorName = strColor;
     m_bIsLuna = FileTitle(strFile).CompareNoCase(kLunaTheme) == 0;
@@ -256,9 +285,8 @@ void CWTKVisualManager2003::ComputePlainColors()
 void CWTKVisualManager2003::ComputeTasksPaneColors()
 {
     COLORREF clr = 0;
-    if (m_bIsLuna && WTKGetThemeSource().themeColor(kExplorerBarClass, kPartExplorerBar, kStateNormal,
-                                                    kPropGradientColor2, &clr)) {
-        auto explorer = [](int nPart, int nProp, COLORREF clrFallback) {
+    if (m_bIsLuna && ReadThemeColor(kExplorerBarClass, kPartExplorerBar, kStateNormal, kPropGradientColor2, clr)) {
+        auto explorer = [this](int nPart, int nProp, COLORREF clrFallback) {
             return ThemeColor(kExplorerBarClass, nPart, kStateNormal, nProp, clrFallback);
         };
         m_clrTaskPaneGradientDark = clr;

@@ -5,11 +5,12 @@
 // 8 bits per pixel or fewer it draws the Office XP way.
 #pragma once
 
+#include "foundation/WTKUxThemeHelper.h"
 #include "foundation/WTKVisualManagerXP.h"
 
 #include "core/String.h"
 
-class CWTKVisualManager2003 : public CWTKVisualManagerXP {
+class CWTKVisualManager2003 : public CWTKVisualManagerXP, public CWTKUxThemeHelper {
     DECLARE_DYNCREATE(CWTKVisualManager2003)
 
 public:
@@ -101,6 +102,14 @@ public:
     COLORREF m_clrTaskPaneGroupBorder = 0;
 
 protected:
+    // The running theme, through the replaceable source or else the look's own theme access.
+    BOOL ReadThemeName(CString& strFile, CString& strColor) const;
+    COLORREF ThemeSys(int nIndex) const;
+    // A part colour of the theme class, or clrFallback when the theme does not give it.
+    BOOL ReadThemeColor(LPCSTR pszClass, int nPart, int nState, int nProp, COLORREF& clr) const;
+    COLORREF ThemeColor(LPCSTR pszClass, int nPart, int nState, int nProp, COLORREF clrFallback) const;
+    HTHEME ThemeOfClass(LPCSTR pszClass) const;
+
     // The theme's name and scheme, read first.
     void DetectTheme();
     // The four gradient colours of the scheme (from the theme's highlight with Luna, from the

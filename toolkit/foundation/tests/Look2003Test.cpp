@@ -224,7 +224,6 @@ TEST_F(Look2003Test, At8BitsPerPixelDrawsTheOfficeXPWay)
     EXPECT_EQ(data.clrBarWindow, look.m_clrTaskPaneGroupAreaLight);
     EXPECT_EQ(data.clrBarFace, look.m_clrTaskPaneGroupCaptionSpecDark);
     EXPECT_EQ(data.clrBtnShadow, look.m_clrTaskPaneGroupBorder);
-    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), data.clrBarFace);
 
     CWTKVisualManagerXP xp(TRUE);
     FakeLookBar toolBar;

@@ -161,16 +161,18 @@ TEST_F(LookXPTest, HighlightedItemsAndButtonsAreFilledAndFramed)
     FakeLookButton button;
     button.toolBar = &toolBar;
     const CRect rect(10, 5, 40, 25);
+    // Unchecked buttons are filled one pixel in; checked ones to their edges.
     struct Row {
         UINT style;
         int state;
         COLORREF fill;
+        COLORREF lastColumn;
     };
     const Row rows[] = {
-        {0, kButtonStateHighlighted, m_look.GetHighlightColor()},
-        {TBBS_PRESSED, kButtonStatePushed, m_look.GetHighlightDnColor()},
-        {TBBS_CHECKED, kButtonStatePushed, m_look.GetHighlightCheckedColor()},
-        {TBBS_CHECKED, kButtonStateHighlighted, m_look.GetHighlightDnColor()},
+        {0, kButtonStateHighlighted, m_look.GetHighlightColor(), kPaper},
+        {TBBS_PRESSED, kButtonStatePushed, m_look.GetHighlightDnColor(), kPaper},
+        {TBBS_CHECKED, kButtonStatePushed, m_look.GetHighlightCheckedColor(), m_look.GetHighlightCheckedColor()},
+        {TBBS_CHECKED, kButtonStateHighlighted, m_look.GetHighlightDnColor(), m_look.GetHighlightDnColor()},
     };
     for (const Row& row : rows) {
         canvas.Fill(kPaper);
@@ -183,8 +185,8 @@ TEST_F(LookXPTest, HighlightedItemsAndButtonsAreFilledAndFramed)
         EXPECT_EQ(kSelection, canvas.Pixel(20, rect.top));
         EXPECT_EQ(kSelection, canvas.Pixel(rect.right - 2, 15));
         EXPECT_EQ(kSelection, canvas.Pixel(20, rect.bottom - 2));
-        EXPECT_EQ(kPaper, canvas.Pixel(rect.right - 1, 15));
-        EXPECT_EQ(kPaper, canvas.Pixel(20, rect.bottom - 1));
+        EXPECT_EQ(row.lastColumn, canvas.Pixel(rect.right - 1, 15));
+        EXPECT_EQ(row.lastColumn, canvas.Pixel(20, rect.bottom - 1));
     }
 
     // A normal button draws nothing.
@@ -298,10 +300,12 @@ TEST_F(LookXPTest, AnOpenMenuButtonReachesItsMenu)
     const CRect rect(10, 5, 40, 25);
     m_look.OnFillButtonInterior(canvas.DC(), &button, rect, kButtonStatePushed);
     m_look.OnDrawButtonBorder(canvas.DC(), &button, rect, kButtonStatePushed);
-    // Filled in the toolbar colour, framed in the menu's frame colour, grown towards the menu.
+    // Filled in the toolbar colour, framed in the menu's frame colour, one pixel longer towards
+    // the menu (the bar is no taller than the button) than a highlighted button's frame.
     EXPECT_EQ(m_look.GetBarBkgndColor(), canvas.Pixel(20, 15));
     EXPECT_EQ(m_look.GetMenuBorderColor(), canvas.Pixel(rect.left, 15));
-    EXPECT_EQ(m_look.GetBarBkgndColor(), canvas.Pixel(20, rect.bottom));
+    EXPECT_EQ(m_look.GetBarBkgndColor(), canvas.Pixel(20, rect.bottom - 2));
+    EXPECT_EQ(m_look.GetMenuBorderColor(), canvas.Pixel(20, rect.bottom - 1));
 }
 
 // The Office XP look in the system colours, for a person: a toolbar and a popup menu.
