@@ -27,6 +27,14 @@ ColorState& LastRefreshed()
     return state;
 }
 
+// The bar face the last refresh left in the shared data: a plain re-read of the shared colours
+// since then (which undoes a look's recolouring) shows as a different face.
+COLORREF& LastBarFace()
+{
+    static COLORREF clrFace = 0;
+    return clrFace;
+}
+
 bool& HasRefreshed()
 {
     static bool bRefreshed = false;
@@ -41,12 +49,13 @@ void WTKRefreshLookColors()
     data.UpdateSysColors();
     CWTKVisualManager::GetInstance()->OnUpdateSystemColors();
     LastRefreshed() = ReadColorState();
+    LastBarFace() = data.clrBarFace;
     HasRefreshed() = true;
 }
 
 void WTKOnSysColorChange()
 {
-    if (HasRefreshed() && ReadColorState() == LastRefreshed())
+    if (HasRefreshed() && ReadColorState() == LastRefreshed() && WTKGetGlobalData().clrBarFace == LastBarFace())
         return;
     WTKRefreshLookColors();
 }

@@ -20,8 +20,8 @@ constexpr DWORD kDockedTop = 0x2000;
 
 void DrawToolBar(CWTKVisualManager& look, CDC* pDC, FakeLookBar& bar, CRect rectBar, const char* pszLabel)
 {
+    // The whole bar as its frame paints it (the rounded ends of a docked bar show here).
     look.OnFillBarBackground(pDC, &bar, rectBar, CRect(), TRUE);
-    look.OnFillBarBackground(pDC, &bar, rectBar, CRect(), FALSE);
     look.OnDrawBarBorder(pDC, &bar, rectBar);
     bar.rowExtent = rectBar.Height();
     bar.buttonSize = CSize(23, 22);

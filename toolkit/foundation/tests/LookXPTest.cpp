@@ -68,7 +68,7 @@ TEST_F(LookXPTest, ColorsFromClassicSystemColors)
         {"highlight", m_look.GetHighlightColor(), RGB(177, 185, 210)},
         {"highlight pressed", m_look.GetHighlightDnColor(), RGB(154, 161, 183)},
         {"highlight checked", m_look.GetHighlightCheckedColor(), RGB(209, 212, 223)},
-        {"separator", m_look.GetSeparatorColor(), RGB(183, 179, 172)},
+        {"separator", m_look.GetSeparatorColor(), RGB(182, 179, 172)},
         {"pane border", m_look.GetPaneBorderColor(), RGB(228, 224, 216)},
         {"menu border", m_look.GetMenuBorderColor(), RGB(116, 114, 110)},
         {"gripper", m_look.GetGripperColor(), RGB(140, 140, 140)},
