@@ -40,7 +40,7 @@ void FillLunaColors(FakeTheme& theme)
     theme.sysColors = {{COLOR_HIGHLIGHT, RGB(49, 106, 197)}, {COLOR_WINDOW, RGB(255, 255, 255)},
                        {COLOR_BTNFACE, RGB(236, 233, 216)},  {COLOR_3DLIGHT, RGB(241, 239, 226)},
                        {kMenuHilight, RGB(49, 106, 197)}};
-    theme.partColors = {{{"BUTTON", 1, 0, 3823}, RGB(250, 250, 250)}, {{"BUTTON", 2, 0, 3823}, RGB(220, 220, 215)},
+    theme.partColors = {{{"BUTTON", 1, 0, 3823}, RGB(255, 213, 140)}, {{"BUTTON", 2, 0, 3823}, RGB(255, 240, 200)},
                         {{"WINDOW", 18, 0, 3821}, RGB(255, 160, 60)},  {{"BUTTON", 2, 0, 3822}, RGB(28, 81, 128)},
                         {{"BUTTON", 1, 5, 3823}, RGB(206, 231, 255)}};
 }

@@ -136,7 +136,7 @@ void DrawLookGallery(CWTKVisualManager& look, const char* pszFile)
     look.OnFillBarBackground(pDC, &dock, CRect(0, 0, 420, 56), CRect(), FALSE);
     FakeLookBar docked;
     docked.style = kDockedTop | kBarStyleBorderAny;
-    DrawToolBar(look, pDC, docked, CRect(2, 28, 300, 54), "docked");
+    DrawToolBar(look, pDC, docked, CRect(184, 28, 418, 54), "docked");
 
     // A floating toolbar.
     FakeLookBar floating;
