@@ -95,7 +95,10 @@ CWTKVisualManager::CWTKVisualManager(BOOL bTemporary) : m_bTemporary(bTemporary)
     (void)kCleanUpRegistered;
     if (!m_bTemporary && State().pCurrent == nullptr)
         State().pCurrent = this;
-    Globals().UpdateSysColors();
+    // A temporary look only answers questions: the shared colours and the glyph strip belong
+    // to the current look.
+    if (!m_bTemporary)
+        Globals().UpdateSysColors();
 }
 
 CWTKVisualManager::~CWTKVisualManager()
