@@ -376,6 +376,83 @@ TEST_F(WinXPLookTest, OfficeXPStyleMenusKeepTheOfficeXPMenus)
     }
 }
 
+TEST_F(WinXPLookTest, ThemedPartsAndStates)
+{
+    fake_theme::Scope scope;
+    CWTKWinXPVisualManager winXP(TRUE);
+    LookBar toolBar;
+    LookBar sizingBar;
+    sizingBar.kind = CWTKBarLookInfo::kindSizingBar;
+    auto buttonWith = [&toolBar](UINT nStyle) {
+        auto pButton = std::make_shared<FakeButton>();
+        pButton->style = nStyle;
+        pButton->toolBar = &toolBar;
+        return pButton;
+    };
+    FakeGroup normalGroup;
+    FakeGroup specialGroup;
+    specialGroup.special = TRUE;
+    const CRect rect(4, 4, 70, 40);
+    struct Row {
+        const char* what;
+        std::function<void(CDC*)> draw;
+        const wchar_t* themeClass;
+        int part;
+        int state;
+    };
+    const Row rows[] = {
+        {"button disabled",
+         [&](CDC* p) { winXP.OnFillButtonInterior(p, buttonWith(TBBS_DISABLED | TBBS_CHECKED).get(), rect, 2); },
+         L"TOOLBAR", 1, 4},
+        {"button checked, hot", [&](CDC* p) { winXP.OnFillButtonInterior(p, buttonWith(TBBS_CHECKED).get(), rect, 2); },
+         L"TOOLBAR", 1, 6},
+        {"button checked",
+         [&](CDC* p) { winXP.OnFillButtonInterior(p, buttonWith(TBBS_CHECKED | TBBS_PRESSED).get(), rect, 1); },
+         L"TOOLBAR", 1, 5},
+        {"button pressed", [&](CDC* p) { winXP.OnFillButtonInterior(p, buttonWith(TBBS_PRESSED).get(), rect, 2); },
+         L"TOOLBAR", 1, 3},
+        {"button hot", [&](CDC* p) { winXP.OnFillButtonInterior(p, buttonWith(0).get(), rect, 2); }, L"TOOLBAR", 1, 2},
+        {"button normal", [&](CDC* p) { winXP.OnFillButtonInterior(p, buttonWith(0).get(), rect, 0); }, L"TOOLBAR", 1,
+         1},
+        {"separator across", [&](CDC* p) { winXP.OnDrawSeparator(p, &toolBar, rect, TRUE); }, L"TOOLBAR", 5, 0},
+        {"separator along", [&](CDC* p) { winXP.OnDrawSeparator(p, &toolBar, rect, FALSE); }, L"TOOLBAR", 6, 0},
+        {"gripper", [&](CDC* p) { winXP.OnDrawBarGripper(p, rect, TRUE, &toolBar); }, L"REBAR", 1, 0},
+        {"vertical gripper", [&](CDC* p) { winXP.OnDrawBarGripper(p, rect, FALSE, &toolBar); }, L"REBAR", 2, 0},
+        {"sizing bar gripper", [&](CDC* p) { winXP.OnDrawBarGripper(p, rect, FALSE, &sizingBar); }, L"REBAR", 1, 0},
+        {"minimise", [&](CDC* p) { winXP.OnDrawMenuSystemButton(p, rect, SC_MINIMIZE, 0); }, L"WINDOW", 16, 1},
+        {"close pressed", [&](CDC* p) { winXP.OnDrawMenuSystemButton(p, rect, SC_CLOSE, TBBS_PRESSED); }, L"WINDOW", 20,
+         3},
+        {"restore disabled",
+         [&](CDC* p) { winXP.OnDrawMenuSystemButton(p, rect, SC_RESTORE, TBBS_DISABLED | TBBS_PRESSED); }, L"WINDOW",
+         22, 4},
+        {"combo dropped", [&](CDC* p) { winXP.OnDrawComboDropButton(p, rect, FALSE, TRUE, TRUE, nullptr); },
+         L"COMBOBOX", 1, 3},
+        {"combo disabled", [&](CDC* p) { winXP.OnDrawComboDropButton(p, rect, TRUE, TRUE, TRUE, nullptr); },
+         L"COMBOBOX", 1, 4},
+        {"size box", [&](CDC* p) { winXP.OnDrawStatusBarSizeBox(p, nullptr, rect); }, L"SCROLLBAR", 10, 1},
+        {"pane", [&](CDC* p) { winXP.OnDrawStatusBarPaneBorder(p, nullptr, rect, 0, 0); }, L"STATUS", 1, 0},
+        {"tree opened", [&](CDC* p) { winXP.OnDrawExpandingBox(p, rect, TRUE, 0); }, L"TREEVIEW", 2, 2},
+        {"tree closed", [&](CDC* p) { winXP.OnDrawExpandingBox(p, rect, FALSE, 0); }, L"TREEVIEW", 2, 1},
+        {"special group area", [&](CDC* p) { winXP.OnDrawTasksGroupAreaBorder(p, rect, TRUE); }, L"EXPLORERBAR", 9, 0},
+        {"normal group area", [&](CDC* p) { winXP.OnDrawTasksGroupAreaBorder(p, rect, FALSE); }, L"EXPLORERBAR", 5, 0},
+        {"special group, collapse button hot",
+         [&](CDC* p) { winXP.OnDrawTasksGroupCaption(p, &specialGroup, TRUE, FALSE, TRUE); }, L"EXPLORERBAR", 10, 2},
+        {"normal group, collapse button",
+         [&](CDC* p) { winXP.OnDrawTasksGroupCaption(p, &normalGroup, FALSE, FALSE, TRUE); }, L"EXPLORERBAR", 6, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        fake_theme::S().draws.clear();
+        Canvas canvas(kCanvasWidth, kCanvasHeight, kPaper);
+        row.draw(canvas.DC());
+        ASSERT_FALSE(fake_theme::S().draws.empty());
+        const fake_theme::DrawCall& call = fake_theme::S().draws.back();
+        EXPECT_EQ(call.hTheme, fake_theme::Handle(row.themeClass));
+        EXPECT_EQ(call.nPart, row.part);
+        EXPECT_EQ(call.nState, row.state);
+    }
+}
+
 // A menu dropped down from a menu-bar button.
 struct DroppedMenu : CWTKPopupMenuInfo, CWTKMenuLookInfo {
     Side GetParentButtonSide() const override { return sideTop; }
