@@ -155,6 +155,7 @@ protected:
     void Layout()
     {
         m_pFrame->RecalcLayout();
+        m_bar.AdjustLayout();
         PumpPending();
     }
     CRect ButtonRect() const { return m_pButton->GetRect(); }
@@ -301,6 +302,22 @@ TEST_F(DropDownTest, ADeletedButtonIsForgottenByTheHoldTimerAndItsFrame)
     EXPECT_TRUE(m_pFrame->m_commands.empty());
 }
 
+// The source bar going while its buttons are shown: the list lets them go before they are deleted
+// and closes.
+TEST_F(DropDownTest, TheSourceGoingClosesTheList)
+{
+    CWTKDropDownFrame* pFrame = HoldOpen();
+    ASSERT_NE(pFrame, nullptr);
+    const HWND hWndFrame = pFrame->GetSafeHwnd();
+    CWTKDropDownToolBar* pList = pFrame->GetToolBar();
+    m_source.DestroyWindow();
+    EXPECT_EQ(pList->GetCount(), 0) << "no borrowed button is left in the list";
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hWndFrame));
+    EXPECT_EQ(m_pButton->GetDropDownFrame(), nullptr);
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+}
+
 TEST_F(DropDownTest, TheListSitsOnTheWorkAreaOfTheButtonsMonitor)
 {
     // Low enough on the screen for the list to fit above the button.
@@ -318,7 +335,7 @@ TEST_F(DropDownTest, TheListSitsOnTheWorkAreaOfTheButtonsMonitor)
     const Case cases[] = {
         {"room below", CRect(0, 0, 1280, 1024), false, false},
         {"bottom near the button", CRect(0, 0, 1280, rectButton.bottom + 40), true, false},
-        {"right edge at the button", CRect(0, 0, rectButton.right + 4, 1024), false, true},
+        {"right edge inside the button", CRect(0, 0, rectButton.left + 20, 1024), false, true},
     };
     for (const Case& c : cases) {
         g_rectWork = c.rectWork;
@@ -435,10 +452,11 @@ TEST_F(DropDownTest, TheLeaveTimerPostsOneLeaveWhenAnotherWindowCoversTheTracked
             n++;
         return n;
     };
-    CRect rect;
-    m_bar.GetWindowRect(rect);
-    const CPoint ptInside(rect.left + 3, rect.CenterPoint().y);
+    CPoint ptInside = ButtonRect().CenterPoint();
+    m_bar.ClientToScreen(&ptInside);
     ::SetCursorPos(ptInside.x, ptInside.y);
+    PumpPending();
+    countLeaves();
     const TRACKMOUSEEVENT tme = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, hWnd, 0};
     const UINT_PTR nTimer = CWTKMouseLeaveTimer::Track(&tme);
     ASSERT_EQ(nTimer, static_cast<UINT_PTR>(TME_LEAVE));
