@@ -18,8 +18,10 @@ IMPLEMENT_SERIAL(CWTKToolbarComboBoxButton, CWTKToolbarButton, kToolbarButtonSch
 
 namespace {
 
-// The combo sits this far inside the button's left and right edges.
+// The combo sits this far inside the button's left and right edges (a little more while it is
+// being created, before its first placement).
 constexpr int kComboMarginX = 1;
+constexpr int kCreateMarginX = 2;
 // Archived sizes outside this range are damage, not a user's choice.
 constexpr int kMaxExtent = 4096;
 // The box drawn for the control in customisation lists.
@@ -321,7 +323,7 @@ void CWTKToolbarComboBoxButton::OnChangeParentWnd(CWnd* pWndParent)
         return;
 
     CRect rect = m_rect;
-    rect.InflateRect(-2, 0);
+    rect.InflateRect(-kCreateMarginX, 0);
     rect.bottom = rect.top + m_nDropDownHeight;
     m_pWndCombo.reset(CreateCombo(pWndParent, rect));
     if (!HasCombo()) {

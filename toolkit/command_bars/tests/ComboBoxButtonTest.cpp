@@ -150,8 +150,8 @@ TEST_F(ComboBoxButtonTest, ItemsSelectionAndTextLiveInTheButtonAndInTheControl)
         int iSelAfter;
         const char* pszText;
     };
-    const Case cases[] = {{1, TRUE, 1, "Courier"}, {3, FALSE, 1, "Courier"}, {-1, FALSE, 1, "Courier"},
-                          {2, TRUE, 2, "Times"}};
+    const Case cases[] = {
+        {1, TRUE, 1, "Courier"}, {3, FALSE, 1, "Courier"}, {-1, FALSE, 1, "Courier"}, {2, TRUE, 2, "Times"}};
     for (const Case& c : cases) {
         EXPECT_EQ(pCombo->SelectItem(c.iIndex, FALSE), c.bResult) << c.iIndex;
         EXPECT_EQ(pCombo->GetCurSel(), c.iSelAfter) << c.iIndex;
