@@ -8,7 +8,7 @@
 #include "command_bars/WTKToolbarMessages.h"
 #include "foundation/WTKUserToolsManagerBase.h"
 
-#include "bars/ControlBar.h"
+#include "bars/DockBar.h"
 #include "win/MessageMap.h"
 #include "win/Wnd.h"
 
@@ -171,7 +171,7 @@ BOOL CWTKDialogHelper::PreTranslateMessage(MSG* pMsg)
         if ((bOpen && ProcessMouseClick(pt)) || !::IsWindow(hWnd))
             return TRUE;
         if (pMsg->message == WM_RBUTTONUP && !WTKIsCustomizeMode() && ::IsWindow(DialogHwnd()) &&
-            dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(hWnd)) != nullptr) {
+            dynamic_cast<CDockBar*>(CWnd::FromHandlePermanent(hWnd)) != nullptr) {
             ::SendMessageA(DialogHwnd(), WTK_TOOLBAR_POPUPMENU, reinterpret_cast<WPARAM>(DialogHwnd()),
                            MAKELPARAM(static_cast<WORD>(pt.x), static_cast<WORD>(pt.y)));
         }

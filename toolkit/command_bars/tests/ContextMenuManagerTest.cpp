@@ -10,12 +10,14 @@
 #include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKPopupMenuDialogHost.h"
 #include "command_bars/WTKToolbarSnapshotStore.h"
+#include "foundation/WTKKeyboardManager.h"
 #include "foundation/WTKWorkspace.h"
 
 #include "core/StringList.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 namespace {
@@ -163,8 +165,10 @@ TEST_F(ContextMenuManagerTest, CustomisedItemsAreKeptInTheWorkspace)
     HMENU hEditShown = ::GetSubMenu(m_manager.GetMenuByName("Edit"), 0);
     // Nothing customised: nothing written.
     ASSERT_TRUE(workspace.SaveState(kSection));
-    const std::string strKey = std::string("Software\\") + kSandboxCompany + "\\WTKToolBarTests\\" + kSection +
-        "\\WTKContextMenuManager";
+    // Under the workspace key, the Edit menu's items as toolbar 0 with the menu's id.
+    char szBar[32];
+    std::snprintf(szBar, sizeof(szBar), "WTKToolBar-0%x", IDR_TEST_CONTEXT_EDIT);
+    const std::string strKey = std::string("Software\\") + kSandboxCompany + "\\WTKToolBarTests\\" + kSection + "\\" + szBar;
     HKEY hKey = nullptr;
     EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_READ, &hKey));
 
@@ -194,6 +198,33 @@ TEST_F(ContextMenuManagerTest, CustomisedItemsAreKeptInTheWorkspace)
     // The View menu was never customised and shows its resource items.
     ASSERT_TRUE(m_manager.ShowPopupMenu(IDR_TEST_CONTEXT_VIEW, 50, 60, m_pFrame));
     EXPECT_EQ(2, ItemCount(CWTKPopupMenu::GetActiveMenu()));
+}
+
+TEST_F(ContextMenuManagerTest, ItemsShowTheKeysTheKeyboardManagerHasNow)
+{
+    auto itemText = [](UINT uiCmd) {
+        CWTKPopupMenuBar* pItems = CWTKPopupMenu::GetActiveMenu()->GetMenuBar();
+        return std::string(pItems->GetButton(pItems->CommandToIndex(uiCmd))->m_strText);
+    };
+    const ACCEL keys[] = {{FVIRTKEY | FCONTROL, 'U', ID_TEST_CUT}};
+    {
+        CWTKKeyboardManager keyboard;
+        ASSERT_TRUE(keyboard.UpdateAcceleratorTable(nullptr, keys, 1, m_pFrame));
+        ASSERT_TRUE(m_manager.ShowPopupMenu(IDR_TEST_CONTEXT_EDIT, 50, 60, m_pFrame));
+        EXPECT_EQ("Cu&t\tControl+U", itemText(ID_TEST_CUT));
+        EXPECT_EQ("&Copy", itemText(ID_TEST_COPY));
+        CloseActive();
+
+        // The user binds another key: the next popup shows it.
+        const ACCEL changed[] = {{FVIRTKEY | FSHIFT, VK_DELETE, ID_TEST_CUT}};
+        ASSERT_TRUE(keyboard.UpdateAcceleratorTable(nullptr, changed, 1, m_pFrame));
+        ASSERT_TRUE(m_manager.ShowPopupMenu(IDR_TEST_CONTEXT_EDIT, 50, 60, m_pFrame));
+        EXPECT_EQ("Cu&t\tShift+Delete", itemText(ID_TEST_CUT));
+        CloseActive();
+    }
+    // Without a keyboard manager the menu's own text stays.
+    ASSERT_TRUE(m_manager.ShowPopupMenu(IDR_TEST_CONTEXT_EDIT, 50, 60, m_pFrame));
+    EXPECT_EQ("Cu&t", itemText(ID_TEST_CUT));
 }
 
 TEST(CommandIdPoolTest, NamesTearOffSubMenusAndKeepsThemSubMenus)

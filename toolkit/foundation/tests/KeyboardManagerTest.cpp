@@ -18,7 +18,7 @@
 
 namespace {
 
-const std::string kKeyboardPath = std::string(kManagersAppPath) + "Keys\\WTKKeyboardManager\\";
+// The workspace key the workspace hands the manager.
 const std::string kWorkspacePath = std::string(kManagersAppPath) + "Keys\\";
 
 constexpr UINT kCmdOpen = 101;
@@ -163,12 +163,13 @@ TEST_F(KeyboardManagerTest, TranslatesKeypadDigitsAndLeavesKeysAloneUnderAlt)
     ::SetKeyboardState(keys);
     EXPECT_EQ(UINT('0'), WTKTranslateVirtualKey(VK_NUMPAD0));
     EXPECT_EQ(UINT('7'), WTKTranslateVirtualKey(VK_NUMPAD7));
-    EXPECT_EQ(UINT('A'), WTKTranslateVirtualKey('a'));
+    EXPECT_EQ(UINT('1'), WTKTranslateVirtualKey('a'));  // 'a' is the keypad's 1
+    EXPECT_EQ(UINT('Z'), WTKTranslateVirtualKey('z'));
     EXPECT_EQ(UINT('B'), WTKTranslateVirtualKey('B'));
 
     keys[VK_MENU] = 0x80;
     ::SetKeyboardState(keys);
-    EXPECT_EQ(UINT('a'), WTKTranslateVirtualKey('a'));
+    EXPECT_EQ(UINT('z'), WTKTranslateVirtualKey('z'));
     EXPECT_EQ(UINT(VK_NUMPAD7), WTKTranslateVirtualKey(VK_NUMPAD7));
     ::SetKeyboardState(saved);
 }
@@ -232,7 +233,7 @@ TEST_F(KeyboardManagerTest, SavesAndLoadsTheUsersTablesPerTemplateAndForTheFrame
     EXPECT_NE(hResource, pTemplate->m_hAccelTable);
     EXPECT_FALSE(IsLiveTable(hResource));
 
-    ASSERT_TRUE(manager.SaveState("Keys", m_pFrame));
+    ASSERT_TRUE(manager.SaveState(kWorkspacePath.c_str(), m_pFrame));
     EXPECT_EQ(12u, ReadRawValue(TableKey(IDR_TEST_DOC_ACCEL), "Accelerators").size());
     EXPECT_EQ(12u, ReadRawValue(TableKey(0), "Accelerators").size());
     EXPECT_TRUE(ReadRawValue(TableKey(IDR_TEST_FRAME_ACCEL + 50), "Accelerators").empty());
@@ -242,7 +243,7 @@ TEST_F(KeyboardManagerTest, SavesAndLoadsTheUsersTablesPerTemplateAndForTheFrame
     ASSERT_TRUE(manager.UpdateAcceleratorTable(pTemplate, other, 1));
     ASSERT_TRUE(manager.UpdateAcceleratorTable(nullptr, other, 1, m_pFrame));
     CWTKKeyboardManager::SetRefusedCommands({kCmdRefresh});
-    ASSERT_TRUE(manager.LoadState("Keys", m_pFrame));
+    ASSERT_TRUE(manager.LoadState(kWorkspacePath.c_str(), m_pFrame));
     // The refused command's entry loads with command 0.
     EXPECT_EQ(std::vector<UINT>({ID_TEST_DOC_CMD, 0}), Commands(pTemplate->m_hAccelTable));
     EXPECT_EQ(pTemplate->m_hAccelTable, pChild->m_hAccelTable);
@@ -282,12 +283,12 @@ TEST_F(KeyboardManagerTest, SkipsDamagedStoredTables)
     };
     for (const Row& row : rows) {
         WriteRawValue(TableKey(0), "Accelerators", row.dwType, row.bytes);
-        EXPECT_TRUE(manager.LoadState("Keys", m_pFrame)) << row.what;
+        EXPECT_TRUE(manager.LoadState(kWorkspacePath.c_str(), m_pFrame)) << row.what;
         EXPECT_EQ(before, Commands(m_pFrame->m_hAccelTable)) << row.what;
     }
     // A sound value is taken.
     WriteRawValue(TableKey(0), "Accelerators", REG_BINARY, oneEntry);
-    EXPECT_TRUE(manager.LoadState("Keys", m_pFrame));
+    EXPECT_TRUE(manager.LoadState(kWorkspacePath.c_str(), m_pFrame));
     EXPECT_EQ(std::vector<UINT>({7}), Commands(m_pFrame->m_hAccelTable));
 }
 

@@ -16,7 +16,8 @@
 
 namespace {
 
-const std::string kMouseKey = std::string(kManagersAppPath) + "Mice\\WTKMouseManager\\";
+// The workspace key the workspace hands the manager: the value goes straight below it.
+const std::string kMouseKey = std::string(kManagersAppPath) + "Mice\\";
 
 constexpr int kViewText = 1;
 constexpr int kViewTree = 2;
@@ -79,14 +80,14 @@ TEST_F(MouseManagerTest, BindingsSurviveTheRegistryAndLoadingReplacesThem)
 {
     m_manager.SetViewDblClickCommand(kViewText, kCmdEdit);
     m_manager.SetViewDblClickCommand(kViewList, kCmdOpen);
-    ASSERT_TRUE(m_manager.SaveState("Mice"));
+    ASSERT_TRUE(m_manager.SaveState(kMouseKey.c_str()));
     DWORD dwType = 0;
     EXPECT_EQ(4u + 2 * 8u, ReadRawValue(kMouseKey, "Mouse", &dwType).size());
     EXPECT_EQ(DWORD(REG_BINARY), dwType);
 
     m_manager.SetViewDblClickCommand(kViewText, 0);
     m_manager.SetViewDblClickCommand(kViewTree, kCmdEdit);
-    ASSERT_TRUE(m_manager.LoadState("Mice"));
+    ASSERT_TRUE(m_manager.LoadState(kMouseKey.c_str()));
     EXPECT_EQ(2, m_manager.GetBindingCount());
     EXPECT_EQ(kCmdEdit, m_manager.GetViewDblClickCommand(kViewText));
     EXPECT_EQ(kCmdOpen, m_manager.GetViewDblClickCommand(kViewList));
@@ -94,7 +95,7 @@ TEST_F(MouseManagerTest, BindingsSurviveTheRegistryAndLoadingReplacesThem)
 
     // Nothing stored: nothing changes.
     DeleteManagersSandbox();
-    EXPECT_FALSE(m_manager.LoadState("Mice"));
+    EXPECT_FALSE(m_manager.LoadState(kMouseKey.c_str()));
     EXPECT_EQ(2, m_manager.GetBindingCount());
 }
 
@@ -121,7 +122,7 @@ TEST_F(MouseManagerTest, DamagedValuesLeaveNoBindings)
     for (const Row& row : rows) {
         m_manager.SetViewDblClickCommand(kViewList, kCmdOpen);
         WriteRawValue(kMouseKey, "Mouse", row.dwType, row.bytes);
-        EXPECT_EQ(row.bLoaded, m_manager.LoadState("Mice")) << row.what;
+        EXPECT_EQ(row.bLoaded, m_manager.LoadState(kMouseKey.c_str())) << row.what;
         EXPECT_EQ(row.nBindings, m_manager.GetBindingCount()) << row.what;
         EXPECT_EQ(0u, m_manager.GetViewDblClickCommand(kViewText)) << row.what;
         EXPECT_EQ(0u, m_manager.GetViewDblClickCommand(kViewList)) << row.what;

@@ -10,6 +10,8 @@
 #include "command_bars/WTKToolBar.h"
 #include "frames/WTKDialogHelper.h"
 
+#include "bars/DockBar.h"
+#include "command_bars/WTKToolbarMessages.h"
 #include "win/Dialog.h"
 #include "win/WinApp.h"
 
@@ -42,6 +44,8 @@ public:
     }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
+        if (message == WTK_TOOLBAR_POPUPMENU)
+            m_barMenuRequests.push_back(CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
         if (message == WM_DESTROY)
             m_helper.OnDestroy();
         return CDialog::WindowProc(message, wParam, lParam);
@@ -49,6 +53,7 @@ public:
 
     CWTKDialogHelper m_helper;
     std::vector<UINT> m_commands;
+    std::vector<CPoint> m_barMenuRequests;
 };
 
 HMENU TwoItemMenu()
@@ -159,6 +164,21 @@ TEST_F(DialogHelperTest, AltAnAcceleratorAndAClickOutsideCloseThePopup)
     PostToButton(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     PostToButton(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(std::vector<UINT>({IDC_HELPER_BUTTON}), m_dialog.m_commands);
+}
+
+TEST_F(DialogHelperTest, ARightClickOnADockBarAsksForTheToolbarMenu)
+{
+    auto* pDockBar = new CDockBar;
+    ASSERT_TRUE(pDockBar->Create(&m_dialog, WS_CHILD | WS_VISIBLE | CBRS_TOP, FW_IDW_DOCKBAR_TOP));
+    pDockBar->MoveWindow(0, 0, 200, 20);
+    ::PostMessageA(pDockBar->GetSafeHwnd(), WM_RBUTTONUP, 0, MAKELPARAM(7, 3));
+    PumpPending();
+    CPoint pt(7, 3);
+    pDockBar->ClientToScreen(&pt);
+    EXPECT_EQ(std::vector<CPoint>({pt}), m_dialog.m_barMenuRequests);
+    // Anywhere else nobody asks.
+    PostToButton(WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(1u, m_dialog.m_barMenuRequests.size());
 }
 
 TEST_F(DialogHelperTest, TheHookNeverOutlivesItsOwner)
