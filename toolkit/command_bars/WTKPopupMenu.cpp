@@ -3,6 +3,7 @@
 #include "command_bars/WTKMenuBar.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKPopupMenuBar.h"
+#include "command_bars/WTKPopupMenuDialogHost.h"
 #include "command_bars/WTKPopupMenuHost.h"
 #include "command_bars/WTKShowAllButton.h"
 #include "command_bars/WTKToolBar.h"
@@ -63,6 +64,21 @@ constexpr UINT kLastSystemId = 0xF1EF;
 constexpr UINT kLastOwnId = 0xFEFF;
 constexpr UINT kWindowListFirstId = 0xE210;
 constexpr UINT kWindowListLastId = 0xE21F;
+
+// The dialog or page that a popup opened from (through its controls), or null: the popup's
+// owner and its ancestors up to the first top-level window.
+CWTKPopupMenuDialogHost* FindDialogHost(HWND hWndPopup)
+{
+    HWND hWnd = hWndPopup != nullptr ? ::GetParent(hWndPopup) : nullptr;
+    while (hWnd != nullptr) {
+        if (auto* pHost = dynamic_cast<CWTKPopupMenuDialogHost*>(CWnd::FromHandlePermanent(hWnd)))
+            return pHost;
+        if (!(::GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
+            return nullptr;
+        hWnd = ::GetParent(hWnd);
+    }
+    return nullptr;
+}
 
 CWTKPopupMenu*& ActiveMenuSlot()
 {
@@ -469,6 +485,8 @@ BOOL CWTKPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CWTKPopupMenu* pPopu
 {
     if (pPopupMenu == nullptr)
         return FALSE;
+    if (CWTKPopupMenuDialogHost* pDialog = FindDialogHost(pPopupMenu->GetSafeHwnd()))
+        pDialog->SetActivePopup(pPopupMenu);
     if (auto* pHost = dynamic_cast<CWTKPopupMenuHost*>(pTopFrame)) {
         if (!pHost->ShowPopupMenu(pPopupMenu)) {
             if (!pPopupMenu->m_bIsClosing && pPopupMenu->GetSafeHwnd() != nullptr)
@@ -1287,6 +1305,9 @@ void CWTKPopupMenu::OnDestroy()
     } else {
         CWTKMenuBar::SetShowAllCommands(FALSE);
     }
+    const BOOL bParentOpen = pParentPopup != nullptr && pParentPopup->GetSafeHwnd() != nullptr;
+    if (CWTKPopupMenuDialogHost* pDialog = FindDialogHost(m_hWnd))
+        pDialog->SetActivePopup(bParentOpen ? pParentPopup : nullptr);
     if (CWTKPopupMenuHost* pHost = GetHost())
         pHost->OnClosePopupMenu(this);
     // The activity never stays with a window that is gone.

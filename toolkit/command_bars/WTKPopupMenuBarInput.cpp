@@ -3,6 +3,7 @@
 #include "command_bars/WTKPopupMenuBar.h"
 
 #include "command_bars/WTKCommandUsageCounter.h"
+#include "command_bars/WTKContextMenuManager.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKToolbarMenuButton.h"
@@ -405,6 +406,9 @@ void CWTKPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CWTKToolbarButton* 
                     pTarget->PostMessage(WM_COMMAND, uiCmdId, 0);
             }
         }
+    } else if (CWTKContextMenuManager* pManager = CWTKContextMenuManager::GetInstance()) {
+        // A tracked context menu only reports the choice.
+        pManager->SetLastCommand(uiCmdId);
     }
     SetCommandSentFlag(FALSE);
 }

@@ -5,7 +5,7 @@
 #include "command_bars/WTKCommandUsageCounter.h"
 #include "command_bars/WTKToolbarMessages.h"
 
-#include "foundation/WTKAcceleratorText.h"
+#include "foundation/WTKKeyboardManager.h"
 #include "foundation/WTKGlobalData.h"
 
 #include "bars/BarToolTip.h"
@@ -75,25 +75,6 @@ BOOL IsSkippedForUpdate(const CWTKToolbarButton* pButton)
     return pButton->IsSeparator() || nID == 0 || (nID >= 0xF000 && nID < 0xF1F0) || nID >= 0xFF00;
 }
 
-// The accelerator keys of the command in the table, or empty.
-CString FindAcceleratorText(HACCEL hAccel, UINT nID)
-{
-    if (hAccel == nullptr)
-        return CString();
-    const int nCount = ::CopyAcceleratorTableA(hAccel, nullptr, 0);
-    if (nCount <= 0)
-        return CString();
-    std::vector<ACCEL> accels(static_cast<size_t>(nCount));
-    ::CopyAcceleratorTableA(hAccel, accels.data(), nCount);
-    for (const ACCEL& accel : accels) {
-        if (accel.cmd == nID) {
-            CString str;
-            CWTKAcceleratorText(&accel).Format(str);
-            return str;
-        }
-    }
-    return CString();
-}
 }  // namespace
 
 // ---- Command state ----
@@ -437,13 +418,11 @@ INT_PTR CWTKToolBar::OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const
     if (strTip.IsEmpty())
         return -1;
     if (s_bShowShortcutKeys && nID != 0 && nID != static_cast<UINT>(-1)) {
-        CFrameWnd* pFrame = GetTopLevelFrame();
-        HACCEL hAccel = pFrame ? pFrame->GetDefaultAccelerator() : nullptr;
-        if (hAccel == nullptr) {
+        CString strKeys;
+        if (!CWTKKeyboardManager::FindDefaultAccelerator(nID, strKeys, GetTopLevelFrame(), TRUE)) {
             auto* pActive = dynamic_cast<CFrameWnd*>(CWnd::GetActiveWindow());
-            hAccel = pActive ? pActive->GetDefaultAccelerator() : nullptr;
+            CWTKKeyboardManager::FindDefaultAccelerator(nID, strKeys, pActive, FALSE);
         }
-        const CString strKeys = FindAcceleratorText(hAccel, nID);
         if (!strKeys.IsEmpty())
             strTip += " (" + strKeys + ")";
     }

@@ -8,6 +8,7 @@
 
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKImageStrip.h"
+#include "foundation/WTKKeyboardManager.h"
 #include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKVisualManager.h"
 #include "foundation/WTKWorkspace.h"
@@ -264,10 +265,32 @@ int CWTKToolbarMenuButton::ArrowExtent(BOOL bHorz) const
     return n - 1;
 }
 
+void CWTKToolbarMenuButton::UpdateAcceleratorText()
+{
+    constexpr UINT kFirstSystemId = 0xF000;
+    constexpr UINT kLastSystemId = 0xF1EF;
+    if (WTKGetKeyboardManager() == nullptr || (m_nID >= kFirstSystemId && m_nID <= kLastSystemId))
+        return;
+    const int iTab = m_strText.Find('\t');
+    if (iTab >= 0)
+        m_strText = m_strText.Left(iTab);
+    // The keys as the user has bound them now, from the frame's table (else the active frame's).
+    CString strKeys;
+    CFrameWnd* pTop = m_pWndParent != nullptr ? m_pWndParent->GetTopLevelFrame() : nullptr;
+    if (!CWTKKeyboardManager::FindDefaultAccelerator(m_nID, strKeys, pTop, TRUE)) {
+        auto* pActive = dynamic_cast<CFrameWnd*>(CWnd::GetActiveWindow());
+        CWTKKeyboardManager::FindDefaultAccelerator(m_nID, strKeys, pActive, FALSE);
+    }
+    if (!strKeys.IsEmpty())
+        m_strText += '\t' + strKeys;
+}
+
 CSize CWTKToolbarMenuButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz)
 {
     m_bHorz = bHorz;
     const int nArrow = (m_bDrawDownArrow || m_bMenuMode) ? ArrowExtent(bHorz) : 0;
+    if (m_bMenuMode)
+        UpdateAcceleratorText();
     CSize size = CWTKToolbarButton::OnCalculateSize(pDC, sizeDefault, bHorz);
     if (bHorz)
         size.cx += nArrow;

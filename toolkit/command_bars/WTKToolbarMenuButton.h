@@ -99,6 +99,8 @@ protected:
     void DrawMenuItem(CDC* pDC, const CRect& rect, CWTKImageStrip* pImages, BOOL bCustomizeMode, BOOL bHighlight,
                       BOOL bGrayDisabledButtons);
     int ArrowExtent(BOOL bHorz) const;
+    // With a keyboard manager: the item's text ends in the keys bound to its command now.
+    void UpdateAcceleratorText();
     // Redraws the button's rectangle inflated by the look's menu shadow depth.
     void RedrawWithShadow();
 

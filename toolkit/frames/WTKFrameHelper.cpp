@@ -9,8 +9,10 @@
 #include "frames/res/WTKFramesRes.h"
 
 #include "command_bars/WTKMenuBar.h"
+#include "command_bars/WTKMenuBarHost.h"
 #include "command_bars/WTKToolBar.h"
 
+#include "foundation/WTKKeyboardManager.h"
 #include "foundation/WTKRegistryHolder.h"
 #include "foundation/WTKWorkspace.h"
 #include "foundation/WTKWorkArea.h"
@@ -80,6 +82,13 @@ void SetStartupShowCmd(int nCmdShow)
     else
         StartupShowCmd() = nCmdShow;
 }
+
+// The resource id a toolkit frame was loaded with, for resetting its keyboard table.
+UINT FrameResourceIdOf(CFrameWnd* pFrame)
+{
+    const auto* pHost = dynamic_cast<const CWTKMenuBarHost*>(pFrame);
+    return pHost != nullptr ? pHost->GetFrameResourceId() : 0;
+}
 }  // namespace
 
 CWTKFrameHelper::CWTKFrameHelper(CFrameWnd* pFrame) : m_pFrame(pFrame)
@@ -134,6 +143,7 @@ void CWTKFrameHelper::RestorePosition(CREATESTRUCTA& cs)
 
 void CWTKFrameHelper::OnLoadFrame()
 {
+    CWTKKeyboardManager::SetFrameResourceIdSource(&FrameResourceIdOf);
     if (CWTKWorkspace* pWorkspace = WTKGetWorkspace())
         pWorkspace->LoadState(nullptr, this);
 }

@@ -9,6 +9,7 @@
 #include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKToolbarMenuButton.h"
 #include "command_bars/WTKToolbarMessages.h"
+#include "foundation/WTKKeyboardManager.h"
 
 #include "bars/DockBar.h"
 
@@ -26,24 +27,6 @@ std::vector<CWTKToolBar*> LiveToolbars()
             bars.push_back(pToolBar);
     }
     return bars;
-}
-
-// A key (with FVIRTKEY and these modifiers) bound in an accelerator table.
-BOOL IsKeyInTable(HACCEL hAccel, int nKey, BYTE fModifiers)
-{
-    if (hAccel == nullptr)
-        return FALSE;
-    const int nCount = ::CopyAcceleratorTableA(hAccel, nullptr, 0);
-    if (nCount <= 0)
-        return FALSE;
-    std::vector<ACCEL> entries(static_cast<size_t>(nCount));
-    const int nCopied = ::CopyAcceleratorTableA(hAccel, entries.data(), nCount);
-    for (int i = 0; i < nCopied; ++i) {
-        const ACCEL& a = entries[static_cast<size_t>(i)];
-        if (a.key == nKey && (a.fVirt & (FVIRTKEY | FCONTROL | FALT | FSHIFT)) == (FVIRTKEY | fModifiers))
-            return TRUE;
-    }
-    return FALSE;
 }
 
 void ClosePopup(CWTKPopupMenu* pPopup)
@@ -181,8 +164,10 @@ BOOL CWTKFrameHelper::ProcessKeyboard(int nKey, BOOL* pbProcessAccel)
         fModifiers |= FSHIFT;
     if (!bControlHasKey) {
         CFrameWnd* pActive = m_pFrame->GetActiveFrame();
-        if (IsKeyInTable(m_pFrame->m_hAccelTable, nKey, fModifiers) ||
-            (pActive != nullptr && pActive != m_pFrame && IsKeyInTable(pActive->m_hAccelTable, nKey, fModifiers)))
+        const WORD wKey = static_cast<WORD>(nKey);
+        const BYTE fVirt = static_cast<BYTE>(FVIRTKEY | fModifiers);
+        if (CWTKKeyboardManager::IsKeyHandled(wKey, fVirt, m_pFrame, TRUE) ||
+            (pActive != nullptr && pActive != m_pFrame && CWTKKeyboardManager::IsKeyHandled(wKey, fVirt, pActive, FALSE)))
             return FALSE;
     }
     if (fModifiers == FALT && ProcessMnemonic(static_cast<TCHAR>(nKey)))

@@ -9,6 +9,7 @@
 #include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKToolbarMessages.h"
 
+#include "foundation/WTKKeyboardManager.h"
 #include "foundation/WTKUserToolsManagerBase.h"
 
 IMPLEMENT_DYNCREATE(CWTKFrameWnd, CFrameWnd)
@@ -190,6 +191,8 @@ void CWTKFrameWnd::OnDestroy()
     if (m_hAccelTable != nullptr) {
         ::DestroyAcceleratorTable(m_hAccelTable);
         m_hAccelTable = nullptr;
+        // A later table may get the same handle: no copy of this one may answer for it.
+        CWTKKeyboardManager::InvalidateCaches();
     }
     CFrameWnd::OnDestroy();
 }
