@@ -11,6 +11,7 @@ BEGIN_MESSAGE_MAP(CMDIClientAreaWnd, CWnd)
     ON_WM_ERASEBKGND()
     ON_MESSAGE(WM_MDISETMENU, OnMDISetMenu)
     ON_MESSAGE(WM_MDIREFRESHMENU, OnMDIRefreshMenu)
+    ON_MESSAGE(WM_MDICREATE, OnMDICreate)
     ON_MESSAGE(WM_MDIDESTROY, OnMDIDestroy)
     ON_MESSAGE(CMDIClientAreaWnd::kUpdateTabsMessage, OnUpdateTabsMessage)
 END_MESSAGE_MAP()
@@ -309,6 +310,15 @@ LRESULT CMDIClientAreaWnd::OnMDIRefreshMenu(WPARAM /*wParam*/, LPARAM /*lParam*/
     return lResult;
 }
 
+LRESULT CMDIClientAreaWnd::OnMDICreate(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    const LRESULT lResult = Default();
+    // The new child gets its tab, made active.
+    if (lResult != 0)
+        UpdateTabs(TRUE);
+    return lResult;
+}
+
 LRESULT CMDIClientAreaWnd::OnMDIDestroy(WPARAM wParam, LPARAM /*lParam*/)
 {
     const HWND hWndChild = reinterpret_cast<HWND>(wParam);
@@ -323,6 +333,8 @@ LRESULT CMDIClientAreaWnd::OnMDIDestroy(WPARAM wParam, LPARAM /*lParam*/)
     }
     const LRESULT lResult = Default();
     m_closing.erase(hWndChild);
+    // The child's icon goes with it, and the child now active shows its tab.
+    UpdateTabs(TRUE);
     const int nTabsAfter = m_wndTabs.GetSafeHwnd() != nullptr ? m_wndTabs.GetTabsNum() : 0;
     if (nTabsAfter != nTabsBefore)
         RelayoutFrame();

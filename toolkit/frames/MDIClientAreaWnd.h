@@ -19,7 +19,8 @@ class CMDIClientAreaWnd : public CWnd {
 public:
     // Asks the client area to bring its tabs up to date; wParam TRUE re-selects the active tab.
     static constexpr UINT kUpdateTabsMessage = 0x465;
-    static constexpr UINT kTabWndId = 0xE900;
+    // Outside the frame's control bar and pane ids, which the frame's layout places itself.
+    static constexpr UINT kTabWndId = 0xEA01;
 
     CMDIClientAreaWnd() = default;
     ~CMDIClientAreaWnd() override = default;
@@ -53,6 +54,7 @@ public:
 protected:
     LRESULT OnMDISetMenu(WPARAM wParam, LPARAM lParam);
     LRESULT OnMDIRefreshMenu(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMDICreate(WPARAM wParam, LPARAM lParam);
     LRESULT OnMDIDestroy(WPARAM wParam, LPARAM lParam);
     LRESULT OnUpdateTabsMessage(WPARAM wParam, LPARAM lParam);
     BOOL OnEraseBkgnd(CDC* pDC);

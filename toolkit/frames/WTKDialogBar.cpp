@@ -82,24 +82,29 @@ CSize CWTKDialogBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     if (m_bSizing)
         return CWTKSizingControlBar::CalcFixedLayout(bStretch, bHorz);
 
+    const UINT nDockBarID = CurrentDockBarID();
+    const BOOL bSideDocked = nDockBarID == FW_IDW_DOCKBAR_LEFT || nDockBarID == FW_IDW_DOCKBAR_RIGHT;
+    const BOOL bTopDocked = nDockBarID == FW_IDW_DOCKBAR_TOP || nDockBarID == FW_IDW_DOCKBAR_BOTTOM;
     CSize size = m_sizeDefault;
-    if (bStretch) {
-        if (bHorz)
-            size.cx = 32767;
-        else
-            size.cy = 32767;
-    }
     size.cx += 2 * m_nBorder;
     size.cy += 2 * m_nBorder;
-    const UINT nDockBarID = CurrentDockBarID();
-    if (nDockBarID == FW_IDW_DOCKBAR_LEFT || nDockBarID == FW_IDW_DOCKBAR_RIGHT) {
+    if (bSideDocked) {
         size.cy += m_cyGripper;
         if (m_nEdgeFlags & (kEdgeLeft | kEdgeRight))
             size.cx += m_cxEdge;
-    } else if (nDockBarID == FW_IDW_DOCKBAR_TOP || nDockBarID == FW_IDW_DOCKBAR_BOTTOM) {
+    } else if (bTopDocked) {
         size.cx += m_cyGripper;
         if (m_nEdgeFlags & (kEdgeTop | kEdgeBottom))
             size.cy += m_cxEdge;
+    }
+    // Stretched along its side: docked, as long as the dock row offers (a dock bar does not cut
+    // its bars); laid out by the frame itself, the frame cuts the stretched length.
+    if (bStretch || bSideDocked || bTopDocked) {
+        const int nLength = bSideDocked || bTopDocked ? GetAvailableLength(bHorz) : kStretchedLength;
+        if (bHorz)
+            size.cx = nLength;
+        else
+            size.cy = nLength;
     }
     const CSize sizeMin = CControlBar::CalcFixedLayout(bStretch, bHorz);
     return CSize(std::max<LONG>(size.cx, sizeMin.cx), std::max<LONG>(size.cy, sizeMin.cy));

@@ -8,6 +8,8 @@ class CWTKDialogBar : public CWTKSizingControlBar {
     DECLARE_SERIAL(CWTKDialogBar)
 public:
     static constexpr UINT kSchema = 0x80000001;
+    // The length of a stretched bar that the frame lays out itself, before the frame cuts it.
+    static constexpr int kStretchedLength = 32767;
 
     CWTKDialogBar();
     ~CWTKDialogBar() override;

@@ -122,9 +122,9 @@ void CWTKMDIFrameWnd::UpdateMenuBarMaximizeMode()
     CWTKMenuBar* pBar = m_Impl.GetMenuBar();
     if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
         return;
-    BOOL bMaximized = FALSE;
-    CMDIChildWnd* pChild = MDIGetActive(&bMaximized);
-    if (pChild == nullptr || !bMaximized) {
+    // The child's own style: while it is being restored the client still calls it maximised.
+    CMDIChildWnd* pChild = MDIGetActive();
+    if (pChild == nullptr || !pChild->IsZoomed()) {
         if (pBar->IsMaximizeMode())
             pBar->SetMaximizeMode(FALSE);
         return;

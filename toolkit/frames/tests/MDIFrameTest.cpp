@@ -112,8 +112,9 @@ TEST_F(MDIFrameTest, MoreWindowsCommandFollowsItsRules)
         CWTKPopupMenuBar* pBar = pPopup->GetMenuBar();
         EXPECT_EQ(pBar->CommandToIndex(kMoreWindowsCmd) >= 0, c.bListed);
         // The platform's own "more windows" item never shows while the command stands for it.
-        if (c.uiCmd != 0)
+        if (c.uiCmd != 0) {
             EXPECT_LT(pBar->CommandToIndex(CWTKMDIFrameWnd::kMoreWindowsId), 0);
+        }
         EXPECT_LE(ListedItems(pPopup).size(), 400u);
         Close(pPopup);
     }

@@ -38,6 +38,8 @@ protected:
 // A child frame with a document of its own (no view: the frame answers for it).
 class CMDITestChild : public CWTKMDIChildWnd {
 public:
+    // The document belongs to the child: closing the child must not close it first.
+    CMDITestChild() { m_doc.m_bAutoDelete = FALSE; }
     CDocument* GetActiveDocument() override { return &m_doc; }
     CMDITestDoc m_doc;
 };
