@@ -132,6 +132,7 @@ TEST_F(MDIFrameTest, MenuBarCarriesTheSystemButtonsOfAMaximisedChild)
     EXPECT_NE(dynamic_cast<CWTKToolbarSystemMenuButton*>(bar.GetButton(0)), nullptr);
     EXPECT_NE(dynamic_cast<CWTKToolbarMenuButtonsButton*>(bar.GetButton(bar.GetCount() - 1)), nullptr);
     EXPECT_EQ(bar.GetChildSystemMenu(), ::GetSystemMenu(children[1]->m_hWnd, FALSE));
+    m_pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     SaveScreenshot(m_pFrame, "mdi_maximised_child.png");
 
     // Another child activated stays maximised: the buttons follow it.
