@@ -49,8 +49,8 @@ BOOL CMDIClientAreaWnd::CreateTabs()
     m_wndTabs.EnableTabSwap(TRUE);
     if (!m_bTabsShown)
         m_wndTabs.ShowWindow(SW_HIDE);
-    return m_TabIcons.Create(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), ILC_COLOR8 | ILC_MASK,
-                             0, 1);
+    return m_TabIcons.Create(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON), ILC_COLOR8 | ILC_MASK, 0,
+                             1);
 }
 
 void CMDIClientAreaWnd::EnableTabs(BOOL bEnable)
@@ -271,7 +271,8 @@ void CMDIClientAreaWnd::OnTabActivated(int iTab)
 
 void CMDIClientAreaWnd::RemoveChildTab(CWnd* pChild)
 {
-    const int iTab = FindTab(pChild);
+    // While the frame goes, its tab window may have gone before the children.
+    const int iTab = m_wndTabs.GetSafeHwnd() != nullptr ? FindTab(pChild) : -1;
     if (iTab < 0)
         return;
     {
@@ -324,7 +325,7 @@ LRESULT CMDIClientAreaWnd::OnMDIDestroy(WPARAM wParam, LPARAM /*lParam*/)
     const HWND hWndChild = reinterpret_cast<HWND>(wParam);
     m_closing.insert(hWndChild);
     const int nTabsBefore = m_wndTabs.GetSafeHwnd() != nullptr ? m_wndTabs.GetTabsNum() : 0;
-    if (CWnd* pChild = CWnd::FromHandlePermanent(hWndChild)) {
+    if (CWnd* pChild = CWnd::FromHandlePermanent(hWndChild); pChild != nullptr && nTabsBefore > 0) {
         const int iTab = FindTab(pChild);
         if (iTab >= 0) {
             CFlagScope updating(m_bUpdating);

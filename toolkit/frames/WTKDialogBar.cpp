@@ -46,7 +46,8 @@ BOOL CWTKDialogBar::Create(LPCSTR lpszWindowName, CWnd* pParentWnd, UINT nIDTemp
         SetOwner(pParentWnd);
 
     FwHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParamA(hInst, lpTemplate, pParentWnd->GetSafeHwnd(), &CWTKDialogBar::DialogProc, 0);
+    HWND hWnd =
+        ::CreateDialogIndirectParamA(hInst, lpTemplate, pParentWnd->GetSafeHwnd(), &CWTKDialogBar::DialogProc, 0);
     FwUnhookWindowCreate();
     if (hWnd == nullptr)
         return FALSE;
@@ -65,7 +66,8 @@ BOOL CWTKDialogBar::Create(LPCSTR lpszWindowName, CWnd* pParentWnd, UINT nIDTemp
     SetDlgCtrlID(static_cast<int>(nID));
     if (lpszWindowName != nullptr)
         SetWindowText(lpszWindowName);
-    ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    ::SetWindowPos(hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 
     // The window existed before it was the frame's child: it joins the frame's bars here.
     if (m_pDockSite == nullptr && pParentWnd->IsFrameWnd())

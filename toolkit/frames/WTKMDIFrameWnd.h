@@ -67,7 +67,8 @@ public:
     // A command that opens the Windows dialog, listed after the MDI children in window popups:
     // always with bShowAlways, else only when the Window menu has its "more windows" item.
     void SetMoreWindowsCommand(UINT uiCmdId, LPCTSTR lpszText, BOOL bShowAlways = FALSE);
-    // Before the client is created: whether the client gets document tabs.
+    // Shows or hides the document tabs; switched off before the client exists, the client is
+    // not subclassed at all.
     void EnableMDITabs(BOOL bEnable);
     // The menu bar carries the maximised active child's system buttons, or none.
     void UpdateMenuBarMaximizeMode();

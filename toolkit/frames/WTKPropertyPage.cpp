@@ -17,8 +17,7 @@ CWTKPropertyPage::CWTKPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CPropert
 
 CWTKPropertyPage::CWTKPropertyPage(LPCSTR lpszTemplateName, UINT nIDCaption)
     : CPropertyPage(lpszTemplateName, nIDCaption)
-{
-}
+{}
 
 BOOL CWTKPropertyPage::SetActivePopup(CWTKPopupMenu* pPopup)
 {

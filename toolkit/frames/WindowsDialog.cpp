@@ -95,9 +95,9 @@ BEGIN_MESSAGE_MAP(CWindowsDialog, CDialog)
     ON_WM_DRAWITEM()
 END_MESSAGE_MAP()
 
-CWindowsDialog::CWindowsDialog(CMDIFrameWnd* pMDIFrame) : CDialog(IDD_WTK_WINDOWS_DIALOG, pMDIFrame), m_pMDIFrame(pMDIFrame)
-{
-}
+CWindowsDialog::CWindowsDialog(CMDIFrameWnd* pMDIFrame)
+    : CDialog(IDD_WTK_WINDOWS_DIALOG, pMDIFrame), m_pMDIFrame(pMDIFrame)
+{}
 
 BOOL CWindowsDialog::OnInitDialog()
 {

@@ -23,8 +23,8 @@ protected:
     void SetUp() override
     {
         m_pFrame = new CWTKFrameWnd;
-        ASSERT_TRUE(m_pFrame->Create(nullptr, "Dialog bar", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                                     CRect(40, 40, 600, 400)));
+        ASSERT_TRUE(
+            m_pFrame->Create(nullptr, "Dialog bar", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CRect(40, 40, 600, 400)));
         m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
         m_pFrame->ShowWindow(SW_SHOW);
         PumpPending();

@@ -53,6 +53,7 @@ TEST_F(MDITabsTest, TabsFollowTheChildren)
     Area().UpdateTabs();
     EXPECT_EQ(Labels(), "Alpha.txt|Charlie.txt|Bravo.txt*|");
 
+    const HWND hWndRenamed = children[0]->m_hWnd;
     children[0]->SetWindowText("Renamed.txt");
     PumpPending();
     EXPECT_EQ(Labels(), "Renamed.txt|Charlie.txt|Bravo.txt*|") << "renaming relabels the tab";
@@ -65,10 +66,13 @@ TEST_F(MDITabsTest, TabsFollowTheChildren)
     PumpPending();
     EXPECT_EQ(Labels(), "Renamed.txt*|Bravo.txt|") << "a closed child loses its tab";
 
-    // A child closed through its own window still takes its tab with it.
-    children[1]->SendMessage(WM_CLOSE);
+    // The tab window's close button closes the active child, through the child's own window.
+    CWTKTabButton& close = Tabs().GetCloseButton();
+    Tabs().SendMessage(WM_COMMAND, MAKEWPARAM(close.GetDlgCtrlID(), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(close.m_hWnd));
     PumpPending();
-    EXPECT_EQ(Labels(), "Renamed.txt*|");
+    EXPECT_FALSE(::IsWindow(hWndRenamed));
+    EXPECT_EQ(Labels(), "Bravo.txt*|");
 }
 
 TEST_F(MDITabsTest, ClickingATabActivatesItsChildAndDraggingReordersTabs)

@@ -71,9 +71,9 @@ CMDITestChild* CMDITestFrame::AddChild(LPCSTR lpszTitle, HICON hIcon, DWORD dwSt
 
 std::vector<CMDITestChild*> CMDITestFrame::AddChildren(int nCount)
 {
-    static const char* const kTitles[] = {"Alpha.txt", "Bravo.txt", "Charlie.txt", "Delta.txt", "Echo.txt",
-                                          "Foxtrot.txt", "Golf.txt", "Hotel.txt", "India.txt", "Juliet.txt",
-                                          "Kilo.txt"};
+    static const char* const kTitles[] = {"Alpha.txt", "Bravo.txt",   "Charlie.txt", "Delta.txt",
+                                          "Echo.txt",  "Foxtrot.txt", "Golf.txt",    "Hotel.txt",
+                                          "India.txt", "Juliet.txt",  "Kilo.txt"};
     std::vector<CMDITestChild*> children;
     for (int i = 0; i < nCount && i < static_cast<int>(std::size(kTitles)); ++i)
         children.push_back(AddChild(kTitles[i]));

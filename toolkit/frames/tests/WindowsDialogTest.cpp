@@ -20,8 +20,7 @@ class CScriptedWindowsDialog : public CWindowsDialog {
 public:
     CScriptedWindowsDialog(CMDIFrameWnd* pFrame, std::function<void(CScriptedWindowsDialog&)> script, bool bEnd)
         : CWindowsDialog(pFrame), m_script(std::move(script)), m_bEnd(bEnd)
-    {
-    }
+    {}
     BOOL OnInitDialog() override
     {
         CWindowsDialog::OnInitDialog();
@@ -118,7 +117,8 @@ protected:
 TEST_F(WindowsDialogTest, ListsTheChildrenAndEnablesButtonsBySelection)
 {
     std::vector<CMDITestChild*> children = m_pFrame->AddChildren(3);
-    CMDITestChild* pNoSysMenu = m_pFrame->AddChild("Plain.txt", nullptr, WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME);
+    CMDITestChild* pNoSysMenu =
+        m_pFrame->AddChild("Plain.txt", nullptr, WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME);
     ASSERT_NE(pNoSysMenu, nullptr);
     ::EnableMenuItem(::GetSystemMenu(children[1]->m_hWnd, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
     m_pFrame->MDIActivate(children[2]);
@@ -211,7 +211,7 @@ TEST_F(WindowsDialogTest, SaveAndCloseActOnTheSelectedWindows)
         EXPECT_EQ(dlg.GetSelectedWindows().size(), 2u) << "the selection survives the refill";
 
         dlg.CloseSelected();
-        EXPECT_EQ(dlg.GetListedWindows(), std::vector<HWND>{hWndKept});
+        EXPECT_EQ(dlg.GetListedWindows(), std::vector<HWND> {hWndKept});
     });
     EXPECT_EQ(m_pFrame->MDIGetActive(), CWnd::FromHandlePermanent(hWndKept));
 }
@@ -226,8 +226,8 @@ TEST_F(WindowsDialogTest, MinimizeAndArrangeSwitchAnimationOffForTheSessionOnly)
     const Case cases[] = {
         {"minimize", [](CScriptedWindowsDialog& dlg) { dlg.MinimizeSelected(); }, false},
         {"cascade", [](CScriptedWindowsDialog& dlg) { dlg.ArrangeSelected(WM_MDICASCADE, 0); }, true},
-        {"tile horizontally",
-         [](CScriptedWindowsDialog& dlg) { dlg.ArrangeSelected(WM_MDITILE, MDITILE_HORIZONTAL); }, true},
+        {"tile horizontally", [](CScriptedWindowsDialog& dlg) { dlg.ArrangeSelected(WM_MDITILE, MDITILE_HORIZONTAL); },
+         true},
         {"tile vertically", [](CScriptedWindowsDialog& dlg) { dlg.ArrangeSelected(WM_MDITILE, MDITILE_VERTICAL); },
          true},
     };
