@@ -18,3 +18,18 @@
 
 // --- Frame window, frame helper and docking ---
 #define IDS_WTK_CANT_CREATE_USER_TOOLBAR 16243
+
+
+// --- MDI frames, MDI tabs, dialog bar and property page base ---
+// The Windows dialog and its controls.
+#define IDD_WTK_WINDOWS_DIALOG 16927
+#define IDC_WTK_WINDOWS_ACTIVATE 16920
+#define IDC_WTK_WINDOWS_SAVE 16921
+#define IDC_WTK_WINDOWS_CLOSE 16922
+#define IDC_WTK_WINDOWS_LIST 16923
+#define IDC_WTK_WINDOWS_TILE_HORZ 16924
+#define IDC_WTK_WINDOWS_MINIMIZE 16925
+#define IDC_WTK_WINDOWS_CASCADE 16926
+#define IDC_WTK_WINDOWS_TILE_VERT 16928
+#define IDC_WTK_WINDOWS_HELP 57670
+// --- end of MDI frames, MDI tabs, dialog bar and property page base ---
