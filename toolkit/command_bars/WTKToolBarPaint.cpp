@@ -2,6 +2,7 @@
 #include "command_bars/WTKToolBar.h"
 
 #include "foundation/WTKGlobalData.h"
+#include "foundation/WTKLookColors.h"
 #include "foundation/WTKVisualManager.h"
 
 #include "gdi/DC.h"
@@ -164,9 +165,9 @@ LRESULT CWTKToolBar::OnNcHitTest(CPoint /*point*/)
 
 void CWTKToolBar::OnSysColorChange()
 {
-    WTKGlobalData& data = WTKGetGlobalData();
-    data.UpdateSysColors();
-    CWTKVisualManager::GetInstance()->OnUpdateSystemColors();
+    // Every toolbar hears the change; the shared and the look's colours are computed once.
+    WTKOnSysColorChange();
+    const WTKGlobalData& data = WTKGetGlobalData();
     for (CWTKImageStrip* pStrip :
          {&s_Images, &s_ColdImages, &s_DisabledImages, &s_LargeImages, &s_LargeColdImages, &s_LargeDisabledImages,
           &s_MenuImages, &s_MenuDisabledImages, &m_ImagesLocked, &m_ColdImagesLocked, &m_DisabledImagesLocked,
