@@ -15,6 +15,9 @@ namespace {
 // How long one start may take before it counts as failed.
 constexpr double kStartLimitSeconds = 60;
 constexpr DWORD kExitLimitMs = 30000;
+// Between two looks at the screen: each look costs the display server time that the program
+// under test needs too.
+constexpr DWORD kPollMs = 10;
 
 struct WindowSearch {
     DWORD processId;
@@ -124,7 +127,7 @@ double TimeToFirstDrawing(const std::string& program, const std::string& argumen
             drawnAt = CStopwatch::Now();
             break;
         }
-        if (::WaitForSingleObject(process.hProcess, 1) == WAIT_OBJECT_0)
+        if (::WaitForSingleObject(process.hProcess, kPollMs) == WAIT_OBJECT_0)
             break;
     }
     if (topLevel != nullptr)
