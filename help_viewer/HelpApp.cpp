@@ -19,9 +19,7 @@ BEGIN_MESSAGE_MAP(CHelpApp, CWinApp)
 END_MESSAGE_MAP()
 
 // The toolbars keep their resource items and reconcile saved buttons with them.
-CHelpApp::CHelpApp() : CWinApp(kAppTitle), CWTKWorkspace(TRUE)
-{
-}
+CHelpApp::CHelpApp() : CWinApp(kAppTitle), CWTKWorkspace(TRUE) {}
 
 BOOL CHelpApp::InitInstance()
 {

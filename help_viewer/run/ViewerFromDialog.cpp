@@ -86,9 +86,9 @@ int main(int argc, char** argv)
         return 2;
     }
     const HMODULE module = ::LoadLibraryA(argv[1]);
-    const auto loadDialog =
-        module ? reinterpret_cast<LoadDialogFn>(reinterpret_cast<void*>(::GetProcAddress(module, kLoadDialogExport)))
-               : nullptr;
+    const auto loadDialog = module
+        ? reinterpret_cast<LoadDialogFn>(reinterpret_cast<void*>(::GetProcAddress(module, kLoadDialogExport)))
+        : nullptr;
     if (loadDialog == nullptr) {
         std::printf("Could not load LoadDialog from %s.\n", argv[1]);
         return 1;

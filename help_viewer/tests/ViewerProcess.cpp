@@ -144,7 +144,12 @@ HWND ViewerProcess::WaitForDialog(const char* caption) const
 bool ViewerProcess::WaitForText(HWND window, const std::string& part) const
 {
     return PollUntil([&] { return WindowText(window).find(part) != std::string::npos || !::IsWindow(window); }) &&
-           WindowText(window).find(part) != std::string::npos;
+        WindowText(window).find(part) != std::string::npos;
+}
+
+bool ViewerProcess::WaitForGone(HWND window) const
+{
+    return PollUntil([&] { return !::IsWindow(window); });
 }
 
 bool ViewerProcess::WaitForIdle() const

@@ -40,6 +40,8 @@ public:
     HWND WaitForDialog(const char* caption) const;
     // Waits (bounded) until the window's text holds the part.
     bool WaitForText(HWND window, const std::string& part) const;
+    // Waits (bounded) until the window is destroyed.
+    bool WaitForGone(HWND window) const;
     // Waits (bounded) until the process handles messages again.
     bool WaitForIdle() const;
     // Waits (bounded) for the end; the exit code, or STILL_ACTIVE when it runs on.

@@ -31,6 +31,10 @@ constexpr int kDocListId = 1048;
 constexpr int kFileColumn = 1;
 constexpr int kContentsItemCount = 24;
 constexpr char kDocumentationTitle[] = "Tolvek Glyphora Help";
+constexpr UINT kAboutCommand = 57664;
+constexpr char kAboutCaption[] = "About Lumidoc";
+constexpr int kAboutDocTitleId = 1051;
+constexpr int kAboutLocationId = 1053;
 // The frame's caption while no page has given the document its title.
 constexpr char kNoPageCaption[] = "Untitled - Lumidoc";
 
@@ -98,12 +102,12 @@ public:
     bool Write(const void* data, size_t size, size_t offset = 0) const
     {
         return m_address && offset + size <= m_size &&
-               ::WriteProcessMemory(m_process, static_cast<char*>(m_address) + offset, data, size, nullptr);
+            ::WriteProcessMemory(m_process, static_cast<char*>(m_address) + offset, data, size, nullptr);
     }
     bool Read(void* data, size_t size, size_t offset = 0) const
     {
         return m_address && offset + size <= m_size &&
-               ::ReadProcessMemory(m_process, static_cast<char*>(m_address) + offset, data, size, nullptr);
+            ::ReadProcessMemory(m_process, static_cast<char*>(m_address) + offset, data, size, nullptr);
     }
 
 private:
@@ -136,7 +140,7 @@ bool SelectListItem(HWND list, int item)
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     return memory.Write(&state, sizeof state) &&
-           ::SendMessageA(list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(memory.Address()));
+        ::SendMessageA(list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(memory.Address()));
 }
 
 // The file names of the documentations the Load Documentation dialog offers, lower case.
@@ -305,6 +309,25 @@ TEST_F(ViewerProcessTest, WithoutTheSwitchTheUserPicksADocumentationOrEndsThePro
         EXPECT_TRUE(viewer.WaitForText(frame, "Alpha topic")) << WindowText(frame);
         EXPECT_EQ(viewer.Close(frame), 0u);
     }
+}
+
+// ---- About ----
+
+TEST_F(ViewerProcessTest, AboutNamesTheDocumentationShown)
+{
+    ViewerProcess viewer("/doc=PendrelEn:5");
+    const HWND frame = viewer.WaitForFrame();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(viewer.WaitForText(frame, "Using Vantrix Helper for Office"));
+    ::PostMessageA(frame, WM_COMMAND, kAboutCommand, 0);
+    const HWND about = viewer.WaitForDialog(kAboutCaption);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(WindowText(::GetDlgItem(about, kAboutDocTitleId)), kDocumentationTitle);
+    const std::string location = Lower(WindowText(::GetDlgItem(about, kAboutLocationId)));
+    EXPECT_EQ(location, Lower(ProgramFile("PendrelEn.dll")));
+    ::PostMessageA(about, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(viewer.WaitForGone(about));
+    EXPECT_EQ(viewer.Close(frame), 0u);
 }
 
 // ---- Keys with no use in a viewer ----
