@@ -30,6 +30,8 @@ constexpr char kLoadDocCaption[] = "Lumidoc";
 constexpr int kDocListId = 1048;
 constexpr int kFileColumn = 1;
 constexpr int kContentsItemCount = 24;
+constexpr int kIndexListId = 1043;
+constexpr int kIndexItemCount = 23;
 constexpr char kDocumentationTitle[] = "Tolvek Glyphora Help";
 constexpr UINT kAboutCommand = 57664;
 constexpr char kAboutCaption[] = "About Lumidoc";
@@ -362,21 +364,70 @@ TEST_F(ViewerProcessTest, SaveOpenAndNewKeysOpenNoDialogAndWriteNoFile)
 
 // ---- What the full main frame adds ----
 
-TEST_F(ViewerProcessTest, TheFullFrameShowsTheContentsAndTheDocumentationTitle)
+namespace {
+
+std::vector<std::string> ListBoxTexts(HWND list)
 {
-    ViewerProcess viewer("/doc=PendrelEn:5");
-    const HWND frame = viewer.WaitForFrame();
-    ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(viewer.WaitForText(frame, "Using Vantrix Helper for Office"));
-    if (FindDescendant(frame, kContentBarId) == nullptr) {
-        viewer.Close(frame);
-        GTEST_SKIP() << "the main frame has no content bar yet";
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int item = 0; item < count; ++item) {
+        char text[512] = {};
+        if (::SendMessageA(list, LB_GETTEXTLEN, item, 0) < static_cast<LRESULT>(sizeof text))
+            ::SendMessageA(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(text));
+        texts.push_back(text);
     }
-    const HWND tree = FindDescendant(frame, kContentsTreeId);
-    ASSERT_NE(tree, nullptr);
-    EXPECT_EQ(::SendMessageA(tree, TVM_GETCOUNT, 0, 0), kContentsItemCount);
-    const HWND captionBar = FindDescendant(frame, kCaptionBarId);
-    ASSERT_NE(captionBar, nullptr);
-    EXPECT_EQ(WindowText(captionBar), kDocumentationTitle);
-    EXPECT_EQ(viewer.Close(frame), 0u);
+    return texts;
+}
+
+bool ContentBarShown(HWND frame)
+{
+    const HWND bar = FindDescendant(frame, kContentBarId);
+    return bar != nullptr && ::IsWindowVisible(bar);
+}
+
+}  // namespace
+
+// Until the main frame has its bars, the frame holds only the view: the test says so and stops.
+TEST_F(ViewerProcessTest, TheFullFrameShowsContentsAndIndexAndKeepsTheContentBarHidden)
+{
+    {
+        ViewerProcess viewer("/doc=PendrelEn:5");
+        const HWND frame = viewer.WaitForFrame();
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(viewer.WaitForText(frame, "Using Vantrix Helper for Office"));
+        if (FindDescendant(frame, kContentBarId) == nullptr) {
+            viewer.Close(frame);
+            GTEST_SKIP() << "the main frame has no content bar yet";
+        }
+        const HWND tree = FindDescendant(frame, kContentsTreeId);
+        ASSERT_NE(tree, nullptr);
+        EXPECT_EQ(::SendMessageA(tree, TVM_GETCOUNT, 0, 0), kContentsItemCount);
+        const HWND captionBar = FindDescendant(frame, kCaptionBarId);
+        ASSERT_NE(captionBar, nullptr);
+        EXPECT_TRUE(::IsWindowVisible(captionBar));
+        const HWND index = FindDescendant(frame, kIndexListId);
+        ASSERT_NE(index, nullptr);
+        const std::vector<std::string> titles = ListBoxTexts(index);
+        EXPECT_EQ(titles.size(), static_cast<size_t>(kIndexItemCount));
+        // In the list box's own order.
+        EXPECT_TRUE(std::is_sorted(titles.begin(), titles.end(), [](const std::string& a, const std::string& b) {
+            return ::lstrcmpiA(a.c_str(), b.c_str()) < 0;
+        }));
+
+        EXPECT_TRUE(ContentBarShown(frame));
+        ::PostMessageA(frame, WM_COMMAND, kContentBarId, 0);
+        for (int attempt = 0; attempt < 100 && ContentBarShown(frame); ++attempt)
+            ::Sleep(50);
+        EXPECT_FALSE(ContentBarShown(frame));
+        EXPECT_EQ(viewer.Close(frame), 0u);
+    }
+    {
+        SCOPED_TRACE("after a restart");
+        ViewerProcess viewer("/doc=PendrelEn:5");
+        const HWND frame = viewer.WaitForFrame();
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(viewer.WaitForText(frame, "Using Vantrix Helper for Office"));
+        EXPECT_FALSE(ContentBarShown(frame));
+        EXPECT_EQ(viewer.Close(frame), 0u);
+    }
 }
