@@ -34,6 +34,14 @@ constexpr double kMenuPopupGoal = 2.0;
 // A menu opens within one frame of a 60 Hz display.
 constexpr double kMenuPopupMaxSeconds = 0.016;
 
+// The viewer's start: the program and the line the barcode dialog's help button gives it,
+// the frame's pane that shows the page, and the bare program it is timed beside.
+constexpr char kViewerProgram[] = "Lumidoc.exe";
+constexpr char kViewerArguments[] = "/doc=PendrelEn:5";
+constexpr int kViewerPaneId = 0xE900;
+constexpr char kBareWindowProgram[] = "bare_window.exe";
+constexpr double kViewerStartGoal = 2.0;
+
 // The timer that closes a dialog after its first paint.
 constexpr unsigned kCloseTimerId = 0x4242;
 

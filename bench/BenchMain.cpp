@@ -1,6 +1,6 @@
 // The benchmarks: every figure a ratio of a subject to a baseline timed side by side in one
 // run, in alternating rounds. Arguments choose sections (encoder, encoding, dialog, html,
-// memory, toolbar, menubar); none runs them all.
+// memory, toolbar, menubar, viewer); none runs them all.
 
 #include "BenchConstants.h"
 #include "DialogBench.h"
@@ -10,6 +10,7 @@
 #include "MemoryBench.h"
 #include "ResultTable.h"
 #include "ToolBarBench.h"
+#include "ViewerStartBench.h"
 
 #include "win/WinApp.h"
 
@@ -31,7 +32,7 @@ const Section kSections[] = {
     {"encoder", CEncoderBench::RunDispatch}, {"encoding", CEncoderBench::RunInProcess},
     {"dialog", CDialogBench::Run},           {"html", CHtmlBench::Run},
     {"memory", CMemoryBench::Run},           {"toolbar", CToolBarBench::Run},
-    {"menubar", CMenuBarBench::Run},
+    {"menubar", CMenuBarBench::Run},         {"viewer", CViewerStartBench::Run},
 };
 
 bool IsChosen(const char* name, int argc, char** argv)

@@ -1,0 +1,11 @@
+// The help viewer's start: from the creation of its process to its first page painted, against
+// a bare Win32 program from the creation of its process to its window painted. Both are read
+// from outside the same way, from the screen.
+#pragma once
+
+class CResultTable;
+
+class CViewerStartBench {
+public:
+    static void Run(CResultTable& table);
+};

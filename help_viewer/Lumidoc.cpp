@@ -1,0 +1,4 @@
+// The program's one application object; the tests build their own.
+#include "HelpApp.h"
+
+CHelpApp theApp;

@@ -1,0 +1,71 @@
+// The viewer run as a separate program and read from outside, as the barcode dialog's help
+// buttons start it: its windows found by process, class and caption, texts read with window
+// messages, keys typed through the system's input queue, the registry read after exit.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// HKCU keys of the viewer's per-user state.
+constexpr char kViewerKey[] = "Software\\Tolvek\\Lumidoc";
+constexpr char kViewerSettingsKey[] = "Software\\Tolvek\\Lumidoc\\Settings";
+constexpr char kAppLookValue[] = "AppLook";
+// The frame's pane (the HTML view), the contents tree, the content and caption bars.
+constexpr int kViewPaneId = 0xE900;
+constexpr int kContentsTreeId = 108;
+constexpr int kContentBarId = 32803;
+constexpr int kCaptionBarId = 32816;
+// The class of dialogs and message boxes.
+constexpr char kDialogClass[] = "#32770";
+
+class ViewerProcess {
+public:
+    // Starts Lumidoc.exe from this program's folder with the arguments.
+    explicit ViewerProcess(const std::string& arguments);
+    // A viewer still running is ended.
+    ~ViewerProcess();
+    ViewerProcess(const ViewerProcess&) = delete;
+    ViewerProcess& operator=(const ViewerProcess&) = delete;
+
+    bool Started() const { return m_process.hProcess != nullptr; }
+    bool Running() const;
+
+    // The visible top-level windows of the process, in z order.
+    std::vector<HWND> Windows() const;
+    // Waits (bounded) for a visible top-level window of the process that is not a dialog.
+    HWND WaitForFrame() const;
+    // Waits (bounded) for a visible dialog or message box of the process with that caption.
+    HWND WaitForDialog(const char* caption) const;
+    // Waits (bounded) until the window's text holds the part.
+    bool WaitForText(HWND window, const std::string& part) const;
+    // Waits (bounded) until the window is destroyed.
+    bool WaitForGone(HWND window) const;
+    // Waits (bounded) until the process handles messages again.
+    bool WaitForIdle() const;
+    // Waits (bounded) for the end; the exit code, or STILL_ACTIVE when it runs on.
+    DWORD WaitForExit() const;
+    // Asks the frame to close as its close box does and waits for the end.
+    DWORD Close(HWND frame) const;
+
+private:
+    PROCESS_INFORMATION m_process {};
+};
+
+// A window's text, read with WM_GETTEXT (which crosses processes).
+std::string WindowText(HWND window);
+// A child anywhere below the window with that control id, or null.
+HWND FindDescendant(HWND window, int id);
+
+// Brings the window to the front and types a key with modifiers held (VK_CONTROL, VK_SHIFT).
+bool TypeKeys(HWND window, std::initializer_list<WORD> modifiers, WORD key);
+
+// ---- The viewer's state in the registry ----
+void ForgetViewerState();
+bool ReadAppLook(DWORD& value);
+void WriteAppLook(DWORD value);
+bool SettingsKeyExists();
+
+// The names of the files in a folder (no sub-folders).
+std::vector<std::string> FilesIn(const std::string& folder);

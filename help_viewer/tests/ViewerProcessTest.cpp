@@ -1,0 +1,433 @@
+// The viewer as a user meets it: Lumidoc.exe started as a program of its own with the command
+// lines the barcode dialog and users give it, read from outside (windows, texts, the registry
+// after exit), with PendrelEn.dll and the fixture modules beside it.
+#include "ViewerProcess.h"
+
+#include "Canvas.h"
+#include "Files.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Looks that a test stores before the start, to see whether the viewer keeps them.
+constexpr DWORD kLookOffice2000 = 32871;
+constexpr DWORD kLookOfficeXP = 32872;
+constexpr DWORD kLookWindowsXP = 32873;
+constexpr DWORD kLookOffice2003 = 32874;
+constexpr DWORD kNoLook = 0;
+
+constexpr char kErrorCaption[] = "Error";
+constexpr char kLoadDocCaption[] = "Lumidoc";
+constexpr int kDocListId = 1048;
+constexpr int kFileColumn = 1;
+constexpr int kContentsItemCount = 24;
+constexpr int kIndexListId = 1043;
+constexpr int kIndexItemCount = 23;
+constexpr char kDocumentationTitle[] = "Tolvek Glyphora Help";
+constexpr UINT kAboutCommand = 57664;
+constexpr char kAboutCaption[] = "About Lumidoc";
+constexpr int kAboutDocTitleId = 1051;
+constexpr int kAboutLocationId = 1053;
+// The frame's caption while no page has given the document its title.
+constexpr char kNoPageCaption[] = "Untitled - Lumidoc";
+
+// Every test starts with no saved state and leaves none.
+class ViewerProcessTest : public ::testing::Test {
+protected:
+    void SetUp() override { ForgetViewerState(); }
+    void TearDown() override { ForgetViewerState(); }
+};
+
+void StoreLook(DWORD look)
+{
+    if (look != kNoLook)
+        WriteAppLook(look);
+}
+
+DWORD StoredLook()
+{
+    DWORD look = kNoLook;
+    return ReadAppLook(look) ? look : kNoLook;
+}
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+// The texts of a dialog's children.
+std::vector<std::string> ChildTexts(HWND dialog)
+{
+    std::vector<std::string> texts;
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT))
+        texts.push_back(WindowText(child));
+    return texts;
+}
+
+bool Holds(const std::vector<std::string>& texts, const std::string& text)
+{
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+// Memory inside the viewer's process, for the list view messages that take a pointer.
+class RemoteMemory {
+public:
+    RemoteMemory(HWND window, size_t size) : m_size(size)
+    {
+        DWORD processId = 0;
+        ::GetWindowThreadProcessId(window, &processId);
+        m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+        if (m_process)
+            m_address = ::VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    }
+    ~RemoteMemory()
+    {
+        if (m_address)
+            ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+        if (m_process)
+            ::CloseHandle(m_process);
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+    void* Address() const { return m_address; }
+    bool Write(const void* data, size_t size, size_t offset = 0) const
+    {
+        return m_address && offset + size <= m_size &&
+            ::WriteProcessMemory(m_process, static_cast<char*>(m_address) + offset, data, size, nullptr);
+    }
+    bool Read(void* data, size_t size, size_t offset = 0) const
+    {
+        return m_address && offset + size <= m_size &&
+            ::ReadProcessMemory(m_process, static_cast<char*>(m_address) + offset, data, size, nullptr);
+    }
+
+private:
+    HANDLE m_process = nullptr;
+    void* m_address = nullptr;
+    size_t m_size;
+};
+
+// A list view item's text in another process.
+std::string ListItemText(HWND list, int item, int column)
+{
+    constexpr size_t kTextSize = 260;
+    RemoteMemory memory(list, sizeof(LVITEMA) + kTextSize);
+    LVITEMA request {};
+    request.iSubItem = column;
+    request.cchTextMax = kTextSize;
+    request.pszText = static_cast<char*>(memory.Address()) + sizeof(LVITEMA);
+    char text[kTextSize] = {};
+    if (!memory.Write(&request, sizeof request) ||
+        !::SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(memory.Address())) ||
+        !memory.Read(text, kTextSize - 1, sizeof(LVITEMA)))
+        return std::string();
+    return text;
+}
+
+bool SelectListItem(HWND list, int item)
+{
+    RemoteMemory memory(list, sizeof(LVITEMA));
+    LVITEMA state {};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    return memory.Write(&state, sizeof state) &&
+        ::SendMessageA(list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(memory.Address()));
+}
+
+// The file names of the documentations the Load Documentation dialog offers, lower case.
+std::vector<std::string> OfferedFiles(HWND list)
+{
+    std::vector<std::string> files;
+    const int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int item = 0; item < count; ++item)
+        files.push_back(Lower(ListItemText(list, item, kFileColumn)));
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// The view's client area as it is on the screen; a page is shown when it holds more than its
+// background colour.
+bool ViewShowsAPage(HWND view, const char* screenshot)
+{
+    RECT rect {};
+    ::GetClientRect(view, &rect);
+    ::MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    Canvas shot(rect.right - rect.left, rect.bottom - rect.top, kBlack);
+    HDC screen = ::GetDC(nullptr);
+    ::BitBlt(shot.Handle(), 0, 0, shot.Width(), shot.Height(), screen, rect.left, rect.top, SRCCOPY);
+    ::ReleaseDC(nullptr, screen);
+    if (screenshot) {
+        const std::string folder = ProgramFolder() + "..\\..\\screenshots";
+        ::CreateDirectoryA(folder.c_str(), nullptr);
+        shot.WritePng(folder + "\\" + screenshot);
+    }
+    return !shot.BoundsOfOther(shot.Pixel(0, 0)).IsRectEmpty();
+}
+
+bool WaitForPagePainted(HWND view, const char* screenshot)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        if (ViewShowsAPage(view, nullptr))
+            return ViewShowsAPage(view, screenshot);
+        ::Sleep(100);
+    }
+    return false;
+}
+
+std::string DocumentsFolder()
+{
+    char path[MAX_PATH] = {};
+    return SUCCEEDED(::SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, path)) ? path : "";
+}
+
+}  // namespace
+
+// ---- Start on a topic ----
+
+struct StartCase {
+    const char* arguments;
+    const char* pageTitle;  // the page of the topic the line names
+    DWORD lookBefore;
+    DWORD lookAfter;
+    const char* screenshot;
+};
+
+TEST_F(ViewerProcessTest, StartsOnTheTopicTheSwitchNamesAndKeepsTheLook)
+{
+    const StartCase cases[] = {
+        // What the barcode dialog's start/stop help starts.
+        {"/doc=PendrelEn:5", "Using Vantrix Helper for Office", kLookOfficeXP, kLookOfficeXP, "viewer_topic5.png"},
+        // Its font help, in capitals.
+        {"/DOC=PendrelEn:1", "10 Code 39 Barcode Fonts", kLookOffice2000, kLookOffice2000, nullptr},
+        // A plain word before the switch opens nothing; blanks round the line; no topic is 0.
+        {"  xx /doc=PendrelEn  ", "After running the installation program", kNoLook, kLookOffice2003, nullptr},
+    };
+    for (const StartCase& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        ForgetViewerState();
+        StoreLook(c.lookBefore);
+        ViewerProcess viewer(c.arguments);
+        ASSERT_TRUE(viewer.Started());
+        const HWND frame = viewer.WaitForFrame();
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(viewer.WaitForText(frame, c.pageTitle)) << WindowText(frame);
+        const HWND view = FindDescendant(frame, kViewPaneId);
+        ASSERT_NE(view, nullptr);
+        EXPECT_TRUE(WaitForPagePainted(view, c.screenshot));
+        EXPECT_EQ(viewer.Windows().size(), 1u) << "one window, no message";
+        EXPECT_EQ(viewer.Close(frame), 0u);
+        EXPECT_TRUE(SettingsKeyExists());
+        EXPECT_EQ(StoredLook(), c.lookAfter);
+    }
+}
+
+TEST_F(ViewerProcessTest, ATopicOutsideTheModuleShowsNoPage)
+{
+    // 20 digits are clamped, not overflowed; neither number is one of the module's topics.
+    for (const char* arguments : {"/doc=PendrelEn:99999999999999999999", "/doc=PendrelEn:-3"}) {
+        SCOPED_TRACE(arguments);
+        ViewerProcess viewer(arguments);
+        const HWND frame = viewer.WaitForFrame();
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(viewer.WaitForIdle());
+        EXPECT_EQ(WindowText(frame), kNoPageCaption);
+        const HWND view = FindDescendant(frame, kViewPaneId);
+        ASSERT_NE(view, nullptr);
+        EXPECT_FALSE(ViewShowsAPage(view, nullptr));
+        EXPECT_EQ(viewer.Close(frame), 0u);
+    }
+}
+
+// ---- A module that does not load ----
+
+TEST_F(ViewerProcessTest, AModuleThatDoesNotLoadIsReportedAndTheSavedLookStays)
+{
+    const struct {
+        const char* arguments;
+        const char* message;
+    } cases[] = {
+        {"/doc=nosuch", "Could not find dll: nosuch.dll"},
+        // What follows the switch belongs to the name, blanks and all.
+        {"/doc=PendrelEn extra", "Could not find dll: pendrelen extra.dll"},
+        {"/doc=", "Could not find dll: .dll"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        ForgetViewerState();
+        WriteAppLook(kLookWindowsXP);
+        ViewerProcess viewer(c.arguments);
+        const HWND box = viewer.WaitForDialog(kErrorCaption);
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(Holds(ChildTexts(box), c.message));
+        EXPECT_EQ(viewer.Windows().size(), 1u) << "the message alone, no frame";
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_NE(viewer.WaitForExit(), static_cast<DWORD>(STILL_ACTIVE));
+        EXPECT_EQ(StoredLook(), kLookWindowsXP);
+    }
+}
+
+// ---- No switch: the user picks a documentation ----
+
+TEST_F(ViewerProcessTest, WithoutTheSwitchTheUserPicksADocumentationOrEndsTheProgram)
+{
+    const std::vector<std::string> exporting = {"hvdoca.dll", "hvdocb.dll", "pendrelen.dll"};
+    {
+        SCOPED_TRACE("cancelled");
+        WriteAppLook(kLookOfficeXP);
+        ViewerProcess viewer("");
+        const HWND dialog = viewer.WaitForDialog(kLoadDocCaption);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(OfferedFiles(::GetDlgItem(dialog, kDocListId)), exporting);
+        ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_NE(viewer.WaitForExit(), static_cast<DWORD>(STILL_ACTIVE));
+        EXPECT_EQ(StoredLook(), kLookOfficeXP);
+    }
+    {
+        SCOPED_TRACE("fixture A picked");
+        ViewerProcess viewer("");
+        const HWND dialog = viewer.WaitForDialog(kLoadDocCaption);
+        ASSERT_NE(dialog, nullptr);
+        const HWND list = ::GetDlgItem(dialog, kDocListId);
+        const int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+        int item = 0;
+        while (item < count && Lower(ListItemText(list, item, kFileColumn)) != "hvdoca.dll")
+            ++item;
+        ASSERT_LT(item, count);
+        ASSERT_TRUE(SelectListItem(list, item));
+        ::PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+        const HWND frame = viewer.WaitForFrame();
+        ASSERT_NE(frame, nullptr);
+        EXPECT_TRUE(viewer.WaitForText(frame, "Alpha topic")) << WindowText(frame);
+        EXPECT_EQ(viewer.Close(frame), 0u);
+    }
+}
+
+// ---- About ----
+
+TEST_F(ViewerProcessTest, AboutNamesTheDocumentationShown)
+{
+    ViewerProcess viewer("/doc=PendrelEn:5");
+    const HWND frame = viewer.WaitForFrame();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(viewer.WaitForText(frame, "Using Vantrix Helper for Office"));
+    ::PostMessageA(frame, WM_COMMAND, kAboutCommand, 0);
+    const HWND about = viewer.WaitForDialog(kAboutCaption);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(WindowText(::GetDlgItem(about, kAboutDocTitleId)), kDocumentationTitle);
+    const std::string location = Lower(WindowText(::GetDlgItem(about, kAboutLocationId)));
+    EXPECT_EQ(location, Lower(ProgramFile("PendrelEn.dll")));
+    ::PostMessageA(about, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(viewer.WaitForGone(about));
+    EXPECT_EQ(viewer.Close(frame), 0u);
+}
+
+// ---- Keys with no use in a viewer ----
+
+TEST_F(ViewerProcessTest, SaveOpenAndNewKeysOpenNoDialogAndWriteNoFile)
+{
+    const std::string folders[] = {ProgramFolder(), DocumentsFolder()};
+    std::vector<std::string> before[2];
+    for (int i = 0; i < 2; ++i)
+        before[i] = FilesIn(folders[i]);
+
+    ViewerProcess viewer("/doc=PendrelEn:5");
+    const HWND frame = viewer.WaitForFrame();
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(viewer.WaitForText(frame, "Using Vantrix Helper for Office"));
+    for (WORD key : {'S', 'O', 'N'})
+        ASSERT_TRUE(TypeKeys(frame, {VK_CONTROL}, key)) << "the viewer could not be brought to the front";
+    // The keys are handled in turn: the close comes last, and goes to a dialog instead if one
+    // had opened, so that the viewer would not end.
+    ASSERT_TRUE(TypeKeys(frame, {VK_MENU}, VK_F4));
+    bool otherWindow = false;
+    while (viewer.Running() && !otherWindow) {
+        for (HWND window : viewer.Windows())
+            otherWindow = otherWindow || window != frame;
+        ::Sleep(20);
+    }
+    EXPECT_FALSE(otherWindow) << "a dialog or a second window opened";
+    EXPECT_EQ(viewer.WaitForExit(), 0u);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(FilesIn(folders[i]), before[i]) << folders[i];
+}
+
+// ---- What the full main frame adds ----
+
+namespace {
+
+std::vector<std::string> ListBoxTexts(HWND list)
+{
+    std::vector<std::string> texts;
+    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int item = 0; item < count; ++item) {
+        char text[512] = {};
+        if (::SendMessageA(list, LB_GETTEXTLEN, item, 0) < static_cast<LRESULT>(sizeof text))
+            ::SendMessageA(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(text));
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+bool ContentBarShown(HWND frame)
+{
+    const HWND bar = FindDescendant(frame, kContentBarId);
+    return bar != nullptr && ::IsWindowVisible(bar);
+}
+
+}  // namespace
+
+// Until the main frame has its bars, the frame holds only the view: the test says so and stops.
+TEST_F(ViewerProcessTest, TheFullFrameShowsContentsAndIndexAndKeepsTheContentBarHidden)
+{
+    {
+        ViewerProcess viewer("/doc=PendrelEn:5");
+        const HWND frame = viewer.WaitForFrame();
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(viewer.WaitForText(frame, "Using Vantrix Helper for Office"));
+        if (FindDescendant(frame, kContentBarId) == nullptr) {
+            viewer.Close(frame);
+            GTEST_SKIP() << "the main frame has no content bar yet";
+        }
+        const HWND tree = FindDescendant(frame, kContentsTreeId);
+        ASSERT_NE(tree, nullptr);
+        EXPECT_EQ(::SendMessageA(tree, TVM_GETCOUNT, 0, 0), kContentsItemCount);
+        const HWND captionBar = FindDescendant(frame, kCaptionBarId);
+        ASSERT_NE(captionBar, nullptr);
+        EXPECT_TRUE(::IsWindowVisible(captionBar));
+        const HWND index = FindDescendant(frame, kIndexListId);
+        ASSERT_NE(index, nullptr);
+        const std::vector<std::string> titles = ListBoxTexts(index);
+        EXPECT_EQ(titles.size(), static_cast<size_t>(kIndexItemCount));
+        // In the list box's own order.
+        EXPECT_TRUE(std::is_sorted(titles.begin(), titles.end(), [](const std::string& a, const std::string& b) {
+            return ::lstrcmpiA(a.c_str(), b.c_str()) < 0;
+        }));
+
+        EXPECT_TRUE(ContentBarShown(frame));
+        ::PostMessageA(frame, WM_COMMAND, kContentBarId, 0);
+        for (int attempt = 0; attempt < 100 && ContentBarShown(frame); ++attempt)
+            ::Sleep(50);
+        EXPECT_FALSE(ContentBarShown(frame));
+        EXPECT_EQ(viewer.Close(frame), 0u);
+    }
+    {
+        SCOPED_TRACE("after a restart");
+        ViewerProcess viewer("/doc=PendrelEn:5");
+        const HWND frame = viewer.WaitForFrame();
+        ASSERT_NE(frame, nullptr);
+        ASSERT_TRUE(viewer.WaitForText(frame, "Using Vantrix Helper for Office"));
+        EXPECT_FALSE(ContentBarShown(frame));
+        EXPECT_EQ(viewer.Close(frame), 0u);
+    }
+}
