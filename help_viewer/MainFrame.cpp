@@ -97,7 +97,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs)
         return -1;
     DockControlBar(&m_wndMenuBar);
     DockControlBar(&m_wndToolBar);
-    DockControlBar(&m_wndContentBar);
+    // The content bar's style names the left side.
+    DockControlBar(&m_wndContentBar, FW_IDW_DOCKBAR_LEFT);
     // The page-address export was bound when the module was loaded.
     return 0;
 }
@@ -166,6 +167,15 @@ LRESULT CMainFrame::OnToolbarReset(WPARAM wParam, LPARAM /*lParam*/)
     for (UINT nID : kLabelledButtons)
         m_wndToolBar.SetButtonDisplay(m_wndToolBar.CommandToIndex(nID), nullptr, TRUE, TRUE);
     return 0;
+}
+
+void CMainFrame::ActivateFrame(int nCmdShow)
+{
+    CWTKFrameWnd::ActivateFrame(nCmdShow);
+    // The search box's edit is placed only while it can be seen, and the toolbar was laid out
+    // while the frame was still hidden: place the hosted controls now that it shows.
+    for (int i = 0; i < m_wndToolBar.GetCount(); ++i)
+        m_wndToolBar.GetButton(i)->OnMove();
 }
 
 // ---- Topics ----

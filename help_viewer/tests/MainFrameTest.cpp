@@ -131,6 +131,13 @@ TEST(MainFrame, CreatesItsBarsAndToolbarButtons)
     ASSERT_NE(pSearchBox, nullptr);
     ASSERT_NE(pSearchBox->GetEditBox(), nullptr);
     EXPECT_TRUE(pSearchBox->GetEditBox()->IsWindowVisible());
+    // The edit lies in its button's place (it was laid out while the frame was hidden).
+    CRect rectEdit;
+    pSearchBox->GetEditBox()->GetWindowRect(&rectEdit);
+    pFrame->GetToolBar().ScreenToClient(&rectEdit);
+    const CRect rectButton = pSearchBox->GetRect();
+    EXPECT_GT(rectEdit.Width(), rectButton.Width() / 2);
+    EXPECT_TRUE(rectEdit.left >= rectButton.left && rectEdit.right <= rectButton.right);
     EXPECT_TRUE(CWTKToolbarEditBoxButton::IsFlatMode());
     for (UINT id : {ID_PAGE_BACK, ID_PAGE_FORWARD})
         EXPECT_NE(dynamic_cast<CWTKToolbarMenuButton*>(ToolbarButton(pFrame, id)), nullptr) << id;
