@@ -38,8 +38,8 @@ constexpr char kSearchLabel[] = "Search:";
 constexpr char kBackText[] = "Back";
 constexpr char kForwardText[] = "Forward";
 // Buttons that show their tooltip's short text beside the image, in this order.
-constexpr UINT kLabelledButtons[] = {ID_FILE_PRINT, ID_PAGE_REFRESH, ID_PAGE_BACK, ID_PAGE_FORWARD, ID_APP_ABOUT,
-                                     ID_VIEW_CONTENT_BAR};
+constexpr UINT kLabelledButtons[] = {ID_FILE_PRINT,   ID_PAGE_REFRESH, ID_PAGE_BACK,
+                                     ID_PAGE_FORWARD, ID_APP_ABOUT,    ID_VIEW_CONTENT_BAR};
 
 // ---- Caption bar ----
 constexpr COLORREF kCaptionImageTransparent = RGB(0xFF, 0x00, 0xFF);

@@ -152,17 +152,17 @@ LRESULT CMainFrame::OnToolbarReset(WPARAM wParam, LPARAM /*lParam*/)
     if (static_cast<UINT>(wParam) != IDR_MAINFRAME)
         return 0;
     m_wndToolBar.ReplaceButton(ID_SEARCH_LABEL, CToolbarText(ID_SEARCH_LABEL, kSearchLabel));
-    m_wndToolBar.ReplaceButton(IDC_SEARCH_BOX, CWTKToolbarEditBoxButton(IDC_SEARCH_BOX,
-                                                                        CWTKToolBar::GetDefaultImage(IDC_SEARCH_BOX),
-                                                                        ES_AUTOHSCROLL));
+    m_wndToolBar.ReplaceButton(
+        IDC_SEARCH_BOX,
+        CWTKToolbarEditBoxButton(IDC_SEARCH_BOX, CWTKToolBar::GetDefaultImage(IDC_SEARCH_BOX), ES_AUTOHSCROLL));
     CMenu menuHistory;
     if (menuHistory.LoadMenu(IDR_HISTORY_MENU)) {
-        m_wndToolBar.ReplaceButton(ID_PAGE_BACK, CWTKToolbarMenuButton(ID_PAGE_BACK, menuHistory,
-                                                                       CWTKToolBar::GetDefaultImage(ID_PAGE_BACK),
-                                                                       kBackText));
-        m_wndToolBar.ReplaceButton(ID_PAGE_FORWARD, CWTKToolbarMenuButton(ID_PAGE_FORWARD, menuHistory,
-                                                                          CWTKToolBar::GetDefaultImage(ID_PAGE_FORWARD),
-                                                                          kForwardText));
+        m_wndToolBar.ReplaceButton(
+            ID_PAGE_BACK,
+            CWTKToolbarMenuButton(ID_PAGE_BACK, menuHistory, CWTKToolBar::GetDefaultImage(ID_PAGE_BACK), kBackText));
+        m_wndToolBar.ReplaceButton(ID_PAGE_FORWARD,
+                                   CWTKToolbarMenuButton(ID_PAGE_FORWARD, menuHistory,
+                                                         CWTKToolBar::GetDefaultImage(ID_PAGE_FORWARD), kForwardText));
     }
     for (UINT nID : kLabelledButtons)
         m_wndToolBar.SetButtonDisplay(m_wndToolBar.CommandToIndex(nID), nullptr, TRUE, TRUE);

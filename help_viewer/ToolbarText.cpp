@@ -16,8 +16,7 @@ void CToolbarText::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pImages, 
 {
     const UINT nStyle = m_nStyle;
     m_nStyle &= ~TBBS_DISABLED;
-    CWTKToolbarButton::OnDraw(pDC, rect, pImages, bHorz, bCustomizeMode, bHighlight, bDrawBorder,
-                              bGrayDisabledButtons);
+    CWTKToolbarButton::OnDraw(pDC, rect, pImages, bHorz, bCustomizeMode, bHighlight, bDrawBorder, bGrayDisabledButtons);
     m_nStyle = nStyle;
 }
 

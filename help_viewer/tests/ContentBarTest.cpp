@@ -153,9 +153,9 @@ TEST(ContentBar, SearchFindsKeywordsOnlyAndSortsByTitle)
         const char* text;
         std::vector<std::string> titles;
     } cases[] = {
-        {"ALP", {"Alpha topic"}},                      // keyword "first alpha", any case
-        {"cond b", {kLongTitle}},                      // inside "second beta"
-        {"topic", {}},                                 // in the titles only
+        {"ALP", {"Alpha topic"}},                           // keyword "first alpha", any case
+        {"cond b", {kLongTitle}},                           // inside "second beta"
+        {"topic", {}},                                      // in the titles only
         {"a", {"Alpha topic", "Gamma topic", kLongTitle}},  // sorted by title, not by topic
     };
     for (const Case& c : cases) {
