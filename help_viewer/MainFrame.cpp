@@ -190,7 +190,7 @@ CMainFrame* CMainFrame::FromApplication()
 void CMainFrame::ShowTopicInMainFrame(INT_PTR nTopic)
 {
     CMainFrame* pFrame = FromApplication();
-    if (pFrame != nullptr && nTopic >= 0 && nTopic <= INT_MAX)
+    if (pFrame != nullptr && nTopic >= 0 && static_cast<long long>(nTopic) <= INT_MAX)
         pFrame->ShowTopic(static_cast<int>(nTopic));
 }
 
