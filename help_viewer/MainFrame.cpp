@@ -18,7 +18,6 @@
 #include "win/Menu.h"
 #include "win/WinApp.h"
 
-#include <climits>
 #include <vector>
 
 IMPLEMENT_DYNCREATE(CMainFrame, CWTKFrameWnd)
@@ -190,7 +189,8 @@ CMainFrame* CMainFrame::FromApplication()
 void CMainFrame::ShowTopicInMainFrame(INT_PTR nTopic)
 {
     CMainFrame* pFrame = FromApplication();
-    if (pFrame != nullptr && nTopic >= 0 && static_cast<long long>(nTopic) <= INT_MAX)
+    // An item's data is pointer-wide; only a value that is an int can be a topic.
+    if (pFrame != nullptr && nTopic >= 0 && static_cast<INT_PTR>(static_cast<int>(nTopic)) == nTopic)
         pFrame->ShowTopic(static_cast<int>(nTopic));
 }
 
