@@ -1,0 +1,103 @@
+"""Draws the viewer's toolbar image strip: eight 16 x 16 glyphs on the button-face grey that the
+image strip maps to the system colours (a 24-bit BMP). In order: Back, Forward, Refresh, the
+search label (blank), the search box (a magnifier), the content bar (a book), Print, About."""
+import struct
+import sys
+
+W, H, N = 16, 16, 8
+FACE = (192, 192, 192)
+BLACK, WHITE = (0, 0, 0), (255, 255, 255)
+GREEN, BLUE, NAVY = (0, 144, 48), (0, 96, 208), (0, 0, 128)
+img = [[FACE for _ in range(W * N)] for _ in range(H)]
+
+
+def put(i, x, y, c):
+    if 0 <= x < W and 0 <= y < H:
+        img[y][i * W + x] = c
+
+
+def rect(i, x0, y0, x1, y1, c):
+    for y in range(y0, y1 + 1):
+        for x in range(x0, x1 + 1):
+            put(i, x, y, c)
+
+
+def frame(i, x0, y0, x1, y1, c):
+    for x in range(x0, x1 + 1):
+        put(i, x, y0, c)
+        put(i, x, y1, c)
+    for y in range(y0, y1 + 1):
+        put(i, x0, y, c)
+        put(i, x1, y, c)
+
+
+def mirror_arrow(i, right):
+    rect(i, 0, 0, W - 1, H - 1, FACE)
+    for k in range(7):
+        x = (1 + k) if not right else (14 - k)
+        for y in range(8 - k, 8 + k):
+            put(i, x, y, GREEN)
+    if right:
+        rect(i, 1, 6, 8, 9, GREEN)
+    else:
+        rect(i, 7, 6, 14, 9, GREEN)
+
+
+mirror_arrow(0, False)
+mirror_arrow(1, True)
+# Refresh: a ring with a gap and a head.
+for y in range(H):
+    for x in range(W):
+        d = (x - 7.5) ** 2 + (y - 7.5) ** 2
+        if 20 <= d <= 42 and not (x > 8 and y < 6):
+            put(2, x, y, BLUE)
+rect(2, 10, 1, 14, 2, BLUE)
+rect(2, 13, 1, 14, 6, BLUE)
+# 3: the label's placeholder stays blank.
+# Search box: a magnifier.
+for y in range(H):
+    for x in range(W):
+        d = (x - 6) ** 2 + (y - 6) ** 2
+        if 12 <= d <= 24:
+            put(4, x, y, BLACK)
+        elif d < 12:
+            put(4, x, y, WHITE)
+for k in range(5):
+    rect(4, 9 + k, 9 + k, 10 + k, 10 + k, NAVY)
+# Content bar: an open book.
+rect(5, 1, 3, 7, 13, WHITE)
+rect(5, 8, 3, 14, 13, WHITE)
+frame(5, 1, 3, 7, 13, NAVY)
+frame(5, 8, 3, 14, 13, NAVY)
+for y in (5, 7, 9, 11):
+    rect(5, 3, y, 5, y, BLUE)
+    rect(5, 10, y, 12, y, BLUE)
+# Print: a printer with a sheet.
+rect(6, 4, 1, 11, 6, WHITE)
+frame(6, 4, 1, 11, 6, BLACK)
+rect(6, 1, 7, 14, 12, (96, 96, 96))
+rect(6, 4, 11, 11, 15, WHITE)
+frame(6, 4, 11, 11, 15, BLACK)
+# About: a question mark in a blue disc.
+for y in range(H):
+    for x in range(W):
+        if (x - 7.5) ** 2 + (y - 7.5) ** 2 <= 56:
+            put(7, x, y, BLUE)
+rect(7, 5, 3, 10, 4, WHITE)
+rect(7, 9, 4, 10, 7, WHITE)
+rect(7, 7, 7, 9, 8, WHITE)
+rect(7, 7, 9, 8, 9, WHITE)
+rect(7, 7, 11, 8, 12, WHITE)
+
+row = (W * N * 3 + 3) & ~3
+data = bytearray()
+for y in range(H - 1, -1, -1):
+    line = bytearray()
+    for (r, g, b) in img[y]:
+        line += bytes((b, g, r))
+    line += bytes(row - len(line))
+    data += line
+hdr = struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54)
+info = struct.pack('<IiiHHIIiiII', 40, W * N, H, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+with open(sys.argv[1], 'wb') as f:
+    f.write(hdr + info + data)
