@@ -168,15 +168,6 @@ LRESULT CMainFrame::OnToolbarReset(WPARAM wParam, LPARAM /*lParam*/)
     return 0;
 }
 
-void CMainFrame::ActivateFrame(int nCmdShow)
-{
-    CWTKFrameWnd::ActivateFrame(nCmdShow);
-    // The search box's edit is placed only while it can be seen, and the toolbar was laid out
-    // while the frame was still hidden: place the hosted controls now that it shows.
-    for (int i = 0; i < m_wndToolBar.GetCount(); ++i)
-        m_wndToolBar.GetButton(i)->OnMove();
-}
-
 // ---- Topics ----
 
 CMainFrame* CMainFrame::FromApplication()

@@ -37,7 +37,6 @@ public:
 
     BOOL OnShowPopupMenu(CWTKPopupMenu* pMenuPopup) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    void ActivateFrame(int nCmdShow = -1) override;
 
     CWTKMenuBar& GetMenuBar() { return m_wndMenuBar; }
     CWTKToolBar& GetToolBar() { return m_wndToolBar; }

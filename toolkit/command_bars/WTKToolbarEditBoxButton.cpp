@@ -174,7 +174,9 @@ CWTKToolbarEditCtrl* CWTKToolbarEditBoxButton::CreateEdit(CWnd* pWndParent, cons
 
 void CWTKToolbarEditBoxButton::OnMove()
 {
-    if (!m_pWndEdit || !m_pWndEdit->IsWindowVisible())
+    // The edit's own style, not its visibility on screen: a toolbar laid out while its frame
+    // is still hidden must place the edit too.
+    if (!m_pWndEdit || m_pWndEdit->m_hWnd == nullptr || (m_pWndEdit->GetStyle() & WS_VISIBLE) == 0)
         return;
     const int nTextHeight = WTKGetGlobalData().nTextHeightHorz;
     const int nOffset = std::max(0, (m_rect.Height() - m_nLabelHeight - nTextHeight) / 2);
