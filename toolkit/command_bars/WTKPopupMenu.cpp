@@ -65,11 +65,12 @@ constexpr UINT kLastOwnId = 0xFEFF;
 constexpr UINT kWindowListFirstId = 0xE210;
 constexpr UINT kWindowListLastId = 0xE21F;
 
-// The dialog or page that a popup opened from (through its controls), or null: the popup's
-// owner and its ancestors up to the first top-level window.
-CWTKPopupMenuDialogHost* FindDialogHost(HWND hWndPopup)
+// The dialog or page that a popup opened from (through its controls), or null: the window the
+// popup was created for and its ancestors up to the first top-level window. The popup's own
+// parent will not do: for a control of a property page, Windows makes the sheet the parent.
+CWTKPopupMenuDialogHost* FindDialogHost(HWND hWndStart)
 {
-    HWND hWnd = hWndPopup != nullptr ? ::GetParent(hWndPopup) : nullptr;
+    HWND hWnd = hWndStart != nullptr && ::IsWindow(hWndStart) ? hWndStart : nullptr;
     while (hWnd != nullptr) {
         if (auto* pHost = dynamic_cast<CWTKPopupMenuDialogHost*>(CWnd::FromHandlePermanent(hWnd)))
             return pHost;
@@ -352,6 +353,7 @@ BOOL CWTKPopupMenu::Create(CWnd* pWndOwner, int x, int y, HMENU hMenu, BOOL bLoc
     if (m_pOwnerPage != nullptr)
         dwStyle |= WS_CAPTION | WS_SYSMENU;
     HWND hWndOwner = pWndOwner ? pWndOwner->GetSafeHwnd() : nullptr;
+    m_hWndCreator = hWndOwner;
     const DWORD dwExStyle = IsRtl(hWndOwner) ? WS_EX_LAYOUTRTL : 0;
     CWnd* pParent = pWndOwner;
     if (pWndOwner != nullptr && pWndOwner->GetParent() != nullptr)
@@ -485,7 +487,7 @@ BOOL CWTKPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CWTKPopupMenu* pPopu
 {
     if (pPopupMenu == nullptr)
         return FALSE;
-    if (CWTKPopupMenuDialogHost* pDialog = FindDialogHost(pPopupMenu->GetSafeHwnd()))
+    if (CWTKPopupMenuDialogHost* pDialog = FindDialogHost(pPopupMenu->m_hWndCreator))
         pDialog->SetActivePopup(pPopupMenu);
     if (auto* pHost = dynamic_cast<CWTKPopupMenuHost*>(pTopFrame)) {
         if (!pHost->ShowPopupMenu(pPopupMenu)) {
@@ -1306,7 +1308,7 @@ void CWTKPopupMenu::OnDestroy()
         CWTKMenuBar::SetShowAllCommands(FALSE);
     }
     const BOOL bParentOpen = pParentPopup != nullptr && pParentPopup->GetSafeHwnd() != nullptr;
-    if (CWTKPopupMenuDialogHost* pDialog = FindDialogHost(m_hWnd))
+    if (CWTKPopupMenuDialogHost* pDialog = FindDialogHost(m_hWndCreator))
         pDialog->SetActivePopup(bParentOpen ? pParentPopup : nullptr);
     if (CWTKPopupMenuHost* pHost = GetHost())
         pHost->OnClosePopupMenu(this);

@@ -218,6 +218,8 @@ protected:
     BOOL m_bTearOffPressed = FALSE;
     BOOL m_bTearOffHighlighted = FALSE;
     HWND m_hwndTearOffTip = nullptr;
+    // The window the popup was created for: its dialog or page hears about the popup.
+    HWND m_hWndCreator = nullptr;
     // Not in the layout above: the menu stays the caller's.
     BOOL m_bKeepMenu = FALSE;
     DWORD m_dwLastAnimTick = 0;
