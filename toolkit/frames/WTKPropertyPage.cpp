@@ -1,63 +1,39 @@
 #include "frames/WTKPropertyPage.h"
 
-#include "frames/WTKDockingConstants.h"
 #include "frames/WTKPropertySheetHost.h"
-
-#include "command_bars/WTKCommandUsageCounter.h"
-#include "command_bars/WTKPopupMenu.h"
 
 IMPLEMENT_DYNAMIC(CWTKPropertyPage, CPropertyPage)
 
 BEGIN_MESSAGE_MAP(CWTKPropertyPage, CPropertyPage)
     ON_WM_ACTIVATE()
     ON_WM_NCACTIVATE()
+    ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-CWTKPropertyPage::CWTKPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CPropertyPage(nIDTemplate, nIDCaption) {}
-
-CWTKPropertyPage::CWTKPropertyPage(LPCSTR lpszTemplateName, UINT nIDCaption)
-    : CPropertyPage(lpszTemplateName, nIDCaption)
+CWTKPropertyPage::CWTKPropertyPage(UINT nIDTemplate, UINT nIDCaption)
+    : CPropertyPage(nIDTemplate, nIDCaption), m_Impl(this)
 {}
 
-BOOL CWTKPropertyPage::SetActivePopup(CWTKPopupMenu* pPopup)
-{
-    m_pActivePopup = pPopup;
-    CWTKPopupMenu::SetActiveMenu(pPopup);
-    return TRUE;
-}
+CWTKPropertyPage::CWTKPropertyPage(LPCSTR lpszTemplateName, UINT nIDCaption)
+    : CPropertyPage(lpszTemplateName, nIDCaption), m_Impl(this)
+{}
 
-CWTKPopupMenu* CWTKPropertyPage::GetActivePopup() const
+void CWTKPropertyPage::SetActivePopup(CWTKPopupMenu* pPopup)
 {
-    // A popup that closed since is no longer the process's active popup.
-    if (m_pActivePopup == nullptr || CWTKPopupMenu::GetActiveMenu() != m_pActivePopup)
-        return nullptr;
-    return m_pActivePopup;
-}
-
-BOOL CWTKPropertyPage::FilterPopupMessage(const MSG* pMsg)
-{
-    CWTKPopupMenu* pPopup = GetActivePopup();
-    if (pPopup == nullptr || pPopup->GetSafeHwnd() == nullptr)
-        return FALSE;
-    if (pMsg->message == WM_KEYDOWN) {
-        pPopup->SendMessage(WM_KEYDOWN, pMsg->wParam, pMsg->lParam);
-        return TRUE;
-    }
-    // The popup handles its own key presses; their characters must not reach the page.
-    return pMsg->message == WM_CHAR || pMsg->message == WM_KEYUP;
+    m_Impl.SetActivePopup(pPopup);
 }
 
 BOOL CWTKPropertyPage::PreTranslateMessage(MSG* pMsg)
 {
-    if (FilterPopupMessage(pMsg))
+    if (m_Impl.PreTranslateMessage(pMsg))
         return TRUE;
     return CPropertyPage::PreTranslateMessage(pMsg);
 }
 
 BOOL CWTKPropertyPage::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (HIWORD(wParam) == kWTKAcceleratorNotify)
-        WTKGetCommandUsageCounter().AddCmd(LOWORD(wParam));
+    if (m_Impl.OnCommand(wParam))
+        return TRUE;
     return CPropertyPage::OnCommand(wParam, lParam);
 }
 
@@ -68,18 +44,21 @@ BOOL CWTKPropertyPage::OnSetActive()
     return CPropertyPage::OnSetActive();
 }
 
-void CWTKPropertyPage::OnActivate(UINT nState, CWnd* /*pWndOther*/, BOOL /*bMinimized*/)
+void CWTKPropertyPage::OnActivate(UINT nState, CWnd* pWndOther, BOOL /*bMinimized*/)
 {
-    // Leaving the page forgets its popup once that has closed.
-    if (nState == WA_INACTIVE && GetActivePopup() == nullptr)
-        m_pActivePopup = nullptr;
+    m_Impl.OnActivate(nState, pWndOther);
     Default();
 }
 
 BOOL CWTKPropertyPage::OnNcActivate(BOOL bActive)
 {
-    // While one of the page's popups is open the caption stays active.
-    if (GetActivePopup() != nullptr)
-        bActive = TRUE;
+    m_Impl.OnNcActivate(bActive);
     return static_cast<BOOL>(DefWindowProc(WM_NCACTIVATE, bActive, 0));
+}
+
+void CWTKPropertyPage::OnDestroy()
+{
+    // The thread's mouse hook never outlives the page that installed it.
+    m_Impl.OnDestroy();
+    Default();
 }

@@ -5,6 +5,7 @@
 #include "MDITestSupport.h"
 
 #include "frames/WTKDialogBar.h"
+#include "frames/WTKDialogHelper.h"
 #include "frames/WTKFrameWnd.h"
 #include "frames/WTKPropertyPage.h"
 #include "frames/WTKPropertySheetHost.h"
@@ -150,23 +151,34 @@ TEST(PropertyPageTest, KeysGoToAPopupThePageOpened)
     CWnd* pEdit = page.GetDlgItem(IDC_MDI_TEST_PAGE_EDIT);
     ASSERT_NE(pEdit, nullptr);
     MSG msg = {pEdit->m_hWnd, WM_KEYDOWN, VK_DOWN, 0, 0, {0, 0}};
-    EXPECT_EQ(page.GetActivePopup(), nullptr);
+    EXPECT_FALSE(page.PreTranslateMessage(&msg)) << "without a popup the key goes its usual way";
 
     HMENU hMenu = ::CreatePopupMenu();
     ::AppendMenuA(hMenu, MF_STRING, ID_MDI_TEST_NEW, "&New");
     ::AppendMenuA(hMenu, MF_STRING, ID_MDI_TEST_EXIT, "E&xit");
+    // A popup opened by a control of the page tells the page it is active.
     auto* pPopup = new CWTKPopupMenu;
-    ASSERT_TRUE(pPopup->Create(&page, 100, 100, hMenu, FALSE, TRUE));
+    ASSERT_TRUE(pPopup->Create(pEdit, 100, 100, hMenu, FALSE, TRUE));
     PumpPending();
     page.SetActivePopup(pPopup);
-    EXPECT_EQ(page.GetActivePopup(), pPopup);
+    EXPECT_EQ(CWTKPopupMenu::GetActiveMenu(), pPopup);
+    EXPECT_EQ(CWTKDialogHelper::GetHookOwner(), &page.GetDialogHelper());
     EXPECT_TRUE(page.PreTranslateMessage(&msg)) << "the open popup takes the key";
-
-    pPopup->SendMessage(WM_CLOSE);
+    // An accelerator closes it (the popup takes it as Escape) and is handled.
+    page.SendMessage(WM_COMMAND, MAKEWPARAM(ID_MDI_TEST_NEW, CWTKDialogHelper::kAcceleratorNotify), 0);
     PumpPending();
-    EXPECT_EQ(page.GetActivePopup(), nullptr);
+    EXPECT_EQ(CWTKPopupMenu::GetActiveMenu(), nullptr);
+    EXPECT_FALSE(page.PreTranslateMessage(&msg));
+
+    // The page destroyed while it owns the thread's mouse hook takes the hook along.
+    CWTKPopupMenu standIn;  // no window
+    page.SetActivePopup(&standIn);
+    ASSERT_NE(CWTKDialogHelper::GetMouseHook(), nullptr);
+    CWTKPopupMenu::SetActiveMenu(nullptr);
     sheet.DestroyWindow();
     PumpPending();
+    EXPECT_EQ(CWTKDialogHelper::GetMouseHook(), nullptr);
+    EXPECT_EQ(CWTKDialogHelper::GetHookOwner(), nullptr);
 }
 
 }  // namespace

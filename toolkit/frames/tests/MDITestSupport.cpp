@@ -19,6 +19,7 @@ END_MESSAGE_MAP()
 BEGIN_MESSAGE_MAP(CMDITestFrame, CWTKMDIFrameWnd)
     ON_WM_CREATE()
     ON_REGISTERED_MESSAGE(kWindowHelpMessage, OnWindowHelp)
+    ON_COMMAND_RANGE(ID_MDI_TEST_OPEN, ID_MDI_TEST_PASTE, OnEditCommand)
 END_MESSAGE_MAP()
 
 CMDITestFrame* CMDITestFrame::Create(CRect rect)
@@ -50,6 +51,11 @@ BOOL CMDITestFrame::OnShowPopupMenu(CWTKPopupMenu* pMenuPopup)
 {
     ++m_nPopupsShown;
     return CWTKMDIFrameWnd::OnShowPopupMenu(pMenuPopup);
+}
+
+void CMDITestFrame::OnEditCommand(UINT nID)
+{
+    m_commands.push_back(nID);
 }
 
 LRESULT CMDITestFrame::OnWindowHelp(WPARAM /*wParam*/, LPARAM /*lParam*/)

@@ -56,11 +56,14 @@ public:
     CWTKMenuBar m_wndMenuBar;
     int m_nWindowHelp = 0;
     int m_nPopupsShown = 0;
+    // The toolbar's commands (open to paste) that reached the frame.
+    std::vector<UINT> m_commands;
 
 protected:
     BOOL OnShowPopupMenu(CWTKPopupMenu* pMenuPopup) override;
     int OnCreate(LPCREATESTRUCTA lpcs);
     LRESULT OnWindowHelp(WPARAM wParam, LPARAM lParam);
+    void OnEditCommand(UINT nID);
     DECLARE_MESSAGE_MAP()
 };
 
