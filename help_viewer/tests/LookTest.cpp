@@ -1,13 +1,15 @@
 // The viewer's choice of look: the stored look comes back when the frame is made, each View
 // menu item installs its look and is the one checked, stored values outside the four are kept
 // without a look of their own, and the Windows XP look on a system without visual styles warns
-// each time and draws like Office XP. Also a picture of the viewer in each look, menu open.
+// each time and draws like Office XP. The bars, buttons and menus tell the looks what they are;
+// a picture of the viewer in each look, menu open.
 #include "Canvas.h"
 #include "HelpApp.h"
 #include "Resource.h"
 #include "ViewerFrameFixture.h"
 #include "command_bars/WTKMenuBar.h"
 #include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKToolbarMenuButton.h"
 #include "foundation/WTKUxThemeHelper.h"
 #include "foundation/WTKVisualManager2003.h"
@@ -183,6 +185,48 @@ CWTKToolbarMenuButton* MenuBarButton(CWTKMenuBar& bar, const char* text)
             return dynamic_cast<CWTKToolbarMenuButton*>(bar.GetButton(i));
     }
     return nullptr;
+}
+
+TEST_F(LookTest, BarsButtonsAndMenusTellTheLooksWhatTheyAre)
+{
+    ViewerFrameFixture viewer("HvDocA.dll");
+    ASSERT_NE(viewer.Frame(), nullptr);
+    CWTKToolBar& toolBar = viewer.Frame()->GetToolBar();
+    CWTKMenuBar& menuBar = viewer.Frame()->GetMenuBar();
+    EXPECT_EQ(toolBar.GetLookKind(), CWTKBarLookInfo::kindToolBar);
+    EXPECT_EQ(menuBar.GetLookKind(), CWTKBarLookInfo::kindMenuBar);
+    EXPECT_EQ(viewer.ContentBar().GetLookKind(), CWTKBarLookInfo::kindSizingBar);
+    EXPECT_FALSE(viewer.ContentBar().GetTitle().IsEmpty());
+
+    // Docked: the dock bar behind holds the toolbar, and a row is at least a button high.
+    EXPECT_FALSE(toolBar.IsFloating());
+    CRect rectJoin;
+    EXPECT_TRUE(rectJoin.IntersectRect(toolBar.GetDockRectScreen(), toolBar.GetWindowRectScreen()));
+    EXPECT_EQ(rectJoin, toolBar.GetWindowRectScreen());
+    EXPECT_GE(toolBar.GetRowExtent(), toolBar.GetButtonSize().cy);
+
+    // The View menu dropped from the menu bar meets its button along its top edge.
+    CWTKToolbarMenuButton* pView = MenuBarButton(menuBar, "&View");
+    ASSERT_NE(pView, nullptr);
+    EXPECT_FALSE(pView->IsMenuOpenOnBar());
+    ASSERT_TRUE(pView->OpenPopupMenu(&menuBar));
+    PumpPending();
+    CWTKPopupMenu* pPopup = pView->GetPopupMenu();
+    ASSERT_NE(pPopup, nullptr);
+    EXPECT_TRUE(pView->IsMenuOpenOnBar());
+    EXPECT_EQ(pPopup->GetMenuBar()->GetLookKind(), CWTKBarLookInfo::kindPopupMenuBar);
+    EXPECT_EQ(pPopup->GetParentButtonSide(), CWTKMenuLookInfo::sideTop);
+    EXPECT_FALSE(pPopup->IsFromCustomizeButton());
+    CRect rectButton = pView->GetRect();
+    menuBar.ClientToScreen(&rectButton);
+    CRect rectMenu;
+    pPopup->GetWindowRect(&rectMenu);
+    rectButton.OffsetRect(-rectMenu.left, -rectMenu.top);
+    EXPECT_EQ(pPopup->GetParentButtonRect(), rectButton);
+    EXPECT_LE(rectButton.bottom, 1);
+    pPopup->SendMessage(WM_CLOSE);
+    PumpPending();
+    EXPECT_FALSE(pView->IsMenuOpenOnBar());
 }
 
 TEST_F(LookTest, ScreenshotsOfEachLookWithTheViewMenuOpen)
