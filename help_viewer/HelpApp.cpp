@@ -11,6 +11,9 @@
 #include "ViewerCommandLine.h"
 #include "docview/SingleDocTemplate.h"
 #include "foundation/WTKCleanUp.h"
+#include "foundation/WTKVisualManager2003.h"
+#include "foundation/WTKVisualManagerXP.h"
+#include "foundation/WTKWinXPVisualManager.h"
 
 BEGIN_MESSAGE_MAP(CHelpApp, CWinApp)
     ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
@@ -69,9 +72,32 @@ int CHelpApp::ExitInstance()
 
 void CHelpApp::OnAppLook(UINT nId)
 {
-    // The looks themselves are installed elsewhere; here the choice is only remembered, so
-    // that the stored one goes back unchanged.
     m_nLookId = static_cast<int>(nId);
+    // 0 is what an early exit once wrote: the toolkit's own default look stays.
+    if (nId == 0)
+        return;
+
+    switch (nId) {
+    case ID_LOOK_2000:
+        CWTKVisualManager::SetDefaultManager(nullptr);
+        break;
+    case ID_LOOK_XP:
+        CWTKVisualManager::SetDefaultManager(RUNTIME_CLASS(CWTKVisualManagerXP));
+        break;
+    case ID_LOOK_WINXP:
+        // Without visual styles this look draws like Office XP; the user is told why.
+        if (!CWTKWinXPVisualManager::IsWinXPThemeAvailable())
+            FwMessageBox(kNoThemeMessage, MB_OK);
+        CWTKVisualManager::SetDefaultManager(RUNTIME_CLASS(CWTKWinXPVisualManager));
+        break;
+    case ID_LOOK_2003:
+        CWTKVisualManager::SetDefaultManager(RUNTIME_CLASS(CWTKVisualManager2003));
+        break;
+    default:
+        break;
+    }
+    CWTKVisualManager::SetLook2000(TRUE);
+    CWTKVisualManager::RedrawAll();
 }
 
 void CHelpApp::LoadCustomState()

@@ -15,6 +15,10 @@ public:
     static constexpr char kAppLookEntry[] = "AppLook";
     // The look a first start shows.
     static constexpr int kDefaultLook = 32874;
+    // Shown when the Windows XP look is chosen on a system without visual styles.
+    static constexpr char kNoThemeMessage[] =
+        "This skin can be viewed under Windows(r) XP themes only. Because your system doesn't support "
+        "Windows (r) XP theme, you'll see an Office XP look";
 
     CHelpApp();
 
@@ -23,6 +27,8 @@ public:
 
     // The command id of the current look, 0 before one was applied.
     int GetLookId() const { return m_nLookId; }
+    // Installs the look a View menu item names (32871 to 32874); 0 keeps the toolkit's default
+    // look, any other id only the Look2000 flag and a redraw.
     void OnAppLook(UINT nId);
     // Runs first while the workspace loads the window state: brings back the stored look.
     void LoadCustomState() override;

@@ -2,6 +2,7 @@
 
 #include "ContentModule.h"
 #include "FrameConstants.h"
+#include "HelpApp.h"
 #include "HelpDoc.h"
 #include "HyperLinkButton.h"
 #include "LoadDocDlg.h"
@@ -35,6 +36,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CWTKFrameWnd)
     ON_UPDATE_COMMAND_UI(ID_VIEW_CONTENT_BAR, OnUpdateViewContentBar)
     ON_COMMAND(ID_VIEW_CAPTION_BAR, OnViewCaptionBar)
     ON_COMMAND_RANGE(ID_LOOK_2000, ID_LOOK_2003, OnAppLook)
+    ON_UPDATE_COMMAND_UI_RANGE(ID_LOOK_2000, ID_LOOK_2003, OnUpdateAppLook)
     ON_UPDATE_COMMAND_UI(ID_VIEW_CAPTION_BAR, OnUpdateViewCaptionBar)
 END_MESSAGE_MAP()
 
@@ -391,7 +393,15 @@ void CMainFrame::OnUpdateViewCaptionBar(CCmdUI* pCmdUI)
 void CMainFrame::OnAppLook(UINT nID)
 {
     // The application applies the look; the bars then take their new sizes.
-    if (CWinApp* pApp = FwGetApp())
-        pApp->OnCmdMsg(nID, CN_COMMAND, nullptr, nullptr);
+    if (auto* pApp = dynamic_cast<CHelpApp*>(FwGetApp()))
+        pApp->OnAppLook(nID);
     RecalcLayout();
+}
+
+void CMainFrame::OnUpdateAppLook(CCmdUI* pCmdUI)
+{
+    // Every look stays choosable, Windows XP too on a system without visual styles.
+    const auto* pApp = dynamic_cast<CHelpApp*>(FwGetApp());
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(pApp != nullptr && pApp->GetLookId() == static_cast<int>(pCmdUI->m_nID));
 }

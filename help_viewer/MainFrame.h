@@ -58,6 +58,7 @@ protected:
     void OnViewCaptionBar();
     void OnUpdateViewCaptionBar(CCmdUI* pCmdUI);
     void OnAppLook(UINT nID);
+    void OnUpdateAppLook(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
 private:

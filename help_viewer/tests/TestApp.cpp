@@ -5,7 +5,18 @@
 
 #include <cstdlib>
 
-CWinApp theApp("Lumidoc");
+#ifdef HV_TEST_HELP_APP
+#include "HelpApp.h"
+#endif
+
+#ifdef HV_TEST_HELP_APP
+// The look tests run with the viewer's own application object, whose workspace brings the
+// stored look back when a frame is made.
+static CHelpApp g_testApp;
+#else
+static CWinApp g_testApp("Lumidoc");
+#endif
+CWinApp& theApp = g_testApp;
 
 namespace {
 

@@ -232,6 +232,22 @@ TEST_F(ViewerProcessTest, StartsOnTheTopicTheSwitchNamesAndKeepsTheLook)
     }
 }
 
+TEST_F(ViewerProcessTest, TheLookChosenFromTheViewMenuIsTheOneStoredAtExit)
+{
+    // First start: the user picks Office XP and closes; the next start brings it back.
+    for (bool bChoose : {true, false}) {
+        SCOPED_TRACE(bChoose ? "chosen" : "restarted");
+        ViewerProcess viewer("/doc=PendrelEn:5");
+        const HWND frame = viewer.WaitForFrame();
+        ASSERT_NE(frame, nullptr);
+        if (bChoose)
+            ::PostMessageA(frame, WM_COMMAND, kLookOfficeXP, 0);
+        EXPECT_TRUE(viewer.WaitForIdle());
+        EXPECT_EQ(viewer.Close(frame), 0u);
+        EXPECT_EQ(StoredLook(), kLookOfficeXP);
+    }
+}
+
 TEST_F(ViewerProcessTest, ATopicOutsideTheModuleShowsNoPage)
 {
     // 20 digits are clamped, not overflowed; neither number is one of the module's topics.

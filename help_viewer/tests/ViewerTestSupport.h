@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-// The test program's application object.
-extern CWinApp theApp;
+// The test program's application object (the viewer's own in the look tests).
+extern CWinApp& theApp;
 
 // The environment variable a fixture module sets when its initialisation runs.
 std::string LoadedVariable(char kind);

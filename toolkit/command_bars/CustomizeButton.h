@@ -24,6 +24,7 @@ public:
     void OnChangeParentWnd(CWnd* pWndParent) override;
     void OnCancelMode() override;
     BOOL CanBeStored() const override { return FALSE; }
+    BOOL IsCustomizeButton() const override { return TRUE; }
     BOOL IsCustomizable() const override { return FALSE; }
     BOOL CanBeDragged() const override { return FALSE; }
     CWTKPopupMenu* CreatePopupMenu() override;

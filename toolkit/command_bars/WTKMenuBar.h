@@ -31,6 +31,7 @@ public:
     ~CWTKMenuBar() override;
 
     // ---- Toolbar operations replaced ----
+    Kind GetLookKind() const override { return kindMenuBar; }
     INT_PTR OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;

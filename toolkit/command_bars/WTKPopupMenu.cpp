@@ -1165,6 +1165,42 @@ CWTKToolBar* CWTKPopupMenu::GetParentToolBar() const
     return dynamic_cast<CWTKToolBar*>(pWnd);
 }
 
+CWTKMenuLookInfo::Side CWTKPopupMenu::GetParentButtonSide() const
+{
+    if (GetParentToolBar() == nullptr)
+        return sideNone;
+    switch (m_DropDirection) {
+    case kDropBelow:
+        return sideTop;
+    case kDropAbove:
+        return sideBottom;
+    case kDropRight:
+        return sideLeft;
+    case kDropLeft:
+        return sideRight;
+    default:
+        return sideNone;
+    }
+}
+
+CRect CWTKPopupMenu::GetParentButtonRect() const
+{
+    CWTKToolBar* pBar = GetParentToolBar();
+    if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr || m_hWnd == nullptr)
+        return CRect();
+    CRect rectButton = m_pParentBtn->GetRect();
+    pBar->ClientToScreen(&rectButton);
+    CRect rectMenu;
+    GetWindowRect(&rectMenu);
+    rectButton.OffsetRect(-rectMenu.left, -rectMenu.top);
+    return rectButton;
+}
+
+BOOL CWTKPopupMenu::IsFromCustomizeButton() const
+{
+    return m_pParentBtn != nullptr && m_pParentBtn->IsCustomizeButton();
+}
+
 int CWTKPopupMenu::HitTest(CPoint ptScreen) const
 {
     if (m_hWnd == nullptr)

@@ -5,6 +5,7 @@
 // chain: each one knows the menu button that opened it and, through it, its parent popup.
 // The window deletes itself after destruction.
 #pragma once
+#include "foundation/WTKMenuLookInfo.h"
 #include "foundation/WTKPopupMenuInfo.h"
 
 #include "core/String.h"
@@ -19,7 +20,7 @@ class CWTKPopupMenuHost;
 class CWTKToolBar;
 class CWTKToolbarMenuButton;
 
-class CWTKPopupMenu : public CMiniFrameWnd, public CWTKPopupMenuInfo {
+class CWTKPopupMenu : public CMiniFrameWnd, public CWTKPopupMenuInfo, public CWTKMenuLookInfo {
     DECLARE_SERIAL(CWTKPopupMenu)
 
 public:
@@ -81,6 +82,10 @@ public:
     CWTKToolBar* GetParentToolBar() const;
     CWTKToolbarMenuButton* GetParentButton() const { return m_pParentBtn; }
     void SetParentButton(CWTKToolbarMenuButton* pButton) { m_pParentBtn = pButton; }
+    // Where the menu meets the bar button that opened it, for the looks that join the two.
+    Side GetParentButtonSide() const override;
+    CRect GetParentButtonRect() const override;
+    BOOL IsFromCustomizeButton() const override;
     // A HitArea for a screen point.
     int HitTest(CPoint ptScreen) const;
     // Redraws the shadow strips that meet lprectScreen (all when null).

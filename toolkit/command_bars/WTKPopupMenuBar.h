@@ -37,6 +37,7 @@ public:
     static constexpr int kAcceleratorGap = 10;  // extra width of an item with an accelerator
 
     // ---- Overrides of the toolbar ----
+    Kind GetLookKind() const override { return kindPopupMenuBar; }
     void SetButtonStyle(int nIndex, UINT nStyle) override;
     // Mnemonics are handled by OnKey.
     BOOL TranslateChar(UINT /*nChar*/) override { return FALSE; }

@@ -13,6 +13,7 @@
 #include "command_bars/WTKCustomizeMode.h"
 #include "command_bars/WTKToolbarButton.h"
 
+#include "foundation/WTKBarLookInfo.h"
 #include "foundation/WTKBarPaintHelper.h"
 #include "foundation/WTKImageStrip.h"
 #include "foundation/WTKToolBarBase.h"
@@ -47,7 +48,8 @@ class CWTKToolBar : public CControlBar,
                     public CWTKToolBarInfo,
                     public CWTKBarNcInfo,
                     public CWTKToolBarBase,
-                    public CWTKButtonDropSite {
+                    public CWTKButtonDropSite,
+                    public CWTKBarLookInfo {
     DECLARE_SERIAL(CWTKToolBar)
 
 public:
@@ -184,7 +186,7 @@ public:
     void SetLockedLargeIcons(BOOL bFollow) { m_bLargeIconsAreEnbaled = bFollow; }
     // The own sizes of a locked bar.
     void SetLockedSizes(SIZE sizeButton, SIZE sizeImage);
-    CSize GetButtonSize() const;
+    CSize GetButtonSize() const override;
     CSize GetImageSize() const;
     int GetImagesOffset() const { return m_iImagesOffset; }
     UINT GetResourceID() const { return m_uiOriginalResID; }
@@ -214,6 +216,12 @@ public:
     BOOL IsCustomizing() const override { return IsCustomizeMode(); }
     COLORREF GetHighlightedTextColor() const override { return GetTextColor(); }
     BOOL IsFloating() const override { return CControlBar::IsFloating(); }
+    Kind GetLookKind() const override { return kindToolBar; }
+    int GetMenuImageWidth() const override { return GetMenuImageSize().cx; }
+    CRect GetWindowRectScreen() const override;
+    CRect GetDockRectScreen() const override;
+    int GetRowExtent() const override;
+    CRect GetCustomizeButtonRect() const override;
     void CalcInsideRect(CRect& rect, BOOL bHorz) const override { CControlBar::CalcInsideRect(rect, bHorz); }
 
     // ---- Process-wide ----

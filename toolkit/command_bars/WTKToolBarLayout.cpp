@@ -6,6 +6,7 @@
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKVisualManager.h"
 
+#include "bars/DockBar.h"
 #include "bars/ReBarCtrl.h"
 #include "docview/FrameWnd.h"
 #include "gdi/DC.h"
@@ -539,4 +540,33 @@ void CWTKToolBar::EnableTextLabels(BOOL bEnable)
         return;
     m_bTextLabels = bEnable;
     AdjustLayout();
+}
+
+// ---- What the looks read of the bar ----
+
+CRect CWTKToolBar::GetWindowRectScreen() const
+{
+    CRect rect;
+    if (m_hWnd != nullptr)
+        GetWindowRect(&rect);
+    return rect;
+}
+
+CRect CWTKToolBar::GetDockRectScreen() const
+{
+    // The rounded ends show the dock bar behind: only while docked in one.
+    CRect rect;
+    if (m_pDockBar != nullptr && !IsFloating() && m_pDockBar->GetSafeHwnd() != nullptr)
+        m_pDockBar->GetWindowRect(&rect);
+    return rect;
+}
+
+int CWTKToolBar::GetRowExtent() const
+{
+    return IsBarHorizontal() ? GetRowHeight() : GetColumnWidth();
+}
+
+CRect CWTKToolBar::GetCustomizeButtonRect() const
+{
+    return m_pCustomizeBtn != nullptr ? m_pCustomizeBtn->GetRect() : CRect();
 }

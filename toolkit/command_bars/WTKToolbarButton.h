@@ -2,6 +2,7 @@
 // and text; it measures and draws itself through the current look and writes itself to archives
 // and drag data. Derived buttons (menu, edit, combo, drop-down...) override the virtuals below.
 #pragma once
+#include "foundation/WTKButtonLookInfo.h"
 #include "foundation/WTKToolbarButtonInfo.h"
 
 #include "core/Object.h"
@@ -27,7 +28,7 @@ constexpr UINT kButtonStylePushed = TBBS_CHECKED | TBBS_PRESSED;
 // Schema of stored buttons: 1, versionable, so derived buttons can grow their records.
 constexpr UINT kToolbarButtonSchema = VERSIONABLE_SCHEMA | 1;
 
-class CWTKToolbarButton : public CObject, public CWTKToolbarButtonInfo {
+class CWTKToolbarButton : public CObject, public CWTKToolbarButtonInfo, public CWTKButtonLookInfo {
     DECLARE_SERIAL(CWTKToolbarButton)
 
 public:
@@ -105,6 +106,7 @@ public:
     Kind GetKind() const override { return kindPlain; }
     BOOL IsEnabledInCustomizeMode() const override { return TRUE; }
     const CWTKToolBarInfo* GetParentToolBar() const override { return m_pParentBar; }
+    BOOL IsHorizontalLayout() const override { return m_bHorz; }
 
     // The image in effect (user or standard by the user-image flag); -1 for none.
     int GetImage() const { return m_bUserButton ? m_iUserImage : m_iImage; }

@@ -744,3 +744,10 @@ int CWTKToolbarMenuButton::DrawImage(CDC* pDC, CRect rectImage, BOOL bHighlight)
     pDC->Draw3dRect(CRect(x - 4, rectImage.top + 2, x - 2, rectImage.bottom - 2), g.clrBtnShadow, g.clrBtnHilite);
     return rectImage.Width();
 }
+
+BOOL CWTKToolbarMenuButton::IsMenuOpenOnBar() const
+{
+    // A sub-menu item of another menu is not joined to its menu.
+    const auto* pBar = dynamic_cast<const CWTKBarLookInfo*>(GetParentToolBar());
+    return m_pPopupMenu != nullptr && pBar != nullptr && pBar->GetLookKind() != CWTKBarLookInfo::kindPopupMenuBar;
+}

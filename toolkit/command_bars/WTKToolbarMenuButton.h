@@ -46,6 +46,7 @@ public:
     BOOL CompareWith(const CWTKToolbarButton& other) const override;
     void OnPopupClosed() override;
     BOOL HasLookBorder() const override { return FALSE; }
+    BOOL IsMenuOpenOnBar() const override;
 
     // ---- Own operations ----
     // Opens the popup on pWnd (the parent bar when null); FALSE when it did not open.

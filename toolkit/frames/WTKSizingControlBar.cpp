@@ -170,6 +170,22 @@ BOOL CWTKSizingControlBar::IsHorzDocked() const
     return nID == FW_IDW_DOCKBAR_TOP || nID == FW_IDW_DOCKBAR_BOTTOM;
 }
 
+CString CWTKSizingControlBar::GetTitle() const
+{
+    CString strTitle;
+    if (m_hWnd != nullptr)
+        GetWindowText(strTitle);
+    return strTitle;
+}
+
+CRect CWTKSizingControlBar::GetWindowRectScreen() const
+{
+    CRect rect;
+    if (m_hWnd != nullptr)
+        GetWindowRect(&rect);
+    return rect;
+}
+
 BOOL CWTKSizingControlBar::IsVertDocked() const
 {
     const UINT nID = CurrentDockBarID();

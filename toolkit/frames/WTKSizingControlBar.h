@@ -10,6 +10,7 @@
 #pragma once
 
 #include "foundation/WTKBarInfo.h"
+#include "foundation/WTKBarLookInfo.h"
 #include "foundation/WTKCaptionButtonInfo.h"
 #include "foundation/WTKSizingBarBase.h"
 #include "frames/res/WTKFramesRes.h"
@@ -31,7 +32,10 @@ constexpr UINT kWTKIdsHideDockedWindow = IDS_WTK_HIDE_DOCKED_WINDOW;
 constexpr UINT kWTKIdsExpandDockedWindow = IDS_WTK_EXPAND_DOCKED_WINDOW;
 constexpr UINT kWTKIdsContractDockedWindow = IDS_WTK_CONTRACT_DOCKED_WINDOW;
 
-class CWTKSizingControlBar : public CControlBar, public CWTKSizingBarBase, public CWTKBarInfo {
+class CWTKSizingControlBar : public CControlBar,
+                             public CWTKSizingBarBase,
+                             public CWTKBarInfo,
+                             public CWTKBarLookInfo {
     DECLARE_DYNAMIC(CWTKSizingControlBar)
 
 public:
@@ -117,6 +121,12 @@ public:
     CWnd* GetBarWnd() override { return this; }
     DWORD GetBarStyle() const override { return m_dwStyle; }
     BOOL IsDockable() const override { return m_pDockContext != nullptr; }
+    Kind GetLookKind() const override { return kindSizingBar; }
+    BOOL IsFloating() const override { return CControlBar::IsFloating(); }
+    // The caption runs down the left side while the bar is docked at the top or bottom.
+    BOOL HasVerticalCaption() const override { return IsHorzDocked(); }
+    CString GetTitle() const override;
+    CRect GetWindowRectScreen() const override;
 
     // The framework's docking enable, then the sizing bars' drag context in place of the
     // framework's.
