@@ -498,3 +498,12 @@ void CWTKFrameHelper::SetDockState(const CDockState& state)
     if (nCmdShow != SW_SHOWMINNOACTIVE && nCmdShow != SW_SHOWNA)
         m_pFrame->DelayRecalcLayout();
 }
+
+void CWTKFrameHelper::DestroyInstalledAccelerators()
+{
+    if (m_pFrame->m_hAccelTable == nullptr)
+        return;
+    ::DestroyAcceleratorTable(m_pFrame->m_hAccelTable);
+    m_pFrame->m_hAccelTable = nullptr;
+    CWTKKeyboardManager::InvalidateCaches();
+}

@@ -48,6 +48,12 @@ public:
     // Hidden torn-off bars go; the workspace saves the state and the placement.
     void OnCloseFrame();
     void OnDeactivate();
+    // The frame's WM_ACTIVATE after the framework's: floating frames come along, a click
+    // repaints at once, deactivation closes what the frame has open.
+    void OnActivateFrame(UINT nState);
+    // WM_DESTROY: the keyboard manager installs the tables it created in the frame, which owns
+    // them; the caches forget the handle, which a later table may get again.
+    void DestroyInstalledAccelerators();
 
     // ---- Toolbars ----
     BOOL IsUserDefinedToolbar(const CControlBar* pBar) const;

@@ -282,6 +282,17 @@ BOOL CWTKFrameHelper::SetActivePopup(CWTKPopupMenu* pPopup)
     return TRUE;
 }
 
+void CWTKFrameHelper::OnActivateFrame(UINT nState)
+{
+    if (nState == WA_INACTIVE) {
+        OnDeactivate();
+        return;
+    }
+    RaiseFloatingFrames();
+    if (nState == WA_CLICKACTIVE)
+        m_pFrame->UpdateWindow();
+}
+
 void CWTKFrameHelper::OnDeactivate()
 {
     if (WTKIsCustomizeMode())

@@ -9,7 +9,6 @@
 #include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKToolbarMessages.h"
 
-#include "foundation/WTKKeyboardManager.h"
 #include "foundation/WTKUserToolsManagerBase.h"
 
 IMPLEMENT_DYNCREATE(CWTKFrameWnd, CFrameWnd)
@@ -171,12 +170,7 @@ LRESULT CWTKFrameWnd::OnMenuCharMessage(WPARAM wParam, LPARAM /*lParam*/)
 void CWTKFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CFrameWnd::OnActivate(nState, pWndOther, bMinimized);
-    if (nState != WA_INACTIVE)
-        m_Impl.RaiseFloatingFrames();
-    if (nState == WA_CLICKACTIVE)
-        UpdateWindow();
-    else if (nState == WA_INACTIVE && !WTKIsCustomizeMode())
-        m_Impl.OnDeactivate();
+    m_Impl.OnActivateFrame(nState);
 }
 
 void CWTKFrameWnd::OnClose()
@@ -187,13 +181,7 @@ void CWTKFrameWnd::OnClose()
 
 void CWTKFrameWnd::OnDestroy()
 {
-    // The keyboard manager installs tables it created here; the frame owns them.
-    if (m_hAccelTable != nullptr) {
-        ::DestroyAcceleratorTable(m_hAccelTable);
-        m_hAccelTable = nullptr;
-        // A later table may get the same handle: no copy of this one may answer for it.
-        CWTKKeyboardManager::InvalidateCaches();
-    }
+    m_Impl.DestroyInstalledAccelerators();
     CFrameWnd::OnDestroy();
 }
 

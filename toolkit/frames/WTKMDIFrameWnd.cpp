@@ -292,12 +292,7 @@ LRESULT CWTKMDIFrameWnd::OnMenuCharMessage(WPARAM wParam, LPARAM /*lParam*/)
 void CWTKMDIFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CMDIFrameWnd::OnActivate(nState, pWndOther, bMinimized);
-    if (nState != WA_INACTIVE)
-        m_Impl.RaiseFloatingFrames();
-    if (nState == WA_CLICKACTIVE)
-        UpdateWindow();
-    else if (nState == WA_INACTIVE && !WTKIsCustomizeMode())
-        m_Impl.OnDeactivate();
+    m_Impl.OnActivateFrame(nState);
 }
 
 void CWTKMDIFrameWnd::OnClose()
@@ -308,11 +303,7 @@ void CWTKMDIFrameWnd::OnClose()
 
 void CWTKMDIFrameWnd::OnDestroy()
 {
-    // The keyboard manager installs tables it created here; the frame owns them.
-    if (m_hAccelTable != nullptr) {
-        ::DestroyAcceleratorTable(m_hAccelTable);
-        m_hAccelTable = nullptr;
-    }
+    m_Impl.DestroyInstalledAccelerators();
     CMDIFrameWnd::OnDestroy();
 }
 
