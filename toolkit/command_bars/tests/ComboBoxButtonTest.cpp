@@ -24,45 +24,14 @@ namespace {
 constexpr UINT ID_FONT = 0x9120;
 constexpr UINT ID_SIZE = 0x9121;
 
-// A workspace whose stored data carries the given version record (-1: none).
-class CVersionedWorkspace : public CWTKWorkspace {
-public:
-    CVersionedWorkspace(int nMajor, int nMinor)
-    {
-        m_iSavedVersionMajor = nMajor;
-        m_iSavedVersionMinor = nMinor;
-    }
-};
-
-std::string Store(CObject& object)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        ar.WriteObject(&object);
-        ar.Close();
-    }
-    const auto nBytes = static_cast<size_t>(file.GetLength());
-    BYTE* pBytes = file.Detach();
-    std::string bytes(reinterpret_cast<const char*>(pBytes), nBytes);
-    std::free(pBytes);
-    return bytes;
-}
-
 // The button read back, or null when loading threw.
-std::unique_ptr<CWTKToolbarComboBoxButton> Load(std::string bytes)
+std::unique_ptr<CWTKToolbarComboBoxButton> LoadComboButton(std::string bytes)
 {
-    try {
-        CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
-        CArchive ar(&file, CArchive::load);
-        CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CWTKToolbarButton));
-        auto* pButton = dynamic_cast<CWTKToolbarComboBoxButton*>(pObject);
-        if (pButton == nullptr)
-            delete pObject;
-        return std::unique_ptr<CWTKToolbarComboBoxButton>(pButton);
-    } catch (CException&) {
-        return nullptr;
-    }
+    CObject* pObject = LoadButtonObject(std::move(bytes));
+    auto* pButton = dynamic_cast<CWTKToolbarComboBoxButton*>(pObject);
+    if (pButton == nullptr)
+        delete pObject;
+    return std::unique_ptr<CWTKToolbarComboBoxButton>(pButton);
 }
 
 void AddFonts(CWTKToolbarComboBoxButton& button)
@@ -221,10 +190,10 @@ TEST(ComboBoxButtonArchive, DropDownHeightFollowsOneVersionRuleWithAndWithoutSto
             ASSERT_TRUE(button.SelectItem(1, FALSE));
             button.SetDropDownHeight(220);
             button.SetStoreItems(bStoreItems);
-            const std::string bytes = Store(button);
+            const std::string bytes = StoreObject(button);
             (c.bHeight ? nWith : nWithout) = bytes.size();
 
-            const auto pRead = Load(bytes);
+            const auto pRead = LoadComboButton(bytes);
             ASSERT_TRUE(pRead != nullptr) << c.nMajor << "." << c.nMinor;
             EXPECT_EQ(pRead->GetDropDownHeight(), c.bHeight ? 220 : CWTKToolbarComboBoxButton::kDefaultDropDownHeight)
                 << c.nMajor << "." << c.nMinor;
@@ -259,9 +228,9 @@ TEST_F(ComboBoxButtonTest, AStoredIndexOutsideTheItemsSelectsNothing)
         int nItemsBefore;
         int iSelAfter;
     };
-    const Case cases[] = {{"index 2, one item", Store(stored), 1, -1},
-                          {"index 2, three items", Store(stored), 3, 2},
-                          {"index -1", Store(noSelection), 3, -1}};
+    const Case cases[] = {{"index 2, one item", StoreObject(stored), 1, -1},
+                          {"index 2, three items", StoreObject(stored), 3, 2},
+                          {"index -1", StoreObject(noSelection), 3, -1}};
     CWTKToolBar* pBar = AddBar();
     ASSERT_NE(pBar, nullptr);
     for (const Case& c : cases) {
@@ -291,17 +260,17 @@ TEST(ComboBoxButtonArchive, DamagedDataIsRefusedWithoutCrash)
     CWTKToolbarComboBoxButton button(ID_FONT, -1);
     AddFonts(button);
     ASSERT_TRUE(button.SelectItem(1, FALSE));
-    const std::string bytes = Store(button);
+    const std::string bytes = StoreObject(button);
     for (size_t n = 0; n < bytes.size(); n++)
-        EXPECT_TRUE(Load(bytes.substr(0, n)) == nullptr) << "cut at " << n;
+        EXPECT_TRUE(LoadComboButton(bytes.substr(0, n)) == nullptr) << "cut at " << n;
 
     // A huge item count with no data behind it is refused before anything is allocated.
     CWTKToolbarComboBoxButton empty(ID_FONT, -1);
-    std::string huge = Store(empty);
+    std::string huge = StoreObject(empty);
     ASSERT_GE(huge.size(), 2u);
     huge[huge.size() - 2] = static_cast<char>(0xF0);
     huge.back() = static_cast<char>(0x7F);
-    EXPECT_TRUE(Load(huge) == nullptr);
+    EXPECT_TRUE(LoadComboButton(huge) == nullptr);
 }
 
 }  // namespace

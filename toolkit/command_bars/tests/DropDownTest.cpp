@@ -29,31 +29,6 @@
 #include <string>
 #include <vector>
 
-// Freed memory is overwritten, so that a frame, bar or button used after it went reads garbage
-// (a poisoned vtable crashes the program) instead of its old values.
-void* operator new(size_t nSize)
-{
-    void* p = ::HeapAlloc(::GetProcessHeap(), 0, nSize != 0 ? nSize : 1);
-    if (p == nullptr)
-        throw std::bad_alloc();
-    return p;
-}
-
-void operator delete(void* p) noexcept
-{
-    if (p == nullptr)
-        return;
-    const SIZE_T nSize = ::HeapSize(::GetProcessHeap(), 0, p);
-    if (nSize != static_cast<SIZE_T>(-1))
-        std::memset(p, 0xDD, nSize);
-    ::HeapFree(::GetProcessHeap(), 0, p);
-}
-
-void operator delete(void* p, size_t /*nSize*/) noexcept
-{
-    operator delete(p);
-}
-
 namespace {
 
 constexpr UINT kSourceBarId = 0xE840;
@@ -384,37 +359,11 @@ TEST_F(DropDownTest, DrawsTheDefaultImageAndTheArrowAndNeverOpensWithoutSource)
     EXPECT_FALSE(m_pButton->DropDown());
 }
 
-std::string Store(CObject& object)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        ar.WriteObject(&object);
-        ar.Close();
-    }
-    const auto nBytes = static_cast<size_t>(file.GetLength());
-    BYTE* pBytes = file.Detach();
-    std::string bytes(reinterpret_cast<const char*>(pBytes), nBytes);
-    std::free(pBytes);
-    return bytes;
-}
-
-CObject* Load(std::string bytes)
-{
-    try {
-        CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
-        CArchive ar(&file, CArchive::load);
-        return ar.ReadObject(RUNTIME_CLASS(CWTKToolbarButton));
-    } catch (CException&) {
-        return nullptr;
-    }
-}
-
 TEST_F(DropDownTest, TheArchiveFindsTheSourceByItsResourceAndRefusesDamage)
 {
     m_pButton->SetDefaultCommand(ID_TEST_SAVE);
-    const std::string bytes = Store(*m_pButton);
-    CObject* pObject = Load(bytes);
+    const std::string bytes = StoreObject(*m_pButton);
+    CObject* pObject = LoadButtonObject(bytes);
     auto* pRead = dynamic_cast<CWTKDropDownToolbarButton*>(pObject);
     ASSERT_NE(pRead, nullptr);
     EXPECT_EQ(pRead->GetDropDownToolBar(), &m_source);
@@ -424,7 +373,7 @@ TEST_F(DropDownTest, TheArchiveFindsTheSourceByItsResourceAndRefusesDamage)
     EXPECT_TRUE(pRead->IsLocked());
     delete pObject;
     for (size_t n = 0; n < bytes.size(); n++) {
-        CObject* pCut = Load(bytes.substr(0, n));
+        CObject* pCut = LoadButtonObject(bytes.substr(0, n));
         EXPECT_EQ(pCut, nullptr) << "cut at " << n;
         delete pCut;
     }

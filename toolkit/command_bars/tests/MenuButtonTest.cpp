@@ -42,43 +42,6 @@ HMENU CRecordingMenuButton::s_hBuilt = nullptr;
 
 namespace {
 
-// A workspace whose stored data carries the given version record (-1: none).
-class CVersionedWorkspace : public CWTKWorkspace {
-public:
-    CVersionedWorkspace(int nMajor, int nMinor)
-    {
-        m_iSavedVersionMajor = nMajor;
-        m_iSavedVersionMinor = nMinor;
-    }
-};
-
-std::string Store(CObject& object)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        ar.WriteObject(&object);
-        ar.Close();
-    }
-    const auto nBytes = static_cast<size_t>(file.GetLength());
-    BYTE* pBytes = file.Detach();
-    std::string bytes(reinterpret_cast<const char*>(pBytes), nBytes);
-    std::free(pBytes);
-    return bytes;
-}
-
-// The object read back, or null when loading threw.
-CObject* Load(std::string bytes)
-{
-    try {
-        CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
-        CArchive ar(&file, CArchive::load);
-        return ar.ReadObject(RUNTIME_CLASS(CWTKToolbarButton));
-    } catch (CException&) {
-        return nullptr;
-    }
-}
-
 // "&File" with a command, a separator, a sub-menu and another command.
 void FillFileMenu(CWTKToolbarMenuButton& button)
 {
@@ -107,10 +70,10 @@ TEST(MenuButtonArchive, TearOffFieldFollowsOneVersionRuleOnWriteAndRead)
         CWTKToolbarMenuButton button;
         FillFileMenu(button);
         button.SetTearOff(0xE901);
-        const std::string bytes = Store(button);
+        const std::string bytes = StoreObject(button);
         (c.bField ? nWith : nWithout) = bytes.size();
 
-        CObject* pObject = Load(bytes);
+        CObject* pObject = LoadButtonObject(bytes);
         auto* pRead = dynamic_cast<CWTKToolbarMenuButton*>(pObject);
         ASSERT_NE(pRead, nullptr) << c.nMajor << "." << c.nMinor;
         EXPECT_EQ(pRead->GetTearOffID(), c.bField ? 0xE901u : 0u) << c.nMajor << "." << c.nMinor;
@@ -126,19 +89,19 @@ TEST(MenuButtonArchive, DamagedDataIsRefusedWithoutCrash)
 {
     CWTKToolbarMenuButton button;
     FillFileMenu(button);
-    const std::string bytes = Store(button);
+    const std::string bytes = StoreObject(button);
     // Every truncation fails cleanly.
     for (size_t n = 0; n < bytes.size(); n++) {
-        CObject* pObject = Load(bytes.substr(0, n));
+        CObject* pObject = LoadButtonObject(bytes.substr(0, n));
         EXPECT_EQ(pObject, nullptr) << "cut at " << n;
         delete pObject;
     }
     // An empty button's sub-item count ends its record: a count far beyond the data is refused.
     CWTKToolbarMenuButton empty;
-    std::string huge = Store(empty);
+    std::string huge = StoreObject(empty);
     huge[huge.size() - 2] = static_cast<char>(0xF0);
     huge.back() = static_cast<char>(0x7F);
-    CObject* pObject = Load(huge);
+    CObject* pObject = LoadButtonObject(huge);
     EXPECT_EQ(pObject, nullptr);
     delete pObject;
 }

@@ -17,31 +17,6 @@
 #include <string>
 #include <vector>
 
-// Freed memory is overwritten, so that a popup or bar used after its window went reads garbage
-// (a poisoned vtable crashes the program) instead of its old values.
-void* operator new(size_t nSize)
-{
-    void* p = ::HeapAlloc(::GetProcessHeap(), 0, nSize != 0 ? nSize : 1);
-    if (p == nullptr)
-        throw std::bad_alloc();
-    return p;
-}
-
-void operator delete(void* p) noexcept
-{
-    if (p == nullptr)
-        return;
-    const SIZE_T nSize = ::HeapSize(::GetProcessHeap(), 0, p);
-    if (nSize != static_cast<SIZE_T>(-1))
-        std::memset(p, 0xDD, nSize);
-    ::HeapFree(::GetProcessHeap(), 0, p);
-}
-
-void operator delete(void* p, size_t /*nSize*/) noexcept
-{
-    operator delete(p);
-}
-
 namespace {
 
 constexpr UINT ID_NO_IMAGE = 0x9050;  // a command without image and without handler

@@ -1,6 +1,12 @@
 #include "ToolBarTestSupport.h"
 
+#include "command_bars/WTKToolbarButton.h"
 #include "command_bars/WTKToolbarMessages.h"
+
+#include "core/Archive.h"
+#include "core/MemFile.h"
+
+#include <cstdlib>
 
 #include "win/WinThread.h"
 
@@ -48,4 +54,30 @@ LRESULT CToolBarTestFrame::OnToolBarPopupMenu(WPARAM /*wParam*/, LPARAM lParam)
 {
     m_popupPoints.push_back(WTKPointFromPopupMenuParam(lParam));
     return 0;
+}
+
+std::string StoreObject(CObject& object)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar.WriteObject(&object);
+        ar.Close();
+    }
+    const auto nBytes = static_cast<size_t>(file.GetLength());
+    BYTE* pBytes = file.Detach();
+    std::string bytes(reinterpret_cast<const char*>(pBytes), nBytes);
+    std::free(pBytes);
+    return bytes;
+}
+
+CObject* LoadButtonObject(std::string bytes)
+{
+    try {
+        CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+        CArchive ar(&file, CArchive::load);
+        return ar.ReadObject(RUNTIME_CLASS(CWTKToolbarButton));
+    } catch (CException&) {
+        return nullptr;
+    }
 }

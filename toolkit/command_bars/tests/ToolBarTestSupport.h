@@ -4,6 +4,7 @@
 #include "Files.h"
 #include "MessagePump.h"
 #include "command_bars/WTKToolBar.h"
+#include "foundation/WTKWorkspace.h"
 
 #include "ToolBarTestIds.h"
 
@@ -47,3 +48,18 @@ protected:
 };
 
 void RunIdle();
+
+// A workspace whose stored data carries the given version record (-1: none).
+class CVersionedWorkspace : public CWTKWorkspace {
+public:
+    CVersionedWorkspace(int nMajor, int nMinor)
+    {
+        m_iSavedVersionMajor = nMajor;
+        m_iSavedVersionMinor = nMinor;
+    }
+};
+
+// An object archived alone, as the bytes a stored state holds.
+std::string StoreObject(CObject& object);
+// The toolbar button read back from such bytes, or null when loading threw.
+CObject* LoadButtonObject(std::string bytes);
