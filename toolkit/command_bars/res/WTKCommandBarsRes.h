@@ -46,3 +46,7 @@
 
 
 // --- Status bar ---
+
+
+// --- Toolbar customise mode and button drag and drop ---
+// --- end of toolbar customise mode and button drag and drop ---

@@ -33,3 +33,7 @@
 #define IDC_WTK_WINDOWS_TILE_VERT 16928
 #define IDC_WTK_WINDOWS_HELP 57670
 // --- end of MDI frames, MDI tabs, dialog bar and property page base ---
+
+
+// --- Outlook bar and tasks pane ---
+// --- end of Outlook bar and tasks pane ---

@@ -1,0 +1,1 @@
+// The library's sources are added by area in CMakeLists.txt; this one keeps it non-empty.
