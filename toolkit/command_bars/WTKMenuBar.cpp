@@ -31,6 +31,7 @@ namespace {
 constexpr UINT kSetMessageString = 0x0362;  // the frame's prompt message
 constexpr UINT kIdleMessageId = 0xE001;
 constexpr int kBoxGap = 1;
+constexpr int kDropMarkerHalf = 3;  // the drop marker reaches this far each side of its edge
 constexpr int kMaxMenuDepth = 32;  // sub-menus nested deeper are not searched
 
 BOOL IsSystemButton(const CWTKToolbarButton* pButton)
@@ -84,9 +85,12 @@ BEGIN_MESSAGE_MAP(CWTKMenuBar, CWTKToolBar)
     ON_WM_SETFOCUS()
     ON_WM_TIMER()
     ON_WM_SETTINGCHANGE()
+    ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 BOOL CWTKMenuBar::s_bShowAllCommands = FALSE;
+HHOOK CWTKMenuBar::s_hookDrag = nullptr;
+CWTKMenuBar* CWTKMenuBar::s_pDragHookBar = nullptr;
 
 CWTKMenuBar::CWTKMenuBar()
 {
@@ -95,6 +99,7 @@ CWTKMenuBar::CWTKMenuBar()
 
 CWTKMenuBar::~CWTKMenuBar()
 {
+    RemoveDragHook();
     // The menus belong to the frame and the templates: the bar only forgets them.
     m_hMenu = nullptr;
     m_hDefaultMenu = nullptr;
@@ -435,11 +440,10 @@ int CWTKMenuBar::FindDropIndex(CPoint point, CRect& rectDrag) const
     const int iEnd = GetOrdinaryButtonsEnd();
     if (iIndex > iEnd) {
         iIndex = iEnd;
-        // The marker stands at the middle of the last ordinary button's right edge.
+        // The marker stands on the last ordinary button's right edge, centred on it.
         if (const CWTKToolbarButton* pLast = GetButton(iEnd - 1)) {
             const CRect rect = pLast->GetRect();
-            const int y = rect.CenterPoint().y;
-            rectDrag = CRect(rect.right, y, rect.right, y);
+            rectDrag = CRect(rect.right - kDropMarkerHalf, rect.top, rect.right + kDropMarkerHalf, rect.bottom);
         }
     }
     return iIndex;
@@ -493,6 +497,8 @@ CSize CWTKMenuBar::CalcLayout(DWORD dwMode, int nLength)
     m_iHighlighted = -1;
     UpdateHasImages();
     const BOOL bDragging = m_pDockContext != nullptr && m_pDockContext->m_bDragging;
+    if (bDragging)
+        SetDragHook();
     const BOOL bFloatMode = (dwMode & (LM_MRUWIDTH | LM_LENGTHY | LM_COMMIT)) != 0 || nLength != -1;
     if (!::IsWindow(GetSafeHwnd()) || (IsFloating() && !bDragging) || (bFloatMode && !bDragging))
         return CWTKToolBar::CalcLayout(dwMode, nLength);
@@ -518,6 +524,54 @@ CSize CWTKMenuBar::CalcLayout(DWORD dwMode, int nLength)
     }
     RebuildMnemonics();
     return size;
+}
+
+void CWTKMenuBar::SetDragHook()
+{
+    if (s_hookDrag == nullptr)
+        s_hookDrag = ::SetWindowsHookExA(WH_MOUSE, &DragMouseHookProc, nullptr, ::GetCurrentThreadId());
+    if (s_hookDrag != nullptr)
+        s_pDragHookBar = this;
+}
+
+void CWTKMenuBar::RemoveDragHook()
+{
+    if (s_pDragHookBar != this)
+        return;
+    if (s_hookDrag != nullptr)
+        ::UnhookWindowsHookEx(s_hookDrag);
+    s_hookDrag = nullptr;
+    s_pDragHookBar = nullptr;
+}
+
+LRESULT CALLBACK CWTKMenuBar::DragMouseHookProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const HHOOK hHook = s_hookDrag;
+    CWTKMenuBar* pBar = s_pDragHookBar;
+    if (nCode == HC_ACTION && (wParam == WM_LBUTTONUP || wParam == WM_NCLBUTTONUP) && pBar != nullptr) {
+        if (pBar->m_pDockContext != nullptr && ::IsWindow(pBar->GetSafeHwnd())) {
+            CRect rectBar;
+            pBar->GetWindowRect(&rectBar);
+            CRect rectWork;
+            MONITORINFO info {};
+            info.cbSize = sizeof(info);
+            const HMONITOR hMonitor = ::MonitorFromPoint(rectBar.TopLeft(), MONITOR_DEFAULTTONULL);
+            if (hMonitor != nullptr && ::GetMonitorInfoA(hMonitor, &info))
+                rectWork = info.rcWork;
+            else
+                ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
+            pBar->m_pDockContext->m_ptWorkAreaOrigin = rectWork.TopLeft();
+            pBar->m_pDockContext->m_bWorkAreaOriginSet = TRUE;
+        }
+        pBar->RemoveDragHook();
+    }
+    return ::CallNextHookEx(hHook, nCode, wParam, lParam);
+}
+
+void CWTKMenuBar::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CWTKToolBar::OnWindowPosChanged(lpwndpos);
+    RemoveDragHook();
 }
 
 CSize CWTKMenuBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)

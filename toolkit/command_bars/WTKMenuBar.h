@@ -89,6 +89,10 @@ public:
     // Text of the item with command uiCmd in hMenu or, depth first, its sub-menus, as
     // GetMenuString gives it; FALSE for a null menu, id 0 or -1, or no such item.
     static BOOL FindMenuText(HMENU hMenu, UINT uiCmd, CString& strText);
+    // The bar whose dock drag the thread mouse hook watches (null when none), and that hook as
+    // the system calls it.
+    static CWTKMenuBar* GetDragHookBar() { return s_pDragHookBar; }
+    static LRESULT CALLBACK DragMouseHookProc(int nCode, WPARAM wParam, LPARAM lParam);
 
     static constexpr UINT kMenuBarId = 0xE800;
 
@@ -122,7 +126,13 @@ protected:
     void OnSetFocus(CWnd* pOldWnd);
     void OnTimer(UINT_PTR nIDEvent);
     void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
+    void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     DECLARE_MESSAGE_MAP()
+
+    // While the bar is dragged, a thread mouse hook waits for the release: the drop then
+    // belongs to the work area of the monitor that holds the bar.
+    void SetDragHook();
+    void RemoveDragHook();
 
     CWnd* m_pParentWnd = nullptr;
     BOOL m_bMaximizeMode = FALSE;
@@ -139,4 +149,6 @@ protected:
     BOOL m_bAutoDocMenus = TRUE;
 
     static BOOL s_bShowAllCommands;
+    static HHOOK s_hookDrag;
+    static CWTKMenuBar* s_pDragHookBar;
 };

@@ -460,7 +460,11 @@ BOOL CWTKPopupMenuBar::GetButtonTooltip(CWTKToolbarButton* pButton)
     return CWTKToolBar::GetButtonTooltip(pButton);
 }
 
-void CWTKPopupMenuBar::DrawDragMarker(CDC* /*pDC*/) {}
+void CWTKPopupMenuBar::DrawDragMarker(CDC* pDC)
+{
+    // The items stand in a column: the marker lies across it.
+    DrawMarkerShape(pDC, m_rectDrag, FALSE);
+}
 
 // ---- Drag and drop ----
 

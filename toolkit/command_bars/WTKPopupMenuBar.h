@@ -51,6 +51,8 @@ public:
     int FindDropIndex(CPoint point, CRect& rectDrag) const override;
     void AdjustLocations() override;
     BOOL OnSendCommand(const CWTKToolbarButton* pButton) override;
+    // An item bar is no toolbar of the customisation sheet's list.
+    BOOL AllowShowOnList() const override { return FALSE; }
     BOOL IsLookExtraSizeAvailable() const override { return FALSE; }
     CWTKToolbarButton* CreateDroppedButton(COleDataObject* pDataObject) override;
     BOOL OnKey(UINT nChar) override;

@@ -4,6 +4,7 @@
 #include "command_bars/WTKCommandUsageCounter.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKToolbarMessages.h"
+#include "command_bars/res/WTKCommandBarsRes.h"
 
 #include "foundation/WTKCleanUp.h"
 #include "foundation/WTKGlobalData.h"
@@ -49,6 +50,18 @@ BEGIN_MESSAGE_MAP(CWTKToolBar, CControlBar)
     ON_MESSAGE(TB_GETITEMRECT, OnGetItemRect)
     ON_MESSAGE(TB_GETBUTTON, OnGetButton)
     ON_MESSAGE(TB_GETBUTTONTEXTA, OnGetButtonText)
+    ON_WM_SETCURSOR()
+    ON_WM_WINDOWPOSCHANGED()
+    ON_WM_CTLCOLOR()
+    ON_COMMAND(ID_WTK_BUTTON_RESET, OnButtonReset)
+    ON_COMMAND(ID_WTK_BUTTON_COPY_IMAGE, OnButtonCopyImage)
+    ON_COMMAND(ID_WTK_BUTTON_DELETE, OnButtonDelete)
+    ON_COMMAND(ID_WTK_BUTTON_APPEARANCE, OnButtonAppearance)
+    ON_COMMAND(ID_WTK_BUTTON_IMAGE, OnButtonImage)
+    ON_COMMAND(ID_WTK_BUTTON_TEXT, OnButtonText)
+    ON_COMMAND(ID_WTK_BUTTON_IMAGE_AND_TEXT, OnButtonImageAndText)
+    ON_COMMAND(ID_WTK_BUTTON_START_GROUP, OnButtonStartGroup)
+    ON_COMMAND(ID_WTK_BUTTON_NEW_MENU, OnButtonNewMenu)
 END_MESSAGE_MAP()
 
 CWTKImageStrip CWTKToolBar::s_Images;
@@ -933,49 +946,6 @@ void CWTKToolBar::OnGlobalFontsChanged()
 {
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
         static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos))->OnGlobalFontsChanged();
-}
-
-void CWTKToolBar::OnCustomizeMode(BOOL bSet)
-{
-    m_iButtonCapture = -1;
-    m_iHighlighted = -1;
-    m_iSelected = -1;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
-        pButton->OnCancelMode();
-        if (!m_bLocked)
-            pButton->EnableWindow(!bSet);
-    }
-}
-
-// ---- Drop target: customise mode is built above this layer; the bar refuses drops. ----
-
-BOOL CWTKToolBar::OnDrop(COleDataObject* /*pDataObject*/, DROPEFFECT /*dropEffect*/, CPoint /*point*/)
-{
-    return FALSE;
-}
-
-DROPEFFECT CWTKToolBar::OnDragEnter(COleDataObject* /*pDataObject*/, DWORD /*dwKeyState*/, CPoint /*point*/)
-{
-    return DROPEFFECT_NONE;
-}
-
-void CWTKToolBar::OnDragLeave() {}
-
-DROPEFFECT CWTKToolBar::OnDragOver(COleDataObject* /*pDataObject*/, DWORD /*dwKeyState*/, CPoint /*point*/)
-{
-    return DROPEFFECT_NONE;
-}
-
-int CWTKToolBar::FindDropIndex(CPoint /*point*/, CRect& rectDrag) const
-{
-    rectDrag.SetRectEmpty();
-    return -1;
-}
-
-CWTKToolbarButton* CWTKToolBar::CreateDroppedButton(COleDataObject* pDataObject)
-{
-    return CWTKToolbarButton::CreateFromOleData(pDataObject);
 }
 
 // ---- Process-wide ----

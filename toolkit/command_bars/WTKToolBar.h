@@ -6,7 +6,9 @@
 //
 // Sources by responsibility: WTKToolBar.cpp (buttons, loading, statics), WTKToolBarLayout.cpp
 // (sizes, rows, placement, docking layout), WTKToolBarPaint.cpp (painting), WTKToolBarMouse.cpp
-// (mouse, keyboard, tooltips, command state, TB_* messages), WTKToolBarState.cpp (registry).
+// (mouse, keyboard, tooltips, command state, TB_* messages), WTKToolBarState.cpp (registry),
+// WTKToolBarCustomize.cpp (customise mode: selection, button drag and drop, resizing, the button
+// context menu and its commands).
 #pragma once
 
 #include "command_bars/WTKButtonDropTarget.h"
@@ -30,6 +32,7 @@
 class CArchive;
 class CMenu;
 class COleDataObject;
+class COleDataSource;
 class CWTKRegistry;
 
 // Bitmap resources of a bar's image strips; 0 means none.
@@ -115,10 +118,11 @@ public:
     virtual CSize CalcLayout(DWORD dwMode, int nLength = -1);
     virtual BOOL DrawButton(CDC* pDC, CWTKToolbarButton* pButton, CWTKImageStrip* pImages, BOOL bHighlighted,
                             BOOL bDrawDisabledImages);
-    virtual void DrawDragMarker(CDC* /*pDC*/) {}
+    // Draws the drop marker (m_rectDrag) in customise paint.
+    virtual void DrawDragMarker(CDC* pDC);
     virtual CWnd* GetCommandTarget() const;
 
-    // ---- Drop target (the customise work drives these) ----
+    // ---- Drop target (customise mode, WTKToolBarCustomize.cpp) ----
     BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override;
     DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
     void OnDragLeave() override;
@@ -134,7 +138,8 @@ public:
     virtual CWTKToolbarButton* CreateDroppedButton(COleDataObject* pDataObject);
     virtual BOOL OnKey(UINT /*nChar*/) { return FALSE; }
     virtual void OnCustomizeMode(BOOL bSet);
-    virtual void OnCustomizeMenuInit(CMenu* /*pMenu*/, int /*iButton*/) {}
+    // Prepares the button context menu of customise mode for the button at iButton.
+    virtual void OnCustomizeMenuInit(CMenu* pMenu, int iButton);
     virtual BOOL IsMenuMode() const { return m_bMenuMode; }
     virtual void ShowCommandPrompt(UINT nID);
     // Label row height in text-labels mode (0 otherwise); sets the label row flag.
@@ -245,6 +250,15 @@ public:
     static int GetCommandButtons(UINT uiCmd, CObList& listButtons);
     static BOOL SetCustomizeMode(BOOL bSet = TRUE);
     static BOOL IsCustomizeMode() { return WTKIsCustomizeMode(); }
+    // The bar whose customise selection shows (null when none).
+    static CWTKToolBar* GetCustomizeTarget() { return s_pSelToolbar; }
+    int GetCustomizeSelection() const { return m_iSelected; }
+    // Runs the drag of a button written into source, starting from the button's rectangle
+    // (screen coordinates); answers the effect the drop performed (DROPEFFECT_NONE when it was
+    // dropped nowhere, refused or cancelled). The default runs the system's drag with the
+    // toolkit's drag source; a program or a test may play the drag itself.
+    typedef DROPEFFECT (*ButtonDragFn)(COleDataSource& source, const CRect& rectStartScreen);
+    static ButtonDragFn SetButtonDragFunction(ButtonDragFn pfn);  // returns the previous one
     static void CleanUpImages();
     // The command's image in the shared strip (-1 when none).
     static int GetDefaultImage(UINT uiID);
@@ -311,6 +325,46 @@ protected:
     LRESULT OnGetButton(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetButtonText(WPARAM wParam, LPARAM lParam);
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+
+    // ---- Customise mode (WTKToolBarCustomize.cpp) ----
+    void OnCustomizeLButtonDown(UINT nFlags, CPoint point);
+    void OnCustomizeContextMenu(CPoint point);
+    // Makes this bar the customise target; the previous target loses its selection.
+    void MakeCustomizeTarget();
+    // Selects the button at iButton (-1: none), repainting the old and the new selection.
+    void SetCustomizeSelection(int iButton);
+    void DragButton(int iButton, CPoint point);
+    // A drop on the dragged button's own place: moving far enough along the bar starts or ends
+    // the group before it.
+    void AdjustGroupBreak(int iButton, CPoint point);
+    void StartStretch(CWTKToolbarButton* pButton);
+    void TrackStretch(CPoint point);
+    void EndStretch(CPoint point, BOOL bApply);
+    void InvertTrackRect();
+    // Repaints a marker area (inflated) at once.
+    void RedrawMarkerArea(const CRect& rectMarker);
+    // The selection frame and the drop marker, after the buttons.
+    void DrawCustomizeMarks(CDC* pDC);
+    // The I-beam drop marker in rect: vertical strokes with serifs at top and bottom, or turned.
+    void DrawMarkerShape(CDC* pDC, const CRect& rect, BOOL bVerticalStrokes);
+    // The button appearance dialog through the customisation sheet; FALSE when cancelled or
+    // there is no sheet.
+    BOOL EditButtonAppearance(CWTKToolbarButton* pButton);
+    // Sets the display of the selected button; without an image the appearance dialog decides
+    // (cancelling keeps the old display).
+    void SetSelectedDisplay(BOOL bImage, BOOL bText);
+    BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    void OnButtonReset();
+    void OnButtonCopyImage();
+    void OnButtonDelete();
+    void OnButtonAppearance();
+    void OnButtonImage();
+    void OnButtonText();
+    void OnButtonImageAndText();
+    void OnButtonStartGroup();
+    void OnButtonNewMenu();
     DECLARE_MESSAGE_MAP()
 
     // ---- Members, in the order the bar declares them ----
@@ -353,6 +407,18 @@ protected:
     BOOL m_bDisableControlsIfNoHandler = TRUE;
     BOOL m_bRouteCommandsViaFrame = TRUE;
     CWTKToolbarButton* m_pCustomizeBtn = nullptr;
+
+    // ---- Customise mode ----
+    int m_iDragIndex = -1;                       // drop marker index
+    CRect m_rectDrag;                            // drop marker
+    CWTKToolbarButton* m_pDragButton = nullptr;  // this bar's button being dragged
+    BOOL m_bIsDragCopy = FALSE;                  // Ctrl held over this bar
+    CPoint m_ptStartDrag = CPoint(-1, -1);
+    BOOL m_bDropPlacedHere = FALSE;  // a drop on this bar placed its own dragged button
+    BOOL m_bStretchButton = FALSE;   // a button is being resized
+    CRect m_rectTrack;               // the resize rectangle
+    BOOL m_bTrackShown = FALSE;      // the resize rectangle is drawn on the screen
+    CWTKToolbarButton* m_pWndStretch = nullptr;
 
     // ---- Process-wide ----
     static CWTKImageStrip s_Images;

@@ -110,6 +110,10 @@ void CWTKToolBar::UpdateButton(int nIndex)
 
 void CWTKToolBar::OnMouseMove(UINT /*nFlags*/, CPoint point)
 {
+    if (m_bStretchButton) {
+        TrackStretch(point);
+        return;
+    }
     if (point == m_ptLastMouse)
         return;
     m_ptLastMouse = point;
@@ -168,6 +172,10 @@ void CWTKToolBar::OnMouseLeave()
 
 void CWTKToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
+    if (IsCustomizeMode() && !m_bLocked) {
+        OnCustomizeLButtonDown(nFlags, point);
+        return;
+    }
     const int iButton = HitTest(point);
     if (iButton < 0) {
         CControlBar::OnLButtonDown(nFlags, point);
@@ -198,6 +206,10 @@ void CWTKToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CWTKToolBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
+    if (m_bStretchButton) {
+        EndStretch(point, TRUE);
+        return;
+    }
     if (m_iButtonCapture < 0) {
         CWnd::Default();
         (void)nFlags;
@@ -291,6 +303,8 @@ void CWTKToolBar::EndPress()
 
 void CWTKToolBar::OnCancelMode()
 {
+    if (m_bStretchButton)
+        EndStretch(CPoint(0, 0), FALSE);
     EndPress();
     m_iHighlighted = -1;
     OnChangeHot(-1);
@@ -302,6 +316,10 @@ void CWTKToolBar::OnCancelMode()
 
 void CWTKToolBar::OnContextMenu(CWnd* /*pWnd*/, CPoint point)
 {
+    if (IsCustomizeMode()) {
+        OnCustomizeContextMenu(point);
+        return;
+    }
     const int iOld = m_iHighlighted;
     m_iHighlighted = -1;
     InvalidateButton(iOld);
@@ -347,6 +365,10 @@ void CWTKToolBar::OnKillFocus(CWnd* /*pNewWnd*/)
 BOOL CWTKToolBar::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE) {
+        if (m_bStretchButton) {
+            EndStretch(CPoint(0, 0), FALSE);
+            return TRUE;
+        }
         if (GetDroppedDownMenu() == nullptr) {
             Deactivate();
             RestoreFocus();
@@ -358,8 +380,12 @@ BOOL CWTKToolBar::PreTranslateMessage(MSG* pMsg)
 
 BOOL CWTKToolBar::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (IsCustomizeMode())
+    if (IsCustomizeMode()) {
+        // The button context menu's commands are the bar's own; the rest go on unchanged.
+        if (lParam == 0 && CWnd::OnCommand(wParam, lParam))
+            return TRUE;
         return CControlBar::OnCommand(wParam, lParam);
+    }
     CWnd* pOwner = GetOwner();
     const HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
     if (hWndCtrl != nullptr) {

@@ -145,6 +145,8 @@ void CWTKToolBar::DoPaint(CDC* pDCPaint)
     if (pPrepared != nullptr)
         pPrepared->EndDraw(ds);
     pLook->m_bFadeInactiveImage = bFadeOld;
+    if (IsCustomizeMode() && !m_bLocked)
+        DrawCustomizeMarks(pDC);
     pDC->SelectObject(pOldFont);
 }
 

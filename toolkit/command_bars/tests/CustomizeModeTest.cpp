@@ -1,0 +1,754 @@
+// Customise mode on real toolbars: hosted controls, where a dragged button lands, drags played
+// through the bars' own drop targets, the button context menu (tracked for real) and its
+// commands, the customisation sheet's toolbar list, resizing a control button, and a screenshot
+// of a bar with a selected button and the drop marker.
+#include "ToolBarTestSupport.h"
+
+#include "command_bars/WTKButtonDragSource.h"
+#include "command_bars/WTKCustomizeLink.h"
+#include "command_bars/WTKMenuBar.h"
+#include "command_bars/WTKToolbarEditBoxButton.h"
+#include "command_bars/WTKToolbarMenuButton.h"
+#include "command_bars/res/WTKCommandBarsRes.h"
+
+#include "foundation/WTKGlobalData.h"
+#include "foundation/WTKUserSignals.h"
+
+#include "Canvas.h"
+
+#include "bars/DockContext.h"
+#include "ole/OleDataObject.h"
+#include "ole/OleDataSource.h"
+#include "ole/OleInit.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr UINT ID_NO_IMAGE = 0x9201;   // commands with neither an image nor a string
+constexpr UINT ID_NO_IMAGE_2 = 0x9202;
+constexpr UINT ID_RECENT_FILE = 0xE110;  // not customisable
+constexpr UINT ID_FIND = 0x9101;
+const UINT kN = ID_TEST_NEW, kO = ID_TEST_OPEN, kS = ID_TEST_SAVE, kC = ID_TEST_CUT, kCo = ID_TEST_COPY,
+           kP = ID_TEST_PASTE;
+
+// A toolbar whose drop target and drop marker the tests reach.
+class CTestBar : public CWTKToolBar {
+public:
+    IDropTarget* DropTarget() { return m_DropTarget.GetDropTarget(); }
+    int DropIndex() const { return m_iDragIndex; }
+    CRect DropMarker() const { return m_rectDrag; }
+};
+
+// The customisation sheet as the bars see it: it records what the bars tell it and answers
+// the appearance dialog as set.
+class CFakeSheet : public CWTKCustomizeLink {
+public:
+    void ShowToolBar(CWTKToolBar* pBar, BOOL bShow) override { m_shown.emplace_back(pBar, bShow); }
+    BOOL EditButtonAppearance(CWTKToolbarButton* pButton, CWTKImageStrip* /*pUserImages*/, CWnd* pParent,
+                              int /*iFirstUserImage*/, BOOL /*bMenuItem*/) override
+    {
+        m_nEdits++;
+        m_pLastParent = pParent;
+        if (!m_bOk)
+            return FALSE;
+        if (m_iImage >= 0)
+            pButton->SetImage(m_iImage);
+        if (!m_strText.IsEmpty())
+            pButton->m_strText = m_strText;
+        return TRUE;
+    }
+    std::vector<std::pair<CWTKToolBar*, BOOL>> m_shown;
+    BOOL m_bOk = FALSE;
+    int m_iImage = -1;
+    CString m_strText;
+    int m_nEdits = 0;
+    CWnd* m_pLastParent = nullptr;
+};
+
+// What the scripted hand does between the press on a button and the drop.
+struct DragPlan {
+    enum Kind { released, toNowhere, escaped, toBar } kind = released;
+    CTestBar* pSource = nullptr;
+    CTestBar* pTarget = nullptr;
+    CPoint ptDrop;  // in the target's client coordinates
+    DWORD dwKeys = 0;
+};
+DragPlan g_plan;
+int g_nBeeps = 0;
+
+void CountBeep(UINT)
+{
+    g_nBeeps++;
+}
+
+// Far from every bar: where the hand rests after a drag that leaves the bars.
+void MoveCursorAway()
+{
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 2, ::GetSystemMetrics(SM_CYSCREEN) - 2);
+}
+
+// Plays the drag as the system's drag loop does: the bars hear enter, over, leave and drop
+// through their registered drop targets, in screen coordinates.
+DROPEFFECT PlayDrag(COleDataSource& source, const CRect& rectStartScreen)
+{
+    const DragPlan& plan = g_plan;
+    if (plan.kind == DragPlan::released)
+        return DROPEFFECT_NONE;  // released inside the button: the drag never began
+    IDataObject* pData = source.GetDataObject();
+    const DWORD dwAllowed = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    const CPoint ptStart = rectStartScreen.CenterPoint();
+    DWORD dwEffect = dwAllowed;
+    IDropTarget* pSourceTarget = plan.pSource->DropTarget();
+    pSourceTarget->DragEnter(pData, MK_LBUTTON, POINTL {ptStart.x, ptStart.y}, &dwEffect);
+    if (plan.kind != DragPlan::toBar || plan.pTarget != plan.pSource) {
+        pSourceTarget->DragLeave();
+        if (plan.kind != DragPlan::toBar) {
+            WTKGetButtonDragSource().m_bEscapePressed = plan.kind == DragPlan::escaped;
+            MoveCursorAway();
+            return DROPEFFECT_NONE;
+        }
+    }
+    CPoint ptDrop = plan.ptDrop;
+    plan.pTarget->ClientToScreen(&ptDrop);
+    const POINTL pt {ptDrop.x, ptDrop.y};
+    IDropTarget* pTarget = plan.pTarget->DropTarget();
+    if (plan.pTarget != plan.pSource) {
+        dwEffect = dwAllowed;
+        pTarget->DragEnter(pData, MK_LBUTTON | plan.dwKeys, pt, &dwEffect);
+    }
+    dwEffect = dwAllowed;
+    pTarget->DragOver(MK_LBUTTON | plan.dwKeys, pt, &dwEffect);
+    ::SetCursorPos(ptDrop.x, ptDrop.y);
+    if (dwEffect == DROPEFFECT_NONE) {
+        pTarget->DragLeave();
+        return DROPEFFECT_NONE;
+    }
+    dwEffect = dwAllowed;
+    pTarget->Drop(pData, plan.dwKeys, pt, &dwEffect);
+    return dwEffect;
+}
+
+std::vector<UINT> Ids(const CWTKToolBar& bar)
+{
+    std::vector<UINT> ids;
+    for (int i = 0; i < bar.GetCount(); i++) {
+        if (bar.GetButton(i) != bar.GetCustomizeButton())
+            ids.push_back(bar.GetItemID(i));
+    }
+    return ids;
+}
+
+CRect ItemRect(const CWTKToolBar& bar, int nIndex)
+{
+    CRect rect;
+    bar.GetItemRect(nIndex, &rect);
+    return rect;
+}
+
+LPARAM PointParam(CPoint point)
+{
+    return MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y));
+}
+
+class CustomizeModeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FwOleInit());
+        m_pFrame = new CToolBarTestFrame;
+        ASSERT_TRUE(m_pFrame->CreateFrame(TRUE));
+        theApp.m_pMainWnd = m_pFrame;
+        m_pfnOldDrag = CWTKToolBar::SetButtonDragFunction(&PlayDrag);
+        m_pfnOldBeep = WTKSetBeepFunction(&CountBeep);
+        WTKSetCustomizeLink(&m_sheet);
+        g_plan = DragPlan();
+        g_nBeeps = 0;
+    }
+    void TearDown() override
+    {
+        CWTKToolBar::SetCustomizeMode(FALSE);
+        WTKSetCustomizeLink(nullptr);
+        WTKSetBeepFunction(m_pfnOldBeep);
+        CWTKToolBar::SetButtonDragFunction(m_pfnOldDrag);
+        DestroyBars();
+        theApp.m_pMainWnd = nullptr;
+        if (::IsWindow(m_pFrame->GetSafeHwnd()))
+            m_pFrame->DestroyWindow();
+        PumpPending();
+        FwOleTerm();
+    }
+
+    // A bar of the given buttons (0: a separator) with the test images; locked, or with the
+    // resource's buttons when ids is empty.
+    CTestBar* AddBar(const std::vector<UINT>& ids, DWORD dwAlign = CBRS_TOP, BOOL bLocked = FALSE)
+    {
+        auto pBar = std::make_unique<CTestBar>();
+        const UINT nId = 0xE830 + static_cast<UINT>(m_bars.size());
+        if (!pBar->Create(m_pFrame, WS_CHILD | WS_VISIBLE | dwAlign, nId) ||
+            !pBar->LoadToolBar(IDR_TEST_TOOLBAR, 0, 0, bLocked))
+            return nullptr;
+        if (!ids.empty()) {
+            pBar->RemoveAllButtons();
+            for (UINT nButtonId : ids) {
+                if (nButtonId == 0)
+                    pBar->InsertSeparator();
+                else
+                    pBar->InsertButton(CWTKToolbarButton(nButtonId, CWTKToolBar::GetDefaultImage(nButtonId)));
+            }
+        }
+        m_bars.push_back(std::move(pBar));
+        Layout();
+        return m_bars.back().get();
+    }
+    void DestroyBars()
+    {
+        for (auto& pBar : m_bars) {
+            if (::IsWindow(pBar->GetSafeHwnd()))
+                pBar->DestroyWindow();
+        }
+        m_bars.clear();
+        PumpPending();
+    }
+    void Layout()
+    {
+        m_pFrame->RecalcLayout();
+        for (auto& pBar : m_bars)
+            pBar->AdjustLocations();
+        PumpPending();
+    }
+    static CWTKToolbarEditBoxButton* AddEditBox(CWTKToolBar* pBar, UINT nId)
+    {
+        const int iIndex = pBar->InsertButton(CWTKToolbarEditBoxButton(nId, -1, ES_AUTOHSCROLL, 120));
+        return dynamic_cast<CWTKToolbarEditBoxButton*>(pBar->GetButton(iIndex));
+    }
+    // A press on a button in customise mode, with the drag played by g_plan.
+    static void Press(CTestBar* pBar, int iButton)
+    {
+        g_plan.pSource = pBar;
+        const CPoint point = ItemRect(*pBar, iButton).CenterPoint();
+        pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(point));
+        if (::IsWindow(pBar->GetSafeHwnd()))
+            pBar->SendMessage(WM_LBUTTONUP, 0, PointParam(point));
+    }
+    // A click that selects the button without dragging it.
+    static void Select(CTestBar* pBar, int iButton)
+    {
+        g_plan.kind = DragPlan::released;
+        Press(pBar, iButton);
+    }
+
+    CToolBarTestFrame* m_pFrame = nullptr;
+    std::vector<std::unique_ptr<CTestBar>> m_bars;
+    CFakeSheet m_sheet;
+    CWTKToolBar::ButtonDragFn m_pfnOldDrag = nullptr;
+    WTKBeepFn m_pfnOldBeep = nullptr;
+};
+
+TEST_F(CustomizeModeTest, HostedControlsStopTakingTheMouseAndComeBackAsTheirCommandsStand)
+{
+    CTestBar* pBar = AddBar({kN});
+    CTestBar* pLocked = AddBar({}, CBRS_TOP, TRUE);
+    ASSERT_NE(pBar, nullptr);
+    ASSERT_NE(pLocked, nullptr);
+    CWTKToolbarEditBoxButton* pEnabled = AddEditBox(pBar, ID_FIND);
+    CWTKToolbarEditBoxButton* pDisabled = AddEditBox(pBar, ID_FIND + 1);
+    CWTKToolbarEditBoxButton* pOnLocked = AddEditBox(pLocked, ID_FIND + 2);
+    ASSERT_TRUE(pEnabled && pDisabled && pOnLocked);
+    const int iDisabled = pBar->ButtonToIndex(pDisabled);
+    pBar->SetButtonStyle(iDisabled, pBar->GetButtonStyle(iDisabled) | TBBS_DISABLED);
+    Layout();
+
+    const struct {
+        const char* name;
+        CWTKToolbarEditBoxButton* pButton;
+        BOOL bEnabledInMode;
+        BOOL bEnabledAfter;
+    } rows[] = {
+        {"an enabled command's control", pEnabled, FALSE, TRUE},
+        {"a disabled command's control", pDisabled, FALSE, FALSE},
+        {"a control on a locked bar", pOnLocked, TRUE, TRUE},
+    };
+    CWTKToolBar::SetCustomizeMode(TRUE);
+    for (const auto& row : rows)
+        EXPECT_EQ(::IsWindowEnabled(row.pButton->GetHwnd()), row.bEnabledInMode) << row.name << " in customise mode";
+
+    // The disabled control asks its bar for colours: the button's own, not the bar's.
+    const HWND hEdit = pEnabled->GetHwnd();
+    const HDC hdc = ::GetDC(hEdit);
+    const auto hBrush = reinterpret_cast<HBRUSH>(
+        pBar->SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hEdit)));
+    EXPECT_EQ(hBrush, ::GetSysColorBrush(COLOR_WINDOW));
+    EXPECT_EQ(::GetBkColor(hdc), ::GetSysColor(COLOR_WINDOW));
+    ::ReleaseDC(hEdit, hdc);
+
+    CWTKToolBar::SetCustomizeMode(FALSE);
+    for (const auto& row : rows)
+        EXPECT_EQ(::IsWindowEnabled(row.pButton->GetHwnd()), row.bEnabledAfter) << row.name << " after customise mode";
+}
+
+TEST_F(CustomizeModeTest, DropIndexOnTwoRowsAndOnAColumn)
+{
+    CTestBar* pRows = AddBar({kN, kO, kS, 0, kC, kCo, kP, 0, ID_TEST_BOLD, ID_TEST_PRINT});
+    CTestBar* pColumn = AddBar({kN, kO, kS}, CBRS_LEFT);
+    ASSERT_TRUE(pRows && pColumn);
+    CWTKToolBar::SetCustomizeMode(TRUE);
+
+    // Two rows: the first separator ends the first one; room for a row more below them.
+    pRows->GetButton(3)->m_bWrap = TRUE;
+    const int nRowHeight = pRows->GetRowHeight();
+    pRows->SetWindowPos(nullptr, 0, 0, 400, 3 * nRowHeight + 20, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pRows->AdjustLocations();
+    const CRect rNew = ItemRect(*pRows, 0), rSep = ItemRect(*pRows, 3), rCut = ItemRect(*pRows, 4),
+                rPrint = ItemRect(*pRows, 9);
+    ASSERT_GT(rCut.top, rNew.bottom) << "the bar has two rows";
+    CRect rectRows;
+    pRows->GetClientRect(rectRows);
+    ASSERT_GT(rectRows.bottom, rPrint.bottom + 10);
+
+    const CRect cN = ItemRect(*pColumn, 0), cO = ItemRect(*pColumn, 1), cS = ItemRect(*pColumn, 2);
+    CRect rectColumn;
+    pColumn->GetClientRect(rectColumn);
+
+    const struct {
+        const char* name;
+        CTestBar* pBar;
+        CPoint point;
+        int nExpected;
+        int nEdge;  // the edge the marker stands on
+    } cases[] = {
+        {"left half of the first button", pRows, CPoint(rNew.left + 2, rNew.CenterPoint().y), 0, rNew.left},
+        {"right half of the first button", pRows, CPoint(rNew.right - 2, rNew.CenterPoint().y), 1, rNew.right},
+        {"right of the first row", pRows, CPoint(rectRows.right - 2, rNew.CenterPoint().y), 4, rSep.right},
+        {"left of the second row", pRows, CPoint(rectRows.left, rCut.CenterPoint().y), 4, rCut.left},
+        {"right of the last button", pRows, CPoint(rectRows.right - 2, rPrint.CenterPoint().y), 10, rPrint.right},
+        {"below the last row", pRows, CPoint(rCut.left + 2, rPrint.bottom + 10), 10, rPrint.right},
+        {"above the column", pColumn, CPoint(cN.CenterPoint().x, rectColumn.top), 0, cN.top},
+        {"lower half of the first", pColumn, CPoint(cN.CenterPoint().x, cN.bottom - 2), 1, cN.bottom},
+        {"upper half of the second", pColumn, CPoint(cO.CenterPoint().x, cO.top + 2), 1, cO.top},
+        {"below the column", pColumn, CPoint(cS.CenterPoint().x, cS.bottom + 20), 3, cS.bottom},
+    };
+    for (const auto& c : cases) {
+        CRect marker;
+        EXPECT_EQ(c.pBar->FindDropIndex(c.point, marker), c.nExpected) << c.name;
+        CRect rectClient;
+        c.pBar->GetClientRect(rectClient);
+        const BOOL bAcross = c.pBar == pRows;
+        EXPECT_EQ(bAcross ? marker.Width() : marker.Height(), 6) << c.name;
+        EXPECT_TRUE(bAcross ? (marker.left <= c.nEdge && c.nEdge <= marker.right)
+                            : (marker.top <= c.nEdge && c.nEdge <= marker.bottom))
+            << c.name << ": the marker stands on the edge";
+        CRect inside;
+        EXPECT_TRUE(inside.IntersectRect(marker, rectClient) && inside == marker) << c.name << ": inside the bar";
+    }
+}
+
+TEST_F(CustomizeModeTest, DragsEndWhereTheDropTargetsPutThem)
+{
+    constexpr int kPastEnd = -1;
+    enum Target { kSame, kOther, kLocked };
+    const struct {
+        const char* name;
+        std::vector<UINT> source;
+        int iPress;
+        DragPlan::Kind kind;
+        Target target;
+        std::vector<UINT> otherBar;  // the other bar's buttons, when there is one
+        BOOL bOverflow;           // the other bar has an overflow button
+        int iDropAt;              // the drop at this button's centre (kPastEnd: the bar's far end)
+        int dx;                   // and so many pixels along the bar
+        DWORD dwKeys;
+        std::vector<UINT> sourceAfter;
+        std::vector<UINT> otherAfter;
+    } cases[] = {
+        {"a click keeps the button", {kN, kO, kS}, 1, DragPlan::released, kSame, {}, FALSE, 0, 0, 0, {kN, kO, kS}, {}},
+        {"a cancelled drag keeps it", {kN, kO, kS}, 1, DragPlan::escaped, kSame, {}, FALSE, 0, 0, 0, {kN, kO, kS}, {}},
+        {"off the bars, the only button goes", {kN}, 0, DragPlan::toNowhere, kSame, {}, FALSE, 0, 0, 0, {}, {}},
+        {"to another bar it moves", {kN, kO, kS}, 1, DragPlan::toBar, kOther, {kC, kP}, FALSE, 1, -4, 0, {kN, kS},
+         {kC, kO, kP}},
+        {"with Ctrl it is copied", {kN, kO, kS}, 1, DragPlan::toBar, kOther, {kC, kP}, FALSE, 1, -4, MK_CONTROL,
+         {kN, kO, kS}, {kC, kO, kP}},
+        {"a locked bar refuses it: dropped off the bars", {kN, kO}, 1, DragPlan::toBar, kLocked, {}, FALSE, 1, 0, 0,
+         {kN}, {}},
+        {"past the overflow button it lands before it", {kN, kO}, 0, DragPlan::toBar, kOther, {kC, kP}, TRUE, kPastEnd,
+         0, 0, {kO}, {kC, kP, kN}},
+        {"along its own bar", {kN, kO, kS, kC, kP}, 0, DragPlan::toBar, kSame, {}, FALSE, 4, -4, 0, {kO, kS, kC, kN, kP},
+         {}},
+        {"along its own bar, the separators it leaves closing up", {kN, 0, kO, 0, kS, kC}, 2, DragPlan::toBar, kSame,
+         {}, FALSE, 5, -4, 0, {kN, 0, kS, kO, kC}, {}},
+        {"on its own place, under 6 pixels on", {kN, kO, kS}, 1, DragPlan::toBar, kSame, {}, FALSE, 1, 5, 0,
+         {kN, kO, kS}, {}},
+        {"on its own place, 6 pixels on starts a group", {kN, kO, kS}, 1, DragPlan::toBar, kSame, {}, FALSE, 1, 7, 0,
+         {kN, 0, kO, kS}, {}},
+        {"on its own place, 6 pixels back ends its group", {kN, 0, kO, kS}, 2, DragPlan::toBar, kSame, {}, FALSE, 2, -7,
+         0, {kN, kO, kS}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CTestBar* pSource = AddBar(c.source);
+        ASSERT_NE(pSource, nullptr);
+        CTestBar* pOther = nullptr;
+        if (c.target == kOther) {
+            pOther = AddBar(c.otherBar);
+            if (c.bOverflow)
+                pOther->EnableCustomizeButton(TRUE);
+        } else if (c.target == kLocked) {
+            pOther = AddBar({}, CBRS_TOP, TRUE);
+        }
+        ASSERT_TRUE(c.target == kSame || pOther != nullptr);
+        const std::vector<UINT> lockedBefore = pOther != nullptr ? Ids(*pOther) : std::vector<UINT>();
+        CWTKToolBar::SetCustomizeMode(TRUE);
+        Layout();
+
+        g_plan = DragPlan();
+        g_plan.kind = c.kind;
+        g_plan.pTarget = c.target == kSame ? pSource : pOther;
+        g_plan.dwKeys = c.dwKeys;
+        if (c.kind == DragPlan::toBar) {
+            CRect rectClient;
+            g_plan.pTarget->GetClientRect(rectClient);
+            const CRect rect = ItemRect(*g_plan.pTarget, c.iDropAt == kPastEnd ? 0 : c.iDropAt);
+            g_plan.ptDrop = c.iDropAt == kPastEnd ? CPoint(rectClient.right - 2, rect.CenterPoint().y)
+                                                  : rect.CenterPoint() + CPoint(c.dx, 0);
+        }
+        Press(pSource, c.iPress);
+
+        EXPECT_EQ(Ids(*pSource), c.sourceAfter);
+        if (c.target == kOther) {
+            EXPECT_EQ(Ids(*pOther), c.otherAfter);
+            if (c.bOverflow) {
+                EXPECT_EQ(pOther->GetButton(pOther->GetCount() - 1), pOther->GetCustomizeButton());
+            }
+        } else if (c.target == kLocked) {
+            EXPECT_EQ(Ids(*pOther), lockedBefore);
+        }
+        if (c.kind == DragPlan::released) {
+            EXPECT_EQ(CWTKToolBar::GetCustomizeTarget(), pSource);
+            EXPECT_EQ(pSource->GetCustomizeSelection(), c.iPress);
+        }
+        EXPECT_EQ(pSource->DropIndex(), -1) << "the marker is gone";
+        CWTKToolBar::SetCustomizeMode(FALSE);
+        DestroyBars();
+    }
+}
+
+// The states of the button context menu while it is tracked: read when it opens, then closed
+// with Escape through the thread's queue, as the menu's own loop reads it.
+struct TrackedMenu {
+    BOOL bShown = FALSE;
+    std::map<UINT, UINT> states;
+};
+TrackedMenu g_tracked;
+HHOOK g_hHook = nullptr;
+
+LRESULT CALLBACK WatchMenu(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const auto* pMsg = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (nCode == HC_ACTION && pMsg->message == WM_INITMENUPOPUP) {
+        const auto hMenu = reinterpret_cast<HMENU>(pMsg->wParam);
+        g_tracked.bShown = TRUE;
+        for (UINT nID = ID_WTK_BUTTON_RESET; nID <= ID_WTK_BUTTON_START_GROUP; nID++)
+            g_tracked.states[nID] = ::GetMenuState(hMenu, nID, MF_BYCOMMAND);
+        ::PostMessageA(pMsg->hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
+    } else if (nCode == HC_ACTION && pMsg->message == WM_ENTERIDLE) {
+        ::EndMenu();
+    }
+    return ::CallNextHookEx(g_hHook, nCode, wParam, lParam);
+}
+
+TEST_F(CustomizeModeTest, ContextMenuGraysAndChecksItsEntriesForTheButton)
+{
+    CTestBar* pBar = AddBar({kN, 0, kO, ID_NO_IMAGE, ID_RECENT_FILE});
+    CTestBar* pLabels = AddBar({kN, kO});
+    CTestBar* pLocked = AddBar({}, CBRS_TOP, TRUE);
+    ASSERT_TRUE(pBar && pLabels && pLocked);
+    pBar->InsertButton(CWTKToolbarButton(kS, CWTKToolBar::GetDefaultImage(kS), "Save", FALSE, TRUE));
+    pBar->SetButtonDisplay(2, "Open", TRUE, TRUE);
+    pBar->SetButtonDisplay(3, "Find", TRUE, FALSE);
+    pBar->SetButtonDisplay(4, "Recent", TRUE, FALSE);
+    pLabels->EnableTextLabels(TRUE);
+    Layout();
+    CWTKToolBar::SetCustomizeMode(TRUE);
+
+    const UINT R = ID_WTK_BUTTON_RESET, CI = ID_WTK_BUTTON_COPY_IMAGE, I = ID_WTK_BUTTON_IMAGE,
+               T = ID_WTK_BUTTON_TEXT, IT = ID_WTK_BUTTON_IMAGE_AND_TEXT, SG = ID_WTK_BUTTON_START_GROUP;
+    const struct {
+        const char* name;
+        CTestBar* pBar;
+        int iButton;
+        BOOL bShown;
+        std::vector<UINT> grayed;
+        std::vector<UINT> checked;
+        int nBeeps;
+    } cases[] = {
+        {"the first button, image only", pBar, 0, TRUE, {SG}, {I}, 0},
+        {"after a separator, image and text", pBar, 2, TRUE, {}, {IT, SG}, 0},
+        {"text only, without an image", pBar, 3, TRUE, {CI}, {T}, 0},
+        {"a locked button", pBar, 5, TRUE, {R}, {I}, 0},
+        {"a text label", pLabels, 1, TRUE, {I}, {IT}, 0},
+        {"a button that cannot be customised", pBar, 4, FALSE, {}, {}, 0},
+        {"a locked bar", pLocked, 0, FALSE, {}, {}, 1},
+    };
+    g_hHook = ::SetWindowsHookExA(WH_CALLWNDPROC, &WatchMenu, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(g_hHook, nullptr);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_tracked = TrackedMenu();
+        g_nBeeps = 0;
+        CPoint point = ItemRect(*c.pBar, c.iButton).CenterPoint();
+        c.pBar->ClientToScreen(&point);
+        c.pBar->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(c.pBar->GetSafeHwnd()), PointParam(point));
+        PumpPending();
+        EXPECT_EQ(g_tracked.bShown, c.bShown);
+        EXPECT_EQ(g_nBeeps, c.nBeeps);
+        if (!c.bShown) {
+            EXPECT_EQ(c.pBar->GetCustomizeSelection(), -1);
+            continue;
+        }
+        EXPECT_EQ(c.pBar->GetCustomizeSelection(), c.iButton);
+        for (const auto& [nID, nState] : g_tracked.states) {
+            const BOOL bGrayed = std::find(c.grayed.begin(), c.grayed.end(), nID) != c.grayed.end();
+            const BOOL bChecked = std::find(c.checked.begin(), c.checked.end(), nID) != c.checked.end();
+            EXPECT_EQ((nState & MF_GRAYED) != 0, bGrayed != FALSE) << "entry " << nID << " grayed";
+            EXPECT_EQ((nState & MF_CHECKED) != 0, bChecked != FALSE) << "entry " << nID << " checked";
+        }
+    }
+    ::UnhookWindowsHookEx(g_hHook);
+    g_hHook = nullptr;
+}
+
+TEST_F(CustomizeModeTest, ContextMenuCommandsChangeTheSelectedButton)
+{
+    CTestBar* pBar = AddBar({kN, kO, kS, ID_NO_IMAGE_2});
+    ASSERT_NE(pBar, nullptr);
+    pBar->SetButtonDisplay(3, "Find", TRUE, FALSE);
+    Layout();
+    CWTKToolBar::SetCustomizeMode(TRUE);
+    auto command = [pBar](UINT nID) {
+        pBar->SendMessage(WM_COMMAND, nID, 0);
+        PumpPending();
+    };
+    CWTKToolbarButton* pNew = pBar->GetButton(0);
+    CWTKToolbarButton* pNoImage = pBar->GetButton(3);
+
+    // Delete, then start and end a group: the selection follows its button.
+    Select(pBar, 1);
+    command(ID_WTK_BUTTON_DELETE);
+    EXPECT_EQ(Ids(*pBar), (std::vector<UINT> {kN, kS, ID_NO_IMAGE_2}));
+    EXPECT_EQ(pBar->GetCustomizeSelection(), -1);
+    Select(pBar, 1);
+    command(ID_WTK_BUTTON_START_GROUP);
+    EXPECT_EQ(Ids(*pBar), (std::vector<UINT> {kN, 0, kS, ID_NO_IMAGE_2}));
+    EXPECT_EQ(pBar->GetCustomizeSelection(), 2);
+    command(ID_WTK_BUTTON_START_GROUP);
+    EXPECT_EQ(Ids(*pBar), (std::vector<UINT> {kN, kS, ID_NO_IMAGE_2}));
+    EXPECT_EQ(pBar->GetCustomizeSelection(), 1);
+
+    // Display modes of a button with an image and a default text.
+    struct Display {
+        BOOL bImage;
+        BOOL bText;
+    };
+    const struct {
+        UINT nCommand;
+        Display expected;
+    } modes[] = {
+        {ID_WTK_BUTTON_TEXT, {FALSE, TRUE}},
+        {ID_WTK_BUTTON_IMAGE_AND_TEXT, {TRUE, TRUE}},
+        {ID_WTK_BUTTON_IMAGE, {TRUE, FALSE}},
+        {ID_WTK_BUTTON_TEXT, {FALSE, TRUE}},
+        {ID_WTK_BUTTON_RESET, {TRUE, FALSE}},
+    };
+    Select(pBar, 0);
+    for (const auto& m : modes) {
+        command(m.nCommand);
+        EXPECT_EQ(pNew->m_bImage, m.expected.bImage) << "after command " << m.nCommand;
+        EXPECT_EQ(pNew->m_bText, m.expected.bText) << "after command " << m.nCommand;
+    }
+    EXPECT_STREQ(pNew->m_strText, "New");
+    EXPECT_EQ(g_nBeeps, 0);
+    EXPECT_EQ(m_sheet.m_nEdits, 0) << "a button with an image needs no appearance dialog";
+
+    // Its image goes to the clipboard.
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    command(ID_WTK_BUTTON_COPY_IMAGE);
+    EXPECT_TRUE(::IsClipboardFormatAvailable(CF_BITMAP));
+
+    // A button without image or text: text beeps and falls back to the image, which only the
+    // appearance dialog can give; cancelling it keeps the display, OK takes the new image.
+    Select(pBar, 2);
+    pNoImage->m_strText.Empty();
+    const Display before {pNoImage->m_bImage, pNoImage->m_bText};
+    command(ID_WTK_BUTTON_TEXT);
+    EXPECT_EQ(g_nBeeps, 1);
+    EXPECT_EQ(m_sheet.m_nEdits, 1);
+    EXPECT_EQ(pNoImage->m_bImage, before.bImage);
+    EXPECT_EQ(pNoImage->m_bText, before.bText);
+    m_sheet.m_bOk = TRUE;
+    m_sheet.m_iImage = 2;
+    command(ID_WTK_BUTTON_IMAGE);
+    EXPECT_EQ(m_sheet.m_nEdits, 2);
+    EXPECT_EQ(m_sheet.m_pLastParent, pBar);
+    EXPECT_EQ(pNoImage->GetImage(), 2);
+    EXPECT_TRUE(pNoImage->m_bImage);
+    EXPECT_FALSE(pNoImage->m_bText);
+
+    // A new menu button goes in at the selection through the dialog; cancelled, nothing comes.
+    m_sheet.m_bOk = FALSE;
+    command(ID_WTK_BUTTON_NEW_MENU);
+    EXPECT_EQ(Ids(*pBar), (std::vector<UINT> {kN, kS, ID_NO_IMAGE_2}));
+    m_sheet.m_bOk = TRUE;
+    m_sheet.m_iImage = -1;
+    m_sheet.m_strText = "&Tools";
+    command(ID_WTK_BUTTON_NEW_MENU);
+    ASSERT_EQ(Ids(*pBar), (std::vector<UINT> {kN, kS, 0, ID_NO_IMAGE_2}));
+    auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(2));
+    ASSERT_NE(pMenuButton, nullptr);
+    EXPECT_EQ(pBar->GetCustomizeSelection(), 2);
+    EXPECT_STREQ(pMenuButton->m_strText, "&Tools");
+    EXPECT_TRUE(pMenuButton->m_bText);
+    EXPECT_FALSE(pMenuButton->m_bImage);
+    pMenuButton->OnCancelMode();
+    PumpPending();
+}
+
+TEST_F(CustomizeModeTest, HidingAndShowingABarTellsTheSheet)
+{
+    CTestBar* pBar = AddBar({kN, kO});
+    ASSERT_NE(pBar, nullptr);
+    pBar->ShowWindow(SW_HIDE);
+    pBar->ShowWindow(SW_SHOW);
+    EXPECT_TRUE(m_sheet.m_shown.empty()) << "outside customise mode the sheet hears nothing";
+
+    CWTKToolBar::SetCustomizeMode(TRUE);
+    Select(pBar, 1);
+    ASSERT_EQ(CWTKToolBar::GetCustomizeTarget(), pBar);
+    pBar->ShowWindow(SW_HIDE);
+    EXPECT_EQ(CWTKToolBar::GetCustomizeTarget(), nullptr);
+    EXPECT_EQ(pBar->GetCustomizeSelection(), -1);
+    pBar->ShowWindow(SW_SHOW);
+    const std::vector<std::pair<CWTKToolBar*, BOOL>> expected = {{pBar, FALSE}, {pBar, TRUE}};
+    EXPECT_EQ(m_sheet.m_shown, expected);
+}
+
+TEST_F(CustomizeModeTest, ResizingAControlButtonByItsRightEdge)
+{
+    CTestBar* pBar = AddBar({kN});
+    ASSERT_NE(pBar, nullptr);
+    CWTKToolbarEditBoxButton* pEdit = AddEditBox(pBar, ID_FIND);
+    ASSERT_NE(pEdit, nullptr);
+    Layout();
+    CWTKToolBar::SetCustomizeMode(TRUE);
+    const int iEdit = pBar->ButtonToIndex(pEdit);
+
+    const struct {
+        const char* name;
+        int nReleaseFromRight;  // where the button is let go, from its right edge
+        int nWidthChange;
+    } cases[] = {
+        {"widened by 30", 30, 30},
+        {"narrowed by 20", -20, -20},
+        {"let go near the old edge", 4, 0},
+    };
+    for (const auto& c : cases) {
+        const CRect rect = ItemRect(*pBar, iEdit);
+        const int y = rect.CenterPoint().y;
+        const CPoint ptRelease(rect.right + c.nReleaseFromRight, y);
+        pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(CPoint(rect.right - 2, y)));
+        pBar->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, PointParam(ptRelease));
+        pBar->SendMessage(WM_LBUTTONUP, 0, PointParam(ptRelease));
+        EXPECT_EQ(ItemRect(*pBar, iEdit).Width(), rect.Width() + c.nWidthChange) << c.name;
+        EXPECT_EQ(pBar->GetCustomizeSelection(), iEdit) << c.name;
+        EXPECT_EQ(::GetCapture(), nullptr) << c.name;
+    }
+}
+
+TEST_F(CustomizeModeTest, ScreenshotOfASelectedButtonAndTheDropMarker)
+{
+    CTestBar* pBar = AddBar({kN, kO, kS, 0, kC, kCo, kP});
+    ASSERT_NE(pBar, nullptr);
+    CWTKToolBar::SetCustomizeMode(TRUE);
+    Select(pBar, 1);
+
+    // A button from the commands list held between Cut and Copy.
+    CWTKToolbarButton dragged(ID_TEST_BOLD, CWTKToolBar::GetDefaultImage(ID_TEST_BOLD));
+    COleDataSource source;
+    ASSERT_TRUE(dragged.PrepareDrag(source));
+    COleDataObject data;
+    data.Attach(source.GetDataObject(), FALSE);
+    const CRect rCopy = ItemRect(*pBar, 5);
+    EXPECT_EQ(pBar->OnDragEnter(&data, 0, CPoint(rCopy.left + 2, rCopy.CenterPoint().y)), DROPEFFECT_MOVE);
+    EXPECT_EQ(pBar->DropIndex(), 5);
+    pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+    PumpPending();
+
+    CRect rectClient;
+    pBar->GetClientRect(rectClient);
+    Canvas shot(rectClient.Width(), rectClient.Height());
+    ASSERT_TRUE(shot.CopyFromWindow(pBar->GetSafeHwnd(), false));
+    EXPECT_TRUE(shot.WritePng(ScreenshotFolder() + "\\custmode_drop_marker.png"));
+
+    const COLORREF clrMark = WTKGetGlobalData().clrBarText;
+    const CRect marker = pBar->DropMarker();
+    const int xMiddle = marker.left + marker.Width() / 2;
+    for (int y = marker.top; y < marker.bottom; y++)
+        EXPECT_EQ(shot.Pixel(xMiddle, y), clrMark) << "the marker's stroke at y " << y;
+    EXPECT_EQ(shot.Pixel(marker.left, marker.top), clrMark) << "its top serif";
+    EXPECT_EQ(shot.Pixel(marker.right - 1, marker.bottom - 1), clrMark) << "its bottom serif";
+    const CRect rOpen = ItemRect(*pBar, 1);
+    EXPECT_EQ(shot.Count(clrMark, CRect(rOpen.left, rOpen.top, rOpen.right, rOpen.top + 2)), 2 * rOpen.Width())
+        << "the selection's frame";
+
+    pBar->OnDragLeave();
+    EXPECT_EQ(pBar->DropIndex(), -1);
+    EXPECT_TRUE(pBar->DropMarker().IsRectEmpty());
+}
+
+// Not customise mode but the menu bar's own drag: while the bar is dragged a thread mouse hook
+// waits for the release and then says which work area the drop belongs to.
+TEST_F(CustomizeModeTest, MenuBarDragHookGivesTheDropTheWorkAreaOnceThenGoes)
+{
+    m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    CWTKMenuBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(&bar);
+    Layout();
+    CDockContext* pContext = bar.m_pDockContext;
+    ASSERT_NE(pContext, nullptr);
+
+    bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK);
+    EXPECT_EQ(CWTKMenuBar::GetDragHookBar(), nullptr) << "no hook without a drag";
+    pContext->m_bDragging = TRUE;
+    bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK);
+    ASSERT_EQ(CWTKMenuBar::GetDragHookBar(), &bar);
+
+    // Moves pass; the release stores the origin of the work area that holds the bar.
+    MOUSEHOOKSTRUCT info {};
+    info.hwnd = bar.GetSafeHwnd();
+    ::GetCursorPos(&info.pt);
+    CWTKMenuBar::DragMouseHookProc(HC_ACTION, WM_MOUSEMOVE, reinterpret_cast<LPARAM>(&info));
+    EXPECT_FALSE(pContext->m_bWorkAreaOriginSet);
+    CWTKMenuBar::DragMouseHookProc(HC_ACTION, WM_LBUTTONUP, reinterpret_cast<LPARAM>(&info));
+    RECT rectWork {};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
+    EXPECT_TRUE(pContext->m_bWorkAreaOriginSet);
+    EXPECT_EQ(pContext->m_ptWorkAreaOrigin, CPoint(rectWork.left, rectWork.top));
+    EXPECT_EQ(CWTKMenuBar::GetDragHookBar(), nullptr) << "the hook went with the release";
+
+    // A bar that moves lets go of the hook as well.
+    bar.CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK);
+    ASSERT_EQ(CWTKMenuBar::GetDragHookBar(), &bar);
+    bar.SetWindowPos(nullptr, 0, 1, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(CWTKMenuBar::GetDragHookBar(), nullptr);
+    pContext->m_bDragging = FALSE;
+    bar.DestroyWindow();
+}
+
+}  // namespace
