@@ -13,6 +13,8 @@
 #include "Files.h"
 #include "MessagePump.h"
 
+#include "frames/WTKFrameWnd.h"
+
 #include "docview/FrameWnd.h"
 #include "win/ShellLauncher.h"
 
@@ -210,6 +212,26 @@ TEST_F(UserToolsWiringTest, AToolbarClickRunsTheToolAndAnIdWithoutToolGoesToTheF
     EXPECT_EQ(m_pFrame->m_commands, (std::vector<UINT> {ID_TEST_FIRST_TOOL + 1}))
         << "a tool id without a tool goes its usual way";
     bar.DestroyWindow();
+}
+
+TEST_F(UserToolsWiringTest, AToolkitFrameRunsToolsFromAcceleratorsAndFromMenusThatSendItTheirCommands)
+{
+    CShellRecorder shell;
+    auto* pFrame = new CWTKFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, "Toolkit frame", WS_OVERLAPPEDWINDOW, CRect(60, 60, 360, 260)));
+    const UINT uiTool = ID_TEST_FIRST_TOOL + 2;
+    pFrame->SendMessage(WM_COMMAND, uiTool, 0);
+    EXPECT_TRUE(CShellRecorder::s_files.empty()) << "no manager, no tool";
+    {
+        CTestToolsManager manager;
+        manager.AddTool("Console", uiTool, "console.exe");
+        pFrame->SendMessage(WM_COMMAND, MAKEWPARAM(uiTool, 1), 0);  // an accelerator
+        pFrame->SendMessage(WM_COMMAND, uiTool, 0);                 // a menu item
+        pFrame->SendMessage(WM_COMMAND, uiTool + 1, 0);             // no tool has it
+    }
+    EXPECT_EQ(CShellRecorder::s_files, (std::vector<std::string> {"console.exe", "console.exe"}));
+    pFrame->DestroyWindow();
+    PumpPending();
 }
 
 TEST_F(UserToolsWiringTest, ThePlaceholderIsNoCommandOfItsOwn)
