@@ -3,6 +3,7 @@
 #include "command_bars/WTKCustomizeMode.h"
 #include "command_bars/WTKToolBar.h"
 #include "core/Archive.h"
+#include "foundation/WTKUserToolsManagerBase.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ CWTKCommandUsageCounter& WTKGetCommandUsageCounter()
 
 BOOL CWTKCommandUsageCounter::IsUncountedCommand(UINT uiCmd)
 {
-    if (uiCmd == 0 || uiCmd == static_cast<UINT>(-1))
+    if (uiCmd == 0 || uiCmd == static_cast<UINT>(-1) || WTKIsUserToolsEntryCmd(uiCmd))
         return TRUE;
     for (const CommandRange& range : kUncountedRanges) {
         if (uiCmd >= range.uiFirst && uiCmd <= range.uiLast)

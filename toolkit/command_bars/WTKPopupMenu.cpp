@@ -1,5 +1,6 @@
 #include "command_bars/WTKPopupMenu.h"
 
+#include "command_bars/WTKCommandManager.h"
 #include "command_bars/WTKMenuBar.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKPopupMenuBar.h"
@@ -14,6 +15,7 @@
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKPaintTools.h"
+#include "foundation/WTKUserToolsManagerBase.h"
 #include "foundation/WTKVisualManager.h"
 #include "foundation/WTKWorkArea.h"
 #include "foundation/WTKWorkspaceSteps.h"
@@ -438,8 +440,10 @@ BOOL CWTKPopupMenu::InitMenuBar()
                 return FALSE;
         }
     }
-    if (!bCustomize)
+    if (!bCustomize) {
         ReplaceRecentFiles();
+        ReplaceUserTools();
+    }
 
     CFrameWnd* pTarget = dynamic_cast<CFrameWnd*>(m_pMenuBar->GetCommandTarget());
     if (pTarget == nullptr)
@@ -480,6 +484,39 @@ void CWTKPopupMenu::ReplaceRecentFiles()
             iInsert++;
     }
     // Without entries the removal also drops one of the two separators that would meet.
+    m_pMenuBar->RemoveButton(iPlace);
+}
+
+void CWTKPopupMenu::ReplaceUserTools()
+{
+    CWTKUserToolsManagerBase* pTools = WTKGetUserToolsManager();
+    if (pTools == nullptr || pTools->GetToolsEntryCmd() == 0)
+        return;
+    const int iPlace = m_pMenuBar->CommandToIndex(pTools->GetToolsEntryCmd());
+    if (iPlace < 0)
+        return;
+    int iInsert = iPlace + 1;
+    // The tools stand apart from the items before them.
+    if (iPlace > 0 && !m_pMenuBar->GetButton(iPlace - 1)->IsSeparator() && pTools->GetToolCount() > 0) {
+        if (m_pMenuBar->InsertSeparator(iInsert) >= 0)
+            iInsert++;
+    }
+    const int iFirstTool = iInsert;
+    for (int i = 0; i < pTools->GetToolCount(); i++) {
+        UINT uiCmd = 0;
+        CString strLabel;
+        if (!pTools->GetToolAt(i, uiCmd, strLabel))
+            continue;
+        const int iImage = WTKGetCmdMgr()->GetCmdImage(uiCmd, FALSE);
+        CWTKToolbarMenuButton item(uiCmd, nullptr, iImage, strLabel);
+        item.m_bText = TRUE;
+        if (m_pMenuBar->InsertButton(item, iInsert) >= 0)
+            iInsert++;
+    }
+    // ... and from the items after them.
+    if (iInsert > iFirstTool && iInsert < m_pMenuBar->GetCount() && !m_pMenuBar->GetButton(iInsert)->IsSeparator())
+        m_pMenuBar->InsertSeparator(iInsert);
+    // Removing the placeholder drops a separator that would then repeat.
     m_pMenuBar->RemoveButton(iPlace);
 }
 
@@ -1455,7 +1492,7 @@ CWTKToolBar* CWTKPopupMenu::CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPC
         const BOOL bSkipped = (uiCmd >= kRecentFileFirstId && uiCmd <= kRecentFileLastId) ||
             (uiCmd >= kFirstSystemId && uiCmd <= kLastSystemId) ||
             (uiCmd > kLastOwnId && uiCmd != CWTKToolbarMenuButton::kSubMenuId) ||
-            (uiCmd >= kWindowListFirstId && uiCmd <= kWindowListLastId);
+            (uiCmd >= kWindowListFirstId && uiCmd <= kWindowListLastId) || WTKIsUserToolsEntryCmd(uiCmd);
         if (bSkipped)
             continue;
         if (auto* pMenuItem = dynamic_cast<CWTKToolbarMenuButton*>(pItem);

@@ -172,6 +172,8 @@ protected:
     // The frame's toolkit interface, or null for a plain frame.
     CWTKPopupMenuHost* GetHost() const;
     void ReplaceRecentFiles();
+    // The user tools in place of the tools placeholder item.
+    void ReplaceUserTools();
     void CheckShadow();
     void DropShadowImages();
     void DrawFinished(CDC* pDC, const CRect& rectClient);

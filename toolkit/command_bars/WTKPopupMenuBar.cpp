@@ -10,6 +10,7 @@
 #include "command_bars/WTKToolbarMenuButton.h"
 
 #include "foundation/WTKGlobalData.h"
+#include "foundation/WTKUserToolsManagerBase.h"
 #include "foundation/WTKVisualManager.h"
 
 #include "core/List.h"
@@ -221,7 +222,7 @@ BOOL CWTKPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
             continue;
         pButton->m_bImage = pButton->GetImage() >= 0;
         UINT nStyle = pButton->m_nStyle;
-        if (uiState & (MF_GRAYED | MF_DISABLED))
+        if ((uiState & (MF_GRAYED | MF_DISABLED)) && !WTKIsUserToolCmd(uiCmd))
             nStyle |= kMenuItemStyleDisabled;
         if (uiState & MF_CHECKED)
             nStyle |= kMenuItemStyleChecked;

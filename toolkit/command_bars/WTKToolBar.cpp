@@ -8,6 +8,7 @@
 
 #include "foundation/WTKCleanUp.h"
 #include "foundation/WTKGlobalData.h"
+#include "foundation/WTKUserToolsManagerBase.h"
 #include "foundation/WTKVisualManager.h"
 #include "foundation/WTKWorkspaceSteps.h"
 
@@ -1015,7 +1016,7 @@ BOOL CWTKToolBar::IsBasicCommand(UINT uiCmd)
 BOOL CWTKToolBar::IsCommandRarelyUsed(UINT uiCmd)
 {
     if (IsCustomizeMode() || uiCmd == 0 || uiCmd == static_cast<UINT>(-1) || (uiCmd >= 0xE110 && uiCmd <= 0xE11F) ||
-        (uiCmd >= 0xF000 && uiCmd < 0xF1F0) || uiCmd > 0xFEFF || (uiCmd >= 0xE210 && uiCmd <= 0xE21F))
+        (uiCmd >= 0xF000 && uiCmd < 0xF1F0) || uiCmd > 0xFEFF || (uiCmd >= 0xE210 && uiCmd <= 0xE21F) || WTKIsUserToolsEntryCmd(uiCmd))
         return FALSE;
     if (BasicCommands().IsEmpty() || IsBasicCommand(uiCmd))
         return FALSE;

@@ -7,6 +7,7 @@
 
 #include "foundation/WTKKeyboardManager.h"
 #include "foundation/WTKGlobalData.h"
+#include "foundation/WTKUserToolsManagerBase.h"
 
 #include "bars/BarToolTip.h"
 #include "docview/FrameWnd.h"
@@ -75,6 +76,12 @@ BOOL IsSkippedForUpdate(const CWTKToolbarButton* pButton)
     return pButton->IsSeparator() || nID == 0 || (nID >= 0xF000 && nID < 0xF1F0) || nID >= 0xFF00;
 }
 
+// A user tool's command has no handler: the tools manager runs it.
+BOOL DisablesIfNoHandler(BOOL bDisableIfNoHandler, UINT nID)
+{
+    return bDisableIfNoHandler && !WTKIsUserToolCmd(nID);
+}
+
 }  // namespace
 
 // ---- Command state ----
@@ -88,7 +95,7 @@ void CWTKToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
             continue;
         CToolbarCmdUI state(this, i, pButton->m_nID);
         state.m_nIndexMax = static_cast<UINT>(GetCount());
-        state.DoUpdate(pTarget, m_bDisableControlsIfNoHandler);
+        state.DoUpdate(pTarget, DisablesIfNoHandler(m_bDisableControlsIfNoHandler, pButton->m_nID));
     }
     CControlBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
 }
@@ -103,7 +110,7 @@ void CWTKToolBar::UpdateButton(int nIndex)
         return;
     CToolbarCmdUI state(this, nIndex, pButton->m_nID);
     state.m_nIndexMax = static_cast<UINT>(GetCount());
-    state.DoUpdate(pTarget, m_bDisableControlsIfNoHandler);
+    state.DoUpdate(pTarget, DisablesIfNoHandler(m_bDisableControlsIfNoHandler, pButton->m_nID));
 }
 
 // ---- Mouse ----
@@ -261,7 +268,7 @@ void CWTKToolBar::OnLButtonUp(UINT nFlags, CPoint point)
                 pOwner = GetParent();
             // The command may rebuild or destroy the bar: the button is found again below.
             const HWND hWndSelf = GetSafeHwnd();
-            if (pOwner != nullptr)
+            if (pOwner != nullptr && !WTKInvokeUserTool(nID))
                 pOwner->SendMessage(WM_COMMAND, nID, 0);
             if (!::IsWindow(hWndSelf))
                 return;

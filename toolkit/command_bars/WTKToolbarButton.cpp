@@ -6,6 +6,7 @@
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKImageStrip.h"
 #include "foundation/WTKToolBarInfo.h"
+#include "foundation/WTKUserToolsManagerBase.h"
 #include "foundation/WTKVisualManager.h"
 
 #include "core/Archive.h"
@@ -157,7 +158,11 @@ void CWTKToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pIma
     m_bHorz = bHorz;
     DrawFrame(pDC, rect, bHighlight);
 
-    const CSize sizeImage = pImages ? pImages->GetImageSize(TRUE) : CSize(0, 0);
+    // A user tool's command shows the tool's icon in place of a strip image.
+    const HICON hToolIcon = WTKGetUserToolIcon(m_nID);
+    const CSize sizeImage = hToolIcon != nullptr ? CSize(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON))
+        : pImages                                ? pImages->GetImageSize(TRUE)
+                                                 : CSize(0, 0);
 
     CRect rectWork = rect;
     if (m_bExtraSize) {
@@ -207,7 +212,12 @@ void CWTKToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pIma
 
     // The image.
     const int iImage = GetImage();
-    if (pImages && m_bImage && iImage >= 0) {
+    const BOOL bHasImage = hToolIcon != nullptr || (pImages && m_bImage && iImage >= 0);
+    if (hToolIcon != nullptr) {
+        const BOOL bDrawDisabled = bDisabled && !bPushed && !bCustomizeMode && bGrayDisabledButtons;
+        ::DrawStateA(pDC->GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(hToolIcon), 0, rectWork.left + xImage,
+                     rectWork.top + yImage, sizeImage.cx, sizeImage.cy, DST_ICON | (bDrawDisabled ? DSS_DISABLED : 0));
+    } else if (bHasImage) {
         const int x = rectWork.left + xImage;
         const int y = rectWork.top + yImage;
         const BOOL bDrawDisabled = bDisabled && !bPushed && !bCustomizeMode && bGrayDisabledButtons;
@@ -237,7 +247,7 @@ void CWTKToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pIma
         } else if (bHorz) {
             CRect rectText = rectWork;
             rectText.left += xImage + sizeImage.cx + kTextMargin + xText;
-            if (!m_bImage || iImage < 0)
+            if (!bHasImage)
                 rectText.left = rectWork.left + xText;
             rectText.top += yText;
             pDC->DrawText(m_strText, &rectText, DT_SINGLELINE);
@@ -247,7 +257,7 @@ void CWTKToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pIma
             CRect rectText = rectWork;
             rectText.left = rectWork.right - xText;
             rectText.top += yImage + sizeImage.cy + kTextMargin + kTextMargin;
-            if (!m_bImage || iImage < 0)
+            if (!bHasImage)
                 rectText.top = rectWork.top + kTextMargin;
             CFont* pOldFont = data.fontVert.GetSafeHandle() ? pDC->SelectObject(&data.fontVert) : nullptr;
             const CString strDrawn = RemoveMnemonicMarks(m_strText);
@@ -421,7 +431,7 @@ BOOL CWTKToolbarButton::IsCustomizable() const
 {
     const UINT id = m_nID;
     if ((id >= 0xE110 && id <= 0xE11F) || (id >= 0xF000 && id <= 0xF1EF) || id >= 0xFF00 ||
-        (id >= 0xE210 && id <= 0xE21F))
+        (id >= 0xE210 && id <= 0xE21F) || WTKIsUserToolsEntryCmd(id))
         return FALSE;
     return TRUE;
 }
@@ -447,14 +457,17 @@ int CWTKToolbarButton::DrawImage(CDC* pDC, CRect rectImage, BOOL bHighlight)
     const CSize sizeImage = CWTKToolBar::GetDefaultImageSize();
     const CSize sizeCell(sizeImage.cx + 6, sizeImage.cy + 6);
     const CRect rectCell(rectImage.left, rectImage.top, rectImage.left + sizeCell.cx, rectImage.bottom);
-    const BOOL bHasImage = pImages != nullptr && GetImage() >= 0;
+    const BOOL bToolIcon = WTKGetUserToolIcon(m_nID) != nullptr;
+    const BOOL bHasImage = bToolIcon || (pImages != nullptr && GetImage() >= 0);
 
     CRect rectFill = rectImage;
     if (bHighlight && bHasImage)
         rectFill.left = rectCell.right;  // the highlight leaves the image alone
     const COLORREF clrText = pLook->OnFillCheckedImageBackground(pDC, rectFill, bHighlight);
 
-    if (bHasImage) {
+    if (bToolIcon) {
+        OnDraw(pDC, rectCell, pImages, TRUE, TRUE, bHighlight, TRUE, TRUE);
+    } else if (bHasImage) {
         WTKDrawState ds;
         if (pImages->PrepareDraw(ds, sizeImage)) {
             OnDraw(pDC, rectCell, pImages, TRUE, TRUE, bHighlight, TRUE, TRUE);
@@ -506,7 +519,7 @@ void CWTKToolbarButton::OnShow(BOOL) {}
 
 void CWTKToolbarButton::ResetImageToDefault()
 {
-    if (m_bUserButton || static_cast<int>(m_nID) <= 0)
+    if (m_bUserButton || static_cast<int>(m_nID) <= 0 || WTKGetUserToolIcon(m_nID) != nullptr)
         return;
     const int iImage = WTKGetCmdMgr()->GetCmdImage(m_nID, FALSE);
     if (iImage >= 0) {

@@ -10,6 +10,7 @@
 #include "foundation/WTKImageStrip.h"
 #include "foundation/WTKKeyboardManager.h"
 #include "foundation/WTKMenuGlyphs.h"
+#include "foundation/WTKUserToolsManagerBase.h"
 #include "foundation/WTKVisualManager.h"
 #include "foundation/WTKWorkspace.h"
 
@@ -621,7 +622,9 @@ void CWTKToolbarMenuButton::DrawMenuItem(CDC* pDC, const CRect& rect, CWTKImageS
     BOOL bImageDrawn = FALSE;
     const int iImage = GetImage();
     const BOOL bWithoutImage = WTKGetCmdMgr()->IsMenuItemWithoutImage(m_nID);
-    if (pImages != nullptr && iImage >= 0 && !bWithoutImage) {
+    if (!bWithoutImage && WTKDrawUserToolIcon(m_nID, pDC->GetSafeHdc(), rectImage)) {
+        bImageDrawn = TRUE;
+    } else if (pImages != nullptr && iImage >= 0 && !bWithoutImage) {
         const CSize sizeImage = pImages->GetImageSize(TRUE);
         if (bChecked) {
             pLook->OnFillCheckedImageBackground(pDC, rectImage, bHighlight);

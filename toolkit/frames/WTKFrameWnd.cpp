@@ -78,7 +78,10 @@ BOOL CWTKFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     if (WTKIsCustomizeMode())
         return FALSE;
-    return CFrameWnd::OnCommand(wParam, lParam);
+    if (CFrameWnd::OnCommand(wParam, lParam))
+        return TRUE;
+    // A tool's item of a context menu that sends its commands here: no handler has the id.
+    return lParam == 0 && HIWORD(wParam) == 0 && WTKInvokeUserTool(LOWORD(wParam));
 }
 
 BOOL CWTKFrameWnd::PreTranslateMessage(MSG* pMsg)

@@ -12,6 +12,8 @@
 #include "command_bars/WTKMenuBarHost.h"
 #include "command_bars/WTKPopupMenuHost.h"
 
+#include "foundation/WTKUserToolsManagerBase.h"
+
 #include "docview/FrameWnd.h"
 
 class CWTKPopupMenu;
@@ -37,7 +39,10 @@ public:
         const BOOL bResult = WTKInPlaceFrame::OnCommand(m_Impl, wParam, &bHandled);
         if (bHandled)
             return bResult;
-        return TBase::OnCommand(wParam, lParam);
+        if (TBase::OnCommand(wParam, lParam))
+            return TRUE;
+        // A tool's item of a context menu that sends its commands here: no handler has the id.
+        return lParam == 0 && HIWORD(wParam) == 0 && WTKInvokeUserTool(LOWORD(wParam));
     }
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                    CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override

@@ -267,7 +267,10 @@ BOOL CWTKMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     }
     if (WTKIsCustomizeMode())
         return FALSE;
-    return CMDIFrameWnd::OnCommand(wParam, lParam);
+    if (CMDIFrameWnd::OnCommand(wParam, lParam))
+        return TRUE;
+    // A tool's item of a context menu that sends its commands here: no handler has the id.
+    return lParam == 0 && HIWORD(wParam) == 0 && WTKInvokeUserTool(LOWORD(wParam));
 }
 
 BOOL CWTKMDIFrameWnd::PreTranslateMessage(MSG* pMsg)

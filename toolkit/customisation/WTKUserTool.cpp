@@ -1,0 +1,248 @@
+#include "customisation/WTKUserTool.h"
+
+#include "customisation/res/WTKCustomisationRes.h"
+
+#include "foundation/WTKFoundationRes.h"
+#include "foundation/WTKGlobalData.h"
+
+#include "core/Archive.h"
+#include "core/Exception.h"
+#include "core/ResourceHandle.h"
+#include "gdi/DC.h"
+#include "win/ShellLauncher.h"
+#include "win/WinApp.h"
+#include "win/Wnd.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+#include <new>
+
+IMPLEMENT_SERIAL(CWTKUserTool, CObject, VERSIONABLE_SCHEMA | 1)
+
+static_assert(IDI_WTK_USER_TOOL == kWTKIdiTool, "the drawing data loads the icon the resource script holds");
+
+namespace {
+
+CSize SmallIconSize()
+{
+    return CSize(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON));
+}
+
+// A bare file name: no folder and no drive, so the search path decides where it is.
+BOOL IsBareFileName(const CString& strCmd)
+{
+    return strCmd.FindOneOf("\\/:") < 0;
+}
+
+// The screen's DC for one copy.
+class CScreenDC {
+public:
+    CScreenDC() : m_hDC(::GetDC(nullptr)) {}
+    ~CScreenDC()
+    {
+        if (m_hDC != nullptr)
+            ::ReleaseDC(nullptr, m_hDC);
+    }
+    CScreenDC(const CScreenDC&) = delete;
+    CScreenDC& operator=(const CScreenDC&) = delete;
+    HDC Get() const { return m_hDC; }
+
+private:
+    HDC m_hDC;
+};
+
+// A memory DC that deselects what was selected into it before it goes.
+class CMemoryDC {
+public:
+    explicit CMemoryDC(HDC hDCScreen) : m_hDC(hDCScreen ? ::CreateCompatibleDC(hDCScreen) : nullptr) {}
+    ~CMemoryDC()
+    {
+        Deselect();
+        if (m_hDC != nullptr)
+            ::DeleteDC(m_hDC);
+    }
+    CMemoryDC(const CMemoryDC&) = delete;
+    CMemoryDC& operator=(const CMemoryDC&) = delete;
+    HDC Get() const { return m_hDC; }
+    void Select(HBITMAP hBitmap) { m_hOld = ::SelectObject(m_hDC, hBitmap); }
+    void Deselect()
+    {
+        if (m_hOld != nullptr)
+            ::SelectObject(m_hDC, m_hOld);
+        m_hOld = nullptr;
+    }
+
+private:
+    HDC m_hDC;
+    HGDIOBJ m_hOld = nullptr;
+};
+
+// A bitmap deleted unless the clipboard took it.
+class COwnedBitmap {
+public:
+    explicit COwnedBitmap(HBITMAP hBitmap) : m_hBitmap(hBitmap) {}
+    ~COwnedBitmap()
+    {
+        if (m_hBitmap != nullptr)
+            ::DeleteObject(m_hBitmap);
+    }
+    COwnedBitmap(const COwnedBitmap&) = delete;
+    COwnedBitmap& operator=(const COwnedBitmap&) = delete;
+    HBITMAP Get() const { return m_hBitmap; }
+    void Release() { m_hBitmap = nullptr; }
+
+private:
+    HBITMAP m_hBitmap;
+};
+
+// The clipboard, closed in every case once it was opened.
+class CClipboardOpen {
+public:
+    explicit CClipboardOpen(HWND hWnd) : m_bOpen(::OpenClipboard(hWnd)) {}
+    ~CClipboardOpen()
+    {
+        if (m_bOpen)
+            ::CloseClipboard();
+    }
+    CClipboardOpen(const CClipboardOpen&) = delete;
+    CClipboardOpen& operator=(const CClipboardOpen&) = delete;
+    BOOL IsOpen() const { return m_bOpen; }
+
+private:
+    BOOL m_bOpen;
+};
+
+HWND MainWindow()
+{
+    CWnd* pMain = FwGetMainWnd();
+    return pMain != nullptr ? pMain->GetSafeHwnd() : nullptr;
+}
+
+}  // namespace
+
+CWTKUserTool::~CWTKUserTool()
+{
+    DeleteIcon();
+}
+
+void CWTKUserTool::Serialize(CArchive& ar)
+{
+    CObject::Serialize(ar);
+    if (ar.IsStoring()) {
+        ar << m_strLabel << m_strCommand << m_strArguments << m_strInitialDirectory << static_cast<DWORD>(m_uiCmdId);
+        return;
+    }
+    CString strCmd;
+    DWORD dwCmdId = 0;
+    ar >> m_strLabel >> strCmd >> m_strArguments >> m_strInitialDirectory >> dwCmdId;
+    m_uiCmdId = static_cast<UINT>(dwCmdId);
+    SetCommand(strCmd);
+}
+
+BOOL CWTKUserTool::Run()
+{
+    if (m_strCommand.IsEmpty())
+        return FALSE;
+    const HINSTANCE hInst = FwShellExecute(MainWindow(), nullptr, m_strCommand, m_strArguments, m_strInitialDirectory,
+                                           SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(hInst) > kLastShellError;
+}
+
+void CWTKUserTool::DrawToolIcon(CDC* pDC, const CRect& rectImage) const
+{
+    if (pDC == nullptr)
+        return;
+    const CSize sizeIcon = SmallIconSize();
+    const int x = rectImage.left + std::max<int>(0, (rectImage.Width() - sizeIcon.cx) / 2);
+    const int y = rectImage.top + std::max<int>(0, (rectImage.Height() - sizeIcon.cy) / 2);
+    ::DrawIconEx(pDC->GetSafeHdc(), x, y, GetIcon(), 0, 0, 0, nullptr, DI_NORMAL);
+}
+
+BOOL CWTKUserTool::CopyIconToClipboard() const
+{
+    try {
+        if (CopyIconToClipboardImpl())
+            return TRUE;
+        FwMessageBox(IDS_WTK_CANT_COPY_BITMAP);
+        return FALSE;
+    } catch (CException&) {
+    } catch (std::bad_alloc&) {
+    }
+    FwMessageBox(IDS_WTK_INTERNAL_ERROR);
+    return FALSE;
+}
+
+BOOL CWTKUserTool::CopyIconToClipboardImpl() const
+{
+    const CSize sizeIcon = SmallIconSize();
+    CScreenDC dcScreen;
+    CMemoryDC dcMem(dcScreen.Get());
+    if (dcMem.Get() == nullptr)
+        return FALSE;
+    COwnedBitmap bitmap(::CreateCompatibleBitmap(dcScreen.Get(), sizeIcon.cx, sizeIcon.cy));
+    if (bitmap.Get() == nullptr)
+        return FALSE;
+
+    dcMem.Select(bitmap.Get());
+    const CRect rectIcon(0, 0, sizeIcon.cx, sizeIcon.cy);
+    ::FillRect(dcMem.Get(), &rectIcon, static_cast<HBRUSH>(WTKGetGlobalData().brBtnFace.GetSafeHandle()));
+    CDC* pDC = CDC::FromHandle(dcMem.Get());
+    DrawToolIcon(pDC, rectIcon);
+    // A bitmap still selected into a DC can't be handed over.
+    dcMem.Deselect();
+
+    CClipboardOpen clipboard(MainWindow());
+    if (!clipboard.IsOpen() || !::EmptyClipboard())
+        return FALSE;
+    if (::SetClipboardData(CF_BITMAP, bitmap.Get()) == nullptr)
+        return FALSE;
+    bitmap.Release();  // the clipboard owns it now
+    return TRUE;
+}
+
+void CWTKUserTool::SetCommand(LPCTSTR lpszCmd)
+{
+    const CString strCmd = lpszCmd != nullptr ? lpszCmd : "";
+    if (strCmd == m_strCommand)
+        return;
+    m_strCommand = strCmd;
+    DeleteIcon();
+    m_hIcon = LoadToolIcon();
+}
+
+HICON CWTKUserTool::GetDefaultIcon()
+{
+    WTKGlobalData& data = WTKGetGlobalData();
+    if (data.hiconTool == nullptr) {
+        const CSize sizeIcon = SmallIconSize();
+        data.hiconTool = static_cast<HICON>(::LoadImageA(FwGetResourceHandle(), MAKEINTRESOURCEA(kWTKIdiTool),
+                                                         IMAGE_ICON, sizeIcon.cx, sizeIcon.cy, LR_SHARED));
+    }
+    return data.hiconTool;
+}
+
+HICON CWTKUserTool::LoadToolIcon()
+{
+    CString strPath = m_strCommand;
+    if (strPath.IsEmpty())
+        return GetDefaultIcon();
+    if (IsBareFileName(strPath)) {
+        char szFound[kMaxSearchPath] = {};
+        const DWORD nLength = ::SearchPathA(nullptr, strPath, nullptr, kMaxSearchPath, szFound, nullptr);
+        if (nLength == 0 || nLength >= kMaxSearchPath)
+            return GetDefaultIcon();
+        strPath = szFound;
+    }
+    SHFILEINFOA info = {};
+    if (::SHGetFileInfoA(strPath, 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON) == 0 || info.hIcon == nullptr)
+        return GetDefaultIcon();
+    return info.hIcon;
+}
+
+void CWTKUserTool::DeleteIcon()
+{
+    if (m_hIcon != nullptr && m_hIcon != WTKGetGlobalData().hiconTool)
+        ::DestroyIcon(m_hIcon);
+    m_hIcon = nullptr;
+}
