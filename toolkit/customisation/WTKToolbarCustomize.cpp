@@ -78,6 +78,7 @@ BEGIN_MESSAGE_MAP(CWTKToolbarCustomize, CPropertySheet)
     ON_WM_DESTROY()
     ON_MESSAGE(WM_HELP, OnHelp)
     ON_WM_CONTEXTMENU()
+    ON_WM_SYSCOMMAND()
     ON_MESSAGE(WM_WTK_CLOSE_IF_DONE, OnCloseIfDone)
 END_MESSAGE_MAP()
 
@@ -435,6 +436,14 @@ BOOL CWTKToolbarCustomize::OnCommand(WPARAM wParam, LPARAM lParam)
     if (HIWORD(wParam) == BN_CLICKED && (nID == IDOK || nID == IDCANCEL))
         PostMessage(WM_WTK_CLOSE_IF_DONE);
     return bResult;
+}
+
+void CWTKToolbarCustomize::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    CPropertySheet::OnSysCommand(nID, lParam);
+    // The caption's close button closes the system sheet without a command.
+    if ((nID & 0xFFF0) == SC_CLOSE && m_hWnd != nullptr)
+        PostMessage(WM_WTK_CLOSE_IF_DONE);
 }
 
 LRESULT CWTKToolbarCustomize::OnCloseIfDone(WPARAM /*wParam*/, LPARAM /*lParam*/)

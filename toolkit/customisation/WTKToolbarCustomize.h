@@ -105,6 +105,7 @@ protected:
     void OnDestroy();
     LRESULT OnHelp(WPARAM wParam, LPARAM lParam);
     void OnContextMenu(CWnd* pWnd, CPoint point);
+    void OnSysCommand(UINT nID, LPARAM lParam);
     LRESULT OnCloseIfDone(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 

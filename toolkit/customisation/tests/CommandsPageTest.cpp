@@ -70,7 +70,7 @@ TEST_F(CommandsPageTest, TheSheetPutsTheBarsIntoCustomiseModeAndRegistersItselfW
     EXPECT_STREQ("Close", strClose);
 
     // The Close button ends the modeless sheet: it deletes itself and leaves customise mode.
-    m_pSheet->PressButton(PSBTN_CANCEL);
+    ::SendMessageA(::GetDlgItem(m_pSheet->GetSafeHwnd(), IDCANCEL), BM_CLICK, 0, 0);
     PumpPending();
     EXPECT_EQ(nullptr, CWTKToolbarCustomize::GetCustomizeSheet());
     EXPECT_EQ(nullptr, WTKGetCustomizeLink());
