@@ -12,6 +12,9 @@
 
 #include "foundation/WTKUserSignals.h"
 
+#include "frames/WTKFrameWnd.h"
+#include "frames/WTKMDIFrameWnd.h"
+
 #include "docview/FrameWnd.h"
 #include "win/DataExchange.h"
 #include "win/WinApp.h"
@@ -103,6 +106,19 @@ BOOL CWTKToolbarsPage::IsListed(CWTKToolBar* pBar, CFrameWnd* pFrame)
     return pFrame == nullptr || pBar->GetTopLevelFrame() == pFrame;
 }
 
+BOOL CWTKToolbarsPage::IsUserDefined(CWTKToolBar* pBar) const
+{
+    if (pBar->IsUserDefined())
+        return TRUE;
+    // The bar asks its top-level frame, which a frame of either kind answers through its helper.
+    CFrameWnd* pFrame = GetCustomizedFrame();
+    if (auto* pSdiFrame = dynamic_cast<CWTKFrameWnd*>(pFrame))
+        return pSdiFrame->GetFrameHelper()->IsUserDefinedToolbar(pBar);
+    if (auto* pMdiFrame = dynamic_cast<CWTKMDIFrameWnd*>(pFrame))
+        return pMdiFrame->GetFrameHelper()->IsUserDefinedToolbar(pBar);
+    return FALSE;
+}
+
 CString CWTKToolbarsPage::GetToolbarName(CWTKToolBar* pBar)
 {
     CString strName;
@@ -159,7 +175,7 @@ void CWTKToolbarsPage::ShowToolBar(CWTKToolBar* pBar, BOOL bShow)
 void CWTKToolbarsPage::UpdateButtons()
 {
     CWTKToolBar* pBar = GetSelectedToolBar();
-    const BOOL bUserDefined = pBar != nullptr && pBar->IsUserDefined() && AllowsUserToolbars();
+    const BOOL bUserDefined = pBar != nullptr && IsUserDefined(pBar) && AllowsUserToolbars();
     m_wndResetButton.EnableWindow(pBar != nullptr && pBar->CanBeRestored());
     m_wndRenameButton.EnableWindow(bUserDefined);
     m_wndDeleteButton.EnableWindow(bUserDefined);
@@ -266,7 +282,7 @@ void CWTKToolbarsPage::OnRenameToolbar()
 {
     CWTKToolBar* pBar = GetSelectedToolBar();
     const int nIndex = m_wndToolbarList.GetCurSel();
-    if (pBar == nullptr || !pBar->IsUserDefined())
+    if (pBar == nullptr || !IsUserDefined(pBar))
         return;
     CToolbarNameDialog dlg(this);
     pBar->GetWindowText(dlg.m_strToolbarName);
@@ -298,7 +314,7 @@ void CWTKToolbarsPage::OnDeleteToolbar()
 {
     CWTKToolBar* pBar = GetSelectedToolBar();
     const int nIndex = m_wndToolbarList.GetCurSel();
-    if (pBar == nullptr || !pBar->IsUserDefined())
+    if (pBar == nullptr || !IsUserDefined(pBar))
         return;
     if (!AskYesNo(IDS_WTK_DELETE_TOOLBAR, GetToolbarName(pBar)))
         return;
