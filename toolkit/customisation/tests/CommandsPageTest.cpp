@@ -136,12 +136,12 @@ TEST_F(CommandsPageTest, SelectingACommandShowsItsPromptAsDescription)
     EXPECT_STREQ("Makes the selection italic", strDescription);
     ASSERT_NE(commands.GetButton(1), nullptr);
     EXPECT_EQ(static_cast<UINT>(ID_CT_ITALIC), commands.GetButton(1)->m_nID);
+    SaveSheetScreenshot(m_pSheet, "customize_commands.png");
 
     // Another category clears it.
     CommandsOf(pPage, "Help");
     pPage->GetDlgItemText(IDC_WTK_COMMAND_DESCRIPTION, strDescription);
     EXPECT_STREQ("", strDescription);
-    SaveSheetScreenshot(m_pSheet, "customize_commands.png");
 }
 
 TEST_F(CommandsPageTest, TheSheetLooksUpCommandTextsInAllCommands)
@@ -169,6 +169,35 @@ TEST_F(CommandsPageTest, TheSheetLooksUpCommandTextsInAllCommands)
     EXPECT_EQ(2, CWTKToolbarCustomize::GetCountInCategory("Zoom", *pView));
     EXPECT_EQ(0, CWTKToolbarCustomize::GetCountInCategory("Zoom In", *pView));
     EXPECT_EQ(nullptr, sheet.GetCommandsByCategory("No such category"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CommandsPageTest, HelpWithoutContextHelpGoesToTheFrameWithTheActivePage)
+{
+    m_pSheet = OpenCustomizeSheet(m_pFrame);
+    ASSERT_NE(m_pSheet, nullptr);
+    EXPECT_EQ(0, m_pSheet->GetExStyle() & WS_EX_CONTEXTHELP);
+    HELPINFO info = {};
+    info.cbSize = sizeof(info);
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = IDC_WTK_CATEGORY;
+    m_pSheet->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(1, m_pFrame->m_nCustomizeHelp);
+    EXPECT_EQ(0, m_pFrame->m_nCustomizeHelpPage);
+
+    // With context help, the caption gets its "?" and a control's help is the control's own.
+    CloseCustomizeSheet(m_pSheet);
+    m_pSheet = OpenCustomizeSheet(m_pFrame, CWTKToolbarCustomize::kDefaultFlags | CWTKToolbarCustomize::kContextHelp);
+    ASSERT_NE(m_pSheet, nullptr);
+    EXPECT_NE(0, m_pSheet->GetExStyle() & WS_EX_CONTEXTHELP);
+    m_pSheet->SetActivePage(1);
+    info.iContextType = HELPINFO_MENUITEM;
+    m_pSheet->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(2, m_pFrame->m_nCustomizeHelp);
+    EXPECT_EQ(1, m_pFrame->m_nCustomizeHelpPage);
 }
 
 }  // namespace

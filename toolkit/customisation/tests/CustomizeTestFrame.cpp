@@ -130,9 +130,10 @@ LRESULT CCustomizeTestFrame::OnResetKeyboard(WPARAM /*wParam*/, LPARAM /*lParam*
     return 0;
 }
 
-LRESULT CCustomizeTestFrame::OnCustomizeHelp(WPARAM /*wParam*/, LPARAM /*lParam*/)
+LRESULT CCustomizeTestFrame::OnCustomizeHelp(WPARAM wParam, LPARAM /*lParam*/)
 {
     ++m_nCustomizeHelp;
+    m_nCustomizeHelpPage = static_cast<int>(wParam);
     return 0;
 }
 
@@ -255,6 +256,9 @@ void ClickWindow(HWND hWnd, CPoint ptClient, bool bDouble)
 
 void SaveSheetScreenshot(CWnd* pWnd, const char* pszName)
 {
+    // What the test changed is painted first.
+    pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    PumpPending();
     CRect rect;
     pWnd->GetWindowRect(&rect);
     Canvas canvas(rect.Width(), rect.Height());

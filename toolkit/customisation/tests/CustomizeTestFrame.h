@@ -46,6 +46,7 @@ public:
     // What the registered toolbar messages brought.
     int m_nResetKeyboard = 0;
     int m_nCustomizeHelp = 0;
+    int m_nCustomizeHelpPage = -1;
     // FALSE: the frame refuses to delete toolbars.
     BOOL m_bAllowDelete = TRUE;
 
