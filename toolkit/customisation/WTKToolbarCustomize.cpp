@@ -29,25 +29,26 @@ constexpr UINT kApplyButtonId = 0x3021;
 constexpr UINT WM_WTK_CLOSE_IF_DONE = WM_APP + 0x0103;
 constexpr UINT kNoCommand = static_cast<UINT>(-1);
 
-// Control ids with their help ids, for the context help over the sheet; 0 ends the table.
-const DWORD kHelpIds[] = {
-    IDC_WTK_CATEGORY,          CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_CATEGORY,
-    IDC_WTK_COMMANDS_LIST,     CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_COMMANDS_LIST,
-    IDC_WTK_TOOLBARS_LIST,     CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_TOOLBARS_LIST,
-    IDC_WTK_TEXT_LABELS,       CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_TEXT_LABELS,
-    IDC_WTK_RESET_TOOLBAR,     CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RESET_TOOLBAR,
-    IDC_WTK_RESET_ALL_TOOLBARS, CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RESET_ALL_TOOLBARS,
-    IDC_WTK_NEW_TOOLBAR,       CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_NEW_TOOLBAR,
-    IDC_WTK_RENAME_TOOLBAR,    CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RENAME_TOOLBAR,
-    IDC_WTK_DELETE_TOOLBAR,    CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_DELETE_TOOLBAR,
-    IDC_WTK_KEY_COMMANDS,      CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_KEY_COMMANDS,
-    IDC_WTK_ACCEL_TABLE,       CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_ACCEL_TABLE,
-    IDC_WTK_CURRENT_KEYS,      CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_CURRENT_KEYS,
-    IDC_WTK_NEW_KEY,           CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_NEW_KEY,
-    IDC_WTK_ASSIGN_KEY,        CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_ASSIGN_KEY,
-    IDC_WTK_REMOVE_KEY,        CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_REMOVE_KEY,
-    IDC_WTK_RESET_KEYS,        CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RESET_KEYS,
-    0,                         0};
+// The controls of the sheet's pages that have context help.
+const DWORD kHelpControls[] = {
+    IDC_WTK_CATEGORY,       IDC_WTK_COMMANDS_LIST,      IDC_WTK_TOOLBARS_LIST, IDC_WTK_TEXT_LABELS,
+    IDC_WTK_RESET_TOOLBAR,  IDC_WTK_RESET_ALL_TOOLBARS, IDC_WTK_NEW_TOOLBAR,   IDC_WTK_RENAME_TOOLBAR,
+    IDC_WTK_DELETE_TOOLBAR, IDC_WTK_KEY_COMMANDS,       IDC_WTK_ACCEL_TABLE,   IDC_WTK_CURRENT_KEYS,
+    IDC_WTK_NEW_KEY,        IDC_WTK_ASSIGN_KEY,         IDC_WTK_REMOVE_KEY,    IDC_WTK_RESET_KEYS,
+};
+
+// Pairs of control id and help id, ended by 0, as the workspace's context help reads them.
+std::vector<DWORD> HelpIdTable()
+{
+    std::vector<DWORD> table;
+    for (DWORD dwControl : kHelpControls) {
+        table.push_back(dwControl);
+        table.push_back(CWTKToolbarCustomize::kControlHelpIdBase + dwControl);
+    }
+    table.push_back(0);
+    table.push_back(0);
+    return table;
+}
 
 // The text a command shows in lists: the part of its string after "\n", else the whole string.
 CString CommandText(UINT uiCmd)
@@ -228,8 +229,8 @@ BOOL CWTKToolbarCustomize::AddToolBar(LPCSTR lpszCategory, UINT uiToolbarResId)
 
 BOOL CWTKToolbarCustomize::AddMenuCommands(UINT uiMenuResId)
 {
-    HMENU hMenu = ::LoadMenuA(FwFindResourceHandle(MAKEINTRESOURCEA(uiMenuResId), RT_MENU),
-                              MAKEINTRESOURCEA(uiMenuResId));
+    HMENU hMenu =
+        ::LoadMenuA(FwFindResourceHandle(MAKEINTRESOURCEA(uiMenuResId), RT_MENU), MAKEINTRESOURCEA(uiMenuResId));
     if (hMenu == nullptr)
         return FALSE;
 
@@ -260,7 +261,7 @@ BOOL CWTKToolbarCustomize::AddMenuCommands(UINT uiMenuResId)
         HMENU hPopup = ::GetSubMenu(hMenu, i);
         if (hPopup == nullptr)
             continue;
-        Walker walker{this, MenuItemText(hMenu, static_cast<UINT>(i))};
+        Walker walker {this, MenuItemText(hMenu, static_cast<UINT>(i))};
         if (!walker.strCategory.IsEmpty())
             walker.Walk(hPopup, 1);
     }
@@ -476,6 +477,8 @@ void CWTKToolbarCustomize::OnContextMenu(CWnd* pWnd, CPoint point)
         CPropertySheet::OnContextMenu(pWnd, point);
         return;
     }
-    if (CWTKWorkspace* pWorkspace = WTKGetWorkspace())
-        pWorkspace->OnContextHelp(pWnd, kHelpIds);
+    if (CWTKWorkspace* pWorkspace = WTKGetWorkspace()) {
+        const std::vector<DWORD> helpIds = HelpIdTable();
+        pWorkspace->OnContextHelp(pWnd, helpIds.data());
+    }
 }

@@ -32,9 +32,7 @@ BEGIN_MESSAGE_MAP(CWTKToolbarsPage, CPropertyPage)
     ON_BN_CLICKED(IDC_WTK_TEXT_LABELS, OnTextLabels)
 END_MESSAGE_MAP()
 
-CWTKToolbarsPage::CWTKToolbarsPage() : CPropertyPage(IDD_WTK_CUSTOMIZE_TOOLBARS)
-{
-}
+CWTKToolbarsPage::CWTKToolbarsPage() : CPropertyPage(IDD_WTK_CUSTOMIZE_TOOLBARS) {}
 
 CWTKToolbarCustomize* CWTKToolbarsPage::GetSheet() const
 {
@@ -265,8 +263,8 @@ void CWTKToolbarsPage::OnNewToolbar()
         WTKBeep(MB_ICONASTERISK);
         return;
     }
-    const LRESULT lResult = pFrame->SendMessage(WTK_TOOLBAR_CREATE, 0,
-                                                reinterpret_cast<LPARAM>(static_cast<LPCSTR>(dlg.m_strToolbarName)));
+    const LRESULT lResult =
+        pFrame->SendMessage(WTK_TOOLBAR_CREATE, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(dlg.m_strToolbarName)));
     auto* pNewBar = dynamic_cast<CWTKToolBar*>(WTKFindToolBarOfParam(lResult));
     if (pNewBar == nullptr)
         return;

@@ -10,7 +10,6 @@
 #include "command_bars/WTKCustomizeLink.h"
 #include "command_bars/WTKToolbarButton.h"
 
-
 namespace {
 
 std::vector<std::string> ListTexts(const CListBox& list)
@@ -179,7 +178,7 @@ TEST_F(CommandsPageTest, HelpWithoutContextHelpGoesToTheFrameWithTheActivePage)
 {
     m_pSheet = OpenCustomizeSheet(m_pFrame);
     ASSERT_NE(m_pSheet, nullptr);
-    EXPECT_EQ(0, m_pSheet->GetExStyle() & WS_EX_CONTEXTHELP);
+    EXPECT_EQ(0u, m_pSheet->GetExStyle() & WS_EX_CONTEXTHELP);
     HELPINFO info = {};
     info.cbSize = sizeof(info);
     info.iContextType = HELPINFO_WINDOW;
@@ -192,7 +191,7 @@ TEST_F(CommandsPageTest, HelpWithoutContextHelpGoesToTheFrameWithTheActivePage)
     CloseCustomizeSheet(m_pSheet);
     m_pSheet = OpenCustomizeSheet(m_pFrame, CWTKToolbarCustomize::kDefaultFlags | CWTKToolbarCustomize::kContextHelp);
     ASSERT_NE(m_pSheet, nullptr);
-    EXPECT_NE(0, m_pSheet->GetExStyle() & WS_EX_CONTEXTHELP);
+    EXPECT_NE(0u, m_pSheet->GetExStyle() & WS_EX_CONTEXTHELP);
     m_pSheet->SetActivePage(1);
     info.iContextType = HELPINFO_MENUITEM;
     m_pSheet->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));

@@ -110,8 +110,7 @@ int CCustomizeTestFrame::OnCreate(LPCREATESTRUCTA lpcs)
         !m_wndToolBar.LoadToolBar(IDR_CT_TOOLBAR))
         return -1;
     m_wndToolBar.SetWindowText(kStandardBarName);
-    if (!m_wndFormatBar.CreateEx(this, CWTKToolBar::kFlatStyle, kToolbarStyle, CRect(1, 1, 1, 1),
-                                 IDW_CT_FORMATBAR) ||
+    if (!m_wndFormatBar.CreateEx(this, CWTKToolBar::kFlatStyle, kToolbarStyle, CRect(1, 1, 1, 1), IDW_CT_FORMATBAR) ||
         !m_wndFormatBar.LoadToolBar(IDR_CT_FORMATBAR, 0, 0, TRUE))
         return -1;
     m_wndFormatBar.SetWindowText(kFormatBarName);

@@ -40,8 +40,8 @@ public:
     static CCustomizeTestFrame* Create();
 
     CWTKMenuBar m_wndMenuBar;
-    CWTKToolBar m_wndToolBar;     // closable
-    CWTKToolBar m_wndFormatBar;   // locked: cannot be closed
+    CWTKToolBar m_wndToolBar;    // closable
+    CWTKToolBar m_wndFormatBar;  // locked: cannot be closed
     CWTKToolBar* m_pUserBar = nullptr;
     // What the registered toolbar messages brought.
     int m_nResetKeyboard = 0;

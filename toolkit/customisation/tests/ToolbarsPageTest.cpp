@@ -179,8 +179,7 @@ TEST_F(ToolbarsPageTest, ResetAsksFirstAndOnlyYesRestoresTheBar)
     Seams().answers = {IDNO};
     Command(IDC_WTK_RESET_TOOLBAR);
     ASSERT_EQ(1u, Seams().prompts.size());
-    EXPECT_EQ("All your changes will be lost! Do you really want to reset the toolbar 'Standard'?",
-              Seams().prompts[0]);
+    EXPECT_EQ("All your changes will be lost! Do you really want to reset the toolbar 'Standard'?", Seams().prompts[0]);
     EXPECT_EQ(nOriginal - 1, pBar->GetCount());
 
     Seams().answers = {IDYES};
@@ -197,8 +196,7 @@ TEST_F(ToolbarsPageTest, ResetAsksFirstAndOnlyYesRestoresTheBar)
     Command(IDC_WTK_RESET_ALL_TOOLBARS);
     EXPECT_EQ(nOriginal, pBar->GetCount());
     ASSERT_EQ(2u, Seams().prompts.size());
-    EXPECT_EQ("All your changes will be lost! Do you really want to reset all toolbars and menus?",
-              Seams().prompts[1]);
+    EXPECT_EQ("All your changes will be lost! Do you really want to reset all toolbars and menus?", Seams().prompts[1]);
 }
 
 TEST_F(ToolbarsPageTest, NewMakesAToolbarThroughTheFrameAndListsItCheckedAndSelected)
