@@ -27,6 +27,8 @@ constexpr char kCloseText[] = "Close";
 constexpr UINT kApplyButtonId = 0x3021;
 // Posted after OK or Cancel: a modeless sheet goes once the system sheet has closed.
 constexpr UINT WM_WTK_CLOSE_IF_DONE = WM_APP + 0x0103;
+// Posted at creation: the system sheet makes its buttons after the window's creation message.
+constexpr UINT WM_WTK_SET_UP_BUTTONS = WM_APP + 0x0104;
 constexpr UINT kNoCommand = static_cast<UINT>(-1);
 
 // The controls of the sheet's pages that have context help.
@@ -81,6 +83,7 @@ BEGIN_MESSAGE_MAP(CWTKToolbarCustomize, CPropertySheet)
     ON_WM_CONTEXTMENU()
     ON_WM_SYSCOMMAND()
     ON_MESSAGE(WM_WTK_CLOSE_IF_DONE, OnCloseIfDone)
+    ON_MESSAGE(WM_WTK_SET_UP_BUTTONS, OnSetUpButtons)
 END_MESSAGE_MAP()
 
 CWTKToolbarCustomize::Category::~Category()
@@ -401,6 +404,13 @@ int CWTKToolbarCustomize::OnCreate(LPCREATESTRUCTA /*lpcs*/)
     WTKProcessPointer<CWTKToolbarCustomize>() = this;
     WTKSetCustomizeLink(this);
     CWTKToolBar::SetCustomizeMode(TRUE);
+    PostMessage(WM_WTK_SET_UP_BUTTONS);
+    return 0;
+}
+
+LRESULT CWTKToolbarCustomize::OnSetUpButtons(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    SetUpButtons();
     return 0;
 }
 

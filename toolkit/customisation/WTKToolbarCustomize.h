@@ -107,6 +107,7 @@ protected:
     void OnContextMenu(CWnd* pWnd, CPoint point);
     void OnSysCommand(UINT nID, LPARAM lParam);
     LRESULT OnCloseIfDone(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetUpButtons(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     // A category's name and its buttons (owned).

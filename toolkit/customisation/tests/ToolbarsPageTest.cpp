@@ -314,3 +314,25 @@ TEST_F(ToolbarsPageTest, TheTextLabelsBoxSwitchesTheSelectedBarsLabels)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CustomizeTestBase, NewWithoutAFrameToAskBeeps)
+{
+    auto* pSheet = new CWTKToolbarCustomize(nullptr);
+    FillTestCategories(*pSheet);
+    ASSERT_TRUE(pSheet->Create(m_pFrame));
+    m_pSheet = pSheet;
+    pSheet->SetActivePage(1);
+    PumpPending();
+    CWTKToolbarsPage* pPage = pSheet->GetToolbarsPage();
+    ASSERT_NE(pPage->GetSafeHwnd(), nullptr);
+    NameDialogScript::Arm("Orphan");
+    pPage->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WTK_NEW_TOOLBAR, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(pPage->GetSafeHwnd(), IDC_WTK_NEW_TOOLBAR)));
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>({MB_ICONASTERISK}), Seams().beeps);
+    EXPECT_EQ(1, m_pFrame->GetFrameHelper()->GetUserToolbars().GetCount());  // only the fixture's
+}
+
+}  // namespace
