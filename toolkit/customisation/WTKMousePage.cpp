@@ -77,6 +77,7 @@ void CWTKMousePage::FillViews()
     const int cyIcon = ::GetSystemMetrics(SM_CYSMICON);
     m_images.Create(cxIcon, cyIcon, ILC_COLOR32 | ILC_MASK, 0, kIconGrowBy);
     m_wndViews.SetImageList(&m_images, LVSIL_SMALL);
+    m_wndViews.InsertColumn(0, "", LVCFMT_LEFT, 0);
 
     int cxWidest = 0;
     for (const CString& strName : sorted) {
@@ -97,7 +98,7 @@ void CWTKMousePage::FillViews()
         m_wndViews.SetItemData(nItem, static_cast<DWORD_PTR>(iViewId));
         cxWidest = std::max(cxWidest, m_wndViews.GetStringWidth(strName));
     }
-    m_wndViews.InsertColumn(0, "", LVCFMT_LEFT, cxWidest + cxIcon + kViewColumnExtra);
+    m_wndViews.SetColumnWidth(0, cxWidest + cxIcon + kViewColumnExtra);
 }
 
 void CWTKMousePage::FillCommands()

@@ -15,6 +15,7 @@
 #include "docview/Document.h"
 #include "docview/MDIChildWnd.h"
 #include "docview/MultiDocTemplate.h"
+#include "docview/View.h"
 
 namespace {
 
