@@ -1013,6 +1013,11 @@ BOOL CWTKToolBar::IsBasicCommand(UINT uiCmd)
     return BasicCommands().Find(uiCmd) != nullptr;
 }
 
+BOOL CWTKToolBar::HasBasicCommands()
+{
+    return !BasicCommands().IsEmpty();
+}
+
 BOOL CWTKToolBar::IsCommandRarelyUsed(UINT uiCmd)
 {
     if (IsCustomizeMode() || uiCmd == 0 || uiCmd == static_cast<UINT>(-1) || (uiCmd >= 0xE110 && uiCmd <= 0xE11F) ||

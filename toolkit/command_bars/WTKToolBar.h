@@ -243,6 +243,7 @@ public:
     static void AddBasicCommand(UINT uiCmd);
     static void ClearBasicCommands();
     static BOOL IsBasicCommand(UINT uiCmd);
+    static BOOL HasBasicCommands();
     static BOOL IsCommandRarelyUsed(UINT uiCmd);
     static BOOL SetMouseHook(BOOL bSet);
     static BOOL IsMouseHookSet() { return s_hookMouse != nullptr; }
