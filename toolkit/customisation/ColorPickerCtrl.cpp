@@ -231,7 +231,7 @@ void CColorPickerCtrl::BuildGreyRow(const CRect& rectClient)
     const int d = static_cast<int>(w * CColorHexagon::kHalfExtentFactor) / 2;
     const int dy = (w / 2 + d) / 2;  // half the distance between the upper and lower positions
     // White (double), the greys half a cell apart, black (double).
-    const int nTotal = 2 * w + (kGreyCount + 1) * w / 2 + 2 * w;
+    const int nTotal = 2 * w + w / 2 + kGreyCount * (w / 2) + 2 * w;
     const int xLeft = rectClient.left + (rectClient.Width() - nTotal) / 2;
     const int yCenter = rectClient.CenterPoint().y;
 

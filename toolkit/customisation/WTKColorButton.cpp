@@ -105,7 +105,8 @@ void CWTKColorButton::BuildSettings(WTKColorBarSettings& settings) const
     for (POSITION pos = m_lstDocColors.GetHeadPosition(); pos != nullptr;)
         settings.lstDocColors.AddTail(m_lstDocColors.GetNext(pos));
     settings.nColumns = m_nColumns;
-    settings.uiCommandID = static_cast<UINT>(GetDlgCtrlID());
+    // The bar reports to the button, never through a command: its cells follow no command state.
+    settings.uiCommandID = 0;
     settings.bStdColorDlg = !m_bAltColorDlg;
 }
 

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -74,9 +75,10 @@ protected:
     }
     void TearDown() override
     {
-        m_bars.clear();
+        // The windows go first, each through its own handlers; then the objects.
         m_host.DestroyWindow();
         PumpPending();
+        m_bars.clear();
     }
 
     // A free bar as a control of the host, with the colours given.
@@ -194,7 +196,10 @@ TEST_F(ColourBarTest, AutomaticOtherAndCurrentColourCells)
     CRect rectClient;
     bar.GetClientRect(rectClient);
     const CRect rectOtherFull = bar.GetButton(iOther)->m_rect;
-    EXPECT_EQ(rectClient.right - CWTKColorBar::kMarginX - CWTKColorBar::kMarginX / 2, rectOtherFull.right);
+    int nCellsRight = 0;
+    for (int i : CellsWhere(bar, IsPalette))
+        nCellsRight = std::max<int>(nCellsRight, bar.GetButton(i)->m_rect.right);
+    EXPECT_EQ(nCellsRight - CWTKColorBar::kMarginX / 2, rectOtherFull.right) << "4 full rows of 4";
 
     // A colour outside the palette: shown in the current-colour cell beside a shorter
     // other-colours cell, on its row.
@@ -305,6 +310,8 @@ TEST_F(ColourBarTest, ColourButtonDropDownChoosesAndSurvivesItsPopupGoingAway)
     EXPECT_EQ(pBar->GetSafeHwnd(), ::GetCapture()) << "the drop-down captures the mouse";
     const int iCell = CellsWhere(*pBar, IsPalette)[4];
     const COLORREF colorCell = pBar->GetColorButton(iCell)->m_Color;
+    RunIdle();
+    EXPECT_EQ(0u, pBar->GetButton(iCell)->m_nStyle & TBBS_DISABLED) << "no command state for a drop-down";
     ClickAt(pBar, Centre(pBar->GetButton(iCell)->m_rect));
     PumpPending();
     EXPECT_EQ(colorCell, button.GetColor());

@@ -61,7 +61,7 @@ TEST(ColourSnap, ComponentsSnapToTheirNeighbours)
         int expected;
     } cases[] = {
         {186, 7, 192}, {185, 7, 185}, {130, 7, 128}, {250, 7, 255}, {5, 7, 0},
-        {121, 7, 121}, {135, 7, 135}, {7, 7, 7},     {3, 0, 3},     {250, 0, 250}, {112, 16, 128},
+        {121, 7, 121}, {135, 7, 135}, {7, 7, 7},     {3, 0, 3},     {250, 0, 250}, {113, 16, 128}, {112, 16, 112},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, CColorPickerCtrl::SnapColorComponent(c.c, c.nTolerance))

@@ -215,14 +215,31 @@ bool LoadArchive(std::string bytes, const std::function<void(CArchive&)>& read)
     }
 }
 
+namespace {
+
+int g_nScreenBits = 0;
+
+int ScriptedScreenBits()
+{
+    return g_nScreenBits;
+}
+
+}  // namespace
+
+// Through the global record's source, so that a refresh of the system colours keeps the depth.
 ScreenDepth::ScreenDepth(int nBits) : m_nOld(WTKGetGlobalData().nBitsPerPixel)
 {
-    WTKGetGlobalData().nBitsPerPixel = nBits;
+    g_nScreenBits = nBits;
+    WTKGlobalDataSources sources = WTKDefaultGlobalDataSources();
+    sources.screenBitsPerPixel = ScriptedScreenBits;
+    WTKSetGlobalDataSources(sources);
+    WTKGetGlobalData().UpdateSysColors();
 }
 
 ScreenDepth::~ScreenDepth()
 {
-    WTKGetGlobalData().nBitsPerPixel = m_nOld;
+    WTKSetGlobalDataSources(WTKDefaultGlobalDataSources());
+    WTKGetGlobalData().UpdateSysColors();
 }
 
 const CWTKColorArray& MakeColours(int n)
