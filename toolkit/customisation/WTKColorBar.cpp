@@ -515,11 +515,11 @@ void CWTKColorBar::OnColorChosen(COLORREF color)
         pOwner->SendMessage(WM_COMMAND, m_nCommandID, 0);
 }
 
-BOOL CWTKColorBar::RunOtherColorsDialog(CColorButton* pCell)
+BOOL CWTKColorBar::RunOtherColorsDialog(CColorButton* pCell, COLORREF& colorChosen)
 {
     m_bInternal = TRUE;
-    // The popup may destroy itself (and this bar) while the dialog runs: only locals count
-    // after it.
+    // The popup may destroy itself (and this bar) while the dialog runs: after it, only locals
+    // are used until the window is known to be there.
     const HWND hWndSelf = GetSafeHwnd();
     const BOOL bInPopup = !m_bIsTearOff && GetParent() != nullptr;
     if (bInPopup)
@@ -537,7 +537,7 @@ BOOL CWTKColorBar::RunOtherColorsDialog(CColorButton* pCell)
             CloseOwnerPopup();
         return FALSE;
     }
-    pCell->m_Color = colorResult;
+    colorChosen = colorResult;
     return TRUE;
 }
 
@@ -549,19 +549,8 @@ BOOL CWTKColorBar::OnSendCommand(const CWTKToolbarButton* pButton)
     if (m_pOwnerReceiver != nullptr && GetCapture() == this)
         ::ReleaseCapture();
     COLORREF color = pCell->m_bIsAutomatic ? static_cast<COLORREF>(-1) : pCell->m_Color;
-    if (pCell->m_bIsOther) {
-        const HWND hWndSelf = GetSafeHwnd();
-        COLORREF colorChosen = 0;
-        {
-            if (!RunOtherColorsDialog(pCell))
-                return TRUE;
-        }
-        if (!::IsWindow(hWndSelf))
-            return TRUE;
-        colorChosen = pCell->m_Color;
-        pCell->m_Color = static_cast<COLORREF>(-1);
-        color = colorChosen;
-    }
+    if (pCell->m_bIsOther && !RunOtherColorsDialog(pCell, color))
+        return TRUE;  // cancelled, or the bar is gone
     OnColorChosen(color);
     return TRUE;
 }

@@ -133,7 +133,6 @@ public:
     void ShowCommandPrompt(UINT nID) override;
     void DoPaint(CDC* pDC) override;
     void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz) override;
-    void OnChangeHot(int iHot) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     INT_PTR OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const override;
     BOOL AllowShowOnList() const override { return m_bIsTearOff; }
@@ -173,8 +172,9 @@ protected:
     BOOL ClosesOnPressAt(CPoint point);
     // Cells, in the documented order.
     void BuildCells();
-    // The other-colours cell's work: busy mark, dialog, result. FALSE when the bar went away.
-    BOOL RunOtherColorsDialog(CColorButton* pCell);
+    // The other-colours cell's work: busy mark, dialog, result. FALSE on Cancel or when the
+    // bar went away meanwhile (then nothing of it may be touched).
+    BOOL RunOtherColorsDialog(CColorButton* pCell, COLORREF& colorChosen);
     // The height added to the cell rows by the full-width cells and the document colours.
     int ExtraHeight(int nColumns) const;
     CSize SizeFor(int nColumns, int nRows) const;

@@ -164,11 +164,6 @@ void CWTKColorBar::OnMouseLeave()
     SetIdlePrompt();
 }
 
-void CWTKColorBar::OnChangeHot(int iHot)
-{
-    CWTKPopupMenuBar::OnChangeHot(iHot);
-}
-
 INT_PTR CWTKColorBar::OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const
 {
     auto* pThis = const_cast<CWTKColorBar*>(this);
