@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -338,12 +339,20 @@ TEST_F(ColourBarTest, ColourButtonDropDownChoosesAndSurvivesItsPopupGoingAway)
     EXPECT_EQ(colorCell, button.GetColor());
     EXPECT_TRUE(m_host.EventsOf(WM_COMMAND).empty());
 
-    // Escape closes the drop-down without a choice.
-    ASSERT_TRUE(button.OpenPopup());
-    button.GetPopup()->GetColorBar()->OnKey(VK_ESCAPE);
-    PumpPending();
-    EXPECT_EQ(nullptr, button.GetPopup());
-    EXPECT_EQ(colorCell, button.GetColor());
+    // Escape, a right press outside and a press outside close the drop-down without a choice.
+    const std::function<void(CWTKColorBar*)> closers[] = {
+        [](CWTKColorBar* p) { p->OnKey(VK_ESCAPE); },
+        [](CWTKColorBar* p) { p->SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(-20, -20)); },
+        [](CWTKColorBar* p) { p->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, 300)); },
+    };
+    for (const auto& close : closers) {
+        ASSERT_TRUE(button.OpenPopup());
+        close(button.GetPopup()->GetColorBar());
+        PumpPending();
+        EXPECT_EQ(nullptr, button.GetPopup());
+        EXPECT_EQ(colorCell, button.GetColor());
+    }
+    EXPECT_TRUE(m_host.EventsOf(WM_COMMAND).empty());
     button.DestroyWindow();
 }
 
@@ -542,6 +551,39 @@ TEST_F(ColourPopupTest, PopupShowsDocumentColoursAndChoosesForTheButton)
     EXPECT_EQ(RGB(4, 5, 6), CWTKColorMenuButton::GetColorByCmdID(ID_COLOUR_TEXT));
     EXPECT_EQ(std::vector<UINT>{ID_COLOUR_TEXT}, m_pFrame->m_commands);
     EXPECT_EQ(nullptr, m_pButton->GetPopupMenu());
+}
+
+TEST_F(ColourPopupTest, OtherColoursOfAPopupGoThroughTheButton)
+{
+    struct Case {
+        BOOL bOK;
+        COLORREF colorExpected;
+        size_t nCommands;
+    } cases[] = {{FALSE, static_cast<COLORREF>(-1), 0}, {TRUE, RGB(12, 34, 56), 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bOK ? "OK" : "Cancel");
+        m_pFrame->m_commands.clear();
+        CColorPopup* pPopup = OpenPopup();
+        ASSERT_NE(nullptr, pPopup);
+        const HWND hWndPopup = pPopup->GetSafeHwnd();
+        CWTKColorBar* pBar = pPopup->GetColorBar();
+        BOOL bHiddenDuringDialog = FALSE;
+        ScriptedColourDialog dialog([&](COLORREF, COLORREF& colorResult) {
+            bHiddenDuringDialog = !::IsWindowVisible(hWndPopup);
+            colorResult = RGB(12, 34, 56);
+            return c.bOK;
+        });
+        const int iOther = CellsWhere(*pBar, IsOther)[0];
+        ClickAt(pBar, Centre(pBar->GetButton(iOther)->m_rect));
+        RunIdle();
+        ASSERT_EQ(1u, dialog.m_calls.size());
+        EXPECT_FALSE(dialog.m_calls[0].bStandard) << "the button's choice: the toolkit's dialog";
+        EXPECT_EQ(RGB(0, 0, 0), dialog.m_calls[0].colorInit) << "automatic stands for the current colour";
+        EXPECT_TRUE(bHiddenDuringDialog);
+        EXPECT_FALSE(::IsWindow(hWndPopup)) << "the popup closes either way";
+        EXPECT_EQ(c.colorExpected, m_pButton->GetColor());
+        EXPECT_EQ(c.nCommands, m_pFrame->m_commands.size());
+    }
 }
 
 TEST_F(ColourPopupTest, TornOffBarShowsDocumentColoursOnlyWhileFloating)
