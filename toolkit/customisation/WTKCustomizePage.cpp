@@ -1,0 +1,136 @@
+#include "customisation/WTKCustomizePage.h"
+
+#include "customisation/WTKToolbarCustomize.h"
+#include "customisation/res/WTKCustomisationRes.h"
+
+#include "command_bars/WTKCommandManager.h"
+#include "command_bars/WTKToolbarButton.h"
+
+#include "core/ObList.h"
+#include "docview/FrameWnd.h"
+#include "win/DataExchange.h"
+
+IMPLEMENT_DYNCREATE(CWTKCustomizePage, CPropertyPage)
+
+namespace {
+constexpr UINT kNoCommand = static_cast<UINT>(-1);
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CWTKCustomizePage, CPropertyPage)
+    ON_LBN_SELCHANGE(IDC_WTK_CATEGORY, OnSelchangeCategory)
+    ON_LBN_SELCHANGE(IDC_WTK_COMMANDS_LIST, OnSelchangeCommands)
+END_MESSAGE_MAP()
+
+CWTKCustomizePage::CWTKCustomizePage() : CPropertyPage(IDD_WTK_CUSTOMIZE_COMMANDS)
+{
+}
+
+CWTKToolbarCustomize* CWTKCustomizePage::GetSheet() const
+{
+    CWnd* pParent = GetParent();
+    return pParent != nullptr ? dynamic_cast<CWTKToolbarCustomize*>(pParent) : nullptr;
+}
+
+void CWTKCustomizePage::DoDataExchange(CDataExchange* pDX)
+{
+    CPropertyPage::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_WTK_CATEGORY, m_wndCategory);
+    DDX_Control(pDX, IDC_WTK_COMMANDS_LIST, m_wndCommands);
+}
+
+BOOL CWTKCustomizePage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    if (CWTKToolbarCustomize* pSheet = GetSheet())
+        pSheet->FillCategoriesListBox(m_wndCategory, TRUE);
+    SelectCategory(0);
+    return TRUE;
+}
+
+void CWTKCustomizePage::SelectCategory(int nIndex)
+{
+    if (m_wndCategory.GetSafeHwnd() == nullptr)
+        return;
+    if (nIndex >= 0 && nIndex < m_wndCategory.GetCount())
+        m_wndCategory.SetCurSel(nIndex);
+    OnSelchangeCategory();
+}
+
+CString CWTKCustomizePage::GetDisplayText(const CWTKToolbarButton& button, const CObList& lstCommands,
+                                          BOOL bAllCommands)
+{
+    if (!button.m_strTextCustom.IsEmpty() &&
+        (bAllCommands || CWTKToolbarCustomize::GetCountInCategory(button.m_strText, lstCommands) > 1))
+        return button.m_strTextCustom;
+    return button.m_strText;
+}
+
+void CWTKCustomizePage::OnSelchangeCategory()
+{
+    m_wndCommands.SetRedraw(FALSE);
+    m_wndCommands.ResetContent();
+    const int nCategory = m_wndCategory.GetCurSel();
+    const DWORD_PTR dwData = nCategory >= 0 ? m_wndCategory.GetItemData(nCategory) : 0;
+    if (dwData != 0 && dwData != static_cast<DWORD_PTR>(LB_ERR)) {
+        CString strCategory;
+        m_wndCategory.GetText(nCategory, strCategory);
+        CWTKToolbarCustomize* pSheet = GetSheet();
+        const BOOL bAllCommands = pSheet != nullptr && strCategory == pSheet->GetAllCommandsName();
+        FillCommands(*reinterpret_cast<const CObList*>(dwData), bAllCommands);
+    }
+    m_wndCommands.SetRedraw(TRUE);
+    m_wndCommands.Invalidate();
+    ShowDescription(nullptr);
+}
+
+void CWTKCustomizePage::FillCommands(const CObList& lstCommands, BOOL bAllCommands)
+{
+    for (POSITION pos = lstCommands.GetHeadPosition(); pos != nullptr;) {
+        auto* pButton = static_cast<CWTKToolbarButton*>(lstCommands.GetNext(pos));
+        if (pButton->IsSeparator())
+            continue;
+        if (pButton->m_nID != kNoCommand && WTKGetCmdImage(pButton->m_nID, FALSE) < 0 &&
+            WTKGetCmdImage(pButton->m_nID, TRUE) < 0)
+            pButton->SetImage(-1);
+
+        AddCommandItem(m_wndCommands, GetDisplayText(*pButton, lstCommands, bAllCommands), pButton, bAllCommands);
+    }
+}
+
+int CWTKCustomizePage::AddCommandItem(CListBox& wndList, const CString& strText, CWTKToolbarButton* pButton,
+                                      BOOL bSorted)
+{
+    int nIndex = -1;  // the end
+    if (bSorted) {
+        for (int i = 0; i < wndList.GetCount(); ++i) {
+            CString strItem;
+            wndList.GetText(i, strItem);
+            if (strText.CompareNoCase(strItem) < 0) {
+                nIndex = i;
+                break;
+            }
+        }
+    }
+    nIndex = wndList.InsertString(nIndex, strText);
+    if (nIndex >= 0)
+        wndList.SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(pButton));
+    return nIndex;
+}
+
+void CWTKCustomizePage::OnSelchangeCommands()
+{
+    ShowDescription(m_wndCommands.GetButton(m_wndCommands.GetCurSel()));
+}
+
+void CWTKCustomizePage::ShowDescription(const CWTKToolbarButton* pButton)
+{
+    CString strDescription;
+    if (pButton != nullptr) {
+        CWTKToolbarCustomize* pSheet = GetSheet();
+        if (pButton->m_nID == 0)
+            strDescription = pButton->m_strText;
+        else if (pSheet != nullptr && pSheet->GetFrame() != nullptr)
+            pSheet->GetFrame()->GetMessageString(pButton->m_nID, strDescription);
+    }
+    SetDlgItemText(IDC_WTK_COMMAND_DESCRIPTION, strDescription);
+}

@@ -1,0 +1,472 @@
+#include "customisation/WTKToolbarCustomize.h"
+
+#include "customisation/WTKCustomizePage.h"
+#include "customisation/WTKKeyboardPage.h"
+#include "customisation/WTKToolbarsPage.h"
+#include "customisation/res/WTKCustomisationRes.h"
+
+#include "command_bars/WTKToolBar.h"
+#include "command_bars/WTKToolbarButton.h"
+#include "command_bars/WTKToolbarMessages.h"
+
+#include "foundation/WTKProcessPointer.h"
+#include "foundation/WTKWorkspace.h"
+
+#include "core/ResourceHandle.h"
+#include "docview/FrameWnd.h"
+#include "win/ComboBox.h"
+#include "win/ListBox.h"
+#include "win/Menu.h"
+#include "win/WinApp.h"
+
+IMPLEMENT_DYNAMIC(CWTKToolbarCustomize, CPropertySheet)
+
+namespace {
+constexpr char kSheetCaption[] = "Customize";
+constexpr char kCloseText[] = "Close";
+constexpr UINT kApplyButtonId = 0x3021;
+// Posted after OK or Cancel: a modeless sheet goes once the system sheet has closed.
+constexpr UINT WM_WTK_CLOSE_IF_DONE = WM_APP + 0x0103;
+constexpr UINT kNoCommand = static_cast<UINT>(-1);
+
+// Control ids with their help ids, for the context help over the sheet; 0 ends the table.
+const DWORD kHelpIds[] = {
+    IDC_WTK_CATEGORY,          CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_CATEGORY,
+    IDC_WTK_COMMANDS_LIST,     CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_COMMANDS_LIST,
+    IDC_WTK_TOOLBARS_LIST,     CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_TOOLBARS_LIST,
+    IDC_WTK_TEXT_LABELS,       CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_TEXT_LABELS,
+    IDC_WTK_RESET_TOOLBAR,     CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RESET_TOOLBAR,
+    IDC_WTK_RESET_ALL_TOOLBARS, CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RESET_ALL_TOOLBARS,
+    IDC_WTK_NEW_TOOLBAR,       CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_NEW_TOOLBAR,
+    IDC_WTK_RENAME_TOOLBAR,    CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RENAME_TOOLBAR,
+    IDC_WTK_DELETE_TOOLBAR,    CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_DELETE_TOOLBAR,
+    IDC_WTK_KEY_COMMANDS,      CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_KEY_COMMANDS,
+    IDC_WTK_ACCEL_TABLE,       CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_ACCEL_TABLE,
+    IDC_WTK_CURRENT_KEYS,      CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_CURRENT_KEYS,
+    IDC_WTK_NEW_KEY,           CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_NEW_KEY,
+    IDC_WTK_ASSIGN_KEY,        CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_ASSIGN_KEY,
+    IDC_WTK_REMOVE_KEY,        CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_REMOVE_KEY,
+    IDC_WTK_RESET_KEYS,        CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RESET_KEYS,
+    0,                         0};
+
+// The text a command shows in lists: the part of its string after "\n", else the whole string.
+CString CommandText(UINT uiCmd)
+{
+    CString str;
+    if (!str.LoadString(uiCmd))
+        return str;
+    int iNewLine = str.Find('\n');
+    return iNewLine < 0 ? str : str.Mid(iNewLine + 1);
+}
+
+// A menu item's text without its "&" marks and its key text after a tab.
+CString MenuItemText(HMENU hMenu, UINT uiItem)
+{
+    char szText[256] = {};
+    ::GetMenuStringA(hMenu, uiItem, szText, sizeof(szText) - 1, MF_BYPOSITION);
+    CString str = CWTKToolbarButton::RemoveMnemonicMarks(szText);
+    int iTab = str.Find('\t');
+    return iTab < 0 ? str : str.Left(iTab);
+}
+
+// Menus nest only so deep: a damaged resource cannot recurse without end.
+constexpr int kMaxMenuDepth = 8;
+}  // namespace
+
+BEGIN_MESSAGE_MAP(CWTKToolbarCustomize, CPropertySheet)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_MESSAGE(WM_HELP, OnHelp)
+    ON_WM_CONTEXTMENU()
+    ON_MESSAGE(WM_WTK_CLOSE_IF_DONE, OnCloseIfDone)
+END_MESSAGE_MAP()
+
+CWTKToolbarCustomize::Category::~Category()
+{
+    while (!buttons.IsEmpty())
+        delete buttons.RemoveHead();
+}
+
+CWTKToolbarCustomize::CWTKToolbarCustomize(CFrameWnd* pFrame, UINT uiFlags)
+    : CPropertySheet(kSheetCaption, pFrame), m_pFrame(pFrame), m_uiFlags(uiFlags)
+{
+    m_strAllCommands.LoadString(IDS_WTK_ALL_COMMANDS);
+    // The standard pages in their tab order.
+    AddCustomPage(new CWTKCustomizePage);
+    m_pToolbarsPage = new CWTKToolbarsPage;
+    AddCustomPage(m_pToolbarsPage);
+    AddCustomPage(new CWTKKeyboardPage);
+}
+
+CWTKToolbarCustomize::~CWTKToolbarCustomize()
+{
+    // The window goes while the pages still exist.
+    if (m_hWnd)
+        DestroyWindow();
+    while (!m_allCommands.IsEmpty())
+        delete m_allCommands.RemoveHead();
+}
+
+CWTKToolbarCustomize* CWTKToolbarCustomize::GetCustomizeSheet()
+{
+    return WTKProcessPointer<CWTKToolbarCustomize>();
+}
+
+void CWTKToolbarCustomize::AddCustomPage(CPropertyPage* pPage)
+{
+    if (pPage == nullptr)
+        return;
+    m_ownedPages.emplace_back(pPage);
+    AddPage(pPage);
+}
+
+BOOL CWTKToolbarCustomize::AddCustomPage(CRuntimeClass* pPageClass)
+{
+    if (pPageClass == nullptr || !pPageClass->IsDerivedFrom(RUNTIME_CLASS(CPropertyPage)))
+        return FALSE;
+    CObject* pObject = pPageClass->CreateObject();
+    if (pObject == nullptr)
+        return FALSE;
+    AddCustomPage(static_cast<CPropertyPage*>(pObject));
+    return TRUE;
+}
+
+// ---- Commands ----
+
+CWTKToolbarCustomize::Category& CWTKToolbarCustomize::FindOrAddCategory(LPCSTR lpszCategory)
+{
+    for (auto& pCategory : m_categories) {
+        if (pCategory->strName == lpszCategory)
+            return *pCategory;
+    }
+    m_categories.push_back(std::make_unique<Category>());
+    m_categories.back()->strName = lpszCategory;
+    return *m_categories.back();
+}
+
+const CWTKToolbarCustomize::Category* CWTKToolbarCustomize::FindCategory(LPCSTR lpszCategory) const
+{
+    for (const auto& pCategory : m_categories) {
+        if (pCategory->strName == lpszCategory)
+            return pCategory.get();
+    }
+    return nullptr;
+}
+
+BOOL CWTKToolbarCustomize::IsInAllCommands(UINT uiCmd) const
+{
+    for (POSITION pos = m_allCommands.GetHeadPosition(); pos != nullptr;) {
+        if (static_cast<CWTKToolbarButton*>(m_allCommands.GetNext(pos))->m_nID == uiCmd)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+static CWTKToolbarButton* CopyButton(const CWTKToolbarButton& button)
+{
+    CObject* pObject = button.GetRuntimeClass()->CreateObject();
+    auto* pCopy = static_cast<CWTKToolbarButton*>(pObject);
+    if (pCopy == nullptr)
+        pCopy = new CWTKToolbarButton;
+    pCopy->CopyFrom(button);
+    return pCopy;
+}
+
+void CWTKToolbarCustomize::AddButton(LPCSTR lpszCategory, const CWTKToolbarButton& button, int iInsertAt)
+{
+    if (lpszCategory == nullptr || *lpszCategory == '\0' || m_strAllCommands == lpszCategory)
+        return;
+    Category& category = FindOrAddCategory(lpszCategory);
+    const BOOL bCommand = button.m_nID != 0 && button.m_nID != kNoCommand;
+    if (bCommand) {
+        // A command stands once in a category (menus of several templates share commands).
+        for (POSITION pos = category.buttons.GetHeadPosition(); pos != nullptr;) {
+            if (static_cast<CWTKToolbarButton*>(category.buttons.GetNext(pos))->m_nID == button.m_nID)
+                return;
+        }
+    }
+    CWTKToolbarButton* pCopy = CopyButton(button);
+    POSITION posAt = iInsertAt < 0 ? nullptr : category.buttons.FindIndex(iInsertAt);
+    if (posAt == nullptr)
+        category.buttons.AddTail(pCopy);
+    else
+        category.buttons.InsertBefore(posAt, pCopy);
+
+    if (bCommand && !IsInAllCommands(button.m_nID))
+        m_allCommands.AddTail(CopyButton(button));
+}
+
+BOOL CWTKToolbarCustomize::AddToolBar(LPCSTR lpszCategory, UINT uiToolbarResId)
+{
+    LPCSTR lpszName = MAKEINTRESOURCEA(uiToolbarResId);
+    LPCSTR lpszType = MAKEINTRESOURCEA(CWTKToolBar::kToolBarResType);
+    HINSTANCE hInst = FwFindResourceHandle(lpszName, lpszType);
+    HRSRC hRsrc = hInst ? ::FindResourceA(hInst, lpszName, lpszType) : nullptr;
+    HGLOBAL hGlobal = hRsrc ? ::LoadResource(hInst, hRsrc) : nullptr;
+    const auto* pData = hGlobal ? static_cast<const WORD*>(::LockResource(hGlobal)) : nullptr;
+    constexpr DWORD kHeaderWords = 4;
+    const DWORD cbSize = hRsrc ? ::SizeofResource(hInst, hRsrc) : 0;
+    if (pData == nullptr || cbSize < kHeaderWords * sizeof(WORD))
+        return FALSE;
+    const WORD wCount = pData[3];
+    if ((kHeaderWords + wCount) * sizeof(WORD) > cbSize)
+        return FALSE;
+    for (WORD i = 0; i < wCount; ++i) {
+        const UINT uiCmd = pData[kHeaderWords + i];
+        if (uiCmd == 0) {
+            CWTKToolbarButton separator;
+            separator.m_nStyle = TBBS_SEPARATOR;
+            AddButton(lpszCategory, separator);
+            continue;
+        }
+        CWTKToolbarButton button(uiCmd, CWTKToolBar::GetDefaultImage(uiCmd), CommandText(uiCmd));
+        AddButton(lpszCategory, button);
+    }
+    return TRUE;
+}
+
+BOOL CWTKToolbarCustomize::AddMenuCommands(UINT uiMenuResId)
+{
+    HMENU hMenu = ::LoadMenuA(FwFindResourceHandle(MAKEINTRESOURCEA(uiMenuResId), RT_MENU),
+                              MAKEINTRESOURCEA(uiMenuResId));
+    if (hMenu == nullptr)
+        return FALSE;
+
+    struct Walker {
+        CWTKToolbarCustomize* pSheet;
+        CString strCategory;
+        void Walk(HMENU hPopup, int nDepth)
+        {
+            const int nCount = ::GetMenuItemCount(hPopup);
+            for (int i = 0; i < nCount; ++i) {
+                if (HMENU hSub = ::GetSubMenu(hPopup, i)) {
+                    if (nDepth < kMaxMenuDepth)
+                        Walk(hSub, nDepth + 1);
+                    continue;
+                }
+                const UINT uiCmd = ::GetMenuItemID(hPopup, i);
+                if (uiCmd == 0 || uiCmd == kNoCommand)
+                    continue;  // separators
+                CWTKToolbarButton button(uiCmd, CWTKToolBar::GetDefaultImage(uiCmd),
+                                         MenuItemText(hPopup, static_cast<UINT>(i)));
+                pSheet->AddButton(strCategory, button);
+            }
+        }
+    };
+
+    const int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; ++i) {
+        HMENU hPopup = ::GetSubMenu(hMenu, i);
+        if (hPopup == nullptr)
+            continue;
+        Walker walker{this, MenuItemText(hMenu, static_cast<UINT>(i))};
+        if (!walker.strCategory.IsEmpty())
+            walker.Walk(hPopup, 1);
+    }
+    ::DestroyMenu(hMenu);
+    return TRUE;
+}
+
+void CWTKToolbarCustomize::RemoveButton(LPCSTR lpszCategory, UINT uiCmd)
+{
+    auto removeFrom = [uiCmd](CObList& list) {
+        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+            POSITION posThis = pos;
+            auto* pButton = static_cast<CWTKToolbarButton*>(list.GetNext(pos));
+            if (pButton->m_nID == uiCmd) {
+                list.RemoveAt(posThis);
+                delete pButton;
+            }
+        }
+    };
+    for (auto& pCategory : m_categories) {
+        if (lpszCategory == nullptr || pCategory->strName == lpszCategory)
+            removeFrom(pCategory->buttons);
+    }
+    if (lpszCategory == nullptr || m_strAllCommands == lpszCategory)
+        removeFrom(m_allCommands);
+}
+
+const CObList* CWTKToolbarCustomize::GetCommandsByCategory(LPCSTR lpszCategory) const
+{
+    if (lpszCategory == nullptr)
+        return nullptr;
+    if (m_strAllCommands == lpszCategory)
+        return &m_allCommands;
+    const Category* pCategory = FindCategory(lpszCategory);
+    return pCategory ? &pCategory->buttons : nullptr;
+}
+
+BOOL CWTKToolbarCustomize::HasRealCommand(const CObList& buttons)
+{
+    for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;) {
+        const UINT uiCmd = static_cast<CWTKToolbarButton*>(buttons.GetNext(pos))->m_nID;
+        if (uiCmd != 0 && uiCmd != kNoCommand)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void CWTKToolbarCustomize::FillCategoriesComboBox(CComboBox& wndCategory, BOOL bAllCategories) const
+{
+    for (const auto& pCategory : m_categories) {
+        if (!bAllCategories && !HasRealCommand(pCategory->buttons))
+            continue;
+        int nIndex = wndCategory.AddString(pCategory->strName);
+        if (nIndex >= 0)
+            wndCategory.SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(&pCategory->buttons));
+    }
+    int nIndex = wndCategory.AddString(m_strAllCommands);
+    if (nIndex >= 0)
+        wndCategory.SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(&m_allCommands));
+}
+
+void CWTKToolbarCustomize::FillCategoriesListBox(CListBox& wndCategory, BOOL bAllCategories) const
+{
+    for (const auto& pCategory : m_categories) {
+        if (!bAllCategories && !HasRealCommand(pCategory->buttons))
+            continue;
+        int nIndex = wndCategory.AddString(pCategory->strName);
+        if (nIndex >= 0)
+            wndCategory.SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(&pCategory->buttons));
+    }
+    int nIndex = wndCategory.AddString(m_strAllCommands);
+    if (nIndex >= 0)
+        wndCategory.SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(&m_allCommands));
+}
+
+BOOL CWTKToolbarCustomize::GetCommandName(UINT uiCmd, CString& strText) const
+{
+    for (POSITION pos = m_allCommands.GetHeadPosition(); pos != nullptr;) {
+        auto* pButton = static_cast<CWTKToolbarButton*>(m_allCommands.GetNext(pos));
+        if (pButton->m_nID == uiCmd) {
+            strText = pButton->m_strText;
+            return TRUE;
+        }
+    }
+    strText.Empty();
+    return FALSE;
+}
+
+int CWTKToolbarCustomize::GetCountInCategory(LPCSTR lpszItemName, const CObList& lstCommands)
+{
+    int nCount = 0;
+    for (POSITION pos = lstCommands.GetHeadPosition(); pos != nullptr;) {
+        if (static_cast<CWTKToolbarButton*>(lstCommands.GetNext(pos))->m_strText == lpszItemName)
+            ++nCount;
+    }
+    return nCount;
+}
+
+// ---- Link with the command bars ----
+
+void CWTKToolbarCustomize::ShowToolBar(CWTKToolBar* pBar, BOOL bShow)
+{
+    if (m_pToolbarsPage != nullptr && m_pToolbarsPage->GetSafeHwnd() != nullptr)
+        m_pToolbarsPage->ShowToolBar(pBar, bShow);
+}
+
+BOOL CWTKToolbarCustomize::EditButtonAppearance(CWTKToolbarButton* /*pButton*/, CWTKImageStrip* /*pUserImages*/,
+                                                CWnd* /*pParent*/, int /*iFirstUserImage*/, BOOL /*bMenuItem*/)
+{
+    return FALSE;  // the button appearance dialog is not part of this sheet yet
+}
+
+BOOL CWTKToolbarCustomize::OnEditToolbarMenuImage(CWnd* /*pWndParent*/, CBitmap& /*bitmap*/, int /*nBitsPerPixel*/)
+{
+    return FALSE;
+}
+
+// ---- Window ----
+
+BOOL CWTKToolbarCustomize::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
+{
+    if (m_uiFlags & kContextHelp)
+        dwExStyle |= WS_EX_CONTEXTHELP;
+    if (!CPropertySheet::Create(pParentWnd != nullptr ? pParentWnd : m_pFrame, dwStyle, dwExStyle))
+        return FALSE;
+    m_bAutoDelete = TRUE;
+    SetUpButtons();
+    return TRUE;
+}
+
+int CWTKToolbarCustomize::OnCreate(LPCREATESTRUCTA /*lpcs*/)
+{
+    if (Default() == -1)
+        return -1;
+    if (m_uiFlags & kContextHelp)
+        ModifyStyleEx(0, WS_EX_CONTEXTHELP);
+    WTKProcessPointer<CWTKToolbarCustomize>() = this;
+    WTKSetCustomizeLink(this);
+    CWTKToolBar::SetCustomizeMode(TRUE);
+    return 0;
+}
+
+void CWTKToolbarCustomize::SetUpButtons()
+{
+    for (UINT nID : {static_cast<UINT>(IDOK), kApplyButtonId, static_cast<UINT>(IDHELP)}) {
+        if (HWND hWndButton = ::GetDlgItem(m_hWnd, static_cast<int>(nID)))
+            ::ShowWindow(hWndButton, SW_HIDE);
+    }
+    if (HWND hWndClose = ::GetDlgItem(m_hWnd, IDCANCEL))
+        ::SetWindowTextA(hWndClose, kCloseText);
+}
+
+void CWTKToolbarCustomize::OnDestroy()
+{
+    CWTKToolBar::SetCustomizeMode(FALSE);
+    if (WTKProcessPointer<CWTKToolbarCustomize>() == this)
+        WTKProcessPointer<CWTKToolbarCustomize>() = nullptr;
+    if (WTKGetCustomizeLink() == this)
+        WTKSetCustomizeLink(nullptr);
+    CPropertySheet::OnDestroy();
+}
+
+void CWTKToolbarCustomize::PostNcDestroy()
+{
+    if (m_bAutoDelete)
+        delete this;
+}
+
+BOOL CWTKToolbarCustomize::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    BOOL bResult = CPropertySheet::OnCommand(wParam, lParam);
+    const UINT nID = LOWORD(wParam);
+    if (HIWORD(wParam) == BN_CLICKED && (nID == IDOK || nID == IDCANCEL))
+        PostMessage(WM_WTK_CLOSE_IF_DONE);
+    return bResult;
+}
+
+LRESULT CWTKToolbarCustomize::OnCloseIfDone(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    // A modal sheet's loop sees the same and ends itself.
+    if (m_bAutoDelete && SendMessage(PSM_GETCURRENTPAGEHWND) == 0)
+        DestroyWindow();
+    return 0;
+}
+
+LRESULT CWTKToolbarCustomize::OnHelp(WPARAM /*wParam*/, LPARAM lParam)
+{
+    const auto* pHelpInfo = reinterpret_cast<const HELPINFO*>(lParam);
+    if (pHelpInfo == nullptr)
+        return FALSE;
+    if ((m_uiFlags & kContextHelp) && pHelpInfo->iContextType == HELPINFO_WINDOW) {
+        if (CWinApp* pApp = FwGetApp())
+            pApp->WinHelp(kControlHelpIdBase + static_cast<DWORD>(pHelpInfo->iCtrlId), HELP_CONTEXTPOPUP);
+        return TRUE;
+    }
+    if (m_pFrame != nullptr && m_pFrame->GetSafeHwnd() != nullptr)
+        m_pFrame->SendMessage(WTK_TOOLBAR_CUSTOMIZEHELP, static_cast<WPARAM>(GetActiveIndex()),
+                              reinterpret_cast<LPARAM>(this));
+    return TRUE;
+}
+
+void CWTKToolbarCustomize::OnContextMenu(CWnd* pWnd, CPoint point)
+{
+    if (!(m_uiFlags & kContextHelp)) {
+        CPropertySheet::OnContextMenu(pWnd, point);
+        return;
+    }
+    if (CWTKWorkspace* pWorkspace = WTKGetWorkspace())
+        pWorkspace->OnContextHelp(pWnd, kHelpIds);
+}
