@@ -1,6 +1,7 @@
 #include "customisation/WTKButtonAppearanceDialog.h"
 
 #include "customisation/ButtonImageEditDialog.h"
+#include "customisation/WTKToolbarCustomize.h"
 #include "command_bars/WTKCommandManager.h"
 #include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKToolbarButton.h"
@@ -320,7 +321,12 @@ void CWTKButtonAppearanceDialog::EditSelectedImage()
 BOOL CWTKButtonAppearanceDialog::EditImage(CBitmap& bitmap)
 {
     try {
-        CButtonImageEditDialog dlg(&bitmap, this);
+        const int nBitsPerPixel = CButtonImageEditDialog::GetScreenDepth();
+        // An application's sheet may bring its own editor.
+        CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::GetCustomizeSheet();
+        if (pSheet != nullptr && pSheet->OnEditToolbarMenuImage(this, bitmap, nBitsPerPixel))
+            return TRUE;
+        CButtonImageEditDialog dlg(&bitmap, this, nBitsPerPixel);
         return dlg.DoModal() == IDOK;
     } catch (...) {
         FwMessageBox(IDS_WTK_INTERNAL_ERROR);

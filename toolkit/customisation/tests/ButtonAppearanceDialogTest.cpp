@@ -5,13 +5,16 @@
 // crash it.
 #include "AppearanceTestSupport.h"
 
+#include "customisation/ButtonImageEditDialog.h"
 #include "customisation/WTKButtonAppearanceDialog.h"
+#include "customisation/WTKToolbarCustomize.h"
 #include "command_bars/WTKCommandManager.h"
 #include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKToolbarButton.h"
 #include "foundation/WTKImageStrip.h"
 
 #include "Canvas.h"
+#include "gdi/DC.h"
 #include "Files.h"
 #include "MessagePump.h"
 
@@ -38,6 +41,38 @@ void FillStrip(CWTKImageStrip& strip, int nImages, COLORREF clrBase)
         }
     }
     strip.AddImage(static_cast<HBITMAP>(bitmap.GetSafeHandle()));
+}
+
+// A customisation sheet with an image editor of its own: it paints the image red and answers
+// as told.
+class CEditingSheet : public CWTKToolbarCustomize {
+public:
+    CEditingSheet() : CWTKToolbarCustomize(nullptr) {}
+    BOOL OnEditToolbarMenuImage(CWnd*, CBitmap& bitmap, int nBitsPerPixel) override
+    {
+        m_nCalls++;
+        m_nBitsPerPixel = nBitsPerPixel;
+        if (m_bEdits)
+            SetBitmapPixel(bitmap, 0, 0, kRed);
+        return m_bEdits;
+    }
+    int m_nCalls = 0;
+    int m_nBitsPerPixel = 0;
+    BOOL m_bEdits = TRUE;
+};
+
+// The sheet stands registered for as long as the object lives.
+class SheetRegistration {
+public:
+    explicit SheetRegistration(CWTKToolbarCustomize* pSheet) { WTKProcessPointer<CWTKToolbarCustomize>() = pSheet; }
+    ~SheetRegistration() { WTKProcessPointer<CWTKToolbarCustomize>() = nullptr; }
+    SheetRegistration(const SheetRegistration&) = delete;
+    SheetRegistration& operator=(const SheetRegistration&) = delete;
+};
+
+int EightBitsPerPixel()
+{
+    return 8;
 }
 
 class AppearanceDialogTest : public ::testing::Test {
@@ -210,6 +245,42 @@ TEST_F(AppearanceDialogTest, NewAddsTheEditedImageToTheUserStripAndSelectsIt)
     EXPECT_EQ(m_dialog->GetImage(), kUserImages + 1);
     EXPECT_TRUE(Enabled(IDC_WTK_EDIT_IMAGE));
     m_dialog->GetImageList().RedrawWindow();
+}
+
+TEST_F(AppearanceDialogTest, AsksTheCustomisationSheetFirst)
+{
+    MessageBoxRecorder boxes;
+    CEditingSheet sheet;
+    SheetRegistration registration(&sheet);
+    const auto pfnOldDepth = CButtonImageEditDialog::SetScreenDepthFunction(EightBitsPerPixel);
+    Open(&m_images);
+    Press(IDC_WTK_USER_IMAGE);
+    {
+        EditDialogScript editor(IDOK);
+        Press(IDC_WTK_NEW_IMAGE);
+        EXPECT_EQ(editor.Count(), 0) << "the sheet edited the image";
+        sheet.m_bEdits = FALSE;
+        Press(IDC_WTK_NEW_IMAGE);
+        EXPECT_EQ(editor.Count(), 1) << "the sheet declined: the editor runs";
+    }
+    CButtonImageEditDialog::SetScreenDepthFunction(pfnOldDepth);
+    EXPECT_EQ(sheet.m_nCalls, 2);
+    EXPECT_EQ(sheet.m_nBitsPerPixel, 8);
+    ASSERT_EQ(m_images.GetCount(), kUserImages + 2);
+    CBitmap added;
+    MakeBitmap(added, 16, 15, kWhite);
+    {
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        HGDIOBJ hOld = dc.SelectObject(added.GetSafeHandle());
+        WTKDrawState ds;
+        ASSERT_TRUE(m_images.PrepareDraw(ds));
+        m_images.Draw(&dc, 0, 0, kUserImages);
+        m_images.EndDraw(ds);
+        dc.SelectObject(hOld);
+    }
+    EXPECT_EQ(BitmapPixel(added, 0, 0), kRed) << "the sheet's result is what the strip gets";
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(AppearanceDialogTest, GalleryButtonAppearance)
