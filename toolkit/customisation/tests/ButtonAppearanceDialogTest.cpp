@@ -21,6 +21,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -52,10 +53,13 @@ public:
     {
         m_nCalls++;
         m_nBitsPerPixel = nBitsPerPixel;
+        m_clrSeen = BitmapPixel(bitmap, 2, 2);
         if (m_bEdits)
-            SetBitmapPixel(bitmap, 0, 0, kRed);
+            SetBitmapPixel(bitmap, m_ptPaint.x, m_ptPaint.y, kRed);
         return m_bEdits;
     }
+    CPoint m_ptPaint {0, 0};
+    COLORREF m_clrSeen = CLR_INVALID;
     int m_nCalls = 0;
     int m_nBitsPerPixel = 0;
     BOOL m_bEdits = TRUE;
@@ -69,6 +73,23 @@ public:
     SheetRegistration(const SheetRegistration&) = delete;
     SheetRegistration& operator=(const SheetRegistration&) = delete;
 };
+
+// A pixel of one image of a strip as the strip draws it.
+COLORREF StripPixel(CWTKImageStrip& strip, int iImage, int x, int y)
+{
+    CBitmap bitmap;
+    MakeBitmap(bitmap, 16, 15, kWhite);
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = dc.SelectObject(bitmap.GetSafeHandle());
+    WTKDrawState ds;
+    if (strip.PrepareDraw(ds)) {
+        strip.Draw(&dc, 0, 0, iImage);
+        strip.EndDraw(ds);
+    }
+    dc.SelectObject(hOld);
+    return BitmapPixel(bitmap, x, y);
+}
 
 int EightBitsPerPixel()
 {
@@ -267,20 +288,45 @@ TEST_F(AppearanceDialogTest, AsksTheCustomisationSheetFirst)
     EXPECT_EQ(sheet.m_nCalls, 2);
     EXPECT_EQ(sheet.m_nBitsPerPixel, 8);
     ASSERT_EQ(m_images.GetCount(), kUserImages + 2);
-    CBitmap added;
-    MakeBitmap(added, 16, 15, kWhite);
-    {
-        CDC dc;
-        dc.CreateCompatibleDC(nullptr);
-        HGDIOBJ hOld = dc.SelectObject(added.GetSafeHandle());
-        WTKDrawState ds;
-        ASSERT_TRUE(m_images.PrepareDraw(ds));
-        m_images.Draw(&dc, 0, 0, kUserImages);
-        m_images.EndDraw(ds);
-        dc.SelectObject(hOld);
-    }
-    EXPECT_EQ(BitmapPixel(added, 0, 0), kRed) << "the sheet's result is what the strip gets";
+    EXPECT_EQ(StripPixel(m_images, kUserImages, 0, 0), kRed) << "the sheet's result is what the strip gets";
     EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(AppearanceDialogTest, EditReplacesTheSelectedImageOfAUserImagesFile)
+{
+    char szTemp[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, szTemp);
+    const std::string path = std::string(szTemp) + "wtk_appearance_" + std::to_string(::GetCurrentProcessId()) + ".bmp";
+    {
+        CWTKImageStrip source;
+        FillStrip(source, 4, RGB(160, 40, 0));
+        HGLOBAL hDIB = BitmapToDIB(source.GetImageWell());
+        ASSERT_NE(hDIB, nullptr);
+        ASSERT_TRUE(WriteDIBToFile(path.c_str(), hDIB));
+        ::GlobalFree(hDIB);
+    }
+    CWTKImageStrip userImages;
+    ASSERT_TRUE(userImages.LoadFromFile(path.c_str()));
+    ASSERT_EQ(userImages.GetCount(), 4);
+    const COLORREF clrImage2 = StripPixel(userImages, 2, 2, 2);
+
+    MessageBoxRecorder boxes;
+    CEditingSheet sheet;
+    sheet.m_ptPaint = CPoint(1, 7);
+    SheetRegistration registration(&sheet);
+    Open(&userImages);
+    Press(IDC_WTK_USER_IMAGE);
+    ASSERT_TRUE(m_dialog->GetImageList().SelectButton(2));
+    Press(IDC_WTK_EDIT_IMAGE);
+    EXPECT_EQ(sheet.m_nCalls, 1);
+    EXPECT_EQ(sheet.m_clrSeen, clrImage2) << "the editor gets the selected image";
+    EXPECT_EQ(StripPixel(userImages, 2, 1, 7), kRed);
+    EXPECT_NE(StripPixel(userImages, 1, 1, 7), kRed);
+    EXPECT_NE(StripPixel(userImages, 3, 1, 7), kRed);
+    EXPECT_EQ(userImages.GetCount(), 4);
+    EXPECT_TRUE(boxes.Texts().empty());
+    m_dialog.reset();
+    ::DeleteFileA(path.c_str());
 }
 
 TEST_F(AppearanceDialogTest, GalleryButtonAppearance)
