@@ -40,6 +40,8 @@ BEGIN_MESSAGE_MAP(CButtonImageList, CButton)
     ON_WM_SIZE()
     ON_WM_VSCROLL()
     ON_WM_LBUTTONDOWN()
+    // A quick second click is a click too, not the button control's double click.
+    ON_WM_LBUTTONDBLCLK()
     ON_WM_GETDLGCODE()
     ON_WM_KEYDOWN()
     ON_WM_SETFOCUS()

@@ -49,6 +49,8 @@ CRect CellRect(const CRect& rectGrid, CSize sizeCell, int x, int y)
 
 BEGIN_MESSAGE_MAP(CButtonImagePaintArea, CButton)
     ON_WM_LBUTTONDOWN()
+    // A quick second click is a click too, not the button control's double click.
+    ON_WM_LBUTTONDBLCLK()
     ON_WM_MOUSEMOVE()
     ON_WM_LBUTTONUP()
     ON_WM_SETCURSOR()
