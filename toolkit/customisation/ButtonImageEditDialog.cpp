@@ -16,8 +16,16 @@ constexpr int kPreviewFrame = 4;
 constexpr int kToolsBorderX = 10;
 constexpr int kToolsBorderY = 5;
 constexpr int kToolsColumns = 3;
-// The palette lies this far inside its placeholder.
+// The palette lies this far inside its placeholder, four cells wide; screens of up to 8 bits
+// per pixel get the 16 colours they show without dithering.
 constexpr int kPaletteInset = 2;
+constexpr int kPaletteColumns = 4;
+constexpr int kPaletteScreenBits = 8;
+// Of the system palette's 20 entries, the 16 of the VGA colours (the 4 between are the
+// system's own reserved colours).
+constexpr int kSystemPaletteEntries = 20;
+constexpr int kVgaFirstRunEnd = 8;
+constexpr int kVgaSecondRunStart = 12;
 
 struct ToolMode {
     UINT nID;
@@ -31,6 +39,27 @@ constexpr ToolMode kToolModes[] = {
     {ID_WTK_ELLIPSE_TOOL, CButtonImagePaintArea::modeEllipse},
     {ID_WTK_PICK_COLOR_TOOL, CButtonImagePaintArea::modeColor},
 };
+
+BOOL CreateSixteenColorPalette(CPalette& palette)
+{
+    PALETTEENTRY entries[kSystemPaletteEntries] = {};
+    if (::GetPaletteEntries(static_cast<HPALETTE>(::GetStockObject(DEFAULT_PALETTE)), 0, kSystemPaletteEntries,
+                            entries) != kSystemPaletteEntries)
+        return FALSE;
+    struct {
+        LOGPALETTE header;
+        PALETTEENTRY more[kSystemPaletteEntries];
+    } logPalette = {};
+    logPalette.header.palVersion = CWTKColorBar::kPaletteVersion;
+    PALETTEENTRY* pOut = logPalette.header.palPalEntry;
+    int nCount = 0;
+    for (int i = 0; i < kSystemPaletteEntries; i++) {
+        if (i < kVgaFirstRunEnd || i >= kVgaSecondRunStart)
+            pOut[nCount++] = entries[i];
+    }
+    logPalette.header.palNumEntries = static_cast<WORD>(nCount);
+    return palette.CreatePalette(&logPalette.header);
+}
 
 int ScreenBitsPerPixel()
 {
@@ -177,6 +206,16 @@ void CButtonImageEditDialog::CreatePalette()
     pPlace->GetWindowRect(rect);
     ScreenToClient(rect);
     rect.DeflateRect(kPaletteInset, kPaletteInset);
+    BOOL bCreated = FALSE;
+    if (m_nBitsPerPixel <= kPaletteScreenBits) {
+        CPalette palette;
+        bCreated = CreateSixteenColorPalette(palette) &&
+                   m_wndPalette.CreateControl(this, rect, IDC_WTK_PALETTE, kPaletteColumns, &palette);
+    } else {
+        bCreated = m_wndPalette.CreateControl(this, rect, IDC_WTK_PALETTE, kPaletteColumns);
+    }
+    if (bCreated)
+        m_wndPalette.SetColor(m_wndLargeDrawArea.GetColor());
 }
 
 void CButtonImageEditDialog::CreateTools()
@@ -252,11 +291,14 @@ void CButtonImageEditDialog::OnTool(UINT nID)
 
 void CButtonImageEditDialog::OnColor()
 {
+    m_wndLargeDrawArea.SetColor(m_wndPalette.GetColor());
 }
 
 void CButtonImageEditDialog::OnPickColor(COLORREF clr)
 {
     m_wndLargeDrawArea.SetColor(clr);
+    if (m_wndPalette.GetSafeHwnd() != nullptr)
+        m_wndPalette.SetColor(clr);
     SetMode(CButtonImagePaintArea::modePencil);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 #include "customisation/ButtonImagePaintArea.h"
 #include "customisation/ButtonImageToolBar.h"
+#include "customisation/WTKColorBar.h"
 #include "customisation/res/WTKCustomisationRes.h"
 
 #include "gdi/GdiObject.h"
@@ -31,6 +32,7 @@ public:
     void OnPickColor(COLORREF clr);
 
     CButtonImagePaintArea& GetPaintArea() { return m_wndLargeDrawArea; }
+    CWTKColorBar& GetPalette() { return m_wndPalette; }
     CButtonImageToolBar& GetToolBar() { return m_wndToolbar; }
     CBitmap& GetEditedBitmap() { return m_bitmap; }
     CRect GetPreviewRect() const { return m_rectPreviewImage; }
@@ -62,6 +64,7 @@ protected:
     CSize m_sizeImage {0, 0};
     int m_nBitsPerPixel;
     CButtonImagePaintArea m_wndLargeDrawArea;
+    CWTKColorBar m_wndPalette;
     CButtonImageToolBar m_wndToolbar;
     CRect m_rectPreviewFrame;
     CRect m_rectPreviewImage;

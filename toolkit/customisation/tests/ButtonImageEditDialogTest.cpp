@@ -6,6 +6,7 @@
 #include "AppearanceTestSupport.h"
 
 #include "customisation/ButtonImageEditDialog.h"
+#include "command_bars/WTKToolbarButton.h"
 #include "foundation/WTKGlobalData.h"
 
 #include "Canvas.h"
@@ -99,6 +100,7 @@ TEST_F(EditDialogTest, ToolsSetTheModeAndShowItChecked)
     CButtonImagePaintArea& area = m_dialog->GetPaintArea();
     Click(area.m_hWnd, area.PointFromPixel(CPoint(3, 4)));
     EXPECT_EQ(area.GetColor(), kRed);
+    EXPECT_EQ(m_dialog->GetPalette().GetColor(), kRed) << "the palette shows the picked colour";
     EXPECT_EQ(area.GetMode(), Mode::modePencil);
     EXPECT_TRUE(tools.IsChecked(ID_WTK_PENCIL_TOOL));
     // A 16 by 15 image gets cells of 10 by 10 in the dialog's picture.
@@ -153,6 +155,67 @@ TEST_F(EditDialogTest, CopiesAndPastesThroughTheClipboard)
     m_dialog->PasteImage();
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0], "Can't paste bitmap image from the clipboard!");
+}
+
+int EightBitsPerPixel()
+{
+    return 8;
+}
+
+int TwentyFourBitsPerPixel()
+{
+    return 24;
+}
+
+TEST_F(EditDialogTest, ThePaletteHasSixteenColoursAtEightBitsPerPixel)
+{
+    struct Case {
+        CButtonImageEditDialog::ScreenDepthFn pfnDepth;
+        int nBits;
+        int nColors;
+    };
+    const Case cases[] = {{EightBitsPerPixel, 8, 16}, {TwentyFourBitsPerPixel, 24, 20}};
+    for (const Case& c : cases) {
+        const auto pfnOld = CButtonImageEditDialog::SetScreenDepthFunction(c.pfnDepth);
+        Open();
+        CButtonImageEditDialog::SetScreenDepthFunction(pfnOld);
+        EXPECT_EQ(m_dialog->GetBitsPerPixel(), c.nBits);
+        CWTKColorBar& palette = m_dialog->GetPalette();
+        ASSERT_NE(palette.GetSafeHwnd(), nullptr) << c.nBits;
+        EXPECT_EQ(palette.GetColors().GetSize(), c.nColors) << c.nBits;
+        EXPECT_EQ(palette.GetColumns(), 4) << c.nBits;
+        EXPECT_EQ(palette.GetCommandID(), static_cast<UINT>(IDC_WTK_PALETTE));
+        int nCells = 0;
+        for (int i = 0; i < palette.GetCount(); i++)
+            nCells += palette.GetColorButton(i) != nullptr ? 1 : 0;
+        EXPECT_EQ(nCells, c.nColors) << c.nBits;
+        m_dialog.reset();
+    }
+    // The 16 are the VGA colours: no system-reserved colour among them.
+    const auto pfnOld = CButtonImageEditDialog::SetScreenDepthFunction(EightBitsPerPixel);
+    Open();
+    CButtonImageEditDialog::SetScreenDepthFunction(pfnOld);
+    const CWTKColorArray& colors = m_dialog->GetPalette().GetColors();
+    for (INT_PTR i = 0; i < colors.GetSize(); i++)
+        EXPECT_NE(colors[i], RGB(192, 220, 192)) << "money green is the system's, not the image's";
+    EXPECT_EQ(colors[0], RGB(0, 0, 0));
+    EXPECT_EQ(colors[15], RGB(255, 255, 255));
+}
+
+TEST_F(EditDialogTest, ChoosingAPaletteCellSetsTheDrawingColour)
+{
+    Open();
+    CWTKColorBar& palette = m_dialog->GetPalette();
+    int iRed = -1;
+    for (int i = 0; i < palette.GetCount() && iRed < 0; i++) {
+        if (palette.GetColorButton(i) != nullptr && palette.GetColors()[i] == kRed)
+            iRed = i;
+    }
+    ASSERT_GE(iRed, 0);
+    const CRect rect = palette.GetButton(iRed)->GetRect();
+    Click(palette.m_hWnd, rect.CenterPoint());
+    EXPECT_EQ(m_dialog->GetPaintArea().GetColor(), kRed);
+    EXPECT_EQ(palette.GetColor(), kRed);
 }
 
 TEST_F(EditDialogTest, OnlyOKChangesTheCallersBitmap)
