@@ -1,0 +1,3 @@
+#pragma once
+// A command of the tests, with a prompt string.
+#define ID_TEST_COMMAND 32990
