@@ -140,6 +140,15 @@ void CWTKProp::SetOwnerList(CWTKPropList* pWndList)
         pProp->SetOwnerList(pWndList);
 }
 
+void CWTKProp::ResetRects()
+{
+    m_rect.SetRectEmpty();
+    m_rectValue.SetRectEmpty();
+    m_rectButton.SetRectEmpty();
+    for (CWTKProp* pProp : m_lstSubItems)
+        pProp->ResetRects();
+}
+
 BOOL CWTKProp::IsSelected() const
 {
     return m_pWndList != nullptr && m_pWndList->GetCurSel() == this;

@@ -127,6 +127,8 @@ protected:
     BOOL TextToVar(const CString& strText);
     void RedrawValue();
     void SetOwnerList(CWTKPropList* pWndList);
+    // Empties this row's rectangles and its sub-items' (rows the current view doesn't show).
+    void ResetRects();
     void DestroyInPlaceWnd();
 
     CString m_strName;

@@ -213,8 +213,10 @@ void CWTKPropList::ReposProperties()
     DeleteTooltipTools();
     int y = m_rectList.top - m_nVertScrollOffset * m_nRowHeight - 1;
     if (m_bAlphabeticMode) {
-        for (CWTKProp* pProp : m_lstProps)
+        for (CWTKProp* pProp : m_lstProps) {
+            pProp->ResetRects();  // group rows are not shown
             pProp->AddToSortedList(m_lstTerminalProps);
+        }
         for (CWTKProp* pProp : m_lstTerminalProps)
             pProp->Reposition(y);
     } else {
@@ -308,7 +310,7 @@ void CWTKPropList::SetAlphabeticMode(BOOL bSet)
 {
     if (m_bAlphabeticMode == bSet)
         return;
-    EndEditItem();
+    CloseEditor();
     m_bAlphabeticMode = bSet;
     m_nVertScrollOffset = 0;
     AdjustLayout();
@@ -362,7 +364,7 @@ void CWTKPropList::SetCurSel(CWTKProp* pProp, BOOL bRedraw)
     if (pOldSel == pProp)
         return;
     if (pOldSel != nullptr && pOldSel->m_bInPlaceEdit)
-        EndEditItem();
+        CloseEditor();
     m_pSel = pProp;
     OnChangeSelection(m_pSel, pOldSel);
     if (pOldSel != nullptr) {
@@ -462,6 +464,12 @@ BOOL CWTKPropList::EndEditItem(BOOL bUpdateData)
     return TRUE;
 }
 
+void CWTKPropList::CloseEditor()
+{
+    if (!EndEditItem())
+        EndEditItem(FALSE);
+}
+
 void CWTKPropList::OnPropertyChanged(CWTKProp* pProp) const
 {
     if (GetSafeHwnd() == nullptr)
@@ -496,7 +504,7 @@ BOOL CWTKPropList::PreTranslateMessage(MSG* pMsg)
 void CWTKPropList::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
-    EndEditItem();
+    CloseEditor();
     m_nLeftColumnWidth = cx / 2;
     AdjustLayout();
 }
@@ -596,9 +604,8 @@ void CWTKPropList::OnDestroy()
 
 void CWTKPropList::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
 {
+    // The system's answer takes one pixel each side for WS_BORDER: the look draws that pixel.
     CWnd::OnNcCalcSize(bCalcValidRects, lpncsp);
-    if (GetStyle() & WS_BORDER)
-        ::InflateRect(&lpncsp->rgrc[0], -1, -1);
 }
 
 void CWTKPropList::OnNcPaint()

@@ -122,6 +122,9 @@ private:
     void CalcSizes();
     void SetScrollSizes();
     void DeleteAllProps();
+    // Ends editing, taking the text when it is accepted and dropping it otherwise: for moves
+    // after which an editor left open would stand over the wrong row.
+    void CloseEditor();
     void DeleteTooltipTools();
     void ReposProperties();
     // The property under the point, in the rows shown; pnArea gets the area hit.
@@ -144,7 +147,6 @@ private:
     void InvertTrackLine();
     void StopTracking();
     void ResetGroupColor();
-    CWTKProp* NextRowAt(CPoint pt) const;
     CWTKProp* LastVisibleRow() const;
 
     std::vector<CWTKProp*> m_lstProps;           // top-level, owned

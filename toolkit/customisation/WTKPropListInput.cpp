@@ -229,7 +229,7 @@ void CWTKPropList::OnMouseMove(UINT /*nFlags*/, CPoint point)
 void CWTKPropList::OnCancelMode()
 {
     StopTracking();
-    EndEditItem();
+    CloseEditor();
     CWnd::OnCancelMode();
 }
 
@@ -255,12 +255,6 @@ BOOL CWTKPropList::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
             return TRUE;
     }
     return CWnd::OnSetCursor(pWnd, nHitTest, message);
-}
-
-// The row that holds the point, in the rows shown.
-CWTKProp* CWTKPropList::NextRowAt(CPoint pt) const
-{
-    return HitTest(pt);
 }
 
 CWTKProp* CWTKPropList::LastVisibleRow() const
@@ -293,7 +287,7 @@ void CWTKPropList::MoveSelection(BOOL bDown)
 {
     const CRect rect = m_pSel->m_rect;
     const CPoint pt(rect.right - 1, bDown ? rect.bottom + 2 : rect.top - 2);
-    if (CWTKProp* pProp = NextRowAt(pt))
+    if (CWTKProp* pProp = HitTest(pt))
         SelectAndShow(pProp);
 }
 
@@ -303,24 +297,13 @@ void CWTKPropList::MovePage(BOOL bDown)
     const CRect rect = m_pSel->m_rect;
     const int nPage = m_nVertScrollPage * m_nRowHeight;
     const CPoint pt(rect.right - 1, bDown ? rect.top + nPage : rect.top - nPage);
-    CWTKProp* pProp = NextRowAt(pt);
+    // Every shown row has its rectangle, in view or not: no row there means past the ends.
+    CWTKProp* pProp = HitTest(pt);
     if (pProp == nullptr) {
-        // Beyond the shown rows: the position a page away may be past the first or last row.
-        const int nRowIndex = m_nVertScrollOffset + (rect.top - (m_rectList.top - 1)) / std::max(m_nRowHeight, 1);
-        const int nTarget = nRowIndex + (bDown ? m_nVertScrollPage : -m_nVertScrollPage);
-        if (nTarget < 0 || nTarget >= m_nVertScrollTotal) {
-            if (bDown)
-                SelectLast();
-            else
-                SelectFirst();
-            return;
-        }
-        // The row lies outside the window: scroll first, then find it.
-        SetScrollPosition(m_nVertScrollOffset + (bDown ? m_nVertScrollPage : -m_nVertScrollPage));
-        const CRect rectNow = m_pSel->m_rect;
-        pProp = NextRowAt(CPoint(rectNow.right - 1, bDown ? rectNow.top + nPage : rectNow.top - nPage));
-        if (pProp != nullptr)
-            SelectAndShow(pProp);
+        if (bDown)
+            SelectLast();
+        else
+            SelectFirst();
         return;
     }
     SetCurSel(pProp);
@@ -439,7 +422,7 @@ void CWTKPropList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
     if (m_pSel != nullptr && m_pSel->m_pWndInPlace != nullptr && pScrollBar != nullptr &&
         pScrollBar->GetSafeHwnd() == m_pSel->m_pWndInPlace->GetSafeHwnd())
         return;
-    EndEditItem();
+    CloseEditor();
     int nNew = m_nVertScrollOffset;
     switch (nSBCode) {
     case SB_LINEUP: nNew--; break;
@@ -461,4 +444,36 @@ BOOL CWTKPropList::OnMouseWheel(UINT /*nFlags*/, short zDelta, CPoint /*pt*/)
     for (int i = 0; i < nSteps; i++)
         OnVScroll(zDelta < 0 ? SB_LINEDOWN : SB_LINEUP, 0, nullptr);
     return TRUE;
+}
+
+void CWTKPropList::OnHeaderItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const auto* pHeader = reinterpret_cast<const NMHEADERA*>(pNMHDR);
+    *pResult = 0;
+    if (pHeader->iItem != 0 || pHeader->pitem == nullptr || !(pHeader->pitem->mask & HDI_WIDTH))
+        return;
+    m_nLeftColumnWidth = pHeader->pitem->cxy - kWTKPropHeaderNameExtra;
+    ReposProperties();
+    InvalidateRect(m_rectList);
+}
+
+void CWTKPropList::OnHeaderTrack(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    const auto* pHeader = reinterpret_cast<const NMHEADERA*>(pNMHDR);
+    *pResult = 0;
+    if (pHeader->pitem == nullptr)
+        return;
+    const int x = std::min(static_cast<int>(pHeader->pitem->cxy), m_rectList.Width());
+    m_bTracking = TRUE;
+    InvertTrackLine();
+    m_rectTrackHeader = CRect(x, m_rectList.top, x + 1, m_rectList.bottom);
+    InvertTrackLine();
+}
+
+void CWTKPropList::OnHeaderEndTrack(NMHDR* /*pNMHDR*/, LRESULT* pResult)
+{
+    *pResult = 0;
+    InvertTrackLine();
+    m_rectTrackHeader.SetRectEmpty();
+    m_bTracking = FALSE;
 }

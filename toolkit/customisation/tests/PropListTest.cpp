@@ -17,8 +17,8 @@ std::vector<CString> RowNames(CWTKPropList& list)
     std::vector<CString> names;
     const CRect rectList = list.GetListRect();
     for (int y = rectList.top + list.GetRowHeight() / 2; y < rectList.bottom; y += list.GetRowHeight()) {
-        // The rightmost pixel of a row belongs to every row of any indent.
-        CPoint pt(rectList.right - 2, y);
+        // Just left of the divider: the name area of a row of any indent, or a group's caption.
+        CPoint pt(list.GetNameColumnWidth() - 3, y);
         list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
         list.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
         if (CWTKProp* pProp = list.GetCurSel())
@@ -299,6 +299,7 @@ TEST_F(PropListTest, DrawnListShowsGroupCaptionsAndTheSelectedRow)
     AddSampleProps();
     CWTKProp* pWidth = m_pAppearance->GetSubItem(2);
     m_pList->SetFocus();
+    ASSERT_EQ(::GetFocus(), m_pList->m_hWnd) << "the selection shows highlighted only with the focus";
     m_pList->SetCurSel(pWidth);
     m_pList->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_FRAME);
     PumpPending();

@@ -135,4 +135,10 @@ void PropListTest::Click(CWTKProp* pProp, bool bValue)
     const CPoint pt = RowPoint(pProp, bValue);
     m_pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     m_pList->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+    // The press went on to an in-place editor, which took the capture: the release is its own.
+    if (HWND hCapture = ::GetCapture()) {
+        CPoint ptCapture = pt;
+        ::MapWindowPoints(m_pList->m_hWnd, hCapture, &ptCapture, 1);
+        ::SendMessageA(hCapture, WM_LBUTTONUP, 0, MAKELPARAM(ptCapture.x, ptCapture.y));
+    }
 }
