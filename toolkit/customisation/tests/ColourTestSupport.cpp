@@ -1,0 +1,269 @@
+#include "ColourTestSupport.h"
+
+#include "Canvas.h"
+#include "Files.h"
+
+#include "customisation/WTKColorMenuButton.h"
+
+#include "command_bars/WTKToolbarMessages.h"
+#include "foundation/WTKGlobalData.h"
+
+#include "core/MemFile.h"
+#include "win/CmdUI.h"
+#include "win/MessageMap.h"
+#include "win/WinApp.h"
+
+#include <cstdlib>
+#include <map>
+#include <memory>
+
+namespace {
+
+class CColourTestApp : public CWinApp {
+public:
+    CColourTestApp() : CWinApp("WTKColourTests") {}
+};
+CColourTestApp theApp;
+
+constexpr DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY;
+
+}  // namespace
+
+// ---- Host ----
+
+BEGIN_MESSAGE_MAP(CColourTestHost, CWnd)
+    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+END_MESSAGE_MAP()
+
+BOOL CColourTestHost::CreateHost(int cx, int cy, LPCSTR lpszTitle)
+{
+    const DWORD dwStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_VISIBLE;
+    RECT rect = {0, 0, cx, cy};
+    ::AdjustWindowRectEx(&rect, dwStyle, FALSE, 0);
+    LPCSTR lpszClass = RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
+                                        ::GetSysColorBrush(COLOR_BTNFACE));
+    return CreateEx(0, lpszClass, lpszTitle, dwStyle, 40, 40, rect.right - rect.left, rect.bottom - rect.top, nullptr,
+                    nullptr);
+}
+
+std::vector<ColourEvent> CColourTestHost::EventsOf(UINT message) const
+{
+    std::vector<ColourEvent> result;
+    for (const ColourEvent& e : m_events) {
+        if (e.message == message)
+            result.push_back(e);
+    }
+    return result;
+}
+
+BOOL CColourTestHost::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    m_events.push_back({WM_COMMAND, wParam, lParam});
+    return TRUE;
+}
+
+LRESULT CColourTestHost::OnSetMessageString(WPARAM wParam, LPARAM lParam)
+{
+    m_events.push_back({WM_SETMESSAGESTRING, wParam, lParam});
+    return 0;
+}
+
+// ---- Frame ----
+
+BEGIN_MESSAGE_MAP(CColourTestFrame, CWTKFrameWnd)
+    ON_WM_CREATE()
+    ON_COMMAND(ID_COLOUR_TEXT, OnTextColour)
+    ON_COMMAND(ID_COLOUR_FILL, OnFillColour)
+    ON_COMMAND(ID_COLOUR_NO_UPDATE, OnNoUpdateColour)
+    ON_UPDATE_COMMAND_UI(ID_COLOUR_TEXT, OnUpdateTextColour)
+    ON_UPDATE_COMMAND_UI(ID_COLOUR_FILL, OnUpdateFillColour)
+    ON_REGISTERED_MESSAGE(WTK_TOOLBAR_GETDOCUMENTCOLORS, OnGetDocumentColors)
+END_MESSAGE_MAP()
+
+int CColourTestFrame::OnCreate(LPCREATESTRUCTA lpcs)
+{
+    if (CWTKFrameWnd::OnCreate(lpcs) == -1)
+        return -1;
+    if (!m_wndToolBar.CreateEx(this, CWTKToolBar::kFlatStyle, kToolbarStyle, CRect(1, 1, 1, 1), IDW_COLOUR_TOOLBAR))
+        return -1;
+    m_wndToolBar.SetWindowText("Format");
+    CWTKColorMenuButton text(ID_COLOUR_TEXT, "Text Colour");
+    text.EnableAutomaticButton("Automatic", RGB(0, 0, 0));
+    text.EnableOtherButton("More Colors...");
+    text.EnableDocumentColors("Document's Colors");
+    text.m_bText = TRUE;
+    m_wndToolBar.InsertButton(text);
+    CWTKColorMenuButton fill(ID_COLOUR_FILL, "Fill Colour");
+    fill.m_bText = TRUE;
+    m_wndToolBar.InsertButton(fill);
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndToolBar);
+    return 0;
+}
+
+void CColourTestFrame::OnTextColour()
+{
+    m_commands.push_back(ID_COLOUR_TEXT);
+}
+
+void CColourTestFrame::OnFillColour()
+{
+    m_commands.push_back(ID_COLOUR_FILL);
+}
+
+void CColourTestFrame::OnUpdateTextColour(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+}
+
+void CColourTestFrame::OnUpdateFillColour(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bFillEnabled);
+}
+
+LRESULT CColourTestFrame::OnGetDocumentColors(WPARAM /*wParam*/, LPARAM lParam)
+{
+    auto* pList = reinterpret_cast<CWTKColorList*>(lParam);
+    for (COLORREF color : m_docColors)
+        pList->AddTail(color);
+    return 0;
+}
+
+void RunIdle()
+{
+    PumpPending();
+    theApp.OnIdle(0);
+    PumpPending();
+}
+
+CColourTestFrame* CreateColourFrame()
+{
+    auto* pFrame = new CColourTestFrame;
+    if (!pFrame->LoadFrame(IDR_COLOUR_TEST, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN)) {
+        if (pFrame->GetSafeHwnd() == nullptr)
+            delete pFrame;
+        return nullptr;
+    }
+    pFrame->SetWindowPos(nullptr, 20, 20, 480, 360, SWP_NOZORDER);
+    pFrame->ShowWindow(SW_SHOWNORMAL);
+    pFrame->UpdateWindow();
+    RunIdle();
+    pFrame->RecalcLayout();
+    RunIdle();
+    return pFrame;
+}
+
+void CloseColourFrame(CColourTestFrame* pFrame)
+{
+    if (pFrame != nullptr && ::IsWindow(pFrame->GetSafeHwnd()))
+        pFrame->SendMessage(WM_CLOSE);
+    RunIdle();
+}
+
+// ---- Scripted dialog ----
+
+ScriptedColourDialog* ScriptedColourDialog::s_pActive = nullptr;
+
+ScriptedColourDialog::ScriptedColourDialog(Answer answer) : m_answer(std::move(answer))
+{
+    s_pActive = this;
+    m_pfnOld = WTKSetColorDialogFunction(&ScriptedColourDialog::Open);
+}
+
+ScriptedColourDialog::~ScriptedColourDialog()
+{
+    WTKSetColorDialogFunction(m_pfnOld);
+    s_pActive = nullptr;
+}
+
+BOOL ScriptedColourDialog::Open(CWnd* /*pParentWnd*/, BOOL bStandardDialog, COLORREF colorInit, CPalette* /*pPalette*/,
+                                COLORREF& colorResult)
+{
+    if (s_pActive == nullptr)
+        return FALSE;
+    s_pActive->m_calls.push_back({bStandardDialog, colorInit});
+    return s_pActive->m_answer(colorInit, colorResult);
+}
+
+// ---- Helpers ----
+
+std::string StoreArchive(const std::function<void(CArchive&)>& write)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        write(ar);
+        ar.Close();
+    }
+    const auto nBytes = static_cast<size_t>(file.GetLength());
+    BYTE* pBytes = file.Detach();
+    std::string bytes(reinterpret_cast<const char*>(pBytes), nBytes);
+    std::free(pBytes);
+    return bytes;
+}
+
+bool LoadArchive(std::string bytes, const std::function<void(CArchive&)>& read)
+{
+    try {
+        CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+        CArchive ar(&file, CArchive::load);
+        read(ar);
+        return true;
+    } catch (CException&) {
+        return false;
+    }
+}
+
+ScreenDepth::ScreenDepth(int nBits) : m_nOld(WTKGetGlobalData().nBitsPerPixel)
+{
+    WTKGetGlobalData().nBitsPerPixel = nBits;
+}
+
+ScreenDepth::~ScreenDepth()
+{
+    WTKGetGlobalData().nBitsPerPixel = m_nOld;
+}
+
+const CWTKColorArray& MakeColours(int n)
+{
+    // Arrays cannot be copied: one per size, made on first use.
+    static std::map<int, std::unique_ptr<CWTKColorArray>> palettes;
+    std::unique_ptr<CWTKColorArray>& pColours = palettes[n];
+    if (!pColours) {
+        pColours = std::make_unique<CWTKColorArray>();
+        for (int i = 0; i < n; i++)
+            pColours->Add(RGB((i * 37) % 256, (i * 91 + 40) % 256, (i * 13 + 7) % 256));
+    }
+    return *pColours;
+}
+
+void ClickAt(CWnd* pWnd, CPoint point, UINT nFlags)
+{
+    const LPARAM lParam = MAKELPARAM(point.x, point.y);
+    pWnd->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON | nFlags, lParam);
+    if (::IsWindow(pWnd->GetSafeHwnd()))
+        pWnd->SendMessage(WM_LBUTTONUP, nFlags, lParam);
+}
+
+std::string ColourScreenshotPath(const char* name)
+{
+    return ScreenshotFolder() + "\\" + name;
+}
+
+bool SaveScreenPng(const CRect& rectScreen, const char* name)
+{
+    Canvas shot(rectScreen.Width(), rectScreen.Height());
+    HDC hScreen = ::GetDC(nullptr);
+    ::BitBlt(shot.Handle(), 0, 0, rectScreen.Width(), rectScreen.Height(), hScreen, rectScreen.left, rectScreen.top,
+             SRCCOPY);
+    ::ReleaseDC(nullptr, hScreen);
+    return shot.WritePng(ColourScreenshotPath(name));
+}
+
+CRect ScreenRectOf(HWND hWnd)
+{
+    RECT rect = {0, 0, 0, 0};
+    ::GetWindowRect(hWnd, &rect);
+    return CRect(rect);
+}
