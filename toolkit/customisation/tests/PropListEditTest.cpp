@@ -4,6 +4,8 @@
 
 #include "MessagePump.h"
 
+#include "customisation/ColorPopup.h"
+#include "customisation/WTKColorProp.h"
 #include "customisation/WTKFileProp.h"
 #include "customisation/WTKFontProp.h"
 #include "customisation/WTKPropListConstants.h"
@@ -270,4 +272,63 @@ TEST_F(PropListTest, DeletingThePropertiesWhileEditingClosesTheEditorFirst)
     EXPECT_FALSE(::IsWindow(hEdit));
     EXPECT_EQ(m_pList->GetPropertyCount(), 0);
     PumpPending();
+}
+
+TEST_F(PropListTest, ColourPropertyTakesTheColourBarsChoiceOrATypedColour)
+{
+    auto* pColour = new CWTKColorProp("Back colour", RGB(255, 0, 0));
+    m_pList->AddProperty(pColour);
+    EXPECT_STREQ(pColour->FormatProperty(), "FF0000");
+    m_pList->SetCurSel(pColour);
+    EXPECT_FALSE(pColour->GetButtonRect().IsRectEmpty());
+
+    // F4 drops the colour bar down below the value, owned by the property.
+    SendKey(*m_pList, VK_F4);
+    ASSERT_TRUE(pColour->IsInPlaceEditing());
+    CColorPopup* pPopup = pColour->GetPopup();
+    ASSERT_NE(pPopup, nullptr);
+    ASSERT_TRUE(::IsWindow(pPopup->GetSafeHwnd()));
+    CWTKColorBar* pBar = pPopup->GetColorBar();
+    ASSERT_NE(pBar, nullptr);
+    EXPECT_EQ(pBar->GetOwnerKind(), CWTKColorBar::kOwnerPropList);
+    EXPECT_EQ(pBar->GetColor(), RGB(255, 0, 0)) << "the bar starts on the current colour";
+    CRect rectPopup;
+    pPopup->GetWindowRect(rectPopup);
+    CRect rectValue = pColour->GetValueRect();
+    m_pList->ClientToScreen(rectValue);
+    EXPECT_EQ(rectPopup.top, rectValue.bottom);
+
+    // A colour chosen in the bar becomes the value; the popup closes and the edit has the focus.
+    pBar->OnColorChosen(RGB(0, 128, 0));
+    PumpPending();
+    EXPECT_EQ(pColour->GetColor(), RGB(0, 128, 0));
+    ASSERT_EQ(m_pFrame->m_changes.size(), 1u);
+    EXPECT_EQ(m_pFrame->m_changes[0], pColour);
+    EXPECT_EQ(pColour->GetPopup(), nullptr);
+    ASSERT_TRUE(pColour->IsInPlaceEditing());
+    HWND hEdit = pColour->GetInPlaceWnd()->GetSafeHwnd();
+    EXPECT_EQ(::GetFocus(), hEdit);
+    EXPECT_STREQ(WindowText(hEdit), "008000");
+
+    // A typed colour: six hexadecimal digits, else refused.
+    TypeAndPress(pColour, "0000FF", VK_RETURN);
+    EXPECT_EQ(pColour->GetColor(), RGB(0, 0, 255));
+    EXPECT_EQ(m_pFrame->m_changes.size(), 2u);
+    const WTKBeepFn pfnOldBeep = WTKSetBeepFunction(CountBeep);
+    m_pList->EditItem(pColour);
+    TypeAndPress(pColour, "blue", VK_RETURN);
+    EXPECT_TRUE(pColour->IsInPlaceEditing());
+    EXPECT_EQ(pColour->GetColor(), RGB(0, 0, 255));
+    m_pList->EndEditItem(FALSE);
+    WTKSetBeepFunction(pfnOldBeep);
+
+    // The list emptied while the bar is down: the popup goes with the property.
+    SendKey(*m_pList, VK_F4);
+    pPopup = pColour->GetPopup();
+    ASSERT_NE(pPopup, nullptr);
+    const HWND hPopup = pPopup->GetSafeHwnd();
+    m_pList->RemoveAll();
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hPopup));
+    EXPECT_EQ(m_pFrame->m_changes.size(), 2u);
 }

@@ -5,6 +5,8 @@
 #include "Canvas.h"
 #include "MessagePump.h"
 
+#include "customisation/WTKColorProp.h"
+
 #include "foundation/WTKGlobalData.h"
 
 #include <algorithm>
@@ -297,6 +299,9 @@ TEST_F(PropListTest, DrawnListShowsGroupCaptionsAndTheSelectedRow)
 {
     CreateList(300, 220, WS_BORDER);
     AddSampleProps();
+    constexpr COLORREF kSwatch = RGB(0, 160, 80);
+    auto* pColour = new CWTKColorProp("Back colour", kSwatch);
+    m_pList->AddProperty(pColour);
     CWTKProp* pWidth = m_pAppearance->GetSubItem(2);
     m_pList->SetFocus();
     ASSERT_EQ(::GetFocus(), m_pList->m_hWnd) << "the selection shows highlighted only with the focus";
@@ -328,6 +333,9 @@ TEST_F(PropListTest, DrawnListShowsGroupCaptionsAndTheSelectedRow)
     rectValue.bottom -= 1;
     EXPECT_EQ(canvas.Count(g.clrHilite, rectValue), 0);
     EXPECT_GT(canvas.Count(g.clrWindowText, rectValue), 5) << "the value's text";
+    // The colour property's swatch, beside its text.
+    CRect rectSwatch = pColour->GetValueRect();
+    EXPECT_GT(canvas.Count(kSwatch, rectSwatch), rectSwatch.Height() * 4);
     // A row not selected: no highlight.
     CRect rectCaption = m_pAppearance->GetSubItem(0)->GetRect();
     EXPECT_EQ(canvas.Count(g.clrHilite, rectCaption), 0);
