@@ -297,8 +297,9 @@ TEST_F(PropListTest, PageKeysMoveByAPageAndStopAtTheEnds)
 
 TEST_F(PropListTest, DrawnListShowsGroupCaptionsAndTheSelectedRow)
 {
-    CreateList(300, 220, WS_BORDER);
+    CreateList(300, 270, WS_BORDER);
     AddSampleProps();
+    m_pList->EnableDescriptionArea();
     constexpr COLORREF kSwatch = RGB(0, 160, 80);
     auto* pColour = new CWTKColorProp("Back colour", kSwatch);
     m_pList->AddProperty(pColour);
@@ -333,10 +334,44 @@ TEST_F(PropListTest, DrawnListShowsGroupCaptionsAndTheSelectedRow)
     rectValue.bottom -= 1;
     EXPECT_EQ(canvas.Count(g.clrHilite, rectValue), 0);
     EXPECT_GT(canvas.Count(g.clrWindowText, rectValue), 5) << "the value's text";
+    // The description area shows the selected property's name and description on the face colour.
+    CRect rectDescr(0, m_pList->GetListRect().bottom + 6, rectClient.right, rectClient.bottom - 2);
+    EXPECT_GT(canvas.Count(g.clrBtnFace, rectDescr), rectDescr.Width() * rectDescr.Height() / 2);
+    EXPECT_GT(canvas.Count(g.clrBtnText, rectDescr), 20) << "its text";
     // The colour property's swatch, beside its text.
     CRect rectSwatch = pColour->GetValueRect();
     EXPECT_GT(canvas.Count(kSwatch, rectSwatch), rectSwatch.Height() * 4);
     // A row not selected: no highlight.
     CRect rectCaption = m_pAppearance->GetSubItem(0)->GetRect();
     EXPECT_EQ(canvas.Count(g.clrHilite, rectCaption), 0);
+}
+
+TEST_F(PropListTest, FontSetsTheRowHeightAndGroupsTakeItsBoldVariant)
+{
+    EXPECT_EQ(reinterpret_cast<HFONT>(m_pList->SendMessage(WM_GETFONT)), ::GetStockObject(DEFAULT_GUI_FONT));
+    AddSampleProps();
+    CFont font;
+    LOGFONTA lf = {};
+    lf.lfHeight = -20;
+    lstrcpynA(lf.lfFaceName, "Tahoma", LF_FACESIZE);
+    ASSERT_TRUE(font.CreateFontIndirect(&lf));
+    m_pList->SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), TRUE);
+    EXPECT_EQ(reinterpret_cast<HFONT>(m_pList->SendMessage(WM_GETFONT)), font.GetSafeHandle());
+
+    HDC hDC = ::GetDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hDC, font.GetSafeHandle());
+    TEXTMETRICA tm = {};
+    ::GetTextMetricsA(hDC, &tm);
+    ::SelectObject(hDC, hOld);
+    ::ReleaseDC(nullptr, hDC);
+    EXPECT_EQ(m_pList->GetRowHeight(), tm.tmHeight + 4);
+    EXPECT_EQ(m_pAppearance->GetSubItem(0)->GetRect().Height(), m_pList->GetRowHeight()) << "rows laid out again";
+    LOGFONTA lfBold = {};
+    ::GetObjectA(m_pList->GetBoldFontHandle(), sizeof(lfBold), &lfBold);
+    EXPECT_EQ(lfBold.lfWeight, FW_BOLD);
+    EXPECT_EQ(lfBold.lfHeight, -20);
+    EXPECT_STREQ(lfBold.lfFaceName, "Tahoma");
+    // The font goes with the list; the list falls back on the system's.
+    m_pList->SendMessage(WM_SETFONT, 0, FALSE);
+    EXPECT_EQ(reinterpret_cast<HFONT>(m_pList->SendMessage(WM_GETFONT)), ::GetStockObject(DEFAULT_GUI_FONT));
 }
