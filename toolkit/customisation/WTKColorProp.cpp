@@ -37,7 +37,7 @@ BOOL ParseHexColor(const CString& strText, COLORREF& color)
 
 CWTKColorProp::CWTKColorProp(const CString& strName, COLORREF color, CPalette* pPalette, LPCSTR lpszDescr,
                              DWORD_PTR dwData)
-    : CWTKProp(strName, VARIANT{}, lpszDescr, dwData)
+    : CWTKProp(strName, VARIANT {}, lpszDescr, dwData)
 {
     m_varValue.vt = VT_I4;
     m_varValue.lVal = static_cast<LONG>(color);

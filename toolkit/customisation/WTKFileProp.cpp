@@ -12,8 +12,7 @@ CWTKFileProp::CWTKFileProp(const CString& strName, BOOL bOpenFileDialog, const C
       m_bOpenFileDialog(bOpenFileDialog),
       m_strDefExt(lpszDefExt != nullptr ? lpszDefExt : ""),
       m_strFilter(lpszFilter != nullptr ? lpszFilter : "")
-{
-}
+{}
 
 void CWTKFileProp::OnClickButton(CPoint /*point*/)
 {

@@ -27,13 +27,20 @@ constexpr int kMaxValueText = 4096;
 int FormatIndex(VARTYPE vt)
 {
     switch (vt) {
-    case VT_I2: return 0;
-    case VT_I4: return 1;
-    case VT_UI2: return 2;
-    case VT_UI4: return 3;
-    case VT_R4: return 4;
-    case VT_R8: return 5;
-    default: return -1;
+    case VT_I2:
+        return 0;
+    case VT_I4:
+        return 1;
+    case VT_UI2:
+        return 2;
+    case VT_UI4:
+        return 3;
+    case VT_R4:
+        return 4;
+    case VT_R8:
+        return 5;
+    default:
+        return -1;
     }
 }
 
@@ -279,15 +286,30 @@ CString CWTKProp::GetValueText() const
     CString str;
     const int nFormat = FormatIndex(var.vt);
     switch (var.vt) {
-    case VT_BSTR: return BstrToText(var.bstrVal);
-    case VT_BOOL: return var.boolVal != VARIANT_FALSE ? kTrueText : kFalseText;
-    case VT_I2: str.Format(kWTKPropertyFormats[nFormat], static_cast<int>(var.iVal)); break;
-    case VT_I4: str.Format(kWTKPropertyFormats[nFormat], static_cast<long>(var.lVal)); break;
-    case VT_UI2: str.Format(kWTKPropertyFormats[nFormat], static_cast<unsigned>(var.uiVal)); break;
-    case VT_UI4: str.Format(kWTKPropertyFormats[nFormat], static_cast<unsigned>(var.ulVal)); break;
-    case VT_R4: str.Format(kWTKPropertyFormats[nFormat], static_cast<double>(var.fltVal)); break;
-    case VT_R8: str.Format(kWTKPropertyFormats[nFormat], var.dblVal); break;
-    default: break;
+    case VT_BSTR:
+        return BstrToText(var.bstrVal);
+    case VT_BOOL:
+        return var.boolVal != VARIANT_FALSE ? kTrueText : kFalseText;
+    case VT_I2:
+        str.Format(kWTKPropertyFormats[nFormat], static_cast<int>(var.iVal));
+        break;
+    case VT_I4:
+        str.Format(kWTKPropertyFormats[nFormat], static_cast<long>(var.lVal));
+        break;
+    case VT_UI2:
+        str.Format(kWTKPropertyFormats[nFormat], static_cast<unsigned>(var.uiVal));
+        break;
+    case VT_UI4:
+        str.Format(kWTKPropertyFormats[nFormat], static_cast<unsigned>(var.ulVal));
+        break;
+    case VT_R4:
+        str.Format(kWTKPropertyFormats[nFormat], static_cast<double>(var.fltVal));
+        break;
+    case VT_R8:
+        str.Format(kWTKPropertyFormats[nFormat], var.dblVal);
+        break;
+    default:
+        break;
     }
     return str;
 }
@@ -484,8 +506,7 @@ void CWTKProp::OnDrawExpandBox(CDC* pDC, CRect rect)
     CRect rectBox = rect;
     const int nBox = rect.Height() / 2 | 1;
     rectBox = CRect(CPoint(rect.CenterPoint().x - nBox / 2, rect.CenterPoint().y - nBox / 2), CSize(nBox, nBox));
-    CWTKVisualManager::GetInstance()->OnDrawExpandingBox(pDC, rectBox, m_bExpanded,
-                                                         WTKGetGlobalData().clrBtnShadow);
+    CWTKVisualManager::GetInstance()->OnDrawExpandingBox(pDC, rectBox, m_bExpanded, WTKGetGlobalData().clrBtnShadow);
 }
 
 void CWTKProp::OnDrawName(CDC* pDC, CRect rect)

@@ -133,7 +133,7 @@ protected:
 
     CString m_strName;
     CString m_strDescr;
-    VARIANT m_varValue{};
+    VARIANT m_varValue {};
     DWORD_PTR m_dwData = 0;
     std::vector<CWTKProp*> m_lstSubItems;
     std::vector<CString> m_lstOptions;

@@ -161,8 +161,8 @@ void CWTKPropList::ResetGroupColor()
 {
     const WTKGlobalData& g = WTKGetGlobalData();
     if (g.nBitsPerPixel > 8)
-        m_clrGroupBackground = ScaleColorPercent(m_bGroupBarColor ? g.clrBarFace : g.clrBtnFace,
-                                                 kWTKPropGroupColorPercent);
+        m_clrGroupBackground =
+            ScaleColorPercent(m_bGroupBarColor ? g.clrBarFace : g.clrBtnFace, kWTKPropGroupColorPercent);
     else
         m_clrGroupBackground = m_bGroupBarColor ? g.clrBarShadow : g.clrBtnShadow;
 }
@@ -223,8 +223,8 @@ void CWTKPropList::ReposProperties()
         for (CWTKProp* pProp : m_lstProps)
             pProp->Reposition(y);
     }
-    const int nRows = m_nRowHeight > 0 ? (y - (m_rectList.top - m_nVertScrollOffset * m_nRowHeight - 1)) / m_nRowHeight
-                                       : 0;
+    const int nRows =
+        m_nRowHeight > 0 ? (y - (m_rectList.top - m_nVertScrollOffset * m_nRowHeight - 1)) / m_nRowHeight : 0;
     m_nVertScrollTotal = nRows;
     // Tooltip regions: one for the name and one for the value of each row in view.
     if (m_ToolTip.GetSafeHwnd() == nullptr)
@@ -482,8 +482,10 @@ BOOL CWTKPropList::PreTranslateMessage(MSG* pMsg)
 {
     if (m_ToolTip.GetSafeHwnd() != nullptr && pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST)
         m_ToolTip.RelayEvent(pMsg);
-    if (pMsg->message == WM_KEYDOWN && m_pSel != nullptr && m_pSel->m_bInPlaceEdit && m_pSel->m_pWndInPlace != nullptr &&
-        (pMsg->hwnd == m_pSel->m_pWndInPlace->GetSafeHwnd() || ::IsChild(m_pSel->m_pWndInPlace->GetSafeHwnd(), pMsg->hwnd))) {
+    if (pMsg->message == WM_KEYDOWN && m_pSel != nullptr && m_pSel->m_bInPlaceEdit &&
+        m_pSel->m_pWndInPlace != nullptr &&
+        (pMsg->hwnd == m_pSel->m_pWndInPlace->GetSafeHwnd() ||
+         ::IsChild(m_pSel->m_pWndInPlace->GetSafeHwnd(), pMsg->hwnd))) {
         switch (pMsg->wParam) {
         case VK_RETURN:
             if (!m_pSel->m_pWndInPlace->SendMessage(CB_GETDROPPEDSTATE)) {
@@ -540,8 +542,8 @@ LRESULT CWTKPropList::OnCtlColorMsg(WPARAM wParam, LPARAM lParam)
     if (m_pSel != nullptr && m_pSel->m_pWndInPlace != nullptr &&
         reinterpret_cast<HWND>(lParam) == m_pSel->m_pWndInPlace->GetSafeHwnd()) {
         const MSG* pMsg = GetCurrentMessage();
-        if (HBRUSH hbr = m_pSel->OnCtlColor(CDC::FromHandle(reinterpret_cast<HDC>(wParam)),
-                                            pMsg->message - WM_CTLCOLORMSGBOX))
+        if (HBRUSH hbr =
+                m_pSel->OnCtlColor(CDC::FromHandle(reinterpret_cast<HDC>(wParam)), pMsg->message - WM_CTLCOLORMSGBOX))
             return reinterpret_cast<LRESULT>(hbr);
     }
     return Default();

@@ -149,8 +149,8 @@ private:
     void ResetGroupColor();
     CWTKProp* LastVisibleRow() const;
 
-    std::vector<CWTKProp*> m_lstProps;           // top-level, owned
-    std::vector<CWTKProp*> m_lstTerminalProps;   // the alphabetical rows, rebuilt on layout
+    std::vector<CWTKProp*> m_lstProps;          // top-level, owned
+    std::vector<CWTKProp*> m_lstTerminalProps;  // the alphabetical rows, rebuilt on layout
     BOOL m_bAlphabeticMode = FALSE;
     CWTKProp* m_pSel = nullptr;
     BOOL m_bFocused = FALSE;

@@ -245,7 +245,8 @@ BOOL CWTKPropList::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
             ::SetCursor(g.hcurStretch);
             return TRUE;
         }
-        if (m_bDescriptionArea && std::abs(point.y - (m_rectList.bottom + kWTKPropDescrLineOffset)) <= kWTKPropDividerSlop &&
+        if (m_bDescriptionArea &&
+            std::abs(point.y - (m_rectList.bottom + kWTKPropDescrLineOffset)) <= kWTKPropDividerSlop &&
             g.hcurStretchVert) {
             ::SetCursor(g.hcurStretchVert);
             return TRUE;
@@ -425,15 +426,30 @@ void CWTKPropList::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
     CloseEditor();
     int nNew = m_nVertScrollOffset;
     switch (nSBCode) {
-    case SB_LINEUP: nNew--; break;
-    case SB_LINEDOWN: nNew++; break;
-    case SB_PAGEUP: nNew -= m_nVertScrollPage; break;
-    case SB_PAGEDOWN: nNew += m_nVertScrollPage; break;
+    case SB_LINEUP:
+        nNew--;
+        break;
+    case SB_LINEDOWN:
+        nNew++;
+        break;
+    case SB_PAGEUP:
+        nNew -= m_nVertScrollPage;
+        break;
+    case SB_PAGEDOWN:
+        nNew += m_nVertScrollPage;
+        break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: nNew = static_cast<int>(nPos); break;
-    case SB_TOP: nNew = 0; break;
-    case SB_BOTTOM: nNew = m_nVertScrollTotal; break;
-    default: return;
+    case SB_THUMBPOSITION:
+        nNew = static_cast<int>(nPos);
+        break;
+    case SB_TOP:
+        nNew = 0;
+        break;
+    case SB_BOTTOM:
+        nNew = m_nVertScrollTotal;
+        break;
+    default:
+        return;
     }
     SetScrollPosition(nNew);
 }

@@ -20,7 +20,8 @@ void CWTKPropList::OnPaint()
 
     CDC dcMem;
     CBitmap bmp;
-    if (!dcMem.CreateCompatibleDC(&dcPaint) || !bmp.CreateCompatibleBitmap(&dcPaint, rectClient.Width(), rectClient.Height()))
+    if (!dcMem.CreateCompatibleDC(&dcPaint) ||
+        !bmp.CreateCompatibleBitmap(&dcPaint, rectClient.Width(), rectClient.Height()))
         return;
     CBitmap* pOldBmp = dcMem.SelectObject(&bmp);
     const WTKGlobalData& g = WTKGetGlobalData();
@@ -62,7 +63,8 @@ void CWTKPropList::OnDrawList(CDC* pDC)
         }
     }
     for (CWTKProp* pProp : lst) {
-        if (pProp->m_rect.IsRectEmpty() || pProp->m_rect.bottom < m_rectList.top || pProp->m_rect.top > m_rectList.bottom)
+        if (pProp->m_rect.IsRectEmpty() || pProp->m_rect.bottom < m_rectList.top ||
+            pProp->m_rect.top > m_rectList.bottom)
             continue;
         OnDrawProperty(pDC, pProp);
     }
@@ -78,8 +80,8 @@ void CWTKPropList::OnDrawProperty(CDC* pDC, CWTKProp* pProp)
     const CRect rect = pProp->m_rect;
     const int xDivider = m_rectList.left + m_nLeftColumnWidth;
     // The indent column (expand boxes) is shaded like group rows.
-    CRect rectIndent(m_rectList.left, rect.top, rect.left + (pProp->IsGroup() || pProp->GetSubItemsCount() > 0 ? rect.Height() : 0),
-                     rect.bottom);
+    CRect rectIndent(m_rectList.left, rect.top,
+                     rect.left + (pProp->IsGroup() || pProp->GetSubItemsCount() > 0 ? rect.Height() : 0), rect.bottom);
     if (!m_bAlphabeticMode)
         pDC->FillSolidRect(rectIndent, m_clrGroupBackground);
 
@@ -103,9 +105,9 @@ void CWTKPropList::OnDrawProperty(CDC* pDC, CWTKProp* pProp)
         rectText.left += rect.Height();
     const HDC hDC = pDC->GetSafeHdc();
     const HGDIOBJ hOldFont = ::SelectObject(hDC, pProp->IsGroup() ? GetBoldFontHandle() : GetFontHandle());
-    const COLORREF clrOld = pDC->SetTextColor(bSelected && m_bFocused ? g.clrTextHilite
-                                              : pProp->IsEnabled()    ? g.clrWindowText
-                                                                      : g.clrGrayedText);
+    const COLORREF clrOld = pDC->SetTextColor(bSelected && m_bFocused  ? g.clrTextHilite
+                                                  : pProp->IsEnabled() ? g.clrWindowText
+                                                                       : g.clrGrayedText);
     pProp->OnDrawName(pDC, rectText);
     pDC->SetTextColor(clrOld);
     ::SelectObject(hDC, hOldFont);

@@ -67,7 +67,6 @@ BOOL ScriptedChooseFont(HWND, LOGFONTA* pLogFont)
 
 }  // namespace
 
-
 TEST_F(PropListTest, EditInPlaceTakesTheTypedValueOrKeepsTheOld)
 {
     AddSampleProps();

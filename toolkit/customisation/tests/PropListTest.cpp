@@ -73,8 +73,9 @@ TEST_F(PropListTest, GroupsCollapseAndTheAlphabeticalViewListsTheirItemsByName)
     AddSampleProps();
     // Two groups with their items and one top-level property.
     EXPECT_EQ(m_pList->GetRowCount(), 8);
-    EXPECT_EQ(RowNames(*m_pList), (std::vector<CString>{"Appearance", "Caption", "Colour name", "Width", "Behaviour",
-                                                         "Enabled", "Zoom", "Name"}));
+    EXPECT_EQ(RowNames(*m_pList),
+              (std::vector<CString> {"Appearance", "Caption", "Colour name", "Width", "Behaviour", "Enabled", "Zoom",
+                                     "Name"}));
 
     // A click on the expand box collapses the group; its items lose their rows.
     const CRect rectGroup = m_pAppearance->GetRect();
@@ -82,7 +83,7 @@ TEST_F(PropListTest, GroupsCollapseAndTheAlphabeticalViewListsTheirItemsByName)
     EXPECT_FALSE(m_pAppearance->IsExpanded());
     EXPECT_EQ(m_pList->GetRowCount(), 5);
     EXPECT_TRUE(m_pAppearance->GetSubItem(0)->GetRect().IsRectEmpty());
-    EXPECT_EQ(RowNames(*m_pList), (std::vector<CString>{"Appearance", "Behaviour", "Enabled", "Zoom", "Name"}));
+    EXPECT_EQ(RowNames(*m_pList), (std::vector<CString> {"Appearance", "Behaviour", "Enabled", "Zoom", "Name"}));
     // Double click toggles it back; numeric keypad - and + do the same on the selection.
     m_pList->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rectGroup.right - 5, rectGroup.CenterPoint().y));
     EXPECT_TRUE(m_pAppearance->IsExpanded());
@@ -99,7 +100,7 @@ TEST_F(PropListTest, GroupsCollapseAndTheAlphabeticalViewListsTheirItemsByName)
     m_pAppearance->Expand(FALSE);
     m_pList->SetAlphabeticMode(TRUE);
     EXPECT_EQ(RowNames(*m_pList),
-              (std::vector<CString>{"Caption", "Colour name", "Enabled", "Name", "Width", "Zoom"}));
+              (std::vector<CString> {"Caption", "Colour name", "Enabled", "Name", "Width", "Zoom"}));
     EXPECT_EQ(m_pList->GetRowCount(), 6);
     m_pList->SetAlphabeticMode(FALSE);
     EXPECT_EQ(m_pList->GetRowCount(), 5);
@@ -133,9 +134,8 @@ TEST_F(PropListTest, ScrollPositionStaysWithinTheRows)
         int nPos;
         int nExpected;
     } rows[] = {
-        {SB_BOTTOM, 0, 7},       {SB_LINEDOWN, 0, 7}, {SB_LINEUP, 0, 6},  {SB_PAGEUP, 0, 2},
-        {SB_PAGEUP, 0, 0},       {SB_LINEUP, 0, 0},   {SB_PAGEDOWN, 0, 4}, {SB_THUMBTRACK, 99, 7},
-        {SB_THUMBPOSITION, 3, 3}, {SB_TOP, 0, 0},
+        {SB_BOTTOM, 0, 7}, {SB_LINEDOWN, 0, 7}, {SB_LINEUP, 0, 6},      {SB_PAGEUP, 0, 2},        {SB_PAGEUP, 0, 0},
+        {SB_LINEUP, 0, 0}, {SB_PAGEDOWN, 0, 4}, {SB_THUMBTRACK, 99, 7}, {SB_THUMBPOSITION, 3, 3}, {SB_TOP, 0, 0},
     };
     for (const auto& row : rows) {
         m_pList->SendMessage(WM_VSCROLL, MAKEWPARAM(row.nCode, row.nPos));
@@ -251,9 +251,9 @@ TEST_F(PropListTest, KeysMoveTheSelectionThroughTheRowsShown)
         UINT nKey;
         const char* pszExpected;
     } rows[] = {
-        {VK_DOWN, "Caption"}, {VK_RIGHT, "Colour name"}, {VK_UP, "Caption"},  {VK_LEFT, "Appearance"},
-        {VK_UP, "Appearance"},  // nothing above the first row
-        {VK_END, "Name"},     {VK_DOWN, "Name"},          {VK_HOME, "Appearance"},
+        {VK_DOWN, "Caption"},    {VK_RIGHT, "Colour name"}, {VK_UP, "Caption"},
+        {VK_LEFT, "Appearance"}, {VK_UP, "Appearance"},  // nothing above the first row
+        {VK_END, "Name"},        {VK_DOWN, "Name"},         {VK_HOME, "Appearance"},
     };
     for (const auto& row : rows) {
         SendKey(*m_pList, row.nKey);

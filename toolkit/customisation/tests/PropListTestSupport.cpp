@@ -35,11 +35,21 @@ VARIANT MakeIntVariant(VARTYPE vt, int nValue)
     ::VariantInit(&var);
     var.vt = vt;
     switch (vt) {
-    case VT_BOOL: var.boolVal = nValue != 0 ? VARIANT_TRUE : VARIANT_FALSE; break;
-    case VT_I2: var.iVal = static_cast<SHORT>(nValue); break;
-    case VT_UI2: var.uiVal = static_cast<USHORT>(nValue); break;
-    case VT_R8: var.dblVal = nValue; break;
-    default: var.lVal = nValue; break;
+    case VT_BOOL:
+        var.boolVal = nValue != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+        break;
+    case VT_I2:
+        var.iVal = static_cast<SHORT>(nValue);
+        break;
+    case VT_UI2:
+        var.uiVal = static_cast<USHORT>(nValue);
+        break;
+    case VT_R8:
+        var.dblVal = nValue;
+        break;
+    default:
+        var.lVal = nValue;
+        break;
     }
     return var;
 }
