@@ -211,6 +211,9 @@ void CWTKProp::Expand(BOOL bExpand)
     m_bExpanded = bExpand;
     if (m_pWndList == nullptr || m_pWndList->GetSafeHwnd() == nullptr)
         return;
+    // An editor left open would stand over a row that is no longer there.
+    if (CWTKProp* pSel = m_pWndList->GetCurSel(); pSel != nullptr && pSel != this && pSel->IsInPlaceEditing())
+        m_pWndList->CloseEditor();
     m_pWndList->AdjustLayout();
     CRect rect = m_pWndList->GetListRect();
     rect.top = m_rect.IsRectEmpty() ? rect.top : m_rect.top;
@@ -503,9 +506,8 @@ BOOL CWTKProp::PushChar(UINT nChar)
 
 void CWTKProp::OnDrawExpandBox(CDC* pDC, CRect rect)
 {
-    CRect rectBox = rect;
-    const int nBox = rect.Height() / 2 | 1;
-    rectBox = CRect(CPoint(rect.CenterPoint().x - nBox / 2, rect.CenterPoint().y - nBox / 2), CSize(nBox, nBox));
+    const int nBox = rect.Height() / 2 | 1;  // odd, so the sign's lines sit in the middle
+    const CRect rectBox(CPoint(rect.CenterPoint().x - nBox / 2, rect.CenterPoint().y - nBox / 2), CSize(nBox, nBox));
     CWTKVisualManager::GetInstance()->OnDrawExpandingBox(pDC, rectBox, m_bExpanded, WTKGetGlobalData().clrBtnShadow);
 }
 

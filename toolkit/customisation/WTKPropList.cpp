@@ -21,22 +21,6 @@ namespace {
 
 constexpr const char kHeaderNameText[] = "Property";
 constexpr const char kHeaderValueText[] = "Value";
-constexpr const char kPropListClassName[] = "WTKPropList";
-
-LPCSTR RegisterListClass()
-{
-    WNDCLASSA wc = {};
-    HINSTANCE hInst = ::GetModuleHandleA(nullptr);
-    if (!::GetClassInfoA(hInst, kPropListClassName, &wc)) {
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = ::DefWindowProcA;
-        wc.hInstance = hInst;
-        wc.hCursor = ::LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = kPropListClassName;
-        ::RegisterClassA(&wc);
-    }
-    return kPropListClassName;
-}
 
 }  // namespace
 
@@ -68,9 +52,7 @@ BEGIN_MESSAGE_MAP(CWTKPropList, CWnd)
     ON_WM_NCPAINT()
     ON_MESSAGE(WM_SETFONT, OnSetFont)
     ON_MESSAGE(WM_GETFONT, OnGetFont)
-    ON_MESSAGE(WM_CTLCOLOREDIT, OnCtlColorMsg)
-    ON_MESSAGE(WM_CTLCOLORSTATIC, OnCtlColorMsg)
-    ON_MESSAGE(WM_CTLCOLORLISTBOX, OnCtlColorMsg)
+    ON_WM_CTLCOLOR()
     ON_NOTIFY(HDN_ITEMCHANGEDA, kWTKPropListHeaderId, OnHeaderItemChanged)
     ON_NOTIFY(HDN_ITEMCHANGEDW, kWTKPropListHeaderId, OnHeaderItemChanged)
     ON_NOTIFY(HDN_TRACKA, kWTKPropListHeaderId, OnHeaderTrack)
@@ -93,7 +75,8 @@ CWTKPropList::~CWTKPropList()
 
 BOOL CWTKPropList::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    return CWnd::Create(RegisterListClass(), nullptr, dwStyle | WS_VSCROLL | WS_CLIPCHILDREN, rect, pParentWnd, nID);
+    return CWnd::Create(RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, IDC_ARROW)), nullptr,
+                        dwStyle | WS_VSCROLL | WS_CLIPCHILDREN, rect, pParentWnd, nID);
 }
 
 int CWTKPropList::OnCreate(LPCREATESTRUCTA /*lpCreateStruct*/)
@@ -537,16 +520,14 @@ LRESULT CWTKPropList::OnGetFont(WPARAM /*wParam*/, LPARAM /*lParam*/)
     return reinterpret_cast<LRESULT>(GetFontHandle());
 }
 
-LRESULT CWTKPropList::OnCtlColorMsg(WPARAM wParam, LPARAM lParam)
+HBRUSH CWTKPropList::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    if (m_pSel != nullptr && m_pSel->m_pWndInPlace != nullptr &&
-        reinterpret_cast<HWND>(lParam) == m_pSel->m_pWndInPlace->GetSafeHwnd()) {
-        const MSG* pMsg = GetCurrentMessage();
-        if (HBRUSH hbr =
-                m_pSel->OnCtlColor(CDC::FromHandle(reinterpret_cast<HDC>(wParam)), pMsg->message - WM_CTLCOLORMSGBOX))
-            return reinterpret_cast<LRESULT>(hbr);
+    if (m_pSel != nullptr && m_pSel->m_pWndInPlace != nullptr && pWnd != nullptr &&
+        pWnd->GetSafeHwnd() == m_pSel->m_pWndInPlace->GetSafeHwnd()) {
+        if (HBRUSH hbr = m_pSel->OnCtlColor(pDC, nCtlColor))
+            return hbr;
     }
-    return Default();
+    return static_cast<HBRUSH>(reinterpret_cast<HGDIOBJ>(Default()));
 }
 
 void CWTKPropList::OnSelectCombo()
@@ -620,18 +601,17 @@ void CWTKPropList::OnNcPaint()
 BOOL CWTKPropList::OnNeedTipText(UINT /*id*/, NMHDR* pNMH, LRESULT* pResult)
 {
     auto* pTTT = reinterpret_cast<NMTTDISPINFOA*>(pNMH);
-    static CString strTip;  // the tooltip reads the text after the handler returns
     CPoint point;
     ::GetCursorPos(&point);
     ScreenToClient(&point);
     CWTKProp* pProp = HitTest(point);
     if (pProp == nullptr)
         return FALSE;
-    strTip = point.x < m_rectList.left + m_nLeftColumnWidth ? pProp->GetNameTooltip() : pProp->GetValueTooltip();
-    if (strTip.IsEmpty())
+    m_strTip = point.x < m_rectList.left + m_nLeftColumnWidth ? pProp->GetNameTooltip() : pProp->GetValueTooltip();
+    if (m_strTip.IsEmpty())
         return FALSE;
     m_ToolTip.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(GetFontHandle()));
-    pTTT->lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(strTip));
+    pTTT->lpszText = const_cast<LPSTR>(static_cast<LPCSTR>(m_strTip));
     *pResult = 0;
     return TRUE;
 }

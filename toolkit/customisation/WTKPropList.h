@@ -107,7 +107,7 @@ protected:
     void OnNcPaint();
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
-    LRESULT OnCtlColorMsg(WPARAM wParam, LPARAM lParam);
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     void OnHeaderItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     void OnHeaderTrack(NMHDR* pNMHDR, LRESULT* pResult);
     void OnHeaderEndTrack(NMHDR* pNMHDR, LRESULT* pResult);
@@ -157,6 +157,7 @@ private:
     CHeaderCtrl m_wndHeader;
     CToolTipCtrl m_ToolTip;
     int m_nTooltipTools = 0;
+    CString m_strTip;  // the tooltip reads the text after the request's handler returns
     int m_nLeftColumnWidth = 0;
     int m_nRowHeight = 0;
     int m_nHeaderHeight = 0;

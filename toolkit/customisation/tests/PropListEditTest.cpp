@@ -12,6 +12,7 @@
 
 #include "foundation/WTKUserSignals.h"
 
+#include "gdi/DC.h"
 #include "win/ComboBox.h"
 
 namespace {
@@ -120,6 +121,15 @@ TEST_F(PropListTest, EditInPlaceTakesTheTypedValueOrKeepsTheOld)
     Click(pCaption, true);
     EXPECT_FALSE(pCaption->IsInPlaceEditing());
     EXPECT_EQ(m_pList->GetCurSel(), pCaption);
+
+    // Collapsing the group of the row being edited takes the text and closes the editor.
+    pCaption->Enable(TRUE);
+    ASSERT_TRUE(m_pList->EditItem(pCaption));
+    hEdit = pCaption->GetInPlaceWnd()->GetSafeHwnd();
+    ::SetWindowTextA(hEdit, "Folded");
+    m_pAppearance->Expand(FALSE);
+    EXPECT_FALSE(::IsWindow(hEdit));
+    EXPECT_STREQ(pCaption->FormatProperty(), "Folded");
 }
 
 TEST_F(PropListTest, OptionsDropDownAndTheChosenOneBecomesTheValue)
@@ -330,4 +340,32 @@ TEST_F(PropListTest, ColourPropertyTakesTheColourBarsChoiceOrATypedColour)
     PumpPending();
     EXPECT_FALSE(::IsWindow(hPopup));
     EXPECT_EQ(m_pFrame->m_changes.size(), 2u);
+}
+
+TEST_F(PropListTest, InPlaceEditorTakesItsPropertysColours)
+{
+    // A property that paints its editor on a brush of its own.
+    class CTintedProp : public CWTKProp {
+    public:
+        CTintedProp() : CWTKProp("Tinted", "text") {}
+        HBRUSH OnCtlColor(CDC* pDC, UINT) override
+        {
+            pDC->SetBkColor(RGB(255, 255, 0));
+            return static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+        }
+    };
+    auto* pTinted = new CTintedProp;
+    auto* pPlain = new CWTKProp("Plain", "text");
+    m_pList->AddProperty(pTinted);
+    m_pList->AddProperty(pPlain);
+    HDC hDC = ::GetDC(m_pList->m_hWnd);
+    for (CWTKProp* pProp : {static_cast<CWTKProp*>(pTinted), pPlain}) {
+        m_pList->EditItem(pProp);
+        ASSERT_TRUE(pProp->IsInPlaceEditing());
+        const HWND hEdit = pProp->GetInPlaceWnd()->GetSafeHwnd();
+        const auto hbr = reinterpret_cast<HGDIOBJ>(
+            m_pList->SendMessage(WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(hDC), reinterpret_cast<LPARAM>(hEdit)));
+        EXPECT_EQ(hbr == ::GetStockObject(BLACK_BRUSH), pProp == pTinted) << pProp->GetName();
+    }
+    ::ReleaseDC(m_pList->m_hWnd, hDC);
 }
