@@ -10,7 +10,7 @@ class CTasksPaneToolBar : public CWTKToolBar {
     DECLARE_SERIAL(CTasksPaneToolBar)
 
 public:
-    CTasksPaneToolBar() = default;
+    CTasksPaneToolBar();
 
     void SetPane(CWTKTasksPane* pPane) { m_pPane = pPane; }
     CWTKTasksPane* GetPane() const { return m_pPane; }

@@ -45,6 +45,8 @@ public:
     static constexpr UINT_PTR kPageSwitchTimer = 3;
     static constexpr UINT kDefaultOutlookBarId = 0xE805;
     static constexpr int kResizeStripWidth = 3;
+    // The length of a bar that is not docked.
+    static constexpr int kFloatingLength = 300;
     // Docked at the top or the bottom: a horizontal bar.
     static constexpr DWORD kHorizontalDockStyle = CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM;
     // A held scroll arrow repeats its step this often (milliseconds).

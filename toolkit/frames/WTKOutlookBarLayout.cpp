@@ -7,6 +7,7 @@
 
 #include "foundation/WTKGlobalData.h"
 
+#include "bars/DockBar.h"
 #include "docview/FrameWnd.h"
 #include "gdi/DC.h"
 #include "win/ClientDC.h"
@@ -440,15 +441,27 @@ void CWTKOutlookBar::AnimatePageSwitch(CWTKOutlookBarPage* pOld, CWTKOutlookBarP
 
 CSize CWTKOutlookBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
-    (void)bStretch;
-    const int nExtent = std::max(m_nBarWidth, kResizeStripWidth);
-    return bHorz ? CSize(32767, nExtent) : CSize(nExtent, 32767);
+    const int nExtent = std::max(m_nBarWidth, static_cast<int>(kResizeStripWidth));
+    // Docked, the bar runs the whole length its dock bar offers.
+    int nLength = kFloatingLength;
+    if (bStretch) {
+        nLength = 32767;
+    } else if (m_pDockBar != nullptr && !m_pDockBar->m_bFloating) {
+        CRect rect = m_pDockBar->m_rectLayout;
+        if (rect.IsRectEmpty() && m_pDockSite != nullptr)
+            m_pDockSite->GetClientRect(rect);
+        nLength = std::max<int>(bHorz ? rect.Width() : rect.Height(), nExtent);
+    }
+    return bHorz ? CSize(nLength, nExtent) : CSize(nExtent, nLength);
 }
 
-CSize CWTKOutlookBar::CalcDynamicLayout(int nLength, DWORD nMode)
+CSize CWTKOutlookBar::CalcDynamicLayout(int /*nLength*/, DWORD nMode)
 {
-    (void)nLength;
-    return CalcFixedLayout((nMode & LM_STRETCH) != 0, (nMode & LM_HORZDOCK) != 0 || (nMode & LM_HORZ) != 0);
+    if (nMode & LM_VERTDOCK)
+        return CalcFixedLayout((nMode & LM_STRETCH) != 0, FALSE);
+    if (nMode & LM_HORZDOCK)
+        return CalcFixedLayout((nMode & LM_STRETCH) != 0, TRUE);
+    return CalcFixedLayout(FALSE, IsHorizontalBar());
 }
 
 void CWTKOutlookBar::OnSize(UINT nType, int cx, int cy)

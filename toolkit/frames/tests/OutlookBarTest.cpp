@@ -96,7 +96,9 @@ TEST(OutlookBar, PagesStandAboveAndBelowTheActivePageAndOnlyItsButtonsShow)
     EXPECT_EQ(mail.bottom, area.top);
     EXPECT_EQ(area.bottom, calendar.top) << "the later pages' captions stand below the page area";
     EXPECT_EQ(calendar.bottom, notes.top);
-    EXPECT_EQ(kBarHeight, notes.bottom);
+    CRect rectClient;
+    f.bar.GetClientRect(rectClient);
+    EXPECT_EQ(rectClient.bottom, notes.bottom);
     EXPECT_EQ(notes, f.CaptionWindowRect(kPageNotes)) << "the caption button window stands at its rectangle";
 
     for (int i = 0; i < f.bar.GetCount(); i++) {
@@ -122,12 +124,14 @@ TEST(OutlookBar, ACaptionClickSwitchesPagesAndTheirWindows)
     ASSERT_TRUE(f.bar.AddPage(kPageCalendar, "Calendar", &calendarView));
     EXPECT_FALSE(calendarView.IsWindowVisible()) << "a page's window is hidden while another page is active";
 
+    // The pages now run Mail, Notes, Calendar.
     f.ClickCaption(kPageNotes);
     EXPECT_EQ(kPageNotes, f.bar.GetActivePage());
     EXPECT_EQ(0, f.CaptionRect(kPageMail).top);
-    EXPECT_EQ(f.CaptionRect(kPageMail).bottom, f.CaptionRect(kPageCalendar).top)
+    EXPECT_EQ(f.CaptionRect(kPageMail).bottom, f.CaptionRect(kPageNotes).top)
         << "the pages up to the active one stand at the top, in order";
     EXPECT_EQ(f.CaptionRect(kPageNotes).bottom, f.bar.GetPageArea().top);
+    EXPECT_EQ(f.bar.GetPageArea().bottom, f.CaptionRect(kPageCalendar).top);
     EXPECT_FALSE(f.bar.GetPageButton(kPageNotes, 0)->IsHidden());
     EXPECT_TRUE(f.bar.GetPageButton(kPageMail, 0)->IsHidden());
 
@@ -448,7 +452,7 @@ TEST(OutlookBarGallery, ABarDockedInAToolkitFrame)
         bar.AddButton(kPageMail, kCmdFirst + static_cast<UINT>(i), i, names[i]);
     bar.AddButton(kPageCalendar, kCmdFirst + 10, 1, "Today");
     bar.EnableDocking(CBRS_ALIGN_ANY);
-    frame.DockControlBar(&bar);
+    frame.DockControlBar(&bar, FW_IDW_DOCKBAR_LEFT);
     frame.RecalcLayout();
     bar.SetCheckedButton(kCmdFirst);
     PumpAll();

@@ -116,18 +116,20 @@ TEST(TasksPane, ACommandTaskSendsItsCommandAndAHoverShowsItsPrompt)
     ASSERT_EQ(1u, f.host.m_commands.size());
     EXPECT_EQ(kCmdOpen, f.host.m_commands[0]);
 
-    // A press on one task and a release on another is no click.
+    // Away from every task the idle prompt comes back and the capture goes.
     const CPoint ptNew = f.pane.GetTask(0, 0)->m_rect.CenterPoint();
     f.pane.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptNew.x, ptNew.y));
-    f.pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptNew.x, ptNew.y));
-    f.pane.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptOpen.x, ptOpen.y));
-    EXPECT_EQ(1u, f.pane.m_clicks.size());
-
-    // Away from every task the idle prompt comes back and the capture goes.
+    EXPECT_EQ(kCmdNew, f.host.m_prompts.back());
     f.pane.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(2, kPaneHeight - 2));
     EXPECT_EQ(nullptr, f.pane.GetHotTask());
     EXPECT_EQ(0xE001u, f.host.m_prompts.back());
     EXPECT_NE(&f.pane, CWnd::GetCapture());
+
+    // A press on one task and a release on another is no click.
+    f.pane.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptNew.x, ptNew.y));
+    f.pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptNew.x, ptNew.y));
+    f.pane.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptOpen.x, ptOpen.y));
+    EXPECT_EQ(1u, f.pane.m_clicks.size());
 
     f.pane.GetTask(0, 0)->m_bEnabled = FALSE;
     f.HoverAndClick(ptNew);
@@ -404,7 +406,7 @@ TEST(TasksPaneGallery, APaneDockedInAToolkitFrame)
     pane.AddTask(nCollapsed, "Hidden task");
     pane.CollapseGroup(nCollapsed);
     pane.EnableDocking(CBRS_ALIGN_ANY);
-    pFrame->DockControlBar(&pane);
+    pFrame->DockControlBar(&pane, FW_IDW_DOCKBAR_RIGHT);
     pFrame->RecalcLayout();
     PumpAll();
     const CPoint ptHot = pane.GetTask(nNew, 0)->m_rect.CenterPoint();
