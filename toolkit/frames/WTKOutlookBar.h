@@ -95,6 +95,8 @@ public:
 
     // ---- Options ----
     void EnableAnimation(BOOL bEnable = TRUE) { m_bAnimation = bEnable; }
+    // A held scroll arrow moves by as many buttons as fit whole in the page area.
+    void EnableLargeScrollStep(BOOL bEnable = TRUE) { m_bLargeScrollStep = bEnable; }
     BOOL IsAnimation() const { return m_bAnimation; }
     // A resizable bar has a 3-pixel strip at its inner edge that the user drags.
     void EnableResize(BOOL bEnable = TRUE) { m_bResizable = bEnable; }

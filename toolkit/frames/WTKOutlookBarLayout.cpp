@@ -24,10 +24,10 @@ constexpr int kScrollButtonMargin = 2;
 constexpr int kScrollButtonImagePadding = 2;
 constexpr int kCaptionStripExtra = 5;
 constexpr int kCaptionResizeInset = 4;
-constexpr DWORD kStyleCaptionAtFarEnd = 0x8200;   // bottom docked or border at the top
-constexpr DWORD kStyleCaptionNearEnd = 0x1400;    // left docked or border at the right
-constexpr DWORD kStyleResizeAtBottom = 0x2800;    // top docked or border at the bottom
-constexpr DWORD kStyleWorkShiftRight = 0x4100;    // right docked or border at the left
+constexpr DWORD kStyleCaptionAtFarEnd = 0x8200;  // bottom docked or border at the top
+constexpr DWORD kStyleCaptionNearEnd = 0x1400;   // left docked or border at the right
+constexpr DWORD kStyleResizeAtBottom = 0x2800;   // top docked or border at the bottom
+constexpr DWORD kStyleWorkShiftRight = 0x4100;   // right docked or border at the left
 constexpr UINT kAnimationStepMs = 10;
 
 int TextHeight()
@@ -341,8 +341,8 @@ void CWTKOutlookBar::EnsureVisible(int iIndex)
     for (int nGuard = 0; nGuard < nCount; nGuard++) {
         const CWTKOutlookButton* pButton = GetPageButton(m_uiActivePageID, iIndex);
         const CRect rect = pButton->GetRect();
-        const BOOL bWhole = !pButton->IsHidden() &&
-            (bHorz ? rect.right <= m_rectPageArea.right : rect.bottom <= m_rectPageArea.bottom);
+        const BOOL bWhole =
+            !pButton->IsHidden() && (bHorz ? rect.right <= m_rectPageArea.right : rect.bottom <= m_rectPageArea.bottom);
         if (bWhole || m_iFirstVisibleButton >= iIndex)
             break;
         ScrollForward(1);
@@ -395,8 +395,7 @@ CRect CWTKOutlookBar::AnimationClipRect() const
     return rect;
 }
 
-void CWTKOutlookBar::AnimatePageSwitch(CWTKOutlookBarPage* pOld, CWTKOutlookBarPage* pNew,
-                                       const CRect& rectNewBefore)
+void CWTKOutlookBar::AnimatePageSwitch(CWTKOutlookBarPage* pOld, CWTKOutlookBarPage* pNew, const CRect& rectNewBefore)
 {
     // The caption that moved slides; when the new page's caption kept its place, the old one's
     // slides from there to its new place.
@@ -424,8 +423,7 @@ void CWTKOutlookBar::AnimatePageSwitch(CWTKOutlookBarPage* pOld, CWTKOutlookBarP
             rect = rectTo;
         CRect rectShown;
         rectShown.IntersectRect(rect, rectClip);
-        pButton->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
-                              SWP_NOZORDER | SWP_NOACTIVATE);
+        pButton->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
         RedrawWindow(m_rectPageArea, nullptr, RDW_INVALIDATE | RDW_ERASE);
         UpdateWindow();
         if (bDone)
@@ -470,8 +468,7 @@ void CWTKOutlookBar::OnSize(UINT nType, int cx, int cy)
     AdjustLocations();
     // A grown bar gives back what it had scrolled past, one button at a time.
     while (m_iFirstVisibleButton > 0) {
-        const CWTKOutlookButton* pLast =
-            GetPageButton(m_uiActivePageID, GetPageButtonCount(m_uiActivePageID) - 1);
+        const CWTKOutlookButton* pLast = GetPageButton(m_uiActivePageID, GetPageButtonCount(m_uiActivePageID) - 1);
         if (pLast == nullptr)
             break;
         const CRect rect = pLast->GetRect();

@@ -12,9 +12,9 @@
 #include <algorithm>
 
 namespace {
-constexpr DWORD kStyleTrackAfter = 0x8200;       // horizontal: the bar lies below the strip
-constexpr DWORD kStyleTrackNear = 0x1400;        // vertical: the strip is at the right
-constexpr DWORD kStyleSizeFromPosition = 0x3C00; // docked left or top, or bordered right or bottom
+constexpr DWORD kStyleTrackAfter = 0x8200;        // horizontal: the bar lies below the strip
+constexpr DWORD kStyleTrackNear = 0x1400;         // vertical: the strip is at the right
+constexpr DWORD kStyleSizeFromPosition = 0x3C00;  // docked left or top, or bordered right or bottom
 constexpr DWORD kStyleSizeFromFarEdge = 0x4100;
 constexpr int kTrackingBarThickness = 3;
 constexpr int kTrackingBarInset = 2;

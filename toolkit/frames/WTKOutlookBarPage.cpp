@@ -8,8 +8,7 @@ IMPLEMENT_SERIAL(CWTKOutlookBarPage, CObject, 1)
 
 CWTKOutlookBarPage::CWTKOutlookBarPage(UINT uiID, LPCSTR lpszName, CWnd* pWndPage)
     : m_uiID(uiID), m_strName(lpszName != nullptr ? lpszName : ""), m_pWndPage(pWndPage)
-{
-}
+{}
 
 CWTKOutlookBarPage::~CWTKOutlookBarPage()
 {

@@ -24,7 +24,7 @@ public:
 
     UINT m_uiID = 0;
     CString m_strName;
-    CWnd* m_pWndPage = nullptr;  // not owned
+    CWnd* m_pWndPage = nullptr;                     // not owned
     CWTKOutlookBarPageButton* m_pButton = nullptr;  // owned, a child of the bar
     CRect m_rectButton;
 };

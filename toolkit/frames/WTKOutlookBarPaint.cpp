@@ -80,9 +80,9 @@ void CWTKOutlookBar::DrawCaptionStrip(CDC* pDC)
     pDC->FillSolidRect(m_rectCaption, ::GetSysColor(COLOR_BTNSHADOW));
     CString strText;
     GetWindowText(strText);
-    CFont* pOldFont = pDC->SelectObject(const_cast<CFont*>(
-        IsHorizontalBar() && data.fontVertCaption.GetSafeHandle() != nullptr ? &data.fontVertCaption
-                                                                            : &data.fontRegular));
+    CFont* pOldFont = pDC->SelectObject(
+        const_cast<CFont*>(IsHorizontalBar() && data.fontVertCaption.GetSafeHandle() != nullptr ? &data.fontVertCaption
+                                                                                                : &data.fontRegular));
     pDC->SetTextColor(::GetSysColor(COLOR_CAPTIONTEXT));
     pDC->SetBkMode(TRANSPARENT);
     CRect rectText = m_rectCaption;
@@ -132,7 +132,7 @@ BOOL CWTKOutlookBar::DrawButton(CDC* pDC, CWTKToolbarButton* pButton, CWTKImageS
 {
     if (pButton->IsHidden() || !pDC->RectVisible(pButton->GetRect()))
         return TRUE;
-    pButton->OnDraw(pDC, pButton->GetRect(), pImages, IsHorizontalBar(), IsCustomizeMode() && !m_bLocked,
-                    bHighlighted, TRUE, TRUE);
+    pButton->OnDraw(pDC, pButton->GetRect(), pImages, IsHorizontalBar(), IsCustomizeMode() && !m_bLocked, bHighlighted,
+                    TRUE, TRUE);
     return TRUE;
 }

@@ -102,9 +102,8 @@ CSize CWTKOutlookButton::OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOO
                  kImageInset + sizeImage.cy + kTextBelowImage + sizeText.cy + kMargin);
 }
 
-void CWTKOutlookButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pImages, BOOL bHorz,
-                               BOOL bCustomizeMode, BOOL bHighlight, BOOL /*bDrawBorder*/,
-                               BOOL /*bGrayDisabledButtons*/)
+void CWTKOutlookButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pImages, BOOL bHorz, BOOL bCustomizeMode,
+                               BOOL bHighlight, BOOL /*bDrawBorder*/, BOOL /*bGrayDisabledButtons*/)
 {
     CWTKVisualManager* pLook = CWTKVisualManager::GetInstance();
     const BOOL bBackImage = m_pWndParentBar != nullptr && m_pWndParentBar->IsDrawingBackImage();
@@ -161,11 +160,12 @@ void CWTKOutlookButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pIma
     }
     if (!m_bText || strText.IsEmpty())
         return;
-    const int state = bHighlight ? kButtonStateHighlighted : (bPressed || bChecked) ? kButtonStatePushed
-                                                                                    : kButtonStateNormal;
+    const int state = bHighlight ? kButtonStateHighlighted
+        : (bPressed || bChecked) ? kButtonStatePushed
+                                 : kButtonStateNormal;
     COLORREF clrText = 0;
-    const COLORREF clrBar = m_pWndParentBar != nullptr ? m_pWndParentBar->GetButtonTextColor()
-                                                       : static_cast<COLORREF>(-1);
+    const COLORREF clrBar =
+        m_pWndParentBar != nullptr ? m_pWndParentBar->GetButtonTextColor() : static_cast<COLORREF>(-1);
     if (m_nStyle & kDisabledBit)
         clrText = bBackImage ? ::GetSysColor(COLOR_GRAYTEXT) : pLook->GetToolbarButtonTextColor(this, state);
     else if (clrBar != static_cast<COLORREF>(-1))

@@ -22,9 +22,8 @@ public:
     BOOL CompareWith(const CWTKToolbarButton& other) const override;
     // Image plus wrapped text, with 10 pixels of margin.
     CSize OnCalculateSize(CDC* pDC, const CSize& sizeDefault, BOOL bHorz) override;
-    void OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pImages, BOOL bHorz = TRUE,
-                BOOL bCustomizeMode = FALSE, BOOL bHighlight = FALSE, BOOL bDrawBorder = TRUE,
-                BOOL bGrayDisabledButtons = TRUE) override;
+    void OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pImages, BOOL bHorz = TRUE, BOOL bCustomizeMode = FALSE,
+                BOOL bHighlight = FALSE, BOOL bDrawBorder = TRUE, BOOL bGrayDisabledButtons = TRUE) override;
     BOOL CanBeDragged() const override { return FALSE; }
 
     // Reading a schema 1 record, the workspace's stored version says whether the page id follows.

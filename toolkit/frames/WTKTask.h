@@ -30,8 +30,8 @@ public:
     int m_nIcon;
     UINT m_uiCommandID;
     DWORD_PTR m_dwUserData;
-    HWND m_hwndTask;               // a child window the task holds, or null
-    BOOL m_bAutoDestroyWindow;     // the task destroys its window with itself
+    HWND m_hwndTask;            // a child window the task holds, or null
+    BOOL m_bAutoDestroyWindow;  // the task destroys its window with itself
     int m_nWindowHeight;
     BOOL m_bVisible = TRUE;
     BOOL m_bEnabled = TRUE;

@@ -1,8 +1,11 @@
 #include "frames/WTKTasksGroup.h"
 
 CWTKTasksGroup::CWTKTasksGroup(int nPage, LPCSTR lpszName, BOOL bBottomLocation, BOOL bSpecial, HICON hIcon)
-    : m_nPage(nPage), m_strName(lpszName != nullptr ? lpszName : ""), m_bIsBottom(bBottomLocation),
-      m_bIsSpecial(bSpecial), m_hIcon(hIcon)
+    : m_nPage(nPage),
+      m_strName(lpszName != nullptr ? lpszName : ""),
+      m_bIsBottom(bBottomLocation),
+      m_bIsSpecial(bSpecial),
+      m_hIcon(hIcon)
 {
     ICONINFO info {};
     if (hIcon != nullptr && ::GetIconInfo(hIcon, &info)) {

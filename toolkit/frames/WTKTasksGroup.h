@@ -37,7 +37,7 @@ public:
     BOOL m_bIsCollapsed = FALSE;
     HICON m_hIcon;  // not owned
     CSize m_sizeIcon;
-    CRect m_rect;       // the caption
-    CRect m_rectGroup;  // the tasks' area below it
+    CRect m_rect;        // the caption
+    CRect m_rectGroup;   // the tasks' area below it
     CObList m_lstTasks;  // CWTKTask, owned
 };

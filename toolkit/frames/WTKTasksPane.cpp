@@ -147,8 +147,7 @@ BOOL CWTKTasksPane::CreateNavigationToolBar()
     m_wndToolBar.InsertButton(menuButton);
     if (auto* pInserted = dynamic_cast<CTasksPaneMenuButton*>(m_wndToolBar.GetButton(m_wndToolBar.GetCount() - 1)))
         pInserted->SetPane(this);
-    m_wndToolBar.InsertButton(
-        CWTKToolbarButton(kCmdClose, kImageClose, LoadStringOr(kCmdClose, "Close"), FALSE, TRUE));
+    m_wndToolBar.InsertButton(CWTKToolbarButton(kCmdClose, kImageClose, LoadStringOr(kCmdClose, "Close"), FALSE, TRUE));
     return TRUE;
 }
 
@@ -391,6 +390,9 @@ int CWTKTasksPane::AddWindow(int nGroup, HWND hwndTask, int nWindowHeight, BOOL 
     CWTKTasksGroup* pGroup = GetGroup(nGroup);
     if (pGroup == nullptr || hwndTask == nullptr || !::IsWindow(hwndTask))
         return -1;
+    // The pane places the window in its own client coordinates.
+    if (::IsWindow(GetSafeHwnd()) && ::GetParent(hwndTask) != GetSafeHwnd())
+        ::SetParent(hwndTask, GetSafeHwnd());
     pGroup->m_lstTasks.AddTail(
         new CWTKTask(pGroup, "", -1, 0, dwUserData, hwndTask, bAutoDestroyWindow, nWindowHeight));
     if (pGroup->m_nPage != m_nActivePage)

@@ -163,8 +163,8 @@ int CWTKTasksPane::ReposTasks(BOOL bPlace)
             auto* pGroup = static_cast<CWTKTasksGroup*>(m_lstTaskGroups.GetNext(pos));
             if (pGroup->m_nPage != m_nActivePage)
                 continue;
-            const BOOL bOpen = !pGroup->m_bIsCollapsed || !m_bCanCollapse || pGroup->m_strName.IsEmpty() ||
-                pGroup == m_pAnimatedGroup;
+            const BOOL bOpen =
+                !pGroup->m_bIsCollapsed || !m_bCanCollapse || pGroup->m_strName.IsEmpty() || pGroup == m_pAnimatedGroup;
             for (POSITION posTask = pGroup->m_lstTasks.GetHeadPosition(); posTask != nullptr;) {
                 auto* pTask = static_cast<CWTKTask*>(pGroup->m_lstTasks.GetNext(posTask));
                 if (pTask->m_hwndTask == nullptr || !::IsWindow(pTask->m_hwndTask))

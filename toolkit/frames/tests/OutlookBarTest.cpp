@@ -228,6 +228,14 @@ TEST(OutlookBar, AnOverflowingPageScrollsByWholeButtons)
     EXPECT_EQ(0, f.bar.GetScrollOffset());
     EXPECT_FALSE(pBack->IsWindowVisible());
 
+    f.bar.EnableLargeScrollStep(TRUE);
+    f.bar.SendMessage(WM_COMMAND, MAKEWPARAM(CWTKOutlookBar::kScrollForwardId, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(pForward->GetSafeHwnd()));
+    EXPECT_GT(f.bar.GetFirstVisibleButton(), 1) << "the large step passes every button that fits whole";
+    f.bar.SendMessage(WM_COMMAND, MAKEWPARAM(CWTKOutlookBar::kScrollBackId, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(pBack->GetSafeHwnd()));
+    EXPECT_EQ(0, f.bar.GetFirstVisibleButton()) << "and back, never past the first button";
+
     f.bar.EnsureVisible(5);
     f.bar.SetActivePage(kPageCalendar, FALSE);
     EXPECT_EQ(0, f.bar.GetScrollOffset()) << "a page switch starts the new page at its top";

@@ -239,14 +239,10 @@ TEST(TasksPane, TheHistoryKeepsAtMostItsMaximumAndAlwaysTheCurrentPage)
 {
     const struct {
         int nMax;
-        std::vector<int> history;    // after the visits
+        std::vector<int> history;     // after the visits
         std::vector<int> afterBacks;  // the page after each of two Back presses
     } cases[] = {
-        {0, {3}, {3, 3}},
-        {1, {3}, {3, 3}},
-        {2, {2, 3}, {2, 2}},
-        {3, {1, 2, 3}, {2, 1}},
-        {10, {0, 1, 2, 3}, {2, 1}},
+        {0, {3}, {3, 3}}, {1, {3}, {3, 3}}, {2, {2, 3}, {2, 2}}, {3, {1, 2, 3}, {2, 1}}, {10, {0, 1, 2, 3}, {2, 1}},
     };
     for (const auto& c : cases) {
         PaneFixture f;
@@ -370,8 +366,9 @@ TEST(TasksPane, AContentTallerThanThePaneScrollsByLines)
         UINT nPos;
         int nExpected;  // -1: the last reachable line
     } steps[] = {
-        {SB_LINEDOWN, 0, 1}, {SB_LINEDOWN, 0, 2}, {SB_LINEUP, 0, 1}, {SB_THUMBPOSITION, 4, 4},
-        {SB_BOTTOM, 0, -1},  {SB_LINEDOWN, 0, -1}, {SB_ENDSCROLL + 1, 0, -1}, {SB_TOP, 0, 0}, {SB_LINEUP, 0, 0},
+        {SB_LINEDOWN, 0, 1},       {SB_LINEDOWN, 0, 2}, {SB_LINEUP, 0, 1},
+        {SB_THUMBPOSITION, 4, 4},  {SB_BOTTOM, 0, -1},  {SB_LINEDOWN, 0, -1},
+        {SB_ENDSCROLL + 1, 0, -1}, {SB_TOP, 0, 0},      {SB_LINEUP, 0, 0},
     };
     const int nLast = std::max(0, f.pane.GetLastLine() - f.pane.GetViewLines() + 1);
     for (const auto& s : steps) {
@@ -399,8 +396,9 @@ TEST(TasksPaneGallery, APaneDockedInAToolkitFrame)
     pane.AddTask(nNew, "Blank label", -1, kCmdNew);
     pane.AddTask(nNew, "From a template", -1, kCmdNew);
     const int nNotes = pane.AddGroup("Notes");
-    HWND hEdit = ::CreateWindowExA(0, "EDIT", "Window task", WS_CHILD | WS_BORDER, 0, 0, 10, 10,
-                                   pane.GetSafeHwnd(), nullptr, nullptr, nullptr);
+    HWND hEdit = ::CreateWindowExA(0, "EDIT", "Window task", WS_CHILD | WS_BORDER, 0, 0, 10, 10, pane.GetSafeHwnd(),
+                                   nullptr, nullptr, nullptr);
+    ::SendMessageA(hEdit, WM_SETFONT, reinterpret_cast<WPARAM>(::GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     pane.AddWindow(nNotes, hEdit, 40, TRUE);
     const int nCollapsed = pane.AddGroup("Collapsed group");
     pane.AddTask(nCollapsed, "Hidden task");
