@@ -1,5 +1,6 @@
 #include "customisation/CaptionLabel.h"
 #include "foundation/WTKGlobalData.h"
+#include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKVisualManager.h"
 #include "gdi/DC.h"
 #include "win/ClientDC.h"
@@ -74,10 +75,11 @@ HFONT CCaptionLabel::GetCaptionFont() const
     return hFont != nullptr ? hFont : static_cast<HFONT>(WTKGetGlobalData().fontRegular.GetSafeHandle());
 }
 
-int CCaptionLabel::GetButtonWidth() const
+int CCaptionLabel::GetButtonWidth()
 {
-    // The looks draw caption buttons five pixels larger than their glyph.
-    return CWTKVisualManager::GetInstance()->GetGlyphSize().cx + 5;
+    CWTKMenuGlyphs::Initialize();
+    const int nGlyph = CWTKMenuGlyphs::GetSize().cx > 0 ? CWTKMenuGlyphs::GetSize().cx : CWTKMenuGlyphs::kGlyphSize;
+    return nGlyph + 5;
 }
 
 void CCaptionLabel::RecalcLayout()
@@ -107,7 +109,7 @@ void CCaptionLabel::RecalcLayout()
 
     if (m_pWndClient != nullptr && m_pWndClient->GetSafeHwnd() != nullptr) {
         m_pWndClient->SetWindowPos(nullptr, rectClient.left, m_rectCaption.bottom, rectClient.Width(),
-                                   std::max(rectClient.bottom - m_rectCaption.bottom, 0),
+                                   std::max(static_cast<int>(rectClient.bottom - m_rectCaption.bottom), 0),
                                    SWP_NOZORDER | SWP_NOACTIVATE);
     }
     Invalidate();

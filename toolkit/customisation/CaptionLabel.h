@@ -22,6 +22,8 @@ public:
     int GetCaptionButtonCount() const { return static_cast<int>(m_buttons.size()); }
     CRect GetCaptionButtonRect(int nIndex) const;
     CRect GetCaptionRect() const { return m_rectCaption; }
+    // The width of one caption button: the looks draw it five pixels larger than its glyph.
+    static int GetButtonWidth();
 
 protected:
     int OnCreate(LPCREATESTRUCTA lpCreateStruct);
@@ -50,7 +52,6 @@ private:
     };
 
     HFONT GetCaptionFont() const;
-    int GetButtonWidth() const;
     void RecalcLayout();
 
     CWnd* m_pWndClient = nullptr;

@@ -68,8 +68,9 @@ protected:
 
     void CreateEdit(LPCSTR lpszMask, LPCSTR lpszTemplate, DWORD dwExtraStyle = 0)
     {
-        if (lpszMask != nullptr)
+        if (lpszMask != nullptr) {
             ASSERT_TRUE(m_edit.EnableMask(lpszMask, lpszTemplate));
+        }
         ASSERT_TRUE(m_edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL | dwExtraStyle,
                                   CRect(10, 10, 300, 34), &m_frame, 100));
         m_edit.SetFocus();

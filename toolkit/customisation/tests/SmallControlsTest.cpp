@@ -216,7 +216,8 @@ TEST_F(SmallControlsTest, CaptionLabelPlacesItsButtonsAndItsChild)
     label.ScreenToClient(&rectChild);
     EXPECT_EQ(rectChild, CRect(0, 30, 300, 200));
 
-    const int nButtonWidth = CWTKVisualManager::GetGlyphSize().cx + 5;
+    const int nButtonWidth = CCaptionLabel::GetButtonWidth();
+    EXPECT_GT(nButtonWidth, 5);
     EXPECT_EQ(label.GetCaptionButtonRect(0), CRect(300 - nButtonWidth, 1, 300, 29));
     EXPECT_EQ(label.GetCaptionButtonRect(1), CRect(300 - 2 * nButtonWidth, 1, 300 - nButtonWidth, 29));
 
