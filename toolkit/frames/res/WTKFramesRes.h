@@ -36,4 +36,14 @@
 
 
 // --- Outlook bar and tasks pane ---
+// Tooltip of the Outlook bar's close button.
+#define IDS_WTK_OUTLOOK_CLOSE 16105
+// The tasks pane: its caption, its navigation labels and the navigation toolbar's images.
+#define IDS_WTK_TASKS_PANE 17014
+#define IDB_WTK_TASKS_PANE_NAVIGATION 17015
+#define IDS_WTK_TASKS_BACK 17016
+#define IDS_WTK_TASKS_FORWARD 17017
+#define IDS_WTK_TASKS_HOME 17018
+#define IDS_WTK_TASKS_CLOSE 17019
+#define IDS_WTK_OTHER_TASK_PANES 17020
 // --- end of Outlook bar and tasks pane ---
