@@ -1,4 +1,5 @@
 #include "customisation/WTKPropertySheet.h"
+#include "win/ClientDC.h"
 #include "win/PropertyPage.h"
 #include <algorithm>
 
@@ -7,6 +8,9 @@ IMPLEMENT_DYNAMIC(CWTKPropertySheet, CPropertySheet)
 namespace {
 
 constexpr UINT kTreeId = 101;
+constexpr UINT kButtonBarId = 102;
+constexpr UINT kButtonBarPage = 1;
+constexpr COLORREF kImageBackground = RGB(255, 0, 255);
 constexpr int kNavigationGap = 6;  // between the navigation and the pages
 
 }  // namespace
@@ -61,17 +65,22 @@ void CWTKPropertySheet::AddPageToTree(CWTKPropSheetCategory* pCategory, CPropert
 
 void CWTKPropertySheet::OnSheetCreated()
 {
-    if (m_look != kLookTree || m_categories.empty())
-        return;
+    const BOOL bTree = m_look == kLookTree && !m_categories.empty();
+    const BOOL bButtonBar = m_look == kLookButtonBar && GetPageCount() > 0;
     CTabCtrl* pTabs = GetTabControl();
-    if (pTabs == nullptr)
+    if ((!bTree && !bButtonBar) || pTabs == nullptr)
         return;
     CRect rectTabs;
     pTabs->GetWindowRect(&rectTabs);
     ScreenToClient(&rectTabs);
     MakeRoomForNavigation(m_nNavigationWidth + kNavigationGap);
-    CreateTree(CRect(rectTabs.left, rectTabs.top, rectTabs.left + m_nNavigationWidth, rectTabs.bottom));
-    SyncTreeWithActivePage();
+    const CRect rectNavigation(rectTabs.left, rectTabs.top, rectTabs.left + m_nNavigationWidth, rectTabs.bottom);
+    if (bTree) {
+        CreateTree(rectNavigation);
+        SyncTreeWithActivePage();
+    } else {
+        CreateButtonBar(rectNavigation);
+    }
 }
 
 // The tabs give way to the navigation: the sheet grows and everything in it moves right. The
@@ -122,6 +131,82 @@ void CWTKPropertySheet::InsertCategory(CWTKPropSheetCategory* pCategory, HTREEIT
         m_pageItems.push_back({pPage, hItem});
     }
     m_wndTree.Expand(pCategory->m_hTreeItem, TVE_EXPAND);
+}
+
+// One shortcut button per page, on the single page of a shortcut bar.
+void CWTKPropertySheet::CreateButtonBar(const CRect& rect)
+{
+    if (!m_wndButtonBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_LEFT, kButtonBarId))
+        return;
+    m_wndButtonBar.SetOwner(this);
+    m_wndButtonBar.EnableAnimation(FALSE);
+    MakeButtonImages();
+    CString strCaption;
+    GetWindowText(strCaption);
+    m_wndButtonBar.AddPage(kButtonBarPage, strCaption);
+    const int nImages = m_icons.GetSafeHandle() != nullptr ? m_icons.GetImageCount() : 0;
+    for (int i = 0; i < GetPageCount(); i++) {
+        m_wndButtonBar.AddButton(kButtonBarPage, kFirstPageCommand + static_cast<UINT>(i), i < nImages ? i : -1,
+                                 GetPageTitle(GetPage(i)));
+    }
+    m_wndButtonBar.SetBarWidth(rect.Width());
+    m_wndButtonBar.SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
+                                SWP_NOZORDER | SWP_NOACTIVATE);
+    RestoreActiveButton();
+}
+
+// The icons side by side in one bitmap, the strip the shortcut bar draws its buttons from.
+void CWTKPropertySheet::MakeButtonImages()
+{
+    const int nImages = m_icons.GetSafeHandle() != nullptr ? m_icons.GetImageCount() : 0;
+    int cx = 0, cy = 0;
+    if (nImages <= 0 || !ImageList_GetIconSize(m_icons.GetSafeHandle(), &cx, &cy) || cx <= 0 || cy <= 0)
+        return;
+    CClientDC dcScreen(nullptr);
+    CDC dc;
+    if (!dc.CreateCompatibleDC(&dcScreen) || !m_bmpButtonImages.CreateCompatibleBitmap(&dcScreen, cx * nImages, cy))
+        return;
+    CBitmap* pOldBitmap = dc.SelectObject(&m_bmpButtonImages);
+    dc.FillSolidRect(0, 0, cx * nImages, cy, kImageBackground);
+    for (int i = 0; i < nImages; i++)
+        ImageList_Draw(m_icons.GetSafeHandle(), i, dc.GetSafeHdc(), i * cx, 0, ILD_TRANSPARENT);
+    dc.SelectObject(pOldBitmap);
+    m_wndButtonBar.SetImages(static_cast<HBITMAP>(m_bmpButtonImages.GetSafeHandle()), CSize(cx, cy),
+                             kImageBackground);
+}
+
+// The button of the active page shows checked again after anything laid the bar out anew.
+void CWTKPropertySheet::RestoreActiveButton()
+{
+    if (m_wndButtonBar.GetSafeHwnd() == nullptr)
+        return;
+    const int nActive = GetActiveIndex();
+    if (nActive >= 0)
+        m_wndButtonBar.SetCheckedButton(kFirstPageCommand + static_cast<UINT>(nActive));
+}
+
+BOOL CWTKPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    const UINT nID = LOWORD(wParam);
+    if (m_wndButtonBar.GetSafeHwnd() != nullptr && nID >= kFirstPageCommand &&
+        nID < kFirstPageCommand + static_cast<UINT>(GetPageCount())) {
+        SetActivePage(static_cast<int>(nID - kFirstPageCommand));
+        // The bar sends the command before it is done with the click, which resets the
+        // button's state: the mark comes back once the click is over.
+        RestoreActiveButton();
+        PostMessage(kRestoreButtonMessage);
+        return TRUE;
+    }
+    return CPropertySheet::OnCommand(wParam, lParam);
+}
+
+LRESULT CWTKPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kRestoreButtonMessage) {
+        RestoreActiveButton();
+        return 0;
+    }
+    return CPropertySheet::WindowProc(message, wParam, lParam);
 }
 
 // ---- Lookups ----

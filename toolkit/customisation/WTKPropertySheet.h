@@ -3,6 +3,7 @@
 // bar). Without categories or buttons it is a plain tabbed sheet.
 #pragma once
 #include "customisation/WTKPropSheetCategory.h"
+#include "frames/WTKOutlookBar.h"
 #include "gdi/ImageList.h"
 #include "win/PropertySheet.h"
 #include "win/TreeCtrl.h"
@@ -26,17 +27,24 @@ public:
     void AddPageToTree(CWTKPropSheetCategory* pCategory, CPropertyPage* pPage);
 
     CTreeCtrl* GetTreeCtrl() { return m_wndTree.GetSafeHwnd() != nullptr ? &m_wndTree : nullptr; }
+    CWTKOutlookBar* GetButtonBar() { return m_wndButtonBar.GetSafeHwnd() != nullptr ? &m_wndButtonBar : nullptr; }
+    // The command of the button bar's button for a page (its index from kFirstPageCommand on).
+    static constexpr UINT kFirstPageCommand = 0x7F00;
     HTREEITEM GetPageTreeItem(const CPropertyPage* pPage) const;
     CWTKPropSheetCategory* GetActiveCategory() const { return m_pActiveCategory; }
 
 protected:
     void OnSheetCreated() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     virtual void OnSelectTreeItem(HTREEITEM hItem);
     virtual int GetTreeItemImage(HTREEITEM hItem) const;
 
 private:
+    static constexpr UINT kRestoreButtonMessage = WM_APP + 0x3F0;
+
     struct PageItem {
         CPropertyPage* pPage;
         HTREEITEM hItem;
@@ -44,6 +52,9 @@ private:
 
     void MakeRoomForNavigation(int nWidth);
     void CreateTree(const CRect& rect);
+    void CreateButtonBar(const CRect& rect);
+    void MakeButtonImages();
+    void RestoreActiveButton();
     void InsertCategory(CWTKPropSheetCategory* pCategory, HTREEITEM hParent);
     CString GetPageTitle(const CPropertyPage* pPage);
     CWTKPropSheetCategory* FindCategoryOfItem(HTREEITEM hItem) const;
@@ -60,5 +71,7 @@ private:
     CWTKPropSheetCategory* m_pActiveCategory = nullptr;
     CTreeCtrl m_wndTree;
     CImageList m_icons;
+    CWTKOutlookBar m_wndButtonBar;
+    CBitmap m_bmpButtonImages;  // the button bar's images, drawn from the icons
     BOOL m_bSelecting = FALSE;
 };

@@ -325,3 +325,58 @@ TEST_F(SmallControlsTest, TreeSheetActivatesPagesByCategory)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SmallControlsTest, ButtonBarSheetSwitchesPagesByItsShortcutButtons)
+{
+    CPropertyPage general(IDD_CONTROLS_PAGE_GENERAL);
+    CPropertyPage colours(IDD_CONTROLS_PAGE_COLOURS);
+    CPropertyPage fonts(IDD_CONTROLS_PAGE_FONTS);
+    CWTKPropertySheet sheet("Report Options", &m_frame);
+    sheet.SetLook(CWTKPropertySheet::kLookButtonBar, 100);
+    CImageList icons;
+    ASSERT_TRUE(icons.Create(32, 32, ILC_COLOR24, 3, 0));
+    for (COLORREF colour : {RGB(0, 96, 192), RGB(255, 192, 0), RGB(0, 160, 64)}) {
+        Canvas square(32, 32, colour);
+        CBitmap bitmap;
+        bitmap.Attach(::CreateCompatibleBitmap(square.Handle(), 32, 32));
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        CBitmap* pOld = dc.SelectObject(&bitmap);
+        dc.FillSolidRect(4, 4, 24, 24, colour);
+        dc.SelectObject(pOld);
+        icons.Add(&bitmap, static_cast<CBitmap*>(nullptr));
+    }
+    sheet.SetIconsList(icons.GetSafeHandle());
+    sheet.AddPage(&general);
+    sheet.AddPage(&colours);
+    sheet.AddPage(&fonts);
+    ASSERT_TRUE(sheet.Create(&m_frame));
+    sheet.ShowWindow(SW_SHOW);
+    PumpPending();
+
+    CWTKOutlookBar* pBar = sheet.GetButtonBar();
+    ASSERT_NE(pBar, nullptr);
+    ASSERT_EQ(pBar->GetPageButtonCount(pBar->GetActivePage()), 3);
+    CWTKOutlookButton* pColours = pBar->GetPageButton(pBar->GetActivePage(), 1);
+    EXPECT_NE(pBar->GetPageButton(pBar->GetActivePage(), 0)->m_nStyle & TBBS_CHECKED, 0u);
+
+    // A click on the second shortcut button opens the second page and marks that button.
+    const CPoint ptClick = pColours->GetRect().CenterPoint();
+    pBar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptClick.x, ptClick.y));
+    pBar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(ptClick.x, ptClick.y));
+    PumpPending();
+    EXPECT_EQ(sheet.GetActivePage(), &colours);
+    EXPECT_NE(pColours->m_nStyle & TBBS_CHECKED, 0u);
+    EXPECT_EQ(pBar->GetPageButton(pBar->GetActivePage(), 0)->m_nStyle & TBBS_CHECKED, 0u);
+
+    CRect rectBar, rectPage;
+    pBar->GetWindowRect(&rectBar);
+    colours.GetWindowRect(&rectPage);
+    EXPECT_GE(rectPage.left, rectBar.right);
+    SaveScreenshot(&sheet, "controls_button_bar_sheet.png");
+    sheet.DestroyWindow();
+}
+
+}  // namespace
