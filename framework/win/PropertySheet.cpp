@@ -150,6 +150,7 @@ BOOL CPropertySheet::CreateSheet(HWND hWndParent, DWORD dwStyle, DWORD dwExStyle
     m_tabCtrl.SubclassWindow((HWND)SendMessage(PSM_GETTABCONTROL));
     if (GetStyle() & WS_CHILD)
         FitChildSheet();
+    OnSheetCreated();
     return TRUE;
 }
 

@@ -45,6 +45,9 @@ public:
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // The system sheet and its first page exist (modal, modeless or child): derived sheets
+    // arrange their own controls here.
+    virtual void OnSheetCreated() {}
 
 private:
     BOOL CreateSheet(HWND hWndParent, DWORD dwStyle, DWORD dwExStyle);
