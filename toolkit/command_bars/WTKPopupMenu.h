@@ -174,6 +174,8 @@ protected:
     void ReplaceRecentFiles();
     void CheckShadow();
     void DropShadowImages();
+    // The layout itself (RecalcLayout guards it against re-entry).
+    void RecalcPopupLayout();
     void DrawFinished(CDC* pDC, const CRect& rectClient);
     void DrawAnimationFrame(CDC* pDC);
     void PlaceItemBar();
