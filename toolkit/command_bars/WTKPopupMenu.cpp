@@ -551,8 +551,16 @@ BOOL CWTKPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CWTKPopupMenu* pPopu
 
 void CWTKPopupMenu::RecalcLayout(BOOL /*bNotify*/)
 {
-    if (m_hWnd == nullptr || m_pMenuBar->GetSafeHwnd() == nullptr)
+    // In customise mode the item bar's own re-layout asks its frame, this popup, again.
+    if (m_hWnd == nullptr || m_pMenuBar->GetSafeHwnd() == nullptr || m_bInRecalcLayout)
         return;
+    m_bInRecalcLayout = TRUE;
+    RecalcPopupLayout();
+    m_bInRecalcLayout = FALSE;
+}
+
+void CWTKPopupMenu::RecalcPopupLayout()
+{
     const BOOL bCustomize = CWTKToolBar::IsCustomizeMode();
     const BOOL bRtl = IsRtl(m_hWnd);
     const CRect rectWork = GetWorkArea(m_ptLocation);

@@ -176,6 +176,8 @@ protected:
     void ReplaceUserTools();
     void CheckShadow();
     void DropShadowImages();
+    // The layout itself (RecalcLayout guards it against re-entry).
+    void RecalcPopupLayout();
     void DrawFinished(CDC* pDC, const CRect& rectClient);
     void DrawAnimationFrame(CDC* pDC);
     void PlaceItemBar();

@@ -80,10 +80,17 @@ struct DragPlan {
 };
 DragPlan g_plan;
 int g_nBeeps = 0;
+int g_nMessageBoxes = 0;
 
 void CountBeep(UINT)
 {
     g_nBeeps++;
+}
+
+int CountMessageBox(HWND, LPCSTR, LPCSTR, UINT)
+{
+    g_nMessageBoxes++;
+    return IDOK;
 }
 
 // Far from every bar: where the hand rests after a drag that leaves the bars.
@@ -165,6 +172,8 @@ protected:
         theApp.m_pMainWnd = m_pFrame;
         m_pfnOldDrag = CWTKToolBar::SetButtonDragFunction(&PlayDrag);
         m_pfnOldBeep = WTKSetBeepFunction(&CountBeep);
+        m_pfnOldMessageBox = FwSetMessageBoxFunction(&CountMessageBox);
+        g_nMessageBoxes = 0;
         WTKSetCustomizeLink(&m_sheet);
         g_plan = DragPlan();
         g_nBeeps = 0;
@@ -174,6 +183,8 @@ protected:
         CWTKToolBar::SetCustomizeMode(FALSE);
         WTKSetCustomizeLink(nullptr);
         WTKSetBeepFunction(m_pfnOldBeep);
+        FwSetMessageBoxFunction(m_pfnOldMessageBox);
+        EXPECT_EQ(g_nMessageBoxes, 0);
         CWTKToolBar::SetButtonDragFunction(m_pfnOldDrag);
         DestroyBars();
         theApp.m_pMainWnd = nullptr;
@@ -247,6 +258,7 @@ protected:
     CFakeSheet m_sheet;
     CWTKToolBar::ButtonDragFn m_pfnOldDrag = nullptr;
     WTKBeepFn m_pfnOldBeep = nullptr;
+    FwMessageBoxFn m_pfnOldMessageBox = nullptr;
 };
 
 TEST_F(CustomizeModeTest, HostedControlsStopTakingTheMouseAndComeBackAsTheirCommandsStand)
@@ -310,6 +322,9 @@ TEST_F(CustomizeModeTest, DropIndexOnTwoRowsAndOnAColumn)
     pRows->GetClientRect(rectRows);
     ASSERT_GT(rectRows.bottom, rPrint.bottom + 10);
 
+    // A column with room below its buttons.
+    pColumn->SetWindowPos(nullptr, 0, 0, 40, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pColumn->AdjustLocations();
     const CRect cN = ItemRect(*pColumn, 0), cO = ItemRect(*pColumn, 1), cS = ItemRect(*pColumn, 2);
     CRect rectColumn;
     pColumn->GetClientRect(rectColumn);
@@ -669,33 +684,55 @@ TEST_F(CustomizeModeTest, ResizingAControlButtonByItsRightEdge)
     }
 }
 
+// Holds a drag of a button over its own bar while the bar is copied, then cancels it.
+struct HeldDrag {
+    Canvas* pShot = nullptr;
+    int iDropIndex = -1;
+    CRect rectMarker;
+};
+HeldDrag g_held;
+
+DROPEFFECT HoldForScreenshot(COleDataSource& source, const CRect& /*rectStartScreen*/)
+{
+    CTestBar* pBar = g_plan.pSource;
+    IDropTarget* pTarget = pBar->DropTarget();
+    CPoint point = g_plan.ptDrop;
+    pBar->ClientToScreen(&point);
+    const POINTL pt {point.x, point.y};
+    DWORD dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    pTarget->DragEnter(source.GetDataObject(), MK_LBUTTON, pt, &dwEffect);
+    dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+    pTarget->DragOver(MK_LBUTTON, pt, &dwEffect);
+    pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+    g_held.pShot->CopyFromWindow(pBar->GetSafeHwnd(), false);
+    g_held.iDropIndex = pBar->DropIndex();
+    g_held.rectMarker = pBar->DropMarker();
+    pTarget->DragLeave();
+    WTKGetButtonDragSource().m_bEscapePressed = TRUE;
+    return DROPEFFECT_NONE;
+}
+
 TEST_F(CustomizeModeTest, ScreenshotOfASelectedButtonAndTheDropMarker)
 {
     CTestBar* pBar = AddBar({kN, kO, kS, 0, kC, kCo, kP});
     ASSERT_NE(pBar, nullptr);
     CWTKToolBar::SetCustomizeMode(TRUE);
-    Select(pBar, 1);
-
-    // A button from the commands list held between Cut and Copy.
-    CWTKToolbarButton dragged(ID_TEST_BOLD, CWTKToolBar::GetDefaultImage(ID_TEST_BOLD));
-    COleDataSource source;
-    ASSERT_TRUE(dragged.PrepareDrag(source));
-    COleDataObject data;
-    data.Attach(source.GetDataObject(), FALSE);
-    const CRect rCopy = ItemRect(*pBar, 5);
-    EXPECT_EQ(pBar->OnDragEnter(&data, 0, CPoint(rCopy.left + 2, rCopy.CenterPoint().y)), DROPEFFECT_MOVE);
-    EXPECT_EQ(pBar->DropIndex(), 5);
-    pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
-    PumpPending();
-
     CRect rectClient;
     pBar->GetClientRect(rectClient);
     Canvas shot(rectClient.Width(), rectClient.Height());
-    ASSERT_TRUE(shot.CopyFromWindow(pBar->GetSafeHwnd(), false));
+    g_held = HeldDrag();
+    g_held.pShot = &shot;
+
+    // Open dragged between Cut and Copy.
+    const CRect rCopy = ItemRect(*pBar, 5);
+    g_plan.ptDrop = CPoint(rCopy.left + 2, rCopy.CenterPoint().y);
+    CWTKToolBar::SetButtonDragFunction(&HoldForScreenshot);
+    Press(pBar, 1);
     EXPECT_TRUE(shot.WritePng(ScreenshotFolder() + "\\custmode_drop_marker.png"));
 
+    EXPECT_EQ(g_held.iDropIndex, 5);
     const COLORREF clrMark = WTKGetGlobalData().clrBarText;
-    const CRect marker = pBar->DropMarker();
+    const CRect& marker = g_held.rectMarker;
     const int xMiddle = marker.left + marker.Width() / 2;
     for (int y = marker.top; y < marker.bottom; y++)
         EXPECT_EQ(shot.Pixel(xMiddle, y), clrMark) << "the marker's stroke at y " << y;
@@ -705,7 +742,9 @@ TEST_F(CustomizeModeTest, ScreenshotOfASelectedButtonAndTheDropMarker)
     EXPECT_EQ(shot.Count(clrMark, CRect(rOpen.left, rOpen.top, rOpen.right, rOpen.top + 2)), 2 * rOpen.Width())
         << "the selection's frame";
 
-    pBar->OnDragLeave();
+    // The cancelled drag left the button selected where it was, and no marker.
+    EXPECT_EQ(Ids(*pBar), (std::vector<UINT> {kN, kO, kS, 0, kC, kCo, kP}));
+    EXPECT_EQ(pBar->GetCustomizeSelection(), 1);
     EXPECT_EQ(pBar->DropIndex(), -1);
     EXPECT_TRUE(pBar->DropMarker().IsRectEmpty());
 }
