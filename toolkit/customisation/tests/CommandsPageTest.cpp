@@ -200,3 +200,40 @@ TEST_F(CommandsPageTest, HelpWithoutContextHelpGoesToTheFrameWithTheActivePage)
 }
 
 }  // namespace
+
+namespace {
+
+// Clicks the open sheet's Close button once the modal loop runs, noting what the sheet showed.
+struct ModalCloseScript {
+    static bool s_bCustomizing;
+    static std::string s_strClose;
+    static void CALLBACK OnTimer(HWND /*hWnd*/, UINT /*message*/, UINT_PTR idEvent, DWORD /*dwTime*/)
+    {
+        CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::GetCustomizeSheet();
+        if (pSheet == nullptr || !pSheet->IsWindowVisible())
+            return;
+        ::KillTimer(nullptr, idEvent);
+        s_bCustomizing = CWTKToolBar::IsCustomizeMode() != FALSE;
+        char szText[32] = {};
+        ::GetDlgItemTextA(pSheet->GetSafeHwnd(), IDCANCEL, szText, sizeof(szText));
+        s_strClose = szText;
+        ::SendMessageA(::GetDlgItem(pSheet->GetSafeHwnd(), IDCANCEL), BM_CLICK, 0, 0);
+    }
+};
+bool ModalCloseScript::s_bCustomizing = false;
+std::string ModalCloseScript::s_strClose;
+
+TEST_F(CustomizeTestBase, AModalSheetCustomisesUntilClosedAndLeavesNothingBehind)
+{
+    CWTKToolbarCustomize sheet(m_pFrame);
+    FillTestCategories(sheet);
+    ::SetTimer(nullptr, 0, 20, &ModalCloseScript::OnTimer);
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    EXPECT_TRUE(ModalCloseScript::s_bCustomizing);
+    EXPECT_EQ("Close", ModalCloseScript::s_strClose);
+    EXPECT_FALSE(CWTKToolBar::IsCustomizeMode());
+    EXPECT_EQ(nullptr, CWTKToolbarCustomize::GetCustomizeSheet());
+    EXPECT_EQ(nullptr, WTKGetCustomizeLink());
+}
+
+}  // namespace

@@ -3,6 +3,8 @@
 // list left without selection.
 #include "CustomizeTestFrame.h"
 
+#include "Canvas.h"
+
 #include "customisation/WTKToolbarsPage.h"
 #include "customisation/res/WTKCustomisationRes.h"
 
@@ -333,6 +335,32 @@ TEST_F(CustomizeTestBase, NewWithoutAFrameToAskBeeps)
     PumpPending();
     EXPECT_EQ(std::vector<UINT>({MB_ICONASTERISK}), Seams().beeps);
     EXPECT_EQ(1, m_pFrame->GetFrameHelper()->GetUserToolbars().GetCount());  // only the fixture's
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ToolbarsPageTest, AFixedCheckIsDrawnInactive)
+{
+    // Two checked entries, one of them fixed: their check boxes must not look alike.
+    const int nStandard = IndexOf(&m_pFrame->m_wndToolBar);
+    const int nFormat = IndexOf(&m_pFrame->m_wndFormatBar);
+    List().SetCurSel(-1);
+    List().RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpPending();
+    CRect rectClient;
+    List().GetClientRect(&rectClient);
+    Canvas canvas(rectClient.Width(), rectClient.Height());
+    ASSERT_TRUE(canvas.CopyFromWindow(List().GetSafeHwnd(), false));
+    auto darkPixels = [&](int nIndex) {
+        CRect rectItem;
+        List().GetItemRect(nIndex, &rectItem);
+        rectItem.right = rectItem.left + rectItem.Height();
+        return canvas.Count(kBlack, rectItem);
+    };
+    EXPECT_GT(darkPixels(nStandard), 0);
+    EXPECT_EQ(0, darkPixels(nFormat));
 }
 
 }  // namespace
