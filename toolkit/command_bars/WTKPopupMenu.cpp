@@ -514,8 +514,15 @@ BOOL CWTKPopupMenu::ActivatePopupMenu(CFrameWnd* pTopFrame, CWTKPopupMenu* pPopu
 
 void CWTKPopupMenu::RecalcLayout(BOOL /*bNotify*/)
 {
-    if (m_hWnd == nullptr || m_pMenuBar->GetSafeHwnd() == nullptr)
+    if (m_hWnd == nullptr || m_pMenuBar->GetSafeHwnd() == nullptr || m_bInRecalcLayout)
         return;
+    m_bInRecalcLayout = TRUE;
+    LayOut();
+    m_bInRecalcLayout = FALSE;
+}
+
+void CWTKPopupMenu::LayOut()
+{
     const BOOL bCustomize = CWTKToolBar::IsCustomizeMode();
     const BOOL bRtl = IsRtl(m_hWnd);
     const CRect rectWork = GetWorkArea(m_ptLocation);

@@ -176,6 +176,8 @@ protected:
     void DropShadowImages();
     void DrawFinished(CDC* pDC, const CRect& rectClient);
     void DrawAnimationFrame(CDC* pDC);
+    // RecalcLayout's work: size, place and fit the window on the work area.
+    void LayOut();
     void PlaceItemBar();
     void DrawScrollButton(CDC* pDC, const CRect& rect, int nGlyph, BOOL bActive);
     BOOL IsScrollUpAvailable() const;
@@ -228,4 +230,6 @@ protected:
     // Not in the layout above: the menu stays the caller's.
     BOOL m_bKeepMenu = FALSE;
     DWORD m_dwLastAnimTick = 0;
+    // In customisation mode the item bar's layout lays the popup out again: once is enough.
+    BOOL m_bInRecalcLayout = FALSE;
 };
