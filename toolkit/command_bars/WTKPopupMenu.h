@@ -232,4 +232,6 @@ protected:
     // Not in the layout above: the menu stays the caller's.
     BOOL m_bKeepMenu = FALSE;
     DWORD m_dwLastAnimTick = 0;
+    // In customisation mode the item bar's layout lays the popup out again: once is enough.
+    BOOL m_bInRecalcLayout = FALSE;
 };

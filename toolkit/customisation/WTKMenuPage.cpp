@@ -252,6 +252,9 @@ void CWTKMenuPage::ShowMenuDescription(CMultiDocTemplate* pTemplate)
         CWnd* pMainWnd = FwGetMainWnd();
         if (pMainWnd != nullptr && pMainWnd->GetSafeHwnd() != nullptr)
             hIcon = reinterpret_cast<HICON>(::GetClassLongPtrA(pMainWnd->GetSafeHwnd(), GCLP_HICON));
+        // A window class without an icon shows the standard one in the caption: so here.
+        if (hIcon == nullptr)
+            hIcon = ::LoadIconA(nullptr, IDI_APPLICATION);
         strDescription.LoadString(IDS_WTK_DEFAULT_MENU_DESCRIPTION);
     }
     SendDlgItemMessage(IDC_WTK_MENU_FRAME_ICON, STM_SETICON, reinterpret_cast<WPARAM>(hIcon));

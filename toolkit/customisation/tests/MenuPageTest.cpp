@@ -12,12 +12,41 @@
 #include "command_bars/WTKToolbarMessages.h"
 #include "command_bars/WTKToolbarSnapshotStore.h"
 
+#include "docview/CreateContext.h"
 #include "docview/Document.h"
 #include "docview/MDIChildWnd.h"
 #include "docview/MultiDocTemplate.h"
 #include "docview/View.h"
 
+// The shared templates name framework classes that cannot be made by name: the tests open their
+// documents with these.
+class CPagesTestDocument : public CDocument {
+    DECLARE_DYNCREATE(CPagesTestDocument)
+};
+IMPLEMENT_DYNCREATE(CPagesTestDocument, CDocument)
+
+class CPagesTestView : public CView {
+    DECLARE_DYNCREATE(CPagesTestView)
+};
+IMPLEMENT_DYNCREATE(CPagesTestView, CView)
+
 namespace {
+
+// A document of the template in an MDI child of the main frame, as the template makes one.
+CDocument* OpenTestDocument(CMultiDocTemplate* pTemplate)
+{
+    auto* pDoc = new CPagesTestDocument;
+    pTemplate->AddDocument(pDoc);
+    CCreateContext context;
+    context.m_pCurrentDoc = pDoc;
+    context.m_pNewViewClass = RUNTIME_CLASS(CPagesTestView);
+    context.m_pNewDocTemplate = pTemplate;
+    auto* pChild = static_cast<CFrameWnd*>(pTemplate->m_pFrameClass->CreateObject());
+    if (!pChild->LoadFrame(pTemplate->m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context))
+        return nullptr;
+    pTemplate->InitialUpdateFrame(pChild, pDoc);
+    return pDoc;
+}
 
 CMultiDocTemplate* FindTemplate(UINT nIDResource)
 {
@@ -199,7 +228,9 @@ TEST_F(MenuPageTest, AContextMenuOpensAsACaptionedPopupWhereTheLastOneWasClosedA
     EXPECT_TRUE(IsControlEnabled(m_pPage, IDC_WTK_MENU_CONTEXT_COMBO));
     EXPECT_FALSE(IsControlEnabled(m_pPage, IDC_WTK_MENU_RESET_CONTEXT));
 
+
     ChooseContextMenu(1);
+
     CWTKPopupMenu* pPopup = m_pPage->GetContextPopup();
     ASSERT_NE(pPopup, nullptr);
     ASSERT_TRUE(::IsWindowVisible(pPopup->GetSafeHwnd()));
@@ -215,8 +246,10 @@ TEST_F(MenuPageTest, AContextMenuOpensAsACaptionedPopupWhereTheLastOneWasClosedA
     // The user edits the menu, moves the popup and closes it with its close box.
     pPopup->GetMenuBar()->RemoveButton(0);
     pPopup->SetWindowPos(nullptr, 150, 130, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
     pPopup->SendMessage(WM_CLOSE);
     PumpPending();
+
     EXPECT_EQ(nullptr, m_pPage->GetContextPopup());
     EXPECT_EQ(0, combo.GetCurSel());
     EXPECT_FALSE(IsControlEnabled(m_pPage, IDC_WTK_MENU_RESET_CONTEXT));
@@ -273,7 +306,7 @@ TEST_F(MenuPageTest, ResettingAContextMenuAsksAndOnYesReopensItWithTheOriginalIt
 // helper, template, MDI child, the page's remembered menu) has the new one, and the old one is gone.
 TEST_F(MenuPageTest, ResettingATemplateMenuLeavesNoHolderOfTheDestroyedMenu)
 {
-    CDocument* pDoc = m_pTextTemplate->OpenDocumentFile(nullptr);
+    CDocument* pDoc = OpenTestDocument(m_pTextTemplate);
     ASSERT_NE(pDoc, nullptr);
     RunIdle();
     const HMENU hmenuOld = m_pTextTemplate->m_hMenuShared;
@@ -349,7 +382,7 @@ TEST_F(MenuPageTest, ResettingTheDefaultMenuHandsTheNewMenuToTheFrameBeforeTheOl
     // The frame's menus keep working after the sheet: a document's menu and back.
     CloseCustomizeSheet(m_pSheet);
     m_pSheet = nullptr;
-    CDocument* pDoc = m_pDrawTemplate->OpenDocumentFile(nullptr);
+    CDocument* pDoc = OpenTestDocument(m_pDrawTemplate);
     ASSERT_NE(pDoc, nullptr);
     RunIdle();
     EXPECT_EQ(m_pDrawTemplate->m_hMenuShared, MenuBar().GetHMenu());
