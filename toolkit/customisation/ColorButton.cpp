@@ -10,7 +10,6 @@
 #include "core/Archive.h"
 #include "gdi/DC.h"
 
-
 IMPLEMENT_SERIAL(CColorButton, CWTKToolbarButton, 1)
 
 namespace {
@@ -145,8 +144,7 @@ void CColorButton::DrawHighlightFrame(CDC* pDC, const CRect& rect) const
 }
 
 void CColorButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* /*pImages*/, BOOL /*bHorz*/,
-                          BOOL /*bCustomizeMode*/, BOOL bHighlight, BOOL /*bDrawBorder*/,
-                          BOOL /*bGrayDisabledButtons*/)
+                          BOOL /*bCustomizeMode*/, BOOL bHighlight, BOOL /*bDrawBorder*/, BOOL /*bGrayDisabledButtons*/)
 {
     if (rect.IsRectEmpty())
         return;
@@ -166,7 +164,8 @@ void CColorButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* /*pImages
         CRect rectBox = rect;
         if (m_bIsAutomatic) {
             const int nSide = rect.Height() - 2 * nMargin;
-            rectBox = CRect(rect.left + nMargin, rect.top + nMargin, rect.left + nMargin + nSide, rect.bottom - nMargin);
+            rectBox =
+                CRect(rect.left + nMargin, rect.top + nMargin, rect.left + nMargin + nSide, rect.bottom - nMargin);
             rectText.left = rectBox.right + kAutoTextGap;
         } else {
             rectBox.DeflateRect(nMargin, nMargin);

@@ -13,7 +13,7 @@ IMPLEMENT_DYNAMIC(CColorPage2, CPropertyPage)
 namespace {
 
 constexpr UINT kEditIds[6] = {IDC_WTK_COLORS_RED, IDC_WTK_COLORS_GREEN, IDC_WTK_COLORS_BLUE,
-                              IDC_WTK_COLORS_LUM,  IDC_WTK_COLORS_SAT,   IDC_WTK_COLORS_HUE};
+                              IDC_WTK_COLORS_LUM, IDC_WTK_COLORS_SAT,   IDC_WTK_COLORS_HUE};
 constexpr UINT kSpinIds[6] = {IDC_WTK_COLORS_RED_SPIN, IDC_WTK_COLORS_GREEN_SPIN, IDC_WTK_COLORS_BLUE_SPIN,
                               IDC_WTK_COLORS_LUM_SPIN, IDC_WTK_COLORS_SAT_SPIN,   IDC_WTK_COLORS_HUE_SPIN};
 constexpr int kEditDigits = 3;

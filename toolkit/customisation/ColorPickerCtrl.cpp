@@ -13,8 +13,8 @@ IMPLEMENT_DYNAMIC(CColorPickerCtrl, CButton)
 
 namespace {
 
-constexpr int kPaletteBits = 8;          // exactly: palette-index colours
-constexpr int kBlockFillBits = 8;        // at or below: the field is filled in blocks
+constexpr int kPaletteBits = 8;    // exactly: palette-index colours
+constexpr int kBlockFillBits = 8;  // at or below: the field is filled in blocks
 constexpr int kFieldBlock = 4;
 constexpr double kDegreesPerRadian = 57.29577951308239;
 constexpr double kRingLightnessBase = 0.1;
@@ -23,8 +23,8 @@ constexpr int kRingCount = CColorPickerCtrl::kHoneycombRings;
 constexpr double kRingSteps[6][2] = {{-0.5, 0.8660254}, {-1.0, 0.0}, {-0.5, -0.8660254},
                                      {0.5, -0.8660254}, {1.0, 0.0},  {0.5, 0.8660254}};
 constexpr int kGreyFirst = 240;
-constexpr int kMarkerHalf = CColorPickerCtrl::kMarkerSize / 2;   // 9
-constexpr int kPointerHalf = CColorPickerCtrl::kPointerSize / 2; // 4
+constexpr int kMarkerHalf = CColorPickerCtrl::kMarkerSize / 2;    // 9
+constexpr int kPointerHalf = CColorPickerCtrl::kPointerSize / 2;  // 4
 constexpr int kGreyRowDivisor = 13;
 
 double Clamp01(double d)
@@ -417,7 +417,8 @@ void CColorPickerCtrl::DrawCursor(CDC* pDC, const CRect& /*rect*/)
         pDC->FillSolidRect(pt.x + kMarkerHalf - 4, pt.y - 1, 5, 3, clr);
         return;
     }
-    const POINT pts[3] = {{pt.x - kPointerHalf, pt.y}, {pt.x + kPointerHalf, pt.y - kPointerHalf},
+    const POINT pts[3] = {{pt.x - kPointerHalf, pt.y},
+                          {pt.x + kPointerHalf, pt.y - kPointerHalf},
                           {pt.x + kPointerHalf, pt.y + kPointerHalf}};
     CPen pen(PS_SOLID, 1, g.clrBtnText);
     CBrush brush(bFocus ? ::GetSysColor(COLOR_BTNTEXT) : ::GetSysColor(COLOR_BTNSHADOW));

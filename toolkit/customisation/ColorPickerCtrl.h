@@ -18,17 +18,17 @@ public:
     enum COLORTYPE { CURRENT = 0, LUMINANCE = 1, PICKER = 2, HEX = 3, HEX_GREYSCALE = 4 };
 
     static constexpr int kDefaultLuminanceBarWidth = 20;
-    static constexpr int kLuminanceInset = 5;      // the bar's rectangle, top and bottom
-    static constexpr int kMarkerSize = 19;         // the hue and saturation marker square
-    static constexpr int kPointerSize = 9;         // the luminance pointer square
-    static constexpr int kPointerGap = 6;          // from the bar's right edge to the pointer's centre
+    static constexpr int kLuminanceInset = 5;  // the bar's rectangle, top and bottom
+    static constexpr int kMarkerSize = 19;     // the hue and saturation marker square
+    static constexpr int kPointerSize = 9;     // the luminance pointer square
+    static constexpr int kPointerGap = 6;      // from the bar's right edge to the pointer's centre
     static constexpr double kKeyStep = 0.05;
     static constexpr int kHoneycombRings = 6;
-    static constexpr int kHoneycombCells = 127;    // 1 + 6 x (1 + 2 + ... + 6)
-    static constexpr int kHoneycombDivisor = 13;   // hexagon width = square height / 13 + 1
+    static constexpr int kHoneycombCells = 127;   // 1 + 6 x (1 + 2 + ... + 6)
+    static constexpr int kHoneycombDivisor = 13;  // hexagon width = square height / 13 + 1
     static constexpr int kHexColorTolerance = 16;
     static constexpr int kGreyTolerance = 7;
-    static constexpr int kGreyCount = 16;          // 240 down to 15
+    static constexpr int kGreyCount = 16;  // 240 down to 15
     static constexpr int kGreyStep = 15;
     static constexpr UINT kDoubleClickCode = BN_DOUBLECLICKED;
 

@@ -18,7 +18,7 @@ class CColorsDialog : public CDialog {
     DECLARE_DYNAMIC(CColorsDialog)
 
 public:
-    static constexpr int kLowColorBits = 7;     // at or below: the platform's chooser
+    static constexpr int kLowColorBits = 7;  // at or below: the platform's chooser
     static constexpr int kSystemPaletteEntries = 256;
 
     // clrInit: the current colour; pPalette: the palette to draw with (built from the system

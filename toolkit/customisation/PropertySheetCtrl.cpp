@@ -4,8 +4,7 @@ IMPLEMENT_DYNAMIC(CPropertySheetCtrl, CPropertySheet)
 
 CPropertySheetCtrl::CPropertySheetCtrl(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(pszCaption, pParentWnd, iSelectPage)
-{
-}
+{}
 
 BOOL CPropertySheetCtrl::CreateOverPlaceholder(CWnd* pParentDlg, UINT uiPlaceholderID)
 {

@@ -165,8 +165,8 @@ BOOL CWTKColorBar::CreateControl(CWnd* pParentWnd, const CRect& rect, UINT nID, 
     if (nColumns <= 0) {
         CWTKColorArray colors;
         ColorsFromPalette(pPalette, colors);
-        const int nEntries = m_colors.GetSize() > 0 ? static_cast<int>(m_colors.GetSize())
-                                                    : static_cast<int>(colors.GetSize());
+        const int nEntries =
+            m_colors.GetSize() > 0 ? static_cast<int>(m_colors.GetSize()) : static_cast<int>(colors.GetSize());
         CRect rectArea = rect;
         rectArea.DeflateRect(kMarginX, kMarginY);
         nColumns = FindControlColumns(nEntries, rectArea.Size());

@@ -26,12 +26,12 @@ using CWTKColorList = CList<COLORREF, COLORREF>;
 // Everything a colour bar is built from; the colour menu button, the colour button and the
 // property list fill one to open a popup.
 struct WTKColorBarSettings {
-    CWTKColorArray colors;               // the palette, in order
+    CWTKColorArray colors;                                // the palette, in order
     COLORREF colorCurrent = static_cast<COLORREF>(-1);    // -1: automatic
     COLORREF colorAutomatic = static_cast<COLORREF>(-1);  // what "automatic" stands for
-    CString strAutoColor;                 // empty: no automatic cell
-    CString strOtherColor;                // empty: no other-colours cell
-    CString strDocColors;                 // empty: no document colours
+    CString strAutoColor;                                 // empty: no automatic cell
+    CString strOtherColor;                                // empty: no other-colours cell
+    CString strDocColors;                                 // empty: no document colours
     CWTKColorList lstDocColors;
     int nColumns = -1;
     int nHorzDockRows = -1;
@@ -48,13 +48,11 @@ class CWTKColorBar : public CWTKPopupMenuBar {
     DECLARE_SERIAL(CWTKColorBar)
 
 public:
-    static constexpr int kMarginX = 4;        // on each side
+    static constexpr int kMarginX = 4;  // on each side
     static constexpr int kMarginY = 4;
     static constexpr int kSeparatorHeight = 2;
-    static constexpr int kSeparatorGap = 4;   // y moves down by this after a separator
-    static constexpr int kDocColorsGrowBy = 10;
+    static constexpr int kSeparatorGap = 4;  // y moves down by this after a separator
     static constexpr int kMaxPaletteEntries = 100;  // entries of the bar's own palette
-    static constexpr int kDefaultPaletteEntries = 20;
     static constexpr WORD kPaletteVersion = 0x300;
     // Who reports the chosen colour.
     enum OwnerKind { kOwnerNone = 0, kOwnerMenuButton = 1, kOwnerColorButton = 2, kOwnerPropList = 3 };
@@ -72,8 +70,7 @@ public:
     // the palette's colours (the system default palette when pPalette is null).
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID, CPalette* pPalette, int nColumns = 0,
                         int nRowsDockHorz = 0, int nColDockVert = 0);
-    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
-                UINT nID = kDefaultBarId) override;
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT nID = kDefaultBarId) override;
     // A control over a dialog placeholder: fitted square and centred into rect, owned by the
     // parent, sending WM_COMMAND nID. nColumns 0 or less: found from the palette and the rect.
     virtual BOOL CreateControl(CWnd* pParentWnd, const CRect& rect, UINT nID, int nColumns = -1,

@@ -223,8 +223,8 @@ void CWTKColorBar::AdjustLocations()
                     rect.DeflateRect(kMarginX / 2, kMarginY / 2);
             } else if (pCell->m_bIsOtherColor) {
                 if (!bCurrentShown && yCurrentCell >= 0)
-                    rect = CRect(rectArea.right - m_BoxSize.cx, yCurrentCell, rectArea.right,
-                                 yCurrentCell + m_BoxSize.cy);
+                    rect =
+                        CRect(rectArea.right - m_BoxSize.cx, yCurrentCell, rectArea.right, yCurrentCell + m_BoxSize.cy);
             } else {
                 if (x + m_BoxSize.cx > rectArea.right) {
                     x = rectArea.left;

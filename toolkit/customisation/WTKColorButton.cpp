@@ -21,8 +21,8 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr int kBoxInset = 4;      // the colour box inside the face
-constexpr int kArrowWidth = 12;   // the drop-down arrow's column
+constexpr int kBoxInset = 4;     // the colour box inside the face
+constexpr int kArrowWidth = 12;  // the drop-down arrow's column
 constexpr int kArrowHalf = 3;
 
 }  // namespace

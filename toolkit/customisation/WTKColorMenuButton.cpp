@@ -158,7 +158,8 @@ CWTKPopupMenu* CWTKColorMenuButton::CreatePopupMenu()
     GetSettings(settings);
     if (m_bIsDocumentColors && m_pWndParent != nullptr && m_pWndParent->GetSafeHwnd() != nullptr) {
         if (CFrameWnd* pTopFrame = m_pWndParent->GetTopLevelFrame())
-            pTopFrame->SendMessage(WTK_TOOLBAR_GETDOCUMENTCOLORS, m_nID, reinterpret_cast<LPARAM>(&settings.lstDocColors));
+            pTopFrame->SendMessage(WTK_TOOLBAR_GETDOCUMENTCOLORS, m_nID,
+                                   reinterpret_cast<LPARAM>(&settings.lstDocColors));
     }
     return new CColorPopup(this, settings);
 }
@@ -272,8 +273,8 @@ void CWTKColorMenuButton::DrawStripe(CDC* pDC, const CRect& rectStripe) const
     pDC->FillSolidRect(rectStripe, color);
 }
 
-void CWTKColorMenuButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pImages, BOOL bHorz,
-                                 BOOL bCustomizeMode, BOOL bHighlight, BOOL bDrawBorder, BOOL bGrayDisabledButtons)
+void CWTKColorMenuButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pImages, BOOL bHorz, BOOL bCustomizeMode,
+                                 BOOL bHighlight, BOOL bDrawBorder, BOOL bGrayDisabledButtons)
 {
     CWTKToolbarMenuButton::OnDraw(pDC, rect, pImages, bHorz, bCustomizeMode, bHighlight, bDrawBorder,
                                   bGrayDisabledButtons);

@@ -139,9 +139,9 @@ TEST_F(ColourBarTest, ControlColumnsComeFromThePaletteAndTheArea)
         CSize area;
         int nExpected;
     } cases[] = {
-        {20, CSize(152, 112), 6},    // 5 columns: 30 x 4 = 120 > 112
-        {16, CSize(60, 60), 4},      // 4 columns: 15 x 4 = 60 fits; 3: 20 x 5 = 100 does not
-        {20, CSize(100, 10000), -1}, // every count fits: the square-root rule applies
+        {20, CSize(152, 112), 6},     // 5 columns: 30 x 4 = 120 > 112
+        {16, CSize(60, 60), 4},       // 4 columns: 15 x 4 = 60 fits; 3: 20 x 5 = 100 does not
+        {20, CSize(100, 10000), -1},  // every count fits: the square-root rule applies
         {0, CSize(152, 112), -1},
     };
     for (const Case& c : cases) {
@@ -158,11 +158,9 @@ TEST_F(ColourBarTest, FreeBarsUseTheColumnsOrTheSquareRootRule)
         int nExpectedColumns;
         int nExpectedRows;
     } cases[] = {
-        {40, 0, 7, 6},   // floor(sqrt(40)) + 1 = 7 columns, 6 rows
-        {20, 4, 4, 5},
-        {20, -1, 5, 4},  // floor(sqrt(20)) + 1 = 5
-        {1, 0, 2, 1},
-        {0, 0, 1, 0},
+        {40, 0, 7, 6},                  // floor(sqrt(40)) + 1 = 7 columns, 6 rows
+        {20, 4, 4, 5}, {20, -1, 5, 4},  // floor(sqrt(20)) + 1 = 5
+        {1, 0, 2, 1},  {0, 0, 1, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.nColours << " colours, columns " << c.nColumns);
@@ -192,7 +190,7 @@ TEST_F(ColourBarTest, AutomaticOtherAndCurrentColourCells)
 
     // Automatic: its cell is the highlighted one; no current-colour cell; the other-colours
     // cell runs across the bar (less its half margins).
-    EXPECT_EQ(std::vector<int>{iAuto}, CellsWhere(bar, IsHighlighted));
+    EXPECT_EQ(std::vector<int> {iAuto}, CellsWhere(bar, IsHighlighted));
     EXPECT_TRUE(bar.GetButton(iCurrent)->m_rect.IsRectEmpty());
     CRect rectClient;
     bar.GetClientRect(rectClient);
@@ -209,14 +207,14 @@ TEST_F(ColourBarTest, AutomaticOtherAndCurrentColourCells)
     const CRect rectOther = bar.GetButton(iOther)->m_rect;
     ASSERT_FALSE(rectCurrent.IsRectEmpty());
     EXPECT_EQ(RGB(1, 2, 3), bar.GetColorButton(iCurrent)->m_Color);
-    EXPECT_EQ(std::vector<int>{iCurrent}, CellsWhere(bar, IsHighlighted));
+    EXPECT_EQ(std::vector<int> {iCurrent}, CellsWhere(bar, IsHighlighted));
     EXPECT_LT(rectOther.right, rectCurrent.left);
     EXPECT_TRUE(rectCurrent.top < rectOther.bottom && rectCurrent.bottom > rectOther.top) << "on the same row";
 
     // A palette colour: its cell, and no current-colour cell again.
     bar.SetColor(colours[2]);
     const std::vector<int> palette = CellsWhere(bar, IsPalette);
-    EXPECT_EQ(std::vector<int>{palette[2]}, CellsWhere(bar, IsHighlighted));
+    EXPECT_EQ(std::vector<int> {palette[2]}, CellsWhere(bar, IsHighlighted));
     EXPECT_TRUE(bar.GetButton(iCurrent)->m_rect.IsRectEmpty());
 
     // Without an automatic text there is no automatic cell, and -1 highlights nothing.
@@ -233,8 +231,8 @@ TEST_F(ColourBarTest, ChoosingByMouseAndKeysSendsTheBarCommand)
     const std::vector<int> cells = CellsWhere(bar, IsPalette);
 
     // A press alone chooses nothing; the release over the cell does.
-    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(Centre(bar.GetButton(cells[3])->m_rect).x,
-                                                           Centre(bar.GetButton(cells[3])->m_rect).y));
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON,
+                    MAKELPARAM(Centre(bar.GetButton(cells[3])->m_rect).x, Centre(bar.GetButton(cells[3])->m_rect).y));
     EXPECT_TRUE(m_host.EventsOf(WM_COMMAND).empty());
     ClickAt(&bar, Centre(bar.GetButton(cells[3])->m_rect));
     ASSERT_EQ(1u, m_host.EventsOf(WM_COMMAND).size());
@@ -368,8 +366,8 @@ TEST_F(ColourBarTest, CommandStateFollowsTheUpdateRoute)
     } cases[] = {
         {ID_COLOUR_NO_UPDATE, TRUE, FALSE, false},  // a command handler but no update handler
         {ID_COLOUR_NO_UPDATE, TRUE, TRUE, true},    // ... counts when asked to
-        {ID_COLOUR_UNHANDLED, TRUE, TRUE, false},  // nobody handles it
-        {ID_COLOUR_FILL, TRUE, FALSE, true},       // the update handler's answer counts
+        {ID_COLOUR_UNHANDLED, TRUE, TRUE, false},   // nobody handles it
+        {ID_COLOUR_FILL, TRUE, FALSE, true},        // the update handler's answer counts
         {ID_COLOUR_FILL, FALSE, TRUE, false},
     };
     CWTKColorBar& bar = MakeControl(MakeColours(4));
@@ -549,7 +547,7 @@ TEST_F(ColourPopupTest, PopupShowsDocumentColoursAndChoosesForTheButton)
     RunIdle();
     EXPECT_EQ(RGB(4, 5, 6), m_pButton->GetColor());
     EXPECT_EQ(RGB(4, 5, 6), CWTKColorMenuButton::GetColorByCmdID(ID_COLOUR_TEXT));
-    EXPECT_EQ(std::vector<UINT>{ID_COLOUR_TEXT}, m_pFrame->m_commands);
+    EXPECT_EQ(std::vector<UINT> {ID_COLOUR_TEXT}, m_pFrame->m_commands);
     EXPECT_EQ(nullptr, m_pButton->GetPopupMenu());
 }
 
@@ -620,7 +618,7 @@ TEST_F(ColourPopupTest, TornOffBarShowsDocumentColoursOnlyWhileFloating)
     ClickAt(m_pTearOff, Centre(m_pTearOff->GetButton(iCell)->m_rect));
     RunIdle();
     EXPECT_EQ(colorCell, m_pButton->GetColor());
-    EXPECT_EQ(std::vector<UINT>{ID_COLOUR_TEXT}, m_pFrame->m_commands);
+    EXPECT_EQ(std::vector<UINT> {ID_COLOUR_TEXT}, m_pFrame->m_commands);
 }
 
 TEST_F(ColourPopupTest, DockedBarsUseTheirDockedLayoutValues)
@@ -632,17 +630,17 @@ TEST_F(ColourPopupTest, DockedBarsUseTheirDockedLayoutValues)
         int nColumns;
         int nRows;
     } cases[] = {
-        {2, 0, FW_IDW_DOCKBAR_TOP, 10, 2},   // 20 colours in 2 rows
-        {0, 5, FW_IDW_DOCKBAR_TOP, 5, 4},    // no rows given: the vertical columns
+        {2, 0, FW_IDW_DOCKBAR_TOP, 10, 2},  // 20 colours in 2 rows
+        {0, 5, FW_IDW_DOCKBAR_TOP, 5, 4},   // no rows given: the vertical columns
         {2, 5, FW_IDW_DOCKBAR_LEFT, 5, 4},
-        {0, 0, FW_IDW_DOCKBAR_LEFT, 5, 4},   // neither: floor(sqrt(20)) + 1
+        {0, 0, FW_IDW_DOCKBAR_LEFT, 5, 4},  // neither: floor(sqrt(20)) + 1
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "rows " << c.nRowsHorz << ", columns " << c.nColumnsVert);
         // An empty bar takes the system palette's 20 colours and the layout values.
         auto bar = std::make_unique<CWTKColorBar>();
-        ASSERT_TRUE(bar->Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, IDW_COLOUR_TEAROFF, nullptr, 0,
-                                c.nRowsHorz, c.nColumnsVert));
+        ASSERT_TRUE(bar->Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, IDW_COLOUR_TEAROFF, nullptr, 0, c.nRowsHorz,
+                                c.nColumnsVert));
         bar->EnableDocking(CBRS_ALIGN_ANY);
         m_pFrame->DockControlBar(bar.get(), c.uiDockBar);
         RunIdle();

@@ -60,8 +60,8 @@ TEST(ColourSnap, ComponentsSnapToTheirNeighbours)
         int nTolerance;
         int expected;
     } cases[] = {
-        {186, 7, 192}, {185, 7, 185}, {130, 7, 128}, {250, 7, 255}, {5, 7, 0},
-        {121, 7, 121}, {135, 7, 135}, {7, 7, 7},     {3, 0, 3},     {250, 0, 250}, {113, 16, 128}, {112, 16, 112},
+        {186, 7, 192}, {185, 7, 185}, {130, 7, 128}, {250, 7, 255}, {5, 7, 0},      {121, 7, 121},
+        {135, 7, 135}, {7, 7, 7},     {3, 0, 3},     {250, 0, 250}, {113, 16, 128}, {112, 16, 112},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.expected, CColorPickerCtrl::SnapColorComponent(c.c, c.nTolerance))
@@ -143,11 +143,8 @@ TEST_F(PickerTest, LuminanceKeysStayWithinRange)
         double dExpected;
         size_t nNotifications;
     } cases[] = {
-        {1.0, VK_UP, 1.0, 0},   // already at the top: no change, no notification
-        {1.0, VK_DOWN, 0.95, 1},
-        {0.0, VK_DOWN, 0.0, 0},
-        {0.5, VK_UP, 0.55, 1},
-        {0.5, VK_LEFT, 0.5, 0},
+        {1.0, VK_UP, 1.0, 0},  // already at the top: no change, no notification
+        {1.0, VK_DOWN, 0.95, 1}, {0.0, VK_DOWN, 0.0, 0}, {0.5, VK_UP, 0.55, 1}, {0.5, VK_LEFT, 0.5, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.dStart << " key " << c.nKey);
