@@ -187,7 +187,8 @@ BOOL CButtonImageEditDialog::OnInitDialog()
         pFrame->GetWindowRect(m_rectPreviewFrame);
         ScreenToClient(m_rectPreviewFrame);
         const CPoint ptCentre = m_rectPreviewFrame.CenterPoint();
-        m_rectPreviewImage = CRect(CPoint(ptCentre.x - m_sizeImage.cx / 2, ptCentre.y - m_sizeImage.cy / 2), m_sizeImage);
+        m_rectPreviewImage =
+            CRect(CPoint(ptCentre.x - m_sizeImage.cx / 2, ptCentre.y - m_sizeImage.cy / 2), m_sizeImage);
         CRect rectInvalidate = m_rectPreviewImage;
         rectInvalidate.InflateRect(kPreviewFrame, kPreviewFrame);
         m_wndLargeDrawArea.SetPreviewRect(rectInvalidate);
@@ -210,7 +211,7 @@ void CButtonImageEditDialog::CreatePalette()
     if (m_nBitsPerPixel <= kPaletteScreenBits) {
         CPalette palette;
         bCreated = CreateSixteenColorPalette(palette) &&
-                   m_wndPalette.CreateControl(this, rect, IDC_WTK_PALETTE, kPaletteColumns, &palette);
+            m_wndPalette.CreateControl(this, rect, IDC_WTK_PALETTE, kPaletteColumns, &palette);
     } else {
         bCreated = m_wndPalette.CreateControl(this, rect, IDC_WTK_PALETTE, kPaletteColumns);
     }

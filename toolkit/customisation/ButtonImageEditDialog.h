@@ -10,7 +10,6 @@
 #include "gdi/GdiObject.h"
 #include "win/Dialog.h"
 
-
 class CButtonImageEditDialog : public CDialog {
 public:
     enum { IDD = IDD_WTK_EDIT_IMAGE };

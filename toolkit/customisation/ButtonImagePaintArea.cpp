@@ -16,7 +16,7 @@ constexpr int kFrame = 1;
 
 // The cursor of each mode, in mode order.
 constexpr UINT kModeCursors[CButtonImagePaintArea::modeCount] = {
-    IDC_WTK_CURSOR_PENCIL, IDC_WTK_CURSOR_FILL,    IDC_WTK_CURSOR_LINE,
+    IDC_WTK_CURSOR_PENCIL,    IDC_WTK_CURSOR_FILL,    IDC_WTK_CURSOR_LINE,
     IDC_WTK_CURSOR_RECTANGLE, IDC_WTK_CURSOR_ELLIPSE, IDC_WTK_CURSOR_PICK_COLOR,
 };
 

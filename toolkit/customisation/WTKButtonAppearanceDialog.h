@@ -20,8 +20,8 @@ public:
 
     // pImages: the user images (may be null); the list starts at iStartImage. bMenuItem: the
     // button stands in a menu.
-    CWTKButtonAppearanceDialog(CWTKToolbarButton* pButton, CWTKImageStrip* pImages, CWnd* pParent,
-                               int iStartImage = 0, BOOL bMenuItem = FALSE);
+    CWTKButtonAppearanceDialog(CWTKToolbarButton* pButton, CWTKImageStrip* pImages, CWnd* pParent, int iStartImage = 0,
+                               BOOL bMenuItem = FALSE);
     ~CWTKButtonAppearanceDialog() override;
 
     BOOL OnInitDialog() override;

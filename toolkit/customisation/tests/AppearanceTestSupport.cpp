@@ -72,8 +72,8 @@ BOOL CTestHost::CreateHost(int cx, int cy, LPCSTR lpszTitle)
     const DWORD dwStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
     RECT rect = {0, 0, cx, cy};
     ::AdjustWindowRectEx(&rect, dwStyle, FALSE, 0);
-    LPCSTR lpszClass = RegisterWndClass(0, ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
-                                        ::GetSysColorBrush(COLOR_BTNFACE));
+    LPCSTR lpszClass =
+        RegisterWndClass(0, ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), ::GetSysColorBrush(COLOR_BTNFACE));
     return CreateEx(0, lpszClass, lpszTitle, dwStyle, 40, 40, rect.right - rect.left, rect.bottom - rect.top, nullptr,
                     nullptr);
 }
@@ -82,8 +82,7 @@ HWND CTestHost::AddOwnerDrawButton(UINT nID, const RECT& rect)
 {
     return ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, rect.left, rect.top,
                              rect.right - rect.left, rect.bottom - rect.top, m_hWnd,
-                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), ::GetModuleHandleA(nullptr),
-                             nullptr);
+                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(nID)), ::GetModuleHandleA(nullptr), nullptr);
 }
 
 BOOL CTestHost::OnCommand(WPARAM wParam, LPARAM lParam)

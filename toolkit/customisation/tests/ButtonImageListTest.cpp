@@ -212,8 +212,10 @@ TEST_F(ImageListTest, SelectingAButtonOutOfViewScrollsItsBottomToTheLastVisibleR
     CRect rectClient;
     m_list.GetClientRect(rectClient);
     const CRect rect = m_buttons.back()->GetRect();
-    EXPECT_EQ(m_list.GetScrollOffset(), std::min(m_list.GetScrollTotal(), static_cast<int>(rect.bottom - rectClient.Height())));
-    EXPECT_EQ(m_list.HitTest(CPoint(rect.left + 2, rect.bottom - 2 - m_list.GetScrollOffset())), m_buttons.back().get());
+    EXPECT_EQ(m_list.GetScrollOffset(),
+              std::min(m_list.GetScrollTotal(), static_cast<int>(rect.bottom - rectClient.Height())));
+    EXPECT_EQ(m_list.HitTest(CPoint(rect.left + 2, rect.bottom - 2 - m_list.GetScrollOffset())),
+              m_buttons.back().get());
     KeyDown(m_list.m_hWnd, VK_HOME);
     EXPECT_EQ(m_list.GetScrollOffset(), 0) << "the first button lies above the view";
 }
