@@ -61,6 +61,9 @@ BEGIN_MESSAGE_MAP(CWTKPropList, CWnd)
     ON_NOTIFY(HDN_ENDTRACKW, kWTKPropListHeaderId, OnHeaderEndTrack)
     ON_CONTROL(CBN_SELENDOK, kWTKPropInPlaceComboId, OnSelectCombo)
     ON_CONTROL(CBN_CLOSEUP, kWTKPropInPlaceComboId, OnCloseCombo)
+    ON_CONTROL(EN_KILLFOCUS, kWTKPropInPlaceEditId, OnEditorKillFocus)
+    ON_CONTROL(CBN_KILLFOCUS, kWTKPropInPlaceComboId, OnEditorKillFocus)
+    ON_MESSAGE(kWTKPropEditorLeftMsg, OnEditorLeft)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnNeedTipText)
 END_MESSAGE_MAP()
 
@@ -540,6 +543,24 @@ void CWTKPropList::OnCloseCombo()
 {
     if (m_pSel != nullptr)
         m_pSel->OnCloseCombo();
+}
+
+void CWTKPropList::OnEditorKillFocus()
+{
+    PostMessage(kWTKPropEditorLeftMsg);
+}
+
+BOOL CWTKPropList::IsFocusOutside() const
+{
+    const HWND hFocus = ::GetFocus();
+    return hFocus != m_hWnd && !::IsChild(m_hWnd, hFocus);
+}
+
+LRESULT CWTKPropList::OnEditorLeft(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    if (m_pSel != nullptr && m_pSel->m_bInPlaceEdit && IsFocusOutside() && m_pSel->OnKillFocus(CWnd::GetFocus()))
+        CloseEditor();
+    return 0;
 }
 
 void CWTKPropList::OnSetFocus(CWnd* pOldWnd)

@@ -113,6 +113,8 @@ protected:
     void OnHeaderEndTrack(NMHDR* pNMHDR, LRESULT* pResult);
     void OnSelectCombo();
     void OnCloseCombo();
+    void OnEditorKillFocus();
+    LRESULT OnEditorLeft(WPARAM wParam, LPARAM lParam);
     BOOL OnNeedTipText(UINT id, NMHDR* pNMH, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
@@ -125,6 +127,8 @@ private:
     // Ends editing, taking the text when it is accepted and dropping it otherwise: for moves
     // after which an editor left open would stand over the wrong row.
     void CloseEditor();
+    // The focus is on a window that is neither the list nor one of its children.
+    BOOL IsFocusOutside() const;
     void DeleteTooltipTools();
     void ReposProperties();
     // The property under the point, in the rows shown; pnArea gets the area hit.

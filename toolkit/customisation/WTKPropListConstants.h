@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+// Posted to the list when its in-place editor lost the focus: the editor closes once the
+// focus has settled outside the list (never inside the editor's own notification).
+constexpr UINT kWTKPropEditorLeftMsg = WM_APP + 0x107;
+
 // Control ids of the list's children.
 constexpr UINT kWTKPropListHeaderId = 2;
 constexpr UINT kWTKPropInPlaceComboId = 3;

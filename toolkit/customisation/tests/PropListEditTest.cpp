@@ -15,6 +15,9 @@
 #include "gdi/DC.h"
 #include "win/ComboBox.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 CString WindowText(HWND hWnd)
@@ -368,4 +371,62 @@ TEST_F(PropListTest, InPlaceEditorTakesItsPropertysColours)
         EXPECT_EQ(hbr == ::GetStockObject(BLACK_BRUSH), pProp == pTinted) << pProp->GetName();
     }
     ::ReleaseDC(m_pList->m_hWnd, hDC);
+}
+
+TEST_F(PropListTest, MouseButtonsReachThePropertysOperations)
+{
+    // Records which of its operations the list called.
+    class CRecordingProp : public CWTKProp {
+    public:
+        CRecordingProp() : CWTKProp("Recording", "value") {}
+        void OnClickName(CPoint) override { m_calls.push_back("name"); }
+        void OnRClickName(CPoint) override { m_calls.push_back("rname"); }
+        void OnRClickValue(CPoint, BOOL bSelChanged) override
+        {
+            m_calls.push_back(bSelChanged ? "rvalue new" : "rvalue");
+        }
+        BOOL OnDblClick(CPoint) override
+        {
+            m_calls.push_back("double");
+            return TRUE;
+        }
+        std::vector<std::string> m_calls;
+    };
+    auto* pProp = new CRecordingProp;
+    m_pList->AddProperty(new CWTKProp("Other", "x"));
+    m_pList->AddProperty(pProp);
+    auto send = [&](UINT nMsg, bool bValue) {
+        const CPoint pt = RowPoint(pProp, bValue);
+        m_pList->SendMessage(nMsg, 0, MAKELPARAM(pt.x, pt.y));
+        if (HWND hCapture = ::GetCapture())
+            ::SendMessageA(hCapture, WM_LBUTTONUP, 0, 0);
+    };
+    send(WM_RBUTTONDOWN, true);
+    EXPECT_EQ(m_pList->GetCurSel(), pProp);
+    EXPECT_FALSE(pProp->IsInPlaceEditing()) << "a right press on a new selection only selects";
+    send(WM_RBUTTONDOWN, true);
+    EXPECT_TRUE(pProp->IsInPlaceEditing()) << "a second one edits";
+    send(WM_RBUTTONDOWN, false);
+    send(WM_LBUTTONDOWN, false);
+    m_pList->EndEditItem();
+    send(WM_LBUTTONDBLCLK, true);
+    EXPECT_TRUE(pProp->IsInPlaceEditing());
+    EXPECT_EQ(pProp->m_calls, (std::vector<std::string> {"rvalue new", "rvalue", "rname", "name", "double"}));
+
+    // Focus going outside the list closes the editor, taking its text.
+    ::SetWindowTextA(pProp->GetInPlaceWnd()->GetSafeHwnd(), "left");
+    m_pFrame->SetFocus();
+    PumpPending();
+    EXPECT_FALSE(pProp->IsInPlaceEditing());
+    EXPECT_STREQ(pProp->FormatProperty(), "left");
+
+    // Cancel mode ends the divider's tracking where it was.
+    const int nWidth = m_pList->GetNameColumnWidth();
+    const int y = pProp->GetRect().CenterPoint().y;
+    m_pList->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(nWidth, y));
+    ASSERT_EQ(::GetCapture(), m_pList->m_hWnd);
+    m_pList->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(nWidth - 40, y));
+    m_pList->SendMessage(WM_CANCELMODE);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_EQ(m_pList->GetNameColumnWidth(), nWidth);
 }
