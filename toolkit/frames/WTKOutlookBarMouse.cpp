@@ -56,7 +56,7 @@ BOOL CWTKOutlookBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
             return TRUE;
         }
     }
-    return static_cast<BOOL>(CWnd::Default()) || (pWnd == nullptr && nHitTest == 0 && message == 0);
+    return CWTKToolBar::OnSetCursor(pWnd, nHitTest, message);
 }
 
 void CWTKOutlookBar::OnLButtonDown(UINT nFlags, CPoint point)

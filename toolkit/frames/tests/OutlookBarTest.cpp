@@ -241,6 +241,40 @@ TEST(OutlookBar, AnOverflowingPageScrollsByWholeButtons)
     EXPECT_EQ(0, f.bar.GetScrollOffset()) << "a page switch starts the new page at its top";
 }
 
+TEST(OutlookBar, DraggingTheResizeStripSetsTheBarsWidth)
+{
+    COutlookTestHost host;
+    ASSERT_TRUE(host.CreateHost(300, 300));
+    CWTKOutlookBar bar;
+    bar.EnableResize(TRUE);
+    ASSERT_TRUE(bar.Create(&host, WS_CHILD | WS_VISIBLE | CBRS_LEFT));
+    bar.SetWindowPos(nullptr, 0, 0, kBarWidth, 300, SWP_NOZORDER);
+    bar.AddPage(kPageMail, "Mail");
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    const CRect strip = bar.GetResizeStripRect();
+    EXPECT_EQ(CRect(rectClient.right - 3, 0, rectClient.right, rectClient.bottom), strip)
+        << "a bar docked at the left has its strip at its right edge";
+    EXPECT_LE(bar.GetPageArea().right, strip.left) << "the pages keep off the strip";
+
+    const CPoint ptPress = strip.CenterPoint();
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptPress.x, ptPress.y));
+    EXPECT_EQ(&bar, CWnd::GetCapture()) << "the drag holds the mouse";
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, ptPress.y));
+    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(170, ptPress.y));
+    EXPECT_NE(&bar, CWnd::GetCapture());
+    EXPECT_EQ(173, bar.GetBarWidth()) << "the new width is the release position plus the strip";
+    CRect rectWindow;
+    bar.GetWindowRect(rectWindow);
+    EXPECT_EQ(173, rectWindow.Width()) << "without a frame the bar resizes itself";
+
+    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(bar.GetResizeStripRect().CenterPoint().x, 10));
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(60, 10));
+    bar.SendMessage(WM_CANCELMODE);
+    EXPECT_EQ(173, bar.GetBarWidth()) << "a cancelled drag changes nothing";
+    EXPECT_NE(&bar, CWnd::GetCapture());
+}
+
 // ---- Archive ----
 
 std::string Store(CObject& object)
