@@ -5,8 +5,11 @@
 #include "ToolBarTestSupport.h"
 
 #include "command_bars/WTKButtonDragSource.h"
+#include "command_bars/WTKCommandManager.h"
 #include "command_bars/WTKCustomizeLink.h"
 #include "command_bars/WTKMenuBar.h"
+#include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKToolbarEditBoxButton.h"
 #include "command_bars/WTKToolbarMenuButton.h"
 #include "command_bars/res/WTKCommandBarsRes.h"
@@ -706,6 +709,39 @@ TEST_F(CustomizeModeTest, ResizingAControlButtonByItsRightEdge)
         EXPECT_EQ(pBar->GetCustomizeSelection(), iEdit) << c.name;
         EXPECT_EQ(::GetCapture(), nullptr) << c.name;
     }
+}
+
+// The items of a menu opened in customise mode take the display commands of the context menu.
+TEST_F(CustomizeModeTest, PopupMenuItemsTakeTheirDisplayCommands)
+{
+    CTestBar* pBar = AddBar({kN});
+    ASSERT_NE(pBar, nullptr);
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_TEST_OPEN, "&Open");
+    ::AppendMenuA(hMenu, MF_STRING, ID_TEST_SAVE, "&Save");
+    pBar->InsertButton(CWTKToolbarMenuButton(0, hMenu, -1, "&File"));
+    ::DestroyMenu(hMenu);
+    Layout();
+    CWTKToolBar::SetCustomizeMode(TRUE);
+    auto* pTitle = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(1));
+    ASSERT_NE(pTitle, nullptr);
+    ASSERT_TRUE(pTitle->OnClick(pBar, FALSE));
+    ASSERT_NE(pTitle->GetPopupMenu(), nullptr);
+    CWTKPopupMenuBar* pItems = pTitle->GetPopupMenu()->GetMenuBar();
+    ASSERT_NE(pItems, nullptr);
+    ASSERT_EQ(pItems->CommandToIndex(ID_TEST_OPEN), 0);
+
+    g_plan.kind = released;
+    const CPoint point = ItemRect(*pItems, 0).CenterPoint();
+    pItems->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(point));
+    pItems->SendMessage(WM_LBUTTONUP, 0, PointParam(point));
+    ASSERT_EQ(pItems->GetCustomizeSelection(), 0);
+    pItems->SendMessage(WM_COMMAND, ID_WTK_BUTTON_TEXT, 0);
+    EXPECT_TRUE(WTKGetCmdMgr()->IsMenuItemWithoutImage(ID_TEST_OPEN));
+    pItems->SendMessage(WM_COMMAND, ID_WTK_BUTTON_IMAGE_AND_TEXT, 0);
+    EXPECT_FALSE(WTKGetCmdMgr()->IsMenuItemWithoutImage(ID_TEST_OPEN));
+    pTitle->OnCancelMode();
+    PumpPending();
 }
 
 // Holds a drag of a button over its own bar while the bar is copied, then cancels it.
