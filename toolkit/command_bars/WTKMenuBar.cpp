@@ -32,7 +32,7 @@ constexpr UINT kSetMessageString = 0x0362;  // the frame's prompt message
 constexpr UINT kIdleMessageId = 0xE001;
 constexpr int kBoxGap = 1;
 constexpr int kDropMarkerHalf = 3;  // the drop marker reaches this far each side of its edge
-constexpr int kMaxMenuDepth = 32;  // sub-menus nested deeper are not searched
+constexpr int kMaxMenuDepth = 32;   // sub-menus nested deeper are not searched
 
 BOOL IsSystemButton(const CWTKToolbarButton* pButton)
 {

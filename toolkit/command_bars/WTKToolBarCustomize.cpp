@@ -32,9 +32,10 @@ constexpr int kMinStretchWidth = 4;  // a resized button stays wider than this
 constexpr int kMarkerHalf = 3;       // the drop marker reaches this far each side of its edge
 constexpr int kMarkerMargin = 2;     // repainted round the marker
 constexpr int kTrackFrame = 2;       // frame width of the resize rectangle
+constexpr int kSelectionFrame = 2;   // frame width round the selected button
 constexpr int kControlTrackMargin = 2;
 constexpr int kKeyboardMenuOffset = 5;
-constexpr int kSerifs = 2;           // lines at each end of the drop marker
+constexpr int kSerifs = 2;  // lines at each end of the drop marker
 constexpr UINT kCustomizeBeep = static_cast<UINT>(-1);
 
 // Set when the drag last left a bar (or was dropped), cleared when it entered one: a drag that
@@ -186,6 +187,7 @@ void CWTKToolBar::DragButton(int iButton, CPoint point)
     }
 }
 
+// The bars' resize cursor (30980) is the one OnCreate keeps in s_hcurDelete.
 void CWTKToolBar::StartStretch(CWTKToolbarButton* pButton)
 {
     m_bStretchButton = TRUE;
@@ -512,7 +514,7 @@ void CWTKToolBar::DrawCustomizeMarks(CDC* pDC)
         if (s_pSelToolbar == this && !pSelected->IsHidden()) {
             CRect rect = pSelected->GetRect();
             CBrush brush(WTKGetGlobalData().clrBarText);
-            for (int i = 0; i < kTrackFrame; i++) {
+            for (int i = 0; i < kSelectionFrame; i++) {
                 pDC->FrameRect(rect, &brush);
                 rect.DeflateRect(1, 1);
             }
@@ -645,8 +647,12 @@ void CWTKToolBar::OnCustomizeMenuInit(CMenu* pMenu, int iButton)
     CWTKToolbarButton* pButton = GetButton(iButton);
     if (pMenu == nullptr || pButton == nullptr || pButton->OnCustomizeMenu(pMenu))
         return;
-    auto gray = [pMenu](UINT nID) { pMenu->EnableMenuItem(nID, MF_BYCOMMAND | MF_GRAYED); };
-    auto check = [pMenu](UINT nID) { pMenu->CheckMenuItem(nID, MF_BYCOMMAND | MF_CHECKED); };
+    auto gray = [pMenu](UINT nID) {
+        pMenu->EnableMenuItem(nID, MF_BYCOMMAND | MF_GRAYED);
+    };
+    auto check = [pMenu](UINT nID) {
+        pMenu->CheckMenuItem(nID, MF_BYCOMMAND | MF_CHECKED);
+    };
 
     if (!pButton->m_bImage || pButton->GetImage() < 0)
         gray(ID_WTK_BUTTON_COPY_IMAGE);

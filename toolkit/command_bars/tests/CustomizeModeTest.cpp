@@ -5,8 +5,11 @@
 #include "ToolBarTestSupport.h"
 
 #include "command_bars/WTKButtonDragSource.h"
+#include "command_bars/WTKCommandManager.h"
 #include "command_bars/WTKCustomizeLink.h"
 #include "command_bars/WTKMenuBar.h"
+#include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKToolbarEditBoxButton.h"
 #include "command_bars/WTKToolbarMenuButton.h"
 #include "command_bars/res/WTKCommandBarsRes.h"
@@ -22,14 +25,17 @@
 #include "ole/OleInit.h"
 
 #include <algorithm>
+#include <cstring>
+#include <iterator>
 #include <map>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-constexpr UINT ID_NO_IMAGE = 0x9201;   // commands with neither an image nor a string
+constexpr UINT ID_NO_IMAGE = 0x9201;  // commands with neither an image nor a string
 constexpr UINT ID_NO_IMAGE_2 = 0x9202;
 constexpr UINT ID_RECENT_FILE = 0xE110;  // not customisable
 constexpr UINT ID_FIND = 0x9101;
@@ -71,8 +77,9 @@ public:
 };
 
 // What the scripted hand does between the press on a button and the drop.
+enum DragKind { released, toNowhere, escaped, toBar };
 struct DragPlan {
-    enum Kind { released, toNowhere, escaped, toBar } kind = released;
+    DragKind kind = released;
     CTestBar* pSource = nullptr;
     CTestBar* pTarget = nullptr;
     CPoint ptDrop;  // in the target's client coordinates
@@ -104,7 +111,7 @@ void MoveCursorAway()
 DROPEFFECT PlayDrag(COleDataSource& source, const CRect& rectStartScreen)
 {
     const DragPlan& plan = g_plan;
-    if (plan.kind == DragPlan::released)
+    if (plan.kind == released)
         return DROPEFFECT_NONE;  // released inside the button: the drag never began
     IDataObject* pData = source.GetDataObject();
     const DWORD dwAllowed = DROPEFFECT_COPY | DROPEFFECT_MOVE;
@@ -112,10 +119,10 @@ DROPEFFECT PlayDrag(COleDataSource& source, const CRect& rectStartScreen)
     DWORD dwEffect = dwAllowed;
     IDropTarget* pSourceTarget = plan.pSource->DropTarget();
     pSourceTarget->DragEnter(pData, MK_LBUTTON, POINTL {ptStart.x, ptStart.y}, &dwEffect);
-    if (plan.kind != DragPlan::toBar || plan.pTarget != plan.pSource) {
+    if (plan.kind != toBar || plan.pTarget != plan.pSource) {
         pSourceTarget->DragLeave();
-        if (plan.kind != DragPlan::toBar) {
-            WTKGetButtonDragSource().m_bEscapePressed = plan.kind == DragPlan::escaped;
+        if (plan.kind != toBar) {
+            WTKGetButtonDragSource().m_bEscapePressed = plan.kind == escaped;
             MoveCursorAway();
             return DROPEFFECT_NONE;
         }
@@ -155,6 +162,41 @@ CRect ItemRect(const CWTKToolBar& bar, int nIndex)
     CRect rect;
     bar.GetItemRect(nIndex, &rect);
     return rect;
+}
+
+// A bar's buttons written as letters: New, Open, Save, Cut, copy, Paste, Bold, pRint, '|' for a
+// separator and '>' for the overflow button.
+constexpr char kLetters[] = "NOSCcPBR";
+const UINT kLetterIds[] = {ID_TEST_NEW,  ID_TEST_OPEN,  ID_TEST_SAVE, ID_TEST_CUT,
+                           ID_TEST_COPY, ID_TEST_PASTE, ID_TEST_BOLD, ID_TEST_PRINT};
+
+std::vector<UINT> IdsOf(const char* pszLetters)
+{
+    std::vector<UINT> ids;
+    for (const char* p = pszLetters; *p != '\0'; p++) {
+        if (*p == '|')
+            ids.push_back(0);
+        else if (const char* pAt = std::strchr(kLetters, *p))
+            ids.push_back(kLetterIds[pAt - kLetters]);
+    }
+    return ids;
+}
+
+std::string Letters(const CWTKToolBar& bar)
+{
+    std::string str;
+    for (int i = 0; i < bar.GetCount(); i++) {
+        const UINT nID = bar.GetItemID(i);
+        const UINT* pEnd = std::end(kLetterIds);
+        const UINT* pAt = std::find(std::begin(kLetterIds), pEnd, nID);
+        if (bar.GetButton(i) == bar.GetCustomizeButton())
+            str += '>';
+        else if (nID == 0)
+            str += '|';
+        else
+            str += pAt != pEnd ? kLetters[pAt - kLetterIds] : '?';
+    }
+    return str;
 }
 
 LPARAM PointParam(CPoint point)
@@ -249,7 +291,7 @@ protected:
     // A click that selects the button without dragging it.
     static void Select(CTestBar* pBar, int iButton)
     {
-        g_plan.kind = DragPlan::released;
+        g_plan.kind = released;
         Press(pBar, iButton);
     }
 
@@ -368,54 +410,44 @@ TEST_F(CustomizeModeTest, DragsEndWhereTheDropTargetsPutThem)
     enum Target { kSame, kOther, kLocked };
     const struct {
         const char* name;
-        std::vector<UINT> source;
+        const char* source;
         int iPress;
-        DragPlan::Kind kind;
+        DragKind kind;
         Target target;
-        std::vector<UINT> otherBar;  // the other bar's buttons, when there is one
-        BOOL bOverflow;           // the other bar has an overflow button
-        int iDropAt;              // the drop at this button's centre (kPastEnd: the bar's far end)
-        int dx;                   // and so many pixels along the bar
+        const char* other;  // the other bar's buttons, when there is one
+        int iDropAt;        // the drop at this button's centre (kPastEnd: the bar's far end)
+        int dx;             // and so many pixels along the bar
         DWORD dwKeys;
-        std::vector<UINT> sourceAfter;
-        std::vector<UINT> otherAfter;
+        const char* sourceAfter;
+        const char* otherAfter;
     } cases[] = {
-        {"a click keeps the button", {kN, kO, kS}, 1, DragPlan::released, kSame, {}, FALSE, 0, 0, 0, {kN, kO, kS}, {}},
-        {"a cancelled drag keeps it", {kN, kO, kS}, 1, DragPlan::escaped, kSame, {}, FALSE, 0, 0, 0, {kN, kO, kS}, {}},
-        {"off the bars, the only button goes", {kN}, 0, DragPlan::toNowhere, kSame, {}, FALSE, 0, 0, 0, {}, {}},
-        {"to another bar it moves", {kN, kO, kS}, 1, DragPlan::toBar, kOther, {kC, kP}, FALSE, 1, -4, 0, {kN, kS},
-         {kC, kO, kP}},
-        {"with Ctrl it is copied", {kN, kO, kS}, 1, DragPlan::toBar, kOther, {kC, kP}, FALSE, 1, -4, MK_CONTROL,
-         {kN, kO, kS}, {kC, kO, kP}},
-        {"a locked bar refuses it: dropped off the bars", {kN, kO}, 1, DragPlan::toBar, kLocked, {}, FALSE, 1, 0, 0,
-         {kN}, {}},
-        {"past the overflow button it lands before it", {kN, kO}, 0, DragPlan::toBar, kOther, {kC, kP}, TRUE, kPastEnd,
-         0, 0, {kO}, {kC, kP, kN}},
-        {"along its own bar", {kN, kO, kS, kC, kP}, 0, DragPlan::toBar, kSame, {}, FALSE, 4, -4, 0, {kO, kS, kC, kN, kP},
-         {}},
-        {"along its own bar, the separators it leaves closing up", {kN, 0, kO, 0, kS, kC}, 2, DragPlan::toBar, kSame,
-         {}, FALSE, 5, -4, 0, {kN, 0, kS, kO, kC}, {}},
-        {"on its own place, under 6 pixels on", {kN, kO, kS}, 1, DragPlan::toBar, kSame, {}, FALSE, 1, 5, 0,
-         {kN, kO, kS}, {}},
-        {"on its own place, 6 pixels on starts a group", {kN, kO, kS}, 1, DragPlan::toBar, kSame, {}, FALSE, 1, 7, 0,
-         {kN, 0, kO, kS}, {}},
-        {"on its own place, 6 pixels back ends its group", {kN, 0, kO, kS}, 2, DragPlan::toBar, kSame, {}, FALSE, 2, -7,
-         0, {kN, kO, kS}, {}},
+        {"a click keeps the button", "NOS", 1, released, kSame, "", 0, 0, 0, "NOS", ""},
+        {"a cancelled drag keeps it", "NOS", 1, escaped, kSame, "", 0, 0, 0, "NOS", ""},
+        {"off the bars, the only button goes", "N", 0, toNowhere, kSame, "", 0, 0, 0, "", ""},
+        {"to another bar it moves", "NOS", 1, toBar, kOther, "CP", 1, -4, 0, "NS", "COP"},
+        {"with Ctrl it is copied", "NOS", 1, toBar, kOther, "CP", 1, -4, MK_CONTROL, "NOS", "COP"},
+        {"a locked bar refuses it: dropped off the bars", "NO", 1, toBar, kLocked, "", 1, 0, 0, "N", ""},
+        {"past the overflow button it lands before it", "NO", 0, toBar, kOther, "CP>", kPastEnd, 0, 0, "O", "CPN>"},
+        {"along its own bar", "NOSCP", 0, toBar, kSame, "", 4, -4, 0, "OSCNP", ""},
+        {"along its own bar, its separators closing up", "N|O|SC", 2, toBar, kSame, "", 5, -4, 0, "N|SOC", ""},
+        {"on its own place, under 6 pixels on", "NOS", 1, toBar, kSame, "", 1, 5, 0, "NOS", ""},
+        {"on its own place, 6 pixels on starts a group", "NOS", 1, toBar, kSame, "", 1, 7, 0, "N|OS", ""},
+        {"on its own place, 6 pixels back ends its group", "N|OS", 2, toBar, kSame, "", 2, -7, 0, "NOS", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        CTestBar* pSource = AddBar(c.source);
+        CTestBar* pSource = AddBar(IdsOf(c.source));
         ASSERT_NE(pSource, nullptr);
         CTestBar* pOther = nullptr;
         if (c.target == kOther) {
-            pOther = AddBar(c.otherBar);
-            if (c.bOverflow)
+            pOther = AddBar(IdsOf(c.other));
+            if (std::strchr(c.other, '>') != nullptr)
                 pOther->EnableCustomizeButton(TRUE);
         } else if (c.target == kLocked) {
             pOther = AddBar({}, CBRS_TOP, TRUE);
         }
         ASSERT_TRUE(c.target == kSame || pOther != nullptr);
-        const std::vector<UINT> lockedBefore = pOther != nullptr ? Ids(*pOther) : std::vector<UINT>();
+        const std::string lockedBefore = pOther != nullptr ? Letters(*pOther) : std::string();
         CWTKToolBar::SetCustomizeMode(TRUE);
         Layout();
 
@@ -423,7 +455,7 @@ TEST_F(CustomizeModeTest, DragsEndWhereTheDropTargetsPutThem)
         g_plan.kind = c.kind;
         g_plan.pTarget = c.target == kSame ? pSource : pOther;
         g_plan.dwKeys = c.dwKeys;
-        if (c.kind == DragPlan::toBar) {
+        if (c.kind == toBar) {
             CRect rectClient;
             g_plan.pTarget->GetClientRect(rectClient);
             const CRect rect = ItemRect(*g_plan.pTarget, c.iDropAt == kPastEnd ? 0 : c.iDropAt);
@@ -432,16 +464,13 @@ TEST_F(CustomizeModeTest, DragsEndWhereTheDropTargetsPutThem)
         }
         Press(pSource, c.iPress);
 
-        EXPECT_EQ(Ids(*pSource), c.sourceAfter);
+        EXPECT_EQ(Letters(*pSource), c.sourceAfter);
         if (c.target == kOther) {
-            EXPECT_EQ(Ids(*pOther), c.otherAfter);
-            if (c.bOverflow) {
-                EXPECT_EQ(pOther->GetButton(pOther->GetCount() - 1), pOther->GetCustomizeButton());
-            }
+            EXPECT_EQ(Letters(*pOther), c.otherAfter);
         } else if (c.target == kLocked) {
-            EXPECT_EQ(Ids(*pOther), lockedBefore);
+            EXPECT_EQ(Letters(*pOther), lockedBefore);
         }
-        if (c.kind == DragPlan::released) {
+        if (c.kind == released) {
             EXPECT_EQ(CWTKToolBar::GetCustomizeTarget(), pSource);
             EXPECT_EQ(pSource->GetCustomizeSelection(), c.iPress);
         }
@@ -489,8 +518,8 @@ TEST_F(CustomizeModeTest, ContextMenuGraysAndChecksItsEntriesForTheButton)
     Layout();
     CWTKToolBar::SetCustomizeMode(TRUE);
 
-    const UINT R = ID_WTK_BUTTON_RESET, CI = ID_WTK_BUTTON_COPY_IMAGE, I = ID_WTK_BUTTON_IMAGE,
-               T = ID_WTK_BUTTON_TEXT, IT = ID_WTK_BUTTON_IMAGE_AND_TEXT, SG = ID_WTK_BUTTON_START_GROUP;
+    const UINT R = ID_WTK_BUTTON_RESET, CI = ID_WTK_BUTTON_COPY_IMAGE, I = ID_WTK_BUTTON_IMAGE, T = ID_WTK_BUTTON_TEXT,
+               IT = ID_WTK_BUTTON_IMAGE_AND_TEXT, SG = ID_WTK_BUTTON_START_GROUP;
     const struct {
         const char* name;
         CTestBar* pBar;
@@ -572,10 +601,8 @@ TEST_F(CustomizeModeTest, ContextMenuCommandsChangeTheSelectedButton)
         UINT nCommand;
         Display expected;
     } modes[] = {
-        {ID_WTK_BUTTON_TEXT, {FALSE, TRUE}},
-        {ID_WTK_BUTTON_IMAGE_AND_TEXT, {TRUE, TRUE}},
-        {ID_WTK_BUTTON_IMAGE, {TRUE, FALSE}},
-        {ID_WTK_BUTTON_TEXT, {FALSE, TRUE}},
+        {ID_WTK_BUTTON_TEXT, {FALSE, TRUE}},  {ID_WTK_BUTTON_IMAGE_AND_TEXT, {TRUE, TRUE}},
+        {ID_WTK_BUTTON_IMAGE, {TRUE, FALSE}}, {ID_WTK_BUTTON_TEXT, {FALSE, TRUE}},
         {ID_WTK_BUTTON_RESET, {TRUE, FALSE}},
     };
     Select(pBar, 0);
@@ -682,6 +709,39 @@ TEST_F(CustomizeModeTest, ResizingAControlButtonByItsRightEdge)
         EXPECT_EQ(pBar->GetCustomizeSelection(), iEdit) << c.name;
         EXPECT_EQ(::GetCapture(), nullptr) << c.name;
     }
+}
+
+// The items of a menu opened in customise mode take the display commands of the context menu.
+TEST_F(CustomizeModeTest, PopupMenuItemsTakeTheirDisplayCommands)
+{
+    CTestBar* pBar = AddBar({kN});
+    ASSERT_NE(pBar, nullptr);
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_TEST_OPEN, "&Open");
+    ::AppendMenuA(hMenu, MF_STRING, ID_TEST_SAVE, "&Save");
+    pBar->InsertButton(CWTKToolbarMenuButton(0, hMenu, -1, "&File"));
+    ::DestroyMenu(hMenu);
+    Layout();
+    CWTKToolBar::SetCustomizeMode(TRUE);
+    auto* pTitle = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(1));
+    ASSERT_NE(pTitle, nullptr);
+    ASSERT_TRUE(pTitle->OnClick(pBar, FALSE));
+    ASSERT_NE(pTitle->GetPopupMenu(), nullptr);
+    CWTKPopupMenuBar* pItems = pTitle->GetPopupMenu()->GetMenuBar();
+    ASSERT_NE(pItems, nullptr);
+    ASSERT_EQ(pItems->CommandToIndex(ID_TEST_OPEN), 0);
+
+    g_plan.kind = released;
+    const CPoint point = ItemRect(*pItems, 0).CenterPoint();
+    pItems->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, PointParam(point));
+    pItems->SendMessage(WM_LBUTTONUP, 0, PointParam(point));
+    ASSERT_EQ(pItems->GetCustomizeSelection(), 0);
+    pItems->SendMessage(WM_COMMAND, ID_WTK_BUTTON_TEXT, 0);
+    EXPECT_TRUE(WTKGetCmdMgr()->IsMenuItemWithoutImage(ID_TEST_OPEN));
+    pItems->SendMessage(WM_COMMAND, ID_WTK_BUTTON_IMAGE_AND_TEXT, 0);
+    EXPECT_FALSE(WTKGetCmdMgr()->IsMenuItemWithoutImage(ID_TEST_OPEN));
+    pTitle->OnCancelMode();
+    PumpPending();
 }
 
 // Holds a drag of a button over its own bar while the bar is copied, then cancels it.
