@@ -12,6 +12,7 @@
 
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKUserSignals.h"
+#include "foundation/WTKUserToolsManagerBase.h"
 
 #include "gdi/DC.h"
 #include "ole/OleDataObject.h"
@@ -693,6 +694,9 @@ void CWTKToolBar::OnButtonReset()
     CWTKToolbarButton* pButton = GetButton(m_iSelected);
     if (pButton == nullptr || pButton->IsLocked() || pButton->m_nID == 0 || pButton->m_nID == static_cast<UINT>(-1))
         return;
+    // A user tool's button draws the tool's icon: there is no default image to go back to.
+    if (WTKIsUserToolCmd(pButton->m_nID))
+        return;
     WTKGetCmdMgr()->ClearCmdImage(pButton->m_nID);
     pButton->m_bUserButton = FALSE;
     pButton->SetImage(GetDefaultImage(pButton->m_nID));
@@ -706,7 +710,13 @@ void CWTKToolBar::OnButtonReset()
 void CWTKToolBar::OnButtonCopyImage()
 {
     const CWTKToolbarButton* pButton = GetButton(m_iSelected);
-    if (pButton == nullptr || pButton->GetImage() < 0)
+    if (pButton == nullptr)
+        return;
+    if (WTKIsUserToolCmd(pButton->m_nID)) {
+        WTKGetUserToolsManager()->CopyToolIconToClipboard(pButton->m_nID);
+        return;
+    }
+    if (pButton->GetImage() < 0)
         return;
     CWaitCursor wait;
     CWTKImageStrip* pImages = pButton->m_bUserButton ? s_pUserImages : (m_bLocked ? &m_ImagesLocked : &s_Images);

@@ -8,6 +8,7 @@
 #include "foundation/WTKFoundationRes.h"
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKImageStrip.h"
+#include "foundation/WTKUserToolsManagerBase.h"
 
 #include "gdi/DC.h"
 #include "win/WinApp.h"
@@ -346,6 +347,9 @@ void CWTKButtonAppearanceDialog::OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDIS)
 void CWTKButtonAppearanceDialog::DrawDefaultImage(CDC* pDC, const CRect& rect)
 {
     pDC->FillSolidRect(rect, WTKGetGlobalData().clrBtnFace);
+    // A user tool's button shows the tool's icon.
+    if (WTKDrawUserToolIcon(m_pButton->m_nID, pDC->GetSafeHdc(), rect))
+        return;
     const int iImage = WTKGetCmdImage(m_pButton->m_nID, FALSE);
     CWTKImageStrip* pImages = CWTKToolBar::GetImages();
     if (iImage < 0 || pImages == nullptr)

@@ -1,8 +1,13 @@
 #include "customisation/WTKToolbarCustomize.h"
 
+#include "customisation/WTKButtonAppearanceDialog.h"
 #include "customisation/WTKCustomizePage.h"
 #include "customisation/WTKKeyboardPage.h"
+#include "customisation/WTKMenuPage.h"
+#include "customisation/WTKMousePage.h"
+#include "customisation/WTKOptionsPage.h"
 #include "customisation/WTKToolbarsPage.h"
+#include "customisation/WTKToolsPage.h"
 #include "customisation/res/WTKCustomisationRes.h"
 
 #include "command_bars/WTKToolBar.h"
@@ -10,6 +15,7 @@
 #include "command_bars/WTKToolbarMessages.h"
 
 #include "foundation/WTKProcessPointer.h"
+#include "foundation/WTKUserToolsManagerBase.h"
 #include "foundation/WTKWorkspace.h"
 
 #include "core/ResourceHandle.h"
@@ -101,6 +107,12 @@ CWTKToolbarCustomize::CWTKToolbarCustomize(CFrameWnd* pFrame, UINT uiFlags)
     m_pToolbarsPage = new CWTKToolbarsPage;
     AddCustomPage(m_pToolbarsPage);
     AddCustomPage(new CWTKKeyboardPage);
+    AddCustomPage(new CWTKMenuPage);
+    AddCustomPage(new CWTKMousePage);
+    AddCustomPage(new CWTKOptionsPage);
+    // The Tools page only where the application keeps user tools.
+    if (WTKGetUserToolsManager() != nullptr)
+        AddCustomPage(new CWTKToolsPage);
 }
 
 CWTKToolbarCustomize::~CWTKToolbarCustomize()
@@ -371,10 +383,10 @@ void CWTKToolbarCustomize::ShowToolBar(CWTKToolBar* pBar, BOOL bShow)
         m_pToolbarsPage->ShowToolBar(pBar, bShow);
 }
 
-BOOL CWTKToolbarCustomize::EditButtonAppearance(CWTKToolbarButton* /*pButton*/, CWTKImageStrip* /*pUserImages*/,
-                                                CWnd* /*pParent*/, int /*iFirstUserImage*/, BOOL /*bMenuItem*/)
+BOOL CWTKToolbarCustomize::EditButtonAppearance(CWTKToolbarButton* pButton, CWTKImageStrip* pUserImages,
+                                                CWnd* pParent, int iFirstUserImage, BOOL bMenuItem)
 {
-    return FALSE;  // the button appearance dialog is not part of this sheet yet
+    return WTKEditButtonAppearance(pButton, pUserImages, pParent, iFirstUserImage, bMenuItem);
 }
 
 BOOL CWTKToolbarCustomize::OnEditToolbarMenuImage(CWnd* /*pWndParent*/, CBitmap& /*bitmap*/, int /*nBitsPerPixel*/)

@@ -2,14 +2,22 @@
 
 SentMessageRecorder* SentMessageRecorder::s_pActive = nullptr;
 
-CWTKToolbarCustomize* OpenSheetOnPage(CCustomizeTestFrame* pFrame, CPropertyPage* pPage, UINT uiFlags)
+CPropertyPage* OpenSheetOnPage(CCustomizeTestFrame* pFrame, CRuntimeClass* pPageClass, UINT uiFlags,
+                               CWTKToolbarCustomize** ppSheet)
 {
-    CWTKToolbarCustomize* pSheet = OpenCustomizeSheet(pFrame, uiFlags, {pPage});
+    CWTKToolbarCustomize* pSheet = OpenCustomizeSheet(pFrame, uiFlags);
+    *ppSheet = pSheet;
     if (pSheet == nullptr)
         return nullptr;
-    pSheet->SetActivePage(pPage);
-    PumpPending();
-    return pSheet;
+    for (int i = 0; i < pSheet->GetPageCount(); i++) {
+        CPropertyPage* pPage = pSheet->GetPage(i);
+        if (pPage->GetRuntimeClass() == pPageClass) {
+            pSheet->SetActivePage(pPage);
+            PumpPending();
+            return pPage;
+        }
+    }
+    return nullptr;
 }
 
 void ClickControl(CWnd* pPage, int nID)

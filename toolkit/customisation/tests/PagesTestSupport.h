@@ -6,10 +6,23 @@
 
 #include <vector>
 
-// Opens the sheet on the frame with pPage after the standard pages and makes pPage active.
-// The sheet owns the page (it goes with the sheet's window).
-CWTKToolbarCustomize* OpenSheetOnPage(CCustomizeTestFrame* pFrame, CPropertyPage* pPage,
-                                      UINT uiFlags = CWTKToolbarCustomize::kDefaultFlags);
+// Opens the sheet on the frame and makes its page of pPageClass active (null when the sheet
+// has none); the sheet owns its pages.
+CPropertyPage* OpenSheetOnPage(CCustomizeTestFrame* pFrame, CRuntimeClass* pPageClass, UINT uiFlags,
+                               CWTKToolbarCustomize** ppSheet);
+
+// The same for a page the caller made to name the class: it is deleted and pPage then names
+// the sheet's own page of that class.
+template <class TPage>
+CWTKToolbarCustomize* OpenSheetOnPage(CCustomizeTestFrame* pFrame, TPage*& pPage,
+                                      UINT uiFlags = CWTKToolbarCustomize::kDefaultFlags)
+{
+    CRuntimeClass* pClass = pPage->GetRuntimeClass();
+    delete pPage;
+    CWTKToolbarCustomize* pSheet = nullptr;
+    pPage = static_cast<TPage*>(OpenSheetOnPage(pFrame, pClass, uiFlags, &pSheet));
+    return pSheet;
+}
 
 // A click on a button of the page (BM_CLICK: auto check boxes and radio buttons change state).
 void ClickControl(CWnd* pPage, int nID);
