@@ -1,8 +1,11 @@
 """Draws the viewer's toolbar image strip: eight 16 x 16 glyphs on the button-face grey that the
 image strip maps to the system colours (a 24-bit BMP). In order: Back, Forward, Refresh, the
 search label (blank), the search box (a magnifier), the content bar (a book), Print, About."""
-import struct
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../cmake'))
+from bitmap_files import bmp24_bytes  # noqa: E402
 
 W, H, N = 16, 16, 8
 FACE = (192, 192, 192)
@@ -89,15 +92,5 @@ rect(7, 7, 7, 9, 8, WHITE)
 rect(7, 7, 9, 8, 9, WHITE)
 rect(7, 7, 11, 8, 12, WHITE)
 
-row = (W * N * 3 + 3) & ~3
-data = bytearray()
-for y in range(H - 1, -1, -1):
-    line = bytearray()
-    for (r, g, b) in img[y]:
-        line += bytes((b, g, r))
-    line += bytes(row - len(line))
-    data += line
-hdr = struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54)
-info = struct.pack('<IiiHHIIiiII', 40, W * N, H, 1, 24, 0, len(data), 2835, 2835, 0, 0)
 with open(sys.argv[1], 'wb') as f:
-    f.write(hdr + info + data)
+    f.write(bmp24_bytes(img))

@@ -257,7 +257,7 @@ TEST_F(LookTest, ScreenshotsOfEachLookWithTheViewMenuOpen)
         Canvas shot(frame.right - frame.left, frame.bottom - frame.top, kBlack);
         CopyWindowAt(shot, viewer.Frame()->GetSafeHwnd(), {frame.left, frame.top});
         CopyWindowAt(shot, pPopup->GetSafeHwnd(), {frame.left, frame.top});
-        EXPECT_TRUE(shot.WritePng(ScreenshotPath(look.file)));
+        EXPECT_TRUE(shot.WritePng(ViewerScreenshotPath(look.file)));
         // A strip across the menu bar and the toolbar tells the looks apart.
         std::vector<COLORREF> strip;
         for (int y = 0; y < 90 && y < shot.Height(); ++y)

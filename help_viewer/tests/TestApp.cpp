@@ -70,7 +70,7 @@ std::string TestFolder()
     return ProgramFolder();
 }
 
-std::string ScreenshotPath(const char* name)
+std::string ViewerScreenshotPath(const char* name)
 {
     // The build tree's screenshot folder, beside the architecture's trees.
     const std::string folder = ProgramFolder() + "..\\..\\screenshots";
@@ -126,5 +126,5 @@ bool SaveWindowShot(HWND window, const char* name)
     RECT rect {};
     ::GetWindowRect(window, &rect);
     Canvas shot(rect.right - rect.left, rect.bottom - rect.top, kBlack);
-    return shot.CopyFromWindow(window, true) && shot.WritePng(ScreenshotPath(name));
+    return shot.CopyFromWindow(window, true) && shot.WritePng(ViewerScreenshotPath(name));
 }

@@ -22,7 +22,7 @@ void ForgetFixtureInitialisation();
 
 // The file beside the running program; the build's screenshot folder.
 std::string TestFolder();
-std::string ScreenshotPath(const char* name);
+std::string ViewerScreenshotPath(const char* name);
 
 // Frees the process's content module when a test ends.
 class ContentModuleGuard {

@@ -38,3 +38,8 @@ std::string ScreenshotFolder()
     ::CreateDirectoryA(strFolder.c_str(), nullptr);
     return strFolder;
 }
+
+std::string ScreenshotPath(const char* name)
+{
+    return ScreenshotFolder() + "\\" + name;
+}

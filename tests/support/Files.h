@@ -16,3 +16,5 @@ bool TouchFile(const std::string& path);
 // The folder the tests save their screenshots in (created when missing): "screenshots" beside
 // the folder of the running program.
 std::string ScreenshotFolder();
+// A file of that folder.
+std::string ScreenshotPath(const char* name);

@@ -1,6 +1,7 @@
 // CWTKMenuBar: the state of every document template's menu in the registry, the original state,
 // and the menus handed to the MDI children.
 #include "command_bars/WTKMenuBar.h"
+#include "command_bars/WTKMenuTemplates.h"
 
 #include "command_bars/WTKMenuBarHost.h"
 #include "command_bars/WTKToolbarMenuButton.h"
@@ -19,29 +20,6 @@
 #include "win/WinApp.h"
 
 namespace {
-// Every multiple-document template of the application that has a shared menu.
-template <typename Fn>
-void ForEachMenuTemplate(Fn fn)
-{
-    CWinApp* pApp = FwGetApp();
-    if (pApp == nullptr)
-        return;
-    for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != nullptr;) {
-        auto* pTemplate = dynamic_cast<CMultiDocTemplate*>(pApp->GetNextDocTemplate(pos));
-        if (pTemplate != nullptr && pTemplate->m_hMenuShared != nullptr)
-            fn(pTemplate);
-    }
-}
-
-HMENU LoadMenuResource(UINT uiResId)
-{
-    if (uiResId == 0)
-        return nullptr;
-    LPCSTR lpszName = MAKEINTRESOURCEA(uiResId);
-    HINSTANCE hInst = FwFindResourceHandle(lpszName, RT_MENU);
-    return hInst != nullptr ? ::LoadMenuA(hInst, lpszName) : nullptr;
-}
-
 BOOL KeepsOriginalItems()
 {
     const CWTKWorkspace* pWorkspace = WTKGetWorkspace();
@@ -54,7 +32,7 @@ void CWTKMenuBar::LoadMenuOriginalItems(UINT uiResId)
     if (!KeepsOriginalItems())
         return;
     DeleteButtonList(m_OrigButtons);
-    HMENU hMenu = LoadMenuResource(uiResId);
+    HMENU hMenu = WTKLoadMenuResource(uiResId);
     if (hMenu == nullptr)
         return;
     const int nCount = ::GetMenuItemCount(hMenu);
@@ -104,7 +82,7 @@ BOOL CWTKMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT /*uiID*/)
     };
 
     if (m_bAutoDocMenus)
-        ForEachMenuTemplate(
+        WTKForEachMenuTemplate(
             [&](CMultiDocTemplate* pTemplate) { loadMenu(pTemplate->m_hMenuShared, pTemplate->m_nIDResource, FALSE); });
     if (m_hDefaultMenu != nullptr)
         loadMenu(m_hDefaultMenu, m_uiDefMenuResId, TRUE);
@@ -142,7 +120,7 @@ BOOL CWTKMenuBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT /*uiID*/)
         CWTKToolBar::SaveState(strProfile, nIndex, uiStateId);
     };
     if (m_bAutoDocMenus)
-        ForEachMenuTemplate([&](CMultiDocTemplate* pTemplate) {
+        WTKForEachMenuTemplate([&](CMultiDocTemplate* pTemplate) {
             saveMenu(pTemplate->m_hMenuShared, pTemplate->m_nIDResource, pTemplate->m_nIDResource);
         });
     if (m_hDefaultMenu != nullptr)
@@ -157,7 +135,7 @@ BOOL CWTKMenuBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT /*uiID*/)
 
 HMENU CWTKMenuBar::ReloadMenu(UINT uiResId, HMENU hOld)
 {
-    HMENU hNew = LoadMenuResource(uiResId);
+    HMENU hNew = WTKLoadMenuResource(uiResId);
     if (hNew == nullptr)
         return nullptr;
     CWTKToolbarSnapshotStore& store = WTKGetToolbarSnapshotStore();
@@ -182,7 +160,7 @@ BOOL CWTKMenuBar::RestoreOriginalState()
     // Each template gets a fresh copy of its menu; the template owns the new handle and the
     // old one goes, once nothing shows or keeps it.
     if (m_bAutoDocMenus)
-        ForEachMenuTemplate([&](CMultiDocTemplate* pTemplate) {
+        WTKForEachMenuTemplate([&](CMultiDocTemplate* pTemplate) {
             HMENU hOld = pTemplate->m_hMenuShared;
             HMENU hNew = ReloadMenu(pTemplate->m_nIDResource, hOld);
             if (hNew == nullptr)

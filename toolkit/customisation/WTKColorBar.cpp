@@ -58,6 +58,24 @@ CWTKColorBar::CWTKColorBar() = default;
 
 CWTKColorBar::CWTKColorBar(const WTKColorBarSettings& settings)
 {
+    ApplySettings(settings);
+    // A bar made for a popup shows its document colours.
+    m_bIsTearOff = FALSE;
+    m_bShowDocColorsWhenDocked = TRUE;
+}
+
+CWTKColorBar::CWTKColorBar(const CWTKColorBar& src, UINT uiCommandID)
+{
+    WTKColorBarSettings settings;
+    src.GetSettings(settings);
+    ApplySettings(settings);
+    m_nCommandID = uiCommandID;
+    m_bIsTearOff = TRUE;
+    m_bShowDocColorsWhenDocked = FALSE;
+}
+
+void CWTKColorBar::ApplySettings(const WTKColorBarSettings& settings)
+{
     for (INT_PTR i = 0; i < settings.colors.GetSize(); i++)
         m_colors.Add(settings.colors[i]);
     m_ColorSelected = settings.colorCurrent;
@@ -71,30 +89,6 @@ CWTKColorBar::CWTKColorBar(const WTKColorBarSettings& settings)
     m_nNumColumnsVert = settings.nVertDockColumns;
     m_nCommandID = settings.uiCommandID;
     m_bStdColorDlg = settings.bStdColorDlg;
-    // A bar made for a popup shows its document colours.
-    m_bIsTearOff = FALSE;
-    m_bShowDocColorsWhenDocked = TRUE;
-}
-
-CWTKColorBar::CWTKColorBar(const CWTKColorBar& src, UINT uiCommandID)
-{
-    WTKColorBarSettings settings;
-    src.GetSettings(settings);
-    for (INT_PTR i = 0; i < settings.colors.GetSize(); i++)
-        m_colors.Add(settings.colors[i]);
-    m_ColorSelected = settings.colorCurrent;
-    m_ColorAutomatic = settings.colorAutomatic;
-    m_strAutoColor = settings.strAutoColor;
-    m_strOtherColor = settings.strOtherColor;
-    m_strDocColors = settings.strDocColors;
-    CopyColorList(settings.lstDocColors, m_lstDocColors);
-    m_nNumColumns = settings.nColumns;
-    m_nNumRowsHorz = settings.nHorzDockRows;
-    m_nNumColumnsVert = settings.nVertDockColumns;
-    m_bStdColorDlg = settings.bStdColorDlg;
-    m_nCommandID = uiCommandID;
-    m_bIsTearOff = TRUE;
-    m_bShowDocColorsWhenDocked = FALSE;
 }
 
 CWTKColorBar::~CWTKColorBar() = default;

@@ -51,7 +51,7 @@ public:
     static constexpr int kMarginX = 4;  // on each side
     static constexpr int kMarginY = 4;
     static constexpr int kSeparatorHeight = 2;
-    static constexpr int kSeparatorGap = 4;  // y moves down by this after a separator
+    static constexpr int kSeparatorGap = 4;         // y moves down by this after a separator
     static constexpr int kMaxPaletteEntries = 100;  // entries of the bar's own palette
     static constexpr WORD kPaletteVersion = 0x300;
     // Who reports the chosen colour.
@@ -95,6 +95,8 @@ public:
     BOOL IsTearOff() const { return m_bIsTearOff; }
     // The settings the bar was built from (its current state), e.g. to copy it.
     void GetSettings(WTKColorBarSettings& settings) const;
+    // Takes the palette, texts, layout values, command and dialog choice of a bar description.
+    void ApplySettings(const WTKColorBarSettings& settings);
     // Drops every cell and builds them again from the colours and texts, then lays them out.
     virtual void Rebuild();
     // The cell size fitted to the window: square cells and centring optional.

@@ -1,4 +1,5 @@
 #include "customisation/WTKMenuPage.h"
+#include "command_bars/WTKMenuTemplates.h"
 
 #include "customisation/MenuPagePopup.h"
 #include "customisation/WTKToolbarCustomize.h"
@@ -45,28 +46,6 @@ constexpr UINT kQuestion = MB_YESNO | MB_ICONQUESTION;
 constexpr int kContextMenuControls[] = {IDC_WTK_MENU_CONTEXT_GROUP, IDC_WTK_MENU_CONTEXT_LABEL,
                                         IDC_WTK_MENU_CONTEXT_COMBO, IDC_WTK_MENU_CONTEXT_HINT,
                                         IDC_WTK_MENU_RESET_CONTEXT};
-
-template <typename Fn>
-void ForEachMenuTemplate(Fn fn)
-{
-    CWinApp* pApp = FwGetApp();
-    if (pApp == nullptr)
-        return;
-    for (POSITION pos = pApp->GetFirstDocTemplatePosition(); pos != nullptr;) {
-        auto* pTemplate = dynamic_cast<CMultiDocTemplate*>(pApp->GetNextDocTemplate(pos));
-        if (pTemplate != nullptr && pTemplate->m_hMenuShared != nullptr)
-            fn(pTemplate);
-    }
-}
-
-HMENU LoadMenuResource(UINT uiResId)
-{
-    if (uiResId == 0)
-        return nullptr;
-    LPCSTR lpszName = MAKEINTRESOURCEA(uiResId);
-    HINSTANCE hInst = FwFindResourceHandle(lpszName, RT_MENU);
-    return hInst != nullptr ? ::LoadMenuA(hInst, lpszName) : nullptr;
-}
 
 CWTKMenuBarHost* GetMenuBarHost(CWTKMenuBar* pMenuBar)
 {
@@ -159,7 +138,7 @@ void CWTKMenuPage::FillMenus()
     m_wndMenus.ResetContent();
     const HMENU hmenuShown = m_pMenuBar != nullptr ? m_pMenuBar->GetHMenu() : nullptr;
     int nCurrent = -1;
-    ForEachMenuTemplate([&](CMultiDocTemplate* pTemplate) {
+    WTKForEachMenuTemplate([&](CMultiDocTemplate* pTemplate) {
         CString strName;
         pTemplate->GetDocString(strName, CDocTemplate::docName);
         const int nIndex = m_wndMenus.AddString(strName);
@@ -298,7 +277,7 @@ BOOL CWTKMenuPage::ReloadApplicationMenu(CMultiDocTemplate* pTemplate)
     const BOOL bDefault = pTemplate == nullptr;
     const UINT uiResId = bDefault ? m_pMenuBar->GetDefaultMenuResId() : pTemplate->m_nIDResource;
     const HMENU hmenuOld = bDefault ? m_pMenuBar->GetDefaultMenu() : pTemplate->m_hMenuShared;
-    const HMENU hmenuNew = LoadMenuResource(uiResId);
+    const HMENU hmenuNew = WTKLoadMenuResource(uiResId);
     if (hmenuNew == nullptr)
         return FALSE;
 

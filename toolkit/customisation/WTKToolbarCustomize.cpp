@@ -324,7 +324,10 @@ BOOL CWTKToolbarCustomize::HasRealCommand(const CObList& buttons)
     return FALSE;
 }
 
-void CWTKToolbarCustomize::FillCategoriesComboBox(CComboBox& wndCategory, BOOL bAllCategories) const
+// Adds every category (only those with a real command unless all are asked for) and "All
+// Commands" last, each with its command list as item data, through the list's own calls.
+template <class TList>
+void CWTKToolbarCustomize::FillCategories(TList& wndCategory, BOOL bAllCategories) const
 {
     for (const auto& pCategory : m_categories) {
         if (!bAllCategories && !HasRealCommand(pCategory->buttons))
@@ -338,18 +341,14 @@ void CWTKToolbarCustomize::FillCategoriesComboBox(CComboBox& wndCategory, BOOL b
         wndCategory.SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(&m_allCommands));
 }
 
+void CWTKToolbarCustomize::FillCategoriesComboBox(CComboBox& wndCategory, BOOL bAllCategories) const
+{
+    FillCategories(wndCategory, bAllCategories);
+}
+
 void CWTKToolbarCustomize::FillCategoriesListBox(CListBox& wndCategory, BOOL bAllCategories) const
 {
-    for (const auto& pCategory : m_categories) {
-        if (!bAllCategories && !HasRealCommand(pCategory->buttons))
-            continue;
-        int nIndex = wndCategory.AddString(pCategory->strName);
-        if (nIndex >= 0)
-            wndCategory.SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(&pCategory->buttons));
-    }
-    int nIndex = wndCategory.AddString(m_strAllCommands);
-    if (nIndex >= 0)
-        wndCategory.SetItemData(nIndex, reinterpret_cast<DWORD_PTR>(&m_allCommands));
+    FillCategories(wndCategory, bAllCategories);
 }
 
 BOOL CWTKToolbarCustomize::GetCommandName(UINT uiCmd, CString& strText) const
@@ -383,8 +382,8 @@ void CWTKToolbarCustomize::ShowToolBar(CWTKToolBar* pBar, BOOL bShow)
         m_pToolbarsPage->ShowToolBar(pBar, bShow);
 }
 
-BOOL CWTKToolbarCustomize::EditButtonAppearance(CWTKToolbarButton* pButton, CWTKImageStrip* pUserImages,
-                                                CWnd* pParent, int iFirstUserImage, BOOL bMenuItem)
+BOOL CWTKToolbarCustomize::EditButtonAppearance(CWTKToolbarButton* pButton, CWTKImageStrip* pUserImages, CWnd* pParent,
+                                                int iFirstUserImage, BOOL bMenuItem)
 {
     return WTKEditButtonAppearance(pButton, pUserImages, pParent, iFirstUserImage, bMenuItem);
 }

@@ -122,6 +122,8 @@ protected:
     Category& FindOrAddCategory(LPCSTR lpszCategory);
     const Category* FindCategory(LPCSTR lpszCategory) const;
     static BOOL HasRealCommand(const CObList& buttons);
+    template <class TList>
+    void FillCategories(TList& wndCategory, BOOL bAllCategories) const;
     BOOL IsInAllCommands(UINT uiCmd) const;
     // The sheet's one "Close" button in place of OK, Cancel, Apply and Help.
     void SetUpButtons();

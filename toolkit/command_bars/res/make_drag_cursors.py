@@ -8,8 +8,10 @@ Writes WTKDragDelete.cur, WTKDragMove.cur and WTKDragCopy.cur.
 """
 
 import os
-import struct
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../../cmake'))
+from bitmap_files import cursor_bytes  # noqa: E402
 
 SIZE = 32
 
@@ -83,26 +85,7 @@ def cursor(kind):
 
 
 def cur_file(px, hotspot=(0, 0)):
-    stride = SIZE // 8
-    xor_rows, and_rows = [], []
-    for y in reversed(range(SIZE)):  # bottom-up rows
-        xor_bits = bytearray(stride)
-        and_bits = bytearray(stride)
-        for x in range(SIZE):
-            bit = 0x80 >> (x % 8)
-            value = px[y][x]
-            if value is None:
-                and_bits[x // 8] |= bit  # transparent
-            elif value == 1:
-                xor_bits[x // 8] |= bit  # white
-        xor_rows.append(bytes(xor_bits))
-        and_rows.append(bytes(and_bits))
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 1, 0, 0, 0, 0, 2, 0)
-    palette = struct.pack("<II", 0x000000, 0xFFFFFF)
-    image = header + palette + b"".join(xor_rows) + b"".join(and_rows)
-    directory = struct.pack("<HHH", 0, 2, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 2, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
-    return directory + entry + image
+    return cursor_bytes(px, hotspot)
 
 
 def main():

@@ -19,6 +19,7 @@
 
 #include <string>
 #include <vector>
+#include "Files.h"
 
 namespace {
 
@@ -48,16 +49,6 @@ BEGIN_MESSAGE_MAP(CStatusTestFrame, CFrameWnd)
 END_MESSAGE_MAP()
 
 const UINT kIndicators[] = {0, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
-
-std::string ScreenshotPath(const char* name)
-{
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string folder = szPath;
-    folder = folder.substr(0, folder.find_last_of("\\/")) + "\\..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + "\\" + name;
-}
 
 // A 32-bit icon of one colour, or a monochrome one (mask only, twice the height).
 HICON MakeIcon(int cx, int cy, COLORREF clr)

@@ -1,7 +1,10 @@
 """Draws the test toolbar's image strip: eight 16 x 15 glyphs on the button-face grey that
 the image strip maps to the system colours (a 24-bit BMP)."""
-import struct
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../../cmake'))
+from bitmap_files import bmp24_bytes  # noqa: E402
 
 W, H, N = 16, 15, 8
 FACE = (192, 192, 192)
@@ -39,15 +42,5 @@ rect(6, 10, 2, 11, 6, BLACK); rect(6, 11, 8, 12, 12, BLACK)
 rect(7, 4, 1, 11, 5, WHITE); frame(7, 4, 1, 11, 5, BLACK); rect(7, 1, 6, 14, 11, (96, 96, 96)); rect(7, 4, 10, 11, 14, WHITE)
 frame(7, 4, 10, 11, 14, BLACK)
 
-row = (W * N * 3 + 3) & ~3
-data = bytearray()
-for y in range(H - 1, -1, -1):
-    line = bytearray()
-    for (r, g, b) in img[y]:
-        line += bytes((b, g, r))
-    line += bytes(row - len(line))
-    data += line
-hdr = struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54)
-info = struct.pack('<IiiHHIIiiII', 40, W * N, H, 1, 24, 0, len(data), 2835, 2835, 0, 0)
 with open(sys.argv[1], 'wb') as f:
-    f.write(hdr + info + data)
+    f.write(bmp24_bytes(img))

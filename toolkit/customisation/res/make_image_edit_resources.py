@@ -10,8 +10,10 @@ WTKEditLine.cur, WTKEditPencil.cur, WTKEditPickColor.cur.
 """
 
 import os
-import struct
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../../cmake'))
+from bitmap_files import bmp24_bytes, cursor_bytes  # noqa: E402
 
 W, H, N = 16, 15, 9
 FACE = (192, 192, 192)
@@ -73,20 +75,6 @@ def strip():
     return img
 
 
-def bmp_file(img):
-    width = len(img[0])
-    row = (width * 3 + 3) & ~3
-    data = bytearray()
-    for y in range(H - 1, -1, -1):
-        line = bytearray()
-        for (r, g, b) in img[y]:
-            line += bytes((b, g, r))
-        line += bytes(row - len(line))
-        data += line
-    file_header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
-    info = struct.pack("<IiiHHIIiiII", 40, width, H, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    return file_header + info + bytes(data)
-
 
 SIZE = 32
 HOT = 7  # the cross's centre
@@ -143,28 +131,6 @@ def cursor(tool):
     return px
 
 
-def cur_file(px, hotspot):
-    stride = SIZE // 8
-    xor_rows, and_rows = [], []
-    for y in reversed(range(SIZE)):
-        xor_bits = bytearray(stride)
-        and_bits = bytearray(stride)
-        for x in range(SIZE):
-            bit = 0x80 >> (x % 8)
-            value = px[y][x]
-            if value is None:
-                and_bits[x // 8] |= bit
-            elif value == 1:
-                xor_bits[x // 8] |= bit
-        xor_rows.append(bytes(xor_bits))
-        and_rows.append(bytes(and_bits))
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 1, 0, 0, 0, 0, 2, 0)
-    palette = struct.pack("<II", 0x000000, 0xFFFFFF)
-    image = header + palette + b"".join(xor_rows) + b"".join(and_rows)
-    directory = struct.pack("<HHH", 0, 2, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 2, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
-    return directory + entry + image
-
 
 CURSORS = (("rectangle", "WTKEditRectangle.cur"), ("ellipse", "WTKEditEllipse.cur"), ("fill", "WTKEditFill.cur"),
            ("line", "WTKEditLine.cur"), ("pencil", "WTKEditPencil.cur"), ("pick", "WTKEditPickColor.cur"))
@@ -174,10 +140,10 @@ def main():
     folder = sys.argv[1]
     os.makedirs(folder, exist_ok=True)
     with open(os.path.join(folder, "WTKImageEditTools.bmp"), "wb") as f:
-        f.write(bmp_file(strip()))
+        f.write(bmp24_bytes(strip()))
     for tool, name in CURSORS:
         with open(os.path.join(folder, name), "wb") as f:
-            f.write(cur_file(cursor(tool), (HOT, HOT)))
+            f.write(cursor_bytes(cursor(tool), (HOT, HOT)))
 
 
 if __name__ == "__main__":

@@ -67,17 +67,6 @@ LPARAM PointParam(CPoint point)
 }
 }  // namespace
 
-BOOL CTestHost::CreateHost(int cx, int cy, LPCSTR lpszTitle)
-{
-    const DWORD dwStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
-    RECT rect = {0, 0, cx, cy};
-    ::AdjustWindowRectEx(&rect, dwStyle, FALSE, 0);
-    LPCSTR lpszClass =
-        RegisterWndClass(0, ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)), ::GetSysColorBrush(COLOR_BTNFACE));
-    return CreateEx(0, lpszClass, lpszTitle, dwStyle, 40, 40, rect.right - rect.left, rect.bottom - rect.top, nullptr,
-                    nullptr);
-}
-
 HWND CTestHost::AddOwnerDrawButton(UINT nID, const RECT& rect)
 {
     return ::CreateWindowExA(0, "BUTTON", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW, rect.left, rect.top,

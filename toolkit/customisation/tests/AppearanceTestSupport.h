@@ -14,6 +14,7 @@
 
 #include <string>
 #include <vector>
+#include "TestHostWnd.h"
 
 class CAppearanceTestApp : public CWinApp {
 public:
@@ -22,9 +23,8 @@ public:
 
 // A shown top-level window whose client area is cx by cy, holding the controls under test; it
 // records the WM_COMMAND notifications its children send.
-class CTestHost : public CWnd {
+class CTestHost : public CTestHostWnd {
 public:
-    BOOL CreateHost(int cx, int cy, LPCSTR lpszTitle);
     // An owner-drawn button child of the host, ready to be subclassed.
     HWND AddOwnerDrawButton(UINT nID, const RECT& rect);
 

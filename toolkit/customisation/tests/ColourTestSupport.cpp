@@ -35,17 +35,6 @@ BEGIN_MESSAGE_MAP(CColourTestHost, CWnd)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 END_MESSAGE_MAP()
 
-BOOL CColourTestHost::CreateHost(int cx, int cy, LPCSTR lpszTitle)
-{
-    const DWORD dwStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_VISIBLE;
-    RECT rect = {0, 0, cx, cy};
-    ::AdjustWindowRectEx(&rect, dwStyle, FALSE, 0);
-    LPCSTR lpszClass = RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
-                                        ::GetSysColorBrush(COLOR_BTNFACE));
-    return CreateEx(0, lpszClass, lpszTitle, dwStyle, 40, 40, rect.right - rect.left, rect.bottom - rect.top, nullptr,
-                    nullptr);
-}
-
 std::vector<ColourEvent> CColourTestHost::EventsOf(UINT message) const
 {
     std::vector<ColourEvent> result;

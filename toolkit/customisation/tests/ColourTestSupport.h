@@ -20,6 +20,7 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "TestHostWnd.h"
 
 // One message a child sent to the host.
 struct ColourEvent {
@@ -28,10 +29,13 @@ struct ColourEvent {
     LPARAM lParam;
 };
 
-class CColourTestHost : public CWnd {
+class CColourTestHost : public CTestHostWnd {
 public:
     // A visible top-level window with a client area of cx x cy.
-    BOOL CreateHost(int cx, int cy, LPCSTR lpszTitle = "Colours");
+    BOOL CreateHost(int cx, int cy, LPCSTR lpszTitle = "Colours")
+    {
+        return CTestHostWnd::CreateHost(cx, cy, lpszTitle);
+    }
     std::vector<ColourEvent> m_events;
     std::vector<ColourEvent> EventsOf(UINT message) const;
 

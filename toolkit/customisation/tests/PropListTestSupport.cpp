@@ -7,6 +7,7 @@
 #include "win/WinApp.h"
 
 #include <cstdio>
+#include "Files.h"
 
 namespace {
 
@@ -52,16 +53,6 @@ VARIANT MakeIntVariant(VARTYPE vt, int nValue)
         break;
     }
     return var;
-}
-
-std::string ScreenshotPath(const char* name)
-{
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string folder = szPath;
-    folder = folder.substr(0, folder.find_last_of("\\/")) + "\\..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + "\\" + name;
 }
 
 void SendKey(CWnd& wnd, UINT nKey, bool bCtrl)

@@ -10,6 +10,7 @@
 
 #include <string>
 #include <vector>
+#include "Files.h"
 
 constexpr UINT kPropListTestId = 0x7101;
 
@@ -32,9 +33,6 @@ public:
 };
 
 VARIANT MakeIntVariant(VARTYPE vt, int nValue);
-
-// The screenshot folder beside the test programs.
-std::string ScreenshotPath(const char* name);
 
 // Sends a key to the list with Ctrl (and Alt) held in the thread's key state.
 void SendKey(CWnd& wnd, UINT nKey, bool bCtrl = false);

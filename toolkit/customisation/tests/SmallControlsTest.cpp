@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,22 @@ void SaveScreenshot(CWnd* pWnd, const char* pszName)
 LPARAM PointParam(CPoint point)
 {
     return MAKELPARAM(point.x, point.y);
+}
+
+// One image per colour: a square of that colour filling the image.
+void AddSquareImages(CImageList& images, int nSize, std::initializer_list<COLORREF> colours)
+{
+    for (COLORREF colour : colours) {
+        CClientDC dcScreen(nullptr);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&dcScreen, nSize, nSize);
+        CDC dc;
+        dc.CreateCompatibleDC(&dcScreen);
+        CBitmap* pOld = dc.SelectObject(&bitmap);
+        dc.FillSolidRect(0, 0, nSize, nSize, colour);
+        dc.SelectObject(pOld);
+        images.Add(&bitmap, static_cast<CBitmap*>(nullptr));
+    }
 }
 
 class SmallControlsTest : public ::testing::Test {
@@ -175,7 +192,7 @@ TEST_F(SmallControlsTest, HeaderRedrawsOncePerChangeOfTheHotItem)
     for (int x : xs)
         header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(x, 10));
     EXPECT_EQ(header.GetHotItem(), -1);  // right of the last item: none
-    EXPECT_EQ(header.m_nPaints, 4);       // item 0, item 1, item 2, then none
+    EXPECT_EQ(header.m_nPaints, 4);      // item 0, item 1, item 2, then none
     header.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(20, 10));
     EXPECT_EQ(header.GetHotItem(), 0);
     EXPECT_EQ(header.m_nPaints, 5);
@@ -255,17 +272,7 @@ TEST_F(SmallControlsTest, TreeSheetActivatesPagesByCategory)
 
     CImageList icons;
     ASSERT_TRUE(icons.Create(16, 16, ILC_COLOR24, 4, 0));
-    for (COLORREF colour : {RGB(0, 96, 192), RGB(255, 192, 0), RGB(0, 160, 64), RGB(224, 64, 32)}) {
-        Canvas square(16, 16, colour);
-        CBitmap bitmap;
-        bitmap.Attach(::CreateCompatibleBitmap(square.Handle(), 16, 16));
-        CDC dc;
-        dc.CreateCompatibleDC(nullptr);
-        CBitmap* pOld = dc.SelectObject(&bitmap);
-        dc.FillSolidRect(0, 0, 16, 16, colour);
-        dc.SelectObject(pOld);
-        icons.Add(&bitmap, static_cast<CBitmap*>(nullptr));
-    }
+    AddSquareImages(icons, 16, {RGB(0, 96, 192), RGB(255, 192, 0), RGB(0, 160, 64), RGB(224, 64, 32)});
     sheet.SetIconsList(icons.GetSafeHandle());
     CWTKPropSheetCategory* pReport = sheet.AddTreeCategory("Report", 0, 1);
     sheet.AddPageToTree(pReport, &general);
@@ -337,17 +344,7 @@ TEST_F(SmallControlsTest, ButtonBarSheetSwitchesPagesByItsShortcutButtons)
     sheet.SetLook(CWTKPropertySheet::kLookButtonBar, 100);
     CImageList icons;
     ASSERT_TRUE(icons.Create(32, 32, ILC_COLOR24, 3, 0));
-    for (COLORREF colour : {RGB(0, 96, 192), RGB(255, 192, 0), RGB(0, 160, 64)}) {
-        Canvas square(32, 32, colour);
-        CBitmap bitmap;
-        bitmap.Attach(::CreateCompatibleBitmap(square.Handle(), 32, 32));
-        CDC dc;
-        dc.CreateCompatibleDC(nullptr);
-        CBitmap* pOld = dc.SelectObject(&bitmap);
-        dc.FillSolidRect(4, 4, 24, 24, colour);
-        dc.SelectObject(pOld);
-        icons.Add(&bitmap, static_cast<CBitmap*>(nullptr));
-    }
+    AddSquareImages(icons, 32, {RGB(0, 96, 192), RGB(255, 192, 0), RGB(0, 160, 64)});
     sheet.SetIconsList(icons.GetSafeHandle());
     sheet.AddPage(&general);
     sheet.AddPage(&colours);

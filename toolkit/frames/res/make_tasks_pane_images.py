@@ -5,8 +5,11 @@ button-face grey that the image strip maps to the system colours, as a 24-bit BM
 
 Usage: make_tasks_pane_images.py OUTPUT.bmp
 """
-import struct
+import os
 import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../../cmake'))
+from bitmap_files import bmp24_bytes  # noqa: E402
 
 W, H, N = 12, 12, 4
 FACE = (192, 192, 192)
@@ -52,15 +55,5 @@ for k in range(2, 10):
     put(3, 11 - k, k, BLACK)
     put(3, 10 - k, k, BLACK)
 
-row = (W * N * 3 + 3) & ~3
-data = bytearray()
-for y in range(H - 1, -1, -1):
-    line = bytearray()
-    for (r, g, b) in img[y]:
-        line += bytes((b, g, r))
-    line += bytes(row - len(line))
-    data += line
-hdr = struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54)
-info = struct.pack('<IiiHHIIiiII', 40, W * N, H, 1, 24, 0, len(data), 2835, 2835, 0, 0)
 with open(sys.argv[1], 'wb') as f:
-    f.write(hdr + info + data)
+    f.write(bmp24_bytes(img))

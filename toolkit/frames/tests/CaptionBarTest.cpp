@@ -17,6 +17,7 @@
 
 #include <string>
 #include <vector>
+#include "Files.h"
 
 namespace {
 
@@ -53,16 +54,6 @@ protected:
 BEGIN_MESSAGE_MAP(CCaptionTestFrame, CFrameWnd)
     ON_REGISTERED_MESSAGE(WTK_TOOLBAR_POPUPMENU, OnPopupMenu)
 END_MESSAGE_MAP()
-
-std::string ScreenshotPath(const char* name)
-{
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string folder = szPath;
-    folder = folder.substr(0, folder.find_last_of("\\/")) + "\\..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + "\\" + name;
-}
 
 // A square of one colour framed by 4 magenta pixels (the transparent colour).
 HBITMAP MakeFramedBitmap(int cx, COLORREF clr)

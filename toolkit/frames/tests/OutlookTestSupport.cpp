@@ -5,6 +5,7 @@
 #include "bars/ControlBar.h"
 #include "win/MessageMap.h"
 #include "win/WinApp.h"
+#include "Files.h"
 
 namespace {
 class COutlookTestApp : public CWinApp {
@@ -20,17 +21,6 @@ constexpr COLORREF kMagenta = RGB(255, 0, 255);
 BEGIN_MESSAGE_MAP(COutlookTestHost, CWnd)
     ON_MESSAGE(kSetMessageString, OnSetMessageString)
 END_MESSAGE_MAP()
-
-BOOL COutlookTestHost::CreateHost(int cx, int cy, LPCSTR lpszTitle)
-{
-    const DWORD dwStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_VISIBLE;
-    RECT rect = {0, 0, cx, cy};
-    ::AdjustWindowRectEx(&rect, dwStyle, FALSE, 0);
-    LPCSTR lpszClass = RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
-                                        ::GetSysColorBrush(COLOR_BTNFACE));
-    return CreateEx(0, lpszClass, lpszTitle, dwStyle, 40, 40, rect.right - rect.left, rect.bottom - rect.top, nullptr,
-                    nullptr);
-}
 
 COutlookTestHost::~COutlookTestHost()
 {
@@ -101,16 +91,6 @@ void ClickAt(CWnd* pWnd, CPoint point)
 void PumpAll()
 {
     PumpPending();
-}
-
-std::string ScreenshotPath(const char* name)
-{
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string folder = szPath;
-    folder = folder.substr(0, folder.find_last_of("\\/")) + "\\..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + "\\" + name;
 }
 
 bool SaveWindowPicture(CWnd* pWnd, const char* name)

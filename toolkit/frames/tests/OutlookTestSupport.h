@@ -16,13 +16,18 @@
 #include <ostream>
 #include <string>
 #include <vector>
+#include "Files.h"
+#include "TestHostWnd.h"
 
 class CControlBar;
 
-class COutlookTestHost : public CWnd {
+class COutlookTestHost : public CTestHostWnd {
 public:
     // A visible top-level window with a client area of cx x cy.
-    BOOL CreateHost(int cx, int cy, LPCSTR lpszTitle = "Outlook");
+    BOOL CreateHost(int cx, int cy, LPCSTR lpszTitle = "Outlook")
+    {
+        return CTestHostWnd::CreateHost(cx, cy, lpszTitle);
+    }
     ~COutlookTestHost() override;
 
     std::vector<UINT> m_commands;  // WM_COMMAND ids, in order
@@ -51,9 +56,6 @@ HBITMAP MakeLargeImages(int cx, const std::vector<COLORREF>& colours);
 void ClickAt(CWnd* pWnd, CPoint point);
 void PumpAll();
 
-// Where a test saves a picture for a person to look at; SaveWindowPicture copies the whole
-// window from the screen.
-std::string ScreenshotPath(const char* name);
 bool SaveWindowPicture(CWnd* pWnd, const char* name);
 
 inline void PrintTo(const CRect& rect, std::ostream* os)

@@ -4,6 +4,7 @@
 
 #include "win/MessageMap.h"
 #include "win/WinApp.h"
+#include "Files.h"
 
 namespace {
 
@@ -24,17 +25,6 @@ BEGIN_MESSAGE_MAP(CTabTestHost, CWnd)
     ON_WM_LBUTTONDOWN()
     ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
-
-BOOL CTabTestHost::CreateHost(int cx, int cy, LPCSTR lpszTitle)
-{
-    const DWORD dwStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | WS_VISIBLE;
-    RECT rect = {0, 0, cx, cy};
-    ::AdjustWindowRectEx(&rect, dwStyle, FALSE, 0);
-    LPCSTR lpszClass = RegisterWndClass(CS_DBLCLKS, ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)),
-                                        ::GetSysColorBrush(COLOR_BTNFACE));
-    return CreateEx(0, lpszClass, lpszTitle, dwStyle, 40, 40, rect.right - rect.left, rect.bottom - rect.top, nullptr,
-                    nullptr);
-}
 
 std::vector<HostEvent> CTabTestHost::EventsOf(UINT message) const
 {
@@ -125,16 +115,6 @@ HIMAGELIST MakeImageList(int cx, const std::vector<COLORREF>& colours, COLORREF 
     ImageList_AddMasked(hList, hbm, clrTransparent);
     ::DeleteObject(hbm);
     return hList;
-}
-
-std::string ScreenshotPath(const char* name)
-{
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string folder = szPath;
-    folder = folder.substr(0, folder.find_last_of("\\/")) + "\\..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + "\\" + name;
 }
 
 void SetControlKeyDown(bool bDown)

@@ -10,6 +10,8 @@
 
 #include <string>
 #include <vector>
+#include "Files.h"
+#include "TestHostWnd.h"
 
 // One message a child sent to the host.
 struct HostEvent {
@@ -19,10 +21,10 @@ struct HostEvent {
     std::string text;  // the new label of a rename request
 };
 
-class CTabTestHost : public CWnd {
+class CTabTestHost : public CTestHostWnd {
 public:
     // A visible top-level window with a client area of cx x cy.
-    BOOL CreateHost(int cx, int cy, LPCSTR lpszTitle = "Tabs");
+    BOOL CreateHost(int cx, int cy, LPCSTR lpszTitle = "Tabs") { return CTestHostWnd::CreateHost(cx, cy, lpszTitle); }
 
     // Registered tab messages, WM_COMMAND and passed-on clicks, in order.
     std::vector<HostEvent> m_events;
@@ -50,9 +52,6 @@ protected:
 HBITMAP MakeImageStrip(int cx, const std::vector<COLORREF>& colours, COLORREF clrTransparent);
 // An image list of those images, masked by the transparent colour.
 HIMAGELIST MakeImageList(int cx, const std::vector<COLORREF>& colours, COLORREF clrTransparent);
-
-// Where a test saves a picture for a person to look at.
-std::string ScreenshotPath(const char* name);
 
 // The thread's keyboard state says Ctrl is held (or not) for GetKeyState.
 void SetControlKeyDown(bool bDown);

@@ -1,0 +1,48 @@
+"""File formats of the images the build draws: 24-bit bitmaps and monochrome cursors.
+
+Imported by the drawing scripts of the folders that keep images in their resources.
+"""
+import struct
+
+
+def bmp24_bytes(img):
+    """A bottom-up 24-bit BMP file of img: rows top-down, each a list of (r, g, b)."""
+    height = len(img)
+    width = len(img[0])
+    row = (width * 3 + 3) & ~3
+    data = bytearray()
+    for y in range(height - 1, -1, -1):
+        line = bytearray()
+        for (r, g, b) in img[y]:
+            line += bytes((b, g, r))
+        line += bytes(row - len(line))
+        data += line
+    file_header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    return file_header + info + bytes(data)
+
+
+def cursor_bytes(px, hotspot=(0, 0)):
+    """A .cur file of a square monochrome cursor: px rows top-down, each pixel None
+    (transparent), 0 (black) or 1 (white)."""
+    size = len(px)
+    stride = size // 8
+    xor_rows, and_rows = [], []
+    for y in reversed(range(size)):  # bottom-up rows
+        xor_bits = bytearray(stride)
+        and_bits = bytearray(stride)
+        for x in range(size):
+            bit = 0x80 >> (x % 8)
+            value = px[y][x]
+            if value is None:
+                and_bits[x // 8] |= bit  # transparent
+            elif value == 1:
+                xor_bits[x // 8] |= bit  # white
+        xor_rows.append(bytes(xor_bits))
+        and_rows.append(bytes(and_bits))
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 1, 0, 0, 0, 0, 2, 0)
+    palette = struct.pack("<II", 0x000000, 0xFFFFFF)
+    image = header + palette + b"".join(xor_rows) + b"".join(and_rows)
+    directory = struct.pack("<HHH", 0, 2, 1)
+    entry = struct.pack("<BBBBHHII", size, size, 2, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
+    return directory + entry + image
