@@ -15,7 +15,7 @@ constexpr BYTE kModifierBits = FSHIFT | FCONTROL | FALT;
 
 void CKeyAssignEdit::ResetKey()
 {
-    m_Accel = ACCEL{};
+    m_Accel = ACCEL {};
     m_bKeyDefined = FALSE;
     if (m_hWnd != nullptr)
         SetWindowText("");

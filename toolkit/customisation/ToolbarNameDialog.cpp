@@ -8,9 +8,7 @@ BEGIN_MESSAGE_MAP(CToolbarNameDialog, CDialog)
     ON_EN_UPDATE(IDC_WTK_TOOLBAR_NAME, OnUpdateToolbarName)
 END_MESSAGE_MAP()
 
-CToolbarNameDialog::CToolbarNameDialog(CWnd* pParent) : CDialog(IDD_WTK_TOOLBAR_NAME, pParent)
-{
-}
+CToolbarNameDialog::CToolbarNameDialog(CWnd* pParent) : CDialog(IDD_WTK_TOOLBAR_NAME, pParent) {}
 
 void CToolbarNameDialog::DoDataExchange(CDataExchange* pDX)
 {

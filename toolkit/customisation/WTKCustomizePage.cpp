@@ -21,9 +21,7 @@ BEGIN_MESSAGE_MAP(CWTKCustomizePage, CPropertyPage)
     ON_LBN_SELCHANGE(IDC_WTK_COMMANDS_LIST, OnSelchangeCommands)
 END_MESSAGE_MAP()
 
-CWTKCustomizePage::CWTKCustomizePage() : CPropertyPage(IDD_WTK_CUSTOMIZE_COMMANDS)
-{
-}
+CWTKCustomizePage::CWTKCustomizePage() : CPropertyPage(IDD_WTK_CUSTOMIZE_COMMANDS) {}
 
 CWTKToolbarCustomize* CWTKCustomizePage::GetSheet() const
 {

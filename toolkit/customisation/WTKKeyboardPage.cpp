@@ -36,9 +36,7 @@ BEGIN_MESSAGE_MAP(CWTKKeyboardPage, CPropertyPage)
     ON_BN_CLICKED(IDC_WTK_RESET_KEYS, OnResetAll)
 END_MESSAGE_MAP()
 
-CWTKKeyboardPage::CWTKKeyboardPage() : CPropertyPage(IDD_WTK_CUSTOMIZE_KEYBOARD)
-{
-}
+CWTKKeyboardPage::CWTKKeyboardPage() : CPropertyPage(IDD_WTK_CUSTOMIZE_KEYBOARD) {}
 
 CWTKKeyboardPage::~CWTKKeyboardPage() = default;
 
@@ -171,9 +169,9 @@ void CWTKKeyboardPage::OnSelchangeCategory()
             auto* pButton = static_cast<CWTKToolbarButton*>(lstCommands.GetNext(pos));
             if (pButton->m_nID == 0 || pButton->m_nID == kNoCommand)
                 continue;
-            CWTKCustomizePage::AddCommandItem(
-                m_wndCommandsList, CWTKCustomizePage::GetDisplayText(*pButton, lstCommands, bAllCommands), pButton,
-                bAllCommands);
+            CWTKCustomizePage::AddCommandItem(m_wndCommandsList,
+                                              CWTKCustomizePage::GetDisplayText(*pButton, lstCommands, bAllCommands),
+                                              pButton, bAllCommands);
         }
     }
     m_wndAssignButton.EnableWindow(FALSE);

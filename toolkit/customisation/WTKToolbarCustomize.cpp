@@ -27,27 +27,30 @@ constexpr char kCloseText[] = "Close";
 constexpr UINT kApplyButtonId = 0x3021;
 // Posted after OK or Cancel: a modeless sheet goes once the system sheet has closed.
 constexpr UINT WM_WTK_CLOSE_IF_DONE = WM_APP + 0x0103;
+// Posted at creation: the system sheet makes its buttons after the window's creation message.
+constexpr UINT WM_WTK_SET_UP_BUTTONS = WM_APP + 0x0104;
 constexpr UINT kNoCommand = static_cast<UINT>(-1);
 
-// Control ids with their help ids, for the context help over the sheet; 0 ends the table.
-const DWORD kHelpIds[] = {
-    IDC_WTK_CATEGORY,          CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_CATEGORY,
-    IDC_WTK_COMMANDS_LIST,     CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_COMMANDS_LIST,
-    IDC_WTK_TOOLBARS_LIST,     CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_TOOLBARS_LIST,
-    IDC_WTK_TEXT_LABELS,       CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_TEXT_LABELS,
-    IDC_WTK_RESET_TOOLBAR,     CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RESET_TOOLBAR,
-    IDC_WTK_RESET_ALL_TOOLBARS, CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RESET_ALL_TOOLBARS,
-    IDC_WTK_NEW_TOOLBAR,       CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_NEW_TOOLBAR,
-    IDC_WTK_RENAME_TOOLBAR,    CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RENAME_TOOLBAR,
-    IDC_WTK_DELETE_TOOLBAR,    CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_DELETE_TOOLBAR,
-    IDC_WTK_KEY_COMMANDS,      CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_KEY_COMMANDS,
-    IDC_WTK_ACCEL_TABLE,       CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_ACCEL_TABLE,
-    IDC_WTK_CURRENT_KEYS,      CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_CURRENT_KEYS,
-    IDC_WTK_NEW_KEY,           CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_NEW_KEY,
-    IDC_WTK_ASSIGN_KEY,        CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_ASSIGN_KEY,
-    IDC_WTK_REMOVE_KEY,        CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_REMOVE_KEY,
-    IDC_WTK_RESET_KEYS,        CWTKToolbarCustomize::kControlHelpIdBase + IDC_WTK_RESET_KEYS,
-    0,                         0};
+// The controls of the sheet's pages that have context help.
+const DWORD kHelpControls[] = {
+    IDC_WTK_CATEGORY,       IDC_WTK_COMMANDS_LIST,      IDC_WTK_TOOLBARS_LIST, IDC_WTK_TEXT_LABELS,
+    IDC_WTK_RESET_TOOLBAR,  IDC_WTK_RESET_ALL_TOOLBARS, IDC_WTK_NEW_TOOLBAR,   IDC_WTK_RENAME_TOOLBAR,
+    IDC_WTK_DELETE_TOOLBAR, IDC_WTK_KEY_COMMANDS,       IDC_WTK_ACCEL_TABLE,   IDC_WTK_CURRENT_KEYS,
+    IDC_WTK_NEW_KEY,        IDC_WTK_ASSIGN_KEY,         IDC_WTK_REMOVE_KEY,    IDC_WTK_RESET_KEYS,
+};
+
+// Pairs of control id and help id, ended by 0, as the workspace's context help reads them.
+std::vector<DWORD> HelpIdTable()
+{
+    std::vector<DWORD> table;
+    for (DWORD dwControl : kHelpControls) {
+        table.push_back(dwControl);
+        table.push_back(CWTKToolbarCustomize::kControlHelpIdBase + dwControl);
+    }
+    table.push_back(0);
+    table.push_back(0);
+    return table;
+}
 
 // The text a command shows in lists: the part of its string after "\n", else the whole string.
 CString CommandText(UINT uiCmd)
@@ -78,7 +81,9 @@ BEGIN_MESSAGE_MAP(CWTKToolbarCustomize, CPropertySheet)
     ON_WM_DESTROY()
     ON_MESSAGE(WM_HELP, OnHelp)
     ON_WM_CONTEXTMENU()
+    ON_WM_SYSCOMMAND()
     ON_MESSAGE(WM_WTK_CLOSE_IF_DONE, OnCloseIfDone)
+    ON_MESSAGE(WM_WTK_SET_UP_BUTTONS, OnSetUpButtons)
 END_MESSAGE_MAP()
 
 CWTKToolbarCustomize::Category::~Category()
@@ -227,8 +232,8 @@ BOOL CWTKToolbarCustomize::AddToolBar(LPCSTR lpszCategory, UINT uiToolbarResId)
 
 BOOL CWTKToolbarCustomize::AddMenuCommands(UINT uiMenuResId)
 {
-    HMENU hMenu = ::LoadMenuA(FwFindResourceHandle(MAKEINTRESOURCEA(uiMenuResId), RT_MENU),
-                              MAKEINTRESOURCEA(uiMenuResId));
+    HMENU hMenu =
+        ::LoadMenuA(FwFindResourceHandle(MAKEINTRESOURCEA(uiMenuResId), RT_MENU), MAKEINTRESOURCEA(uiMenuResId));
     if (hMenu == nullptr)
         return FALSE;
 
@@ -259,7 +264,7 @@ BOOL CWTKToolbarCustomize::AddMenuCommands(UINT uiMenuResId)
         HMENU hPopup = ::GetSubMenu(hMenu, i);
         if (hPopup == nullptr)
             continue;
-        Walker walker{this, MenuItemText(hMenu, static_cast<UINT>(i))};
+        Walker walker {this, MenuItemText(hMenu, static_cast<UINT>(i))};
         if (!walker.strCategory.IsEmpty())
             walker.Walk(hPopup, 1);
     }
@@ -399,6 +404,13 @@ int CWTKToolbarCustomize::OnCreate(LPCREATESTRUCTA /*lpcs*/)
     WTKProcessPointer<CWTKToolbarCustomize>() = this;
     WTKSetCustomizeLink(this);
     CWTKToolBar::SetCustomizeMode(TRUE);
+    PostMessage(WM_WTK_SET_UP_BUTTONS);
+    return 0;
+}
+
+LRESULT CWTKToolbarCustomize::OnSetUpButtons(WPARAM /*wParam*/, LPARAM /*lParam*/)
+{
+    SetUpButtons();
     return 0;
 }
 
@@ -437,6 +449,14 @@ BOOL CWTKToolbarCustomize::OnCommand(WPARAM wParam, LPARAM lParam)
     return bResult;
 }
 
+void CWTKToolbarCustomize::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    CPropertySheet::OnSysCommand(nID, lParam);
+    // The caption's close button closes the system sheet without a command.
+    if ((nID & 0xFFF0) == SC_CLOSE && m_hWnd != nullptr)
+        PostMessage(WM_WTK_CLOSE_IF_DONE);
+}
+
 LRESULT CWTKToolbarCustomize::OnCloseIfDone(WPARAM /*wParam*/, LPARAM /*lParam*/)
 {
     // A modal sheet's loop sees the same and ends itself.
@@ -467,6 +487,8 @@ void CWTKToolbarCustomize::OnContextMenu(CWnd* pWnd, CPoint point)
         CPropertySheet::OnContextMenu(pWnd, point);
         return;
     }
-    if (CWTKWorkspace* pWorkspace = WTKGetWorkspace())
-        pWorkspace->OnContextHelp(pWnd, kHelpIds);
+    if (CWTKWorkspace* pWorkspace = WTKGetWorkspace()) {
+        const std::vector<DWORD> helpIds = HelpIdTable();
+        pWorkspace->OnContextHelp(pWnd, helpIds.data());
+    }
 }

@@ -27,13 +27,13 @@ class CWTKToolbarCustomize : public CPropertySheet, public CWTKCustomizeLink {
     DECLARE_DYNAMIC(CWTKToolbarCustomize)
 public:
     // Option flags: which optional controls the pages show.
-    static constexpr UINT kMenuShadows = 0x01;         // Menu page: "Menu s&hadows"
-    static constexpr UINT kTextLabels = 0x02;          // Toolbars page: "&Show text labels"
-    static constexpr UINT kLook2000 = 0x04;            // Options page: "Look &2000"
-    static constexpr UINT kMenuAnimations = 0x08;      // Menu page: the animation label and combo
-    static constexpr UINT kUserToolbars = 0x10;        // Toolbars page: New, Rename and Delete
-    static constexpr UINT kContextHelp = 0x20;         // the caption's "?" button
-    static constexpr UINT kMenuPersonalisation = 0x40; // Options page: the personalised-menus group
+    static constexpr UINT kMenuShadows = 0x01;          // Menu page: "Menu s&hadows"
+    static constexpr UINT kTextLabels = 0x02;           // Toolbars page: "&Show text labels"
+    static constexpr UINT kLook2000 = 0x04;             // Options page: "Look &2000"
+    static constexpr UINT kMenuAnimations = 0x08;       // Menu page: the animation label and combo
+    static constexpr UINT kUserToolbars = 0x10;         // Toolbars page: New, Rename and Delete
+    static constexpr UINT kContextHelp = 0x20;          // the caption's "?" button
+    static constexpr UINT kMenuPersonalisation = 0x40;  // Options page: the personalised-menus group
     static constexpr UINT kDefaultFlags =
         kMenuShadows | kTextLabels | kMenuAnimations | kUserToolbars | kMenuPersonalisation;
 
@@ -105,7 +105,9 @@ protected:
     void OnDestroy();
     LRESULT OnHelp(WPARAM wParam, LPARAM lParam);
     void OnContextMenu(CWnd* pWnd, CPoint point);
+    void OnSysCommand(UINT nID, LPARAM lParam);
     LRESULT OnCloseIfDone(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSetUpButtons(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     // A category's name and its buttons (owned).

@@ -12,6 +12,9 @@
 
 #include "foundation/WTKUserSignals.h"
 
+#include "frames/WTKFrameWnd.h"
+#include "frames/WTKMDIFrameWnd.h"
+
 #include "docview/FrameWnd.h"
 #include "win/DataExchange.h"
 #include "win/WinApp.h"
@@ -29,9 +32,7 @@ BEGIN_MESSAGE_MAP(CWTKToolbarsPage, CPropertyPage)
     ON_BN_CLICKED(IDC_WTK_TEXT_LABELS, OnTextLabels)
 END_MESSAGE_MAP()
 
-CWTKToolbarsPage::CWTKToolbarsPage() : CPropertyPage(IDD_WTK_CUSTOMIZE_TOOLBARS)
-{
-}
+CWTKToolbarsPage::CWTKToolbarsPage() : CPropertyPage(IDD_WTK_CUSTOMIZE_TOOLBARS) {}
 
 CWTKToolbarCustomize* CWTKToolbarsPage::GetSheet() const
 {
@@ -103,6 +104,19 @@ BOOL CWTKToolbarsPage::IsListed(CWTKToolBar* pBar, CFrameWnd* pFrame)
     return pFrame == nullptr || pBar->GetTopLevelFrame() == pFrame;
 }
 
+BOOL CWTKToolbarsPage::IsUserDefined(CWTKToolBar* pBar) const
+{
+    if (pBar->IsUserDefined())
+        return TRUE;
+    // The bar asks its top-level frame, which a frame of either kind answers through its helper.
+    CFrameWnd* pFrame = GetCustomizedFrame();
+    if (auto* pSdiFrame = dynamic_cast<CWTKFrameWnd*>(pFrame))
+        return pSdiFrame->GetFrameHelper()->IsUserDefinedToolbar(pBar);
+    if (auto* pMdiFrame = dynamic_cast<CWTKMDIFrameWnd*>(pFrame))
+        return pMdiFrame->GetFrameHelper()->IsUserDefinedToolbar(pBar);
+    return FALSE;
+}
+
 CString CWTKToolbarsPage::GetToolbarName(CWTKToolBar* pBar)
 {
     CString strName;
@@ -159,7 +173,7 @@ void CWTKToolbarsPage::ShowToolBar(CWTKToolBar* pBar, BOOL bShow)
 void CWTKToolbarsPage::UpdateButtons()
 {
     CWTKToolBar* pBar = GetSelectedToolBar();
-    const BOOL bUserDefined = pBar != nullptr && pBar->IsUserDefined() && AllowsUserToolbars();
+    const BOOL bUserDefined = pBar != nullptr && IsUserDefined(pBar) && AllowsUserToolbars();
     m_wndResetButton.EnableWindow(pBar != nullptr && pBar->CanBeRestored());
     m_wndRenameButton.EnableWindow(bUserDefined);
     m_wndDeleteButton.EnableWindow(bUserDefined);
@@ -249,8 +263,8 @@ void CWTKToolbarsPage::OnNewToolbar()
         WTKBeep(MB_ICONASTERISK);
         return;
     }
-    const LRESULT lResult = pFrame->SendMessage(WTK_TOOLBAR_CREATE, 0,
-                                                reinterpret_cast<LPARAM>(static_cast<LPCSTR>(dlg.m_strToolbarName)));
+    const LRESULT lResult =
+        pFrame->SendMessage(WTK_TOOLBAR_CREATE, 0, reinterpret_cast<LPARAM>(static_cast<LPCSTR>(dlg.m_strToolbarName)));
     auto* pNewBar = dynamic_cast<CWTKToolBar*>(WTKFindToolBarOfParam(lResult));
     if (pNewBar == nullptr)
         return;
@@ -266,7 +280,7 @@ void CWTKToolbarsPage::OnRenameToolbar()
 {
     CWTKToolBar* pBar = GetSelectedToolBar();
     const int nIndex = m_wndToolbarList.GetCurSel();
-    if (pBar == nullptr || !pBar->IsUserDefined())
+    if (pBar == nullptr || !IsUserDefined(pBar))
         return;
     CToolbarNameDialog dlg(this);
     pBar->GetWindowText(dlg.m_strToolbarName);
@@ -298,7 +312,7 @@ void CWTKToolbarsPage::OnDeleteToolbar()
 {
     CWTKToolBar* pBar = GetSelectedToolBar();
     const int nIndex = m_wndToolbarList.GetCurSel();
-    if (pBar == nullptr || !pBar->IsUserDefined())
+    if (pBar == nullptr || !IsUserDefined(pBar))
         return;
     if (!AskYesNo(IDS_WTK_DELETE_TOOLBAR, GetToolbarName(pBar)))
         return;

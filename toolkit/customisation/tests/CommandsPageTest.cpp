@@ -10,7 +10,6 @@
 #include "command_bars/WTKCustomizeLink.h"
 #include "command_bars/WTKToolbarButton.h"
 
-
 namespace {
 
 std::vector<std::string> ListTexts(const CListBox& list)
@@ -70,7 +69,7 @@ TEST_F(CommandsPageTest, TheSheetPutsTheBarsIntoCustomiseModeAndRegistersItselfW
     EXPECT_STREQ("Close", strClose);
 
     // The Close button ends the modeless sheet: it deletes itself and leaves customise mode.
-    m_pSheet->PressButton(PSBTN_CANCEL);
+    ::SendMessageA(::GetDlgItem(m_pSheet->GetSafeHwnd(), IDCANCEL), BM_CLICK, 0, 0);
     PumpPending();
     EXPECT_EQ(nullptr, CWTKToolbarCustomize::GetCustomizeSheet());
     EXPECT_EQ(nullptr, WTKGetCustomizeLink());
@@ -136,12 +135,12 @@ TEST_F(CommandsPageTest, SelectingACommandShowsItsPromptAsDescription)
     EXPECT_STREQ("Makes the selection italic", strDescription);
     ASSERT_NE(commands.GetButton(1), nullptr);
     EXPECT_EQ(static_cast<UINT>(ID_CT_ITALIC), commands.GetButton(1)->m_nID);
+    SaveSheetScreenshot(m_pSheet, "customize_commands.png");
 
     // Another category clears it.
     CommandsOf(pPage, "Help");
     pPage->GetDlgItemText(IDC_WTK_COMMAND_DESCRIPTION, strDescription);
     EXPECT_STREQ("", strDescription);
-    SaveSheetScreenshot(m_pSheet, "customize_commands.png");
 }
 
 TEST_F(CommandsPageTest, TheSheetLooksUpCommandTextsInAllCommands)
@@ -169,6 +168,72 @@ TEST_F(CommandsPageTest, TheSheetLooksUpCommandTextsInAllCommands)
     EXPECT_EQ(2, CWTKToolbarCustomize::GetCountInCategory("Zoom", *pView));
     EXPECT_EQ(0, CWTKToolbarCustomize::GetCountInCategory("Zoom In", *pView));
     EXPECT_EQ(nullptr, sheet.GetCommandsByCategory("No such category"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CommandsPageTest, HelpWithoutContextHelpGoesToTheFrameWithTheActivePage)
+{
+    m_pSheet = OpenCustomizeSheet(m_pFrame);
+    ASSERT_NE(m_pSheet, nullptr);
+    EXPECT_EQ(0u, m_pSheet->GetExStyle() & WS_EX_CONTEXTHELP);
+    HELPINFO info = {};
+    info.cbSize = sizeof(info);
+    info.iContextType = HELPINFO_WINDOW;
+    info.iCtrlId = IDC_WTK_CATEGORY;
+    m_pSheet->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(1, m_pFrame->m_nCustomizeHelp);
+    EXPECT_EQ(0, m_pFrame->m_nCustomizeHelpPage);
+
+    // With context help, the caption gets its "?" and a control's help is the control's own.
+    CloseCustomizeSheet(m_pSheet);
+    m_pSheet = OpenCustomizeSheet(m_pFrame, CWTKToolbarCustomize::kDefaultFlags | CWTKToolbarCustomize::kContextHelp);
+    ASSERT_NE(m_pSheet, nullptr);
+    EXPECT_NE(0u, m_pSheet->GetExStyle() & WS_EX_CONTEXTHELP);
+    m_pSheet->SetActivePage(1);
+    info.iContextType = HELPINFO_MENUITEM;
+    m_pSheet->SendMessage(WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+    EXPECT_EQ(2, m_pFrame->m_nCustomizeHelp);
+    EXPECT_EQ(1, m_pFrame->m_nCustomizeHelpPage);
+}
+
+}  // namespace
+
+namespace {
+
+// Clicks the open sheet's Close button once the modal loop runs, noting what the sheet showed.
+struct ModalCloseScript {
+    static bool s_bCustomizing;
+    static std::string s_strClose;
+    static void CALLBACK OnTimer(HWND /*hWnd*/, UINT /*message*/, UINT_PTR idEvent, DWORD /*dwTime*/)
+    {
+        CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::GetCustomizeSheet();
+        if (pSheet == nullptr || !pSheet->IsWindowVisible())
+            return;
+        ::KillTimer(nullptr, idEvent);
+        s_bCustomizing = CWTKToolBar::IsCustomizeMode() != FALSE;
+        char szText[32] = {};
+        ::GetDlgItemTextA(pSheet->GetSafeHwnd(), IDCANCEL, szText, sizeof(szText));
+        s_strClose = szText;
+        ::SendMessageA(::GetDlgItem(pSheet->GetSafeHwnd(), IDCANCEL), BM_CLICK, 0, 0);
+    }
+};
+bool ModalCloseScript::s_bCustomizing = false;
+std::string ModalCloseScript::s_strClose;
+
+TEST_F(CustomizeTestBase, AModalSheetCustomisesUntilClosedAndLeavesNothingBehind)
+{
+    CWTKToolbarCustomize sheet(m_pFrame);
+    FillTestCategories(sheet);
+    ::SetTimer(nullptr, 0, 20, &ModalCloseScript::OnTimer);
+    EXPECT_EQ(IDCANCEL, sheet.DoModal());
+    EXPECT_TRUE(ModalCloseScript::s_bCustomizing);
+    EXPECT_EQ("Close", ModalCloseScript::s_strClose);
+    EXPECT_FALSE(CWTKToolBar::IsCustomizeMode());
+    EXPECT_EQ(nullptr, CWTKToolbarCustomize::GetCustomizeSheet());
+    EXPECT_EQ(nullptr, WTKGetCustomizeLink());
 }
 
 }  // namespace

@@ -110,8 +110,7 @@ int CCustomizeTestFrame::OnCreate(LPCREATESTRUCTA lpcs)
         !m_wndToolBar.LoadToolBar(IDR_CT_TOOLBAR))
         return -1;
     m_wndToolBar.SetWindowText(kStandardBarName);
-    if (!m_wndFormatBar.CreateEx(this, CWTKToolBar::kFlatStyle, kToolbarStyle, CRect(1, 1, 1, 1),
-                                 IDW_CT_FORMATBAR) ||
+    if (!m_wndFormatBar.CreateEx(this, CWTKToolBar::kFlatStyle, kToolbarStyle, CRect(1, 1, 1, 1), IDW_CT_FORMATBAR) ||
         !m_wndFormatBar.LoadToolBar(IDR_CT_FORMATBAR, 0, 0, TRUE))
         return -1;
     m_wndFormatBar.SetWindowText(kFormatBarName);
@@ -130,9 +129,10 @@ LRESULT CCustomizeTestFrame::OnResetKeyboard(WPARAM /*wParam*/, LPARAM /*lParam*
     return 0;
 }
 
-LRESULT CCustomizeTestFrame::OnCustomizeHelp(WPARAM /*wParam*/, LPARAM /*lParam*/)
+LRESULT CCustomizeTestFrame::OnCustomizeHelp(WPARAM wParam, LPARAM /*lParam*/)
 {
     ++m_nCustomizeHelp;
+    m_nCustomizeHelpPage = static_cast<int>(wParam);
     return 0;
 }
 
@@ -255,6 +255,9 @@ void ClickWindow(HWND hWnd, CPoint ptClient, bool bDouble)
 
 void SaveSheetScreenshot(CWnd* pWnd, const char* pszName)
 {
+    // What the test changed is painted first.
+    pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    PumpPending();
     CRect rect;
     pWnd->GetWindowRect(&rect);
     Canvas canvas(rect.Width(), rect.Height());

@@ -40,12 +40,13 @@ public:
     static CCustomizeTestFrame* Create();
 
     CWTKMenuBar m_wndMenuBar;
-    CWTKToolBar m_wndToolBar;     // closable
-    CWTKToolBar m_wndFormatBar;   // locked: cannot be closed
+    CWTKToolBar m_wndToolBar;    // closable
+    CWTKToolBar m_wndFormatBar;  // locked: cannot be closed
     CWTKToolBar* m_pUserBar = nullptr;
     // What the registered toolbar messages brought.
     int m_nResetKeyboard = 0;
     int m_nCustomizeHelp = 0;
+    int m_nCustomizeHelpPage = -1;
     // FALSE: the frame refuses to delete toolbars.
     BOOL m_bAllowDelete = TRUE;
 

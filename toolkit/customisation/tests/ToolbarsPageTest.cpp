@@ -3,6 +3,8 @@
 // list left without selection.
 #include "CustomizeTestFrame.h"
 
+#include "Canvas.h"
+
 #include "customisation/WTKToolbarsPage.h"
 #include "customisation/res/WTKCustomisationRes.h"
 
@@ -179,8 +181,7 @@ TEST_F(ToolbarsPageTest, ResetAsksFirstAndOnlyYesRestoresTheBar)
     Seams().answers = {IDNO};
     Command(IDC_WTK_RESET_TOOLBAR);
     ASSERT_EQ(1u, Seams().prompts.size());
-    EXPECT_EQ("All your changes will be lost! Do you really want to reset the toolbar 'Standard'?",
-              Seams().prompts[0]);
+    EXPECT_EQ("All your changes will be lost! Do you really want to reset the toolbar 'Standard'?", Seams().prompts[0]);
     EXPECT_EQ(nOriginal - 1, pBar->GetCount());
 
     Seams().answers = {IDYES};
@@ -197,8 +198,7 @@ TEST_F(ToolbarsPageTest, ResetAsksFirstAndOnlyYesRestoresTheBar)
     Command(IDC_WTK_RESET_ALL_TOOLBARS);
     EXPECT_EQ(nOriginal, pBar->GetCount());
     ASSERT_EQ(2u, Seams().prompts.size());
-    EXPECT_EQ("All your changes will be lost! Do you really want to reset all toolbars and menus?",
-              Seams().prompts[1]);
+    EXPECT_EQ("All your changes will be lost! Do you really want to reset all toolbars and menus?", Seams().prompts[1]);
 }
 
 TEST_F(ToolbarsPageTest, NewMakesAToolbarThroughTheFrameAndListsItCheckedAndSelected)
@@ -313,6 +313,54 @@ TEST_F(ToolbarsPageTest, TheTextLabelsBoxSwitchesTheSelectedBarsLabels)
     ::SendMessageA(::GetDlgItem(m_pPage->GetSafeHwnd(), IDC_WTK_TEXT_LABELS), BM_SETCHECK, BST_UNCHECKED, 0);
     Command(IDC_WTK_TEXT_LABELS);
     EXPECT_FALSE(pBar->AreTextLabels());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CustomizeTestBase, NewWithoutAFrameToAskBeeps)
+{
+    auto* pSheet = new CWTKToolbarCustomize(nullptr);
+    FillTestCategories(*pSheet);
+    ASSERT_TRUE(pSheet->Create(m_pFrame));
+    m_pSheet = pSheet;
+    pSheet->SetActivePage(1);
+    PumpPending();
+    CWTKToolbarsPage* pPage = pSheet->GetToolbarsPage();
+    ASSERT_NE(pPage->GetSafeHwnd(), nullptr);
+    NameDialogScript::Arm("Orphan");
+    pPage->SendMessage(WM_COMMAND, MAKEWPARAM(IDC_WTK_NEW_TOOLBAR, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(pPage->GetSafeHwnd(), IDC_WTK_NEW_TOOLBAR)));
+    PumpPending();
+    EXPECT_EQ(std::vector<UINT>({MB_ICONASTERISK}), Seams().beeps);
+    EXPECT_EQ(1, m_pFrame->GetFrameHelper()->GetUserToolbars().GetCount());  // only the fixture's
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ToolbarsPageTest, AFixedCheckIsDrawnInactive)
+{
+    // Two checked entries, one of them fixed: their check boxes must not look alike.
+    const int nStandard = IndexOf(&m_pFrame->m_wndToolBar);
+    const int nFormat = IndexOf(&m_pFrame->m_wndFormatBar);
+    List().SetCurSel(-1);
+    List().RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpPending();
+    CRect rectClient;
+    List().GetClientRect(&rectClient);
+    Canvas canvas(rectClient.Width(), rectClient.Height());
+    ASSERT_TRUE(canvas.CopyFromWindow(List().GetSafeHwnd(), false));
+    auto darkPixels = [&](int nIndex) {
+        CRect rectItem;
+        List().GetItemRect(nIndex, &rectItem);
+        rectItem.right = rectItem.left + rectItem.Height();
+        return canvas.Count(kBlack, rectItem);
+    };
+    EXPECT_GT(darkPixels(nStandard), 0);
+    EXPECT_EQ(0, darkPixels(nFormat));
 }
 
 }  // namespace
