@@ -70,8 +70,7 @@ void CWTKMousePage::FillViews()
     std::vector<CString> sorted;
     for (POSITION pos = names.GetHeadPosition(); pos != nullptr;)
         sorted.push_back(names.GetNext(pos));
-    std::sort(sorted.begin(), sorted.end(),
-              [](const CString& a, const CString& b) { return lstrcmpiA(a, b) < 0; });
+    std::sort(sorted.begin(), sorted.end(), [](const CString& a, const CString& b) { return lstrcmpiA(a, b) < 0; });
 
     const int cxIcon = ::GetSystemMetrics(SM_CXSMICON);
     const int cyIcon = ::GetSystemMetrics(SM_CYSMICON);

@@ -156,8 +156,7 @@ TEST_F(MenuPageTest, ListsTheTemplatesMenusAndShowsTheChosenOneOnTheMenuBar)
         EXPECT_EQ(row.hMenu, MenuBar().GetHMenu()) << row.pszText;
         EXPECT_EQ(0, BarTexts().Find(row.pszFirstTitles)) << row.pszText << ": " << static_cast<LPCSTR>(BarTexts());
         EXPECT_STREQ(row.strDescription, ControlText(m_pPage, IDC_WTK_MENU_FRAME_DESCRIPTION)) << row.pszText;
-        EXPECT_NE(nullptr, reinterpret_cast<HICON>(
-                               m_pPage->SendDlgItemMessage(IDC_WTK_MENU_FRAME_ICON, STM_GETICON)))
+        EXPECT_NE(nullptr, reinterpret_cast<HICON>(m_pPage->SendDlgItemMessage(IDC_WTK_MENU_FRAME_ICON, STM_GETICON)))
             << row.pszText;
     }
     EXPECT_TRUE(IsControlEnabled(m_pPage, IDC_WTK_MENU_RESET_FRAME));
@@ -227,7 +226,6 @@ TEST_F(MenuPageTest, AContextMenuOpensAsACaptionedPopupWhereTheLastOneWasClosedA
     EXPECT_STREQ("Document", strEntry);
     EXPECT_TRUE(IsControlEnabled(m_pPage, IDC_WTK_MENU_CONTEXT_COMBO));
     EXPECT_FALSE(IsControlEnabled(m_pPage, IDC_WTK_MENU_RESET_CONTEXT));
-
 
     ChooseContextMenu(1);
 
@@ -313,8 +311,7 @@ TEST_F(MenuPageTest, ResettingATemplateMenuLeavesNoHolderOfTheDestroyedMenu)
     ASSERT_EQ(hmenuOld, MenuBar().GetHMenu());
     Open();
     ASSERT_EQ(hmenuOld, m_pPage->GetOriginalMenu());
-    ASSERT_EQ(FindMenuEntry(reinterpret_cast<DWORD_PTR>(m_pTextTemplate)),
-              Combo(IDC_WTK_MENU_FRAME_COMBO).GetCurSel());
+    ASSERT_EQ(FindMenuEntry(reinterpret_cast<DWORD_PTR>(m_pTextTemplate)), Combo(IDC_WTK_MENU_FRAME_COMBO).GetCurSel());
     const int nButtons = MenuBar().GetCount();
     MenuBar().RemoveButton(0);
     SentMessageRecorder sent(m_pFrame->GetSafeHwnd());

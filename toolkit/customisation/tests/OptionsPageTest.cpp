@@ -33,6 +33,31 @@ struct Settings {
     }
 };
 
+BOOL ReadTooltips()
+{
+    return CWTKToolBar::s_bShowTooltips;
+}
+BOOL ReadShortcutKeys()
+{
+    return CWTKToolBar::s_bShowShortcutKeys;
+}
+BOOL ReadRecentlyUsed()
+{
+    return CWTKToolBar::s_bRecentlyUsedMenus;
+}
+BOOL ReadShowAllDelay()
+{
+    return CWTKToolBar::s_bShowAllMenusAfterDelay;
+}
+BOOL ReadLargeIcons()
+{
+    return CWTKToolBar::IsLargeIcons();
+}
+BOOL ReadLook2000()
+{
+    return CWTKVisualManager::GetInstance()->IsLook2000();
+}
+
 class OptionsPageTest : public CustomizeTestBase {
 protected:
     void SetUp() override
@@ -74,13 +99,12 @@ TEST_F(OptionsPageTest, EachBoxShowsAndWritesItsSetting)
         BOOL (*pfnRead)();
     };
     const Row rows[] = {
-        {IDC_WTK_OPTIONS_TOOLTIPS, "tooltips", [] { return CWTKToolBar::s_bShowTooltips; }},
-        {IDC_WTK_OPTIONS_SHORTCUT_KEYS, "shortcut keys", [] { return CWTKToolBar::s_bShowShortcutKeys; }},
-        {IDC_WTK_OPTIONS_RECENTLY_USED, "recently used", [] { return CWTKToolBar::s_bRecentlyUsedMenus; }},
-        {IDC_WTK_OPTIONS_SHOW_ALL_DELAY, "full menus", [] { return CWTKToolBar::s_bShowAllMenusAfterDelay; }},
-        {IDC_WTK_OPTIONS_LARGE_ICONS, "large icons", [] { return CWTKToolBar::IsLargeIcons(); }},
-        {IDC_WTK_OPTIONS_LOOK2000, "look 2000",
-         [] { return CWTKVisualManager::GetInstance()->IsLook2000(); }},
+        {IDC_WTK_OPTIONS_TOOLTIPS, "tooltips", &ReadTooltips},
+        {IDC_WTK_OPTIONS_SHORTCUT_KEYS, "shortcut keys", &ReadShortcutKeys},
+        {IDC_WTK_OPTIONS_RECENTLY_USED, "recently used", &ReadRecentlyUsed},
+        {IDC_WTK_OPTIONS_SHOW_ALL_DELAY, "full menus", &ReadShowAllDelay},
+        {IDC_WTK_OPTIONS_LARGE_ICONS, "large icons", &ReadLargeIcons},
+        {IDC_WTK_OPTIONS_LOOK2000, "look 2000", &ReadLook2000},
     };
     // Every box starts from its setting: all on, then all off.
     for (BOOL bOn : {TRUE, FALSE}) {
