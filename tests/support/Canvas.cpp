@@ -1,4 +1,5 @@
 #include "Canvas.h"
+#include "Files.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -263,4 +264,15 @@ bool Canvas::WriteBmp(const std::string& path, bool greyscale) const
         Append(bmp, row.data(), row.size());
     }
     return SaveBytes(path, bmp);
+}
+
+bool SaveWindowScreenshot(HWND hWnd, const char* pszName)
+{
+    // Whatever is still waiting to be painted is painted first.
+    ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT rect = {};
+    if (!::GetWindowRect(hWnd, &rect))
+        return false;
+    Canvas canvas(rect.right - rect.left, rect.bottom - rect.top);
+    return canvas.CopyFromWindow(hWnd, true) && canvas.WritePng(ScreenshotPath(pszName));
 }

@@ -61,3 +61,7 @@ private:
     const DWORD* m_bits = nullptr;
     CDC m_dc;
 };
+
+// Copies a shown window with its frame and saves it as a PNG in the screenshot folder, for a
+// person to look at; false when it could not be copied or written.
+bool SaveWindowScreenshot(HWND hWnd, const char* pszName);

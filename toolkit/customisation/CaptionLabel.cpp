@@ -1,6 +1,5 @@
 #include "customisation/CaptionLabel.h"
 #include "foundation/WTKGlobalData.h"
-#include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKVisualManager.h"
 #include "gdi/DC.h"
 #include "win/ClientDC.h"
@@ -77,9 +76,7 @@ HFONT CCaptionLabel::GetCaptionFont() const
 
 int CCaptionLabel::GetButtonWidth()
 {
-    CWTKMenuGlyphs::Initialize();
-    const int nGlyph = CWTKMenuGlyphs::GetSize().cx > 0 ? CWTKMenuGlyphs::GetSize().cx : CWTKMenuGlyphs::kGlyphSize;
-    return nGlyph + 5;
+    return CWTKVisualManager::GetCaptionButtonSize().cx;
 }
 
 void CCaptionLabel::RecalcLayout()

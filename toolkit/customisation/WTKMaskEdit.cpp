@@ -1,4 +1,5 @@
 #include "customisation/WTKMaskEdit.h"
+#include "foundation/WTKFlagScope.h"
 #include "foundation/WTKUserSignals.h"
 #include "win/MessageMap.h"
 #include <algorithm>
@@ -18,18 +19,6 @@ END_MESSAGE_MAP()
 namespace {
 
 constexpr char kEditable = '_';
-
-// Sets a flag for the lifetime of a scope: our own changes of the text are not taken for input.
-class CFlagScope {
-public:
-    explicit CFlagScope(BOOL& bFlag) : m_bFlag(bFlag) { m_bFlag = TRUE; }
-    ~CFlagScope() { m_bFlag = FALSE; }
-    CFlagScope(const CFlagScope&) = delete;
-    CFlagScope& operator=(const CFlagScope&) = delete;
-
-private:
-    BOOL& m_bFlag;
-};
 
 BOOL IsKeyDown(int nVirtKey)
 {
@@ -259,12 +248,12 @@ void CWTKMaskEdit::OnKeyDown(UINT nChar, UINT /*nRepCnt*/, UINT /*nFlags*/)
     const BOOL bCtrl = IsKeyDown(VK_CONTROL);
     switch (nChar) {
     case VK_BACK:
-        DeleteBackward();
+        Delete(FALSE);
         return;
     case VK_DELETE:
         if (bShift)
             break;
-        DeleteForward();
+        Delete(TRUE);
         return;
     case VK_INSERT:
         if (!bShift && !bCtrl)
@@ -303,7 +292,7 @@ void CWTKMaskEdit::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/)
     if (!group.IsValid())
         return;
     const int nNewStart = std::clamp(nStart, group.nBegin, group.nEnd);
-    Select(nNewStart, std::clamp(nEnd, nNewStart, group.nEnd));
+    SetSel(nNewStart, std::clamp(nEnd, nNewStart, group.nEnd));
 }
 
 // Text that reached the edit other than through our keys (pasting, undo, WM_SETTEXT): kept
@@ -312,7 +301,7 @@ void CWTKMaskEdit::OnUpdateText()
 {
     if (m_bUpdating)
         return;
-    CFlagScope scope(m_bUpdating);
+    CWTKFlagScope scope(m_bUpdating);
     CString strText;
     GetWindowText(strText);
     if (strText != m_strValue) {
@@ -351,8 +340,7 @@ void CWTKMaskEdit::OnMaskedChar(char chChar)
         return;
     }
     if (nStart != nEnd) {
-        Group group;
-        if (SelectionInsideGroup(nStart, nEnd, group))
+        if (SelectionInsideGroup(nStart, nEnd))
             TypeOverSelection(chChar, nStart, nEnd);
         return;
     }
@@ -388,7 +376,7 @@ void CWTKMaskEdit::TypeAtCaret(char chChar, int nCaret)
         if (next.IsValid() && next.nBegin > group.nBegin)
             nNewCaret = next.nBegin;
     }
-    Select(nNewCaret, nNewCaret);
+    SetSel(nNewCaret, nNewCaret);
 }
 
 void CWTKMaskEdit::TypeOverSelection(char chChar, int nStart, int nEnd)
@@ -402,92 +390,93 @@ void CWTKMaskEdit::TypeOverSelection(char chChar, int nStart, int nEnd)
         Beep();
         return;
     }
-    CString strRun(chChar, 1);
-    strRun += m_strValue.Mid(nEnd, nRunEnd - nEnd);
-    while (strRun.GetLength() < nRunEnd - nStart)
-        strRun += m_chPrompt;
-    for (int i = 0; i < strRun.GetLength(); i++)
-        m_strValue.SetAt(nStart + i, strRun[i]);
-    ShowRange(nStart, nRunEnd);
-    Select(nStart + 1, nStart + 1);
+    WriteRun(nStart, nRunEnd, CString(chChar, 1) + m_strValue.Mid(nEnd, nRunEnd - nEnd));
+    SetSel(nStart + 1, nStart + 1);
 }
 
 // ---- Deletion ----
 
-void CWTKMaskEdit::DeleteBackward()
+void CWTKMaskEdit::Delete(BOOL bForward)
 {
     int nStart = 0, nEnd = 0;
     GetSel(nStart, nEnd);
-    if (nStart != nEnd) {
+    if (nStart != nEnd)
         DeleteSelection(nStart, nEnd);
-        return;
-    }
-    const Group group = FindGroupForward(nStart);
-    if (!group.IsValid() || nStart <= group.nBegin) {
-        const Group previous = FindGroupBackward((group.IsValid() ? group.nBegin : nStart) - 1);
+    else if (bForward)
+        DeleteForward(nStart);
+    else
+        DeleteBackward(nStart);
+}
+
+void CWTKMaskEdit::DeleteBackward(int nCaret)
+{
+    const Group group = FindGroupForward(nCaret);
+    if (!group.IsValid() || nCaret <= group.nBegin) {
+        const Group previous = FindGroupBackward((group.IsValid() ? group.nBegin : nCaret) - 1);
         if (!previous.IsValid()) {
             Beep();
             return;
         }
-        Select(previous.nEnd, previous.nEnd);
+        SetSel(previous.nEnd, previous.nEnd);
         return;
     }
-    if (RemoveFromRun(nStart - 1, nStart))
-        Select(nStart - 1, nStart - 1);
+    if (RemoveFromRun(nCaret - 1, nCaret))
+        SetSel(nCaret - 1, nCaret - 1);
 }
 
-void CWTKMaskEdit::DeleteForward()
+void CWTKMaskEdit::DeleteForward(int nCaret)
 {
-    int nStart = 0, nEnd = 0;
-    GetSel(nStart, nEnd);
-    if (nStart != nEnd) {
-        DeleteSelection(nStart, nEnd);
-        return;
-    }
-    const Group group = FindGroupForward(nStart);
-    if (!group.IsValid() || nStart >= group.nEnd || !IsEditable(nStart)) {
+    const Group group = FindGroupForward(nCaret);
+    if (!group.IsValid() || nCaret >= group.nEnd || !IsEditable(nCaret)) {
         Beep();
         return;
     }
-    if (RemoveFromRun(nStart, nStart + 1))
-        Select(nStart, nStart);
+    if (RemoveFromRun(nCaret, nCaret + 1))
+        SetSel(nCaret, nCaret);
 }
 
 void CWTKMaskEdit::DeleteSelection(int nStart, int nEnd)
 {
-    if (!IsEditable(nStart) || RunEnd(nStart) < nEnd) {
+    if (!IsEditable(nStart)) {
         Beep();
-        if (IsEditable(nStart))
-            Select(nStart, RunEnd(nStart));
         return;
     }
-    if (RemoveFromRun(nStart, nEnd))
-        Select(nStart, nStart);
-}
-
-// Removes [nStart, nEnd) from its run of equal mask characters: the rest of the run moves left
-// and prompt characters fill its end. Nothing changes when a moved character would not fit.
-BOOL CWTKMaskEdit::RemoveFromRun(int nStart, int nEnd)
-{
     const int nRunEnd = RunEnd(nStart);
     if (nRunEnd < nEnd) {
         Beep();
-        return FALSE;
+        SetSel(nStart, nRunEnd);
+        return;
     }
-    CString strRun = m_strValue.Mid(nEnd, nRunEnd - nEnd);
-    for (int i = 0; i < strRun.GetLength(); i++) {
-        const char ch = strRun[i];
+    if (RemoveFromRun(nStart, nEnd))
+        SetSel(nStart, nStart);
+}
+
+// Removes [nStart, nEnd), which lies inside one run of equal mask characters: the rest of the
+// run moves left and prompt characters fill its end. Nothing changes when a moved character
+// would not fit.
+BOOL CWTKMaskEdit::RemoveFromRun(int nStart, int nEnd)
+{
+    const int nRunEnd = RunEnd(nStart);
+    const CString strRest = m_strValue.Mid(nEnd, nRunEnd - nEnd);
+    for (int i = 0; i < strRest.GetLength(); i++) {
+        const char ch = strRest[i];
         if (ch != m_chPrompt && !IsAcceptable(nStart + i, ch)) {
             Beep();
             return FALSE;
         }
     }
-    while (strRun.GetLength() < nRunEnd - nStart)
-        strRun += m_chPrompt;
-    for (int i = 0; i < strRun.GetLength(); i++)
-        m_strValue.SetAt(nStart + i, strRun[i]);
-    ShowRange(nStart, nRunEnd);
+    WriteRun(nStart, nRunEnd, strRest);
     return TRUE;
+}
+
+// Stores strRun at nStart, prompt characters after it up to nRunEnd, and shows the range.
+void CWTKMaskEdit::WriteRun(int nStart, int nRunEnd, const CString& strRun)
+{
+    for (int i = nStart; i < nRunEnd; i++) {
+        const int iRun = i - nStart;
+        m_strValue.SetAt(i, iRun < strRun.GetLength() ? strRun[iRun] : m_chPrompt);
+    }
+    ShowRange(nStart, nRunEnd);
 }
 
 // ---- Moves ----
@@ -499,7 +488,7 @@ void CWTKMaskEdit::MoveHome()
     Group group = FindGroupBackward(nStart);
     if (!group.IsValid())
         group = FirstGroup();
-    Select(group.nBegin, group.nBegin);
+    SetSel(group.nBegin, group.nBegin);
 }
 
 void CWTKMaskEdit::MoveEnd()
@@ -509,7 +498,7 @@ void CWTKMaskEdit::MoveEnd()
     Group group = FindGroupForward(nEnd);
     if (!group.IsValid())
         group = LastGroup();
-    Select(group.nEnd, group.nEnd);
+    SetSel(group.nEnd, group.nEnd);
 }
 
 void CWTKMaskEdit::MoveLeft(BOOL bShift, BOOL bCtrl)
@@ -523,14 +512,14 @@ void CWTKMaskEdit::MoveLeft(BOOL bShift, BOOL bCtrl)
             Beep();
             return;
         }
-        Select(target.nBegin, target.nEnd);
+        SetSel(target.nBegin, target.nEnd);
         return;
     }
     if (bShift) {
         int nNewStart = std::max(nStart - 1, 0);
         if (m_bSelectByGroup && group.IsValid())
             nNewStart = std::max(nNewStart, group.nBegin);
-        Select(nNewStart, nEnd);
+        SetSel(nNewStart, nEnd);
         return;
     }
     if (!group.IsValid()) {
@@ -543,11 +532,11 @@ void CWTKMaskEdit::MoveLeft(BOOL bShift, BOOL bCtrl)
             Beep();
             return;
         }
-        Select(previous.nEnd, previous.nEnd);
+        SetSel(previous.nEnd, previous.nEnd);
         return;
     }
     const int nCaret = std::clamp(nStart - 1, group.nBegin, group.nEnd);
-    Select(nCaret, nCaret);
+    SetSel(nCaret, nCaret);
 }
 
 void CWTKMaskEdit::MoveRight(BOOL bShift, BOOL bCtrl)
@@ -560,7 +549,7 @@ void CWTKMaskEdit::MoveRight(BOOL bShift, BOOL bCtrl)
             Beep();
             return;
         }
-        Select(target.nBegin, target.nEnd);
+        SetSel(target.nBegin, target.nEnd);
         return;
     }
     const Group group = FindGroupForward(nEnd);
@@ -568,7 +557,7 @@ void CWTKMaskEdit::MoveRight(BOOL bShift, BOOL bCtrl)
         int nNewEnd = std::min(nEnd + 1, GetLength());
         if (m_bSelectByGroup && group.IsValid())
             nNewEnd = std::min(nNewEnd, group.nEnd);
-        Select(nStart, nNewEnd);
+        SetSel(nStart, nNewEnd);
         return;
     }
     if (!group.IsValid()) {
@@ -581,23 +570,23 @@ void CWTKMaskEdit::MoveRight(BOOL bShift, BOOL bCtrl)
             Beep();
             return;
         }
-        Select(next.nBegin, next.nBegin);
+        SetSel(next.nBegin, next.nBegin);
         return;
     }
     const int nCaret = std::clamp(nEnd + 1, group.nBegin, group.nEnd);
-    Select(nCaret, nCaret);
+    SetSel(nCaret, nCaret);
 }
 
 // ---- Helpers ----
 
-BOOL CWTKMaskEdit::SelectionInsideGroup(int nStart, int nEnd, Group& group)
+BOOL CWTKMaskEdit::SelectionInsideGroup(int nStart, int nEnd)
 {
-    group = FindGroupForward(nStart);
+    const Group group = FindGroupForward(nStart);
     if (group.IsValid() && nStart >= group.nBegin && nEnd <= group.nEnd)
         return TRUE;
     Beep();
     if (group.IsValid())
-        Select(group.nBegin, group.nEnd);
+        SetSel(group.nBegin, group.nEnd);
     return FALSE;
 }
 
@@ -606,7 +595,7 @@ void CWTKMaskEdit::ShowRange(int nBegin, int nEnd)
 {
     if (m_hWnd == nullptr)
         return;
-    CFlagScope scope(m_bUpdating);
+    CWTKFlagScope scope(m_bUpdating);
     if (nEnd < 0 || GetWindowTextLength() != m_strValue.GetLength()) {
         SetWindowText(m_strValue);
         return;
@@ -619,14 +608,9 @@ void CWTKMaskEdit::SelectInitial()
 {
     const Group first = FirstGroup();
     if (HasMask() && m_bSelectByGroup && first.IsValid())
-        Select(first.nBegin, first.nEnd);
+        SetSel(first.nBegin, first.nEnd);
     else
-        Select(0, -1);
-}
-
-void CWTKMaskEdit::Select(int nStart, int nEnd)
-{
-    SetSel(nStart, nEnd);
+        SetSel(0, -1);
 }
 
 void CWTKMaskEdit::Beep()

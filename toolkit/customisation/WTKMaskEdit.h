@@ -70,18 +70,19 @@ private:
     void OnMaskedChar(char chChar);
     void TypeAtCaret(char chChar, int nCaret);
     void TypeOverSelection(char chChar, int nStart, int nEnd);
-    void DeleteBackward();
-    void DeleteForward();
+    void Delete(BOOL bForward);
+    void DeleteBackward(int nCaret);
+    void DeleteForward(int nCaret);
     void DeleteSelection(int nStart, int nEnd);
     BOOL RemoveFromRun(int nStart, int nEnd);
+    void WriteRun(int nStart, int nRunEnd, const CString& strRun);
     void MoveLeft(BOOL bShift, BOOL bCtrl);
     void MoveRight(BOOL bShift, BOOL bCtrl);
     void MoveHome();
     void MoveEnd();
-    BOOL SelectionInsideGroup(int nStart, int nEnd, Group& group);
+    BOOL SelectionInsideGroup(int nStart, int nEnd);
     void ShowRange(int nBegin, int nEnd);
     void SelectInitial();
-    void Select(int nStart, int nEnd);
     static void Beep();
 
     CString m_strMask;

@@ -1,4 +1,5 @@
 #include "customisation/WTKPropertySheet.h"
+#include "foundation/WTKFlagScope.h"
 #include "win/ClientDC.h"
 #include "win/PropertyPage.h"
 #include <algorithm>
@@ -17,8 +18,7 @@ constexpr int kNavigationGap = 6;  // between the navigation and the pages
 
 CWTKPropertySheet::CWTKPropertySheet(LPCSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(pszCaption, pParentWnd, iSelectPage)
-{
-}
+{}
 
 CWTKPropertySheet::~CWTKPropertySheet()
 {
@@ -171,8 +171,7 @@ void CWTKPropertySheet::MakeButtonImages()
     for (int i = 0; i < nImages; i++)
         ImageList_Draw(m_icons.GetSafeHandle(), i, dc.GetSafeHdc(), i * cx, 0, ILD_TRANSPARENT);
     dc.SelectObject(pOldBitmap);
-    m_wndButtonBar.SetImages(static_cast<HBITMAP>(m_bmpButtonImages.GetSafeHandle()), CSize(cx, cy),
-                             kImageBackground);
+    m_wndButtonBar.SetImages(static_cast<HBITMAP>(m_bmpButtonImages.GetSafeHandle()), CSize(cx, cy), kImageBackground);
 }
 
 // The button of the active page shows checked again after anything laid the bar out anew.
@@ -294,7 +293,7 @@ BOOL CWTKPropertySheet::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 
 void CWTKPropertySheet::OnSelectTreeItem(HTREEITEM hItem)
 {
-    m_bSelecting = TRUE;
+    CWTKFlagScope selecting(m_bSelecting);
     if (CPropertyPage* pPage = FindPageOfItem(hItem)) {
         ActivatePage(pPage);
         SetActiveCategory(FindCategoryOfPage(pPage));
@@ -304,7 +303,6 @@ void CWTKPropertySheet::OnSelectTreeItem(HTREEITEM hItem)
         SetActiveCategory(pCategory);
         m_wndTree.Expand(hItem, TVE_EXPAND);
     }
-    m_bSelecting = FALSE;
 }
 
 int CWTKPropertySheet::GetTreeItemImage(HTREEITEM hItem) const
@@ -342,8 +340,9 @@ void CWTKPropertySheet::SyncTreeWithActivePage()
     HTREEITEM hItem = GetPageTreeItem(pPage);
     if (hItem == nullptr)
         return;
-    m_bSelecting = TRUE;
-    m_wndTree.SelectItem(hItem);
-    m_bSelecting = FALSE;
+    {
+        CWTKFlagScope selecting(m_bSelecting);
+        m_wndTree.SelectItem(hItem);
+    }
     SetActiveCategory(FindCategoryOfPage(pPage));
 }

@@ -200,6 +200,12 @@ CSize CWTKVisualManager::GetGlyphSize()
     return size;
 }
 
+CSize CWTKVisualManager::GetCaptionButtonSize()
+{
+    const CSize size = GetGlyphSize();
+    return CSize(size.cx + kCaptionButtonFrame, size.cy + kCaptionButtonFrame);
+}
+
 void CWTKVisualManager::DrawGlyph(CDC* pDC, int nGlyph, CPoint ptTopLeft)
 {
     CWTKMenuGlyphs::Draw(pDC, nGlyph, ptTopLeft);
@@ -325,11 +331,7 @@ void CWTKVisualManager::OnDrawCaptionButton(CDC* pDC, const CWTKCaptionButtonInf
         nGlyph = bExpanded ? CWTKMenuGlyphs::kArrowDown
                            : (bDisabled ? CWTKMenuGlyphs::kArrowUpDisabled : CWTKMenuGlyphs::kArrowUp);
 
-    CSize size = GetGlyphSize();
-    if (!pButton->IsGlyphSized()) {
-        size.cx += 5;
-        size.cy += 5;
-    }
+    const CSize size = pButton->IsGlyphSized() ? GetGlyphSize() : GetCaptionButtonSize();
     CRect rect(pButton->GetPosition(), size);
     const BOOL bPushed = pButton->IsPushed();
     const BOOL bHighlighted = pButton->IsHighlighted();

@@ -34,6 +34,8 @@ class CWTKToolbarButtonInfo;
 
 // Hit-test code of a sizing bar's hide caption button.
 constexpr int kCaptionButtonHide = 19;
+// A caption button is this much wider and higher than its glyph (room for its frame).
+constexpr int kCaptionButtonFrame = 5;
 
 // Button drawing states passed to the border and interior operations.
 constexpr int kButtonStateNormal = 0;
@@ -68,6 +70,8 @@ public:
     // when the toolkit made it, left to the application when the application made it.
     static void SetDefaultManager(CRuntimeClass* pRTIDefault);
     static CRuntimeClass* GetDefaultManager();
+    // A caption button that is not glyph-sized: its glyph with room for a frame.
+    static CSize GetCaptionButtonSize();
     static void RedrawAll();
     // Deletes the current manager when the toolkit created it.
     static void DestroyInstance();

@@ -259,8 +259,7 @@ void CWTKVisualManagerXP::OnDrawCaptionButton(CDC* pDC, const CWTKCaptionButtonI
         nGlyph = bExpanded ? CWTKMenuGlyphs::kArrowDown
                            : (bDisabled ? CWTKMenuGlyphs::kArrowUpDisabled : CWTKMenuGlyphs::kArrowUp);
 
-    const CSize sizeGlyph = GetGlyphSize();
-    const CRect rect(pButton->GetPosition(), CSize(sizeGlyph.cx + 5, sizeGlyph.cy + 5));
+    const CRect rect(pButton->GetPosition(), GetCaptionButtonSize());
     const BOOL bPushed = pButton->IsPushed();
     const BOOL bHighlighted = pButton->IsHighlighted();
     // A disabled expand button gets no highlight; the hide button always can.
@@ -338,9 +337,9 @@ void CWTKVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisa
         pDC->Draw3dRect(rect, g.clrBarHilite, g.clrBarHilite);
     }
     const CSize sizeGlyph = GetGlyphSize();
-    DrawGlyph(pDC, nGlyph,
-              CPoint(rect.left + (rect.Width() - sizeGlyph.cx) / 2 + 1,
-                     rect.top + (rect.Height() - sizeGlyph.cy) / 2 + 1));
+    DrawGlyph(
+        pDC, nGlyph,
+        CPoint(rect.left + (rect.Width() - sizeGlyph.cx) / 2 + 1, rect.top + (rect.Height() - sizeGlyph.cy) / 2 + 1));
 }
 
 void CWTKVisualManagerXP::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*/, BOOL bIsDropped,

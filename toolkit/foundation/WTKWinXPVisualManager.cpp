@@ -249,11 +249,7 @@ void CWTKWinXPVisualManager::OnDrawCaptionButton(CDC* pDC, const CWTKCaptionButt
         CWTKVisualManagerXP::OnDrawCaptionButton(pDC, pButton, bHorz, bExpanded, bDisabled);
         return;
     }
-    CSize size = GetGlyphSize();
-    if (!pButton->IsGlyphSized()) {
-        size.cx += 5;
-        size.cy += 5;
-    }
+    const CSize size = pButton->IsGlyphSized() ? GetGlyphSize() : GetCaptionButtonSize();
     const CRect rect(pButton->GetPosition(), size);
     const BOOL bPushed = pButton->IsPushed();
     DrawThemeBackground(m_hThemeButton, pDC, kThemeButtonPushButton,

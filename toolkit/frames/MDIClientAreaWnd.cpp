@@ -4,6 +4,7 @@
 #include "frames/WTKMDIFrameWnd.h"
 
 #include "command_bars/WTKMenuBar.h"
+#include "foundation/WTKFlagScope.h"
 
 #include <algorithm>
 
@@ -15,21 +16,6 @@ BEGIN_MESSAGE_MAP(CMDIClientAreaWnd, CWnd)
     ON_MESSAGE(WM_MDIDESTROY, OnMDIDestroy)
     ON_MESSAGE(CMDIClientAreaWnd::kUpdateTabsMessage, OnUpdateTabsMessage)
 END_MESSAGE_MAP()
-
-namespace {
-// Restores a flag when the scope ends, also on an early return.
-class CFlagScope {
-public:
-    explicit CFlagScope(BOOL& bFlag) : m_bFlag(bFlag), m_bOld(bFlag) { m_bFlag = TRUE; }
-    ~CFlagScope() { m_bFlag = m_bOld; }
-    CFlagScope(const CFlagScope&) = delete;
-    CFlagScope& operator=(const CFlagScope&) = delete;
-
-private:
-    BOOL& m_bFlag;
-    BOOL m_bOld;
-};
-}  // namespace
 
 BOOL CMDIClientAreaWnd::Attach(CWTKMDIFrameWnd* pFrame, HWND hWndClient)
 {
@@ -194,7 +180,7 @@ void CMDIClientAreaWnd::UpdateTabs(BOOL bReselect)
 {
     if (m_wndTabs.GetSafeHwnd() == nullptr)
         return;
-    CFlagScope updating(m_bUpdating);
+    CWTKFlagScope updating(m_bUpdating);
     BOOL bChanged = FALSE;
     const std::vector<CWnd*> children = GetChildren();
 
@@ -253,7 +239,7 @@ void CMDIClientAreaWnd::SelectTab(CWnd* pChild)
     const int iTab = pChild != nullptr ? FindTab(pChild) : -1;
     if (iTab < 0)
         return;
-    CFlagScope updating(m_bUpdating);
+    CWTKFlagScope updating(m_bUpdating);
     m_wndTabs.SetActiveTab(iTab);
 }
 
@@ -276,7 +262,7 @@ void CMDIClientAreaWnd::RemoveChildTab(CWnd* pChild)
     if (iTab < 0)
         return;
     {
-        CFlagScope updating(m_bUpdating);
+        CWTKFlagScope updating(m_bUpdating);
         m_wndTabs.RemoveTab(iTab);
     }
     RelayoutFrame();
@@ -328,7 +314,7 @@ LRESULT CMDIClientAreaWnd::OnMDIDestroy(WPARAM wParam, LPARAM /*lParam*/)
     if (CWnd* pChild = CWnd::FromHandlePermanent(hWndChild); pChild != nullptr && nTabsBefore > 0) {
         const int iTab = FindTab(pChild);
         if (iTab >= 0) {
-            CFlagScope updating(m_bUpdating);
+            CWTKFlagScope updating(m_bUpdating);
             m_wndTabs.RemoveTab(iTab);
         }
     }

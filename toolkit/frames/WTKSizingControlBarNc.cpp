@@ -6,7 +6,6 @@
 #include "command_bars/WTKToolbarMessages.h"
 #include "command_bars/res/WTKCommandBarsRes.h"
 #include "foundation/WTKGlobalData.h"
-#include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKVisualManager.h"
 
 #include "bars/DockBar.h"
@@ -49,8 +48,7 @@ constexpr int kButtonGap = 2;
 
 CSize ButtonSize()
 {
-    CSize size = CWTKMenuGlyphs::GetSize();
-    return CSize(size.cx + 5, size.cy + 5);
+    return CWTKVisualManager::GetCaptionButtonSize();
 }
 
 BOOL IsEdgeHit(UINT nHitTest)

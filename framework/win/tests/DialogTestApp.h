@@ -1,6 +1,7 @@
 // The application object of the dialog tests: it counts the thread's idle calls (which modal
 // loops give to command update) and records message boxes instead of showing them.
 #pragma once
+#include "Canvas.h"
 #include "Files.h"
 #include "win/WinApp.h"
 #include <string>
@@ -24,5 +25,3 @@ public:
 
 extern CDialogTestApp theApp;
 
-// Copies a window as the screen shows it, frame included, into a PNG of that folder.
-bool SaveWindowScreenshot(HWND hWnd, const char* pszFileName);

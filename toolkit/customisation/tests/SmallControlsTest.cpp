@@ -26,15 +26,6 @@
 
 namespace {
 
-void SaveScreenshot(CWnd* pWnd, const char* pszName)
-{
-    CRect rect;
-    pWnd->GetWindowRect(&rect);
-    Canvas canvas(rect.Width(), rect.Height());
-    if (canvas.CopyFromWindow(pWnd->GetSafeHwnd(), true))
-        canvas.WritePng(ScreenshotFolder() + "\\" + pszName);
-}
-
 LPARAM PointParam(CPoint point)
 {
     return MAKELPARAM(point.x, point.y);
@@ -256,7 +247,7 @@ TEST_F(SmallControlsTest, CaptionLabelPlacesItsButtonsAndItsChild)
     Canvas canvas(300, 200);
     ASSERT_TRUE(canvas.CopyFromWindow(label.GetSafeHwnd(), false));
     EXPECT_EQ(canvas.Pixel(2, 15), WTKGetGlobalData().clrBtnFace);
-    SaveScreenshot(&m_frame, "controls_caption_label.png");
+    SaveWindowScreenshot(m_frame.GetSafeHwnd(), "controls_caption_label.png");
     label.DestroyWindow();
 }
 
@@ -327,13 +318,9 @@ TEST_F(SmallControlsTest, TreeSheetActivatesPagesByCategory)
     pTree->GetWindowRect(&rectTree);
     fonts.GetWindowRect(&rectPage);
     EXPECT_GE(rectPage.left, rectTree.right);
-    SaveScreenshot(&sheet, "controls_tree_sheet.png");
+    SaveWindowScreenshot(sheet.GetSafeHwnd(), "controls_tree_sheet.png");
     sheet.DestroyWindow();
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(SmallControlsTest, ButtonBarSheetSwitchesPagesByItsShortcutButtons)
 {
@@ -372,7 +359,7 @@ TEST_F(SmallControlsTest, ButtonBarSheetSwitchesPagesByItsShortcutButtons)
     pBar->GetWindowRect(&rectBar);
     colours.GetWindowRect(&rectPage);
     EXPECT_GE(rectPage.left, rectBar.right);
-    SaveScreenshot(&sheet, "controls_button_bar_sheet.png");
+    SaveWindowScreenshot(sheet.GetSafeHwnd(), "controls_button_bar_sheet.png");
     sheet.DestroyWindow();
 }
 

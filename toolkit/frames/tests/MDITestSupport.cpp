@@ -106,23 +106,9 @@ void MDITestBase::TearDown()
     PumpPending();
 }
 
-std::string ScreenshotFolder()
-{
-    char szPath[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, szPath, MAX_PATH);
-    std::string strFolder = szPath;
-    strFolder = strFolder.substr(0, strFolder.find_last_of("\\/")) + "\\..\\screenshots";
-    ::CreateDirectoryA(strFolder.c_str(), nullptr);
-    return strFolder;
-}
-
 void SaveScreenshot(CWnd* pWnd, const char* pszName)
 {
-    CRect rect;
-    pWnd->GetWindowRect(&rect);
-    Canvas canvas(rect.Width(), rect.Height());
-    if (canvas.CopyFromWindow(pWnd->GetSafeHwnd(), true))
-        canvas.WritePng(ScreenshotFolder() + "\\" + pszName);
+    SaveWindowScreenshot(pWnd->GetSafeHwnd(), pszName);
 }
 
 HICON MakeColourIcon(COLORREF colour)

@@ -2,6 +2,7 @@
 // toolkit MDI frame with a menu bar and document tabs, MDI children with their own icons and
 // documents that count saves, and pumping and screenshot helpers.
 #pragma once
+#include "Files.h"
 #include "MessagePump.h"
 
 #include "MDITestIds.h"
@@ -76,7 +77,6 @@ protected:
     CMDITestFrame* m_pFrame = nullptr;
 };
 
-std::string ScreenshotFolder();
 // Saves the window (frame included) as a PNG in the screenshot folder.
 void SaveScreenshot(CWnd* pWnd, const char* pszName);
 // Small icons of distinct solid colours, made for a test (DestroyIcon when done).
