@@ -209,13 +209,14 @@ const CWTKToolbarCustomize::Category* CWTKToolbarCustomize::FindCategory(LPCSTR 
     return nullptr;
 }
 
-BOOL CWTKToolbarCustomize::IsInAllCommands(UINT uiCmd) const
+const CWTKToolbarButton* CWTKToolbarCustomize::FindInAllCommands(UINT uiCmd) const
 {
     for (POSITION pos = m_allCommands.GetHeadPosition(); pos != nullptr;) {
-        if (static_cast<CWTKToolbarButton*>(m_allCommands.GetNext(pos))->m_nID == uiCmd)
-            return TRUE;
+        const auto* pButton = static_cast<const CWTKToolbarButton*>(m_allCommands.GetNext(pos));
+        if (pButton->m_nID == uiCmd)
+            return pButton;
     }
-    return FALSE;
+    return nullptr;
 }
 
 static CWTKToolbarButton* CopyButton(const CWTKToolbarButton& button)
@@ -248,7 +249,7 @@ void CWTKToolbarCustomize::AddButton(LPCSTR lpszCategory, const CWTKToolbarButto
     else
         category.buttons.InsertBefore(posAt, pCopy);
 
-    if (bCommand && !IsInAllCommands(button.m_nID))
+    if (bCommand && FindInAllCommands(button.m_nID) == nullptr)
         m_allCommands.AddTail(CopyButton(button));
 }
 
@@ -391,15 +392,13 @@ void CWTKToolbarCustomize::FillCategoriesListBox(CListBox& wndCategory, BOOL bAl
 
 BOOL CWTKToolbarCustomize::GetCommandName(UINT uiCmd, CString& strText) const
 {
-    for (POSITION pos = m_allCommands.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_allCommands.GetNext(pos));
-        if (pButton->m_nID == uiCmd) {
-            strText = pButton->m_strText;
-            return TRUE;
-        }
+    const CWTKToolbarButton* pButton = FindInAllCommands(uiCmd);
+    if (pButton == nullptr) {
+        strText.Empty();
+        return FALSE;
     }
-    strText.Empty();
-    return FALSE;
+    strText = pButton->m_strText;
+    return TRUE;
 }
 
 int CWTKToolbarCustomize::GetCountInCategory(LPCSTR lpszItemName, const CObList& lstCommands)

@@ -137,7 +137,7 @@ protected:
     static BOOL HasRealCommand(const CObList& buttons);
     template <class TList>
     void FillCategories(TList& wndCategory, BOOL bAllCategories) const;
-    BOOL IsInAllCommands(UINT uiCmd) const;
+    const CWTKToolbarButton* FindInAllCommands(UINT uiCmd) const;
     // The sheet's one "Close" button in place of OK, Cancel, Apply and Help.
     void SetUpButtons();
 
