@@ -4,7 +4,7 @@
 #include "customisation/res/WTKCustomisationRes.h"
 
 #include "command_bars/WTKCommandManager.h"
-#include "command_bars/WTKToolbarButton.h"
+#include "command_bars/WTKToolbarMenuButton.h"
 
 #include "core/ObList.h"
 #include "docview/FrameWnd.h"
@@ -12,22 +12,12 @@
 
 IMPLEMENT_DYNCREATE(CWTKCustomizePage, CPropertyPage)
 
-namespace {
-constexpr UINT kNoCommand = static_cast<UINT>(-1);
-}  // namespace
-
 BEGIN_MESSAGE_MAP(CWTKCustomizePage, CPropertyPage)
     ON_LBN_SELCHANGE(IDC_WTK_CATEGORY, OnSelchangeCategory)
     ON_LBN_SELCHANGE(IDC_WTK_COMMANDS_LIST, OnSelchangeCommands)
 END_MESSAGE_MAP()
 
 CWTKCustomizePage::CWTKCustomizePage() : CPropertyPage(IDD_WTK_CUSTOMIZE_COMMANDS) {}
-
-CWTKToolbarCustomize* CWTKCustomizePage::GetSheet() const
-{
-    CWnd* pParent = GetParent();
-    return pParent != nullptr ? dynamic_cast<CWTKToolbarCustomize*>(pParent) : nullptr;
-}
 
 void CWTKCustomizePage::DoDataExchange(CDataExchange* pDX)
 {
@@ -39,7 +29,7 @@ void CWTKCustomizePage::DoDataExchange(CDataExchange* pDX)
 BOOL CWTKCustomizePage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    if (CWTKToolbarCustomize* pSheet = GetSheet())
+    if (CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::FromPage(this))
         pSheet->FillCategoriesListBox(m_wndCategory, TRUE);
     SelectCategory(0);
     return TRUE;
@@ -70,11 +60,8 @@ void CWTKCustomizePage::OnSelchangeCategory()
     const int nCategory = m_wndCategory.GetCurSel();
     const DWORD_PTR dwData = nCategory >= 0 ? m_wndCategory.GetItemData(nCategory) : 0;
     if (dwData != 0 && dwData != static_cast<DWORD_PTR>(LB_ERR)) {
-        CString strCategory;
-        m_wndCategory.GetText(nCategory, strCategory);
-        CWTKToolbarCustomize* pSheet = GetSheet();
-        const BOOL bAllCommands = pSheet != nullptr && strCategory == pSheet->GetAllCommandsName();
-        FillCommands(*reinterpret_cast<const CObList*>(dwData), bAllCommands);
+        const auto* pCommands = reinterpret_cast<const CObList*>(dwData);
+        FillCommands(*pCommands, CWTKToolbarCustomize::IsAllCommands(this, pCommands));
     }
     m_wndCommands.SetRedraw(TRUE);
     m_wndCommands.Invalidate();
@@ -87,7 +74,7 @@ void CWTKCustomizePage::FillCommands(const CObList& lstCommands, BOOL bAllComman
         auto* pButton = static_cast<CWTKToolbarButton*>(lstCommands.GetNext(pos));
         if (pButton->IsSeparator())
             continue;
-        if (pButton->m_nID != kNoCommand && WTKGetCmdImage(pButton->m_nID, FALSE) < 0 &&
+        if (pButton->m_nID != CWTKToolbarMenuButton::kSubMenuId && WTKGetCmdImage(pButton->m_nID, FALSE) < 0 &&
             WTKGetCmdImage(pButton->m_nID, TRUE) < 0)
             pButton->SetImage(-1);
 
@@ -124,7 +111,7 @@ void CWTKCustomizePage::ShowDescription(const CWTKToolbarButton* pButton)
 {
     CString strDescription;
     if (pButton != nullptr) {
-        CWTKToolbarCustomize* pSheet = GetSheet();
+        CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::FromPage(this);
         if (pButton->m_nID == 0)
             strDescription = pButton->m_strText;
         else if (pSheet != nullptr && pSheet->GetFrame() != nullptr)

@@ -9,7 +9,6 @@
 
 class CObList;
 class CWTKToolbarButton;
-class CWTKToolbarCustomize;
 
 class CWTKCustomizePage : public CPropertyPage {
     DECLARE_DYNCREATE(CWTKCustomizePage)
@@ -35,7 +34,6 @@ protected:
     void OnSelchangeCommands();
     DECLARE_MESSAGE_MAP()
 
-    CWTKToolbarCustomize* GetSheet() const;
     void FillCommands(const CObList& lstCommands, BOOL bAllCommands);
     void ShowDescription(const CWTKToolbarButton* pButton);
 

@@ -19,7 +19,6 @@
 IMPLEMENT_DYNCREATE(CWTKKeyboardPage, CPropertyPage)
 
 namespace {
-constexpr UINT kNoCommand = static_cast<UINT>(-1);
 // The bits that make two entries the same key: Shift, Ctrl, Alt and the virtual-key flag.
 constexpr BYTE kKeyMatchMask = 0x1D;
 constexpr char kUnknownCommand[] = "????";
@@ -40,19 +39,6 @@ CWTKKeyboardPage::CWTKKeyboardPage() : CPropertyPage(IDD_WTK_CUSTOMIZE_KEYBOARD)
 
 CWTKKeyboardPage::~CWTKKeyboardPage() = default;
 
-CWTKToolbarCustomize* CWTKKeyboardPage::GetSheet() const
-{
-    CWnd* pParent = GetParent();
-    return pParent != nullptr ? dynamic_cast<CWTKToolbarCustomize*>(pParent) : nullptr;
-}
-
-CFrameWnd* CWTKKeyboardPage::GetFrame() const
-{
-    CWTKToolbarCustomize* pSheet = GetSheet();
-    CFrameWnd* pFrame = pSheet != nullptr ? pSheet->GetFrame() : nullptr;
-    return pFrame != nullptr && ::IsWindow(pFrame->GetSafeHwnd()) ? pFrame : nullptr;
-}
-
 void CWTKKeyboardPage::DoDataExchange(CDataExchange* pDX)
 {
     CPropertyPage::DoDataExchange(pDX);
@@ -72,7 +58,7 @@ void CWTKKeyboardPage::DoDataExchange(CDataExchange* pDX)
 BOOL CWTKKeyboardPage::OnInitDialog()
 {
     CPropertyPage::OnInitDialog();
-    if (CWTKToolbarCustomize* pSheet = GetSheet())
+    if (CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::FromPage(this))
         pSheet->FillCategoriesComboBox(m_wndCategory, FALSE);
     m_wndCategory.SetCurSel(0);
     FillTables();
@@ -97,7 +83,7 @@ void CWTKKeyboardPage::FillTables()
         }
     }
     int nSelect = 0;
-    CFrameWnd* pFrame = GetFrame();
+    CFrameWnd* pFrame = CWTKToolbarCustomize::GetLiveFrame(this);
     if (pFrame != nullptr && pFrame->m_hAccelTable != nullptr) {
         CString strDefault;
         strDefault.LoadString(IDS_WTK_DEFAULT_ACCELERATORS);
@@ -127,17 +113,12 @@ CWTKToolbarButton* CWTKKeyboardPage::GetSelectedCommand() const
     return dwData == static_cast<DWORD_PTR>(LB_ERR) ? nullptr : reinterpret_cast<CWTKToolbarButton*>(dwData);
 }
 
-void CWTKKeyboardPage::SetTableIcon(HICON hIcon)
-{
-    m_wndTableIcon.SetIcon(hIcon);
-}
-
 void CWTKKeyboardPage::OnSelchangeTable()
 {
     m_accelerators.clear();
     if (m_wndTableList.GetCurSel() >= 0) {
         CMultiDocTemplate* pTemplate = GetSelectedTemplate();
-        CFrameWnd* pFrame = GetFrame();
+        CFrameWnd* pFrame = CWTKToolbarCustomize::GetLiveFrame(this);
         HICON hIcon = nullptr;
         if (pTemplate != nullptr) {
             m_accelerators = CWTKKeyboardManager::CopyTable(pTemplate->m_hAccelTable);
@@ -149,7 +130,7 @@ void CWTKKeyboardPage::OnSelchangeTable()
             m_accelerators = CWTKKeyboardManager::CopyTable(pFrame->m_hAccelTable);
             hIcon = reinterpret_cast<HICON>(::GetClassLongPtrA(pFrame->GetSafeHwnd(), GCLP_HICON));
         }
-        SetTableIcon(hIcon);
+        m_wndTableIcon.SetIcon(hIcon);
     }
     ShowCurrentKeys();
 }
@@ -161,13 +142,10 @@ void CWTKKeyboardPage::OnSelchangeCategory()
     const DWORD_PTR dwData = nCategory >= 0 ? m_wndCategory.GetItemData(nCategory) : 0;
     if (dwData != 0 && dwData != static_cast<DWORD_PTR>(CB_ERR)) {
         const CObList& lstCommands = *reinterpret_cast<const CObList*>(dwData);
-        CString strCategory;
-        m_wndCategory.GetLBText(nCategory, strCategory);
-        CWTKToolbarCustomize* pSheet = GetSheet();
-        const BOOL bAllCommands = pSheet != nullptr && strCategory == pSheet->GetAllCommandsName();
+        const BOOL bAllCommands = CWTKToolbarCustomize::IsAllCommands(this, &lstCommands);
         for (POSITION pos = lstCommands.GetHeadPosition(); pos != nullptr;) {
             auto* pButton = static_cast<CWTKToolbarButton*>(lstCommands.GetNext(pos));
-            if (pButton->m_nID == 0 || pButton->m_nID == kNoCommand)
+            if (!CWTKToolbarCustomize::IsRealCommand(pButton->m_nID))
                 continue;
             CWTKCustomizePage::AddCommandItem(m_wndCommandsList,
                                               CWTKCustomizePage::GetDisplayText(*pButton, lstCommands, bAllCommands),
@@ -184,7 +162,7 @@ void CWTKKeyboardPage::OnSelchangeCommandsList()
     CString strDescription;
     CWTKToolbarButton* pButton = GetSelectedCommand();
     if (pButton != nullptr) {
-        if (CFrameWnd* pFrame = GetFrame())
+        if (CFrameWnd* pFrame = CWTKToolbarCustomize::GetLiveFrame(this))
             pFrame->GetMessageString(pButton->m_nID, strDescription);
     }
     m_wndDescription.SetWindowText(strDescription);
@@ -234,7 +212,7 @@ void CWTKKeyboardPage::OnUpdateNewKey()
         if (entry.key != typed.key || (entry.fVirt & kKeyMatchMask) != (typed.fVirt & kKeyMatchMask))
             continue;
         CString strCommand;
-        CWTKToolbarCustomize* pSheet = GetSheet();
+        CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::FromPage(this);
         if (pSheet == nullptr || !pSheet->GetCommandName(entry.cmd, strCommand))
             strCommand = kUnknownCommand;
         ShowAssignedTo(strCommand);
@@ -252,7 +230,8 @@ BOOL CWTKKeyboardPage::InstallTable()
     if (pManager == nullptr || m_accelerators.empty())
         return FALSE;
     return pManager->UpdateAcceleratorTable(GetSelectedTemplate(), m_accelerators.data(),
-                                            static_cast<int>(m_accelerators.size()), GetFrame());
+                                            static_cast<int>(m_accelerators.size()),
+                                            CWTKToolbarCustomize::GetLiveFrame(this));
 }
 
 void CWTKKeyboardPage::OnAssign()
@@ -302,7 +281,7 @@ void CWTKKeyboardPage::OnResetAll()
         return;
     if (auto* pManager = dynamic_cast<CWTKKeyboardManager*>(WTKGetKeyboardManager()))
         pManager->ResetAll();
-    if (CFrameWnd* pFrame = GetFrame())
+    if (CFrameWnd* pFrame = CWTKToolbarCustomize::GetLiveFrame(this))
         pFrame->SendMessage(WTK_TOOLBAR_RESETKEYBOARD);
     const int nTable = m_wndTableList.GetCurSel();
     FillTables();

@@ -14,7 +14,6 @@
 
 class CMultiDocTemplate;
 class CWTKToolbarButton;
-class CWTKToolbarCustomize;
 
 class CWTKKeyboardPage : public CPropertyPage {
     DECLARE_DYNCREATE(CWTKKeyboardPage)
@@ -39,8 +38,6 @@ protected:
     void OnResetAll();
     DECLARE_MESSAGE_MAP()
 
-    CWTKToolbarCustomize* GetSheet() const;
-    CFrameWnd* GetFrame() const;
     void FillTables();
     // The template of the chosen table (null for "Default").
     CMultiDocTemplate* GetSelectedTemplate() const;
@@ -49,7 +46,6 @@ protected:
     // Hands the page's table to the keyboard manager for the chosen owner.
     BOOL InstallTable();
     void ShowAssignedTo(LPCSTR lpszText);
-    void SetTableIcon(HICON hIcon);
 
     CComboBox m_wndCategory;
     CListBox m_wndCommandsList;

@@ -5,8 +5,7 @@
 #include "customisation/WTKToolbarCustomize.h"
 #include "customisation/res/WTKCustomisationRes.h"
 
-#include "frames/WTKFrameWnd.h"
-#include "frames/WTKMDIFrameWnd.h"
+#include "frames/WTKFrameHelper.h"
 
 #include "command_bars/WTKContextMenuManager.h"
 #include "command_bars/WTKMenuBar.h"
@@ -51,15 +50,6 @@ CWTKMenuBarHost* GetMenuBarHost(CWTKMenuBar* pMenuBar)
 {
     CWnd* pFrame = pMenuBar != nullptr ? pMenuBar->GetMenuParentFrame() : nullptr;
     return dynamic_cast<CWTKMenuBarHost*>(pFrame);
-}
-
-CWTKFrameHelper* GetFrameHelper(CWnd* pFrame)
-{
-    if (auto* pMDIFrame = dynamic_cast<CWTKMDIFrameWnd*>(pFrame))
-        return pMDIFrame->GetFrameHelper();
-    if (auto* pPlainFrame = dynamic_cast<CWTKFrameWnd*>(pFrame))
-        return pPlainFrame->GetFrameHelper();
-    return nullptr;
 }
 
 CString ComboText(const CComboBox& wndCombo, int nIndex)
@@ -119,15 +109,9 @@ CWTKMenuBar* CWTKMenuPage::FindMenuBar() const
     return nullptr;
 }
 
-UINT CWTKMenuPage::GetSheetFlags() const
-{
-    auto* pSheet = dynamic_cast<CWTKToolbarCustomize*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
-    return pSheet != nullptr ? pSheet->GetFlags() : 0;
-}
-
 CFrameWnd* CWTKMenuPage::GetOwnerFrame() const
 {
-    auto* pSheet = dynamic_cast<CWTKToolbarCustomize*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+    CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::FromPage(this);
     if (pSheet != nullptr && pSheet->GetFrame() != nullptr)
         return pSheet->GetFrame();
     return dynamic_cast<CFrameWnd*>(FwGetMainWnd());
@@ -197,7 +181,7 @@ void CWTKMenuPage::FillAnimations()
 
 void CWTKMenuPage::ApplySheetFlags()
 {
-    const UINT uiFlags = GetSheetFlags();
+    const UINT uiFlags = CWTKToolbarCustomize::GetFlagsOf(this);
     if ((uiFlags & CWTKToolbarCustomize::kMenuShadows) == 0)
         GetDlgItem(IDC_WTK_MENU_SHADOWS)->ShowWindow(SW_HIDE);
     if ((uiFlags & CWTKToolbarCustomize::kMenuAnimations) == 0) {
@@ -296,7 +280,7 @@ BOOL CWTKMenuPage::ReloadApplicationMenu(CMultiDocTemplate* pTemplate)
     if (bDefault) {
         if (CWTKMenuBarHost* pHost = GetMenuBarHost(m_pMenuBar))
             pHost->ReplaceDefaultMenu(hmenuNew);
-        if (CWTKFrameHelper* pHelper = GetFrameHelper(m_pMenuBar->GetMenuParentFrame()))
+        if (CWTKFrameHelper* pHelper = CWTKToolbarCustomize::GetFrameHelper(m_pMenuBar->GetMenuParentFrame()))
             pHelper->SetMenuBar(m_pMenuBar);
     } else {
         pTemplate->m_hMenuShared = hmenuNew;

@@ -56,7 +56,6 @@ protected:
 
     // The bar given, else the first visible menu bar of all toolbars.
     CWTKMenuBar* FindMenuBar() const;
-    UINT GetSheetFlags() const;
     // The frame the sheet customises (the target of the registered messages), or the main window.
     CFrameWnd* GetOwnerFrame() const;
     void FillMenus();

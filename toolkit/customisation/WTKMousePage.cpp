@@ -26,8 +26,6 @@ END_MESSAGE_MAP()
 
 namespace {
 
-constexpr UINT kSeparatorId = 0;
-constexpr UINT kPopupId = static_cast<UINT>(-1);
 constexpr int kIconGrowBy = 4;
 
 // A command's text as a list shows it: without its mnemonic marks.
@@ -102,13 +100,13 @@ void CWTKMousePage::FillViews()
 
 void CWTKMousePage::FillCommands()
 {
-    auto* pSheet = dynamic_cast<CWTKToolbarCustomize*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+    CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::FromPage(this);
     if (pSheet == nullptr)
         return;
     const CObList& commands = pSheet->GetAllCommands();
     for (POSITION pos = commands.GetHeadPosition(); pos != nullptr;) {
         auto* pButton = dynamic_cast<CWTKToolbarButton*>(commands.GetNext(pos));
-        if (pButton == nullptr || pButton->m_nID == kSeparatorId || pButton->m_nID == kPopupId)
+        if (pButton == nullptr || !CWTKToolbarCustomize::IsRealCommand(pButton->m_nID))
             continue;
         const int nIndex = m_wndCommands.AddString(ListText(pButton->m_strText));
         if (nIndex >= 0)
@@ -162,22 +160,29 @@ void CWTKMousePage::ShowDescription(UINT uiCmd)
 {
     CString strDescription;
     if (uiCmd != 0) {
-        auto* pSheet = dynamic_cast<CWTKToolbarCustomize*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+        CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::FromPage(this);
         if (pSheet != nullptr && pSheet->GetFrame() != nullptr)
             pSheet->GetFrame()->GetMessageString(uiCmd, strDescription);
     }
     SetDlgItemText(IDC_WTK_MOUSE_DESCRIPTION, strDescription);
 }
 
-void CWTKMousePage::OnNoDblClick()
+BOOL CWTKMousePage::SetSelectedViewCommand(UINT uiCmd)
 {
     CWTKMouseManager* pManager = GetManager();
     const int iViewId = GetSelectedViewId();
     if (pManager == nullptr || iViewId < 0) {
         WTKBeep(MB_OK);
-        return;
+        return FALSE;
     }
-    pManager->SetViewDblClickCommand(iViewId, 0);
+    pManager->SetViewDblClickCommand(iViewId, uiCmd);
+    return TRUE;
+}
+
+void CWTKMousePage::OnNoDblClick()
+{
+    if (!SetSelectedViewCommand(0))
+        return;
     m_wndCommands.SetCurSel(-1);
     m_wndCommands.EnableWindow(FALSE);
     ShowDescription(0);
@@ -185,26 +190,14 @@ void CWTKMousePage::OnNoDblClick()
 
 void CWTKMousePage::OnUseDblClick()
 {
-    CWTKMouseManager* pManager = GetManager();
-    const int iViewId = GetSelectedViewId();
-    if (pManager == nullptr || iViewId < 0) {
-        WTKBeep(MB_OK);
-        return;
-    }
-    m_wndCommands.EnableWindow(TRUE);
     // No command until one is chosen from the list.
-    pManager->SetViewDblClickCommand(iViewId, 0);
+    if (SetSelectedViewCommand(0))
+        m_wndCommands.EnableWindow(TRUE);
 }
 
 void CWTKMousePage::OnSelchangeCommands()
 {
-    CWTKMouseManager* pManager = GetManager();
-    const int iViewId = GetSelectedViewId();
-    if (pManager == nullptr || iViewId < 0) {
-        WTKBeep(MB_OK);
-        return;
-    }
     const UINT uiCmd = GetSelectedCommand();
-    pManager->SetViewDblClickCommand(iViewId, uiCmd);
-    ShowDescription(uiCmd);
+    if (SetSelectedViewCommand(uiCmd))
+        ShowDescription(uiCmd);
 }

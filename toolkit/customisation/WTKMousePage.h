@@ -35,6 +35,9 @@ protected:
     void ShowBinding();
     void ShowDescription(UINT uiCmd);
     UINT GetSelectedCommand() const;
+    // Binds the command (0: none) to the selected view; FALSE, with a beep, without a view or
+    // a manager.
+    BOOL SetSelectedViewCommand(UINT uiCmd);
 
     CListCtrl m_wndViews;
     CListBox m_wndCommands;

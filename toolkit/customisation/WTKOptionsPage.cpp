@@ -34,12 +34,6 @@ constexpr int kPersonalizedControls[] = {IDC_WTK_OPTIONS_PERSONALIZED_LABEL, IDC
 
 CWTKOptionsPage::CWTKOptionsPage() : CWTKPropertyPage(IDD_WTK_OPTIONS_PAGE) {}
 
-UINT CWTKOptionsPage::GetSheetFlags() const
-{
-    auto* pSheet = dynamic_cast<CWTKToolbarCustomize*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
-    return pSheet != nullptr ? pSheet->GetFlags() : 0;
-}
-
 void CWTKOptionsPage::HideControl(int nID)
 {
     if (CWnd* pControl = GetDlgItem(nID)) {
@@ -58,7 +52,7 @@ BOOL CWTKOptionsPage::OnInitDialog()
     SetCheck(IDC_WTK_OPTIONS_LARGE_ICONS, CWTKToolBar::IsLargeIcons());
     SetCheck(IDC_WTK_OPTIONS_LOOK2000, CWTKVisualManager::GetInstance()->IsLook2000());
 
-    const UINT uiFlags = GetSheetFlags();
+    const UINT uiFlags = CWTKToolbarCustomize::GetFlagsOf(this);
     if (!CWTKToolBar::HasBasicCommands() || (uiFlags & CWTKToolbarCustomize::kMenuPersonalisation) == 0)
         for (int nID : kPersonalizedControls)
             HideControl(nID);
@@ -93,7 +87,7 @@ void CWTKOptionsPage::OnLargeIcons()
 {
     CWTKToolBar::SetLargeIcons(IsChecked(IDC_WTK_OPTIONS_LARGE_ICONS));
     // The bars changed size: the frames lay them out again.
-    auto* pSheet = dynamic_cast<CWTKToolbarCustomize*>(CWnd::FromHandlePermanent(::GetParent(m_hWnd)));
+    CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::FromPage(this);
     CFrameWnd* pFrame = pSheet != nullptr ? pSheet->GetFrame() : dynamic_cast<CFrameWnd*>(FwGetMainWnd());
     if (pFrame != nullptr && pFrame->GetSafeHwnd() != nullptr)
         pFrame->RecalcLayout();

@@ -20,7 +20,6 @@ protected:
     void OnResetUsage();
     DECLARE_MESSAGE_MAP()
 
-    UINT GetSheetFlags() const;
     BOOL IsChecked(int nID) const { return IsDlgButtonChecked(nID) == BST_CHECKED; }
     void SetCheck(int nID, BOOL bCheck) { CheckDlgButton(nID, bCheck ? BST_CHECKED : BST_UNCHECKED); }
     void HideControl(int nID);

@@ -12,7 +12,11 @@
 
 #include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKToolbarButton.h"
+#include "command_bars/WTKToolbarMenuButton.h"
 #include "command_bars/WTKToolbarMessages.h"
+
+#include "frames/WTKFrameWnd.h"
+#include "frames/WTKMDIFrameWnd.h"
 
 #include "foundation/WTKProcessPointer.h"
 #include "foundation/WTKUserToolsManagerBase.h"
@@ -35,7 +39,6 @@ constexpr UINT kApplyButtonId = 0x3021;
 constexpr UINT WM_WTK_CLOSE_IF_DONE = WM_APP + 0x0103;
 // Posted at creation: the system sheet makes its buttons after the window's creation message.
 constexpr UINT WM_WTK_SET_UP_BUTTONS = WM_APP + 0x0104;
-constexpr UINT kNoCommand = static_cast<UINT>(-1);
 
 // The controls of the sheet's pages that have context help.
 const DWORD kHelpControls[] = {
@@ -129,6 +132,42 @@ CWTKToolbarCustomize* CWTKToolbarCustomize::GetCustomizeSheet()
     return WTKProcessPointer<CWTKToolbarCustomize>();
 }
 
+CWTKToolbarCustomize* CWTKToolbarCustomize::FromPage(const CWnd* pPage)
+{
+    HWND hWndPage = pPage != nullptr ? pPage->GetSafeHwnd() : nullptr;
+    if (hWndPage == nullptr)
+        return nullptr;
+    return dynamic_cast<CWTKToolbarCustomize*>(CWnd::FromHandlePermanent(::GetParent(hWndPage)));
+}
+
+CFrameWnd* CWTKToolbarCustomize::GetLiveFrame(const CWnd* pPage)
+{
+    CWTKToolbarCustomize* pSheet = FromPage(pPage);
+    CFrameWnd* pFrame = pSheet != nullptr ? pSheet->GetFrame() : nullptr;
+    return pFrame != nullptr && ::IsWindow(pFrame->GetSafeHwnd()) ? pFrame : nullptr;
+}
+
+UINT CWTKToolbarCustomize::GetFlagsOf(const CWnd* pPage)
+{
+    CWTKToolbarCustomize* pSheet = FromPage(pPage);
+    return pSheet != nullptr ? pSheet->GetFlags() : 0;
+}
+
+BOOL CWTKToolbarCustomize::IsAllCommands(const CWnd* pPage, const CObList* pCommands)
+{
+    CWTKToolbarCustomize* pSheet = FromPage(pPage);
+    return pSheet != nullptr && pCommands == &pSheet->m_allCommands;
+}
+
+CWTKFrameHelper* CWTKToolbarCustomize::GetFrameHelper(CWnd* pFrame)
+{
+    if (auto* pMDIFrame = dynamic_cast<CWTKMDIFrameWnd*>(pFrame))
+        return pMDIFrame->GetFrameHelper();
+    if (auto* pPlainFrame = dynamic_cast<CWTKFrameWnd*>(pFrame))
+        return pPlainFrame->GetFrameHelper();
+    return nullptr;
+}
+
 void CWTKToolbarCustomize::AddCustomPage(CPropertyPage* pPage)
 {
     if (pPage == nullptr)
@@ -170,13 +209,14 @@ const CWTKToolbarCustomize::Category* CWTKToolbarCustomize::FindCategory(LPCSTR 
     return nullptr;
 }
 
-BOOL CWTKToolbarCustomize::IsInAllCommands(UINT uiCmd) const
+const CWTKToolbarButton* CWTKToolbarCustomize::FindInAllCommands(UINT uiCmd) const
 {
     for (POSITION pos = m_allCommands.GetHeadPosition(); pos != nullptr;) {
-        if (static_cast<CWTKToolbarButton*>(m_allCommands.GetNext(pos))->m_nID == uiCmd)
-            return TRUE;
+        const auto* pButton = static_cast<const CWTKToolbarButton*>(m_allCommands.GetNext(pos));
+        if (pButton->m_nID == uiCmd)
+            return pButton;
     }
-    return FALSE;
+    return nullptr;
 }
 
 static CWTKToolbarButton* CopyButton(const CWTKToolbarButton& button)
@@ -194,7 +234,7 @@ void CWTKToolbarCustomize::AddButton(LPCSTR lpszCategory, const CWTKToolbarButto
     if (lpszCategory == nullptr || *lpszCategory == '\0' || m_strAllCommands == lpszCategory)
         return;
     Category& category = FindOrAddCategory(lpszCategory);
-    const BOOL bCommand = button.m_nID != 0 && button.m_nID != kNoCommand;
+    const BOOL bCommand = IsRealCommand(button.m_nID);
     if (bCommand) {
         // A command stands once in a category (menus of several templates share commands).
         for (POSITION pos = category.buttons.GetHeadPosition(); pos != nullptr;) {
@@ -209,7 +249,7 @@ void CWTKToolbarCustomize::AddButton(LPCSTR lpszCategory, const CWTKToolbarButto
     else
         category.buttons.InsertBefore(posAt, pCopy);
 
-    if (bCommand && !IsInAllCommands(button.m_nID))
+    if (bCommand && FindInAllCommands(button.m_nID) == nullptr)
         m_allCommands.AddTail(CopyButton(button));
 }
 
@@ -262,7 +302,7 @@ BOOL CWTKToolbarCustomize::AddMenuCommands(UINT uiMenuResId)
                     continue;
                 }
                 const UINT uiCmd = ::GetMenuItemID(hPopup, i);
-                if (uiCmd == 0 || uiCmd == kNoCommand)
+                if (!IsRealCommand(uiCmd))
                     continue;  // separators
                 CWTKToolbarButton button(uiCmd, CWTKToolBar::GetDefaultImage(uiCmd),
                                          MenuItemText(hPopup, static_cast<UINT>(i)));
@@ -317,8 +357,7 @@ const CObList* CWTKToolbarCustomize::GetCommandsByCategory(LPCSTR lpszCategory) 
 BOOL CWTKToolbarCustomize::HasRealCommand(const CObList& buttons)
 {
     for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;) {
-        const UINT uiCmd = static_cast<CWTKToolbarButton*>(buttons.GetNext(pos))->m_nID;
-        if (uiCmd != 0 && uiCmd != kNoCommand)
+        if (IsRealCommand(static_cast<CWTKToolbarButton*>(buttons.GetNext(pos))->m_nID))
             return TRUE;
     }
     return FALSE;
@@ -353,15 +392,13 @@ void CWTKToolbarCustomize::FillCategoriesListBox(CListBox& wndCategory, BOOL bAl
 
 BOOL CWTKToolbarCustomize::GetCommandName(UINT uiCmd, CString& strText) const
 {
-    for (POSITION pos = m_allCommands.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_allCommands.GetNext(pos));
-        if (pButton->m_nID == uiCmd) {
-            strText = pButton->m_strText;
-            return TRUE;
-        }
+    const CWTKToolbarButton* pButton = FindInAllCommands(uiCmd);
+    if (pButton == nullptr) {
+        strText.Empty();
+        return FALSE;
     }
-    strText.Empty();
-    return FALSE;
+    strText = pButton->m_strText;
+    return TRUE;
 }
 
 int CWTKToolbarCustomize::GetCountInCategory(LPCSTR lpszItemName, const CObList& lstCommands)
@@ -372,6 +409,11 @@ int CWTKToolbarCustomize::GetCountInCategory(LPCSTR lpszItemName, const CObList&
             ++nCount;
     }
     return nCount;
+}
+
+BOOL CWTKToolbarCustomize::IsRealCommand(UINT uiCmd)
+{
+    return uiCmd != 0 && uiCmd != CWTKToolbarMenuButton::kSubMenuId;
 }
 
 // ---- Link with the command bars ----

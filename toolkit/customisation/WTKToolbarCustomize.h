@@ -21,6 +21,7 @@ class CBitmap;
 class CComboBox;
 class CFrameWnd;
 class CListBox;
+class CWTKFrameHelper;
 class CWTKToolbarsPage;
 
 class CWTKToolbarCustomize : public CPropertySheet, public CWTKCustomizeLink {
@@ -49,6 +50,16 @@ public:
 
     // The sheet whose window exists, or null.
     static CWTKToolbarCustomize* GetCustomizeSheet();
+    // The customisation sheet that holds the page's window, or null (no window, another sheet).
+    static CWTKToolbarCustomize* FromPage(const CWnd* pPage);
+    // That sheet's frame while its window exists, or null.
+    static CFrameWnd* GetLiveFrame(const CWnd* pPage);
+    // That sheet's option flags; none without the sheet.
+    static UINT GetFlagsOf(const CWnd* pPage);
+    // Whether the list a page's category entry carries is that sheet's "All Commands".
+    static BOOL IsAllCommands(const CWnd* pPage, const CObList* pCommands);
+    // The helper of a toolkit frame of either kind, or null for any other window.
+    static CWTKFrameHelper* GetFrameHelper(CWnd* pFrame);
 
     // ---- Pages (before the window is made) ----
     // Appends a page the sheet owns from now on (it deletes it with itself).
@@ -87,6 +98,8 @@ public:
     BOOL GetCommandName(UINT uiCmd, CString& strText) const;
     // How many buttons of the list carry the text.
     static int GetCountInCategory(LPCSTR lpszItemName, const CObList& lstCommands);
+    // A command id proper: neither a separator's 0 nor a sub-menu's -1.
+    static BOOL IsRealCommand(UINT uiCmd);
 
     // ---- CWTKCustomizeLink ----
     void ShowToolBar(CWTKToolBar* pBar, BOOL bShow) override;
@@ -124,7 +137,7 @@ protected:
     static BOOL HasRealCommand(const CObList& buttons);
     template <class TList>
     void FillCategories(TList& wndCategory, BOOL bAllCategories) const;
-    BOOL IsInAllCommands(UINT uiCmd) const;
+    const CWTKToolbarButton* FindInAllCommands(UINT uiCmd) const;
     // The sheet's one "Close" button in place of OK, Cancel, Apply and Help.
     void SetUpButtons();
 

@@ -12,8 +12,7 @@
 
 #include "foundation/WTKUserSignals.h"
 
-#include "frames/WTKFrameWnd.h"
-#include "frames/WTKMDIFrameWnd.h"
+#include "frames/WTKFrameHelper.h"
 
 #include "docview/FrameWnd.h"
 #include "win/DataExchange.h"
@@ -34,23 +33,9 @@ END_MESSAGE_MAP()
 
 CWTKToolbarsPage::CWTKToolbarsPage() : CPropertyPage(IDD_WTK_CUSTOMIZE_TOOLBARS) {}
 
-CWTKToolbarCustomize* CWTKToolbarsPage::GetSheet() const
-{
-    CWnd* pParent = GetParent();
-    return pParent != nullptr ? dynamic_cast<CWTKToolbarCustomize*>(pParent) : nullptr;
-}
-
-CFrameWnd* CWTKToolbarsPage::GetCustomizedFrame() const
-{
-    CWTKToolbarCustomize* pSheet = GetSheet();
-    CFrameWnd* pFrame = pSheet != nullptr ? pSheet->GetFrame() : nullptr;
-    return pFrame != nullptr && ::IsWindow(pFrame->GetSafeHwnd()) ? pFrame : nullptr;
-}
-
 BOOL CWTKToolbarsPage::AllowsUserToolbars() const
 {
-    CWTKToolbarCustomize* pSheet = GetSheet();
-    return pSheet != nullptr && (pSheet->GetFlags() & CWTKToolbarCustomize::kUserToolbars) != 0;
+    return (CWTKToolbarCustomize::GetFlagsOf(this) & CWTKToolbarCustomize::kUserToolbars) != 0;
 }
 
 void CWTKToolbarsPage::DoDataExchange(CDataExchange* pDX)
@@ -75,11 +60,10 @@ BOOL CWTKToolbarsPage::OnInitDialog()
         m_wndRenameButton.EnableWindow(FALSE);
         m_wndDeleteButton.ShowWindow(SW_HIDE);
     }
-    CWTKToolbarCustomize* pSheet = GetSheet();
-    if (pSheet == nullptr || !(pSheet->GetFlags() & CWTKToolbarCustomize::kTextLabels))
+    if ((CWTKToolbarCustomize::GetFlagsOf(this) & CWTKToolbarCustomize::kTextLabels) == 0)
         m_wndTextLabels.ShowWindow(SW_HIDE);
 
-    CFrameWnd* pFrame = GetCustomizedFrame();
+    CFrameWnd* pFrame = CWTKToolbarCustomize::GetLiveFrame(this);
     for (POSITION pos = CWTKToolBar::GetAllToolbars().GetHeadPosition(); pos != nullptr;) {
         auto* pBar = dynamic_cast<CWTKToolBar*>(CWTKToolBar::GetAllToolbars().GetNext(pos));
         if (pBar != nullptr && IsListed(pBar, pFrame))
@@ -109,12 +93,8 @@ BOOL CWTKToolbarsPage::IsUserDefined(CWTKToolBar* pBar) const
     if (pBar->IsUserDefined())
         return TRUE;
     // The bar asks its top-level frame, which a frame of either kind answers through its helper.
-    CFrameWnd* pFrame = GetCustomizedFrame();
-    if (auto* pSdiFrame = dynamic_cast<CWTKFrameWnd*>(pFrame))
-        return pSdiFrame->GetFrameHelper()->IsUserDefinedToolbar(pBar);
-    if (auto* pMdiFrame = dynamic_cast<CWTKMDIFrameWnd*>(pFrame))
-        return pMdiFrame->GetFrameHelper()->IsUserDefinedToolbar(pBar);
-    return FALSE;
+    CWTKFrameHelper* pHelper = CWTKToolbarCustomize::GetFrameHelper(CWTKToolbarCustomize::GetLiveFrame(this));
+    return pHelper != nullptr && pHelper->IsUserDefinedToolbar(pBar);
 }
 
 CString CWTKToolbarsPage::GetToolbarName(CWTKToolBar* pBar)
@@ -148,11 +128,8 @@ int CWTKToolbarsPage::FindToolBar(const CWTKToolBar* pBar) const
     return -1;
 }
 
-CWTKToolBar* CWTKToolbarsPage::GetSelectedToolBar() const
+CWTKToolBar* CWTKToolbarsPage::GetToolBarAt(int nIndex) const
 {
-    if (m_wndToolbarList.GetSafeHwnd() == nullptr)
-        return nullptr;
-    const int nIndex = m_wndToolbarList.GetCurSel();
     if (nIndex < 0)
         return nullptr;
     const DWORD_PTR dwData = m_wndToolbarList.GetItemData(nIndex);
@@ -161,6 +138,13 @@ CWTKToolBar* CWTKToolbarsPage::GetSelectedToolBar() const
     // A bar destroyed meanwhile is no longer among all toolbars.
     auto* pBar = reinterpret_cast<CWTKToolBar*>(dwData);
     return CWTKToolBar::GetAllToolbars().Find(pBar) != nullptr ? pBar : nullptr;
+}
+
+CWTKToolBar* CWTKToolbarsPage::GetSelectedToolBar() const
+{
+    if (m_wndToolbarList.GetSafeHwnd() == nullptr)
+        return nullptr;
+    return GetToolBarAt(m_wndToolbarList.GetCurSel());
 }
 
 void CWTKToolbarsPage::ShowToolBar(CWTKToolBar* pBar, BOOL bShow)
@@ -189,10 +173,10 @@ void CWTKToolbarsPage::OnSelchangeToolbarList()
 void CWTKToolbarsPage::OnCheckChange()
 {
     // Every entry whose check differs from its bar's visibility is carried out.
-    CFrameWnd* pFrame = GetCustomizedFrame();
+    CFrameWnd* pFrame = CWTKToolbarCustomize::GetLiveFrame(this);
     for (int i = 0; i < m_wndToolbarList.GetCount(); ++i) {
-        auto* pBar = reinterpret_cast<CWTKToolBar*>(m_wndToolbarList.GetItemData(i));
-        if (pBar == nullptr || CWTKToolBar::GetAllToolbars().Find(pBar) == nullptr)
+        CWTKToolBar* pBar = GetToolBarAt(i);
+        if (pBar == nullptr)
             continue;
         const BOOL bShow = m_wndToolbarList.GetCheck(i) == 1;
         const BOOL bVisible = (pBar->GetStyle() & WS_VISIBLE) != 0;
@@ -236,7 +220,7 @@ void CWTKToolbarsPage::OnResetAllToolbars()
     WTKGetCmdMgr()->CleanUp();
     // The default images of every command the sheet knows come back; restored bars record
     // their own buttons' images again.
-    if (CWTKToolbarCustomize* pSheet = GetSheet()) {
+    if (CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::FromPage(this)) {
         const CObList& lstCommands = pSheet->GetAllCommands();
         for (POSITION pos = lstCommands.GetHeadPosition(); pos != nullptr;) {
             const UINT uiCmd = static_cast<CWTKToolbarButton*>(lstCommands.GetNext(pos))->m_nID;
@@ -246,8 +230,8 @@ void CWTKToolbarsPage::OnResetAllToolbars()
         }
     }
     for (int i = 0; i < m_wndToolbarList.GetCount(); ++i) {
-        auto* pBar = reinterpret_cast<CWTKToolBar*>(m_wndToolbarList.GetItemData(i));
-        if (pBar != nullptr && CWTKToolBar::GetAllToolbars().Find(pBar) != nullptr && pBar->CanBeRestored())
+        CWTKToolBar* pBar = GetToolBarAt(i);
+        if (pBar != nullptr && pBar->CanBeRestored())
             pBar->RestoreOriginalState();
     }
     UpdateButtons();
@@ -258,7 +242,7 @@ void CWTKToolbarsPage::OnNewToolbar()
     CToolbarNameDialog dlg(this);
     if (dlg.DoModal() != IDOK)
         return;
-    CFrameWnd* pFrame = GetCustomizedFrame();
+    CFrameWnd* pFrame = CWTKToolbarCustomize::GetLiveFrame(this);
     if (pFrame == nullptr) {
         WTKBeep(MB_ICONASTERISK);
         return;
@@ -316,7 +300,7 @@ void CWTKToolbarsPage::OnDeleteToolbar()
         return;
     if (!AskYesNo(IDS_WTK_DELETE_TOOLBAR, GetToolbarName(pBar)))
         return;
-    CFrameWnd* pFrame = GetCustomizedFrame();
+    CFrameWnd* pFrame = CWTKToolbarCustomize::GetLiveFrame(this);
     if (pFrame == nullptr) {
         WTKBeep(MB_ICONASTERISK);
         return;

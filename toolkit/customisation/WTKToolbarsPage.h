@@ -8,7 +8,6 @@
 #include "win/PropertyPage.h"
 
 class CWTKToolBar;
-class CWTKToolbarCustomize;
 
 class CWTKToolbarsPage : public CPropertyPage {
     DECLARE_DYNCREATE(CWTKToolbarsPage)
@@ -22,6 +21,8 @@ public:
     int FindToolBar(const CWTKToolBar* pBar) const;
     // The bar of the selected entry, or null.
     CWTKToolBar* GetSelectedToolBar() const;
+    // The bar of the entry while it exists, or null.
+    CWTKToolBar* GetToolBarAt(int nIndex) const;
 
 protected:
     BOOL OnInitDialog() override;
@@ -36,9 +37,6 @@ protected:
     void OnTextLabels();
     DECLARE_MESSAGE_MAP()
 
-    CWTKToolbarCustomize* GetSheet() const;
-    // The frame the sheet customises, or null.
-    CFrameWnd* GetCustomizedFrame() const;
     // Yes or No with the question icon; TRUE for Yes.
     static BOOL AskYesNo(UINT nIDFormat, LPCSTR lpszName);
     // The entry's text: the bar's name, or "<Untitled>".

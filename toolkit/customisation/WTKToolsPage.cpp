@@ -5,7 +5,7 @@
 
 #include "foundation/WTKUserSignals.h"
 
-#include "core/ResourceHandle.h"
+#include "win/Menu.h"
 #include "win/WinApp.h"
 
 namespace {
@@ -13,23 +13,6 @@ namespace {
 constexpr UINT kToolControls[] = {IDC_WTK_TOOLS_LABEL,     IDC_WTK_TOOLS_COMMAND,        IDC_WTK_TOOLS_BROWSE,
                                   IDC_WTK_TOOLS_ARGUMENTS, IDC_WTK_TOOLS_ARGUMENTS_MENU, IDC_WTK_TOOLS_INITIAL_DIR,
                                   IDC_WTK_TOOLS_INITIAL_DIR_MENU};
-
-// A menu resource loaded for one choice.
-class CLoadedMenu {
-public:
-    explicit CLoadedMenu(UINT uiMenuId) : m_hMenu(::LoadMenuA(FwGetResourceHandle(), MAKEINTRESOURCEA(uiMenuId))) {}
-    ~CLoadedMenu()
-    {
-        if (m_hMenu != nullptr)
-            ::DestroyMenu(m_hMenu);
-    }
-    CLoadedMenu(const CLoadedMenu&) = delete;
-    CLoadedMenu& operator=(const CLoadedMenu&) = delete;
-    HMENU Popup() const { return m_hMenu != nullptr ? ::GetSubMenu(m_hMenu, 0) : nullptr; }
-
-private:
-    HMENU m_hMenu;
-};
 
 }  // namespace
 
@@ -243,10 +226,11 @@ void CWTKToolsPage::InsertFromMenu(UINT nButtonId, UINT uiMenuId, UINT nEditId)
 {
     if (uiMenuId == 0 || GetSelectedTool() == nullptr)
         return;
-    CLoadedMenu menu(uiMenuId);
-    if (menu.Popup() == nullptr)
+    CMenu menu;
+    HMENU hPopup = menu.LoadMenu(uiMenuId) ? ::GetSubMenu(menu, 0) : nullptr;
+    if (hPopup == nullptr)
         return;
-    const UINT uiCmd = TrackButtonMenu(nButtonId, menu.Popup());
+    const UINT uiCmd = TrackButtonMenu(nButtonId, hPopup);
     if (uiCmd == 0)
         return;
     CString strText;

@@ -35,67 +35,6 @@ BOOL IsBareFileName(const CString& strCmd)
     return strCmd.FindOneOf("\\/:") < 0;
 }
 
-// The screen's DC for one copy.
-class CScreenDC {
-public:
-    CScreenDC() : m_hDC(::GetDC(nullptr)) {}
-    ~CScreenDC()
-    {
-        if (m_hDC != nullptr)
-            ::ReleaseDC(nullptr, m_hDC);
-    }
-    CScreenDC(const CScreenDC&) = delete;
-    CScreenDC& operator=(const CScreenDC&) = delete;
-    HDC Get() const { return m_hDC; }
-
-private:
-    HDC m_hDC;
-};
-
-// A memory DC that deselects what was selected into it before it goes.
-class CMemoryDC {
-public:
-    explicit CMemoryDC(HDC hDCScreen) : m_hDC(hDCScreen ? ::CreateCompatibleDC(hDCScreen) : nullptr) {}
-    ~CMemoryDC()
-    {
-        Deselect();
-        if (m_hDC != nullptr)
-            ::DeleteDC(m_hDC);
-    }
-    CMemoryDC(const CMemoryDC&) = delete;
-    CMemoryDC& operator=(const CMemoryDC&) = delete;
-    HDC Get() const { return m_hDC; }
-    void Select(HBITMAP hBitmap) { m_hOld = ::SelectObject(m_hDC, hBitmap); }
-    void Deselect()
-    {
-        if (m_hOld != nullptr)
-            ::SelectObject(m_hDC, m_hOld);
-        m_hOld = nullptr;
-    }
-
-private:
-    HDC m_hDC;
-    HGDIOBJ m_hOld = nullptr;
-};
-
-// A bitmap deleted unless the clipboard took it.
-class COwnedBitmap {
-public:
-    explicit COwnedBitmap(HBITMAP hBitmap) : m_hBitmap(hBitmap) {}
-    ~COwnedBitmap()
-    {
-        if (m_hBitmap != nullptr)
-            ::DeleteObject(m_hBitmap);
-    }
-    COwnedBitmap(const COwnedBitmap&) = delete;
-    COwnedBitmap& operator=(const COwnedBitmap&) = delete;
-    HBITMAP Get() const { return m_hBitmap; }
-    void Release() { m_hBitmap = nullptr; }
-
-private:
-    HBITMAP m_hBitmap;
-};
-
 // The clipboard, closed in every case once it was opened.
 class CClipboardOpen {
 public:
@@ -176,28 +115,26 @@ BOOL CWTKUserTool::CopyIconToClipboard() const
 BOOL CWTKUserTool::CopyIconToClipboardImpl() const
 {
     const CSize sizeIcon = SmallIconSize();
-    CScreenDC dcScreen;
-    CMemoryDC dcMem(dcScreen.Get());
-    if (dcMem.Get() == nullptr)
+    CBitmap bitmap;
+    if (!bitmap.CreateCompatibleBitmap(nullptr, sizeIcon.cx, sizeIcon.cy))
         return FALSE;
-    COwnedBitmap bitmap(::CreateCompatibleBitmap(dcScreen.Get(), sizeIcon.cx, sizeIcon.cy));
-    if (bitmap.Get() == nullptr)
-        return FALSE;
-
-    dcMem.Select(bitmap.Get());
-    const CRect rectIcon(0, 0, sizeIcon.cx, sizeIcon.cy);
-    ::FillRect(dcMem.Get(), &rectIcon, static_cast<HBRUSH>(WTKGetGlobalData().brBtnFace.GetSafeHandle()));
-    CDC* pDC = CDC::FromHandle(dcMem.Get());
-    DrawToolIcon(pDC, rectIcon);
-    // A bitmap still selected into a DC can't be handed over.
-    dcMem.Deselect();
+    {
+        // The DC lets go of the bitmap when it goes: a selected bitmap can't be handed over.
+        CDC dcMem;
+        if (!dcMem.CreateCompatibleDC(nullptr))
+            return FALSE;
+        dcMem.SelectObject(&bitmap);
+        const CRect rectIcon(0, 0, sizeIcon.cx, sizeIcon.cy);
+        ::FillRect(dcMem, &rectIcon, static_cast<HBRUSH>(WTKGetGlobalData().brBtnFace.GetSafeHandle()));
+        DrawToolIcon(&dcMem, rectIcon);
+    }
 
     CClipboardOpen clipboard(MainWindow());
     if (!clipboard.IsOpen() || !::EmptyClipboard())
         return FALSE;
-    if (::SetClipboardData(CF_BITMAP, bitmap.Get()) == nullptr)
+    if (::SetClipboardData(CF_BITMAP, bitmap.GetSafeHandle()) == nullptr)
         return FALSE;
-    bitmap.Release();  // the clipboard owns it now
+    bitmap.Detach();  // the clipboard owns it now
     return TRUE;
 }
 
