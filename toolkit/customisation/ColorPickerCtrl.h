@@ -123,5 +123,4 @@ protected:
     std::vector<CColorHexagon> m_arCells;
     CBitmap m_bmpPicker;  // the hue and saturation field at the client size
     int m_nLumBarWidth = kDefaultLuminanceBarWidth;
-    BOOL m_bPaletteChanging = FALSE;
 };
