@@ -152,11 +152,12 @@ void CColorButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* /*pImages
     const BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0;
     const int nMargin = CWTKVisualManager::GetInstance()->GetMenuImageMargin();
 
-    if (bHighlight && !bDisabled && !m_bIsLabel)
+    const BOOL bHot = bHighlight && !bDisabled && !m_bIsLabel;
+    if (bHot)
         pDC->FillSolidRect(rect, g.clrBtnHilite);
     if (m_bHighlight && !m_bIsLabel)
         DrawHighlightFrame(pDC, rect);
-    else if (bHighlight && !bDisabled && !m_bIsLabel)
+    else if (bHot)
         pDC->Draw3dRect(rect, g.clrBtnShadow, g.clrBtnShadow);
 
     CRect rectText = rect;
