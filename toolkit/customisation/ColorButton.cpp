@@ -14,7 +14,6 @@ IMPLEMENT_SERIAL(CColorButton, CWTKToolbarButton, 1)
 
 namespace {
 
-constexpr int kPaletteBits = 8;
 constexpr int kAutoTextGap = 4;  // between the automatic cell's square and its text
 
 CMap<COLORREF, COLORREF, CString, LPCSTR>& ColorNames()
@@ -129,7 +128,8 @@ void CColorButton::DrawColorBox(CDC* pDC, const CRect& rectBox, BOOL bDisabled) 
     COLORREF color = m_Color;
     if (bDisabled)
         color = g.clrBtnShadow;
-    else if (g.nBitsPerPixel == kPaletteBits && m_pParentBar != nullptr && m_pParentBar->GetPalette() != nullptr)
+    else if (g.nBitsPerPixel == CWTKColorBar::kPaletteBitsPerPixel && m_pParentBar != nullptr &&
+             m_pParentBar->GetPalette() != nullptr)
         color = PALETTERGB(GetRValue(color), GetGValue(color), GetBValue(color));
     if (m_Color != static_cast<COLORREF>(-1))
         pDC->FillSolidRect(rectBox, color);
@@ -152,11 +152,12 @@ void CColorButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* /*pImages
     const BOOL bDisabled = (m_nStyle & TBBS_DISABLED) != 0;
     const int nMargin = CWTKVisualManager::GetInstance()->GetMenuImageMargin();
 
-    if (bHighlight && !bDisabled && !m_bIsLabel)
+    const BOOL bHot = bHighlight && !bDisabled && !m_bIsLabel;
+    if (bHot)
         pDC->FillSolidRect(rect, g.clrBtnHilite);
     if (m_bHighlight && !m_bIsLabel)
         DrawHighlightFrame(pDC, rect);
-    else if (bHighlight && !bDisabled && !m_bIsLabel)
+    else if (bHot)
         pDC->Draw3dRect(rect, g.clrBtnShadow, g.clrBtnShadow);
 
     CRect rectText = rect;

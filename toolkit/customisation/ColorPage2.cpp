@@ -160,25 +160,26 @@ void CColorPage2::OnHLSChanged()
     WriteEdits(GetRValue(color), GetGValue(color), GetBValue(color), H, L, S);
 }
 
-void CColorPage2::OnHexColor()
+void CColorPage2::TakePickersColor(BOOL bRedrawLuminance)
 {
     const double H = m_wndHexColor.GetHue();
     const double S = m_wndHexColor.GetSaturation();
     const double L = m_wndLum.GetLuminance();
-    m_wndLum.SetHLS(H, L, S);
+    if (bRedrawLuminance)
+        m_wndLum.SetHLS(H, L, S);
     m_wndHexColor.SetHLS(H, L, S, FALSE);
     const COLORREF color = m_wndLum.GetColor();
     TakeColor(color, FALSE);
     WriteEdits(GetRValue(color), GetGValue(color), GetBValue(color), H, L, S);
 }
 
+void CColorPage2::OnHexColor()
+{
+    // A new hue or saturation redraws the luminance bar in it.
+    TakePickersColor(TRUE);
+}
+
 void CColorPage2::OnLuminance()
 {
-    const double H = m_wndHexColor.GetHue();
-    const double S = m_wndHexColor.GetSaturation();
-    const double L = m_wndLum.GetLuminance();
-    m_wndHexColor.SetHLS(H, L, S, FALSE);
-    const COLORREF color = m_wndLum.GetColor();
-    TakeColor(color, FALSE);
-    WriteEdits(GetRValue(color), GetGValue(color), GetBValue(color), H, L, S);
+    TakePickersColor(FALSE);
 }

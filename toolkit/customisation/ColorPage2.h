@@ -40,6 +40,8 @@ protected:
     int ReadEdit(UINT nID);
     void WriteEdits(BYTE R, BYTE G, BYTE B, double H, double L, double S);
     void TakeColor(COLORREF color, BOOL bUpdatePickers);
+    // The pickers' hue, saturation (field) and luminance (bar) as the new colour.
+    void TakePickersColor(BOOL bRedrawLuminance);
 
     CColorsDialog* m_pDialog = nullptr;
     CColorPickerCtrl m_wndHexColor;

@@ -365,31 +365,34 @@ void CColorPickerCtrl::DrawPicker(CDC* pDC, const CRect& rect)
 {
     const int cx = rect.Width();
     const int cy = rect.Height();
-    if (m_bmpPicker.GetSafeHandle() == nullptr) {
-        CDC dcField;
-        if (!dcField.CreateCompatibleDC(pDC) || !m_bmpPicker.CreateCompatibleBitmap(pDC, cx, cy))
-            return;
-        CBitmap* pOld = dcField.SelectObject(&m_bmpPicker);
-        const BOOL bBlocks = WTKGetGlobalData().nBitsPerPixel <= kBlockFillBits;
-        const int nStep = bBlocks ? kFieldBlock : 1;
-        for (int x = 0; x < cx; x += nStep) {
-            for (int y = 0; y < cy; y += nStep) {
-                const double dSat = static_cast<double>(cy - 1 - y) / cy;
-                const COLORREF c = HLSToRGB(static_cast<double>(x) / cx, 0.5, dSat);
-                if (bBlocks)
-                    dcField.FillSolidRect(x, y, kFieldBlock, kFieldBlock, DrawColorOf(c));
-                else
-                    dcField.SetPixelV(x, y, c);
-            }
-        }
-        dcField.SelectObject(pOld);
-    }
     CDC dcField;
     if (!dcField.CreateCompatibleDC(pDC))
         return;
+    // The field is drawn into its cached bitmap on first need only.
+    const BOOL bFill = m_bmpPicker.GetSafeHandle() == nullptr;
+    if (bFill && !m_bmpPicker.CreateCompatibleBitmap(pDC, cx, cy))
+        return;
     CBitmap* pOld = dcField.SelectObject(&m_bmpPicker);
+    if (bFill)
+        FillPickerField(&dcField, cx, cy);
     pDC->BitBlt(rect.left, rect.top, cx, cy, &dcField, 0, 0, SRCCOPY);
     dcField.SelectObject(pOld);
+}
+
+void CColorPickerCtrl::FillPickerField(CDC* pDC, int cx, int cy) const
+{
+    const BOOL bBlocks = WTKGetGlobalData().nBitsPerPixel <= kBlockFillBits;
+    const int nStep = bBlocks ? kFieldBlock : 1;
+    for (int x = 0; x < cx; x += nStep) {
+        for (int y = 0; y < cy; y += nStep) {
+            const double dSat = static_cast<double>(cy - 1 - y) / cy;
+            const COLORREF c = HLSToRGB(static_cast<double>(x) / cx, 0.5, dSat);
+            if (bBlocks)
+                pDC->FillSolidRect(x, y, kFieldBlock, kFieldBlock, DrawColorOf(c));
+            else
+                pDC->SetPixelV(x, y, c);
+        }
+    }
 }
 
 void CColorPickerCtrl::DrawCells(CDC* pDC)

@@ -98,6 +98,8 @@ protected:
     void DrawPreview(CDC* pDC, const CRect& rect);
     void DrawLuminanceBar(CDC* pDC, const CRect& rect);
     void DrawPicker(CDC* pDC, const CRect& rect);
+    // The hue and saturation field at lightness 0.5 (blocks of 4 at 8 bits per pixel or fewer).
+    void FillPickerField(CDC* pDC, int cx, int cy) const;
     void DrawCells(CDC* pDC);
     void DrawCursor(CDC* pDC, const CRect& rect);
     void BuildHoneycomb(const CRect& rectClient);
@@ -123,5 +125,4 @@ protected:
     std::vector<CColorHexagon> m_arCells;
     CBitmap m_bmpPicker;  // the hue and saturation field at the client size
     int m_nLumBarWidth = kDefaultLuminanceBarWidth;
-    BOOL m_bPaletteChanging = FALSE;
 };

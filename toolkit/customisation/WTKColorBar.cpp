@@ -19,14 +19,12 @@ IMPLEMENT_SERIAL(CWTKColorBar, CWTKPopupMenuBar, 1)
 
 namespace {
 
-constexpr int kPaletteBits = 8;
 constexpr int kMaxPaletteColors = 256;
 
 void CopyColorList(const CWTKColorList& src, CWTKColorList& dst)
 {
     dst.RemoveAll();
-    for (POSITION pos = src.GetHeadPosition(); pos != nullptr;)
-        dst.AddTail(src.GetNext(pos));
+    dst.AddTail(&src);
 }
 
 }  // namespace
@@ -35,9 +33,7 @@ WTKColorBarSettings& WTKColorBarSettings::operator=(const WTKColorBarSettings& s
 {
     if (this == &src)
         return *this;
-    colors.RemoveAll();
-    for (INT_PTR i = 0; i < src.colors.GetSize(); i++)
-        colors.Add(src.colors[i]);
+    colors.Copy(src.colors);
     colorCurrent = src.colorCurrent;
     colorAutomatic = src.colorAutomatic;
     strAutoColor = src.strAutoColor;
@@ -54,7 +50,13 @@ WTKColorBarSettings& WTKColorBarSettings::operator=(const WTKColorBarSettings& s
 
 // ---- Construction ----
 
-CWTKColorBar::CWTKColorBar() = default;
+CWTKColorBar::CWTKColorBar()
+{
+    // An empty bar takes its layout values from Create or its archive: none until then.
+    m_settings.nColumns = 0;
+    m_settings.nHorzDockRows = 0;
+    m_settings.nVertDockColumns = 0;
+}
 
 CWTKColorBar::CWTKColorBar(const WTKColorBarSettings& settings)
 {
@@ -69,46 +71,21 @@ CWTKColorBar::CWTKColorBar(const CWTKColorBar& src, UINT uiCommandID)
     WTKColorBarSettings settings;
     src.GetSettings(settings);
     ApplySettings(settings);
-    m_nCommandID = uiCommandID;
+    m_settings.uiCommandID = uiCommandID;
     m_bIsTearOff = TRUE;
     m_bShowDocColorsWhenDocked = FALSE;
 }
 
 void CWTKColorBar::ApplySettings(const WTKColorBarSettings& settings)
 {
-    for (INT_PTR i = 0; i < settings.colors.GetSize(); i++)
-        m_colors.Add(settings.colors[i]);
-    m_ColorSelected = settings.colorCurrent;
-    m_ColorAutomatic = settings.colorAutomatic;
-    m_strAutoColor = settings.strAutoColor;
-    m_strOtherColor = settings.strOtherColor;
-    m_strDocColors = settings.strDocColors;
-    CopyColorList(settings.lstDocColors, m_lstDocColors);
-    m_nNumColumns = settings.nColumns;
-    m_nNumRowsHorz = settings.nHorzDockRows;
-    m_nNumColumnsVert = settings.nVertDockColumns;
-    m_nCommandID = settings.uiCommandID;
-    m_bStdColorDlg = settings.bStdColorDlg;
+    m_settings = settings;
 }
 
 CWTKColorBar::~CWTKColorBar() = default;
 
 void CWTKColorBar::GetSettings(WTKColorBarSettings& settings) const
 {
-    settings.colors.RemoveAll();
-    for (INT_PTR i = 0; i < m_colors.GetSize(); i++)
-        settings.colors.Add(m_colors[i]);
-    settings.colorCurrent = m_ColorSelected;
-    settings.colorAutomatic = m_ColorAutomatic;
-    settings.strAutoColor = m_strAutoColor;
-    settings.strOtherColor = m_strOtherColor;
-    settings.strDocColors = m_strDocColors;
-    CopyColorList(m_lstDocColors, settings.lstDocColors);
-    settings.nColumns = m_nNumColumns;
-    settings.nHorzDockRows = m_nNumRowsHorz;
-    settings.nVertDockColumns = m_nNumColumnsVert;
-    settings.uiCommandID = m_nCommandID;
-    settings.bStdColorDlg = m_bStdColorDlg;
+    settings = m_settings;
 }
 
 void CWTKColorBar::ColorsFromPalette(CPalette* pPalette, CWTKColorArray& colors)
@@ -129,11 +106,11 @@ void CWTKColorBar::ColorsFromPalette(CPalette* pPalette, CWTKColorArray& colors)
 BOOL CWTKColorBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID, CPalette* pPalette, int nColumns,
                           int nRowsDockHorz, int nColDockVert)
 {
-    if (m_colors.GetSize() == 0) {
-        m_nNumColumns = nColumns;
-        m_nNumRowsHorz = nRowsDockHorz;
-        m_nNumColumnsVert = nColDockVert;
-        ColorsFromPalette(pPalette, m_colors);
+    if (m_settings.colors.GetSize() == 0) {
+        m_settings.nColumns = nColumns;
+        m_settings.nHorzDockRows = nRowsDockHorz;
+        m_settings.nVertDockColumns = nColDockVert;
+        ColorsFromPalette(pPalette, m_settings.colors);
     }
     return CWTKPopupMenuBar::Create(pParentWnd, dwStyle, nID);
 }
@@ -159,22 +136,22 @@ BOOL CWTKColorBar::CreateControl(CWnd* pParentWnd, const CRect& rect, UINT nID, 
     if (nColumns <= 0) {
         CWTKColorArray colors;
         ColorsFromPalette(pPalette, colors);
-        const int nEntries =
-            m_colors.GetSize() > 0 ? static_cast<int>(m_colors.GetSize()) : static_cast<int>(colors.GetSize());
+        const int nEntries = m_settings.colors.GetSize() > 0 ? static_cast<int>(m_settings.colors.GetSize())
+                                                             : static_cast<int>(colors.GetSize());
         CRect rectArea = rect;
         rectArea.DeflateRect(kMarginX, kMarginY);
         nColumns = FindControlColumns(nEntries, rectArea.Size());
     }
     if (!Create(pParentWnd, WS_CHILD | WS_VISIBLE | CBRS_TOP, nID, pPalette, nColumns))
         return FALSE;
-    if (m_nNumColumns <= 0 && nColumns > 0)
-        m_nNumColumns = nColumns;  // colours given before creation keep the columns found
+    if (m_settings.nColumns <= 0 && nColumns > 0)
+        m_settings.nColumns = nColumns;  // colours given before creation keep the columns found
     SetBarStyle(GetBarStyle() & ~(CBRS_BORDER_ANY | CBRS_GRIPPER));
     MoveWindow(rect);
     ContextToSize(TRUE, TRUE);
     ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetOwner(pParentWnd);
-    m_nCommandID = nID;
+    m_settings.uiCommandID = nID;
     return TRUE;
 }
 
@@ -184,7 +161,6 @@ int CWTKColorBar::OnCreate(LPCREATESTRUCTA lpcs)
         return -1;
     const CSize sizeImage = GetMenuImageSize();
     SetBoxSize(sizeImage.cx + 1, sizeImage.cy + 1);
-    m_nRowHeight = (sizeImage.cy + 1) * 3 / 2;
     Rebuild();
     if (m_pOwnerReceiver != nullptr)
         SetCapture();
@@ -195,7 +171,6 @@ void CWTKColorBar::OnDestroy()
 {
     CWTKColorBarOwner* pOwner = m_pOwnerReceiver;
     m_pOwnerReceiver = nullptr;
-    m_pWndOwnerButton = nullptr;
     CWTKPopupMenuBar::OnDestroy();
     if (pOwner != nullptr)
         pOwner->OnColorBarClosed();
@@ -205,13 +180,11 @@ void CWTKColorBar::OnDestroy()
 
 void CWTKColorBar::SetOwnerColorButton(CWTKColorButton* pButton)
 {
-    m_pWndOwnerButton = pButton;
     m_pOwnerReceiver = pButton;
 }
 
 void CWTKColorBar::SetOwnerPropList(CWTKColorBarOwner* pOwner)
 {
-    m_pWndOwnerButton = nullptr;
     m_pOwnerReceiver = pOwner;
 }
 
@@ -219,7 +192,7 @@ CWTKColorBar::OwnerKind CWTKColorBar::GetOwnerKind() const
 {
     if (m_pParentBtn != nullptr)
         return kOwnerMenuButton;
-    if (m_pWndOwnerButton != nullptr)
+    if (dynamic_cast<CWTKColorButton*>(m_pOwnerReceiver) != nullptr)
         return kOwnerColorButton;
     if (m_pOwnerReceiver != nullptr)
         return kOwnerPropList;
@@ -230,47 +203,45 @@ CWTKColorBar::OwnerKind CWTKColorBar::GetOwnerKind() const
 
 void CWTKColorBar::SetColors(const CWTKColorArray& colors)
 {
-    m_colors.RemoveAll();
-    for (INT_PTR i = 0; i < colors.GetSize(); i++)
-        m_colors.Add(colors[i]);
+    m_settings.colors.Copy(colors);
     Rebuild();
 }
 
 void CWTKColorBar::SetDocumentColors(LPCSTR lpszCaption, const CWTKColorList& lstDocColors, BOOL bShowWhenDocked)
 {
-    m_strDocColors = lpszCaption ? lpszCaption : "";
-    CopyColorList(lstDocColors, m_lstDocColors);
+    m_settings.strDocColors = lpszCaption ? lpszCaption : "";
+    CopyColorList(lstDocColors, m_settings.lstDocColors);
     m_bShowDocColorsWhenDocked = bShowWhenDocked;
     Rebuild();
 }
 
 void CWTKColorBar::EnableAutomaticButton(LPCSTR lpszLabel, COLORREF colorAutomatic, BOOL bEnable)
 {
-    m_ColorAutomatic = colorAutomatic;
-    m_strAutoColor = (bEnable && lpszLabel != nullptr) ? lpszLabel : "";
+    m_settings.colorAutomatic = colorAutomatic;
+    m_settings.strAutoColor = (bEnable && lpszLabel != nullptr) ? lpszLabel : "";
     Rebuild();
 }
 
 void CWTKColorBar::EnableOtherButton(LPCSTR lpszLabel, BOOL bAltColorDlg, BOOL bEnable)
 {
-    m_bStdColorDlg = !bAltColorDlg;
-    m_strOtherColor = (bEnable && lpszLabel != nullptr) ? lpszLabel : "";
+    m_settings.bStdColorDlg = !bAltColorDlg;
+    m_settings.strOtherColor = (bEnable && lpszLabel != nullptr) ? lpszLabel : "";
     Rebuild();
 }
 
 void CWTKColorBar::SetVertDockColumns(int nColumns)
 {
-    m_nNumColumnsVert = nColumns;
+    m_settings.nVertDockColumns = nColumns;
 }
 
 void CWTKColorBar::SetHorzDockRows(int nRows)
 {
-    m_nNumRowsHorz = nRows;
+    m_settings.nHorzDockRows = nRows;
 }
 
 void CWTKColorBar::SetColumns(int nColumns)
 {
-    m_nNumColumns = nColumns;
+    m_settings.nColumns = nColumns;
 }
 
 CColorButton* CWTKColorBar::GetColorButton(int nIndex) const
@@ -298,47 +269,48 @@ void CWTKColorBar::BuildCells()
         if (InsertButtonObject(pCell, -1) < 0)
             delete pCell;
     };
-    if (!m_strAutoColor.IsEmpty()) {
-        bHighlighted = m_ColorSelected == static_cast<COLORREF>(-1);
-        add(new CColorButton(m_ColorAutomatic, TRUE, FALSE, m_strAutoColor, bHighlighted));
+    if (!m_settings.strAutoColor.IsEmpty()) {
+        bHighlighted = m_settings.colorCurrent == static_cast<COLORREF>(-1);
+        add(new CColorButton(m_settings.colorAutomatic, TRUE, FALSE, m_settings.strAutoColor, bHighlighted));
     }
-    for (INT_PTR i = 0; i < m_colors.GetSize(); i++) {
-        const BOOL bThis = !bHighlighted && m_colors[i] == m_ColorSelected;
+    for (INT_PTR i = 0; i < m_settings.colors.GetSize(); i++) {
+        const BOOL bThis = !bHighlighted && m_settings.colors[i] == m_settings.colorCurrent;
         bHighlighted = bHighlighted || bThis;
-        add(new CColorButton(m_colors[i], FALSE, FALSE, nullptr, bThis));
+        add(new CColorButton(m_settings.colors[i], FALSE, FALSE, nullptr, bThis));
     }
-    if (!m_strDocColors.IsEmpty() && m_lstDocColors.GetCount() > 0) {
+    if (!m_settings.strDocColors.IsEmpty() && m_settings.lstDocColors.GetCount() > 0) {
         InsertSeparator();
-        auto* pCaption = new CColorButton(static_cast<COLORREF>(-1), FALSE, FALSE, m_strDocColors, FALSE, TRUE);
+        auto* pCaption =
+            new CColorButton(static_cast<COLORREF>(-1), FALSE, FALSE, m_settings.strDocColors, FALSE, TRUE);
         pCaption->m_bIsLabel = TRUE;
         add(pCaption);
-        for (POSITION pos = m_lstDocColors.GetHeadPosition(); pos != nullptr;) {
-            const COLORREF color = m_lstDocColors.GetNext(pos);
-            const BOOL bThis = !bHighlighted && color == m_ColorSelected;
+        for (POSITION pos = m_settings.lstDocColors.GetHeadPosition(); pos != nullptr;) {
+            const COLORREF color = m_settings.lstDocColors.GetNext(pos);
+            const BOOL bThis = !bHighlighted && color == m_settings.colorCurrent;
             bHighlighted = bHighlighted || bThis;
             add(new CColorButton(color, FALSE, FALSE, nullptr, bThis, TRUE));
         }
     }
-    if (!m_strOtherColor.IsEmpty()) {
+    if (!m_settings.strOtherColor.IsEmpty()) {
         InsertSeparator();
-        add(new CColorButton(static_cast<COLORREF>(-1), FALSE, TRUE, m_strOtherColor));
-        const BOOL bThis = !bHighlighted && m_ColorSelected != static_cast<COLORREF>(-1);
-        add(new CColorButton(m_ColorSelected, FALSE, FALSE, nullptr, bThis, FALSE, TRUE));
+        add(new CColorButton(static_cast<COLORREF>(-1), FALSE, TRUE, m_settings.strOtherColor));
+        const BOOL bThis = !bHighlighted && m_settings.colorCurrent != static_cast<COLORREF>(-1);
+        add(new CColorButton(m_settings.colorCurrent, FALSE, FALSE, nullptr, bThis, FALSE, TRUE));
     }
 }
 
 BOOL CWTKColorBar::IsCurrentColorShown() const
 {
     // "Automatic" needs no cell of its own: the automatic cell or nothing stands for it.
-    if (m_ColorSelected == static_cast<COLORREF>(-1))
+    if (m_settings.colorCurrent == static_cast<COLORREF>(-1))
         return TRUE;
-    for (INT_PTR i = 0; i < m_colors.GetSize(); i++) {
-        if (m_colors[i] == m_ColorSelected)
+    for (INT_PTR i = 0; i < m_settings.colors.GetSize(); i++) {
+        if (m_settings.colors[i] == m_settings.colorCurrent)
             return TRUE;
     }
-    if (!m_strDocColors.IsEmpty()) {
-        for (POSITION pos = m_lstDocColors.GetHeadPosition(); pos != nullptr;) {
-            if (m_lstDocColors.GetNext(pos) == m_ColorSelected)
+    if (!m_settings.strDocColors.IsEmpty()) {
+        for (POSITION pos = m_settings.lstDocColors.GetHeadPosition(); pos != nullptr;) {
+            if (m_settings.lstDocColors.GetNext(pos) == m_settings.colorCurrent)
                 return TRUE;
         }
     }
@@ -347,10 +319,10 @@ BOOL CWTKColorBar::IsCurrentColorShown() const
 
 void CWTKColorBar::SetColor(COLORREF color)
 {
-    if (color == m_ColorSelected)
+    if (color == m_settings.colorCurrent)
         return;
     const BOOL bWasShown = IsCurrentColorShown();
-    m_ColorSelected = color;
+    m_settings.colorCurrent = color;
     BOOL bHighlighted = FALSE;
     for (int i = 0; i < GetCount(); i++) {
         CColorButton* pCell = GetColorButton(i);
@@ -379,14 +351,14 @@ void CWTKColorBar::SetColor(COLORREF color)
 void CWTKColorBar::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
-        ar << static_cast<DWORD>(m_nNumColumns) << static_cast<DWORD>(m_nNumRowsHorz)
-           << static_cast<DWORD>(m_nNumColumnsVert) << static_cast<DWORD>(m_ColorAutomatic);
-        ar << m_strAutoColor << m_strOtherColor << m_strDocColors;
-        ar << static_cast<DWORD>(m_bIsTearOff) << static_cast<DWORD>(m_nCommandID)
-           << static_cast<DWORD>(m_bStdColorDlg);
-        ar << static_cast<DWORD>(m_colors.GetSize());
-        for (INT_PTR i = 0; i < m_colors.GetSize(); i++)
-            ar << static_cast<DWORD>(m_colors[i]);
+        ar << static_cast<DWORD>(m_settings.nColumns) << static_cast<DWORD>(m_settings.nHorzDockRows)
+           << static_cast<DWORD>(m_settings.nVertDockColumns) << static_cast<DWORD>(m_settings.colorAutomatic);
+        ar << m_settings.strAutoColor << m_settings.strOtherColor << m_settings.strDocColors;
+        ar << static_cast<DWORD>(m_bIsTearOff) << static_cast<DWORD>(m_settings.uiCommandID)
+           << static_cast<DWORD>(m_settings.bStdColorDlg);
+        ar << static_cast<DWORD>(m_settings.colors.GetSize());
+        for (INT_PTR i = 0; i < m_settings.colors.GetSize(); i++)
+            ar << static_cast<DWORD>(m_settings.colors[i]);
         return;
     }
     // Read into locals: a damaged archive leaves the bar as it was.
@@ -403,70 +375,78 @@ void CWTKColorBar::Serialize(CArchive& ar)
         ar >> dwColor;
         colors.Add(dwColor);
     }
-    m_nNumColumns = static_cast<int>(dwColumns);
-    m_nNumRowsHorz = static_cast<int>(dwRowsHorz);
-    m_nNumColumnsVert = static_cast<int>(dwColumnsVert);
-    m_ColorAutomatic = dwAutomatic;
-    m_strAutoColor = strAuto;
-    m_strOtherColor = strOther;
-    m_strDocColors = strDoc;
+    m_settings.nColumns = static_cast<int>(dwColumns);
+    m_settings.nHorzDockRows = static_cast<int>(dwRowsHorz);
+    m_settings.nVertDockColumns = static_cast<int>(dwColumnsVert);
+    m_settings.colorAutomatic = dwAutomatic;
+    m_settings.strAutoColor = strAuto;
+    m_settings.strOtherColor = strOther;
+    m_settings.strDocColors = strDoc;
     m_bIsTearOff = dwTearOff != 0;
-    m_nCommandID = dwCommand;
-    m_bStdColorDlg = dwStdDlg != 0;
+    m_settings.uiCommandID = dwCommand;
+    m_settings.bStdColorDlg = dwStdDlg != 0;
     SetColors(colors);
 }
 
 // ---- Commands ----
 
+BOOL CWTKColorBar::IsCommandEnabled(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+{
+    CTestCmdUI state;
+    state.m_nID = m_settings.uiCommandID;
+    const BOOL bHandled = state.DoUpdate(pTarget, FALSE);
+    if (state.m_bEnableChanged)
+        return state.m_bEnabled;
+    if (bHandled)
+        return TRUE;  // a handler that doesn't say leaves the command enabled
+    if (!bDisableIfNoHndler)
+        return FALSE;
+    FwCmdHandlerInfo info = {nullptr, nullptr};
+    return pTarget->OnCmdMsg(m_settings.uiCommandID, CN_COMMAND, &state, &info);
+}
+
+void CWTKColorBar::EnableCells(BOOL bEnable)
+{
+    m_bIsEnabled = bEnable;
+    for (int i = 0; i < GetCount(); i++) {
+        if (CColorButton* pCell = GetColorButton(i)) {
+            if (bEnable)
+                pCell->m_nStyle &= ~TBBS_DISABLED;
+            else
+                pCell->m_nStyle |= TBBS_DISABLED;
+        }
+    }
+    Invalidate();
+}
+
 void CWTKColorBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
-    if (pTarget != nullptr && m_nCommandID != 0 && m_nCommandID != static_cast<UINT>(-1)) {
-        CTestCmdUI state;
-        state.m_nID = m_nCommandID;
-        const BOOL bHandled = state.DoUpdate(pTarget, FALSE);
-        BOOL bEnabled = FALSE;
-        if (state.m_bEnableChanged) {
-            bEnabled = state.m_bEnabled;
-        } else if (bHandled) {
-            bEnabled = TRUE;  // a handler that doesn't say leaves the command enabled
-        } else if (bDisableIfNoHndler) {
-            FwCmdHandlerInfo info = {nullptr, nullptr};
-            bEnabled = pTarget->OnCmdMsg(m_nCommandID, CN_COMMAND, &state, &info);
-        }
-        if (bEnabled != m_bIsEnabled) {
-            m_bIsEnabled = bEnabled;
-            for (int i = 0; i < GetCount(); i++) {
-                if (CColorButton* pCell = GetColorButton(i)) {
-                    if (bEnabled)
-                        pCell->m_nStyle &= ~TBBS_DISABLED;
-                    else
-                        pCell->m_nStyle |= TBBS_DISABLED;
-                }
-            }
-            Invalidate();
-        }
+    if (pTarget != nullptr && m_settings.uiCommandID != 0 && m_settings.uiCommandID != static_cast<UINT>(-1)) {
+        const BOOL bEnabled = IsCommandEnabled(pTarget, bDisableIfNoHndler);
+        if (bEnabled != m_bIsEnabled)
+            EnableCells(bEnabled);
     }
     CWTKPopupMenuBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
 }
 
-void CWTKColorBar::ShowCommandPrompt(UINT /*nID*/)
-{
-    CWnd* pOwner = m_pOwnerReceiver != nullptr ? m_pOwnerReceiver->GetColorBarOwnerWnd() : GetOwner();
-    if (pOwner == nullptr)
-        pOwner = GetParent();
-    if (pOwner == nullptr)
-        return;
-    const WPARAM wParam = m_nCommandID == static_cast<UINT>(-1) ? FW_IDS_IDLEMESSAGE : m_nCommandID;
-    pOwner->SendMessage(WM_SETMESSAGESTRING, wParam);
-}
-
-void CWTKColorBar::SetIdlePrompt()
+void CWTKColorBar::SendPrompt(WPARAM wParam)
 {
     CWnd* pOwner = m_pOwnerReceiver != nullptr ? m_pOwnerReceiver->GetColorBarOwnerWnd() : GetOwner();
     if (pOwner == nullptr)
         pOwner = GetParent();
     if (pOwner != nullptr)
-        pOwner->SendMessage(WM_SETMESSAGESTRING, FW_IDS_IDLEMESSAGE);
+        pOwner->SendMessage(WM_SETMESSAGESTRING, wParam);
+}
+
+void CWTKColorBar::ShowCommandPrompt(UINT /*nID*/)
+{
+    const UINT uiCommand = m_settings.uiCommandID;
+    SendPrompt(uiCommand == static_cast<UINT>(-1) ? FW_IDS_IDLEMESSAGE : uiCommand);
+}
+
+void CWTKColorBar::SetIdlePrompt()
+{
+    SendPrompt(FW_IDS_IDLEMESSAGE);
 }
 
 BOOL CWTKColorBar::OpenColorDialog(COLORREF colorDefault, COLORREF& colorRes)
@@ -477,7 +457,7 @@ BOOL CWTKColorBar::OpenColorDialog(COLORREF colorDefault, COLORREF& colorRes)
     CPalette* pPalette = m_pOwnerReceiver != nullptr ? m_pOwnerReceiver->GetColorBarPalette() : nullptr;
     if (pPalette == nullptr)
         pPalette = GetPalette();
-    return WTKOpenColorDialog(pParent, m_bStdColorDlg, colorDefault, pPalette, colorRes);
+    return WTKOpenColorDialog(pParent, m_settings.bStdColorDlg, colorDefault, pPalette, colorRes);
 }
 
 void CWTKColorBar::CloseOwnerPopup()
@@ -491,7 +471,7 @@ void CWTKColorBar::OnColorChosen(COLORREF color)
     if (m_pParentBtn != nullptr) {
         CWTKColorMenuButton* pButton = m_pParentBtn;
         pButton->SetColor(color, TRUE);
-        InvokeMenuCommand(m_nCommandID, pButton);
+        InvokeMenuCommand(m_settings.uiCommandID, pButton);
         return;
     }
     if (m_pOwnerReceiver != nullptr) {
@@ -500,13 +480,13 @@ void CWTKColorBar::OnColorChosen(COLORREF color)
         return;
     }
     SetColor(color);
-    CWTKColorMenuButton::SetColorOfCommandButtons(m_nCommandID, color);
-    CWTKColorMenuButton::SetColorByCmdID(m_nCommandID, color);
+    CWTKColorMenuButton::SetColorOfCommandButtons(m_settings.uiCommandID, color);
+    CWTKColorMenuButton::SetColorByCmdID(m_settings.uiCommandID, color);
     CWnd* pOwner = GetOwner();
     if (pOwner == nullptr)
         pOwner = GetParent();
     if (pOwner != nullptr)
-        pOwner->SendMessage(WM_COMMAND, m_nCommandID, 0);
+        pOwner->SendMessage(WM_COMMAND, m_settings.uiCommandID, 0);
 }
 
 BOOL CWTKColorBar::RunOtherColorsDialog(CColorButton* pCell, COLORREF& colorChosen)
@@ -520,7 +500,8 @@ BOOL CWTKColorBar::RunOtherColorsDialog(CColorButton* pCell, COLORREF& colorChos
         GetParent()->ShowWindow(SW_HIDE);
     InvalidateRect(pCell->m_rect);
     UpdateWindow();
-    const COLORREF colorInit = m_ColorSelected == static_cast<COLORREF>(-1) ? m_ColorAutomatic : m_ColorSelected;
+    const COLORREF colorInit =
+        m_settings.colorCurrent == static_cast<COLORREF>(-1) ? m_settings.colorAutomatic : m_settings.colorCurrent;
     COLORREF colorResult = colorInit;
     const BOOL bOK = OpenColorDialog(colorInit, colorResult);
     if (!::IsWindow(hWndSelf))

@@ -54,6 +54,7 @@ public:
     static constexpr int kSeparatorGap = 4;         // y moves down by this after a separator
     static constexpr int kMaxPaletteEntries = 100;  // entries of the bar's own palette
     static constexpr WORD kPaletteVersion = 0x300;
+    static constexpr int kPaletteBitsPerPixel = 8;  // the bar draws through a palette at exactly this depth
     // Who reports the chosen colour.
     enum OwnerKind { kOwnerNone = 0, kOwnerMenuButton = 1, kOwnerColorButton = 2, kOwnerPropList = 3 };
 
@@ -78,20 +79,20 @@ public:
 
     // ---- Colours and cells ----
     void SetColor(COLORREF color);
-    COLORREF GetColor() const { return m_ColorSelected; }
+    COLORREF GetColor() const { return m_settings.colorCurrent; }
     // Replaces the palette (cells rebuilt when the window exists).
     void SetColors(const CWTKColorArray& colors);
-    const CWTKColorArray& GetColors() const { return m_colors; }
+    const CWTKColorArray& GetColors() const { return m_settings.colors; }
     void SetDocumentColors(LPCSTR lpszCaption, const CWTKColorList& lstDocColors, BOOL bShowWhenDocked = FALSE);
     void EnableAutomaticButton(LPCSTR lpszLabel, COLORREF colorAutomatic, BOOL bEnable = TRUE);
     void EnableOtherButton(LPCSTR lpszLabel, BOOL bAltColorDlg = TRUE, BOOL bEnable = TRUE);
-    COLORREF GetAutomaticColor() const { return m_ColorAutomatic; }
+    COLORREF GetAutomaticColor() const { return m_settings.colorAutomatic; }
     void SetVertDockColumns(int nColumns);
     void SetHorzDockRows(int nRows);
     void SetColumns(int nColumns);
-    int GetColumns() const { return m_nNumColumns; }
-    UINT GetCommandID() const { return m_nCommandID; }
-    void SetCommandID(UINT uiCommandID) { m_nCommandID = uiCommandID; }
+    int GetColumns() const { return m_settings.nColumns; }
+    UINT GetCommandID() const { return m_settings.uiCommandID; }
+    void SetCommandID(UINT uiCommandID) { m_settings.uiCommandID = uiCommandID; }
     BOOL IsTearOff() const { return m_bIsTearOff; }
     // The settings the bar was built from (its current state), e.g. to copy it.
     void GetSettings(WTKColorBarSettings& settings) const;
@@ -102,7 +103,8 @@ public:
     // The cell size fitted to the window: square cells and centring optional.
     void ContextToSize(BOOL bSquareButtons = TRUE, BOOL bCenterButtons = TRUE);
     CSize GetCellSize() const { return CSize(m_BoxSize.cx, m_BoxSize.cy); }
-    int GetTextRowHeight() const { return m_nRowHeight; }
+    // The height of the full-width cells, kept in step with the cell height.
+    int GetTextRowHeight() const { return m_BoxSize.cy * 3 / 2; }
     // Columns and rows in effect for the way the bar is shown (docked horizontally or
     // vertically, floating, in a popup).
     void GetColumnsAndRows(BOOL bVertDock, int& nColumns, int& nRows) const;
@@ -169,6 +171,8 @@ protected:
 
     // A press outside the bar closes an owner's popup; TRUE when it did.
     BOOL ClosesOnPressAt(CPoint point);
+    // Closes the popup of an owner's drop-down unless the colours dialog is busy; TRUE when it did.
+    BOOL CloseDropDown();
     // Cells, in the documented order.
     void BuildCells();
     // The other-colours cell's work: busy mark, dialog, result. FALSE on Cancel or when the
@@ -185,32 +189,25 @@ protected:
     // Closes the popup window the bar stands in (a drop-down of an owner).
     void CloseOwnerPopup();
     void SetIdlePrompt();
+    // The status prompt of the command (or the idle prompt) to the window that shows prompts.
+    void SendPrompt(WPARAM wParam);
+    // The command's state from its update handler (see OnUpdateCmdUI).
+    BOOL IsCommandEnabled(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
+    void EnableCells(BOOL bEnable);
     void SetBoxSize(int cx, int cy);
 
     // ---- Members ----
-    CWTKColorArray m_colors;
-    int m_nNumColumns = 0;
-    int m_nNumRowsHorz = 0;
-    int m_nNumColumnsVert = 0;
+    // The palette, texts, layout values, current and automatic colour, document colours,
+    // command and dialog choice: what the bar is built from and what it hands on.
+    WTKColorBarSettings m_settings;
     CSize m_BoxSize = CSize(0, 0);
-    int m_nRowHeight = 0;
-    COLORREF m_ColorSelected = static_cast<COLORREF>(-1);
-    COLORREF m_ColorAutomatic = static_cast<COLORREF>(-1);
-    CString m_strAutoColor;
-    CString m_strOtherColor;
-    CString m_strDocColors;
-    CWTKColorList m_lstDocColors;
-    UINT m_nCommandID = 0;
-    BOOL m_bStdColorDlg = FALSE;
     BOOL m_bIsEnabled = TRUE;
     BOOL m_bIsTearOff = TRUE;
     BOOL m_bShowDocColorsWhenDocked = FALSE;
     CWTKColorMenuButton* m_pParentBtn = nullptr;
-    CWTKColorButton* m_pWndOwnerButton = nullptr;
     CWTKColorBarOwner* m_pOwnerReceiver = nullptr;  // the colour button or the property list
     CPalette m_Palette;
     BOOL m_bInternal = FALSE;  // busy with the colours dialog
     int m_nHorzOffset = 0;     // centring offsets
     int m_nVertOffset = 0;
-    BOOL m_bPaletteChanging = FALSE;
 };

@@ -2,7 +2,7 @@
 #include "customisation/WTKColorBar.h"
 
 #include "customisation/ColorButton.h"
-#include "customisation/WTKColorButton.h"
+#include "customisation/WTKColorBarOwner.h"
 
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKVisualManager.h"
@@ -12,12 +12,6 @@
 #include "gdi/MemDC.h"
 
 #include <vector>
-
-namespace {
-
-constexpr int kPaletteBits = 8;
-
-}  // namespace
 
 BEGIN_MESSAGE_MAP(CWTKColorBar, CWTKPopupMenuBar)
     ON_WM_CREATE()
@@ -39,12 +33,18 @@ END_MESSAGE_MAP()
 
 // ---- Keys ----
 
+BOOL CWTKColorBar::CloseDropDown()
+{
+    if (!IsOwnedByDropDown() || m_bInternal)
+        return FALSE;
+    CloseOwnerPopup();
+    return TRUE;
+}
+
 BOOL CWTKColorBar::OnKey(UINT nChar)
 {
-    if (nChar == VK_ESCAPE && IsOwnedByDropDown() && !m_bInternal) {
-        CloseOwnerPopup();
+    if (nChar == VK_ESCAPE && CloseDropDown())
         return TRUE;
-    }
     if (nChar == VK_RETURN) {
         CWTKToolbarButton* pHot = GetButton(m_iHighlighted);
         if (pHot != nullptr && dynamic_cast<CColorButton*>(pHot) != nullptr) {
@@ -58,30 +58,24 @@ BOOL CWTKColorBar::OnKey(UINT nChar)
 
 BOOL CWTKColorBar::PreTranslateMessage(MSG* pMsg)
 {
-    if (IsOwnedByDropDown() && !m_bInternal) {
-        if (pMsg->message == WM_SYSKEYDOWN || (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE)) {
-            CloseOwnerPopup();
-            return TRUE;
-        }
-    }
+    const BOOL bClosingKey =
+        pMsg->message == WM_SYSKEYDOWN || (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE);
+    if (bClosingKey && CloseDropDown())
+        return TRUE;
     return CWTKPopupMenuBar::PreTranslateMessage(pMsg);
 }
 
 void CWTKColorBar::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
-    if (IsOwnedByDropDown() && !m_bInternal) {
-        CloseOwnerPopup();
+    if (CloseDropDown())
         return;
-    }
     CWTKPopupMenuBar::OnSysKeyDown(nChar, nRepCnt, nFlags);
 }
 
 void CWTKColorBar::OnContextMenu(CWnd* pWnd, CPoint point)
 {
-    if (IsOwnedByDropDown() && !m_bInternal) {
-        CloseOwnerPopup();
+    if (CloseDropDown())
         return;
-    }
     CWTKPopupMenuBar::OnContextMenu(pWnd, point);
 }
 
@@ -89,14 +83,9 @@ void CWTKColorBar::OnContextMenu(CWnd* pWnd, CPoint point)
 
 BOOL CWTKColorBar::ClosesOnPressAt(CPoint point)
 {
-    if (!IsOwnedByDropDown() || m_bInternal)
-        return FALSE;
     CRect rectClient;
     GetClientRect(rectClient);
-    if (rectClient.PtInRect(point))
-        return FALSE;
-    CloseOwnerPopup();
-    return TRUE;
+    return !rectClient.PtInRect(point) && CloseDropDown();
 }
 
 void CWTKColorBar::OnMouseMove(UINT nFlags, CPoint point)
@@ -203,17 +192,17 @@ void CWTKColorBar::OnNcPaint()
 
 void CWTKColorBar::CreatePaletteIfNeeded()
 {
-    if (WTKGetGlobalData().nBitsPerPixel != kPaletteBits || m_Palette.GetSafeHandle() != nullptr)
+    if (WTKGetGlobalData().nBitsPerPixel != kPaletteBitsPerPixel || m_Palette.GetSafeHandle() != nullptr)
         return;
-    const int nEntries = std::min<int>(static_cast<int>(m_colors.GetSize()), kMaxPaletteEntries);
+    const int nEntries = std::min<int>(static_cast<int>(m_settings.colors.GetSize()), kMaxPaletteEntries);
     std::vector<BYTE> buffer(sizeof(LOGPALETTE) + static_cast<size_t>(std::max(nEntries, 1)) * sizeof(PALETTEENTRY));
     auto* pLogPalette = reinterpret_cast<LOGPALETTE*>(buffer.data());
     pLogPalette->palVersion = kPaletteVersion;
     pLogPalette->palNumEntries = static_cast<WORD>(nEntries);
     for (int i = 0; i < nEntries; i++) {
-        pLogPalette->palPalEntry[i].peRed = GetRValue(m_colors[i]);
-        pLogPalette->palPalEntry[i].peGreen = GetGValue(m_colors[i]);
-        pLogPalette->palPalEntry[i].peBlue = GetBValue(m_colors[i]);
+        pLogPalette->palPalEntry[i].peRed = GetRValue(m_settings.colors[i]);
+        pLogPalette->palPalEntry[i].peGreen = GetGValue(m_settings.colors[i]);
+        pLogPalette->palPalEntry[i].peBlue = GetBValue(m_settings.colors[i]);
         pLogPalette->palPalEntry[i].peFlags = 0;
     }
     m_Palette.CreatePalette(pLogPalette);
@@ -224,9 +213,10 @@ void CWTKColorBar::SelectPalette(CDC* pDC, CPalette*& pOldPalette)
     pOldPalette = nullptr;
     CreatePaletteIfNeeded();
     CPalette* pPalette = GetPalette();
-    if (WTKGetGlobalData().nBitsPerPixel == kPaletteBits && m_pWndOwnerButton != nullptr &&
-        m_pWndOwnerButton->GetPalette() != nullptr)
-        pPalette = m_pWndOwnerButton->GetPalette();
+    // A colour button's drop-down draws with the button's palette.
+    CPalette* pOwnerPalette = m_pOwnerReceiver != nullptr ? m_pOwnerReceiver->GetColorBarPalette() : nullptr;
+    if (WTKGetGlobalData().nBitsPerPixel == kPaletteBitsPerPixel && pOwnerPalette != nullptr)
+        pPalette = pOwnerPalette;
     if (pPalette == nullptr)
         return;
     pOldPalette = pDC->SelectPalette(pPalette, FALSE);

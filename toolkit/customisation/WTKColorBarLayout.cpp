@@ -15,12 +15,37 @@ int DivideUp(int n, int d)
     return d > 0 ? (n + d - 1) / d : 0;
 }
 
+// Steps one side of the cells a pixel at a time from nSide until the bar's extent along it
+// meets nTarget: growing, it stops at the last side that does not pass the target; shrinking,
+// at the first side below it, never under one pixel. setSide applies a side, extent measures.
+template <class SetSide, class Extent>
+void FitCellSide(int nSide, int nTarget, SetSide setSide, Extent extent)
+{
+    if (extent() < nTarget) {
+        for (; nSide < nTarget; nSide++) {
+            setSide(nSide + 1);
+            const int nExtent = extent();
+            if (nExtent == nTarget)
+                return;
+            if (nExtent > nTarget) {
+                setSide(nSide);
+                return;
+            }
+        }
+        return;
+    }
+    while (nSide > 1 && extent() != nTarget) {
+        setSide(--nSide);
+        if (extent() < nTarget)
+            return;
+    }
+}
+
 }  // namespace
 
 void CWTKColorBar::SetBoxSize(int cx, int cy)
 {
     m_BoxSize = CSize(std::max(1, cx), std::max(1, cy));
-    m_nRowHeight = m_BoxSize.cy * 3 / 2;
 }
 
 BOOL CWTKColorBar::IsDocked() const
@@ -35,34 +60,35 @@ BOOL CWTKColorBar::AreDocColorsShown() const
 
 void CWTKColorBar::GetColumnsAndRows(BOOL bVertDock, int& nColumns, int& nRows) const
 {
-    const int nCount = static_cast<int>(m_colors.GetSize());
-    if (IsDocked() && !bVertDock && m_nNumRowsHorz > 0) {
-        nRows = m_nNumRowsHorz;
+    const int nCount = static_cast<int>(m_settings.colors.GetSize());
+    if (IsDocked() && !bVertDock && m_settings.nHorzDockRows > 0) {
+        nRows = m_settings.nHorzDockRows;
         nColumns = DivideUp(nCount, nRows);
         return;
     }
-    if (IsDocked() && m_nNumColumnsVert > 0) {
-        nColumns = m_nNumColumnsVert;
+    if (IsDocked() && m_settings.nVertDockColumns > 0) {
+        nColumns = m_settings.nVertDockColumns;
         nRows = DivideUp(nCount, nColumns);
         return;
     }
-    nColumns = m_nNumColumns > 0 ? m_nNumColumns : static_cast<int>(std::sqrt(static_cast<double>(nCount))) + 1;
+    nColumns =
+        m_settings.nColumns > 0 ? m_settings.nColumns : static_cast<int>(std::sqrt(static_cast<double>(nCount))) + 1;
     nRows = DivideUp(nCount, nColumns);
 }
 
 int CWTKColorBar::ExtraHeight(int nColumns) const
 {
     int nExtra = 0;
-    if (!m_strAutoColor.IsEmpty())
-        nExtra += m_nRowHeight;
-    if (!m_strOtherColor.IsEmpty()) {
-        if (m_strAutoColor.IsEmpty())
+    if (!m_settings.strAutoColor.IsEmpty())
+        nExtra += GetTextRowHeight();
+    if (!m_settings.strOtherColor.IsEmpty()) {
+        if (m_settings.strAutoColor.IsEmpty())
             nExtra += kMarginY;
-        nExtra += m_nRowHeight;
+        nExtra += GetTextRowHeight();
     }
-    const int nDocColors = static_cast<int>(m_lstDocColors.GetCount());
-    if (!m_strDocColors.IsEmpty() && nDocColors > 0 && AreDocColorsShown())
-        nExtra += kMarginY + DivideUp(nDocColors, nColumns) * m_BoxSize.cy + m_nRowHeight + kSeparatorGap;
+    const int nDocColors = static_cast<int>(m_settings.lstDocColors.GetCount());
+    if (!m_settings.strDocColors.IsEmpty() && nDocColors > 0 && AreDocColorsShown())
+        nExtra += kMarginY + DivideUp(nDocColors, nColumns) * m_BoxSize.cy + GetTextRowHeight() + kSeparatorGap;
     return nExtra;
 }
 
@@ -105,54 +131,12 @@ void CWTKColorBar::ContextToSize(BOOL bSquareButtons, BOOL bCenterButtons)
     GetColumnsAndRows(FALSE, nColumns, nRows);
     // Without rows no cell height changes the bar's height: nothing to fit.
     if (nRows > 0 && nColumns > 0) {
-        // Height: one pixel at a time towards the client height, never below one pixel.
-        int cy = m_BoxSize.cy;
-        if (SizeFor(nColumns, nRows).cy < rectClient.Height()) {
-            while (cy < rectClient.Height()) {
-                SetBoxSize(m_BoxSize.cx, cy + 1);
-                const int nHeight = SizeFor(nColumns, nRows).cy;
-                if (nHeight == rectClient.Height()) {
-                    cy++;
-                    break;
-                }
-                if (nHeight > rectClient.Height()) {
-                    SetBoxSize(m_BoxSize.cx, cy);
-                    break;
-                }
-                cy++;
-            }
-        } else {
-            while (cy > 1 && SizeFor(nColumns, nRows).cy != rectClient.Height()) {
-                cy--;
-                SetBoxSize(m_BoxSize.cx, cy);
-                if (SizeFor(nColumns, nRows).cy < rectClient.Height())
-                    break;
-            }
-        }
-        // Width likewise.
-        int cx = m_BoxSize.cx;
-        if (SizeFor(nColumns, nRows).cx < rectClient.Width()) {
-            while (cx < rectClient.Width()) {
-                m_BoxSize.cx = cx + 1;
-                const int nWidth = SizeFor(nColumns, nRows).cx;
-                if (nWidth == rectClient.Width()) {
-                    cx++;
-                    break;
-                }
-                if (nWidth > rectClient.Width()) {
-                    m_BoxSize.cx = cx;
-                    break;
-                }
-                cx++;
-            }
-        } else {
-            while (cx > 1 && SizeFor(nColumns, nRows).cx != rectClient.Width()) {
-                cx--;
-                m_BoxSize.cx = cx;
-                if (SizeFor(nColumns, nRows).cx < rectClient.Width())
-                    break;
-            }
-        }
+        FitCellSide(
+            m_BoxSize.cy, rectClient.Height(), [&](int cy) { SetBoxSize(m_BoxSize.cx, cy); },
+            [&] { return SizeFor(nColumns, nRows).cy; });
+        FitCellSide(
+            m_BoxSize.cx, rectClient.Width(), [&](int cx) { m_BoxSize.cx = cx; },
+            [&] { return SizeFor(nColumns, nRows).cx; });
         SetBoxSize(m_BoxSize.cx - 1, m_BoxSize.cy - 1);
         if (bSquareButtons) {
             const int nSide = std::min(m_BoxSize.cx, m_BoxSize.cy);
@@ -212,7 +196,7 @@ void CWTKColorBar::AdjustLocations()
                     x = rectArea.left;
                     y += m_BoxSize.cy;
                 }
-                const int nHeight = m_nRowHeight - kMarginY / 2;
+                const int nHeight = GetTextRowHeight() - kMarginY / 2;
                 rect = CRect(rectArea.left, y, rectArea.right, y + nHeight);
                 if (pCell->m_bIsOther && !bCurrentShown) {
                     rect.right -= m_BoxSize.cx;

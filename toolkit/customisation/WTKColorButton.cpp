@@ -68,9 +68,7 @@ void CWTKColorButton::SetPalette(CPalette* pPalette)
 
 void CWTKColorButton::SetColors(const CWTKColorArray& colors)
 {
-    m_Colors.RemoveAll();
-    for (INT_PTR i = 0; i < colors.GetSize(); i++)
-        m_Colors.Add(colors[i]);
+    m_Colors.Copy(colors);
 }
 
 void CWTKColorButton::EnableAutomaticButton(LPCSTR lpszLabel, COLORREF colorAutomatic, BOOL bEnable)
@@ -89,21 +87,19 @@ void CWTKColorButton::SetDocumentColors(LPCSTR lpszLabel, const CWTKColorList& l
 {
     m_strDocColorsText = lpszLabel ? lpszLabel : "";
     m_lstDocColors.RemoveAll();
-    for (POSITION pos = lstColors.GetHeadPosition(); pos != nullptr;)
-        m_lstDocColors.AddTail(lstColors.GetNext(pos));
+    m_lstDocColors.AddTail(&lstColors);
 }
 
 void CWTKColorButton::BuildSettings(WTKColorBarSettings& settings) const
 {
-    for (INT_PTR i = 0; i < m_Colors.GetSize(); i++)
-        settings.colors.Add(m_Colors[i]);
+    settings.colors.Copy(m_Colors);
     settings.colorCurrent = m_Color;
     settings.colorAutomatic = m_ColorAutomatic;
     settings.strAutoColor = m_strAutoColorText;
     settings.strOtherColor = m_strOtherText;
     settings.strDocColors = m_strDocColorsText;
-    for (POSITION pos = m_lstDocColors.GetHeadPosition(); pos != nullptr;)
-        settings.lstDocColors.AddTail(m_lstDocColors.GetNext(pos));
+    settings.lstDocColors.RemoveAll();
+    settings.lstDocColors.AddTail(&m_lstDocColors);
     settings.nColumns = m_nColumns;
     // The bar reports to the button, never through a command: its cells follow no command state.
     settings.uiCommandID = 0;

@@ -102,9 +102,7 @@ BOOL CWTKColorMenuButton::OpenColorDialog(COLORREF colorDefault, COLORREF& color
 
 void CWTKColorMenuButton::SetColors(const CWTKColorArray& colors)
 {
-    m_Colors.RemoveAll();
-    for (INT_PTR i = 0; i < colors.GetSize(); i++)
-        m_Colors.Add(colors[i]);
+    m_Colors.Copy(colors);
 }
 
 void CWTKColorMenuButton::EnableAutomaticButton(LPCSTR lpszLabel, COLORREF colorAutomatic, BOOL bEnable)
@@ -136,9 +134,7 @@ void CWTKColorMenuButton::EnableTearOff(UINT uiID, int nVertDockColumns, int nHo
 
 void CWTKColorMenuButton::GetSettings(WTKColorBarSettings& settings) const
 {
-    settings.colors.RemoveAll();
-    for (INT_PTR i = 0; i < m_Colors.GetSize(); i++)
-        settings.colors.Add(m_Colors[i]);
+    settings.colors.Copy(m_Colors);
     settings.colorCurrent = m_Color;
     settings.colorAutomatic = m_colorAutomatic;
     settings.strAutoColor = m_bIsAutomaticButton ? m_strAutomaticButtonLabel : CString();
