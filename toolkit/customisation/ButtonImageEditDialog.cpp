@@ -184,14 +184,13 @@ BOOL CButtonImageEditDialog::OnInitDialog()
     CreateTools();
 
     if (CWnd* pFrame = GetDlgItem(IDC_WTK_PREVIEW)) {
-        pFrame->GetWindowRect(m_rectPreviewFrame);
-        ScreenToClient(m_rectPreviewFrame);
-        const CPoint ptCentre = m_rectPreviewFrame.CenterPoint();
+        CRect rectPlace;
+        pFrame->GetWindowRect(rectPlace);
+        ScreenToClient(rectPlace);
+        const CPoint ptCentre = rectPlace.CenterPoint();
         m_rectPreviewImage =
             CRect(CPoint(ptCentre.x - m_sizeImage.cx / 2, ptCentre.y - m_sizeImage.cy / 2), m_sizeImage);
-        CRect rectInvalidate = m_rectPreviewImage;
-        rectInvalidate.InflateRect(kPreviewFrame, kPreviewFrame);
-        m_wndLargeDrawArea.SetPreviewRect(rectInvalidate);
+        m_wndLargeDrawArea.SetPreviewRect(GetPreviewFrameRect());
     }
     SetMode(CButtonImagePaintArea::modePencil);
     UpdateTools();
@@ -373,9 +372,14 @@ void CButtonImageEditDialog::ImageChanged()
         m_wndLargeDrawArea.Invalidate();
         m_wndLargeDrawArea.UpdateWindow();
     }
+    InvalidateRect(GetPreviewFrameRect());
+}
+
+CRect CButtonImageEditDialog::GetPreviewFrameRect() const
+{
     CRect rect = m_rectPreviewImage;
     rect.InflateRect(kPreviewFrame, kPreviewFrame);
-    InvalidateRect(rect);
+    return rect;
 }
 
 void CButtonImageEditDialog::OnPaint()
@@ -384,8 +388,7 @@ void CButtonImageEditDialog::OnPaint()
     if (m_bitmap.GetSafeHandle() == nullptr || m_rectPreviewImage.IsRectEmpty())
         return;
     const WTKGlobalData& data = WTKGetGlobalData();
-    CRect rectFrame = m_rectPreviewImage;
-    rectFrame.InflateRect(kPreviewFrame, kPreviewFrame);
+    const CRect rectFrame = GetPreviewFrameRect();
     dc.FillSolidRect(rectFrame, data.clrBtnFace);
     dc.Draw3dRect(rectFrame, data.clrBtnShadow, data.clrBtnHilite);
     CBitmapDC dcImage(static_cast<HBITMAP>(m_bitmap.GetSafeHandle()));

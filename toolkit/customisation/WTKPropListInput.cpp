@@ -201,8 +201,7 @@ void CWTKPropList::OnLButtonUp(UINT /*nFlags*/, CPoint point)
         GetClientRect(rectClient);
         const int y = std::max(static_cast<int>(point.y), m_nRowHeight + m_nHeaderHeight);
         m_nDescrHeight = std::max(rectClient.Height() - y + 2, m_nRowHeight);
-        AdjustLayout();
-        Invalidate();
+        Relayout();
     }
 }
 
