@@ -155,6 +155,10 @@ private:
     void InvalidateRow(CWTKProp* pProp);
     CRect GetDescriptionRect() const;
     void InvertTrackLine();
+    // The point is on the divider in the list area, or on the description area's top line (the
+    // grips that start tracking).
+    BOOL IsOnDivider(CPoint point) const;
+    BOOL IsOnDescriptionLine(CPoint point) const;
     void StopTracking();
     void ResetGroupColor();
     CWTKProp* LastVisibleRow() const;
