@@ -121,17 +121,21 @@ CSize BitmapSize(HBITMAP hbm)
     return CSize(bmp.bmWidth, bmp.bmHeight);
 }
 
+// Copies the top left part (of the size given) of one bitmap to x, y in another; FALSE when it could not.
+BOOL CopyBits(HBITMAP hbmDest, int x, int y, CSize size, HBITMAP hbmSrc)
+{
+    CBitmapDC dcSrc(hbmSrc);
+    CBitmapDC dcDest(hbmDest);
+    return dcSrc.IsReady() && dcDest.IsReady() && ::BitBlt(dcDest, x, y, size.cx, size.cy, dcSrc, 0, 0, SRCCOPY);
+}
+
 // A screen-compatible copy of a bitmap, or null.
 HBITMAP CopyBitmap(HBITMAP hbmSrc, CSize size)
 {
     HDC hdcScreen = ::GetDC(nullptr);
     HBITMAP hbm = ::CreateCompatibleBitmap(hdcScreen, size.cx, size.cy);
     ::ReleaseDC(nullptr, hdcScreen);
-    if (hbm == nullptr)
-        return nullptr;
-    CBitmapDC dcSrc(hbmSrc);
-    CBitmapDC dcDest(hbm);
-    if (!dcSrc.IsReady() || !dcDest.IsReady() || !::BitBlt(dcDest, 0, 0, size.cx, size.cy, dcSrc, 0, 0, SRCCOPY)) {
+    if (hbm != nullptr && !CopyBits(hbm, 0, 0, size, hbmSrc)) {
         ::DeleteObject(hbm);
         return nullptr;
     }
@@ -184,14 +188,13 @@ BOOL CButtonImageEditDialog::OnInitDialog()
     CreateTools();
 
     if (CWnd* pFrame = GetDlgItem(IDC_WTK_PREVIEW)) {
-        pFrame->GetWindowRect(m_rectPreviewFrame);
-        ScreenToClient(m_rectPreviewFrame);
-        const CPoint ptCentre = m_rectPreviewFrame.CenterPoint();
+        CRect rectPlace;
+        pFrame->GetWindowRect(rectPlace);
+        ScreenToClient(rectPlace);
+        const CPoint ptCentre = rectPlace.CenterPoint();
         m_rectPreviewImage =
             CRect(CPoint(ptCentre.x - m_sizeImage.cx / 2, ptCentre.y - m_sizeImage.cy / 2), m_sizeImage);
-        CRect rectInvalidate = m_rectPreviewImage;
-        rectInvalidate.InflateRect(kPreviewFrame, kPreviewFrame);
-        m_wndLargeDrawArea.SetPreviewRect(rectInvalidate);
+        m_wndLargeDrawArea.SetPreviewRect(GetPreviewFrameRect());
     }
     SetMode(CButtonImagePaintArea::modePencil);
     UpdateTools();
@@ -306,7 +309,7 @@ void CButtonImageEditDialog::OnPickColor(COLORREF clr)
 void CButtonImageEditDialog::CopyImage()
 {
     try {
-        HBITMAP hbm = CopyBitmap(static_cast<HBITMAP>(m_bitmap.GetSafeHandle()), m_sizeImage);
+        HBITMAP hbm = CopyBitmap(m_bitmap, m_sizeImage);
         if (hbm == nullptr) {
             FwMessageBox(IDS_WTK_CANT_COPY_BITMAP);
             return;
@@ -331,14 +334,11 @@ void CButtonImageEditDialog::PasteImage()
         HBITMAP hbmPasted = clipboard.IsOpen() ? static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP)) : nullptr;
         const CSize sizePasted = BitmapSize(hbmPasted);
         if (sizePasted.cx > 0 && sizePasted.cy > 0 && m_bitmap.GetSafeHandle() != nullptr) {
-            CBitmapDC dcSrc(hbmPasted);
-            CBitmapDC dcDest(static_cast<HBITMAP>(m_bitmap.GetSafeHandle()));
             // A smaller bitmap is centred; a larger one is cropped from its top left.
             const int x = std::max(0, static_cast<int>(m_sizeImage.cx - sizePasted.cx) / 2);
             const int y = std::max(0, static_cast<int>(m_sizeImage.cy - sizePasted.cy) / 2);
-            const int cx = std::min(sizePasted.cx, m_sizeImage.cx);
-            const int cy = std::min(sizePasted.cy, m_sizeImage.cy);
-            bPasted = dcSrc.IsReady() && dcDest.IsReady() && ::BitBlt(dcDest, x, y, cx, cy, dcSrc, 0, 0, SRCCOPY);
+            const CSize sizeCopied(std::min(sizePasted.cx, m_sizeImage.cx), std::min(sizePasted.cy, m_sizeImage.cy));
+            bPasted = CopyBits(m_bitmap, x, y, sizeCopied, hbmPasted);
         }
     }
     if (!bPasted) {
@@ -358,7 +358,7 @@ BOOL CButtonImageEditDialog::FillImage(COLORREF clr)
 {
     if (m_bitmap.GetSafeHandle() == nullptr)
         return FALSE;
-    CBitmapDC dc(static_cast<HBITMAP>(m_bitmap.GetSafeHandle()));
+    CBitmapDC dc(m_bitmap);
     if (!dc.IsReady())
         return FALSE;
     const CRect rect(CPoint(0, 0), m_sizeImage);
@@ -373,9 +373,14 @@ void CButtonImageEditDialog::ImageChanged()
         m_wndLargeDrawArea.Invalidate();
         m_wndLargeDrawArea.UpdateWindow();
     }
+    InvalidateRect(GetPreviewFrameRect());
+}
+
+CRect CButtonImageEditDialog::GetPreviewFrameRect() const
+{
     CRect rect = m_rectPreviewImage;
     rect.InflateRect(kPreviewFrame, kPreviewFrame);
-    InvalidateRect(rect);
+    return rect;
 }
 
 void CButtonImageEditDialog::OnPaint()
@@ -384,11 +389,10 @@ void CButtonImageEditDialog::OnPaint()
     if (m_bitmap.GetSafeHandle() == nullptr || m_rectPreviewImage.IsRectEmpty())
         return;
     const WTKGlobalData& data = WTKGetGlobalData();
-    CRect rectFrame = m_rectPreviewImage;
-    rectFrame.InflateRect(kPreviewFrame, kPreviewFrame);
+    const CRect rectFrame = GetPreviewFrameRect();
     dc.FillSolidRect(rectFrame, data.clrBtnFace);
     dc.Draw3dRect(rectFrame, data.clrBtnShadow, data.clrBtnHilite);
-    CBitmapDC dcImage(static_cast<HBITMAP>(m_bitmap.GetSafeHandle()));
+    CBitmapDC dcImage(m_bitmap);
     if (dcImage.IsReady())
         ::BitBlt(dc, m_rectPreviewImage.left, m_rectPreviewImage.top, m_sizeImage.cx, m_sizeImage.cy, dcImage, 0, 0,
                  SRCCOPY);
@@ -396,14 +400,10 @@ void CButtonImageEditDialog::OnPaint()
 
 void CButtonImageEditDialog::OnOK()
 {
-    if (m_pBitmapCaller != nullptr && m_bitmap.GetSafeHandle() != nullptr) {
-        CBitmapDC dcSrc(static_cast<HBITMAP>(m_bitmap.GetSafeHandle()));
-        CBitmapDC dcDest(static_cast<HBITMAP>(m_pBitmapCaller->GetSafeHandle()));
-        if (!dcSrc.IsReady() || !dcDest.IsReady() ||
-            !::BitBlt(dcDest, 0, 0, m_sizeImage.cx, m_sizeImage.cy, dcSrc, 0, 0, SRCCOPY)) {
-            FwMessageBox(IDS_WTK_INTERNAL_ERROR);
-            return;
-        }
+    if (m_pBitmapCaller != nullptr && m_bitmap.GetSafeHandle() != nullptr &&
+        !CopyBits(*m_pBitmapCaller, 0, 0, m_sizeImage, m_bitmap)) {
+        FwMessageBox(IDS_WTK_INTERNAL_ERROR);
+        return;
     }
     CDialog::OnOK();
 }

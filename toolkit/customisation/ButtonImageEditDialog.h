@@ -57,6 +57,8 @@ protected:
     // Draws into the edited bitmap with a DC that holds it; FALSE when it could not be selected.
     BOOL FillImage(COLORREF clr);
     void ImageChanged();
+    // The preview image with its frame round it.
+    CRect GetPreviewFrameRect() const;
 
     CBitmap* m_pBitmapCaller;
     CBitmap m_bitmap;
@@ -65,6 +67,5 @@ protected:
     CButtonImagePaintArea m_wndLargeDrawArea;
     CWTKColorBar m_wndPalette;
     CButtonImageToolBar m_wndToolbar;
-    CRect m_rectPreviewFrame;
     CRect m_rectPreviewImage;
 };

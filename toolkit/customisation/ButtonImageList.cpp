@@ -104,6 +104,15 @@ int CButtonImageList::GetRowStep() const
     return m_sizeButton.cy + kRowGap;
 }
 
+CRect CButtonImageList::GetGridArea() const
+{
+    CRect rectArea;
+    GetClientRect(rectArea);
+    rectArea.right -= ScrollBarWidth() + 1;
+    rectArea.DeflateRect(kMarginX, kMarginY);
+    return rectArea;
+}
+
 int CButtonImageList::IndexOf(const CWTKToolbarButton* pButton) const
 {
     const auto it = std::find(m_Buttons.begin(), m_Buttons.end(), pButton);
@@ -121,11 +130,7 @@ void CButtonImageList::RebuildLocations()
 {
     if (GetSafeHwnd() == nullptr || m_Buttons.empty())
         return;
-    CRect rectClient;
-    GetClientRect(rectClient);
-    CRect rectArea = rectClient;
-    rectArea.right -= ScrollBarWidth() + 1;
-    rectArea.DeflateRect(kMarginX, kMarginY);
+    const CRect rectArea = GetGridArea();
 
     CClientDC dcScreen(nullptr);
     int x = rectArea.left;
@@ -155,9 +160,7 @@ void CButtonImageList::UpdateScrollRange()
 {
     CRect rectClient;
     GetClientRect(rectClient);
-    CRect rectArea = rectClient;
-    rectArea.right -= ScrollBarWidth() + 1;
-    rectArea.DeflateRect(kMarginX, kMarginY);
+    const CRect rectArea = GetGridArea();
 
     const int nStep = GetRowStep();
     m_nRows = nStep > 0 ? rectArea.Height() / nStep : 0;
@@ -296,14 +299,8 @@ void CButtonImageList::SelectButton(CWTKToolbarButton* pButton)
     }
     CRect rectClient;
     GetClientRect(rectClient);
-    const auto invalidateAround = [&](const CWTKToolbarButton* p) {
-        CRect rect = GetShownRect(p);
-        rect.InflateRect(kSelectionGrow, kSelectionGrow);
-        rect &= rectClient;
-        InvalidateRect(rect);
-    };
     if (m_pSelButton != nullptr)
-        invalidateAround(m_pSelButton);
+        InvalidateSelectionFrame(m_pSelButton);
     m_pSelButton = pButton;
     if (pButton != nullptr) {
         const CRect rect = GetShownRect(pButton);
@@ -311,7 +308,7 @@ void CButtonImageList::SelectButton(CWTKToolbarButton* pButton)
             ScrollTo(pButton->GetRect().bottom - rectClient.Height());
             Invalidate();
         } else {
-            invalidateAround(pButton);
+            InvalidateSelectionFrame(pButton);
         }
     }
     UpdateWindow();
@@ -334,13 +331,18 @@ BOOL CButtonImageList::SelectButton(int iImage)
     return FALSE;
 }
 
+void CButtonImageList::InvalidateSelectionFrame(const CWTKToolbarButton* pButton)
+{
+    CRect rect = GetShownRect(pButton);
+    rect.InflateRect(kSelectionGrow, kSelectionGrow);
+    InvalidateRect(rect);
+}
+
 void CButtonImageList::RedrawSelection()
 {
     if (m_pSelButton == nullptr || GetSafeHwnd() == nullptr)
         return;
-    CRect rect = GetShownRect(m_pSelButton);
-    rect.InflateRect(kSelectionGrow, kSelectionGrow);
-    InvalidateRect(rect);
+    InvalidateSelectionFrame(m_pSelButton);
     UpdateWindow();
 }
 

@@ -66,8 +66,12 @@ protected:
     void ScrollTo(int iOffset);
     void StartDrag(CWTKToolbarButton* pButton);
     void RedrawSelection();
+    // The button's rectangle with room for the selection frame, invalidated.
+    void InvalidateSelectionFrame(const CWTKToolbarButton* pButton);
     // A button's rectangle on the screen (moved up by the scroll offset).
     CRect GetShownRect(const CWTKToolbarButton* pButton) const;
+    // The client area the grid lays its buttons out in (left of the scroll bar, inside the margins).
+    CRect GetGridArea() const;
     int IndexOf(const CWTKToolbarButton* pButton) const;
     int GetRowStep() const;
 

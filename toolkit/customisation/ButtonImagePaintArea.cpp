@@ -6,6 +6,7 @@
 #include "foundation/WTKImageStrip.h"
 
 #include "core/ResourceHandle.h"
+#include "gdi/DCStateGuard.h"
 #include "win/ClientDC.h"
 
 #include <algorithm>
@@ -18,25 +19,6 @@ constexpr int kFrame = 1;
 constexpr UINT kModeCursors[CButtonImagePaintArea::modeCount] = {
     IDC_WTK_CURSOR_PENCIL,    IDC_WTK_CURSOR_FILL,    IDC_WTK_CURSOR_LINE,
     IDC_WTK_CURSOR_RECTANGLE, IDC_WTK_CURSOR_ELLIPSE, IDC_WTK_CURSOR_PICK_COLOR,
-};
-
-// The bitmap selected into the memory DC for one drawing step; a bitmap selected in two DCs
-// at once would fail, and the dialog's preview draws the same bitmap.
-class CBitmapSelection {
-public:
-    CBitmapSelection(CDC& dc, CBitmap* pBitmap) : m_dc(dc), m_hOld(::SelectObject(dc, pBitmap->GetSafeHandle())) {}
-    ~CBitmapSelection()
-    {
-        if (m_hOld != nullptr)
-            ::SelectObject(m_dc, m_hOld);
-    }
-    CBitmapSelection(const CBitmapSelection&) = delete;
-    CBitmapSelection& operator=(const CBitmapSelection&) = delete;
-    BOOL IsSelected() const { return m_hOld != nullptr; }
-
-private:
-    CDC& m_dc;
-    HGDIOBJ m_hOld;
 };
 
 CRect CellRect(const CRect& rectGrid, CSize sizeCell, int x, int y)
@@ -116,6 +98,11 @@ BOOL CButtonImagePaintArea::CanDraw() const
     return m_pBitmap != nullptr && m_sizeCell.cx > 0 && m_sizeCell.cy > 0;
 }
 
+BOOL CButtonImagePaintArea::SelectBitmap()
+{
+    return m_pBitmap != nullptr && ::SelectObject(m_memDC, m_pBitmap->GetSafeHandle()) != nullptr;
+}
+
 CRect CButtonImagePaintArea::GetGridRect() const
 {
     if (!CanDraw())
@@ -151,10 +138,8 @@ COLORREF CButtonImagePaintArea::ToShown(COLORREF clr)
 
 COLORREF CButtonImagePaintArea::GetShownColor(CPoint pixel)
 {
-    if (m_pBitmap == nullptr)
-        return CLR_INVALID;
-    CBitmapSelection sel(m_memDC, m_pBitmap);
-    if (!sel.IsSelected())
+    CDCStateGuard guard(&m_memDC);
+    if (!SelectBitmap())
         return CLR_INVALID;
     return ToShown(m_memDC.GetPixel(pixel.x, pixel.y));
 }
@@ -186,8 +171,8 @@ void CButtonImagePaintArea::Draw(CDC* pDC)
     }
     ::SelectObject(*pDC, hOldPen);
 
-    CBitmapSelection sel(m_memDC, m_pBitmap);
-    if (!sel.IsSelected())
+    CDCStateGuard guard(&m_memDC);
+    if (!SelectBitmap())
         return;
     for (int x = 0; x < m_sizeImage.cx; x++) {
         for (int y = 0; y < m_sizeImage.cy; y++) {
@@ -252,18 +237,16 @@ void CButtonImagePaintArea::OnMouseMove(UINT nFlags, CPoint point)
         return;
 
     CClientDC dc(this);
+    CDCStateGuard guard(&dc);
     CRect rectClip = GetGridRect();
     rectClip.DeflateRect(1, 1);
     dc.IntersectClipRect(rectClip);
-    HGDIOBJ hOldPen = ::SelectObject(dc, m_penBand);
-    HGDIOBJ hOldBrush = ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
-    const int nOldRop = dc.SetROP2(R2_NOT);
+    ::SelectObject(dc, m_penBand);
+    ::SelectObject(dc, ::GetStockObject(NULL_BRUSH));
+    dc.SetROP2(R2_NOT);
     DrawBand(&dc);
     m_ptBandEnd = pixel;
     DrawBand(&dc);
-    dc.SetROP2(nOldRop);
-    ::SelectObject(dc, hOldBrush);
-    ::SelectObject(dc, hOldPen);
 }
 
 void CButtonImagePaintArea::DrawBand(CDC* pDC)
@@ -324,11 +307,11 @@ void CButtonImagePaintArea::FinishBand(CPoint pixel)
         return;
     }
     {
-        CBitmapSelection sel(m_memDC, m_pBitmap);
-        if (!sel.IsSelected())
+        CDCStateGuard guard(&m_memDC);
+        if (!SelectBitmap())
             return;
-        HGDIOBJ hOldPen = ::SelectObject(m_memDC, m_penDraw);
-        HGDIOBJ hOldBrush = ::SelectObject(m_memDC, ::GetStockObject(NULL_BRUSH));
+        ::SelectObject(m_memDC, m_penDraw);
+        ::SelectObject(m_memDC, ::GetStockObject(NULL_BRUSH));
         if (m_mode == modeLine) {
             m_memDC.MoveTo(m_ptBandStart);
             m_memDC.LineTo(m_ptBandEnd);
@@ -348,8 +331,6 @@ void CButtonImagePaintArea::FinishBand(CPoint pixel)
             else
                 m_memDC.Ellipse(rect);
         }
-        ::SelectObject(m_memDC, hOldBrush);
-        ::SelectObject(m_memDC, hOldPen);
     }
     RedrawAll();
 }
@@ -363,8 +344,8 @@ void CButtonImagePaintArea::SetPixel(CPoint pixel)
         dc.FillSolidRect(rectCell, m_clrCurrent);
     }
     {
-        CBitmapSelection sel(m_memDC, m_pBitmap);
-        if (sel.IsSelected())
+        CDCStateGuard guard(&m_memDC);
+        if (SelectBitmap())
             m_memDC.SetPixelV(pixel.x, pixel.y, ToStored(m_clrCurrent));
     }
     InvalidatePreview();
@@ -373,15 +354,14 @@ void CButtonImagePaintArea::SetPixel(CPoint pixel)
 void CButtonImagePaintArea::FloodFill(CPoint pixel)
 {
     {
-        CBitmapSelection sel(m_memDC, m_pBitmap);
-        if (!sel.IsSelected())
-            return;
         CBrush brush(ToStored(m_clrCurrent));
-        HGDIOBJ hOldBrush = ::SelectObject(m_memDC, brush);
+        CDCStateGuard guard(&m_memDC);
+        if (!SelectBitmap())
+            return;
+        ::SelectObject(m_memDC, brush);
         const COLORREF clrArea = m_memDC.GetPixel(pixel.x, pixel.y);
         if (clrArea != CLR_INVALID)
             ::ExtFloodFill(m_memDC, pixel.x, pixel.y, clrArea, FLOODFILLSURFACE);
-        ::SelectObject(m_memDC, hOldBrush);
     }
     RedrawAll();
 }

@@ -58,6 +58,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     BOOL CanDraw() const;
+    // Selects the bitmap into the memory DC, under a CDCStateGuard that gives it back: a bitmap
+    // selected in two DCs at once would fail, and the dialog's preview draws the same bitmap.
+    BOOL SelectBitmap();
     BOOL IsBandMode() const { return m_mode == modeLine || m_mode == modeRect || m_mode == modeEllipse; }
     void UpdateCellSize();
     void SetPixel(CPoint pixel);

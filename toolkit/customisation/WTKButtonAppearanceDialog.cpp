@@ -166,24 +166,10 @@ void CWTKButtonAppearanceDialog::EnableControls()
     EnableControl(IDC_WTK_USER_IMAGE, bImageChoice);
 }
 
-void CWTKButtonAppearanceDialog::OnImageOnly()
+void CWTKButtonAppearanceDialog::SetShows(BOOL bImage, BOOL bText)
 {
-    m_bImage = TRUE;
-    m_bText = FALSE;
-    EnableControls();
-}
-
-void CWTKButtonAppearanceDialog::OnTextOnly()
-{
-    m_bImage = FALSE;
-    m_bText = TRUE;
-    EnableControls();
-}
-
-void CWTKButtonAppearanceDialog::OnImageAndText()
-{
-    m_bImage = TRUE;
-    m_bText = TRUE;
+    m_bImage = bImage;
+    m_bText = bText;
     EnableControls();
 }
 

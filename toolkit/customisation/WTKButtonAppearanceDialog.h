@@ -36,9 +36,9 @@ public:
     void EditSelectedImage();
 
 protected:
-    void OnImageOnly();
-    void OnTextOnly();
-    void OnImageAndText();
+    void OnImageOnly() { SetShows(TRUE, FALSE); }
+    void OnTextOnly() { SetShows(FALSE, TRUE); }
+    void OnImageAndText() { SetShows(TRUE, TRUE); }
     void OnDefaultImage();
     void OnUserImage();
     void OnImageListSelChange();
@@ -50,6 +50,8 @@ protected:
     void RebuildImageList();
     void DeleteListButtons();
     void EnableControls();
+    // What the button shows: its image, its text or both.
+    void SetShows(BOOL bImage, BOOL bText);
     void EnableControl(UINT nID, BOOL bEnable);
     // The "Edit Button Image" dialog (or the customisation sheet's own editor); TRUE on OK.
     BOOL EditImage(CBitmap& bitmap);

@@ -91,7 +91,7 @@ CString CWTKColorProp::FormatProperty()
 
 BOOL CWTKColorProp::OnUpdateValue()
 {
-    if (m_pWndInPlace == nullptr || m_pWndInPlace->GetSafeHwnd() == nullptr)
+    if (!HasInPlaceWnd())
         return FALSE;
     CString strText;
     m_pWndInPlace->GetWindowText(strText);
@@ -167,7 +167,7 @@ void CWTKColorProp::OnColorBarClosed()
     m_pPopup = nullptr;
     if (m_pWndList != nullptr && m_pWndList->GetSafeHwnd() != nullptr)
         m_pWndList->InvalidateRect(m_rect);
-    if (m_pWndInPlace != nullptr && m_pWndInPlace->GetSafeHwnd() != nullptr)
+    if (HasInPlaceWnd())
         m_pWndInPlace->SetFocus();
 }
 

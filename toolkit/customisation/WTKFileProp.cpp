@@ -20,13 +20,13 @@ void CWTKFileProp::OnClickButton(CPoint /*point*/)
         return;
     // The edit may hold a path typed but not yet taken.
     CString strFile = FormatProperty();
-    if (m_pWndInPlace != nullptr && m_pWndInPlace->GetSafeHwnd() != nullptr)
+    if (HasInPlaceWnd())
         m_pWndInPlace->GetWindowText(strFile);
     CString strPath;
     if (!WTKChooseFile(m_pWndList->GetSafeHwnd(), m_bOpenFileDialog, m_strDefExt.IsEmpty() ? nullptr : m_strDefExt,
                        strFile, m_strFilter.IsEmpty() ? nullptr : m_strFilter, strPath))
         return;
-    if (m_pWndInPlace != nullptr && m_pWndInPlace->GetSafeHwnd() != nullptr) {
+    if (HasInPlaceWnd()) {
         m_pWndInPlace->SetWindowText(strPath);
         m_pWndInPlace->SetFocus();
     }

@@ -70,6 +70,6 @@ void CWTKFontProp::OnClickButton(CPoint /*point*/)
     lf.lfFaceName[LF_FACESIZE - 1] = '\0';
     m_lf = lf;
     RedrawValue();
-    if (m_pWndInPlace != nullptr && m_pWndInPlace->GetSafeHwnd() != nullptr)
+    if (HasInPlaceWnd())
         m_pWndInPlace->SetFocus();
 }

@@ -7,6 +7,7 @@
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKVisualManager.h"
 
+#include "com/BstrText.h"
 #include "gdi/DC.h"
 #include "win/ComboBox.h"
 #include "win/Edit.h"
@@ -42,28 +43,6 @@ int FormatIndex(VARTYPE vt)
     default:
         return -1;
     }
-}
-
-CString BstrToText(BSTR bstr)
-{
-    CString str;
-    if (bstr == nullptr)
-        return str;
-    const int nLen = ::WideCharToMultiByte(CP_ACP, 0, bstr, -1, nullptr, 0, nullptr, nullptr);
-    if (nLen <= 1)
-        return str;
-    ::WideCharToMultiByte(CP_ACP, 0, bstr, -1, str.GetBuffer(nLen), nLen, nullptr, nullptr);
-    str.ReleaseBuffer();
-    return str;
-}
-
-BSTR TextToBstr(LPCSTR psz)
-{
-    const int nLen = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, nullptr, 0);
-    BSTR bstr = ::SysAllocStringLen(nullptr, nLen > 0 ? nLen - 1 : 0);
-    if (bstr != nullptr && nLen > 0)
-        ::MultiByteToWideChar(CP_ACP, 0, psz, -1, bstr, nLen);
-    return bstr;
 }
 
 // Whole text parsed as a number; FALSE for trailing rubbish or overflow.
@@ -107,7 +86,7 @@ CWTKProp::CWTKProp(const CString& strName, LPCSTR lpszValue, LPCSTR lpszDescr, D
 {
     ::VariantInit(&m_varValue);
     m_varValue.vt = VT_BSTR;
-    m_varValue.bstrVal = TextToBstr(lpszValue != nullptr ? lpszValue : "");
+    m_varValue.bstrVal = CBstrText::FromAnsi(lpszValue != nullptr ? lpszValue : "");
 }
 
 CWTKProp::~CWTKProp()
@@ -202,7 +181,7 @@ void CWTKProp::RedrawValue()
         return;
     if (!m_rectValue.IsRectEmpty())
         m_pWndList->InvalidateRect(m_rectValue);
-    if (m_pWndInPlace != nullptr && m_pWndInPlace->GetSafeHwnd() != nullptr)
+    if (HasInPlaceWnd())
         m_pWndInPlace->SetWindowText(FormatProperty());
 }
 
@@ -244,27 +223,24 @@ CWTKProp* CWTKProp::HitTest(CPoint point, int* pnArea)
 
 void CWTKProp::Reposition(int& y)
 {
-    const BOOL bShown = m_pWndList != nullptr && (m_pWndList->IsAlphabeticMode() || IsParentExpanded());
-    if (bShown) {
-        const int nRow = m_pWndList->GetRowHeight();
-        const CRect rectList = m_pWndList->GetListRect();
-        int nLevel = 0;
-        for (const CWTKProp* pProp = m_pParent; pProp != nullptr; pProp = pProp->m_pParent)
-            nLevel++;
-        const int nIndent = m_pWndList->IsAlphabeticMode() ? 0 : nLevel * nRow;
-        m_rect = CRect(rectList.left + nIndent, y, rectList.right, y + nRow);
-        m_rectValue = m_rect;
-        m_rectValue.left = rectList.left + m_pWndList->GetNameColumnWidth() + 1;
-        if (!HasValue())
-            m_rectValue.SetRectEmpty();
-        m_rectButton.SetRectEmpty();
-        y += nRow;
-    } else {
-        m_rect.SetRectEmpty();
-        m_rectValue.SetRectEmpty();
-        m_rectButton.SetRectEmpty();
+    if (m_pWndList == nullptr || !(m_pWndList->IsAlphabeticMode() || IsParentExpanded())) {
+        ResetRects();  // hidden, and so are the sub-items
+        return;
     }
-    if (m_pWndList != nullptr && m_pWndList->IsAlphabeticMode())
+    const int nRow = m_pWndList->GetRowHeight();
+    const CRect rectList = m_pWndList->GetListRect();
+    int nLevel = 0;
+    for (const CWTKProp* pProp = m_pParent; pProp != nullptr; pProp = pProp->m_pParent)
+        nLevel++;
+    const int nIndent = m_pWndList->IsAlphabeticMode() ? 0 : nLevel * nRow;
+    m_rect = CRect(rectList.left + nIndent, y, rectList.right, y + nRow);
+    m_rectValue = m_rect;
+    m_rectValue.left = rectList.left + m_pWndList->GetNameColumnWidth() + 1;
+    if (!HasValue())
+        m_rectValue.SetRectEmpty();
+    m_rectButton.SetRectEmpty();
+    y += nRow;
+    if (m_pWndList->IsAlphabeticMode())
         return;  // the sorted list places sub-items itself
     for (CWTKProp* pProp : m_lstSubItems)
         pProp->Reposition(y);
@@ -290,7 +266,7 @@ CString CWTKProp::GetValueText() const
     const int nFormat = FormatIndex(var.vt);
     switch (var.vt) {
     case VT_BSTR:
-        return BstrToText(var.bstrVal);
+        return CBstrText::ToAnsi(var.bstrVal);
     case VT_BOOL:
         return var.boolVal != VARIANT_FALSE ? kTrueText : kFalseText;
     case VT_I2:
@@ -331,7 +307,7 @@ BOOL CWTKProp::TextToVar(const CString& strText)
     switch (m_varValue.vt) {
     case VT_BSTR:
         var.vt = VT_BSTR;
-        var.bstrVal = TextToBstr(strText);
+        var.bstrVal = CBstrText::FromAnsi(strText);
         break;
     case VT_BOOL:
         if (strText.CompareNoCase(kTrueText) != 0 && strText.CompareNoCase(kFalseText) != 0)
@@ -371,7 +347,7 @@ BOOL CWTKProp::TextToVar(const CString& strText)
 
 BOOL CWTKProp::OnUpdateValue()
 {
-    if (m_pWndInPlace == nullptr || m_pWndInPlace->GetSafeHwnd() == nullptr)
+    if (!HasInPlaceWnd())
         return FALSE;
     CString strText;
     m_pWndInPlace->GetWindowText(strText);
@@ -439,6 +415,11 @@ BOOL CWTKProp::OnEdit(LPPOINT /*lptClick*/)
     return TRUE;
 }
 
+BOOL CWTKProp::HasInPlaceWnd() const
+{
+    return m_pWndInPlace != nullptr && m_pWndInPlace->GetSafeHwnd() != nullptr;
+}
+
 void CWTKProp::DestroyInPlaceWnd()
 {
     if (m_pWndInPlace == nullptr)
@@ -467,7 +448,7 @@ void CWTKProp::OnClickButton(CPoint /*point*/)
 
 BOOL CWTKProp::OnClickValue(UINT uiMsg, CPoint point)
 {
-    if (m_pWndInPlace == nullptr || m_pWndInPlace->GetSafeHwnd() == nullptr)
+    if (!HasInPlaceWnd())
         return FALSE;
     m_pWndList->MapWindowPoints(m_pWndInPlace, &point, 1);
     m_pWndInPlace->SendMessage(uiMsg, 0, MAKELPARAM(point.x, point.y));
@@ -493,7 +474,7 @@ void CWTKProp::OnSelectCombo()
 
 BOOL CWTKProp::PushChar(UINT nChar)
 {
-    if (m_pWndInPlace == nullptr || m_pWndInPlace->GetSafeHwnd() == nullptr)
+    if (!HasInPlaceWnd())
         return FALSE;
     if (auto* pEdit = dynamic_cast<CEdit*>(m_pWndInPlace)) {
         if (!m_bAllowEdit)

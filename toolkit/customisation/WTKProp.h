@@ -130,6 +130,8 @@ protected:
     // Empties this row's rectangles and its sub-items' (rows the current view doesn't show).
     void ResetRects();
     void DestroyInPlaceWnd();
+    // The in-place editor is open and has its window.
+    BOOL HasInPlaceWnd() const;
 
     CString m_strName;
     CString m_strDescr;

@@ -48,7 +48,6 @@ BEGIN_MESSAGE_MAP(CWTKPropList, CWnd)
     ON_WM_SYSCOLORCHANGE()
     ON_WM_STYLECHANGED()
     ON_WM_DESTROY()
-    ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
     ON_MESSAGE(WM_SETFONT, OnSetFont)
     ON_MESSAGE(WM_GETFONT, OnGetFont)
@@ -170,6 +169,13 @@ void CWTKPropList::AdjustLayout()
     SetScrollSizes();
 }
 
+void CWTKPropList::Relayout()
+{
+    AdjustLayout();
+    if (GetSafeHwnd() != nullptr)
+        Invalidate();
+}
+
 void CWTKPropList::UpdateHeader()
 {
     if (m_wndHeader.GetSafeHwnd() == nullptr)
@@ -197,7 +203,8 @@ void CWTKPropList::ReposProperties()
 {
     m_lstTerminalProps.clear();
     DeleteTooltipTools();
-    int y = m_rectList.top - m_nVertScrollOffset * m_nRowHeight - 1;
+    const int yTop = m_rectList.top - m_nVertScrollOffset * m_nRowHeight - 1;
+    int y = yTop;
     if (m_bAlphabeticMode) {
         for (CWTKProp* pProp : m_lstProps) {
             pProp->ResetRects();  // group rows are not shown
@@ -209,31 +216,41 @@ void CWTKPropList::ReposProperties()
         for (CWTKProp* pProp : m_lstProps)
             pProp->Reposition(y);
     }
-    const int nRows =
-        m_nRowHeight > 0 ? (y - (m_rectList.top - m_nVertScrollOffset * m_nRowHeight - 1)) / m_nRowHeight : 0;
-    m_nVertScrollTotal = nRows;
+    m_nVertScrollTotal = m_nRowHeight > 0 ? (y - yTop) / m_nRowHeight : 0;
     // Tooltip regions: one for the name and one for the value of each row in view.
     if (m_ToolTip.GetSafeHwnd() == nullptr)
         return;
-    auto addTools = [this](CWTKProp* pProp) {
+    for (CWTKProp* pProp : GetShownRows()) {
+        if (!IsRowInView(pProp))
+            continue;
         CRect rectName = pProp->m_rect;
-        if (rectName.IsRectEmpty() || rectName.bottom < m_rectList.top || rectName.top > m_rectList.bottom)
-            return;
         rectName.right = m_rectList.left + m_nLeftColumnWidth;
         m_ToolTip.AddTool(this, LPSTR_TEXTCALLBACKA, rectName, static_cast<UINT_PTR>(++m_nTooltipTools));
         if (!pProp->m_rectValue.IsRectEmpty())
             m_ToolTip.AddTool(this, LPSTR_TEXTCALLBACKA, pProp->m_rectValue, static_cast<UINT_PTR>(++m_nTooltipTools));
-    };
-    std::vector<CWTKProp*> lstStack(m_lstProps.rbegin(), m_lstProps.rend());
-    if (m_bAlphabeticMode)
-        lstStack.assign(m_lstTerminalProps.rbegin(), m_lstTerminalProps.rend());
-    while (!lstStack.empty()) {
-        CWTKProp* pProp = lstStack.back();
-        lstStack.pop_back();
-        addTools(pProp);
-        if (!m_bAlphabeticMode)
-            lstStack.insert(lstStack.end(), pProp->m_lstSubItems.rbegin(), pProp->m_lstSubItems.rend());
     }
+}
+
+std::vector<CWTKProp*> CWTKPropList::GetShownRows() const
+{
+    if (m_bAlphabeticMode)
+        return m_lstTerminalProps;
+    std::vector<CWTKProp*> lst;
+    std::vector<CWTKProp*> stack(m_lstProps.rbegin(), m_lstProps.rend());
+    while (!stack.empty()) {
+        CWTKProp* pProp = stack.back();
+        stack.pop_back();
+        lst.push_back(pProp);
+        if (pProp->IsExpanded())
+            stack.insert(stack.end(), pProp->m_lstSubItems.rbegin(), pProp->m_lstSubItems.rend());
+    }
+    return lst;
+}
+
+BOOL CWTKPropList::IsRowInView(const CWTKProp* pProp) const
+{
+    const CRect& rect = pProp->m_rect;
+    return !rect.IsRectEmpty() && rect.bottom >= m_rectList.top && rect.top <= m_rectList.bottom;
 }
 
 void CWTKPropList::SetScrollSizes()
@@ -255,10 +272,8 @@ int CWTKPropList::AddProperty(CWTKProp* pProp, BOOL bRedraw)
         return -1;
     pProp->SetOwnerList(this);
     m_lstProps.push_back(pProp);
-    if (bRedraw && GetSafeHwnd() != nullptr) {
-        AdjustLayout();
-        Invalidate();
-    }
+    if (bRedraw)
+        Relayout();
     return GetPropertyCount() - 1;
 }
 
@@ -286,10 +301,7 @@ void CWTKPropList::RemoveAll()
 {
     DeleteAllProps();
     m_nVertScrollOffset = 0;
-    if (GetSafeHwnd() != nullptr) {
-        AdjustLayout();
-        Invalidate();
-    }
+    Relayout();
 }
 
 void CWTKPropList::SetAlphabeticMode(BOOL bSet)
@@ -299,17 +311,13 @@ void CWTKPropList::SetAlphabeticMode(BOOL bSet)
     CloseEditor();
     m_bAlphabeticMode = bSet;
     m_nVertScrollOffset = 0;
-    AdjustLayout();
-    if (GetSafeHwnd() != nullptr)
-        Invalidate();
+    Relayout();
 }
 
 void CWTKPropList::EnableDescriptionArea(BOOL bEnable)
 {
     m_bDescriptionArea = bEnable;
-    AdjustLayout();
-    if (GetSafeHwnd() != nullptr)
-        Invalidate();
+    Relayout();
 }
 
 void CWTKPropList::ExpandAll(BOOL bExpand)
@@ -322,9 +330,7 @@ void CWTKPropList::ExpandAll(BOOL bExpand)
             pProp->m_bExpanded = bExpand;
         lst.insert(lst.end(), pProp->m_lstSubItems.begin(), pProp->m_lstSubItems.end());
     }
-    AdjustLayout();
-    if (GetSafeHwnd() != nullptr)
-        Invalidate();
+    Relayout();
 }
 
 void CWTKPropList::InvalidateRow(CWTKProp* pProp)
@@ -604,12 +610,6 @@ void CWTKPropList::OnDestroy()
     if (m_ToolTip.GetSafeHwnd() != nullptr)
         m_ToolTip.DestroyWindow();
     CWnd::OnDestroy();
-}
-
-void CWTKPropList::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
-{
-    // The system's answer takes one pixel each side for WS_BORDER: the look draws that pixel.
-    CWnd::OnNcCalcSize(bCalcValidRects, lpncsp);
 }
 
 void CWTKPropList::OnNcPaint()

@@ -103,7 +103,6 @@ protected:
     void OnSysColorChange();
     void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
     void OnDestroy();
-    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     void OnNcPaint();
     LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetFont(WPARAM wParam, LPARAM lParam);
@@ -131,6 +130,13 @@ private:
     BOOL IsFocusOutside() const;
     void DeleteTooltipTools();
     void ReposProperties();
+    // AdjustLayout, then the whole window repainted.
+    void Relayout();
+    // The rows the current view shows, top to bottom: the sorted rows, or every property whose
+    // ancestors are expanded.
+    std::vector<CWTKProp*> GetShownRows() const;
+    // The row has a rectangle that reaches into the list area.
+    BOOL IsRowInView(const CWTKProp* pProp) const;
     // The property under the point, in the rows shown; pnArea gets the area hit.
     CWTKProp* HitTest(CPoint pt, int* pnArea = nullptr) const;
     void SelectAndShow(CWTKProp* pProp);
@@ -149,6 +155,10 @@ private:
     void InvalidateRow(CWTKProp* pProp);
     CRect GetDescriptionRect() const;
     void InvertTrackLine();
+    // The point is on the divider in the list area, or on the description area's top line (the
+    // grips that start tracking).
+    BOOL IsOnDivider(CPoint point) const;
+    BOOL IsOnDescriptionLine(CPoint point) const;
     void StopTracking();
     void ResetGroupColor();
     CWTKProp* LastVisibleRow() const;

@@ -104,11 +104,21 @@ void CWTKPropList::StopTracking()
         ::ReleaseCapture();
 }
 
+BOOL CWTKPropList::IsOnDivider(CPoint point) const
+{
+    return m_rectList.PtInRect(point) &&
+        std::abs(point.x - (m_rectList.left + m_nLeftColumnWidth)) <= kWTKPropDividerSlop;
+}
+
+BOOL CWTKPropList::IsOnDescriptionLine(CPoint point) const
+{
+    return std::abs(point.y - (m_rectList.bottom + kWTKPropDescrLineOffset)) <= kWTKPropDividerSlop;
+}
+
 void CWTKPropList::OnLButtonDown(UINT /*nFlags*/, CPoint point)
 {
     SetFocus();
-    const int xDivider = m_rectList.left + m_nLeftColumnWidth;
-    if (m_rectList.PtInRect(point) && std::abs(point.x - xDivider) <= kWTKPropDividerSlop) {
+    if (IsOnDivider(point)) {
         SetCapture();
         m_bTracking = TRUE;
         m_rectTrackHeader = CRect(point.x, m_rectList.top, point.x + 1, m_rectList.bottom);
@@ -116,9 +126,9 @@ void CWTKPropList::OnLButtonDown(UINT /*nFlags*/, CPoint point)
         return;
     }
     if (m_bDescriptionArea && point.y >= m_rectList.bottom) {
-        CRect rectClient;
-        GetClientRect(rectClient);
-        if (std::abs(point.y - (m_rectList.bottom + kWTKPropDescrLineOffset)) <= kWTKPropDividerSlop) {
+        if (IsOnDescriptionLine(point)) {
+            CRect rectClient;
+            GetClientRect(rectClient);
             SetCapture();
             m_bTrackingDescr = TRUE;
             m_rectTrackDescr = CRect(rectClient.left, point.y, rectClient.right, point.y + kWTKPropDescrBandHeight);
@@ -201,8 +211,7 @@ void CWTKPropList::OnLButtonUp(UINT /*nFlags*/, CPoint point)
         GetClientRect(rectClient);
         const int y = std::max(static_cast<int>(point.y), m_nRowHeight + m_nHeaderHeight);
         m_nDescrHeight = std::max(rectClient.Height() - y + 2, m_nRowHeight);
-        AdjustLayout();
-        Invalidate();
+        Relayout();
     }
 }
 
@@ -240,14 +249,11 @@ BOOL CWTKPropList::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
         CPoint point;
         ::GetCursorPos(&point);
         ScreenToClient(&point);
-        if (m_rectList.PtInRect(point) &&
-            std::abs(point.x - (m_rectList.left + m_nLeftColumnWidth)) <= kWTKPropDividerSlop && g.hcurStretch) {
+        if (IsOnDivider(point) && g.hcurStretch) {
             ::SetCursor(g.hcurStretch);
             return TRUE;
         }
-        if (m_bDescriptionArea &&
-            std::abs(point.y - (m_rectList.bottom + kWTKPropDescrLineOffset)) <= kWTKPropDividerSlop &&
-            g.hcurStretchVert) {
+        if (m_bDescriptionArea && IsOnDescriptionLine(point) && g.hcurStretchVert) {
             ::SetCursor(g.hcurStretchVert);
             return TRUE;
         }
@@ -409,10 +415,6 @@ void CWTKPropList::SetScrollPosition(int nPos)
     SetScrollPos(SB_VERT, nPos, TRUE);
     ReposProperties();
     ScrollWindow(0, nDelta * m_nRowHeight, m_rectList, m_rectList);
-    if (m_pSel != nullptr && !m_pSel->m_rectButton.IsRectEmpty()) {
-        m_pSel->m_rectButton.top = m_pSel->m_rect.top + 1;
-        m_pSel->m_rectButton.bottom = m_pSel->m_rect.bottom;
-    }
     InvalidateRow(m_pSel);
     if (m_pSel != nullptr)
         InvalidateRect(m_pSel->m_rect);
@@ -489,7 +491,5 @@ void CWTKPropList::OnHeaderTrack(NMHDR* pNMHDR, LRESULT* pResult)
 void CWTKPropList::OnHeaderEndTrack(NMHDR* /*pNMHDR*/, LRESULT* pResult)
 {
     *pResult = 0;
-    InvertTrackLine();
-    m_rectTrackHeader.SetRectEmpty();
-    m_bTracking = FALSE;
+    StopTracking();
 }

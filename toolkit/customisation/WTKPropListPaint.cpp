@@ -1,4 +1,4 @@
-// The property list's painting: off-screen, rows then the description area.
+// The property list's painting: off-screen (the part to repaint), rows then the description area.
 #include "customisation/WTKPropList.h"
 
 #include "customisation/WTKPropListConstants.h"
@@ -6,24 +6,18 @@
 #include "foundation/WTKGlobalData.h"
 
 #include "gdi/DC.h"
+#include "gdi/MemDC.h"
 #include "win/PaintDC.h"
 
 void CWTKPropList::OnPaint()
 {
     CPaintDC dcPaint(this);
-    CRect rectClip;
-    dcPaint.GetClipBox(rectClip);
     CRect rectClient;
     GetClientRect(rectClient);
     if (rectClient.IsRectEmpty())
         return;
 
-    CDC dcMem;
-    CBitmap bmp;
-    if (!dcMem.CreateCompatibleDC(&dcPaint) ||
-        !bmp.CreateCompatibleBitmap(&dcPaint, rectClient.Width(), rectClient.Height()))
-        return;
-    CBitmap* pOldBmp = dcMem.SelectObject(&bmp);
+    CMemDC dcMem(&dcPaint);
     const WTKGlobalData& g = WTKGetGlobalData();
     ResetGroupColor();
 
@@ -38,10 +32,6 @@ void CWTKPropList::OnPaint()
         OnDrawDescription(&dcMem, rectDescr);
     }
     ::SelectObject(dcMem.GetSafeHdc(), hOldFont);
-
-    dcPaint.BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), &dcMem, rectClip.left,
-                   rectClip.top, SRCCOPY);
-    dcMem.SelectObject(pOldBmp);
 }
 
 void CWTKPropList::OnDrawList(CDC* pDC)
@@ -49,24 +39,9 @@ void CWTKPropList::OnDrawList(CDC* pDC)
     const WTKGlobalData& g = WTKGetGlobalData();
     const int nSave = pDC->SaveDC();
     ::IntersectClipRect(pDC->GetSafeHdc(), m_rectList.left, m_rectList.top, m_rectList.right, m_rectList.bottom);
-    std::vector<CWTKProp*> lst;
-    if (m_bAlphabeticMode) {
-        lst = m_lstTerminalProps;
-    } else {
-        std::vector<CWTKProp*> stack(m_lstProps.rbegin(), m_lstProps.rend());
-        while (!stack.empty()) {
-            CWTKProp* pProp = stack.back();
-            stack.pop_back();
-            lst.push_back(pProp);
-            if (pProp->IsExpanded())
-                stack.insert(stack.end(), pProp->m_lstSubItems.rbegin(), pProp->m_lstSubItems.rend());
-        }
-    }
-    for (CWTKProp* pProp : lst) {
-        if (pProp->m_rect.IsRectEmpty() || pProp->m_rect.bottom < m_rectList.top ||
-            pProp->m_rect.top > m_rectList.bottom)
-            continue;
-        OnDrawProperty(pDC, pProp);
+    for (CWTKProp* pProp : GetShownRows()) {
+        if (IsRowInView(pProp))
+            OnDrawProperty(pDC, pProp);
     }
     // The divider runs down the whole list.
     const int xDivider = m_rectList.left + m_nLeftColumnWidth;
