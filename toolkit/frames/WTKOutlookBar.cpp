@@ -25,9 +25,7 @@ BEGIN_MESSAGE_MAP(CWTKOutlookBar, CWTKToolBar)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_WM_SIZE()
-    ON_WM_NCCALCSIZE()
     ON_WM_SYSCOLORCHANGE()
-    ON_WM_TIMER()
     ON_WM_SETCURSOR()
     ON_WM_MOUSEMOVE()
     ON_WM_CANCELMODE()
@@ -455,14 +453,19 @@ BOOL CWTKOutlookBar::OnCommand(WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         if (uiID == kCloseButtonId) {
-            if (CFrameWnd* pFrame = GetParentFrame())
-                pFrame->ShowControlBar(this, FALSE, FALSE);
-            else
-                ShowWindow(SW_HIDE);
+            CloseBar();
             return TRUE;
         }
     }
     return CWTKToolBar::OnCommand(wParam, lParam);
+}
+
+void CWTKOutlookBar::CloseBar()
+{
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->ShowControlBar(this, FALSE, FALSE);
+    else
+        ShowWindow(SW_HIDE);
 }
 
 void CWTKOutlookBar::SetSleepFunction(WTKOutlookSleepFunction pfn)

@@ -91,9 +91,6 @@ int CWTKTasksPane::OnCreate(LPCREATESTRUCTA lpcs)
     if (CWTKOutlookBar::OnCreate(lpcs) == -1)
         return -1;
     m_strCaption = LoadStringOr(IDS_WTK_TASKS_PANE, "Tasks Pane");
-    m_strOtherPages = LoadStringOr(IDS_WTK_OTHER_TASK_PANES, "Other Task Panes");
-    m_strBack = LoadStringOr(IDS_WTK_TASKS_BACK, "Back");
-    m_strForward = LoadStringOr(IDS_WTK_TASKS_FORWARD, "Forward");
     if (m_arrPages[0].strName.IsEmpty())
         m_arrPages[0].strName = m_strCaption;
     CreateFonts();
@@ -109,10 +106,10 @@ int CWTKTasksPane::OnCreate(LPCREATESTRUCTA lpcs)
         !m_pForwardButton->Create("", kCaptionButtonStyle, CRect(0, 0, 0, 0), this, kForwardButtonId) ||
         !m_pBackButton->Create("", kCaptionButtonStyle, CRect(0, 0, 0, 0), this, kBackButtonId))
         return -1;
-    m_pPagesButton->SetTooltip(m_strOtherPages);
-    m_pForwardButton->SetTooltip(m_strForward);
+    m_pPagesButton->SetTooltip(LoadStringOr(IDS_WTK_OTHER_TASK_PANES, "Other Task Panes"));
+    m_pForwardButton->SetTooltip(LoadStringOr(IDS_WTK_TASKS_FORWARD, "Forward"));
     m_pForwardButton->SetStdImage(kStdImageForward);
-    m_pBackButton->SetTooltip(m_strBack);
+    m_pBackButton->SetTooltip(LoadStringOr(IDS_WTK_TASKS_BACK, "Back"));
     m_pBackButton->SetStdImage(kStdImageBack);
     if (!CreateNavigationToolBar())
         return -1;
@@ -131,7 +128,6 @@ void CWTKTasksPane::OnDestroy()
 
 BOOL CWTKTasksPane::CreateNavigationToolBar()
 {
-    m_wndToolBar.SetPane(this);
     if (!m_wndToolBar.CreateEx(this, kFlatStyle, kNavigationToolBarStyle, CRect(1, 1, 1, 1), kNavigationToolBarId))
         return FALSE;
     m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() & ~kGripperStyle);
@@ -143,10 +139,8 @@ BOOL CWTKTasksPane::CreateNavigationToolBar()
         CWTKToolbarButton(kCmdForward, kImageForward, LoadStringOr(kCmdForward, "Forward"), FALSE, TRUE));
     m_wndToolBar.InsertButton(CWTKToolbarButton(kCmdHome, kImageHome, LoadStringOr(kCmdHome, "Home"), FALSE, TRUE));
     m_wndToolBar.InsertSeparator();
-    CTasksPaneMenuButton menuButton(kCmdOtherPages, m_strCaption, this);
-    m_wndToolBar.InsertButton(menuButton);
-    if (auto* pInserted = dynamic_cast<CTasksPaneMenuButton*>(m_wndToolBar.GetButton(m_wndToolBar.GetCount() - 1)))
-        pInserted->SetPane(this);
+    // The toolbar's copy keeps the pane (the button's copy operation carries it).
+    m_wndToolBar.InsertButton(CTasksPaneMenuButton(kCmdOtherPages, m_strCaption, this));
     m_wndToolBar.InsertButton(CWTKToolbarButton(kCmdClose, kImageClose, LoadStringOr(kCmdClose, "Close"), FALSE, TRUE));
     return TRUE;
 }
@@ -233,20 +227,20 @@ void CWTKTasksPane::ChangeActivePage(int nNewPage, int nOldPage)
 
 void CWTKTasksPane::OnPressBackButton()
 {
-    if (!IsBackEnabled())
-        return;
-    const int nOld = m_nActivePage;
-    m_iCurrentHistory--;
-    ChangeActivePage(m_arrHistory[static_cast<size_t>(m_iCurrentHistory)], nOld);
+    if (IsBackEnabled())
+        StepHistory(-1);
 }
 
 void CWTKTasksPane::OnPressForwardButton()
 {
-    if (!IsForwardEnabled())
-        return;
-    const int nOld = m_nActivePage;
-    m_iCurrentHistory++;
-    ChangeActivePage(m_arrHistory[static_cast<size_t>(m_iCurrentHistory)], nOld);
+    if (IsForwardEnabled())
+        StepHistory(1);
+}
+
+void CWTKTasksPane::StepHistory(int nStep)
+{
+    m_iCurrentHistory += nStep;
+    ChangeActivePage(m_arrHistory[static_cast<size_t>(m_iCurrentHistory)], m_nActivePage);
 }
 
 void CWTKTasksPane::OnPressHomeButton()
@@ -256,10 +250,7 @@ void CWTKTasksPane::OnPressHomeButton()
 
 void CWTKTasksPane::OnPressCloseButton()
 {
-    if (CFrameWnd* pFrame = GetParentFrame())
-        pFrame->ShowControlBar(this, FALSE, FALSE);
-    else
-        ShowWindow(SW_HIDE);
+    CloseBar();
 }
 
 void CWTKTasksPane::UpdateNavigationButtons()

@@ -180,6 +180,8 @@ protected:
 
     // Navigation pieces (WTKTasksPane.cpp).
     void ChangeActivePage(int nNewPage, int nOldPage);
+    // Moves the history position by nStep and shows the page recorded there.
+    void StepHistory(int nStep);
     void UpdateWindowText();
     void UpdateNavigationButtons();
     BOOL CreateNavigationToolBar();
@@ -213,9 +215,6 @@ protected:
     int m_nMaxHistory = kDefaultMaxHistory;
     CObList m_lstTaskGroups;  // CWTKTasksGroup, owned
     CString m_strCaption = "Tasks Pane";
-    CString m_strOtherPages = "Other Task Panes";
-    CString m_strBack = "Back";
-    CString m_strForward = "Forward";
     HFONT m_hFont = nullptr;  // not owned; null: the default GUI font
     CFont m_fontGroups;
     CFont m_fontTasks;
