@@ -170,12 +170,16 @@ protected:
     void RecalcLayout(BOOL bRedraw = TRUE);
     void UpdateScrollState();
     BOOL ShowsNavigationToolbar() const;
+    // The height of a task line: the task font's, or the row height when that is more.
+    int LineHeight(CDC* pDC);
     int LineHeight();
     void DrawGroups(CDC* pDC);
     void CreateFonts();
     CWTKTasksGroup* GroupCaptionAt(CPoint point) const;
     CWTKTask* TaskAt(CPoint point) const;
     void RedrawRect(const CRect& rect);
+    // Makes the task or the caption hot (or neither) and redraws what was hot before.
+    void SetHot(CWTKTask* pTask, CWTKTasksGroup* pCaption);
     void ScrollTo(int nLine);
 
     // Navigation pieces (WTKTasksPane.cpp).
