@@ -175,6 +175,8 @@ protected:
     CWTKOutlookBarPage* PageOfButtonWindow(HWND hwnd) const;
     static WTKOutlookSleepFunction& SleepFunctionSlot();
     BOOL CreatePageButton(CWTKOutlookBarPage* pPage, int iIndex);
+    // Places and repaints everything once the window exists (before, creation does it).
+    void Relayout();
     // Hides the bar through its frame (or by itself without one).
     void CloseBar();
     void DeleteAllPages();

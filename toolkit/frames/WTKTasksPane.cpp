@@ -336,8 +336,7 @@ int CWTKTasksPane::AddGroup(int nPage, LPCSTR lpszCaption, BOOL bBottomLocation,
     if (nPage < 0 || nPage >= GetPageCount())
         return -1;
     m_lstTaskGroups.AddTail(new CWTKTasksGroup(nPage, lpszCaption, bBottomLocation, bSpecial, hIcon));
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
     return GetGroupCount() - 1;
 }
 
@@ -370,8 +369,7 @@ int CWTKTasksPane::AddTask(int nGroup, LPCSTR lpszName, int nIcon, UINT uiComman
     if (pGroup == nullptr)
         return -1;
     pGroup->m_lstTasks.AddTail(new CWTKTask(pGroup, lpszName, nIcon, uiCommandID, dwUserData));
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
     return pGroup->GetTaskCount() - 1;
 }
 
@@ -388,8 +386,7 @@ int CWTKTasksPane::AddWindow(int nGroup, HWND hwndTask, int nWindowHeight, BOOL 
         new CWTKTask(pGroup, "", -1, 0, dwUserData, hwndTask, bAutoDestroyWindow, nWindowHeight));
     if (pGroup->m_nPage != m_nActivePage)
         ::ShowWindow(hwndTask, SW_HIDE);
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
     return pGroup->GetTaskCount() - 1;
 }
 
@@ -400,8 +397,7 @@ BOOL CWTKTasksPane::CollapseGroup(int nGroup, BOOL bCollapse)
         return FALSE;
     if (pGroup->m_bIsCollapsed != bCollapse) {
         pGroup->m_bIsCollapsed = bCollapse;
-        if (::IsWindow(GetSafeHwnd()))
-            RecalcLayout();
+        RecalcLayout();
     }
     return TRUE;
 }
@@ -419,8 +415,7 @@ void CWTKTasksPane::RemoveAllGroups(int nPage)
             delete pGroup;
         }
     }
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
 }
 
 BOOL CWTKTasksPane::SetIconsList(HIMAGELIST hIcons)
@@ -436,8 +431,7 @@ BOOL CWTKTasksPane::SetIconsList(HIMAGELIST hIcons)
     int cy = 0;
     ImageList_GetIconSize(hCopy, &cx, &cy);
     m_sizeIcon = CSize(cx, cy);
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
     return TRUE;
 }
 
@@ -455,8 +449,7 @@ void CWTKTasksPane::EnableNavigationToolbar(BOOL bEnable)
 void CWTKTasksPane::EnableScrollButtons(BOOL bEnable)
 {
     m_bScrollButtons = bEnable;
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
 }
 
 void CWTKTasksPane::SetMetric(Metric metric, int nValue)
@@ -464,8 +457,7 @@ void CWTKTasksPane::SetMetric(Metric metric, int nValue)
     if (metric < 0 || metric >= kMetricCount)
         return;
     m_arrMetrics[metric] = nValue;
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
 }
 
 int CWTKTasksPane::GetMetric(Metric metric) const

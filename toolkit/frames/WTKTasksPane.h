@@ -167,6 +167,7 @@ protected:
     };
 
     // Layout (WTKTasksPaneLayout.cpp).
+    // Does nothing until the pane and its navigation toolbar exist.
     void RecalcLayout(BOOL bRedraw = TRUE);
     void UpdateScrollState();
     BOOL ShowsNavigationToolbar() const;
