@@ -18,9 +18,6 @@ public:
     BOOL IsEmptyMenuAllowed() const override { return TRUE; }
     BOOL CanBeStored() const override { return FALSE; }
 
-    void SetPane(CWTKTasksPane* pPane) { m_pPane = pPane; }
-    CWTKTasksPane* GetPane() const { return m_pPane; }
-
 protected:
     CWTKTasksPane* m_pPane = nullptr;
 };

@@ -4,22 +4,14 @@
 
 #include "command_bars/WTKToolBar.h"
 
-class CWTKTasksPane;
-
 class CTasksPaneToolBar : public CWTKToolBar {
     DECLARE_SERIAL(CTasksPaneToolBar)
 
 public:
     CTasksPaneToolBar();
 
-    void SetPane(CWTKTasksPane* pPane) { m_pPane = pPane; }
-    CWTKTasksPane* GetPane() const { return m_pPane; }
-
     // The pane, not the frame, decides which navigation buttons are enabled.
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
     BOOL AllowShowOnList() const override { return FALSE; }
     BOOL CanBeClosed() const override { return FALSE; }
-
-protected:
-    CWTKTasksPane* m_pPane = nullptr;
 };

@@ -25,9 +25,7 @@ BEGIN_MESSAGE_MAP(CWTKOutlookBar, CWTKToolBar)
     ON_WM_CREATE()
     ON_WM_DESTROY()
     ON_WM_SIZE()
-    ON_WM_NCCALCSIZE()
     ON_WM_SYSCOLORCHANGE()
-    ON_WM_TIMER()
     ON_WM_SETCURSOR()
     ON_WM_MOUSEMOVE()
     ON_WM_CANCELMODE()
@@ -144,10 +142,7 @@ BOOL CWTKOutlookBar::AddPage(UINT uiPageID, LPCSTR lpszName, CWnd* pWndPage)
     if (m_lstPages.GetCount() == 1)
         m_uiActivePageID = uiPageID;
     ShowPageWindows();
-    if (::IsWindow(GetSafeHwnd())) {
-        AdjustLocations();
-        Invalidate();
-    }
+    Relayout();
     return TRUE;
 }
 
@@ -173,10 +168,7 @@ BOOL CWTKOutlookBar::RemovePage(UINT uiPageID)
             m_iFirstVisibleButton = 0;
             ShowPageWindows();
         }
-        if (::IsWindow(GetSafeHwnd())) {
-            AdjustLocations();
-            Invalidate();
-        }
+        Relayout();
         return TRUE;
     }
     return FALSE;
@@ -237,10 +229,7 @@ BOOL CWTKOutlookBar::AddButton(UINT uiPageID, UINT uiCmdID, int iImage, LPCSTR l
         delete pButton;
         return FALSE;
     }
-    if (::IsWindow(GetSafeHwnd())) {
-        AdjustLocations();
-        Invalidate();
-    }
+    Relayout();
     return TRUE;
 }
 
@@ -290,10 +279,7 @@ BOOL CWTKOutlookBar::LoadImages(UINT uiBmpResID, CSize sizeImage, COLORREF clrTr
     m_Images.SetTransparentColor(clrTransparent);
     if (!m_Images.Load(uiBmpResID))
         return FALSE;
-    if (::IsWindow(GetSafeHwnd())) {
-        AdjustLocations();
-        Invalidate();
-    }
+    Relayout();
     return TRUE;
 }
 
@@ -309,10 +295,7 @@ BOOL CWTKOutlookBar::SetImages(HBITMAP hbmp, CSize sizeImage, COLORREF clrTransp
         return FALSE;
     const BOOL bAdded = m_Images.AddImage(hCopy) >= 0;
     ::DeleteObject(hCopy);
-    if (::IsWindow(GetSafeHwnd())) {
-        AdjustLocations();
-        Invalidate();
-    }
+    Relayout();
     return bAdded;
 }
 
@@ -396,10 +379,7 @@ void CWTKOutlookBar::Serialize(CArchive& ar)
     }
     m_nScrollOffset = 0;
     m_iFirstVisibleButton = 0;
-    if (::IsWindow(GetSafeHwnd())) {
-        AdjustLocations();
-        Invalidate();
-    }
+    Relayout();
 }
 
 BOOL CWTKOutlookBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
@@ -455,14 +435,27 @@ BOOL CWTKOutlookBar::OnCommand(WPARAM wParam, LPARAM lParam)
             return TRUE;
         }
         if (uiID == kCloseButtonId) {
-            if (CFrameWnd* pFrame = GetParentFrame())
-                pFrame->ShowControlBar(this, FALSE, FALSE);
-            else
-                ShowWindow(SW_HIDE);
+            CloseBar();
             return TRUE;
         }
     }
     return CWTKToolBar::OnCommand(wParam, lParam);
+}
+
+void CWTKOutlookBar::Relayout()
+{
+    if (::IsWindow(GetSafeHwnd())) {
+        AdjustLocations();
+        Invalidate();
+    }
+}
+
+void CWTKOutlookBar::CloseBar()
+{
+    if (CFrameWnd* pFrame = GetParentFrame())
+        pFrame->ShowControlBar(this, FALSE, FALSE);
+    else
+        ShowWindow(SW_HIDE);
 }
 
 void CWTKOutlookBar::SetSleepFunction(WTKOutlookSleepFunction pfn)

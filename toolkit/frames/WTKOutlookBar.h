@@ -7,7 +7,7 @@
 //
 // Sources by responsibility: WTKOutlookBar.cpp (pages, buttons, creation, archive),
 // WTKOutlookBarLayout.cpp (layout, scrolling, page switch), WTKOutlookBarPaint.cpp (drawing),
-// WTKOutlookBarMouse.cpp (resize tracking, cursors, timers).
+// WTKOutlookBarMouse.cpp (resize tracking, cursors, mouse).
 #pragma once
 
 #include "frames/WTKOutlookBarPage.h"
@@ -39,10 +39,6 @@ public:
     static constexpr UINT kCloseButtonId = 20;
     // Page caption buttons take ids from here on, one per page in list order.
     static constexpr UINT kFirstPageButtonId = 0x100;
-    // The bar's timers.
-    static constexpr UINT_PTR kScrollBackTimer = 1;
-    static constexpr UINT_PTR kScrollForwardTimer = 2;
-    static constexpr UINT_PTR kPageSwitchTimer = 3;
     static constexpr UINT kDefaultOutlookBarId = 0xE805;
     static constexpr int kResizeStripWidth = 3;
     // The length of a bar that is not docked.
@@ -157,9 +153,10 @@ protected:
     void ScrollBack(int nButtons);
     void ScrollForward(int nButtons);
     int ButtonsFittingWhole() const;
+    // The button's size measured on a context that has the bar's font, or on one of its own.
+    CSize ShortcutButtonSize(CDC* pDC, CWTKToolbarButton* pButton);
     CSize ShortcutButtonSize(CWTKToolbarButton* pButton);
     void AnimatePageSwitch(CWTKOutlookBarPage* pOld, CWTKOutlookBarPage* pNew, const CRect& rectNewBefore);
-    CRect AnimationClipRect() const;
     void ShowPageWindows();
 
     // Drawing (WTKOutlookBarPaint.cpp).
@@ -178,15 +175,17 @@ protected:
     CWTKOutlookBarPage* PageOfButtonWindow(HWND hwnd) const;
     static WTKOutlookSleepFunction& SleepFunctionSlot();
     BOOL CreatePageButton(CWTKOutlookBarPage* pPage, int iIndex);
+    // Places and repaints everything once the window exists (before, creation does it).
+    void Relayout();
+    // Hides the bar through its frame (or by itself without one).
+    void CloseBar();
     void DeleteAllPages();
 
     // Message handlers.
     int OnCreate(LPCREATESTRUCTA lpcs);
     void OnDestroy();
     void OnSize(UINT nType, int cx, int cy);
-    void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     void OnSysColorChange();
-    void OnTimer(UINT_PTR nIDEvent);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnCancelMode();
@@ -237,7 +236,5 @@ protected:
     CBitmap m_bmpBack;
     CWTKImageStrip m_Images;
     COLORREF m_clrButtonText = static_cast<COLORREF>(-1);
-    UINT m_uiPendingPageID = 0;
-    BOOL m_bPendingPage = FALSE;
     CShortcutInfo m_ShortcutInfo {this};
 };

@@ -204,13 +204,18 @@ void CWTKOutlookBar::PlacePageButtons()
     }
 }
 
+CSize CWTKOutlookBar::ShortcutButtonSize(CDC* pDC, CWTKToolbarButton* pButton)
+{
+    if (auto* pShortcut = dynamic_cast<CWTKOutlookButton*>(pButton))
+        pShortcut->m_sizeImage = m_Images.GetCount() > 0 ? m_Images.GetImageSize() : CSize(0, 0);
+    return pButton->OnCalculateSize(pDC, m_rectPageArea.Size(), IsHorizontalBar());
+}
+
 CSize CWTKOutlookBar::ShortcutButtonSize(CWTKToolbarButton* pButton)
 {
     CClientDC dc(this);
     CFont* pOldFont = dc.SelectObject(&WTKGetGlobalData().fontRegular);
-    if (auto* pShortcut = dynamic_cast<CWTKOutlookButton*>(pButton))
-        pShortcut->m_sizeImage = m_Images.GetCount() > 0 ? m_Images.GetImageSize() : CSize(0, 0);
-    const CSize size = pButton->OnCalculateSize(&dc, m_rectPageArea.Size(), IsHorizontalBar());
+    const CSize size = ShortcutButtonSize(&dc, pButton);
     dc.SelectObject(pOldFont);
     return size;
 }
@@ -223,13 +228,16 @@ void CWTKOutlookBar::PlaceShortcutButtons()
     const int nEnd = bHorz ? rectArea.right : rectArea.bottom;
     const int nStart = bHorz ? rectArea.left : rectArea.top;
     m_bMoreButtons = FALSE;
+    // One context measures every button of the pass.
+    CClientDC dc(this);
+    CFont* pOldFont = dc.SelectObject(&WTKGetGlobalData().fontRegular);
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
         auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
         const auto* pShortcut = dynamic_cast<CWTKOutlookButton*>(pButton);
         CRect rect;
         BOOL bHide = pShortcut == nullptr || pShortcut->m_uiPageID != m_uiActivePageID;
         if (!bHide) {
-            const CSize size = ShortcutButtonSize(pButton);
+            const CSize size = ShortcutButtonSize(&dc, pButton);
             if (bHorz)
                 rect = CRect(nPos, rectArea.top, nPos + size.cx, rectArea.bottom);
             else
@@ -247,6 +255,7 @@ void CWTKOutlookBar::PlaceShortcutButtons()
         pButton->SetHidden(bHide);
         pButton->SetRect(rect);
     }
+    dc.SelectObject(pOldFont);
 }
 
 void CWTKOutlookBar::PlaceScrollButtons()
@@ -314,7 +323,6 @@ void CWTKOutlookBar::ScrollForward(int nButtons)
         m_iFirstVisibleButton++;
         AdjustLocations();
     }
-    AdjustLocations();
     RedrawWindow(m_rectPageArea, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
@@ -376,25 +384,6 @@ void CWTKOutlookBar::SetActivePage(UINT uiPageID, BOOL bAnimate)
     UpdateWindow();
 }
 
-CRect CWTKOutlookBar::AnimationClipRect() const
-{
-    CRect rect = GetWorkArea();
-    if (!m_bResizable)
-        return rect;
-    if (IsHorizontalBar()) {
-        if (m_dwStyle & kStyleCaptionAtFarEnd)
-            rect.top += kResizeStripWidth;
-        else
-            rect.bottom -= kResizeStripWidth;
-    } else {
-        if (m_dwStyle & kStyleCaptionNearEnd)
-            rect.right -= kResizeStripWidth;
-        else
-            rect.left += kResizeStripWidth;
-    }
-    return rect;
-}
-
 void CWTKOutlookBar::AnimatePageSwitch(CWTKOutlookBarPage* pOld, CWTKOutlookBarPage* pNew, const CRect& rectNewBefore)
 {
     // The caption that moved slides; when the new page's caption kept its place, the old one's
@@ -404,7 +393,6 @@ void CWTKOutlookBar::AnimatePageSwitch(CWTKOutlookBarPage* pOld, CWTKOutlookBarP
     CRect rectTo = pNew->m_rectButton;
     if (rectTo == rectNewBefore) {
         pMoving = pOld;
-        rectFrom = rectNewBefore;
         rectTo = pOld->m_rectButton;
     }
     CWnd* pButton = pMoving->m_pButton;
@@ -412,7 +400,6 @@ void CWTKOutlookBar::AnimatePageSwitch(CWTKOutlookBarPage* pOld, CWTKOutlookBarP
         return;
     const int nStep = std::max(1, static_cast<int>(rectFrom.Height()));
     const BOOL bDown = rectFrom.top < rectTo.top;
-    const CRect rectClip = AnimationClipRect();
     WTKOutlookSleepFunction pfnSleep = SleepFunctionSlot();
     CRect rect = rectFrom;
     for (;;) {
@@ -421,8 +408,6 @@ void CWTKOutlookBar::AnimatePageSwitch(CWTKOutlookBarPage* pOld, CWTKOutlookBarP
         const BOOL bDone = bDown ? rect.top >= rectTo.top : rect.top <= rectTo.top;
         if (bDone)
             rect = rectTo;
-        CRect rectShown;
-        rectShown.IntersectRect(rect, rectClip);
         pButton->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
         RedrawWindow(m_rectPageArea, nullptr, RDW_INVALIDATE | RDW_ERASE);
         UpdateWindow();

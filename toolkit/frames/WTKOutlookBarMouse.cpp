@@ -1,4 +1,4 @@
-// CWTKOutlookBar: resize tracking, cursors, timers, the caption style and the context menu.
+// CWTKOutlookBar: resize tracking, cursors, the caption style and the context menu.
 #include "frames/WTKOutlookBar.h"
 
 #include "frames/WTKButton.h"
@@ -24,11 +24,6 @@ constexpr WORD kHalftonePattern[8] = {0x5555, 0xAAAA, 0x5555, 0xAAAA, 0x5555, 0x
 BOOL CWTKOutlookBar::IsPointOnResizeStrip(CPoint point) const
 {
     return m_bResizable && m_rectResize.PtInRect(point);
-}
-
-void CWTKOutlookBar::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
-{
-    CWTKToolBar::OnNcCalcSize(bCalcValidRects, lpncsp);
 }
 
 LRESULT CWTKOutlookBar::OnStyleChanging(WPARAM wParam, LPARAM lParam)
@@ -104,39 +99,6 @@ void CWTKOutlookBar::OnContextMenu(CWnd* pWnd, CPoint point)
             pPage->m_pButton->SendMessage(WM_CANCELMODE);
     }
     CWTKToolBar::OnContextMenu(pWnd, point);
-}
-
-void CWTKOutlookBar::OnTimer(UINT_PTR nIDEvent)
-{
-    switch (nIDEvent) {
-    case kScrollBackTimer:
-        if (m_pScrollBack != nullptr && m_pScrollBack->IsPressed())
-            ScrollBack(m_bLargeScrollStep ? ButtonsFittingWhole() : 1);
-        else
-            KillTimer(kScrollBackTimer);
-        break;
-    case kScrollForwardTimer:
-        if (m_pScrollForward != nullptr && m_pScrollForward->IsPressed() && m_bMoreButtons)
-            ScrollForward(m_bLargeScrollStep ? ButtonsFittingWhole() : 1);
-        else
-            KillTimer(kScrollForwardTimer);
-        break;
-    case kPageSwitchTimer: {
-        CPoint point;
-        ::GetCursorPos(&point);
-        ScreenToClient(&point);
-        CWTKOutlookBarPage* pPage = m_bPendingPage ? FindPage(m_uiPendingPageID) : nullptr;
-        if (pPage != nullptr && pPage->m_rectButton.PtInRect(point))
-            SetActivePage(pPage->m_uiID, FALSE);
-        m_bPendingPage = FALSE;
-        m_uiPendingPageID = 0;
-        KillTimer(kPageSwitchTimer);
-        break;
-    }
-    default:
-        CWnd::Default();
-        break;
-    }
 }
 
 // ---- Resize tracking ----

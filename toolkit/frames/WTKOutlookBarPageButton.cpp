@@ -14,7 +14,6 @@ void CWTKOutlookBarPageButton::OnFillBackground(CDC* pDC, const CRect& rectClien
 {
     COLORREF clrText = static_cast<COLORREF>(-1);
     if (CWTKVisualManager::GetInstance()->OnFillOutlookPageButton(this, pDC, rectClient, clrText)) {
-        m_clrLookText = clrText;
         if (clrText != static_cast<COLORREF>(-1))
             SetTextColor(clrText);
         return;

@@ -20,5 +20,4 @@ public:
 
 protected:
     UINT m_uiPageID = 0;
-    COLORREF m_clrLookText = static_cast<COLORREF>(-1);
 };

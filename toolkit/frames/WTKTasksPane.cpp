@@ -91,9 +91,6 @@ int CWTKTasksPane::OnCreate(LPCREATESTRUCTA lpcs)
     if (CWTKOutlookBar::OnCreate(lpcs) == -1)
         return -1;
     m_strCaption = LoadStringOr(IDS_WTK_TASKS_PANE, "Tasks Pane");
-    m_strOtherPages = LoadStringOr(IDS_WTK_OTHER_TASK_PANES, "Other Task Panes");
-    m_strBack = LoadStringOr(IDS_WTK_TASKS_BACK, "Back");
-    m_strForward = LoadStringOr(IDS_WTK_TASKS_FORWARD, "Forward");
     if (m_arrPages[0].strName.IsEmpty())
         m_arrPages[0].strName = m_strCaption;
     CreateFonts();
@@ -109,10 +106,10 @@ int CWTKTasksPane::OnCreate(LPCREATESTRUCTA lpcs)
         !m_pForwardButton->Create("", kCaptionButtonStyle, CRect(0, 0, 0, 0), this, kForwardButtonId) ||
         !m_pBackButton->Create("", kCaptionButtonStyle, CRect(0, 0, 0, 0), this, kBackButtonId))
         return -1;
-    m_pPagesButton->SetTooltip(m_strOtherPages);
-    m_pForwardButton->SetTooltip(m_strForward);
+    m_pPagesButton->SetTooltip(LoadStringOr(IDS_WTK_OTHER_TASK_PANES, "Other Task Panes"));
+    m_pForwardButton->SetTooltip(LoadStringOr(IDS_WTK_TASKS_FORWARD, "Forward"));
     m_pForwardButton->SetStdImage(kStdImageForward);
-    m_pBackButton->SetTooltip(m_strBack);
+    m_pBackButton->SetTooltip(LoadStringOr(IDS_WTK_TASKS_BACK, "Back"));
     m_pBackButton->SetStdImage(kStdImageBack);
     if (!CreateNavigationToolBar())
         return -1;
@@ -131,7 +128,6 @@ void CWTKTasksPane::OnDestroy()
 
 BOOL CWTKTasksPane::CreateNavigationToolBar()
 {
-    m_wndToolBar.SetPane(this);
     if (!m_wndToolBar.CreateEx(this, kFlatStyle, kNavigationToolBarStyle, CRect(1, 1, 1, 1), kNavigationToolBarId))
         return FALSE;
     m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() & ~kGripperStyle);
@@ -143,10 +139,8 @@ BOOL CWTKTasksPane::CreateNavigationToolBar()
         CWTKToolbarButton(kCmdForward, kImageForward, LoadStringOr(kCmdForward, "Forward"), FALSE, TRUE));
     m_wndToolBar.InsertButton(CWTKToolbarButton(kCmdHome, kImageHome, LoadStringOr(kCmdHome, "Home"), FALSE, TRUE));
     m_wndToolBar.InsertSeparator();
-    CTasksPaneMenuButton menuButton(kCmdOtherPages, m_strCaption, this);
-    m_wndToolBar.InsertButton(menuButton);
-    if (auto* pInserted = dynamic_cast<CTasksPaneMenuButton*>(m_wndToolBar.GetButton(m_wndToolBar.GetCount() - 1)))
-        pInserted->SetPane(this);
+    // The toolbar's copy keeps the pane (the button's copy operation carries it).
+    m_wndToolBar.InsertButton(CTasksPaneMenuButton(kCmdOtherPages, m_strCaption, this));
     m_wndToolBar.InsertButton(CWTKToolbarButton(kCmdClose, kImageClose, LoadStringOr(kCmdClose, "Close"), FALSE, TRUE));
     return TRUE;
 }
@@ -233,20 +227,20 @@ void CWTKTasksPane::ChangeActivePage(int nNewPage, int nOldPage)
 
 void CWTKTasksPane::OnPressBackButton()
 {
-    if (!IsBackEnabled())
-        return;
-    const int nOld = m_nActivePage;
-    m_iCurrentHistory--;
-    ChangeActivePage(m_arrHistory[static_cast<size_t>(m_iCurrentHistory)], nOld);
+    if (IsBackEnabled())
+        StepHistory(-1);
 }
 
 void CWTKTasksPane::OnPressForwardButton()
 {
-    if (!IsForwardEnabled())
-        return;
-    const int nOld = m_nActivePage;
-    m_iCurrentHistory++;
-    ChangeActivePage(m_arrHistory[static_cast<size_t>(m_iCurrentHistory)], nOld);
+    if (IsForwardEnabled())
+        StepHistory(1);
+}
+
+void CWTKTasksPane::StepHistory(int nStep)
+{
+    m_iCurrentHistory += nStep;
+    ChangeActivePage(m_arrHistory[static_cast<size_t>(m_iCurrentHistory)], m_nActivePage);
 }
 
 void CWTKTasksPane::OnPressHomeButton()
@@ -256,10 +250,7 @@ void CWTKTasksPane::OnPressHomeButton()
 
 void CWTKTasksPane::OnPressCloseButton()
 {
-    if (CFrameWnd* pFrame = GetParentFrame())
-        pFrame->ShowControlBar(this, FALSE, FALSE);
-    else
-        ShowWindow(SW_HIDE);
+    CloseBar();
 }
 
 void CWTKTasksPane::UpdateNavigationButtons()
@@ -345,8 +336,7 @@ int CWTKTasksPane::AddGroup(int nPage, LPCSTR lpszCaption, BOOL bBottomLocation,
     if (nPage < 0 || nPage >= GetPageCount())
         return -1;
     m_lstTaskGroups.AddTail(new CWTKTasksGroup(nPage, lpszCaption, bBottomLocation, bSpecial, hIcon));
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
     return GetGroupCount() - 1;
 }
 
@@ -379,8 +369,7 @@ int CWTKTasksPane::AddTask(int nGroup, LPCSTR lpszName, int nIcon, UINT uiComman
     if (pGroup == nullptr)
         return -1;
     pGroup->m_lstTasks.AddTail(new CWTKTask(pGroup, lpszName, nIcon, uiCommandID, dwUserData));
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
     return pGroup->GetTaskCount() - 1;
 }
 
@@ -397,8 +386,7 @@ int CWTKTasksPane::AddWindow(int nGroup, HWND hwndTask, int nWindowHeight, BOOL 
         new CWTKTask(pGroup, "", -1, 0, dwUserData, hwndTask, bAutoDestroyWindow, nWindowHeight));
     if (pGroup->m_nPage != m_nActivePage)
         ::ShowWindow(hwndTask, SW_HIDE);
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
     return pGroup->GetTaskCount() - 1;
 }
 
@@ -409,8 +397,7 @@ BOOL CWTKTasksPane::CollapseGroup(int nGroup, BOOL bCollapse)
         return FALSE;
     if (pGroup->m_bIsCollapsed != bCollapse) {
         pGroup->m_bIsCollapsed = bCollapse;
-        if (::IsWindow(GetSafeHwnd()))
-            RecalcLayout();
+        RecalcLayout();
     }
     return TRUE;
 }
@@ -428,8 +415,7 @@ void CWTKTasksPane::RemoveAllGroups(int nPage)
             delete pGroup;
         }
     }
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
 }
 
 BOOL CWTKTasksPane::SetIconsList(HIMAGELIST hIcons)
@@ -445,8 +431,7 @@ BOOL CWTKTasksPane::SetIconsList(HIMAGELIST hIcons)
     int cy = 0;
     ImageList_GetIconSize(hCopy, &cx, &cy);
     m_sizeIcon = CSize(cx, cy);
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
     return TRUE;
 }
 
@@ -464,8 +449,7 @@ void CWTKTasksPane::EnableNavigationToolbar(BOOL bEnable)
 void CWTKTasksPane::EnableScrollButtons(BOOL bEnable)
 {
     m_bScrollButtons = bEnable;
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
 }
 
 void CWTKTasksPane::SetMetric(Metric metric, int nValue)
@@ -473,8 +457,7 @@ void CWTKTasksPane::SetMetric(Metric metric, int nValue)
     if (metric < 0 || metric >= kMetricCount)
         return;
     m_arrMetrics[metric] = nValue;
-    if (::IsWindow(GetSafeHwnd()))
-        RecalcLayout();
+    RecalcLayout();
 }
 
 int CWTKTasksPane::GetMetric(Metric metric) const

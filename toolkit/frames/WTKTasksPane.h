@@ -167,19 +167,26 @@ protected:
     };
 
     // Layout (WTKTasksPaneLayout.cpp).
+    // Does nothing until the pane and its navigation toolbar exist.
     void RecalcLayout(BOOL bRedraw = TRUE);
     void UpdateScrollState();
     BOOL ShowsNavigationToolbar() const;
+    // The height of a task line: the task font's, or the row height when that is more.
+    int LineHeight(CDC* pDC);
     int LineHeight();
     void DrawGroups(CDC* pDC);
     void CreateFonts();
     CWTKTasksGroup* GroupCaptionAt(CPoint point) const;
     CWTKTask* TaskAt(CPoint point) const;
     void RedrawRect(const CRect& rect);
+    // Makes the task or the caption hot (or neither) and redraws what was hot before.
+    void SetHot(CWTKTask* pTask, CWTKTasksGroup* pCaption);
     void ScrollTo(int nLine);
 
     // Navigation pieces (WTKTasksPane.cpp).
     void ChangeActivePage(int nNewPage, int nOldPage);
+    // Moves the history position by nStep and shows the page recorded there.
+    void StepHistory(int nStep);
     void UpdateWindowText();
     void UpdateNavigationButtons();
     BOOL CreateNavigationToolBar();
@@ -213,9 +220,6 @@ protected:
     int m_nMaxHistory = kDefaultMaxHistory;
     CObList m_lstTaskGroups;  // CWTKTasksGroup, owned
     CString m_strCaption = "Tasks Pane";
-    CString m_strOtherPages = "Other Task Panes";
-    CString m_strBack = "Back";
-    CString m_strForward = "Forward";
     HFONT m_hFont = nullptr;  // not owned; null: the default GUI font
     CFont m_fontGroups;
     CFont m_fontTasks;

@@ -52,14 +52,19 @@ LRESULT CWTKTasksPane::OnGetFont(WPARAM /*wParam*/, LPARAM /*lParam*/)
     return reinterpret_cast<LRESULT>(m_hFont);
 }
 
+int CWTKTasksPane::LineHeight(CDC* pDC)
+{
+    CFont* pOld = pDC->SelectObject(&m_fontTasks);
+    TEXTMETRICA tm {};
+    ::GetTextMetricsA(pDC->GetSafeHdc(), &tm);
+    pDC->SelectObject(pOld);
+    return std::max<int>(m_nRowHeight, tm.tmHeight);
+}
+
 int CWTKTasksPane::LineHeight()
 {
     CClientDC dc(this);
-    CFont* pOld = dc.SelectObject(&m_fontTasks);
-    TEXTMETRICA tm {};
-    ::GetTextMetricsA(dc.GetSafeHdc(), &tm);
-    dc.SelectObject(pOld);
-    return std::max<int>(m_nRowHeight, tm.tmHeight);
+    return LineHeight(&dc);
 }
 
 // ---- The layout pass ----
@@ -73,7 +78,7 @@ int CWTKTasksPane::ReposTasks(BOOL bPlace)
 
     CRect rect = m_rectTasks;
     rect.DeflateRect(GetMetric(kHorzMargin), GetMetric(kVertMargin));
-    m_nLineHeight = LineHeight();
+    m_nLineHeight = LineHeight(&dc);
     const int nTaskSpacing = GetMetric(kTaskSpacing);
     const int nIndent = GetMetric(kTaskIndent);
     const int nGroupSpacing = GetMetric(kGroupSpacing);

@@ -57,6 +57,18 @@ void CWTKTasksPane::RedrawRect(const CRect& rect)
 
 // ---- Mouse ----
 
+void CWTKTasksPane::SetHot(CWTKTask* pTask, CWTKTasksGroup* pCaption)
+{
+    CWTKTask* pOldTask = m_pHotTask;
+    CWTKTasksGroup* pOldCaption = m_pHotGroupCaption;
+    m_pHotTask = pTask;
+    m_pHotGroupCaption = pCaption;
+    if (pOldTask != nullptr)
+        RedrawRect(pOldTask->m_rect);
+    if (pOldCaption != nullptr)
+        RedrawRect(pOldCaption->m_rect);
+}
+
 BOOL CWTKTasksPane::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
     CPoint point;
@@ -69,7 +81,7 @@ BOOL CWTKTasksPane::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     return CWTKOutlookBar::OnSetCursor(pWnd, nHitTest, message);
 }
 
-void CWTKTasksPane::OnMouseMove(UINT nFlags, CPoint point)
+void CWTKTasksPane::OnMouseMove(UINT /*nFlags*/, CPoint point)
 {
     if (m_bScrollButtons) {
         int iMode = 0;
@@ -107,31 +119,16 @@ void CWTKTasksPane::OnMouseMove(UINT nFlags, CPoint point)
                 return;
             SetCapture();
         }
-        CWTKTask* pOldTask = m_pHotTask;
-        CWTKTasksGroup* pOldCaption = m_pHotGroupCaption;
-        m_pHotTask = pTask;
-        m_pHotGroupCaption = pCaption;
-        if (pOldTask != nullptr)
-            RedrawRect(pOldTask->m_rect);
-        if (pOldCaption != nullptr)
-            RedrawRect(pOldCaption->m_rect);
+        SetHot(pTask, pCaption);
         RedrawRect(pTask != nullptr ? pTask->m_rect : pCaption->m_rect);
         if (pTask != nullptr && pTask->m_uiCommandID != 0)
             showPrompt(pTask->m_uiCommandID);
         return;
     }
-    CWTKTask* pOldTask = m_pHotTask;
-    CWTKTasksGroup* pOldCaption = m_pHotGroupCaption;
-    m_pHotTask = nullptr;
-    m_pHotGroupCaption = nullptr;
-    if (pOldTask != nullptr)
-        RedrawRect(pOldTask->m_rect);
-    if (pOldCaption != nullptr)
-        RedrawRect(pOldCaption->m_rect);
+    SetHot(nullptr, nullptr);
     if (m_pClickedTask == nullptr && m_pClickedGroupCaption == nullptr && GetCapture() == this)
         ::ReleaseCapture();
     showPrompt(kIdleMessage);
-    (void)nFlags;
 }
 
 void CWTKTasksPane::OnLButtonDown(UINT nFlags, CPoint point)

@@ -27,7 +27,7 @@ def arrow(i, left):
     # A shaft across the middle and a head of growing rows.
     for x in range(2, 10):
         for y in (5, 6):
-            put(i, x if not left else x, y, GREEN)
+            put(i, x, y, GREEN)
     for k in range(5):
         x = 2 + k if left else 9 - k
         for y in range(5 - k, 7 + k):

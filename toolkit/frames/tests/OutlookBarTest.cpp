@@ -30,6 +30,17 @@ constexpr int kImageSize = 32;
 
 const std::vector<COLORREF> kImageColours = {RGB(200, 0, 0), RGB(0, 150, 0), RGB(0, 0, 200), RGB(200, 150, 0)};
 
+constexpr COLORREF kTransparent = RGB(255, 0, 255);
+
+// The bar's strip of large images: squares of the colours above.
+BOOL SetTestImages(CWTKOutlookBar& bar)
+{
+    HBITMAP hbm = MakeImageStrip(kImageSize, kImageColours, kTransparent);
+    const BOOL bSet = bar.SetImages(hbm, CSize(kImageSize, kImageSize));
+    ::DeleteObject(hbm);
+    return bSet;
+}
+
 int g_nSleeps = 0;
 void CountSleep(DWORD)
 {
@@ -48,9 +59,7 @@ struct BarFixture {
         EXPECT_TRUE(host.CreateHost(kBarWidth + 80, nHeight));
         EXPECT_TRUE(bar.Create(&host, WS_CHILD | WS_VISIBLE | CBRS_LEFT));
         bar.SetWindowPos(nullptr, 0, 0, kBarWidth, nHeight, SWP_NOZORDER);
-        HBITMAP hbm = MakeLargeImages(kImageSize, kImageColours);
-        EXPECT_TRUE(bar.SetImages(hbm, CSize(kImageSize, kImageSize)));
-        ::DeleteObject(hbm);
+        EXPECT_TRUE(SetTestImages(bar));
         bar.AddPage(kPageMail, "Mail");
         bar.AddPage(kPageCalendar, "Calendar");
         bar.AddPage(kPageNotes, "Notes");
@@ -59,7 +68,7 @@ struct BarFixture {
         bar.AddButton(kPageCalendar, kCmdFirst + 100, 1, "Today");
         bar.AddButton(kPageCalendar, kCmdFirst + 101, 2, "Week");
         bar.AddButton(kPageNotes, kCmdFirst + 200, 3, "Notes");
-        PumpAll();
+        PumpPending();
     }
     ~BarFixture() { CWTKOutlookBar::SetSleepFunction(nullptr); }
 
@@ -75,6 +84,13 @@ struct BarFixture {
     {
         CWnd* pButton = bar.FindPage(uiPage)->m_pButton;
         ClickAt(pButton, CPoint(5, 5));
+    }
+    // A click on a scroll arrow as the arrow's button reports it.
+    void PressArrow(BOOL bBack)
+    {
+        const UINT uiID = bBack ? CWTKOutlookBar::kScrollBackId : CWTKOutlookBar::kScrollForwardId;
+        bar.SendMessage(WM_COMMAND, MAKEWPARAM(uiID, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(bar.GetScrollButton(bBack)->GetSafeHwnd()));
     }
 };
 
@@ -202,8 +218,7 @@ TEST(OutlookBar, AnOverflowingPageScrollsByWholeButtons)
 
     const int nFirstHeight = f.bar.GetPageButton(kPageMail, 0)->GetRect().Height();
     const int nSecondTop = f.bar.GetPageButton(kPageMail, 1)->GetRect().top;
-    f.bar.SendMessage(WM_COMMAND, MAKEWPARAM(CWTKOutlookBar::kScrollForwardId, BN_CLICKED),
-                      reinterpret_cast<LPARAM>(pForward->GetSafeHwnd()));
+    f.PressArrow(FALSE);
     EXPECT_EQ(1, f.bar.GetFirstVisibleButton());
     EXPECT_GT(f.bar.GetScrollOffset(), nFirstHeight) << "the offset is the button passed and its spacing";
     EXPECT_EQ(nSecondTop - f.bar.GetScrollOffset(), f.bar.GetPageButton(kPageMail, 1)->GetRect().top)
@@ -217,23 +232,19 @@ TEST(OutlookBar, AnOverflowingPageScrollsByWholeButtons)
     EXPECT_FALSE(f.bar.HasMoreButtons());
     EXPECT_FALSE(pForward->IsWindowVisible());
     const int nFirst = f.bar.GetFirstVisibleButton();
-    f.bar.SendMessage(WM_COMMAND, MAKEWPARAM(CWTKOutlookBar::kScrollForwardId, BN_CLICKED),
-                      reinterpret_cast<LPARAM>(pForward->GetSafeHwnd()));
+    f.PressArrow(FALSE);
     EXPECT_EQ(nFirst, f.bar.GetFirstVisibleButton()) << "nothing more to show: the arrow does nothing";
 
     for (int i = 0; i < 20; i++)
-        f.bar.SendMessage(WM_COMMAND, MAKEWPARAM(CWTKOutlookBar::kScrollBackId, BN_CLICKED),
-                          reinterpret_cast<LPARAM>(pBack->GetSafeHwnd()));
+        f.PressArrow(TRUE);
     EXPECT_EQ(0, f.bar.GetFirstVisibleButton());
     EXPECT_EQ(0, f.bar.GetScrollOffset());
     EXPECT_FALSE(pBack->IsWindowVisible());
 
     f.bar.EnableLargeScrollStep(TRUE);
-    f.bar.SendMessage(WM_COMMAND, MAKEWPARAM(CWTKOutlookBar::kScrollForwardId, BN_CLICKED),
-                      reinterpret_cast<LPARAM>(pForward->GetSafeHwnd()));
+    f.PressArrow(FALSE);
     EXPECT_GT(f.bar.GetFirstVisibleButton(), 1) << "the large step passes every button that fits whole";
-    f.bar.SendMessage(WM_COMMAND, MAKEWPARAM(CWTKOutlookBar::kScrollBackId, BN_CLICKED),
-                      reinterpret_cast<LPARAM>(pBack->GetSafeHwnd()));
+    f.PressArrow(TRUE);
     EXPECT_EQ(0, f.bar.GetFirstVisibleButton()) << "and back, never past the first button";
 
     f.bar.EnsureVisible(5);
@@ -483,9 +494,7 @@ TEST(OutlookBarGallery, ABarDockedInAToolkitFrame)
     CWTKOutlookBar& bar = frame.m_wndOutlookBar;
     ASSERT_TRUE(bar.Create(&frame, WS_CHILD | WS_VISIBLE | CBRS_LEFT | WS_CAPTION));
     bar.SetBarWidth(130);
-    HBITMAP hbm = MakeLargeImages(kImageSize, kImageColours);
-    bar.SetImages(hbm, CSize(kImageSize, kImageSize));
-    ::DeleteObject(hbm);
+    SetTestImages(bar);
     bar.AddPage(kPageMail, "Mail");
     bar.AddPage(kPageCalendar, "Calendar");
     bar.AddPage(kPageNotes, "Notes");
@@ -497,7 +506,7 @@ TEST(OutlookBarGallery, ABarDockedInAToolkitFrame)
     frame.DockControlBar(&bar, FW_IDW_DOCKBAR_LEFT);
     frame.RecalcLayout();
     bar.SetCheckedButton(kCmdFirst);
-    PumpAll();
+    PumpPending();
 
     EXPECT_TRUE(bar.HasCaptionStrip());
     CRect rectBar;

@@ -17,9 +17,9 @@
 #include <string>
 #include <vector>
 #include "Files.h"
+#include "ImageStrip.h"
 #include "TestHostWnd.h"
 
-class CControlBar;
 
 class COutlookTestHost : public CTestHostWnd {
 public:
@@ -48,13 +48,9 @@ public:
     CWTKTasksPane m_wndTasksPane;
 };
 
-// A strip of nImages squares of cx pixels, image i filled with colours[i] and framed by one pixel
-// of magenta (the strips' transparent colour). The caller deletes it.
-HBITMAP MakeLargeImages(int cx, const std::vector<COLORREF>& colours);
-
-// A press and a release at the point, after a move there (client coordinates).
+// A press and a release at the point, after a move there (client coordinates); then the
+// messages they left waiting run.
 void ClickAt(CWnd* pWnd, CPoint point);
-void PumpAll();
 
 bool SaveWindowPicture(CWnd* pWnd, const char* name);
 

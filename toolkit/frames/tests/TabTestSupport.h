@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 #include "Files.h"
+#include "ImageStrip.h"
 #include "TestHostWnd.h"
 
 // One message a child sent to the host.
@@ -47,10 +48,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// A 32-bit top-down bitmap of nImages squares of cx pixels, image i filled with colours[i] and
-// framed by one pixel of the transparent colour.
-HBITMAP MakeImageStrip(int cx, const std::vector<COLORREF>& colours, COLORREF clrTransparent);
-// An image list of those images, masked by the transparent colour.
+// An image list of a strip's images (MakeImageStrip), masked by the transparent colour.
 HIMAGELIST MakeImageList(int cx, const std::vector<COLORREF>& colours, COLORREF clrTransparent);
 
 // The thread's keyboard state says Ctrl is held (or not) for GetKeyState.

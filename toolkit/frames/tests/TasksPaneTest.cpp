@@ -45,7 +45,7 @@ struct PaneFixture {
         EXPECT_TRUE(host.CreateHost(kPaneWidth + 40, nHeight));
         EXPECT_TRUE(pane.Create(&host));
         pane.SetWindowPos(nullptr, 0, 0, kPaneWidth, nHeight, SWP_NOZORDER);
-        PumpAll();
+        PumpPending();
     }
     // Two groups on page 0: "File" (New, Open) and "Details" (one line).
     void AddFileGroups()
@@ -55,14 +55,7 @@ struct PaneFixture {
         pane.AddTask(nFile, "Open", -1, kCmdOpen, 8);
         const int nDetails = pane.AddGroup("Details");
         pane.AddTask(nDetails, "Nothing selected");
-        PumpAll();
-    }
-    void HoverAndClick(CPoint point)
-    {
-        pane.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
-        pane.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(point.x, point.y));
-        pane.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(point.x, point.y));
-        PumpAll();
+        PumpPending();
     }
 };
 
@@ -107,7 +100,7 @@ TEST(TasksPane, ACommandTaskSendsItsCommandAndAHoverShowsItsPrompt)
     ASSERT_FALSE(f.host.m_prompts.empty());
     EXPECT_EQ(kCmdOpen, f.host.m_prompts.back()) << "the status bar shows the task's prompt";
 
-    f.HoverAndClick(ptOpen);
+    ClickAt(&f.pane, ptOpen);
     ASSERT_EQ(1u, f.pane.m_clicks.size());
     EXPECT_EQ(0, f.pane.m_clicks[0].nGroup);
     EXPECT_EQ(1, f.pane.m_clicks[0].nTask);
@@ -132,7 +125,7 @@ TEST(TasksPane, ACommandTaskSendsItsCommandAndAHoverShowsItsPrompt)
     EXPECT_EQ(1u, f.pane.m_clicks.size());
 
     f.pane.GetTask(0, 0)->m_bEnabled = FALSE;
-    f.HoverAndClick(ptNew);
+    ClickAt(&f.pane, ptNew);
     EXPECT_EQ(1u, f.pane.m_clicks.size()) << "a disabled task does nothing";
 }
 
@@ -145,7 +138,7 @@ TEST(TasksPane, AWindowTaskHoldsItsChildAtTheTasksPlace)
     ASSERT_NE(nullptr, hEdit);
     const int nGroup = f.pane.AddGroup("Notes");
     ASSERT_EQ(0, f.pane.AddWindow(nGroup, hEdit, 50, TRUE));
-    PumpAll();
+    PumpPending();
     const CRect rectTask = f.pane.GetTask(nGroup, 0)->m_rect;
     EXPECT_EQ(50, rectTask.Height());
     CRect rectEdit;
@@ -173,18 +166,18 @@ TEST(TasksPane, ACaptionClickCollapsesAndExpandsItsGroup)
     f.AddFileGroups();
     CWTKTasksGroup* pFile = f.pane.GetGroup(0);
     const int nDetailsTop = f.pane.GetGroup(1)->m_rect.top;
-    f.HoverAndClick(pFile->m_rect.CenterPoint());
+    ClickAt(&f.pane, pFile->m_rect.CenterPoint());
     EXPECT_TRUE(pFile->m_bIsCollapsed);
     EXPECT_TRUE(f.pane.GetTask(0, 0)->m_rect.IsRectEmpty()) << "a collapsed group's tasks take no room";
     EXPECT_LT(f.pane.GetGroup(1)->m_rect.top, nDetailsTop) << "the next group moves up";
     EXPECT_TRUE(f.pane.m_clicks.empty()) << "a caption click is no task click";
 
-    f.HoverAndClick(pFile->m_rect.CenterPoint());
+    ClickAt(&f.pane, pFile->m_rect.CenterPoint());
     EXPECT_FALSE(pFile->m_bIsCollapsed);
     EXPECT_EQ(nDetailsTop, f.pane.GetGroup(1)->m_rect.top);
 
     f.pane.EnableGroupCollapse(FALSE);
-    f.HoverAndClick(pFile->m_rect.CenterPoint());
+    ClickAt(&f.pane, pFile->m_rect.CenterPoint());
     EXPECT_FALSE(pFile->m_bIsCollapsed) << "collapsing switched off";
 }
 
@@ -202,7 +195,7 @@ TEST(TasksPane, TheCollapseAnimationFollowsTheClock)
     FwSetTickClock(FakeClock);
     CWTKTasksGroup* pFile = f.pane.GetGroup(0);
     const int nFullHeight = pFile->m_rectGroup.Height();
-    f.HoverAndClick(pFile->m_rect.CenterPoint());
+    ClickAt(&f.pane, pFile->m_rect.CenterPoint());
     ASSERT_EQ(pFile, f.pane.GetAnimatedGroup());
     EXPECT_EQ(nFullHeight, f.pane.GetAnimatedHeight()) << "the collapse starts from the full height";
 
@@ -219,7 +212,7 @@ TEST(TasksPane, TheCollapseAnimationFollowsTheClock)
     EXPECT_LE(heights.back(), 1) << "the group ends closed";
 
     g_dwNow += 5;
-    f.HoverAndClick(pFile->m_rect.CenterPoint());
+    ClickAt(&f.pane, pFile->m_rect.CenterPoint());
     ASSERT_EQ(pFile, f.pane.GetAnimatedGroup());
     g_dwNow += 10;
     f.pane.SendMessage(WM_TIMER, CWTKTasksPane::kAnimationTimer, 0);
@@ -311,7 +304,7 @@ TEST(TasksPane, ThePagesMenuButtonListsThePagesAndSwitches)
     PaneFixture f;
     f.pane.AddPage("Search");
     f.pane.AddPage("Help");
-    PumpAll();
+    PumpPending();
     CTasksPaneToolBar& toolbar = f.pane.GetNavigationToolBar();
     EXPECT_TRUE(toolbar.IsWindowVisible()) << "several pages: the navigation toolbar shows";
     EXPECT_EQ(toolbar.GetParent(), &f.pane);
@@ -355,7 +348,7 @@ TEST(TasksPane, AContentTallerThanThePaneScrollsByLines)
     const int nGroup = f.pane.AddGroup("Many");
     for (int i = 0; i < 20; i++)
         f.pane.AddTask(nGroup, ("Task " + std::to_string(i)).c_str(), -1, kCmdNew + static_cast<UINT>(i));
-    PumpAll();
+    PumpPending();
     CScrollBar& bar = f.pane.GetScrollBar();
     EXPECT_TRUE(bar.IsWindowVisible());
     EXPECT_GT(f.pane.GetLastLine(), 0);
@@ -406,7 +399,7 @@ TEST(TasksPaneGallery, APaneDockedInAToolkitFrame)
     pane.EnableDocking(CBRS_ALIGN_ANY);
     pFrame->DockControlBar(&pane, FW_IDW_DOCKBAR_RIGHT);
     pFrame->RecalcLayout();
-    PumpAll();
+    PumpPending();
     const CPoint ptHot = pane.GetTask(nNew, 0)->m_rect.CenterPoint();
     pane.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptHot.x, ptHot.y));
     EXPECT_TRUE(pane.GetNavigationToolBar().IsWindowVisible());
