@@ -13,6 +13,7 @@
 
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKVisualManager.h"
+#include "foundation/WTKWorkArea.h"
 
 #include "bars/DockBar.h"
 #include "core/Archive.h"
@@ -31,8 +32,7 @@ namespace {
 constexpr UINT kSetMessageString = 0x0362;  // the frame's prompt message
 constexpr UINT kIdleMessageId = 0xE001;
 constexpr int kBoxGap = 1;
-constexpr int kDropMarkerHalf = 3;  // the drop marker reaches this far each side of its edge
-constexpr int kMaxMenuDepth = 32;   // sub-menus nested deeper are not searched
+constexpr int kMaxMenuDepth = 32;  // sub-menus nested deeper are not searched
 
 BOOL IsSystemButton(const CWTKToolbarButton* pButton)
 {
@@ -552,15 +552,7 @@ LRESULT CALLBACK CWTKMenuBar::DragMouseHookProc(int nCode, WPARAM wParam, LPARAM
         if (pBar->m_pDockContext != nullptr && ::IsWindow(pBar->GetSafeHwnd())) {
             CRect rectBar;
             pBar->GetWindowRect(&rectBar);
-            CRect rectWork;
-            MONITORINFO info {};
-            info.cbSize = sizeof(info);
-            const HMONITOR hMonitor = ::MonitorFromPoint(rectBar.TopLeft(), MONITOR_DEFAULTTONULL);
-            if (hMonitor != nullptr && ::GetMonitorInfoA(hMonitor, &info))
-                rectWork = info.rcWork;
-            else
-                ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &rectWork, 0);
-            pBar->m_pDockContext->m_ptWorkAreaOrigin = rectWork.TopLeft();
+            pBar->m_pDockContext->m_ptWorkAreaOrigin = WTKWorkAreaHolding(rectBar.TopLeft()).TopLeft();
             pBar->m_pDockContext->m_bWorkAreaOriginSet = TRUE;
         }
         pBar->RemoveDragHook();

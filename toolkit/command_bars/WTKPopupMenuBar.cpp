@@ -33,7 +33,6 @@ namespace {
 constexpr UINT kCmdToolbarImage = 16914;
 constexpr UINT kCmdToolbarText = 16915;
 constexpr UINT kCmdToolbarImageAndText = 16916;
-constexpr int kDropMarkerHalf = 3;       // the drop marker reaches this far each side of the boundary
 constexpr int kDropMarkerBottomGap = 9;  // a drop after the last item: the marker's top above the bottom
 // The longest menu text taken (GetMenuString's buffer is twice the length plus 2).
 constexpr int kMaxMenuTextLength = 0x4000;

@@ -328,6 +328,7 @@ protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     // ---- Customise mode (WTKToolBarCustomize.cpp) ----
+    static constexpr int kDropMarkerHalf = 3;  // the drop marker reaches this far each side of its edge
     void OnCustomizeLButtonDown(UINT nFlags, CPoint point);
     void OnCustomizeContextMenu(CPoint point);
     // Makes this bar the customise target; the previous target loses its selection.
@@ -339,6 +340,7 @@ protected:
     // the group before it.
     void AdjustGroupBreak(int iButton, CPoint point);
     void StartStretch(CWTKToolbarButton* pButton);
+    BOOL IsStretching() const { return m_pWndStretch != nullptr; }
     void TrackStretch(CPoint point);
     void EndStretch(CPoint point, BOOL bApply);
     void InvertTrackRect();
@@ -413,13 +415,11 @@ protected:
     int m_iDragIndex = -1;                       // drop marker index
     CRect m_rectDrag;                            // drop marker
     CWTKToolbarButton* m_pDragButton = nullptr;  // this bar's button being dragged
-    BOOL m_bIsDragCopy = FALSE;                  // Ctrl held over this bar
     CPoint m_ptStartDrag = CPoint(-1, -1);
-    BOOL m_bDropPlacedHere = FALSE;  // a drop on this bar placed its own dragged button
-    BOOL m_bStretchButton = FALSE;   // a button is being resized
-    CRect m_rectTrack;               // the resize rectangle
-    BOOL m_bTrackShown = FALSE;      // the resize rectangle is drawn on the screen
-    CWTKToolbarButton* m_pWndStretch = nullptr;
+    BOOL m_bDropPlacedHere = FALSE;              // a drop on this bar placed its own dragged button
+    CRect m_rectTrack;                           // the resize rectangle
+    BOOL m_bTrackShown = FALSE;                  // the resize rectangle is drawn on the screen
+    CWTKToolbarButton* m_pWndStretch = nullptr;  // the button being resized, null when none
 
     // ---- Process-wide ----
     static CWTKImageStrip s_Images;

@@ -30,7 +30,6 @@ namespace {
 constexpr int kGroupBreakMove = 6;   // a drop on its own place this far along the bar moves the group break
 constexpr int kStretchGrip = 6;      // a press this near a stretchable button's right edge resizes it
 constexpr int kMinStretchWidth = 4;  // a resized button stays wider than this
-constexpr int kMarkerHalf = 3;       // the drop marker reaches this far each side of its edge
 constexpr int kMarkerMargin = 2;     // repainted round the marker
 constexpr int kTrackFrame = 2;       // frame width of the resize rectangle
 constexpr int kSelectionFrame = 2;   // frame width round the selected button
@@ -73,7 +72,7 @@ CWTKToolBar::ButtonDragFn CWTKToolBar::SetButtonDragFunction(ButtonDragFn pfn)
 
 void CWTKToolBar::OnCustomizeMode(BOOL bSet)
 {
-    if (m_bStretchButton)
+    if (IsStretching())
         EndStretch(CPoint(0, 0), FALSE);
     m_iButtonCapture = -1;
     m_iHighlighted = -1;
@@ -191,7 +190,6 @@ void CWTKToolBar::DragButton(int iButton, CPoint point)
 // The bars' resize cursor (30980) is the one OnCreate keeps in s_hcurDelete.
 void CWTKToolBar::StartStretch(CWTKToolbarButton* pButton)
 {
-    m_bStretchButton = TRUE;
     m_pWndStretch = pButton;
     m_rectTrack = pButton->GetRect();
     if (pButton->GetHwnd() != nullptr)
@@ -231,7 +229,6 @@ void CWTKToolBar::EndStretch(CPoint point, BOOL bApply)
     if (m_bTrackShown)
         InvertTrackRect();
     m_bTrackShown = FALSE;
-    m_bStretchButton = FALSE;
     CWTKToolbarButton* pButton = m_pWndStretch;
     m_pWndStretch = nullptr;
     if (GetCapture() == this)
@@ -250,7 +247,7 @@ void CWTKToolBar::EndStretch(CPoint point, BOOL bApply)
 BOOL CWTKToolBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
     if (IsCustomizeMode() && !m_bLocked && s_hcurDelete != nullptr) {
-        if (m_bStretchButton) {
+        if (IsStretching()) {
             ::SetCursor(s_hcurDelete);
             return TRUE;
         }
@@ -303,7 +300,6 @@ DROPEFFECT CWTKToolBar::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState
     const std::unique_ptr<CWTKToolbarButton> pButton(CWTKToolbarButton::CreateFromOleData(pDataObject));
     if (pButton == nullptr || !pButton->CanBeDropped(this))
         return DROPEFFECT_NONE;
-    m_bIsDragCopy = (dwKeyState & MK_CONTROL) != 0;
     if (m_pDragButton == nullptr && m_iSelected >= 0)
         SetCustomizeSelection(-1);
 
@@ -323,7 +319,7 @@ DROPEFFECT CWTKToolBar::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState
     }
     if (iIndex < 0)
         return DROPEFFECT_NONE;
-    return m_bIsDragCopy ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
+    return (dwKeyState & MK_CONTROL) != 0 ? DROPEFFECT_COPY : DROPEFFECT_MOVE;
 }
 
 int CWTKToolBar::FindDropIndex(CPoint point, CRect& rectDrag) const
@@ -389,7 +385,7 @@ int CWTKToolBar::FindDropIndex(CPoint point, CRect& rectDrag) const
             rectEdgeOf = pLastInRow->rect;
         }
         // A point below the last row lands after the last button.
-        rectDrag = CRect(nEdge - kMarkerHalf, rectEdgeOf.top, nEdge + kMarkerHalf, rectEdgeOf.bottom);
+        rectDrag = CRect(nEdge - kDropMarkerHalf, rectEdgeOf.top, nEdge + kDropMarkerHalf, rectEdgeOf.bottom);
     } else {
         for (const Shown& s : shown) {
             if (s.rect.bottom < point.y)
@@ -400,7 +396,7 @@ int CWTKToolBar::FindDropIndex(CPoint point, CRect& rectDrag) const
             rectEdgeOf = s.rect;
             break;
         }
-        rectDrag = CRect(rectEdgeOf.left, nEdge - kMarkerHalf, rectEdgeOf.right, nEdge + kMarkerHalf);
+        rectDrag = CRect(rectEdgeOf.left, nEdge - kDropMarkerHalf, rectEdgeOf.right, nEdge + kDropMarkerHalf);
     }
     KeepInside(rectDrag, rectClient);
 
@@ -532,31 +528,22 @@ void CWTKToolBar::DrawDragMarker(CDC* pDC)
 
 void CWTKToolBar::DrawMarkerShape(CDC* pDC, const CRect& rect, BOOL bVerticalStrokes)
 {
+    // Drawn along the strokes and across them; the turned marker swaps the two axes.
+    const int nAlongFirst = bVerticalStrokes ? rect.top : rect.left;
+    const int nAlongEnd = bVerticalStrokes ? rect.bottom : rect.right;
+    const int nAcrossFirst = bVerticalStrokes ? rect.left : rect.top;
+    const int nAcrossEnd = bVerticalStrokes ? rect.right : rect.bottom;
+    auto line = [pDC, bVerticalStrokes](int nAcross0, int nAlong0, int nAcross1, int nAlong1) {
+        pDC->MoveTo(bVerticalStrokes ? CPoint(nAcross0, nAlong0) : CPoint(nAlong0, nAcross0));
+        pDC->LineTo(bVerticalStrokes ? CPoint(nAcross1, nAlong1) : CPoint(nAlong1, nAcross1));
+    };
     CPen* pOldPen = pDC->SelectObject(&m_penSeparator);
-    if (bVerticalStrokes) {
-        const int x = rect.left + rect.Width() / 2;
-        for (int dx = -1; dx <= 0; dx++) {
-            pDC->MoveTo(x + dx, rect.top);
-            pDC->LineTo(x + dx, rect.bottom);
-        }
-        for (int i = 0; i < kSerifs; i++) {
-            pDC->MoveTo(rect.left + i, rect.top + i);
-            pDC->LineTo(rect.right - i, rect.top + i);
-            pDC->MoveTo(rect.left + i, rect.bottom - 1 - i);
-            pDC->LineTo(rect.right - i, rect.bottom - 1 - i);
-        }
-    } else {
-        const int y = rect.top + rect.Height() / 2;
-        for (int dy = -1; dy <= 0; dy++) {
-            pDC->MoveTo(rect.left, y + dy);
-            pDC->LineTo(rect.right, y + dy);
-        }
-        for (int i = 0; i < kSerifs; i++) {
-            pDC->MoveTo(rect.left + i, rect.top + i);
-            pDC->LineTo(rect.left + i, rect.bottom - i);
-            pDC->MoveTo(rect.right - 1 - i, rect.top + i);
-            pDC->LineTo(rect.right - 1 - i, rect.bottom - i);
-        }
+    const int nMiddle = nAcrossFirst + (nAcrossEnd - nAcrossFirst) / 2;
+    for (int d = -1; d <= 0; d++)
+        line(nMiddle + d, nAlongFirst, nMiddle + d, nAlongEnd);
+    for (int i = 0; i < kSerifs; i++) {
+        line(nAcrossFirst + i, nAlongFirst + i, nAcrossEnd - i, nAlongFirst + i);
+        line(nAcrossFirst + i, nAlongEnd - 1 - i, nAcrossEnd - i, nAlongEnd - 1 - i);
     }
     pDC->SelectObject(pOldPen);
 }

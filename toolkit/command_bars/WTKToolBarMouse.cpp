@@ -117,7 +117,7 @@ void CWTKToolBar::UpdateButton(int nIndex)
 
 void CWTKToolBar::OnMouseMove(UINT /*nFlags*/, CPoint point)
 {
-    if (m_bStretchButton) {
+    if (IsStretching()) {
         TrackStretch(point);
         return;
     }
@@ -213,7 +213,7 @@ void CWTKToolBar::OnLButtonDown(UINT nFlags, CPoint point)
 
 void CWTKToolBar::OnLButtonUp(UINT nFlags, CPoint point)
 {
-    if (m_bStretchButton) {
+    if (IsStretching()) {
         EndStretch(point, TRUE);
         return;
     }
@@ -310,7 +310,7 @@ void CWTKToolBar::EndPress()
 
 void CWTKToolBar::OnCancelMode()
 {
-    if (m_bStretchButton)
+    if (IsStretching())
         EndStretch(CPoint(0, 0), FALSE);
     EndPress();
     m_iHighlighted = -1;
@@ -372,7 +372,7 @@ void CWTKToolBar::OnKillFocus(CWnd* /*pNewWnd*/)
 BOOL CWTKToolBar::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_ESCAPE) {
-        if (m_bStretchButton) {
+        if (IsStretching()) {
             EndStretch(CPoint(0, 0), FALSE);
             return TRUE;
         }

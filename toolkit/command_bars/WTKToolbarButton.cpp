@@ -160,9 +160,10 @@ void CWTKToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pIma
 
     // A user tool's command shows the tool's icon in place of a strip image.
     const HICON hToolIcon = WTKGetUserToolIcon(m_nID);
-    const CSize sizeImage = hToolIcon != nullptr ? CSize(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON))
-        : pImages                                ? pImages->GetImageSize(TRUE)
-                                                 : CSize(0, 0);
+    const CSize sizeImage = hToolIcon != nullptr
+        ? CSize(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON))
+        : pImages ? pImages->GetImageSize(TRUE)
+                  : CSize(0, 0);
 
     CRect rectWork = rect;
     if (m_bExtraSize) {
@@ -213,14 +214,14 @@ void CWTKToolbarButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pIma
     // The image.
     const int iImage = GetImage();
     const BOOL bHasImage = hToolIcon != nullptr || (pImages && m_bImage && iImage >= 0);
+    const BOOL bDrawDisabled = bDisabled && !bPushed && !bCustomizeMode && bGrayDisabledButtons;
     if (hToolIcon != nullptr) {
-        const BOOL bDrawDisabled = bDisabled && !bPushed && !bCustomizeMode && bGrayDisabledButtons;
-        ::DrawStateA(pDC->GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(hToolIcon), 0, rectWork.left + xImage,
-                     rectWork.top + yImage, sizeImage.cx, sizeImage.cy, DST_ICON | (bDrawDisabled ? DSS_DISABLED : 0));
+        ::DrawStateA(pDC->GetSafeHdc(), nullptr, nullptr, reinterpret_cast<LPARAM>(hToolIcon), 0,
+                     rectWork.left + xImage, rectWork.top + yImage, sizeImage.cx, sizeImage.cy,
+                     DST_ICON | (bDrawDisabled ? DSS_DISABLED : 0));
     } else if (bHasImage) {
         const int x = rectWork.left + xImage;
         const int y = rectWork.top + yImage;
-        const BOOL bDrawDisabled = bDisabled && !bPushed && !bCustomizeMode && bGrayDisabledButtons;
         const BOOL bInactive = !bHighlight && pLook->m_bFadeInactiveImage;
         if (bShadow) {
             pImages->Draw(pDC, x, y, iImage, FALSE, FALSE, FALSE, TRUE);

@@ -68,6 +68,12 @@ inline BOOL WTKInvokeUserTool(UINT uiCmdId)
     CWTKUserToolsManagerBase* pTools = WTKGetUserToolsManager();
     return pTools != nullptr && pTools->InvokeTool(uiCmdId);
 }
+// A plain command (no control, no notification) with a tool's id runs the tool; the frames ask
+// this when no handler took the command, as from a context menu that sends its items here.
+inline BOOL WTKInvokeUserToolCommand(WPARAM wParam, LPARAM lParam)
+{
+    return lParam == 0 && HIWORD(wParam) == 0 && WTKInvokeUserTool(LOWORD(wParam));
+}
 // The icon of the tool with the command id; null without a manager or such a tool (so it also
 // tells whether the id belongs to a tool).
 inline HICON WTKGetUserToolIcon(UINT uiCmdId)

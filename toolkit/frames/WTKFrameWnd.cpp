@@ -71,17 +71,12 @@ BOOL CWTKFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         // An open popup takes an accelerator as Escape.
         if (CWTKPopupMenu::GetActiveMenu() != nullptr && m_Impl.ProcessKeyboard(VK_ESCAPE))
             return TRUE;
-        if (CWTKUserToolsManagerBase* pTools = WTKGetUserToolsManager()) {
-            if (pTools->InvokeTool(nID))
-                return TRUE;
-        }
+        if (WTKInvokeUserTool(nID))
+            return TRUE;
     }
     if (WTKIsCustomizeMode())
         return FALSE;
-    if (CFrameWnd::OnCommand(wParam, lParam))
-        return TRUE;
-    // A tool's item of a context menu that sends its commands here: no handler has the id.
-    return lParam == 0 && HIWORD(wParam) == 0 && WTKInvokeUserTool(LOWORD(wParam));
+    return CFrameWnd::OnCommand(wParam, lParam) || WTKInvokeUserToolCommand(wParam, lParam);
 }
 
 BOOL CWTKFrameWnd::PreTranslateMessage(MSG* pMsg)

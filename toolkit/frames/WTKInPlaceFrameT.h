@@ -39,10 +39,7 @@ public:
         const BOOL bResult = WTKInPlaceFrame::OnCommand(m_Impl, wParam, &bHandled);
         if (bHandled)
             return bResult;
-        if (TBase::OnCommand(wParam, lParam))
-            return TRUE;
-        // A tool's item of a context menu that sends its commands here: no handler has the id.
-        return lParam == 0 && HIWORD(wParam) == 0 && WTKInvokeUserTool(LOWORD(wParam));
+        return TBase::OnCommand(wParam, lParam) || WTKInvokeUserToolCommand(wParam, lParam);
     }
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                    CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override

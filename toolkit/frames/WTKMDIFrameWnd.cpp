@@ -260,17 +260,12 @@ BOOL CWTKMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         WTKGetCommandUsageCounter().AddCmd(nID);
         if (CWTKPopupMenu::GetActiveMenu() != nullptr && m_Impl.ProcessKeyboard(VK_ESCAPE))
             return TRUE;
-        if (CWTKUserToolsManagerBase* pTools = WTKGetUserToolsManager()) {
-            if (pTools->InvokeTool(nID))
-                return TRUE;
-        }
+        if (WTKInvokeUserTool(nID))
+            return TRUE;
     }
     if (WTKIsCustomizeMode())
         return FALSE;
-    if (CMDIFrameWnd::OnCommand(wParam, lParam))
-        return TRUE;
-    // A tool's item of a context menu that sends its commands here: no handler has the id.
-    return lParam == 0 && HIWORD(wParam) == 0 && WTKInvokeUserTool(LOWORD(wParam));
+    return CMDIFrameWnd::OnCommand(wParam, lParam) || WTKInvokeUserToolCommand(wParam, lParam);
 }
 
 BOOL CWTKMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
