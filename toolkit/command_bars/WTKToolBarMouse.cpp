@@ -234,6 +234,9 @@ void CWTKToolBar::OnLButtonUp(UINT nFlags, CPoint point)
 
     const BOOL bOver = HitTest(point) == iPressed;
     UINT nID = 0;
+    // A check box button changes its check by the click itself; nothing else of its style is
+    // the click's business, so what the command sets stays.
+    BOOL bToggleCheck = FALSE;
     UINT nNewStyle = pButton->m_nStyle & ~TBBS_PRESSED;
     if (bOver) {
         UpdateButton(iPressed);
@@ -247,9 +250,8 @@ void CWTKToolBar::OnLButtonUp(UINT nFlags, CPoint point)
         if (!(nNewStyle & TBBS_DISABLED)) {
             nID = pButton->m_nID;
             if (nNewStyle & TBBS_CHECKBOX) {
-                if (nNewStyle & TBBS_INDETERMINATE)
-                    nNewStyle &= ~TBBS_INDETERMINATE;
-                nNewStyle ^= TBBS_CHECKED;
+                bToggleCheck = TRUE;
+                nNewStyle = (nNewStyle & ~TBBS_INDETERMINATE) ^ TBBS_CHECKED;
             }
         }
     }
@@ -279,7 +281,10 @@ void CWTKToolBar::OnLButtonUp(UINT nFlags, CPoint point)
     // Look the button up again: it must still be at its index with its command.
     pButton = GetButton(iPressed);
     if (pButton != nullptr && (nID == 0 || pButton->m_nID == nID)) {
-        SetButtonStyle(iPressed, nNewStyle);
+        UINT nStyle = pButton->m_nStyle & ~TBBS_PRESSED;
+        if (bToggleCheck)
+            nStyle = (nStyle & ~(TBBS_CHECKED | TBBS_INDETERMINATE)) | (nNewStyle & TBBS_CHECKED);
+        SetButtonStyle(iPressed, nStyle);
         UpdateButton(iPressed);
         InvalidateButton(iPressed);
     }

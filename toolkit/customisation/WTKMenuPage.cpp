@@ -280,7 +280,7 @@ BOOL CWTKMenuPage::ReloadApplicationMenu(CMultiDocTemplate* pTemplate)
     if (bDefault) {
         if (CWTKMenuBarHost* pHost = GetMenuBarHost(m_pMenuBar))
             pHost->ReplaceDefaultMenu(hmenuNew);
-        if (CWTKFrameHelper* pHelper = CWTKToolbarCustomize::GetFrameHelper(m_pMenuBar->GetMenuParentFrame()))
+        if (CWTKFrameHelper* pHelper = CWTKFrameHelper::FromFrame(m_pMenuBar->GetMenuParentFrame()))
             pHelper->SetMenuBar(m_pMenuBar);
     } else {
         pTemplate->m_hMenuShared = hmenuNew;

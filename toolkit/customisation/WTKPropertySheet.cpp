@@ -190,22 +190,10 @@ BOOL CWTKPropertySheet::OnCommand(WPARAM wParam, LPARAM lParam)
     if (m_wndButtonBar.GetSafeHwnd() != nullptr && nID >= kFirstPageCommand &&
         nID < kFirstPageCommand + static_cast<UINT>(GetPageCount())) {
         SetActivePage(static_cast<int>(nID - kFirstPageCommand));
-        // The bar sends the command before it is done with the click, which resets the
-        // button's state: the mark comes back once the click is over.
         RestoreActiveButton();
-        PostMessage(kRestoreButtonMessage);
         return TRUE;
     }
     return CPropertySheet::OnCommand(wParam, lParam);
-}
-
-LRESULT CWTKPropertySheet::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == kRestoreButtonMessage) {
-        RestoreActiveButton();
-        return 0;
-    }
-    return CPropertySheet::WindowProc(message, wParam, lParam);
 }
 
 // ---- Lookups ----

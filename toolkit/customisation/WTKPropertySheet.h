@@ -37,14 +37,11 @@ protected:
     void OnSheetCreated() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     virtual void OnSelectTreeItem(HTREEITEM hItem);
     virtual int GetTreeItemImage(HTREEITEM hItem) const;
 
 private:
-    static constexpr UINT kRestoreButtonMessage = WM_APP + 0x3F0;
-
     struct PageItem {
         CPropertyPage* pPage;
         HTREEITEM hItem;

@@ -15,9 +15,6 @@
 #include "command_bars/WTKToolbarMenuButton.h"
 #include "command_bars/WTKToolbarMessages.h"
 
-#include "frames/WTKFrameWnd.h"
-#include "frames/WTKMDIFrameWnd.h"
-
 #include "foundation/WTKProcessPointer.h"
 #include "foundation/WTKUserToolsManagerBase.h"
 #include "foundation/WTKWorkspace.h"
@@ -157,15 +154,6 @@ BOOL CWTKToolbarCustomize::IsAllCommands(const CWnd* pPage, const CObList* pComm
 {
     CWTKToolbarCustomize* pSheet = FromPage(pPage);
     return pSheet != nullptr && pCommands == &pSheet->m_allCommands;
-}
-
-CWTKFrameHelper* CWTKToolbarCustomize::GetFrameHelper(CWnd* pFrame)
-{
-    if (auto* pMDIFrame = dynamic_cast<CWTKMDIFrameWnd*>(pFrame))
-        return pMDIFrame->GetFrameHelper();
-    if (auto* pPlainFrame = dynamic_cast<CWTKFrameWnd*>(pFrame))
-        return pPlainFrame->GetFrameHelper();
-    return nullptr;
 }
 
 void CWTKToolbarCustomize::AddCustomPage(CPropertyPage* pPage)

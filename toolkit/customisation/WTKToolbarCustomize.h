@@ -21,7 +21,6 @@ class CBitmap;
 class CComboBox;
 class CFrameWnd;
 class CListBox;
-class CWTKFrameHelper;
 class CWTKToolbarsPage;
 
 class CWTKToolbarCustomize : public CPropertySheet, public CWTKCustomizeLink {
@@ -58,8 +57,6 @@ public:
     static UINT GetFlagsOf(const CWnd* pPage);
     // Whether the list a page's category entry carries is that sheet's "All Commands".
     static BOOL IsAllCommands(const CWnd* pPage, const CObList* pCommands);
-    // The helper of a toolkit frame of either kind, or null for any other window.
-    static CWTKFrameHelper* GetFrameHelper(CWnd* pFrame);
 
     // ---- Pages (before the window is made) ----
     // Appends a page the sheet owns from now on (it deletes it with itself).

@@ -12,8 +12,6 @@
 
 #include "foundation/WTKUserSignals.h"
 
-#include "frames/WTKFrameHelper.h"
-
 #include "docview/FrameWnd.h"
 #include "win/DataExchange.h"
 #include "win/WinApp.h"
@@ -88,15 +86,6 @@ BOOL CWTKToolbarsPage::IsListed(CWTKToolBar* pBar, CFrameWnd* pFrame)
     return pFrame == nullptr || pBar->GetTopLevelFrame() == pFrame;
 }
 
-BOOL CWTKToolbarsPage::IsUserDefined(CWTKToolBar* pBar) const
-{
-    if (pBar->IsUserDefined())
-        return TRUE;
-    // The bar asks its top-level frame, which a frame of either kind answers through its helper.
-    CWTKFrameHelper* pHelper = CWTKToolbarCustomize::GetFrameHelper(CWTKToolbarCustomize::GetLiveFrame(this));
-    return pHelper != nullptr && pHelper->IsUserDefinedToolbar(pBar);
-}
-
 CString CWTKToolbarsPage::GetToolbarName(CWTKToolBar* pBar)
 {
     CString strName;
@@ -157,7 +146,7 @@ void CWTKToolbarsPage::ShowToolBar(CWTKToolBar* pBar, BOOL bShow)
 void CWTKToolbarsPage::UpdateButtons()
 {
     CWTKToolBar* pBar = GetSelectedToolBar();
-    const BOOL bUserDefined = pBar != nullptr && IsUserDefined(pBar) && AllowsUserToolbars();
+    const BOOL bUserDefined = pBar != nullptr && pBar->IsUserDefined() && AllowsUserToolbars();
     m_wndResetButton.EnableWindow(pBar != nullptr && pBar->CanBeRestored());
     m_wndRenameButton.EnableWindow(bUserDefined);
     m_wndDeleteButton.EnableWindow(bUserDefined);
@@ -264,7 +253,7 @@ void CWTKToolbarsPage::OnRenameToolbar()
 {
     CWTKToolBar* pBar = GetSelectedToolBar();
     const int nIndex = m_wndToolbarList.GetCurSel();
-    if (pBar == nullptr || !IsUserDefined(pBar))
+    if (pBar == nullptr || !pBar->IsUserDefined())
         return;
     CToolbarNameDialog dlg(this);
     pBar->GetWindowText(dlg.m_strToolbarName);
@@ -296,7 +285,7 @@ void CWTKToolbarsPage::OnDeleteToolbar()
 {
     CWTKToolBar* pBar = GetSelectedToolBar();
     const int nIndex = m_wndToolbarList.GetCurSel();
-    if (pBar == nullptr || !IsUserDefined(pBar))
+    if (pBar == nullptr || !pBar->IsUserDefined())
         return;
     if (!AskYesNo(IDS_WTK_DELETE_TOOLBAR, GetToolbarName(pBar)))
         return;

@@ -41,7 +41,6 @@ protected:
     static BOOL AskYesNo(UINT nIDFormat, LPCSTR lpszName);
     // The entry's text: the bar's name, or "<Untitled>".
     static CString GetToolbarName(CWTKToolBar* pBar);
-    BOOL IsUserDefined(CWTKToolBar* pBar) const;
     static BOOL IsListed(CWTKToolBar* pBar, CFrameWnd* pFrame);
     // Adds the bar (checked when visible, check enabled when it can be closed); its index.
     int AddToolBar(CWTKToolBar* pBar);

@@ -91,8 +91,27 @@ UINT FrameResourceIdOf(CFrameWnd* pFrame)
 }
 }  // namespace
 
+namespace {
+
+// Every helper alive: each toolkit frame embeds one, whatever its kind.
+std::vector<CWTKFrameHelper*>& LiveHelpers()
+{
+    static std::vector<CWTKFrameHelper*> helpers;
+    return helpers;
+}
+
+}  // namespace
+
 CWTKFrameHelper::CWTKFrameHelper(CFrameWnd* pFrame) : m_pFrame(pFrame)
 {
+    LiveHelpers().push_back(this);
+    // Toolbars ask their top-level frame whether they are user-defined.
+    CWTKToolBar::FrameQueries& queries = CWTKToolBar::GetFrameQueries();
+    if (queries.pfnIsUserDefined == nullptr)
+        queries.pfnIsUserDefined = [](CFrameWnd* pTopFrame, const CWTKToolBar* pBar) {
+            CWTKFrameHelper* pHelper = FromFrame(pTopFrame);
+            return pHelper != nullptr ? pHelper->IsUserDefinedToolbar(pBar) : FALSE;
+        };
     // The workspace reaches the rebars of a toolkit frame through its steps.
     WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
     if (steps.pfnLoadRebarState == nullptr)
@@ -109,6 +128,19 @@ CWTKFrameHelper::~CWTKFrameHelper()
 {
     DeleteAll(m_listUserDefinedToolbars);
     DeleteAll(m_listTearOffToolbars);
+    std::vector<CWTKFrameHelper*>& helpers = LiveHelpers();
+    helpers.erase(std::remove(helpers.begin(), helpers.end(), this), helpers.end());
+}
+
+CWTKFrameHelper* CWTKFrameHelper::FromFrame(const CWnd* pFrame)
+{
+    if (pFrame == nullptr)
+        return nullptr;
+    for (CWTKFrameHelper* pHelper : LiveHelpers()) {
+        if (pHelper->m_pFrame == pFrame)
+            return pHelper;
+    }
+    return nullptr;
 }
 
 // ---- Creation and closing ----

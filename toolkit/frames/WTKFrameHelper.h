@@ -31,6 +31,9 @@ public:
     CWTKFrameHelper(const CWTKFrameHelper&) = delete;
     CWTKFrameHelper& operator=(const CWTKFrameHelper&) = delete;
 
+    // The helper of a toolkit frame of any kind (plain, MDI, in-place), or null.
+    static CWTKFrameHelper* FromFrame(const CWnd* pFrame);
+
     // ---- Workspace (CWTKFrameHelperBase) ----
     CFrameWnd* GetFrame() override { return m_pFrame; }
     void LoadUserToolbars() override;

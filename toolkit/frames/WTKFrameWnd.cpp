@@ -24,17 +24,12 @@ END_MESSAGE_MAP()
 
 CWTKFrameWnd::CWTKFrameWnd() : m_Impl(this)
 {
-    // Toolbars ask their top-level frame for tooltips and whether they are user-defined.
+    // Toolbars ask their top-level frame for tooltips.
     CWTKToolBar::FrameQueries& queries = CWTKToolBar::GetFrameQueries();
     if (queries.pfnGetButtonTip == nullptr)
         queries.pfnGetButtonTip = [](CFrameWnd* pTopFrame, CWTKToolbarButton* pButton, CString& strText) {
             auto* pFrame = dynamic_cast<CWTKFrameWnd*>(pTopFrame);
             return pFrame != nullptr ? pFrame->GetToolbarButtonToolTipText(pButton, strText) : FALSE;
-        };
-    if (queries.pfnIsUserDefined == nullptr)
-        queries.pfnIsUserDefined = [](CFrameWnd* pTopFrame, const CWTKToolBar* pBar) {
-            auto* pFrame = dynamic_cast<CWTKFrameWnd*>(pTopFrame);
-            return pFrame != nullptr ? pFrame->GetFrameHelper()->IsUserDefinedToolbar(pBar) : FALSE;
         };
 }
 
