@@ -1,4 +1,6 @@
 #include "customisation/ButtonImageEditDialog.h"
+#include "foundation/WTKBitmapDC.h"
+#include "foundation/WTKBitmapClipboard.h"
 
 #include "foundation/WTKFoundationRes.h"
 #include "foundation/WTKGlobalData.h"
@@ -72,47 +74,7 @@ int ScreenBitsPerPixel()
 CButtonImageEditDialog::ScreenDepthFn g_pfnScreenDepth = ScreenBitsPerPixel;
 
 // The clipboard open for as long as the object lives.
-class CClipboardScope {
-public:
-    explicit CClipboardScope(HWND hWnd) : m_bOpen(::OpenClipboard(hWnd)) {}
-    ~CClipboardScope()
-    {
-        if (m_bOpen)
-            ::CloseClipboard();
-    }
-    CClipboardScope(const CClipboardScope&) = delete;
-    CClipboardScope& operator=(const CClipboardScope&) = delete;
-    BOOL IsOpen() const { return m_bOpen; }
-
-private:
-    BOOL m_bOpen;
-};
-
 // A memory DC holding a bitmap for as long as the object lives.
-class CBitmapDC {
-public:
-    explicit CBitmapDC(HBITMAP hbm) : m_hdc(::CreateCompatibleDC(nullptr))
-    {
-        if (m_hdc != nullptr)
-            m_hOld = ::SelectObject(m_hdc, hbm);
-    }
-    ~CBitmapDC()
-    {
-        if (m_hOld != nullptr)
-            ::SelectObject(m_hdc, m_hOld);
-        if (m_hdc != nullptr)
-            ::DeleteDC(m_hdc);
-    }
-    CBitmapDC(const CBitmapDC&) = delete;
-    CBitmapDC& operator=(const CBitmapDC&) = delete;
-    BOOL IsReady() const { return m_hOld != nullptr; }
-    operator HDC() const { return m_hdc; }
-
-private:
-    HDC m_hdc;
-    HGDIOBJ m_hOld = nullptr;
-};
-
 CSize BitmapSize(HBITMAP hbm)
 {
     BITMAP bmp {};
@@ -124,9 +86,9 @@ CSize BitmapSize(HBITMAP hbm)
 // Copies the top left part (of the size given) of one bitmap to x, y in another; FALSE when it could not.
 BOOL CopyBits(HBITMAP hbmDest, int x, int y, CSize size, HBITMAP hbmSrc)
 {
-    CBitmapDC dcSrc(hbmSrc);
-    CBitmapDC dcDest(hbmDest);
-    return dcSrc.IsReady() && dcDest.IsReady() && ::BitBlt(dcDest, x, y, size.cx, size.cy, dcSrc, 0, 0, SRCCOPY);
+    CWTKBitmapDC dcSrc(hbmSrc);
+    CWTKBitmapDC dcDest(hbmDest);
+    return dcSrc.IsValid() && dcDest.IsValid() && ::BitBlt(dcDest, x, y, size.cx, size.cy, dcSrc, 0, 0, SRCCOPY);
 }
 
 // A screen-compatible copy of a bitmap, or null.
@@ -308,21 +270,12 @@ void CButtonImageEditDialog::OnPickColor(COLORREF clr)
 
 void CButtonImageEditDialog::CopyImage()
 {
-    try {
-        HBITMAP hbm = CopyBitmap(m_bitmap, m_sizeImage);
-        if (hbm == nullptr) {
-            FwMessageBox(IDS_WTK_CANT_COPY_BITMAP);
-            return;
-        }
-        CClipboardScope clipboard(GetSafeHwnd());
-        if (!clipboard.IsOpen() || !::EmptyClipboard() || ::SetClipboardData(CF_BITMAP, hbm) == nullptr) {
-            ::DeleteObject(hbm);
-            FwMessageBox(IDS_WTK_CANT_COPY_BITMAP);
-            return;
-        }
-    } catch (...) {
-        FwMessageBox(IDS_WTK_INTERNAL_ERROR);
-    }
+    const HBITMAP hbmImage = m_bitmap;
+    WTKCopyPictureToClipboard(GetSafeHwnd(), m_sizeImage, [&](CDC* pDC, const CRect&) {
+        CWTKBitmapDC dcSrc(hbmImage);
+        return dcSrc.IsValid() &&
+            pDC->BitBlt(0, 0, m_sizeImage.cx, m_sizeImage.cy, CDC::FromHandle(dcSrc), 0, 0, SRCCOPY);
+    });
     UpdateTools();
 }
 
@@ -330,7 +283,7 @@ void CButtonImageEditDialog::PasteImage()
 {
     BOOL bPasted = FALSE;
     {
-        CClipboardScope clipboard(GetSafeHwnd());
+        CWTKClipboardScope clipboard(GetSafeHwnd());
         HBITMAP hbmPasted = clipboard.IsOpen() ? static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP)) : nullptr;
         const CSize sizePasted = BitmapSize(hbmPasted);
         if (sizePasted.cx > 0 && sizePasted.cy > 0 && m_bitmap.GetSafeHandle() != nullptr) {
@@ -358,8 +311,8 @@ BOOL CButtonImageEditDialog::FillImage(COLORREF clr)
 {
     if (m_bitmap.GetSafeHandle() == nullptr)
         return FALSE;
-    CBitmapDC dc(m_bitmap);
-    if (!dc.IsReady())
+    CWTKBitmapDC dc(m_bitmap);
+    if (!dc.IsValid())
         return FALSE;
     const CRect rect(CPoint(0, 0), m_sizeImage);
     ::SetBkColor(dc, clr);
@@ -392,8 +345,8 @@ void CButtonImageEditDialog::OnPaint()
     const CRect rectFrame = GetPreviewFrameRect();
     dc.FillSolidRect(rectFrame, data.clrBtnFace);
     dc.Draw3dRect(rectFrame, data.clrBtnShadow, data.clrBtnHilite);
-    CBitmapDC dcImage(m_bitmap);
-    if (dcImage.IsReady())
+    CWTKBitmapDC dcImage(m_bitmap);
+    if (dcImage.IsValid())
         ::BitBlt(dc, m_rectPreviewImage.left, m_rectPreviewImage.top, m_sizeImage.cx, m_sizeImage.cy, dcImage, 0, 0,
                  SRCCOPY);
 }

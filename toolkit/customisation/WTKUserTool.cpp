@@ -1,4 +1,5 @@
 #include "customisation/WTKUserTool.h"
+#include "foundation/WTKBitmapClipboard.h"
 
 #include "customisation/res/WTKCustomisationRes.h"
 
@@ -36,22 +37,6 @@ BOOL IsBareFileName(const CString& strCmd)
 }
 
 // The clipboard, closed in every case once it was opened.
-class CClipboardOpen {
-public:
-    explicit CClipboardOpen(HWND hWnd) : m_bOpen(::OpenClipboard(hWnd)) {}
-    ~CClipboardOpen()
-    {
-        if (m_bOpen)
-            ::CloseClipboard();
-    }
-    CClipboardOpen(const CClipboardOpen&) = delete;
-    CClipboardOpen& operator=(const CClipboardOpen&) = delete;
-    BOOL IsOpen() const { return m_bOpen; }
-
-private:
-    BOOL m_bOpen;
-};
-
 HWND MainWindow()
 {
     CWnd* pMain = FwGetMainWnd();
@@ -83,8 +68,8 @@ BOOL CWTKUserTool::Run()
 {
     if (m_strCommand.IsEmpty())
         return FALSE;
-    const HINSTANCE hInst = FwShellExecute(MainWindow(), nullptr, m_strCommand, m_strArguments, m_strInitialDirectory,
-                                           SW_SHOWNORMAL);
+    const HINSTANCE hInst =
+        FwShellExecute(MainWindow(), nullptr, m_strCommand, m_strArguments, m_strInitialDirectory, SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(hInst) > kLastShellError;
 }
 
@@ -100,42 +85,10 @@ void CWTKUserTool::DrawToolIcon(CDC* pDC, const CRect& rectImage) const
 
 BOOL CWTKUserTool::CopyIconToClipboard() const
 {
-    try {
-        if (CopyIconToClipboardImpl())
-            return TRUE;
-        FwMessageBox(IDS_WTK_CANT_COPY_BITMAP);
-        return FALSE;
-    } catch (CException&) {
-    } catch (std::bad_alloc&) {
-    }
-    FwMessageBox(IDS_WTK_INTERNAL_ERROR);
-    return FALSE;
-}
-
-BOOL CWTKUserTool::CopyIconToClipboardImpl() const
-{
-    const CSize sizeIcon = SmallIconSize();
-    CBitmap bitmap;
-    if (!bitmap.CreateCompatibleBitmap(nullptr, sizeIcon.cx, sizeIcon.cy))
-        return FALSE;
-    {
-        // The DC lets go of the bitmap when it goes: a selected bitmap can't be handed over.
-        CDC dcMem;
-        if (!dcMem.CreateCompatibleDC(nullptr))
-            return FALSE;
-        dcMem.SelectObject(&bitmap);
-        const CRect rectIcon(0, 0, sizeIcon.cx, sizeIcon.cy);
-        ::FillRect(dcMem, &rectIcon, static_cast<HBRUSH>(WTKGetGlobalData().brBtnFace.GetSafeHandle()));
-        DrawToolIcon(&dcMem, rectIcon);
-    }
-
-    CClipboardOpen clipboard(MainWindow());
-    if (!clipboard.IsOpen() || !::EmptyClipboard())
-        return FALSE;
-    if (::SetClipboardData(CF_BITMAP, bitmap.GetSafeHandle()) == nullptr)
-        return FALSE;
-    bitmap.Detach();  // the clipboard owns it now
-    return TRUE;
+    return WTKCopyPictureToClipboard(MainWindow(), SmallIconSize(), [this](CDC* pDC, const CRect& rect) {
+        DrawToolIcon(pDC, rect);
+        return TRUE;
+    });
 }
 
 void CWTKUserTool::SetCommand(LPCTSTR lpszCmd)

@@ -56,7 +56,6 @@ protected:
     // The command's small icon from the shell; the default icon when the command can't be found.
     virtual HICON LoadToolIcon();
     virtual void DeleteIcon();
-    BOOL CopyIconToClipboardImpl() const;
 
     UINT m_uiCmdId = 0;
     CString m_strCommand;

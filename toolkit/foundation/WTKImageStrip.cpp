@@ -1,4 +1,6 @@
 #include "foundation/WTKImageStrip.h"
+#include "foundation/WTKBitmapClipboard.h"
+#include "foundation/WTKBitmapDC.h"
 
 #include "core/Exception.h"
 #include "foundation/WTKColorFunctions.h"
@@ -116,31 +118,6 @@ private:
     HDC m_hdc;
 };
 
-// A memory DC with one bitmap selected for its lifetime.
-class CBitmapDC {
-public:
-    explicit CBitmapDC(HBITMAP hbm) : m_hdc(::CreateCompatibleDC(nullptr))
-    {
-        if (m_hdc && hbm)
-            m_hOld = ::SelectObject(m_hdc, hbm);
-    }
-    ~CBitmapDC()
-    {
-        if (m_hOld)
-            ::SelectObject(m_hdc, m_hOld);
-        if (m_hdc)
-            ::DeleteDC(m_hdc);
-    }
-    CBitmapDC(const CBitmapDC&) = delete;
-    CBitmapDC& operator=(const CBitmapDC&) = delete;
-    bool IsValid() const { return m_hdc && m_hOld; }
-    operator HDC() const { return m_hdc; }
-
-private:
-    HDC m_hdc;
-    HGDIOBJ m_hOld = nullptr;
-};
-
 class CBitmapHandle {
 public:
     explicit CBitmapHandle(HBITMAP hbm = nullptr) : m_hbm(hbm) {}
@@ -229,8 +206,8 @@ HBITMAP MapBitmapColors(HBITMAP hbmSource, BOOL bSwapRB, COLORREF clrSrc, COLORR
     if (!hbmNew.Get())
         return nullptr;
     {
-        CBitmapDC dcSource(hbmSource);
-        CBitmapDC dcNew(hbmNew.Get());
+        CWTKBitmapDC dcSource(hbmSource);
+        CWTKBitmapDC dcNew(hbmNew.Get());
         if (!dcSource.IsValid() || !dcNew.IsValid())
             return nullptr;
         ::BitBlt(dcNew, 0, 0, bm.bmWidth, bm.bmHeight, dcSource, 0, 0, SRCCOPY);
@@ -277,11 +254,6 @@ void ReleaseGlyphsAndSharedDCs()
 {
     CWTKMenuGlyphs::CleanUp();
     CWTKImageStrip::CleanUp();
-}
-
-void ShowMessage(UINT nIDPrompt)
-{
-    FwMessageBox(nIDPrompt, MB_OK | MB_ICONSTOP);
 }
 
 }  // namespace
@@ -517,12 +489,12 @@ int CWTKImageStrip::AddImage(HBITMAP hbmp)
     if (!hbmStrip.Get())
         return -1;
     {
-        CBitmapDC dcStrip(hbmStrip.Get());
-        CBitmapDC dcNew(hbmp);
+        CWTKBitmapDC dcStrip(hbmStrip.Get());
+        CWTKBitmapDC dcNew(hbmp);
         if (!dcStrip.IsValid() || !dcNew.IsValid())
             return -1;
         if (hbmOld) {
-            CBitmapDC dcOld(hbmOld);
+            CWTKBitmapDC dcOld(hbmOld);
             if (!dcOld.IsValid())
                 return -1;
             ::BitBlt(dcStrip, 0, 0, bmOld.bmWidth, nHeight, dcOld, 0, 0, SRCCOPY);
@@ -541,8 +513,8 @@ BOOL CWTKImageStrip::UpdateImage(int iImage, HBITMAP hbmp)
     if (m_bShared || !m_bUserImagesList || !GetImageWell() || iImage < 0 || iImage >= m_iCount)
         return FALSE;
     {
-        CBitmapDC dcStrip(GetImageWell());
-        CBitmapDC dcNew(hbmp);
+        CWTKBitmapDC dcStrip(GetImageWell());
+        CWTKBitmapDC dcNew(hbmp);
         if (!dcStrip.IsValid() || !dcNew.IsValid())
             return FALSE;
         ::BitBlt(dcStrip, iImage * m_sizeImage.cx, 0, m_sizeImage.cx, m_sizeImage.cy, dcNew, 0, 0, SRCCOPY);
@@ -574,50 +546,14 @@ BOOL CWTKImageStrip::Save(LPCSTR lpszPath)
 
 BOOL CWTKImageStrip::CopyImageToClipboard(int iImage)
 {
-    try {
-        if (iImage < 0 || iImage >= m_iCount)
-            return FALSE;
-        CScreenDC screen;
-        CBitmapHandle hbm(::CreateCompatibleBitmap(screen, m_sizeImage.cx, m_sizeImage.cy));
-        if (!hbm.Get()) {
-            ShowMessage(IDS_WTK_CANT_COPY_BITMAP);
-            return FALSE;
-        }
-        {
-            CDC dcMem;
-            if (!dcMem.Attach(::CreateCompatibleDC(nullptr)))
-                FwThrowResourceException();
-            const HGDIOBJ hOld = ::SelectObject(dcMem, hbm.Get());
-            if (!hOld)
-                FwThrowResourceException();
-            const RECT rect {0, 0, m_sizeImage.cx, m_sizeImage.cy};
-            ::FillRect(dcMem, &rect, FaceBrush());
-            WTKDrawState ds;
-            const bool bDrawn = PrepareDraw(ds) && Draw(&dcMem, 0, 0, iImage);
-            EndDraw(ds);
-            // Deselected before it goes to the clipboard: a selected bitmap cannot be handed over.
-            ::SelectObject(dcMem, hOld);
-            if (!bDrawn)
-                FwThrowResourceException();
-        }
-
-        CWnd* pMainWnd = FwGetMainWnd();
-        if (!::OpenClipboard(pMainWnd ? pMainWnd->GetSafeHwnd() : nullptr)) {
-            ShowMessage(IDS_WTK_CANT_COPY_BITMAP);
-            return FALSE;
-        }
-        const bool bSet = ::EmptyClipboard() && ::SetClipboardData(CF_BITMAP, hbm.Get());
-        ::CloseClipboard();
-        if (!bSet) {
-            ShowMessage(IDS_WTK_CANT_COPY_BITMAP);
-            return FALSE;
-        }
-        hbm.Release();  // the clipboard owns it now
-        return TRUE;
-    } catch (...) {
-        ShowMessage(IDS_WTK_INTERNAL_ERROR);
+    if (iImage < 0 || iImage >= m_iCount)
         return FALSE;
-    }
+    return WTKCopyPictureToClipboard(nullptr, m_sizeImage, [&](CDC* pDC, const CRect&) {
+        WTKDrawState ds;
+        const BOOL bDrawn = PrepareDraw(ds) && Draw(pDC, 0, 0, iImage);
+        EndDraw(ds);
+        return bDrawn;
+    });
 }
 
 BOOL CWTKImageStrip::MapTo3dColors(BOOL bRGBColorTable, COLORREF clrSrc, COLORREF clrDest)
@@ -728,8 +664,8 @@ void CWTKImageStrip::UpdateInternalImage()
     if (!hbmFaded.Get())
         return;
     {
-        CBitmapDC dcFaded(hbmFaded.Get());
-        CBitmapDC dcStrip(GetImageWell());
+        CWTKBitmapDC dcFaded(hbmFaded.Get());
+        CWTKBitmapDC dcStrip(GetImageWell());
         if (!dcFaded.IsValid() || !dcStrip.IsValid())
             return;
         ::BitBlt(dcFaded, 0, 0, bm.bmWidth, bm.bmHeight, dcStrip, 0, 0, SRCCOPY);
@@ -934,8 +870,8 @@ void DrawTransparentBitmap(HDC hdcDest, int x, int y, int nWidth, int nHeight, H
     CBitmapHandle hbmMask(::CreateBitmap(nWidthDest, nHeightDest, 1, 1, nullptr));
     if (!hbmCopy.Get() || !hbmMask.Get())
         return;
-    CBitmapDC dcCopy(hbmCopy.Get());
-    CBitmapDC dcMask(hbmMask.Get());
+    CWTKBitmapDC dcCopy(hbmCopy.Get());
+    CWTKBitmapDC dcMask(hbmMask.Get());
     if (!dcCopy.IsValid() || !dcMask.IsValid())
         return;
 
