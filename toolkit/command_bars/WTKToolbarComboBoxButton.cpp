@@ -170,14 +170,7 @@ void CWTKToolbarComboBoxButton::SetDropDownHeight(int nHeight)
 
 BOOL CWTKToolbarComboBoxButton::IsDropDownHeightStored()
 {
-    const CWTKWorkspace* pWorkspace = WTKGetWorkspace();
-    if (pWorkspace == nullptr)
-        return TRUE;
-    const int nMajor = pWorkspace->GetDataVersionMajor();
-    const int nMinor = pWorkspace->GetDataVersionMinor();
-    if (nMajor == -1)
-        return TRUE;  // no version record
-    return nMajor > kDropDownHeightMajor || (nMajor == kDropDownHeightMajor && nMinor > kDropDownHeightMinor);
+    return WTKIsSavedDataNewerThan(kDropDownHeightMajor, kDropDownHeightMinor);
 }
 
 void CWTKToolbarComboBoxButton::SerializeContent(CArchive& ar)

@@ -107,14 +107,7 @@ BOOL CWTKToolbarMenuButton::IsSplit() const
 
 BOOL CWTKToolbarMenuButton::IsTearOffFieldStored()
 {
-    const CWTKWorkspace* pWorkspace = WTKGetWorkspace();
-    if (pWorkspace == nullptr)
-        return TRUE;
-    const int nMajor = pWorkspace->GetDataVersionMajor();
-    const int nMinor = pWorkspace->GetDataVersionMinor();
-    if (nMajor == -1)
-        return TRUE;  // no version record
-    return nMajor > kTearOffMajor || (nMajor == kTearOffMajor && nMinor > kTearOffMinor);
+    return WTKIsSavedDataNewerThan(kTearOffMajor, kTearOffMinor);
 }
 
 void CWTKToolbarMenuButton::Serialize(CArchive& ar)

@@ -192,14 +192,7 @@ void CWTKColorMenuButton::CopyFrom(const CWTKToolbarButton& src)
 
 BOOL CWTKColorMenuButton::IsLayoutStored()
 {
-    // Read under the version of the saved state being loaded; without a workspace (or before
-    // any version was read) the layout is the current one, which is what is always written.
-    const CWTKWorkspace* pWorkspace = WTKGetWorkspace();
-    if (pWorkspace == nullptr || pWorkspace->GetDataVersionMajor() == -1)
-        return TRUE;
-    const int nMajor = pWorkspace->GetDataVersionMajor();
-    const int nMinor = pWorkspace->GetDataVersionMinor();
-    return nMajor > kLayoutValuesMajor || (nMajor == kLayoutValuesMajor && nMinor > kLayoutValuesMinor);
+    return WTKIsSavedDataNewerThan(kLayoutValuesMajor, kLayoutValuesMinor);
 }
 
 void CWTKColorMenuButton::Serialize(CArchive& ar)

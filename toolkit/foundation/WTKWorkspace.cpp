@@ -71,6 +71,15 @@ CWTKWorkspace* WTKGetWorkspace()
     return g_pWorkspace;
 }
 
+BOOL WTKIsSavedDataNewerThan(int nMajor, int nMinor)
+{
+    const CWTKWorkspace* pWorkspace = WTKGetWorkspace();
+    if (pWorkspace == nullptr || pWorkspace->GetDataVersionMajor() == -1)
+        return TRUE;
+    const int nSavedMajor = pWorkspace->GetDataVersionMajor();
+    return nSavedMajor > nMajor || (nSavedMajor == nMajor && pWorkspace->GetDataVersionMinor() > nMinor);
+}
+
 CWTKWorkspace::CWTKWorkspace(BOOL bResourceSmartUpdate) : m_bResourceSmartUpdate(bResourceSmartUpdate)
 {
     g_pWorkspace = this;

@@ -106,3 +106,7 @@ private:
 
 // The current workspace, or null.
 CWTKWorkspace* WTKGetWorkspace();
+// Whether saved data being read was written by a version above nMajor.nMinor, the rule by which
+// archives tell a field added in a later version; TRUE without a workspace or before a version
+// was read (the data is then the current version's).
+BOOL WTKIsSavedDataNewerThan(int nMajor, int nMinor);

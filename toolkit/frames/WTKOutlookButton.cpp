@@ -36,14 +36,7 @@ CWTKOutlookButton::CWTKOutlookButton(UINT uiCmdID, int iImage, LPCSTR lpszText, 
 
 BOOL CWTKOutlookButton::IsLegacyPageIdStored()
 {
-    const CWTKWorkspace* pWorkspace = WTKGetWorkspace();
-    if (pWorkspace == nullptr)
-        return TRUE;
-    const int nMajor = pWorkspace->GetDataVersionMajor();
-    const int nMinor = pWorkspace->GetDataVersionMinor();
-    if (nMajor == -1)
-        return TRUE;
-    return nMajor > kPageIdMajor || (nMajor == kPageIdMajor && nMinor > kPageIdMinor);
+    return WTKIsSavedDataNewerThan(kPageIdMajor, kPageIdMinor);
 }
 
 void CWTKOutlookButton::Serialize(CArchive& ar)
