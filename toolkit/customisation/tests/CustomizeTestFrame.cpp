@@ -256,11 +256,6 @@ void ClickWindow(HWND hWnd, CPoint ptClient, bool bDouble)
 void SaveSheetScreenshot(CWnd* pWnd, const char* pszName)
 {
     // What the test changed is painted first.
-    pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     PumpPending();
-    CRect rect;
-    pWnd->GetWindowRect(&rect);
-    Canvas canvas(rect.Width(), rect.Height());
-    if (canvas.CopyFromWindow(pWnd->GetSafeHwnd(), true))
-        canvas.WritePng(ScreenshotFolder() + "\\" + pszName);
+    SaveWindowScreenshot(pWnd->GetSafeHwnd(), pszName);
 }

@@ -60,10 +60,6 @@ void ClickAt(CWnd* pWnd, CPoint point)
 
 bool SaveWindowPicture(CWnd* pWnd, const char* name)
 {
-    CRect rect;
-    pWnd->GetWindowRect(rect);
-    pWnd->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
     PumpPending();
-    Canvas canvas(rect.Width(), rect.Height());
-    return canvas.CopyFromWindow(pWnd->GetSafeHwnd(), true) && canvas.WritePng(ScreenshotPath(name));
+    return SaveWindowScreenshot(pWnd->GetSafeHwnd(), name);
 }
