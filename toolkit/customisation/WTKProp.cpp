@@ -221,6 +221,16 @@ CWTKProp* CWTKProp::HitTest(CPoint point, int* pnArea)
     return nullptr;
 }
 
+void CWTKProp::PlaceButton()
+{
+    m_rectButton.SetRectEmpty();
+    if (!HasButton() || m_rect.IsRectEmpty() || m_pWndList == nullptr)
+        return;
+    m_rectButton = m_rect;
+    m_rectButton.left = m_rectButton.right - (m_pWndList->GetRowHeight() - 3);
+    m_rectButton.top += 1;
+}
+
 void CWTKProp::Reposition(int& y)
 {
     if (m_pWndList == nullptr || !(m_pWndList->IsAlphabeticMode() || IsParentExpanded())) {
@@ -238,7 +248,11 @@ void CWTKProp::Reposition(int& y)
     m_rectValue.left = rectList.left + m_pWndList->GetNameColumnWidth() + 1;
     if (!HasValue())
         m_rectValue.SetRectEmpty();
-    m_rectButton.SetRectEmpty();
+    // Only the selected row shows its button, wherever the layout puts the row.
+    if (m_pWndList->GetCurSel() == this)
+        PlaceButton();
+    else
+        m_rectButton.SetRectEmpty();
     y += nRow;
     if (m_pWndList->IsAlphabeticMode())
         return;  // the sorted list places sub-items itself

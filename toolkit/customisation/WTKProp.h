@@ -80,6 +80,8 @@ public:
     CRect GetRect() const { return m_rect; }
     CRect GetValueRect() const { return m_rectValue; }
     CRect GetButtonRect() const { return m_rectButton; }
+    // The in-place button at the right end of the row (nothing for a row without a button).
+    void PlaceButton();
     CWnd* GetInPlaceWnd() const { return m_pWndInPlace; }
 
     // The value as the list shows it.

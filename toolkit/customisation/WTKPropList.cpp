@@ -369,12 +369,7 @@ void CWTKPropList::SetCurSel(CWTKProp* pProp, BOOL bRedraw)
         }
     }
     if (m_pSel != nullptr) {
-        if (m_pSel->HasButton() && !m_pSel->m_rect.IsRectEmpty()) {
-            CRect& rb = m_pSel->m_rectButton;
-            rb = m_pSel->m_rect;
-            rb.left = rb.right - (m_nRowHeight - 3);
-            rb.top += 1;
-        }
+        m_pSel->PlaceButton();
         if (bRedraw) {
             InvalidateRow(m_pSel);
             InvalidateRect(m_pSel->m_rectValue);
@@ -401,8 +396,6 @@ void CWTKPropList::EnsureVisible(CWTKProp* pProp, BOOL bExpandParents)
     const CRect rect = pProp->m_rect;
     if (rect.IsRectEmpty() || (rect.top >= m_rectList.top - 1 && rect.bottom <= m_rectList.bottom))
         return;
-    const CRect rectButton = pProp->m_rectButton;
-    pProp->m_rectButton.SetRectEmpty();
     if (rect.top < m_rectList.top - 1 && rect.bottom >= m_rectList.top) {
         SetScrollPosition(m_nVertScrollOffset - 1);
     } else if (rect.bottom > m_rectList.bottom && rect.top <= m_rectList.bottom) {
@@ -413,12 +406,8 @@ void CWTKPropList::EnsureVisible(CWTKProp* pProp, BOOL bExpandParents)
         const int nPos = rect.top < m_rectList.top ? nRowIndex : nRowIndex - std::max(m_nVertScrollPage, 1) + 1;
         OnVScroll(SB_THUMBPOSITION, static_cast<UINT>(std::max(nPos, 0)), nullptr);
     }
-    if (!rectButton.IsRectEmpty()) {
-        pProp->m_rectButton = rectButton;
-        pProp->m_rectButton.top = pProp->m_rect.top + 1;
-        pProp->m_rectButton.bottom = pProp->m_rect.bottom;
+    if (!pProp->m_rectButton.IsRectEmpty())
         InvalidateRect(pProp->m_rectButton);
-    }
 }
 
 BOOL CWTKPropList::EditItem(CWTKProp* pProp, LPPOINT lptClick)

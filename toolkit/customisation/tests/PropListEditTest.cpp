@@ -169,6 +169,31 @@ TEST_F(PropListTest, OptionsDropDownAndTheChosenOneBecomesTheValue)
     EXPECT_EQ(m_pFrame->m_changes.size(), 1u) << "closing the list changes nothing more";
 }
 
+TEST_F(PropListTest, SelectedRowsButtonFollowsTheRowWhenTheListScrolls)
+{
+    const int nRow = m_pList->GetRowHeight();
+    m_pList->SetWindowPos(nullptr, 0, 0, 300, m_pList->GetHeaderHeight() + 4 * nRow + nRow / 2,
+                          SWP_NOZORDER | SWP_NOMOVE);
+    AddRows(3);
+    CWTKProp* pAlign = new CWTKProp("Align", "Left");
+    pAlign->AddOption("Left");
+    pAlign->AddOption("Right");
+    m_pList->AddProperty(pAlign);
+    AddRows(6);
+    m_pList->SetCurSel(pAlign);
+    ASSERT_FALSE(pAlign->GetButtonRect().IsRectEmpty());
+
+    // Scrolled by the bar and by the wheel, the button stays at the right end of its row.
+    m_pList->SendMessage(WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0));
+    ASSERT_EQ(m_pList->GetScrollPosition(), 1);
+    EXPECT_EQ(pAlign->GetButtonRect().top, pAlign->GetRect().top + 1);
+    EXPECT_EQ(pAlign->GetButtonRect().right, pAlign->GetRect().right);
+    m_pList->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0);
+    EXPECT_EQ(m_pList->GetScrollPosition(), 0);
+    EXPECT_EQ(pAlign->GetButtonRect().top, pAlign->GetRect().top + 1);
+    EXPECT_EQ(pAlign->GetButtonRect().Width(), nRow - 3);
+}
+
 TEST_F(PropListTest, ButtonKeysOpenOnlyAnEditablePropertysButton)
 {
     auto* pEditable = new CCountingButtonProp("Editable", "a");
