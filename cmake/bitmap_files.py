@@ -46,3 +46,31 @@ def cursor_bytes(px, hotspot=(0, 0)):
     directory = struct.pack("<HHH", 0, 2, 1)
     entry = struct.pack("<BBBBHHII", size, size, 2, 0, hotspot[0], hotspot[1], len(image), 6 + 16)
     return directory + entry + image
+
+
+class GlyphStrip:
+    """count glyphs of width x height side by side on a background colour, drawn by glyph index
+    and glyph-relative coordinates; what falls outside a glyph's row of pixels is dropped."""
+
+    def __init__(self, width, height, count, background):
+        self.width, self.height = width, height
+        self.img = [[background for _ in range(width * count)] for _ in range(height)]
+
+    def put(self, i, x, y, c):
+        if 0 <= x < self.width and 0 <= y < self.height:
+            self.img[y][i * self.width + x] = c
+
+    def rect(self, i, x0, y0, x1, y1, c):
+        """A filled rectangle, corners included."""
+        for y in range(y0, y1 + 1):
+            for x in range(x0, x1 + 1):
+                self.put(i, x, y, c)
+
+    def frame(self, i, x0, y0, x1, y1, c):
+        """A one-pixel outline, corners included."""
+        for x in range(x0, x1 + 1):
+            self.put(i, x, y0, c)
+            self.put(i, x, y1, c)
+        for y in range(y0, y1 + 1):
+            self.put(i, x0, y, c)
+            self.put(i, x1, y, c)

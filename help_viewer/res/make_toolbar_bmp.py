@@ -5,33 +5,15 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../cmake'))
-from bitmap_files import bmp24_bytes  # noqa: E402
+from bitmap_files import GlyphStrip, bmp24_bytes  # noqa: E402
 
 W, H, N = 16, 16, 8
 FACE = (192, 192, 192)
 BLACK, WHITE = (0, 0, 0), (255, 255, 255)
 GREEN, BLUE, NAVY = (0, 144, 48), (0, 96, 208), (0, 0, 128)
-img = [[FACE for _ in range(W * N)] for _ in range(H)]
-
-
-def put(i, x, y, c):
-    if 0 <= x < W and 0 <= y < H:
-        img[y][i * W + x] = c
-
-
-def rect(i, x0, y0, x1, y1, c):
-    for y in range(y0, y1 + 1):
-        for x in range(x0, x1 + 1):
-            put(i, x, y, c)
-
-
-def frame(i, x0, y0, x1, y1, c):
-    for x in range(x0, x1 + 1):
-        put(i, x, y0, c)
-        put(i, x, y1, c)
-    for y in range(y0, y1 + 1):
-        put(i, x0, y, c)
-        put(i, x1, y, c)
+strip = GlyphStrip(W, H, N, FACE)
+img = strip.img
+put, rect, frame = strip.put, strip.rect, strip.frame
 
 
 def mirror_arrow(i, right):

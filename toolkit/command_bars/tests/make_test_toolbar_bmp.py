@@ -4,26 +4,13 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../../cmake'))
-from bitmap_files import bmp24_bytes  # noqa: E402
+from bitmap_files import GlyphStrip, bmp24_bytes  # noqa: E402
 
 W, H, N = 16, 15, 8
 FACE = (192, 192, 192)
-img = [[FACE for _ in range(W * N)] for _ in range(H)]
-
-
-def rect(i, x0, y0, x1, y1, c):
-    for y in range(y0, y1 + 1):
-        for x in range(x0, x1 + 1):
-            img[y][i * W + x] = c
-
-
-def frame(i, x0, y0, x1, y1, c):
-    for x in range(x0, x1 + 1):
-        img[y0][i * W + x] = c
-        img[y1][i * W + x] = c
-    for y in range(y0, y1 + 1):
-        img[y][i * W + x0] = c
-        img[y][i * W + x1] = c
+strip = GlyphStrip(W, H, N, FACE)
+img = strip.img
+rect, frame = strip.rect, strip.frame
 
 
 BLACK, WHITE = (0, 0, 0), (255, 255, 255)

@@ -13,7 +13,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../../cmake'))
-from bitmap_files import bmp24_bytes, cursor_bytes  # noqa: E402
+from bitmap_files import GlyphStrip, bmp24_bytes, cursor_bytes  # noqa: E402
 
 W, H, N = 16, 15, 9
 FACE = (192, 192, 192)
@@ -22,24 +22,8 @@ YELLOW, BLUE, RED = (255, 255, 0), (0, 0, 255), (255, 0, 0)
 
 
 def strip():
-    img = [[FACE for _ in range(W * N)] for _ in range(H)]
-
-    def put(i, x, y, c):
-        if 0 <= x < W and 0 <= y < H:
-            img[y][i * W + x] = c
-
-    def rect(i, x0, y0, x1, y1, c):
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                put(i, x, y, c)
-
-    def frame(i, x0, y0, x1, y1, c):
-        for x in range(x0, x1 + 1):
-            put(i, x, y0, c)
-            put(i, x, y1, c)
-        for y in range(y0, y1 + 1):
-            put(i, x0, y, c)
-            put(i, x1, y, c)
+    glyphs = GlyphStrip(W, H, N, FACE)
+    put, rect, frame = glyphs.put, glyphs.rect, glyphs.frame
 
     # 0 pencil: a diagonal yellow body with a dark tip at the bottom left
     for k in range(9):
@@ -72,7 +56,7 @@ def strip():
     rect(7, 5, 1, 8, 2, BLACK)
     # 8 clear: an eraser
     rect(8, 3, 6, 12, 10, RED); frame(8, 3, 6, 12, 10, BLACK); rect(8, 3, 11, 12, 12, BLACK)
-    return img
+    return glyphs.img
 
 
 

@@ -9,18 +9,15 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../../cmake'))
-from bitmap_files import bmp24_bytes  # noqa: E402
+from bitmap_files import GlyphStrip, bmp24_bytes  # noqa: E402
 
 W, H, N = 12, 12, 4
 FACE = (192, 192, 192)
 BLACK = (0, 0, 0)
 GREEN = (0, 128, 0)
-img = [[FACE for _ in range(W * N)] for _ in range(H)]
-
-
-def put(i, x, y, c):
-    if 0 <= x < W and 0 <= y < H:
-        img[y][i * W + x] = c
+strip = GlyphStrip(W, H, N, FACE)
+img = strip.img
+put = strip.put
 
 
 def arrow(i, left):
