@@ -337,13 +337,8 @@ TEST_F(AppearanceDialogTest, GalleryButtonAppearance)
     Open(&m_images);
     m_dialog->ShowWindow(SW_SHOW);
     m_dialog->GetImageList().SetFocus();
-    m_dialog->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
     PumpPending();
-    CRect rect;
-    m_dialog->GetWindowRect(rect);
-    Canvas canvas(rect.Width(), rect.Height());
-    ASSERT_TRUE(canvas.CopyFromWindow(m_dialog->m_hWnd, true));
-    EXPECT_TRUE(canvas.WritePng(ScreenshotFolder() + "\\gallery_button_appearance.png"));
+    EXPECT_TRUE(SaveWindowScreenshot(m_dialog->m_hWnd, "gallery_button_appearance.png"));
 }
 
 }  // namespace
