@@ -19,7 +19,7 @@ namespace {
 constexpr int kButtons = 50;
 constexpr int kImageCX = 16;
 constexpr int kImageCY = 15;
-constexpr UINT kFirstCommand = 0xA000;
+constexpr UINT kFirstButtonCommand = 0xA000;
 constexpr int kBarWidth = 1400;
 constexpr int kBarHeight = 30;
 
@@ -68,7 +68,7 @@ void CToolBarBench::Run(CResultTable& table)
     // Ours: images in the shared strip, buttons from their command ids.
     std::vector<UINT> ids(kButtons);
     for (int i = 0; i < kButtons; i++)
-        ids[i] = kFirstCommand + i;
+        ids[i] = kFirstButtonCommand + i;
     CWTKToolBar::SetSizes(CSize(kImageCX + 7, kImageCY + 7), CSize(kImageCX, kImageCY));
     CWTKImageStrip* pImages = CWTKToolBar::GetImages();
     const int iFirstImage = pImages->GetCount();

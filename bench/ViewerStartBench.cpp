@@ -170,7 +170,10 @@ void CViewerStartBench::Run(CResultTable& table)
         table.AddValue("no round completed", "skipped");
         return;
     }
-    table.AddRatio(std::string("Lumidoc.exe ") + Bench::kViewerArguments + ", start to page painted",
+    std::string subject = "Lumidoc.exe ";
+    subject += Bench::kViewerArguments;
+    subject += ", start to page painted";
+    table.AddRatio(subject,
                    CResultTable::Duration(stats.MedianSubject()),
                    "bare Win32 window program " + CResultTable::Duration(stats.MedianBaseline()), stats,
                    Bench::kViewerStartGoal);

@@ -43,7 +43,6 @@ protected:
     RecordingLink link;
 };
 
-}  // namespace
 
 TEST_F(HyperLinkTest, ColoursByStateOnPixels)
 {
@@ -144,3 +143,5 @@ TEST(HyperLinkOpenURL, BrowserProgramFirstThenTheAddressItself)
         }
     }
 }
+
+}  // namespace

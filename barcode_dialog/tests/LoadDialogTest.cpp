@@ -118,7 +118,6 @@ protected:
     LoadDialogFn loadDialog = nullptr;
 };
 
-}  // namespace
 
 TEST_F(LoadDialogTest, InsertFillsTheRecordExactlyAndLeavesTheSettingsFile)
 {
@@ -275,3 +274,5 @@ TEST_F(LoadDialogTest, NoRecordIsAFailure)
 {
     EXPECT_EQ(loadDialog(nullptr), -1);
 }
+
+}  // namespace

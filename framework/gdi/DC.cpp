@@ -16,7 +16,7 @@ namespace {
 using DCMap = CHandleMap<HDC, CDC>;
 
 // Never destroyed: wrappers in static objects may outlive any exit order.
-DCMap& Map()
+DCMap& DCs()
 {
     static DCMap* map = new DCMap(CDCTempAccess::Forget);
     return *map;
@@ -61,7 +61,7 @@ CDC::~CDC()
 
 CDC* CDC::FromHandle(HDC hDC)
 {
-    return Map().FromHandle(
+    return DCs().FromHandle(
         hDC, [](CDC*) { return true; },
         [](HDC h) {
             CDC* p = new CDC;
@@ -73,7 +73,7 @@ CDC* CDC::FromHandle(HDC hDC)
 
 void CDC::DeleteTempMap()
 {
-    Map().DeleteTemp();
+    DCs().DeleteTemp();
 }
 
 BOOL CDC::Attach(HDC hDC)
@@ -82,7 +82,7 @@ BOOL CDC::Attach(HDC hDC)
         return FALSE;
     m_hDC = hDC;
     m_hAttribDC = hDC;
-    Map().SetPermanent(hDC, this);
+    DCs().SetPermanent(hDC, this);
     return TRUE;
 }
 
@@ -90,7 +90,7 @@ HDC CDC::Detach()
 {
     HDC h = m_hDC;
     RestoreSelections();
-    Map().RemovePermanent(h, this);
+    DCs().RemovePermanent(h, this);
     m_hDC = nullptr;
     m_hAttribDC = nullptr;
     return h;

@@ -11,7 +11,7 @@ namespace {
 using GdiMap = CHandleMap<HGDIOBJ, CGdiObject>;
 
 // Never destroyed: wrappers in static objects may outlive any exit order.
-GdiMap& Map()
+GdiMap& GdiObjects()
 {
     static GdiMap* map = new GdiMap([](CGdiObject* p) { p->m_hObject = nullptr; });
     return *map;
@@ -52,7 +52,7 @@ CGdiObject* MakeWrapper(HGDIOBJ h)
 template <class T>
 T* TypedFromHandle(HGDIOBJ h)
 {
-    CGdiObject* p = Map().FromHandle(
+    CGdiObject* p = GdiObjects().FromHandle(
         h, [](CGdiObject* o) { return dynamic_cast<T*>(o) != nullptr; }, MakeWrapper);
     return static_cast<T*>(p);
 }
@@ -73,7 +73,7 @@ CGdiObject* CGdiObject::FromHandle(HGDIOBJ hObject)
 
 void CGdiObject::DeleteTempMap()
 {
-    Map().DeleteTemp();
+    GdiObjects().DeleteTemp();
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
@@ -81,14 +81,14 @@ BOOL CGdiObject::Attach(HGDIOBJ hObject)
     if (!hObject || m_hObject)
         return FALSE;
     m_hObject = hObject;
-    Map().SetPermanent(hObject, this);
+    GdiObjects().SetPermanent(hObject, this);
     return TRUE;
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
     HGDIOBJ h = m_hObject;
-    Map().RemovePermanent(h, this);
+    GdiObjects().RemovePermanent(h, this);
     m_hObject = nullptr;
     return h;
 }

@@ -10,7 +10,7 @@ namespace {
 using ImageListMap = CHandleMap<HIMAGELIST, CImageList>;
 
 // Never destroyed: wrappers in static objects may outlive any exit order.
-ImageListMap& Map()
+ImageListMap& ImageLists()
 {
     static ImageListMap* map = new ImageListMap([](CImageList* p) { p->m_hImageList = nullptr; });
     return *map;
@@ -30,7 +30,7 @@ CImageList::~CImageList()
 
 CImageList* CImageList::FromHandle(HIMAGELIST hImageList)
 {
-    return Map().FromHandle(
+    return ImageLists().FromHandle(
         hImageList, [](CImageList*) { return true; },
         [](HIMAGELIST h) {
             CImageList* p = new CImageList;
@@ -41,7 +41,7 @@ CImageList* CImageList::FromHandle(HIMAGELIST hImageList)
 
 void CImageList::DeleteTempMap()
 {
-    Map().DeleteTemp();
+    ImageLists().DeleteTemp();
 }
 
 BOOL CImageList::Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow)
@@ -77,14 +77,14 @@ BOOL CImageList::Attach(HIMAGELIST hImageList)
     if (!hImageList || m_hImageList)
         return FALSE;
     m_hImageList = hImageList;
-    Map().SetPermanent(hImageList, this);
+    ImageLists().SetPermanent(hImageList, this);
     return TRUE;
 }
 
 HIMAGELIST CImageList::Detach()
 {
     HIMAGELIST h = m_hImageList;
-    Map().RemovePermanent(h, this);
+    ImageLists().RemovePermanent(h, this);
     m_hImageList = nullptr;
     return h;
 }

@@ -1,4 +1,5 @@
 #include "html/HtmlFontCache.h"
+#include "html/HtmlAscii.h"
 #include "html/HtmlConstants.h"
 
 #include <algorithm>
@@ -8,15 +9,6 @@
 namespace {
 
 constexpr std::size_t kMaxFonts = 512;
-
-std::string LowerCopy(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return out;
-}
 
 int CALLBACK OnFontFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found)
 {
@@ -151,7 +143,7 @@ void CHtmlFontCache::Advances(int index, std::string_view text, std::vector<INT>
 
 bool CHtmlFontCache::IsInstalled(const std::string& face)
 {
-    std::string key = LowerCopy(face);
+    std::string key = HtmlLowerCopy(face);
     auto found = m_installed.find(key);
     if (found != m_installed.end())
         return found->second;
@@ -168,7 +160,7 @@ bool CHtmlFontCache::IsInstalled(const std::string& face)
 std::string CHtmlFontCache::FirstInstalled(const std::vector<std::string>& families)
 {
     for (const std::string& family : families) {
-        if (const char* generic = GenericFace(LowerCopy(family)))
+        if (const char* generic = GenericFace(HtmlLowerCopy(family)))
             return generic;
         if (IsInstalled(family))
             return family;

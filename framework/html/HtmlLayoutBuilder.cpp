@@ -1,4 +1,5 @@
 #include "html/HtmlLayoutBuilder.h"
+#include "html/HtmlAscii.h"
 #include "html/HtmlConstants.h"
 #include "html/HtmlDocument.h"
 #include "html/HtmlFontCache.h"
@@ -14,15 +15,6 @@ using namespace HtmlConst;
 bool IsSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f';
-}
-
-std::string LowerCopy(const std::string& text)
-{
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return out;
 }
 
 // A length attribute: pixels, or percent when it ends in '%'; -1 when absent or bad.
@@ -257,7 +249,7 @@ CHtmlLayoutBuilder::Style CHtmlLayoutBuilder::Derive(const CHtmlNode& element, c
         HtmlTag tag = element.Tag();
         bool aligns = tag == HtmlTag::P || tag == HtmlTag::Div || tag == HtmlTag::H1 || tag == HtmlTag::H2 ||
             tag == HtmlTag::H3 || tag == HtmlTag::Td || tag == HtmlTag::Th || tag == HtmlTag::Tr;
-        std::string value = LowerCopy(*align);
+        std::string value = HtmlLowerCopy(*align);
         if (aligns && value == "center")
             style.align = AlignCenter;
         else if (aligns && value == "right")
@@ -761,7 +753,7 @@ void CHtmlLayoutBuilder::AddImage(const CHtmlNode& element, const Style& style, 
     if (const std::string* alt = element.Attribute("alt"))
         item.text = *alt;
     item.spaceBefore = flow.spacePending;
-    std::string align = element.Attribute("align") ? LowerCopy(*element.Attribute("align")) : std::string();
+    std::string align = element.Attribute("align") ? HtmlLowerCopy(*element.Attribute("align")) : std::string();
     if (align == "left" || align == "right") {
         item.floatLeft = align == "left";
         if (flow.line.items.empty())
@@ -793,7 +785,7 @@ void CHtmlLayoutBuilder::AddRule(const CHtmlNode& element, Flow& flow)
         width = int((long long)available * std::min(width, 100) / 100);
     width = std::min(width, available);
     int height = ParseInt(element.Attribute("size"), kDefaultRuleSize, 1, kMaxRuleHeight);
-    std::string align = element.Attribute("align") ? LowerCopy(*element.Attribute("align")) : "center";
+    std::string align = element.Attribute("align") ? HtmlLowerCopy(*element.Attribute("align")) : "center";
     int x = left;
     if (align == "center")
         x += (available - width) / 2;
@@ -828,7 +820,7 @@ std::vector<CHtmlLayoutBuilder::Row> CHtmlLayoutBuilder::CollectRows(const CHtml
     for (const CHtmlNode* rowNode : rowNodes) {
         Row row;
         Style rowStyle = Derive(*rowNode, tableStyle);
-        std::string rowValign = rowNode->Attribute("valign") ? LowerCopy(*rowNode->Attribute("valign")) : "";
+        std::string rowValign = rowNode->Attribute("valign") ? HtmlLowerCopy(*rowNode->Attribute("valign")) : "";
         int column = 0;
         for (const auto& child : rowNode->Children()) {
             if (child->Tag() != HtmlTag::Td && child->Tag() != HtmlTag::Th)
@@ -846,7 +838,7 @@ std::vector<CHtmlLayoutBuilder::Row> CHtmlLayoutBuilder::CollectRows(const CHtml
             } else {
                 cell.style = Derive(*child, inherited);
             }
-            std::string valign = child->Attribute("valign") ? LowerCopy(*child->Attribute("valign")) : rowValign;
+            std::string valign = child->Attribute("valign") ? HtmlLowerCopy(*child->Attribute("valign")) : rowValign;
             cell.valign = valign == "top" ? VAlignTop : valign == "bottom" ? VAlignBottom : VAlignMiddle;
             cell.column = column;
             cell.span = std::min(ParseInt(child->Attribute("colspan"), 1, 1, kMaxColspan), kMaxTableColumns - column);
@@ -1003,7 +995,7 @@ void CHtmlLayoutBuilder::Table(const CHtmlNode& table, const Style& parent, Flow
     std::vector<Row> rows = CollectRows(table, style);
     int width = 0;
     std::vector<int> widths = ColumnWidths(rows, frame, given, available, given >= 0, width);
-    std::string align = table.Attribute("align") ? LowerCopy(*table.Attribute("align")) : "";
+    std::string align = table.Attribute("align") ? HtmlLowerCopy(*table.Attribute("align")) : "";
     int x0 = left;
     if (align == "center")
         x0 += std::max(0, (available - width) / 2);

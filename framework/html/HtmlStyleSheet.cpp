@@ -1,23 +1,11 @@
 #include "html/HtmlStyleSheet.h"
+#include "html/HtmlAscii.h"
 #include "html/HtmlConstants.h"
 
 #include <cstdlib>
 #include <cstring>
 
 namespace {
-
-char Lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
-
-std::string LowerCopy(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = Lower(c);
-    return out;
-}
 
 std::string_view Trim(std::string_view text)
 {
@@ -31,7 +19,7 @@ std::string_view Trim(std::string_view text)
 
 int HexDigit(char c)
 {
-    c = Lower(c);
+    c = HtmlLower(c);
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -56,7 +44,7 @@ const NamedColour kColours[] = {
 // "9pt", "10.5pt" in tenths of a point; 0 when not a size in points.
 int ParsePoints(std::string_view text)
 {
-    std::string value = LowerCopy(Trim(text));
+    std::string value = HtmlLowerCopy(Trim(text));
     if (value.size() < 3 || value.compare(value.size() - 2, 2, "pt") != 0)
         return 0;
     value.resize(value.size() - 2);
@@ -114,7 +102,7 @@ CHtmlStyleDecl ParseDeclarations(std::string_view text)
         std::size_t colon = item.find(':');
         if (colon == std::string_view::npos)
             continue;
-        std::string property = LowerCopy(Trim(item.substr(0, colon)));
+        std::string property = HtmlLowerCopy(Trim(item.substr(0, colon)));
         std::string_view value = Trim(item.substr(colon + 1));
         std::size_t important = value.find('!');
         if (important != std::string_view::npos)
@@ -127,7 +115,7 @@ CHtmlStyleDecl ParseDeclarations(std::string_view text)
         } else if (property == "color") {
             decl.hasColour = CHtmlStyleSheet::ParseColour(value, decl.colour) || decl.hasColour;
         } else if (property == "text-decoration") {
-            std::string v = LowerCopy(value);
+            std::string v = HtmlLowerCopy(value);
             if (v.find("underline") != std::string::npos)
                 decl.underline = 1;
             else if (v == "none")
@@ -155,7 +143,7 @@ void CHtmlStyleDecl::MergeFrom(const CHtmlStyleDecl& later)
 
 bool CHtmlStyleSheet::ParseColour(std::string_view text, COLORREF& colour)
 {
-    std::string value = LowerCopy(Trim(text));
+    std::string value = HtmlLowerCopy(Trim(text));
     for (const NamedColour& c : kColours)
         if (value == c.name) {
             colour = c.colour;
@@ -227,7 +215,7 @@ void CHtmlStyleSheet::AddRule(std::string_view selectors, std::string_view decla
         std::size_t end = selectors.find(',', pos);
         if (end == std::string_view::npos)
             end = selectors.size();
-        std::string selector = LowerCopy(Trim(selectors.substr(pos, end - pos)));
+        std::string selector = HtmlLowerCopy(Trim(selectors.substr(pos, end - pos)));
         pos = end + 1;
         Rule rule;
         std::size_t colon = selector.find(':');

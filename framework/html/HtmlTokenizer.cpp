@@ -1,4 +1,5 @@
 #include "html/HtmlTokenizer.h"
+#include "html/HtmlAscii.h"
 #include "html/HtmlConstants.h"
 
 #include <cstring>
@@ -18,11 +19,6 @@ bool IsAlpha(char c)
 bool IsDigit(char c)
 {
     return c >= '0' && c <= '9';
-}
-
-char Lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
 }
 
 // Latin-1 entity names for the codes 160 to 255, in code order.
@@ -105,7 +101,7 @@ bool DecodeOne(std::string_view text, std::size_t& pos, std::string& out)
         unsigned value = 0;
         while (p < text.size() && p - start < 8) {
             char c = text[p];
-            int digit = IsDigit(c) ? c - '0' : (hex && Lower(c) >= 'a' && Lower(c) <= 'f') ? Lower(c) - 'a' + 10 : -1;
+            int digit = IsDigit(c) ? c - '0' : (hex && HtmlLower(c) >= 'a' && HtmlLower(c) <= 'f') ? HtmlLower(c) - 'a' + 10 : -1;
             if (digit < 0)
                 break;
             value = value * (hex ? 16u : 10u) + unsigned(digit);
@@ -149,7 +145,7 @@ bool StartsWithNoCase(std::string_view text, std::size_t pos, std::string_view p
     if (text.size() - pos < prefix.size())
         return false;
     for (std::size_t i = 0; i < prefix.size(); ++i)
-        if (Lower(text[pos + i]) != Lower(prefix[i]))
+        if (HtmlLower(text[pos + i]) != HtmlLower(prefix[i]))
             return false;
     return true;
 }
@@ -251,7 +247,7 @@ bool CHtmlTokenizer::ReadTag(CHtmlToken& token)
     std::string name;
     while (p < m_src.size() && !IsSpace(m_src[p]) && m_src[p] != '>' && m_src[p] != '/') {
         if (name.size() < HtmlConst::kMaxNameLength)
-            name += Lower(m_src[p]);
+            name += HtmlLower(m_src[p]);
         ++p;
     }
     m_pos = p;
@@ -293,7 +289,7 @@ void CHtmlTokenizer::ReadAttributes(CHtmlToken& token)
         while (!AtEnd() && !IsSpace(m_src[m_pos]) && m_src[m_pos] != '>' && m_src[m_pos] != '=' &&
                !(m_src[m_pos] == '/' && !name.empty())) {
             if (name.size() < HtmlConst::kMaxNameLength)
-                name += Lower(m_src[m_pos]);
+                name += HtmlLower(m_src[m_pos]);
             ++m_pos;
         }
         while (!AtEnd() && IsSpace(m_src[m_pos]))

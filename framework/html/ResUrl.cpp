@@ -1,13 +1,9 @@
 #include "html/ResUrl.h"
+#include "html/HtmlAscii.h"
 
 #include <vector>
 
 namespace {
-
-char Lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
-}
 
 bool IsDigits(const std::string& text)
 {
@@ -38,7 +34,7 @@ Parts Parse(const std::string& url)
     if (colon != std::string::npos && colon > 1) {  // one letter before ':' is a drive
         bool scheme = true;
         for (std::size_t i = 0; i < colon && scheme; ++i) {
-            char c = Lower(url[i]);
+            char c = HtmlLower(url[i]);
             scheme = (c >= 'a' && c <= 'z') || (i > 0 && ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'));
         }
         if (scheme) {
@@ -128,7 +124,7 @@ std::string PercentDecode(const std::string& text)
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         auto hex = [](char c) {
-            c = Lower(c);
+            c = HtmlLower(c);
             return (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : -1;
         };
         if (text[i] == '%' && i + 2 < text.size() && hex(text[i + 1]) >= 0 && hex(text[i + 2]) >= 0) {
@@ -146,7 +142,7 @@ std::string PercentDecode(const std::string& text)
 
 bool IsRes(const Parts& p)
 {
-    return p.scheme.size() == 3 && Lower(p.scheme[0]) == 'r' && Lower(p.scheme[1]) == 'e' && Lower(p.scheme[2]) == 's';
+    return p.scheme.size() == 3 && HtmlLower(p.scheme[0]) == 'r' && HtmlLower(p.scheme[1]) == 'e' && HtmlLower(p.scheme[2]) == 's';
 }
 
 }  // namespace

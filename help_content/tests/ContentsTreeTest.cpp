@@ -134,7 +134,6 @@ protected:
     CTreeCtrl m_tree;
 };
 
-}  // namespace
 
 TEST_F(ContentsTree, FillsTheCallersTreeAndExpandsOnlyTheRoot)
 {
@@ -189,3 +188,5 @@ TEST_F(ContentsTree, OnlyTheWindowHandleOfTheCallersObjectIsRead)
     EXPECT_TRUE(m.loadContents(reinterpret_cast<CTreeCtrl*>(&foreign)));
     ExpectTheContents();
 }
+
+}  // namespace

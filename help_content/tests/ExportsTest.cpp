@@ -19,7 +19,6 @@ protected:
     const ContentModule& m = TheContentModule();
 };
 
-}  // namespace
 
 TEST_F(Exports, CountIsWrittenThroughThePointerItReturns)
 {
@@ -99,3 +98,5 @@ TEST_F(Exports, NullArgumentsAreRefused)
     m.getDocName(nullptr);
     EXPECT_FALSE(m.loadContents(nullptr));
 }
+
+}  // namespace

@@ -73,7 +73,6 @@ protected:
     HMODULE hModule = TheContentModule().hModule;
 };
 
-}  // namespace
 
 TEST_F(Resources, EveryPageHasItsTopicTitleAndTheCommonLayout)
 {
@@ -206,3 +205,5 @@ TEST_F(Resources, TreeIconsAreSingleSixteenPixelTwentyFourBitImages)
         EXPECT_EQ(group->entries[0].wBitCount, 24);
     }
 }
+
+}  // namespace

@@ -45,7 +45,8 @@ protected:
     {
         App().SetRegistryKey(kTestRegistryKey);
         App().SetRegistryBase(CHelpApp::kSettingsSection);
-        ::RegDeleteTreeA(HKEY_CURRENT_USER, (std::string("Software\\") + kTestRegistryKey).c_str());
+        const std::string key = std::string("Software\\").append(kTestRegistryKey);
+        ::RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
         CWTKVisualManager::SetDefaultManager(RUNTIME_CLASS(CWTKVisualManagerXP));
         CWTKVisualManager::GetInstance();
     }

@@ -58,7 +58,11 @@ int ViewerFrameFixture::CheckOf(UINT nID) const
 
 std::string FixturePage(char kind, int nTopic)
 {
-    return std::string("res://HvDoc") + kind + ".dll/" + std::to_string(nTopic + 1);
+    std::string page = "res://HvDoc";
+    page += kind;
+    page += ".dll/";
+    page += std::to_string(nTopic + 1);
+    return page;
 }
 
 std::vector<std::string> ListTexts(const CListBox& list)

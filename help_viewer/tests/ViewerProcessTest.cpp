@@ -191,7 +191,6 @@ std::string DocumentsFolder()
     return SUCCEEDED(::SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, path)) ? path : "";
 }
 
-}  // namespace
 
 // ---- Start on a topic ----
 
@@ -380,7 +379,6 @@ TEST_F(ViewerProcessTest, SaveOpenAndNewKeysOpenNoDialogAndWriteNoFile)
 
 // ---- What the full main frame adds ----
 
-namespace {
 
 std::vector<std::string> ListBoxTexts(HWND list)
 {
@@ -401,7 +399,6 @@ bool ContentBarShown(HWND frame)
     return bar != nullptr && ::IsWindowVisible(bar);
 }
 
-}  // namespace
 
 // Until the main frame has its bars, the frame holds only the view: the test says so and stops.
 TEST_F(ViewerProcessTest, TheFullFrameShowsContentsAndIndexAndKeepsTheContentBarHidden)
@@ -447,3 +444,5 @@ TEST_F(ViewerProcessTest, TheFullFrameShowsContentsAndIndexAndKeepsTheContentBar
         EXPECT_EQ(viewer.Close(frame), 0u);
     }
 }
+
+}  // namespace

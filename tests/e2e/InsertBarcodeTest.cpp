@@ -58,7 +58,6 @@ protected:
     EncoderClient client;
 };
 
-}  // namespace
 
 TEST_F(RoadOfATypicalRequest, InsertReturnsTheEncodedTextFaceSizeAndColour)
 {
@@ -100,3 +99,5 @@ TEST_F(RoadOfATypicalRequest, CloseBoxReturnsEmptyStringsAndSizeMinusOne)
     // The close wrote the options beside the dialog module.
     EXPECT_TRUE(FileExists(ProgramFile(Dravel::kSettingsFileName)));
 }
+
+}  // namespace

@@ -24,12 +24,12 @@
 #include "docview/MDIFrameWnd.h"
 #include "gdi/DC.h"
 #include "win/WindowDC.h"
+#include "win/MessageMap.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
-constexpr UINT kSetMessageString = 0x0362;  // the frame's prompt message
 constexpr UINT kIdleMessageId = 0xE001;
 constexpr int kBoxGap = 1;
 constexpr int kMaxMenuDepth = 32;  // sub-menus nested deeper are not searched
@@ -649,7 +649,7 @@ void CWTKMenuBar::OnSetFocus(CWnd* pOldWnd)
     if (GetDroppedDownMenu() != nullptr)
         return;
     if (m_pParentWnd != nullptr)
-        m_pParentWnd->SendMessage(kSetMessageString, kIdleMessageId, 0);
+        m_pParentWnd->SendMessage(WM_SETMESSAGESTRING, kIdleMessageId, 0);
     if (m_iHighlighted < 0) {
         const int iFirst = GetOrdinaryButtonsStart();
         if (iFirst < GetOrdinaryButtonsEnd()) {

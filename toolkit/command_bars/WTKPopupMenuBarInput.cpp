@@ -12,11 +12,11 @@
 
 #include "bars/BarToolTip.h"
 #include "docview/FrameWnd.h"
+#include "win/MessageMap.h"
 
 #include <algorithm>
 
 namespace {
-constexpr UINT kSetMessageString = 0x0362;
 constexpr UINT kIdleMessage = 0xE001;
 
 UINT_PTR SystemSetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse)
@@ -293,7 +293,7 @@ BOOL CWTKPopupMenuBar::OnKey(UINT nChar)
         if (pMenuButton != nullptr && IsSubMenuItem(pMenuButton) && pMenuButton->OpenPopupMenu(this))
             return TRUE;
         if (CWnd* pParent = GetParent())
-            pParent->SendMessage(kSetMessageString, kIdleMessage);
+            pParent->SendMessage(WM_SETMESSAGESTRING, kIdleMessage);
         OnSendCommand(pHot);
         return TRUE;
     }
@@ -377,7 +377,7 @@ void CWTKPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CWTKToolbarButton* 
     CWnd* pMessageWnd = GetMessageTarget();
     CWnd* pPromptWnd = pMessageWnd != nullptr ? pMessageWnd : GetParent();
     if (pPromptWnd != nullptr)
-        pPromptWnd->SendMessage(kSetMessageString, kIdleMessage);
+        pPromptWnd->SendMessage(WM_SETMESSAGESTRING, kIdleMessage);
     if (CWTKToolBar* pRoot = GetRootToolBar())
         pRoot->Deactivate();
     s_iLastCommandIndex = pMenuItem != nullptr ? ButtonToIndex(pMenuItem) : -1;

@@ -17,6 +17,7 @@
 #include "core/ResourceHandle.h"
 #include "docview/FrameWnd.h"
 #include "ole/OleInit.h"
+#include "win/MessageMap.h"
 
 #include <algorithm>
 #include <vector>
@@ -818,7 +819,6 @@ void CWTKToolBar::ShowCommandPrompt(UINT nID)
 {
     if (s_hookMouse != nullptr)
         return;
-    constexpr UINT kSetMessageString = 0x362;
     constexpr UINT kIdleMessage = 0xE001;
     UINT nPrompt = nID;
     if (nID == static_cast<UINT>(-1))
@@ -831,7 +831,7 @@ void CWTKToolBar::ShowCommandPrompt(UINT nID)
     if (pOwner == nullptr)
         pOwner = GetParent();
     if (pOwner != nullptr)
-        pOwner->SendMessage(kSetMessageString, nPrompt, 0);
+        pOwner->SendMessage(WM_SETMESSAGESTRING, nPrompt, 0);
 }
 
 CWTKToolBar::FrameQueries& CWTKToolBar::GetFrameQueries()

@@ -9,9 +9,18 @@
 
 #include <windows.h>
 
+class CWTKBarInfo;
+class CWTKToolbarButtonInfo;
+
 class CWTKBarLookInfo {
 public:
     enum Kind { kindDockBar, kindToolBar, kindMenuBar, kindPopupMenuBar, kindColorBar, kindSizingBar, kindStatusBar };
+
+    // What a look reads of any bar: null, the plain kind (a dock area) and not in a popup
+    // menu for a bar that does not offer it.
+    static const CWTKBarLookInfo* Of(const CWTKBarInfo* pBar);
+    static Kind KindOf(const CWTKBarInfo* pBar);
+    static BOOL IsInPopupMenu(const CWTKToolbarButtonInfo* pButton);
 
     virtual ~CWTKBarLookInfo() = default;
     virtual Kind GetLookKind() const = 0;

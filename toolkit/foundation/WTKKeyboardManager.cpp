@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr char kRegEntry[] = "WTKKeyboardManager";
+constexpr char kKeyboardRegEntry[] = "WTKKeyboardManager";
 constexpr char kAcceleratorsValue[] = "Accelerators";
 constexpr char kTableKeyFormat[] = "%sWTKKeyboard-%d";
 // The flags a key binding is compared on: FNOINVERT only changes how a menu flashes.
@@ -361,7 +361,7 @@ BOOL CWTKKeyboardManager::LoadTable(const CString& strPath, UINT uiId, CMultiDoc
 
 BOOL CWTKKeyboardManager::SaveState(LPCTSTR lpszProfileName, CFrameWnd* pDefaultFrame)
 {
-    const CString strPath = BuildRegistryPath(kRegEntry, lpszProfileName);
+    const CString strPath = BuildRegistryPath(kKeyboardRegEntry, lpszProfileName);
     for (CMultiDocTemplate* pTemplate : MultiDocTemplates()) {
         if (pTemplate->m_hAccelTable != nullptr)
             SaveTable(strPath, pTemplate->m_nIDResource, pTemplate->m_hAccelTable);
@@ -374,7 +374,7 @@ BOOL CWTKKeyboardManager::SaveState(LPCTSTR lpszProfileName, CFrameWnd* pDefault
 
 BOOL CWTKKeyboardManager::LoadState(LPCTSTR lpszProfileName, CFrameWnd* pDefaultFrame)
 {
-    const CString strPath = BuildRegistryPath(kRegEntry, lpszProfileName);
+    const CString strPath = BuildRegistryPath(kKeyboardRegEntry, lpszProfileName);
     for (CMultiDocTemplate* pTemplate : MultiDocTemplates()) {
         if (pTemplate->m_hAccelTable != nullptr)
             LoadTable(strPath, pTemplate->m_nIDResource, pTemplate, nullptr);

@@ -8,7 +8,7 @@
 #include "core/StringList.h"
 
 namespace {
-constexpr char kRegEntry[] = "WTKMouseManager";
+constexpr char kMouseRegEntry[] = "WTKMouseManager";
 constexpr char kMouseValue[] = "Mouse";
 }  // namespace
 
@@ -120,7 +120,7 @@ BOOL CWTKMouseManager::LoadState(LPCTSTR lpszProfileName)
 {
     CWTKRegistryHolder holder;
     CWTKRegistry& reg = holder.Create(FALSE, TRUE);
-    if (!reg.Open(BuildRegistryPath(kRegEntry, lpszProfileName)) || !reg.VerifyValue(kMouseValue))
+    if (!reg.Open(BuildRegistryPath(kMouseRegEntry, lpszProfileName)) || !reg.VerifyValue(kMouseValue))
         return FALSE;
     if (!reg.Read(kMouseValue, *this)) {
         // Whatever a damaged value left half-read goes.
@@ -134,7 +134,7 @@ BOOL CWTKMouseManager::SaveState(LPCTSTR lpszProfileName)
 {
     CWTKRegistryHolder holder;
     CWTKRegistry& reg = holder.Create(FALSE, FALSE);
-    if (!reg.CreateKey(BuildRegistryPath(kRegEntry, lpszProfileName)))
+    if (!reg.CreateKey(BuildRegistryPath(kMouseRegEntry, lpszProfileName)))
         return FALSE;
     return reg.Write(kMouseValue, *this);
 }

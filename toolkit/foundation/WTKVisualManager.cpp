@@ -60,11 +60,6 @@ LookState& State()
 const bool kCleanUpRegistered =
     (WTKRegisterCleanUp(WTKCleanUpStage::VisualManager, &CWTKVisualManager::DestroyInstance), true);
 
-WTKGlobalData& Globals()
-{
-    return WTKGetGlobalData();
-}
-
 // The eight corners of a slanted tab (the slant as wide as the tab is high), cut at the tab
 // window's client right and mirrored for tabs below the windows.
 void SlantedTabOutline(const CRect& rect, int nClientRight, BOOL bTop, POINT (&pts)[8], BOOL& bCut)
@@ -98,7 +93,7 @@ CWTKVisualManager::CWTKVisualManager(BOOL bTemporary) : m_bTemporary(bTemporary)
     // A temporary look only answers questions: the shared colours and the glyph strip belong
     // to the current look.
     if (!m_bTemporary)
-        Globals().UpdateSysColors();
+        WTKGetGlobalData().UpdateSysColors();
 }
 
 CWTKVisualManager::~CWTKVisualManager()
@@ -144,7 +139,7 @@ void CWTKVisualManager::SetDefaultManager(CRuntimeClass* pRTIDefault)
         if (pOld->m_bAutoDestroy)
             delete pOld;
     }
-    Globals().UpdateSysColors();
+    WTKGetGlobalData().UpdateSysColors();
     RedrawAll();
 }
 
@@ -222,10 +217,10 @@ void CWTKVisualManager::OnFillBarBackground(CDC* pDC, const CWTKBarInfo* pBar, C
     }
     if (const auto* pCaptionBar = dynamic_cast<const CWTKCaptionBarInfo*>(pBar)) {
         const COLORREF clrBackground = pCaptionBar->GetBackgroundColor();
-        pDC->FillSolidRect(rectClient, clrBackground == kWTKNoColor ? Globals().clrBarShadow : clrBackground);
+        pDC->FillSolidRect(rectClient, clrBackground == kWTKNoColor ? WTKGetGlobalData().clrBarShadow : clrBackground);
         return;
     }
-    pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &Globals().brBarFace);
+    pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &WTKGetGlobalData().brBarFace);
 }
 
 void CWTKVisualManager::OnDrawBarBorder(CDC* pDC, const CWTKBarInfo* pBar, CRect& rect)
@@ -234,7 +229,7 @@ void CWTKVisualManager::OnDrawBarBorder(CDC* pDC, const CWTKBarInfo* pBar, CRect
     if ((dwStyle & kBarStyleBorderAny) == 0)
         return;
 
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     const COLORREF clrOldBk = pDC->GetBkColor();
     const COLORREF clrLeftTop = (dwStyle & kBarStyleBorder3D) ? g.clrBarHilite : g.clrBarShadow;
     const int cx = rect.Width();
@@ -268,7 +263,7 @@ void CWTKVisualManager::OnDrawBarBorder(CDC* pDC, const CWTKBarInfo* pBar, CRect
 
 void CWTKVisualManager::OnDrawMenuBorder(CDC* pDC, const CWTKPopupMenuInfo* /*pMenu*/, CRect rect)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     pDC->Draw3dRect(rect, g.clrBarLight, g.clrBarDkShadow);
     rect.DeflateRect(1, 1);
     pDC->Draw3dRect(rect, g.clrBarHilite, g.clrBarShadow);
@@ -276,7 +271,7 @@ void CWTKVisualManager::OnDrawMenuBorder(CDC* pDC, const CWTKPopupMenuInfo* /*pM
 
 void CWTKVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz, const CWTKBarInfo* /*pBar*/)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     // The 2000 variant draws one strip, the base look two.
     const int n = m_bLook2000 ? 0 : 1;
     CRect rect = rectGripper;
@@ -307,7 +302,7 @@ void CWTKVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHorz
 
 void CWTKVisualManager::OnDrawSeparator(CDC* pDC, const CWTKBarInfo* /*pBar*/, CRect rect, BOOL bHorz)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     if (bHorz) {
         const int x = rect.left + rect.Width() / 2 - 1;
         pDC->Draw3dRect(x, rect.top, 2, rect.Height(), g.clrBarShadow, g.clrBarHilite);
@@ -320,7 +315,7 @@ void CWTKVisualManager::OnDrawSeparator(CDC* pDC, const CWTKBarInfo* /*pBar*/, C
 void CWTKVisualManager::OnDrawCaptionButton(CDC* pDC, const CWTKCaptionButtonInfo* pButton, BOOL bHorz, BOOL bExpanded,
                                             BOOL bDisabled)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     int nGlyph = 0;
     if (pButton->GetHitCode() == kCaptionButtonHide)
         nGlyph = CWTKMenuGlyphs::kCloseSmall;
@@ -382,7 +377,7 @@ void CWTKVisualManager::OnDrawStatusBarPaneBorder(CDC* pDC, const CWTKStatusBarI
 {
     if (nStyle & kPaneStyleNoBorders)
         return;
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     if (nStyle & kPaneStylePopOut)
         pDC->Draw3dRect(rectPane, g.clrBarHilite, g.clrBarShadow);
     else
@@ -418,7 +413,7 @@ void CWTKVisualManager::OnDrawStatusBarProgress(CDC* pDC, const CWTKStatusBarInf
     CString strText;
     strText.Format("%d%%", static_cast<int>(position * 100 / total));
 
-    const COLORREF clrOldText = pDC->SetTextColor(Globals().clrBtnText);
+    const COLORREF clrOldText = pDC->SetTextColor(WTKGetGlobalData().clrBtnText);
     const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
     CRect rectText = rectProgress;
     pDC->DrawText(strText, rectText, kProgressTextFormat);
@@ -436,7 +431,7 @@ void CWTKVisualManager::OnDrawStatusBarProgress(CDC* pDC, const CWTKStatusBarInf
 
 void CWTKVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, const CWTKStatusBarInfo* pStatBar, CRect rectSizeBox)
 {
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     CFont* pOldFont = pDC->SelectObject(&g.fontMarlett);
     const COLORREF clrOldText = pDC->SetTextColor(g.clrBtnShadow);
     const UINT nOldAlign = pDC->SetTextAlign(TA_RIGHT | TA_BOTTOM);
@@ -455,7 +450,7 @@ void CWTKVisualManager::OnDrawStatusBarSizeBox(CDC* pDC, const CWTKStatusBarInfo
 void CWTKVisualManager::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
                                               BOOL bIsHighlighted, const CWTKToolbarButtonInfo* /*pButton*/)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     pDC->FillSolidRect(rect, g.clrBarFace);
     pDC->Draw3dRect(rect, g.clrBarHilite, g.clrBarHilite);
 
@@ -477,7 +472,7 @@ void CWTKVisualManager::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabled
 {
     if (!bIsDropped && !bIsHighlighted)
         return;
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     if (m_bMenuFlatLook) {
         rect.DeflateRect(1, 1);
         pDC->Draw3dRect(rect, g.clrBarDkShadow, g.clrBarDkShadow);
@@ -495,7 +490,7 @@ void CWTKVisualManager::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL /*bDisabled*
 
 void CWTKVisualManager::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsActive)
 {
-    pDC->FillRect(rect, &Globals().brBarFace);
+    pDC->FillRect(rect, &WTKGetGlobalData().brBarFace);
     rect.DeflateRect(2, 1);
     pDC->FillSolidRect(rect, ::GetSysColor(bIsActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION));
 }
@@ -529,7 +524,7 @@ void CWTKVisualManager::OnFillButtonInterior(CDC* pDC, const CWTKToolbarButtonIn
 
 void CWTKVisualManager::OnDrawButtonBorder(CDC* pDC, const CWTKToolbarButtonInfo* pButton, CRect rect, int state)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     const COLORREF clrShadow =
         pButton->GetKind() == CWTKToolbarButtonInfo::kindShortcut ? g.clrBarDkShadow : g.clrBarShadow;
     // A pushed button is sunk into the bar, a highlighted one stands out of it.
@@ -556,7 +551,7 @@ void CWTKVisualManager::OnDrawMenuButtonBorder(CDC* pDC, const CWTKMenuButtonInf
 void CWTKVisualManager::OnHighlightMenuItem(CDC* pDC, const CWTKToolBarInfo* /*pBar*/,
                                             const CWTKToolbarButtonInfo* /*pButton*/, CRect rect, COLORREF& /*clrText*/)
 {
-    pDC->FillRect(rect, &Globals().brHilite);
+    pDC->FillRect(rect, &WTKGetGlobalData().brHilite);
 }
 
 void CWTKVisualManager::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarelyUsed)
@@ -565,12 +560,12 @@ void CWTKVisualManager::OnHighlightRarelyUsedMenuItems(CDC* pDC, CRect rectRarel
         CWTKPaintTools tools(pDC);
         tools.HighlightRect(rectRarelyUsed);
     }
-    pDC->Draw3dRect(rectRarelyUsed, Globals().clrBarShadow, Globals().clrBarHilite);
+    pDC->Draw3dRect(rectRarelyUsed, WTKGetGlobalData().clrBarShadow, WTKGetGlobalData().clrBarHilite);
 }
 
 COLORREF CWTKVisualManager::GetToolbarButtonTextColor(const CWTKToolbarButtonInfo* pButton, int state)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     const CWTKToolBarInfo* pToolBar = pButton->GetParentToolBar();
     const BOOL bCustomizing = pToolBar != nullptr && pToolBar->IsCustomizing();
     const BOOL bDisabledStyle = (pButton->GetStyle() & TBBS_DISABLED) != 0;
@@ -604,7 +599,7 @@ BOOL CWTKVisualManager::OnDrawOutlookPageButtonBorder(const CWTKShortcutPageButt
 
 void CWTKVisualManager::OnFillPushButtonBackground(CDC* pDC, const CRect& rectClient, CWTKPushButtonInfo* /*pButton*/)
 {
-    pDC->FillRect(rectClient, &Globals().brBarFace);
+    pDC->FillRect(rectClient, &WTKGetGlobalData().brBarFace);
 }
 
 void CWTKVisualManager::OnDrawPushButtonBorder(CDC* pDC, CRect& rectClient, CWTKPushButtonInfo* pButton, UINT uiState)
@@ -614,7 +609,7 @@ void CWTKVisualManager::OnDrawPushButtonBorder(CDC* pDC, CRect& rectClient, CWTK
 
 void CWTKVisualManager::OnEraseTabsArea(CDC* pDC, CRect rect, const CWTKTabWindowInfo* pTabWnd)
 {
-    pDC->FillRect(rect, &Globals().brBarFace);
+    pDC->FillRect(rect, &WTKGetGlobalData().brBarFace);
     if (!pTabWnd->IsSlantedStyle())
         return;
     const int iActive = pTabWnd->GetActiveTab();
@@ -631,7 +626,7 @@ void CWTKVisualManager::OnEraseTabsArea(CDC* pDC, CRect rect, const CWTKTabWindo
 COLORREF CWTKVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
                                       const CWTKTabWindowInfo* pTabWnd)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     const BOOL bTop = pTabWnd->IsTabsOnTop();
     const COLORREF clrTab = pTabWnd->GetTabBkColor(iTab);
     CRect rectContent = rectTab;
@@ -775,7 +770,7 @@ COLORREF CWTKVisualManager::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bI
             if (bSlanted && clrTab != kWTKNoColor)
                 pDC->FillSolidRect(rectJoin, clrTab);
             else
-                pDC->FillRect(rectJoin, &Globals().brBarFace);
+                pDC->FillRect(rectJoin, &WTKGetGlobalData().brBarFace);
         }
 
         rectContent = rectTab;
@@ -832,12 +827,12 @@ void CWTKVisualManager::OnDrawTabContent(CDC* pDC, CRect rectTab, int iTab, BOOL
 
 void CWTKVisualManager::OnFillTabButton(CDC* pDC, CRect rect, CWTKPushButtonInfo* /*pButton*/)
 {
-    pDC->FillRect(rect, &Globals().brBarFace);
+    pDC->FillRect(rect, &WTKGetGlobalData().brBarFace);
 }
 
 void CWTKVisualManager::OnDrawTabButtonBorder(CDC* pDC, CRect& rect, CWTKPushButtonInfo* pButton, UINT uiState)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     if ((pButton->IsPushed() && pButton->IsHighlighted()) || (uiState & ODS_SELECTED)) {
         pDC->Draw3dRect(rect, g.clrBtnDkShadow, g.clrBtnHilite);
         rect.OffsetRect(2, 2);
@@ -851,7 +846,7 @@ void CWTKVisualManager::GetTabFrameColors(const CWTKTabWindowInfo* pTabWnd, COLO
                                           COLORREF& clrHighlight, COLORREF& clrFace, COLORREF& clrDarkShadow,
                                           COLORREF& clrLight, HBRUSH& hbrFace, HBRUSH& hbrBlack)
 {
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     clrDark = g.clrBarShadow;
     clrBlack = g.clrBarText;
     clrHighlight = g.clrBarHilite;
@@ -885,7 +880,7 @@ BOOL CWTKVisualManager::IsHighlightTabs() const
 
 COLORREF CWTKVisualManager::OnFillCheckedImageBackground(CDC* pDC, CRect rect, BOOL bHighlighted)
 {
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     if (!bHighlighted) {
         pDC->FillRect(rect, &g.brBtnFace);
         return g.clrBarText;
@@ -907,14 +902,14 @@ CSize CWTKVisualManager::GetButtonExtraBorder() const
 
 void CWTKVisualManager::OnFillOutlookBarBackground(CDC* pDC, CRect rect, const CWTKShortcutBarInfo* pBar)
 {
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     pDC->FillRect(rect, pBar->UsesButtonColors() ? &g.brBtnFace : &g.brBarFace);
 }
 
 void CWTKVisualManager::OnDrawOutlookButtonBorder(const CWTKShortcutBarInfo* pBar, CDC* pDC, CRect& rectBtn,
                                                   BOOL bIsPressed, BOOL /*bIsHighlighted*/)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     const BOOL bButtonColors = pBar->UsesButtonColors();
     if (bIsPressed) {
         const COLORREF clrShadow = bButtonColors ? g.clrBtnShadow : g.clrBarShadow;
@@ -930,7 +925,7 @@ void CWTKVisualManager::OnDrawOutlookButtonBorder(const CWTKShortcutBarInfo* pBa
 
 void CWTKVisualManager::OnDrawOutlookScrollArrow(const CWTKShortcutBarInfo* pBar, CDC* pDC, CRect rect, BOOL bIsUp)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     const BOOL bButtonColors = pBar->UsesButtonColors();
     CPen penHilite(PS_SOLID, 1, bButtonColors ? g.clrBtnHilite : g.clrBarHilite);
     CPen penDark(PS_SOLID, 1, bButtonColors ? g.clrBtnDkShadow : g.clrBarDkShadow);
@@ -965,7 +960,7 @@ void CWTKVisualManager::OnFillTasksPaneBackground(CDC* pDC, CRect rect)
 void CWTKVisualManager::OnDrawTasksGroupCaption(CDC* pDC, const CWTKTasksGroupInfo* pGroup, BOOL bIsHighlighted,
                                                 BOOL /*bIsSelected*/, BOOL bCanCollapse)
 {
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     const CRect rectCaption = pGroup->GetCaptionRect();
     const BOOL bSpecial = pGroup->IsSpecial();
     pDC->FillSolidRect(rectCaption, bSpecial ? g.clrHilite : g.clrBtnFace);
@@ -1013,7 +1008,7 @@ void CWTKVisualManager::OnDrawTasksGroupAreaBorder(CDC* /*pDC*/, CRect /*rect*/,
 
 void CWTKVisualManager::OnDrawTasksGroupFrame(CDC* pDC, CRect rect, BOOL bSpecial, BOOL /*bNoTitle*/)
 {
-    CPen pen(PS_SOLID, 1, bSpecial ? Globals().clrHilite : Globals().clrBtnFace);
+    CPen pen(PS_SOLID, 1, bSpecial ? WTKGetGlobalData().clrHilite : WTKGetGlobalData().clrBtnFace);
     CPen* pOldPen = pDC->SelectObject(&pen);
     pDC->MoveTo(rect.left, rect.top);
     pDC->LineTo(rect.left, rect.bottom - 1);
@@ -1024,7 +1019,7 @@ void CWTKVisualManager::OnDrawTasksGroupFrame(CDC* pDC, CRect rect, BOOL bSpecia
 
 void CWTKVisualManager::OnDrawTask(CDC* pDC, const CWTKTaskInfo* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted)
 {
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     CRect rect = pTask->GetRect();
     if (pTask->IsSeparator()) {
         const int y = rect.top + rect.Height() / 2;
@@ -1054,10 +1049,10 @@ void CWTKVisualManager::OnDrawTask(CDC* pDC, const CWTKTaskInfo* pTask, HIMAGELI
 
 void CWTKVisualManager::OnDrawScrollButton(CDC* pDC, CRect rect, int nExtraTop, int nGlyph, BOOL bHighlighted)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     CRect rectFill = rect;
     rectFill.top -= nExtraTop;
-    pDC->FillRect(rectFill, &Globals().brBarFace);
+    pDC->FillRect(rectFill, &WTKGetGlobalData().brBarFace);
     if (bHighlighted) {
         {
             CWTKPaintTools tools(pDC);
@@ -1075,7 +1070,7 @@ void CWTKVisualManager::OnDrawExpandingBox(CDC* pDC, CRect rect, BOOL bIsOpened,
     pDC->Draw3dRect(rect, colorBox, colorBox);
     rect.DeflateRect(2, 2);
     const CPoint ptCenter = rect.CenterPoint();
-    CPen pen(PS_SOLID, 1, Globals().clrBtnText);
+    CPen pen(PS_SOLID, 1, WTKGetGlobalData().clrBtnText);
     CPen* pOldPen = pDC->SelectObject(&pen);
     pDC->MoveTo(rect.left, ptCenter.y);
     pDC->LineTo(rect.right, ptCenter.y);
@@ -1106,7 +1101,7 @@ void CWTKVisualManager::OnDrawControlBorder(CWnd* pWndCtrl)
     CRect rect;
     ::GetWindowRect(pWndCtrl->GetSafeHwnd(), rect);
     rect.OffsetRect(-rect.left, -rect.top);
-    dc.Draw3dRect(rect, Globals().clrBarDkShadow, Globals().clrBarHilite);
+    dc.Draw3dRect(rect, WTKGetGlobalData().clrBarDkShadow, WTKGetGlobalData().clrBarHilite);
 }
 
 int CWTKVisualManager::GetMenuImageMargin() const

@@ -8,11 +8,6 @@ IMPLEMENT_DYNCREATE(CWTKVisualManager2003, CWTKVisualManagerXP)
 
 namespace {
 
-WTKGlobalData& Globals()
-{
-    return WTKGetGlobalData();
-}
-
 // The theme whose colour schemes the look knows, and two of its schemes.
 constexpr char kLunaTheme[] = "Luna";
 constexpr char kHomesteadScheme[] = "homestead";
@@ -162,7 +157,7 @@ void CWTKVisualManager2003::DetectTheme()
 
 COLORREF CWTKVisualManager2003::AccentColor() const
 {
-    return m_bIsLuna ? ThemeSys(COLOR_HIGHLIGHT) : Globals().clrBarFace;
+    return m_bIsLuna ? ThemeSys(COLOR_HIGHLIGHT) : WTKGetGlobalData().clrBarFace;
 }
 
 void CWTKVisualManager2003::ComputeGradientColors()
@@ -187,7 +182,7 @@ void CWTKVisualManager2003::ComputeGradientColors()
 
 void CWTKVisualManager2003::UpdateBarColors()
 {
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     if (IsHighColor() && m_bIsLuna) {
         if (m_bIsHomestead)
             g.clrBarFace = B(m_clrToolBarGradientDark, m_clrToolBarGradientLight, 1.0, 2, 1);
@@ -212,7 +207,7 @@ void CWTKVisualManager2003::UpdateBarColors()
 
 void CWTKVisualManager2003::ComputeSchemeColors()
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     if (!IsHighColor()) {
         // Only the tasks pane keeps colours of its own; everything else draws the Office XP way.
         m_clrTaskPaneGradientDark = m_clrTaskPaneGradientLight = g.clrBarWindow;
@@ -243,7 +238,7 @@ void CWTKVisualManager2003::ComputeSchemeColors()
 
 void CWTKVisualManager2003::ComputeLunaColors(COLORREF a)
 {
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     const COLORREF a1 = ThemeColor(kButtonClass, kPartPushButton, kStateNormal, kPropAccentColorHint, a);
     const COLORREF a2 = ThemeColor(kButtonClass, kPartRadioButton, kStateNormal, kPropAccentColorHint, a);
     const COLORREF f = ThemeColor(kWindowClass, kPartCloseButton, kStateNormal, kPropFillColorHint, a);
@@ -268,7 +263,7 @@ void CWTKVisualManager2003::ComputeLunaColors(COLORREF a)
 
 void CWTKVisualManager2003::ComputePlainColors()
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     m_clrHighlightMenuItem = kWTKNoColor;
     m_clrHighlightGradientEnd = m_clrHighlight;
     m_clrHighlightGradientStart = m_clrHighlightDn;
@@ -309,7 +304,7 @@ void CWTKVisualManager2003::ComputeTasksPaneColors()
 
 void CWTKVisualManager2003::CreateSchemeObjects()
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     m_penSeparatorLight.DeleteObject();
     m_penSeparatorLight.CreatePen(PS_SOLID, 1, g.clrBarHilite);
     m_brFace.DeleteObject();

@@ -18,27 +18,6 @@
 
 namespace {
 
-WTKGlobalData& Globals()
-{
-    return WTKGetGlobalData();
-}
-
-const CWTKBarLookInfo* LookInfo(const CWTKBarInfo* pBar)
-{
-    return dynamic_cast<const CWTKBarLookInfo*>(pBar);
-}
-
-CWTKBarLookInfo::Kind KindOf(const CWTKBarInfo* pBar)
-{
-    const CWTKBarLookInfo* pInfo = LookInfo(pBar);
-    return pInfo != nullptr ? pInfo->GetLookKind() : CWTKBarLookInfo::kindDockBar;
-}
-
-BOOL IsInPopupMenu(const CWTKToolbarButtonInfo* pButton)
-{
-    return pButton != nullptr && KindOf(pButton->GetParentToolBar()) == CWTKBarLookInfo::kindPopupMenuBar;
-}
-
 // CBRS_ALIGN_* bits: a bar docked at the top or bottom lies horizontally, at the left or right
 // vertically.
 constexpr DWORD kAlignHorz = 0xA000;
@@ -72,7 +51,7 @@ void CWTKVisualManager2003::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* 
         CWTKVisualManagerXP::OnFillHighlightedArea(pDC, rect, pBrush, pButton);
         return;
     }
-    const BOOL bInMenu = IsInPopupMenu(pButton);
+    const BOOL bInMenu = CWTKBarLookInfo::IsInPopupMenu(pButton);
     const auto* pButtonInfo = dynamic_cast<const CWTKButtonLookInfo*>(pButton);
     COLORREF clrStart = kWTKNoColor;
     COLORREF clrEnd = kWTKNoColor;
@@ -104,9 +83,9 @@ void CWTKVisualManager2003::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* 
 void CWTKVisualManager2003::OnFillBarBackground(CDC* pDC, const CWTKBarInfo* pBar, CRect rectClient,
                                                 CRect rectClip, BOOL bNCArea)
 {
-    const CWTKBarLookInfo::Kind kind = KindOf(pBar);
+    const CWTKBarLookInfo::Kind kind = CWTKBarLookInfo::KindOf(pBar);
     if (kind == CWTKBarLookInfo::kindStatusBar) {
-        pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &Globals().brBtnFace);
+        pDC->FillRect(rectClip.IsRectEmpty() ? rectClient : rectClip, &WTKGetGlobalData().brBtnFace);
         return;
     }
     // The gradients are not computed at 8 bits per pixel or fewer.
@@ -129,7 +108,7 @@ void CWTKVisualManager2003::OnFillBarBackground(CDC* pDC, const CWTKBarInfo* pBa
     const DWORD dwStyle = pBar->GetBarStyle();
     const BOOL bToolBar = kind == CWTKBarLookInfo::kindToolBar || kind == CWTKBarLookInfo::kindColorBar;
     if (bToolBar) {
-        const BOOL bFloating = LookInfo(pBar)->IsFloating();
+        const BOOL bFloating = CWTKBarLookInfo::Of(pBar)->IsFloating();
         if (bNCArea && !bFloating) {
             FillDockedToolBar(pDC, pBar, rectClient);
             return;
@@ -148,7 +127,7 @@ void CWTKVisualManager2003::FillDockArea(CDC* pDC, const CWTKBarInfo* pBar, CRec
 {
     // The dock area is one gradient up to the monitor's edge, so bars side by side continue it.
     CRect rectGradient = rectClient;
-    const CWTKBarLookInfo* pInfo = LookInfo(pBar);
+    const CWTKBarLookInfo* pInfo = CWTKBarLookInfo::Of(pBar);
     CRect rectScreen = pInfo != nullptr ? pInfo->GetWindowRectScreen() : CRect();
     if (!rectScreen.IsRectEmpty()) {
         const CRect rectMonitor = MonitorRect(rectScreen.TopLeft());
@@ -166,7 +145,7 @@ void CWTKVisualManager2003::FillDockArea(CDC* pDC, const CWTKBarInfo* pBar, CRec
 
 void CWTKVisualManager2003::FillDockedToolBar(CDC* pDC, const CWTKBarInfo* pBar, CRect rect)
 {
-    const CWTKBarLookInfo* pInfo = LookInfo(pBar);
+    const CWTKBarLookInfo* pInfo = CWTKBarLookInfo::Of(pBar);
     const DWORD dwStyle = pBar->GetBarStyle();
     const BOOL bHorz = (dwStyle & kAlignVert) == 0 || (dwStyle & kAlignHorz) != 0;
 
@@ -241,7 +220,7 @@ void CWTKVisualManager2003::OnDrawMenuBorder(CDC* pDC, const CWTKPopupMenuInfo* 
 
 CRect CWTKVisualManager2003::ShortenAlongBar(const CWTKBarInfo* pBar, CRect rect, BOOL bHorz) const
 {
-    const CWTKBarLookInfo* pInfo = LookInfo(pBar);
+    const CWTKBarLookInfo* pInfo = CWTKBarLookInfo::Of(pBar);
     if (pInfo == nullptr)
         return rect;
     const CSize sizeButton = pInfo->GetButtonSize();
@@ -259,7 +238,7 @@ void CWTKVisualManager2003::DrawGripperDots(CDC* pDC, const CRect& rectStrip, BO
     const int nLength = bHorz ? rectStrip.Height() : rectStrip.Width();
     const int nDots = (nLength - kDotStrip) / kDotPitch;
     const int nFirst = ((nLength - kDotStrip) % kDotPitch + kDotStrip) / 2;
-    const COLORREF clrHilite = Globals().clrBtnHilite;
+    const COLORREF clrHilite = WTKGetGlobalData().clrBtnHilite;
     for (int i = 0; i < nDots; ++i) {
         const int nAlong = nFirst + i * kDotPitch;
         const CPoint pt = bHorz ? CPoint(rectStrip.left, rectStrip.top + nAlong)
@@ -275,7 +254,7 @@ void CWTKVisualManager2003::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL b
         CWTKVisualManagerXP::OnDrawBarGripper(pDC, rectGripper, bHorz, pBar);
         return;
     }
-    const CWTKBarLookInfo::Kind kind = KindOf(pBar);
+    const CWTKBarLookInfo::Kind kind = CWTKBarLookInfo::KindOf(pBar);
     const BOOL bToolBar = pBar != nullptr && (kind == CWTKBarLookInfo::kindToolBar ||
                                               kind == CWTKBarLookInfo::kindMenuBar ||
                                               kind == CWTKBarLookInfo::kindColorBar);
@@ -301,7 +280,7 @@ void CWTKVisualManager2003::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL b
 
 void CWTKVisualManager2003::OnDrawSeparator(CDC* pDC, const CWTKBarInfo* pBar, CRect rect, BOOL bHorz)
 {
-    if (!IsHighColor() || KindOf(pBar) == CWTKBarLookInfo::kindPopupMenuBar) {
+    if (!IsHighColor() || CWTKBarLookInfo::KindOf(pBar) == CWTKBarLookInfo::kindPopupMenuBar) {
         CWTKVisualManagerXP::OnDrawSeparator(pDC, pBar, rect, bHorz);
         return;
     }

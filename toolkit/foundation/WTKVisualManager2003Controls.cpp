@@ -16,11 +16,6 @@
 
 namespace {
 
-WTKGlobalData& Globals()
-{
-    return WTKGetGlobalData();
-}
-
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 // The show-all-items button's round gradient starts at this angle.
 constexpr int kShowAllStartAngle = 45;
@@ -49,7 +44,7 @@ void CWTKVisualManager2003::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDi
     } else {
         CWTKPaintTools tools(pDC);
         tools.FillGradient(rect, m_clrToolBarGradientDark, m_clrToolBarGradientLight, TRUE);
-        const COLORREF clrFrame = Globals().clrBarWindow;
+        const COLORREF clrFrame = WTKGetGlobalData().clrBarWindow;
         pDC->Draw3dRect(rect, clrFrame, clrFrame);
     }
     const CSize sizeGlyph = GetGlyphSize();
@@ -68,7 +63,7 @@ void CWTKVisualManager2003::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabl
     if (!bDisabled && !bIsDropped && !bIsHighlighted)
         return;
     rect.DeflateRect(1, 1);
-    const COLORREF clr = bDisabled ? Globals().clrBarShadow : m_clrMenuItemBorder;
+    const COLORREF clr = bDisabled ? WTKGetGlobalData().clrBarShadow : m_clrMenuItemBorder;
     pDC->Draw3dRect(rect, clr, clr);
 }
 
@@ -116,7 +111,7 @@ BOOL CWTKVisualManager2003::OnFillOutlookPageButton(const CWTKShortcutPageButton
         tools.FillGradient(rect, m_clrHighlightGradientStart, m_clrHighlightGradientEnd, TRUE);
     else
         tools.FillGradient(rect, m_clrBarGradientDark, m_clrBarGradientLight, TRUE);
-    clrText = Globals().clrBarText;
+    clrText = WTKGetGlobalData().clrBarText;
     return TRUE;
 }
 
@@ -125,7 +120,7 @@ BOOL CWTKVisualManager2003::OnDrawOutlookPageButtonBorder(const CWTKShortcutPage
 {
     if (!IsHighColor())
         return CWTKVisualManagerXP::OnDrawOutlookPageButtonBorder(pButton, pDC, rect, state);
-    pDC->Draw3dRect(rect, Globals().clrBarHilite, m_clrGripperDots);
+    pDC->Draw3dRect(rect, WTKGetGlobalData().clrBarHilite, m_clrGripperDots);
     return TRUE;
 }
 
@@ -135,7 +130,7 @@ void CWTKVisualManager2003::OnFillPushButtonBackground(CDC* pDC, const CRect& re
     const BOOL bHot = pButton->IsHighlighted();
     const BOOL bPushed = pButton->IsPushed();
     if (!bHot && !bPushed)
-        pDC->FillRect(rectClient, &Globals().brBarFace);
+        pDC->FillRect(rectClient, &WTKGetGlobalData().brBarFace);
     else
         OnFillHighlightedArea(pDC, rectClient, (bHot && bPushed) ? &m_brHighlightDn : &m_brHighlight, nullptr);
 }
@@ -167,7 +162,7 @@ BOOL CWTKVisualManager2003::OnEraseTabsFrame(CDC* pDC, CRect rect, const CWTKTab
 {
     if (pTabWnd->IsFlatStyle() || !IsHighColor())
         return CWTKVisualManagerXP::OnEraseTabsFrame(pDC, rect, pTabWnd);
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     COLORREF clr1 = g.clrBarFace;
     COLORREF clr2 = g.clrBarHilite;
     if (pTabWnd->IsSlantedStyle() && pTabWnd->GetActiveTab() >= 0) {
@@ -195,7 +190,7 @@ void CWTKVisualManager2003::GetTabFrameColors(const CWTKTabWindowInfo* pTabWnd, 
     const int iActive = pTabWnd->GetActiveTab();
     if (iActive < 0 || pTabWnd->GetTabBkColor(iActive) == kWTKNoColor)
         clrFace = kWhite;
-    const COLORREF clrFrame = Globals().clrBarDkShadow;
+    const COLORREF clrFrame = WTKGetGlobalData().clrBarDkShadow;
     clrDark = clrBlack = clrHighlight = clrDarkShadow = clrLight = clrFrame;
 }
 
@@ -254,7 +249,7 @@ COLORREF CWTKVisualManager2003::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOO
     }
     pDC->RestoreDC(nSaved);
 
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     CPen penOutline(PS_SOLID, 1, g.clrBarDkShadow);
     CPen* pOldPen = pDC->SelectObject(&penOutline);
     pDC->Polyline(pts, 8);
@@ -316,7 +311,7 @@ COLORREF CWTKVisualManager2003::OnFillCheckedImageBackground(CDC* pDC, CRect rec
     rectColumn.right = std::min<int>(rect.right, rect.left + kDefaultMenuImageWidth + 2 * GetMenuImageMargin());
     CWTKPaintTools tools(pDC);
     tools.FillGradient(rectColumn, m_clrToolBarGradientLight, m_clrToolBarGradientDark, FALSE);
-    return Globals().clrBarText;
+    return WTKGetGlobalData().clrBarText;
 }
 
 void CWTKVisualManager2003::OnFillTasksPaneBackground(CDC* pDC, CRect rect)
@@ -328,7 +323,7 @@ void CWTKVisualManager2003::OnFillTasksPaneBackground(CDC* pDC, CRect rect)
 void CWTKVisualManager2003::OnDrawTasksGroupCaption(CDC* pDC, const CWTKTasksGroupInfo* pGroup, BOOL bIsHighlighted,
                                                     BOOL /*bIsSelected*/, BOOL bCanCollapse)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     const CRect rect = pGroup->GetCaptionRect();
     const BOOL bSpecial = pGroup->IsSpecial();
 
@@ -359,7 +354,7 @@ void CWTKVisualManager2003::OnDrawTasksGroupCaption(CDC* pDC, const CWTKTasksGro
     const CString strText = pGroup->GetCaptionText();
     CRect rectText(nTextLeft, rect.top + m_nGroupCaptionVertOffset,
                    std::max<int>(nTextLeft, rect.right - rect.Height()), rect.bottom);
-    CFont* pOldFont = pDC->SelectObject(&Globals().fontBold);
+    CFont* pOldFont = pDC->SelectObject(&WTKGetGlobalData().fontBold);
     const COLORREF clrOldText = pDC->SetTextColor(bSpecial ? m_clrTaskPaneGroupBorder : g.clrHilite);
     const int nOldBkMode = pDC->SetBkMode(TRANSPARENT);
     pDC->DrawText(strText, rectText, DT_SINGLELINE);
@@ -404,7 +399,7 @@ void CWTKVisualManager2003::OnDrawTasksGroupFrame(CDC* pDC, CRect rect, BOOL /*b
 
 void CWTKVisualManager2003::OnDrawTask(CDC* pDC, const CWTKTaskInfo* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted)
 {
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     const COLORREF clrHotText = g.clrHotText;
     g.clrHotText = g.clrHilite;
     CWTKVisualManagerXP::OnDrawTask(pDC, pTask, hIcons, bIsHighlighted);
@@ -413,10 +408,10 @@ void CWTKVisualManager2003::OnDrawTask(CDC* pDC, const CWTKTaskInfo* pTask, HIMA
 
 void CWTKVisualManager2003::OnDrawScrollButton(CDC* pDC, CRect rect, int nExtraTop, int nGlyph, BOOL bHighlighted)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     CRect rectFill = rect;
     rectFill.top -= nExtraTop;
-    pDC->FillRect(rectFill, &Globals().brBarFace);
+    pDC->FillRect(rectFill, &WTKGetGlobalData().brBarFace);
     if (bHighlighted) {
         COLORREF clr = g.clrBarWindow;
         if (IsHighColor())

@@ -6,11 +6,6 @@ IMPLEMENT_DYNCREATE(CWTKVisualManagerXP, CWTKVisualManager)
 
 namespace {
 
-WTKGlobalData& Globals()
-{
-    return WTKGetGlobalData();
-}
-
 // Rows alternately all set and all clear: the gripper of horizontal bars.
 constexpr WORD kGripperHorzBits[8] = {0x00FF, 0x0000, 0x00FF, 0x0000, 0x00FF, 0x0000, 0x00FF, 0x0000};
 // Alternate columns: the gripper of vertical bars.
@@ -61,7 +56,7 @@ CWTKVisualManagerXP::CWTKVisualManagerXP(BOOL bTemporary) : CWTKVisualManager(bT
 
     // A temporary look only answers questions: the shared colours belong to the current look.
     if (!m_bTemporary)
-        Globals().UpdateSysColors();
+        WTKGetGlobalData().UpdateSysColors();
     // Deliberately this class's own version: a derived look under construction is not built
     // yet and computes its colours in its own constructor.
     CWTKVisualManagerXP::OnUpdateSystemColors();
@@ -71,7 +66,7 @@ CWTKVisualManagerXP::~CWTKVisualManagerXP() = default;
 
 BOOL CWTKVisualManagerXP::IsHighColor()
 {
-    return Globals().nBitsPerPixel > 8;
+    return WTKGetGlobalData().nBitsPerPixel > 8;
 }
 
 COLORREF CWTKVisualManagerXP::TextColorOn(COLORREF clr)
@@ -94,7 +89,7 @@ void CWTKVisualManagerXP::OnUpdateSystemColors()
 
 void CWTKVisualManagerXP::ComputeXPColors()
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     if (!IsHighColor()) {
         m_clrMenuLight = g.clrBarWindow;
         m_clrTabBack = g.clrBtnFace;

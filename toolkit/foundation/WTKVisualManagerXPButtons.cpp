@@ -19,22 +19,6 @@
 
 namespace {
 
-WTKGlobalData& Globals()
-{
-    return WTKGetGlobalData();
-}
-
-const CWTKBarLookInfo* BarLookInfo(const CWTKBarInfo* pBar)
-{
-    return dynamic_cast<const CWTKBarLookInfo*>(pBar);
-}
-
-BOOL IsInPopupMenu(const CWTKToolbarButtonInfo* pButton)
-{
-    const CWTKBarLookInfo* pInfo = pButton != nullptr ? BarLookInfo(pButton->GetParentToolBar()) : nullptr;
-    return pInfo != nullptr && pInfo->GetLookKind() == CWTKBarLookInfo::kindPopupMenuBar;
-}
-
 BOOL IsMenuOpenOnBar(const CWTKToolbarButtonInfo* pButton)
 {
     const auto* pInfo = dynamic_cast<const CWTKButtonLookInfo*>(pButton);
@@ -69,7 +53,7 @@ void CWTKVisualManagerXP::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pB
 void CWTKVisualManagerXP::AdjustMenuButtonRect(const CWTKToolbarButtonInfo* pButton, CRect& rect)
 {
     const CWTKToolBarInfo* pBar = pButton != nullptr ? pButton->GetParentToolBar() : nullptr;
-    const CWTKBarLookInfo* pInfo = BarLookInfo(pBar);
+    const CWTKBarLookInfo* pInfo = CWTKBarLookInfo::Of(pBar);
     if (pInfo == nullptr)
         return;
     const CRect rectBar = pInfo->GetWindowRectScreen();
@@ -92,7 +76,7 @@ void CWTKVisualManagerXP::OnFillButtonInterior(CDC* pDC, const CWTKToolbarButton
         return;
 
     const UINT nStyle = pButton->GetStyle();
-    const BOOL bInMenu = IsInPopupMenu(pButton);
+    const BOOL bInMenu = CWTKBarLookInfo::IsInPopupMenu(pButton);
     CBrush* pBrush = &m_brHighlight;
     if (IsMenuOpenOnBar(pButton)) {
         AdjustMenuButtonRect(pButton, rect);
@@ -118,7 +102,7 @@ void CWTKVisualManagerXP::OnDrawButtonBorder(CDC* pDC, const CWTKToolbarButtonIn
 {
     if (state != kButtonStatePushed && state != kButtonStateHighlighted)
         return;
-    const BOOL bInMenu = IsInPopupMenu(pButton);
+    const BOOL bInMenu = CWTKBarLookInfo::IsInPopupMenu(pButton);
     COLORREF clrBorder = m_clrMenuItemBorder;
     if (IsMenuOpenOnBar(pButton)) {
         clrBorder = m_clrMenuBorder;
@@ -142,14 +126,14 @@ void CWTKVisualManagerXP::OnDrawButtonBorder(CDC* pDC, const CWTKToolbarButtonIn
 void CWTKVisualManagerXP::OnHighlightMenuItem(CDC* pDC, const CWTKToolBarInfo* pBar,
                                               const CWTKToolbarButtonInfo* pButton, CRect rect, COLORREF& clrText)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     const BOOL bDisabled = pButton != nullptr && (pButton->GetStyle() & TBBS_DISABLED) != 0;
     OnFillHighlightedArea(pDC, rect, bDisabled ? &m_brMenuLight : &m_brHighlight, pButton);
     pDC->Draw3dRect(rect, m_clrMenuItemBorder, m_clrMenuItemBorder);
 
     // A menu button inside a popup menu also frames its image column when that column lies
     // further out than the item's own left edge.
-    const CWTKBarLookInfo* pInfo = BarLookInfo(pBar);
+    const CWTKBarLookInfo* pInfo = CWTKBarLookInfo::Of(pBar);
     if (pInfo != nullptr && pInfo->GetLookKind() == CWTKBarLookInfo::kindPopupMenuBar) {
         int nColumn = pInfo->GetMenuImageWidth() + 2 * GetMenuImageMargin();
         if (pButton != nullptr && (pButton->GetStyle() & TBBS_CHECKED))
@@ -164,7 +148,7 @@ void CWTKVisualManagerXP::OnHighlightMenuItem(CDC* pDC, const CWTKToolBarInfo* p
 
 COLORREF CWTKVisualManagerXP::GetToolbarButtonTextColor(const CWTKToolbarButtonInfo* pButton, int state)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     const UINT nStyle = pButton->GetStyle();
     if (pButton->GetKind() == CWTKToolbarButtonInfo::kindShortcut)
         return (nStyle & TBBS_DISABLED) ? g.clrGrayedText : g.clrBarText;
@@ -178,7 +162,7 @@ void CWTKVisualManagerXP::OnFillPushButtonBackground(CDC* pDC, const CRect& rect
     const BOOL bHighlighted = pButton->IsHighlighted();
     const BOOL bPushed = pButton->IsPushed();
     if (!bHighlighted && !bPushed) {
-        pDC->FillRect(rectClient, &Globals().brBarFace);
+        pDC->FillRect(rectClient, &WTKGetGlobalData().brBarFace);
         return;
     }
     OnFillHighlightedArea(pDC, rectClient, (bHighlighted && bPushed) ? &m_brHighlightDn : &m_brHighlight, nullptr);
@@ -188,7 +172,7 @@ void CWTKVisualManagerXP::OnDrawPushButtonBorder(CDC* pDC, CRect& rectClient, CW
                                                  UINT /*uiState*/)
 {
     if (pButton->IsHighlighted() || pButton->IsPushed()) {
-        const COLORREF clrFrame = Globals().clrBarDkShadow;
+        const COLORREF clrFrame = WTKGetGlobalData().clrBarDkShadow;
         pDC->Draw3dRect(rectClient, clrFrame, clrFrame);
     }
 }
@@ -208,7 +192,7 @@ void CWTKVisualManagerXP::OnEraseTabsArea(CDC* pDC, CRect rect, const CWTKTabWin
     }
     pDC->FillRect(rect, &m_brTabBack);
     if (!pTabWnd->IsTabsOnTop())
-        pDC->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, Globals().clrBarHilite);
+        pDC->FillSolidRect(rect.left, rect.bottom - 1, rect.Width(), 1, WTKGetGlobalData().clrBarHilite);
 }
 
 COLORREF CWTKVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL bIsActive,
@@ -262,7 +246,7 @@ COLORREF CWTKVisualManagerXP::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOOL 
     }
     pDC->SelectObject(pOldPen);
 
-    const COLORREF clrText = bIsActive ? Globals().clrBarText : m_clrInactiveTabText;
+    const COLORREF clrText = bIsActive ? WTKGetGlobalData().clrBarText : m_clrInactiveTabText;
     const COLORREF clrOld = pDC->SetTextColor(clrText);
     OnDrawTabContent(pDC, rectTab, iTab, bIsActive, pTabWnd, kWTKNoColor);
     pDC->SetTextColor(clrOld);
@@ -274,12 +258,12 @@ void CWTKVisualManagerXP::OnFillTabButton(CDC* pDC, CRect rect, CWTKPushButtonIn
     if (pButton->IsHighlighted())
         OnFillHighlightedArea(pDC, rect, pButton->IsPushed() ? &m_brHighlightDn : &m_brHighlight, nullptr);
     else
-        pDC->FillRect(rect, &Globals().brBarFace);
+        pDC->FillRect(rect, &WTKGetGlobalData().brBarFace);
 }
 
 void CWTKVisualManagerXP::OnDrawTabButtonBorder(CDC* pDC, CRect& rect, CWTKPushButtonInfo* pButton, UINT uiState)
 {
-    const COLORREF clrDark = Globals().clrBarDkShadow;
+    const COLORREF clrDark = WTKGetGlobalData().clrBarDkShadow;
     const BOOL bPushed = pButton->IsPushed() || (uiState & ODS_SELECTED) != 0;
     if (bPushed)
         pDC->Draw3dRect(rect, clrDark, m_clrGripper);
@@ -305,7 +289,7 @@ void CWTKVisualManagerXP::OnDrawTasksGroupFrame(CDC* pDC, CRect rect, BOOL bSpec
 
 void CWTKVisualManagerXP::OnDrawTask(CDC* pDC, const CWTKTaskInfo* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted)
 {
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     CRect rect = pTask->GetRect();
     if (pTask->IsSeparator()) {
         CWTKVisualManager::OnDrawTask(pDC, pTask, hIcons, bIsHighlighted);

@@ -21,23 +21,7 @@
 
 namespace {
 
-WTKGlobalData& Globals()
-{
-    return WTKGetGlobalData();
-}
-
-const CWTKBarLookInfo* LookInfo(const CWTKBarInfo* pBar)
-{
-    return dynamic_cast<const CWTKBarLookInfo*>(pBar);
-}
-
-CWTKBarLookInfo::Kind KindOf(const CWTKBarInfo* pBar)
-{
-    const CWTKBarLookInfo* pInfo = LookInfo(pBar);
-    return pInfo != nullptr ? pInfo->GetLookKind() : CWTKBarLookInfo::kindDockBar;
-}
-
-const CWTKButtonLookInfo* LookInfo(const CWTKToolbarButtonInfo* pButton)
+const CWTKButtonLookInfo* ButtonLookInfo(const CWTKToolbarButtonInfo* pButton)
 {
     return dynamic_cast<const CWTKButtonLookInfo*>(pButton);
 }
@@ -58,7 +42,7 @@ void CWTKVisualManagerXP::OnFillBarBackground(CDC* pDC, const CWTKBarInfo* pBar,
                                               BOOL bNCArea)
 {
     const CRect rectFill = rectClip.IsRectEmpty() ? rectClient : rectClip;
-    switch (KindOf(pBar)) {
+    switch (CWTKBarLookInfo::KindOf(pBar)) {
     case CWTKBarLookInfo::kindPopupMenuBar: {
         pDC->FillRect(rectFill, &m_brMenuLight);
         CRect rectImages = rectClient;
@@ -67,7 +51,7 @@ void CWTKVisualManagerXP::OnFillBarBackground(CDC* pDC, const CWTKBarInfo* pBar,
         return;
     }
     case CWTKBarLookInfo::kindColorBar:
-        pDC->FillRect(rectFill, LookInfo(pBar)->IsColorBarOnBarBackground() ? &m_brBarBkgnd : &m_brMenuLight);
+        pDC->FillRect(rectFill, CWTKBarLookInfo::Of(pBar)->IsColorBarOnBarBackground() ? &m_brBarBkgnd : &m_brMenuLight);
         return;
     case CWTKBarLookInfo::kindToolBar:
         pDC->FillRect(rectFill, &m_brBarBkgnd);
@@ -80,7 +64,7 @@ void CWTKVisualManagerXP::OnFillBarBackground(CDC* pDC, const CWTKBarInfo* pBar,
 
 int CWTKVisualManagerXP::GetMenuImageColumnWidth(const CWTKBarInfo* pBar) const
 {
-    const CWTKBarLookInfo* pInfo = LookInfo(pBar);
+    const CWTKBarLookInfo* pInfo = CWTKBarLookInfo::Of(pBar);
     const int nImageWidth = pInfo != nullptr ? pInfo->GetMenuImageWidth() : kDefaultMenuImageWidth;
     return nImageWidth + 2 * GetMenuImageMargin() + 1;
 }
@@ -91,7 +75,7 @@ void CWTKVisualManagerXP::OnDrawBarBorder(CDC* pDC, const CWTKBarInfo* pBar, CRe
     if ((dwStyle & kBarStyleBorderAny) == 0)
         return;
     // Flat: every edge in the face colour, no etched line.
-    const COLORREF clrFace = Globals().clrBarFace;
+    const COLORREF clrFace = WTKGetGlobalData().clrBarFace;
     const COLORREF clrOldBk = pDC->GetBkColor();
     const int cx = rect.Width();
     const int cy = rect.Height();
@@ -176,10 +160,10 @@ void CWTKVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHo
     if (!HasGripperBrushes())
         CreateGripperBrushes();
 
-    const WTKGlobalData& g = Globals();
-    const CWTKBarLookInfo::Kind kind = KindOf(pBar);
+    const WTKGlobalData& g = WTKGetGlobalData();
+    const CWTKBarLookInfo::Kind kind = CWTKBarLookInfo::KindOf(pBar);
     const BOOL bSizingBar = kind == CWTKBarLookInfo::kindSizingBar;
-    const BOOL bVertCaption = bSizingBar && LookInfo(pBar)->HasVerticalCaption();
+    const BOOL bVertCaption = bSizingBar && CWTKBarLookInfo::Of(pBar)->HasVerticalCaption();
 
     CRect rectStrip = rectGripper;
     if (bSizingBar) {
@@ -203,12 +187,12 @@ void CWTKVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHo
 
     if (!bSizingBar)
         return;
-    const CString strTitle = LookInfo(pBar)->GetTitle();
+    const CString strTitle = CWTKBarLookInfo::Of(pBar)->GetTitle();
     if (strTitle.IsEmpty())
         return;
     // The title, framed by one space each side, over the dots in the middle of the strip.
     const CString strText = " " + strTitle + " ";
-    CFont* pOldFont = pDC->SelectObject(bVertCaption ? &Globals().fontVertCaption : &Globals().fontRegular);
+    CFont* pOldFont = pDC->SelectObject(bVertCaption ? &WTKGetGlobalData().fontVertCaption : &WTKGetGlobalData().fontRegular);
     const COLORREF clrOldText = pDC->SetTextColor(g.clrBarText);
     const COLORREF clrOldBk = pDC->SetBkColor(g.clrBarFace);
     const int nOldMode = pDC->SetBkMode(OPAQUE);
@@ -229,7 +213,7 @@ void CWTKVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHo
 void CWTKVisualManagerXP::OnDrawSeparator(CDC* pDC, const CWTKBarInfo* pBar, CRect rect, BOOL bHorz)
 {
     CPen* pOldPen = pDC->SelectObject(&m_penSeparator);
-    if (KindOf(pBar) == CWTKBarLookInfo::kindPopupMenuBar) {
+    if (CWTKBarLookInfo::KindOf(pBar) == CWTKBarLookInfo::kindPopupMenuBar) {
         const int y = rect.top + rect.Height() / 2;
         pDC->MoveTo(rect.left + GetMenuImageColumnWidth(pBar) - GetMenuImageMargin(), y);
         pDC->LineTo(rect.right, y);
@@ -325,7 +309,7 @@ void CWTKVisualManagerXP::OnDrawStatusBarPaneBorder(CDC* pDC, const CWTKStatusBa
 void CWTKVisualManagerXP::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
                                                 BOOL bIsHighlighted, const CWTKToolbarButtonInfo* /*pButton*/)
 {
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     int nGlyph = bDisabled ? CWTKMenuGlyphs::kArrowDownDisabled : CWTKMenuGlyphs::kArrowDown;
     if (bIsDropped || bIsHighlighted) {
         OnFillHighlightedArea(pDC, rect, bIsDropped ? &m_brHighlightDn : &m_brHighlight, nullptr);
@@ -354,7 +338,7 @@ void CWTKVisualManagerXP::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL /*bDisabl
 void CWTKVisualManagerXP::OnDrawEditBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsHighlighted,
                                            const CWTKToolbarButtonInfo* pButton)
 {
-    const CWTKButtonLookInfo* pInfo = LookInfo(pButton);
+    const CWTKButtonLookInfo* pInfo = ButtonLookInfo(pButton);
     if (pInfo == nullptr || !pInfo->IsFlatEditBox()) {
         CWTKVisualManager::OnDrawEditBorder(pDC, rect, bDisabled, bIsHighlighted, pButton);
         return;
@@ -367,7 +351,7 @@ void CWTKVisualManagerXP::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsAct
 {
     if (!HasGripperBrushes())
         CreateGripperBrushes();
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     pDC->FillRect(rect, &m_brMenuLight);
     rect.DeflateRect(1, 1);
     if (bIsActive)

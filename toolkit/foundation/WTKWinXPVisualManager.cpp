@@ -81,17 +81,6 @@ constexpr int kTasksIconHorzOffset = 5;
 constexpr int kTasksVertSpacing = 4;
 constexpr int kTasksPaneReserved = 1;
 
-WTKGlobalData& Globals()
-{
-    return WTKGetGlobalData();
-}
-
-CWTKBarLookInfo::Kind KindOf(const CWTKBarInfo* pBar)
-{
-    const auto* pInfo = dynamic_cast<const CWTKBarLookInfo*>(pBar);
-    return pInfo != nullptr ? pInfo->GetLookKind() : CWTKBarLookInfo::kindDockBar;
-}
-
 BOOL IsMenuKind(CWTKBarLookInfo::Kind kind)
 {
     return kind == CWTKBarLookInfo::kindMenuBar || kind == CWTKBarLookInfo::kindPopupMenuBar;
@@ -151,7 +140,7 @@ BOOL CWTKWinXPVisualManager::IsWinXPThemeAvailable()
 BOOL CWTKWinXPVisualManager::KeepsOfficeXPMenuButton(const CWTKToolbarButtonInfo* pButton) const
 {
     return m_bOfficeXPStyleMenus && dynamic_cast<const CWTKMenuButtonInfo*>(pButton) != nullptr &&
-        IsMenuKind(KindOf(pButton->GetParentToolBar()));
+        IsMenuKind(CWTKBarLookInfo::KindOf(pButton->GetParentToolBar()));
 }
 
 void CWTKWinXPVisualManager::OnUpdateSystemColors()
@@ -164,7 +153,7 @@ void CWTKWinXPVisualManager::OnUpdateSystemColors()
 void CWTKWinXPVisualManager::OnFillBarBackground(CDC* pDC, const CWTKBarInfo* pBar, CRect rectClient, CRect rectClip,
                                                  BOOL bNCArea)
 {
-    if (IsThemedMenus() && KindOf(pBar) == CWTKBarLookInfo::kindPopupMenuBar) {
+    if (IsThemedMenus() && CWTKBarLookInfo::KindOf(pBar) == CWTKBarLookInfo::kindPopupMenuBar) {
         ::FillRect(pDC->GetSafeHdc(), rectClip.IsRectEmpty() ? rectClient : rectClip, ::GetSysColorBrush(COLOR_MENU));
         return;
     }
@@ -198,7 +187,7 @@ void CWTKWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL 
     // A sizing bar's caption runs along the bar, across a toolbar's gripper.
     const BOOL bHorzGripper = bSizingBar ? !bHorz : bHorz;
 
-    const WTKGlobalData& g = Globals();
+    const WTKGlobalData& g = WTKGetGlobalData();
     const COLORREF clrOldText = pDC->SetTextColor(g.clrBarShadow);
     const COLORREF clrOldBk = pDC->SetBkColor(g.clrBarFace);
     DrawThemeBackground(m_hThemeRebar, pDC, bHorzGripper ? kRebarGripper : kRebarGripperVert, kThemeStateNone,
@@ -214,7 +203,7 @@ void CWTKWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL 
     // The title as the Office XP look writes it, framed by one space each side.
     const BOOL bVertCaption = pInfo->HasVerticalCaption();
     const CString strText = " " + strTitle + " ";
-    CFont* pOldFont = pDC->SelectObject(bVertCaption ? &Globals().fontVertCaption : &Globals().fontRegular);
+    CFont* pOldFont = pDC->SelectObject(bVertCaption ? &WTKGetGlobalData().fontVertCaption : &WTKGetGlobalData().fontRegular);
     const COLORREF clrTitle = pDC->SetTextColor(g.clrBarText);
     const COLORREF clrTitleBk = pDC->SetBkColor(g.clrBarFace);
     const int nOldMode = pDC->SetBkMode(OPAQUE);
@@ -234,7 +223,7 @@ void CWTKWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL 
 
 void CWTKWinXPVisualManager::OnDrawSeparator(CDC* pDC, const CWTKBarInfo* pBar, CRect rect, BOOL bHorz)
 {
-    const BOOL bOfficeXPMenu = m_bOfficeXPStyleMenus && KindOf(pBar) == CWTKBarLookInfo::kindPopupMenuBar;
+    const BOOL bOfficeXPMenu = m_bOfficeXPStyleMenus && CWTKBarLookInfo::KindOf(pBar) == CWTKBarLookInfo::kindPopupMenuBar;
     if (!m_hThemeToolBar || bOfficeXPMenu) {
         CWTKVisualManagerXP::OnDrawSeparator(pDC, pBar, rect, bHorz);
         return;
@@ -443,7 +432,7 @@ void CWTKWinXPVisualManager::OnDrawPushButtonBorder(CDC* pDC, CRect& rectClient,
     }
     CRect rectFill = rectClient;
     rectFill.InflateRect(1, 1);
-    pDC->FillRect(rectFill, &Globals().brBarFace);
+    pDC->FillRect(rectFill, &WTKGetGlobalData().brBarFace);
 
     // Flat buttons that appear on hover: a resting button stays flat, a highlighted one shows
     // as a normal button, a pressed one as pressed.
@@ -486,7 +475,7 @@ COLORREF CWTKWinXPVisualManager::OnFillCheckedImageBackground(CDC* pDC, CRect re
         return CWTKVisualManagerXP::OnFillCheckedImageBackground(pDC, rect, bHighlighted);
     ::FillRect(pDC->GetSafeHdc(), rect, ::GetSysColorBrush(COLOR_MENU));
     if (bHighlighted)
-        pDC->Draw3dRect(rect, Globals().clrMenuText, Globals().clrMenuText);
+        pDC->Draw3dRect(rect, WTKGetGlobalData().clrMenuText, WTKGetGlobalData().clrMenuText);
     return ::GetSysColor(COLOR_MENUTEXT);
 }
 
@@ -515,7 +504,7 @@ void CWTKWinXPVisualManager::OnDrawTasksGroupCaption(CDC* pDC, const CWTKTasksGr
     if (strText.IsEmpty())
         return;
 
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     const CRect rectCaption = pGroup->GetCaptionRect();
     const BOOL bSpecial = pGroup->IsSpecial();
     DrawThemeBackground(m_hThemeExplorerBar, pDC, bSpecial ? kExplorerSpecialGroupHead : kExplorerNormalGroupHead,
@@ -579,7 +568,7 @@ void CWTKWinXPVisualManager::OnDrawTasksGroupFrame(CDC* pDC, CRect rect, BOOL bS
 
 void CWTKWinXPVisualManager::OnDrawTask(CDC* pDC, const CWTKTaskInfo* pTask, HIMAGELIST hIcons, BOOL bIsHighlighted)
 {
-    WTKGlobalData& g = Globals();
+    WTKGlobalData& g = WTKGetGlobalData();
     CRect rect = pTask->GetRect();
 
     int cxIcon = 0;
@@ -629,7 +618,7 @@ void CWTKWinXPVisualManager::OnDrawOutlookScrollArrow(const CWTKShortcutBarInfo*
         pts[2] = {rect.right, rect.top};
     }
     CBrush brArrow;
-    brArrow.CreateSolidBrush(Globals().clrBarShadow);
+    brArrow.CreateSolidBrush(WTKGetGlobalData().clrBarShadow);
     const HDC hDC = pDC->GetSafeHdc();
     const HGDIOBJ hOldBrush = ::SelectObject(hDC, brArrow.GetSafeHandle());
     const HGDIOBJ hOldPen = ::SelectObject(hDC, ::GetStockObject(NULL_PEN));

@@ -5,12 +5,12 @@
 #include "foundation/WTKGlobalData.h"
 
 #include "win/TickClock.h"
+#include "win/MessageMap.h"
 
 #include <algorithm>
 
 namespace {
 // The framework's set-message-string request and its idle prompt.
-constexpr UINT kSetMessageString = 0x362;
 constexpr UINT kIdleMessage = 0xE001;
 // Lines the animation moves per millisecond of ticks (one line every 30 ms).
 constexpr double kLinesPerMs = 0.033333335;
@@ -106,7 +106,7 @@ void CWTKTasksPane::OnMouseMove(UINT /*nFlags*/, CPoint point)
     CWnd* pOwner = GetOwner() != nullptr ? GetOwner() : GetParent();
     auto showPrompt = [pOwner](UINT nID) {
         if (pOwner != nullptr)
-            pOwner->SendMessage(kSetMessageString, nID, 0);
+            pOwner->SendMessage(WM_SETMESSAGESTRING, nID, 0);
     };
     if (pTask != nullptr && !pTask->m_bEnabled) {
         showPrompt(kIdleMessage);

@@ -9,7 +9,10 @@ const char kBase[] = "Software\\GlyphoraComSupportTests";
 
 std::string Path(const std::string& sub)
 {
-    return sub.empty() ? std::string(kBase) : std::string(kBase) + "\\" + sub;
+    std::string path = kBase;
+    if (!sub.empty())
+        path.append("\\").append(sub);
+    return path;
 }
 
 bool KeyExists(const std::string& sub)
@@ -101,6 +104,11 @@ protected:
 
 const char kClassKey[] = "Classes\\{11111111-2222-3333-4444-555555555555}";
 
+std::string ClassSubKey(const char* sub)
+{
+    return std::string(kClassKey).append("\\").append(sub);
+}
+
 TEST_F(RegistryScriptTest, RegisterWritesKeysValuesAndReplacements)
 {
     ASSERT_EQ(S_OK, m_script.Register(Wrap(kProduct)));
@@ -108,12 +116,12 @@ TEST_F(RegistryScriptTest, RegisterWritesKeysValuesAndReplacements)
     EXPECT_EQ("Thing Class", ReadString("Sample.Thing.1"));
     EXPECT_EQ("{11111111-2222-3333-4444-555555555555}", ReadString("Sample.Thing.1\\CLSID"));
     EXPECT_EQ("Thing Class", ReadString(kClassKey));
-    EXPECT_TRUE(KeyExists(std::string(kClassKey) + "\\Programmable"));
-    EXPECT_EQ("C:\\Bob's Files\\thing.dll", ReadString(std::string(kClassKey) + "\\InprocServer32"));
-    EXPECT_EQ("Apartment", ReadString(std::string(kClassKey) + "\\InprocServer32", "ThreadingModel"));
-    EXPECT_EQ("100% sure", ReadString(std::string(kClassKey) + "\\It's quoted"));
+    EXPECT_TRUE(KeyExists(ClassSubKey("Programmable")));
+    EXPECT_EQ("C:\\Bob's Files\\thing.dll", ReadString(ClassSubKey("InprocServer32")));
+    EXPECT_EQ("Apartment", ReadString(ClassSubKey("InprocServer32"), "ThreadingModel"));
+    EXPECT_EQ("100% sure", ReadString(ClassSubKey("It's quoted")));
 
-    const std::string numbers = std::string(kClassKey) + "\\Numbers";
+    const std::string numbers = ClassSubKey("Numbers");
     DWORD type = 0;
     std::string data;
     ASSERT_TRUE(ReadValue(numbers, "Small", type, data));
@@ -128,11 +136,11 @@ TEST_F(RegistryScriptTest, RegisterWritesKeysValuesAndReplacements)
 
 TEST_F(RegistryScriptTest, ForceRemoveReplacesWholeAndOtherKeysMerge)
 {
-    CreateKey(std::string(kClassKey) + "\\Stale");
+    CreateKey(ClassSubKey("Stale"));
     CreateKey("Sample.Thing.1\\Foreign");
     ASSERT_EQ(S_OK, m_script.Register(Wrap(kProduct)));
 
-    EXPECT_FALSE(KeyExists(std::string(kClassKey) + "\\Stale"));
+    EXPECT_FALSE(KeyExists(ClassSubKey("Stale")));
     EXPECT_TRUE(KeyExists("Sample.Thing.1\\Foreign"));
     EXPECT_EQ("Thing Class", ReadString("Sample.Thing.1"));
 }
@@ -140,7 +148,7 @@ TEST_F(RegistryScriptTest, ForceRemoveReplacesWholeAndOtherKeysMerge)
 TEST_F(RegistryScriptTest, UnregisterRemovesWhatItWroteOnly)
 {
     ASSERT_EQ(S_OK, m_script.Register(Wrap(kProduct)));
-    CreateKey(std::string(kClassKey) + "\\AddedLater");  // gone with its ForceRemove parent
+    CreateKey(ClassSubKey("AddedLater"));  // gone with its ForceRemove parent
     CreateKey("Kept", "ForeignValue");                   // keeps its key alive
     CreateKey("Classes\\Other");                         // a NoRemove key's foreign child
 

@@ -2,13 +2,12 @@
 #include "core/Exception.h"
 #include <gtest/gtest.h>
 
-namespace {
+// At file scope: classes with runtime class information derive from it.
 struct IExtra {
     virtual ~IExtra() = default;
     virtual int Extra() const { return 7; }
     int m_extraData = 42;
 };
-}  // namespace
 
 class CAnimal : public CObject {
     DECLARE_DYNAMIC(CAnimal)

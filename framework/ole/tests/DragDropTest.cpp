@@ -13,7 +13,7 @@ namespace {
 
 // Out of the way of other programs' windows on the same display.
 const RECT kSourceRect = {1000, 780, 1110, 860};
-const RECT kTargetRect = {1140, 780, 1250, 860};
+const RECT kDropRect = {1140, 780, 1250, 860};
 const POINT kRestPoint = {1270, 1015};  // where the hand rests between drags: no window there
 const UINT kTickMs = 10;
 const DWORD kScriptTimeout = 60000;  // a safety net only: no step waits for time to pass
@@ -118,12 +118,12 @@ protected:
         OleTest::SetUp();
         m_pfnOldClock = FwSetTickClock(&FrozenClock);
         ASSERT_TRUE(m_sourceWnd.CreateAt(kSourceRect, "drag source"));
-        ASSERT_TRUE(m_targetWnd.CreateAt(kTargetRect, "drop target"));
+        ASSERT_TRUE(m_targetWnd.CreateAt(kDropRect, "drop target"));
         ASSERT_TRUE(m_target.Register(&m_targetWnd));
         m_target.m_hEntered = m_hOverTarget;
         m_sourceWnd.m_hDone = m_hDragDone;
         m_sourceWnd.m_source.CacheGlobalData(PayloadFormat(), MakePayload("button"));
-        POINT centre = CentreOf(kTargetRect);
+        POINT centre = CentreOf(kDropRect);
         m_targetWnd.ScreenToClient(&centre);
         m_strEnterAtCentre = "enter " + std::to_string(centre.x) + "," + std::to_string(centre.y) + " key 1 payload";
     }
@@ -199,7 +199,7 @@ protected:
             MoveHand(POINT {CentreOf(kSourceRect).x + 5, kSourceRect.top + 5});
             return true;
         case moveToTarget:
-            MoveHand(CentreOf(kTargetRect));
+            MoveHand(CentreOf(kDropRect));
             return true;
         case press:
             // Pressed and released where the hand is, whatever the pointer did meanwhile.

@@ -168,7 +168,8 @@ TEST_F(ContextMenuManagerTest, CustomisedItemsAreKeptInTheWorkspace)
     // Under the workspace key, the Edit menu's items as toolbar 0 with the menu's id.
     char szBar[32];
     std::snprintf(szBar, sizeof(szBar), "WTKToolBar-0%x", IDR_TEST_CONTEXT_EDIT);
-    const std::string strKey = std::string("Software\\") + kSandboxCompany + "\\WTKToolBarTests\\" + kSection + "\\" + szBar;
+    std::string strKey = "Software\\";
+    strKey.append(kSandboxCompany).append("\\WTKToolBarTests\\").append(kSection).append("\\").append(szBar);
     HKEY hKey = nullptr;
     EXPECT_NE(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, strKey.c_str(), 0, KEY_READ, &hKey));
 

@@ -24,14 +24,6 @@ public:
     }
 };
 
-std::vector<UINT> Ids(const CWTKToolBar& bar)
-{
-    std::vector<UINT> ids;
-    for (int i = 0; i < bar.GetCount(); i++)
-        ids.push_back(bar.GetItemID(i));
-    return ids;
-}
-
 // Writes raw bytes as the bar's "Buttons" value.
 void WriteButtonsValue(const CString& strKey, const std::vector<BYTE>& bytes)
 {
@@ -88,7 +80,7 @@ TEST_F(ToolBarStateTest, ButtonsLabelsAndNameMakeTheRoundTrip)
     m_pBar->EnableTextLabels(TRUE);
     auto* pOverflow = new CWTKToolbarButton(0x9900, -1, "More", FALSE, TRUE);
     m_pBar->AddOverflowButton(pOverflow);
-    const std::vector<UINT> saved = Ids(*m_pBar);
+    const std::vector<UINT> saved = ButtonIds(*m_pBar);
     ASSERT_TRUE(m_pBar->SaveState(kProfile));
 
     CStateTestBar other;
@@ -96,7 +88,7 @@ TEST_F(ToolBarStateTest, ButtonsLabelsAndNameMakeTheRoundTrip)
     ASSERT_TRUE(other.LoadToolBar(IDR_TEST_TOOLBAR));
     ASSERT_TRUE(other.LoadState(kProfile));
     std::vector<UINT> expected(saved.begin(), saved.end() - 1);  // the overflow button is not stored
-    EXPECT_EQ(Ids(other), expected);
+    EXPECT_EQ(ButtonIds(other), expected);
     EXPECT_EQ(other.GetButtonText(0), CString("&New"));
     EXPECT_TRUE(other.AreTextLabels());
     CString strName;
@@ -112,7 +104,7 @@ TEST_F(ToolBarStateTest, ButtonsLabelsAndNameMakeTheRoundTrip)
     // A missing key or value changes nothing.
     m_pBar->RemoveStateFromRegistry(kProfile);
     EXPECT_FALSE(m_pBar->LoadState(kProfile));
-    EXPECT_EQ(Ids(*m_pBar), saved);
+    EXPECT_EQ(ButtonIds(*m_pBar), saved);
 }
 
 TEST_F(ToolBarStateTest, DamagedButtonsValuesRebuildTheBarFromItsResource)
@@ -163,7 +155,7 @@ TEST_F(ToolBarStateTest, DamagedButtonsValuesRebuildTheBarFromItsResource)
         WriteButtonsValue(strKey, c.bytes);
         m_pBar->RemoveButton(0);
         EXPECT_FALSE(m_pBar->LoadState(kProfile)) << c.what;
-        std::vector<UINT> ids = Ids(*m_pBar);
+        std::vector<UINT> ids = ButtonIds(*m_pBar);
         ASSERT_FALSE(ids.empty()) << c.what;
         EXPECT_EQ(ids.back(), 0x9900u) << "the overflow button is still last: " << c.what;
         ids.pop_back();

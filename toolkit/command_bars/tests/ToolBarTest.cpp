@@ -35,14 +35,6 @@ public:
     }
 };
 
-std::vector<UINT> Ids(const CWTKToolBar& bar)
-{
-    std::vector<UINT> ids;
-    for (int i = 0; i < bar.GetCount(); i++)
-        ids.push_back(bar.GetItemID(i));
-    return ids;
-}
-
 CPoint Centre(const CWTKToolBar& bar, int nIndex)
 {
     CRect rect;
@@ -93,7 +85,7 @@ protected:
 
 TEST_F(ToolBarTest, LoadsTheToolbarResourceAndRefusesDamagedOrMissingOnes)
 {
-    EXPECT_EQ(Ids(*m_pBar), kResourceIds);
+    EXPECT_EQ(ButtonIds(*m_pBar), kResourceIds);
     EXPECT_EQ(m_pBar->GetResourceID(), static_cast<UINT>(IDR_TEST_TOOLBAR));
     EXPECT_EQ(m_pBar->GetButtonStyle(3), TBBS_SEPARATOR);
     EXPECT_EQ(CWTKToolBar::GetDefaultImageSize(), CSize(16, 15));
@@ -130,7 +122,7 @@ TEST_F(ToolBarTest, ButtonListKeepsSeparatorsAndIndexesRight)
     for (const auto& c : cases) {
         m_pBar->SetButtons(c.ids.data(), static_cast<int>(c.ids.size()));
         EXPECT_EQ(m_pBar->RemoveButton(c.iRemove), c.bResult) << c.what;
-        EXPECT_EQ(Ids(*m_pBar), c.expected) << c.what;
+        EXPECT_EQ(ButtonIds(*m_pBar), c.expected) << c.what;
     }
 
     m_pBar->SetButtons(nullptr, 0);

@@ -81,3 +81,11 @@ CObject* LoadButtonObject(std::string bytes)
         return nullptr;
     }
 }
+
+std::vector<UINT> ButtonIds(const CWTKToolBar& bar)
+{
+    std::vector<UINT> ids;
+    for (int i = 0; i < bar.GetCount(); i++)
+        ids.push_back(bar.GetItemID(i));
+    return ids;
+}

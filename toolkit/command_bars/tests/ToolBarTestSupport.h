@@ -63,3 +63,5 @@ public:
 std::string StoreObject(CObject& object);
 // The toolbar button read back from such bytes, or null when loading threw.
 CObject* LoadButtonObject(std::string bytes);
+// The command ids of a bar's buttons in order, separators as 0.
+std::vector<UINT> ButtonIds(const CWTKToolBar& bar);

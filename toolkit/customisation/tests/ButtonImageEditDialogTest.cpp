@@ -19,8 +19,8 @@
 
 namespace {
 
-constexpr int kImageWidth = 16;
-constexpr int kImageHeight = 15;
+constexpr int kEditImageWidth = 16;
+constexpr int kEditImageHeight = 15;
 constexpr COLORREF kImageBackground = RGB(0, 128, 128);
 
 // Puts a bitmap of cx by cy on the clipboard: its top left pixel red, the rest blue.
@@ -47,7 +47,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_host.CreateHost(200, 100, "Host"));
-        MakeBitmap(m_bitmap, kImageWidth, kImageHeight, kImageBackground);
+        MakeBitmap(m_bitmap, kEditImageWidth, kEditImageHeight, kImageBackground);
         SetBitmapPixel(m_bitmap, 3, 4, kRed);
     }
     void TearDown() override
@@ -121,7 +121,7 @@ TEST_F(EditDialogTest, CopiesAndPastesThroughTheClipboard)
         ASSERT_TRUE(::OpenClipboard(nullptr));
         CBitmap copied;
         copied.Attach(::GetClipboardData(CF_BITMAP));
-        EXPECT_EQ(BitmapSize(copied), CSize(kImageWidth, kImageHeight));
+        EXPECT_EQ(BitmapSize(copied), CSize(kEditImageWidth, kEditImageHeight));
         EXPECT_EQ(BitmapPixel(copied, 3, 4), kRed);
         EXPECT_EQ(BitmapPixel(copied, 0, 0), kImageBackground);
         copied.Detach();  // the clipboard's
@@ -145,7 +145,7 @@ TEST_F(EditDialogTest, CopiesAndPastesThroughTheClipboard)
         Command(ID_WTK_PASTE_TOOL);
         EXPECT_EQ(Edited(c.ptRed.x, c.ptRed.y), kRed) << c.what;
         EXPECT_EQ(Edited(c.ptRed.x + 1, c.ptRed.y), kBlue) << c.what;
-        EXPECT_EQ(Edited(kImageWidth / 2, kImageHeight / 2), kBlue) << c.what;
+        EXPECT_EQ(Edited(kEditImageWidth / 2, kEditImageHeight / 2), kBlue) << c.what;
     }
     EXPECT_TRUE(boxes.Texts().empty());
 
@@ -157,7 +157,7 @@ TEST_F(EditDialogTest, CopiesAndPastesThroughTheClipboard)
     EXPECT_EQ(boxes.Texts()[0], "Can't paste bitmap image from the clipboard!");
 }
 
-int EightBitsPerPixel()
+int EightBitDepth()
 {
     return 8;
 }
@@ -174,7 +174,7 @@ TEST_F(EditDialogTest, ThePaletteHasSixteenColoursAtEightBitsPerPixel)
         int nBits;
         int nColors;
     };
-    const Case cases[] = {{EightBitsPerPixel, 8, 16}, {TwentyFourBitsPerPixel, 24, 20}};
+    const Case cases[] = {{EightBitDepth, 8, 16}, {TwentyFourBitsPerPixel, 24, 20}};
     for (const Case& c : cases) {
         const auto pfnOld = CButtonImageEditDialog::SetScreenDepthFunction(c.pfnDepth);
         Open();
@@ -192,7 +192,7 @@ TEST_F(EditDialogTest, ThePaletteHasSixteenColoursAtEightBitsPerPixel)
         m_dialog.reset();
     }
     // The 16 are the VGA colours: no system-reserved colour among them.
-    const auto pfnOld = CButtonImageEditDialog::SetScreenDepthFunction(EightBitsPerPixel);
+    const auto pfnOld = CButtonImageEditDialog::SetScreenDepthFunction(EightBitDepth);
     Open();
     CButtonImageEditDialog::SetScreenDepthFunction(pfnOld);
     const CWTKColorArray& colors = m_dialog->GetPalette().GetColors();
@@ -226,7 +226,7 @@ TEST_F(EditDialogTest, OnlyOKChangesTheCallersBitmap)
     EXPECT_EQ(BitmapPixel(m_bitmap, 3, 4), kRed) << "the caller's bitmap waits for OK";
     m_dialog->OnOK();
     EXPECT_EQ(BitmapPixel(m_bitmap, 3, 4), WTKGetGlobalData().clrBtnFace);
-    EXPECT_EQ(BitmapSize(m_bitmap), CSize(kImageWidth, kImageHeight));
+    EXPECT_EQ(BitmapSize(m_bitmap), CSize(kEditImageWidth, kEditImageHeight));
 }
 
 TEST_F(EditDialogTest, GalleryEditImage)

@@ -24,7 +24,7 @@
 
 namespace {
 
-constexpr COLORREF kIconHandle = RGB(128, 64, 0);
+constexpr COLORREF kWiredIconHandle = RGB(128, 64, 0);
 
 // A frame that records the commands that reach it.
 class CToolsTestFrame : public CFrameWnd {
@@ -177,7 +177,7 @@ TEST_F(UserToolsWiringTest, AToolsMenuItemShowsTheToolsIcon)
     Canvas canvas(rect.Width(), rect.Height());
     ASSERT_TRUE(canvas.CopyFromWindow(m_pPopup->GetSafeHwnd(), true));
     canvas.WritePng(ScreenshotFolder() + "\\tools_menu.png");
-    EXPECT_GT(canvas.Count(kIconHandle), 10) << "the default tool icon's handle";
+    EXPECT_GT(canvas.Count(kWiredIconHandle), 10) << "the default tool icon's handle";
     CloseMenu();
 }
 
@@ -262,13 +262,13 @@ TEST_F(UserToolsWiringTest, AButtonWithoutAnImageDrawsItsToolsIcon)
     Canvas withoutTool(24, 24);
     CWTKToolbarButton button(ID_TEST_FIRST_TOOL, -1, "");
     button.OnDraw(withoutTool.DC(), rect, nullptr, TRUE, FALSE, FALSE, FALSE, TRUE);
-    EXPECT_EQ(withoutTool.Count(kIconHandle), 0);
+    EXPECT_EQ(withoutTool.Count(kWiredIconHandle), 0);
 
     CTestToolsManager manager;
     manager.AddTool("Tool", ID_TEST_FIRST_TOOL);
     Canvas withTool(24, 24);
     button.OnDraw(withTool.DC(), rect, nullptr, TRUE, FALSE, FALSE, FALSE, TRUE);
-    EXPECT_EQ(withTool.Pixel(4 + 7, 4 + 10), kIconHandle) << "the icon centred in the button";
+    EXPECT_EQ(withTool.Pixel(4 + 7, 4 + 10), kWiredIconHandle) << "the icon centred in the button";
 }
 
 }  // namespace

@@ -20,7 +20,7 @@
 
 namespace {
 
-constexpr COLORREF kPaper = RGB(255, 255, 255);
+constexpr COLORREF k2003Paper = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(200, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 200);
 constexpr DWORD kDockedTop = 0x2000;
@@ -188,7 +188,7 @@ TEST_F(Look2003Test, LunaHighlightsAreGradients)
     ASSERT_TRUE(look.IsLuna());
     ASSERT_NE(kWTKNoColor, look.m_clrHighlightMenuItem);
     ASSERT_NE(look.m_clrHighlightGradientStart, look.m_clrHighlightGradientEnd);
-    Canvas canvas(40, 30, kPaper);
+    Canvas canvas(40, 30, k2003Paper);
     FakeLookBar toolBar;
     FakeLookButton button;
     button.toolBar = &toolBar;
@@ -262,12 +262,12 @@ TEST_F(Look2003Test, At8BitsPerPixelDrawsTheOfficeXPWay)
         {"highlighted button", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnFillButtonInterior(p, &button, rect, kButtonStateHighlighted); }},
     };
     for (const Operation& operation : operations) {
-        Canvas expected(60, 30, kPaper);
-        Canvas actual(60, 30, kPaper);
+        Canvas expected(60, 30, k2003Paper);
+        Canvas actual(60, 30, k2003Paper);
         operation.draw(xp, expected.DC());
         operation.draw(look, actual.DC());
         EXPECT_TRUE(actual.SamePixels(expected)) << operation.name;
-        EXPECT_NE(60 * 30, expected.Count(kPaper)) << operation.name << " drew nothing";
+        EXPECT_NE(60 * 30, expected.Count(k2003Paper)) << operation.name << " drew nothing";
     }
 }
 
@@ -276,7 +276,7 @@ TEST_F(Look2003Test, DockedToolbarsHaveRoundedEnds)
     FakeTheme theme(kLunaFile, "NormalColor");
     FillLunaColors(theme);
     CWTKVisualManager2003 look;
-    Canvas canvas(100, 30, kPaper);
+    Canvas canvas(100, 30, k2003Paper);
     FakeLookBar toolBar;
     toolBar.style = kDockedTop;
     const CRect rect(0, 0, 100, 26);
@@ -297,7 +297,7 @@ TEST_F(Look2003Test, DockedToolbarsHaveRoundedEnds)
     // Floating: one gradient to the corners, no shadow line; dark at the bottom, light on top
     // (the ends are the nearest bands, within a few steps).
     toolBar.floating = TRUE;
-    canvas.Fill(kPaper);
+    canvas.Fill(k2003Paper);
     look.OnFillBarBackground(canvas.DC(), &toolBar, rect, CRect(), TRUE);
     EXPECT_TRUE(Near(look.m_clrToolBarGradientDark, canvas.Pixel(0, 25), 6));
     EXPECT_EQ(canvas.Pixel(0, 25), canvas.Pixel(50, 25));
@@ -338,7 +338,7 @@ TEST_F(Look2003Test, ToolbarGradientEnds)
     FakeTheme theme(kLunaFile, "Metallic");
     FillLunaColors(theme);
     CWTKVisualManager2003 look;
-    Canvas canvas(60, 80, kPaper);
+    Canvas canvas(60, 80, k2003Paper);
     FakeLookBar horizontal;
     horizontal.style = kDockedTop;
     look.OnFillBarBackground(canvas.DC(), &horizontal, CRect(0, 0, 60, 26), CRect(), FALSE);
@@ -352,7 +352,7 @@ TEST_F(Look2003Test, ToolbarGradientEnds)
     // The popup menu's image column: light at the left, dark at its right edge.
     FakeLookBar popup;
     popup.kind = CWTKBarLookInfo::kindPopupMenuBar;
-    canvas.Fill(kPaper);
+    canvas.Fill(k2003Paper);
     look.OnFillBarBackground(canvas.DC(), &popup, CRect(0, 0, 60, 80), CRect(), FALSE);
     EXPECT_TRUE(Near(look.m_clrToolBarGradientLight, canvas.Pixel(0, 40), 6));
     EXPECT_TRUE(Near(look.m_clrToolBarGradientDark, canvas.Pixel(22, 40), 6));

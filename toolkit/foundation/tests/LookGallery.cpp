@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr DWORD kDockedTop = 0x2000;
+constexpr DWORD kGalleryDockedTop = 0x2000;
 
 void DrawToolBar(CWTKVisualManager& look, CDC* pDC, FakeLookBar& bar, CRect rectBar, const char* pszLabel)
 {
@@ -62,7 +62,7 @@ void DrawMenu(CWTKVisualManager& look, CDC* pDC, CRect rectMenuBar)
     // The menu bar with "File" open.
     FakeLookBar menuBar;
     menuBar.kind = CWTKBarLookInfo::kindMenuBar;
-    menuBar.style = kDockedTop;
+    menuBar.style = kGalleryDockedTop;
     look.OnFillBarBackground(pDC, &menuBar, rectMenuBar, CRect(), FALSE);
     FakeLookButton file;
     file.toolBar = &menuBar;
@@ -135,12 +135,12 @@ void DrawLookGallery(CWTKVisualManager& look, const char* pszFile)
     dock.kind = CWTKBarLookInfo::kindDockBar;
     look.OnFillBarBackground(pDC, &dock, CRect(0, 0, 420, 56), CRect(), FALSE);
     FakeLookBar docked;
-    docked.style = kDockedTop | kBarStyleBorderAny;
+    docked.style = kGalleryDockedTop | kBarStyleBorderAny;
     DrawToolBar(look, pDC, docked, CRect(184, 28, 418, 54), "docked");
 
     // A floating toolbar.
     FakeLookBar floating;
-    floating.style = kDockedTop;
+    floating.style = kGalleryDockedTop;
     floating.floating = TRUE;
     DrawToolBar(look, pDC, floating, CRect(190, 200, 416, 226), "floating");
 

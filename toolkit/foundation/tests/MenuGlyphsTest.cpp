@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr COLORREF kSentinel = RGB(0, 160, 0);
+constexpr COLORREF kGlyphSentinel = RGB(0, 160, 0);
 constexpr int kGlyph = CWTKMenuGlyphs::kGlyphSize;
 
 // The glyph bitmap's own pixels, unmapped.
@@ -69,24 +69,24 @@ TEST(MenuGlyphsTest, TheStripIsFortyTwoNineByNineGlyphsOnMagenta)
 TEST(MenuGlyphsTest, DrawsAGlyphUnstretchedWithMagentaTransparent)
 {
     RawGlyphs raw;
-    Canvas canvas(20, 20, kSentinel);
+    Canvas canvas(20, 20, kGlyphSentinel);
     ASSERT_TRUE(CWTKMenuGlyphs::Draw(canvas.DC(), CWTKMenuGlyphs::kChevronVert, CPoint(3, 4)));
     int nShape = 0;
     for (int y = 0; y < kGlyph; y++) {
         for (int x = 0; x < kGlyph; x++) {
             const bool bShape = raw.Pixel(CWTKMenuGlyphs::kChevronVert, x, y) == RGB(0, 0, 0);
             nShape += bShape;
-            EXPECT_EQ(canvas.Pixel(3 + x, 4 + y), bShape ? GetSysColor(COLOR_BTNTEXT) : kSentinel)
+            EXPECT_EQ(canvas.Pixel(3 + x, 4 + y), bShape ? GetSysColor(COLOR_BTNTEXT) : kGlyphSentinel)
                 << "at " << x << "," << y;
         }
     }
     EXPECT_GT(nShape, 10);
-    EXPECT_EQ(canvas.BoundsOfOther(kSentinel).right, 3 + kGlyph - 1);
+    EXPECT_EQ(canvas.BoundsOfOther(kGlyphSentinel).right, 3 + kGlyph - 1);
 
     // Twice the size: the shape covers twice the box.
-    canvas.Fill(kSentinel);
+    canvas.Fill(kGlyphSentinel);
     ASSERT_TRUE(CWTKMenuGlyphs::Draw(canvas.DC(), CWTKMenuGlyphs::kChevronVert, CPoint(0, 0), CSize(18, 18)));
-    const CRect bounds = canvas.BoundsOfOther(kSentinel);
+    const CRect bounds = canvas.BoundsOfOther(kGlyphSentinel);
     EXPECT_GE(bounds.Width(), 12);
     EXPECT_LE(bounds.right, 18);
     EXPECT_LE(bounds.bottom, 18);
@@ -98,7 +98,7 @@ TEST(MenuGlyphsTest, AColourChangeReloadsTheGlyphsInTheNewTextColour)
     ASSERT_TRUE(CWTKMenuGlyphs::Initialize());
     const WTKSysColorFn old = WTKSetImageStripSysColorFunction(RedTextColor);
     WTKGetGlobalData().UpdateSysColors();
-    Canvas canvas(kGlyph, kGlyph, kSentinel);
+    Canvas canvas(kGlyph, kGlyph, kGlyphSentinel);
     ASSERT_TRUE(CWTKMenuGlyphs::Draw(canvas.DC(), CWTKMenuGlyphs::kCheck, CPoint(0, 0)));
     // The text colour unexchanged: red stays red, not blue.
     EXPECT_GT(canvas.Count(RGB(200, 0, 0)), 10);
@@ -125,7 +125,7 @@ TEST(MenuGlyphsTest, TheToolkitCleanUpReleasesTheStrip)
     ASSERT_TRUE(CWTKMenuGlyphs::Initialize());
     WTKCleanUp();
     // The shared drawing DCs went too; the next strip makes them again.
-    Canvas canvas(kGlyph, kGlyph, kSentinel);
+    Canvas canvas(kGlyph, kGlyph, kGlyphSentinel);
     EXPECT_TRUE(CWTKMenuGlyphs::Draw(canvas.DC(), CWTKMenuGlyphs::kClose, CPoint(0, 0)));
     EXPECT_TRUE(canvas.Contains(GetSysColor(COLOR_BTNTEXT)));
 

@@ -23,7 +23,7 @@ constexpr int kViewText = 1;
 constexpr int kViewTree = 2;
 constexpr int kViewList = 40;  // another bucket than the first two
 constexpr UINT kCmdEdit = 32771;
-constexpr UINT kCmdOpen = 32772;
+constexpr UINT kMouseCmdOpen = 32772;
 
 std::string Int32(int n)
 {
@@ -66,8 +66,8 @@ TEST_F(MouseManagerTest, KeepsOneBindingPerView)
     EXPECT_EQ(0, m_manager.GetBindingCount());
     m_manager.SetViewDblClickCommand(kViewText, kCmdEdit);
     m_manager.SetViewDblClickCommand(kViewList, kCmdEdit);
-    m_manager.SetViewDblClickCommand(kViewText, kCmdOpen);  // rebinding replaces
-    EXPECT_EQ(kCmdOpen, m_manager.GetViewDblClickCommand(kViewText));
+    m_manager.SetViewDblClickCommand(kViewText, kMouseCmdOpen);  // rebinding replaces
+    EXPECT_EQ(kMouseCmdOpen, m_manager.GetViewDblClickCommand(kViewText));
     EXPECT_EQ(kCmdEdit, m_manager.GetViewDblClickCommand(kViewList));
     EXPECT_EQ(0u, m_manager.GetViewDblClickCommand(kViewTree));
     m_manager.SetViewDblClickCommand(kViewText, 0);
@@ -79,7 +79,7 @@ TEST_F(MouseManagerTest, KeepsOneBindingPerView)
 TEST_F(MouseManagerTest, BindingsSurviveTheRegistryAndLoadingReplacesThem)
 {
     m_manager.SetViewDblClickCommand(kViewText, kCmdEdit);
-    m_manager.SetViewDblClickCommand(kViewList, kCmdOpen);
+    m_manager.SetViewDblClickCommand(kViewList, kMouseCmdOpen);
     ASSERT_TRUE(m_manager.SaveState(kMouseKey.c_str()));
     DWORD dwType = 0;
     EXPECT_EQ(4u + 2 * 8u, ReadRawValue(kMouseKey, "Mouse", &dwType).size());
@@ -90,7 +90,7 @@ TEST_F(MouseManagerTest, BindingsSurviveTheRegistryAndLoadingReplacesThem)
     ASSERT_TRUE(m_manager.LoadState(kMouseKey.c_str()));
     EXPECT_EQ(2, m_manager.GetBindingCount());
     EXPECT_EQ(kCmdEdit, m_manager.GetViewDblClickCommand(kViewText));
-    EXPECT_EQ(kCmdOpen, m_manager.GetViewDblClickCommand(kViewList));
+    EXPECT_EQ(kMouseCmdOpen, m_manager.GetViewDblClickCommand(kViewList));
     EXPECT_EQ(0u, m_manager.GetViewDblClickCommand(kViewTree));
 
     // Nothing stored: nothing changes.
@@ -120,7 +120,7 @@ TEST_F(MouseManagerTest, DamagedValuesLeaveNoBindings)
         {"command 0", REG_BINARY, Int32(2) + Int32(kViewText) + Int32(0) + pair, TRUE, 1},
     };
     for (const Row& row : rows) {
-        m_manager.SetViewDblClickCommand(kViewList, kCmdOpen);
+        m_manager.SetViewDblClickCommand(kViewList, kMouseCmdOpen);
         WriteRawValue(kMouseKey, "Mouse", row.dwType, row.bytes);
         EXPECT_EQ(row.bLoaded, m_manager.LoadState(kMouseKey.c_str())) << row.what;
         EXPECT_EQ(row.nBindings, m_manager.GetBindingCount()) << row.what;
@@ -146,9 +146,9 @@ TEST_F(MouseManagerTest, TheWorkspaceRunsTheBoundCommand)
     CWTKWorkspace workspace;
     auto* pFrame = new CCommandFrame;
     ASSERT_TRUE(pFrame->Create(nullptr, "Views", WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 150)));
-    m_manager.SetViewDblClickCommand(kViewTree, kCmdOpen);
+    m_manager.SetViewDblClickCommand(kViewTree, kMouseCmdOpen);
     EXPECT_TRUE(workspace.OnViewDoubleClick(pFrame, kViewTree));
-    EXPECT_EQ(kCmdOpen, pFrame->m_uiLastCmd);
+    EXPECT_EQ(kMouseCmdOpen, pFrame->m_uiLastCmd);
     EXPECT_FALSE(workspace.OnViewDoubleClick(pFrame, kViewText));
     pFrame->DestroyWindow();
 }

@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr COLORREF kSentinel = RGB(1, 2, 3);
+constexpr COLORREF kPaintSentinel = RGB(1, 2, 3);
 
-int EightBits()
+int EightBitScreen()
 {
     return 8;
 }
@@ -66,22 +66,22 @@ TEST(PaintToolsTest, HighlightRect)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        Canvas canvas(20, 20, kSentinel);
+        Canvas canvas(20, 20, kPaintSentinel);
         RECT area {4, 5, 13, 16};  // odd sizes
         CBrush brush(row.before);
         ::FillRect(canvas.Handle(), &area, brush);
         CWTKPaintTools tools(canvas.DC());
         EXPECT_TRUE(tools.HighlightRect(area, row.percent));
         EXPECT_EQ(canvas.Count(row.after, area), 9 * 11);
-        EXPECT_EQ(canvas.Count(kSentinel), 400 - 9 * 11);
+        EXPECT_EQ(canvas.Count(kPaintSentinel), 400 - 9 * 11);
     }
 
     // A transparent colour stays as it is.
     Canvas canvas(10, 10, RGB(0, 0, 0));
-    ::SetPixelV(canvas.Handle(), 3, 3, kSentinel);
+    ::SetPixelV(canvas.Handle(), 3, 3, kPaintSentinel);
     CWTKPaintTools tools(canvas.DC());
-    EXPECT_TRUE(tools.HighlightRect(RECT {0, 0, 10, 10}, 130, kSentinel));
-    EXPECT_EQ(canvas.Pixel(3, 3), kSentinel);
+    EXPECT_TRUE(tools.HighlightRect(RECT {0, 0, 10, 10}, 130, kPaintSentinel));
+    EXPECT_EQ(canvas.Pixel(3, 3), kPaintSentinel);
     EXPECT_EQ(canvas.Count(RGB(76, 76, 76)), 99);
 }
 
@@ -121,11 +121,11 @@ TEST(PaintToolsTest, EmptyAndDegenerateRectanglesTouchNothing)
 TEST(PaintToolsTest, LowColourScreenFillsWithTheLightBrush)
 {
     WTKGlobalDataSources sources;
-    sources.screenBitsPerPixel = EightBits;
+    sources.screenBitsPerPixel = EightBitScreen;
     const WTKGlobalDataSources previous = WTKSetGlobalDataSources(sources);
     WTKGetGlobalData().UpdateSysColors();
 
-    Canvas canvas(8, 8, kSentinel);
+    Canvas canvas(8, 8, kPaintSentinel);
     CWTKPaintTools tools(canvas.DC());
     EXPECT_TRUE(tools.HighlightRect(RECT {0, 0, 8, 8}, 50));
     const COLORREF face = WTKGetGlobalData().clrBtnFace;
@@ -144,12 +144,12 @@ TEST(PaintToolsTest, FillGradientDrawsNoEmptyBandAndRunsFromStartToFinish)
     for (int size : {1, 2, 7, 10, 63, 64, 101}) {
         SCOPED_TRACE(size);
         for (BOOL vertical : {FALSE, TRUE}) {
-            Canvas canvas(size + 4, size + 4, kSentinel);
+            Canvas canvas(size + 4, size + 4, kPaintSentinel);
             const RECT area {2, 2, 2 + size, 2 + size};
             CWTKPaintTools tools(canvas.DC());
             tools.FillGradient(area, start, finish, vertical);
-            EXPECT_EQ(canvas.Count(kSentinel, area), 0) << "a pixel left unpainted";
-            EXPECT_EQ(canvas.Count(kSentinel), (size + 4) * (size + 4) - size * size) << "painted outside";
+            EXPECT_EQ(canvas.Count(kPaintSentinel, area), 0) << "a pixel left unpainted";
+            EXPECT_EQ(canvas.Count(kPaintSentinel), (size + 4) * (size + 4) - size * size) << "painted outside";
             std::set<COLORREF> colours;
             for (int i = 0; i < size; ++i)
                 colours.insert(vertical ? canvas.Pixel(2, 2 + i) : canvas.Pixel(2 + i, 2));
@@ -180,8 +180,8 @@ TEST(PaintToolsTest, FillGradientAngle)
                 {360, start, finish, FALSE},
                 {90, start, finish, TRUE}};
     for (const auto& row : rows) {
-        Canvas byAngle(90, 50, kSentinel);
-        Canvas direct(90, 50, kSentinel);
+        Canvas byAngle(90, 50, kPaintSentinel);
+        Canvas direct(90, 50, kPaintSentinel);
         CWTKPaintTools(byAngle.DC()).FillGradientAngle(area, start, finish, row.angle);
         CWTKPaintTools(direct.DC()).FillGradient(area, row.first, row.second, row.vertical);
         EXPECT_TRUE(byAngle.SamePixels(direct)) << row.angle;
@@ -189,10 +189,10 @@ TEST(PaintToolsTest, FillGradientAngle)
 
     for (int angle : {45, 135, 30, 300}) {
         SCOPED_TRACE(angle);
-        Canvas canvas(90, 50, kSentinel);
+        Canvas canvas(90, 50, kPaintSentinel);
         CWTKPaintTools(canvas.DC()).FillGradientAngle(area, start, finish, angle);
-        EXPECT_EQ(canvas.Count(kSentinel, area), 0) << "a pixel left unpainted";
-        EXPECT_EQ(canvas.Count(kSentinel), 90 * 50 - 80 * 40) << "painted outside";
+        EXPECT_EQ(canvas.Count(kPaintSentinel, area), 0) << "a pixel left unpainted";
+        EXPECT_EQ(canvas.Count(kPaintSentinel), 90 * 50 - 80 * 40) << "painted outside";
         // The red end and the blue end lie on opposite sides.
         const COLORREF left = canvas.Pixel(3, 23);
         const COLORREF right = canvas.Pixel(82, 23);
@@ -227,7 +227,7 @@ TEST(PaintToolsTest, DrawRoundGradientStaysInsideWhateverTheRings)
     }
 
     // Colour 1 at the start angle (0: the right), colour 2 opposite, on the ring inside the outline.
-    Canvas canvas(21, 21, kSentinel);
+    Canvas canvas(21, 21, kPaintSentinel);
     CWTKPaintTools tools(canvas.DC());
     EXPECT_TRUE(
         tools.DrawRoundGradient(RECT {0, 0, 21, 21}, RGB(255, 0, 0), RGB(0, 0, 255), outline, 0, 2, kWTKNoColor));
@@ -236,7 +236,7 @@ TEST(PaintToolsTest, DrawRoundGradientStaysInsideWhateverTheRings)
     EXPECT_LT(GetRValue(canvas.Pixel(1, 10)), 16);
     EXPECT_GT(GetBValue(canvas.Pixel(1, 10)), 239);
     EXPECT_EQ(canvas.Pixel(20, 10), outline);
-    EXPECT_EQ(canvas.Pixel(10, 10), kSentinel);  // no fill asked
+    EXPECT_EQ(canvas.Pixel(10, 10), kPaintSentinel);  // no fill asked
 }
 
 TEST(PaintToolsTest, DrawShadowGradesFromDarkToLight)

@@ -14,11 +14,10 @@ public:
 };
 COutlookTestApp theApp;
 
-constexpr UINT kSetMessageString = 0x362;
 }  // namespace
 
 BEGIN_MESSAGE_MAP(COutlookTestHost, CWnd)
-    ON_MESSAGE(kSetMessageString, OnSetMessageString)
+    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 END_MESSAGE_MAP()
 
 COutlookTestHost::~COutlookTestHost()

@@ -1,0 +1,1 @@
+// Gives the precompiled-header targets a source of their own to compile.
