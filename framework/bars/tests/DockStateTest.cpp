@@ -318,7 +318,10 @@ BOOL CALLBACK CountFloatingFrames(HWND hWnd, LPARAM lParam)
     return TRUE;
 }
 
-TEST_F(DockStateTest, TenThousandDamagedValuesLoadWithoutHarm)
+// Every saved value, one at a time, takes every kind of damage: two of the special numbers (in
+// turn, so that each special reaches values of every kind), a random number, removal, a string
+// and short binary data in its place.
+TEST_F(DockStateTest, EveryDamagedValueLoadsWithoutHarm)
 {
     CDockTestFrame* f = m_pFrame;
     f->FloatControlBar(&f->m_barA, ScreenRect(&f->m_wndPane).TopLeft() + CPoint(60, 60));
@@ -328,37 +331,50 @@ TEST_F(DockStateTest, TenThousandDamagedValuesLoadWithoutHarm)
     ASSERT_GT(values.size(), 40u);
     std::mt19937 random(16);
     const DWORD specials[] = {0, 1, 0xFFFFFFFF, 0x7FFFFFFF, 0x80000000, 59419, 59423, 1025, 257, kIdTopA, kIdLeft};
+    enum Damage { kSpecial, kRandom, kDeleted, kString, kBinary };
+    struct Mutation {
+        Damage damage;
+        DWORD value;  // the special number, or the binary length
+    };
     CRegKey appKey(theApp.GetAppRegistryKey());
-    for (int nRound = 0; nRound < 10000; ++nRound) {
-        const SavedValue& v = values[random() % values.size()];
-        CRegKey key;
-        ASSERT_EQ(key.Open(appKey, v.key, KEY_READ | KEY_WRITE), ERROR_SUCCESS);
-        switch (random() % 5) {
-        case 0:
-            key.SetDWORDValue(v.name, (DWORD)random());
-            break;
-        case 1:
-            key.SetDWORDValue(v.name, specials[random() % std::size(specials)]);
-            break;
-        case 2:
-            key.DeleteValue(v.name);
-            break;
-        case 3:
-            key.SetStringValue(v.name, "12");
-            break;
-        default: {
+    int nRound = 0;
+    for (size_t i = 0; i < values.size(); ++i) {
+        const SavedValue& v = values[i];
+        const Mutation mutations[] = {{kSpecial, specials[i % std::size(specials)]},
+                                      {kSpecial, specials[(i / std::size(specials) + i + 5) % std::size(specials)]},
+                                      {kRandom, 0},
+                                      {kDeleted, 0},
+                                      {kString, 0},
+                                      {kBinary, DWORD(i % 2 + 1)}};
+        for (const Mutation& m : mutations) {
+            CRegKey key;
+            ASSERT_EQ(key.Open(appKey, v.key, KEY_READ | KEY_WRITE), ERROR_SUCCESS);
             const BYTE bytes[] = {1, 2};
-            key.SetBinaryValue(v.name, bytes, random() % 2 + 1);
-            break;
+            switch (m.damage) {
+            case kSpecial:
+                key.SetDWORDValue(v.name, m.value);
+                break;
+            case kRandom:
+                key.SetDWORDValue(v.name, (DWORD)random());
+                break;
+            case kDeleted:
+                key.DeleteValue(v.name);
+                break;
+            case kString:
+                key.SetStringValue(v.name, "12");
+                break;
+            case kBinary:
+                key.SetBinaryValue(v.name, bytes, m.value);
+                break;
+            }
+            // Loading every round; applying every 25th (the frames it makes are real windows).
+            CDockState state;
+            state.LoadState(kSection);
+            ASSERT_LE(state.m_arrBarInfo.GetSize(), kDockStateMaxBars) << v.key << "\\" << v.name;
+            if (nRound++ % 25 == 0)
+                f->SetDockState(state);
+            key.SetDWORDValue(v.name, v.value);
         }
-        }
-        // Loading every round; applying every 25th (the frames it makes are real windows).
-        CDockState state;
-        state.LoadState(kSection);
-        ASSERT_LE(state.m_arrBarInfo.GetSize(), kDockStateMaxBars);
-        if (nRound % 25 == 0)
-            f->SetDockState(state);
-        key.SetDWORDValue(v.name, v.value);
     }
     PumpPending();
     // Bars stay usable: they dock where asked, and no floating frame was left behind.
