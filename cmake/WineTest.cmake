@@ -24,3 +24,19 @@ function(add_wine_test name)
     set_tests_properties(${name} PROPERTIES RESOURCE_LOCK clipboard)
   endif()
 endfunction()
+
+# Test programs that drive their desktop's one mouse, keyboard focus, foreground or screen
+# cannot share a desktop with other programs. Each is given one of a few extra desktops (an X
+# display and a Wine prefix with its own server, which scripts/test starts), in turn, and runs
+# alone on it; all other programs share the first desktop. Run outside scripts/test, the extra
+# desktops are not there and these programs fall back to the first one: run them with -j1 then.
+set(WINE_TEST_DESKTOPS 3 CACHE STRING "Extra desktops for the test programs that must run alone")
+set_property(GLOBAL PROPERTY WINE_TEST_NEXT_DESKTOP 1)
+
+function(wine_test_alone name)
+  get_property(desktop GLOBAL PROPERTY WINE_TEST_NEXT_DESKTOP)
+  set_property(TEST ${name} APPEND PROPERTY RESOURCE_LOCK desktop${desktop})
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT GLYPHORA_DESKTOP=${desktop})
+  math(EXPR next "${desktop} % ${WINE_TEST_DESKTOPS} + 1")
+  set_property(GLOBAL PROPERTY WINE_TEST_NEXT_DESKTOP ${next})
+endfunction()

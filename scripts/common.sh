@@ -66,7 +66,23 @@ start_xvfb() {
   rm -f "$fdfile"
 }
 
+# Another display for an extra test desktop, named in extra_display. Stopped with the first one.
+extra_xvfb_pids=()
+start_extra_xvfb() {
+  local fdfile pid; fdfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fdfile" >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do [ -s "$fdfile" ] && break; sleep 0.1; done
+  [ -s "$fdfile" ] || { rm -f "$fdfile"; kill "$pid" 2>/dev/null; echo "Xvfb did not start" >&2; return 1; }
+  extra_xvfb_pids+=("$pid")
+  extra_display=":$(head -1 "$fdfile")"
+  rm -f "$fdfile"
+}
+
 stop_xvfb() {
+  local pid
+  for pid in "${extra_xvfb_pids[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
+  extra_xvfb_pids=()
   if [ -n "${xvfb_pid:-}" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
 }
 
