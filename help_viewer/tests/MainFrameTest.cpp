@@ -272,8 +272,8 @@ TEST(MainFrame, ToolbarsMenusAlwaysListTheThreeBars)
     // The View menu's Toolbars sub-menu holds only its placeholder in the resource.
     HMENU hMenu = ::CreatePopupMenu();
     ::AppendMenuA(hMenu, MF_STRING, ID_TOOLBARS_PLACEHOLDER, "<TOOLBARS>");
-    auto* pPopup = new CWTKPopupMenu;
-    ASSERT_TRUE(pPopup->Create(viewer.Frame(), 100, 100, hMenu, FALSE, TRUE));
+    auto* pPopup = CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), viewer.Frame(), 100, 100, hMenu, FALSE, TRUE);
+    ASSERT_NE(pPopup, nullptr);
     PumpPending();
     EXPECT_EQ(PopupItemIds(pPopup), bars);
     ClosePopup(pPopup);
