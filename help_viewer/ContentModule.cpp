@@ -48,8 +48,7 @@ BOOL CContentModule::Load(LPCSTR lpszFileName, int nStartTopic)
     m_hModule = hNew;
     m_pfnGetURL = Bind<GetTextFn>(hNew, Lumidoc::kUrlExport);
     m_nStartTopic = nStartTopic;
-    if (hOld != nullptr)
-        ::FreeLibrary(hOld);
+    ReleaseModule(hOld);
     return TRUE;
 }
 
@@ -58,8 +57,16 @@ void CContentModule::Free()
     HMODULE hModule = m_hModule;
     m_hModule = nullptr;
     m_pfnGetURL = nullptr;
-    if (hModule != nullptr)
-        ::FreeLibrary(hModule);
+    ReleaseModule(hModule);
+}
+
+void CContentModule::ReleaseModule(HMODULE hModule)
+{
+    if (hModule == nullptr)
+        return;
+    if (m_pUnloadObserver != nullptr)
+        m_pUnloadObserver->OnModuleUnloading();
+    ::FreeLibrary(hModule);
 }
 
 void CContentModule::ReportLoadFailure(LPCSTR lpszFileName, HWND hWndOwner)

@@ -17,6 +17,13 @@ public:
     using GetDocNameFn = void(WINAPI*)(LPSTR lpszBuffer);
     using LoadContentsFn = BOOL(WINAPI*)(CTreeCtrl* pTree);
 
+    // Told just before the loaded module is freed, while what it made still exists.
+    class UnloadObserver {
+    public:
+        virtual ~UnloadObserver() = default;
+        virtual void OnModuleUnloading() = 0;
+    };
+
     CContentModule() = default;
     ~CContentModule();
     CContentModule(const CContentModule&) = delete;
@@ -54,13 +61,19 @@ public:
     // The module's full path (at most 255 characters); empty when none is loaded.
     CString GetModulePath() const;
 
+    // The one observer (null: none): the content bar while its window exists.
+    void SetUnloadObserver(UnloadObserver* pObserver) { m_pUnloadObserver = pObserver; }
+    UnloadObserver* GetUnloadObserver() const { return m_pUnloadObserver; }
+
     // The title of any module, as the Load Documentation scan reads it.
     static BOOL ReadDocName(HMODULE hModule, CString& strTitle);
 
 private:
     BOOL IsTopic(int nTopic) const;
+    void ReleaseModule(HMODULE hModule);
 
     HMODULE m_hModule = nullptr;
     GetTextFn m_pfnGetURL = nullptr;
     int m_nStartTopic = 0;
+    UnloadObserver* m_pUnloadObserver = nullptr;
 };

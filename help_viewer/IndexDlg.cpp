@@ -23,10 +23,12 @@ BOOL CIndexDlg::OnInitDialog()
 
 void CIndexDlg::FillIndex()
 {
-    if (m_list.GetSafeHwnd() == nullptr || !CurrentModuleExports({Lumidoc::kTopicExport, Lumidoc::kContentCountExport}))
+    if (m_list.GetSafeHwnd() == nullptr)
+        return;
+    m_list.ResetContent();
+    if (!CurrentModuleExports({Lumidoc::kTopicExport, Lumidoc::kContentCountExport}))
         return;
     const CContentModule& module = CContentModule::Current();
-    m_list.ResetContent();
     int nCount = 0;
     module.GetContentCount(nCount);
     for (int nTopic = 0; nTopic < nCount; ++nTopic) {

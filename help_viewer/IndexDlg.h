@@ -10,7 +10,7 @@ public:
     CIndexDlg() = default;
 
     // Refills the list from the current content module; a module without the title or count
-    // export leaves the list as it is.
+    // export leaves it empty: another module's titles would open wrong pages.
     void FillIndex();
 
     CListBox& GetList() { return m_list; }

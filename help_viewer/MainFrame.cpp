@@ -295,9 +295,7 @@ LRESULT CMainFrame::OnToolbarContextMenu(WPARAM /*wParam*/, LPARAM lParam)
     if (hPopup == nullptr || !::RemoveMenu(menuBars, 0, MF_BYPOSITION))
         return 0;
     const POINT pt = WTKPointFromPopupMenuParam(lParam);
-    auto* pPopup = new CWTKPopupMenu;
-    if (!pPopup->Create(this, pt.x, pt.y, hPopup, FALSE, FALSE) && pPopup->GetSafeHwnd() == nullptr)
-        delete pPopup;
+    CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), this, pt.x, pt.y, hPopup, FALSE, FALSE);
     return 0;
 }
 

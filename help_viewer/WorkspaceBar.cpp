@@ -6,6 +6,7 @@
 
 BEGIN_MESSAGE_MAP(CWorkspaceBar, CWTKSizingControlBar)
     ON_WM_CREATE()
+    ON_WM_DESTROY()
     ON_WM_SIZE()
 END_MESSAGE_MAP()
 
@@ -34,11 +35,27 @@ int CWorkspaceBar::OnCreate(LPCREATESTRUCTA lpcs)
         return -1;
     if (!m_wndIndex.Create(IDD_INDEX_PANE, &m_wndTabs) || !m_wndSearch.Create(IDD_SEARCH_PANE, &m_wndTabs))
         return -1;
+    CContentModule::Current().SetUnloadObserver(this);
     LoadContents();
     m_wndTabs.AddTab(&m_wndTree, kContentsTab, kTabContents);
     m_wndTabs.AddTab(&m_wndIndex, kIndexTab, kTabIndex);
     m_wndTabs.AddTab(&m_wndSearch, kSearchTab, kTabSearch);
     return 0;
+}
+
+void CWorkspaceBar::OnDestroy()
+{
+    if (CContentModule::Current().GetUnloadObserver() == this)
+        CContentModule::Current().SetUnloadObserver(nullptr);
+    CWTKSizingControlBar::OnDestroy();
+}
+
+void CWorkspaceBar::OnModuleUnloading()
+{
+    if (m_wndTree.GetSafeHwnd() == nullptr)
+        return;
+    m_wndTree.SetImageList(static_cast<HIMAGELIST>(nullptr), TVSIL_NORMAL);
+    m_wndTree.SetImageList(static_cast<HIMAGELIST>(nullptr), TVSIL_STATE);
 }
 
 void CWorkspaceBar::OnSize(UINT nType, int cx, int cy)
@@ -50,6 +67,8 @@ void CWorkspaceBar::OnSize(UINT nType, int cx, int cy)
 
 void CWorkspaceBar::LoadContents()
 {
-    if (!CContentModule::Current().LoadContents(&m_wndTree))
-        FwShowMessageBox(m_hWnd, Lumidoc::kNoContentsMessage, "", MB_OK);
+    if (CContentModule::Current().LoadContents(&m_wndTree))
+        return;
+    m_wndTree.DeleteAllItems();
+    FwShowMessageBox(m_hWnd, Lumidoc::kNoContentsMessage, "", MB_OK);
 }

@@ -1,6 +1,7 @@
 // CWorkspaceBar: the content bar, a docking pane with three tabs: the contents tree of the
 // documentation, the Index of topic titles and the keyword Search.
 #pragma once
+#include "ContentModule.h"
 #include "IndexDlg.h"
 #include "SearchDlg.h"
 #include "WorkspaceTabWnd.h"
@@ -9,13 +10,15 @@
 
 #include <initializer_list>
 
-class CWorkspaceBar : public CWTKSizingControlBar {
+class CWorkspaceBar : public CWTKSizingControlBar, public CContentModule::UnloadObserver {
 public:
     CWorkspaceBar() = default;
 
     // The current module fills the contents tree; without its LoadContents export a message
-    // says so and the tree stays as it was.
+    // says so and the tree is left empty: another module's entries would open wrong pages.
     void LoadContents();
+    // The module may have given the tree its own image list, which goes with the module.
+    void OnModuleUnloading() override;
 
     CWorkspaceTabWnd& GetTabWnd() { return m_wndTabs; }
     CTreeCtrl& GetTree() { return m_wndTree; }
@@ -24,6 +27,7 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCTA lpcs);
+    void OnDestroy();
     void OnSize(UINT nType, int cx, int cy);
     DECLARE_MESSAGE_MAP()
 

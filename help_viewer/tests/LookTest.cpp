@@ -230,6 +230,41 @@ TEST_F(LookTest, BarsButtonsAndMenusTellTheLooksWhatTheyAre)
     EXPECT_FALSE(pView->IsMenuOpenOnBar());
 }
 
+// Paints of one window, counted by a subclass over its own procedure.
+WNDPROC g_pfnCountedBarProc = nullptr;
+int g_nCountedBarPaints = 0;
+
+LRESULT CALLBACK CountingBarProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT)
+        ++g_nCountedBarPaints;
+    return ::CallWindowProcA(g_pfnCountedBarProc, hWnd, message, wParam, lParam);
+}
+
+TEST_F(LookTest, ANewLookRedrawsTheFloatingContentBar)
+{
+    ViewerFrameFixture viewer("HvDocA.dll");
+    ASSERT_NE(viewer.Frame(), nullptr);
+    CWorkspaceBar& bar = viewer.ContentBar();
+    CRect rectFrame;
+    viewer.Frame()->GetWindowRect(rectFrame);
+    viewer.Frame()->FloatControlBar(&bar, rectFrame.TopLeft() + CPoint(300, 200), CBRS_ALIGN_TOP);
+    PumpPending();
+    ASSERT_TRUE(bar.IsFloating());
+    ASSERT_TRUE(bar.IsWindowVisible());
+
+    const HWND hBar = bar.GetSafeHwnd();
+    g_pfnCountedBarProc = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hBar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountingBarProc)));
+    for (UINT nId : {ID_LOOK_XP, ID_LOOK_2000, ID_LOOK_2003}) {
+        PumpPending();
+        g_nCountedBarPaints = 0;
+        viewer.Command(nId);
+        EXPECT_GT(g_nCountedBarPaints, 0) << "look " << nId << ": the floating bar kept the old look";
+    }
+    ::SetWindowLongPtrA(hBar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pfnCountedBarProc));
+}
+
 TEST_F(LookTest, ScreenshotsOfEachLookWithTheViewMenuOpen)
 {
     const struct {

@@ -272,8 +272,8 @@ TEST(MainFrame, ToolbarsMenusAlwaysListTheThreeBars)
     // The View menu's Toolbars sub-menu holds only its placeholder in the resource.
     HMENU hMenu = ::CreatePopupMenu();
     ::AppendMenuA(hMenu, MF_STRING, ID_TOOLBARS_PLACEHOLDER, "<TOOLBARS>");
-    auto* pPopup = new CWTKPopupMenu;
-    ASSERT_TRUE(pPopup->Create(viewer.Frame(), 100, 100, hMenu, FALSE, TRUE));
+    auto* pPopup = CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), viewer.Frame(), 100, 100, hMenu, FALSE, TRUE);
+    ASSERT_NE(pPopup, nullptr);
     PumpPending();
     EXPECT_EQ(PopupItemIds(pPopup), bars);
     ClosePopup(pPopup);
@@ -381,6 +381,60 @@ TEST(MainFrame, LoadDocumentationSwitchesOnlyToAModuleThatLoads)
     EXPECT_EQ(viewer.Location(), "res://Pendrelen.dll/1");
     // The history keeps the pages of the documentation before.
     EXPECT_EQ(viewer.Doc()->GetHistoryCount(), historyBefore + 1);
+}
+
+TEST(MainFrame, LoadDocumentationShowsOnlyTheNewModulesEntries)
+{
+    MessageBoxRecorder boxes;
+    ViewerFrameFixture viewer("PendrelEn.dll");
+    ASSERT_NE(viewer.Frame(), nullptr);
+    CWorkspaceBar& content = viewer.ContentBar();
+    CTreeCtrl& tree = content.GetTree();
+    CListBox& index = content.GetIndexPane().GetList();
+    ASSERT_EQ(tree.GetCount(), 24u);
+    ASSERT_NE(tree.GetImageListHandle(TVSIL_NORMAL), nullptr) << "the product's module gives the tree its images";
+
+    // Each switch, both ways: the panes hold the new module's entries or none, and the tree
+    // holds an image list only while the module that made it is loaded.
+    const struct {
+        const char* pszModule;
+        UINT nTreeItems;
+        int nIndexItems;
+        bool bImages;
+    } cases[] = {
+        {"HvDocB.dll", 0, 0, false}, {"PendrelEn.dll", 24, 23, true}, {"HvDocA.dll", 4, 3, false},
+        {"HvDocB.dll", 0, 0, false}, {"HvDocA.dll", 4, 3, false},     {"PendrelEn.dll", 24, 23, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pszModule);
+        boxes.boxes.clear();
+        {
+            ChooserGuard choose(c.pszModule, false);
+            viewer.Command(ID_LOAD_DOCUMENTATION);
+        }
+        ASSERT_EQ(CContentModule::Current().GetHandle(), ::GetModuleHandleA(c.pszModule));
+        EXPECT_EQ(tree.GetCount(), c.nTreeItems);
+        EXPECT_EQ(index.GetCount(), c.nIndexItems);
+        // Every Index entry is the loaded module's title of its topic.
+        const std::vector<std::string> titles = ListTexts(index);
+        int nForeign = 0;
+        for (int i = 0; i < static_cast<int>(titles.size()); ++i) {
+            CString strTitle;
+            if (!CContentModule::Current().GetTopic(static_cast<int>(index.GetItemData(i)), strTitle) ||
+                titles[static_cast<size_t>(i)] != static_cast<LPCSTR>(strTitle))
+                ++nForeign;
+        }
+        EXPECT_EQ(nForeign, 0) << "Index entries of another module";
+        const HIMAGELIST hImages = tree.GetImageListHandle(TVSIL_NORMAL);
+        if (c.bImages) {
+            ASSERT_NE(hImages, nullptr);
+            EXPECT_GT(::ImageList_GetImageCount(hImages), 0) << "the tree's image list is alive";
+        } else {
+            EXPECT_EQ(hImages, nullptr) << "the tree kept the image list of a module that is gone";
+        }
+        // A module without a contents export says so, once.
+        EXPECT_EQ(boxes.boxes.size(), c.nTreeItems == 0 ? 1u : 0u);
+    }
 }
 
 TEST(MainFrame, BarCommandsShowAndHideTheBars)

@@ -142,9 +142,9 @@ void CCustomizeButton::OnCancelMode()
         m_pWndParentToolbar->InvalidateButton(m_pWndParentToolbar->ButtonToIndex(this));
 }
 
-CWTKPopupMenu* CCustomizeButton::CreatePopupMenu()
+std::unique_ptr<CWTKPopupMenu> CCustomizeButton::CreatePopupMenu()
 {
-    auto* pPopup = new CWTKPopupMenu;
+    auto pPopup = std::make_unique<CWTKPopupMenu>();
     const BOOL bNoImages = m_pWndParentToolbar == nullptr || m_pWndParentToolbar->IsLocked();
 
     // The items first, so that separators can be trimmed before anything is inserted.

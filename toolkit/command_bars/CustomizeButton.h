@@ -27,7 +27,7 @@ public:
     BOOL IsCustomizeButton() const override { return TRUE; }
     BOOL IsCustomizable() const override { return FALSE; }
     BOOL CanBeDragged() const override { return FALSE; }
-    CWTKPopupMenu* CreatePopupMenu() override;
+    std::unique_ptr<CWTKPopupMenu> CreatePopupMenu() override;
     // The popup is filled by the button itself.
     BOOL IsEmptyMenuAllowed() const override { return TRUE; }
 

@@ -111,7 +111,7 @@ CWTKPopupMenu* CWTKContextMenuManager::TrackPopupMenu(HMENU hmenuPopup, int x, i
         pWndOwner = TopLevelOwner(pWndOwner);
     }
 
-    auto* pPopup = new CWTKPopupMenu;
+    auto pPopup = std::make_unique<CWTKPopupMenu>();
     // The menu stays registered here whatever becomes of the popup.
     pPopup->SetKeepMenu(TRUE);
     pPopup->SetRightAlign(bRightAlign);
@@ -121,10 +121,7 @@ CWTKPopupMenu* CWTKContextMenuManager::TrackPopupMenu(HMENU hmenuPopup, int x, i
     if (pOpen != nullptr && ::IsWindow(pOpen->GetSafeHwnd()))
         pOpen->SendMessage(WM_CLOSE);
 
-    // A failed creation deletes the popup.
-    if (!pPopup->Create(pWndOwner, x, y, hmenuPopup, FALSE, bOwnMessage))
-        return nullptr;
-    return pPopup;
+    return CWTKPopupMenu::Open(std::move(pPopup), pWndOwner, x, y, hmenuPopup, FALSE, bOwnMessage);
 }
 
 void CWTKContextMenuManager::GetMenuNames(CStringList& listOfNames) const

@@ -287,6 +287,8 @@ CWTKPopupMenu::~CWTKPopupMenu()
 
 void CWTKPopupMenu::PostNcDestroy()
 {
+    if (m_bOpening)
+        return;
     // A button that opened a new popup meanwhile keeps it.
     if (m_pParentBtn != nullptr && m_pParentBtn->GetPopupMenu() == nullptr)
         m_pParentBtn->OnCancelMode();
@@ -319,6 +321,20 @@ CWTKPopupMenuHost* CWTKPopupMenu::GetHost() const
 
 // ---- Creation ----
 
+CWTKPopupMenu* CWTKPopupMenu::OpenWindow(std::unique_ptr<CWTKPopupMenu> pPopup, CWnd* pWndOwner, int x, int y,
+                                         HMENU hMenu, BOOL bLocked, BOOL bOwnMessage)
+{
+    if (pPopup == nullptr)
+        return nullptr;
+    pPopup->m_bOpening = TRUE;
+    const BOOL bCreated = pPopup->Create(pWndOwner, x, y, hMenu, bLocked, bOwnMessage);
+    pPopup->m_bOpening = FALSE;
+    // A window that failed, or went while it was being made, leaves the object here to delete.
+    if (!bCreated || pPopup->GetSafeHwnd() == nullptr)
+        return nullptr;
+    return pPopup.release();
+}
+
 BOOL CWTKPopupMenu::Create(CWnd* pWndOwner, int x, int y, HMENU hMenu, BOOL bLocked, BOOL bOwnMessage)
 {
     CWTKMenuSoundPlayer::Play(CWTKMenuSoundPlayer::kPopupSound);
@@ -327,10 +343,8 @@ BOOL CWTKPopupMenu::Create(CWnd* pWndOwner, int x, int y, HMENU hMenu, BOOL bLoc
 
     LPCSTR lpszClass =
         RegisterWndClass(CS_SAVEBITS, ::LoadCursorA(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    if (lpszClass == nullptr) {
-        PostNcDestroy();
+    if (lpszClass == nullptr)
         return FALSE;
-    }
 
     if (x != -1 || y != -1) {
         m_ptLocation = CPoint(x, y);
@@ -361,7 +375,6 @@ BOOL CWTKPopupMenu::Create(CWnd* pWndOwner, int x, int y, HMENU hMenu, BOOL bLoc
     if (pWndOwner != nullptr && pWndOwner->GetParent() != nullptr)
         pParent = pWndOwner->GetParent();
     const CRect rect(m_ptLocation, CSize(0, 0));
-    // A failed creation destroys the object (and the menu with it).
     if (!CreateEx(dwExStyle, lpszClass, m_strCaption, dwStyle, rect, pParent, 0))
         return FALSE;
 

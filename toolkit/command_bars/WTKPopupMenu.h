@@ -3,7 +3,8 @@
 // work area next to the button that opened it, opens with an animation, draws a shadow, scrolls
 // when taller than the work area and can be torn off as a floating toolbar. Open popups form a
 // chain: each one knows the menu button that opened it and, through it, its parent popup.
-// The window deletes itself after destruction.
+// Popups open only through Open, which answers the live popup or null; a live popup deletes
+// itself after its window is destroyed.
 #pragma once
 #include "foundation/WTKMenuLookInfo.h"
 #include "foundation/WTKPopupMenuInfo.h"
@@ -13,6 +14,8 @@
 #include "gdi/GdiObject.h"
 
 #include <memory>
+#include <type_traits>
+#include <utility>
 
 class CStringArray;
 class CWTKPopupMenuBar;
@@ -60,10 +63,18 @@ public:
     virtual CWTKToolbarMenuButton* GetMenuItem(int iIndex) const;
     virtual BOOL TearOff(CPoint point);
     virtual CWTKToolBar* CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPCSTR lpszName);
-    // Opens the popup at x, y (screen; -1, -1: near the owner) with the items of hMenu (may be
-    // null). bOwnMessage: commands go to pWndOwner, else to the parent popup's target. The
-    // popup owns hMenu and destroys it when it goes, unless SetKeepMenu(TRUE) was called.
-    virtual BOOL Create(CWnd* pWndOwner, int x, int y, HMENU hMenu, BOOL bLocked = FALSE, BOOL bOwnMessage = FALSE);
+    // Opens pPopup (made and set up, not yet shown) at x, y (screen; -1, -1: near the owner)
+    // with the items of hMenu (may be null). bOwnMessage: commands go to pWndOwner, else to the
+    // parent popup's target. Answers the live popup, which deletes itself when its window is
+    // destroyed, or null when the window could not be made: the popup is gone then. A popup
+    // given here owns hMenu and destroys it when it goes, unless SetKeepMenu(TRUE) was called.
+    template <class TPopup>
+    static TPopup* Open(std::unique_ptr<TPopup> pPopup, CWnd* pWndOwner, int x, int y, HMENU hMenu,
+                        BOOL bLocked = FALSE, BOOL bOwnMessage = FALSE)
+    {
+        static_assert(std::is_base_of_v<CWTKPopupMenu, TPopup>, "Open takes a popup menu");
+        return static_cast<TPopup*>(OpenWindow(std::move(pPopup), pWndOwner, x, y, hMenu, bLocked, bOwnMessage));
+    }
 
     void RecalcLayout(BOOL bNotify = TRUE) override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, FwCmdHandlerInfo* pHandlerInfo) override;
@@ -153,6 +164,11 @@ public:
     void StepAnimation();
 
 protected:
+    // Open's work: the object stays the caller's until the window stands.
+    static CWTKPopupMenu* OpenWindow(std::unique_ptr<CWTKPopupMenu> pPopup, CWnd* pWndOwner, int x, int y, HMENU hMenu,
+                                     BOOL bLocked, BOOL bOwnMessage);
+    // Makes the window; FALSE when it could not be made (the object is left alone).
+    BOOL Create(CWnd* pWndOwner, int x, int y, HMENU hMenu, BOOL bLocked, BOOL bOwnMessage);
     void PostNcDestroy() override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 
@@ -234,4 +250,6 @@ protected:
     DWORD m_dwLastAnimTick = 0;
     // In customisation mode the item bar's layout lays the popup out again: once is enough.
     BOOL m_bInRecalcLayout = FALSE;
+    // While Open makes the window, its destruction leaves the object to Open.
+    BOOL m_bOpening = FALSE;
 };

@@ -3,6 +3,7 @@
 #include "command_bars/WTKToolBar.h"
 
 #include "command_bars/WTKCommandUsageCounter.h"
+#include "command_bars/WTKDropDownToolbarButton.h"
 #include "command_bars/WTKToolbarMessages.h"
 
 #include "foundation/WTKKeyboardManager.h"
@@ -18,6 +19,12 @@
 
 namespace {
 constexpr UINT kIdleMessage = 0xE001;
+
+// A drop-down button is pressed even with its default command disabled: holding it opens its list.
+BOOL IsPressedWhenDisabled(const CWTKToolbarButton* pButton)
+{
+    return dynamic_cast<const CWTKDropDownToolbarButton*>(pButton) != nullptr;
+}
 
 // The command state of one toolbar button, asked of the frame's command targets.
 class CToolbarCmdUI : public CCmdUI {
@@ -88,14 +95,15 @@ BOOL DisablesIfNoHandler(BOOL bDisableIfNoHandler, UINT nID)
 
 void CWTKToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
-    (void)bDisableIfNoHndler;
+    // The caller decides; a bar that never greys for want of a handler overrides it.
+    const BOOL bDisable = bDisableIfNoHndler && m_bDisableControlsIfNoHandler;
     for (int i = 0; i < GetCount(); i++) {
         CWTKToolbarButton* pButton = GetButton(i);
         if (pButton == nullptr || IsSkippedForUpdate(pButton))
             continue;
         CToolbarCmdUI state(this, i, pButton->m_nID);
         state.m_nIndexMax = static_cast<UINT>(GetCount());
-        state.DoUpdate(pTarget, DisablesIfNoHandler(m_bDisableControlsIfNoHandler, pButton->m_nID));
+        state.DoUpdate(pTarget, DisablesIfNoHandler(bDisable, pButton->m_nID));
     }
     CControlBar::OnUpdateCmdUI(pTarget, bDisableIfNoHndler);
 }
@@ -191,7 +199,8 @@ void CWTKToolBar::OnLButtonDown(UINT nFlags, CPoint point)
     UpdateButton(iButton);
     CWTKToolbarButton* pButton = GetButton(iButton);
     // The command update may have rebuilt the bar.
-    if (pButton == nullptr || ((pButton->m_nStyle & TBBS_DISABLED) && !AllowHighlightDisabled()))
+    if (pButton == nullptr ||
+        ((pButton->m_nStyle & TBBS_DISABLED) && !AllowHighlightDisabled() && !IsPressedWhenDisabled(pButton)))
         return;
     m_iButtonCapture = iButton;
     m_iHighlighted = iButton;
@@ -260,6 +269,9 @@ void CWTKToolBar::OnLButtonUp(UINT nFlags, CPoint point)
     m_iButtonCapture = -1;
     m_iHighlighted = -1;
     RestoreFocus();
+    // A disabled drop-down released before its list opened: its hold ends, no command runs.
+    if (nID == 0 && (nNewStyle & TBBS_DISABLED) && IsPressedWhenDisabled(pButton))
+        pButton->OnClickUp();
 
     if (bOver && nID != 0 && nID != static_cast<UINT>(-1) && !OnSendCommand(pButton)) {
         InvalidateButton(iPressed);

@@ -222,9 +222,9 @@ HMENU CWTKToolbarMenuButton::CreateMenu() const
     return menu.Release();
 }
 
-CWTKPopupMenu* CWTKToolbarMenuButton::CreatePopupMenu()
+std::unique_ptr<CWTKPopupMenu> CWTKToolbarMenuButton::CreatePopupMenu()
 {
-    return new CWTKPopupMenu;
+    return std::make_unique<CWTKPopupMenu>();
 }
 
 void CWTKToolbarMenuButton::OnChangeParentWnd(CWnd* pWndParent)
@@ -376,7 +376,7 @@ BOOL CWTKToolbarMenuButton::OpenPopupMenu(CWnd* pWnd)
     HMENU hMenu = CreateMenu();
     if (hMenu == nullptr && !IsEmptyMenuAllowed())
         return FALSE;
-    CWTKPopupMenu* pPopup = CreatePopupMenu();
+    std::unique_ptr<CWTKPopupMenu> pPopup = CreatePopupMenu();
     if (pPopup == nullptr) {
         if (hMenu != nullptr)
             ::DestroyMenu(hMenu);
@@ -420,12 +420,11 @@ BOOL CWTKToolbarMenuButton::OpenPopupMenu(CWnd* pWnd)
 
     pPopup->SetParentButton(this);
     pPopup->SetDropDirection(nDirection);
-    m_pPopupMenu = pPopup;
-    if (!pPopup->Create(pWnd, x, y, hMenu, FALSE, FALSE)) {
-        // A failed creation deletes the window object and its menu.
-        m_pPopupMenu = nullptr;
+    // The popup's creation asks its parent button for the open popup.
+    m_pPopupMenu = pPopup.get();
+    m_pPopupMenu = CWTKPopupMenu::Open(std::move(pPopup), pWnd, x, y, hMenu, FALSE, FALSE);
+    if (m_pPopupMenu == nullptr)
         return FALSE;
-    }
     if (pPopupBar != nullptr) {
         if (CWTKPopupMenu* pParentPopup = pPopupBar->GetParentPopupMenu())
             if (m_pPopupMenu != nullptr)

@@ -56,7 +56,8 @@ public:
     // A new menu from the sub-items, or null (no menu, or it could not be built: nothing is
     // left behind then). The caller owns the result.
     virtual HMENU CreateMenu() const;
-    virtual CWTKPopupMenu* CreatePopupMenu();
+    // A new popup, not yet opened, for OpenPopupMenu to open.
+    virtual std::unique_ptr<CWTKPopupMenu> CreatePopupMenu();
     // The popup may open without a menu (derived buttons fill it themselves).
     virtual BOOL IsEmptyMenuAllowed() const { return FALSE; }
     // The button fills its popup itself (the item bar sends no command for it).

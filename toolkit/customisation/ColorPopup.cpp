@@ -46,11 +46,6 @@ CColorPopup::CColorPopup(CWTKColorBarOwner* pOwner, const WTKColorBarSettings& s
 
 CColorPopup::~CColorPopup() = default;
 
-BOOL CColorPopup::CreatePopup(CWnd* pWndParent, int x, int y)
-{
-    return Create(pWndParent, x, y, nullptr, FALSE, TRUE);
-}
-
 int CColorPopup::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 {
     if (CWTKToolBar::IsCustomizeMode() && !m_bEnabledInCustomizeMode)

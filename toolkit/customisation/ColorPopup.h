@@ -22,10 +22,6 @@ public:
     CColorPopup(CWTKColorBarOwner* pOwner, const WTKColorBarSettings& settings);
     ~CColorPopup() override;
 
-    // Opens the popup at x, y (screen) for pWndParent; FALSE when it could not be created
-    // (the object is gone then).
-    BOOL CreatePopup(CWnd* pWndParent, int x, int y);
-
     CWTKColorBar* GetColorBar() { return m_pColorBar; }
     CWTKToolBar* CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPCSTR lpszName) override;
 

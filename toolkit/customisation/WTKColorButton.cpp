@@ -114,12 +114,10 @@ BOOL CWTKColorButton::OpenPopup()
     BuildSettings(settings);
     CRect rect;
     GetWindowRect(rect);
-    m_pPopup = new CColorPopup(this, settings);
-    // A failed creation deletes the popup (and its bar tells the button on the way out).
-    if (!m_pPopup->CreatePopup(this, rect.left, rect.bottom)) {
-        m_pPopup = nullptr;
+    m_pPopup = CWTKPopupMenu::Open(std::make_unique<CColorPopup>(this, settings), this, rect.left, rect.bottom, nullptr,
+                                   FALSE, TRUE);
+    if (m_pPopup == nullptr)
         return FALSE;
-    }
     Invalidate();
     return TRUE;
 }

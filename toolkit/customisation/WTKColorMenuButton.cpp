@@ -148,7 +148,7 @@ void CWTKColorMenuButton::GetSettings(WTKColorBarSettings& settings) const
     settings.bStdColorDlg = m_bStdColorDlg;
 }
 
-CWTKPopupMenu* CWTKColorMenuButton::CreatePopupMenu()
+std::unique_ptr<CWTKPopupMenu> CWTKColorMenuButton::CreatePopupMenu()
 {
     WTKColorBarSettings settings;
     GetSettings(settings);
@@ -157,7 +157,7 @@ CWTKPopupMenu* CWTKColorMenuButton::CreatePopupMenu()
             pTopFrame->SendMessage(WTK_TOOLBAR_GETDOCUMENTCOLORS, m_nID,
                                    reinterpret_cast<LPARAM>(&settings.lstDocColors));
     }
-    return new CColorPopup(this, settings);
+    return std::make_unique<CColorPopup>(this, settings);
 }
 
 void CWTKColorMenuButton::OnChangeParentWnd(CWnd* pWndParent)

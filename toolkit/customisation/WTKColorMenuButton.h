@@ -27,7 +27,7 @@ public:
     void CopyFrom(const CWTKToolbarButton& src) override;
     void OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pImages, BOOL bHorz = TRUE, BOOL bCustomizeMode = FALSE,
                 BOOL bHighlight = FALSE, BOOL bDrawBorder = TRUE, BOOL bGrayDisabledButtons = TRUE) override;
-    CWTKPopupMenu* CreatePopupMenu() override;
+    std::unique_ptr<CWTKPopupMenu> CreatePopupMenu() override;
     BOOL IsEmptyMenuAllowed() const override { return TRUE; }
     BOOL OnBeforeDrag() const override { return TRUE; }
     void OnChangeParentWnd(CWnd* pWndParent) override;

@@ -148,10 +148,8 @@ void CWTKColorProp::OnClickButton(CPoint /*point*/)
     settings.bStdColorDlg = m_bStdColorDlg;
     CRect rect = m_rectValue;
     m_pWndList->ClientToScreen(rect);
-    m_pPopup = new CColorPopup(this, settings);
-    // A failed creation deletes the popup, and its bar reports its end on the way.
-    if (!m_pPopup->CreatePopup(m_pWndList, rect.left, rect.bottom))
-        m_pPopup = nullptr;
+    m_pPopup = CWTKPopupMenu::Open(std::make_unique<CColorPopup>(this, settings), m_pWndList, rect.left, rect.bottom,
+                                   nullptr, FALSE, TRUE);
 }
 
 void CWTKColorProp::OnColorBarColor(COLORREF color)

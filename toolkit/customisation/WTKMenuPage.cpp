@@ -327,12 +327,12 @@ BOOL CWTKMenuPage::OpenSelectedContextMenu()
 
     CFrameWnd* pFrame = GetOwnerFrame();
     CFrameWnd* pTopFrame = pFrame != nullptr ? pFrame->GetTopLevelFrame() : nullptr;
-    auto* pPopup = new CMenuPagePopup(this, strName);
+    auto pNew = std::make_unique<CMenuPagePopup>(this, strName);
     // The menu stays the context menu manager's.
-    pPopup->SetKeepMenu(TRUE);
-    // A failed creation deletes the popup.
-    if (!pPopup->Create(pTopFrame != nullptr ? pTopFrame : pFrame, s_ptContextMenu.x, s_ptContextMenu.y, hmenuPopup,
-                        FALSE, TRUE)) {
+    pNew->SetKeepMenu(TRUE);
+    CMenuPagePopup* pPopup = CWTKPopupMenu::Open(std::move(pNew), pTopFrame != nullptr ? pTopFrame : pFrame,
+                                                 s_ptContextMenu.x, s_ptContextMenu.y, hmenuPopup, FALSE, TRUE);
+    if (pPopup == nullptr) {
         FwMessageBox(kCantCreateContextMenu);
         return FALSE;
     }

@@ -1,5 +1,7 @@
 #include "frames/WTKButton.h"
 
+#include "command_bars/WTKPopupMenu.h"
+
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKImageStrip.h"
 #include "foundation/WTKMenuGlyphs.h"
@@ -92,9 +94,12 @@ BOOL IsThemedLookActive()
     return pThemed != nullptr && CWTKVisualManager::GetInstance()->IsKindOf(pThemed);
 }
 
-// A menu of the thread is open: Enter belongs to it.
+// A menu of the thread is open, a system menu or a toolkit popup (a window of its own): Enter
+// belongs to it.
 BOOL IsMenuOpen()
 {
+    if (CWTKPopupMenu::GetActiveMenu() != nullptr)
+        return TRUE;
     GUITHREADINFO info {};
     info.cbSize = sizeof(info);
     return ::GetGUIThreadInfo(::GetCurrentThreadId(), &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE));

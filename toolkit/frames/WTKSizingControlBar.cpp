@@ -5,6 +5,7 @@
 
 #include "command_bars/res/WTKCommandBarsRes.h"
 #include "foundation/WTKGlobalData.h"
+#include "foundation/WTKVisualManager.h"
 
 #include "bars/DockBar.h"
 #include "bars/DockContext.h"
@@ -50,6 +51,23 @@ CSize VirtualScreenSize()
         size.cy = ::GetSystemMetrics(SM_CYSCREEN);
     return size;
 }
+
+// A new look redraws every sizing bar too: a floating one lies outside the main window.
+void RedrawAllSizingBars(UINT nFlags)
+{
+    CWTKSizingBarArray& bars = WTKAllSizingBars();
+    for (INT_PTR i = 0; i < bars.GetSize(); i++) {
+        CWnd* pWnd = bars[i] != nullptr ? bars[i]->GetBarWnd() : nullptr;
+        if (pWnd != nullptr && ::IsWindow(pWnd->GetSafeHwnd()))
+            pWnd->RedrawWindow(nullptr, nullptr, nFlags);
+    }
+}
+
+// The sizing bars' hook into the look, registered before main.
+struct SizingBarRegistration {
+    SizingBarRegistration() { CWTKVisualManager::SetBarRedrawStep(WTKRedrawGroup::SizingBars, &RedrawAllSizingBars); }
+};
+const SizingBarRegistration g_sizingBarRegistration;
 
 }  // namespace
 

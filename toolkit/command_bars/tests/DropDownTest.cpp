@@ -233,6 +233,31 @@ TEST_F(DropDownTest, ClickWithinTheDelayRunsTheDefaultCommandWithoutOpening)
     EXPECT_EQ(g_killed[0].nId, g_started[0].nId);
 }
 
+TEST_F(DropDownTest, ADisabledDefaultCommandStillOpensTheListButNeverRuns)
+{
+    m_pButton->SetDefaultCommand(ID_TEST_CUT);
+    m_pFrame->m_bCutEnabled = FALSE;
+
+    // A short click: the hold ends with the release and nothing runs.
+    Press();
+    ASSERT_EQ(g_started.size(), 1u) << "the disabled button is pressed and its hold starts";
+    Release();
+    PumpPending();
+    EXPECT_EQ(CWTKDropDownToolbarButton::GetHoldTimerButton(), nullptr);
+    EXPECT_EQ(g_killed.size(), 1u);
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+    EXPECT_EQ(m_pButton->m_nStyle & TBBS_PRESSED, 0u);
+
+    // Held: the list opens.
+    CWTKDropDownFrame* pFrame = HoldOpen();
+    ASSERT_NE(pFrame, nullptr);
+    EXPECT_TRUE(pFrame->IsWindowVisible());
+    pFrame->SendMessage(WM_CLOSE);
+    PumpPending();
+    EXPECT_EQ(m_pButton->GetDropDownFrame(), nullptr);
+    EXPECT_TRUE(m_pFrame->m_commands.empty());
+}
+
 TEST_F(DropDownTest, AClickOutsideClosesTheListWithoutACommand)
 {
     CWTKDropDownFrame* pFrame = HoldOpen();

@@ -178,8 +178,8 @@ protected:
 
     CWTKPopupMenu* OpenPopup(HMENU hMenu, int x = 100, int y = 100)
     {
-        auto* pPopup = new CWTKPopupMenu;
-        if (!pPopup->Create(m_pFrame, x, y, hMenu, FALSE, TRUE))
+        auto* pPopup = CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), m_pFrame, x, y, hMenu, FALSE, TRUE);
+        if (pPopup == nullptr)
             return nullptr;
         PumpPending();
         return pPopup;

@@ -78,9 +78,10 @@ protected:
     // A popup without a parent button at the point, from hMenu.
     CWTKPopupMenu* OpenContextMenu(HMENU hMenu, CPoint pt, BOOL bKeep = FALSE)
     {
-        auto* pPopup = new CWTKPopupMenu;
-        pPopup->SetKeepMenu(bKeep);
-        if (!pPopup->Create(m_pFrame, pt.x, pt.y, hMenu, FALSE, TRUE))
+        auto pNew = std::make_unique<CWTKPopupMenu>();
+        pNew->SetKeepMenu(bKeep);
+        CWTKPopupMenu* pPopup = CWTKPopupMenu::Open(std::move(pNew), m_pFrame, pt.x, pt.y, hMenu, FALSE, TRUE);
+        if (pPopup == nullptr)
             return nullptr;
         PumpPending();
         return pPopup;
@@ -504,6 +505,55 @@ TEST_F(PopupFixture, ContextMenuScreenshot)
     rectPopup.OffsetRect(-rectFrame.left, -rectFrame.top);
     EXPECT_GT(shot.Count(::GetSysColor(COLOR_HIGHLIGHT), rectPopup), 100);
     EXPECT_GT(shot.Count(::GetSysColor(COLOR_MENUTEXT), rectPopup), 100);
+    Close(pPopup);
+}
+
+// A popup whose window refuses to be made, after the window exists.
+class CRefusingPopup : public CWTKPopupMenu {
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_CREATE)
+            return -1;
+        return CWTKPopupMenu::WindowProc(message, wParam, lParam);
+    }
+};
+
+// Under the poisoned heap a popup used or deleted again after a failed opening crashes.
+TEST_F(PopupFixture, AFailedOpeningAnswersNullAndLeavesNothingBehind)
+{
+    HWND hGone = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(hGone, nullptr);
+    ::DestroyWindow(hGone);
+    CWnd wndGone;
+    ASSERT_TRUE(wndGone.Attach(hGone));
+
+    struct Case {
+        const char* pszName;
+        std::function<std::unique_ptr<CWTKPopupMenu>()> make;
+        CWnd* pOwner;
+    };
+    const Case cases[] = {
+        {"the window refuses its creation", [] { return std::make_unique<CRefusingPopup>(); }, m_pFrame},
+        {"the owner's window is gone", [] { return std::make_unique<CWTKPopupMenu>(); }, &wndGone},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        HMENU hMenu = ::CreatePopupMenu();
+        ::AppendMenuA(hMenu, MF_STRING, ID_TEST_NEW, "&New");
+        EXPECT_EQ(CWTKPopupMenu::Open(c.make(), c.pOwner, 100, 100, hMenu, FALSE, TRUE), nullptr);
+        PumpPending();
+        EXPECT_EQ(CWTKPopupMenu::GetLiveCount(), m_nLiveBefore) << "the popup went at once";
+        EXPECT_EQ(CWTKPopupMenu::GetActiveMenu(), nullptr);
+        EXPECT_FALSE(::IsMenu(hMenu)) << "the popup took its menu with it";
+    }
+    wndGone.Detach();
+
+    // The failures leave nothing that stops the next popup.
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_TEST_NEW, "&New");
+    CWTKPopupMenu* pPopup = OpenContextMenu(hMenu, WindowRect(m_pFrame).TopLeft() + CPoint(40, 40));
+    ASSERT_NE(pPopup, nullptr) << "a good popup still opens after the failures";
     Close(pPopup);
 }
 

@@ -257,6 +257,13 @@ TEST_F(ToolBarTest, CommandStateComesFromTheFramesIdleUpdate)
         EXPECT_EQ(m_pBar->GetButtonStyle(3), TBBS_DISABLED) << "no handler: disabled";
         EXPECT_EQ(m_pBar->GetButtonStyle(4), 0u) << "system commands are not updated";
     }
+
+    // A caller that asks not to grey commands without a handler (a torn-off bar) is heard.
+    for (const BOOL bDisable : {FALSE, TRUE}) {
+        m_pBar->SetButtonStyle(3, 0);
+        m_pBar->OnUpdateCmdUI(m_pFrame, bDisable);
+        EXPECT_EQ(m_pBar->GetButtonStyle(3), bDisable ? TBBS_DISABLED : 0u) << "disable if no handler: " << bDisable;
+    }
 }
 
 TEST_F(ToolBarTest, ToolbarMessagesRefuseBadIndexesAndNullBuffers)

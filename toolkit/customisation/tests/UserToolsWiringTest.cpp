@@ -93,8 +93,8 @@ protected:
     std::string OpenMenu(std::initializer_list<std::pair<UINT, const char*>> items)
     {
         m_hMenu = BuildMenu(items);
-        m_pPopup = new CWTKPopupMenu;
-        if (!m_pPopup->Create(m_pFrame, 100, 100, m_hMenu, FALSE, TRUE))
+        m_pPopup = CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), m_pFrame, 100, 100, m_hMenu, FALSE, TRUE);
+        if (m_pPopup == nullptr)
             return "<no popup>";
         PumpPending();
         std::string strItems;

@@ -7,6 +7,8 @@
 
 #include "frames/WTKButton.h"
 
+#include "command_bars/WTKPopupMenu.h"
+
 #include "foundation/WTKGlobalData.h"
 
 #include "win/ToolTipCtrl.h"
@@ -311,6 +313,28 @@ TEST_F(ButtonTest, KeyboardSendsTheCommandAndMovesTheChecks)
     PumpPending();
     ASSERT_EQ(Commands().size(), 1u);
     EXPECT_EQ(LOWORD(Commands()[0].wParam), push.GetDlgCtrlID());
+
+    // While a toolkit popup menu is open, Enter is the menu's.
+    m_host.m_events.clear();
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, kIdButton + 50, "&Item");
+    CRect rectHost;
+    m_host.GetWindowRect(rectHost);
+    CWTKPopupMenu* pPopup =
+        CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), &m_host, rectHost.left, rectHost.bottom, hMenu);
+    ASSERT_NE(pPopup, nullptr);
+    PumpPending();
+    push.SetFocus();
+    push.PostMessage(WM_KEYDOWN, VK_RETURN, 0);
+    PumpPending();
+    EXPECT_TRUE(Commands().empty()) << "the button sent its command under an open popup";
+    pPopup->CloseMenu(FALSE);
+    PumpPending();
+    ASSERT_EQ(CWTKPopupMenu::GetActiveMenu(), nullptr);
+    push.SetFocus();
+    push.PostMessage(WM_KEYDOWN, VK_RETURN, 0);
+    PumpPending();
+    EXPECT_EQ(Commands().size(), 1u) << "the popup gone, Enter is the button's again";
 
     m_host.m_events.clear();
     CWTKButton& check = Make("Space", BS_AUTOCHECKBOX, CRect(20, 60, 120, 90));

@@ -157,8 +157,8 @@ TEST(PropertyPageTest, KeysGoToAPopupThePageOpened)
     ::AppendMenuA(hMenu, MF_STRING, ID_MDI_TEST_NEW, "&New");
     ::AppendMenuA(hMenu, MF_STRING, ID_MDI_TEST_EXIT, "E&xit");
     // A popup opened by a control of the page tells the page it is active.
-    auto* pPopup = new CWTKPopupMenu;
-    ASSERT_TRUE(pPopup->Create(pEdit, 100, 100, hMenu, FALSE, TRUE));
+    auto* pPopup = CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), pEdit, 100, 100, hMenu, FALSE, TRUE);
+    ASSERT_NE(pPopup, nullptr);
     PumpPending();
     page.SetActivePopup(pPopup);
     EXPECT_EQ(CWTKPopupMenu::GetActiveMenu(), pPopup);

@@ -87,8 +87,9 @@ protected:
     {
         CRect rect;
         m_dialog.GetWindowRect(rect);
-        auto* pPopup = new CWTKPopupMenu;
-        if (!pPopup->Create(&m_dialog, rect.left + 10, rect.top + 30, TwoItemMenu(), FALSE, TRUE))
+        auto* pPopup = CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), &m_dialog, rect.left + 10, rect.top + 30,
+                                           TwoItemMenu(), FALSE, TRUE);
+        if (pPopup == nullptr)
             return nullptr;
         PumpPending();
         return pPopup;

@@ -53,9 +53,9 @@ protected:
         pButton->GetWindowRect(rect);
         HMENU hMenu = ::CreatePopupMenu();
         ::AppendMenuA(hMenu, MF_STRING, ID_MDI_TEST_NEW, "&New");
-        m_pPopup = new CWTKPopupMenu;
-        if (!m_pPopup->Create(pButton, rect.left, rect.bottom, hMenu, FALSE, TRUE))
-            m_pPopup = nullptr;
+        // Null when the popup could not be made.
+        m_pPopup =
+            CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), pButton, rect.left, rect.bottom, hMenu, FALSE, TRUE);
     }
     DECLARE_MESSAGE_MAP()
 };

@@ -144,9 +144,10 @@ CCountingPopup* OpenPopup(CFrameTestFrame* pFrame)
     HMENU hMenu = ::CreatePopupMenu();
     ::AppendMenuA(hMenu, MF_STRING, ID_FT_CUT, "Cu&t");
     ::AppendMenuA(hMenu, MF_STRING, ID_FT_COPY, "&Copy");
-    auto* pPopup = new CCountingPopup;
     CRect rect = ScreenRect(pFrame);
-    if (!pPopup->Create(pFrame, rect.left + 100, rect.top + 120, hMenu))
+    auto* pPopup =
+        CWTKPopupMenu::Open(std::make_unique<CCountingPopup>(), pFrame, rect.left + 100, rect.top + 120, hMenu);
+    if (pPopup == nullptr)
         return nullptr;
     RunIdle();
     return pPopup;

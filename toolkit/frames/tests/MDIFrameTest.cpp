@@ -30,8 +30,8 @@ protected:
         HMENU hWindow = ::GetSubMenu(hMenu, 1);
         ::RemoveMenu(hMenu, 1, MF_BYPOSITION);
         ::DestroyMenu(hMenu);
-        auto* pPopup = new CWTKPopupMenu;
-        if (!pPopup->Create(m_pFrame, 100, 100, hWindow, FALSE, TRUE))
+        auto* pPopup = CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), m_pFrame, 100, 100, hWindow, FALSE, TRUE);
+        if (pPopup == nullptr)
             return nullptr;
         PumpPending();
         return pPopup;
@@ -78,10 +78,10 @@ TEST_F(MDIFrameTest, WindowPopupListsTheChildrenAfterASeparatorWithTheActiveOneC
     Close(pPopup);
 
     // A popup without window commands gets no list.
-    auto* pPlain = new CWTKPopupMenu;
     HMENU hPlain = ::CreatePopupMenu();
     ::AppendMenuA(hPlain, MF_STRING, ID_MDI_TEST_NEW, "&New");
-    ASSERT_TRUE(pPlain->Create(m_pFrame, 100, 100, hPlain, FALSE, TRUE));
+    auto* pPlain = CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), m_pFrame, 100, 100, hPlain, FALSE, TRUE);
+    ASSERT_NE(pPlain, nullptr);
     PumpPending();
     EXPECT_EQ(pPlain->GetMenuBar()->GetCount(), 1);
     Close(pPlain);
@@ -184,10 +184,10 @@ TEST_F(MDIFrameTest, InPlaceFrameOwnsPopupsWhileActiveAndHandsTheRoleBack)
     EXPECT_EQ(pIP->GetPreviousOwnerFrame(), m_pFrame->m_hWnd);
 
     // A popup opened on the MDI frame reaches the owner frame.
-    auto* pPopup = new CWTKPopupMenu;
     HMENU hMenu = ::CreatePopupMenu();
     ::AppendMenuA(hMenu, MF_STRING, ID_MDI_TEST_NEW, "&New");
-    ASSERT_TRUE(pPopup->Create(m_pFrame, 100, 100, hMenu, FALSE, TRUE));
+    auto* pPopup = CWTKPopupMenu::Open(std::make_unique<CWTKPopupMenu>(), m_pFrame, 100, 100, hMenu, FALSE, TRUE);
+    ASSERT_NE(pPopup, nullptr);
     PumpPending();
     EXPECT_EQ(pIP->m_nPopupsShown, 1);
     EXPECT_EQ(m_pFrame->m_nPopupsShown, 0);
