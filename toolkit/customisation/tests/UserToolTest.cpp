@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tlhelp32.h>
+
 #include <thread>
 
 namespace {
@@ -21,6 +23,20 @@ constexpr COLORREF kIconHandle = RGB(128, 64, 0);
 // Points of the 16 x 16 icon inside its own square.
 constexpr POINT kHeadPoint = {3, 3};
 constexpr POINT kHandlePoint = {7, 10};
+
+bool ProcessRuns(const char* pszExe)
+{
+    HANDLE hSnapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (hSnapshot == INVALID_HANDLE_VALUE)
+        return false;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    bool bFound = false;
+    for (BOOL bMore = ::Process32First(hSnapshot, &entry); bMore && !bFound; bMore = ::Process32Next(hSnapshot, &entry))
+        bFound = ::lstrcmpiA(entry.szExeFile, pszExe) == 0;
+    ::CloseHandle(hSnapshot);
+    return bFound;
+}
 
 std::string TempFolder()
 {
@@ -135,6 +151,10 @@ TEST(UserToolTest, RunStartsTheCommandInItsInitialDirectory)
     for (int i = 0; i < 300 && !FileExists(strMarker); i++)
         ::Sleep(100);
     EXPECT_TRUE(FileExists(strMarker));
+    // Its end moves the activation: it must not reach the next test's popups, which close
+    // themselves when the program is deactivated.
+    for (int i = 0; i < 300 && ProcessRuns("cmd.exe"); i++)
+        ::Sleep(100);
     ::DeleteFileA(strMarker.c_str());
 }
 
