@@ -14,8 +14,13 @@ set(GLYPHORA_PCH_HEADERS
 add_library(glyphora_pch STATIC ${CMAKE_CURRENT_LIST_DIR}/pch/PchAnchor.cpp)
 target_precompile_headers(glyphora_pch PRIVATE ${GLYPHORA_PCH_HEADERS})
 
+# The test programs' own sources are compiled at -O1: they are not shipped, and the assertion
+# macros cost most at the higher levels. What they test is built at the product's level.
+set(GLYPHORA_TEST_OPTIMISATION -O1)
+
 add_library(glyphora_test_pch STATIC ${CMAKE_CURRENT_LIST_DIR}/pch/PchAnchor.cpp)
 target_link_libraries(glyphora_test_pch PRIVATE gtest)
+target_compile_options(glyphora_test_pch PRIVATE ${GLYPHORA_TEST_OPTIMISATION})
 target_precompile_headers(glyphora_test_pch PRIVATE ${GLYPHORA_PCH_HEADERS} <gtest/gtest.h>)
 
 # Every target of a folder and its subfolders.
@@ -47,7 +52,7 @@ function(glyphora_prepare_sources target out)
 endfunction()
 
 # Called once, after every folder is added: a target that links GoogleTest takes the test
-# header, every other C++ target the product's header.
+# header and the test level, every other C++ target the product's header.
 function(glyphora_use_precompiled_headers)
   glyphora_collect_targets(${CMAKE_SOURCE_DIR} targets)
   foreach(target ${targets})
@@ -62,6 +67,7 @@ function(glyphora_use_precompiled_headers)
     endif()
     get_target_property(libs ${target} LINK_LIBRARIES)
     if("gtest" IN_LIST libs)
+      target_compile_options(${target} PRIVATE ${GLYPHORA_TEST_OPTIMISATION})
       target_precompile_headers(${target} REUSE_FROM glyphora_test_pch)
     else()
       target_precompile_headers(${target} REUSE_FROM glyphora_pch)
