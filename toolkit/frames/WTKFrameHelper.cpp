@@ -57,6 +57,12 @@ void DestroyAndDelete(CControlBar* pBar)
         delete pBar;
 }
 
+CWTKFrameHelper::WorkAreasSource& WorkAreasSlot()
+{
+    static CWTKFrameHelper::WorkAreasSource pfn = WTKMonitorWorkAreas;
+    return pfn;
+}
+
 void DeleteAll(CObList& list)
 {
     while (!list.IsEmpty())
@@ -158,19 +164,35 @@ void CWTKFrameHelper::RestorePosition(CREATESTRUCTA& cs)
     int nShowCmd = SW_SHOWNORMAL;
     if (!pWorkspace->LoadWindowPlacement(rectNormal, nFlags, nShowCmd))
         return;
+    // A placement that leaves no usable window is passed over whole, show command too.
+    const std::vector<CRect> workAreas = WorkAreasSlot()();
+    const int nWork = WTKUsableWorkAreaOf(rectNormal, GetMinTrackSize(), workAreas);
+    if (nWork < 0)
+        return;
     if (nShowCmd != SW_SHOWMAXIMIZED)
         nShowCmd = SW_SHOWNORMAL;
     const int nStartup = GetStartupShowCmd();
     if (nStartup < SW_SHOWMINIMIZED || nStartup > SW_SHOWNA || nStartup == SW_SHOWNOACTIVATE || nStartup == SW_SHOW)
         SetStartupShowCmd(nShowCmd);
-    const CRect rectWork = WTKWorkAreaNear(rectNormal.TopLeft());
     CRect rectMeet;
-    if (!rectMeet.IntersectRect(&rectNormal, &rectWork))
-        return;
+    rectMeet.IntersectRect(&rectNormal, &workAreas[static_cast<size_t>(nWork)]);
     cs.x = rectMeet.left;
     cs.y = rectMeet.top;
     cs.cx = rectNormal.Width();
     cs.cy = rectNormal.Height();
+}
+
+CSize CWTKFrameHelper::GetMinTrackSize() const
+{
+    return CSize(std::max<LONG>(m_sizeMinTrack.cx, ::GetSystemMetrics(SM_CXMINTRACK)),
+                 std::max<LONG>(m_sizeMinTrack.cy, ::GetSystemMetrics(SM_CYMINTRACK)));
+}
+
+CWTKFrameHelper::WorkAreasSource CWTKFrameHelper::SetWorkAreasSource(WorkAreasSource pfnSource)
+{
+    const WorkAreasSource pfnPrevious = WorkAreasSlot();
+    WorkAreasSlot() = pfnSource ? pfnSource : WTKMonitorWorkAreas;
+    return pfnPrevious;
 }
 
 void CWTKFrameHelper::OnLoadFrame()
