@@ -86,7 +86,7 @@ void CWTKToolBar::Serialize(CArchive& ar)
     CObList loaded;
     try {
         // Every element must be a button: anything else fails the archive.
-        loaded.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
+        loaded.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), kMaxStoredButtons);
     } catch (...) {
         restoreCustomize();
         throw;
@@ -213,6 +213,11 @@ BOOL CWTKToolBar::LoadOriginalItems(CWTKRegistry& reg)
     CObList stored;
     if (!reg.Read(kOriginalItemsValue, stored, RUNTIME_CLASS(CWTKToolbarButton)))
         return FALSE;
+    // More than a bar can hold is no resource's list: the bar keeps what it has.
+    if (stored.GetCount() > kMaxStoredButtons) {
+        DeleteButtonList(stored);
+        return FALSE;
+    }
     const BOOL bResult = UpdateFromOriginalItems(stored);
     DeleteButtonList(stored);
     return bResult;
