@@ -183,6 +183,35 @@ TEST_F(StoredStateTest, PlacementThatLeavesNoUsableWindowGivesWayToTheDefaultOnc
     }
 }
 
+void WriteDword(const std::string& key, const char* value, DWORD dwValue)
+{
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegSetKeyValueA(HKEY_CURRENT_USER, key.c_str(), value, REG_DWORD, &dwValue, sizeof dwValue));
+}
+
+TEST_F(StoredStateTest, ContentBarSizeThatLeavesNoPageGivesWay)
+{
+    StartAndClose("first start");
+    const std::string key =
+        FindKeyEndingWith(kStateTestSoftwareKey, "-SCBar-" + std::to_string(Lumidoc::kContentBarId));
+    ASSERT_FALSE(key.empty());
+    const struct {
+        const char* name;
+        const char* value;
+        DWORD dwStored;
+    } cases[] = {
+        {"wider than any screen", "sizeVertCX", 0x7FFFFFFF},
+        {"as wide as the screen", "sizeVertCX", static_cast<DWORD>(::GetSystemMetrics(SM_CXVIRTUALSCREEN))},
+        {"negative", "sizeVertCX", 0x80000000},
+        {"taller than any screen", "sizeVertCY", 0x7FFFFFFF},
+    };
+    for (const auto& c : cases) {
+        WriteDword(key, c.value, c.dwStored);
+        StartAndClose(c.name);
+        StartAndClose(std::string(c.name) + ", next start");
+    }
+}
+
 // Monitors beside the primary one, which this machine does not have.
 std::vector<CRect> MonitorsLeftAndAbove()
 {
