@@ -292,6 +292,8 @@ public:
     // screen shows or a user would make, far fewer than the registry's size limit lets in. A
     // longer stored list is damaged.
     static constexpr int kMaxStoredButtons = 500;
+    // The most buttons a stored bar and its menus may hold together.
+    static constexpr int kMaxStoredItems = 2000;
 
 protected:
     // Inserts pButton itself (the bar owns it); -1 when the index is out of range.

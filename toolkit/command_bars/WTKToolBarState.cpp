@@ -3,6 +3,7 @@
 #include "command_bars/WTKToolBar.h"
 
 #include "command_bars/WTKCommandUsageCounter.h"
+#include "command_bars/WTKToolbarMenuButton.h"
 
 #include "foundation/WTKRegistry.h"
 #include "foundation/WTKRegistryHolder.h"
@@ -26,6 +27,17 @@ BOOL KeepsOriginalItems()
 {
     const CWTKWorkspace* pWorkspace = WTKGetWorkspace();
     return pWorkspace != nullptr && pWorkspace->IsResourceSmartUpdate();
+}
+
+// The buttons of a stored list, those of its menus (and their submenus) included.
+INT_PTR CountStoredButtons(const CObList& list)
+{
+    INT_PTR nCount = list.GetCount();
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+        if (const auto* pMenu = dynamic_cast<const CWTKToolbarMenuButton*>(list.GetNext(pos)))
+            nCount += CountStoredButtons(pMenu->GetCommands());
+    }
+    return nCount;
 }
 
 // Booleans read from the registry are 0 or 1 whatever was stored.
@@ -90,6 +102,11 @@ void CWTKToolBar::Serialize(CArchive& ar)
     } catch (...) {
         restoreCustomize();
         throw;
+    }
+    if (CountStoredButtons(loaded) > kMaxStoredItems) {
+        DeleteButtonList(loaded);
+        restoreCustomize();
+        FwThrowArchiveException(CArchiveException::badIndex);
     }
     BOOL bNull = FALSE;
     while (!loaded.IsEmpty()) {

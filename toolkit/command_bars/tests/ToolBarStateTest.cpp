@@ -49,15 +49,15 @@ std::vector<BYTE> ReadButtonsValue(const CString& strKey)
     return bytes;
 }
 
-// A bar's state as a bar stores it: nButtons plain buttons, then, when nMenuItems > 0, a menu
-// button with that many items; no labels; a name.
+// A bar's state as a bar stores it: nButtons plain buttons, then, when nMenuItems > 0, nMenus
+// menu buttons with that many items each; no labels; a name.
 class CStoredBar : public CObject {
 public:
-    CStoredBar(int nButtons, int nMenuItems)
+    CStoredBar(int nButtons, int nMenuItems, int nMenus)
     {
         for (int i = 0; i < nButtons; i++)
             m_buttons.AddTail(new CWTKToolbarButton(ID_TEST_NEW, -1));
-        if (nMenuItems > 0) {
+        for (int m = 0; m < nMenus && nMenuItems > 0; m++) {
             HMENU hMenu = ::CreatePopupMenu();
             for (int i = 0; i < nMenuItems; i++)
                 ::AppendMenuA(hMenu, MF_STRING, ID_TEST_NEW, "Item");
@@ -83,9 +83,9 @@ private:
     CObList m_buttons;
 };
 
-std::vector<BYTE> StoredBarBytes(const CString& strKey, int nButtons, int nMenuItems)
+std::vector<BYTE> StoredBarBytes(const CString& strKey, int nButtons, int nMenuItems, int nMenus = 1)
 {
-    CStoredBar bar(nButtons, nMenuItems);
+    CStoredBar bar(nButtons, nMenuItems, nMenus);
     CWTKRegistryHolder holder;
     CWTKRegistry& reg = holder.Create(FALSE, FALSE);
     EXPECT_TRUE(reg.CreateKey(strKey));
@@ -190,6 +190,8 @@ TEST_F(ToolBarStateTest, DamagedButtonsValuesRebuildTheBarFromItsResource)
     // Well formed, but more buttons than a bar holds: in the bar, or in one of its menus.
     const std::vector<BYTE> tooManyButtons = StoredBarBytes(strKey, CWTKToolBar::kMaxStoredButtons + 1, 0);
     const std::vector<BYTE> tooManyItems = StoredBarBytes(strKey, 1, CWTKToolBar::kMaxStoredButtons + 1);
+    const int nMenus = CWTKToolBar::kMaxStoredItems / CWTKToolBar::kMaxStoredButtons;
+    const std::vector<BYTE> tooManyInAll = StoredBarBytes(strKey, 0, CWTKToolBar::kMaxStoredButtons, nMenus);
 
     const struct {
         const char* what;
@@ -201,6 +203,7 @@ TEST_F(ToolBarStateTest, DamagedButtonsValuesRebuildTheBarFromItsResource)
         {"a count past the data", hugeCount},
         {"more buttons than a bar holds", tooManyButtons},
         {"a menu with more items than a bar holds", tooManyItems},
+        {"menus with more items in all than a bar holds", tooManyInAll},
         {"empty", {}},
     };
     for (const auto& c : cases) {
