@@ -32,8 +32,9 @@ const char kTearOffKeyFormat[] = "%s-%d";
 const char kIdValue[] = "ID";
 const char kNameValue[] = "Name";
 const char kStateValue[] = "State";
-// A damaged section cannot make loading run away.
-constexpr int kMaxTearOffBars = 1000;
+// More torn-off bars than a user would tear off are not loaded: each is a window with its own
+// stored buttons, and a damaged section must not fill the frame with them.
+constexpr int kMaxTearOffBars = 32;
 
 const struct {
     DWORD dwAlign;

@@ -502,6 +502,25 @@ TEST_F(FrameTest, TearOffKeysHaveNoGapWhenABarIsSkipped)
     CloseTestFrame(pFrame);
 }
 
+TEST_F(FrameTest, NoMoreTearOffBarsLoadThanAUserWouldTearOff)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CWTKToolBar barState;
+    constexpr int kStored = 33;
+    for (int nIndex = 0; nIndex < kStored; ++nIndex) {
+        CWTKRegistryHolder holder;
+        CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+        ASSERT_TRUE(reg.CreateKey(TearOffKey(nIndex)));
+        reg.Write("ID", 0xE870 + nIndex);
+        reg.Write("Name", "Torn");
+        ASSERT_TRUE(reg.Write("State", static_cast<CObject*>(&barState)));
+    }
+    pFrame->GetFrameHelper()->LoadTearOffBars();
+    EXPECT_EQ(kStored - 1, pFrame->GetFrameHelper()->GetTearOffBars().GetCount());
+    CloseTestFrame(pFrame);
+}
+
 TEST_F(FrameTest, LoadedTearOffMustBeAToolbarWithAFreeId)
 {
     CFrameTestFrame* pFrame = CreateTestFrame();
