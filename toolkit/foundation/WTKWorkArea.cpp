@@ -1,6 +1,7 @@
 #include "foundation/WTKWorkArea.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 CRect WorkAreaOfMonitor(POINT ptScreen, DWORD dwNoMonitor)
@@ -35,6 +36,12 @@ using Length = long long;
 Length Overlap(LONG lowA, LONG highA, LONG lowB, LONG highB)
 {
     return std::max<Length>(0, static_cast<Length>(std::min(highA, highB)) - std::max(lowA, lowB));
+}
+
+// The nearest value to nValue in [nLow, nHigh]; nLow when the range is empty.
+Length ClampLength(Length nValue, Length nLow, Length nHigh)
+{
+    return std::max(nLow, std::min(nValue, nHigh));
 }
 }  // namespace
 
@@ -76,4 +83,26 @@ int WTKUsableWorkAreaOf(const RECT& rect, SIZE sizeMin, const std::vector<CRect>
             return static_cast<int>(i);
     }
     return -1;
+}
+
+CPoint WTKGrabbablePosition(const RECT& rect, SIZE sizeGrip, const std::vector<CRect>& workAreas)
+{
+    const Length nWidth = std::max<Length>(0, static_cast<Length>(rect.right) - rect.left);
+    const Length cxGrip = std::min<Length>(sizeGrip.cx, nWidth);
+    const Length cyGrip = sizeGrip.cy;
+    CPoint ptBest(rect.left, rect.top);
+    Length nBestMove = -1;
+    for (const CRect& work : workAreas) {
+        // The corner's range on this work area: a grip's width of the top edge across it, a
+        // grip's height below the top edge inside it.
+        const Length x = ClampLength(rect.left, static_cast<Length>(work.left) - (nWidth - cxGrip),
+                                     static_cast<Length>(work.right) - cxGrip);
+        const Length y = ClampLength(rect.top, work.top, static_cast<Length>(work.bottom) - cyGrip);
+        const Length nMove = std::abs(x - rect.left) + std::abs(y - rect.top);
+        if (nBestMove < 0 || nMove < nBestMove) {
+            nBestMove = nMove;
+            ptBest = CPoint(static_cast<int>(x), static_cast<int>(y));
+        }
+    }
+    return ptBest;
 }

@@ -19,3 +19,7 @@ std::vector<CRect> WTKMonitorWorkAreas();
 // that holds at least half of it, or -1 when there is none, or when the rectangle is empty,
 // inverted or smaller than sizeMin. Any coordinates will do: nothing overflows.
 int WTKUsableWorkAreaOf(const RECT& rect, SIZE sizeMin, const std::vector<CRect>& workAreas);
+// Where a window goes so that a user can still grab it: its top-left corner, unchanged when a
+// sizeGrip piece of its top edge (a caption to drag) lies on one of the work areas, else moved the
+// least distance that puts such a piece on one of them. Without work areas, unchanged.
+CPoint WTKGrabbablePosition(const RECT& rect, SIZE sizeGrip, const std::vector<CRect>& workAreas);

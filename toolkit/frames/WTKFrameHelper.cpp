@@ -538,11 +538,20 @@ void CWTKFrameHelper::SetDockState(const CDockState& state)
                 pInfo->m_pBar->SetBarInfo(pInfo, m_pFrame);
         }
     }
+    // A floating frame stored on a monitor since removed (or between monitors) comes back where
+    // its caption can be grabbed.
+    const std::vector<CRect> workAreas = WorkAreasSlot()();
+    const int cyCaption = ::GetSystemMetrics(SM_CYSMCAPTION);
     for (CMiniDockFrameWnd* pFrame : newFrames) {
         if (!::IsWindow(pFrame->GetSafeHwnd()))
             continue;
         if (pFrame->m_wndDockBar.GetDockedVisibleCount() > 0) {
             pFrame->RecalcLayout();
+            CRect rect;
+            pFrame->GetWindowRect(&rect);
+            const CPoint pt = WTKGrabbablePosition(rect, CSize(cyCaption, cyCaption), workAreas);
+            if (pt != rect.TopLeft())
+                pFrame->SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             pFrame->ShowWindow(SW_SHOWNA);
         }
     }

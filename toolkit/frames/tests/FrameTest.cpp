@@ -138,6 +138,27 @@ TEST(UsableWindowRect, TakesOnlyRectanglesMostlyOnOneWorkAreaAndLargeEnough)
     EXPECT_EQ(-1, WTKUsableWorkAreaOf({100, 80, 900, 680}, sizeMin, {}));
 }
 
+TEST(GrabbablePosition, MovesAWindowTheLeastThatPutsItsCaptionOnAWorkArea)
+{
+    const SIZE sizeGrip = {18, 18};
+    const struct {
+        const char* name;
+        RECT rect;
+        POINT expected;
+    } cases[] = {
+        {"on the primary", {100, 100, 300, 200}, {100, 100}},
+        {"on the monitor to the left", {-500, 100, -300, 200}, {-500, 100}},
+        {"mostly off the left monitor, caption still on it", {-1200, 100, -1000, 200}, {-1200, 100}},
+        {"below the left monitor, beside the primary", {-500, 900, -300, 1000}, {-500, 768 - 18}},
+        {"caption above every monitor's top", {100, -2000, 300, -1900}, {100, -1024}},
+        {"off the primary's right edge", {1300, 100, 1500, 200}, {1280 - 18, 100}},
+        {"far off at the coordinates' limits", {INT_MAX - 200, INT_MAX - 100, INT_MAX, INT_MAX}, {1280 - 18, 994 - 18}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CPoint(c.expected), WTKGrabbablePosition(c.rect, sizeGrip, ThreeMonitors())) << c.name;
+    EXPECT_EQ(CPoint(5000, 5000), WTKGrabbablePosition({5000, 5000, 5100, 5100}, sizeGrip, {}));
+}
+
 // The monitors are the test's: a stored placement is judged by them alone.
 class ThreeMonitorSource {
 public:
