@@ -124,7 +124,7 @@ protected:
     // Starts the viewer as the program does, checks that a user can work in it, and closes it
     // as a user does, which stores its state. bOnScreen false: the frame is on a monitor this
     // machine does not have, so its pixels cannot be looked at.
-    static StartResult StartAndClose(const std::string& name, bool bOnScreen = true)
+    static StartResult StartAndClose(const std::string& name, bool bOnScreen = true, const char* pszShot = nullptr)
     {
         StartResult result;
         ViewerFrameFixture viewer("HvDocA.dll");
@@ -148,6 +148,9 @@ protected:
             EXPECT_GT(rectBar.Width(), 0) << name;
             EXPECT_GT(rectBar.Height(), 0) << name;
         }
+        if (pszShot != nullptr) {
+            EXPECT_TRUE(SaveWindowShot(pFrame->GetSafeHwnd(), pszShot)) << name;
+        }
         pFrame->GetFrameHelper()->OnCloseFrame();
         return result;
     }
@@ -158,19 +161,20 @@ TEST_F(StoredStateTest, PlacementThatLeavesNoUsableWindowGivesWayToTheDefaultOnc
     const struct {
         const char* name;
         RECT saved;
+        const char* pszShot;
     } cases[] = {
-        {"top overflows the height", {0, INT_MIN, 800, 600}},
-        {"spans every int", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}},
-        {"empty", {300, 200, 300, 200}},
-        {"inverted", {900, 700, 100, 100}},
-        {"ten pixels high", {100, 100, 900, 110}},
-        {"narrower than the frame's minimum", {100, 100, 300, 700}},
-        {"off every monitor", {-5000, 3000, -4200, 3600}},
+        {"top overflows the height", {0, INT_MIN, 800, 600}, "viewer_after_overflowing_placement.png"},
+        {"spans every int", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, nullptr},
+        {"empty", {300, 200, 300, 200}, nullptr},
+        {"inverted", {900, 700, 100, 100}, nullptr},
+        {"ten pixels high", {100, 100, 900, 110}, nullptr},
+        {"narrower than the frame's minimum", {100, 100, 300, 700}, nullptr},
+        {"off every monitor", {-5000, 3000, -4200, 3600}, nullptr},
     };
     for (const auto& c : cases) {
         ::RegDeleteTreeA(HKEY_CURRENT_USER, kStateTestSoftwareKey);
         ASSERT_TRUE(ViewerApp().StoreWindowPlacement(CRect(c.saved), 0, SW_SHOWNORMAL)) << c.name;
-        StartAndClose(std::string(c.name) + ", damaged");
+        StartAndClose(std::string(c.name) + ", damaged", true, c.pszShot);
 
         // What the close stored is usable, and the next start is a normal one: it opens there.
         CRect rectStored;
@@ -199,15 +203,16 @@ TEST_F(StoredStateTest, ContentBarSizeThatLeavesNoPageGivesWay)
         const char* name;
         const char* value;
         DWORD dwStored;
+        const char* pszShot;
     } cases[] = {
-        {"wider than any screen", "sizeVertCX", 0x7FFFFFFF},
-        {"as wide as the screen", "sizeVertCX", static_cast<DWORD>(::GetSystemMetrics(SM_CXVIRTUALSCREEN))},
-        {"negative", "sizeVertCX", 0x80000000},
-        {"taller than any screen", "sizeVertCY", 0x7FFFFFFF},
+        {"wider than any screen", "sizeVertCX", 0x7FFFFFFF, "viewer_after_huge_content_bar.png"},
+        {"as wide as the screen", "sizeVertCX", static_cast<DWORD>(::GetSystemMetrics(SM_CXVIRTUALSCREEN)), nullptr},
+        {"negative", "sizeVertCX", 0x80000000, nullptr},
+        {"taller than any screen", "sizeVertCY", 0x7FFFFFFF, nullptr},
     };
     for (const auto& c : cases) {
         WriteDword(key, c.value, c.dwStored);
-        StartAndClose(c.name);
+        StartAndClose(c.name, true, c.pszShot);
         StartAndClose(std::string(c.name) + ", next start");
     }
 }
