@@ -113,7 +113,8 @@ public:
     }
     // The nIndex-th position from the head; null when out of range. The walk starts at the
     // head, the tail or the position found last, whichever is nearest, so that a loop over
-    // the indices walks the list once, not once per index.
+    // the indices walks the list once, not once per index. It remembers that position: like
+    // a change, a lookup needs the list to itself.
     POSITION FindIndex(INT_PTR nIndex) const
     {
         if (nIndex < 0 || nIndex >= m_nCount)
