@@ -41,6 +41,14 @@ constexpr char kViewerArguments[] = "/doc=PendrelEn:5";
 constexpr int kViewerPaneId = 0xE900;
 constexpr char kBareWindowProgram[] = "bare_window.exe";
 constexpr double kViewerStartGoal = 2.0;
+// The viewer's stored state: where it lives, and the goal for its start with the largest state
+// the toolbars' bounds allow beside its start with none.
+constexpr char kViewerStateKey[] = "Software\\Tolvek\\Lumidoc";
+constexpr char kViewerStateCopyKey[] = "Software\\Tolvek\\Lumidoc Bench Largest State";
+constexpr double kViewerStateGoal = 2.0;
+// The keys of the viewer's main toolbar and (their names begin so) of its menu bar.
+constexpr char kViewerToolBarKey[] = "WTKToolBar-59392";
+constexpr char kViewerMenuBarKeyStart[] = "WTKToolBar-59398";
 
 // The timer that closes a dialog after its first paint.
 constexpr unsigned kCloseTimerId = 0x4242;

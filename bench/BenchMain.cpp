@@ -1,6 +1,6 @@
 // The benchmarks: every figure a ratio of a subject to a baseline timed side by side in one
 // run, in alternating rounds. Arguments choose sections (encoder, encoding, dialog, html,
-// memory, toolbar, menubar, viewer); none runs them all.
+// memory, toolbar, menubar, viewer, viewerstate); none runs them all.
 
 #include "BenchConstants.h"
 #include "DialogBench.h"
@@ -11,6 +11,7 @@
 #include "ResultTable.h"
 #include "ToolBarBench.h"
 #include "ViewerStartBench.h"
+#include "ViewerStateBench.h"
 
 #include "win/WinApp.h"
 
@@ -33,6 +34,7 @@ const Section kSections[] = {
     {"dialog", CDialogBench::Run},           {"html", CHtmlBench::Run},
     {"memory", CMemoryBench::Run},           {"toolbar", CToolBarBench::Run},
     {"menubar", CMenuBarBench::Run},         {"viewer", CViewerStartBench::Run},
+    {"viewerstate", CViewerStateBench::Run},
 };
 
 bool IsChosen(const char* name, int argc, char** argv)

@@ -144,25 +144,25 @@ double TimeBare()
     return TimeToFirstDrawing(ProgramFile(Bench::kBareWindowProgram), "", 0);
 }
 
-double TimeViewer()
+}  // namespace
+
+double CViewerStartBench::TimeViewerStart()
 {
     return TimeToFirstDrawing(ProgramFile(Bench::kViewerProgram), Bench::kViewerArguments, Bench::kViewerPaneId);
 }
-
-}  // namespace
 
 void CViewerStartBench::Run(CResultTable& table)
 {
     table.AddSection("Help viewer: process start to first page painted, read from the screen");
     // The first start of each fills the caches and writes the viewer's first state.
-    if (TimeBare() == 0 || TimeViewer() == 0) {
+    if (TimeBare() == 0 || TimeViewerStart() == 0) {
         table.AddValue("the viewer or the bare program does not show", "skipped");
         return;
     }
     CRatioStats stats;
     for (int round = 0; round < Bench::kRounds; ++round) {
         const double bare = TimeBare();
-        const double viewer = TimeViewer();
+        const double viewer = TimeViewerStart();
         if (bare > 0 && viewer > 0)
             stats.Add(bare, viewer);
     }

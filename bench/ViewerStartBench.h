@@ -8,4 +8,7 @@ class CResultTable;
 class CViewerStartBench {
 public:
     static void Run(CResultTable& table);
+    // One start of the viewer on the benchmark's line: the seconds from its process's creation
+    // to its page painted on the screen; 0 when it did not show. The viewer is closed after.
+    static double TimeViewerStart();
 };

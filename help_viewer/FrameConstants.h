@@ -10,6 +10,11 @@
 
 namespace Lumidoc {
 
+// ---- The main frame ----
+// The smallest frame that still shows the bars, the content bar and some of the page: neither
+// the user nor a stored placement makes it smaller.
+constexpr SIZE kMinFrameSize = {480, 360};
+
 // ---- Bars of the main frame ----
 constexpr UINT kMenuBarId = 59398;
 constexpr UINT kToolBarId = ID_VIEW_TOOLBAR;

@@ -61,7 +61,10 @@ std::vector<CHistoryItem*> HistoryList(const CHelpDoc& doc, BOOL bBack)
 
 }  // namespace
 
-CMainFrame::CMainFrame() = default;
+CMainFrame::CMainFrame()
+{
+    m_Impl.SetMinTrackSize(Lumidoc::kMinFrameSize);
+}
 
 CMainFrame::~CMainFrame() = default;
 

@@ -111,20 +111,37 @@ public:
         }
         return nullptr;
     }
-    // The nIndex-th position from the head; null when out of range.
+    // The nIndex-th position from the head; null when out of range. The walk starts at the
+    // head, the tail or the position found last, whichever is nearest, so that a loop over
+    // the indices walks the list once, not once per index. It remembers that position: like
+    // a change, a lookup needs the list to itself.
     POSITION FindIndex(INT_PTR nIndex) const
     {
         if (nIndex < 0 || nIndex >= m_nCount)
             return nullptr;
         CNode* p = m_pNodeHead;
-        while (nIndex-- > 0)
+        INT_PTR nAt = 0;
+        if (m_nCount - 1 - nIndex < nIndex) {
+            p = m_pNodeTail;
+            nAt = m_nCount - 1;
+        }
+        if (m_pCursor != nullptr && Distance(m_nCursor, nIndex) < Distance(nAt, nIndex)) {
+            p = m_pCursor;
+            nAt = m_nCursor;
+        }
+        for (; nAt < nIndex; ++nAt)
             p = p->pNext;
+        for (; nAt > nIndex; --nAt)
+            p = p->pPrev;
+        m_pCursor = p;
+        m_nCursor = nIndex;
         return ToPos(p);
     }
 
 private:
     static POSITION ToPos(CNode* p) { return reinterpret_cast<POSITION>(p); }
     static CNode* FromPos(POSITION pos) { return reinterpret_cast<CNode*>(pos); }
+    static INT_PTR Distance(INT_PTR nFrom, INT_PTR nTo) { return nFrom < nTo ? nTo - nFrom : nFrom - nTo; }
 
     POSITION InsertNode(CNode* pPrev, CNode* pNext, ARG_TYPE newElement)
     {
@@ -132,6 +149,7 @@ private:
         (pPrev ? pPrev->pNext : m_pNodeHead) = p;
         (pNext ? pNext->pPrev : m_pNodeTail) = p;
         ++m_nCount;
+        m_pCursor = nullptr;
         return ToPos(p);
     }
     void FreeNode(CNode* p)
@@ -139,10 +157,14 @@ private:
         (p->pPrev ? p->pPrev->pNext : m_pNodeHead) = p->pNext;
         (p->pNext ? p->pNext->pPrev : m_pNodeTail) = p->pPrev;
         --m_nCount;
+        m_pCursor = nullptr;
         delete p;
     }
 
     CNode* m_pNodeHead = nullptr;
     CNode* m_pNodeTail = nullptr;
     INT_PTR m_nCount = 0;
+    // The position FindIndex found last and its index; null after any insertion or removal.
+    mutable CNode* m_pCursor = nullptr;
+    mutable INT_PTR m_nCursor = 0;
 };

@@ -1,5 +1,6 @@
 #include "core/ObList.h"
 #include "core/Archive.h"
+#include "core/Exception.h"
 
 IMPLEMENT_SERIAL(CObList, CObject, 0)
 
@@ -10,6 +11,11 @@ void CObList::Serialize(CArchive& ar)
 
 void CObList::Serialize(CArchive& ar, const CRuntimeClass* pElementClass)
 {
+    Serialize(ar, pElementClass, static_cast<DWORD_PTR>(-1));
+}
+
+void CObList::Serialize(CArchive& ar, const CRuntimeClass* pElementClass, DWORD_PTR nMaxCount)
+{
     if (ar.IsStoring()) {
         ar.WriteCount(static_cast<DWORD_PTR>(GetCount()));
         for (POSITION pos = GetHeadPosition(); pos;)
@@ -17,6 +23,8 @@ void CObList::Serialize(CArchive& ar, const CRuntimeClass* pElementClass)
         return;
     }
     DWORD_PTR nCount = ar.ReadCount();
+    if (nCount > nMaxCount)
+        FwThrowArchiveException(CArchiveException::badIndex);
     ar.CheckCount(nCount, 2);  // each object takes at least its tag
     POSITION oldTail = GetTailPosition();
     try {

@@ -12,4 +12,7 @@ public:
     // A failed load deletes the objects it had appended (unless the archive shares
     // objects) and leaves the list as it was.
     void Serialize(CArchive& ar, const CRuntimeClass* pElementClass);
+    // The same, and a stored count above nMaxCount fails the load as damaged before any
+    // object is read.
+    void Serialize(CArchive& ar, const CRuntimeClass* pElementClass, DWORD_PTR nMaxCount);
 };

@@ -226,6 +226,25 @@ void WriteAppLook(DWORD value)
     ::RegCloseKey(key);
 }
 
+namespace {
+constexpr char kPlacementKey[] = "Software\\Tolvek\\Lumidoc\\Settings\\WindowPlacement";
+}  // namespace
+
+void WriteWindowPlacement(const RECT& rect, DWORD flags, DWORD showCmd)
+{
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, kPlacementKey, "MainWindowRect", REG_BINARY, &rect, sizeof rect);
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, kPlacementKey, "Flags", REG_DWORD, &flags, sizeof flags);
+    ::RegSetKeyValueA(HKEY_CURRENT_USER, kPlacementKey, "ShowCmd", REG_DWORD, &showCmd, sizeof showCmd);
+}
+
+bool ReadWindowRect(RECT& rect)
+{
+    DWORD size = sizeof rect;
+    return ::RegGetValueA(HKEY_CURRENT_USER, kPlacementKey, "MainWindowRect", RRF_RT_REG_BINARY, nullptr, &rect,
+                          &size) == ERROR_SUCCESS &&
+        size == sizeof rect;
+}
+
 bool SettingsKeyExists()
 {
     HKEY key = nullptr;

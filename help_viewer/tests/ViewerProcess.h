@@ -66,6 +66,9 @@ void ForgetViewerState();
 bool ReadAppLook(DWORD& value);
 void WriteAppLook(DWORD value);
 bool SettingsKeyExists();
+// The main window's stored placement: its normal rectangle, placement flags and show command.
+void WriteWindowPlacement(const RECT& rect, DWORD flags, DWORD showCmd);
+bool ReadWindowRect(RECT& rect);
 
 // The names of the files in a folder (no sub-folders).
 std::vector<std::string> FilesIn(const std::string& folder);

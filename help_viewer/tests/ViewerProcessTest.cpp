@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -229,6 +230,49 @@ TEST_F(ViewerProcessTest, StartsOnTheTopicTheSwitchNamesAndKeepsTheLook)
         EXPECT_TRUE(SettingsKeyExists());
         EXPECT_EQ(StoredLook(), c.lookAfter);
     }
+}
+
+// The frame a user can work in: at least the viewer's minimum size, at least half of it on the
+// work area, read from outside.
+void ExpectUsableFrame(HWND frame)
+{
+    RECT rect {};
+    ASSERT_TRUE(::GetWindowRect(frame, &rect));
+    RECT work {};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const long long width = static_cast<long long>(rect.right) - rect.left;
+    const long long height = static_cast<long long>(rect.bottom) - rect.top;
+    EXPECT_GE(width, 480);
+    EXPECT_GE(height, 360);
+    RECT on {};
+    ASSERT_TRUE(::IntersectRect(&on, &rect, &work));
+    EXPECT_GE(2LL * (on.right - on.left) * (on.bottom - on.top), width * height);
+}
+
+TEST_F(ViewerProcessTest, ADamagedPlacementOpensAUsableFrameAndTheNextStartIsNormal)
+{
+    WriteWindowPlacement({0, INT_MIN, 800, 600}, 0, SW_SHOWNORMAL);
+    RECT rectFirst {};
+    {
+        ViewerProcess viewer("/doc=PendrelEn:5");
+        const HWND frame = viewer.WaitForFrame();
+        ASSERT_NE(frame, nullptr);
+        ExpectUsableFrame(frame);
+        EXPECT_TRUE(WaitForPagePainted(FindDescendant(frame, kViewPaneId), "viewer_damaged_placement.png"));
+        ::GetWindowRect(frame, &rectFirst);
+        EXPECT_EQ(viewer.Close(frame), 0u);
+    }
+    RECT rectStored {};
+    ASSERT_TRUE(ReadWindowRect(rectStored));
+    EXPECT_TRUE(::EqualRect(&rectStored, &rectFirst));
+    ViewerProcess viewer("/doc=PendrelEn:5");
+    const HWND frame = viewer.WaitForFrame();
+    ASSERT_NE(frame, nullptr);
+    RECT rectNext {};
+    ::GetWindowRect(frame, &rectNext);
+    EXPECT_TRUE(::EqualRect(&rectNext, &rectStored));
+    EXPECT_TRUE(WaitForPagePainted(FindDescendant(frame, kViewPaneId), nullptr));
+    EXPECT_EQ(viewer.Close(frame), 0u);
 }
 
 TEST_F(ViewerProcessTest, TheLookChosenFromTheViewMenuIsTheOneStoredAtExit)

@@ -14,8 +14,9 @@ public:
     // The key below the section path: "%sWTKCommandManager".
     static constexpr char kRegistryKeyFormat[] = "%sWTKCommandManager";
     static constexpr char kCommandsWithoutImagesValue[] = "CommandsWithoutImages";
-    // More commands than this in the stored list is a damaged value.
-    static constexpr DWORD kMaxCommandsWithoutImages = 0x10000;
+    // More commands than this in the stored list is a damaged value: a user marks them one at a
+    // time, and every menu item drawn looks its command up in the list.
+    static constexpr DWORD kMaxCommandsWithoutImages = 1000;
 
     // The process's manager is WTKGetCmdMgr(), the one the workspace knows.
     CWTKCommandManager() = default;

@@ -481,7 +481,10 @@ int CWTKToolBar::InsertButtonObject(CWTKToolbarButton* pButton, int iInsertAt)
         return -1;
     if (iInsertAt == -1 || iInsertAt == nCount) {
         if (m_pCustomizeBtn != nullptr) {
-            POSITION pos = m_Buttons.Find(m_pCustomizeBtn);
+            // The overflow button is last: appending many buttons walks no list.
+            POSITION pos = !m_Buttons.IsEmpty() && m_Buttons.GetTail() == m_pCustomizeBtn
+                ? m_Buttons.GetTailPosition()
+                : m_Buttons.Find(m_pCustomizeBtn);
             m_Buttons.InsertBefore(pos, pButton);
             iInsertAt = nCount - 1;
         } else {

@@ -288,6 +288,12 @@ public:
     static constexpr UINT kDefaultBarId = 0xE800;
     static constexpr DWORD kFlatStyle = 0x0800;
     static constexpr UINT kToolBarResType = 0xF1;
+    // The most buttons a stored toolbar, or a stored menu, may hold: more than a bar across any
+    // screen shows or a user would make, far fewer than the registry's size limit lets in. A
+    // longer stored list is damaged.
+    static constexpr int kMaxStoredButtons = 500;
+    // The most buttons a stored bar and its menus may hold together.
+    static constexpr int kMaxStoredItems = 2000;
 
 protected:
     // Inserts pButton itself (the bar owns it); -1 when the index is out of range.

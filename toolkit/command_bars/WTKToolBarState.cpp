@@ -3,6 +3,7 @@
 #include "command_bars/WTKToolBar.h"
 
 #include "command_bars/WTKCommandUsageCounter.h"
+#include "command_bars/WTKToolbarMenuButton.h"
 
 #include "foundation/WTKRegistry.h"
 #include "foundation/WTKRegistryHolder.h"
@@ -26,6 +27,17 @@ BOOL KeepsOriginalItems()
 {
     const CWTKWorkspace* pWorkspace = WTKGetWorkspace();
     return pWorkspace != nullptr && pWorkspace->IsResourceSmartUpdate();
+}
+
+// The buttons of a stored list, those of its menus (and their submenus) included.
+INT_PTR CountStoredButtons(const CObList& list)
+{
+    INT_PTR nCount = list.GetCount();
+    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
+        if (const auto* pMenu = dynamic_cast<const CWTKToolbarMenuButton*>(list.GetNext(pos)))
+            nCount += CountStoredButtons(pMenu->GetCommands());
+    }
+    return nCount;
 }
 
 // Booleans read from the registry are 0 or 1 whatever was stored.
@@ -86,10 +98,15 @@ void CWTKToolBar::Serialize(CArchive& ar)
     CObList loaded;
     try {
         // Every element must be a button: anything else fails the archive.
-        loaded.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
+        loaded.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), kMaxStoredButtons);
     } catch (...) {
         restoreCustomize();
         throw;
+    }
+    if (CountStoredButtons(loaded) > kMaxStoredItems) {
+        DeleteButtonList(loaded);
+        restoreCustomize();
+        FwThrowArchiveException(CArchiveException::badIndex);
     }
     BOOL bNull = FALSE;
     while (!loaded.IsEmpty()) {
@@ -213,6 +230,11 @@ BOOL CWTKToolBar::LoadOriginalItems(CWTKRegistry& reg)
     CObList stored;
     if (!reg.Read(kOriginalItemsValue, stored, RUNTIME_CLASS(CWTKToolbarButton)))
         return FALSE;
+    // More than a bar can hold is no resource's list: the bar keeps what it has.
+    if (stored.GetCount() > kMaxStoredButtons) {
+        DeleteButtonList(stored);
+        return FALSE;
+    }
     const BOOL bResult = UpdateFromOriginalItems(stored);
     DeleteButtonList(stored);
     return bResult;

@@ -121,7 +121,7 @@ void CWTKToolbarMenuButton::Serialize(CArchive& ar)
         if (bTearOff)
             ar >> uiTearOff;
         m_uiTearOffBarID = uiTearOff;
-        m_listCommands.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
+        m_listCommands.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), CWTKToolBar::kMaxStoredButtons);
     } else {
         if (bTearOff)
             ar << m_uiTearOffBarID;

@@ -32,8 +32,9 @@ const char kTearOffKeyFormat[] = "%s-%d";
 const char kIdValue[] = "ID";
 const char kNameValue[] = "Name";
 const char kStateValue[] = "State";
-// A damaged section cannot make loading run away.
-constexpr int kMaxTearOffBars = 1000;
+// More torn-off bars than a user would tear off are not loaded: each is a window with its own
+// stored buttons, and a damaged section must not fill the frame with them.
+constexpr int kMaxTearOffBars = 32;
 
 const struct {
     DWORD dwAlign;
@@ -55,6 +56,12 @@ void DestroyAndDelete(CControlBar* pBar)
         pBar->DestroyWindow();
     if (!bAutoDelete)
         delete pBar;
+}
+
+CWTKFrameHelper::WorkAreasSource& WorkAreasSlot()
+{
+    static CWTKFrameHelper::WorkAreasSource pfn = WTKMonitorWorkAreas;
+    return pfn;
 }
 
 void DeleteAll(CObList& list)
@@ -158,19 +165,35 @@ void CWTKFrameHelper::RestorePosition(CREATESTRUCTA& cs)
     int nShowCmd = SW_SHOWNORMAL;
     if (!pWorkspace->LoadWindowPlacement(rectNormal, nFlags, nShowCmd))
         return;
+    // A placement that leaves no usable window is passed over whole, show command too.
+    const std::vector<CRect> workAreas = WorkAreasSlot()();
+    const int nWork = WTKUsableWorkAreaOf(rectNormal, GetMinTrackSize(), workAreas);
+    if (nWork < 0)
+        return;
     if (nShowCmd != SW_SHOWMAXIMIZED)
         nShowCmd = SW_SHOWNORMAL;
     const int nStartup = GetStartupShowCmd();
     if (nStartup < SW_SHOWMINIMIZED || nStartup > SW_SHOWNA || nStartup == SW_SHOWNOACTIVATE || nStartup == SW_SHOW)
         SetStartupShowCmd(nShowCmd);
-    const CRect rectWork = WTKWorkAreaNear(rectNormal.TopLeft());
     CRect rectMeet;
-    if (!rectMeet.IntersectRect(&rectNormal, &rectWork))
-        return;
+    rectMeet.IntersectRect(&rectNormal, &workAreas[static_cast<size_t>(nWork)]);
     cs.x = rectMeet.left;
     cs.y = rectMeet.top;
     cs.cx = rectNormal.Width();
     cs.cy = rectNormal.Height();
+}
+
+CSize CWTKFrameHelper::GetMinTrackSize() const
+{
+    return CSize(std::max<LONG>(m_sizeMinTrack.cx, ::GetSystemMetrics(SM_CXMINTRACK)),
+                 std::max<LONG>(m_sizeMinTrack.cy, ::GetSystemMetrics(SM_CYMINTRACK)));
+}
+
+CWTKFrameHelper::WorkAreasSource CWTKFrameHelper::SetWorkAreasSource(WorkAreasSource pfnSource)
+{
+    const WorkAreasSource pfnPrevious = WorkAreasSlot();
+    WorkAreasSlot() = pfnSource ? pfnSource : WTKMonitorWorkAreas;
+    return pfnPrevious;
 }
 
 void CWTKFrameHelper::OnLoadFrame()
@@ -515,11 +538,20 @@ void CWTKFrameHelper::SetDockState(const CDockState& state)
                 pInfo->m_pBar->SetBarInfo(pInfo, m_pFrame);
         }
     }
+    // A floating frame stored on a monitor since removed (or between monitors) comes back where
+    // its caption can be grabbed.
+    const std::vector<CRect> workAreas = WorkAreasSlot()();
+    const int cyCaption = ::GetSystemMetrics(SM_CYSMCAPTION);
     for (CMiniDockFrameWnd* pFrame : newFrames) {
         if (!::IsWindow(pFrame->GetSafeHwnd()))
             continue;
         if (pFrame->m_wndDockBar.GetDockedVisibleCount() > 0) {
             pFrame->RecalcLayout();
+            CRect rect;
+            pFrame->GetWindowRect(&rect);
+            const CPoint pt = WTKGrabbablePosition(rect, CSize(cyCaption, cyCaption), workAreas);
+            if (pt != rect.TopLeft())
+                pFrame->SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             pFrame->ShowWindow(SW_SHOWNA);
         }
     }

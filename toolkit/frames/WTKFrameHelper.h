@@ -11,9 +11,12 @@
 #include "foundation/WTKFrameHelperBase.h"
 
 #include "core/ObList.h"
+#include "core/Rect.h"
 #include "core/String.h"
 
 #include <windows.h>
+
+#include <vector>
 
 class CControlBar;
 class CDockState;
@@ -44,8 +47,19 @@ public:
     void SetDockState(const CDockState& state) override;
 
     // ---- Creation and closing ----
-    // The saved placement (through the workspace) into the creation record.
+    // The saved placement (through the workspace) into the creation record. A placement that
+    // leaves no usable window (smaller than the frame's minimum tracking size, mostly off every
+    // monitor's work area, damaged) is passed over: the frame opens at its default placement,
+    // and that is what its close stores.
     void RestorePosition(CREATESTRUCTA& cs);
+    // The smallest size the frame may be given, by the user or by a stored placement: the
+    // system's minimum tracking size, or more when the frame asks for more.
+    void SetMinTrackSize(SIZE size) { m_sizeMinTrack = size; }
+    CSize GetMinTrackSize() const;
+    // The monitors' work areas a stored placement must be on. Replaceable, so that a test can
+    // give monitors the machine does not have; null restores the system's. Returns the previous.
+    using WorkAreasSource = std::vector<CRect> (*)();
+    static WorkAreasSource SetWorkAreasSource(WorkAreasSource pfnSource);
     // The workspace loads the window state for the frame.
     void OnLoadFrame();
     // Hidden torn-off bars go; the workspace saves the state and the placement.
@@ -109,4 +123,5 @@ protected:
     CWTKMenuBar* m_pMenuBar = nullptr;
     HMENU m_hDefaultMenu = nullptr;
     CFrameWnd* m_pFrame;
+    CSize m_sizeMinTrack {0, 0};
 };

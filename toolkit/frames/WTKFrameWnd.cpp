@@ -11,6 +11,8 @@
 
 #include "foundation/WTKUserToolsManagerBase.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNCREATE(CWTKFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CWTKFrameWnd, CFrameWnd)
@@ -18,6 +20,7 @@ BEGIN_MESSAGE_MAP(CWTKFrameWnd, CFrameWnd)
     ON_WM_ACTIVATE()
     ON_WM_CLOSE()
     ON_WM_DESTROY()
+    ON_WM_GETMINMAXINFO()
     ON_REGISTERED_MESSAGE(WTK_TOOLBAR_CREATE, OnToolbarCreateNew)
     ON_REGISTERED_MESSAGE(WTK_TOOLBAR_DELETE, OnToolbarDelete)
 END_MESSAGE_MAP()
@@ -176,6 +179,14 @@ void CWTKFrameWnd::OnDestroy()
 {
     m_Impl.DestroyInstalledAccelerators();
     CFrameWnd::OnDestroy();
+}
+
+void CWTKFrameWnd::OnGetMinMaxInfo(MINMAXINFO* pMMI)
+{
+    CFrameWnd::OnGetMinMaxInfo(pMMI);
+    const CSize sizeMin = m_Impl.GetMinTrackSize();
+    pMMI->ptMinTrackSize.x = std::max(pMMI->ptMinTrackSize.x, sizeMin.cx);
+    pMMI->ptMinTrackSize.y = std::max(pMMI->ptMinTrackSize.y, sizeMin.cy);
 }
 
 LRESULT CWTKFrameWnd::OnToolbarCreateNew(WPARAM /*wParam*/, LPARAM lParam)

@@ -65,6 +65,7 @@ protected:
     void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     void OnClose();
     void OnDestroy();
+    void OnGetMinMaxInfo(MINMAXINFO* pMMI);
     LRESULT OnToolbarCreateNew(WPARAM wParam, LPARAM lParam);
     LRESULT OnToolbarDelete(WPARAM wParam, LPARAM lParam);
 

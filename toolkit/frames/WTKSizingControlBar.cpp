@@ -39,6 +39,8 @@ const char kActiveTab[] = "ActiveTab";
 constexpr int kRollUpAuto = 2;
 constexpr int kRollUpAutoNarrow = 4;
 constexpr int kRollUpLastMode = 5;
+// A stored docked width (or height) is at most the frame's client width (or height) divided so.
+constexpr LONG kDockedShareDivisor = 2;
 
 // Loaded sizes never exceed the virtual screen: a damaged value must not make a bar (or the
 // row negotiation, which moves one pixel at a time) unbounded.
@@ -604,6 +606,14 @@ void CWTKSizingControlBar::LoadState(LPCTSTR lpszProfileName)
     m_szVert.cy = read(kVertCY, m_szVert.cy, m_szMin.cy, screen.cy);
     m_szFloat.cx = read(kFloatCX, m_szFloat.cx, m_szMin.cx, screen.cx);
     m_szFloat.cy = read(kFloatCY, m_szFloat.cy, m_szMin.cy, screen.cy);
+    // Docked, the bar leaves the frame room for its view: it takes at most half of the frame's
+    // client area across the side it docks on.
+    if (m_pDockSite && ::IsWindow(m_pDockSite->m_hWnd)) {
+        CRect rectSite;
+        m_pDockSite->GetClientRect(&rectSite);
+        m_szVert.cx = std::min(m_szVert.cx, std::max(m_szMin.cx, rectSite.Width() / kDockedShareDivisor));
+        m_szHorz.cy = std::min(m_szHorz.cy, std::max(m_szMin.cy, rectSite.Height() / kDockedShareDivisor));
+    }
 
     // Expansion needs the bar in its row: it is applied once the dock state is.
     m_bLoadedExpanded = pApp->GetProfileInt(strSection, kExpanded, m_bExpanded) != 0;

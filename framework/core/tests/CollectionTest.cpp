@@ -7,6 +7,8 @@
 #include "core/PtrList.h"
 #include <gtest/gtest.h>
 
+#include <vector>
+
 TEST(Array, GrowsInSettableStepsAndEdits)
 {
     CDWordArray a;
@@ -101,4 +103,40 @@ TEST(List, WalksInsertsFindsAndRemoves)
     int value = 0;
     pointers.AddTail(&value);
     EXPECT_EQ(pointers.GetHeadPosition(), pointers.Find(&value));
+}
+
+// Index lookups start from the last one found: any order of lookups, between insertions and
+// removals anywhere, must find what a fresh walk from the head finds.
+TEST(List, FindIndexFindsTheSameInAnyOrderAcrossEdits)
+{
+    CPtrList list;
+    std::vector<int> values(40);
+    std::vector<int*> expected;
+    for (int& v : values) {
+        list.AddTail(&v);
+        expected.push_back(&v);
+    }
+    auto checkAll = [&](const std::vector<int>& order) {
+        for (int i : order) {
+            POSITION pos = list.FindIndex(i);
+            ASSERT_NE(nullptr, pos) << i;
+            EXPECT_EQ(expected[static_cast<size_t>(i)], list.GetAt(pos)) << i;
+        }
+    };
+    checkAll({0, 1, 2, 39, 38, 20, 21, 19, 5, 33, 0});
+    list.RemoveAt(list.FindIndex(20));  // the cursor's own node goes
+    expected.erase(expected.begin() + 20);
+    checkAll({20, 19, 21, 38});
+    list.InsertBefore(list.FindIndex(10), &values[0]);
+    expected.insert(expected.begin() + 10, &values[0]);
+    checkAll({38, 11, 10, 9, 30});
+    list.RemoveHead();
+    expected.erase(expected.begin());
+    list.AddHead(&values[1]);
+    expected.insert(expected.begin(), &values[1]);
+    checkAll({29, 0, 38, 37, 1});
+    EXPECT_EQ(nullptr, list.FindIndex(40));
+    EXPECT_EQ(nullptr, list.FindIndex(-1));
+    list.RemoveAll();
+    EXPECT_EQ(nullptr, list.FindIndex(0));
 }

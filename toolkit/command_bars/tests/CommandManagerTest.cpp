@@ -136,10 +136,13 @@ TEST_F(CommandManagerRegistryTest, DamagedValuesAreRefusedAndChangeNothing)
         {"huge 32-bit count", REG_BINARY, std::string("\xFF\xFF\xFF\xFF\xFF\x7F\x05\x00\x00\x00", 10)},
         {"count over the bound, data present", REG_BINARY,
          std::string("\xFF\xFF\x01\x00\x01\x00", 6) + std::string(4 * 0x10001, '\x01')},
+        {"one more than a user could mark, data present", REG_BINARY,
+         std::string("\xE9\x03", 2) + std::string(4 * 1001, '\x01')},
         {"bytes after the list", REG_BINARY, std::string("\x01\x00\x05\x00\x00\x00\x09", 7)},
         {"not binary", REG_DWORD, std::string("\x01\x00\x00\x00", 4)},
         {"random", REG_BINARY, std::string("\x9C\x3A\xF0\x11\x42", 5)},
     };
+    static_assert(CWTKCommandManager::kMaxCommandsWithoutImages == 1000, "the cases' counts");
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.pszWhat);
         SetValue(c.dwType, c.bytes);
@@ -148,6 +151,14 @@ TEST_F(CommandManagerRegistryTest, DamagedValuesAreRefusedAndChangeNothing)
         EXPECT_FALSE(manager.LoadState(kProfilePath));
         EXPECT_EQ((std::vector<UINT> {42}), CommandsOf(manager));
     }
+    // As many as the bound allows load.
+    std::string full("\xE8\x03", 2);
+    for (UINT uiCmd = 1; uiCmd <= 1000; ++uiCmd)
+        full.append(reinterpret_cast<const char*>(&uiCmd), sizeof uiCmd);
+    SetValue(REG_BINARY, full);
+    CWTKCommandManager manager;
+    EXPECT_TRUE(manager.LoadState(kProfilePath));
+    EXPECT_EQ(1000u, CommandsOf(manager).size());
 }
 
 }  // namespace

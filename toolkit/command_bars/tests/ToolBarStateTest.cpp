@@ -2,6 +2,8 @@
 // "Buttons" values, the key format and clamped options.
 #include "ToolBarTestSupport.h"
 
+#include "command_bars/WTKToolbarMenuButton.h"
+
 #include "foundation/WTKRegistry.h"
 #include "foundation/WTKRegistryHolder.h"
 
@@ -45,6 +47,50 @@ std::vector<BYTE> ReadButtonsValue(const CString& strKey)
     std::vector<BYTE> bytes(pData, pData + nBytes);
     delete[] pData;
     return bytes;
+}
+
+// A bar's state as a bar stores it: nButtons plain buttons, then, when nMenuItems > 0, nMenus
+// menu buttons with that many items each; no labels; a name.
+class CStoredBar : public CObject {
+public:
+    CStoredBar(int nButtons, int nMenuItems, int nMenus)
+    {
+        for (int i = 0; i < nButtons; i++)
+            m_buttons.AddTail(new CWTKToolbarButton(ID_TEST_NEW, -1));
+        for (int m = 0; m < nMenus && nMenuItems > 0; m++) {
+            HMENU hMenu = ::CreatePopupMenu();
+            for (int i = 0; i < nMenuItems; i++)
+                ::AppendMenuA(hMenu, MF_STRING, ID_TEST_NEW, "Item");
+            m_buttons.AddTail(new CWTKToolbarMenuButton(0, hMenu, -1, "Menu"));
+            ::DestroyMenu(hMenu);
+        }
+    }
+    ~CStoredBar() override
+    {
+        while (!m_buttons.IsEmpty())
+            delete m_buttons.RemoveHead();
+    }
+    CStoredBar(const CStoredBar&) = delete;
+    CStoredBar& operator=(const CStoredBar&) = delete;
+    void Serialize(CArchive& ar) override
+    {
+        m_buttons.Serialize(ar);
+        ar << 0;
+        ar << CString("Stored");
+    }
+
+private:
+    CObList m_buttons;
+};
+
+std::vector<BYTE> StoredBarBytes(const CString& strKey, int nButtons, int nMenuItems, int nMenus = 1)
+{
+    CStoredBar bar(nButtons, nMenuItems, nMenus);
+    CWTKRegistryHolder holder;
+    CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+    EXPECT_TRUE(reg.CreateKey(strKey));
+    EXPECT_TRUE(reg.Write("Buttons", static_cast<CObject&>(bar)));
+    return ReadButtonsValue(strKey);
 }
 
 class ToolBarStateTest : public ::testing::Test {
@@ -141,6 +187,12 @@ TEST_F(ToolBarStateTest, DamagedButtonsValuesRebuildTheBarFromItsResource)
     hugeCount[0] = 0xFF;
     hugeCount[1] = 0xFF;
 
+    // Well formed, but more buttons than a bar holds: in the bar, or in one of its menus.
+    const std::vector<BYTE> tooManyButtons = StoredBarBytes(strKey, CWTKToolBar::kMaxStoredButtons + 1, 0);
+    const std::vector<BYTE> tooManyItems = StoredBarBytes(strKey, 1, CWTKToolBar::kMaxStoredButtons + 1);
+    const int nMenus = CWTKToolBar::kMaxStoredItems / CWTKToolBar::kMaxStoredButtons;
+    const std::vector<BYTE> tooManyInAll = StoredBarBytes(strKey, 0, CWTKToolBar::kMaxStoredButtons, nMenus);
+
     const struct {
         const char* what;
         std::vector<BYTE> bytes;
@@ -149,6 +201,9 @@ TEST_F(ToolBarStateTest, DamagedButtonsValuesRebuildTheBarFromItsResource)
         {"random bytes", random},
         {"a foreign class", foreign},
         {"a count past the data", hugeCount},
+        {"more buttons than a bar holds", tooManyButtons},
+        {"a menu with more items than a bar holds", tooManyItems},
+        {"menus with more items in all than a bar holds", tooManyInAll},
         {"empty", {}},
     };
     for (const auto& c : cases) {
@@ -162,6 +217,21 @@ TEST_F(ToolBarStateTest, DamagedButtonsValuesRebuildTheBarFromItsResource)
         EXPECT_EQ(ids.size(), 10u) << "rebuilt from the resource: " << c.what;
         EXPECT_EQ(m_pBar->GetCustomizeButton(), pOverflow) << c.what;
     }
+}
+
+TEST_F(ToolBarStateTest, AsManyButtonsAsABarHoldsLoad)
+{
+    const CString strKey = m_pBar->BuildStateKey(kProfile, -1, static_cast<UINT>(-1));
+    const int nItems = CWTKToolBar::kMaxStoredButtons;
+    WriteButtonsValue(strKey, StoredBarBytes(strKey, CWTKToolBar::kMaxStoredButtons - 1, nItems));
+    ASSERT_TRUE(m_pBar->LoadState(kProfile));
+    ASSERT_EQ(CWTKToolBar::kMaxStoredButtons, m_pBar->GetCount());
+    auto* pMenu = dynamic_cast<CWTKToolbarMenuButton*>(m_pBar->GetButton(m_pBar->GetCount() - 1));
+    ASSERT_NE(nullptr, pMenu);
+    EXPECT_EQ(nItems, pMenu->GetCommands().GetCount());
+    CString strName;
+    m_pBar->GetWindowText(strName);
+    EXPECT_EQ(CString("Stored"), strName);
 }
 
 TEST_F(ToolBarStateTest, KeyNamesRunTheIdsTogetherAndOurPairsStayApart)

@@ -11,6 +11,8 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 namespace {
 
 class DockingTest : public FrameTestBase {};
@@ -91,6 +93,37 @@ TEST_F(DockingTest, WorkspaceRestoresSidesRowsAndFloatingPlacesAfterARestart)
     EXPECT_EQ(rectFloating, ScreenRect(pFloating));
     EXPECT_EQ(rectBar1, ScreenRect(&pFrame->m_wndToolBar1));
     EXPECT_EQ(rectMenu, ScreenRect(&pFrame->m_wndMenuBar));
+    CloseTestFrame(pFrame);
+}
+
+// One monitor, the left 300 pixels of the screen: the floating bar saved further right is off it.
+std::vector<CRect> NarrowMonitor()
+{
+    return {CRect(0, 0, 300, ::GetSystemMetrics(SM_CYSCREEN))};
+}
+
+TEST_F(DockingTest, FloatingBarStoredOffEveryMonitorComesBackWhereItsCaptionCanBeGrabbed)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->FloatControlBar(&pFrame->m_wndToolBar2, CPoint(500, 420));
+    RunIdle();
+    CDockState state;
+    pFrame->GetDockState(state);
+    const CRect rectStored = ScreenRect(pFrame->m_wndToolBar2.m_pDockBar->GetParent());
+    pFrame->DockControlBar(&pFrame->m_wndToolBar2, FW_IDW_DOCKBAR_TOP);
+    RunIdle();
+
+    const CWTKFrameHelper::WorkAreasSource pfnOld = CWTKFrameHelper::SetWorkAreasSource(&NarrowMonitor);
+    pFrame->GetFrameHelper()->SetDockState(state);
+    CWTKFrameHelper::SetWorkAreasSource(pfnOld);
+    RunIdle();
+    ASSERT_TRUE(pFrame->m_wndToolBar2.IsFloating());
+    const CRect rect = ScreenRect(pFrame->m_wndToolBar2.m_pDockBar->GetParent());
+    const int cyCaption = ::GetSystemMetrics(SM_CYSMCAPTION);
+    EXPECT_EQ(300 - cyCaption, rect.left);
+    EXPECT_EQ(rectStored.top, rect.top);
+    EXPECT_EQ(rectStored.Size(), rect.Size());
     CloseTestFrame(pFrame);
 }
 

@@ -10,8 +10,11 @@
 #include "command_bars/WTKToolbarMessages.h"
 
 #include "foundation/WTKRegistryHolder.h"
+#include "foundation/WTKWorkArea.h"
 
 #include "bars/DockBar.h"
+
+#include <climits>
 
 namespace {
 
@@ -93,6 +96,129 @@ TEST_F(FrameTest, RestorePositionKeepsThePlacementOnTheWorkArea)
         helper.RestorePosition(cs);
         EXPECT_EQ(CRect(c.expected), CRect(cs.x, cs.y, cs.cx, cs.cy)) << c.name;
     }
+}
+
+// A primary monitor with a task bar, one to its left and one above it.
+constexpr RECT kPrimaryWork = {0, 0, 1280, 994};
+constexpr RECT kLeftWork = {-1024, 0, 0, 768};
+constexpr RECT kAboveWork = {0, -1024, 1280, 0};
+
+std::vector<CRect> ThreeMonitors()
+{
+    return {CRect(kPrimaryWork), CRect(kLeftWork), CRect(kAboveWork)};
+}
+
+TEST(UsableWindowRect, TakesOnlyRectanglesMostlyOnOneWorkAreaAndLargeEnough)
+{
+    const SIZE sizeMin = {480, 360};
+    const struct {
+        const char* name;
+        RECT rect;
+        int nExpected;  // the work area's index, -1: not usable
+    } cases[] = {
+        {"on the primary", {100, 80, 900, 680}, 0},
+        {"on the monitor to the left", {-900, 50, -100, 650}, 1},
+        {"on the monitor above", {100, -900, 900, -300}, 2},
+        {"exactly half on the primary", {880, 100, 1680, 700}, 0},
+        {"mostly off the right edge", {1000, 100, 1800, 700}, -1},
+        {"off every monitor", {5000, 5000, 5800, 5600}, -1},
+        {"top overflows the height", {0, INT_MIN, 800, 600}, -1},
+        {"spans every int", {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, -1},
+        {"right overflows the width", {INT_MAX - 10, 0, INT_MAX, 600}, -1},
+        {"empty", {100, 100, 100, 100}, -1},
+        {"inverted", {800, 600, 100, 100}, -1},
+        {"ten pixels high", {100, 100, 900, 110}, -1},
+        {"narrower than the frame's minimum", {100, 100, 400, 700}, -1},
+        {"far larger than every monitor", {-100000, -100000, 100000, 100000}, -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.nExpected, WTKUsableWorkAreaOf(c.rect, sizeMin, ThreeMonitors())) << c.name;
+    // Without the other monitors, their placements are off every monitor.
+    EXPECT_EQ(-1, WTKUsableWorkAreaOf({-900, 50, -100, 650}, sizeMin, {CRect(kPrimaryWork)}));
+    EXPECT_EQ(-1, WTKUsableWorkAreaOf({100, 80, 900, 680}, sizeMin, {}));
+}
+
+TEST(GrabbablePosition, MovesAWindowTheLeastThatPutsItsCaptionOnAWorkArea)
+{
+    const SIZE sizeGrip = {18, 18};
+    const struct {
+        const char* name;
+        RECT rect;
+        POINT expected;
+    } cases[] = {
+        {"on the primary", {100, 100, 300, 200}, {100, 100}},
+        {"on the monitor to the left", {-500, 100, -300, 200}, {-500, 100}},
+        {"mostly off the left monitor, caption still on it", {-1200, 100, -1000, 200}, {-1200, 100}},
+        {"below the left monitor, beside the primary", {-500, 900, -300, 1000}, {-500, 768 - 18}},
+        {"caption above every monitor's top", {100, -2000, 300, -1900}, {100, -1024}},
+        {"off the primary's right edge", {1300, 100, 1500, 200}, {1280 - 18, 100}},
+        {"far off at the coordinates' limits", {INT_MAX - 200, INT_MAX - 100, INT_MAX, INT_MAX}, {1280 - 18, 994 - 18}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CPoint(c.expected), WTKGrabbablePosition(c.rect, sizeGrip, ThreeMonitors())) << c.name;
+    EXPECT_EQ(CPoint(5000, 5000), WTKGrabbablePosition({5000, 5000, 5100, 5100}, sizeGrip, {}));
+}
+
+// The monitors are the test's: a stored placement is judged by them alone.
+class ThreeMonitorSource {
+public:
+    ThreeMonitorSource() : m_pfnPrevious(CWTKFrameHelper::SetWorkAreasSource(&ThreeMonitors)) {}
+    ~ThreeMonitorSource() { CWTKFrameHelper::SetWorkAreasSource(m_pfnPrevious); }
+    ThreeMonitorSource(const ThreeMonitorSource&) = delete;
+    ThreeMonitorSource& operator=(const ThreeMonitorSource&) = delete;
+
+private:
+    CWTKFrameHelper::WorkAreasSource m_pfnPrevious;
+};
+
+TEST_F(FrameTest, RestorePositionPassesOverPlacementsThatLeaveNoUsableWindow)
+{
+    const RECT kRequest = {30, 40, 640, 480};  // x, y, cx, cy of the creation record
+    const struct {
+        const char* name;
+        RECT saved;
+        RECT expected;  // x, y, cx, cy
+    } cases[] = {
+        {"overflowing", {0, INT_MIN, 800, 600}, kRequest},
+        {"empty", {200, 200, 200, 200}, kRequest},
+        {"inverted", {900, 700, 100, 100}, kRequest},
+        {"tiny", {100, 100, 900, 110}, kRequest},
+        {"off every monitor", {-5000, 3000, -4200, 3600}, kRequest},
+        {"on the monitor to the left", {-900, 50, -100, 650}, {-900, 50, 800, 600}},
+        {"on the monitor above", {100, -900, 900, -300}, {100, -900, 800, 600}},
+        {"partly above the left monitor", {-900, -100, -100, 500}, {-900, 0, 800, 600}},
+    };
+    ThreeMonitorSource monitors;
+    CWTKFrameHelper helper(nullptr);
+    helper.SetMinTrackSize({480, 360});
+    for (const auto& c : cases) {
+        ASSERT_TRUE(theApp.StoreWindowPlacement(CRect(c.saved), 0, SW_SHOWMAXIMIZED)) << c.name;
+        const int nOldShow = theApp.m_nCmdShow;
+        theApp.m_nCmdShow = SW_SHOWNORMAL;
+        CREATESTRUCTA cs {};
+        cs.x = kRequest.left;
+        cs.y = kRequest.top;
+        cs.cx = kRequest.right;
+        cs.cy = kRequest.bottom;
+        helper.RestorePosition(cs);
+        EXPECT_EQ(CRect(c.expected), CRect(cs.x, cs.y, cs.cx, cs.cy)) << c.name;
+        // The show command of a placement passed over is passed over too.
+        const bool bKept = c.expected.left != kRequest.left;
+        EXPECT_EQ(bKept ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL, theApp.m_nCmdShow) << c.name;
+        theApp.m_nCmdShow = nOldShow;
+    }
+}
+
+TEST_F(FrameTest, FrameCannotBeMadeSmallerThanItsMinimumTrackingSize)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->GetFrameHelper()->SetMinTrackSize({500, 400});
+    pFrame->SetWindowPos(nullptr, 0, 0, 200, 30, SWP_NOZORDER | SWP_NOMOVE);
+    const CRect rect = ScreenRect(pFrame);
+    EXPECT_GE(rect.Width(), 500);
+    EXPECT_GE(rect.Height(), 400);
+    CloseTestFrame(pFrame);
 }
 
 TEST_F(FrameTest, StartupShowCommandGivesWayOnlyToTheSavedOne)
@@ -395,6 +521,25 @@ TEST_F(FrameTest, TearOffKeysHaveNoGapWhenABarIsSkipped)
     pHelper->SaveTearOffBars(FALSE);
     CWTKRegistryHolder holder;
     EXPECT_FALSE(holder.Create(FALSE, TRUE).Open(TearOffKey(0)));
+    CloseTestFrame(pFrame);
+}
+
+TEST_F(FrameTest, NoMoreTearOffBarsLoadThanAUserWouldTearOff)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    CWTKToolBar barState;
+    constexpr int kStored = 33;
+    for (int nIndex = 0; nIndex < kStored; ++nIndex) {
+        CWTKRegistryHolder holder;
+        CWTKRegistry& reg = holder.Create(FALSE, FALSE);
+        ASSERT_TRUE(reg.CreateKey(TearOffKey(nIndex)));
+        reg.Write("ID", 0xE870 + nIndex);
+        reg.Write("Name", "Torn");
+        ASSERT_TRUE(reg.Write("State", static_cast<CObject*>(&barState)));
+    }
+    pFrame->GetFrameHelper()->LoadTearOffBars();
+    EXPECT_EQ(kStored - 1, pFrame->GetFrameHelper()->GetTearOffBars().GetCount());
     CloseTestFrame(pFrame);
 }
 

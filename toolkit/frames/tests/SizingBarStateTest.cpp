@@ -106,6 +106,9 @@ TEST_F(SizingBarStateTest, DamagedValuesAreIgnoredAndFloatingSizesClamped)
     CTestSizingBar* pA = m_pFrame->AddBar(0xA001, "A", FW_IDW_DOCKBAR_LEFT, CSize(150, 220));
     const CSize screen(::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
     const CString section = Section(0xA001);
+    // Docked, a bar takes at most half of the frame across the side it docks on.
+    CRect rectClient;
+    m_pFrame->GetClientRect(&rectClient);
     const struct {
         const char* pszEntry;
         int nValue;
@@ -113,7 +116,8 @@ TEST_F(SizingBarStateTest, DamagedValuesAreIgnoredAndFloatingSizesClamped)
     } cases[] = {
         {"sizeHorzCX", 10, -1},  // below the minimum
         {"sizeHorzCY", -5, -1},
-        {"sizeVertCX", 0x7FFFFFFF, screen.cx},
+        {"sizeHorzCY", 0x7FFFFFFF, rectClient.Height() / 2},
+        {"sizeVertCX", 0x7FFFFFFF, rectClient.Width() / 2},
         {"sizeVertCY", 180, 180},
         {"sizeFloatCX", 100000, screen.cx},
         {"sizeFloatCY", 90000, screen.cy},
