@@ -74,6 +74,16 @@ void CopyScreen(Canvas& shot, const RECT& area)
     ::ReleaseDC(nullptr, screen);
 }
 
+int DifferentPixels(const Canvas& a, const Canvas& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.Height(); ++y) {
+        for (int x = 0; x < a.Width(); ++x)
+            count += a.Pixel(x, y) != b.Pixel(x, y) ? 1 : 0;
+    }
+    return count;
+}
+
 // The screen under the viewer's visible windows, saved as a screenshot once the picture holds
 // still (a look change repaints everything a while after its command).
 void SaveScreenshot(const ViewerProcess& viewer, const char* name)
@@ -93,13 +103,15 @@ void SaveScreenshot(const ViewerProcess& viewer, const char* name)
     Canvas previous(width, height);
     CopyScreen(shot, area);
     constexpr int kStillFrames = 3;
+    // A blinking caret does not count as movement.
+    constexpr int kCaretPixels = 64;
     constexpr DWORD kFrameMs = 150;
     int still = 0;
     WaitUntil([&] {
         ::BitBlt(previous.Handle(), 0, 0, width, height, shot.Handle(), 0, 0, SRCCOPY);
         ::Sleep(kFrameMs);
         CopyScreen(shot, area);
-        still = shot.SamePixels(previous) ? still + 1 : 0;
+        still = DifferentPixels(shot, previous) <= kCaretPixels ? still + 1 : 0;
         return still >= kStillFrames;
     });
     EXPECT_TRUE(shot.WritePng(ScreenshotPath(name))) << name;
@@ -453,8 +465,9 @@ void KeyboardMenusMoveWrapAndClose(Session& s)
     // settle, so that the state Right meets is known. Right on a closed sub-menu opens it first.
     UINT menuDelayMs = 400;
     ::SystemParametersInfoA(SPI_GETMENUSHOWDELAY, 0, &menuDelayMs, 0);
+    constexpr DWORD kSettleMs = 10000;  // generous for emulation; ends as soon as the sub-menu is up
     const DWORD settleStart = ::GetTickCount();
-    while (MenuPopups(*s.viewer, s.frame).size() < 2 && ::GetTickCount() - settleStart < 4 * menuDelayMs + 2000)
+    while (MenuPopups(*s.viewer, s.frame).size() < 2 && ::GetTickCount() - settleStart < kSettleMs + 4 * menuDelayMs)
         ::Sleep(kHandPollMs);
     if (MenuPopups(*s.viewer, s.frame).size() < 2) {
         ViewerHand::Key(VK_RIGHT);
@@ -468,6 +481,7 @@ void KeyboardMenusMoveWrapAndClose(Session& s)
     EXPECT_NE(s.WaitForPopup([&](LONG left) { return left == fileLeft; }), nullptr) << "Right did not wrap to File";
     ViewerHand::Key(VK_LEFT);
     EXPECT_NE(s.WaitForPopup([&](LONG left) { return left == helpLeft; }), nullptr) << "Left did not wrap to Help";
+    SaveScreenshot(*s.viewer, "hand_keyboard_help_menu.png");
     // Escape closes the menu, and a second one leaves the menu bar.
     ViewerHand::Key(VK_ESCAPE);
     EXPECT_TRUE(s.WaitForPopups(0)) << "Escape left the menu open";
@@ -514,25 +528,43 @@ HWND MenuBarOf(const Session& s)
     return s.Find(kMenuBarId);
 }
 
+// Slides the pointer right along the menu bar's titles from x, as a hand does with a menu open,
+// until the open menu becomes one whose left edge lies right of left; that menu, or null. Each
+// step waits a moment for the menu to follow, so that a slow program is not overtaken.
+HWND SlideToNextMenu(Session& s, LONG x, LONG left)
+{
+    const RECT bar = WindowRect(MenuBarOf(s));
+    const LONG middle = (bar.top + bar.bottom) / 2;
+    constexpr LONG kStep = 6;
+    constexpr LONG kTitlesWidth = 260;
+    constexpr DWORD kFollowMs = 500;
+    for (; x < bar.left + kTitlesWidth; x += kStep) {
+        ViewerHand::MoveTo({x, middle});
+        HWND next = nullptr;
+        const DWORD start = ::GetTickCount();
+        while (next == nullptr && ::GetTickCount() - start < kFollowMs) {
+            const std::vector<HWND> popups = MenuPopups(*s.viewer, s.frame);
+            if (popups.size() == 1 && WindowRect(popups[0]).left > left)
+                next = popups[0];
+            else
+                ::Sleep(kHandPollMs);
+        }
+        if (next != nullptr)
+            return next;
+    }
+    return nullptr;
+}
+
 // Clicks File on the menu bar and slides right until View's menu opens; the View popup.
 HWND OpenViewMenuByMouse(Session& s)
 {
     const RECT bar = WindowRect(MenuBarOf(s));
-    const LONG middle = (bar.top + bar.bottom) / 2;
     constexpr int kFileTitle = 24;
-    ViewerHand::Click({bar.left + kFileTitle, middle});
+    ViewerHand::Click({bar.left + kFileTitle, (bar.top + bar.bottom) / 2});
     const HWND file = s.WaitForPopup([](LONG) { return true; });
     if (file == nullptr)
         return nullptr;
-    const LONG fileLeft = WindowRect(file).left;
-    // A hand slides along the titles; the open menu follows it.
-    for (LONG x = bar.left + kFileTitle; x < bar.left + 200; x += 6) {
-        ViewerHand::MoveTo({x, middle});
-        const std::vector<HWND> popups = MenuPopups(*s.viewer, s.frame);
-        if (popups.size() == 1 && WindowRect(popups[0]).left > fileLeft)
-            return popups[0];
-    }
-    return s.WaitForPopup([&](LONG left) { return left > fileLeft; });
+    return SlideToNextMenu(s, bar.left + kFileTitle, WindowRect(file).left);
 }
 
 // Rests on the View menu's item at y until its sub-menu opens; the sub-menu, or null.
@@ -628,17 +660,10 @@ void TextSizeByMouseChangesThePage(Session& s)
 
 void AboutByMouseClosesWithOk(Session& s)
 {
-    const RECT bar = WindowRect(MenuBarOf(s));
     const HWND view = OpenViewMenuByMouse(s);
     ASSERT_NE(view, nullptr);
     const LONG viewLeft = WindowRect(view).left;
-    HWND help = nullptr;
-    for (LONG x = viewLeft + 10; x < bar.left + 260 && help == nullptr; x += 6) {
-        ViewerHand::MoveTo({x, (bar.top + bar.bottom) / 2});
-        const std::vector<HWND> popups = MenuPopups(*s.viewer, s.frame);
-        if (popups.size() == 1 && WindowRect(popups[0]).left > viewLeft)
-            help = popups[0];
-    }
+    const HWND help = SlideToNextMenu(s, viewLeft + 10, viewLeft);
     ASSERT_NE(help, nullptr) << "Help did not open";
     constexpr int kHelpItems = 2;
     ViewerHand::Click(ItemPoint(help, 1, kHelpItems));
