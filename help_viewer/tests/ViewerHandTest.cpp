@@ -682,6 +682,24 @@ POINT CaptionPoint(HWND bar)
     return {rect.left + 40, rect.top + kIntoCaption};
 }
 
+void ContentBarEdgeMakesItWider(Session& s)
+{
+    const HWND bar = s.ContentBar();
+    ASSERT_NE(bar, nullptr);
+    const RECT before = WindowRect(bar);
+    // Docked on the left, its right edge sizes it.
+    constexpr int kIntoEdge = 4;
+    constexpr int kWider = 80;
+    const POINT edge {before.right - kIntoEdge, (before.top + before.bottom) / 2};
+    ViewerHand::Drag(edge, {edge.x + kWider, edge.y});
+    EXPECT_TRUE(WaitUntil([&] {
+        const RECT now = WindowRect(bar);
+        return now.right - now.left >= before.right - before.left + kWider - kIntoEdge;
+    })) << "the bar did not get wider";
+    EXPECT_EQ(::GetDlgCtrlID(::GetParent(bar)), kLeftDockBarId);
+    EXPECT_EQ(WindowRect(bar).left, before.left);
+}
+
 void ContentBarFloatsDocksAndComesBackWhereItWasLeft(Session& s)
 {
     const HWND bar = s.ContentBar();
@@ -805,6 +823,7 @@ const Scenario kScenarios[] = {
     {"text size by mouse", &TextSizeByMouseChangesThePage, nullptr},
     {"About by mouse", &AboutByMouseClosesWithOk, "hand_about_closed.png"},
     {"the content bar's close box", &ContentBarCloseBoxAndToggle, "hand_bar_shown_again.png"},
+    {"the content bar's edge", &ContentBarEdgeMakesItWider, "hand_bar_wider.png"},
     {"the content bar by hand", &ContentBarFloatsDocksAndComesBackWhereItWasLeft, nullptr},
 };
 
