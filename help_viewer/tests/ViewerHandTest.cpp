@@ -571,6 +571,10 @@ HWND OpenViewMenuByMouse(Session& s)
 HWND OpenSubMenu(Session& s, HWND view, LONG y, HWND other = nullptr)
 {
     const RECT items = ItemsRect(view);
+    // Down from the title first, then across: a diagonal would pass over the next title.
+    POINT pointer {};
+    ::GetCursorPos(&pointer);
+    ViewerHand::MoveTo({pointer.x, y});
     ViewerHand::MoveTo({(items.left + items.right) / 2, y});
     HWND sub = nullptr;
     WaitUntil([&] {
@@ -656,6 +660,55 @@ void TextSizeByMouseChangesThePage(Session& s)
         SaveScreenshot(*s.viewer, i == 0 ? "hand_text_largest.png" : "hand_text_smallest.png");
     }
     EXPECT_GT(heights[0], heights[1]);
+}
+
+// A point inside a menu's first row, whatever the rows' height.
+POINT FirstItemPoint(HWND popup)
+{
+    const RECT items = ItemsRect(popup);
+    constexpr int kIntoFirstRow = 8;
+    return {(items.left + items.right) / 2, items.top + kIntoFirstRow};
+}
+
+void ToolbarsMenuHidesAndShowsTheCaptionBar(Session& s)
+{
+    const HWND captionBar = s.Find(kCaptionBarId);
+    ASSERT_NE(captionBar, nullptr);
+    constexpr int kToolbarsItems = 3;  // Standard Toolbar, Content Bar, Caption Bar
+    constexpr int kCaptionBarItem = 2;
+    for (bool shown : {false, true}) {
+        SCOPED_TRACE(shown ? "shown again" : "hidden");
+        const HWND view = OpenViewMenuByMouse(s);
+        ASSERT_NE(view, nullptr);
+        const HWND toolbars = OpenSubMenu(s, view, FirstItemPoint(view).y);
+        ASSERT_NE(toolbars, nullptr) << "Toolbars did not open";
+        ChooseInSubMenu(toolbars, kCaptionBarItem, kToolbarsItems);
+        EXPECT_TRUE(s.WaitForPopups(0));
+        EXPECT_TRUE(WaitUntil([&] { return (::IsWindowVisible(captionBar) != FALSE) == shown; }));
+        if (!shown)
+            SaveScreenshot(*s.viewer, "hand_caption_bar_hidden.png");
+    }
+}
+
+void LoadDocumentationCancelledChangesNothing(Session& s)
+{
+    const HWND tree = s.Find(kContentsTreeId);
+    const LRESULT entries = ::SendMessageA(tree, TVM_GETCOUNT, 0, 0);
+    const RECT bar = WindowRect(MenuBarOf(s));
+    constexpr int kFileTitle = 24;
+    ViewerHand::Click({bar.left + kFileTitle, (bar.top + bar.bottom) / 2});
+    const HWND file = s.WaitForPopup([](LONG) { return true; });
+    ASSERT_NE(file, nullptr);
+    // Down from the title first, then across: a diagonal would pass over View's title.
+    ViewerHand::MoveTo({bar.left + kFileTitle, FirstItemPoint(file).y});
+    ViewerHand::Click(FirstItemPoint(file));
+    const HWND dialog = s.viewer->WaitForDialog(kLoadDocCaption);
+    ASSERT_NE(dialog, nullptr) << "Load Documentation did not open";
+    SaveScreenshot(*s.viewer, "hand_load_documentation.png");
+    ViewerHand::Click(CentreOf(WindowRect(::GetDlgItem(dialog, IDCANCEL))));
+    EXPECT_TRUE(s.viewer->WaitForGone(dialog));
+    EXPECT_EQ(WindowText(s.frame), kStartCaption);
+    EXPECT_EQ(::SendMessageA(tree, TVM_GETCOUNT, 0, 0), entries);
 }
 
 void AboutByMouseClosesWithOk(Session& s)
@@ -821,6 +874,8 @@ const Scenario kScenarios[] = {
     {"menus by keyboard", &KeyboardMenusMoveWrapAndClose, "hand_keyboard_menus.png"},
     {"looks by mouse", &EachLookByMouseIsDrawnAndStored, nullptr},
     {"text size by mouse", &TextSizeByMouseChangesThePage, nullptr},
+    {"View > Toolbars by mouse", &ToolbarsMenuHidesAndShowsTheCaptionBar, "hand_caption_bar_shown.png"},
+    {"File > Load Documentation by mouse", &LoadDocumentationCancelledChangesNothing, nullptr},
     {"About by mouse", &AboutByMouseClosesWithOk, "hand_about_closed.png"},
     {"the content bar's close box", &ContentBarCloseBoxAndToggle, "hand_bar_shown_again.png"},
     {"the content bar's edge", &ContentBarEdgeMakesItWider, "hand_bar_wider.png"},
