@@ -5,6 +5,7 @@
 #include "bars/MiniDockFrameWnd.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 // XOR frame widths: a place where the bar docks, a floating place.
@@ -72,14 +73,26 @@ void CDockContext::StartDrag(CPoint pt)
     KeepUnderMouse(m_rectDragVert, pt);
     KeepUnderMouse(m_rectFrameDragHorz, pt);
     m_ptLast = pt;
+    m_ptStart = pt;
+    m_bMoved = FALSE;
     m_pTargetDockBar = FindDockBar();
     DrawFocusRect();
     if (Track())
         EndDrag();
 }
 
+BOOL CDockContext::LeftDragDistance(CPoint pt) const
+{
+    return std::abs(pt.x - m_ptStart.x) > ::GetSystemMetrics(SM_CXDRAG) ||
+        std::abs(pt.y - m_ptStart.y) > ::GetSystemMetrics(SM_CYDRAG);
+}
+
 void CDockContext::Move(CPoint pt)
 {
+    // A hand shakes while it clicks: the bar stays put until the mouse really goes somewhere.
+    if (!m_bMoved && !LeftDragDistance(pt))
+        return;
+    m_bMoved = TRUE;
     CSize ptOffset = pt - m_ptLast;
     m_rectDragHorz.OffsetRect(ptOffset);
     m_rectDragVert.OffsetRect(ptOffset);
@@ -104,9 +117,15 @@ CDockBar* CDockContext::FindDockBar()
 {
     if (m_bForceFrame || !m_dwDockStyle || !m_pDockSite)
         return nullptr;
-    if (CDockBar* pDockBar = m_pDockSite->CanDock(m_rectDragHorz, m_dwDockStyle & CBRS_ORIENT_HORZ))
-        return pDockBar;
-    return m_pDockSite->CanDock(m_rectDragVert, m_dwDockStyle & CBRS_ORIENT_VERT);
+    // The bar's own orientation first, so that a bar moved a little along its side stays on it
+    // instead of jumping to the neighbouring side its other shape would touch.
+    const BOOL bVertFirst = (m_dwStyle & CBRS_ORIENT_VERT) && !(m_dwStyle & CBRS_FLOATING);
+    CDockBar* pFirst = bVertFirst ? m_pDockSite->CanDock(m_rectDragVert, m_dwDockStyle & CBRS_ORIENT_VERT)
+                                  : m_pDockSite->CanDock(m_rectDragHorz, m_dwDockStyle & CBRS_ORIENT_HORZ);
+    if (pFirst)
+        return pFirst;
+    return bVertFirst ? m_pDockSite->CanDock(m_rectDragHorz, m_dwDockStyle & CBRS_ORIENT_HORZ)
+                      : m_pDockSite->CanDock(m_rectDragVert, m_dwDockStyle & CBRS_ORIENT_VERT);
 }
 
 CRect CDockContext::CurrentRect() const
@@ -121,6 +140,8 @@ CRect CDockContext::CurrentRect() const
 void CDockContext::EndDrag()
 {
     CancelLoop();
+    if (!m_bMoved)
+        return;  // a click, not a drag
     if (m_pTargetDockBar) {
         CRect rect = (m_pTargetDockBar->m_dwStyle & CBRS_ORIENT_HORZ) ? m_rectDragHorz : m_rectDragVert;
         m_pDockSite->DockControlBar(m_pBar, m_pTargetDockBar, &rect);

@@ -3,8 +3,10 @@
 // StartDrag tracks the mouse in a local loop with the capture held: the drag rectangle
 // follows the mouse and is drawn on the screen as an XOR frame (thin for a place where the
 // bar would dock, thick for a floating place). Releasing the button docks the bar into the
-// dock bar whose rectangle the drag rectangle meets and whose side the bar allows, or floats
-// it at the rectangle's top-left; Ctrl held never docks; Escape, the right button or a lost
+// dock bar whose rectangle the drag rectangle meets and whose side the bar allows (a side of the
+// bar's own orientation first), or floats it at the rectangle's top-left; a press released
+// before the mouse left the system's drag distance is a click and moves nothing; Ctrl held
+// never docks; Escape, the right button or a lost
 // capture cancel and leave the bar where it was. StartResize does the same for an edge of a
 // floating frame and commits with LM_COMMIT. ToggleDocking sends the bar back and forth
 // between its most recent docked and floating places.
@@ -52,6 +54,8 @@ public:
     // Tracking state.
     BOOL m_bDragging = FALSE;
     int m_nHitTest = 0;
+    CPoint m_ptStart;            // drag: where the button went down, screen coordinates
+    BOOL m_bMoved = FALSE;       // drag: the mouse has left the drag distance around m_ptStart
     CPoint m_ptLast;             // the mouse, screen coordinates
     CRect m_rectLast;            // the rectangle drawn now (empty: none)
     BOOL m_bDitherLast = FALSE;  // drawn thick
@@ -71,6 +75,8 @@ protected:
     void InitLoop();
     void CancelLoop();
     void Move(CPoint pt);
+    // TRUE when pt lies beyond the system's drag distance from where the drag started.
+    BOOL LeftDragDistance(CPoint pt) const;
     void Stretch(CPoint pt);
     // The next resize step towards pt: the bar's rectangle the bar's layout gives for the
     // requested size, with the corner opposite the dragged edge kept, and its frame rectangle.

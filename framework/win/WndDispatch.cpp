@@ -536,11 +536,14 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         UINT nCode = (UINT)::SendMessageA(hWndChild, WM_GETDLGCODE, 0, 0);
         if ((nCode & DLGC_STATIC) || state.m_nID == 0 || state.m_nID == 0xFFFF)
             continue;
-        if (nCode & DLGC_BUTTON) {
-            LONG_PTR style = ::GetWindowLongPtrA(hWndChild, GWL_STYLE) & 0x0F;
-            if (style == BS_GROUPBOX)
-                continue;
-        }
-        state.DoUpdate(pTarget, bDisableIfNoHndler);
+        const LONG_PTR style = ::GetWindowLongPtrA(hWndChild, GWL_STYLE) & 0x0F;
+        if ((nCode & DLGC_BUTTON) && style == BS_GROUPBOX)
+            continue;
+        // Only buttons that send a command stand for one: a pane, list or edit without a handler
+        // (a tab window holding a tree, say) must stay usable, and so must the boxes that keep
+        // their own check state.
+        const BOOL bSelfChecking = style == BS_AUTOCHECKBOX || style == BS_AUTO3STATE || style == BS_AUTORADIOBUTTON;
+        const BOOL bCommandButton = (nCode & DLGC_BUTTON) && !bSelfChecking;
+        state.DoUpdate(pTarget, bDisableIfNoHndler && bCommandButton);
     }
 }

@@ -144,6 +144,8 @@ protected:
     // rectangle, starting after iFrom, wrapping around.
     int FindNextHot(int iFrom, BOOL bForward) const;
     CWnd* GetMessageTarget() const;
+    // The command target of the chain's first popup's items, which outlives the chain.
+    CWnd* GetChainCommandTarget() const;
     // Forwards a mouse message to the bar under the cursor among the parents; TRUE when sent.
     BOOL ForwardToParentBar(UINT message, UINT nFlags, CPoint point);
     BOOL IsCursorOnButton(const CWTKToolbarButton* pButton) const;

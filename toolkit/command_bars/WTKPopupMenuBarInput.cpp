@@ -401,8 +401,9 @@ void CWTKPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CWTKToolbarButton* 
         } else {
             CWTKUserToolsManagerBase* pTools = WTKGetUserToolsManager();
             if (pTools == nullptr || !pTools->InvokeTool(uiCmdId)) {
-                // The target the items' states come from takes their commands.
-                if (CWnd* pTarget = CWTKToolBar::GetCommandTarget())
+                // The first popup's target takes the command: a sub-menu's owner is the parent
+                // popup's item bar, which closes with the chain before the command arrives.
+                if (CWnd* pTarget = GetChainCommandTarget())
                     pTarget->PostMessage(WM_COMMAND, uiCmdId, 0);
             }
         }
@@ -411,6 +412,19 @@ void CWTKPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CWTKToolbarButton* 
         pManager->SetLastCommand(uiCmdId);
     }
     SetCommandSentFlag(FALSE);
+}
+
+CWnd* CWTKPopupMenuBar::GetChainCommandTarget() const
+{
+    const CWTKPopupMenuBar* pFirst = this;
+    CWTKPopupMenu* pPopup = GetParentPopupMenu();
+    // Bounded: a chain longer than this is broken.
+    for (int nDepth = 0; pPopup != nullptr && nDepth < 64; nDepth++) {
+        if (const CWTKPopupMenuBar* pItems = pPopup->GetMenuBar())
+            pFirst = pItems;
+        pPopup = pPopup->GetParentPopupMenu();
+    }
+    return pFirst->CWTKToolBar::GetCommandTarget();
 }
 
 // ---- Mouse ----

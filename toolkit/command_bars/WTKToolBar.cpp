@@ -3,6 +3,8 @@
 #include "command_bars/CustomizeButton.h"
 #include "command_bars/WTKCommandUsageCounter.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
+#include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKToolbarMenuButton.h"
 #include "command_bars/WTKToolbarMessages.h"
 #include "command_bars/res/WTKCommandBarsRes.h"
 
@@ -801,6 +803,12 @@ BOOL CWTKToolBar::DropDownMenu(CWTKToolbarButton* pButton)
     // Only a menu button opens a popup on a click; a plain button answers FALSE.
     if (pButton == nullptr || !pButton->OnClick(this, TRUE))
         return FALSE;
+    // Opened from the keyboard: the first item is the one Return would choose.
+    if (auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton)) {
+        CWTKPopupMenu* pPopup = pMenuButton->GetPopupMenu();
+        if (pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd()))
+            pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
+    }
     m_iHighlighted = ButtonToIndex(pButton);
     InvalidateButton(m_iHighlighted);
     return TRUE;
@@ -903,18 +911,50 @@ BOOL CWTKToolBar::TranslateChar(UINT nChar)
     CWTKToolbarButton* pButton = nullptr;
     if (!m_AcellKeys.Lookup(uiUpper, pButton) || pButton == nullptr)
         return FALSE;
-    if (DropDownMenu(pButton))
+    // A menu opened by its key appears at once, as every menu the keyboard opens.
+    const int nOldAnimation = s_nMenuAnimation;
+    s_nMenuAnimation = 0;
+    const BOOL bDropped = DropDownMenu(pButton);
+    s_nMenuAnimation = nOldAnimation;
+    if (bDropped)
         return TRUE;
     return SendCommand(pButton);
 }
 
 BOOL CWTKToolBar::PrevMenu()
 {
-    return FALSE;
+    return MoveToMenu(-1);
 }
 
 BOOL CWTKToolBar::NextMenu()
 {
+    return MoveToMenu(1);
+}
+
+BOOL CWTKToolBar::MoveToMenu(int iStep)
+{
+    int iOpen = -1;
+    if (GetDroppedDownMenu(&iOpen) == nullptr || IsCustomizeMode())
+        return FALSE;
+    const int nCount = GetCount();
+    for (int nStep = 1; nStep < nCount; nStep++) {
+        const int i = ((iOpen + iStep * nStep) % nCount + nCount) % nCount;
+        auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(GetButton(i));
+        if (pMenuButton == nullptr || pMenuButton->IsHidden() || pMenuButton->IsSeparator() ||
+            (pMenuButton->m_nStyle & TBBS_DISABLED) != 0)
+            continue;
+        const HWND hWndSelf = GetSafeHwnd();
+        const int nOldAnimation = s_nMenuAnimation;
+        s_nMenuAnimation = 0;
+        OnChangeHot(i);
+        s_nMenuAnimation = nOldAnimation;
+        if (!::IsWindow(hWndSelf))
+            return TRUE;
+        CWTKPopupMenu* pPopup = pMenuButton->GetPopupMenu();
+        if (pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd()))
+            pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
+        return TRUE;
+    }
     return FALSE;
 }
 

@@ -177,6 +177,9 @@ public:
     void SetButtonDisplay(int nIndex, LPCTSTR lpszText, BOOL bShowText, BOOL bShowImage);
     BOOL SendCommand(const CWTKToolbarButton* pButton);
     BOOL DropDownMenu(CWTKToolbarButton* pButton);
+    // Moves the open menu to the next enabled menu button in the direction (-1, 1), wrapping
+    // around; FALSE when no menu is open or there is no other.
+    BOOL MoveToMenu(int iStep);
     BOOL IsButtonHighlighted(int iButton) const;
     const CObList& GetAllButtons() const { return m_Buttons; }
     const CObList& GetOriginalItems() const { return m_OrigButtons; }

@@ -393,10 +393,12 @@ BOOL CWTKToolBar::PreTranslateMessage(MSG* pMsg)
             EndStretch(CPoint(0, 0), FALSE);
             return TRUE;
         }
-        if (GetDroppedDownMenu() == nullptr) {
-            Deactivate();
-            RestoreFocus();
-        }
+        // With a menu open the key is the menu's: the frame hands it to the open popup, which
+        // closes one level.
+        if (GetDroppedDownMenu() != nullptr)
+            return CControlBar::PreTranslateMessage(pMsg);
+        Deactivate();
+        RestoreFocus();
         return TRUE;
     }
     return CControlBar::PreTranslateMessage(pMsg);

@@ -100,6 +100,7 @@ public:
     BOOL ProcessMnemonic(TCHAR cKey);
     BOOL SetActivePopup(CWTKPopupMenu* pPopup);
     static BOOL IsHelpKey(const MSG* pMsg);
+    static BOOL IsAltKey(WPARAM wParam);
 
     // ---- Docking ----
     void EnableDocking(DWORD dwDockStyle);
@@ -121,6 +122,8 @@ protected:
     CObList m_listUserDefinedToolbars;
     CObList m_listTearOffToolbars;
     CWTKMenuBar* m_pMenuBar = nullptr;
+    // A key pressed with Alt was ours (a mnemonic): the Alt release that follows is too.
+    BOOL m_bAltKeyUsed = FALSE;
     HMENU m_hDefaultMenu = nullptr;
     CFrameWnd* m_pFrame;
     CSize m_sizeMinTrack {0, 0};

@@ -42,6 +42,11 @@ BOOL CWTKFrameHelper::IsHelpKey(const MSG* pMsg)
         ::GetKeyState(VK_SHIFT) >= 0 && ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0;
 }
 
+BOOL CWTKFrameHelper::IsAltKey(WPARAM wParam)
+{
+    return wParam == VK_MENU || wParam == VK_LMENU || wParam == VK_RMENU;
+}
+
 BOOL CWTKFrameHelper::PreTranslateMessage(MSG* pMsg, BOOL* pbTranslate)
 {
     BOOL bTranslateLocal = TRUE;
@@ -65,7 +70,18 @@ BOOL CWTKFrameHelper::PreTranslateMessage(MSG* pMsg, BOOL* pbTranslate)
         // Alt+F4 and Alt+Space reach a minimised frame.
         if (pActivePopup == nullptr && m_pFrame->IsIconic())
             return FALSE;
-        return ProcessKeyboard(static_cast<int>(pMsg->wParam));
+        if (!ProcessKeyboard(static_cast<int>(pMsg->wParam)))
+            return FALSE;
+        // The system never sees this key: it would take the coming Alt release for a lone Alt
+        // and enter its own menu mode, which then eats the keys meant for our menus.
+        if (!IsAltKey(pMsg->wParam))
+            m_bAltKeyUsed = TRUE;
+        return TRUE;
+    case WM_KEYUP:
+        if (!IsAltKey(pMsg->wParam) || (!m_bAltKeyUsed && pActivePopup == nullptr))
+            return FALSE;
+        m_bAltKeyUsed = FALSE;
+        return TRUE;
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONUP:
     case WM_NCRBUTTONDOWN:
@@ -86,6 +102,10 @@ BOOL CWTKFrameHelper::PreTranslateMessage(MSG* pMsg, BOOL* pbTranslate)
         return FALSE;
     }
     case WM_SYSKEYUP:
+        if (IsAltKey(pMsg->wParam) && m_bAltKeyUsed) {
+            m_bAltKeyUsed = FALSE;
+            return TRUE;
+        }
         // F10 is the menu key as much as Alt is (Shift+F10 is the context menu's).
         if ((pMsg->wParam == VK_MENU || (pMsg->wParam == VK_F10 && ::GetKeyState(VK_SHIFT) >= 0)) &&
             m_pMenuBar != nullptr && ::IsWindow(m_pMenuBar->GetSafeHwnd())) {

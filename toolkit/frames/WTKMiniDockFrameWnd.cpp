@@ -31,6 +31,7 @@ BEGIN_MESSAGE_MAP(CWTKMiniDockFrameWnd, CMiniDockFrameWnd)
     ON_WM_TIMER()
     ON_WM_CLOSE()
     ON_WM_DESTROY()
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 namespace {
@@ -293,6 +294,31 @@ void CWTKMiniDockFrameWnd::OnWindowPosChanging(WINDOWPOS* pWndPos)
         m_nNarrowWidth = sizeText.cx + 3 * ::GetSystemMetrics(SM_CXSMSIZE) + 2 * ::GetSystemMetrics(SM_CXFRAME) + 4;
     }
     pWndPos->cx = m_nNarrowWidth;
+}
+
+LRESULT CWTKMiniDockFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = CMiniDockFrameWnd::OnIdleUpdateCmdUI(wParam, lParam);
+    KeepAboveOwner();
+    return lResult;
+}
+
+void CWTKMiniDockFrameWnd::KeepAboveOwner()
+{
+    // The system lifts an owner under its owned windows as a side effect (a tooltip of the
+    // frame brought up, say), and a frame shown after its restored floating bars covers them:
+    // the bar goes back in front whenever it finds its owner above it.
+    const HWND hWndOwner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (hWndOwner == nullptr || !IsWindowVisible())
+        return;
+    constexpr int kMaxWindowsAbove = 4096;
+    HWND hWnd = ::GetWindow(m_hWnd, GW_HWNDPREV);
+    for (int i = 0; hWnd != nullptr && i < kMaxWindowsAbove; i++, hWnd = ::GetWindow(hWnd, GW_HWNDPREV)) {
+        if (hWnd == hWndOwner) {
+            ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            return;
+        }
+    }
 }
 
 void CWTKMiniDockFrameWnd::OnWindowPosChanged(WINDOWPOS* pWndPos)

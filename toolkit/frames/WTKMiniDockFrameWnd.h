@@ -40,6 +40,7 @@ protected:
     void OnWindowPosChanging(WINDOWPOS* pWndPos);
     void OnWindowPosChanged(WINDOWPOS* pWndPos);
     void OnTimer(UINT_PTR nIDEvent);
+    LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     void OnClose();
     void OnDestroy();
 
@@ -49,6 +50,8 @@ protected:
     // The sizing bar's new roll-up mode and rolled flag, copied here, and a new layout.
     void ApplyRollUp(int nMode, BOOL bRolledUp);
     void KeepCaptionOnWorkArea();
+    // Back in front of the owner frame when found behind it.
+    void KeepAboveOwner();
 
     DECLARE_MESSAGE_MAP()
 

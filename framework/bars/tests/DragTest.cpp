@@ -71,6 +71,23 @@ TEST_F(DragTest, EscapeOrTheRightButtonLeavesTheBarWhereItWas)
     }
 }
 
+TEST_F(DragTest, AClickOrASmallMoveLeavesTheBarOnItsSide)
+{
+    CDockTestFrame& f = *m_pFrame;
+    // C, docked on the left, would touch the top side in its horizontal shape.
+    const CRect before = RectInClient(&f, &f.m_barC);
+    const CPoint grab(10, 3);
+    const CPoint ptGrab = ScreenRect(&f.m_barC).TopLeft() + grab;
+    ScriptDrag(&f.m_barC, grab, {ptGrab});
+    EXPECT_EQ(DockBarID(&f.m_barC), (UINT)FW_IDW_DOCKBAR_LEFT) << "a click";
+    EXPECT_EQ(RectInClient(&f, &f.m_barC), before) << "a click";
+    ScriptDrag(&f.m_barC, grab, {ptGrab + CPoint(1, 1), ptGrab + CPoint(2, -1)});
+    EXPECT_EQ(RectInClient(&f, &f.m_barC), before) << "a shaking hand";
+    ScriptDrag(&f.m_barC, grab, {ptGrab + CPoint(3, 12)});
+    EXPECT_EQ(DockBarID(&f.m_barC), (UINT)FW_IDW_DOCKBAR_LEFT) << "moved along its side";
+    EXPECT_FALSE(f.m_barC.IsFloating());
+}
+
 TEST_F(DragTest, DoubleClickTogglesBetweenTheLastDockedAndFloatingPlaces)
 {
     CDockTestFrame& f = *m_pFrame;

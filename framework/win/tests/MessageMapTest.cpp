@@ -470,11 +470,20 @@ TEST_F(MessageMapTest, UpdateReachesDialogControlsByTheirIds)
     ASSERT_TRUE(check.Create("BUTTON", "C", WS_VISIBLE | BS_AUTOCHECKBOX, rc, &m_wnd, IDT_CMD));
     CWnd other;
     ASSERT_TRUE(other.Create("BUTTON", "O", WS_VISIBLE | BS_PUSHBUTTON, rc, &m_wnd, 999));
+    // Without a handler only a command button is disabled: a pane holding other controls, a
+    // list and a box that checks itself stay usable.
+    CWnd pane, list, box;
+    ASSERT_TRUE(pane.Create(nullptr, "", WS_VISIBLE, rc, &m_wnd, 998));
+    ASSERT_TRUE(list.Create("LISTBOX", "", WS_VISIBLE, rc, &m_wnd, 997));
+    ASSERT_TRUE(box.Create("BUTTON", "B", WS_VISIBLE | BS_AUTOCHECKBOX, rc, &m_wnd, 996));
     m_wnd.m_nCheckForUpdate = 1;
     m_wnd.UpdateDialogControls(&m_wnd, TRUE);
     EXPECT_EQ(BST_CHECKED, check.SendMessage(BM_GETCHECK));
     EXPECT_TRUE(check.IsWindowEnabled());
     EXPECT_FALSE(other.IsWindowEnabled());
+    EXPECT_TRUE(pane.IsWindowEnabled());
+    EXPECT_TRUE(list.IsWindowEnabled());
+    EXPECT_TRUE(box.IsWindowEnabled());
 }
 
 // ---- Pre-translation ----

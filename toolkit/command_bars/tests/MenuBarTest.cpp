@@ -271,6 +271,76 @@ TEST_F(MenuBarFixture, KeysMoveWithWrapOpenMenusAndLeave)
     EXPECT_FALSE(CWTKMenuBar::IsShowAllCommands());
 }
 
+// The popup a menu title has open, or null.
+CWTKPopupMenu* OpenPopup(CWTKMenuBar* pBar, int iButton)
+{
+    auto* pTitle = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(iButton));
+    return pTitle != nullptr ? pTitle->GetPopupMenu() : nullptr;
+}
+
+TEST_F(MenuBarFixture, OpenMenusMoveToTheNextTitleWithTheFirstItemHotAndAtOnce)
+{
+    pFrame->ShowWindow(SW_SHOW);
+    pFrame->SetForegroundWindow();
+    pBar->SetFocus();
+    PumpPending();
+    const int iHelp = pBar->GetCount() - 1;
+    // Menus that would unfold slowly: the keyboard's menus appear at once all the same.
+    const int nAnimation = CWTKToolBar::s_nMenuAnimation;
+    CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationUnfold;
+    auto expectOpen = [&](int iButton, const char* step) {
+        CWTKPopupMenu* pPopup = OpenPopup(pBar, iButton);
+        ASSERT_NE(pPopup, nullptr) << step;
+        EXPECT_EQ(pBar->GetDroppedDownMenu(), pBar->GetButton(iButton)) << step;
+        EXPECT_EQ(pPopup->GetMenuBar()->GetHighlighted(), 0) << step << ": the first item is hot";
+        EXPECT_TRUE(pPopup->IsAnimationDone()) << step;
+    };
+    PostKey(pBar, 'F');
+    expectOpen(0, "mnemonic");
+    // The command title and the separator between Edit and Help are no menus.
+    EXPECT_TRUE(pBar->NextMenu());
+    expectOpen(1, "File to Edit");
+    EXPECT_TRUE(pBar->NextMenu());
+    expectOpen(iHelp, "Edit to Help");
+    EXPECT_TRUE(pBar->NextMenu());
+    expectOpen(0, "Help wraps to File");
+    EXPECT_TRUE(pBar->PrevMenu());
+    expectOpen(iHelp, "File wraps back to Help");
+    EXPECT_EQ(OpenPopup(pBar, 0), nullptr) << "one menu open at a time";
+
+    // Escape with a menu open is the menu's: the bar lets it go on to the frame.
+    MSG escape {pBar->GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
+    EXPECT_FALSE(pBar->PreTranslateMessage(&escape));
+    EXPECT_NE(OpenPopup(pBar, iHelp), nullptr);
+    CWTKToolBar::s_nMenuAnimation = nAnimation;
+
+    // An item of a sub-menu runs its command after the whole chain has closed.
+    EXPECT_TRUE(pBar->PrevMenu());
+    EXPECT_TRUE(pBar->PrevMenu());
+    CWTKPopupMenu* pFile = OpenPopup(pBar, 0);
+    ASSERT_NE(pFile, nullptr);
+    CWTKPopupMenuBar* pFileItems = pFile->GetMenuBar();
+    int iRecent = -1;
+    for (int i = 0; i < pFileItems->GetCount(); i++) {
+        if (std::string(pFileItems->GetButtonText(i)) == "&Recent")
+            iRecent = i;
+    }
+    ASSERT_GE(iRecent, 0);
+    pFileItems->SetHot(iRecent);
+    auto* pRecentItem = dynamic_cast<CWTKToolbarMenuButton*>(pFileItems->GetButton(iRecent));
+    ASSERT_NE(pRecentItem, nullptr);
+    if (pRecentItem->GetPopupMenu() == nullptr)
+        pFileItems->OnKey(VK_RETURN);
+    CWTKPopupMenu* pRecent = pRecentItem->GetPopupMenu();
+    ASSERT_NE(pRecent, nullptr);
+    pFrame->m_commands.clear();
+    pRecent->GetMenuBar()->SetHot(0);
+    pRecent->GetMenuBar()->OnKey(VK_RETURN);
+    PumpPending();
+    EXPECT_EQ(pFrame->m_commands, (std::vector<UINT> {ID_MB_RECENT_ONE}));
+    EXPECT_EQ(CWTKPopupMenu::GetActiveMenu(), nullptr);
+}
+
 // ---- Screenshot ----
 
 TEST(MenuBarScreenshot, FrameWithAMenuAndASubMenuOpen)

@@ -404,6 +404,40 @@ TEST_F(FrameTest, AltOrF10MovesTheFocusToTheMenuBarAndBack)
     CloseTestFrame(pFrame);
 }
 
+TEST_F(FrameTest, TheAltReleaseAfterAMnemonicIsTheMenusNotTheSystems)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->SetActiveWindow();
+    pFrame->SetFocus();
+    RunIdle();
+    BYTE keys[256] = {};
+    ::GetKeyboardState(keys);
+    // The system saw Alt go down but not F: left to it, the release (either form) would start its
+    // menu mode, which eats the keys meant for ours. The release is consumed and the focus stays
+    // where the menu put it.
+    for (UINT message : {WM_KEYUP, WM_SYSKEYUP}) {
+        keys[VK_MENU] = 0x80;
+        ::SetKeyboardState(keys);
+        MSG msg = MakeMsg(pFrame->GetSafeHwnd(), WM_SYSKEYDOWN, 'F', 0x20000001);
+        EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+        keys[VK_MENU] = 0;
+        ::SetKeyboardState(keys);
+        CWTKPopupMenu* pPopup = CWTKPopupMenu::GetActiveMenu();
+        ASSERT_NE(nullptr, pPopup) << "Alt+F opens File";
+        const HWND hWndFocus = ::GetFocus();
+        msg = MakeMsg(hWndFocus, message, VK_MENU, 0xC0000001);
+        EXPECT_TRUE(pFrame->PreTranslateMessage(&msg)) << message;
+        EXPECT_EQ(hWndFocus, ::GetFocus()) << message;
+        pPopup->SendMessage(WM_CLOSE);
+        RunIdle();
+    }
+    // Without a menu and a mnemonic, a key-up of Alt is the system's.
+    MSG msg = MakeMsg(pFrame->GetSafeHwnd(), WM_KEYUP, VK_MENU, 0xC0000001);
+    EXPECT_FALSE(pFrame->PreTranslateMessage(&msg));
+    CloseTestFrame(pFrame);
+}
+
 TEST_F(FrameTest, HelpKeyIsF1AloneWithoutRepeat)
 {
     MSG msg = MakeMsg(nullptr, WM_KEYDOWN, VK_F1, 1);

@@ -1,0 +1,114 @@
+#include "ViewerHand.h"
+
+#include <cctype>
+
+namespace {
+
+// A hand takes a few tens of milliseconds per move; the steps let the program see the pointer
+// pass over what lies between, as it would.
+constexpr int kMoveSteps = 8;
+constexpr DWORD kStepMs = 15;
+constexpr DWORD kPressMs = 40;
+
+POINT CurrentPointer()
+{
+    POINT point {};
+    ::GetCursorPos(&point);
+    return point;
+}
+
+void MoveExactly(POINT point)
+{
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN);
+    const int cy = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT input {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = static_cast<LONG>((static_cast<long long>(point.x) * 65535 + (cx - 1) / 2) / (cx > 1 ? cx - 1 : 1));
+    input.mi.dy = static_cast<LONG>((static_cast<long long>(point.y) * 65535 + (cy - 1) / 2) / (cy > 1 ? cy - 1 : 1));
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &input, sizeof input);
+}
+
+}  // namespace
+
+void ViewerHand::MoveTo(POINT point)
+{
+    const POINT start = CurrentPointer();
+    for (int step = 1; step <= kMoveSteps; ++step) {
+        MoveExactly(
+            {start.x + (point.x - start.x) * step / kMoveSteps, start.y + (point.y - start.y) * step / kMoveSteps});
+        ::Sleep(kStepMs);
+    }
+}
+
+void ViewerHand::Button(DWORD flags)
+{
+    INPUT input {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof input);
+}
+
+void ViewerHand::Click(POINT point)
+{
+    MoveTo(point);
+    Button(MOUSEEVENTF_LEFTDOWN);
+    ::Sleep(kPressMs);
+    Button(MOUSEEVENTF_LEFTUP);
+}
+
+void ViewerHand::DoubleClick(POINT point)
+{
+    MoveTo(point);
+    // Well inside the double-click time, however slow the program under test.
+    for (int click = 0; click < 2; ++click) {
+        Button(MOUSEEVENTF_LEFTDOWN);
+        Button(MOUSEEVENTF_LEFTUP);
+    }
+}
+
+void ViewerHand::Drag(POINT from, POINT to)
+{
+    MoveTo(from);
+    Button(MOUSEEVENTF_LEFTDOWN);
+    ::Sleep(kPressMs);
+    MoveTo(to);
+    ::Sleep(kPressMs);
+    Button(MOUSEEVENTF_LEFTUP);
+}
+
+void ViewerHand::KeyEvent(WORD key, bool up)
+{
+    INPUT input {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof input);
+}
+
+void ViewerHand::Key(WORD key, std::initializer_list<WORD> modifiers)
+{
+    for (WORD modifier : modifiers)
+        KeyEvent(modifier, false);
+    KeyEvent(key, false);
+    KeyEvent(key, true);
+    for (auto it = modifiers.end(); it != modifiers.begin();)
+        KeyEvent(*--it, true);
+}
+
+void ViewerHand::Type(const std::string& text)
+{
+    for (char c : text) {
+        const unsigned char letter = static_cast<unsigned char>(c);
+        if (std::isalpha(letter))
+            Key(static_cast<WORD>(std::toupper(letter)),
+                std::isupper(letter) ? std::initializer_list<WORD> {VK_SHIFT} : std::initializer_list<WORD> {});
+        else if (std::isdigit(letter) || letter == ' ')
+            Key(letter);
+    }
+}
+
+POINT CentreOf(const RECT& rect)
+{
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
