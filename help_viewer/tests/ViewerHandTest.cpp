@@ -270,6 +270,23 @@ int FirstTextBandHeight(HWND view)
     return y - top;
 }
 
+// The page repaints in steps, slowly under an emulator: a height counts once two readings a
+// moment apart agree.
+int SettledTextBandHeight(HWND view)
+{
+    constexpr int kReadings = 50;
+    constexpr DWORD kApartMs = 250;
+    int last = FirstTextBandHeight(view);
+    for (int i = 0; i < kReadings; ++i) {
+        ::Sleep(kApartMs);
+        const int now = FirstTextBandHeight(view);
+        if (now == last)
+            return now;
+        last = now;
+    }
+    return last;
+}
+
 // ---- A session: the viewer started and in front ----
 
 struct Session {
@@ -637,7 +654,7 @@ void TextSizeByMouseChangesThePage(Session& s)
     const int sizes[2] = {0, kTextSizeCount - 1};  // Largest, Smallest
     for (int i = 0; i < 2; ++i) {
         SCOPED_TRACE(i);
-        const int before = FirstTextBandHeight(view);
+        const int before = SettledTextBandHeight(view);
         const HWND viewMenu = OpenViewMenuByMouse(s);
         ASSERT_NE(viewMenu, nullptr);
         // The rows' height comes from Application Look's sub-menu (rows of one height); Text Size
@@ -655,8 +672,8 @@ void TextSizeByMouseChangesThePage(Session& s)
         ASSERT_NE(sizesMenu, looks);
         ChooseInSubMenu(sizesMenu, sizes[i], kTextSizeCount);
         EXPECT_TRUE(s.WaitForPopups(0));
-        EXPECT_TRUE(WaitUntil([&] { return FirstTextBandHeight(view) != before; })) << "the text kept its size";
-        heights[i] = FirstTextBandHeight(view);
+        EXPECT_TRUE(WaitUntil([&] { return SettledTextBandHeight(view) != before; })) << "the text kept its size";
+        heights[i] = SettledTextBandHeight(view);
         SaveScreenshot(*s.viewer, i == 0 ? "hand_text_largest.png" : "hand_text_smallest.png");
     }
     EXPECT_GT(heights[0], heights[1]);
