@@ -17,6 +17,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -33,6 +34,13 @@ constexpr int kSearchListId = 1046;
 constexpr int kSearchBoxId = 109;
 constexpr int kLeftDockBarId = 59420;
 constexpr char kLoadDocCaption[] = "Lumidoc";
+// The Load Documentation list: its id, the column with the file names.
+constexpr int kDocListId = 1048;
+constexpr int kDocFileColumn = 1;
+// The fixture module copied beside the viewer, and what it shows.
+constexpr char kFixtureFile[] = "HvDocA.dll";
+constexpr char kFixtureTitle[] = "Fixture Guide A";
+constexpr char kFixtureFirstCaption[] = "Alpha topic - Lumidoc";
 constexpr char kAboutCaption[] = "About Lumidoc";
 // The looks of View > Application Look, in the sub-menu's order, as "AppLook" stores them.
 constexpr DWORD kLooks[] = {32871, 32872, 32873, 32874};
@@ -204,6 +212,48 @@ std::string ListText(HWND list, int item)
     char narrow[1024] = {};
     ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow - 1, nullptr, nullptr);
     return narrow;
+}
+
+// Every entry of a list box, bounded.
+std::vector<std::string> ListTexts(HWND list)
+{
+    constexpr int kMostEntries = 1000;
+    const int count = std::min(static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0)), kMostEntries);
+    std::vector<std::string> texts;
+    for (int item = 0; item < count; ++item)
+        texts.push_back(ListText(list, item));
+    return texts;
+}
+
+// A list view cell's text, through memory in the list's process.
+std::string ListViewText(HWND list, int item, int column)
+{
+    constexpr size_t kTextSize = 260;
+    RemoteMemory memory(list, sizeof(LVITEMA) + kTextSize);
+    LVITEMA request {};
+    request.iSubItem = column;
+    request.cchTextMax = kTextSize;
+    request.pszText = memory.Address() + sizeof(LVITEMA);
+    char text[kTextSize] = {};
+    if (!memory.Write(&request, sizeof request) ||
+        !::SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(memory.Address())) ||
+        !memory.Read(text, kTextSize - 1, sizeof(LVITEMA)))
+        return std::string();
+    return text;
+}
+
+// A list view row's label on the screen (empty when it cannot be read).
+RECT ListViewLabelRect(HWND list, int item)
+{
+    RemoteMemory memory(list, sizeof(RECT));
+    RECT rect {};
+    rect.left = LVIR_LABEL;
+    if (!memory.Write(&rect, sizeof rect) ||
+        !::SendMessageA(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(memory.Address())) ||
+        !memory.Read(&rect, sizeof rect))
+        return RECT {};
+    ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 // The middle of a list item's row on the screen; the item must be scrolled into view.
@@ -378,18 +428,43 @@ POINT TabPoint(const Session& s, Tab tab)
     return {rect.left + (rect.right - rect.left) * (2 * tab + 1) / (2 * kTabCount), rect.bottom - kTabStripMiddle};
 }
 
-// The second entry of the contents: its text and where to click it.
-bool ContentsRow(HWND tree, std::string& text, POINT& point)
+// An entry under the contents' root (0 the first): its text and where to click it.
+bool ContentsRowAt(HWND tree, int index, std::string& text, POINT& point)
 {
     const HTREEITEM root = TreeNext(tree, TVGN_ROOT, nullptr);
-    const HTREEITEM first = TreeNext(tree, TVGN_CHILD, root);
-    const HTREEITEM second = first ? TreeNext(tree, TVGN_NEXT, first) : nullptr;
-    if (second == nullptr)
+    HTREEITEM item = TreeNext(tree, TVGN_CHILD, root);
+    for (int i = 0; i < index && item != nullptr; ++i)
+        item = TreeNext(tree, TVGN_NEXT, item);
+    if (item == nullptr)
         return false;
-    text = TreeItemText(tree, second);
-    const RECT rect = TreeItemRect(tree, second);
+    text = TreeItemText(tree, item);
+    const RECT rect = TreeItemRect(tree, item);
     point = CentreOf(rect);
     return !text.empty() && !::IsRectEmpty(&rect);
+}
+
+// The second entry of the contents.
+bool ContentsRow(HWND tree, std::string& text, POINT& point)
+{
+    return ContentsRowAt(tree, 1, text, point);
+}
+
+// Every entry's text in the tree, depth first; bounded, as the tree is another program's.
+std::vector<std::string> TreeTexts(HWND tree)
+{
+    constexpr size_t kMostEntries = 1000;
+    std::vector<std::string> texts;
+    std::vector<HTREEITEM> pending {TreeNext(tree, TVGN_ROOT, nullptr)};
+    while (!pending.empty() && texts.size() < kMostEntries) {
+        const HTREEITEM item = pending.back();
+        pending.pop_back();
+        if (item == nullptr)
+            continue;
+        texts.push_back(TreeItemText(tree, item));
+        pending.push_back(TreeNext(tree, TVGN_NEXT, item));
+        pending.push_back(TreeNext(tree, TVGN_CHILD, item));
+    }
+    return texts;
 }
 
 // ---- Scenarios ----
@@ -707,25 +782,97 @@ void ToolbarsMenuHidesAndShowsTheCaptionBar(Session& s)
     }
 }
 
-void LoadDocumentationCancelledChangesNothing(Session& s)
+// File > Load Documentation by mouse; the dialog, or null.
+HWND OpenLoadDocumentationByMouse(Session& s)
 {
-    const HWND tree = s.Find(kContentsTreeId);
-    const LRESULT entries = ::SendMessageA(tree, TVM_GETCOUNT, 0, 0);
     const RECT bar = WindowRect(MenuBarOf(s));
     constexpr int kFileTitle = 24;
     ViewerHand::Click({bar.left + kFileTitle, (bar.top + bar.bottom) / 2});
     const HWND file = s.WaitForPopup([](LONG) { return true; });
-    ASSERT_NE(file, nullptr);
+    if (file == nullptr)
+        return nullptr;
     // Down from the title first, then across: a diagonal would pass over View's title.
     ViewerHand::MoveTo({bar.left + kFileTitle, FirstItemPoint(file).y});
     ViewerHand::Click(FirstItemPoint(file));
-    const HWND dialog = s.viewer->WaitForDialog(kLoadDocCaption);
+    return s.viewer->WaitForDialog(kLoadDocCaption);
+}
+
+void LoadDocumentationCancelledChangesNothing(Session& s)
+{
+    const HWND tree = s.Find(kContentsTreeId);
+    const LRESULT entries = ::SendMessageA(tree, TVM_GETCOUNT, 0, 0);
+    const HWND dialog = OpenLoadDocumentationByMouse(s);
     ASSERT_NE(dialog, nullptr) << "Load Documentation did not open";
     SaveScreenshot(*s.viewer, "hand_load_documentation.png");
     ViewerHand::Click(CentreOf(WindowRect(::GetDlgItem(dialog, IDCANCEL))));
     EXPECT_TRUE(s.viewer->WaitForGone(dialog));
     EXPECT_EQ(WindowText(s.frame), kStartCaption);
     EXPECT_EQ(::SendMessageA(tree, TVM_GETCOUNT, 0, 0), entries);
+}
+
+// Whether any of the texts is one of the others.
+bool SharesAny(const std::vector<std::string>& texts, const std::vector<std::string>& others, std::string& shared)
+{
+    for (const std::string& text : texts) {
+        if (std::find(others.begin(), others.end(), text) != others.end()) {
+            shared = text;
+            return true;
+        }
+    }
+    return false;
+}
+
+void LoadDocumentationPicksAFixtureModule(Session& s)
+{
+    const HWND tree = s.Find(kContentsTreeId);
+    const HWND index = s.Find(kIndexListId);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_NE(index, nullptr);
+    const std::vector<std::string> ownTree = TreeTexts(tree);
+    const std::vector<std::string> ownIndex = ListTexts(index);
+    ASSERT_FALSE(ownTree.empty());
+    ASSERT_FALSE(ownIndex.empty());
+
+    const HWND dialog = OpenLoadDocumentationByMouse(s);
+    ASSERT_NE(dialog, nullptr) << "Load Documentation did not open";
+    const HWND list = ::GetDlgItem(dialog, kDocListId);
+    ASSERT_NE(list, nullptr);
+    const int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    int item = 0;
+    while (item < count && ListViewText(list, item, kDocFileColumn) != kFixtureFile)
+        ++item;
+    ASSERT_LT(item, count) << kFixtureFile << " is not offered";
+    EXPECT_EQ(ListViewText(list, item, 0), kFixtureTitle);
+    const RECT label = ListViewLabelRect(list, item);
+    ASSERT_FALSE(::IsRectEmpty(&label));
+    ViewerHand::Click(CentreOf(label));
+    EXPECT_TRUE(WaitUntil([&] {
+        return ::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == item;
+    })) << "the click did not select the fixture";
+    SaveScreenshot(*s.viewer, "hand_load_fixture_chosen.png");
+    ViewerHand::Click(CentreOf(WindowRect(::GetDlgItem(dialog, IDOK))));
+    EXPECT_TRUE(s.viewer->WaitForGone(dialog));
+
+    EXPECT_TRUE(s.viewer->WaitForText(s.frame, kFixtureFirstCaption)) << WindowText(s.frame);
+    const std::vector<std::string> fixtureTree = {"Fixture", "Alpha topic", "Long topic", "Gamma topic"};
+    std::vector<std::string> shown;
+    EXPECT_TRUE(WaitUntil([&] {
+        shown = TreeTexts(tree);
+        return shown == fixtureTree;
+    })) << "the contents hold "
+        << shown.size() << " entries, the first " << (shown.empty() ? "" : shown[0]);
+    std::string shared;
+    EXPECT_FALSE(SharesAny(shown, ownTree, shared)) << shared;
+    // The index lists the fixture's topics (one of them with a title too long to compare).
+    std::vector<std::string> entries;
+    EXPECT_TRUE(WaitUntil([&] {
+        entries = ListTexts(index);
+        return entries.size() == 3;
+    })) << entries.size()
+        << " index entries";
+    for (const char* title : {"Alpha topic", "Gamma topic"})
+        EXPECT_NE(std::find(entries.begin(), entries.end(), title), entries.end()) << title;
+    EXPECT_FALSE(SharesAny(entries, ownIndex, shared)) << shared;
 }
 
 void AboutByMouseClosesWithOk(Session& s)
@@ -860,6 +1007,106 @@ void BackAndForwardByMouse(Session& s)
     EXPECT_TRUE(s.viewer->WaitForText(s.frame, title + " - Lumidoc")) << WindowText(s.frame);
 }
 
+// The drop-down arrows at the right end of the Back and Forward buttons.
+constexpr int kBackArrow = 72;
+constexpr int kForwardArrow = 152;
+// The part of the toolbar a button covers, from its left end, on the screen.
+constexpr int kButtonHalfWidth = 28;
+
+RECT ToolbarButtonRect(const Session& s, int fromLeft)
+{
+    const RECT bar = WindowRect(StandardToolbarOf(s));
+    return {bar.left + fromLeft - kButtonHalfWidth, bar.top + 2, bar.left + fromLeft + kButtonHalfWidth,
+            bar.bottom - 2};
+}
+
+// How the button looks now, copied from the screen.
+std::unique_ptr<Canvas> ButtonLook(const Session& s, int fromLeft)
+{
+    const RECT rect = ToolbarButtonRect(s, fromLeft);
+    std::unique_ptr<Canvas> look(new Canvas(rect.right - rect.left, rect.bottom - rect.top));
+    CopyScreen(*look, rect);
+    return look;
+}
+
+// How the button looks once it holds still: two readings a moment apart agree.
+std::unique_ptr<Canvas> SettledButtonLook(const Session& s, int fromLeft)
+{
+    constexpr DWORD kApartMs = 250;
+    std::unique_ptr<Canvas> look = ButtonLook(s, fromLeft);
+    WaitUntil([&] {
+        ::Sleep(kApartMs);
+        std::unique_ptr<Canvas> now = ButtonLook(s, fromLeft);
+        const bool still = DifferentPixels(*now, *look) == 0;
+        look = std::move(now);
+        return still;
+    });
+    return look;
+}
+
+// Waits until the button looks as the picture does (same) or differs from it.
+bool WaitForButtonLook(const Session& s, int fromLeft, const Canvas& picture, bool same)
+{
+    return WaitUntil([&] { return (DifferentPixels(*ButtonLook(s, fromLeft), picture) == 0) == same; });
+}
+
+// Opens the drop-down list beside a button, photographs it and clicks the entry at index of
+// count; the list's entries are the history pages, nearest first.
+bool ChooseFromHistoryList(Session& s, int arrow, int index, int count, const char* screenshot)
+{
+    ViewerHand::Click(ToolbarPoint(s, arrow));
+    const HWND list = s.WaitForPopup([](LONG) { return true; });
+    if (list == nullptr)
+        return false;
+    SaveScreenshot(*s.viewer, screenshot);
+    // Straight down from the arrow into the list first: across the toolbar, the pointer would
+    // pass over the next button.
+    const POINT entry = ItemPoint(list, index, count);
+    constexpr int kIntoList = 4;
+    ViewerHand::MoveTo({ToolbarPoint(s, arrow).x, WindowRect(list).top + kIntoList});
+    ViewerHand::Click(entry);
+    return s.WaitForPopups(0);
+}
+
+void HistoryListsBesideBackAndForward(Session& s)
+{
+    const HWND page = s.Find(kViewPaneId);
+    ASSERT_NE(page, nullptr);
+    // The pointer rests on the page while the buttons are read, so that none is lit.
+    const POINT rest = CentreOf(WindowRect(page));
+    ViewerHand::MoveTo(rest);
+    // At the start there is nowhere to go: both buttons are greyed.
+    ASSERT_TRUE(s.viewer->WaitForIdle());
+    const std::unique_ptr<Canvas> backDisabled = SettledButtonLook(s, kBackButton);
+    const std::unique_ptr<Canvas> forwardDisabled = SettledButtonLook(s, kForwardButton);
+    std::string titles[3];
+    for (int row = 0; row < 3; ++row) {
+        POINT point {};
+        ASSERT_TRUE(ContentsRowAt(s.Find(kContentsTreeId), row, titles[row], point));
+        ViewerHand::Click(point);
+        ASSERT_TRUE(s.viewer->WaitForText(s.frame, titles[row] + " - Lumidoc")) << WindowText(s.frame);
+    }
+    ViewerHand::MoveTo(rest);
+    EXPECT_TRUE(WaitForButtonLook(s, kBackButton, *backDisabled, false)) << "Back stays greyed";
+    EXPECT_TRUE(WaitForButtonLook(s, kForwardButton, *forwardDisabled, true)) << "Forward is not greyed";
+    const std::unique_ptr<Canvas> backEnabled = SettledButtonLook(s, kBackButton);
+
+    // Back's list: the second page, the first, the start page; the first is chosen.
+    ASSERT_TRUE(ChooseFromHistoryList(s, kBackArrow, 1, 3, "hand_back_list.png")) << "Back's list did not work";
+    EXPECT_TRUE(s.viewer->WaitForText(s.frame, titles[0] + " - Lumidoc")) << WindowText(s.frame);
+    ViewerHand::MoveTo(rest);
+    EXPECT_TRUE(WaitForButtonLook(s, kBackButton, *backEnabled, true)) << "Back is not enabled";
+    EXPECT_TRUE(WaitForButtonLook(s, kForwardButton, *forwardDisabled, false)) << "Forward stays greyed";
+
+    // Forward's list: the second page, the third; the third is chosen, the newest page.
+    ASSERT_TRUE(ChooseFromHistoryList(s, kForwardArrow, 1, 2, "hand_forward_list.png"))
+        << "Forward's list did not work";
+    EXPECT_TRUE(s.viewer->WaitForText(s.frame, titles[2] + " - Lumidoc")) << WindowText(s.frame);
+    ViewerHand::MoveTo(rest);
+    EXPECT_TRUE(WaitForButtonLook(s, kBackButton, *backEnabled, true)) << "Back is not enabled";
+    EXPECT_TRUE(WaitForButtonLook(s, kForwardButton, *forwardDisabled, true)) << "Forward is not greyed";
+}
+
 void ContentBarCloseBoxAndToggle(Session& s)
 {
     const HWND bar = s.ContentBar();
@@ -888,11 +1135,13 @@ const Scenario kScenarios[] = {
     {"the Search tab", &SearchFindsAWordAndOpensTheResult, "hand_search.png"},
     {"the toolbar's search box", &ToolbarSearchBoxSearches, "hand_search_box.png"},
     {"Back and Forward", &BackAndForwardByMouse, "hand_back_forward.png"},
+    {"the lists beside Back and Forward", &HistoryListsBesideBackAndForward, "hand_history_lists.png"},
     {"menus by keyboard", &KeyboardMenusMoveWrapAndClose, "hand_keyboard_menus.png"},
     {"looks by mouse", &EachLookByMouseIsDrawnAndStored, nullptr},
     {"text size by mouse", &TextSizeByMouseChangesThePage, nullptr},
     {"View > Toolbars by mouse", &ToolbarsMenuHidesAndShowsTheCaptionBar, "hand_caption_bar_shown.png"},
     {"File > Load Documentation by mouse", &LoadDocumentationCancelledChangesNothing, nullptr},
+    {"a fixture module by File > Load Documentation", &LoadDocumentationPicksAFixtureModule, "hand_load_fixture.png"},
     {"About by mouse", &AboutByMouseClosesWithOk, "hand_about_closed.png"},
     {"the content bar's close box", &ContentBarCloseBoxAndToggle, "hand_bar_shown_again.png"},
     {"the content bar's edge", &ContentBarEdgeMakesItWider, "hand_bar_wider.png"},
