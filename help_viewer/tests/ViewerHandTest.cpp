@@ -627,9 +627,11 @@ HWND SlideToNextMenu(Session& s, LONG x, LONG left)
 {
     const RECT bar = WindowRect(MenuBarOf(s));
     const LONG middle = (bar.top + bar.bottom) / 2;
-    constexpr LONG kStep = 6;
+    constexpr LONG kStep = 8;
     constexpr LONG kTitlesWidth = 260;
-    constexpr DWORD kFollowMs = 500;
+    // Long enough for a loaded emulator to follow the pointer before it moves on to the next
+    // title, which would otherwise open in place of the one sought.
+    constexpr DWORD kFollowMs = 2000;
     for (; x < bar.left + kTitlesWidth; x += kStep) {
         ViewerHand::MoveTo({x, middle});
         HWND next = nullptr;
