@@ -127,133 +127,9 @@ void SaveScreenshot(const ViewerProcess& viewer, const char* name)
 
 // ---- Reading the viewer's windows from outside ----
 
-// Memory inside the viewer's process, for the messages that take a pointer.
-class RemoteMemory {
-public:
-    RemoteMemory(HWND window, size_t size) : m_size(size)
-    {
-        DWORD processId = 0;
-        ::GetWindowThreadProcessId(window, &processId);
-        m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-        if (m_process)
-            m_address = ::VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-    }
-    ~RemoteMemory()
-    {
-        if (m_address)
-            ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
-        if (m_process)
-            ::CloseHandle(m_process);
-    }
-    RemoteMemory(const RemoteMemory&) = delete;
-    RemoteMemory& operator=(const RemoteMemory&) = delete;
-
-    char* Address() const { return static_cast<char*>(m_address); }
-    bool Write(const void* data, size_t size) const
-    {
-        return m_address && size <= m_size && ::WriteProcessMemory(m_process, m_address, data, size, nullptr);
-    }
-    bool Read(void* data, size_t size, size_t offset = 0) const
-    {
-        return m_address && offset + size <= m_size &&
-            ::ReadProcessMemory(m_process, Address() + offset, data, size, nullptr);
-    }
-
-private:
-    HANDLE m_process = nullptr;
-    void* m_address = nullptr;
-    size_t m_size;
-};
-
 HTREEITEM TreeNext(HWND tree, UINT code, HTREEITEM item)
 {
     return reinterpret_cast<HTREEITEM>(::SendMessageA(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
-}
-
-std::string TreeItemText(HWND tree, HTREEITEM item)
-{
-    constexpr size_t kTextSize = 260;
-    RemoteMemory memory(tree, sizeof(TVITEMA) + kTextSize);
-    TVITEMA request {};
-    request.mask = TVIF_TEXT;
-    request.hItem = item;
-    request.pszText = memory.Address() + sizeof(TVITEMA);
-    request.cchTextMax = kTextSize;
-    char text[kTextSize] = {};
-    if (!memory.Write(&request, sizeof request) ||
-        !::SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(memory.Address())) ||
-        !memory.Read(text, kTextSize - 1, sizeof(TVITEMA)))
-        return std::string();
-    return text;
-}
-
-// The item's text rectangle on the screen (empty when it is not shown).
-RECT TreeItemRect(HWND tree, HTREEITEM item)
-{
-    RemoteMemory memory(tree, sizeof(RECT));
-    // The request carries the item where the answer's rectangle goes.
-    RECT rect {};
-    static_assert(sizeof item <= sizeof rect, "an item handle fits in a rectangle");
-    std::memcpy(&rect, &item, sizeof item);
-    if (!memory.Write(&rect, sizeof rect) ||
-        !::SendMessageA(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(memory.Address())) ||
-        !memory.Read(&rect, sizeof rect))
-        return RECT {};
-    ::MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-// A list box entry's text; asked for in UTF-16, the form the system carries across processes.
-std::string ListText(HWND list, int item)
-{
-    wchar_t text[512] = {};
-    if (::SendMessageW(list, LB_GETTEXTLEN, item, 0) < static_cast<LRESULT>(sizeof text / sizeof text[0]))
-        ::SendMessageW(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(text));
-    char narrow[1024] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow - 1, nullptr, nullptr);
-    return narrow;
-}
-
-// Every entry of a list box, bounded.
-std::vector<std::string> ListTexts(HWND list)
-{
-    constexpr int kMostEntries = 1000;
-    const int count = std::min(static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0)), kMostEntries);
-    std::vector<std::string> texts;
-    for (int item = 0; item < count; ++item)
-        texts.push_back(ListText(list, item));
-    return texts;
-}
-
-// A list view cell's text, through memory in the list's process.
-std::string ListViewText(HWND list, int item, int column)
-{
-    constexpr size_t kTextSize = 260;
-    RemoteMemory memory(list, sizeof(LVITEMA) + kTextSize);
-    LVITEMA request {};
-    request.iSubItem = column;
-    request.cchTextMax = kTextSize;
-    request.pszText = memory.Address() + sizeof(LVITEMA);
-    char text[kTextSize] = {};
-    if (!memory.Write(&request, sizeof request) ||
-        !::SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(memory.Address())) ||
-        !memory.Read(text, kTextSize - 1, sizeof(LVITEMA)))
-        return std::string();
-    return text;
-}
-
-// A list view row's label on the screen (empty when it cannot be read).
-RECT ListViewLabelRect(HWND list, int item)
-{
-    RemoteMemory memory(list, sizeof(RECT));
-    RECT rect {};
-    rect.left = LVIR_LABEL;
-    if (!memory.Write(&rect, sizeof rect) ||
-        !::SendMessageA(list, LVM_GETITEMRECT, item, reinterpret_cast<LPARAM>(memory.Address())) ||
-        !memory.Read(&rect, sizeof rect))
-        return RECT {};
-    ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 // The middle of a list item's row on the screen; the item must be scrolled into view.
@@ -831,7 +707,7 @@ void LoadDocumentationPicksAFixtureModule(Session& s)
     ASSERT_NE(tree, nullptr);
     ASSERT_NE(index, nullptr);
     const std::vector<std::string> ownTree = TreeTexts(tree);
-    const std::vector<std::string> ownIndex = ListTexts(index);
+    const std::vector<std::string> ownIndex = ListBoxTexts(index);
     ASSERT_FALSE(ownTree.empty());
     ASSERT_FALSE(ownIndex.empty());
 
@@ -868,7 +744,7 @@ void LoadDocumentationPicksAFixtureModule(Session& s)
     // The index lists the fixture's topics (one of them with a title too long to compare).
     std::vector<std::string> entries;
     EXPECT_TRUE(WaitUntil([&] {
-        entries = ListTexts(index);
+        entries = ListBoxTexts(index);
         return entries.size() == 3;
     })) << entries.size()
         << " index entries";

@@ -1,7 +1,9 @@
 #include "ViewerProcess.h"
 
 #include "Files.h"
+#include "RemoteMemory.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -268,4 +270,86 @@ std::vector<std::string> FilesIn(const std::string& folder)
     } while (::FindNextFileA(search, &found));
     ::FindClose(search);
     return names;
+}
+
+namespace {
+
+// Asks for an item's text with the request in the control's process and the text behind it.
+template <class Item>
+std::string RemoteItemText(HWND window, UINT message, WPARAM wParam, Item request)
+{
+    constexpr size_t kTextSize = 260;
+    RemoteMemory memory(window, sizeof(Item) + kTextSize);
+    request.pszText = memory.Address() + sizeof(Item);
+    request.cchTextMax = kTextSize;
+    char text[kTextSize] = {};
+    if (!memory.Write(&request, sizeof request) || !::SendMessageA(window, message, wParam, memory.AsParam()) ||
+        !memory.Read(text, kTextSize - 1, sizeof(Item)))
+        return std::string();
+    return text;
+}
+
+// Asks for a rectangle that the request fills in, mapped to the screen.
+RECT RemoteScreenRect(HWND window, UINT message, WPARAM wParam, RECT request)
+{
+    RemoteMemory memory(window, sizeof(RECT));
+    RECT rect = request;
+    if (!memory.Write(&rect, sizeof rect) || !::SendMessageA(window, message, wParam, memory.AsParam()) ||
+        !memory.Read(&rect, sizeof rect))
+        return RECT {};
+    ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+}  // namespace
+
+std::string TreeItemText(HWND tree, HTREEITEM item)
+{
+    TVITEMA request {};
+    request.mask = TVIF_TEXT;
+    request.hItem = item;
+    return RemoteItemText(tree, TVM_GETITEMA, 0, request);
+}
+
+RECT TreeItemRect(HWND tree, HTREEITEM item)
+{
+    // The request carries the item where the answer's rectangle goes.
+    RECT request {};
+    static_assert(sizeof item <= sizeof request, "an item handle fits in a rectangle");
+    std::memcpy(&request, &item, sizeof item);
+    return RemoteScreenRect(tree, TVM_GETITEMRECT, TRUE, request);
+}
+
+std::string ListViewText(HWND list, int item, int column)
+{
+    LVITEMA request {};
+    request.iSubItem = column;
+    return RemoteItemText(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item), request);
+}
+
+RECT ListViewLabelRect(HWND list, int item)
+{
+    RECT request {};
+    request.left = LVIR_LABEL;
+    return RemoteScreenRect(list, LVM_GETITEMRECT, static_cast<WPARAM>(item), request);
+}
+
+std::string ListText(HWND list, int item)
+{
+    wchar_t text[512] = {};
+    if (::SendMessageW(list, LB_GETTEXTLEN, item, 0) < static_cast<LRESULT>(sizeof text / sizeof text[0]))
+        ::SendMessageW(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(text));
+    char narrow[1024] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, text, -1, narrow, sizeof narrow - 1, nullptr, nullptr);
+    return narrow;
+}
+
+std::vector<std::string> ListBoxTexts(HWND list)
+{
+    constexpr int kMostEntries = 1000;
+    const int count = std::min(static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0)), kMostEntries);
+    std::vector<std::string> texts;
+    for (int item = 0; item < count; ++item)
+        texts.push_back(ListText(list, item));
+    return texts;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -57,6 +58,18 @@ private:
 std::string WindowText(HWND window);
 // A child anywhere below the window with that control id, or null.
 HWND FindDescendant(HWND window, int id);
+
+// Another process's tree and list view controls, asked through memory in that process: an
+// item's text (empty when it cannot be read) and its label's rectangle on the screen (empty when
+// it is not shown).
+std::string TreeItemText(HWND tree, HTREEITEM item);
+RECT TreeItemRect(HWND tree, HTREEITEM item);
+std::string ListViewText(HWND list, int item, int column);
+RECT ListViewLabelRect(HWND list, int item);
+// A list box entry's text, and every entry's (bounded), asked for in UTF-16: the form the system
+// carries across processes.
+std::string ListText(HWND list, int item);
+std::vector<std::string> ListBoxTexts(HWND list);
 
 // Brings the window to the front and types a key with modifiers held (VK_CONTROL, VK_SHIFT).
 bool TypeKeys(HWND window, std::initializer_list<WORD> modifiers, WORD key);

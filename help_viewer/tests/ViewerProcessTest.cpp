@@ -1,6 +1,7 @@
 // The viewer as a user meets it: Lumidoc.exe started as a program of its own with the command
 // lines the barcode dialog and users give it, read from outside (windows, texts, the registry
 // after exit), with PendrelEn.dll and the fixture modules beside it.
+#include "RemoteMemory.h"
 #include "ViewerProcess.h"
 
 #include "Canvas.h"
@@ -80,62 +81,6 @@ bool Holds(const std::vector<std::string>& texts, const std::string& text)
     return std::find(texts.begin(), texts.end(), text) != texts.end();
 }
 
-// Memory inside the viewer's process, for the list view messages that take a pointer.
-class RemoteMemory {
-public:
-    RemoteMemory(HWND window, size_t size) : m_size(size)
-    {
-        DWORD processId = 0;
-        ::GetWindowThreadProcessId(window, &processId);
-        m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-        if (m_process)
-            m_address = ::VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-    }
-    ~RemoteMemory()
-    {
-        if (m_address)
-            ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
-        if (m_process)
-            ::CloseHandle(m_process);
-    }
-    RemoteMemory(const RemoteMemory&) = delete;
-    RemoteMemory& operator=(const RemoteMemory&) = delete;
-
-    void* Address() const { return m_address; }
-    bool Write(const void* data, size_t size, size_t offset = 0) const
-    {
-        return m_address && offset + size <= m_size &&
-            ::WriteProcessMemory(m_process, static_cast<char*>(m_address) + offset, data, size, nullptr);
-    }
-    bool Read(void* data, size_t size, size_t offset = 0) const
-    {
-        return m_address && offset + size <= m_size &&
-            ::ReadProcessMemory(m_process, static_cast<char*>(m_address) + offset, data, size, nullptr);
-    }
-
-private:
-    HANDLE m_process = nullptr;
-    void* m_address = nullptr;
-    size_t m_size;
-};
-
-// A list view item's text in another process.
-std::string ListItemText(HWND list, int item, int column)
-{
-    constexpr size_t kTextSize = 260;
-    RemoteMemory memory(list, sizeof(LVITEMA) + kTextSize);
-    LVITEMA request {};
-    request.iSubItem = column;
-    request.cchTextMax = kTextSize;
-    request.pszText = static_cast<char*>(memory.Address()) + sizeof(LVITEMA);
-    char text[kTextSize] = {};
-    if (!memory.Write(&request, sizeof request) ||
-        !::SendMessageA(list, LVM_GETITEMTEXTA, item, reinterpret_cast<LPARAM>(memory.Address())) ||
-        !memory.Read(text, kTextSize - 1, sizeof(LVITEMA)))
-        return std::string();
-    return text;
-}
-
 bool SelectListItem(HWND list, int item)
 {
     RemoteMemory memory(list, sizeof(LVITEMA));
@@ -143,7 +88,7 @@ bool SelectListItem(HWND list, int item)
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
     return memory.Write(&state, sizeof state) &&
-        ::SendMessageA(list, LVM_SETITEMSTATE, item, reinterpret_cast<LPARAM>(memory.Address()));
+        ::SendMessageA(list, LVM_SETITEMSTATE, item, memory.AsParam());
 }
 
 // The file names of the documentations the Load Documentation dialog offers, lower case.
@@ -152,7 +97,7 @@ std::vector<std::string> OfferedFiles(HWND list)
     std::vector<std::string> files;
     const int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int item = 0; item < count; ++item)
-        files.push_back(Lower(ListItemText(list, item, kFileColumn)));
+        files.push_back(Lower(ListViewText(list, item, kFileColumn)));
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -360,7 +305,7 @@ TEST_F(ViewerProcessTest, WithoutTheSwitchTheUserPicksADocumentationOrEndsThePro
         const HWND list = ::GetDlgItem(dialog, kDocListId);
         const int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
         int item = 0;
-        while (item < count && Lower(ListItemText(list, item, kFileColumn)) != "hvdoca.dll")
+        while (item < count && Lower(ListViewText(list, item, kFileColumn)) != "hvdoca.dll")
             ++item;
         ASSERT_LT(item, count);
         ASSERT_TRUE(SelectListItem(list, item));
@@ -423,19 +368,6 @@ TEST_F(ViewerProcessTest, SaveOpenAndNewKeysOpenNoDialogAndWriteNoFile)
 
 // ---- What the full main frame adds ----
 
-
-std::vector<std::string> ListBoxTexts(HWND list)
-{
-    std::vector<std::string> texts;
-    const int count = static_cast<int>(::SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int item = 0; item < count; ++item) {
-        char text[512] = {};
-        if (::SendMessageA(list, LB_GETTEXTLEN, item, 0) < static_cast<LRESULT>(sizeof text))
-            ::SendMessageA(list, LB_GETTEXT, item, reinterpret_cast<LPARAM>(text));
-        texts.push_back(text);
-    }
-    return texts;
-}
 
 bool ContentBarShown(HWND frame)
 {

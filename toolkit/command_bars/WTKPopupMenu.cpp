@@ -1,6 +1,7 @@
 #include "command_bars/WTKPopupMenu.h"
 
 #include "command_bars/WTKCommandManager.h"
+#include "command_bars/WTKMenuAnimationOff.h"
 #include "command_bars/WTKMenuBar.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKPopupMenuBar.h"
@@ -1052,10 +1053,8 @@ void CWTKPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         }
         return;
     case VK_RIGHT: {
-        const int nOldAnimation = CWTKToolBar::s_nMenuAnimation;
-        CWTKToolBar::s_nMenuAnimation = kAnimationNone;
+        const CWTKMenuAnimationOff animationOff;
         auto* pHot = dynamic_cast<CWTKToolbarMenuButton*>(m_pMenuBar->GetHighlightedButton());
-        const HWND hWndSelf = m_hWnd;
         if (pHot != nullptr && pHot->HasMenu() && !pHot->IsDroppedDown() && pHot->OpenPopupMenu(m_pMenuBar.get())) {
             if (CWTKPopupMenu* pSub = pHot->GetPopupMenu())
                 pSub->SendMessage(WM_KEYDOWN, VK_HOME);
@@ -1064,8 +1063,6 @@ void CWTKPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         } else if (pParentPopup != nullptr && pParentPopup->GetSafeHwnd() != nullptr) {
             pParentPopup->SendMessage(WM_KEYDOWN, VK_RIGHT);
         }
-        CWTKToolBar::s_nMenuAnimation = nOldAnimation;
-        (void)hWndSelf;
         return;
     }
     case VK_DOWN:

@@ -2,6 +2,7 @@
 
 #include "command_bars/CustomizeButton.h"
 #include "command_bars/WTKCommandUsageCounter.h"
+#include "command_bars/WTKMenuAnimationOff.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKToolbarMenuButton.h"
@@ -803,12 +804,7 @@ BOOL CWTKToolBar::DropDownMenu(CWTKToolbarButton* pButton)
     // Only a menu button opens a popup on a click; a plain button answers FALSE.
     if (pButton == nullptr || !pButton->OnClick(this, TRUE))
         return FALSE;
-    // Opened from the keyboard: the first item is the one Return would choose.
-    if (auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton)) {
-        CWTKPopupMenu* pPopup = pMenuButton->GetPopupMenu();
-        if (pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd()))
-            pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
-    }
+    SelectFirstMenuItem(pButton);
     m_iHighlighted = ButtonToIndex(pButton);
     InvalidateButton(m_iHighlighted);
     return TRUE;
@@ -911,14 +907,21 @@ BOOL CWTKToolBar::TranslateChar(UINT nChar)
     CWTKToolbarButton* pButton = nullptr;
     if (!m_AcellKeys.Lookup(uiUpper, pButton) || pButton == nullptr)
         return FALSE;
-    // A menu opened by its key appears at once, as every menu the keyboard opens.
-    const int nOldAnimation = s_nMenuAnimation;
-    s_nMenuAnimation = 0;
-    const BOOL bDropped = DropDownMenu(pButton);
-    s_nMenuAnimation = nOldAnimation;
-    if (bDropped)
-        return TRUE;
+    {
+        const CWTKMenuAnimationOff animationOff;
+        if (DropDownMenu(pButton))
+            return TRUE;
+    }
     return SendCommand(pButton);
+}
+
+void CWTKToolBar::SelectFirstMenuItem(CWTKToolbarButton* pButton)
+{
+    // Opened from the keyboard: the first item is the one Return would choose.
+    auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton);
+    CWTKPopupMenu* pPopup = pMenuButton != nullptr ? pMenuButton->GetPopupMenu() : nullptr;
+    if (pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd()))
+        pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
 }
 
 BOOL CWTKToolBar::PrevMenu()
@@ -944,15 +947,12 @@ BOOL CWTKToolBar::MoveToMenu(int iStep)
             (pMenuButton->m_nStyle & TBBS_DISABLED) != 0)
             continue;
         const HWND hWndSelf = GetSafeHwnd();
-        const int nOldAnimation = s_nMenuAnimation;
-        s_nMenuAnimation = 0;
-        OnChangeHot(i);
-        s_nMenuAnimation = nOldAnimation;
-        if (!::IsWindow(hWndSelf))
-            return TRUE;
-        CWTKPopupMenu* pPopup = pMenuButton->GetPopupMenu();
-        if (pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd()))
-            pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
+        {
+            const CWTKMenuAnimationOff animationOff;
+            OnChangeHot(i);
+        }
+        if (::IsWindow(hWndSelf))
+            SelectFirstMenuItem(pMenuButton);
         return TRUE;
     }
     return FALSE;

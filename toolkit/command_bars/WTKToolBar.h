@@ -180,6 +180,7 @@ public:
     // Moves the open menu to the next enabled menu button in the direction (-1, 1), wrapping
     // around; FALSE when no menu is open or there is no other.
     BOOL MoveToMenu(int iStep);
+    void SelectFirstMenuItem(CWTKToolbarButton* pButton);
     BOOL IsButtonHighlighted(int iButton) const;
     const CObList& GetAllButtons() const { return m_Buttons; }
     const CObList& GetOriginalItems() const { return m_OrigButtons; }
