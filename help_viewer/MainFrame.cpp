@@ -103,7 +103,6 @@ int CMainFrame::OnCreate(LPCREATESTRUCTA lpcs)
     DockControlBar(&m_wndToolBar);
     // The content bar's style names the left side.
     DockControlBar(&m_wndContentBar, FW_IDW_DOCKBAR_LEFT);
-    // The page-address export was bound when the module was loaded.
     return 0;
 }
 

@@ -54,7 +54,7 @@ public:
     }
 
     static std::string BesideVantrix() { return InstallFolder() + "\\" + kDialogModule; }
-    static std::string BesideProgram() { return ProgramFolder() + "\\" + kDialogModule; }
+    static std::string BesideProgram() { return ProgramFile(kDialogModule); }
 
     void InstallFake(const char* mode)
     {

@@ -43,7 +43,7 @@ public:
         g_workFolder = MakeTempFolder("GlyphoraVantrixWork");
         // Nothing in the current folder may stand in for the dialog module.
         SetCurrentDirectoryA(g_workFolder.c_str());
-        const std::string built = ProgramFolder() + "\\..\\Vantrix.dll";
+        const std::string built = ProgramFile("..\\Vantrix.dll");
         ASSERT_TRUE(CopyFileA(built.c_str(), VantrixPath().c_str(), FALSE)) << built;
         g_module = LoadLibraryA(VantrixPath().c_str());
         ASSERT_NE(nullptr, g_module);
@@ -70,14 +70,6 @@ std::string InstallFolder()
     return g_installFolder;
 }
 
-std::string ProgramFolder()
-{
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of('\\'));
-}
-
 std::string VantrixPath()
 {
     return g_installFolder + "\\Vantrix.dll";
@@ -90,7 +82,7 @@ HMODULE VantrixModule()
 
 void PlaceFile(const std::string& sourceName, const std::string& target)
 {
-    const std::string source = ProgramFolder() + "\\" + sourceName;
+    const std::string source = ProgramFolder() + sourceName;
     ASSERT_TRUE(CopyFileA(source.c_str(), target.c_str(), FALSE)) << source << " -> " << target;
 }
 

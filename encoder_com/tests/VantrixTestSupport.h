@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Files.h"
+
 // What every test of the encoder shares: a private install folder holding a
 // copy of Vantrix.dll, registered for the whole run, and a client that talks
 // to "Vantrix.Encoder" as a macro does.
@@ -13,7 +15,6 @@
 
 namespace VantrixTest {
 std::string InstallFolder();  // the copy of Vantrix.dll lives here
-std::string ProgramFolder();  // this test program's folder
 std::string VantrixPath();
 HMODULE VantrixModule();  // the registered copy, kept loaded
 

@@ -41,7 +41,7 @@ public:
 void FwUpdateMenuItems(CMenu* pMenu, CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
 // Records the state asked of it without touching any item (is the command enabled?).
-class CTestCmdUI : public CCmdUI {
+class CCmdUIStateRecorder : public CCmdUI {
 public:
     void Enable(BOOL bOn = TRUE) override
     {

@@ -326,7 +326,7 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         if (nID == 0)
             return FALSE;
         // A menu or accelerator command that has become disabled is not carried out.
-        CTestCmdUI state;
+        CCmdUIStateRecorder state;
         state.m_nID = nID;
         OnCmdMsg(nID, (int)CN_UPDATE_COMMAND_UI, &state, nullptr);
         if (!state.m_bEnabled)

@@ -75,7 +75,7 @@ public:
     }
     bool Enabled(UINT id) const
     {
-        CTestCmdUI ui;
+        CCmdUIStateRecorder ui;
         ui.m_nID = id;
         ui.DoUpdate(m_pFrame, TRUE);
         return ui.m_bEnabled != FALSE;

@@ -59,7 +59,7 @@ protected:
     {
         std::vector<UINT> checked;
         for (UINT nId : kLookIds) {
-            CTestCmdUI ui;
+            CCmdUIStateRecorder ui;
             ui.m_nID = nId;
             ui.m_nCheck = -1;
             ui.DoUpdate(viewer.Frame(), FALSE);
@@ -293,7 +293,7 @@ TEST_F(LookTest, ScreenshotsOfEachLookWithTheViewMenuOpen)
         Canvas shot(frame.right - frame.left, frame.bottom - frame.top, kBlack);
         CopyWindowAt(shot, viewer.Frame()->GetSafeHwnd(), {frame.left, frame.top});
         CopyWindowAt(shot, pPopup->GetSafeHwnd(), {frame.left, frame.top});
-        EXPECT_TRUE(shot.WritePng(ViewerScreenshotPath(look.file)));
+        EXPECT_TRUE(shot.WritePng(ScreenshotPath(look.file)));
         // A strip across the menu bar and the toolbar tells the looks apart.
         std::vector<COLORREF> strip;
         for (int y = 0; y < 90 && y < shot.Height(); ++y)

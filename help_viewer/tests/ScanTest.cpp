@@ -18,7 +18,7 @@ namespace {
 // A folder of candidates beside the test program, made afresh.
 class ScanFolder {
 public:
-    explicit ScanFolder(const char* name) : m_path(TestFolder() + name)
+    explicit ScanFolder(const char* name) : m_path(ProgramFolder() + name)
     {
         Remove();
         ::CreateDirectoryA(m_path.c_str(), nullptr);
@@ -31,7 +31,7 @@ public:
     std::string File(const std::string& name) const { return m_path + "\\" + name; }
     bool Copy(const char* module, const std::string& name) const
     {
-        return ::CopyFileA((TestFolder() + module).c_str(), File(name).c_str(), FALSE) != FALSE;
+        return ::CopyFileA((ProgramFolder() + module).c_str(), File(name).c_str(), FALSE) != FALSE;
     }
     bool Write(const std::string& name, const std::string& bytes) const
     {
@@ -115,7 +115,7 @@ TEST(DocumentationScan, FoldersTooLongOrMissingScanNothing)
 {
     const std::string deep = "C:\\" + std::string(MAX_PATH, 'd');
     EXPECT_TRUE(ScanDocumentations(deep.c_str()).empty());
-    EXPECT_TRUE(ScanDocumentations((TestFolder() + "no such folder").c_str()).empty());
+    EXPECT_TRUE(ScanDocumentations((ProgramFolder() + "no such folder").c_str()).empty());
 }
 
 // The probe reads untrusted files: cut anywhere, a module never answers wrongly or crashes.
@@ -126,13 +126,13 @@ TEST(DocumentationScan, ExportProbeOnWholeAndCutModules)
         bool exports;
     } rows[] = {{"HvDocA.dll", true}, {"HvDocB.dll", true}, {"HvDocC.dll", false}, {"HvDocD.dll", false}};
     for (const auto& row : rows)
-        EXPECT_EQ(bool(ModuleFileExports((TestFolder() + row.module).c_str(), "Get_Lumidoc_Doc_Name")), row.exports)
+        EXPECT_EQ(bool(ModuleFileExports((ProgramFolder() + row.module).c_str(), "Get_Lumidoc_Doc_Name")), row.exports)
             << row.module;
-    EXPECT_TRUE(ModuleFileExports((TestFolder() + "HvDocC.dll").c_str(), "GetURL"));
-    EXPECT_FALSE(ModuleFileExports((TestFolder() + "HvDocA.dll").c_str(), "Get_Lumidoc"));
-    EXPECT_FALSE(ModuleFileExports((TestFolder() + "no such.dll").c_str(), "GetURL"));
+    EXPECT_TRUE(ModuleFileExports((ProgramFolder() + "HvDocC.dll").c_str(), "GetURL"));
+    EXPECT_FALSE(ModuleFileExports((ProgramFolder() + "HvDocA.dll").c_str(), "Get_Lumidoc"));
+    EXPECT_FALSE(ModuleFileExports((ProgramFolder() + "no such.dll").c_str(), "GetURL"));
 
-    const std::string whole = ReadAll(TestFolder() + "HvDocA.dll");
+    const std::string whole = ReadAll(ProgramFolder() + "HvDocA.dll");
     ASSERT_GT(whole.size(), 4096u);
     ScanFolder folder("probe");
     for (size_t length :

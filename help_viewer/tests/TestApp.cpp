@@ -65,19 +65,6 @@ void ForgetFixtureInitialisation()
         ::SetEnvironmentVariableA(LoadedVariable(kind).c_str(), nullptr);
 }
 
-std::string TestFolder()
-{
-    return ProgramFolder();
-}
-
-std::string ViewerScreenshotPath(const char* name)
-{
-    // The build tree's screenshot folder, beside the architecture's trees.
-    const std::string folder = ProgramFolder() + "..\\..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + "\\" + name;
-}
-
 MessageBoxRecorder::MessageBoxRecorder() : m_previous(FwSetMessageBoxFunction(&RecordMessageBox))
 {
     g_recorder = this;
@@ -126,5 +113,5 @@ bool SaveWindowShot(HWND window, const char* name)
     RECT rect {};
     ::GetWindowRect(window, &rect);
     Canvas shot(rect.right - rect.left, rect.bottom - rect.top, kBlack);
-    return shot.CopyFromWindow(window, true) && shot.WritePng(ViewerScreenshotPath(name));
+    return shot.CopyFromWindow(window, true) && shot.WritePng(ScreenshotPath(name));
 }

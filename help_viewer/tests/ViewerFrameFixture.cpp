@@ -49,7 +49,7 @@ void ViewerFrameFixture::Command(UINT nID) const
 
 int ViewerFrameFixture::CheckOf(UINT nID) const
 {
-    CTestCmdUI ui;
+    CCmdUIStateRecorder ui;
     ui.m_nID = nID;
     ui.m_nCheck = -1;
     ui.DoUpdate(m_pFrame, FALSE);

@@ -114,9 +114,7 @@ bool ViewShowsAPage(HWND view, const char* screenshot)
     ::BitBlt(shot.Handle(), 0, 0, shot.Width(), shot.Height(), screen, rect.left, rect.top, SRCCOPY);
     ::ReleaseDC(nullptr, screen);
     if (screenshot) {
-        const std::string folder = ProgramFolder() + "..\\..\\screenshots";
-        ::CreateDirectoryA(folder.c_str(), nullptr);
-        shot.WritePng(folder + "\\" + screenshot);
+        shot.WritePng(ScreenshotPath(screenshot));
     }
     return !shot.BoundsOfOther(shot.Pixel(0, 0)).IsRectEmpty();
 }

@@ -20,9 +20,6 @@ std::string LoadedVariable(char kind);
 bool FixtureInitialised(char kind);
 void ForgetFixtureInitialisation();
 
-// The file beside the running program; the build's screenshot folder.
-std::string TestFolder();
-std::string ViewerScreenshotPath(const char* name);
 
 // Frees the process's content module when a test ends.
 class ContentModuleGuard {

@@ -2,6 +2,8 @@
 // user-mode emulation included: a handler that expects one sees its code, kind and address,
 // code that guards its memory accesses keeps working, and an unhandled one ends the program at
 // once with the violation as its exit code.
+#include "Files.h"
+
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -65,14 +67,6 @@ DWORD WINAPI Touch(void* parameter)
     return 0;
 }
 
-std::string ProgramFolder()
-{
-    char path[MAX_PATH] {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    return folder.substr(0, folder.find_last_of("\\/") + 1);
-}
-
 // Reserved address space: no page is there to read or write.
 struct ReservedPage {
     void* base = VirtualAlloc(nullptr, 4096, MEM_RESERVE, PAGE_NOACCESS);
@@ -127,7 +121,7 @@ TEST(AccessViolation, GuardedProbesOfMemoryAnswerInsteadOfFaulting)
 
 TEST(AccessViolation, AnUnhandledOneEndsTheProgramWithItsCode)
 {
-    std::string program = ProgramFolder() + "unhandled_fault.exe";
+    std::string program = ProgramFile("unhandled_fault.exe");
     STARTUPINFOA startup {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process {};

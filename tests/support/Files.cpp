@@ -32,9 +32,21 @@ bool TouchFile(const std::string& path)
     return true;
 }
 
+std::string BuildTreeFolder()
+{
+    // Test programs sit at different depths of the build tree; its root holds the cache file.
+    std::string folder = ProgramFolder();
+    for (int depth = 0; depth < 4 && !folder.empty(); ++depth) {
+        if (FileExists(folder + "CMakeCache.txt"))
+            return folder;
+        folder += "..\\";
+    }
+    return ProgramFolder() + "..\\";
+}
+
 std::string ScreenshotFolder()
 {
-    const std::string strFolder = ProgramFolder() + "..\\screenshots";
+    const std::string strFolder = BuildTreeFolder() + "screenshots";
     ::CreateDirectoryA(strFolder.c_str(), nullptr);
     return strFolder;
 }

@@ -13,8 +13,10 @@ bool FileExists(const std::string& path);
 // Creates an empty file, or empties one that is there.
 bool TouchFile(const std::string& path);
 
-// The folder the tests save their screenshots in (created when missing): "screenshots" beside
-// the folder of the running program.
+// The root of the build tree the running program belongs to, with a trailing backslash.
+std::string BuildTreeFolder();
+// The folder the tests save their screenshots in (created when missing): "screenshots" in the
+// root of the build tree.
 std::string ScreenshotFolder();
 // A file of that folder.
 std::string ScreenshotPath(const char* name);

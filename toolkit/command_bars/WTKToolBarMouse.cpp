@@ -84,9 +84,9 @@ BOOL IsSkippedForUpdate(const CWTKToolbarButton* pButton)
 }
 
 // A user tool's command has no handler: the tools manager runs it.
-BOOL DisablesIfNoHandler(BOOL bDisableIfNoHandler, UINT nID)
+BOOL DisablesIfNoHandler(BOOL bDisableIfNoHndler, UINT nID)
 {
-    return bDisableIfNoHandler && !WTKIsUserToolCmd(nID);
+    return bDisableIfNoHndler && !WTKIsUserToolCmd(nID);
 }
 
 }  // namespace

@@ -178,9 +178,6 @@ protected:
     // The toolbar the button was last placed on (set by OnChangeParentWnd), for the look.
     const CWTKToolBarInfo* m_pParentBar = nullptr;
 
-    // Image and command manager bookkeeping shared by the constructor and SetImage.
-    void RecordImage(int iImage);
-
 private:
     static BOOL m_bRecordImages;
 };

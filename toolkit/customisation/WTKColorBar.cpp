@@ -392,7 +392,7 @@ void CWTKColorBar::Serialize(CArchive& ar)
 
 BOOL CWTKColorBar::IsCommandEnabled(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
-    CTestCmdUI state;
+    CCmdUIStateRecorder state;
     state.m_nID = m_settings.uiCommandID;
     const BOOL bHandled = state.DoUpdate(pTarget, FALSE);
     if (state.m_bEnableChanged)

@@ -212,7 +212,6 @@ protected:
 
     // ---- Non-client ----
     void NcCalcClient(LPRECT pRc, UINT nDockBarID);
-    void NcPaintGripper(CDC* pDC, const CRect& rcClient);
     void RedrawButton(const CCaptionButton& btn);
     void HotTrack(CPoint ptScreen);
     // Caption buttons lose their pressed and highlighted states.

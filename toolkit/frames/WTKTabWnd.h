@@ -195,8 +195,6 @@ protected:
     void SetTabsScrollPositions();
     void UpdateScrollButtonsState();
     void SetScrollOffset(int nOffset);
-    // Tabs that get the space of the 3-D style when they do not fit.
-    void ShareTabWidths(int nWidthAvailable);
     void PassClickToParent(UINT message, UINT nFlags, CPoint point);
     // The rectangle the look outlines for a flat tab.
     CRect FlatTabOutlineRect(int iTab) const;

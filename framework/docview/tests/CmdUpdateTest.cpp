@@ -143,7 +143,7 @@ TEST_F(DocViewTest, KeyIndicatorsAreEnabledWhileTheirLockIsOn)
             ::GetKeyboardState(keys);
             keys[row.nVirtKey] = toggled;
             ::SetKeyboardState(keys);
-            CTestCmdUI state;
+            CCmdUIStateRecorder state;
             state.m_nID = row.nID;
             state.DoUpdate(Frame(), TRUE);
             EXPECT_EQ(state.m_bEnabled, (BOOL)toggled) << row.nID;

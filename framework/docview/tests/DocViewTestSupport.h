@@ -100,7 +100,7 @@ protected:
 };
 
 // Records the text an update handler sets (who answered the update).
-class CRecordingCmdUI : public CTestCmdUI {
+class CRecordingCmdUI : public CCmdUIStateRecorder {
 public:
     void SetText(LPCSTR lpszText) override { m_strText = lpszText; }
     std::string m_strText;

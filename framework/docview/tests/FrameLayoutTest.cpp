@@ -111,7 +111,7 @@ TEST(FrameLayout, BarsTakeTheirStripsInChildOrderAndThePaneGetsTheRest)
     // The toolbar's menu item is checked while the bar shows.
     for (bool bVisible : {true, false}) {
         top.ShowWindow(bVisible ? SW_SHOWNOACTIVATE : SW_HIDE);
-        CTestCmdUI state;
+        CCmdUIStateRecorder state;
         state.m_nID = ID_VIEW_TOOLBAR;
         state.DoUpdate(pFrame, TRUE);
         EXPECT_EQ(state.m_nCheck, bVisible ? 1 : 0);

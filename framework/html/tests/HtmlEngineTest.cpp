@@ -1,6 +1,7 @@
 // The page engine on its own: parsing, style sheets, "res:" addresses, layout,
 // painting into memory bitmaps, and survival of malformed pages.
 #include "Canvas.h"
+#include "Files.h"
 #include "HtmlTestSupport.h"
 #include "html/HtmlConstants.h"
 #include "html/HtmlDocument.h"
@@ -739,8 +740,7 @@ TEST_F(HtmlLayoutTest, WritesAScreenshotOfTheStartPage)
     Canvas bitmap(640, 480, kBlack);
     RECT all {0, 0, 640, 480};
     CHtmlPainter::Paint(bitmap.Handle(), m_layout, m_fonts, POINT {0, 0}, all, -1);
-    std::string dir = ProgramDirectory() + "\\..\\screenshots";
-    CreateDirectoryA(dir.c_str(), nullptr);
+    const std::string dir = ScreenshotFolder();
     std::string path = dir + "\\html_start_page.png";
     ASSERT_TRUE(bitmap.WritePng(path)) << path;
     WIN32_FILE_ATTRIBUTE_DATA data {};

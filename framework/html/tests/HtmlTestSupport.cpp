@@ -20,12 +20,3 @@ std::string Outline(const CHtmlNode& node)
         out += "</" + node.Name() + ">";
     return out;
 }
-
-std::string ProgramDirectory()
-{
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path, n);
-    std::size_t slash = dir.find_last_of("\\/");
-    return slash == std::string::npos ? std::string(".") : dir.substr(0, slash);
-}

@@ -11,5 +11,3 @@ std::string PageAddress(const char* name);  // "res://HtmlTestPages.dll/<name>"
 
 // "<p>text<b>bold</b></p>": elements with their children, text verbatim.
 std::string Outline(const CHtmlNode& node);
-// The directory of this test program.
-std::string ProgramDirectory();

@@ -2,6 +2,7 @@
 // (which navigates nowhere), focused when the frame activates, navigating back and forward;
 // and a screenshot of a frame with a menu showing a page of the product's help module.
 #include "Canvas.h"
+#include "Files.h"
 #include "HtmlTestSupport.h"
 #include "docview/FrameWnd.h"
 #include "html/HtmlView.h"
@@ -136,8 +137,7 @@ TEST(HtmlViewPane, ScreenshotOfAFrameShowingAHelpPage)
     HDC hdcWindow = ::GetWindowDC(pFrame->m_hWnd);
     ::BitBlt(shot.Handle(), 0, 0, shot.Width(), shot.Height(), hdcWindow, 0, 0, SRCCOPY);
     ::ReleaseDC(pFrame->m_hWnd, hdcWindow);
-    std::string dir = ProgramDirectory() + "\\..\\screenshots";
-    CreateDirectoryA(dir.c_str(), nullptr);
+    const std::string dir = ScreenshotFolder();
     EXPECT_TRUE(shot.WritePng(dir + "\\docview_frame_help_page.png"));
 
     // The pane's area (below the caption and the menu) holds the page: white paper with text.

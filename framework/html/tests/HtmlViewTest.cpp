@@ -1,6 +1,7 @@
 // The HTML view as a real window: posted navigation, events, history, links,
 // anchors, zoom, scrolling, hover, the new-window and print seams.
 #include "Canvas.h"
+#include "Files.h"
 #include "HtmlTestSupport.h"
 #include "html/HtmlConstants.h"
 #include "html/HtmlPrintDialog.h"
@@ -409,8 +410,7 @@ TEST_F(HtmlViewTest, HoverShowsTheHandAndTheHoverColour)
     m_view.DrawPage(bitmap.Handle(), all, 0);
     EXPECT_EQ(bitmap.Count(hoverColour, link->rect), 0);
 
-    std::string dir = ProgramDirectory() + "\\..\\screenshots";
-    CreateDirectoryA(dir.c_str(), nullptr);
+    const std::string dir = ScreenshotFolder();
     EXPECT_TRUE(bitmap.WritePng(dir + "\\html_view_start_page.png"));
 }
 
@@ -425,8 +425,7 @@ TEST_F(HtmlViewTest, PaintsTheWindowOnTheScreen)
     HDC window = GetDC(m_view.m_hWnd);
     BitBlt(shot.Handle(), 0, 0, client.right, client.bottom, window, 0, 0, SRCCOPY);
     ReleaseDC(m_view.m_hWnd, window);
-    std::string dir = ProgramDirectory() + "\\..\\screenshots";
-    CreateDirectoryA(dir.c_str(), nullptr);
+    const std::string dir = ScreenshotFolder();
     EXPECT_TRUE(shot.WritePng(dir + "\\html_view_window.png"));
     const CHtmlBox* link = Box("second page");
     const CHtmlBox* picture = Box("Folder");

@@ -401,7 +401,7 @@ TEST_F(MessageMapTest, UpdateHandlersAndCommandsWithoutHandler)
 {
     struct Row {
         UINT nID;
-        BOOL bDisableIfNoHandler;
+        BOOL bDisableIfNoHndler;
         int expectedEnable;
         int expectedCheck;
     } rows[] = {
@@ -414,7 +414,7 @@ TEST_F(MessageMapTest, UpdateHandlersAndCommandsWithoutHandler)
     for (const Row& row : rows) {
         CRecordingCmdUI ui;
         ui.m_nID = row.nID;
-        ui.DoUpdate(&m_wnd, row.bDisableIfNoHandler);
+        ui.DoUpdate(&m_wnd, row.bDisableIfNoHndler);
         EXPECT_EQ(row.expectedEnable, ui.m_nEnable) << row.nID;
         EXPECT_EQ(row.expectedCheck, ui.m_nCheck) << row.nID;
     }

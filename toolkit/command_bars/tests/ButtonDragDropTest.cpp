@@ -425,8 +425,7 @@ TEST(ButtonDragSourceTest, CursorFollowsTheEffectWithTheScrollBitMasked)
         ::DrawIconEx(canvas.Handle(), 4 + 40 * i, 4, cursors[i], 32, 32, 0, nullptr, DI_NORMAL);
     EXPECT_TRUE(canvas.Contains(kWhite));
     EXPECT_TRUE(canvas.Contains(kBlack));
-    const std::string folder = ProgramFolder() + "..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = ScreenshotFolder();
     Canvas large(4 * canvas.Width(), 4 * canvas.Height());
     ::StretchBlt(large.Handle(), 0, 0, large.Width(), large.Height(), canvas.Handle(), 0, 0, canvas.Width(),
                  canvas.Height(), SRCCOPY);

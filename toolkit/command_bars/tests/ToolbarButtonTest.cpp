@@ -429,8 +429,7 @@ TEST_F(DrawTest, ImageCentredTextBesideBorderThroughTheLook)
     Draw(canvas, vert, rectVert, FALSE, FALSE);
     EXPECT_GT(canvas.Count(data.clrBarText, rectVert), 10);
 
-    const std::string folder = ProgramFolder() + "..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = ScreenshotFolder();
     EXPECT_TRUE(canvas.WritePng(folder + "\\toolbar_buttons.png"));
 }
 
@@ -478,8 +477,7 @@ TEST_F(DrawTest, MenuItemImageCellKeepsItsBackgroundWhenHighlighted)
     EXPECT_EQ(canvas.Count(kImageColors[1], cell), kImageWidth * kImageHeight);
     EXPECT_GT(canvas.Count(data.clrTextHilite, CRect(cell.right, rect.top, rect.right, rect.bottom)), 10);
 
-    const std::string folder = ProgramFolder() + "..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = ScreenshotFolder();
     EXPECT_TRUE(canvas.WritePng(folder + "\\toolbar_button_menu_item.png"));
     pShared->Clear();
     CWTKToolBar::SetSizes(CWTKToolBar::GetDefaultButtonSize(), sizeOld);

@@ -168,8 +168,7 @@ TEST_F(BarPaintHelperTest, PaintsBorderBackgroundAndGripperThroughTheLook)
     Canvas canvas(kBarWidth, kBarHeight, RGB(1, 2, 3));
     Capture(bar, canvas);
 
-    std::string dir = ProgramFolder() + "..\\screenshots";
-    ::CreateDirectoryA(dir.c_str(), nullptr);
+    const std::string dir = ScreenshotFolder();
     canvas.WritePng(dir + "\\toolkit_bar_frame.png");
 
     // Flat borders: the left and top in the shadow colour too.

@@ -745,8 +745,7 @@ TEST(BaseLookGallery, SavesAPicture)
     pLook->OnDrawMenuSystemButton(pDC, CRect(386, 160, 402, 174), SC_CLOSE, TBBS_PRESSED);
 
     pDC->SelectObject(pOldFont);
-    const std::string folder = ProgramFolder() + "..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = ScreenshotFolder();
     EXPECT_TRUE(canvas.WritePng(folder + "\\base_look_gallery.png"));
 }
 

@@ -347,8 +347,7 @@ TEST(ImageStripTest, DrawsEveryState)
     strip4.Draw(gallery.DC(), 2 * (kImageWidth + 4) + 4, 2, 0);
     strip4.Draw(gallery.DC(), 2 * (kImageWidth + 4) + 4, 2 * kImageHeight + 6, 1);
     strip4.EndDraw(ds);
-    const std::string dir = ProgramFolder() + "..\\screenshots";
-    CreateDirectoryA(dir.c_str(), nullptr);
+    const std::string dir = ScreenshotFolder();
     EXPECT_TRUE(gallery.WritePng(dir + "\\image_strip_states.png"));
 }
 

@@ -147,7 +147,6 @@ void DrawLookGallery(CWTKVisualManager& look, const char* pszFile)
     DrawMenu(look, pDC, CRect(0, 0, 420, 26));
 
     pDC->SelectObject(pOldFont);
-    const std::string folder = ProgramFolder() + "..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = ScreenshotFolder();
     EXPECT_TRUE(canvas.WritePng(folder + "\\" + pszFile));
 }

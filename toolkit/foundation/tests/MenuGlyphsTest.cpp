@@ -115,8 +115,7 @@ TEST(MenuGlyphsTest, AColourChangeReloadsTheGlyphsInTheNewTextColour)
         const CPoint pt((i % nPerRow) * (kGlyph + 2) * nScale + nScale, (i / nPerRow) * (kGlyph + 2) * nScale + nScale);
         EXPECT_TRUE(CWTKMenuGlyphs::Draw(gallery.DC(), i, pt, CSize(kGlyph * nScale, kGlyph * nScale))) << i;
     }
-    const std::string dir = ProgramFolder() + "..\\screenshots";
-    CreateDirectoryA(dir.c_str(), nullptr);
+    const std::string dir = ScreenshotFolder();
     EXPECT_TRUE(gallery.WritePng(dir + "\\menu_glyphs.png"));
 }
 

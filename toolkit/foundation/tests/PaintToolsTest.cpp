@@ -315,8 +315,7 @@ TEST(PaintToolsTest, WritesAGalleryForAPerson)
     tools.FillGradient(RECT {120, 130, 210, 180}, RGB(200, 0, 0), RGB(0, 0, 200), FALSE);
     tools.GrayRect(RECT {165, 130, 210, 180}, 100);
 
-    std::string dir = ProgramFolder() + "..\\screenshots";
-    ::CreateDirectoryA(dir.c_str(), nullptr);
+    const std::string dir = ScreenshotFolder();
     EXPECT_TRUE(canvas.WritePng(dir + "\\toolkit_paint_tools.png"));
 }
 

@@ -627,8 +627,7 @@ TEST_F(WinXPLookTest, AvailabilityCheckLeavesTheCurrentLookAlone)
 TEST(WinXPLookGallery, SavesAPicture)
 {
     WTKGetGlobalData().UpdateSysColors();
-    const std::string folder = ProgramFolder() + "..\\screenshots";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string folder = ScreenshotFolder();
     for (int fake = 0; fake < 2; ++fake) {
         std::unique_ptr<fake_theme::Scope> scope;
         if (fake)

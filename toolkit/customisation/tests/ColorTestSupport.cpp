@@ -1,4 +1,4 @@
-#include "ColourTestSupport.h"
+#include "ColorTestSupport.h"
 
 #include "Canvas.h"
 #include "Files.h"
@@ -19,11 +19,11 @@
 
 namespace {
 
-class CColourTestApp : public CWinApp {
+class CColorTestApp : public CWinApp {
 public:
-    CColourTestApp() : CWinApp("WTKColourTests") {}
+    CColorTestApp() : CWinApp("WTKColorTests") {}
 };
-CColourTestApp theApp;
+CColorTestApp theApp;
 
 constexpr DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY;
 
@@ -31,11 +31,11 @@ constexpr DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER 
 
 // ---- Host ----
 
-BEGIN_MESSAGE_MAP(CColourTestHost, CWnd)
+BEGIN_MESSAGE_MAP(CColorTestHost, CWnd)
     ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
 END_MESSAGE_MAP()
 
-std::vector<ColourEvent> CColourTestHost::EventsOf(UINT message) const
+std::vector<ColourEvent> CColorTestHost::EventsOf(UINT message) const
 {
     std::vector<ColourEvent> result;
     for (const ColourEvent& e : m_events) {
@@ -45,13 +45,13 @@ std::vector<ColourEvent> CColourTestHost::EventsOf(UINT message) const
     return result;
 }
 
-BOOL CColourTestHost::OnCommand(WPARAM wParam, LPARAM lParam)
+BOOL CColorTestHost::OnCommand(WPARAM wParam, LPARAM lParam)
 {
     m_events.push_back({WM_COMMAND, wParam, lParam});
     return TRUE;
 }
 
-LRESULT CColourTestHost::OnSetMessageString(WPARAM wParam, LPARAM lParam)
+LRESULT CColorTestHost::OnSetMessageString(WPARAM wParam, LPARAM lParam)
 {
     m_events.push_back({WM_SETMESSAGESTRING, wParam, lParam});
     return 0;
@@ -59,7 +59,7 @@ LRESULT CColourTestHost::OnSetMessageString(WPARAM wParam, LPARAM lParam)
 
 // ---- Frame ----
 
-BEGIN_MESSAGE_MAP(CColourTestFrame, CWTKFrameWnd)
+BEGIN_MESSAGE_MAP(CColorTestFrame, CWTKFrameWnd)
     ON_WM_CREATE()
     ON_COMMAND(ID_COLOUR_TEXT, OnTextColour)
     ON_COMMAND(ID_COLOUR_FILL, OnFillColour)
@@ -69,7 +69,7 @@ BEGIN_MESSAGE_MAP(CColourTestFrame, CWTKFrameWnd)
     ON_REGISTERED_MESSAGE(WTK_TOOLBAR_GETDOCUMENTCOLORS, OnGetDocumentColors)
 END_MESSAGE_MAP()
 
-int CColourTestFrame::OnCreate(LPCREATESTRUCTA lpcs)
+int CColorTestFrame::OnCreate(LPCREATESTRUCTA lpcs)
 {
     if (CWTKFrameWnd::OnCreate(lpcs) == -1)
         return -1;
@@ -91,27 +91,27 @@ int CColourTestFrame::OnCreate(LPCREATESTRUCTA lpcs)
     return 0;
 }
 
-void CColourTestFrame::OnTextColour()
+void CColorTestFrame::OnTextColour()
 {
     m_commands.push_back(ID_COLOUR_TEXT);
 }
 
-void CColourTestFrame::OnFillColour()
+void CColorTestFrame::OnFillColour()
 {
     m_commands.push_back(ID_COLOUR_FILL);
 }
 
-void CColourTestFrame::OnUpdateTextColour(CCmdUI* pCmdUI)
+void CColorTestFrame::OnUpdateTextColour(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(TRUE);
 }
 
-void CColourTestFrame::OnUpdateFillColour(CCmdUI* pCmdUI)
+void CColorTestFrame::OnUpdateFillColour(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(m_bFillEnabled);
 }
 
-LRESULT CColourTestFrame::OnGetDocumentColors(WPARAM /*wParam*/, LPARAM lParam)
+LRESULT CColorTestFrame::OnGetDocumentColors(WPARAM /*wParam*/, LPARAM lParam)
 {
     auto* pList = reinterpret_cast<CWTKColorList*>(lParam);
     for (COLORREF color : m_docColors)
@@ -126,9 +126,9 @@ void RunIdle()
     PumpPending();
 }
 
-CColourTestFrame* CreateColourFrame()
+CColorTestFrame* CreateColorFrame()
 {
-    auto* pFrame = new CColourTestFrame;
+    auto* pFrame = new CColorTestFrame;
     if (!pFrame->LoadFrame(IDR_COLOUR_TEST, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN)) {
         if (pFrame->GetSafeHwnd() == nullptr)
             delete pFrame;
@@ -143,7 +143,7 @@ CColourTestFrame* CreateColourFrame()
     return pFrame;
 }
 
-void CloseColourFrame(CColourTestFrame* pFrame)
+void CloseColourFrame(CColorTestFrame* pFrame)
 {
     if (pFrame != nullptr && ::IsWindow(pFrame->GetSafeHwnd()))
         pFrame->SendMessage(WM_CLOSE);

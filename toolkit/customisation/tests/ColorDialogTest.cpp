@@ -2,7 +2,7 @@
 // rings, the row of greys, clicks, keys and modified drags, the custom page's edits both ways
 // without feeding back, the platform chooser on low-colour screens, and screenshots of both
 // pages.
-#include "ColourTestSupport.h"
+#include "ColorTestSupport.h"
 
 #include "customisation/ColorPickerCtrl.h"
 #include "customisation/ColorsDialog.h"
@@ -49,11 +49,11 @@ protected:
         return l;
     }
 
-    CColourTestHost m_host;
+    CColorTestHost m_host;
     CColorPickerCtrl m_picker;
 };
 
-TEST(ColourSnap, ComponentsSnapToTheirNeighbours)
+TEST(ColorSnap, ComponentsSnapToTheirNeighbours)
 {
     struct Case {
         int c;
@@ -179,7 +179,7 @@ TEST_F(PickerTest, HueAndSaturationDragsKeepAValueWithCtrlOrShift)
 
 // ---- The dialog ----
 
-class ColoursDialogTest : public ::testing::Test {
+class ColorsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(m_host.CreateHost(200, 100)); }
     void TearDown() override
@@ -208,11 +208,11 @@ protected:
     }
     int Value(UINT nID) { return static_cast<int>(::GetDlgItemInt(Page2(), static_cast<int>(nID), nullptr, FALSE)); }
 
-    CColourTestHost m_host;
+    CColorTestHost m_host;
     std::unique_ptr<CColorsDialog> m_pDialog;
 };
 
-TEST_F(ColoursDialogTest, CustomPageRgbToHslAndBackWithoutFeedback)
+TEST_F(ColorsDialogTest, CustomPageRgbToHslAndBackWithoutFeedback)
 {
     Open(RGB(0, 0, 255), true);
     ASSERT_NE(nullptr, Page2());
@@ -256,7 +256,7 @@ TEST_F(ColoursDialogTest, CustomPageRgbToHslAndBackWithoutFeedback)
     EXPECT_DOUBLE_EQ(1.0, m_pDialog->GetPage2().GetHSPicker().GetHue());
 }
 
-TEST_F(ColoursDialogTest, StandardPageClickSetsTheNewColourAndTheCustomPage)
+TEST_F(ColorsDialogTest, StandardPageClickSetsTheNewColourAndTheCustomPage)
 {
     Open(RGB(0, 0, 0), false);
     CColorPickerCtrl& hex = m_pDialog->GetPage1().GetHexPicker();
@@ -273,7 +273,7 @@ TEST_F(ColoursDialogTest, StandardPageClickSetsTheNewColourAndTheCustomPage)
     EXPECT_EQ(static_cast<int>(GetBValue(cell.m_Color)), Value(IDC_WTK_COLORS_BLUE));
 }
 
-TEST_F(ColoursDialogTest, ScreenshotsOfBothPages)
+TEST_F(ColorsDialogTest, ScreenshotsOfBothPages)
 {
     Open(RGB(0, 128, 255), false);
     m_pDialog->SetNewColor(RGB(255, 128, 0));
@@ -296,7 +296,7 @@ TEST_F(ColoursDialogTest, ScreenshotsOfBothPages)
     EXPECT_EQ(RGB(0, 128, 255), bottom);
 }
 
-TEST(ColoursDialogLowColour, PlatformChooserRunsInstead)
+TEST(ColorsDialogLowColour, PlatformChooserRunsInstead)
 {
     ScreenDepth depth(4);
     struct Case {

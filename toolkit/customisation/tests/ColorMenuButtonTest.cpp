@@ -1,6 +1,6 @@
 // The colour menu button: its archive with and without a workspace and under an old saved
 // version, damaged counts, buttons of one command in step, and its colour stripe.
-#include "ColourTestSupport.h"
+#include "ColorTestSupport.h"
 
 #include "Canvas.h"
 
@@ -74,7 +74,7 @@ std::string OldRecord(const CWTKColorMenuButton& button)
     });
 }
 
-TEST(ColourMenuButtonArchive, RoundTripsWithAndWithoutAWorkspace)
+TEST(ColorMenuButtonArchive, RoundTripsWithAndWithoutAWorkspace)
 {
     struct Case {
         const char* pszName;
@@ -99,7 +99,7 @@ TEST(ColourMenuButtonArchive, RoundTripsWithAndWithoutAWorkspace)
     }
 }
 
-TEST(ColourMenuButtonArchive, OldSavedStateHasNoLayoutValues)
+TEST(ColorMenuButtonArchive, OldSavedStateHasNoLayoutValues)
 {
     struct Case {
         int nMajor;
@@ -117,7 +117,7 @@ TEST(ColourMenuButtonArchive, OldSavedStateHasNoLayoutValues)
     }
 }
 
-TEST(ColourMenuButtonArchive, DamagedCountsAreRefused)
+TEST(ColorMenuButtonArchive, DamagedCountsAreRefused)
 {
     CWTKColorMenuButton source(ID_COLOUR_TEXT, "Text Colour");
     Configure(source);
@@ -145,7 +145,7 @@ TEST(ColourMenuButtonArchive, DamagedCountsAreRefused)
     }
 }
 
-TEST(ColourMenuButtonArchive, LoadedButtonTakesTheCommandsColour)
+TEST(ColorMenuButtonArchive, LoadedButtonTakesTheCommandsColour)
 {
     CWTKColorMenuButton::ClearColorsByCmdID();
     CWTKColorMenuButton source(ID_COLOUR_FILL, "Fill Colour");
@@ -157,20 +157,20 @@ TEST(ColourMenuButtonArchive, LoadedButtonTakesTheCommandsColour)
     CWTKColorMenuButton::ClearColorsByCmdID();
 }
 
-class ColourMenuButtonTest : public ::testing::Test {
+class ColorMenuButtonTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         CWTKColorMenuButton::ClearColorsByCmdID();
-        m_pFrame = CreateColourFrame();
+        m_pFrame = CreateColorFrame();
         ASSERT_NE(nullptr, m_pFrame);
     }
     void TearDown() override { CloseColourFrame(m_pFrame); }
 
-    CColourTestFrame* m_pFrame = nullptr;
+    CColorTestFrame* m_pFrame = nullptr;
 };
 
-TEST_F(ColourMenuButtonTest, ButtonsAndBarsOfOneCommandStayInStep)
+TEST_F(ColorMenuButtonTest, ButtonsAndBarsOfOneCommandStayInStep)
 {
     CWTKToolBar& toolbar = m_pFrame->m_wndToolBar;
     CWTKColorMenuButton second(ID_COLOUR_TEXT, "Text Colour again");
@@ -196,7 +196,7 @@ TEST_F(ColourMenuButtonTest, ButtonsAndBarsOfOneCommandStayInStep)
     bar.DestroyWindow();
 }
 
-TEST_F(ColourMenuButtonTest, StripeShowsTheColour)
+TEST_F(ColorMenuButtonTest, StripeShowsTheColour)
 {
     auto* pButton = dynamic_cast<CWTKColorMenuButton*>(m_pFrame->m_wndToolBar.GetButton(0));
     ASSERT_NE(nullptr, pButton);

@@ -2,7 +2,7 @@
 // prompts it is sent, a toolkit frame with a toolbar of colour menu buttons that answers the
 // document-colours question, a scripted colour dialog and small pixel helpers.
 #pragma once
-#include "ColourTestIds.h"
+#include "ColorTestIds.h"
 #include "MessagePump.h"
 
 #include "customisation/WTKColorBar.h"
@@ -29,7 +29,7 @@ struct ColourEvent {
     LPARAM lParam;
 };
 
-class CColourTestHost : public CTestHostWnd {
+class CColorTestHost : public CTestHostWnd {
 public:
     // A visible top-level window with a client area of cx x cy.
     BOOL CreateHost(int cx, int cy, LPCSTR lpszTitle = "Colours")
@@ -49,7 +49,7 @@ protected:
 // ID_COLOUR_FILL. It handles both commands (and their updates; the fill colour as
 // m_bFillEnabled says), ID_COLOUR_NO_UPDATE without an update handler, and answers the
 // document colours question with m_docColors.
-class CColourTestFrame : public CWTKFrameWnd {
+class CColorTestFrame : public CWTKFrameWnd {
 public:
     CWTKToolBar m_wndToolBar;
     std::vector<COLORREF> m_docColors;
@@ -67,8 +67,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-CColourTestFrame* CreateColourFrame();
-void CloseColourFrame(CColourTestFrame* pFrame);
+CColorTestFrame* CreateColorFrame();
+void CloseColourFrame(CColorTestFrame* pFrame);
 void RunIdle();
 
 // Scripts the colour dialog seam for the life of the object: every call is recorded and

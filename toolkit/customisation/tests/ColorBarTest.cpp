@@ -2,7 +2,7 @@
 // size, the columns and rows of free, floating and docked bars, the special cells, choosing by
 // mouse and keys, the other-colours dialog (also when the popup goes away meanwhile), command
 // state, tooltips, the archive, the palette, and a colour popup torn off a toolbar.
-#include "ColourTestSupport.h"
+#include "ColorTestSupport.h"
 
 #include "customisation/ColorButton.h"
 #include "customisation/ColorPopup.h"
@@ -67,7 +67,7 @@ bool IsHighlighted(const CColorButton& c)
     return c.m_bHighlight != FALSE;
 }
 
-class ColourBarTest : public ::testing::Test {
+class ColorBarTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -93,11 +93,11 @@ protected:
         return bar;
     }
 
-    CColourTestHost m_host;
+    CColorTestHost m_host;
     std::vector<std::unique_ptr<CWTKColorBar>> m_bars;
 };
 
-TEST_F(ColourBarTest, CellsFitTheControlWindowForPalettesOfEverySize)
+TEST_F(ColorBarTest, CellsFitTheControlWindowForPalettesOfEverySize)
 {
     struct Case {
         int nColours;
@@ -130,7 +130,7 @@ TEST_F(ColourBarTest, CellsFitTheControlWindowForPalettesOfEverySize)
     }
 }
 
-TEST_F(ColourBarTest, ControlColumnsComeFromThePaletteAndTheArea)
+TEST_F(ColorBarTest, ControlColumnsComeFromThePaletteAndTheArea)
 {
     // Searching down from the entry count, the first count whose square cells (area width /
     // columns) in entries / columns rows are taller than the area, plus one.
@@ -150,7 +150,7 @@ TEST_F(ColourBarTest, ControlColumnsComeFromThePaletteAndTheArea)
     }
 }
 
-TEST_F(ColourBarTest, FreeBarsUseTheColumnsOrTheSquareRootRule)
+TEST_F(ColorBarTest, FreeBarsUseTheColumnsOrTheSquareRootRule)
 {
     struct Case {
         int nColours;
@@ -175,7 +175,7 @@ TEST_F(ColourBarTest, FreeBarsUseTheColumnsOrTheSquareRootRule)
     }
 }
 
-TEST_F(ColourBarTest, AutomaticOtherAndCurrentColourCells)
+TEST_F(ColorBarTest, AutomaticOtherAndCurrentColourCells)
 {
     const CWTKColorArray& colours = MakeColours(8);
     CWTKColorBar& bar = MakeControl(colours, CRect(10, 10, 170, 200), 4);
@@ -224,7 +224,7 @@ TEST_F(ColourBarTest, AutomaticOtherAndCurrentColourCells)
     EXPECT_TRUE(CellsWhere(bar, IsHighlighted).empty());
 }
 
-TEST_F(ColourBarTest, ChoosingByMouseAndKeysSendsTheBarCommand)
+TEST_F(ColorBarTest, ChoosingByMouseAndKeysSendsTheBarCommand)
 {
     const CWTKColorArray& colours = MakeColours(12);
     CWTKColorBar& bar = MakeControl(colours);
@@ -260,7 +260,7 @@ TEST_F(ColourBarTest, ChoosingByMouseAndKeysSendsTheBarCommand)
     EXPECT_EQ(colours[5], bar.GetColor());
 }
 
-TEST_F(ColourBarTest, OtherColoursCellOpensTheDialogThroughTheSeam)
+TEST_F(ColorBarTest, OtherColoursCellOpensTheDialogThroughTheSeam)
 {
     CWTKColorBar& bar = MakeControl(MakeColours(6));
     bar.EnableAutomaticButton("Automatic", RGB(9, 9, 9));
@@ -294,7 +294,7 @@ TEST_F(ColourBarTest, OtherColoursCellOpensTheDialogThroughTheSeam)
     EXPECT_EQ(RGB(10, 20, 30), bar.GetColorButton(iCurrent)->m_Color);
 }
 
-TEST_F(ColourBarTest, ColourButtonDropDownChoosesAndSurvivesItsPopupGoingAway)
+TEST_F(ColorBarTest, ColourButtonDropDownChoosesAndSurvivesItsPopupGoingAway)
 {
     CWTKColorButton button;
     ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(20, 20, 90, 44), &m_host, 77));
@@ -354,14 +354,14 @@ TEST_F(ColourBarTest, ColourButtonDropDownChoosesAndSurvivesItsPopupGoingAway)
     button.DestroyWindow();
 }
 
-TEST_F(ColourBarTest, CommandStateFollowsTheUpdateRoute)
+TEST_F(ColorBarTest, CommandStateFollowsTheUpdateRoute)
 {
-    CColourTestFrame* pFrame = CreateColourFrame();
+    CColorTestFrame* pFrame = CreateColorFrame();
     ASSERT_NE(nullptr, pFrame);
     struct Case {
         UINT uiCommand;
         BOOL bFillEnabled;
-        BOOL bDisableIfNoHandler;
+        BOOL bDisableIfNoHndler;
         bool bEnabled;
     } cases[] = {
         {ID_COLOUR_NO_UPDATE, TRUE, FALSE, false},  // a command handler but no update handler
@@ -373,17 +373,17 @@ TEST_F(ColourBarTest, CommandStateFollowsTheUpdateRoute)
     CWTKColorBar& bar = MakeControl(MakeColours(4));
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "command " << c.uiCommand << ", fill enabled " << c.bFillEnabled
-                                        << ", disable without handler " << c.bDisableIfNoHandler);
+                                        << ", disable without handler " << c.bDisableIfNoHndler);
         pFrame->m_bFillEnabled = c.bFillEnabled;
         bar.SetCommandID(c.uiCommand);
-        bar.OnUpdateCmdUI(pFrame, c.bDisableIfNoHandler);
+        bar.OnUpdateCmdUI(pFrame, c.bDisableIfNoHndler);
         for (int i : CellsWhere(bar, IsPalette))
             EXPECT_EQ(c.bEnabled, (bar.GetButton(i)->m_nStyle & TBBS_DISABLED) == 0) << "cell " << i;
     }
     CloseColourFrame(pFrame);
 }
 
-TEST_F(ColourBarTest, CellTooltips)
+TEST_F(ColorBarTest, CellTooltips)
 {
     CColorButton::SetColorName(RGB(0, 128, 0), "Green");
     struct Case {
@@ -428,7 +428,7 @@ TEST_F(ColourBarTest, CellTooltips)
     std::free(ti2.lpszText);
 }
 
-TEST_F(ColourBarTest, ArchiveRoundTripAndDamagedCounts)
+TEST_F(ColorBarTest, ArchiveRoundTripAndDamagedCounts)
 {
     CWTKColorBar source;
     source.SetColors(MakeColours(5));
@@ -471,7 +471,7 @@ TEST_F(ColourBarTest, ArchiveRoundTripAndDamagedCounts)
     EXPECT_EQ(5, copy.GetColors().GetSize());
 }
 
-TEST_F(ColourBarTest, PaletteOnlyAtEightBitsPerPixel)
+TEST_F(ColorBarTest, PaletteOnlyAtEightBitsPerPixel)
 {
     struct Case {
         int nBits;
@@ -495,13 +495,13 @@ TEST_F(ColourBarTest, PaletteOnlyAtEightBitsPerPixel)
 
 // ---- Popups of colour menu buttons, tear-off and docking ----
 
-class ColourPopupTest : public ::testing::Test {
+class ColorPopupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         CWTKColorMenuButton::ClearColorsByCmdID();
         CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationNone;
-        m_pFrame = CreateColourFrame();
+        m_pFrame = CreateColorFrame();
         ASSERT_NE(nullptr, m_pFrame);
         m_pButton = dynamic_cast<CWTKColorMenuButton*>(m_pFrame->m_wndToolBar.GetButton(0));
         ASSERT_NE(nullptr, m_pButton);
@@ -527,12 +527,12 @@ protected:
         RunIdle();
     }
 
-    CColourTestFrame* m_pFrame = nullptr;
+    CColorTestFrame* m_pFrame = nullptr;
     CWTKColorMenuButton* m_pButton = nullptr;
     CWTKColorBar* m_pTearOff = nullptr;
 };
 
-TEST_F(ColourPopupTest, PopupShowsDocumentColoursAndChoosesForTheButton)
+TEST_F(ColorPopupTest, PopupShowsDocumentColoursAndChoosesForTheButton)
 {
     m_pFrame->m_docColors = {RGB(1, 2, 3), RGB(4, 5, 6)};
     CColorPopup* pPopup = OpenPopup();
@@ -551,7 +551,7 @@ TEST_F(ColourPopupTest, PopupShowsDocumentColoursAndChoosesForTheButton)
     EXPECT_EQ(nullptr, m_pButton->GetPopupMenu());
 }
 
-TEST_F(ColourPopupTest, OtherColoursOfAPopupGoThroughTheButton)
+TEST_F(ColorPopupTest, OtherColoursOfAPopupGoThroughTheButton)
 {
     struct Case {
         BOOL bOK;
@@ -584,7 +584,7 @@ TEST_F(ColourPopupTest, OtherColoursOfAPopupGoThroughTheButton)
     }
 }
 
-TEST_F(ColourPopupTest, TornOffBarShowsDocumentColoursOnlyWhileFloating)
+TEST_F(ColorPopupTest, TornOffBarShowsDocumentColoursOnlyWhileFloating)
 {
     m_pFrame->m_docColors = {RGB(1, 2, 3), RGB(4, 5, 6), RGB(7, 8, 9)};
     m_pButton->SetColumnsNumber(5);
@@ -621,7 +621,7 @@ TEST_F(ColourPopupTest, TornOffBarShowsDocumentColoursOnlyWhileFloating)
     EXPECT_EQ(std::vector<UINT> {ID_COLOUR_TEXT}, m_pFrame->m_commands);
 }
 
-TEST_F(ColourPopupTest, DockedBarsUseTheirDockedLayoutValues)
+TEST_F(ColorPopupTest, DockedBarsUseTheirDockedLayoutValues)
 {
     struct Case {
         int nRowsHorz;
@@ -654,7 +654,7 @@ TEST_F(ColourPopupTest, DockedBarsUseTheirDockedLayoutValues)
     }
 }
 
-TEST_F(ColourPopupTest, ScreenshotOfTheColourMenu)
+TEST_F(ColorPopupTest, ScreenshotOfTheColourMenu)
 {
     m_pFrame->m_docColors = {RGB(255, 200, 0), RGB(0, 120, 200)};
     m_pButton->SetColor(RGB(255, 0, 0), TRUE);
