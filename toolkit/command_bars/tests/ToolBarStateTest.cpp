@@ -256,7 +256,8 @@ TEST_F(ToolBarStateTest, OriginalItemsReconcileASavedBarWithTheNextResource)
         BOOL bChanged;
     } runs[] = {
         {"the same resource", IDR_TEST_TOOLBAR, customised, FALSE},
-        {"the next resource", IDR_TEST_TOOLBAR_NEXT,
+        {"the next resource",
+         IDR_TEST_TOOLBAR_NEXT,
          {ID_TEST_PRINT, ID_TEST_NEW, ID_TEST_OPEN, 0, ID_TEST_CUT, ID_TEST_ITALIC, ID_TEST_PASTE, 0, ID_TEST_BOLD},
          TRUE},
     };
