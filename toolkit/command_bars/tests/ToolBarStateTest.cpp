@@ -269,8 +269,9 @@ TEST_F(ToolBarStateTest, OriginalItemsReconcileASavedBarWithTheNextResource)
         EXPECT_EQ(ButtonIds(next), run.expected) << run.what;
         EXPECT_EQ(next.IsOriginalItemsChanged(), run.bChanged) << run.what;
         const int iItalic = next.CommandToIndex(ID_TEST_ITALIC);
-        if (iItalic >= 0)
+        if (iItalic >= 0) {
             EXPECT_EQ(next.GetButton(iItalic)->GetImage(), CWTKToolBar::GetDefaultImage(ID_TEST_ITALIC));
+        }
         next.DestroyWindow();
     }
 
