@@ -40,6 +40,13 @@ INT_PTR CountStoredButtons(const CObList& list)
     return nCount;
 }
 
+// A plain button compares by id alone, so a separator would take a menu title (id 0 as well)
+// for itself: two original items are the same only when each says so of the other.
+BOOL IsSameOriginalItem(const CWTKToolbarButton& first, const CWTKToolbarButton& second)
+{
+    return first.CompareWith(second) && second.CompareWith(first);
+}
+
 // Booleans read from the registry are 0 or 1 whatever was stored.
 BOOL ClampBool(int nValue)
 {
@@ -246,7 +253,7 @@ BOOL CWTKToolBar::UpdateFromOriginalItems(CObList& lstStoredOriginals)
     auto contains = [](const CObList& list, const CWTKToolbarButton* pButton) {
         for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
             const auto* p = static_cast<const CWTKToolbarButton*>(list.GetNext(pos));
-            if (p != nullptr && p->CompareWith(*pButton))
+            if (p != nullptr && IsSameOriginalItem(*p, *pButton))
                 return TRUE;
         }
         return FALSE;
@@ -257,7 +264,7 @@ BOOL CWTKToolBar::UpdateFromOriginalItems(CObList& lstStoredOriginals)
          posS != nullptr && posC != nullptr;) {
         const auto* pS = static_cast<const CWTKToolbarButton*>(lstStoredOriginals.GetNext(posS));
         const auto* pC = static_cast<const CWTKToolbarButton*>(m_OrigButtons.GetNext(posC));
-        if (pS == nullptr || pC == nullptr || !pS->CompareWith(*pC))
+        if (pS == nullptr || pC == nullptr || !IsSameOriginalItem(*pS, *pC))
             m_bOriginalItemsChanged = TRUE;
     }
     // Commands gone from the resource leave the bar.

@@ -8,6 +8,7 @@
 #include "command_bars/WTKToolbarMenuButton.h"
 
 #include "foundation/WTKRegistry.h"
+#include "foundation/WTKWorkspace.h"
 
 #include "Canvas.h"
 
@@ -172,6 +173,47 @@ TEST_F(MenuBarFixture, StateIsSavedAndLoadedAndADamagedValueRebuildsTheMenu)
 
     CWTKRegistry regClean(FALSE, FALSE);
     regClean.DeleteKey(kProfile);
+}
+
+// With a workspace that keeps original items, a saved menu bar comes back while the program's
+// menu is the one it was saved with; a menu that changed since (a title whose items changed, a
+// title new in the resource, even one where a separator was) is rebuilt from the new menu and
+// the frame hears it, with every title a menu title again.
+TEST_F(MenuBarFixture, OriginalItemsRebuildTheBarOnlyWhenTheMenuResourceChanged)
+{
+    CWTKWorkspace workspace(TRUE);
+    CWTKRegistry reg(FALSE, FALSE);
+    reg.DeleteKey(kProfile);
+    ASSERT_TRUE(pBar->RemoveButton(2));
+    const std::string strCustomised = Describe(*pBar);
+    ASSERT_TRUE(pBar->SaveState(kProfile));
+
+    struct Run {
+        UINT nResId;
+        const char* expected;
+        BOOL bReset;
+    } runs[] = {
+        {IDR_MB_FRAME, "m:&File m:&Edit - m:&Help ", FALSE},
+        {IDR_MB_FRAME_NEXT, "m:&File m:&Edit c:&Print! - m:&Tools m:&Help ", TRUE},
+        {IDR_MB_FRAME_TOOLS, "m:&File m:&Edit c:&Print! m:&Tools m:&Help ", TRUE},
+    };
+    ASSERT_EQ(strCustomised, runs[0].expected);
+    for (const Run& run : runs) {
+        SCOPED_TRACE(run.nResId);
+        TearDown();
+        pFrame = new CMenuBarTestFrame;
+        ASSERT_TRUE(pFrame->CreateWithMenuBar(FALSE, CRect(40, 40, 640, 400), run.nResId));
+        pBar = &pFrame->m_wndMenuBar;
+        ASSERT_TRUE(pBar->LoadState(kProfile));
+        EXPECT_EQ(Describe(*pBar), run.expected);
+        EXPECT_EQ(pFrame->m_resetMenus.size(), run.bReset ? 1u : 0u);
+        if (run.nResId == IDR_MB_FRAME_NEXT) {
+            auto* pEdit = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(1));
+            ASSERT_NE(pEdit, nullptr);
+            EXPECT_EQ(pEdit->GetCommands().GetCount(), 4) << "the Edit menu's new item";
+        }
+    }
+    reg.DeleteKey(kProfile);
 }
 
 TEST(MenuBarText, FindMenuTextSearchesSubMenusDepthFirst)
@@ -339,6 +381,147 @@ TEST_F(MenuBarFixture, OpenMenusMoveToTheNextTitleWithTheFirstItemHotAndAtOnce)
     PumpPending();
     EXPECT_EQ(pFrame->m_commands, (std::vector<UINT> {ID_MB_RECENT_ONE}));
     EXPECT_EQ(CWTKPopupMenu::GetActiveMenu(), nullptr);
+}
+
+// ---- Mouse ----
+
+// Shortened menus for the mouse tests: only New and the sub-menus are used often enough.
+struct MenuBarMouseFixture : MenuBarFixture {
+    void SetUp() override
+    {
+        MenuBarFixture::SetUp();
+        nAnimation = CWTKToolBar::s_nMenuAnimation;
+        bRecentlyUsed = CWTKToolBar::s_bRecentlyUsedMenus;
+        CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationNone;
+        CWTKToolBar::s_bRecentlyUsedMenus = TRUE;
+        CWTKToolBar::AddBasicCommand(ID_TEST_NEW);
+        CWTKMenuBar::SetShowAllCommands(FALSE);
+        pFrame->ShowWindow(SW_SHOW);
+        pFrame->SetForegroundWindow();
+        PumpPending();
+    }
+    void TearDown() override
+    {
+        MenuBarFixture::TearDown();
+        CWTKToolBar::s_nMenuAnimation = nAnimation;
+        CWTKToolBar::s_bRecentlyUsedMenus = bRecentlyUsed;
+        CWTKToolBar::ClearBasicCommands();
+        CWTKMenuBar::SetShowAllCommands(FALSE);
+    }
+    CPoint Centre(int iButton) const
+    {
+        CRect rect;
+        pBar->GetItemRect(iButton, &rect);
+        return rect.CenterPoint();
+    }
+    void Send(UINT nMessage, CPoint point, WPARAM wParam = 0)
+    {
+        pBar->SendMessage(nMessage, wParam, MAKELPARAM(point.x, point.y));
+        PumpPending();
+    }
+    // The cursor on the point of the bar, as the mouse puts it there.
+    void PutCursor(CPoint point)
+    {
+        pBar->ClientToScreen(&point);
+        ::SetCursorPos(point.x, point.y);
+    }
+    // Whether the show-all timer runs; the question stops it.
+    BOOL StopShowAllTimer() { return ::KillTimer(pBar->GetSafeHwnd(), CWTKMenuBar::kShowAllTimerId); }
+
+    int nAnimation = 0;
+    BOOL bRecentlyUsed = FALSE;
+};
+
+TEST_F(MenuBarMouseFixture, DraggingAlongTheTitlesOpensEachMenuInTurnWithTheShowAllTimer)
+{
+    const int iHelp = pBar->GetCount() - 1;
+    Send(WM_LBUTTONDOWN, Centre(0), MK_LBUTTON);
+    ASSERT_NE(OpenPopup(pBar, 0), nullptr) << "the press opens File";
+    CRect rectClient;
+    pBar->GetClientRect(&rectClient);
+    struct Step {
+        const char* what;
+        CPoint point;
+        int iOpen;  // -1: no menu open
+    } steps[] = {
+        {"over File", Centre(0) + CPoint(1, 0), 0},
+        {"on to Edit", Centre(1), 1},
+        {"on past the titles", CPoint(rectClient.right - 2, Centre(0).y), 1},
+        {"on to Help", Centre(iHelp), iHelp},
+        {"back over the separator", Centre(iHelp - 1), iHelp},
+        {"on to the command title", Centre(2), -1},
+    };
+    int iOpenBefore = steps[0].iOpen;
+    for (const Step& step : steps) {
+        StopShowAllTimer();
+        Send(WM_MOUSEMOVE, step.point, MK_LBUTTON);
+        int iOpen = -1;
+        pBar->GetDroppedDownMenu(&iOpen);
+        EXPECT_EQ(iOpen, step.iOpen) << step.what;
+        for (int i = 0; i < pBar->GetCount(); i++) {
+            if (i != step.iOpen) {
+                EXPECT_EQ(OpenPopup(pBar, i), nullptr) << step.what << ": one menu open at a time, not " << i;
+            }
+        }
+        if (step.iOpen >= 0 && step.iOpen != iOpenBefore) {
+            EXPECT_TRUE(StopShowAllTimer()) << step.what << ": a new open menu starts the show-all timer";
+        }
+        iOpenBefore = step.iOpen;
+    }
+    EXPECT_FALSE(StopShowAllTimer()) << "no timer without an open menu";
+    Send(WM_LBUTTONUP, Centre(2));
+}
+
+TEST_F(MenuBarMouseFixture, TheShowAllTimerExpandsTheOpenMenuOnlyUnderTheCursor)
+{
+    PutCursor(Centre(0));
+    Send(WM_LBUTTONDOWN, Centre(0), MK_LBUTTON);
+    CWTKPopupMenu* pFile = OpenPopup(pBar, 0);
+    ASSERT_NE(pFile, nullptr);
+    ASSERT_FALSE(pFile->GetMenuBar()->AreAllCommandsShown()) << "File opens shortened";
+    const int nShortened = pFile->GetMenuBar()->GetCount();
+
+    // The timer fires with the cursor away from the title: nothing changes.
+    CRect rectFrame;
+    pFrame->GetWindowRect(&rectFrame);
+    ::SetCursorPos(rectFrame.right - 20, rectFrame.bottom - 20);
+    PumpPending();
+    Send(WM_TIMER, CPoint(0, 0), CWTKMenuBar::kShowAllTimerId);
+    ASSERT_EQ(OpenPopup(pBar, 0), pFile);
+    EXPECT_FALSE(pFile->GetMenuBar()->AreAllCommandsShown());
+    EXPECT_FALSE(CWTKMenuBar::IsShowAllCommands());
+
+    // With the cursor on the open title the menu shows every item.
+    PutCursor(Centre(0));
+    PumpPending();
+    Send(WM_TIMER, CPoint(0, 0), CWTKMenuBar::kShowAllTimerId);
+    ASSERT_EQ(OpenPopup(pBar, 0), pFile);
+    EXPECT_TRUE(pFile->GetMenuBar()->AreAllCommandsShown());
+    EXPECT_GT(pFile->GetMenuBar()->GetCount(), nShortened);
+    EXPECT_FALSE(StopShowAllTimer()) << "the timer stopped itself";
+}
+
+TEST_F(MenuBarMouseFixture, ADoubleClickOnATitleReopensItsMenuWithEveryItem)
+{
+    const CPoint ptFile = Centre(0);
+    PutCursor(ptFile);
+    Send(WM_LBUTTONDOWN, ptFile, MK_LBUTTON);
+    Send(WM_LBUTTONUP, ptFile);
+    CWTKPopupMenu* pFirst = OpenPopup(pBar, 0);
+    ASSERT_NE(pFirst, nullptr);
+    ASSERT_FALSE(pFirst->GetMenuBar()->AreAllCommandsShown());
+
+    Send(WM_LBUTTONDBLCLK, ptFile, MK_LBUTTON);
+    Send(WM_LBUTTONUP, ptFile);
+    CWTKPopupMenu* pAll = OpenPopup(pBar, 0);
+    ASSERT_NE(pAll, nullptr) << "the menu is open again";
+    EXPECT_TRUE(CWTKMenuBar::IsShowAllCommands());
+    EXPECT_TRUE(pAll->GetMenuBar()->AreAllCommandsShown());
+    EXPECT_EQ(pAll->GetMenuBar()->GetCount(), 5) << "New, Open, the separator, Recent and Save";
+    EXPECT_EQ(pBar->GetHighlightedButton(), pBar->GetButton(0));
+    int iOpen = -1;
+    pBar->GetDroppedDownMenu(&iOpen);
+    EXPECT_EQ(iOpen, 0);
 }
 
 // ---- Screenshot ----

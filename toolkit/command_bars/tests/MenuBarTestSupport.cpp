@@ -30,11 +30,11 @@ BEGIN_MESSAGE_MAP(CMenuBarTestFrame, CToolBarTestFrame)
     ON_COMMAND_RANGE(ID_MB_CUSTOMIZE, ID_MB_WINDOW_NEW, OnMenuCommand)
 END_MESSAGE_MAP()
 
-BOOL CMenuBarTestFrame::CreateWithMenuBar(BOOL bVisible, CRect rect)
+BOOL CMenuBarTestFrame::CreateWithMenuBar(BOOL bVisible, CRect rect, UINT nResId)
 {
-    m_nResId = IDR_MB_FRAME;
+    m_nResId = nResId;
     if (!Create(nullptr, "Menus", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | (bVisible ? WS_VISIBLE : 0), rect, nullptr,
-                MAKEINTRESOURCEA(IDR_MB_FRAME)))
+                MAKEINTRESOURCEA(nResId)))
         return FALSE;
     m_hMenuDefault = ::GetMenu(m_hWnd);
     EnableDocking(CBRS_ALIGN_ANY);

@@ -37,7 +37,7 @@ protected:
 class CMenuBarTestFrame : public CToolBarTestFrame, public CMenuBarTestHost {
 public:
     // A frame with the menu resource as its menu; the bar, created docked at the top, takes it.
-    BOOL CreateWithMenuBar(BOOL bVisible, CRect rect = CRect(40, 40, 640, 400));
+    BOOL CreateWithMenuBar(BOOL bVisible, CRect rect = CRect(40, 40, 640, 400), UINT nResId = IDR_MB_FRAME);
 
     CWTKMenuBar m_wndMenuBar;
 

@@ -12,7 +12,10 @@
 
 #include "Canvas.h"
 
+#include <climits>
 #include <cstring>
+#include <memory>
+#include <utility>
 #include <new>
 #include <string>
 #include <vector>
@@ -282,6 +285,20 @@ TEST_F(PopupMenuBarTest, ImportKeepsTheMenuStatesAndTrimsExtraSeparators)
     EXPECT_EQ(pBar->CalcSize(FALSE), CSize(52, 22));
 }
 
+// The ink of menu text in an area of a painted popup item bar.
+int MenuInk(const Canvas& canvas, const CRect& area)
+{
+    return canvas.Count(::GetSysColor(COLOR_MENUTEXT), area);
+}
+
+// The popup's item bar as painted on screen.
+bool CopyItems(CWTKPopupMenuBar* pBar, Canvas& canvas)
+{
+    pBar->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+    PumpPending();
+    return canvas.CopyFromWindow(pBar->GetSafeHwnd(), false);
+}
+
 TEST_F(PopupMenuBarTest, AnItemWithAnAcceleratorIsWiderAndADefaultItemIsBold)
 {
     HMENU hMenu = ::CreatePopupMenu();
@@ -293,6 +310,133 @@ TEST_F(PopupMenuBarTest, AnItemWithAnAcceleratorIsWiderAndADefaultItemIsBold)
     pBar->SetButtonText(0, "&Print\tP");
     const int cxAccel = pBar->CalcSize(FALSE).cx;
     EXPECT_GE(cxAccel, cxPlain + CWTKPopupMenuBar::kAcceleratorGap);
+    CloseAllPopups();
+
+    // Two items of the same text without images, the second the default: it is measured and
+    // painted in the bold font, with more ink.
+    hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_NO_IMAGE, "Document");
+    ::AppendMenuA(hMenu, MF_STRING, ID_SUB_ONE, "Document");
+    ::SetMenuDefaultItem(hMenu, ID_SUB_ONE, FALSE);
+    pPopup = OpenPopup(hMenu);
+    ASSERT_NE(pPopup, nullptr);
+    pBar = BarOf(pPopup);
+    ASSERT_EQ(pBar->GetCount(), 2);
+    CRect rectPlain, rectBold;
+    pBar->GetItemRect(0, &rectPlain);
+    pBar->GetItemRect(1, &rectBold);
+    CRect rectClient;
+    pBar->GetClientRect(&rectClient);
+    Canvas canvas(rectClient.Width(), rectClient.Height());
+    ASSERT_TRUE(CopyItems(pBar, canvas));
+    const int nPlain = MenuInk(canvas, rectPlain);
+    const int nBold = MenuInk(canvas, rectBold);
+    EXPECT_GT(nPlain, 20) << "the plain item's text is painted";
+    EXPECT_GT(nBold * 10, nPlain * 12) << "bold text has more ink: " << nBold << " against " << nPlain;
+    CRect rectPlainInk, rectBoldInk;
+    for (auto [rect, pInk] : {std::pair {rectPlain, &rectPlainInk}, std::pair {rectBold, &rectBoldInk}}) {
+        for (int y = rect.top; y < rect.bottom; y++)
+            for (int x = rect.left; x < rect.right; x++)
+                if (canvas.Pixel(x, y) == ::GetSysColor(COLOR_MENUTEXT))
+                    pInk->UnionRect(*pInk, CRect(x, y, x + 1, y + 1));
+    }
+    EXPECT_EQ(rectBoldInk.left, rectPlainInk.left) << "both texts start at the same place";
+    EXPECT_GT(rectBoldInk.Width(), rectPlainInk.Width()) << "the bold text is wider";
+}
+
+// A menu break starts a second column beside the first, its items drawn there.
+TEST_F(PopupMenuBarTest, AMenuBreakStartsAColumnBesideTheFirst)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_NO_IMAGE, "First column, wide item");
+    ::AppendMenuA(hMenu, MF_STRING, ID_SUB_ONE, "Below");
+    ::AppendMenuA(hMenu, MF_STRING | MF_MENUBREAK, ID_SUB_TWO, "Second");
+    CWTKPopupMenu* pPopup = OpenPopup(hMenu);
+    ASSERT_NE(pPopup, nullptr);
+    CWTKPopupMenuBar* pBar = BarOf(pPopup);
+    ASSERT_EQ(pBar->GetCount(), 3);
+    CRect rectWide, rectBelow, rectSecond, rectClient;
+    pBar->GetItemRect(0, &rectWide);
+    pBar->GetItemRect(1, &rectBelow);
+    pBar->GetItemRect(2, &rectSecond);
+    pBar->GetClientRect(&rectClient);
+    EXPECT_EQ(rectSecond.top, rectWide.top) << "the second column starts at the top";
+    EXPECT_EQ(rectBelow.top, rectWide.bottom);
+    EXPECT_LE(rectSecond.right, rectClient.right);
+    const CSize size = pBar->CalcSize(FALSE);
+    EXPECT_EQ(size.cy, rectWide.Height() + rectBelow.Height() + 2) << "as high as the taller column";
+    EXPECT_EQ(rectSecond.left, rectWide.right + 1) << "the second column starts one pixel past the first";
+
+    Canvas canvas(rectClient.Width(), rectClient.Height());
+    ASSERT_TRUE(CopyItems(pBar, canvas));
+    EXPECT_GT(MenuInk(canvas, rectSecond), 10) << "the second column's item is painted in its column";
+    CRect rectUnderSecond(rectSecond.left, rectSecond.bottom, rectSecond.right, rectClient.bottom);
+    EXPECT_EQ(MenuInk(canvas, rectUnderSecond), 0) << "nothing under the second column's one item";
+}
+
+// With a maximal width, an item too wide for it is cut and ends in "...": its last ink is
+// three dots on the text's baseline.
+TEST_F(PopupMenuBarTest, AnItemWiderThanTheMaximalWidthEndsInAnEllipsis)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_NO_IMAGE, "A text far too wide for the narrow menu it sits in");
+    ::AppendMenuA(hMenu, MF_STRING, ID_SUB_ONE, "Short");
+    auto pNew = std::make_unique<CWTKPopupMenu>();
+    constexpr int kMaxWidth = 140;
+    pNew->SetMaxWidth(kMaxWidth);
+    CWTKPopupMenu* pPopup = CWTKPopupMenu::Open(std::move(pNew), m_pFrame, 100, 100, hMenu, FALSE, TRUE);
+    ASSERT_NE(pPopup, nullptr);
+    PumpPending();
+    CWTKPopupMenuBar* pBar = BarOf(pPopup);
+    CRect rectClient, rectLong, rectShort;
+    pBar->GetClientRect(&rectClient);
+    pBar->GetItemRect(0, &rectLong);
+    pBar->GetItemRect(1, &rectShort);
+    EXPECT_LE(rectClient.Width(), kMaxWidth);
+
+    Canvas canvas(rectClient.Width(), rectClient.Height());
+    ASSERT_TRUE(CopyItems(pBar, canvas));
+    const COLORREF clrText = ::GetSysColor(COLOR_MENUTEXT);
+    // The ink's columns from the right, as runs of inked columns with their lowest and highest row.
+    auto blobsFromTheRight = [&](const CRect& rect) {
+        struct Blob {
+            int top = INT_MAX;
+            int bottom = INT_MIN;
+        };
+        std::vector<Blob> blobs;
+        CRect rectInk;
+        bool bInBlob = false;
+        for (int x = rect.right - 1; x >= rect.left; x--) {
+            Blob column;
+            for (int y = rect.top; y < rect.bottom; y++) {
+                if (canvas.Pixel(x, y) == clrText) {
+                    column.top = std::min(column.top, y);
+                    column.bottom = std::max(column.bottom, y);
+                    rectInk.UnionRect(rectInk, CRect(x, y, x + 1, y + 1));
+                }
+            }
+            if (column.bottom == INT_MIN) {
+                bInBlob = false;
+                continue;
+            }
+            if (!bInBlob)
+                blobs.push_back(column);
+            blobs.back().top = std::min(blobs.back().top, column.top);
+            blobs.back().bottom = std::max(blobs.back().bottom, column.bottom);
+            bInBlob = true;
+        }
+        return std::pair {blobs, rectInk};
+    };
+    const auto [longBlobs, rectLongInk] = blobsFromTheRight(rectLong);
+    ASSERT_GE(longBlobs.size(), 4u);
+    for (size_t i = 0; i < 3; i++) {
+        EXPECT_LE(longBlobs[i].bottom - longBlobs[i].top, 2) << "dot " << i << " is a dot";
+        EXPECT_GE(longBlobs[i].top, rectLongInk.bottom - 3) << "dot " << i << " sits on the baseline";
+    }
+    EXPECT_LT(rectLongInk.right, rectLong.right) << "the cut text stays inside its item";
+    const auto [shortBlobs, rectShortInk] = blobsFromTheRight(rectShort);
+    ASSERT_FALSE(shortBlobs.empty());
+    EXPECT_GT(shortBlobs[0].bottom - shortBlobs[0].top, 3) << "an item that fits is not cut";
 }
 
 // Shortened menus: with recently used menus on and enough statistics, rarely used commands stay

@@ -234,6 +234,60 @@ TEST_F(ToolBarStateTest, AsManyButtonsAsABarHoldsLoad)
     EXPECT_EQ(CString("Stored"), strName);
 }
 
+// A workspace that keeps original items reconciles a saved bar with the resource of a later
+// run: the user's changes stay, commands the resource lost leave the bar, new ones come in at
+// their resource place. The same resource again changes nothing.
+TEST_F(ToolBarStateTest, OriginalItemsReconcileASavedBarWithTheNextResource)
+{
+    CWTKWorkspace workspace(TRUE);
+    // The first run: the user removed Save and moved Print to the front.
+    ASSERT_TRUE(m_pBar->RemoveButton(2));
+    CWTKToolbarButton print;
+    print.CopyFrom(*m_pBar->GetButton(m_pBar->GetCount() - 1));
+    ASSERT_TRUE(m_pBar->RemoveButton(m_pBar->GetCount() - 1));
+    ASSERT_EQ(m_pBar->InsertButton(print, 0), 0);
+    const std::vector<UINT> customised = ButtonIds(*m_pBar);
+    ASSERT_TRUE(m_pBar->SaveState(kProfile));
+
+    struct Run {
+        const char* what;
+        UINT uiResID;
+        std::vector<UINT> expected;
+        BOOL bChanged;
+    } runs[] = {
+        {"the same resource", IDR_TEST_TOOLBAR, customised, FALSE},
+        {"the next resource",
+         IDR_TEST_TOOLBAR_NEXT,
+         {ID_TEST_PRINT, ID_TEST_NEW, ID_TEST_OPEN, 0, ID_TEST_CUT, ID_TEST_ITALIC, ID_TEST_PASTE, 0, ID_TEST_BOLD},
+         TRUE},
+    };
+    for (const Run& run : runs) {
+        CStateTestBar next;
+        ASSERT_TRUE(next.Create(m_pFrame, WS_CHILD | CBRS_TOP, 0xE803));
+        ASSERT_TRUE(next.LoadToolBar(run.uiResID, 0, 0, FALSE, 0, 0, IDB_TEST_TOOLBAR)) << run.what;
+        ASSERT_TRUE(next.LoadState(kProfile)) << run.what;
+        EXPECT_EQ(ButtonIds(next), run.expected) << run.what;
+        EXPECT_EQ(next.IsOriginalItemsChanged(), run.bChanged) << run.what;
+        const int iItalic = next.CommandToIndex(ID_TEST_ITALIC);
+        if (iItalic >= 0) {
+            EXPECT_EQ(next.GetButton(iItalic)->GetImage(), CWTKToolBar::GetDefaultImage(ID_TEST_ITALIC));
+        }
+        next.DestroyWindow();
+    }
+
+    // Without the option the saved bar comes back as it was saved.
+    CWTKWorkspace plain;
+    CStateTestBar next;
+    ASSERT_TRUE(next.Create(m_pFrame, WS_CHILD | CBRS_TOP, 0xE803));
+    ASSERT_TRUE(next.LoadToolBar(IDR_TEST_TOOLBAR_NEXT, 0, 0, FALSE, 0, 0, IDB_TEST_TOOLBAR));
+    ASSERT_TRUE(next.LoadState(kProfile));
+    EXPECT_EQ(ButtonIds(next), customised);
+    EXPECT_FALSE(next.IsOriginalItemsChanged());
+    next.DestroyWindow();
+    // The other tests expect the default images of the first resource.
+    ASSERT_TRUE(m_pBar->LoadToolBar(IDR_TEST_TOOLBAR));
+}
+
 TEST_F(ToolBarStateTest, KeyNamesRunTheIdsTogetherAndOurPairsStayApart)
 {
     const CString strE800 = m_pBar->BuildStateKey(kProfile, 59392, static_cast<UINT>(-1));

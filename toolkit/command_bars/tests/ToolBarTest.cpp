@@ -2,6 +2,8 @@
 // command state at idle, the TB_* messages, tooltips and the layout over the docking modes.
 #include "ToolBarTestSupport.h"
 
+#include "Canvas.h"
+
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKVisualManager.h"
 
@@ -9,6 +11,7 @@
 #include "gdi/DC.h"
 #include "win/ClientDC.h"
 
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -264,6 +267,166 @@ TEST_F(ToolBarTest, CommandStateComesFromTheFramesIdleUpdate)
         m_pBar->OnUpdateCmdUI(m_pFrame, bDisable);
         EXPECT_EQ(m_pBar->GetButtonStyle(3), bDisable ? TBBS_DISABLED : 0u) << "disable if no handler: " << bDisable;
     }
+}
+
+// A locked bar whose own image strips the test fills.
+class CStripTestBar : public CWTKToolBar {
+public:
+    CWTKImageStrip& Cold() { return m_ColdImagesLocked; }
+    CWTKImageStrip& Disabled() { return m_DisabledImagesLocked; }
+    CWTKImageStrip& Large() { return m_LargeImagesLocked; }
+    CWTKImageStrip& LargeCold() { return m_LargeColdImagesLocked; }
+};
+
+// nImages images of one colour side by side.
+BOOL AddSolidImages(CWTKImageStrip& strip, CSize sizeImage, int nImages, COLORREF clr)
+{
+    strip.SetImageSize(sizeImage);
+    Canvas images(sizeImage.cx * nImages, sizeImage.cy, clr);
+    HDC hScreen = ::GetDC(nullptr);
+    HBITMAP hbmp = ::CreateCompatibleBitmap(hScreen, images.Width(), images.Height());
+    ::ReleaseDC(nullptr, hScreen);
+    HDC hdc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdc, hbmp);
+    ::BitBlt(hdc, 0, 0, images.Width(), images.Height(), images.Handle(), 0, 0, SRCCOPY);
+    ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+    const BOOL bAdded = strip.AddImage(hbmp) >= 0;
+    ::DeleteObject(hbmp);
+    return bAdded;
+}
+
+// Each button paints from the strip its state asks for: the hot one from the normal strip, the
+// others from the cold strip, a disabled one from the disabled strip, and in large-icons mode
+// from the large copies.
+TEST_F(ToolBarTest, EachButtonPaintsFromTheStripItsStateAsksFor)
+{
+    constexpr COLORREF kCold = RGB(10, 200, 30);
+    constexpr COLORREF kDisabled = RGB(200, 20, 180);
+    constexpr COLORREF kLarge = RGB(20, 40, 220);
+    constexpr COLORREF kLargeCold = RGB(240, 120, 10);
+    constexpr COLORREF kOpenFolder = RGB(255, 200, 0);  // the normal strip's Open image
+    m_pBar->DestroyWindow();
+    CStripTestBar bar;
+    ASSERT_TRUE(bar.Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE805));
+    ASSERT_TRUE(bar.LoadToolBar(IDR_TEST_TOOLBAR, 0, 0, TRUE));
+    const int nImages = 8;
+    ASSERT_TRUE(AddSolidImages(bar.Cold(), CSize(16, 15), nImages, kCold));
+    ASSERT_TRUE(AddSolidImages(bar.Disabled(), CSize(16, 15), nImages, kDisabled));
+    ASSERT_TRUE(AddSolidImages(bar.Large(), CSize(32, 30), nImages, kLarge));
+    ASSERT_TRUE(AddSolidImages(bar.LargeCold(), CSize(32, 30), nImages, kLargeCold));
+    m_pFrame->RecalcLayout();
+    PumpPending();
+    const int iOpen = 1;
+    const int iCut = 4;
+    bar.SetButtonStyle(iCut, TBBS_DISABLED);
+
+    struct Row {
+        const char* what;
+        BOOL bLarge;
+        int iButton;
+        BOOL bHot;
+        COLORREF clrExpected;
+        COLORREF clrAbsent;
+    } rows[] = {
+        {"a cold button", FALSE, iOpen, FALSE, kCold, kOpenFolder},
+        {"the hot button", FALSE, iOpen, TRUE, kOpenFolder, kCold},
+        {"a disabled button", FALSE, iCut, FALSE, kDisabled, kCold},
+        {"a cold large button", TRUE, iOpen, FALSE, kLargeCold, kCold},
+        {"the hot large button", TRUE, iOpen, TRUE, kLarge, kLargeCold},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        CWTKToolBar::SetLargeIcons(row.bLarge);
+        bar.AdjustLayout();
+        m_pFrame->RecalcLayout();
+        PumpPending();
+        CRect rectButton;
+        bar.GetItemRect(row.iButton, &rectButton);
+        CRect rectOther;
+        bar.GetItemRect(row.iButton == iOpen ? 0 : iOpen, &rectOther);
+        const CPoint ptMove = row.bHot ? rectButton.CenterPoint() : rectOther.CenterPoint();
+        bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptMove.x, ptMove.y));
+        CRect rectClient;
+        bar.GetClientRect(&rectClient);
+        Canvas canvas(rectClient.Width(), rectClient.Height());
+        bar.DoPaint(canvas.DC());
+        const int nImageArea = row.bLarge ? 32 * 30 : 16 * 15;
+        EXPECT_GT(canvas.Count(row.clrExpected, rectButton), row.clrExpected == kOpenFolder ? 20 : nImageArea / 2);
+        EXPECT_EQ(canvas.Count(row.clrAbsent, rectButton), 0);
+        bar.SendMessage(WM_MOUSELEAVE);
+    }
+    CWTKToolBar::SetLargeIcons(FALSE);
+    bar.DestroyWindow();
+}
+
+// The bounds of the pixels of one colour inside an area (empty when there is none).
+CRect InkBounds(const Canvas& canvas, const CRect& area, COLORREF clr)
+{
+    CRect rectInk;
+    for (int y = area.top; y < area.bottom; y++)
+        for (int x = area.left; x < area.right; x++)
+            if (canvas.Pixel(x, y) == clr)
+                rectInk.UnionRect(rectInk, CRect(x, y, x + 1, y + 1));
+    return rectInk;
+}
+
+// In text-labels mode each button shows its short tip as a label under its image, both
+// centred across the button, and the buttons grow to hold the label.
+TEST_F(ToolBarTest, TextLabelsSitCentredUnderTheImages)
+{
+    constexpr COLORREF kOpenFolder = RGB(255, 200, 0);
+    const COLORREF clrText = WTKGetGlobalData().clrBarText;
+    const int iOpen = 1;
+    CRect rectPlain;
+    m_pBar->GetItemRect(iOpen, &rectPlain);
+
+    m_pBar->EnableTextLabels(TRUE);
+    m_pBar->AdjustLayout();
+    m_pFrame->RecalcLayout();
+    PumpPending();
+    CRect rectButton, rectClient;
+    m_pBar->GetItemRect(iOpen, &rectButton);
+    m_pBar->GetClientRect(&rectClient);
+    EXPECT_GT(rectButton.Height(), rectPlain.Height()) << "the label adds a row";
+    Canvas canvas(rectClient.Width(), rectClient.Height());
+    m_pBar->DoPaint(canvas.DC());
+
+    const CRect rectImage = InkBounds(canvas, rectButton, kOpenFolder);
+    ASSERT_FALSE(rectImage.IsRectEmpty()) << "Open's image is painted";
+    const CRect rectBelow(rectButton.left, rectImage.bottom, rectButton.right, rectButton.bottom);
+    const CRect rectLabel = InkBounds(canvas, rectBelow, clrText);
+    ASSERT_FALSE(rectLabel.IsRectEmpty()) << "the label is painted under the image";
+    EXPECT_GE(rectLabel.top, rectImage.bottom + 2) << "a gap between image and label";
+    EXPECT_LE(rectLabel.bottom, rectButton.bottom);
+    EXPECT_LE(std::abs((rectImage.left - rectButton.left) - (rectButton.right - rectImage.right)), 1)
+        << "the image is centred";
+    // The label is the short tip "Open", centred across the button as the text alone would be.
+    Canvas alone(rectClient.Width(), rectClient.Height());
+    ::SetBkMode(alone.Handle(), TRANSPARENT);
+    ::SetTextColor(alone.Handle(), clrText);
+    HGDIOBJ hOldFont = ::SelectObject(alone.Handle(), WTKGetGlobalData().fontRegular.GetSafeHandle());
+    CRect rectAlone(rectButton.left, rectLabel.top - 4, rectButton.right, rectButton.bottom);
+    ::DrawTextA(alone.Handle(), "Open", -1, &rectAlone, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
+    ::SelectObject(alone.Handle(), hOldFont);
+    const CRect rectExpected = InkBounds(alone, rectButton, clrText);
+    EXPECT_LE(std::abs(rectLabel.left - rectExpected.left), 1) << "the label is centred";
+    EXPECT_EQ(rectLabel.Width(), rectExpected.Width()) << "the label reads Open";
+    EXPECT_EQ(canvas.Count(clrText, CRect(rectButton.left, rectButton.top, rectButton.right, rectImage.top)), 0)
+        << "nothing above the image";
+
+    // Without labels nothing is painted under the image.
+    m_pBar->EnableTextLabels(FALSE);
+    m_pBar->AdjustLayout();
+    m_pFrame->RecalcLayout();
+    PumpPending();
+    m_pBar->GetItemRect(iOpen, &rectButton);
+    EXPECT_EQ(rectButton.Height(), rectPlain.Height());
+    Canvas plain(rectClient.Width(), rectClient.Height());
+    m_pBar->DoPaint(plain.DC());
+    const CRect rectPlainImage = InkBounds(plain, rectButton, kOpenFolder);
+    EXPECT_EQ(plain.Count(clrText, CRect(rectButton.left, rectPlainImage.bottom, rectButton.right, rectButton.bottom)),
+              0);
 }
 
 TEST_F(ToolBarTest, ToolbarMessagesRefuseBadIndexesAndNullBuffers)

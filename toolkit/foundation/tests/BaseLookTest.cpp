@@ -249,6 +249,49 @@ TEST_F(BaseLookTest, ProgressTextLeavesTheCallersClipAndTextColour)
     ::DeleteObject(callerClip);
 }
 
+// The percentage is printed centred over the whole pane: in the button text colour over the
+// empty part and in the progress text colour over the filled part.
+TEST_F(BaseLookTest, ProgressTextPrintsThePercentageInTwoColoursAcrossTheFill)
+{
+    constexpr COLORREF kBar = RGB(0, 0, 200);
+    constexpr COLORREF kButtonText = RGB(90, 20, 20);
+    constexpr COLORREF kFilledText = RGB(255, 255, 0);
+    WTKGetGlobalData().clrBtnText = kButtonText;
+    const CRect rect(0, 0, 120, 16);
+    struct Row {
+        int range;
+        int position;
+        const char* text;
+    } rows[] = {{200, 50, "25%"}, {200, 100, "50%"}, {3, 2, "66%"}, {200, 200, "100%"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        Canvas canvas(rect.Width(), rect.Height(), kPaper);
+        FakeStatusBar bar;
+        m_pLook->OnDrawStatusBarProgress(canvas.DC(), &bar, rect, row.range, row.position, kBar, kWTKNoColor,
+                                         kFilledText, TRUE);
+        const int xFilled = rect.Width() * row.position / row.range;
+
+        // The same text drawn alone in the same font, centred the same way.
+        Canvas alone(rect.Width(), rect.Height(), kPaper);
+        ::SetBkMode(alone.Handle(), TRANSPARENT);
+        ::SetTextColor(alone.Handle(), kBlack);
+        CRect rectText = rect;
+        ::DrawTextA(alone.Handle(), row.text, -1, &rectText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        int nTextPixels = 0;
+        for (int y = 0; y < rect.Height(); y++) {
+            for (int x = 0; x < rect.Width(); x++) {
+                if (alone.Pixel(x, y) != kBlack) {
+                    EXPECT_EQ(canvas.Pixel(x, y), x < xFilled ? kBar : kPaper) << "no ink at " << x << "," << y;
+                    continue;
+                }
+                nTextPixels++;
+                EXPECT_EQ(canvas.Pixel(x, y), x < xFilled ? kFilledText : kButtonText) << "ink at " << x << "," << y;
+            }
+        }
+        EXPECT_GT(nTextPixels, 20);
+    }
+}
+
 TEST_F(BaseLookTest, ComboDropButtonStates)
 {
     struct Row {
