@@ -213,8 +213,6 @@ void CWTKToolbarComboBoxButton::Serialize(CArchive& ar)
         ar << m_iWidth << m_dwStyle << m_iSelIndex << m_strEdit;
         if (bHeight)
             ar << m_nDropDownHeight;
-        // The flag travels with the lists, so a reader knows whether they follow.
-        ar << m_bSerializeContent;
         if (m_bSerializeContent)
             SerializeContent(ar);
         return;
@@ -225,17 +223,14 @@ void CWTKToolbarComboBoxButton::Serialize(CArchive& ar)
     int iSelIndex = -1;
     CString strText;
     int nDropDownHeight = kDefaultDropDownHeight;
-    BOOL bStoreItems = FALSE;
     ar >> iWidth >> dwStyle >> iSelIndex >> strText;
     if (bHeight)
         ar >> nDropDownHeight;
-    ar >> bStoreItems;
     m_iWidth = BoundedExtent(iWidth, kDefaultWidth);
     // The control is always a visible child of its bar, whatever the archive says.
     m_dwStyle = (dwStyle & ~WS_POPUP) | WS_CHILD | WS_VISIBLE;
     m_nDropDownHeight = BoundedExtent(nDropDownHeight, kDefaultDropDownHeight);
     m_strEdit = strText;
-    m_bSerializeContent = bStoreItems != FALSE;
     m_rect.right = m_rect.left + m_iWidth;
     if (m_bSerializeContent)
         SerializeContent(ar);

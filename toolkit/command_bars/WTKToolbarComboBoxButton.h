@@ -30,6 +30,8 @@ public:
     ~CWTKToolbarComboBoxButton() override;
 
     // ---- The button's operations ----
+    // After the button's fields: width, combo style, selected index, text, the drop-down height
+    // (when the saved data carries it), then, when the class stores its items, the lists.
     void Serialize(CArchive& ar) override;
     void CopyFrom(const CWTKToolbarButton& src) override;
     void OnDraw(CDC* pDC, const CRect& rect, CWTKImageStrip* pImages, BOOL bHorz = TRUE, BOOL bCustomizeMode = FALSE,
@@ -83,8 +85,7 @@ public:
     int GetWidth() const { return m_iWidth; }
     int GetDropDownHeight() const { return m_nDropDownHeight; }
     void SetDropDownHeight(int nHeight);
-    // The item lists are archived (on by default); the choice is archived with them.
-    void SetStoreItems(BOOL bStore) { m_bSerializeContent = bStore; }
+    // The item lists are archived (on by default).
     BOOL IsStoreItems() const { return m_bSerializeContent; }
     BOOL IsHighlighted() const { return m_bIsHotEdit; }
 
@@ -92,6 +93,11 @@ public:
     static BOOL IsDropDownHeightStored();
 
 protected:
+    // The archive does not say whether the lists follow: a class that fills its items at run
+    // time switches storing off in its constructor, so the button re-created by name when an
+    // archive is read agrees with the one that wrote it.
+    void SetStoreItems(BOOL bStore) { m_bSerializeContent = bStore; }
+
     DWORD m_dwStyle = kDefaultComboStyle;
     std::unique_ptr<CComboBox> m_pWndCombo;
     CStringList m_lstItems;

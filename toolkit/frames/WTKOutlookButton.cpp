@@ -20,11 +20,9 @@ constexpr int kMargin = 10;
 constexpr int kImageInset = 5;
 constexpr int kTextBelowImage = 2;
 constexpr int kHighlightPercent = 85;
-// Workspaces newer than 4.70 wrote the page id into schema 1 records.
+// Saved data newer than 4.70 carries the page id.
 constexpr int kPageIdMajor = 4;
 constexpr int kPageIdMinor = 70;
-constexpr UINT kCurrentSchema = kOutlookButtonSchema & ~VERSIONABLE_SCHEMA;
-constexpr UINT kNoSchema = static_cast<UINT>(-1);
 constexpr UINT kDisabledBit = TBBS_DISABLED;
 }  // namespace
 
@@ -34,23 +32,21 @@ CWTKOutlookButton::CWTKOutlookButton(UINT uiCmdID, int iImage, LPCSTR lpszText, 
     m_bText = TRUE;
 }
 
-BOOL CWTKOutlookButton::IsLegacyPageIdStored()
+BOOL CWTKOutlookButton::IsPageIdStored()
 {
     return WTKIsSavedDataNewerThan(kPageIdMajor, kPageIdMinor);
 }
 
 void CWTKOutlookButton::Serialize(CArchive& ar)
 {
-    // The schema is handed out once, so it is taken before the toolbar button reads its part.
-    const UINT nSchema = ar.IsLoading() ? ar.GetObjectSchema() : kCurrentSchema;
     CWTKToolbarButton::Serialize(ar);
+    // One rule both ways, so a record reads back with the layout it was written in.
+    const BOOL bPageId = IsPageIdStored();
     if (ar.IsStoring()) {
-        ar << static_cast<int>(m_uiPageID);
+        if (bPageId)
+            ar << static_cast<int>(m_uiPageID);
         return;
     }
-    // What the record holds is decided by the record itself: a current record always has the
-    // page id, whatever workspace reads it back.
-    const BOOL bPageId = nSchema == kNoSchema || nSchema >= kCurrentSchema || IsLegacyPageIdStored();
     int nPageID = 0;
     if (bPageId)
         ar >> nPageID;

@@ -6,9 +6,8 @@
 
 class CWTKOutlookBar;
 
-// Stored buttons: schema 2 always carries the page id; schema 1 records carried it only when the
-// workspace that wrote them was newer than 4.70.
-constexpr UINT kOutlookButtonSchema = VERSIONABLE_SCHEMA | 2;
+// The schema of stored buttons; a record of another schema is refused.
+constexpr UINT kOutlookButtonSchema = 1;
 
 class CWTKOutlookButton : public CWTKToolbarButton {
     DECLARE_SERIAL(CWTKOutlookButton)
@@ -26,8 +25,8 @@ public:
                 BOOL bHighlight = FALSE, BOOL bDrawBorder = TRUE, BOOL bGrayDisabledButtons = TRUE) override;
     BOOL CanBeDragged() const override { return FALSE; }
 
-    // Reading a schema 1 record, the workspace's stored version says whether the page id follows.
-    static BOOL IsLegacyPageIdStored();
+    // The page id follows the button's fields when the workspace's saved data is newer than 4.70.
+    static BOOL IsPageIdStored();
 
     CWTKOutlookBar* m_pWndParentBar = nullptr;
     UINT m_uiPageID = 0;

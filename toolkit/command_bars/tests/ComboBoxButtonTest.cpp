@@ -1,8 +1,8 @@
 // The combo box button on real toolbars: items, selection and text kept in the button and shown
 // in the control, the command posted on a selection change and the other buttons of the command
-// following it, the fallback on a vertical bar, and the archive: the drop-down height by one
-// version rule both ways, with and without stored items, a stored index outside the items, and
-// damaged data.
+// following it, the fallback on a vertical bar, and the archive: the fields in their order, the
+// drop-down height by one version rule both ways, with and without stored items, a stored index
+// outside the items, and damaged data.
 #include "ToolBarTestSupport.h"
 
 #include "command_bars/WTKToolbarComboBoxButton.h"
@@ -18,6 +18,19 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+// A combo whose application fills the items at run time: its archive carries none.
+class CRunTimeItemsComboButton : public CWTKToolbarComboBoxButton {
+    DECLARE_SERIAL(CRunTimeItemsComboButton)
+public:
+    CRunTimeItemsComboButton() { SetStoreItems(FALSE); }
+    CRunTimeItemsComboButton(UINT uiID, int iImage, DWORD dwStyle = CBS_DROPDOWNLIST, int iWidth = 0)
+        : CWTKToolbarComboBoxButton(uiID, iImage, dwStyle, iWidth)
+    {
+        SetStoreItems(FALSE);
+    }
+};
+IMPLEMENT_SERIAL(CRunTimeItemsComboButton, CWTKToolbarComboBoxButton, 1)
 
 namespace {
 
@@ -185,11 +198,15 @@ TEST(ComboBoxButtonArchive, DropDownHeightFollowsOneVersionRuleWithAndWithoutSto
         size_t nWith = 0, nWithout = 0;
         for (const Case& c : cases) {
             CVersionedWorkspace workspace(c.nMajor, c.nMinor);
-            CWTKToolbarComboBoxButton button(ID_FONT, -1, CBS_DROPDOWN, 180);
+            std::unique_ptr<CWTKToolbarComboBoxButton> pButton;
+            if (bStoreItems)
+                pButton = std::make_unique<CWTKToolbarComboBoxButton>(ID_FONT, -1, CBS_DROPDOWN, 180);
+            else
+                pButton = std::make_unique<CRunTimeItemsComboButton>(ID_FONT, -1, CBS_DROPDOWN, 180);
+            CWTKToolbarComboBoxButton& button = *pButton;
             AddFonts(button);
             ASSERT_TRUE(button.SelectItem(1, FALSE));
             button.SetDropDownHeight(220);
-            button.SetStoreItems(bStoreItems);
             const std::string bytes = StoreObject(button);
             (c.bHeight ? nWith : nWithout) = bytes.size();
 
@@ -210,17 +227,63 @@ TEST(ComboBoxButtonArchive, DropDownHeightFollowsOneVersionRuleWithAndWithoutSto
     }
 }
 
+// The fields follow the button's own with nothing between them and the lists: a reader knows from
+// its class whether the lists follow.
+TEST(ComboBoxButtonArchive, FieldsFollowTheButtonsOwnInTheirOrder)
+{
+    CVersionedWorkspace workspace(6, 31);
+    for (const BOOL bStoreItems : {TRUE, FALSE}) {
+        SCOPED_TRACE(bStoreItems ? "stored items" : "items filled at run time");
+        std::unique_ptr<CWTKToolbarComboBoxButton> pButton;
+        if (bStoreItems)
+            pButton = std::make_unique<CWTKToolbarComboBoxButton>(ID_FONT, -1, CBS_DROPDOWN, 180);
+        else
+            pButton = std::make_unique<CRunTimeItemsComboButton>(ID_FONT, -1, CBS_DROPDOWN, 180);
+        pButton->AddItem("Arial", 10);
+        pButton->AddItem("Courier", 20);
+        ASSERT_TRUE(pButton->SelectItem(1, FALSE));
+        pButton->SetDropDownHeight(220);
+        std::string bytes = StoreObject(*pButton);
+
+        CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
+        CArchive ar(&file, CArchive::load);
+        ASSERT_NE(ar.ReadClass(RUNTIME_CLASS(CWTKToolbarComboBoxButton)), nullptr);
+        CWTKToolbarButton base;
+        base.Serialize(ar);
+        EXPECT_EQ(base.m_nID, ID_FONT);
+        int iWidth = 0, iSelIndex = 0, nDropDownHeight = 0;
+        DWORD dwStyle = 0;
+        CString strText;
+        ar >> iWidth >> dwStyle >> iSelIndex >> strText >> nDropDownHeight;
+        EXPECT_EQ(iWidth, 180);
+        EXPECT_EQ(dwStyle & 0xF, static_cast<DWORD>(CBS_DROPDOWN));
+        EXPECT_EQ(iSelIndex, 1);
+        EXPECT_EQ(strText, CString("Courier"));
+        EXPECT_EQ(nDropDownHeight, 220);
+        if (bStoreItems) {
+            CStringList items;
+            items.Serialize(ar);
+            ASSERT_EQ(items.GetCount(), 2);
+            EXPECT_EQ(items.GetHead(), CString("Arial"));
+            DWORD dwFirst = 0, dwSecond = 0;
+            ar >> dwFirst >> dwSecond;
+            EXPECT_EQ(dwFirst, 10u);
+            EXPECT_EQ(dwSecond, 20u);
+        }
+        BYTE byExtra = 0;
+        EXPECT_EQ(ar.Read(&byExtra, 1), 0u) << "nothing follows";
+    }
+}
+
 // The application fills the items at run time and stores none: a stored index beyond the items
 // it has then is never used.
 TEST_F(ComboBoxButtonTest, AStoredIndexOutsideTheItemsSelectsNothing)
 {
-    CWTKToolbarComboBoxButton stored(ID_FONT, -1);
+    CRunTimeItemsComboButton stored(ID_FONT, -1);
     AddFonts(stored);
     ASSERT_TRUE(stored.SelectItem(2, FALSE));
-    stored.SetStoreItems(FALSE);
-    CWTKToolbarComboBoxButton noSelection(ID_FONT, -1);
+    CRunTimeItemsComboButton noSelection(ID_FONT, -1);
     AddFonts(noSelection);
-    noSelection.SetStoreItems(FALSE);
 
     struct Case {
         const char* pszName;
@@ -234,14 +297,14 @@ TEST_F(ComboBoxButtonTest, AStoredIndexOutsideTheItemsSelectsNothing)
     CWTKToolBar* pBar = AddBar();
     ASSERT_NE(pBar, nullptr);
     for (const Case& c : cases) {
-        CWTKToolbarComboBoxButton button(ID_FONT, -1);
+        CRunTimeItemsComboButton button(ID_FONT, -1);
         for (int i = 0; i < c.nItemsBefore; i++)
             button.AddItem("Item");
         // Read over the button the application filled.
         std::string bytes = c.bytes;
         CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
         CArchive ar(&file, CArchive::load);
-        ASSERT_EQ(ar.ReadClass(RUNTIME_CLASS(CWTKToolbarComboBoxButton)), RUNTIME_CLASS(CWTKToolbarComboBoxButton));
+        ASSERT_EQ(ar.ReadClass(RUNTIME_CLASS(CWTKToolbarComboBoxButton)), RUNTIME_CLASS(CRunTimeItemsComboButton));
         button.Serialize(ar);
         EXPECT_EQ(button.GetCount(), c.nItemsBefore) << c.pszName;
         EXPECT_EQ(button.GetCurSel(), c.iSelAfter) << c.pszName;
@@ -271,6 +334,30 @@ TEST(ComboBoxButtonArchive, DamagedDataIsRefusedWithoutCrash)
     huge[huge.size() - 2] = static_cast<char>(0xF0);
     huge.back() = static_cast<char>(0x7F);
     EXPECT_TRUE(LoadComboButton(huge) == nullptr);
+
+    // A store-items flag written before the lists is taken for a list of one empty text: the
+    // reading stays within the data.
+    CVersionedWorkspace workspace(6, 31);
+    std::string flagged = StoreObject(button);
+    const std::string lists = [&] {
+        CMemFile file;
+        {
+            CArchive ar(&file, CArchive::store);
+            button.SerializeContent(ar);
+            ar.Close();
+        }
+        const auto nBytes = static_cast<size_t>(file.GetLength());
+        BYTE* pBytes = file.Detach();
+        std::string result(reinterpret_cast<const char*>(pBytes), nBytes);
+        std::free(pBytes);
+        return result;
+    }();
+    ASSERT_GT(flagged.size(), lists.size());
+    flagged.insert(flagged.size() - lists.size(), std::string("\x01\0\0\0", 4));
+    const auto pFlagged = LoadComboButton(flagged);
+    if (pFlagged != nullptr) {
+        EXPECT_LE(pFlagged->GetCount(), 1);
+    }
 }
 
 }  // namespace

@@ -57,7 +57,9 @@ protected:
         theApp.SetRegistryKey(kManagersCompany);
         CWTKKeyboardManager::InvalidateCaches();
         m_pFrame = MakeFrame("Keys");
-        m_pFrame->m_hAccelTable = MakeTable({{FVIRTKEY | FCONTROL, 'O', kCmdOpen}, {FVIRTKEY | FSHIFT, VK_F5, kCmdRefresh}});
+        // The second entry as resource scripts usually give it, with FNOINVERT.
+        m_pFrame->m_hAccelTable =
+            MakeTable({{FVIRTKEY | FCONTROL, 'O', kCmdOpen}, {FVIRTKEY | FSHIFT | FNOINVERT, VK_F5, kCmdRefresh}});
     }
     void TearDown() override
     {
@@ -109,7 +111,8 @@ TEST_F(KeyboardManagerTest, KeyTextAndBoundKeysComeFromTheFramesTable)
         {'O', FVIRTKEY | FCONTROL | FNOINVERT, TRUE},
         {'O', FVIRTKEY | FCONTROL | FSHIFT, FALSE},  // other modifiers than bound
         {'O', FVIRTKEY, FALSE},
-        {VK_F5, FVIRTKEY | FSHIFT, TRUE},
+        {VK_F5, FVIRTKEY | FSHIFT, TRUE},  // bound with FNOINVERT: still bound
+        {VK_F5, FVIRTKEY | FSHIFT | FNOINVERT, TRUE},
         {VK_F5, FVIRTKEY | FALT, FALSE},
         {'P', FVIRTKEY | FCONTROL, FALSE},
     };

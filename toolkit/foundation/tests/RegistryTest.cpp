@@ -339,6 +339,17 @@ TEST_F(RegistryTest, EnumerationsListNamesAndAnswerFalseForNone)
     EXPECT_STREQ("B", subKeys[1]);
 }
 
+// A name the enumeration cannot take is a failure: a partial list never passes for the whole.
+TEST_F(RegistryTest, AValueNameTooLongForTheListIsAFailure)
+{
+    SetRaw("Short", REG_DWORD, std::string(4, '\0'));
+    SetRaw(std::string(CWTKRegistry::kMaxNameChars + 10, 'L').c_str(), REG_DWORD, std::string(4, '\0'));
+    CWTKRegistry& reg = Reader();
+    CStringArray names;
+    EXPECT_FALSE(reg.ReadValues(names));
+    EXPECT_NE(ERROR_SUCCESS, reg.GetLastError());
+}
+
 TEST_F(RegistryTest, DeleteKeyRemovesTheWholeTree)
 {
     for (const char* pszPath : {"Tree\\A\\B\\C", "Tree\\A\\D", "Tree\\E", "Beside"}) {

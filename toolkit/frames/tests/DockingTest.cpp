@@ -215,6 +215,9 @@ RebarFixture MakeRebar()
     f.pBarB->m_bAutoDelete = TRUE;
     f.pBarB->Create(f.pRebar, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xE882);
     f.pBarB->LoadToolBar(IDR_FRAME_TEST_TOOLBAR2);
+    // The fixed-size band's minimum width is the bar's width when it is added.
+    const CSize sizeB = f.pBarB->CalcFixedLayout(FALSE, TRUE);
+    f.pBarB->SetWindowPos(nullptr, 0, 0, sizeB.cx, sizeB.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     f.pRebar->AddBar(f.pBarA, "A", RBBS_GRIPPERALWAYS);
     f.pRebar->AddBar(f.pBarB, "B", RBBS_FIXEDSIZE);
     f.pFrame->RecalcLayout();
@@ -251,6 +254,7 @@ TEST_F(DockingTest, RebarBandsComeBackInTheSavedOrderAndSizes)
     ASSERT_NE(nullptr, f.pFrame);
     ASSERT_EQ(2, static_cast<int>(f.pRebar->SendMessage(RB_GETBANDCOUNT)));
     const UINT cxFixed = BandMinWidth(f.pRebar, 1);
+    ASSERT_GT(cxFixed, 0u) << "the fixed-size band has a width to keep";
     ASSERT_TRUE(CWTKRebarState::SaveState(RebarProfile(), f.pFrame));
     f.pRebar->SendMessage(RB_MOVEBAND, 1, 0);
     ASSERT_EQ(0xE882, BandChildId(f.pRebar, 0));

@@ -1,6 +1,6 @@
 // The Outlook bar: pages and their caption buttons, switching pages with and without the slide,
 // shortcut buttons that send their commands, the scroll arrows of a page that overflows, the
-// archive (round trip, damaged data, the buttons' record schema) and the gallery picture.
+// archive (round trip, damaged data, the buttons' record and its page id) and the gallery picture.
 #include "OutlookTestSupport.h"
 
 #include "frames/WTKButton.h"
@@ -372,6 +372,11 @@ TEST(OutlookBarArchive, DamagedDataLeavesTheBarAsItWas)
     BarFixture orphan;
     orphan.bar.GetPageButton(kPageNotes, 0)->m_uiPageID = 42;
     const std::string orphaned = Store(orphan.bar);
+    // The buttons' class record names its schema just before the class name's length.
+    std::string otherSchema = good;
+    const size_t nName = otherSchema.find("CWTKOutlookButton");
+    ASSERT_NE(std::string::npos, nName);
+    otherSchema[nName - 4] = 2;
     std::string hugeCount = good;
     hugeCount[0] = '\xFF';
     hugeCount.insert(1, "\xFF\xFF\xFF\xFF\x7F", 5);
@@ -387,6 +392,7 @@ TEST(OutlookBarArchive, DamagedDataLeavesTheBarAsItWas)
         {"page count beyond the data", hugeCount},
         {"repeated page id", repeated},
         {"button of a missing page", orphaned},
+        {"buttons of another schema", otherSchema},
     };
     for (const auto& c : cases) {
         EXPECT_FALSE(Load(f.bar, c.bytes)) << c.name;
@@ -436,42 +442,39 @@ public:
     }
 };
 
-// A current record holds the page id whatever workspace reads it; a schema 1 record (written by
-// older programs) holds it only when its workspace was newer than 4.70.
-TEST(OutlookBarArchive, AButtonRecordsShapeFollowsItsOwnSchema)
+// The page id follows the button's fields only in saved data newer than 4.70 (or without a version
+// record); a record reads back in step whichever layout it has, and a record of another schema is
+// refused.
+TEST(OutlookBarArchive, AButtonRecordCarriesThePageInDataNewerThan470)
 {
-    CWTKOutlookButton button(kCmdFirst, 2, "Inbox", kPageCalendar);
-    const std::string current = StoreButton(button);
-    // The class record: tag 0xFFFF, the schema (16 bits), the name's length and the name.
-    const size_t nSchemaAt = 2;
-    ASSERT_EQ(2, current[nSchemaAt]) << "buttons are written with schema 2";
-    std::string legacyWithId = current;
-    legacyWithId[nSchemaAt] = 1;
-    std::string legacyWithoutId = legacyWithId;
-    legacyWithoutId.erase(legacyWithoutId.size() - 8, 4);  // the page id before the trailing value
-
     const struct {
-        const char* name;
-        const std::string* bytes;
         int nMajor, nMinor;
-        UINT uiPage;
-    } cases[] = {
-        {"current record, old workspace", &current, 4, 60, kPageCalendar},
-        {"current record, new workspace", &current, 6, 31, kPageCalendar},
-        {"current record, no version record", &current, -1, -1, kPageCalendar},
-        {"old record from a 4.80 workspace", &legacyWithId, 4, 80, kPageCalendar},
-        {"old record from a 4.70 workspace", &legacyWithoutId, 4, 70, 0},
-        {"old record from a 3.90 workspace", &legacyWithoutId, 3, 90, 0},
-    };
+        bool bPageId;
+    } cases[] = {{-1, -1, true}, {3, 90, false}, {4, 70, false}, {4, 71, true}, {5, 0, true}, {6, 31, true}};
+    size_t nWith = 0, nWithout = 0;
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.nMajor << "." << c.nMinor);
         CVersionedWorkspace workspace(c.nMajor, c.nMinor);
+        CWTKOutlookButton button(kCmdFirst, 2, "Inbox", kPageCalendar);
+        const std::string bytes = StoreButton(button);
+        (c.bPageId ? nWith : nWithout) = bytes.size();
+        // The class record: tag 0xFFFF, the schema (16 bits), the name's length and the name.
+        const size_t nSchemaAt = 2;
+        EXPECT_EQ(1, bytes[nSchemaAt]);
+        EXPECT_EQ(0, bytes[nSchemaAt + 1]);
+
         int nNext = 0;
-        std::unique_ptr<CWTKOutlookButton> pLoaded = LoadButton(*c.bytes, nNext);
-        ASSERT_NE(nullptr, pLoaded) << c.name;
-        EXPECT_EQ(c.uiPage, pLoaded->m_uiPageID) << c.name;
-        EXPECT_EQ(kCmdFirst, pLoaded->m_nID) << c.name;
-        EXPECT_EQ(0x5A5A, nNext) << c.name << ": the data after the button is read in step";
+        std::unique_ptr<CWTKOutlookButton> pLoaded = LoadButton(bytes, nNext);
+        ASSERT_NE(nullptr, pLoaded);
+        EXPECT_EQ(c.bPageId ? kPageCalendar : 0u, pLoaded->m_uiPageID);
+        EXPECT_EQ(kCmdFirst, pLoaded->m_nID);
+        EXPECT_EQ(0x5A5A, nNext) << "the data after the button is read in step";
+
+        std::string otherSchema = bytes;
+        otherSchema[nSchemaAt] = 2;
+        EXPECT_EQ(nullptr, LoadButton(otherSchema, nNext));
     }
+    EXPECT_EQ(nWith, nWithout + sizeof(int)) << "the page id is the only difference";
 }
 
 TEST(OutlookBarArchive, CopiesAndComparisonsIncludeThePage)
