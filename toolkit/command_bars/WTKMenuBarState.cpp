@@ -87,19 +87,20 @@ BOOL CWTKMenuBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT /*uiID*/)
     if (m_hDefaultMenu != nullptr)
         loadMenu(m_hDefaultMenu, m_uiDefMenuResId, TRUE);
 
-    // Back to the menu shown before.
+    // Back to the menu shown before, with the system buttons of the child that is active now.
     m_hMenu = hMenuCurrent;
-    if (hMenuCurrent != nullptr && store.Restore(hMenuCurrent, this)) {
-        if (bMaximized)
-            SetMaximizeMode(TRUE, GetActiveMDIChild(), FALSE);
+    const BOOL bFromStore = hMenuCurrent != nullptr && store.Restore(hMenuCurrent, this);
+    if (bMaximized)
+        RestoreMaximizeMode();
+    if (bFromStore) {
         if (CFrameWnd* pFrame = GetParentFrame())
             pFrame->RecalcLayout();
         if (::IsWindow(GetSafeHwnd())) {
             AdjustLocations();
             Invalidate();
         }
-    } else if (bMaximized) {
-        SetMaximizeMode(TRUE, GetActiveMDIChild(), TRUE);
+    } else if (bMaximized && ::IsWindow(GetSafeHwnd())) {
+        AdjustLayout();
     }
     return TRUE;
 }
@@ -129,7 +130,7 @@ BOOL CWTKMenuBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT /*uiID*/)
     if (m_hMenu != nullptr)
         store.Restore(m_hMenu, this);
     if (bMaximized)
-        SetMaximizeMode(TRUE, GetActiveMDIChild(), TRUE);
+        RestoreMaximizeMode();
     return TRUE;
 }
 
@@ -199,7 +200,7 @@ BOOL CWTKMenuBar::RestoreOriginalState()
     if (m_hMenu != nullptr && !store.Restore(m_hMenu, this))
         BuildFromMenu(m_hMenu);
     if (bMaximized)
-        SetMaximizeMode(TRUE, GetActiveMDIChild(), FALSE);
+        RestoreMaximizeMode();
     if (::IsWindow(GetSafeHwnd()))
         AdjustLayout();
     return TRUE;

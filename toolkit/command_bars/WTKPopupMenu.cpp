@@ -21,7 +21,6 @@
 #include "foundation/WTKWorkArea.h"
 #include "foundation/WTKWorkspaceSteps.h"
 
-#include "core/StringArray.h"
 #include "docview/BarStyles.h"
 #include "gdi/DC.h"
 #include "win/PaintDC.h"
@@ -107,11 +106,6 @@ DWORD SystemTickClock()
     return ::GetTickCount();
 }
 
-void NoRecentFiles(CStringArray& names)
-{
-    names.RemoveAll();
-}
-
 CWTKPopupMenu::TickClock& TickClockSlot()
 {
     static CWTKPopupMenu::TickClock pfn = SystemTickClock;
@@ -122,24 +116,6 @@ CWTKPopupMenu::WorkAreaSource& WorkAreaSlot()
 {
     static CWTKPopupMenu::WorkAreaSource pfn = WTKWorkAreaNear;
     return pfn;
-}
-
-CWTKPopupMenu::RecentFileSource& RecentFileSlot()
-{
-    static CWTKPopupMenu::RecentFileSource pfn = NoRecentFiles;
-    return pfn;
-}
-
-// "&" in a file name shows as itself, not as a mnemonic mark.
-CString DoubleAmpersands(const CString& str)
-{
-    CString strResult;
-    for (int i = 0; i < str.GetLength(); i++) {
-        strResult += str[i];
-        if (str[i] == '&')
-            strResult += '&';
-    }
-    return strResult;
 }
 
 BOOL IsRtl(HWND hWnd)
@@ -246,11 +222,6 @@ void CWTKPopupMenu::SetWorkAreaSource(WorkAreaSource pfnSource)
 CRect CWTKPopupMenu::GetWorkArea(POINT ptScreen)
 {
     return WorkAreaSlot()(ptScreen);
-}
-
-void CWTKPopupMenu::SetRecentFileSource(RecentFileSource pfnSource)
-{
-    RecentFileSlot() = pfnSource ? pfnSource : NoRecentFiles;
 }
 
 // ---- Construction ----
@@ -455,7 +426,7 @@ BOOL CWTKPopupMenu::InitMenuBar()
         }
     }
     if (!bCustomize) {
-        ReplaceRecentFiles();
+        RemoveRecentFilePlaceholder();
         ReplaceUserTools();
     }
 
@@ -476,28 +447,13 @@ BOOL CWTKPopupMenu::InitMenuBar()
     return TRUE;
 }
 
-void CWTKPopupMenu::ReplaceRecentFiles()
+void CWTKPopupMenu::RemoveRecentFilePlaceholder()
 {
     const int iPlace = m_pMenuBar->CommandToIndex(kRecentFileFirstId);
     if (iPlace < 0 || m_pMenuBar->GetButtonText(iPlace) != kRecentFilePlaceholder)
         return;
-    CStringArray names;
-    RecentFileSlot()(names);
-    // The entries go after the placeholder first: removing it then never joins separators
-    // around entries.
-    int iInsert = iPlace + 1;
-    const int nMax = static_cast<int>(kRecentFileLastId - kRecentFileFirstId) + 1;
-    for (int i = 0; i < names.GetSize() && i < nMax; i++) {
-        if (names[i].IsEmpty())
-            continue;
-        CString strText;
-        strText.Format("&%d %s", iInsert - iPlace, static_cast<LPCSTR>(DoubleAmpersands(names[i])));
-        CWTKToolbarMenuButton item(kRecentFileFirstId + static_cast<UINT>(i), nullptr, -1, strText);
-        item.m_bText = TRUE;
-        if (m_pMenuBar->InsertButton(item, iInsert) >= 0)
-            iInsert++;
-    }
-    // Without entries the removal also drops one of the two separators that would meet.
+    // The application keeps no recent-file list, so nothing takes the placeholder's place; the
+    // removal also drops one of the two separators that would meet.
     m_pMenuBar->RemoveButton(iPlace);
 }
 
@@ -1418,36 +1374,6 @@ void CWTKPopupMenu::OnDestroy()
         m_hwndTearOffTip = nullptr;
     }
     CMiniFrameWnd::OnDestroy();
-}
-
-// ---- Shadows ----
-
-void CWTKPopupMenu::UpdateShadow(const RECT* lprectScreen)
-{
-    if (m_iShadowSize <= 0 || m_hWnd == nullptr)
-        return;
-    CRect rectWindow;
-    GetWindowRect(rectWindow);
-    const CRect rectRight(rectWindow.right - m_iShadowSize - 1, rectWindow.top, rectWindow.right, rectWindow.bottom);
-    const CRect rectBottom(rectWindow.left, rectWindow.bottom - m_iShadowSize - 1, rectWindow.right, rectWindow.bottom);
-    CRect rectTest;
-    if (lprectScreen != nullptr && !rectTest.IntersectRect(rectRight, lprectScreen) &&
-        !rectTest.IntersectRect(rectBottom, lprectScreen))
-        return;
-    // Off with the shadow, the windows below repaint, then the shadow comes back.
-    SetWindowPos(nullptr, 0, 0, m_FinalSize.cx, m_FinalSize.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    DropShadowImages();
-    if (CWnd* pTop = GetTopLevelFrame())
-        pTop->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    CaptureScreen(m_bmpShadowRight, CRect(rectRight.left + 1, rectRight.top, rectRight.right, rectRight.bottom));
-    CaptureScreen(m_bmpShadowBottom, CRect(rectBottom.left, rectBottom.top + 1, rectBottom.right, rectBottom.bottom));
-    SetWindowPos(nullptr, 0, 0, rectWindow.Width(), rectWindow.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void CWTKPopupMenu::UpdateAllShadows(const RECT* lprectScreen)
-{
-    for (CWTKPopupMenu* pPopup = GetActiveMenu(); pPopup != nullptr; pPopup = pPopup->GetParentPopupMenu())
-        pPopup->UpdateShadow(lprectScreen);
 }
 
 // ---- Tear-off ----

@@ -17,7 +17,6 @@
 #include <type_traits>
 #include <utility>
 
-class CStringArray;
 class CWTKPopupMenuBar;
 class CWTKPopupMenuHost;
 class CWTKToolBar;
@@ -99,10 +98,6 @@ public:
     BOOL IsFromCustomizeButton() const override;
     // A HitArea for a screen point.
     int HitTest(CPoint ptScreen) const;
-    // Redraws the shadow strips that meet lprectScreen (all when null).
-    void UpdateShadow(const RECT* lprectScreen = nullptr);
-    // UpdateShadow on the active popup and each parent popup up the chain.
-    static void UpdateAllShadows(const RECT* lprectScreen = nullptr);
     // Makes pPopupMenu the frame's active popup; FALSE when the frame vetoed it (it closes).
     static BOOL ActivatePopupMenu(CFrameWnd* pTopFrame, CWTKPopupMenu* pPopupMenu);
     // In customisation mode: each popup up the chain rebuilds its parent button's items.
@@ -157,9 +152,6 @@ public:
     using WorkAreaSource = CRect (*)(POINT ptScreen);
     static void SetWorkAreaSource(WorkAreaSource pfnSource);
     static CRect GetWorkArea(POINT ptScreen);
-    // Display names of the application's recent files, in order (none by default).
-    using RecentFileSource = void (*)(CStringArray& names);
-    static void SetRecentFileSource(RecentFileSource pfnSource);
     // Runs one animation step at once (the timer's work), on the tick clock.
     void StepAnimation();
 
@@ -187,7 +179,7 @@ protected:
 
     // The frame's toolkit interface, or null for a plain frame.
     CWTKPopupMenuHost* GetHost() const;
-    void ReplaceRecentFiles();
+    void RemoveRecentFilePlaceholder();
     // The user tools in place of the tools placeholder item.
     void ReplaceUserTools();
     void CheckShadow();

@@ -5,10 +5,12 @@
 #include "core/Rect.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 class CControlBar;
 class CDC;
 class CWTKPopupMenu;
+class CWTKToolbarButton;
 class CWTKToolbarMenuButton;
 
 class CWTKPopupMenuHost {
@@ -26,6 +28,8 @@ public:
     {
         return FALSE;
     }
+    // The tooltip of a menu item, asked by the item itself; TRUE when the frame filled pTI.
+    virtual BOOL OnMenuButtonToolHitTest(CWTKToolbarButton* /*pButton*/, TTTOOLINFOA* /*pTI*/) { return FALSE; }
     // Draws the side logo strip of a popup that has one.
     virtual void OnDrawMenuLogo(CDC* /*pDC*/, CWTKPopupMenu* /*pMenuPopup*/, const CRect& /*rectLogo*/) {}
     // A popup's menu is about to be torn off as pBar; FALSE refuses (the popup destroys the bar).

@@ -165,6 +165,10 @@ struct ToolbarRegistration {
         steps.pfnSetRecordImages = [](BOOL bRecord) {
             CWTKToolbarButton::SetRecordImages(bRecord);
         };
+        steps.pfnSaveUserImages = []() -> BOOL {
+            CWTKImageStrip* pUserImages = CWTKToolBar::GetUserImages();
+            return pUserImages != nullptr ? pUserImages->Save() : FALSE;
+        };
         WTKRegisterCleanUp(WTKCleanUpStage::ToolbarImages, &CleanUpToolbarImages);
     }
 };

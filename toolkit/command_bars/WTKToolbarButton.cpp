@@ -1,6 +1,8 @@
 #include "command_bars/WTKToolbarButton.h"
 
 #include "command_bars/WTKCommandManager.h"
+#include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKPopupMenuHost.h"
 #include "command_bars/WTKToolBar.h"
 
 #include "foundation/WTKGlobalData.h"
@@ -12,6 +14,7 @@
 #include "core/Archive.h"
 #include "core/Exception.h"
 #include "core/SharedFile.h"
+#include "docview/FrameWnd.h"
 #include "gdi/DC.h"
 #include "gdi/GdiObject.h"
 #include "ole/OleDataObject.h"
@@ -39,12 +42,6 @@ constexpr UINT kDragFileGrowBytes = 4096;
 // A button's drag data is a few dozen bytes; anything much larger is not ours.
 constexpr SIZE_T kMaxDragDataBytes = 64 * 1024;
 constexpr char kMnemonicMarker = '\x01';
-
-CWTKToolbarButton::ToolHitTestHook& ToolHitTestHookSlot()
-{
-    static CWTKToolbarButton::ToolHitTestHook hook = nullptr;
-    return hook;
-}
 
 // The part of the command's string resource after the first newline (the tooltip), or empty.
 CString CommandTooltipText(UINT uiID)
@@ -505,13 +502,14 @@ BOOL CWTKToolbarButton::CanBeDragged() const
 
 INT_PTR CWTKToolbarButton::OnToolHitTest(const CWnd* pWnd, TTTOOLINFOA* pTI)
 {
-    ToolHitTestHook hook = ToolHitTestHookSlot();
-    return hook ? hook(pWnd, this, pTI) : 0;
-}
-
-void CWTKToolbarButton::SetToolHitTestHook(ToolHitTestHook hook)
-{
-    ToolHitTestHookSlot() = hook;
+    CFrameWnd* pTopFrame = nullptr;
+    if (pWnd != nullptr)
+        pTopFrame = pWnd->GetTopLevelFrame();
+    else if (CWTKPopupMenu* pActive = CWTKPopupMenu::GetActiveMenu())
+        pTopFrame = pActive->GetTopLevelFrame();
+    // Only the toolkit's frames supply tooltips of their own.
+    auto* pHost = dynamic_cast<CWTKPopupMenuHost*>(pTopFrame);
+    return pHost != nullptr ? pHost->OnMenuButtonToolHitTest(this, pTI) : 0;
 }
 
 void CWTKToolbarButton::CloseAllPopups() {}

@@ -81,6 +81,8 @@ public:
     virtual BOOL IsDroppedDown() const;
     // The button can be dragged in customise mode.
     virtual BOOL CanBeDragged() const;
+    // The tooltip the top-level frame of pWnd (of the active popup without a window) supplies
+    // through its tooltip hook: its answer, 0 when it supplies none or is no toolkit frame.
     virtual INT_PTR OnToolHitTest(const CWnd* pWnd, TTTOOLINFOA* pTI);
     // Closes the whole popup chain the button opened.
     virtual void CloseAllPopups();
@@ -135,11 +137,6 @@ public:
     static int FindMnemonicIndex(const CString& str);
     // The text without its mnemonic marks ("&&" stands for one "&"; other "&" are dropped).
     static CString RemoveMnemonicMarks(const CString& str);
-
-    // The top-level frame's tooltip for a button (the toolkit's frames set it); without it
-    // OnToolHitTest answers 0.
-    using ToolHitTestHook = INT_PTR (*)(const CWnd* pBarWnd, const CWTKToolbarButton* pButton, TTTOOLINFOA* pTI);
-    static void SetToolHitTestHook(ToolHitTestHook hook);
 
     // Buttons record the images they are given with the command manager (on by default; the
     // workspace switches it off while it loads saved state).

@@ -606,8 +606,12 @@ void CWTKImageStrip::OnSysColorChange()
         return;
     if (GetImageWell()) {
         if (m_bUserImagesList) {
-            const CString strPath = m_strPath;
-            LoadFromFile(strPath);
+            // Images added or edited since the last save exist only here: reloading the file
+            // would lose them, so they keep their pixels until they are saved.
+            if (!m_bModified) {
+                const CString strPath = m_strPath;
+                LoadFromFile(strPath);
+            }
         } else {
             // A strip loaded in one piece keeps its pixels.
             if (m_lstOrigResIds.empty())

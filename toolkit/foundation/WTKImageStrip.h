@@ -68,7 +68,8 @@ public:
               BOOL bIndeterminate = FALSE, BOOL bShadow = FALSE, BOOL bInactive = FALSE);
     void EndDraw(WTKDrawState& ds);
 
-    // Reloads the images in the current system colours; owners call it on a colour change.
+    // Reloads the images in the current system colours; owners call it on a colour change. A
+    // user-images strip with unsaved changes keeps its pixels.
     void OnSysColorChange();
     void UpdateInternalImage();
     void CreateMonoMask(int iImage, BOOL bHilite, BOOL bHiliteShadow);

@@ -12,7 +12,6 @@
 #include "win/WinApp.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
@@ -60,12 +59,6 @@ const std::vector<ACCEL>* CachedTable(CFrameWnd* pWndFrame, BOOL bIsDefaultFrame
         cache.bValid = TRUE;
     }
     return &cache.entries;
-}
-
-std::vector<UINT>& RefusedCommands()
-{
-    static std::vector<UINT> commands;
-    return commands;
 }
 
 CWTKKeyboardManager::FrameResourceIdSource& FrameResourceIdSlot()
@@ -155,17 +148,6 @@ void CWTKKeyboardManager::CleanUp()
     }
 }
 
-void CWTKKeyboardManager::SetRefusedCommands(const std::vector<UINT>& commands)
-{
-    RefusedCommands() = commands;
-}
-
-BOOL CWTKKeyboardManager::IsCommandRefused(UINT uiCmd)
-{
-    const std::vector<UINT>& commands = RefusedCommands();
-    return std::find(commands.begin(), commands.end(), uiCmd) != commands.end();
-}
-
 void CWTKKeyboardManager::SetFrameResourceIdSource(FrameResourceIdSource pfnSource)
 {
     FrameResourceIdSlot() = pfnSource;
@@ -213,25 +195,6 @@ BOOL CWTKKeyboardManager::Parse(const BYTE* pData, UINT nBytes, std::vector<ACCE
         entries[i].cmd = MAKEWORD(p[4], p[5]);
     }
     return TRUE;
-}
-
-UINT WTKTranslateVirtualKey(UINT nVirtKey)
-{
-    const BOOL bAlt = (::GetKeyState(VK_MENU) & 0x8000) != 0;
-    if (nVirtKey >= VK_NUMPAD0 && nVirtKey <= VK_NUMPAD9 && !bAlt) {
-        BYTE keys[256] = {};
-        ::GetKeyboardState(keys);
-        const HKL hkl = ::GetKeyboardLayout(0);
-        WORD wChar = 0;
-        const UINT nScan = ::MapVirtualKeyExA(nVirtKey, MAPVK_VK_TO_VSC, hkl);
-        // Menu mode: the call leaves dead-key state alone.
-        if (::ToAsciiEx(nVirtKey, nScan, keys, &wChar, 1, hkl) != 1)
-            return 0;
-        return static_cast<UINT>(std::toupper(LOBYTE(wChar)));
-    }
-    if (bAlt)
-        return nVirtKey;
-    return nVirtKey < 0x100 ? static_cast<UINT>(std::toupper(static_cast<int>(nVirtKey))) : nVirtKey;
 }
 
 // ---- Installing tables ----
@@ -352,10 +315,6 @@ BOOL CWTKKeyboardManager::LoadTable(const CString& strPath, UINT uiId, CMultiDoc
     delete[] pData;
     if (!bParsed)
         return FALSE;
-    for (ACCEL& accel : entries) {
-        if (IsCommandRefused(accel.cmd))
-            accel.cmd = 0;
-    }
     return UpdateAcceleratorTable(pTemplate, entries.data(), static_cast<int>(entries.size()), pFrame);
 }
 

@@ -46,10 +46,6 @@ public:
     // Frees both cached copies (the toolkit's clean-up).
     static void CleanUp();
 
-    // Commands that no stored table may bind: their entries load with command 0.
-    static void SetRefusedCommands(const std::vector<UINT>& commands);
-    static BOOL IsCommandRefused(UINT uiCmd);
-
     // The resource id a frame was loaded with (0 when unknown); the toolkit's frames set it.
     using FrameResourceIdSource = UINT (*)(CFrameWnd* pFrame);
     static void SetFrameResourceIdSource(FrameResourceIdSource pfnSource);
@@ -82,7 +78,3 @@ protected:
     static BOOL IsTableInUse(HACCEL hAccel);
     static std::vector<CMultiDocTemplate*> MultiDocTemplates();
 };
-
-// The character a menu mnemonic compares with a key: keypad digits through the keyboard layout
-// (0 when the layout gives none), any key unchanged while Alt is held, else upper case.
-UINT WTKTranslateVirtualKey(UINT nVirtKey);

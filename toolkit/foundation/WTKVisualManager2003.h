@@ -60,7 +60,6 @@ public:
     // The Office 2003 look's own operations.
     virtual void OnFillCustomizeButton(CDC* pDC, CRect rect, BOOL bIsHorz, int state, BOOL bHasHiddenButtons,
                                        BOOL bHasMenu);
-    virtual void OnFillBarPart(CDC* pDC, CRect rect, COLORREF clr, BOOL bNoFrame);
     // Recolours the shared bar colours from the scheme.
     virtual void UpdateBarColors();
 

@@ -304,17 +304,6 @@ void CWTKVisualManager2003::OnDrawSeparator(CDC* pDC, const CWTKBarInfo* pBar, C
     pDC->SelectObject(pOldPen);
 }
 
-void CWTKVisualManager2003::OnFillBarPart(CDC* pDC, CRect rect, COLORREF clr, BOOL bNoFrame)
-{
-    if (!IsHighColor()) {
-        pDC->FillRect(rect, &m_brBarBkgnd);
-        return;
-    }
-    pDC->FillSolidRect(rect, clr == kWTKNoColor ? m_clrToolBarGradientLight : clr);
-    if (!bNoFrame)
-        pDC->Draw3dRect(rect, m_clrToolBarGradientLight, m_clrToolBarBottomLine);
-}
-
 void CWTKVisualManager2003::OnFillCustomizeButton(CDC* pDC, CRect rect, BOOL bIsHorz, int state,
                                                   BOOL bHasHiddenButtons, BOOL /*bHasMenu*/)
 {

@@ -38,7 +38,7 @@ public:
     // Draws the image of a menu item that has none; TRUE when it drew one.
     BOOL OnDrawMenuImage(CDC* pDC, const CWTKToolbarMenuButton* pMenuButton, const CRect& rectImage) override;
     // The tooltip of a menu button; TRUE when the frame filled pTI.
-    virtual BOOL OnMenuButtonToolHitTest(CWTKToolbarButton* pButton, TTTOOLINFOA* pTI);
+    BOOL OnMenuButtonToolHitTest(CWTKToolbarButton* pButton, TTTOOLINFOA* pTI) override;
     // The tooltip text of a toolbar button; TRUE when the frame supplied it.
     virtual BOOL GetToolbarButtonToolTipText(CWTKToolbarButton* pButton, CString& strTTText);
     // Draws the logo strip of a popup menu.

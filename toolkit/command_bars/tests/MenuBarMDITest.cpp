@@ -1,6 +1,7 @@
 // The system buttons of a maximised MDI child on the menu bar of a real MDI frame: the boxes per
 // child style, a disabled close box, clicks that send system commands, the icon's double click,
-// the buttons following the active child, and a screenshot.
+// the buttons following the active child and coming back after the state operations, and a
+// screenshot.
 #include "MenuBarTestSupport.h"
 
 #include "command_bars/WTKToolbarMenuButtonsButton.h"
@@ -231,6 +232,38 @@ TEST_F(MDIFixture, ButtonsComeBackForTheChildThatIsActiveNow)
     ::BitBlt(shot.Handle(), 0, 0, rectShot.Width(), rectShot.Height(), hScreen, rectShot.left, rectShot.top, SRCCOPY);
     ::ReleaseDC(nullptr, hScreen);
     EXPECT_TRUE(shot.WritePng(ScreenshotFolder() + "\\menubar_mdi_maximised_child.png"));
+}
+
+TEST_F(MDIFixture, StateOperationsPutTheActiveChildsButtonsBack)
+{
+    constexpr char kProfile[] = "Software\\WTKMenuBarTests\\SystemButtons\\";
+    CWTKRegistry reg(FALSE, FALSE);
+    reg.DeleteKey(kProfile);
+    CSysCommandChild* pChild = pFrame->AddChild(kChildStyle, hIconA);
+    ASSERT_NE(pChild, nullptr);
+    Maximize(pChild);
+    pBar->SetMaximizeMode(TRUE, pChild);
+    ASSERT_EQ(Boxes(), "min restore close ");
+
+    // Each operation takes the buttons off while it works and puts them back at the bar's end.
+    auto expectButtonsBack = [&](const char* pszAfter) {
+        EXPECT_TRUE(pBar->IsMaximizeMode()) << pszAfter;
+        EXPECT_EQ(Boxes(), "min restore close ") << pszAfter;
+        ASSERT_NE(SysButton(), nullptr) << pszAfter;
+        EXPECT_EQ(SysButton()->GetSysIcon(), hIconA) << pszAfter;
+        CRect rectClient;
+        pBar->GetClientRect(rectClient);
+        CRect rectLast;
+        pBar->GetItemRect(pBar->GetCount() - 1, &rectLast);
+        EXPECT_EQ(rectLast.right, rectClient.right) << pszAfter;
+    };
+    ASSERT_TRUE(pBar->SaveState(kProfile));
+    expectButtonsBack("SaveState");
+    ASSERT_TRUE(pBar->LoadState(kProfile));
+    expectButtonsBack("LoadState");
+    ASSERT_TRUE(pBar->RestoreOriginalState());
+    expectButtonsBack("RestoreOriginalState");
+    reg.DeleteKey(kProfile);
 }
 
 class CBlankDoc : public CDocument {

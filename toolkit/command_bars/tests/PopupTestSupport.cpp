@@ -6,7 +6,6 @@
 
 DWORD PopupSeams::s_dwTick = 1000;
 CRect PopupSeams::s_rectWork(0, 0, 1280, 1024);
-CStringArray PopupSeams::s_recentFiles;
 
 namespace {
 
@@ -18,13 +17,6 @@ DWORD FakeTick()
 CRect FakeWorkArea(POINT)
 {
     return PopupSeams::s_rectWork;
-}
-
-void FakeRecentFiles(CStringArray& names)
-{
-    names.RemoveAll();
-    for (int i = 0; i < PopupSeams::s_recentFiles.GetSize(); i++)
-        names.Add(PopupSeams::s_recentFiles[i]);
 }
 
 }  // namespace
@@ -51,10 +43,8 @@ PopupSeams::PopupSeams() : m_nOldAnimation(CWTKToolBar::s_nMenuAnimation), m_bOl
 {
     s_dwTick = 1000;
     s_rectWork = CRect(0, 0, 1280, 1024);
-    s_recentFiles.RemoveAll();
     CWTKPopupMenu::SetTickClock(FakeTick);
     CWTKPopupMenu::SetWorkAreaSource(FakeWorkArea);
-    CWTKPopupMenu::SetRecentFileSource(FakeRecentFiles);
     CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationNone;
     CWTKToolBar::s_bMenuShadows = FALSE;
 }
@@ -63,7 +53,6 @@ PopupSeams::~PopupSeams()
 {
     CWTKPopupMenu::SetTickClock(nullptr);
     CWTKPopupMenu::SetWorkAreaSource(nullptr);
-    CWTKPopupMenu::SetRecentFileSource(nullptr);
     CWTKToolBar::s_nMenuAnimation = m_nOldAnimation;
     CWTKToolBar::s_bMenuShadows = m_bOldShadows;
 }

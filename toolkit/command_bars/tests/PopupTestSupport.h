@@ -1,13 +1,11 @@
 // The popup tests' frame: a toolbar test frame that hosts popups the way the toolkit's frames
 // do (it tracks the active popup and may veto one), and the seams the tests drive: a fake
-// tick clock, a work area and the recent-file names.
+// tick clock and a work area.
 #pragma once
 #include "ToolBarTestSupport.h"
 
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKPopupMenuHost.h"
-
-#include "core/StringArray.h"
 
 class CPopupTestFrame : public CToolBarTestFrame, public CWTKPopupMenuHost {
 public:
@@ -29,7 +27,6 @@ public:
 
     static DWORD s_dwTick;
     static CRect s_rectWork;
-    static CStringArray s_recentFiles;
 
 private:
     int m_nOldAnimation;

@@ -1,13 +1,18 @@
 // The toolbar's state and the global toolbar options in the registry: round trips, damaged
-// "Buttons" values, the key format and clamped options.
+// "Buttons" values, the key format and clamped options; the user-images file saved with the
+// workspace's state.
 #include "ToolBarTestSupport.h"
 
 #include "command_bars/WTKToolbarMenuButton.h"
 
+#include "foundation/WTKImageStrip.h"
 #include "foundation/WTKRegistry.h"
 #include "foundation/WTKRegistryHolder.h"
 
 #include "core/StringList.h"
+
+#include "Canvas.h"
+#include "ImageStrip.h"
 
 #include <memory>
 #include <set>
@@ -217,6 +222,48 @@ TEST_F(ToolBarStateTest, DamagedButtonsValuesRebuildTheBarFromItsResource)
         EXPECT_EQ(ids.size(), 10u) << "rebuilt from the resource: " << c.what;
         EXPECT_EQ(m_pBar->GetCustomizeButton(), pOverflow) << c.what;
     }
+}
+
+TEST(UserImagesState, TheWorkspaceSavesImagesAddedSinceTheFileWasRead)
+{
+    char szTemp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, szTemp);
+    std::string path(szTemp);
+    path.append("wtk_user_images_").append(std::to_string(::GetCurrentProcessId())).append(".bmp");
+    constexpr char kSection[] = "UserImagesState";
+    std::string strSectionKey("Software\\WTKToolBarTests\\");
+    strSectionKey.append(kSection);
+
+    // Two red images on disk; the user draws a third, blue one.
+    Canvas onDisk(2 * 16, 15, kRed);
+    ASSERT_TRUE(onDisk.WriteBmp(path, false));
+    CWTKImageStrip userImages;
+    ASSERT_TRUE(userImages.LoadFromFile(path.c_str()));
+    ASSERT_EQ(2, userImages.GetCount());
+    HBITMAP hDrawn = MakeImageStrip(16, {kBlue}, kBlue);
+    ASSERT_EQ(2, userImages.AddImage(hDrawn));
+    ::DeleteObject(hDrawn);
+
+    CWTKToolBar::SetUserImages(&userImages);
+    {
+        CWTKWorkspace workspace;
+        EXPECT_TRUE(workspace.SaveState(kSection));
+    }
+    CWTKToolBar::SetUserImages(nullptr);
+    EXPECT_FALSE(userImages.IsModified());
+
+    CWTKImageStrip reloaded;
+    ASSERT_TRUE(reloaded.LoadFromFile(path.c_str()));
+    EXPECT_EQ(3, reloaded.GetCount());
+    HDC hdc = ::CreateCompatibleDC(nullptr);
+    HGDIOBJ hOld = ::SelectObject(hdc, reloaded.GetImageWell());
+    EXPECT_EQ(kRed, ::GetPixel(hdc, 16 + 5, 7));
+    EXPECT_EQ(kBlue, ::GetPixel(hdc, 2 * 16 + 5, 7));
+    ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+    ::DeleteFileA(path.c_str());
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, strSectionKey.c_str());
+    ::RegDeleteKeyA(HKEY_CURRENT_USER, strSectionKey.c_str());
 }
 
 TEST_F(ToolBarStateTest, AsManyButtonsAsABarHoldsLoad)

@@ -500,6 +500,34 @@ TEST(ImageStripTest, UserImagesFileRoundTripAndSaveRules)
     EXPECT_EQ(folder.Files().size(), 2u);
 }
 
+TEST(ImageStripTest, AColourChangeKeepsUnsavedUserImagesAndRereadsSavedOnes)
+{
+    TempFolder folder;
+    const std::string path = folder.File("UserImages.bmp");
+    ASSERT_TRUE(WriteStripFile(IDB_TEST_STRIP24, path));
+    CWTKImageStrip strip;
+    ASSERT_TRUE(strip.LoadFromFile(path.c_str()));
+    CWTKImageStrip more;
+    ASSERT_TRUE(more.Load(IDB_TEST_MORE24));
+    ASSERT_EQ(strip.AddImage(more.GetImageWell()), 2);
+    const COLORREF clrAdded = StripPixel(strip, 2 * kImageWidth + 1, 7);
+
+    // The added image is not in the file yet: it stays, with its pixels.
+    SysColorScope scheme(HighContrastColor);
+    strip.OnSysColorChange();
+    ASSERT_EQ(strip.GetCount(), 3);
+    EXPECT_TRUE(strip.IsModified());
+    EXPECT_EQ(StripPixel(strip, 2 * kImageWidth + 1, 7), clrAdded);
+
+    // Once saved, a colour change reads the file again in the new colours.
+    ASSERT_TRUE(strip.Save());
+    strip.OnSysColorChange();
+    ASSERT_EQ(strip.GetCount(), 3);
+    EXPECT_FALSE(strip.IsModified());
+    EXPECT_EQ(StripPixel(strip, 1, 7), RGB(255, 255, 255));
+    EXPECT_EQ(StripPixel(strip, 2 * kImageWidth + 1, 7), RGB(0, 0, 0));
+}
+
 TEST(ImageStripTest, AReadOnlyFileIsNeverWrittenAndAFailedWriteKeepsTheOldFile)
 {
     TempFolder folder;

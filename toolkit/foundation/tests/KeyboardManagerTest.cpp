@@ -1,7 +1,7 @@
 // CWTKKeyboardManager: key texts and bound keys from a frame's table through the two caches,
-// keypad and Alt translation of keys, installing tables (the first table of a frame, a table
-// that another frame still uses), the user's tables saved and loaded per template and for the
-// frame, damaged stored tables, refused commands, and the reset to the resource tables.
+// installing tables (the first table of a frame, a table that another frame still uses), the
+// user's tables saved and loaded per template and for the frame, damaged stored tables, and the
+// reset to the resource tables.
 #include "ManagersTestApp.h"
 
 #include "foundation/WTKKeyboardManager.h"
@@ -70,7 +70,6 @@ protected:
                 pFrame->DestroyWindow();
             }
         }
-        CWTKKeyboardManager::SetRefusedCommands({});
         CWTKKeyboardManager::SetFrameResourceIdSource(nullptr);
         CWTKKeyboardManager::CleanUp();
         DeleteManagersSandbox();
@@ -157,26 +156,6 @@ TEST_F(KeyboardManagerTest, CachesFollowTheTableHandleAndTheToolkitsChanges)
     EXPECT_STREQ("Control+Q", str);
 }
 
-TEST_F(KeyboardManagerTest, TranslatesKeypadDigitsAndLeavesKeysAloneUnderAlt)
-{
-    BYTE saved[256] = {};
-    ::GetKeyboardState(saved);
-    BYTE keys[256] = {};
-    keys[VK_NUMLOCK] = 1;
-    ::SetKeyboardState(keys);
-    EXPECT_EQ(UINT('0'), WTKTranslateVirtualKey(VK_NUMPAD0));
-    EXPECT_EQ(UINT('7'), WTKTranslateVirtualKey(VK_NUMPAD7));
-    EXPECT_EQ(UINT('1'), WTKTranslateVirtualKey('a'));  // 'a' is the keypad's 1
-    EXPECT_EQ(UINT('Z'), WTKTranslateVirtualKey('z'));
-    EXPECT_EQ(UINT('B'), WTKTranslateVirtualKey('B'));
-
-    keys[VK_MENU] = 0x80;
-    ::SetKeyboardState(keys);
-    EXPECT_EQ(UINT('z'), WTKTranslateVirtualKey('z'));
-    EXPECT_EQ(UINT(VK_NUMPAD7), WTKTranslateVirtualKey(VK_NUMPAD7));
-    ::SetKeyboardState(saved);
-}
-
 TEST_F(KeyboardManagerTest, InstallsTheFirstTableAndKeepsTablesOtherFramesUse)
 {
     CWTKKeyboardManager manager;
@@ -245,12 +224,10 @@ TEST_F(KeyboardManagerTest, SavesAndLoadsTheUsersTablesPerTemplateAndForTheFrame
     const ACCEL other[] = {{FVIRTKEY, VK_F2, kCmdUnbound}};
     ASSERT_TRUE(manager.UpdateAcceleratorTable(pTemplate, other, 1));
     ASSERT_TRUE(manager.UpdateAcceleratorTable(nullptr, other, 1, m_pFrame));
-    CWTKKeyboardManager::SetRefusedCommands({kCmdRefresh});
     ASSERT_TRUE(manager.LoadState(kWorkspacePath.c_str(), m_pFrame));
-    // The refused command's entry loads with command 0.
-    EXPECT_EQ(std::vector<UINT>({ID_TEST_DOC_CMD, 0}), Commands(pTemplate->m_hAccelTable));
+    EXPECT_EQ(std::vector<UINT>({ID_TEST_DOC_CMD, kCmdRefresh}), Commands(pTemplate->m_hAccelTable));
     EXPECT_EQ(pTemplate->m_hAccelTable, pChild->m_hAccelTable);
-    EXPECT_EQ(std::vector<UINT>({kCmdOpen, 0}), Commands(m_pFrame->m_hAccelTable));
+    EXPECT_EQ(std::vector<UINT>({kCmdOpen, kCmdRefresh}), Commands(m_pFrame->m_hAccelTable));
 
     // The reset brings the resource tables back: the template's and the frame's own.
     CWTKKeyboardManager::SetFrameResourceIdSource([](CFrameWnd*) { return IDR_TEST_FRAME_ACCEL; });

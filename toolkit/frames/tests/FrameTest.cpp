@@ -7,6 +7,7 @@
 #include "frames/WTKToolDockBar.h"
 
 #include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKToolbarMessages.h"
 
 #include "foundation/WTKRegistryHolder.h"
@@ -353,6 +354,55 @@ TEST_F(FrameTest, ClickOutsideClosesThePopupAndClickOnItemsReachesIt)
     pFrame->GetFrameHelper()->ProcessMouseClick(WM_LBUTTONDOWN, ptOutside, pFrame->GetSafeHwnd());
     RunIdle();
     EXPECT_FALSE(::IsWindow(hPopup));
+    CloseTestFrame(pFrame);
+}
+
+// A frame that supplies the tooltip of one menu command and notes which items it was asked about.
+class CTipFrame : public CFrameTestFrame {
+public:
+    UINT m_uiTipCommand = 0;
+    std::vector<UINT> m_asked;
+
+    BOOL OnMenuButtonToolHitTest(CWTKToolbarButton* pButton, TTTOOLINFOA* pTI) override
+    {
+        m_asked.push_back(pButton->m_nID);
+        if (pButton->m_nID != m_uiTipCommand)
+            return FALSE;
+        pTI->lpszText = LPSTR_TEXTCALLBACKA;
+        return TRUE;
+    }
+};
+
+TEST_F(FrameTest, PopupItemsTakeTheTooltipTheFrameSupplies)
+{
+    auto* pFrame = new CTipFrame;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_FRAME_TEST, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN | FWS_ADDTOTITLE));
+    pFrame->ShowWindow(SW_SHOWNORMAL);
+    RunIdle();
+    pFrame->m_uiTipCommand = ID_FT_COPY;
+    CCountingPopup* pPopup = OpenPopup(pFrame);
+    ASSERT_NE(nullptr, pPopup);
+    CWTKPopupMenuBar* pBar = pPopup->GetMenuBar();
+
+    // The frame's tooltip makes the answer the item's index; otherwise it is the command.
+    struct Row {
+        int iItem;
+        UINT uiID;
+        INT_PTR nExpected;
+    } rows[] = {{0, ID_FT_CUT, ID_FT_CUT}, {1, ID_FT_COPY, 1}};
+    for (const Row& row : rows) {
+        CRect rectItem;
+        pBar->GetItemRect(row.iItem, &rectItem);
+        TTTOOLINFOA ti {};
+        ti.cbSize = sizeof(ti);
+        pFrame->m_asked.clear();
+        EXPECT_EQ(row.nExpected, pBar->OnToolHitTest(rectItem.CenterPoint(), &ti)) << "item " << row.iItem;
+        EXPECT_EQ(std::vector<UINT>({row.uiID}), pFrame->m_asked) << "item " << row.iItem;
+        EXPECT_EQ(row.uiID, ti.uId) << "item " << row.iItem;
+        EXPECT_EQ(pBar->GetSafeHwnd(), ti.hwnd) << "item " << row.iItem;
+    }
+    pPopup->SendMessage(WM_CLOSE);
+    RunIdle();
     CloseTestFrame(pFrame);
 }
 
