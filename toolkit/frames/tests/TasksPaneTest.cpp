@@ -1,7 +1,7 @@
 // The tasks pane: groups and their tasks laid out, command tasks that send their commands (and
-// read as links, unlike tasks without a command), window tasks that hold a child, collapsing a
-// group (at once and animated on a fake clock), the navigation history, the page menu button,
-// scrolling, and the gallery picture.
+// read as links, unlike tasks without a command), the hand over tasks and captions, window tasks
+// that hold a child, collapsing a group (at once and animated on a fake clock), the navigation
+// history, the page menu button, scrolling, and the gallery picture.
 #include "OutlookTestSupport.h"
 
 #include "frames/WTKTasksPane.h"
