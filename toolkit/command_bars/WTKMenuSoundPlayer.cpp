@@ -14,6 +14,7 @@ BOOL SystemSound(LPCSTR pszSound, DWORD fdwSound)
 }
 
 std::atomic<CWTKMenuSoundPlayer::SoundFunction> g_pfnProcessSound {SystemSound};
+std::atomic<bool> g_bSoundsEnabled {true};
 
 BOOL ProcessSound(LPCSTR pszSound, DWORD fdwSound)
 {
@@ -122,7 +123,19 @@ BOOL CWTKMenuSoundPlayer::Finish(DWORD dwWaitMs)
 
 void CWTKMenuSoundPlayer::Play(int nRequest)
 {
+    if (!g_bSoundsEnabled.load())
+        return;
     GetProcessPlayer().Request(nRequest);
+}
+
+void CWTKMenuSoundPlayer::EnableSounds(BOOL bEnable)
+{
+    g_bSoundsEnabled.store(bEnable != FALSE);
+}
+
+BOOL CWTKMenuSoundPlayer::AreSoundsEnabled()
+{
+    return g_bSoundsEnabled.load() ? TRUE : FALSE;
 }
 
 CWTKMenuSoundPlayer& CWTKMenuSoundPlayer::GetProcessPlayer()

@@ -43,8 +43,12 @@ public:
     BOOL Finish(DWORD dwWaitMs);
     LONG GetRequest() const { return m_nRequest.load(); }
 
-    // The process's player.
+    // The process's player; does nothing while sounds are switched off.
     static void Play(int nRequest);
+    // The process-wide sounds switch, on until switched off. The clean-up's stop does not
+    // depend on it: a worker started while sounds were on is still ended.
+    static void EnableSounds(BOOL bEnable);
+    static BOOL AreSoundsEnabled();
     static CWTKMenuSoundPlayer& GetProcessPlayer();
     // The toolkit's clean-up: stops the process's worker and waits briefly for it.
     static void CleanUp();

@@ -676,12 +676,13 @@ LRESULT CWTKStatusBar::OnGetFont(WPARAM, LPARAM)
     return reinterpret_cast<LRESULT>(GetCurrentFont());
 }
 
+// 0 when the message pane took the text, -1 when there is no message pane or the copy failed.
 LRESULT CWTKStatusBar::OnSetText(WPARAM, LPARAM lParam)
 {
     const int nIndex = CommandToIndex(0);
     if (nIndex < 0)
-        return FALSE;
-    return SetPaneText(nIndex, reinterpret_cast<LPCSTR>(lParam)) ? TRUE : FALSE;
+        return -1;
+    return SetPaneText(nIndex, reinterpret_cast<LPCSTR>(lParam)) ? 0 : -1;
 }
 
 LRESULT CWTKStatusBar::OnGetText(WPARAM wParam, LPARAM lParam)

@@ -190,6 +190,11 @@ CWTKToolBar::~CWTKToolBar()
         s_pSelToolbar = nullptr;
     if (s_pLastHookedToolbar == this)
         s_pLastHookedToolbar = nullptr;
+    // A bar deleted with its window still there loses that window in the base destructor,
+    // where WM_DESTROY no longer reaches OnDestroy: the list must not keep a dead bar.
+    CWTKToolBarList& all = WTKAllToolbars();
+    if (POSITION pos = all.Find(this))
+        all.RemoveAt(pos);
 }
 
 void CWTKToolBar::DeleteButtonList(CObList& list)

@@ -28,7 +28,7 @@ void CWTKToolbarMenuButtonsButton::OnDraw(CDC* pDC, const CRect& rect, CWTKImage
     // A box looks pressed only while the mouse holds it over the box.
     if (!bHighlight)
         nStyle &= ~TBBS_PRESSED;
-    CWTKVisualManager::GetInstance()->OnDrawMenuSystemButton(pDC, rect, m_uiSystemCommand, nStyle);
+    CWTKVisualManager::GetInstance()->OnDrawMenuSystemButton(pDC, rect, m_uiSystemCommand, nStyle, bHighlight);
 }
 
 CSize CWTKToolbarMenuButtonsButton::OnCalculateSize(CDC* /*pDC*/, const CSize& /*sizeDefault*/, BOOL bHorz)

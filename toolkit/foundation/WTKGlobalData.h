@@ -26,7 +26,6 @@ constexpr const char kWTKSymbolFace[] = "Marlett";
 // Cursor and icon resources the users of the record load on first use.
 constexpr UINT kWTKIdcStretch = 30980;
 constexpr UINT kWTKIdcStretchVert = 30981;
-constexpr UINT kWTKIdcTasksPane = 16919;
 constexpr UINT kWTKIdiTool = 16931;
 
 // The colour of hot (link-like) text.

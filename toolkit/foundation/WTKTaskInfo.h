@@ -16,4 +16,6 @@ public:
     virtual int GetIcon() const = 0;
     virtual BOOL IsSeparator() const = 0;
     virtual BOOL IsEnabled() const = 0;
+    // 0 for a task without a command (a program handles its click itself).
+    virtual UINT GetCommandID() const = 0;
 };

@@ -349,7 +349,8 @@ void CWTKVisualManager::OnDrawCaptionButton(CDC* pDC, const CWTKCaptionButtonInf
     }
 }
 
-void CWTKVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle)
+void CWTKVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
+                                               BOOL /*bHighlight*/)
 {
     UINT uiState = 0;
     switch (uiSystemCommand) {

@@ -93,7 +93,9 @@ public:
     virtual void OnDrawSeparator(CDC* pDC, const CWTKBarInfo* pBar, CRect rect, BOOL bHorz);
     virtual void OnDrawCaptionButton(CDC* pDC, const CWTKCaptionButtonInfo* pButton, BOOL bHorz, BOOL bExpanded,
                                      BOOL bDisabled);
-    virtual void OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle);
+    // A minimise, restore or close box of a maximised MDI child on the menu bar; bHighlight
+    // while the mouse is over it (the base look draws no hot state).
+    virtual void OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle, BOOL bHighlight);
     virtual void OnDrawStatusBarPaneBorder(CDC* pDC, const CWTKStatusBarInfo* pBar, CRect rectPane, UINT uiID,
                                            UINT nStyle);
     virtual void OnDrawStatusBarProgress(CDC* pDC, const CWTKStatusBarInfo* pStatusBar, CRect rectProgress,

@@ -58,6 +58,8 @@ public:
     void OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* pBrush, const CWTKToolbarButtonInfo* pButton) override;
 
     // The Office 2003 look's own operations.
+    // The toolbar's end button: its body, the customise arrow with bHasMenu and the chevron
+    // with bHasHiddenButtons.
     virtual void OnFillCustomizeButton(CDC* pDC, CRect rect, BOOL bIsHorz, int state, BOOL bHasHiddenButtons,
                                        BOOL bHasMenu);
     // Recolours the shared bar colours from the scheme.

@@ -304,8 +304,8 @@ void CWTKVisualManager2003::OnDrawSeparator(CDC* pDC, const CWTKBarInfo* pBar, C
     pDC->SelectObject(pOldPen);
 }
 
-void CWTKVisualManager2003::OnFillCustomizeButton(CDC* pDC, CRect rect, BOOL bIsHorz, int state,
-                                                  BOOL bHasHiddenButtons, BOOL /*bHasMenu*/)
+void CWTKVisualManager2003::OnFillCustomizeButton(CDC* pDC, CRect rect, BOOL bIsHorz, int state, BOOL bHasHiddenButtons,
+                                                  BOOL bHasMenu)
 {
     if (!IsHighColor()) {
         // Without gradients, an Office XP button.
@@ -334,7 +334,9 @@ void CWTKVisualManager2003::OnFillCustomizeButton(CDC* pDC, CRect rect, BOOL bIs
     const int nArrow = bIsHorz ? CWTKMenuGlyphs::kCustomizeArrowHorz : CWTKMenuGlyphs::kCustomizeArrowVert;
     const CPoint ptArrow = bIsHorz ? CPoint(rect.left + (rect.Width() - sizeGlyph.cx) / 2, rect.bottom - sizeGlyph.cy - 2)
                                    : CPoint(rect.right - sizeGlyph.cx - 2, rect.top + (rect.Height() - sizeGlyph.cy) / 2);
-    DrawGlyph(pDC, nArrow, ptArrow);
+    // The glyphs only when asked: the customise button draws its own over this fill.
+    if (bHasMenu)
+        DrawGlyph(pDC, nArrow, ptArrow);
     if (bHasHiddenButtons) {
         const int nChevron = bIsHorz ? CWTKMenuGlyphs::kChevronHorz : CWTKMenuGlyphs::kChevronVert;
         const CPoint ptChevron = bIsHorz ? CPoint(ptArrow.x, rect.top + 2) : CPoint(rect.left + 2, ptArrow.y);

@@ -255,13 +255,12 @@ void CWTKVisualManagerXP::OnDrawCaptionButton(CDC* pDC, const CWTKCaptionButtonI
     DrawGlyph(pDC, nGlyph, CPoint(rect.left + 2, rect.top + 2));
 }
 
-void CWTKVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle)
+void CWTKVisualManagerXP::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
+                                                 BOOL bHighlight)
 {
     const BOOL bDisabled = (nStyle & TBBS_DISABLED) != 0;
-    // The menu bar keeps the pressed bit only while the mouse is over the box, so a pressed
-    // box is a highlighted one.
     const BOOL bPressed = (nStyle & TBBS_PRESSED) != 0;
-    const BOOL bHighlighted = bPressed;
+    const BOOL bHighlighted = bHighlight;
     int nGlyph = 0;
     int nHotGlyph = 0;
     switch (uiSystemCommand) {

@@ -249,7 +249,8 @@ void CWTKWinXPVisualManager::OnDrawCaptionButton(CDC* pDC, const CWTKCaptionButt
               CPoint(rect.left + nOffset, rect.top + nOffset));
 }
 
-void CWTKWinXPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle)
+void CWTKWinXPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle,
+                                                    BOOL bHighlight)
 {
     int nPart = 0;
     switch (uiSystemCommand) {
@@ -266,12 +267,12 @@ void CWTKWinXPVisualManager::OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT u
         break;
     }
     if (!m_hThemeWindow || nPart == 0) {
-        CWTKVisualManagerXP::OnDrawMenuSystemButton(pDC, rect, uiSystemCommand, nStyle);
+        CWTKVisualManagerXP::OnDrawMenuSystemButton(pDC, rect, uiSystemCommand, nStyle, bHighlight);
         return;
     }
-    // The menu bar keeps the pressed bit only while the mouse is over the box.
-    const BOOL bPressed = (nStyle & TBBS_PRESSED) != 0;
-    DrawThemeBackground(m_hThemeWindow, pDC, nPart, ButtonState((nStyle & TBBS_DISABLED) != 0, bPressed, bPressed),
+    // Pressed only while the mouse is over the box.
+    const BOOL bPressed = bHighlight && (nStyle & TBBS_PRESSED) != 0;
+    DrawThemeBackground(m_hThemeWindow, pDC, nPart, ButtonState((nStyle & TBBS_DISABLED) != 0, bPressed, bHighlight),
                         rect);
 }
 
@@ -579,9 +580,12 @@ void CWTKWinXPVisualManager::OnDrawTask(CDC* pDC, const CWTKTaskInfo* pTask, HIM
         ImageList_Draw(hIcons, pTask->GetIcon(), pDC->GetSafeHdc(), rect.left, rect.top, ILD_TRANSPARENT);
     rect.left += std::max(0, cxIcon) + m_nTasksIconHorzOffset;
 
+    // A task without a command reads as plain text, not as a link.
     CFont* pFont = &g.fontRegular;
     COLORREF clrText = g.clrHilite;
-    if (!pTask->IsEnabled())
+    if (pTask->GetCommandID() == 0)
+        clrText = ::GetSysColor(COLOR_WINDOWTEXT);
+    else if (!pTask->IsEnabled())
         clrText = g.clrGrayedText;
     else if (bIsHighlighted)
         pFont = &g.fontUnderline;

@@ -25,7 +25,7 @@ public:
     void OnDrawSeparator(CDC* pDC, const CWTKBarInfo* pBar, CRect rect, BOOL bHorz) override;
     void OnDrawCaptionButton(CDC* pDC, const CWTKCaptionButtonInfo* pButton, BOOL bHorz, BOOL bExpanded,
                              BOOL bDisabled) override;
-    void OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle) override;
+    void OnDrawMenuSystemButton(CDC* pDC, CRect rect, UINT uiSystemCommand, UINT nStyle, BOOL bHighlight) override;
     void OnDrawStatusBarPaneBorder(CDC* pDC, const CWTKStatusBarInfo* pBar, CRect rectPane, UINT uiID,
                                    UINT nStyle) override;
     void OnDrawStatusBarProgress(CDC* pDC, const CWTKStatusBarInfo* pStatusBar, CRect rectProgress, int nProgressTotal,

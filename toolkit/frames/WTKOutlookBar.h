@@ -47,6 +47,10 @@ public:
     static constexpr DWORD kHorizontalDockStyle = CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM;
     // A held scroll arrow repeats its step this often (milliseconds).
     static constexpr int kScrollRepeatDelay = 100;
+    // A drag that rests on another page's caption button opens that page after this delay
+    // (milliseconds), when the pointer is still there.
+    static constexpr UINT_PTR kPageSwitchTimer = 3;
+    static constexpr UINT kPageSwitchDelay = 500;
 
     CWTKOutlookBar();
     ~CWTKOutlookBar() override;
@@ -134,6 +138,8 @@ public:
     void Serialize(CArchive& ar) override;
     BOOL LoadState(LPCTSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = static_cast<UINT>(-1)) override;
     BOOL SaveState(LPCTSTR lpszProfileName = nullptr, int nIndex = -1, UINT uiID = static_cast<UINT>(-1)) override;
+    // A drag over another page's caption button schedules the switch to that page.
+    DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
     BOOL CanBeRestored() const override { return FALSE; }
     BOOL AllowShowOnList() const override { return FALSE; }
     BOOL IsLookExtraSizeAvailable() const override { return FALSE; }
@@ -173,6 +179,11 @@ protected:
 
     CWTKOutlookBarPage* ActivePage() const { return FindPage(m_uiActivePageID); }
     CWTKOutlookBarPage* PageOfButtonWindow(HWND hwnd) const;
+    // The page whose caption button holds the point (client coordinates); null when none.
+    CWTKOutlookBarPage* PageOfCaptionAt(CPoint point) const;
+    // The delayed page switch: started for a page other than the active one, run by the timer.
+    void SchedulePageSwitch(CPoint point);
+    void RunPendingPageSwitch();
     static WTKOutlookSleepFunction& SleepFunctionSlot();
     BOOL CreatePageButton(CWTKOutlookBarPage* pPage, int iIndex);
     // Places and repaints everything once the window exists (before, creation does it).
@@ -186,6 +197,7 @@ protected:
     void OnDestroy();
     void OnSize(UINT nType, int cx, int cy);
     void OnSysColorChange();
+    void OnTimer(UINT_PTR nIDEvent);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void OnMouseMove(UINT nFlags, CPoint point);
     void OnCancelMode();
@@ -230,6 +242,8 @@ protected:
     int m_nTrackPos = 0;
     int m_nTrackDrawn = -1;
     HWND m_hwndFocusBeforeTracking = nullptr;
+    BOOL m_bPageSwitchPending = FALSE;
+    UINT m_uiPendingPageID = 0;  // the page the delayed switch opens
     HCURSOR m_hcurStretch = nullptr;
     HCURSOR m_hcurStretchVert = nullptr;
     UINT m_uiBackImageId = 0;

@@ -101,6 +101,62 @@ void CWTKOutlookBar::OnContextMenu(CWnd* pWnd, CPoint point)
     CWTKToolBar::OnContextMenu(pWnd, point);
 }
 
+// ---- Delayed page switch ----
+
+CWTKOutlookBarPage* CWTKOutlookBar::PageOfCaptionAt(CPoint point) const
+{
+    for (POSITION pos = m_lstPages.GetHeadPosition(); pos != nullptr;) {
+        auto* pPage = static_cast<CWTKOutlookBarPage*>(m_lstPages.GetNext(pos));
+        if (pPage->m_pButton != nullptr && pPage->m_rectButton.PtInRect(point))
+            return pPage;
+    }
+    return nullptr;
+}
+
+DROPEFFECT CWTKOutlookBar::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point)
+{
+    SchedulePageSwitch(point);
+    return CWTKToolBar::OnDragOver(pDataObject, dwKeyState, point);
+}
+
+void CWTKOutlookBar::SchedulePageSwitch(CPoint point)
+{
+    const CWTKOutlookBarPage* pPage = PageOfCaptionAt(point);
+    if (pPage == nullptr || pPage->m_uiID == m_uiActivePageID)
+        return;
+    // Resting on the same caption keeps the running delay.
+    if (m_bPageSwitchPending && m_uiPendingPageID == pPage->m_uiID)
+        return;
+    m_bPageSwitchPending = TRUE;
+    m_uiPendingPageID = pPage->m_uiID;
+    SetTimer(kPageSwitchTimer, kPageSwitchDelay, nullptr);
+}
+
+void CWTKOutlookBar::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kPageSwitchTimer) {
+        CWTKToolBar::OnTimer(nIDEvent);
+        return;
+    }
+    RunPendingPageSwitch();
+}
+
+void CWTKOutlookBar::RunPendingPageSwitch()
+{
+    KillTimer(kPageSwitchTimer);
+    const BOOL bPending = m_bPageSwitchPending;
+    m_bPageSwitchPending = FALSE;
+    if (!bPending)
+        return;
+    // The page is looked up again: it may have been removed while the timer ran.
+    const CWTKOutlookBarPage* pPage = FindPage(m_uiPendingPageID);
+    CPoint point;
+    ::GetCursorPos(&point);
+    ScreenToClient(&point);
+    if (pPage != nullptr && pPage->m_pButton != nullptr && pPage->m_rectButton.PtInRect(point))
+        SetActivePage(pPage->m_uiID, FALSE);
+}
+
 // ---- Resize tracking ----
 
 void CWTKOutlookBar::StartTracking(CPoint point)

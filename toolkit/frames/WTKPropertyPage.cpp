@@ -2,13 +2,15 @@
 
 #include "frames/WTKPropertySheetHost.h"
 
-IMPLEMENT_DYNAMIC(CWTKPropertyPage, CPropertyPage)
+IMPLEMENT_DYNCREATE(CWTKPropertyPage, CPropertyPage)
 
 BEGIN_MESSAGE_MAP(CWTKPropertyPage, CPropertyPage)
     ON_WM_ACTIVATE()
     ON_WM_NCACTIVATE()
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
+
+CWTKPropertyPage::CWTKPropertyPage() : CPropertyPage(0u), m_Impl(this) {}
 
 CWTKPropertyPage::CWTKPropertyPage(UINT nIDTemplate, UINT nIDCaption)
     : CPropertyPage(nIDTemplate, nIDCaption), m_Impl(this)

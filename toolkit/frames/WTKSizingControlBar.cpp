@@ -57,11 +57,11 @@ CSize VirtualScreenSize()
 // A new look redraws every sizing bar too: a floating one lies outside the main window.
 void RedrawAllSizingBars(UINT nFlags)
 {
-    CWTKSizingBarArray& bars = WTKAllSizingBars();
-    for (INT_PTR i = 0; i < bars.GetSize(); i++) {
-        CWnd* pWnd = bars[i] != nullptr ? bars[i]->GetBarWnd() : nullptr;
-        if (pWnd != nullptr && ::IsWindow(pWnd->GetSafeHwnd()))
-            pWnd->RedrawWindow(nullptr, nullptr, nFlags);
+    const CWTKSizingControlBar::CCreatedBarList& bars = CWTKSizingControlBar::GetCreatedBars();
+    for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
+        CWTKSizingControlBar* pBar = bars.GetNext(pos);
+        if (::IsWindow(pBar->GetSafeHwnd()))
+            pBar->RedrawWindow(nullptr, nullptr, nFlags);
     }
 }
 
@@ -86,6 +86,8 @@ CWTKSizingControlBar::CWTKSizingControlBar()
 CWTKSizingControlBar::~CWTKSizingControlBar()
 {
     RemoveFromGlobalArray();
+    // A window destroyed by the base destructor no longer reaches this class's WM_DESTROY.
+    RemoveFromCreatedBars();
 }
 
 BOOL CWTKSizingControlBar::Create(LPCSTR lpszWindowName, CWnd* pParentWnd, CSize sizeDefault, BOOL bHasGripper,
@@ -135,6 +137,24 @@ void CWTKSizingControlBar::RemoveFromGlobalArray()
         if (bars[i] == static_cast<CWTKSizingBarBase*>(this))
             bars.RemoveAt(i);
     }
+}
+
+CWTKSizingControlBar::CCreatedBarList& CWTKSizingControlBar::CreatedBars()
+{
+    static CCreatedBarList bars;
+    return bars;
+}
+
+const CWTKSizingControlBar::CCreatedBarList& CWTKSizingControlBar::GetCreatedBars()
+{
+    return CreatedBars();
+}
+
+void CWTKSizingControlBar::RemoveFromCreatedBars()
+{
+    CCreatedBarList& bars = CreatedBars();
+    if (POSITION pos = bars.Find(this))
+        bars.RemoveAt(pos);
 }
 
 BOOL CWTKSizingControlBar::DestroyWindow()

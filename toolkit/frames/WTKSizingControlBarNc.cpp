@@ -88,6 +88,7 @@ int CWTKSizingControlBar::OnCreate(LPCREATESTRUCTA lpcs)
         g.hcurStretch = ::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(IDC_WTK_STRETCH));
     if (!g.hcurStretchVert)
         g.hcurStretchVert = ::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(IDC_WTK_STRETCH_VERT));
+    CreatedBars().AddTail(this);
     return 0;
 }
 
@@ -95,6 +96,7 @@ void CWTKSizingControlBar::OnDestroy()
 {
     // Also when the window goes with its parent, without DestroyWindow on the bar.
     RemoveFromGlobalArray();
+    RemoveFromCreatedBars();
     if (m_bTracking) {
         m_bTracking = FALSE;
         if (::GetCapture() == m_hWnd)
@@ -708,8 +710,12 @@ void CWTKSizingControlBar::OnTrackStart()
     } else {
         // The outer edge: as far as the frame's main pane goes.
         CRect rectFree(0, 0, 0, 0);
-        if (m_pDockSite)
+        if (m_pDockSite) {
             m_pDockSite->RepositionBars(0, 0xFFFF, FW_IDW_PANE_FIRST, CFrameWnd::reposQuery, &rectFree);
+            // A layout the frame still owes (a row just aligned) is done before the tracker is
+            // drawn over the bars.
+            m_pDockSite->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+        }
         m_szMaxT.cx = rectFree.Width() + m_szOld.cx - 4;
         m_szMaxT.cy = rectFree.Height() + m_szOld.cy - 4;
         if (nMaxAcross > 0)

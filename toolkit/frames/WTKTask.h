@@ -24,6 +24,7 @@ public:
     int GetIcon() const override { return m_nIcon; }
     BOOL IsSeparator() const override { return m_strName.IsEmpty() && m_hwndTask == nullptr && m_uiCommandID == 0; }
     BOOL IsEnabled() const override { return m_bEnabled; }
+    UINT GetCommandID() const override { return m_uiCommandID; }
 
     CWTKTasksGroup* m_pGroup;
     CString m_strName;

@@ -94,9 +94,10 @@ int CWTKTasksPane::OnCreate(LPCREATESTRUCTA lpcs)
     if (m_arrPages[0].strName.IsEmpty())
         m_arrPages[0].strName = m_strCaption;
     CreateFonts();
-    m_hcurHand = ::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(kWTKIdcTasksPane));
+    m_hcurHand = ::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(IDC_WTK_TASKS_PANE_HAND));
+    // A program whose resources leave out the frames' has the system's hand.
     if (m_hcurHand == nullptr)
-        m_hcurHand = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));  // the system's hand
+        m_hcurHand = ::LoadCursorA(nullptr, MAKEINTRESOURCEA(32649));
     if (!m_wndScrollVert.Create(WS_CHILD | SBS_VERT, CRect(0, 0, 0, 0), this, kScrollBarId))
         return -1;
     m_pPagesButton = new CWTKButton;

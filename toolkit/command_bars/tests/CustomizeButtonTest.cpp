@@ -1,13 +1,19 @@
 // The customise button at the end of a real toolbar: the buttons that do not fit go to its
-// list, a floating bar gives it no room, and its popup never shows two separators in a row.
+// list, a floating bar gives it no room, its popup never shows two separators in a row, and the
+// Office 2003 look leaves its arrow to the button.
 #include "MenuBarTestSupport.h"
 
 #include "command_bars/CustomizeButton.h"
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKPopupMenuBar.h"
 
+#include "foundation/WTKMenuGlyphs.h"
+#include "foundation/WTKVisualManager2003.h"
+
 #include "bars/DockBar.h"
 #include "win/ClientDC.h"
+
+#include "Canvas.h"
 
 #include <string>
 
@@ -113,6 +119,40 @@ TEST_F(CustomizeFixture, PopupNeverStartsWithOrRepeatsASeparator)
         strItems += "|";
     }
     EXPECT_EQ(strItems, "Cut|-|Copy|-|&Customize...|");
+}
+
+// Under the Office 2003 look the bar's background and the button's interior are the look's
+// customise fill; the arrow is drawn once, by the button, whether the button is hot or not.
+TEST_F(CustomizeFixture, TheOffice2003LookDrawsTheArrowOnce)
+{
+    struct LookScope {
+        LookScope() { CWTKVisualManager::SetDefaultManager(RUNTIME_CLASS(CWTKVisualManager2003)); }
+        ~LookScope() { CWTKVisualManager::SetDefaultManager(nullptr); }
+    } look;
+    LayOut(600);
+    ASSERT_FALSE(pCustomize->HasHiddenButtons());
+
+    // The arrow alone: its ink colour and how many pixels it has.
+    const CSize sizeGlyph = CWTKMenuGlyphs::GetSize();
+    Canvas glyph(sizeGlyph.cx, sizeGlyph.cy);
+    ASSERT_TRUE(CWTKMenuGlyphs::Draw(glyph.DC(), CWTKMenuGlyphs::kCustomizeArrowHorz, CPoint(0, 0)));
+    const CRect rectInk = glyph.BoundsOfOther(kWhite);
+    ASSERT_FALSE(rectInk.IsRectEmpty());
+    const COLORREF clrInk = glyph.Pixel(rectInk.left, rectInk.top);
+    const int nArrowPixels = glyph.Count(clrInk);
+
+    const int iCustomize = bar.ButtonToIndex(pCustomize);
+    const CRect rectButton = pCustomize->GetRect();
+    CRect rectClient;
+    bar.GetClientRect(rectClient);
+    for (const bool bHot : {false, true}) {
+        const CPoint pt = bHot ? rectButton.CenterPoint() : CPoint(rectClient.left + 1, rectClient.top + 1);
+        bar.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(pt.x, pt.y));
+        ASSERT_EQ(bar.IsButtonHighlighted(iCustomize), bHot ? TRUE : FALSE);
+        Canvas canvas(rectClient.Width(), rectClient.Height());
+        bar.DoPaint(canvas.DC());
+        EXPECT_EQ(canvas.Count(clrInk, rectButton), nArrowPixels) << (bHot ? "hot" : "cold");
+    }
 }
 
 }  // namespace

@@ -1,13 +1,14 @@
 // The system buttons of a maximised MDI child on the menu bar of a real MDI frame: the boxes per
-// child style, a disabled close box, clicks that send system commands, the icon's double click,
-// the buttons following the active child and coming back after the state operations, and a
-// screenshot.
+// child style, a disabled close box, clicks that send system commands, the box under the mouse
+// drawn hot, the icon's double click, the buttons following the active child and coming back
+// after the state operations, and a screenshot.
 #include "MenuBarTestSupport.h"
 
 #include "command_bars/WTKToolbarMenuButtonsButton.h"
 #include "command_bars/WTKToolbarSystemMenuButton.h"
 
 #include "foundation/WTKRegistry.h"
+#include "foundation/WTKVisualManagerXP.h"
 
 #include "docview/Document.h"
 #include "docview/MultiDocTemplate.h"
@@ -174,6 +175,55 @@ TEST_F(MDIFixture, BoxClicksSendSystemCommandsAndAGreyCloseIgnoresTheIconsDouble
     pBar->SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, lParamIcon);
     PumpPending();
     EXPECT_EQ(CSysCommandChild::s_nDestroyed, nDestroyed + 1) << "the child closed";
+}
+
+// The box under the mouse is drawn hot by the look; the others, and the same box once the mouse
+// has left it, are not.
+TEST_F(MDIFixture, TheBoxUnderTheMouseIsDrawnHot)
+{
+    CSysCommandChild* pChild = pFrame->AddChild(kChildStyle, hIconA);
+    ASSERT_NE(pChild, nullptr);
+    Maximize(pChild);
+    pBar->SetMaximizeMode(TRUE, pChild);
+    ASSERT_EQ(Boxes(), "min restore close ");
+
+    struct LookScope {
+        LookScope() { CWTKVisualManager::SetDefaultManager(RUNTIME_CLASS(CWTKVisualManagerXP)); }
+        ~LookScope() { CWTKVisualManager::SetDefaultManager(nullptr); }
+    } look;
+    const auto* pLook = dynamic_cast<CWTKVisualManagerXP*>(CWTKVisualManager::GetInstance());
+    ASSERT_NE(pLook, nullptr);
+    const COLORREF clrHot = pLook->GetHighlightColor();
+
+    CRect rectClient;
+    pBar->GetClientRect(&rectClient);
+    const int iMin = pBar->GetCount() - 3;
+    const int iClose = pBar->GetCount() - 1;
+    CRect rectMin, rectClose;
+    pBar->GetItemRect(iMin, &rectMin);
+    pBar->GetItemRect(iClose, &rectClose);
+    auto hotPixels = [&](const CRect& rectBox) {
+        Canvas canvas(rectClient.Width(), rectClient.Height());
+        pBar->DoPaint(canvas.DC());
+        return canvas.Count(clrHot, rectBox);
+    };
+    auto moveTo = [&](CPoint ptClient) {
+        CPoint ptScreen = ptClient;
+        pBar->ClientToScreen(&ptScreen);
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        pBar->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
+    };
+    const int nBoxArea = rectClose.Width() * rectClose.Height();
+
+    EXPECT_EQ(hotPixels(rectClose), 0);
+    moveTo(rectClose.CenterPoint());
+    ASSERT_TRUE(pBar->IsButtonHighlighted(iClose));
+    EXPECT_GT(hotPixels(rectClose), nBoxArea / 3) << "the box under the mouse is hot";
+    EXPECT_EQ(hotPixels(rectMin), 0) << "the others are not";
+
+    moveTo(CPoint(rectClient.left + 1, rectClient.bottom - 1));
+    ASSERT_FALSE(pBar->IsButtonHighlighted(iClose));
+    EXPECT_EQ(hotPixels(rectClose), 0);
 }
 
 TEST_F(MDIFixture, ButtonsComeBackForTheChildThatIsActiveNow)

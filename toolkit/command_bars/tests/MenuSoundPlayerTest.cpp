@@ -1,8 +1,8 @@
 // CWTKMenuSoundPlayer with a fake sound function: the worker starts at the first sound, plays
 // the right alias, a stop before any sound starts nothing, a stop that arrives while a sound
-// plays ends the worker for good, and the process's player is stopped by the global data's
-// clean-up and finished by the toolkit's, which also empties the process's command manager and
-// closes its snapshot files. Waits are bounded only so that a fault fails the test
+// plays ends the worker for good, the sounds switch silences the process's player, and that
+// player is stopped by the global data's clean-up and finished by the toolkit's, which also
+// empties the process's command manager and closes its snapshot files. Waits are bounded only so that a fault fails the test
 // instead of hanging it.
 #include "command_bars/WTKCommandManager.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
@@ -130,6 +130,32 @@ TEST_F(MenuSoundPlayerTest, NoWorkerStartsAfterFinish)
     player.Request(CWTKMenuSoundPlayer::kPopupSound);
     EXPECT_EQ(CWTKMenuSoundPlayer::kStop, player.GetRequest());
     EXPECT_TRUE(m_sounds.Calls().empty());
+}
+
+// A toolbar's command asks the process's player for the command sound: while sounds are off it
+// neither starts the worker nor stores a request; switched on again, the next command plays.
+TEST_F(MenuSoundPlayerTest, AToolbarCommandPlaysNothingWhileSoundsAreOff)
+{
+    CWTKMenuSoundPlayer& player = CWTKMenuSoundPlayer::GetProcessPlayer();
+    ASSERT_EQ(CWTKMenuSoundPlayer::kNoThread, player.GetRequest()) << "the process's player ran before this test";
+    CWTKMenuSoundPlayer::SetSoundFunction(FakeSounds::Play);
+    CWTKToolBar bar;
+    const UINT ids[] = {101};
+    ASSERT_TRUE(bar.SetButtons(ids, 1));
+
+    EXPECT_TRUE(CWTKMenuSoundPlayer::AreSoundsEnabled());
+    CWTKMenuSoundPlayer::EnableSounds(FALSE);
+    EXPECT_FALSE(CWTKMenuSoundPlayer::AreSoundsEnabled());
+    EXPECT_TRUE(bar.SendCommand(bar.GetButton(0)));
+    EXPECT_EQ(CWTKMenuSoundPlayer::kNoThread, player.GetRequest());
+
+    CWTKMenuSoundPlayer::EnableSounds(TRUE);
+    EXPECT_TRUE(bar.SendCommand(bar.GetButton(0)));
+    ASSERT_TRUE(m_sounds.WaitForCalls(1));
+    EXPECT_EQ((Calls {"MenuCommand"}), m_sounds.Calls());
+    // The worker goes on for the clean-up test below; this test's fake must be left first.
+    for (DWORD dwWaited = 0; player.GetRequest() != CWTKMenuSoundPlayer::kIdle && dwWaited < kFaultWaitMs; dwWaited++)
+        ::Sleep(1);
 }
 
 // The process's services and the toolkit's clean-up; the only test here that runs WTKCleanUp.

@@ -233,7 +233,7 @@ TEST_F(StatusBarTest, TextMessagesReachTheMessagePaneAndRespectTheBuffer)
     m_pFrame->SendMessage(WM_SETMESSAGESTRING, 0, reinterpret_cast<LPARAM>("Ready"));
     EXPECT_EQ(m_bar.GetPaneText(0), CString("Ready"));
     EXPECT_EQ(m_bar.SendMessage(WM_GETTEXTLENGTH), 5);
-    EXPECT_EQ(m_bar.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Loading")), TRUE);
+    EXPECT_EQ(m_bar.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Loading")), 0);
     EXPECT_EQ(m_bar.GetPaneText(0), CString("Loading"));
 
     const struct {
@@ -255,7 +255,7 @@ TEST_F(StatusBarTest, TextMessagesReachTheMessagePaneAndRespectTheBuffer)
     // Without a message pane there is nothing to set or read.
     const UINT noMessagePane[] = {ID_INDICATOR_CAPS};
     ASSERT_TRUE(m_bar.SetIndicators(noMessagePane, 1));
-    EXPECT_EQ(m_bar.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Lost")), FALSE);
+    EXPECT_EQ(m_bar.SendMessage(WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Lost")), -1);
     char buffer[8] = "x";
     EXPECT_EQ(m_bar.SendMessage(WM_GETTEXT, sizeof(buffer), reinterpret_cast<LPARAM>(buffer)), 1);
     EXPECT_STREQ(buffer, "");

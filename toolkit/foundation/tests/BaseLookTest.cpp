@@ -783,9 +783,9 @@ TEST(BaseLookGallery, SavesAPicture)
     pLook->OnDrawEditBorder(pDC, rectEdit, FALSE, TRUE, nullptr);
     pLook->OnDrawExpandingBox(pDC, CRect(310, 162, 321, 173), FALSE, data.clrBtnShadow);
     pLook->OnDrawExpandingBox(pDC, CRect(326, 162, 337, 173), TRUE, data.clrBtnShadow);
-    pLook->OnDrawMenuSystemButton(pDC, CRect(350, 160, 366, 174), SC_MINIMIZE, 0);
-    pLook->OnDrawMenuSystemButton(pDC, CRect(368, 160, 384, 174), SC_RESTORE, 0);
-    pLook->OnDrawMenuSystemButton(pDC, CRect(386, 160, 402, 174), SC_CLOSE, TBBS_PRESSED);
+    pLook->OnDrawMenuSystemButton(pDC, CRect(350, 160, 366, 174), SC_MINIMIZE, 0, FALSE);
+    pLook->OnDrawMenuSystemButton(pDC, CRect(368, 160, 384, 174), SC_RESTORE, 0, FALSE);
+    pLook->OnDrawMenuSystemButton(pDC, CRect(386, 160, 402, 174), SC_CLOSE, TBBS_PRESSED, TRUE);
 
     pDC->SelectObject(pOldFont);
     const std::string folder = ScreenshotFolder();

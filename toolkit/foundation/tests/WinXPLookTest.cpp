@@ -79,6 +79,7 @@ struct FakeTask : CWTKTaskInfo {
     int GetIcon() const override { return -1; }
     BOOL IsSeparator() const override { return FALSE; }
     BOOL IsEnabled() const override { return TRUE; }
+    UINT GetCommandID() const override { return 1; }
 };
 
 // An owner-drawn push button backed by a real window (enabled, checked).
@@ -162,7 +163,7 @@ std::vector<Operation> Operations()
          [=](CWTKVisualManager& l, CDC* p) { l.OnDrawCaptionButton(p, &captionButton, TRUE, FALSE, FALSE); },
          T::DrawnAndDifferent},
         {"OnDrawMenuSystemButton",
-         [=](CWTKVisualManager& l, CDC* p) { l.OnDrawMenuSystemButton(p, rect, SC_CLOSE, TBBS_PRESSED); },
+         [=](CWTKVisualManager& l, CDC* p) { l.OnDrawMenuSystemButton(p, rect, SC_CLOSE, TBBS_PRESSED, TRUE); },
          T::DrawnAndDifferent},
         {"OnDrawStatusBarPaneBorder",
          [=](CWTKVisualManager& l, CDC* p) { l.OnDrawStatusBarPaneBorder(p, &statusBar, rect, 1, 0); },
@@ -419,12 +420,14 @@ TEST_F(WinXPLookTest, ThemedPartsAndStates)
         {"gripper", [&](CDC* p) { winXP.OnDrawBarGripper(p, rect, TRUE, &toolBar); }, L"REBAR", 1, 0},
         {"vertical gripper", [&](CDC* p) { winXP.OnDrawBarGripper(p, rect, FALSE, &toolBar); }, L"REBAR", 2, 0},
         {"sizing bar gripper", [&](CDC* p) { winXP.OnDrawBarGripper(p, rect, FALSE, &sizingBar); }, L"REBAR", 1, 0},
-        {"minimise", [&](CDC* p) { winXP.OnDrawMenuSystemButton(p, rect, SC_MINIMIZE, 0); }, L"WINDOW", 16, 1},
-        {"close pressed", [&](CDC* p) { winXP.OnDrawMenuSystemButton(p, rect, SC_CLOSE, TBBS_PRESSED); }, L"WINDOW", 20,
-         3},
+        {"minimise", [&](CDC* p) { winXP.OnDrawMenuSystemButton(p, rect, SC_MINIMIZE, 0, FALSE); }, L"WINDOW", 16, 1},
+        {"minimise hot", [&](CDC* p) { winXP.OnDrawMenuSystemButton(p, rect, SC_MINIMIZE, 0, TRUE); }, L"WINDOW", 16,
+         2},
+        {"close pressed", [&](CDC* p) { winXP.OnDrawMenuSystemButton(p, rect, SC_CLOSE, TBBS_PRESSED, TRUE); },
+         L"WINDOW", 20, 3},
         {"restore disabled",
-         [&](CDC* p) { winXP.OnDrawMenuSystemButton(p, rect, SC_RESTORE, TBBS_DISABLED | TBBS_PRESSED); }, L"WINDOW",
-         22, 4},
+         [&](CDC* p) { winXP.OnDrawMenuSystemButton(p, rect, SC_RESTORE, TBBS_DISABLED | TBBS_PRESSED, TRUE); },
+         L"WINDOW", 22, 4},
         {"combo dropped", [&](CDC* p) { winXP.OnDrawComboDropButton(p, rect, FALSE, TRUE, TRUE, nullptr); },
          L"COMBOBOX", 1, 3},
         {"combo disabled", [&](CDC* p) { winXP.OnDrawComboDropButton(p, rect, TRUE, TRUE, TRUE, nullptr); },

@@ -46,4 +46,6 @@
 #define IDS_WTK_TASKS_HOME 17018
 #define IDS_WTK_TASKS_CLOSE 17019
 #define IDS_WTK_OTHER_TASK_PANES 17020
+// The hand over tasks and group captions.
+#define IDC_WTK_TASKS_PANE_HAND 16919
 // --- end of Outlook bar and tasks pane ---

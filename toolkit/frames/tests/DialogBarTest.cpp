@@ -1,7 +1,7 @@
 // The dialog bar docked in a toolkit frame (its size with and without the sizing flag, its
 // controls updated by the frame, a template whose OLE controls cannot be made) and the property
-// page base in a test sheet (a toolkit sheet hears of each page's activation, a plain sheet
-// only activates; keys go to a popup the page opened).
+// page base (made by name or from a template; in a test sheet a toolkit sheet hears of each
+// page's activation, a plain sheet only activates; keys go to a popup the page opened).
 #include "MDITestSupport.h"
 
 #include "frames/WTKDialogBar.h"
@@ -15,6 +15,7 @@
 #include "win/PropertySheet.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -139,6 +140,25 @@ TEST(PropertyPageTest, AToolkitSheetHearsOfEachActivationAPlainSheetOnlyActivate
     EXPECT_EQ(plain.GetActiveIndex(), 1);
     plain.DestroyWindow();
     PumpPending();
+}
+
+// A page is made by name as well as from a template; either way nothing is filed for it yet.
+TEST(PropertyPageTest, APageMadeByNameOrFromATemplateStartsWithNothingFiled)
+{
+    const CRuntimeClass* pClass = CRuntimeClass::FromName("CWTKPropertyPage");
+    ASSERT_NE(pClass, nullptr);
+    EXPECT_TRUE(pClass->IsDerivedFrom(RUNTIME_CLASS(CPropertyPage)));
+    std::unique_ptr<CObject> pMade(pClass->CreateObject());
+    auto* pByName = dynamic_cast<CWTKPropertyPage*>(pMade.get());
+    ASSERT_NE(pByName, nullptr);
+    CWTKPropertyPage fromTemplate(IDD_MDI_TEST_PAGE1);
+    const CWTKPropertyPage* pages[] = {pByName, &fromTemplate};
+    for (const CWTKPropertyPage* pPage : pages) {
+        EXPECT_EQ(pPage->m_pGroup, nullptr);
+        EXPECT_EQ(pPage->m_nImage, -1);
+        EXPECT_EQ(pPage->m_nSelectedImage, -1);
+        EXPECT_EQ(pPage->m_hTreeItem, nullptr);
+    }
 }
 
 TEST(PropertyPageTest, KeysGoToAPopupThePageOpened)

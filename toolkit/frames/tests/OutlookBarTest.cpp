@@ -1,17 +1,21 @@
-// The Outlook bar: pages and their caption buttons, switching pages with and without the slide,
-// shortcut buttons that send their commands, the scroll arrows of a page that overflows, the
-// archive (round trip, damaged data, the buttons' record and its page id) and the gallery picture.
+// The Outlook bar: pages and their caption buttons, switching pages with and without the slide
+// (and after a drag rests on a caption), shortcut buttons that send their commands, the scroll
+// arrows of a page that overflows, the archive (round trip, damaged data, the buttons' record,
+// its schema and page id) and the gallery picture.
 #include "OutlookTestSupport.h"
 
 #include "frames/WTKButton.h"
 #include "frames/WTKOutlookBar.h"
 #include "frames/WTKOutlookBarPageButton.h"
 
+#include "command_bars/WTKCustomizeMode.h"
 #include "foundation/WTKWorkspace.h"
 
 #include "core/Archive.h"
 #include "core/Exception.h"
 #include "core/MemFile.h"
+#include "ole/OleDataSource.h"
+#include "ole/OleInit.h"
 
 #include <gtest/gtest.h>
 
@@ -157,6 +161,86 @@ TEST(OutlookBar, ACaptionClickSwitchesPagesAndTheirWindows)
     f.bar.SetActivePage(99);
     EXPECT_EQ(kPageCalendar, f.bar.GetActivePage()) << "an unknown page changes nothing";
     EXPECT_TRUE(f.host.m_commands.empty()) << "page switches send no command";
+}
+
+// A bar whose OLE drop target a test drags over, as a customisation drag reaches it.
+class CDropOutlookBar : public CWTKOutlookBar {
+public:
+    IDropTarget* DropTarget() { return m_DropTarget.GetDropTarget(); }
+};
+
+TEST(OutlookBar, ADragRestingOnAnotherPagesCaptionOpensThatPage)
+{
+    ASSERT_TRUE(FwOleInit());
+    {
+        struct CustomizeScope {
+            CustomizeScope() { WTKCustomizeModeFlag() = TRUE; }
+            ~CustomizeScope() { WTKCustomizeModeFlag() = FALSE; }
+        } customize;
+        COutlookTestHost host;
+        CDropOutlookBar bar;
+        ASSERT_TRUE(host.CreateHost(kBarWidth + 80, kBarHeight));
+        ASSERT_TRUE(bar.Create(&host, WS_CHILD | WS_VISIBLE | CBRS_LEFT));
+        bar.SetWindowPos(nullptr, 0, 0, kBarWidth, kBarHeight, SWP_NOZORDER);
+        for (UINT uiPage : {kPageMail, kPageCalendar, kPageNotes}) {
+            bar.AddPage(uiPage, ("Page " + std::to_string(uiPage)).c_str());
+            bar.AddButton(uiPage, kCmdFirst + uiPage, -1, "Button");
+        }
+        PumpPending();
+        ASSERT_NE(bar.DropTarget(), nullptr);
+        ASSERT_EQ(kPageMail, bar.GetActivePage());
+
+        CWTKToolbarButton dragged(kCmdFirst + 50, -1, "Dragged");
+        COleDataSource data;
+        ASSERT_TRUE(dragged.PrepareDrag(data));
+        auto screenPoint = [&](CPoint ptClient) {
+            bar.ClientToScreen(&ptClient);
+            return ptClient;
+        };
+        auto captionCentre = [&](UINT uiPage) {
+            return screenPoint(bar.FindPage(uiPage)->m_rectButton.CenterPoint());
+        };
+        auto dragTo = [&](CPoint ptScreen) {
+            ::SetCursorPos(ptScreen.x, ptScreen.y);
+            DWORD dwEffect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
+            EXPECT_EQ(S_OK,
+                      bar.DropTarget()->DragEnter(data.GetDataObject(), MK_LBUTTON, POINTL {ptScreen.x, ptScreen.y},
+                                                  &dwEffect));
+            EXPECT_EQ(S_OK, bar.DropTarget()->DragLeave());
+        };
+        auto tick = [&](CPoint ptCursor) {
+            ::SetCursorPos(ptCursor.x, ptCursor.y);
+            bar.SendMessage(WM_TIMER, CWTKOutlookBar::kPageSwitchTimer);
+            PumpPending();
+        };
+
+        // Without a drag the timer switches nothing.
+        tick(captionCentre(kPageNotes));
+        EXPECT_EQ(kPageMail, bar.GetActivePage());
+
+        // Still on the caption when the timer runs: that page opens.
+        dragTo(captionCentre(kPageCalendar));
+        EXPECT_EQ(kPageMail, bar.GetActivePage()) << "only once the delay has passed";
+        tick(captionCentre(kPageCalendar));
+        EXPECT_EQ(kPageCalendar, bar.GetActivePage());
+
+        // The pointer moved off the caption before the timer ran: nothing opens, and the
+        // switch is forgotten.
+        dragTo(captionCentre(kPageNotes));
+        const CPoint ptPageArea = screenPoint(bar.GetPageArea().CenterPoint());
+        tick(ptPageArea);
+        EXPECT_EQ(kPageCalendar, bar.GetActivePage());
+        tick(captionCentre(kPageNotes));
+        EXPECT_EQ(kPageCalendar, bar.GetActivePage());
+
+        // The active page's own caption schedules nothing.
+        dragTo(captionCentre(kPageCalendar));
+        tick(captionCentre(kPageCalendar));
+        EXPECT_EQ(kPageCalendar, bar.GetActivePage());
+        host.DestroyWindow();
+        PumpPending();
+    }
+    FwOleTerm();
 }
 
 TEST(OutlookBar, TheSwitchSlidesTheMovingCaptionOneButtonHeightAStep)

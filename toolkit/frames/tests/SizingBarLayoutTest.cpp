@@ -1,10 +1,11 @@
 // Sizing bars docked on each side and sharing rows: the non-client layout per side, the row
 // negotiation (also when it cannot change anything), rows too short for their bars, the
-// expanded bar, and the global array of sizing bars.
+// expanded bar, and the global array and list of sizing bars (which a new look redraws).
 #include "SizingBarTestSupport.h"
 
 #include "bars/DockBar.h"
 #include "docview/BarStyles.h"
+#include "foundation/WTKVisualManager.h"
 
 namespace {
 
@@ -230,13 +231,20 @@ TEST_F(SizingBarLayoutTest, HideButtonHidesOnlyWhatMayBeHidden)
     EXPECT_FALSE(pB->GetCaptionButton(0).m_bPushed);
 }
 
-TEST_F(SizingBarLayoutTest, BarLeavesTheGlobalArrayWithItsWindow)
+TEST_F(SizingBarLayoutTest, BarLeavesTheGlobalArrayAndTheListWithItsWindow)
 {
-    auto contains = [](CWTKSizingBarBase* p) {
+    auto inArray = [](CWTKSizingBarBase* p) {
         for (INT_PTR i = 0; i < WTKAllSizingBars().GetSize(); ++i)
             if (WTKAllSizingBars()[i] == p)
                 return true;
         return false;
+    };
+    auto inList = [](CWTKSizingControlBar* p) {
+        return CWTKSizingControlBar::GetCreatedBars().Find(p) != nullptr;
+    };
+    auto contains = [&](CTestSizingBar* p) {
+        EXPECT_EQ(inArray(p), inList(p)) << "the array and the list agree";
+        return inArray(p) && inList(p);
     };
     CTestSizingBar* pA = m_pFrame->AddBar(0x9601, "A", FW_IDW_DOCKBAR_LEFT);
     // B's object outlives the frame.
@@ -254,6 +262,27 @@ TEST_F(SizingBarLayoutTest, BarLeavesTheGlobalArrayWithItsWindow)
     PumpPending();
     EXPECT_EQ(barB.m_hWnd, nullptr);
     EXPECT_FALSE(contains(&barB));
+}
+
+// A new look reaches every bar through the list of bars with windows: a floating one lies
+// outside the main window, and these tests have no main window at all.
+TEST_F(SizingBarLayoutTest, ANewLookRedrawsEveryCreatedBar)
+{
+    CTestSizingBar* pA = m_pFrame->AddBar(0x9611, "A", FW_IDW_DOCKBAR_LEFT);
+    CTestSizingBar* pB = m_pFrame->AddBar(0x9612, "B", 0);
+    m_pFrame->FloatControlBar(pB, CPoint(200, 200));
+    RunIdle();
+    ASSERT_TRUE(pB->IsFloating());
+    // In creation order.
+    const CWTKSizingControlBar::CCreatedBarList& bars = CWTKSizingControlBar::GetCreatedBars();
+    POSITION posA = bars.Find(pA);
+    ASSERT_NE(posA, nullptr);
+    EXPECT_NE(bars.Find(pB, posA), nullptr);
+
+    pA->m_nPaints = pB->m_nPaints = 0;
+    CWTKVisualManager::RedrawAll();
+    EXPECT_GT(pA->m_nPaints, 0);
+    EXPECT_GT(pB->m_nPaints, 0);
 }
 
 }  // namespace

@@ -50,9 +50,11 @@ TEST_F(SizingBarMouseTest, DraggingTheEdgeBetweenTwoBarsMovesItAndStopsAtTheMini
     ASSERT_TRUE(pA->GetEdgeFlags() & E::kEdgeRight);
     const int nA = ScreenRect(pA).Width(), nB = ScreenRect(pB).Width();
 
-    // 40 pixels to the right: A grows, B gives the same.
+    // 40 pixels to the right: A grows, B gives the same. The limit comes from B alone, so
+    // the frame is neither asked for its free area nor sent an idle update.
     CPoint pt = EdgeCentre(pA, E::kEdgeRight);
     DragNonClient(pA, pt, {pt + CSize(10, 3), pt + CSize(40, 0)});
+    EXPECT_EQ(m_pFrame->m_nIdleUpdatesWhileTracking, 0);
     EXPECT_FALSE(pA->IsSideTracking());
     EXPECT_EQ(::GetCapture(), nullptr);
     RunIdle();
@@ -80,6 +82,8 @@ TEST_F(SizingBarMouseTest, DraggingTheOuterEdgeChangesTheRowsThickness)
     const int nWidth = ScreenRect(pA).Width();
     CPoint pt = EdgeCentre(pA, E::kEdgeRight);
     DragNonClient(pA, pt, {pt + CSize(30, 0)});
+    // The press asked the frame for its free area, then sent it one idle update.
+    EXPECT_EQ(m_pFrame->m_nIdleUpdatesWhileTracking, 1);
     RunIdle();
     EXPECT_EQ(ScreenRect(pA).Width(), nWidth + 30);
     EXPECT_EQ(ScreenRect(pB).Width(), nWidth + 30) << "the row keeps one thickness";

@@ -11,6 +11,7 @@ CSizingBarTestApp theApp;
 BEGIN_MESSAGE_MAP(CTestSizingBar, CWTKSizingControlBar)
     ON_WM_CREATE()
     ON_WM_SIZE()
+    ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 int CTestSizingBar::OnCreate(LPCREATESTRUCTA lpcs)
@@ -28,10 +29,17 @@ void CTestSizingBar::OnSize(UINT /*nType*/, int cx, int cy)
         ::MoveWindow(m_hEdit, 0, 0, cx, cy, TRUE);
 }
 
+void CTestSizingBar::OnPaint()
+{
+    m_nPaints++;
+    CWTKSizingControlBar::OnPaint();
+}
+
 // ---- Frame ----
 
 BEGIN_MESSAGE_MAP(CSizingTestFrame, CFrameWnd)
     ON_REGISTERED_MESSAGE(WTK_TOOLBAR_POPUPMENU, OnBarPopupMenu)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
 END_MESSAGE_MAP()
 
 BOOL CSizingTestFrame::CreateFrame()
@@ -75,6 +83,15 @@ void CSizingTestFrame::DockInRow(CTestSizingBar* pBar, CTestSizingBar* pRowMate)
     DockControlBar(pBar, pRowMate->m_pDockBar, &rect);
     RecalcLayout();
     RunIdle();
+}
+
+LRESULT CSizingTestFrame::OnIdleUpdate(WPARAM wParam, LPARAM lParam)
+{
+    for (const auto& pBar : m_bars) {
+        if (pBar->IsSideTracking())
+            m_nIdleUpdatesWhileTracking++;
+    }
+    return CFrameWnd::OnIdleUpdateCmdUI(wParam, lParam);
 }
 
 LRESULT CSizingTestFrame::OnBarPopupMenu(WPARAM /*wParam*/, LPARAM lParam)

@@ -28,10 +28,12 @@ public:
     BOOL CanBeHidden() const override { return m_bCanHide; }
     BOOL m_bCanHide = TRUE;
     HWND m_hEdit = nullptr;
+    int m_nPaints = 0;  // WM_PAINT messages the bar received
 
 protected:
     int OnCreate(LPCREATESTRUCTA lpcs);
     void OnSize(UINT nType, int cx, int cy);
+    void OnPaint();
     DECLARE_MESSAGE_MAP()
 };
 
@@ -47,9 +49,12 @@ public:
     CWnd m_wndPane;
     std::vector<std::unique_ptr<CTestSizingBar>> m_bars;
     std::vector<POINT> m_popupPoints;
+    // Idle updates the frame received while one of its bars tracked an edge.
+    int m_nIdleUpdatesWhileTracking = 0;
 
 protected:
     LRESULT OnBarPopupMenu(WPARAM wParam, LPARAM lParam);
+    LRESULT OnIdleUpdate(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 

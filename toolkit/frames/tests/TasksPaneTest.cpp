@@ -1,11 +1,20 @@
-// The tasks pane: groups and their tasks laid out, command tasks that send their commands, window
-// tasks that hold a child, collapsing a group (at once and animated on a fake clock), the
-// navigation history, the page menu button, scrolling, and the gallery picture.
+// The tasks pane: groups and their tasks laid out, command tasks that send their commands (and
+// read as links, unlike tasks without a command), the hand over tasks and captions, window tasks
+// that hold a child, collapsing a group (at once and animated on a fake clock), the navigation
+// history, the page menu button, scrolling, and the gallery picture.
 #include "OutlookTestSupport.h"
 
 #include "frames/WTKTasksPane.h"
+#include "frames/res/WTKFramesRes.h"
 
+#include "foundation/WTKGlobalData.h"
+#include "foundation/WTKVisualManager.h"
+#include "foundation/WTKWinXPVisualManager.h"
+
+#include "core/ResourceHandle.h"
 #include "win/TickClock.h"
+
+#include "Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -127,6 +136,59 @@ TEST(TasksPane, ACommandTaskSendsItsCommandAndAHoverShowsItsPrompt)
     f.pane.GetTask(0, 0)->m_bEnabled = FALSE;
     ClickAt(&f.pane, ptNew);
     EXPECT_EQ(1u, f.pane.m_clicks.size()) << "a disabled task does nothing";
+}
+
+// Under the Windows XP look a task with a command reads as a link in the selection colour, one
+// without a command as plain text in the window text colour.
+TEST(TasksPane, ATaskWithoutACommandIsDrawnAsPlainText)
+{
+    struct LookScope {
+        LookScope() { CWTKVisualManager::SetDefaultManager(RUNTIME_CLASS(CWTKWinXPVisualManager)); }
+        ~LookScope() { CWTKVisualManager::SetDefaultManager(nullptr); }
+    } look;
+    PaneFixture f;
+    f.AddFileGroups();
+    const COLORREF clrLink = WTKGetGlobalData().clrHilite;
+    const COLORREF clrPlain = ::GetSysColor(COLOR_WINDOWTEXT);
+    ASSERT_NE(clrLink, clrPlain);
+    CRect rectClient;
+    f.pane.GetClientRect(rectClient);
+    Canvas canvas(rectClient.Width(), rectClient.Height());
+    f.pane.DoPaint(canvas.DC());
+
+    const struct {
+        const char* name;
+        const CWTKTask* pTask;
+        COLORREF clrText, clrNot;
+    } rows[] = {{"with a command", f.pane.GetTask(0, 0), clrLink, clrPlain},
+                {"without a command", f.pane.GetTask(1, 0), clrPlain, clrLink}};
+    for (const auto& row : rows) {
+        ASSERT_NE(row.pTask, nullptr) << row.name;
+        EXPECT_GT(canvas.Count(row.clrText, row.pTask->m_rect), 5) << row.name;
+        EXPECT_EQ(canvas.Count(row.clrNot, row.pTask->m_rect), 0) << row.name;
+    }
+}
+
+// Over a task or a group caption the pane shows the hand cursor of the toolkit's resources;
+// elsewhere it leaves the cursor to the bar.
+TEST(TasksPane, TasksAndCaptionsShowTheToolkitsHand)
+{
+    PaneFixture f;
+    f.AddFileGroups();
+    const HCURSOR hHand = ::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(IDC_WTK_TASKS_PANE_HAND));
+    ASSERT_NE(hHand, nullptr) << "the frames' resource script holds the hand";
+    auto cursorAt = [&](CPoint ptClient) {
+        CPoint ptScreen = ptClient;
+        f.pane.ClientToScreen(&ptScreen);
+        ::SetCursorPos(ptScreen.x, ptScreen.y);
+        ::SetCursor(nullptr);
+        f.pane.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(f.pane.GetSafeHwnd()),
+                           MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return ::GetCursor();
+    };
+    EXPECT_EQ(cursorAt(f.pane.GetTask(0, 1)->m_rect.CenterPoint()), hHand);
+    EXPECT_EQ(cursorAt(f.pane.GetGroup(1)->m_rect.CenterPoint()), hHand);
+    EXPECT_NE(cursorAt(CPoint(2, kPaneHeight - 2)), hHand);
 }
 
 TEST(TasksPane, AWindowTaskHoldsItsChildAtTheTasksPlace)
