@@ -4,11 +4,13 @@
 // role while active and handing it back.
 #include "MDITestSupport.h"
 
+#include "frames/WTKMiniDockFrameWnd.h"
 #include "frames/WTKOleDocIPFrameWnd.h"
 #include "frames/WTKOleIPFrameWnd.h"
 #include "frames/WTKPopupOwnerFrame.h"
 
 #include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKPopupMenuHost.h"
 #include "command_bars/WTKToolbarMenuButtonsButton.h"
@@ -16,6 +18,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -212,6 +215,71 @@ TEST_F(MDIFrameTest, InPlaceFrameOwnsPopupsWhileActiveAndHandsTheRoleBack)
     EXPECT_FALSE(::IsWindow(hWndIP));
     EXPECT_EQ(CWTKPopupOwnerFrame::Get(), m_pFrame);
     CWTKPopupOwnerFrame::Set(nullptr);
+}
+
+// ---- Context help and tear-off under the MDI frame ----
+
+std::vector<ULONG_PTR> g_helpIds;
+BOOL RecordHelp(HWND, LPCSTR, UINT nCmd, ULONG_PTR dwData)
+{
+    g_helpIds.push_back(nCmd == HELP_CONTEXT ? dwData : 0);
+    return TRUE;
+}
+
+// A toolbar with the test strip docked at the top of the frame; the frame deletes it.
+CWTKToolBar* AddToolBar(CWTKMDIFrameWnd* pFrame)
+{
+    auto* pBar = new CWTKToolBar;
+    pBar->m_bAutoDelete = TRUE;
+    if (!pBar->CreateEx(pFrame, CWTKToolBar::kFlatStyle, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(1, 1, 1, 1),
+                        IDW_MDI_TEST_TOOLBAR) ||
+        !pBar->LoadToolBar(IDR_MDI_TEST_TOOLBAR))
+        return nullptr;
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(pBar, FW_IDW_DOCKBAR_TOP);
+    pFrame->RecalcLayout();
+    PumpPending();
+    return pBar;
+}
+
+TEST_F(MDIFrameTest, ContextHelpCommandAsksTheClickedToolbarButtonForItsHelp)
+{
+    CWTKToolBar* pBar = AddToolBar(m_pFrame);
+    ASSERT_NE(pBar, nullptr);
+    m_pFrame->SetActiveWindow();
+    PumpPending();
+    CRect rectButton;
+    pBar->GetItemRect(2, &rectButton);
+    CPoint pt = rectButton.CenterPoint();
+    pBar->ClientToScreen(&pt);
+    m_pFrame->ScreenToClient(&pt);
+    m_pFrame->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+
+    g_helpIds.clear();
+    const FwWinHelpFn pfnOld = FwSetWinHelpFunction(&RecordHelp);
+    m_pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
+    FwSetWinHelpFunction(pfnOld);
+    EXPECT_EQ(g_helpIds, std::vector<ULONG_PTR> {ID_MDI_TEST_SAVE});
+    EXPECT_FALSE(m_pFrame->IsInHelpMode());
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(MDIFrameTest, AnAbandonedTearOffLeavesNoBarInTheFramesList)
+{
+    CWTKToolBar* pBar = AddToolBar(m_pFrame);
+    ASSERT_NE(pBar, nullptr);
+    const HWND hBar = pBar->GetSafeHwnd();
+    m_pFrame->FloatControlBar(pBar, CPoint(300, 300));
+    m_pFrame->GetFrameHelper()->AddTearOffToolbar(pBar);
+    PumpPending();
+    auto* pFloating = dynamic_cast<CWTKMiniDockFrameWnd*>(pBar->GetParentFrame());
+    ASSERT_NE(pFloating, nullptr);
+
+    m_pFrame->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_FALSE(pFloating->MoveTornOffBar(nullptr, nullptr, CRect()));
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hBar));
+    EXPECT_TRUE(m_pFrame->GetFrameHelper()->GetTearOffBars().IsEmpty());
 }
 
 }  // namespace
