@@ -312,4 +312,93 @@ TEST_F(FrameHelpTest, AClickOnNothingKeepsHelpModeAndEscapeEndsItWithoutHelp)
     CloseTestFrame(pFrame);
 }
 
+// The toolbar's answer to a real mouse move during help mode: a hook installed before help
+// mode runs after the toolbars' own, records the bar's hot button and ends help mode.
+struct HotDuringHelp {
+    CWTKToolBar* pBar = nullptr;
+    HWND hFrame = nullptr;
+    HHOOK hHook = nullptr;
+    int nMoves = 0;
+    CWTKToolbarButton* pHot = nullptr;
+};
+HotDuringHelp g_hot;
+constexpr UINT kMoveMouseMessage = WM_APP + 7;
+constexpr UINT_PTR kGiveUpTimer = 7;
+
+LRESULT CALLBACK RecordHotHook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = ::CallNextHookEx(g_hot.hHook, nCode, wParam, lParam);
+    if (nCode == HC_ACTION && wParam == WM_MOUSEMOVE && g_hot.nMoves++ == 0) {
+        g_hot.pHot = g_hot.pBar->GetHighlightedButton();
+        ::PostMessageA(g_hot.hFrame, WM_KEYDOWN, VK_ESCAPE, 1);
+    }
+    return lResult;
+}
+
+// Moves the mouse (as the user does) once help mode runs; the timer ends help mode should the
+// move never come, so that a failure cannot hang the program.
+LRESULT CALLBACK MouseMoverProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kMoveMouseMessage) {
+        INPUT input {};
+        input.type = INPUT_MOUSE;
+        input.mi.dx =
+            static_cast<LONG>(static_cast<short>(LOWORD(lParam)) * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1));
+        input.mi.dy =
+            static_cast<LONG>(static_cast<short>(HIWORD(lParam)) * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1));
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        ::SendInput(1, &input, sizeof(input));
+        ::SetTimer(hWnd, kGiveUpTimer, 3000, nullptr);
+        return 0;
+    }
+    if (message == WM_TIMER) {
+        ::KillTimer(hWnd, kGiveUpTimer);
+        ::PostMessageA(g_hot.hFrame, WM_KEYDOWN, VK_ESCAPE, 1);
+        return 0;
+    }
+    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+TEST_F(FrameHelpTest, TheToolbarUnderTheMouseShowsItsHotButtonDuringHelpMode)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    pFrame->SetForegroundWindow();
+    RunIdle();
+    const CPoint ptButton = ButtonCentre(&pFrame->m_wndToolBar1, 1);
+    CRect rectClient;
+    pFrame->GetClientRect(&rectClient);
+    CPoint ptAway = rectClient.BottomRight() - CSize(20, 20);
+    pFrame->ClientToScreen(&ptAway);
+    ::SetCursorPos(ptAway.x, ptAway.y);
+    RunIdle();
+
+    WNDCLASSA wc {};
+    wc.lpfnWndProc = &MouseMoverProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "WTKHelpTestMouseMover";
+    ::RegisterClassA(&wc);
+    const HWND hMover =
+        ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(nullptr, hMover);
+    g_hot = HotDuringHelp();
+    g_hot.pBar = &pFrame->m_wndToolBar1;
+    g_hot.hFrame = pFrame->GetSafeHwnd();
+    g_hot.hHook = ::SetWindowsHookExA(WH_MOUSE, &RecordHotHook, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(nullptr, g_hot.hHook);
+
+    // Nothing handles the button's command, so the idle update disabled it: a real one is enabled.
+    pFrame->m_wndToolBar1.GetButton(1)->m_nStyle &= ~TBBS_DISABLED;
+    ::PostMessageA(hMover, kMoveMouseMessage, 0, MAKELPARAM(ptButton.x, ptButton.y));
+    pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
+    ::UnhookWindowsHookEx(g_hot.hHook);
+    ::DestroyWindow(hMover);
+
+    EXPECT_GT(g_hot.nMoves, 0) << "the move came during help mode";
+    EXPECT_EQ(pFrame->m_wndToolBar1.GetButton(1), g_hot.pHot);
+    EXPECT_EQ(nullptr, pFrame->m_wndToolBar1.GetHighlightedButton()) << "help mode over, nothing is hot";
+    EXPECT_TRUE(g_helpCalls.empty());
+    CloseTestFrame(pFrame);
+}
+
 }  // namespace
