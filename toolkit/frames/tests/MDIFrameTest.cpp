@@ -10,9 +10,10 @@
 #include "frames/WTKPopupOwnerFrame.h"
 
 #include "command_bars/WTKPopupMenu.h"
-#include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKPopupMenuHost.h"
+#include "command_bars/WTKToolBar.h"
+#include "command_bars/WTKToolbarMenuButton.h"
 #include "command_bars/WTKToolbarMenuButtonsButton.h"
 #include "command_bars/WTKToolbarSystemMenuButton.h"
 
@@ -280,6 +281,44 @@ TEST_F(MDIFrameTest, AnAbandonedTearOffLeavesNoBarInTheFramesList)
     PumpPending();
     EXPECT_FALSE(::IsWindow(hBar));
     EXPECT_TRUE(m_pFrame->GetFrameHelper()->GetTearOffBars().IsEmpty());
+}
+
+TEST_F(MDIFrameTest, AMenuBackFromAnAbandonedTearOffIsActiveWithoutAskingTheFrameAgain)
+{
+    CWTKToolBar* pBar = AddToolBar(m_pFrame);
+    ASSERT_NE(pBar, nullptr);
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_MDI_TEST_CUT, "Cu&t");
+    CWTKToolbarMenuButton button(0, hMenu, -1, "&Tools");
+    ::DestroyMenu(hMenu);
+    button.m_bText = TRUE;
+    button.SetTearOff(0xE871);
+    const int nIndex = pBar->InsertButton(button);
+    m_pFrame->RecalcLayout();
+    PumpPending();
+    auto* pTools = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(nIndex));
+    ASSERT_NE(pTools, nullptr);
+    ASSERT_TRUE(pTools->OpenPopupMenu(pBar));
+    PumpPending();
+    CWTKPopupMenu* pPopup = pTools->GetPopupMenu();
+    ASSERT_NE(pPopup, nullptr);
+    const int nShown = m_pFrame->m_nPopupsShown;
+
+    // The press on the tear-off strip, the move off it, then Escape during the drag.
+    m_pFrame->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+    const CRect rectStrip = pPopup->GetTearOffRect();
+    const CPoint ptStrip = rectStrip.CenterPoint();
+    pPopup->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptStrip.x, ptStrip.y));
+    pPopup->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptStrip.x, rectStrip.bottom + 30));
+    PumpPending();
+
+    EXPECT_EQ(m_pFrame->GetControlBar(0xE871), nullptr);
+    EXPECT_TRUE(m_pFrame->GetFrameHelper()->GetTearOffBars().IsEmpty());
+    EXPECT_EQ(CWTKPopupMenu::GetActiveMenu(), pPopup);
+    EXPECT_TRUE(pPopup->IsWindowVisible());
+    EXPECT_EQ(m_pFrame->m_nPopupsShown, nShown);
+    pPopup->SendMessage(WM_CLOSE);
+    PumpPending();
 }
 
 }  // namespace
