@@ -28,6 +28,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_UPDATE_COMMAND_UI_RANGE(ID_INDICATOR_CAPS, ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
+    ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
 END_MESSAGE_MAP()
 
 const RECT CFrameWnd::rectDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
@@ -461,6 +462,12 @@ void CFrameWnd::OnSize(UINT nType, int, int)
 
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
+    // Shift+F1 is help mode in every frame, whatever its accelerators say.
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_F1 && ::GetKeyState(VK_SHIFT) < 0 &&
+        ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_MENU) >= 0) {
+        SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
+        return TRUE;
+    }
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST) {
         HACCEL hAccel = GetDefaultAccelerator();
         if (hAccel && ::TranslateAcceleratorA(m_hWnd, hAccel, pMsg))

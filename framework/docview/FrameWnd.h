@@ -140,6 +140,17 @@ public:
     // leaves when it is destroyed; dock bars are among them.
     CPtrList m_listControlBars;
 
+    // ---- Help mode ----
+    // Command ID_CONTEXT_HELP (Shift+F1): the frame holds the mouse with the help cursor until a
+    // click names what to explain. The window under the click, or the nearest parent that knows
+    // one, answers WM_HELPHITTEST with a help id, which goes to WinHelp; a click where nothing
+    // answers (or answers -1) asks for the general help (WinHelp with 0, HELP_INDEX). Escape, a
+    // right click, a click outside the program or losing the mouse ends help mode without help.
+    virtual void OnContextHelp();
+    // Not in help mode yet, the window exists and no window holds the mouse.
+    virtual BOOL CanEnterHelpMode();
+    BOOL IsInHelpMode() const { return m_bHelpMode; }
+
     // ---- Status prompts ----
     // The prompt of a command: its string resource up to the first "\n" (empty without one).
     virtual void GetMessageString(UINT nID, CString& rMessage) const;
@@ -168,6 +179,11 @@ protected:
     enum IdleFlags { idleMenu = 0x1, idleTitle = 0x2, idleNotify = 0x4, idleLayout = 0x8 };
 
     virtual BOOL OnCreateClient(LPCREATESTRUCTA lpcs, CCreateContext* pContext);
+    // Runs help mode until a click (TRUE, *pdwContext its help id, 0 for none) or a cancel.
+    BOOL TrackHelpClick(DWORD_PTR* pdwContext);
+    // The help id of the window under a screen point, asked up its parents; 0 for none, and
+    // FALSE when the point is on no window of this program.
+    BOOL HelpHitTest(POINT ptScreen, DWORD_PTR* pdwContext);
     // The top-level items of the frame's menu bar follow their update handlers.
     void UpdateMenuBarItems();
     BOOL IsSyncActiveFloater(HWND hWnd) const;
@@ -195,6 +211,7 @@ protected:
     HMENU m_hMenuDefault = nullptr;
     CView* m_pViewActive = nullptr;
     UINT m_nIdleFlags = 0;
+    BOOL m_bHelpMode = FALSE;
     BOOL m_bInRecalcLayout = FALSE;
     UINT m_nIDTracking = 0;     // the menu item under the mouse
     UINT m_nIDLastMessage = 0;  // the prompt shown

@@ -18,6 +18,8 @@
 #define ID_WINDOW_LAST 0xE13F
 #define ID_APP_ABOUT 0xE140
 #define ID_APP_EXIT 0xE141
+// Help mode: the next click names the thing to explain (Shift+F1).
+#define ID_CONTEXT_HELP 0xE145
 // Status bar indicators (their update handlers are the frame's).
 #define ID_INDICATOR_CAPS 0xE701
 #define ID_INDICATOR_NUM 0xE702

@@ -21,6 +21,9 @@ class CCmdUI;
 #define WM_SETMESSAGESTRING 0x0362
 // Layout of a frame's bars: lParam a SizeParentParams record (docview/FrameWnd.h).
 #define WM_SIZEPARENT 0x0361
+// Help mode asks the window under a click for its help id: lParam the client point (x low
+// word, y high word); the answer is the id, 0 for none.
+#define WM_HELPHITTEST 0x0366
 // A view's first update, sent by its frame once the frame is set up.
 #define WM_INITIALUPDATE 0x0364
 // Floating windows and their owner frame: wParam the FS_ flags below.

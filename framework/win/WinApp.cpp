@@ -33,6 +33,13 @@ int DefaultMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT 
 
 FwMessageBoxFn g_pfnMessageBox = &DefaultMessageBox;
 
+BOOL DefaultWinHelp(HWND hWndMain, LPCSTR lpszHelpFile, UINT nCmd, ULONG_PTR dwData)
+{
+    return ::WinHelpA(hWndMain, lpszHelpFile, nCmd, dwData);
+}
+
+FwWinHelpFn g_pfnWinHelp = &DefaultWinHelp;
+
 CString ModuleBaseName(HINSTANCE hInstance)
 {
     char szPath[MAX_PATH] = "";
@@ -271,10 +278,17 @@ int FwMessageBox(UINT nIDPrompt, UINT nType, UINT nIDHelp)
     return FwMessageBox(strPrompt, nType, nIDHelp == (UINT)-1 ? nIDPrompt : nIDHelp);
 }
 
+FwWinHelpFn FwSetWinHelpFunction(FwWinHelpFn pfn)
+{
+    FwWinHelpFn pfnOld = g_pfnWinHelp;
+    g_pfnWinHelp = pfn ? pfn : &DefaultWinHelp;
+    return pfnOld;
+}
+
 void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
     CWnd* pMainWnd = GetMainWnd();
-    ::WinHelpA(pMainWnd ? pMainWnd->m_hWnd : nullptr, m_pszHelpFilePath, nCmd, dwData);
+    g_pfnWinHelp(pMainWnd ? pMainWnd->m_hWnd : nullptr, m_pszHelpFilePath, nCmd, dwData);
 }
 
 // ---- Resources ----

@@ -121,3 +121,9 @@ int FwMessageBox(UINT nIDPrompt, UINT nType = MB_OK, UINT nIDHelp = (UINT)-1);
 typedef int (*FwMessageBoxFn)(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType);
 FwMessageBoxFn FwSetMessageBoxFunction(FwMessageBoxFn pfn);
 int FwShowMessageBox(HWND hWndOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType);
+
+// ---- Help ----
+// The function that finally starts the help program (WinHelpA by default), through which
+// CWinApp::WinHelp goes; returns the previous one.
+typedef BOOL (*FwWinHelpFn)(HWND hWndMain, LPCSTR lpszHelpFile, UINT nCmd, ULONG_PTR dwData);
+FwWinHelpFn FwSetWinHelpFunction(FwWinHelpFn pfn);

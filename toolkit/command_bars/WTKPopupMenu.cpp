@@ -11,6 +11,7 @@
 #include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKToolbarMenuButton.h"
 #include "command_bars/WTKToolbarSnapshotStore.h"
+#include "command_bars/WTKTornOffBarFrame.h"
 #include "command_bars/res/WTKCommandBarsRes.h"
 
 #include "foundation/WTKGlobalData.h"
@@ -1386,6 +1387,11 @@ BOOL CWTKPopupMenu::TearOff(CPoint point)
     CFrameWnd* pFrame = GetTopLevelFrame();
     if (pFrame == nullptr)
         return FALSE;
+    // The drag below may close this popup: the chain is closed through its root's handle.
+    CWTKPopupMenu* pRoot = this;
+    while (CWTKPopupMenu* pParent = pRoot->GetParentPopupMenu())
+        pRoot = pParent;
+    const HWND hWndRoot = pRoot->GetSafeHwnd();
     if (auto* pExisting = dynamic_cast<CControlBar*>(pFrame->GetControlBar(uiID))) {
         pFrame->ShowControlBar(pExisting, TRUE, FALSE);
         pFrame->FloatControlBar(pExisting, point, CBRS_ALIGN_TOP);
@@ -1405,13 +1411,38 @@ BOOL CWTKPopupMenu::TearOff(CPoint point)
         pBar->OnUpdateCmdUI(pFrame, FALSE);
         pFrame->FloatControlBar(pBar, point, CBRS_ALIGN_TOP);
         pFrame->RecalcLayout();
+        if (!DragTornOffBar(pFrame, pBar))
+            return FALSE;
     }
     // The whole chain closes: its menu floats now.
-    CWTKPopupMenu* pRoot = this;
-    while (CWTKPopupMenu* pParent = pRoot->GetParentPopupMenu())
-        pRoot = pParent;
-    pRoot->CloseMenu(FALSE);
+    auto* pLiveRoot = dynamic_cast<CWTKPopupMenu*>(CWnd::FromHandlePermanent(hWndRoot));
+    if (pLiveRoot != nullptr && !pLiveRoot->m_bIsClosing)
+        pLiveRoot->CloseMenu(FALSE);
     return TRUE;
+}
+
+BOOL CWTKPopupMenu::DragTornOffBar(CFrameWnd* pFrame, CWTKToolBar* pBar)
+{
+    auto* pMover = dynamic_cast<CWTKTornOffBarFrame*>(pBar->GetParentFrame());
+    if (pMover == nullptr)
+        return TRUE;
+    const HWND hWnd = GetSafeHwnd();
+    CWnd* pButtonWnd = m_pParentBtn->GetParentWnd();
+    const CRect rectButton = m_pParentBtn->GetRect();
+    m_bTearingOff = TRUE;
+    const BOOL bMoved = pMover->MoveTornOffBar(this, pButtonWnd, rectButton);
+    // The drag runs messages and closes the popup on acceptance: this may be gone.
+    if (CWnd::FromHandlePermanent(hWnd) != this)
+        return bMoved;
+    m_bTearingOff = FALSE;
+    if (!bMoved) {
+        // Shown again: the menu is the frame's active popup once more.
+        m_bTearingOff = TRUE;
+        ActivatePopupMenu(pFrame, this);
+        if (CWnd::FromHandlePermanent(hWnd) == this)
+            m_bTearingOff = FALSE;
+    }
+    return bMoved;
 }
 
 CWTKToolBar* CWTKPopupMenu::CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPCSTR lpszName)

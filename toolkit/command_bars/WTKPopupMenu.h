@@ -61,6 +61,9 @@ public:
     // The item bar's item at iIndex, or null.
     virtual CWTKToolbarMenuButton* GetMenuItem(int iIndex) const;
     virtual BOOL TearOff(CPoint point);
+    // TRUE while the menu is being dragged off as a floating bar: the frame lets it be active
+    // again without asking whether it may open.
+    BOOL IsBeingTornOff() const { return m_bTearingOff; }
     virtual CWTKToolBar* CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPCSTR lpszName);
     // Opens pPopup (made and set up, not yet shown) at x, y (screen; -1, -1: near the owner)
     // with the items of hMenu (may be null). bOwnMessage: commands go to pWndOwner, else to the
@@ -180,6 +183,9 @@ protected:
     // The frame's toolkit interface, or null for a plain frame.
     CWTKPopupMenuHost* GetHost() const;
     void RemoveRecentFilePlaceholder();
+    // The new torn-off bar's floating frame carries it with the mouse; FALSE: cancelled (the
+    // bar is gone, the popup shown again).
+    BOOL DragTornOffBar(CFrameWnd* pFrame, CWTKToolBar* pBar);
     // The user tools in place of the tools placeholder item.
     void ReplaceUserTools();
     void CheckShadow();
@@ -235,6 +241,7 @@ protected:
     BOOL m_bTearOffPressed = FALSE;
     BOOL m_bTearOffHighlighted = FALSE;
     HWND m_hwndTearOffTip = nullptr;
+    BOOL m_bTearingOff = FALSE;
     // The window the popup was created for: its dialog or page hears about the popup.
     HWND m_hWndCreator = nullptr;
     // Not in the layout above: the menu stays the caller's.

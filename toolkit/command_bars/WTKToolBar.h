@@ -456,4 +456,6 @@ protected:
     static HCURSOR s_hcurMove;
 
     static LRESULT CALLBACK MouseHookProc(int nCode, WPARAM wParam, LPARAM lParam);
+    // The live toolbar whose window is hWnd, or null.
+    static CWTKToolBar* FindHookedToolbar(HWND hWnd);
 };

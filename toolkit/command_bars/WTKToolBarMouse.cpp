@@ -506,16 +506,28 @@ LRESULT CWTKToolBar::OnHelpHitTest(WPARAM /*wParam*/, LPARAM lParam)
     return pButton->m_nID;
 }
 
+CWTKToolBar* CWTKToolBar::FindHookedToolbar(HWND hWnd)
+{
+    if (hWnd == nullptr)
+        return nullptr;
+    CWTKToolBar* pFound = nullptr;
+    for (POSITION pos = WTKAllToolbars().GetHeadPosition(); pos != nullptr;) {
+        auto* pBar = dynamic_cast<CWTKToolBar*>(WTKAllToolbars().GetNext(pos));
+        if (pBar != nullptr && pBar->GetSafeHwnd() == hWnd)
+            pFound = pBar;
+    }
+    return pFound;
+}
+
 LRESULT CALLBACK CWTKToolBar::MouseHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     if (nCode == HC_ACTION && wParam == WM_MOUSEMOVE) {
         const auto* pInfo = reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam);
-        CWTKToolBar* pUnder = nullptr;
-        for (POSITION pos = WTKAllToolbars().GetHeadPosition(); pos != nullptr;) {
-            auto* pBar = dynamic_cast<CWTKToolBar*>(WTKAllToolbars().GetNext(pos));
-            if (pBar != nullptr && pBar->GetSafeHwnd() == pInfo->hwnd)
-                pUnder = pBar;
-        }
+        // A move that goes to the window holding the mouse (the frame, in help mode) is followed
+        // by the bar under the cursor.
+        CWTKToolBar* pUnder = FindHookedToolbar(pInfo->hwnd);
+        if (pUnder == nullptr)
+            pUnder = FindHookedToolbar(::WindowFromPoint(pInfo->pt));
         if (s_pLastHookedToolbar != nullptr && s_pLastHookedToolbar != pUnder) {
             CWTKToolBar* pLast = s_pLastHookedToolbar;
             const int iOld = pLast->m_iHighlighted;

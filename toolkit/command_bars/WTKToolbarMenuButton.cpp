@@ -107,7 +107,8 @@ BOOL CWTKToolbarMenuButton::IsSplit() const
 
 BOOL CWTKToolbarMenuButton::IsTearOffFieldStored()
 {
-    return WTKIsSavedDataNewerThan(kTearOffMajor, kTearOffMinor);
+    // Tear-off ids belong to a workspace's bars: without one the field is not stored.
+    return WTKGetWorkspace() != nullptr && WTKIsSavedDataNewerThan(kTearOffMajor, kTearOffMinor);
 }
 
 void CWTKToolbarMenuButton::Serialize(CArchive& ar)

@@ -173,7 +173,9 @@ void CWTKFrameHelper::RestorePosition(CREATESTRUCTA& cs)
     if (nShowCmd != SW_SHOWMAXIMIZED)
         nShowCmd = SW_SHOWNORMAL;
     const int nStartup = GetStartupShowCmd();
-    if (nStartup < SW_SHOWMINIMIZED || nStartup > SW_SHOWNA || nStartup == SW_SHOWNOACTIVATE || nStartup == SW_SHOW)
+    // Only a minimised or maximised start asked for by the user keeps its own show command.
+    if (nStartup < SW_SHOWMINIMIZED || nStartup > SW_SHOWMINNOACTIVE || nStartup == SW_SHOWNOACTIVATE ||
+        nStartup == SW_SHOW)
         SetStartupShowCmd(nShowCmd);
     CRect rectMeet;
     rectMeet.IntersectRect(&rectNormal, &workAreas[static_cast<size_t>(nWork)]);
@@ -559,8 +561,27 @@ void CWTKFrameHelper::SetDockState(const CDockState& state)
     CMiniDockFrameWnd::DestroyEmptyFrames(m_pFrame);
     // A frame started minimised lays out when it is restored, not at the next idle time.
     const int nCmdShow = GetStartupShowCmd();
-    if (nCmdShow != SW_SHOWMINNOACTIVE && nCmdShow != SW_SHOWNA)
+    if (nCmdShow != SW_MINIMIZE && nCmdShow != SW_SHOWMINNOACTIVE)
         m_pFrame->DelayRecalcLayout();
+}
+
+// ---- Context help ----
+
+BOOL CWTKFrameHelper::RunContextHelp(BOOL& bContextHelp)
+{
+    const HWND hWnd = m_pFrame->GetSafeHwnd();
+    bContextHelp = TRUE;
+    if (!m_pFrame->IsInHelpMode() && m_pFrame->CanEnterHelpMode())
+        CWTKToolBar::SetMouseHook(TRUE);
+    m_pFrame->CFrameWnd::OnContextHelp();
+    if (CWnd::FromHandlePermanent(hWnd) != m_pFrame) {
+        CWTKToolBar::SetMouseHook(FALSE);
+        return FALSE;
+    }
+    if (!m_pFrame->IsInHelpMode())
+        CWTKToolBar::SetMouseHook(FALSE);
+    bContextHelp = FALSE;
+    return TRUE;
 }
 
 void CWTKFrameHelper::DestroyInstalledAccelerators()

@@ -97,9 +97,19 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg, BOOL* pbTranslate);
     BOOL ProcessKeyboard(int nKey, BOOL* pbProcessAccel = nullptr);
     BOOL ProcessMouseClick(UINT uiMsg, POINT pt, HWND hwnd);
+    // cKey is the key (virtual-key code) pressed with Alt.
     BOOL ProcessMnemonic(TCHAR cKey);
+    // WM_MENUCHAR: the character typed, whose key is offered as a mnemonic.
+    BOOL ProcessMenuChar(UINT nChar);
     BOOL SetActivePopup(CWTKPopupMenu* pPopup);
     static BOOL IsHelpKey(const MSG* pMsg);
+
+    // ---- Context help ----
+    // The frame's help mode with the toolbars' mouse hook on, so that the toolbar under the
+    // mouse shows its hot button while the frame holds the mouse. bContextHelp (the frame's
+    // flag) is set meanwhile: the frame's WinHelp asked for no particular help goes on in help
+    // mode. FALSE when the frame went away during help mode.
+    BOOL RunContextHelp(BOOL& bContextHelp);
     static BOOL IsAltKey(WPARAM wParam);
 
     // ---- Docking ----

@@ -213,6 +213,15 @@ BOOL CWTKFrameHelper::ProcessMnemonic(TCHAR cKey)
     return FALSE;
 }
 
+BOOL CWTKFrameHelper::ProcessMenuChar(UINT nChar)
+{
+    // The bars know their mnemonics by key: a lower-case letter is the key of its capital.
+    const SHORT nKeyScan = ::VkKeyScanA(static_cast<CHAR>(nChar));
+    if (nKeyScan == -1)
+        return FALSE;
+    return ProcessMnemonic(static_cast<TCHAR>(LOBYTE(nKeyScan)));
+}
+
 BOOL CWTKFrameHelper::ProcessMouseClick(UINT uiMsg, POINT pt, HWND hwnd)
 {
     const BOOL bCustomize = WTKIsCustomizeMode();

@@ -58,7 +58,16 @@ BOOL CWTKFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
 
 void CWTKFrameWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
+    if (dwData == 0 && m_bContextHelp) {
+        OnContextHelp();
+        return;
+    }
     CFrameWnd::WinHelp(dwData, nCmd);
+}
+
+void CWTKFrameWnd::OnContextHelp()
+{
+    m_Impl.RunContextHelp(m_bContextHelp);
 }
 
 BOOL CWTKFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -151,6 +160,9 @@ BOOL CWTKFrameWnd::ShowPopupMenu(CWTKPopupMenu* pMenuPopup)
 {
     if (!m_Impl.SetActivePopup(pMenuPopup))
         return FALSE;
+    // A menu coming back from an abandoned tear-off was allowed to open already.
+    if (pMenuPopup != nullptr && pMenuPopup->IsBeingTornOff())
+        return TRUE;
     return OnShowPopupMenu(pMenuPopup);
 }
 
@@ -158,7 +170,7 @@ BOOL CWTKFrameWnd::ShowPopupMenu(CWTKPopupMenu* pMenuPopup)
 
 LRESULT CWTKFrameWnd::OnMenuCharMessage(WPARAM wParam, LPARAM /*lParam*/)
 {
-    if (m_Impl.ProcessMnemonic(static_cast<TCHAR>(LOWORD(wParam))))
+    if (m_Impl.ProcessMenuChar(LOWORD(wParam)))
         return kWTKMenuCharTaken;
     return Default();
 }

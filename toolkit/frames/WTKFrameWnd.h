@@ -23,7 +23,10 @@ public:
 
     // ---- Framework overrides ----
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    // Asked for no particular help during context help, the frame stays in help mode.
     void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
+    // Help mode (Shift+F1) with the toolbars following the mouse.
+    void OnContextHelp() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,

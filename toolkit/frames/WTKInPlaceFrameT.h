@@ -10,6 +10,7 @@
 #include "frames/WTKInPlaceFrame.h"
 
 #include "command_bars/WTKMenuBarHost.h"
+#include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKPopupMenuHost.h"
 
 #include "foundation/WTKUserToolsManagerBase.h"
@@ -33,6 +34,16 @@ public:
             return FALSE;
         return TBase::PreTranslateMessage(pMsg);
     }
+    // Asked for no particular help during context help, the frame stays in help mode.
+    void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override
+    {
+        if (dwData == 0 && m_bContextHelp)
+            OnContextHelp();
+        else
+            TBase::WinHelp(dwData, nCmd);
+    }
+    // Help mode (Shift+F1) with the toolbars following the mouse.
+    void OnContextHelp() override { m_Impl.RunContextHelp(m_bContextHelp); }
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
     {
         BOOL bHandled = FALSE;
@@ -59,6 +70,8 @@ public:
     {
         if (!m_Impl.SetActivePopup(pMenuPopup))
             return FALSE;
+        if (pMenuPopup != nullptr && pMenuPopup->IsBeingTornOff())
+            return TRUE;
         return OnShowPopupMenu(pMenuPopup);
     }
     void AddTearOffToolbar(CControlBar* pBar) override { m_Impl.AddTearOffToolbar(pBar); }
@@ -84,7 +97,7 @@ public:
 protected:
     LRESULT OnMenuCharMessage(WPARAM wParam, LPARAM /*lParam*/)
     {
-        if (m_Impl.ProcessMnemonic(static_cast<TCHAR>(LOWORD(wParam))))
+        if (m_Impl.ProcessMenuChar(LOWORD(wParam)))
             return kWTKMenuCharTaken;
         return this->Default();
     }

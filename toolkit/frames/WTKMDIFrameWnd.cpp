@@ -202,6 +202,9 @@ BOOL CWTKMDIFrameWnd::ShowPopupMenu(CWTKPopupMenu* pMenuPopup)
         return FALSE;
     if (!WTKIsCustomizeMode() && m_hWindowMenu != nullptr && pMenuPopup != nullptr && HasWindowCommand(pMenuPopup))
         AddWindowList(pMenuPopup);
+    // A menu coming back from an abandoned tear-off was allowed to open already.
+    if (pMenuPopup != nullptr && pMenuPopup->IsBeingTornOff())
+        return TRUE;
     return OnShowPopupMenu(pMenuPopup);
 }
 
@@ -240,17 +243,17 @@ void CWTKMDIFrameWnd::EnableDocking(DWORD dwDockStyle)
 
 void CWTKMDIFrameWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
+    // Asked for no particular help during context help, the frame stays in help mode.
+    if (dwData == 0 && m_bContextHelp) {
+        OnContextHelp();
+        return;
+    }
     CMDIFrameWnd::WinHelp(dwData, nCmd);
 }
 
 void CWTKMDIFrameWnd::OnContextHelp()
 {
-    m_bContextHelp = TRUE;
-    const BOOL bHook = CWTKToolBar::SetMouseHook(TRUE);
-    WinHelp(0, HELP_CONTEXT);
-    if (bHook)
-        CWTKToolBar::SetMouseHook(FALSE);
-    m_bContextHelp = FALSE;
+    m_Impl.RunContextHelp(m_bContextHelp);
 }
 
 BOOL CWTKMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -282,7 +285,7 @@ BOOL CWTKMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 
 LRESULT CWTKMDIFrameWnd::OnMenuCharMessage(WPARAM wParam, LPARAM /*lParam*/)
 {
-    if (m_Impl.ProcessMnemonic(static_cast<TCHAR>(LOWORD(wParam))))
+    if (m_Impl.ProcessMenuChar(LOWORD(wParam)))
         return kWTKMenuCharTaken;
     return Default();
 }

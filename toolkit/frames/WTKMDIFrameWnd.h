@@ -83,7 +83,7 @@ protected:
     void OnClose();
     void OnDestroy();
     void OnWindowPosChanged(WINDOWPOS* lpwndpos);
-    void OnContextHelp();
+    void OnContextHelp() override;
     LRESULT OnToolbarCreateNew(WPARAM wParam, LPARAM lParam);
     LRESULT OnToolbarDelete(WPARAM wParam, LPARAM lParam);
     LRESULT OnChangeActiveTab(WPARAM wParam, LPARAM lParam);

@@ -1,7 +1,7 @@
 #include "frames/WTKMiniDockFrameWnd.h"
 
 #include "frames/WTKDockingConstants.h"
-#include "frames/WTKFrameWnd.h"
+#include "frames/WTKFrameHelper.h"
 #include "frames/WTKSizingControlBar.h"
 
 #include "command_bars/WTKCustomizeMode.h"
@@ -444,8 +444,9 @@ BOOL CWTKMiniDockFrameWnd::MoveTornOffBar(CWTKPopupMenu* pMenuPopup, CWnd* pButt
     }
     if (bAccepted)
         return TRUE;
-    if (auto* pFrame = dynamic_cast<CWTKFrameWnd*>(pOwnerFrame))
-        pFrame->GetFrameHelper()->RemoveTearOffToolbar(pBar);
+    // The bar is gone: no helper may keep it, whatever kind of frame holds it.
+    if (CWTKFrameHelper* pHelper = CWTKFrameHelper::FromFrame(pOwnerFrame))
+        pHelper->RemoveTearOffToolbar(pBar);
     if (::IsWindow(hWndBar)) {
         const BOOL bAutoDelete = pBar->m_bAutoDelete;
         pBar->DestroyWindow();

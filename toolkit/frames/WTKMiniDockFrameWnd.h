@@ -3,13 +3,15 @@
 // area, hands edge drags to the sizing bar's drag context, and carries torn-off menus to
 // where the user drops them (MoveTornOffBar).
 #pragma once
+#include "command_bars/WTKTornOffBarFrame.h"
+
 #include "bars/MiniDockFrameWnd.h"
 #include "core/Rect.h"
 
 class CWTKPopupMenu;
 class CWTKSizingControlBar;
 
-class CWTKMiniDockFrameWnd : public CMiniDockFrameWnd {
+class CWTKMiniDockFrameWnd : public CMiniDockFrameWnd, public CWTKTornOffBarFrame {
     DECLARE_DYNCREATE(CWTKMiniDockFrameWnd)
 public:
     CWTKMiniDockFrameWnd() = default;
@@ -17,7 +19,7 @@ public:
     BOOL Create(CWnd* pParent, DWORD dwBarStyle) override;
     // Follows the mouse with the frame until the button is released (TRUE) or the move is
     // cancelled (FALSE: the torn-off bar is destroyed and the popup shown again).
-    BOOL MoveTornOffBar(CWTKPopupMenu* pMenuPopup, CWnd* pButtonWnd, const CRect& rectButton);
+    BOOL MoveTornOffBar(CWTKPopupMenu* pMenuPopup, CWnd* pButtonWnd, const CRect& rectButton) override;
 
     // The first bar when it exists and is a sizing bar, else null.
     CWTKSizingControlBar* GetSizingBar() const;

@@ -83,6 +83,20 @@ TEST(MenuButtonArchive, TearOffFieldFollowsOneVersionRuleOnWriteAndRead)
     }
     // The field is the only difference, once per menu button (the button and its five items).
     EXPECT_EQ(nWith, nWithout + 6 * sizeof(UINT));
+
+    // Without a workspace there is no version to tell of the field: it is not written.
+    ASSERT_EQ(nullptr, WTKGetWorkspace());
+    CWTKToolbarMenuButton button;
+    FillFileMenu(button);
+    button.SetTearOff(0xE901);
+    const std::string bytes = StoreObject(button);
+    EXPECT_EQ(nWithout, bytes.size());
+    CObject* pObject = LoadButtonObject(bytes);
+    auto* pRead = dynamic_cast<CWTKToolbarMenuButton*>(pObject);
+    ASSERT_NE(pRead, nullptr);
+    EXPECT_EQ(0u, pRead->GetTearOffID());
+    EXPECT_TRUE(pRead->CompareWith(button));
+    delete pObject;
 }
 
 TEST(MenuButtonArchive, DamagedDataIsRefusedWithoutCrash)

@@ -127,6 +127,32 @@ TEST_F(DockingTest, FloatingBarStoredOffEveryMonitorComesBackWhereItsCaptionCanB
     CloseTestFrame(pFrame);
 }
 
+TEST_F(DockingTest, DockStateLeavesTheLayoutToTheRestoreOfAFrameStartedMinimised)
+{
+    CFrameTestFrame* pFrame = CreateTestFrame();
+    ASSERT_NE(nullptr, pFrame);
+    RunIdle();
+    CDockState state;
+    pFrame->GetDockState(state);
+    const struct {
+        int nStartup;
+        BOOL bDelayed;
+    } cases[] = {
+        {SW_SHOWNORMAL, TRUE},       {SW_SHOWMINIMIZED, TRUE}, {SW_MINIMIZE, FALSE},
+        {SW_SHOWMINNOACTIVE, FALSE}, {SW_SHOWNA, TRUE},
+    };
+    const int nOld = theApp.m_nCmdShow;
+    for (const auto& c : cases) {
+        RunIdle();
+        ASSERT_FALSE(pFrame->IsLayoutDelayed());
+        theApp.m_nCmdShow = c.nStartup;
+        pFrame->GetFrameHelper()->SetDockState(state);
+        EXPECT_EQ(c.bDelayed, pFrame->IsLayoutDelayed()) << c.nStartup;
+    }
+    theApp.m_nCmdShow = nOld;
+    CloseTestFrame(pFrame);
+}
+
 // Sets one value of every saved bar record named nBarID.
 void DamageDockState(UINT nBarID, const char* pszValue, DWORD dwValue)
 {

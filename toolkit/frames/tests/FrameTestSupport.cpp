@@ -95,9 +95,9 @@ int CFrameTestFrame::OnCreate(LPCREATESTRUCTA lpcs)
     return 0;
 }
 
-LRESULT CFrameTestFrame::OnToolBarPopupMenu(WPARAM /*wParam*/, LPARAM /*lParam*/)
+LRESULT CFrameTestFrame::OnToolBarPopupMenu(WPARAM /*wParam*/, LPARAM lParam)
 {
-    m_popupMenuRequests.push_back(1);
+    m_popupMenuRequests.push_back(static_cast<UINT>(lParam));
     return 0;
 }
 

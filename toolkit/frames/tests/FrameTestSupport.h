@@ -69,7 +69,17 @@ public:
     CTabbedSizingBar m_wndSizingBar;
     CWTKStatusBar m_wndStatusBar;
     CWTKCaptionBar m_wndCaptionBar;
+    // The screen points (x low word, y high word) of the bar context menus asked for.
     std::vector<UINT> m_popupMenuRequests;
+    // Set: the frame lets no popup menu open.
+    BOOL m_bRefusePopups = FALSE;
+
+    BOOL OnShowPopupMenu(CWTKPopupMenu* pMenuPopup) override
+    {
+        return !m_bRefusePopups && CWTKFrameWnd::OnShowPopupMenu(pMenuPopup);
+    }
+
+    BOOL IsLayoutDelayed() const { return (m_nIdleFlags & idleLayout) != 0; }
 
 protected:
     int OnCreate(LPCREATESTRUCTA lpcs);

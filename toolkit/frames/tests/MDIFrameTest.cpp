@@ -4,6 +4,7 @@
 // role while active and handing it back.
 #include "MDITestSupport.h"
 
+#include "frames/WTKMiniDockFrameWnd.h"
 #include "frames/WTKOleDocIPFrameWnd.h"
 #include "frames/WTKOleIPFrameWnd.h"
 #include "frames/WTKPopupOwnerFrame.h"
@@ -11,11 +12,14 @@
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKPopupMenuHost.h"
+#include "command_bars/WTKToolBar.h"
+#include "command_bars/WTKToolbarMenuButton.h"
 #include "command_bars/WTKToolbarMenuButtonsButton.h"
 #include "command_bars/WTKToolbarSystemMenuButton.h"
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -212,6 +216,109 @@ TEST_F(MDIFrameTest, InPlaceFrameOwnsPopupsWhileActiveAndHandsTheRoleBack)
     EXPECT_FALSE(::IsWindow(hWndIP));
     EXPECT_EQ(CWTKPopupOwnerFrame::Get(), m_pFrame);
     CWTKPopupOwnerFrame::Set(nullptr);
+}
+
+// ---- Context help and tear-off under the MDI frame ----
+
+std::vector<ULONG_PTR> g_helpIds;
+BOOL RecordHelp(HWND, LPCSTR, UINT nCmd, ULONG_PTR dwData)
+{
+    g_helpIds.push_back(nCmd == HELP_CONTEXT ? dwData : 0);
+    return TRUE;
+}
+
+// A toolbar with the test strip docked at the top of the frame; the frame deletes it.
+CWTKToolBar* AddToolBar(CWTKMDIFrameWnd* pFrame)
+{
+    auto* pBar = new CWTKToolBar;
+    pBar->m_bAutoDelete = TRUE;
+    if (!pBar->CreateEx(pFrame, CWTKToolBar::kFlatStyle, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(1, 1, 1, 1),
+                        IDW_MDI_TEST_TOOLBAR) ||
+        !pBar->LoadToolBar(IDR_MDI_TEST_TOOLBAR))
+        return nullptr;
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    pFrame->DockControlBar(pBar, FW_IDW_DOCKBAR_TOP);
+    pFrame->RecalcLayout();
+    PumpPending();
+    return pBar;
+}
+
+TEST_F(MDIFrameTest, ContextHelpCommandAsksTheClickedToolbarButtonForItsHelp)
+{
+    CWTKToolBar* pBar = AddToolBar(m_pFrame);
+    ASSERT_NE(pBar, nullptr);
+    m_pFrame->SetActiveWindow();
+    PumpPending();
+    CRect rectButton;
+    pBar->GetItemRect(2, &rectButton);
+    CPoint pt = rectButton.CenterPoint();
+    pBar->ClientToScreen(&pt);
+    m_pFrame->ScreenToClient(&pt);
+    m_pFrame->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+
+    g_helpIds.clear();
+    const FwWinHelpFn pfnOld = FwSetWinHelpFunction(&RecordHelp);
+    m_pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
+    FwSetWinHelpFunction(pfnOld);
+    EXPECT_EQ(g_helpIds, std::vector<ULONG_PTR> {ID_MDI_TEST_SAVE});
+    EXPECT_FALSE(m_pFrame->IsInHelpMode());
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(MDIFrameTest, AnAbandonedTearOffLeavesNoBarInTheFramesList)
+{
+    CWTKToolBar* pBar = AddToolBar(m_pFrame);
+    ASSERT_NE(pBar, nullptr);
+    const HWND hBar = pBar->GetSafeHwnd();
+    m_pFrame->FloatControlBar(pBar, CPoint(300, 300));
+    m_pFrame->GetFrameHelper()->AddTearOffToolbar(pBar);
+    PumpPending();
+    auto* pFloating = dynamic_cast<CWTKMiniDockFrameWnd*>(pBar->GetParentFrame());
+    ASSERT_NE(pFloating, nullptr);
+
+    m_pFrame->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_FALSE(pFloating->MoveTornOffBar(nullptr, nullptr, CRect()));
+    PumpPending();
+    EXPECT_FALSE(::IsWindow(hBar));
+    EXPECT_TRUE(m_pFrame->GetFrameHelper()->GetTearOffBars().IsEmpty());
+}
+
+TEST_F(MDIFrameTest, AMenuBackFromAnAbandonedTearOffIsActiveWithoutAskingTheFrameAgain)
+{
+    CWTKToolBar* pBar = AddToolBar(m_pFrame);
+    ASSERT_NE(pBar, nullptr);
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_MDI_TEST_CUT, "Cu&t");
+    CWTKToolbarMenuButton button(0, hMenu, -1, "&Tools");
+    ::DestroyMenu(hMenu);
+    button.m_bText = TRUE;
+    button.SetTearOff(0xE871);
+    const int nIndex = pBar->InsertButton(button);
+    m_pFrame->RecalcLayout();
+    PumpPending();
+    auto* pTools = dynamic_cast<CWTKToolbarMenuButton*>(pBar->GetButton(nIndex));
+    ASSERT_NE(pTools, nullptr);
+    ASSERT_TRUE(pTools->OpenPopupMenu(pBar));
+    PumpPending();
+    CWTKPopupMenu* pPopup = pTools->GetPopupMenu();
+    ASSERT_NE(pPopup, nullptr);
+    const int nShown = m_pFrame->m_nPopupsShown;
+
+    // The press on the tear-off strip, the move off it, then Escape during the drag.
+    m_pFrame->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+    const CRect rectStrip = pPopup->GetTearOffRect();
+    const CPoint ptStrip = rectStrip.CenterPoint();
+    pPopup->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ptStrip.x, ptStrip.y));
+    pPopup->SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(ptStrip.x, rectStrip.bottom + 30));
+    PumpPending();
+
+    EXPECT_EQ(m_pFrame->GetControlBar(0xE871), nullptr);
+    EXPECT_TRUE(m_pFrame->GetFrameHelper()->GetTearOffBars().IsEmpty());
+    EXPECT_EQ(CWTKPopupMenu::GetActiveMenu(), pPopup);
+    EXPECT_TRUE(pPopup->IsWindowVisible());
+    EXPECT_EQ(m_pFrame->m_nPopupsShown, nShown);
+    pPopup->SendMessage(WM_CLOSE);
+    PumpPending();
 }
 
 }  // namespace
