@@ -286,8 +286,8 @@ TEST_F(MenuBarFixture, OpenMenusMoveToTheNextTitleWithTheFirstItemHotAndAtOnce)
     PumpPending();
     const int iHelp = pBar->GetCount() - 1;
     // Menus that would unfold slowly: the keyboard's menus appear at once all the same.
-    const int nAnimation = CWTKToolBar::s_nMenuAnimation;
-    CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationUnfold;
+    const WTKMenuAnimation nAnimation = WTKGetCommandBarSettings().menuAnimation;
+    WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::Unfold;
     auto expectOpen = [&](int iButton, const char* step) {
         CWTKPopupMenu* pPopup = OpenPopup(pBar, iButton);
         ASSERT_NE(pPopup, nullptr) << step;
@@ -312,7 +312,7 @@ TEST_F(MenuBarFixture, OpenMenusMoveToTheNextTitleWithTheFirstItemHotAndAtOnce)
     MSG escape {pBar->GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
     EXPECT_FALSE(pBar->PreTranslateMessage(&escape));
     EXPECT_NE(OpenPopup(pBar, iHelp), nullptr);
-    CWTKToolBar::s_nMenuAnimation = nAnimation;
+    WTKGetCommandBarSettings().menuAnimation = nAnimation;
 
     // An item of a sub-menu runs its command after the whole chain has closed.
     EXPECT_TRUE(pBar->PrevMenu());

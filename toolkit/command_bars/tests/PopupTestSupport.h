@@ -32,7 +32,7 @@ public:
     static CStringArray s_recentFiles;
 
 private:
-    int m_nOldAnimation;
+    WTKMenuAnimation m_nOldAnimation;
     BOOL m_bOldShadows;
 };
 
