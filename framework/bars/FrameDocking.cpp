@@ -5,6 +5,7 @@
 #include "bars/DockState.h"
 #include "bars/MiniDockFrameWnd.h"
 #include "core/Exception.h"
+#include "docview/FrameDockingHooks.h"
 
 #include <algorithm>
 #include <vector>
@@ -303,26 +304,21 @@ void SetDockStateImpl(CFrameWnd* pOwner, const CDockState& state)
     CMiniDockFrameWnd::DestroyEmptyFrames(pOwner);
 }
 
-CWnd* FindControlBarImpl(CFrameWnd* pFrame, UINT nID)
-{
-    return pFrame->GetControlBar(nID);
-}
-
-void ShowControlBarImpl(CFrameWnd* pFrame, CWnd* pBar, BOOL bShow)
-{
-    pFrame->ShowControlBar(static_cast<CControlBar*>(pBar), bShow, FALSE);
-}
-
-// Fills in the frame's hooks when this layer is linked.
-const struct DockingHooksRegistrar {
-    DockingHooksRegistrar()
+// The frame's docking, carried out here when this layer is linked.
+class CBarsFrameDocking : public CFrameDockingHooks {
+public:
+    CMiniDockFrameWnd* CreateFloatingFrame(CFrameWnd* pFrame, DWORD dwStyle) override
     {
-        fwFrameDockingHooks.pfnCreateFloatingFrame = &CreateFloatingFrameImpl;
-        fwFrameDockingHooks.pfnSetDockState = &SetDockStateImpl;
-        fwFrameDockingHooks.pfnFindControlBar = &FindControlBarImpl;
-        fwFrameDockingHooks.pfnShowControlBar = &ShowControlBarImpl;
+        return CreateFloatingFrameImpl(pFrame, dwStyle);
     }
-} dockingHooksRegistrar;
+    void SetDockState(CFrameWnd* pFrame, const CDockState& state) override { SetDockStateImpl(pFrame, state); }
+    CWnd* FindControlBar(CFrameWnd* pFrame, UINT nID) override { return pFrame->GetControlBar(nID); }
+    void ShowControlBar(CFrameWnd* pFrame, CWnd* pBar, BOOL bShow) override
+    {
+        pFrame->ShowControlBar(static_cast<CControlBar*>(pBar), bShow, FALSE);
+    }
+};
+CFwHookRegistration<CFrameDockingHooks, CBarsFrameDocking> g_barsFrameDocking;
 }  // namespace
 
 void CFrameWnd::LoadBarState(LPCTSTR lpszProfileName)

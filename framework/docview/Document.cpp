@@ -4,6 +4,7 @@
 #include "docview/View.h"
 #include "core/Archive.h"
 #include "core/Exception.h"
+#include "core/ExceptionReport.h"
 #include "core/File.h"
 
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
@@ -95,11 +96,12 @@ BOOL CDocument::OnOpenDocument(LPCSTR lpszPathName)
     if (!lpszPathName || !file.Open(lpszPathName, CFile::modeRead | CFile::shareDenyWrite))
         return FALSE;
     DeleteContents();
-    try {
+    const BOOL bRead = FwFalseOnException("document load", [&]() {
         CArchive ar(&file, CArchive::load);
         Serialize(ar);
         ar.Close();
-    } catch (CException&) {
+    });
+    if (!bRead) {
         // A file that is not one of ours leaves an empty document behind, never half a one.
         DeleteContents();
         return FALSE;

@@ -1,5 +1,6 @@
 #include "docview/FrameWnd.h"
 #include "docview/Document.h"
+#include "docview/FrameDockingHooks.h"
 #include "docview/View.h"
 #include "core/ResourceHandle.h"
 #include "win/CmdUI.h"
@@ -37,18 +38,14 @@ CFrameWnd::~CFrameWnd() = default;
 
 // ---- Docking (carried out by the bars layer) ----
 
-FwFrameDockingHooks fwFrameDockingHooks;
-
 CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
 {
-    return fwFrameDockingHooks.pfnCreateFloatingFrame ? fwFrameDockingHooks.pfnCreateFloatingFrame(this, dwStyle)
-                                                      : nullptr;
+    return CFrameDockingHooks::Get().CreateFloatingFrame(this, dwStyle);
 }
 
 void CFrameWnd::SetDockState(const CDockState& state)
 {
-    if (fwFrameDockingHooks.pfnSetDockState)
-        fwFrameDockingHooks.pfnSetDockState(this, state);
+    CFrameDockingHooks::Get().SetDockState(this, state);
 }
 
 // ---- Frames of a window ----
@@ -504,12 +501,11 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, FwCmdHandlerInfo* pH
 
 BOOL CFrameWnd::OnBarCheck(UINT nID)
 {
-    if (fwFrameDockingHooks.pfnFindControlBar) {
-        if (CWnd* pBar = fwFrameDockingHooks.pfnFindControlBar(this, nID)) {
-            BOOL bVisible = (pBar->GetStyle() & WS_VISIBLE) != 0;
-            fwFrameDockingHooks.pfnShowControlBar(this, pBar, !bVisible);
-            return TRUE;
-        }
+    CFrameDockingHooks& docking = CFrameDockingHooks::Get();
+    if (CWnd* pBar = docking.FindControlBar(this, nID)) {
+        BOOL bVisible = (pBar->GetStyle() & WS_VISIBLE) != 0;
+        docking.ShowControlBar(this, pBar, !bVisible);
+        return TRUE;
     }
     HWND hWndBar = ::GetDlgItem(m_hWnd, (int)nID);
     if (!hWndBar)
@@ -522,8 +518,7 @@ BOOL CFrameWnd::OnBarCheck(UINT nID)
 
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
 {
-    CWnd* pBar =
-        fwFrameDockingHooks.pfnFindControlBar ? fwFrameDockingHooks.pfnFindControlBar(this, pCmdUI->m_nID) : nullptr;
+    CWnd* pBar = CFrameDockingHooks::Get().FindControlBar(this, pCmdUI->m_nID);
     HWND hWndBar = pBar ? pBar->m_hWnd : ::GetDlgItem(m_hWnd, (int)pCmdUI->m_nID);
     if (!hWndBar) {
         pCmdUI->ContinueRouting();

@@ -42,19 +42,6 @@ struct SizeParentParams {
 // Places hWnd at rect as part of a layout: deferred in the record's position set, nothing in query mode.
 void FwRepositionWindow(SizeParentParams* pLayout, HWND hWnd, LPCRECT lpRect);
 
-// The two docking calls that are virtual are defined here, where the frame's table of virtual
-// functions lives, and carried out by the bars layer, which fills these in when a program
-// links it (without it a frame makes no floating frames and applies no dock state).
-struct FwFrameDockingHooks {
-    CMiniDockFrameWnd* (*pfnCreateFloatingFrame)(CFrameWnd* pFrame, DWORD dwStyle) = nullptr;
-    void (*pfnSetDockState)(CFrameWnd* pFrame, const CDockState& state) = nullptr;
-    // The frame's bar with an id wherever it sits (docked bars are children of a dock bar,
-    // floating ones of a floating frame), and showing or hiding it with its dock bar or frame.
-    CWnd* (*pfnFindControlBar)(CFrameWnd* pFrame, UINT nID) = nullptr;
-    void (*pfnShowControlBar)(CFrameWnd* pFrame, CWnd* pBar, BOOL bShow) = nullptr;
-};
-extern FwFrameDockingHooks fwFrameDockingHooks;
-
 class CFrameWnd : public CWnd {
     DECLARE_DYNCREATE(CFrameWnd)
 public:

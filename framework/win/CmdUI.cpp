@@ -6,6 +6,11 @@
 
 #include <algorithm>
 
+bool FwIsSystemCommand(UINT nID)
+{
+    return nID >= FW_ID_FIRST_SYSTEM_COMMAND && nID <= FW_ID_LAST_SYSTEM_COMMAND;
+}
+
 void FwBeginUpdate(CCmdUI* pCmdUI)
 {
     pCmdUI->m_bContinueRouting = FALSE;

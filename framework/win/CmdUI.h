@@ -35,6 +35,9 @@ public:
     BOOL m_bContinueRouting = FALSE;
 };
 
+// Whether nID is one of the system menu's commands (SC_SIZE ... SC_CONTEXTHELP and their kin).
+bool FwIsSystemCommand(UINT nID);
+
 // Asks pTarget for the state of each command item of pMenu (the items of a popup as it
 // opens, or a menu bar's own items). Separators, popups and system commands are skipped;
 // with bDisableIfNoHndler, an item whose command nobody handles is disabled.

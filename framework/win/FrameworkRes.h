@@ -27,8 +27,10 @@
 // Show or hide the bar with the same window id.
 #define ID_VIEW_TOOLBAR 0xE800
 #define ID_VIEW_STATUS_BAR 0xE801
-// Commands from here up belong to the system (system menu, MDI window list).
+// Commands from here up belong to the system (system menu, MDI window list); the system
+// menu's own commands end at FW_ID_LAST_SYSTEM_COMMAND.
 #define FW_ID_FIRST_SYSTEM_COMMAND 0xF000
+#define FW_ID_LAST_SYSTEM_COMMAND 0xF1EF
 
 // ---- Child window ids of frames ----
 #define FW_IDW_TOOLBAR 0xE800

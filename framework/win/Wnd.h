@@ -4,6 +4,7 @@
 // object that is freed at idle time.
 #pragma once
 #include "win/CmdTarget.h"
+#include "win/TickClock.h"
 #include "core/String.h"
 #include "core/Point.h"
 #include "core/Rect.h"
@@ -189,12 +190,12 @@ public:
         return FromHandle(::FindWindowA(lpszClassName, lpszWindowName));
     }
 
-    // ---- Timers, painting ----
+    // ---- Timers (through the timer seam), painting ----
     UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, TIMERPROC lpfnTimer = nullptr)
     {
-        return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
+        return FwSetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
     }
-    BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+    BOOL KillTimer(UINT_PTR nIDEvent) { return FwKillTimer(m_hWnd, nIDEvent); }
     void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, bErase); }
     void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
     void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }

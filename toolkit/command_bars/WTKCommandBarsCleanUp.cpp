@@ -2,19 +2,21 @@
 
 #include "command_bars/WTKCommandManager.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
-#include "foundation/WTKCleanUp.h"
+#include "command_bars/WTKToolBar.h"
+#include "command_bars/WTKToolbarSnapshotStore.h"
 
-namespace {
+void CWTKCommandBarsCleanUp::CleanUpToolbarSnapshots()
+{
+    WTKGetToolbarSnapshotStore().RemoveAll();
+}
 
-void CleanUpCommandManagerAndSounds()
+void CWTKCommandBarsCleanUp::CleanUpToolbarImages()
+{
+    CWTKToolBar::CleanUpImages();
+}
+
+void CWTKCommandBarsCleanUp::CleanUpCommandManager()
 {
     WTKCleanUpCmdMgr();
     CWTKMenuSoundPlayer::CleanUp();
-}
-
-}  // namespace
-
-void WTKRegisterCommandBarsCleanUp()
-{
-    WTKRegisterCleanUp(WTKCleanUpStage::CommandManager, CleanUpCommandManagerAndSounds);
 }

@@ -1,7 +1,13 @@
-// The toolkit clean-up's command-manager step: the command manager is emptied and the menu
-// sound worker, asked to stop by the global data's earlier step, is given a moment to end and
-// its handle closed. The command manager and the process's sound player register it when they
-// are made (a static library links only what the program uses).
+// The command bars' part of the toolkit's clean-up: the toolbar snapshots' files, the
+// toolbars' shared images, and the command manager with the menu sound worker (asked to stop
+// by the global data's earlier step, it is given a moment to end and its handle closed).
+// Registered with the command manager, which is made before the program starts.
 #pragma once
+#include "foundation/WTKCleanUp.h"
 
-void WTKRegisterCommandBarsCleanUp();
+class CWTKCommandBarsCleanUp : public CWTKCommandBarsCleanUpSteps {
+public:
+    void CleanUpToolbarSnapshots() override;
+    void CleanUpToolbarImages() override;
+    void CleanUpCommandManager() override;
+};

@@ -3,6 +3,7 @@
 #include "command_bars/WTKCommandBarsCleanUp.h"
 #include "core/Archive.h"
 #include "core/Exception.h"
+#include "core/ExceptionReport.h"
 #include "core/MemFile.h"
 #include "foundation/WTKRegistryHolder.h"
 
@@ -17,8 +18,10 @@ BOOL IsNoCommand(UINT uiCmd)
     return uiCmd == 0 || uiCmd == static_cast<UINT>(-1);
 }
 
-// Made before the program starts, so that the workspace finds it from its first load.
+// Made before the program starts, so that the workspace finds it from its first load; the
+// command bars' clean-up steps come with it.
 const CWTKCommandManager* const g_pMadeAtStartUp = WTKGetCmdMgr();
+CFwHookRegistration<CWTKCommandBarsCleanUpSteps, CWTKCommandBarsCleanUp> g_commandBarsCleanUp;
 
 }  // namespace
 
@@ -27,7 +30,6 @@ CWTKCommandManager* WTKGetCmdMgr()
     static CWTKCommandManager* const pManager = [] {
         static CWTKCommandManager manager;
         WTKSetCommandManager(&manager);
-        WTKRegisterCommandBarsCleanUp();
         return &manager;
     }();
     return pManager;
@@ -121,7 +123,7 @@ BOOL CWTKCommandManager::LoadState(LPCTSTR lpszProfileName)
 
     // Read everything first, so that a damaged value changes nothing.
     CList<UINT, UINT> lstRead;
-    try {
+    const BOOL bRead = FwFalseOnException("command manager state", [&]() -> BOOL {
         CMemFile file(data.get(), nBytes);
         CArchive ar(&file, CArchive::load);
         const DWORD_PTR nCount = ar.ReadCount();
@@ -135,13 +137,10 @@ BOOL CWTKCommandManager::LoadState(LPCTSTR lpszProfileName)
         }
         // Bytes after the list mean the value is not what we wrote.
         BYTE byExtra = 0;
-        if (ar.Read(&byExtra, 1) != 0)
-            return FALSE;
-    } catch (CException&) {
+        return ar.Read(&byExtra, 1) == 0;
+    });
+    if (!bRead)
         return FALSE;
-    } catch (std::bad_alloc&) {
-        return FALSE;
-    }
 
     for (POSITION pos = lstRead.GetHeadPosition(); pos;)
         EnableMenuItemImage(lstRead.GetNext(pos), FALSE);
@@ -154,7 +153,7 @@ BOOL CWTKCommandManager::SaveState(LPCTSTR lpszProfileName)
     CWTKRegistry& reg = holder.Create(FALSE, FALSE);
     if (!reg.CreateKey(GetRegistryKey(lpszProfileName)))
         return FALSE;
-    try {
+    return FwFalseOnException("command manager state", [&]() -> BOOL {
         CMemFile file;
         {
             CArchive ar(&file, CArchive::store);
@@ -166,8 +165,5 @@ BOOL CWTKCommandManager::SaveState(LPCTSTR lpszProfileName)
         const UINT nBytes = static_cast<UINT>(file.GetLength());
         std::unique_ptr<BYTE, decltype(&std::free)> data(file.Detach(), &std::free);
         return reg.Write(kCommandsWithoutImagesValue, data.get(), nBytes);
-    } catch (CException&) {
-    } catch (std::bad_alloc&) {
-    }
-    return FALSE;
+    });
 }

@@ -4,6 +4,7 @@
 #include "command_bars/WTKToolBar.h"
 #include "core/Archive.h"
 #include "foundation/WTKUserToolsManagerBase.h"
+#include "win/CmdUI.h"
 
 namespace {
 
@@ -14,7 +15,6 @@ struct CommandRange {
 };
 constexpr CommandRange kUncountedRanges[] = {
     {0xE110, 0xE11F},  // recent files
-    {0xF000, 0xF1EF},  // system commands
     {0xE210, 0xE21F},  // window list
 };
 // Ids from here on (as signed values) are the framework's own.
@@ -32,7 +32,7 @@ CWTKCommandUsageCounter& WTKGetCommandUsageCounter()
 
 BOOL CWTKCommandUsageCounter::IsUncountedCommand(UINT uiCmd)
 {
-    if (uiCmd == 0 || uiCmd == static_cast<UINT>(-1) || WTKIsUserToolsEntryCmd(uiCmd))
+    if (uiCmd == 0 || uiCmd == static_cast<UINT>(-1) || FwIsSystemCommand(uiCmd) || WTKIsUserToolsEntryCmd(uiCmd))
         return TRUE;
     for (const CommandRange& range : kUncountedRanges) {
         if (uiCmd >= range.uiFirst && uiCmd <= range.uiLast)

@@ -62,7 +62,7 @@ void CWTKDropDownToolBar::ShowButtonsOf(CWTKDropDownToolBar* pSource)
         pSource->m_pShownIn->ReleaseButtons(FALSE);
 
     m_bLocked = TRUE;
-    m_bLargeIconsAreEnbaled = pSource->m_bLargeIconsAreEnbaled;
+    m_bLargeIconsEnabled = pSource->m_bLargeIconsEnabled;
     pSource->m_ImagesLocked.CopyTo(m_ImagesLocked);
     pSource->m_ColdImagesLocked.CopyTo(m_ColdImagesLocked);
     pSource->m_DisabledImagesLocked.CopyTo(m_DisabledImagesLocked);
@@ -86,7 +86,7 @@ void CWTKDropDownToolBar::ReleaseButtons(BOOL bLayoutSource)
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
         static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos))->m_nStyle &= ~TBBS_PRESSED;
     m_Buttons.RemoveAll();
-    m_AcellKeys.RemoveAll();
+    m_AccelKeys.RemoveAll();
     m_iButtonCapture = -1;
     m_iHighlighted = -1;
     m_iSelected = -1;

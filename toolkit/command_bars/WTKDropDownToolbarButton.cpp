@@ -13,6 +13,7 @@
 #include "docview/BarStyles.h"
 #include "gdi/DC.h"
 #include "win/Menu.h"
+#include "win/TickClock.h"
 
 #include <algorithm>
 
@@ -33,19 +34,6 @@ constexpr int kArrowArea = 8;
 constexpr int kLargeArrowArea = 4;
 constexpr int kArrowExtraWidth = 4;
 constexpr int kLargeArrowExtraWidth = 9;
-
-UINT_PTR SystemSetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC pfnProc)
-{
-    return ::SetTimer(hWnd, nIDEvent, uElapse, pfnProc);
-}
-
-BOOL SystemKillTimer(HWND hWnd, UINT_PTR nIDEvent)
-{
-    return ::KillTimer(hWnd, nIDEvent);
-}
-
-CWTKDropDownToolbarButton::SetTimerFunction s_pfnSetTimer = &SystemSetTimer;
-CWTKDropDownToolbarButton::KillTimerFunction s_pfnKillTimer = &SystemKillTimer;
 
 BOOL IsCommandId(UINT uiID)
 {
@@ -75,12 +63,6 @@ CWTKDropDownToolbarButton::~CWTKDropDownToolbarButton()
         pFrame->SetParentButton(nullptr);
         pFrame->Close();
     }
-}
-
-void CWTKDropDownToolbarButton::SetTimerFunctions(SetTimerFunction pfnSet, KillTimerFunction pfnKill)
-{
-    s_pfnSetTimer = pfnSet != nullptr ? pfnSet : &SystemSetTimer;
-    s_pfnKillTimer = pfnKill != nullptr ? pfnKill : &SystemKillTimer;
 }
 
 // ---- Archive ----
@@ -279,7 +261,7 @@ void CWTKDropDownToolbarButton::StartHoldTimer(CWnd* pWnd)
     // One hold timer in the process: another button's stops.
     if (s_pHoldButton != nullptr && s_pHoldButton != this)
         s_pHoldButton->StopHoldTimer();
-    m_uiTimer = s_pfnSetTimer(hWnd, kHoldTimerId, kHoldDelayMs, &HoldTimerProc);
+    m_uiTimer = FwSetTimer(hWnd, kHoldTimerId, kHoldDelayMs, &HoldTimerProc);
     if (m_uiTimer != 0) {
         s_pHoldButton = this;
         s_hWndHoldTimer = hWnd;
@@ -290,7 +272,7 @@ void CWTKDropDownToolbarButton::StopHoldTimer()
 {
     if (s_pHoldButton == this) {
         if (m_uiTimer != 0 && ::IsWindow(s_hWndHoldTimer))
-            s_pfnKillTimer(s_hWndHoldTimer, m_uiTimer);
+            FwKillTimer(s_hWndHoldTimer, m_uiTimer);
         s_pHoldButton = nullptr;
         s_hWndHoldTimer = nullptr;
     }
@@ -301,7 +283,7 @@ void CALLBACK CWTKDropDownToolbarButton::HoldTimerProc(HWND hWnd, UINT, UINT_PTR
 {
     CWTKDropDownToolbarButton* pButton = s_pHoldButton;
     if (pButton == nullptr || hWnd != s_hWndHoldTimer || !pButton->IsHoldTimerRunning()) {
-        s_pfnKillTimer(hWnd, nIdEvent);
+        FwKillTimer(hWnd, nIdEvent);
         return;
     }
     pButton->OnClick(CWnd::FromHandlePermanent(hWnd), FALSE);

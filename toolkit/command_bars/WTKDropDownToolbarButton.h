@@ -65,10 +65,6 @@ public:
     static CWTKDropDownToolbarButton* GetHoldTimerButton() { return s_pHoldButton; }
     // One tick of the hold timer: the button it belongs to takes it as a second click.
     static void CALLBACK HoldTimerProc(HWND hWnd, UINT nMsg, UINT_PTR nIdEvent, DWORD dwTime);
-    // The timer functions (the system's until replaced; null puts the system's back).
-    using SetTimerFunction = UINT_PTR (*)(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC pfnProc);
-    using KillTimerFunction = BOOL (*)(HWND hWnd, UINT_PTR nIDEvent);
-    static void SetTimerFunctions(SetTimerFunction pfnSet, KillTimerFunction pfnKill);
 
 protected:
     void StartHoldTimer(CWnd* pWnd);

@@ -1,17 +1,22 @@
-// CWTKMenuAnimationOff: menus opened while it lives appear at once; the user's animation setting
-// comes back when the scope ends, also on an early return. Menus the keyboard opens or moves
+// CWTKMenuAnimationOff: menus made while it lives appear at once, whatever the user's animation
+// setting, which it leaves as it is; scopes may nest. Menus the keyboard opens or moves
 // between do not animate.
 #pragma once
 
-#include "command_bars/WTKToolBar.h"
-
 class CWTKMenuAnimationOff {
 public:
-    CWTKMenuAnimationOff() : m_nOld(CWTKToolBar::s_nMenuAnimation) { CWTKToolBar::s_nMenuAnimation = 0; }
-    ~CWTKMenuAnimationOff() { CWTKToolBar::s_nMenuAnimation = m_nOld; }
+    CWTKMenuAnimationOff() { ++Depth(); }
+    ~CWTKMenuAnimationOff() { --Depth(); }
     CWTKMenuAnimationOff(const CWTKMenuAnimationOff&) = delete;
     CWTKMenuAnimationOff& operator=(const CWTKMenuAnimationOff&) = delete;
 
+    // Whether a scope lives now.
+    static bool IsActive() { return Depth() > 0; }
+
 private:
-    int m_nOld;
+    static int& Depth()
+    {
+        static int nDepth = 0;
+        return nDepth;
+    }
 };

@@ -716,8 +716,8 @@ void CWTKMenuBar::OnLButtonDblClk(UINT nFlags, CPoint point)
     auto* pButton = dynamic_cast<CWTKToolbarMenuButton*>(GetButton(iButton));
     if (pButton == nullptr || dynamic_cast<CWTKToolbarSystemMenuButton*>(pButton) != nullptr)
         return;
-    if (!s_bRecentlyUsedMenus || s_bShowAllCommands || !WTKGetCommandUsageCounter().HasEnoughStatistics() ||
-        IsCustomizeMode())
+    if (!WTKGetCommandBarSettings().bRecentlyUsedMenus || s_bShowAllCommands ||
+        !WTKGetCommandUsageCounter().HasEnoughStatistics() || IsCustomizeMode())
         return;
     // Open the menu again with all its items.
     SetShowAllCommands(TRUE);

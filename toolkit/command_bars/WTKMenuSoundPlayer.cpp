@@ -1,6 +1,5 @@
 #include "command_bars/WTKMenuSoundPlayer.h"
 
-#include "command_bars/WTKCommandBarsCleanUp.h"
 #include "foundation/WTKGlobalData.h"
 
 #include <mmsystem.h>
@@ -144,7 +143,6 @@ CWTKMenuSoundPlayer& CWTKMenuSoundPlayer::GetProcessPlayer()
     static CWTKMenuSoundPlayer* pPlayer = [] {
         auto* pMade = new CWTKMenuSoundPlayer(ProcessSound);
         WTKSetMenuSoundStopHook(SignalStop);
-        WTKRegisterCommandBarsCleanUp();
         return pMade;
     }();
     return *pPlayer;

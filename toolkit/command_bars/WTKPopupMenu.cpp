@@ -17,14 +17,16 @@
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKPaintTools.h"
+#include "foundation/WTKPopupOwnerSource.h"
 #include "foundation/WTKUserToolsManagerBase.h"
 #include "foundation/WTKVisualManager.h"
 #include "foundation/WTKWorkArea.h"
-#include "foundation/WTKWorkspaceSteps.h"
 
 #include "docview/BarStyles.h"
 #include "gdi/DC.h"
+#include "win/CmdUI.h"
 #include "win/PaintDC.h"
+#include "win/TickClock.h"
 #include "win/WindowDC.h"
 
 #include <algorithm>
@@ -62,8 +64,6 @@ constexpr int kTooltipNoWidth = -1;
 constexpr int kLowColorBits = 8;
 constexpr char kRecentFilePlaceholder[] = "Recent File";
 constexpr UINT kRecentFileLastId = 0xE11F;
-constexpr UINT kFirstSystemId = 0xF000;
-constexpr UINT kLastSystemId = 0xF1EF;
 constexpr UINT kLastOwnId = 0xFEFF;
 constexpr UINT kWindowListFirstId = 0xE210;
 constexpr UINT kWindowListLastId = 0xE21F;
@@ -102,15 +102,11 @@ int& LiveCount()
     return n;
 }
 
-DWORD SystemTickClock()
+// A screen of 256 colours or fewer: no shadows and no fading.
+BOOL IsLowColorScreen()
 {
-    return ::GetTickCount();
-}
-
-CWTKPopupMenu::TickClock& TickClockSlot()
-{
-    static CWTKPopupMenu::TickClock pfn = SystemTickClock;
-    return pfn;
+    const WTKGlobalData& g = WTKGetGlobalData();
+    return g.nBitsPerPixel > 0 && g.nBitsPerPixel <= kLowColorBits;
 }
 
 CWTKPopupMenu::WorkAreaSource& WorkAreaSlot()
@@ -205,16 +201,6 @@ int CWTKPopupMenu::GetLiveCount()
     return LiveCount();
 }
 
-void CWTKPopupMenu::SetTickClock(TickClock pfnClock)
-{
-    TickClockSlot() = pfnClock ? pfnClock : SystemTickClock;
-}
-
-DWORD CWTKPopupMenu::GetTickClockValue()
-{
-    return TickClockSlot()();
-}
-
 void CWTKPopupMenu::SetWorkAreaSource(WorkAreaSource pfnSource)
 {
     WorkAreaSlot() = pfnSource ? pfnSource : WTKWorkAreaNear;
@@ -236,14 +222,20 @@ CWTKPopupMenu::CWTKPopupMenu(CWnd* pOwnerPage, LPCSTR lpszTitle)
 {
     LiveCount()++;
     CWTKMenuGlyphs::Initialize();
-    const WTKGlobalData& g = WTKGetGlobalData();
-    const BOOL bLowColor = g.nBitsPerPixel > 0 && g.nBitsPerPixel <= kLowColorBits;
-    if (CWTKToolBar::s_nMenuAnimation == kAnimationFade && bLowColor)
-        CWTKToolBar::s_nMenuAnimation = kAnimationNone;
-    m_iShadowSize = (CWTKToolBar::s_bMenuShadows && !CWTKToolBar::IsCustomizeMode() && !bLowColor)
+    const BOOL bLowColor = IsLowColorScreen();
+    m_animation = GetEffectiveAnimation();
+    m_iShadowSize = (WTKGetCommandBarSettings().bMenuShadows && !CWTKToolBar::IsCustomizeMode() && !bLowColor)
         ? CWTKVisualManager::GetInstance()->m_nMenuShadowDepth
         : 0;
-    m_bAnimationIsDone = CWTKToolBar::s_nMenuAnimation == kAnimationNone;
+    m_bAnimationIsDone = m_animation == WTKMenuAnimation::None;
+}
+
+WTKMenuAnimation CWTKPopupMenu::GetEffectiveAnimation()
+{
+    const WTKMenuAnimation animation = WTKGetCommandBarSettings().menuAnimation;
+    if (CWTKMenuAnimationOff::IsActive() || (animation == WTKMenuAnimation::Fade && IsLowColorScreen()))
+        return WTKMenuAnimation::None;
+    return animation;
 }
 
 CWTKPopupMenu::~CWTKPopupMenu()
@@ -280,9 +272,7 @@ CWTKToolbarMenuButton* CWTKPopupMenu::GetMenuItem(int iIndex) const
 
 CWTKPopupMenuHost* CWTKPopupMenu::GetHost() const
 {
-    CFrameWnd* pFrame = nullptr;
-    if (WTKGetWorkspaceSteps().pfnGetPopupOwnerFrame)
-        pFrame = WTKGetWorkspaceSteps().pfnGetPopupOwnerFrame();
+    CFrameWnd* pFrame = CWTKPopupOwnerSource::Get().GetPopupOwnerFrame();
     if (pFrame == nullptr && m_hWnd != nullptr) {
         // The frame above the popup chain (popups are frames themselves).
         HWND hWnd = ::GetParent(m_hWnd);
@@ -358,23 +348,23 @@ BOOL CWTKPopupMenu::Create(CWnd* pWndOwner, int x, int y, HMENU hMenu, BOOL bLoc
     m_pMenuBar->SetLocked(bLocked);
 
     const BOOL bCustomize = CWTKToolBar::IsCustomizeMode();
-    if (CWTKToolBar::s_nMenuAnimation != kAnimationNone && !bCustomize) {
+    if (m_animation != WTKMenuAnimation::None && !bCustomize) {
         m_bAnimationIsDone = FALSE;
         m_AnimSize = m_FinalSize + CSize(m_iShadowSize, m_iShadowSize);
-        if (CWTKToolBar::s_nMenuAnimation == kAnimationUnfold)
+        if (m_animation == WTKMenuAnimation::Unfold)
             m_AnimSize = CSize(m_pMenuBar->GetColumnWidth(), m_pMenuBar->GetRowHeight());
-        else if (CWTKToolBar::s_nMenuAnimation == kAnimationSlide)
+        else if (m_animation == WTKMenuAnimation::Slide)
             m_AnimSize = CSize(m_AnimSize.cx, m_pMenuBar->GetRowHeight());
         m_iFadePercent = 0;
         m_pMenuBar->ShowWindow(SW_HIDE);
         SetTimer(kAnimationTimerId, kAnimationStepMs, nullptr);
-        m_dwLastAnimTick = GetTickClockValue();
+        m_dwLastAnimTick = FwGetTickCount();
     } else {
         m_bAnimationIsDone = TRUE;
     }
 
     CheckShadow();
-    if (m_iShadowSize == 0 && CWTKToolBar::s_nMenuAnimation == kAnimationFade)
+    if (m_iShadowSize == 0 && m_animation == WTKMenuAnimation::Fade)
         m_AnimSize = m_FinalSize;
 
     // The screen under the shadow strips, for drawing them.
@@ -396,7 +386,7 @@ int CWTKPopupMenu::OnCreate(LPCREATESTRUCTA lpCreateStruct)
 {
     if (CMiniFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    const BOOL bAnimates = CWTKToolBar::s_nMenuAnimation != kAnimationNone && !CWTKToolBar::IsCustomizeMode();
+    const BOOL bAnimates = m_animation != WTKMenuAnimation::None && !CWTKToolBar::IsCustomizeMode();
     DWORD dwStyle = WS_CHILD | CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM | CBRS_HIDE_INPLACE | CBRS_TOOLTIPS | CBRS_FLYBY;
     if (!bAnimates)
         dwStyle |= WS_VISIBLE;
@@ -437,9 +427,7 @@ BOOL CWTKPopupMenu::InitMenuBar()
     if (pTarget != nullptr)
         m_pMenuBar->OnUpdateCmdUI(pTarget, FALSE);
 
-    CFrameWnd* pFrame = nullptr;
-    if (WTKGetWorkspaceSteps().pfnGetPopupOwnerFrame)
-        pFrame = WTKGetWorkspaceSteps().pfnGetPopupOwnerFrame();
+    CFrameWnd* pFrame = CWTKPopupOwnerSource::Get().GetPopupOwnerFrame();
     if (pFrame == nullptr)
         pFrame = GetTopLevelFrame();
     if (!ActivatePopupMenu(pFrame, this))
@@ -602,9 +590,9 @@ void CWTKPopupMenu::RecalcPopupLayout()
             x = bRtl ? rectWork.right : rectWork.left;
             m_DropDirection = kDropNone;
         }
-        if (CWTKToolBar::s_nMenuAnimation == kAnimationUnfold)
+        if (m_animation == WTKMenuAnimation::Unfold)
             m_bAnimateFromLeft = FALSE;
-        else if (CWTKToolBar::s_nMenuAnimation == kAnimationFade)
+        else if (m_animation == WTKMenuAnimation::Fade)
             m_bAnimateFromLeft = m_bAnimateFromTop = FALSE;
     }
 
@@ -652,7 +640,7 @@ void CWTKPopupMenu::RecalcPopupLayout()
     m_FinalSize = size;
     m_ptLocation = CPoint(x, y);
     CSize sizeWindow = size;
-    if ((CWTKToolBar::s_nMenuAnimation != kAnimationNone || m_bAnimationIsDone) && !bCustomize)
+    if ((m_animation != WTKMenuAnimation::None || m_bAnimationIsDone) && !bCustomize)
         sizeWindow += CSize(m_iShadowSize, m_iShadowSize);
     const UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE | (m_pOwnerPage != nullptr ? SWP_NOMOVE : 0);
     SetWindowPos(nullptr, bRtl ? x - size.cx : x, y, sizeWindow.cx, sizeWindow.cy, nFlags);
@@ -869,7 +857,7 @@ void CWTKPopupMenu::DrawAnimationFrame(CDC* pDC)
     const int cx = sizeFull.cx;
     const int cy = sizeFull.cy;
     std::copy(m_pBitsScreen, m_pBitsScreen + cx * cy, m_pBitsOutput);
-    if (CWTKToolBar::s_nMenuAnimation == kAnimationFade) {
+    if (m_animation == WTKMenuAnimation::Fade) {
         const int nPercent = std::max(0, std::min(kFullPercent, m_iFadePercent));
         for (int i = 0; i < cx * cy; i++) {
             const COLORREF s = m_pBitsScreen[i];
@@ -905,18 +893,17 @@ void CWTKPopupMenu::StepAnimation()
 {
     if (m_bAnimationIsDone)
         return;
-    const DWORD dwNow = GetTickClockValue();
+    const DWORD dwNow = FwGetTickCount();
     const int nSteps = static_cast<int>((dwNow - m_dwLastAnimTick) / static_cast<double>(kAnimationStepMs) + 0.5);
-    const int nAnim = CWTKToolBar::s_nMenuAnimation;
-    switch (nAnim) {
-    case kAnimationUnfold:
+    switch (m_animation) {
+    case WTKMenuAnimation::Unfold:
         m_AnimSize.cx += nSteps * m_pMenuBar->GetColumnWidth();
         m_AnimSize.cy += nSteps * m_pMenuBar->GetRowHeight();
         break;
-    case kAnimationSlide:
+    case WTKMenuAnimation::Slide:
         m_AnimSize.cy += nSteps * m_pMenuBar->GetRowHeight();
         break;
-    case kAnimationFade:
+    case WTKMenuAnimation::Fade:
         // By the steps that passed on the clock, not by timer messages.
         m_iFadePercent += kFadeStepPercent * nSteps;
         if (m_iFadePercent > kFullPercent)
@@ -925,9 +912,10 @@ void CWTKPopupMenu::StepAnimation()
     default:
         break;
     }
-    const BOOL bDone = (nAnim != kAnimationFade && m_AnimSize.cy - m_iShadowSize >= m_FinalSize.cy) ||
-        (nAnim == kAnimationUnfold && m_AnimSize.cx - m_iShadowSize >= m_FinalSize.cx) ||
-        (nAnim == kAnimationFade && m_iFadePercent > kFullPercent) || nAnim == kAnimationNone;
+    const BOOL bDone = (m_animation != WTKMenuAnimation::Fade && m_AnimSize.cy - m_iShadowSize >= m_FinalSize.cy) ||
+        (m_animation == WTKMenuAnimation::Unfold && m_AnimSize.cx - m_iShadowSize >= m_FinalSize.cx) ||
+        (m_animation == WTKMenuAnimation::Fade && m_iFadePercent > kFullPercent) ||
+        m_animation == WTKMenuAnimation::None;
     if (bDone) {
         m_AnimSize = m_FinalSize + CSize(m_iShadowSize, m_iShadowSize);
         if (m_hWnd != nullptr)
@@ -1464,8 +1452,7 @@ CWTKToolBar* CWTKPopupMenu::CreateTearOffBar(CFrameWnd* pWndMain, UINT uiID, LPC
             continue;
         }
         const UINT uiCmd = pItem->m_nID;
-        const BOOL bSkipped = (uiCmd >= kRecentFileFirstId && uiCmd <= kRecentFileLastId) ||
-            (uiCmd >= kFirstSystemId && uiCmd <= kLastSystemId) ||
+        const BOOL bSkipped = (uiCmd >= kRecentFileFirstId && uiCmd <= kRecentFileLastId) || FwIsSystemCommand(uiCmd) ||
             (uiCmd > kLastOwnId && uiCmd != CWTKToolbarMenuButton::kSubMenuId) ||
             (uiCmd >= kWindowListFirstId && uiCmd <= kWindowListLastId) || WTKIsUserToolsEntryCmd(uiCmd);
         if (bSkipped)

@@ -6,6 +6,8 @@
 // Popups open only through Open, which answers the live popup or null; a live popup deletes
 // itself after its window is destroyed.
 #pragma once
+#include "command_bars/WTKCommandBarSettings.h"
+
 #include "foundation/WTKMenuLookInfo.h"
 #include "foundation/WTKPopupMenuInfo.h"
 
@@ -28,7 +30,6 @@ class CWTKPopupMenu : public CMiniFrameWnd, public CWTKPopupMenuInfo, public CWT
 public:
     // Where the popup lies against its parent button.
     enum DropDirection { kDropNone = 0, kDropBelow = 1, kDropAbove = 2, kDropRight = 3, kDropLeft = 4 };
-    enum Animation { kAnimationNone = 0, kAnimationUnfold = 1, kAnimationSlide = 2, kAnimationFade = 3 };
     // HitTest's answers.
     enum HitArea {
         kHitItems = 0,
@@ -125,6 +126,11 @@ public:
     void SetTracking(BOOL bTrack) { m_bTrackMode = bTrack; }
     BOOL IsScrollNeeded() const { return m_bScrollable; }
     BOOL IsAnimationDone() const { return m_bAnimationIsDone; }
+    // The animation this popup shows, fixed when it is made.
+    WTKMenuAnimation GetAnimation() const { return m_animation; }
+    // The animation a popup made now shows: the user's setting, except none while a
+    // CWTKMenuAnimationOff lives and no fade on a screen of 256 colours or fewer.
+    static WTKMenuAnimation GetEffectiveAnimation();
     int GetFadePercent() const { return m_iFadePercent; }
     CSize GetAnimatedSize() const { return m_AnimSize; }
     CSize GetMenuSize() const { return m_FinalSize; }
@@ -147,15 +153,11 @@ public:
     static int GetLiveCount();
 
     // ---- Seams ----
-    // The milliseconds clock the animation steps are counted on (GetTickCount by default).
-    using TickClock = DWORD (*)();
-    static void SetTickClock(TickClock pfnClock);
-    static DWORD GetTickClockValue();
     // The work area of the monitor nearest ptScreen (the monitor API by default).
     using WorkAreaSource = CRect (*)(POINT ptScreen);
     static void SetWorkAreaSource(WorkAreaSource pfnSource);
     static CRect GetWorkArea(POINT ptScreen);
-    // Runs one animation step at once (the timer's work), on the tick clock.
+    // Runs one animation step at once (the timer's work), on the framework's tick clock.
     void StepAnimation();
 
 protected:
@@ -222,6 +224,7 @@ protected:
     BOOL m_bScrollable = FALSE;
     int m_iScrollMode = 0;  // -1 up, 1 down, 0 none
     int m_iScrollBtnHeight = 0;
+    WTKMenuAnimation m_animation = WTKMenuAnimation::None;
     BOOL m_bAnimationIsDone = FALSE;
     BOOL m_bAnimateFromLeft = TRUE;
     BOOL m_bAnimateFromTop = TRUE;

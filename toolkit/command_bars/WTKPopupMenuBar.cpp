@@ -186,7 +186,7 @@ BOOL CWTKPopupMenuBar::ImportFromMenu(HMENU hMenu, BOOL bShowAllCommands)
         return FALSE;
 
     const BOOL bShowAll = m_bTrackMode || bShowAllCommands || CWTKMenuBar::IsShowAllCommands() ||
-        !s_bRecentlyUsedMenus || !WTKGetCommandUsageCounter().HasEnoughStatistics();
+        !WTKGetCommandBarSettings().bRecentlyUsedMenus || !WTKGetCommandUsageCounter().HasEnoughStatistics();
     const int nCount = std::min(::GetMenuItemCount(hMenu), kMaxMenuItems);
     for (int i = 0; i < nCount; i++) {
         const CString strText = ReadMenuText(hMenu, i);
@@ -398,7 +398,8 @@ void CWTKPopupMenuBar::AdjustLocations()
 void CWTKPopupMenuBar::OnDrawBarBorders(CDC* pDC, CRect /*rectClient*/)
 {
     const CWTKPopupMenu* pPopup = GetParentPopupMenu();
-    if (!s_bRecentlyUsedMenus || IsCustomizeMode() || pPopup == nullptr || pPopup->GetParentButton() == nullptr)
+    if (!WTKGetCommandBarSettings().bRecentlyUsedMenus || IsCustomizeMode() || pPopup == nullptr ||
+        pPopup->GetParentButton() == nullptr)
         return;
     // Each run of rarely used items; a separator between two of them belongs to the run.
     CRect rectRun;

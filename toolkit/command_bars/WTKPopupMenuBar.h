@@ -118,10 +118,6 @@ public:
     // Null goes back to the current user's "Control Panel\Desktop" value; the cached delay is
     // read again on next use.
     static void SetMenuShowDelayReader(MenuShowDelayReader pfnReader);
-    // The window timers of the sub-menu delays; null goes back to the system's.
-    using SetTimerFunction = UINT_PTR (*)(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse);
-    using KillTimerFunction = BOOL (*)(HWND hWnd, UINT_PTR nIDEvent);
-    static void SetTimerFunctions(SetTimerFunction pfnSet, KillTimerFunction pfnKill);
 
     // The index of the item last chosen, -1 after a choice without an item.
     static int GetLastCommandIndex() { return s_iLastCommandIndex; }

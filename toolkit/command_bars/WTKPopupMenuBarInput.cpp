@@ -13,24 +13,12 @@
 #include "bars/BarToolTip.h"
 #include "docview/FrameWnd.h"
 #include "win/MessageMap.h"
+#include "win/TickClock.h"
 
 #include <algorithm>
 
 namespace {
 constexpr UINT kIdleMessage = 0xE001;
-
-UINT_PTR SystemSetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse)
-{
-    return ::SetTimer(hWnd, nIDEvent, uElapse, nullptr);
-}
-
-BOOL SystemKillTimer(HWND hWnd, UINT_PTR nIDEvent)
-{
-    return ::KillTimer(hWnd, nIDEvent);
-}
-
-CWTKPopupMenuBar::SetTimerFunction s_pfnSetTimer = &SystemSetTimer;
-CWTKPopupMenuBar::KillTimerFunction s_pfnKillTimer = &SystemKillTimer;
 
 BOOL IsDisabled(const CWTKToolbarButton* pButton)
 {
@@ -44,20 +32,14 @@ CFrameWnd* TopFrameOf(const CWnd* pWnd)
 }
 }  // namespace
 
-void CWTKPopupMenuBar::SetTimerFunctions(SetTimerFunction pfnSet, KillTimerFunction pfnKill)
-{
-    s_pfnSetTimer = pfnSet != nullptr ? pfnSet : &SystemSetTimer;
-    s_pfnKillTimer = pfnKill != nullptr ? pfnKill : &SystemKillTimer;
-}
-
 void CWTKPopupMenuBar::StartTimer(UINT_PTR nIDEvent, UINT uElapse)
 {
-    s_pfnSetTimer(GetSafeHwnd(), nIDEvent, uElapse);
+    FwSetTimer(GetSafeHwnd(), nIDEvent, uElapse);
 }
 
 void CWTKPopupMenuBar::StopTimer(UINT_PTR nIDEvent)
 {
-    s_pfnKillTimer(GetSafeHwnd(), nIDEvent);
+    FwKillTimer(GetSafeHwnd(), nIDEvent);
 }
 
 // ---- Creation and destruction ----
@@ -342,7 +324,7 @@ BOOL CWTKPopupMenuBar::OnKey(UINT nChar)
         }
         return TRUE;
     }
-    if (s_bRecentlyUsedMenus && !m_bAreAllCommandsShown) {
+    if (WTKGetCommandBarSettings().bRecentlyUsedMenus && !m_bAreAllCommandsShown) {
         if (const UINT uiCmd = GetHiddenItemCommand(uiLetter)) {
             InvokeMenuCommand(uiCmd, nullptr);
             return TRUE;

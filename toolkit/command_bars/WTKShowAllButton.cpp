@@ -56,7 +56,7 @@ BOOL CWTKShowAllButton::OnClick(CWnd* pWnd, BOOL bDelay)
             pPopup->ShowAllCommands();
         return TRUE;
     }
-    if (CWTKToolBar::s_bShowAllMenusAfterDelay)
+    if (WTKGetCommandBarSettings().bShowAllMenusAfterDelay)
         pBar->StartPopupTimer(this, kHoverDelayFactor);
     return TRUE;
 }

@@ -5,6 +5,7 @@
 #include "foundation/WTKGlobalData.h"
 
 #include "bars/BarToolTip.h"
+#include "core/ExceptionReport.h"
 #include "gdi/MemDC.h"
 #include "win/ClientDC.h"
 #include "win/CmdUI.h"
@@ -154,13 +155,10 @@ BOOL CWTKStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
 {
     ReleaseAllPanes();
     m_panes.clear();
-    BOOL bResult = TRUE;
-    try {
-        m_panes.resize(static_cast<size_t>(std::max(0, nIDCount)));
-    } catch (...) {
+    BOOL bResult =
+        FwFalseOnException("status bar panes", [&]() { m_panes.resize(static_cast<size_t>(std::max(0, nIDCount))); });
+    if (!bResult)
         m_panes.clear();
-        bResult = FALSE;
-    }
 
     if (bResult && lpIDArray != nullptr && !m_panes.empty()) {
         CClientDC dcScreen(nullptr);
@@ -248,11 +246,8 @@ BOOL CWTKStatusBar::SetPaneText(int nIndex, LPCSTR lpszNewText, BOOL bUpdate)
     } else {
         if (pPane->strText.Compare(lpszNewText) == 0)
             return TRUE;
-        try {
-            pPane->strText = lpszNewText;
-        } catch (...) {
+        if (!FwFalseOnException("status bar text", [&]() { pPane->strText = lpszNewText; }))
             return FALSE;
-        }
     }
     if (bUpdate)
         InvalidatePaneContent(nIndex);

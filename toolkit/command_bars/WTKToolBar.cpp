@@ -5,6 +5,7 @@
 #include "command_bars/WTKMenuAnimationOff.h"
 #include "command_bars/WTKMenuSoundPlayer.h"
 #include "command_bars/WTKPopupMenu.h"
+#include "command_bars/WTKToolBarFrameQueries.h"
 #include "command_bars/WTKToolbarMenuButton.h"
 #include "command_bars/WTKToolbarMessages.h"
 #include "command_bars/res/WTKCommandBarsRes.h"
@@ -20,6 +21,8 @@
 #include "core/ResourceHandle.h"
 #include "docview/FrameWnd.h"
 #include "ole/OleInit.h"
+#include "win/CmdUI.h"
+#include "win/FrameworkRes.h"
 #include "win/MessageMap.h"
 
 #include <algorithm>
@@ -69,6 +72,12 @@ BEGIN_MESSAGE_MAP(CWTKToolBar, CControlBar)
     ON_COMMAND(ID_WTK_BUTTON_NEW_MENU, OnButtonNewMenu)
 END_MESSAGE_MAP()
 
+WTKCommandBarSettings& WTKGetCommandBarSettings()
+{
+    static WTKCommandBarSettings settings;
+    return settings;
+}
+
 CWTKImageStrip CWTKToolBar::s_Images;
 CWTKImageStrip CWTKToolBar::s_ColdImages;
 CWTKImageStrip CWTKToolBar::s_DisabledImages;
@@ -84,19 +93,12 @@ CSize CWTKToolBar::s_sizeCurButton(23, 22);
 CSize CWTKToolBar::s_sizeCurImage(16, 15);
 CSize CWTKToolBar::s_sizeMenuImage(-1, -1);
 CSize CWTKToolBar::s_sizeMenuButton(-1, -1);
-BOOL CWTKToolBar::s_bLargeIcons = FALSE;
 COLORREF CWTKToolBar::s_clrText = static_cast<COLORREF>(-1);
 CWTKToolBar* CWTKToolBar::s_pSelToolbar = nullptr;
 HHOOK CWTKToolBar::s_hookMouse = nullptr;
 CWTKToolBar* CWTKToolBar::s_pLastHookedToolbar = nullptr;
 HCURSOR CWTKToolBar::s_hcurDelete = nullptr;
 HCURSOR CWTKToolBar::s_hcurMove = nullptr;
-BOOL CWTKToolBar::s_bShowTooltips = TRUE;
-BOOL CWTKToolBar::s_bShowShortcutKeys = FALSE;
-BOOL CWTKToolBar::s_bRecentlyUsedMenus = TRUE;
-BOOL CWTKToolBar::s_bMenuShadows = TRUE;
-BOOL CWTKToolBar::s_bShowAllMenusAfterDelay = TRUE;
-int CWTKToolBar::s_nMenuAnimation = 0;
 
 namespace {
 // Bar style bits CreateEx adds: the toolkit's own-bar mark, and the menu bar id's extra bit.
@@ -144,35 +146,29 @@ void AllToolbarsFontsChanged()
     }
 }
 
-void CleanUpToolbarImages()
-{
-    CWTKToolBar::CleanUpImages();
-}
-
 // The toolbar's hooks into the foundation, registered before main.
 struct ToolbarRegistration {
     ToolbarRegistration()
     {
         WTKSetGlobalFontsChangedHook(&AllToolbarsFontsChanged);
         CWTKVisualManager::SetBarRedrawStep(WTKRedrawGroup::ToolBars, &RedrawAllToolbars);
-        WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
-        steps.pfnLoadToolBarParameters = [](LPCTSTR lpszProfile) {
-            return CWTKToolBar::LoadParameters(lpszProfile);
-        };
-        steps.pfnSaveToolBarParameters = [](LPCTSTR lpszProfile) {
-            return CWTKToolBar::SaveParameters(lpszProfile);
-        };
-        steps.pfnSetRecordImages = [](BOOL bRecord) {
-            CWTKToolbarButton::SetRecordImages(bRecord);
-        };
-        steps.pfnSaveUserImages = []() -> BOOL {
-            CWTKImageStrip* pUserImages = CWTKToolBar::GetUserImages();
-            return pUserImages != nullptr ? pUserImages->Save() : FALSE;
-        };
-        WTKRegisterCleanUp(WTKCleanUpStage::ToolbarImages, &CleanUpToolbarImages);
     }
 };
 const ToolbarRegistration g_registration;
+
+// What the workspace asks of the toolbars.
+class CToolBarWorkspaceSteps : public CWTKToolBarSteps {
+public:
+    BOOL LoadParameters(LPCTSTR lpszProfileName) override { return CWTKToolBar::LoadParameters(lpszProfileName); }
+    BOOL SaveParameters(LPCTSTR lpszProfileName) override { return CWTKToolBar::SaveParameters(lpszProfileName); }
+    void SetRecordImages(BOOL bRecord) override { CWTKToolbarButton::SetRecordImages(bRecord); }
+    BOOL SaveUserImages() override
+    {
+        CWTKImageStrip* pUserImages = CWTKToolBar::GetUserImages();
+        return pUserImages != nullptr ? pUserImages->Save() : FALSE;
+    }
+};
+CFwHookRegistration<CWTKToolBarSteps, CToolBarWorkspaceSteps> g_toolBarWorkspaceSteps;
 }  // namespace
 
 CWTKToolBar::CWTKToolBar() : m_Impl(this, this, this)
@@ -618,7 +614,7 @@ void CWTKToolBar::RemoveAllButtons()
         delete pButton;
     }
     m_pCustomizeBtn = nullptr;
-    m_AcellKeys.RemoveAll();
+    m_AccelKeys.RemoveAll();
 }
 
 int CWTKToolBar::ReplaceButton(UINT uiCmd, const CWTKToolbarButton& button, BOOL bAll)
@@ -839,8 +835,8 @@ void CWTKToolBar::ShowCommandPrompt(UINT nID)
     UINT nPrompt = nID;
     if (nID == static_cast<UINT>(-1))
         nPrompt = kIdleMessage;
-    else if (nID >= 0xF000 && nID < 0xF1F0)
-        nPrompt = 0xEF00 + (nID - 0xF000) / 16;
+    else if (FwIsSystemCommand(nID))
+        nPrompt = 0xEF00 + (nID - FW_ID_FIRST_SYSTEM_COMMAND) / 16;
     else if (nID > 0xFEFF)
         nPrompt = 0xEF1F;
     CWnd* pOwner = GetOwner();
@@ -850,26 +846,20 @@ void CWTKToolBar::ShowCommandPrompt(UINT nID)
         pOwner->SendMessage(WM_SETMESSAGESTRING, nPrompt, 0);
 }
 
-CWTKToolBar::FrameQueries& CWTKToolBar::GetFrameQueries()
-{
-    static FrameQueries queries;
-    return queries;
-}
-
 BOOL CWTKToolBar::ShowCommandMessageString(CWTKToolbarButton* pButton, CString& strText)
 {
     CFrameWnd* pTopFrame = ::IsWindow(GetSafeHwnd()) ? GetTopLevelFrame() : nullptr;
-    if (pTopFrame == nullptr || GetFrameQueries().pfnGetButtonTip == nullptr)
+    if (pTopFrame == nullptr)
         return FALSE;
-    return GetFrameQueries().pfnGetButtonTip(pTopFrame, pButton, strText);
+    return CWTKToolBarFrameQueries::Get().GetButtonTip(pTopFrame, pButton, strText);
 }
 
 BOOL CWTKToolBar::IsUserDefined() const
 {
     CFrameWnd* pTopFrame = ::IsWindow(GetSafeHwnd()) ? GetTopLevelFrame() : nullptr;
-    if (pTopFrame == nullptr || GetFrameQueries().pfnIsUserDefined == nullptr)
+    if (pTopFrame == nullptr)
         return FALSE;
-    return GetFrameQueries().pfnIsUserDefined(pTopFrame, this);
+    return CWTKToolBarFrameQueries::Get().IsUserDefined(pTopFrame, this);
 }
 
 void CWTKToolBar::Deactivate()
@@ -891,7 +881,7 @@ void CWTKToolBar::RestoreFocus()
 
 void CWTKToolBar::RebuildMnemonics()
 {
-    m_AcellKeys.RemoveAll();
+    m_AccelKeys.RemoveAll();
     for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
         auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
         if (pButton->IsSeparator() || !pButton->m_bText)
@@ -902,7 +892,7 @@ void CWTKToolBar::RebuildMnemonics()
             continue;
         const UINT uiChar = static_cast<UINT>(reinterpret_cast<UINT_PTR>(::CharUpperA(
             reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(static_cast<unsigned char>(pButton->m_strText[iAmp + 1]))))));
-        m_AcellKeys.SetAt(uiChar, pButton);
+        m_AccelKeys.SetAt(uiChar, pButton);
     }
 }
 
@@ -914,7 +904,7 @@ BOOL CWTKToolBar::TranslateChar(UINT nChar)
     const UINT uiUpper = static_cast<UINT>(
         reinterpret_cast<UINT_PTR>(::CharUpperA(reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(uiMapped & 0xFF)))));
     CWTKToolbarButton* pButton = nullptr;
-    if (!m_AcellKeys.Lookup(uiUpper, pButton) || pButton == nullptr)
+    if (!m_AccelKeys.Lookup(uiUpper, pButton) || pButton == nullptr)
         return FALSE;
     {
         const CWTKMenuAnimationOff animationOff;
@@ -1007,7 +997,7 @@ void CWTKToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
 {
     s_sizeButton = sizeButton;
     s_sizeImage = sizeImage;
-    const int nFactor = s_bLargeIcons ? 2 : 1;
+    const int nFactor = WTKGetCommandBarSettings().bLargeIcons ? 2 : 1;
     s_sizeCurButton = CSize(sizeButton.cx * nFactor, sizeButton.cy * nFactor);
     s_sizeCurImage = CSize(sizeImage.cx * nFactor, sizeImage.cy * nFactor);
     for (CWTKImageStrip* pStrip : {&s_Images, &s_ColdImages, &s_DisabledImages})
@@ -1024,7 +1014,7 @@ void CWTKToolBar::SetLockedSizes(SIZE sizeButton, SIZE sizeImage)
 {
     m_sizeButtonLocked = sizeButton;
     m_sizeImageLocked = sizeImage;
-    const int nFactor = s_bLargeIcons ? 2 : 1;
+    const int nFactor = WTKGetCommandBarSettings().bLargeIcons ? 2 : 1;
     m_sizeCurButtonLocked = CSize(sizeButton.cx * nFactor, sizeButton.cy * nFactor);
     m_sizeCurImageLocked = CSize(sizeImage.cx * nFactor, sizeImage.cy * nFactor);
     for (CWTKImageStrip* pStrip : {&m_ImagesLocked, &m_ColdImagesLocked, &m_DisabledImagesLocked})
@@ -1073,7 +1063,8 @@ BOOL CWTKToolBar::HasBasicCommands()
 BOOL CWTKToolBar::IsCommandRarelyUsed(UINT uiCmd)
 {
     if (IsCustomizeMode() || uiCmd == 0 || uiCmd == static_cast<UINT>(-1) || (uiCmd >= 0xE110 && uiCmd <= 0xE11F) ||
-        (uiCmd >= 0xF000 && uiCmd < 0xF1F0) || uiCmd > 0xFEFF || (uiCmd >= 0xE210 && uiCmd <= 0xE21F) || WTKIsUserToolsEntryCmd(uiCmd))
+        FwIsSystemCommand(uiCmd) || uiCmd > 0xFEFF || (uiCmd >= 0xE210 && uiCmd <= 0xE21F) ||
+        WTKIsUserToolsEntryCmd(uiCmd))
         return FALSE;
     if (BasicCommands().IsEmpty() || IsBasicCommand(uiCmd))
         return FALSE;

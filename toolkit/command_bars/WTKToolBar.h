@@ -12,6 +12,7 @@
 #pragma once
 
 #include "command_bars/WTKButtonDropTarget.h"
+#include "command_bars/WTKCommandBarSettings.h"
 #include "command_bars/WTKCustomizeMode.h"
 #include "command_bars/WTKToolbarButton.h"
 
@@ -146,13 +147,6 @@ public:
     virtual int MeasureLabelRow();
     // The top-level toolkit frame's tooltip text for the button; FALSE without one.
     virtual BOOL ShowCommandMessageString(CWTKToolbarButton* pButton, CString& strText);
-    // What the toolkit's frames answer for a bar's top-level frame; the frames layer fills it in
-    // once. Empty, both questions answer FALSE.
-    struct FrameQueries {
-        BOOL (*pfnGetButtonTip)(CFrameWnd* pTopFrame, CWTKToolbarButton* pButton, CString& strText) = nullptr;
-        BOOL (*pfnIsUserDefined)(CFrameWnd* pTopFrame, const CWTKToolBar* pBar) = nullptr;
-    };
-    static FrameQueries& GetFrameQueries();
     virtual BOOL SaveOriginalItems(CWTKRegistry& reg);
     virtual BOOL LoadOriginalItems(CWTKRegistry& reg);
     virtual BOOL UpdateFromOriginalItems(CObList& lstStoredOriginals);
@@ -192,7 +186,7 @@ public:
     // ---- Options of the bar ----
     void EnableTextLabels(BOOL bEnable = TRUE);
     BOOL AreTextLabels() const { return m_bTextLabels; }
-    void SetLockedLargeIcons(BOOL bFollow) { m_bLargeIconsAreEnbaled = bFollow; }
+    void SetLockedLargeIcons(BOOL bFollow) { m_bLargeIconsEnabled = bFollow; }
     // The own sizes of a locked bar.
     void SetLockedSizes(SIZE sizeButton, SIZE sizeImage);
     CSize GetButtonSize() const override;
@@ -239,7 +233,7 @@ public:
     static CSize GetMenuImageSize();
     static CSize GetMenuButtonSize() { return s_sizeMenuButton; }
     static void SetLargeIcons(BOOL bLargeIcons = TRUE);
-    static BOOL IsLargeIcons() { return s_bLargeIcons; }
+    static BOOL IsLargeIcons() { return WTKGetCommandBarSettings().bLargeIcons; }
     static CSize GetDefaultButtonSize() { return s_sizeButton; }
     static CSize GetDefaultImageSize() { return s_sizeImage; }
     static COLORREF GetTextColor();
@@ -279,15 +273,9 @@ public:
     static CWTKImageStrip* GetUserImages() { return s_pUserImages; }
     static void SetUserImages(CWTKImageStrip* pUserImages) { s_pUserImages = pUserImages; }
 
-    // Global options saved with the parameters.
+    // The options of WTKGetCommandBarSettings, saved with the usage counter and the look.
     static BOOL LoadParameters(LPCTSTR lpszProfileName = nullptr);
     static BOOL SaveParameters(LPCTSTR lpszProfileName = nullptr);
-    static BOOL s_bShowTooltips;
-    static BOOL s_bShowShortcutKeys;
-    static BOOL s_bRecentlyUsedMenus;
-    static BOOL s_bMenuShadows;
-    static BOOL s_bShowAllMenusAfterDelay;
-    static int s_nMenuAnimation;  // 0 none, 1 unfold, 2 slide, 3 fade
 
     static constexpr UINT kDefaultBarId = 0xE800;
     static constexpr DWORD kFlatStyle = 0x0800;
@@ -391,7 +379,7 @@ protected:
     CWTKImageStrip m_MenuImagesLockedDisabled;
     CWTKButtonDropTarget m_DropTarget;
     BOOL m_bLocked = FALSE;
-    BOOL m_bLargeIconsAreEnbaled = TRUE;
+    BOOL m_bLargeIconsEnabled = TRUE;
     CSize m_sizeButtonLocked = CSize(23, 22);
     CSize m_sizeImageLocked = CSize(16, 15);
     CSize m_sizeCurButtonLocked = CSize(23, 22);
@@ -406,7 +394,7 @@ protected:
     CObList m_Buttons;
     CObList m_OrigButtons;
     BOOL m_bOriginalItemsChanged = FALSE;
-    CMap<UINT, UINT, CWTKToolbarButton*, CWTKToolbarButton*> m_AcellKeys;
+    CMap<UINT, UINT, CWTKToolbarButton*, CWTKToolbarButton*> m_AccelKeys;
     CWTKBarPaintHelper m_Impl;
     CPen m_penSeparator;
     CPoint m_ptLastMouse = CPoint(-1, -1);
@@ -447,7 +435,6 @@ protected:
     static CSize s_sizeCurImage;
     static CSize s_sizeMenuImage;
     static CSize s_sizeMenuButton;
-    static BOOL s_bLargeIcons;
     static COLORREF s_clrText;
     static CWTKToolBar* s_pSelToolbar;  // customise target
     static HHOOK s_hookMouse;

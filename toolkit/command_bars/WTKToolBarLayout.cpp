@@ -46,15 +46,15 @@ private:
 CSize CWTKToolBar::EffectiveButtonSize() const
 {
     if (m_bLocked)
-        return m_bLargeIconsAreEnbaled ? m_sizeCurButtonLocked : m_sizeButtonLocked;
-    return m_bLargeIconsAreEnbaled ? s_sizeCurButton : s_sizeButton;
+        return m_bLargeIconsEnabled ? m_sizeCurButtonLocked : m_sizeButtonLocked;
+    return m_bLargeIconsEnabled ? s_sizeCurButton : s_sizeButton;
 }
 
 CSize CWTKToolBar::EffectiveImageSize() const
 {
     if (m_bLocked)
-        return m_bLargeIconsAreEnbaled ? m_sizeCurImageLocked : m_sizeImageLocked;
-    return m_bLargeIconsAreEnbaled ? s_sizeCurImage : s_sizeImage;
+        return m_bLargeIconsEnabled ? m_sizeCurImageLocked : m_sizeImageLocked;
+    return m_bLargeIconsEnabled ? s_sizeCurImage : s_sizeImage;
 }
 
 CSize CWTKToolBar::GetButtonSize() const
@@ -97,7 +97,7 @@ int CWTKToolBar::GetColumnWidth() const
 
 void CWTKToolBar::SetLargeIcons(BOOL bLargeIcons)
 {
-    s_bLargeIcons = bLargeIcons;
+    WTKGetCommandBarSettings().bLargeIcons = bLargeIcons;
     const int nFactor = bLargeIcons ? 2 : 1;
     s_sizeCurButton = CSize(s_sizeButton.cx * nFactor, s_sizeButton.cy * nFactor);
     s_sizeCurImage = CSize(s_sizeImage.cx * nFactor, s_sizeImage.cy * nFactor);

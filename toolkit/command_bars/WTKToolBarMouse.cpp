@@ -80,7 +80,7 @@ private:
 BOOL IsSkippedForUpdate(const CWTKToolbarButton* pButton)
 {
     const UINT nID = pButton->m_nID;
-    return pButton->IsSeparator() || nID == 0 || (nID >= 0xF000 && nID < 0xF1F0) || nID >= 0xFF00;
+    return pButton->IsSeparator() || nID == 0 || FwIsSystemCommand(nID) || nID >= 0xFF00;
 }
 
 // A user tool's command has no handler: the tools manager runs it.
@@ -443,7 +443,7 @@ BOOL CWTKToolBar::OnCommand(WPARAM wParam, LPARAM lParam)
 
 INT_PTR CWTKToolBar::OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const
 {
-    if (!s_bShowTooltips)
+    if (!WTKGetCommandBarSettings().bShowTooltips)
         return -1;
     const INT_PTR nChild = CControlBar::OnToolHitTest(point, pTI);
     if (nChild != -1)
@@ -469,7 +469,7 @@ INT_PTR CWTKToolBar::OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const
     }
     if (strTip.IsEmpty())
         return -1;
-    if (s_bShowShortcutKeys && nID != 0 && nID != static_cast<UINT>(-1)) {
+    if (WTKGetCommandBarSettings().bShowShortcutKeys && nID != 0 && nID != static_cast<UINT>(-1)) {
         CString strKeys;
         if (!CWTKKeyboardManager::FindDefaultAccelerator(nID, strKeys, GetTopLevelFrame(), TRUE)) {
             auto* pActive = dynamic_cast<CFrameWnd*>(CWnd::GetActiveWindow());

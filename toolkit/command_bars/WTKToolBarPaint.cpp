@@ -35,7 +35,7 @@ CWTKImageStrip* CWTKToolBar::ChooseImages(CWTKToolbarButton* pButton, BOOL bHigh
     if (pButton->m_bUserButton && pButton->GetImage() >= 0 && s_pUserImages != nullptr)
         return s_pUserImages;
 
-    const BOOL bLarge = s_bLargeIcons && m_bLargeIconsAreEnbaled && !m_bMenuMode;
+    const BOOL bLarge = WTKGetCommandBarSettings().bLargeIcons && m_bLargeIconsEnabled && !m_bMenuMode;
     auto pick = [&](CWTKImageStrip& own, CWTKImageStrip& shared, CWTKImageStrip& ownLarge,
                     CWTKImageStrip& sharedLarge) -> CWTKImageStrip* {
         CWTKImageStrip& small = m_bLocked ? own : shared;

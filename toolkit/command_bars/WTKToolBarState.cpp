@@ -12,6 +12,7 @@
 
 #include "core/Archive.h"
 #include "core/Exception.h"
+#include "core/ExceptionReport.h"
 
 #include <new>
 
@@ -21,7 +22,6 @@ const char* const kButtonsValue = "Buttons";
 const char* const kNameValue = "Name";
 const char* const kOriginalItemsValue = "OriginalItems";
 // The highest menu animation type (fade).
-constexpr int kMaxMenuAnimation = 3;
 
 BOOL KeepsOriginalItems()
 {
@@ -159,7 +159,7 @@ void CWTKToolBar::Serialize(CArchive& ar)
 BOOL CWTKToolBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
 {
     const CString strKey = BuildStateKey(lpszProfileName, nIndex, uiID);
-    try {
+    return FwFalseOnException("toolbar state", [&]() -> BOOL {
         CWTKRegistryHolder holder;
         CWTKRegistry& reg = holder.Create(FALSE, FALSE);
         if (!reg.CreateKey(strKey))
@@ -173,22 +173,21 @@ BOOL CWTKToolBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
         if (bResult && KeepsOriginalItems())
             SaveOriginalItems(reg);
         return bResult;
-    } catch (std::bad_alloc&) {
-        return FALSE;
-    } catch (CMemoryException&) {
-        return FALSE;
-    }
+    });
 }
 
 BOOL CWTKToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
 {
     const CString strKey = BuildStateKey(lpszProfileName, nIndex, uiID);
     BOOL bResult = FALSE;
-    try {
+    BOOL bOpened = TRUE;
+    const BOOL bNoException = FwFalseOnException("toolbar state", [&]() {
         CWTKRegistryHolder holder;
         CWTKRegistry& reg = holder.Create(FALSE, TRUE);
-        if (!reg.Open(strKey) || !reg.VerifyValue(kButtonsValue))
-            return FALSE;
+        if (!reg.Open(strKey) || !reg.VerifyValue(kButtonsValue)) {
+            bOpened = FALSE;
+            return;
+        }
         bResult = reg.Read(kButtonsValue, *static_cast<CObject*>(this));
         if (!bResult) {
             // A damaged or foreign archive: the bar goes back to its resource, or stays empty;
@@ -209,11 +208,11 @@ BOOL CWTKToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
         } else if (KeepsOriginalItems()) {
             LoadOriginalItems(reg);
         }
-    } catch (std::bad_alloc&) {
+    });
+    if (!bOpened)
+        return FALSE;
+    if (!bNoException)
         bResult = FALSE;
-    } catch (CMemoryException&) {
-        bResult = FALSE;
-    }
     AdjustLayout();
     return bResult;
 }
@@ -303,12 +302,14 @@ BOOL CWTKToolBar::SaveParameters(LPCTSTR lpszProfileName)
     CWTKRegistry& reg = holder.Create(FALSE, FALSE);
     if (!reg.CreateKey(strKey))
         return FALSE;
-    return reg.Write("Tooltips", static_cast<int>(s_bShowTooltips)) &&
-        reg.Write("ShortcutKeys", static_cast<int>(s_bShowShortcutKeys)) &&
-        reg.Write("LargeIcons", static_cast<int>(s_bLargeIcons)) && reg.Write("MenuAnimation", s_nMenuAnimation) &&
-        reg.Write("RecentlyUsedMenus", static_cast<int>(s_bRecentlyUsedMenus)) &&
-        reg.Write("MenuShadows", static_cast<int>(s_bMenuShadows)) &&
-        reg.Write("ShowAllMenusAfterDelay", static_cast<int>(s_bShowAllMenusAfterDelay)) &&
+    const WTKCommandBarSettings& settings = WTKGetCommandBarSettings();
+    return reg.Write("Tooltips", static_cast<int>(settings.bShowTooltips)) &&
+        reg.Write("ShortcutKeys", static_cast<int>(settings.bShowShortcutKeys)) &&
+        reg.Write("LargeIcons", static_cast<int>(settings.bLargeIcons)) &&
+        reg.Write("MenuAnimation", static_cast<int>(settings.menuAnimation)) &&
+        reg.Write("RecentlyUsedMenus", static_cast<int>(settings.bRecentlyUsedMenus)) &&
+        reg.Write("MenuShadows", static_cast<int>(settings.bMenuShadows)) &&
+        reg.Write("ShowAllMenusAfterDelay", static_cast<int>(settings.bShowAllMenusAfterDelay)) &&
         reg.Write("Look2000", static_cast<int>(CWTKVisualManager::GetInstance()->IsLook2000())) &&
         reg.Write("CommandsUsage", static_cast<CObject&>(WTKGetCommandUsageCounter()));
 }
@@ -322,13 +323,14 @@ BOOL CWTKToolBar::LoadParameters(LPCTSTR lpszProfileName)
     if (!reg.Open(strKey))
         return FALSE;
 
-    int nTooltips = s_bShowTooltips;
-    int nShortcuts = s_bShowShortcutKeys;
-    int nLarge = s_bLargeIcons;
+    WTKCommandBarSettings& settings = WTKGetCommandBarSettings();
+    int nTooltips = settings.bShowTooltips;
+    int nShortcuts = settings.bShowShortcutKeys;
+    int nLarge = settings.bLargeIcons;
     int nAnimation = 0;
-    int nRecent = s_bRecentlyUsedMenus;
-    int nShadows = s_bMenuShadows;
-    int nShowAll = s_bShowAllMenusAfterDelay;
+    int nRecent = settings.bRecentlyUsedMenus;
+    int nShadows = settings.bMenuShadows;
+    int nShowAll = settings.bShowAllMenusAfterDelay;
     int nLook2000 = 0;
     BOOL bAnimationRead = FALSE;
     BOOL bResult = reg.Read("Tooltips", nTooltips) && reg.Read("ShortcutKeys", nShortcuts) &&
@@ -342,13 +344,15 @@ BOOL CWTKToolBar::LoadParameters(LPCTSTR lpszProfileName)
     if (bResult)
         bResult = reg.Read("CommandsUsage", static_cast<CObject&>(WTKGetCommandUsageCounter()));
 
-    s_bShowTooltips = ClampBool(nTooltips);
-    s_bShowShortcutKeys = ClampBool(nShortcuts);
-    s_bRecentlyUsedMenus = ClampBool(nRecent);
-    s_bMenuShadows = ClampBool(nShadows);
-    s_bShowAllMenusAfterDelay = ClampBool(nShowAll);
+    settings.bShowTooltips = ClampBool(nTooltips);
+    settings.bShowShortcutKeys = ClampBool(nShortcuts);
+    settings.bRecentlyUsedMenus = ClampBool(nRecent);
+    settings.bMenuShadows = ClampBool(nShadows);
+    settings.bShowAllMenusAfterDelay = ClampBool(nShowAll);
     // An unknown animation type means none.
-    s_nMenuAnimation = (bAnimationRead && nAnimation >= 0 && nAnimation <= kMaxMenuAnimation) ? nAnimation : 0;
+    const BOOL bKnownAnimation = nAnimation >= 0 && nAnimation <= static_cast<int>(kLastMenuAnimation);
+    settings.menuAnimation =
+        bAnimationRead && bKnownAnimation ? static_cast<WTKMenuAnimation>(nAnimation) : WTKMenuAnimation::None;
     SetLargeIcons(ClampBool(nLarge));
     CWTKVisualManager::SetLook2000(bLookRead ? ClampBool(nLook2000) : FALSE);
     return bResult;

@@ -13,12 +13,14 @@
 
 #include "core/Archive.h"
 #include "core/Exception.h"
+#include "core/ExceptionReport.h"
 #include "core/SharedFile.h"
 #include "docview/FrameWnd.h"
 #include "gdi/DC.h"
 #include "gdi/GdiObject.h"
 #include "ole/OleDataObject.h"
 #include "ole/OleDataSource.h"
+#include "win/CmdUI.h"
 #include "win/Wnd.h"
 
 #include <algorithm>
@@ -428,8 +430,8 @@ void CWTKToolbarButton::OnGlobalFontsChanged() {}
 BOOL CWTKToolbarButton::IsCustomizable() const
 {
     const UINT id = m_nID;
-    if ((id >= 0xE110 && id <= 0xE11F) || (id >= 0xF000 && id <= 0xF1EF) || id >= 0xFF00 ||
-        (id >= 0xE210 && id <= 0xE21F) || WTKIsUserToolsEntryCmd(id))
+    if ((id >= 0xE110 && id <= 0xE11F) || FwIsSystemCommand(id) || id >= 0xFF00 || (id >= 0xE210 && id <= 0xE21F) ||
+        WTKIsUserToolsEntryCmd(id))
         return FALSE;
     return TRUE;
 }
@@ -604,7 +606,7 @@ BOOL CWTKToolbarButton::PrepareDrag(COleDataSource& srcItem)
 {
     if (!CanBeStored())
         return TRUE;
-    try {
+    return FwFalseOnException("button drag", [&]() {
         CSharedFile file(GMEM_MOVEABLE | GMEM_SHARE, kDragFileGrowBytes);
         {
             CArchive ar(&file, CArchive::store, kArchiveBufferSize);
@@ -614,12 +616,7 @@ BOOL CWTKToolbarButton::PrepareDrag(COleDataSource& srcItem)
         }
         // The data source owns the block from the call on, and frees it when it fails.
         srcItem.CacheGlobalData(GetClipboardFormat(), file.Detach());
-    } catch (CException&) {
-        return FALSE;
-    } catch (std::bad_alloc&) {
-        return FALSE;
-    }
-    return TRUE;
+    });
 }
 
 CWTKToolbarButton* CWTKToolbarButton::CreateFromOleData(COleDataObject* pDataObject)
@@ -635,7 +632,7 @@ CWTKToolbarButton* CWTKToolbarButton::CreateFromOleData(COleDataObject* pDataObj
         return nullptr;
 
     std::unique_ptr<CWTKToolbarButton> pButton;
-    try {
+    const BOOL bRead = FwFalseOnException("button drop", [&]() -> BOOL {
         CSharedFile file;
         file.SetHandle(block.h, FALSE);
         CArchive ar(&file, CArchive::load, kArchiveBufferSize);
@@ -643,22 +640,21 @@ CWTKToolbarButton* CWTKToolbarButton::CreateFromOleData(COleDataObject* pDataObj
         // Only a button class (or one derived from it) is accepted; others throw badClass.
         CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(CWTKToolbarButton), &nSchema);
         if (!pClass || !pClass->IsDerivedFrom(RUNTIME_CLASS(CWTKToolbarButton)))
-            return nullptr;
+            return FALSE;
         CObject* pObject = pClass->CreateObject();
         if (!pObject)
-            return nullptr;
+            return FALSE;
         if (!pObject->IsKindOf(RUNTIME_CLASS(CWTKToolbarButton))) {
             delete pObject;
-            return nullptr;
+            return FALSE;
         }
         pButton.reset(static_cast<CWTKToolbarButton*>(pObject));
         ar.SetObjectSchema(nSchema);
         pButton->Serialize(ar);
         ar.Close();
-    } catch (CException&) {
+        return TRUE;
+    });
+    if (!bRead)
         return nullptr;  // the half-made button goes with the unique_ptr
-    } catch (std::bad_alloc&) {
-        return nullptr;
-    }
     return pButton.release();
 }

@@ -3,6 +3,7 @@
 #include "command_bars/WTKToolbarEditBoxButton.h"
 
 #include "docview/FrameWnd.h"
+#include "win/TickClock.h"
 
 CWTKToolbarEditCtrl::CWTKToolbarEditCtrl(CWTKToolbarEditBoxButton& button) : m_button(button) {}
 
@@ -15,13 +16,13 @@ void CWTKToolbarEditCtrl::StartTracking()
 {
     if (m_bTracked || m_hWnd == nullptr)
         return;
-    m_bTracked = ::SetTimer(m_hWnd, kLeaveTimerId, kLeaveTimerPeriod, &LeaveTimerProc) != 0;
+    m_bTracked = FwSetTimer(m_hWnd, kLeaveTimerId, kLeaveTimerPeriod, &LeaveTimerProc) != 0;
 }
 
 void CWTKToolbarEditCtrl::StopTracking()
 {
     if (m_bTracked && ::IsWindow(m_hWnd))
-        ::KillTimer(m_hWnd, kLeaveTimerId);
+        FwKillTimer(m_hWnd, kLeaveTimerId);
     m_bTracked = FALSE;
 }
 
@@ -36,7 +37,7 @@ void CALLBACK CWTKToolbarEditCtrl::LeaveTimerProc(HWND hWnd, UINT, UINT_PTR nIdE
     ::MapWindowPoints(hWnd, nullptr, reinterpret_cast<POINT*>(&rectClient), 2);
     if (::PtInRect(&rectClient, pt) && ::WindowFromPoint(pt) == hWnd)
         return;
-    ::KillTimer(hWnd, nIdEvent);
+    FwKillTimer(hWnd, nIdEvent);
     ::PostMessageA(hWnd, WM_MOUSELEAVE, 0, 0);
 }
 

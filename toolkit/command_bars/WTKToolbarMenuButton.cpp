@@ -17,6 +17,7 @@
 #include "core/Archive.h"
 #include "docview/FrameWnd.h"
 #include "gdi/DC.h"
+#include "win/CmdUI.h"
 #include "win/Wnd.h"
 
 #include <algorithm>
@@ -262,9 +263,7 @@ int CWTKToolbarMenuButton::ArrowExtent(BOOL bHorz) const
 
 void CWTKToolbarMenuButton::UpdateAcceleratorText()
 {
-    constexpr UINT kFirstSystemId = 0xF000;
-    constexpr UINT kLastSystemId = 0xF1EF;
-    if (WTKGetKeyboardManager() == nullptr || (m_nID >= kFirstSystemId && m_nID <= kLastSystemId))
+    if (WTKGetKeyboardManager() == nullptr || FwIsSystemCommand(m_nID))
         return;
     const int iTab = m_strText.Find('\t');
     if (iTab >= 0)

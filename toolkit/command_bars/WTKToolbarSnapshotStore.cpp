@@ -3,29 +3,17 @@
 #include "command_bars/WTKToolBar.h"
 #include "core/Archive.h"
 #include "core/Exception.h"
+#include "core/ExceptionReport.h"
 #include "core/File.h"
 #include "core/MemFile.h"
-#include "foundation/WTKCleanUp.h"
 
 #include <memory>
 #include <new>
 
-namespace {
-
-void CleanUpSnapshots()
-{
-    WTKGetToolbarSnapshotStore().RemoveAll();
-}
-
-}  // namespace
-
 CWTKToolbarSnapshotStore& WTKGetToolbarSnapshotStore()
 {
-    static CWTKToolbarSnapshotStore store;
     // The toolkit's clean-up closes the files (the store itself goes at exit).
-    static const bool bCleanUpRegistered =
-        (WTKRegisterCleanUp(WTKCleanUpStage::ToolbarSnapshots, CleanUpSnapshots), true);
-    (void)bCleanUpRegistered;
+    static CWTKToolbarSnapshotStore store;
     return store;
 }
 
@@ -55,29 +43,21 @@ HANDLE CWTKToolbarSnapshotStore::CreateSnapshotFile()
 
 BOOL CWTKToolbarSnapshotStore::WriteToolBar(CFile& file, CWTKToolBar* pToolBar)
 {
-    try {
+    return FwFalseOnException("toolbar snapshot", [&]() {
         file.SeekToBegin();
         CArchive ar(&file, CArchive::store, kArchiveBufferSize);
         pToolBar->Serialize(ar);
         ar.Close();
-        return TRUE;
-    } catch (CException&) {
-    } catch (std::bad_alloc&) {
-    }
-    return FALSE;
+    });
 }
 
 BOOL CWTKToolbarSnapshotStore::ReadToolBar(CFile& file, CWTKToolBar* pToolBar)
 {
-    try {
+    return FwFalseOnException("toolbar snapshot", [&]() {
         file.SeekToBegin();
         CArchive ar(&file, CArchive::load, kArchiveBufferSize);
         pToolBar->Serialize(ar);
-        return TRUE;
-    } catch (CException&) {
-    } catch (std::bad_alloc&) {
-    }
-    return FALSE;
+    });
 }
 
 BOOL CWTKToolbarSnapshotStore::Save(HMENU hMenu, CWTKToolBar* pToolBar)
@@ -113,16 +93,12 @@ BOOL CWTKToolbarSnapshotStore::Restore(HMENU hMenu, CWTKToolBar* pToolBar)
     CFile file(hFile);
     {
         std::unique_ptr<CObject> scratch;
-        try {
+        const BOOL bMade = FwFalseOnException("toolbar snapshot", [&]() {
             scratch.reset(pToolBar->GetRuntimeClass()->CreateObject());
             if (!scratch || !scratch->IsKindOf(RUNTIME_CLASS(CWTKToolBar)))
                 scratch.reset(RUNTIME_CLASS(CWTKToolBar)->CreateObject());
-        } catch (CException&) {
-            return FALSE;
-        } catch (std::bad_alloc&) {
-            return FALSE;
-        }
-        if (!scratch || !ReadToolBar(file, static_cast<CWTKToolBar*>(scratch.get())))
+        });
+        if (!bMade || !scratch || !ReadToolBar(file, static_cast<CWTKToolBar*>(scratch.get())))
             return FALSE;
     }
     // Should the toolbar still fail to read it (memory, or a bar whose window changes what it

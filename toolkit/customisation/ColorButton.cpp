@@ -96,7 +96,7 @@ void CColorButton::RemoveAllColorNames()
 
 CString CColorButton::GetTooltipText() const
 {
-    if (!CWTKToolBar::s_bShowTooltips || (m_nStyle & TBBS_DISABLED))
+    if (!WTKGetCommandBarSettings().bShowTooltips || (m_nStyle & TBBS_DISABLED))
         return CString();
     if (m_bIsAutomatic || m_bIsOther || m_bIsLabel || m_Color == static_cast<COLORREF>(-1))
         return CWTKToolbarButton::RemoveMnemonicMarks(m_strText);

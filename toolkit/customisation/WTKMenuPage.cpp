@@ -92,7 +92,7 @@ BOOL CWTKMenuPage::OnInitDialog()
     FillMenus();
     FillContextMenus();
     FillAnimations();
-    CheckDlgButton(IDC_WTK_MENU_SHADOWS, CWTKToolBar::s_bMenuShadows ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(IDC_WTK_MENU_SHADOWS, WTKGetCommandBarSettings().bMenuShadows ? BST_CHECKED : BST_UNCHECKED);
     ApplySheetFlags();
     return TRUE;
 }
@@ -175,7 +175,8 @@ void CWTKMenuPage::FillAnimations()
 {
     for (const char* lpszName : kAnimationNames)
         m_wndAnimation.AddString(lpszName);
-    const int nAnimation = CWTKToolBar::s_nMenuAnimation;
+    // The list holds the animations in the order of their values.
+    const int nAnimation = static_cast<int>(WTKGetCommandBarSettings().menuAnimation);
     m_wndAnimation.SetCurSel(nAnimation >= 0 && nAnimation < m_wndAnimation.GetCount() ? nAnimation : 0);
 }
 
@@ -390,9 +391,9 @@ void CWTKMenuPage::OnResetContextMenu()
 void CWTKMenuPage::OnDestroy()
 {
     const int nAnimation = m_wndAnimation.GetCurSel();
-    if (nAnimation >= 0)
-        CWTKToolBar::s_nMenuAnimation = nAnimation;
-    CWTKToolBar::s_bMenuShadows = IsDlgButtonChecked(IDC_WTK_MENU_SHADOWS) == BST_CHECKED;
+    if (nAnimation >= 0 && nAnimation <= static_cast<int>(kLastMenuAnimation))
+        WTKGetCommandBarSettings().menuAnimation = static_cast<WTKMenuAnimation>(nAnimation);
+    WTKGetCommandBarSettings().bMenuShadows = IsDlgButtonChecked(IDC_WTK_MENU_SHADOWS) == BST_CHECKED;
     CloseContextPopup();
     // The bar shows again what it showed before the user browsed the menus here.
     if (m_pMenuBar != nullptr && ::IsWindow(m_pMenuBar->GetSafeHwnd()) && m_hmenuOriginal != nullptr &&

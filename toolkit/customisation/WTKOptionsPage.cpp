@@ -45,10 +45,10 @@ void CWTKOptionsPage::HideControl(int nID)
 BOOL CWTKOptionsPage::OnInitDialog()
 {
     CWTKPropertyPage::OnInitDialog();
-    SetCheck(IDC_WTK_OPTIONS_TOOLTIPS, CWTKToolBar::s_bShowTooltips);
-    SetCheck(IDC_WTK_OPTIONS_SHORTCUT_KEYS, CWTKToolBar::s_bShowShortcutKeys);
-    SetCheck(IDC_WTK_OPTIONS_RECENTLY_USED, CWTKToolBar::s_bRecentlyUsedMenus);
-    SetCheck(IDC_WTK_OPTIONS_SHOW_ALL_DELAY, CWTKToolBar::s_bShowAllMenusAfterDelay);
+    SetCheck(IDC_WTK_OPTIONS_TOOLTIPS, WTKGetCommandBarSettings().bShowTooltips);
+    SetCheck(IDC_WTK_OPTIONS_SHORTCUT_KEYS, WTKGetCommandBarSettings().bShowShortcutKeys);
+    SetCheck(IDC_WTK_OPTIONS_RECENTLY_USED, WTKGetCommandBarSettings().bRecentlyUsedMenus);
+    SetCheck(IDC_WTK_OPTIONS_SHOW_ALL_DELAY, WTKGetCommandBarSettings().bShowAllMenusAfterDelay);
     SetCheck(IDC_WTK_OPTIONS_LARGE_ICONS, CWTKToolBar::IsLargeIcons());
     SetCheck(IDC_WTK_OPTIONS_LOOK2000, CWTKVisualManager::GetInstance()->IsLook2000());
 
@@ -74,13 +74,13 @@ void CWTKOptionsPage::EnableDependentBoxes()
 
 void CWTKOptionsPage::OnTooltips()
 {
-    CWTKToolBar::s_bShowTooltips = IsChecked(IDC_WTK_OPTIONS_TOOLTIPS);
+    WTKGetCommandBarSettings().bShowTooltips = IsChecked(IDC_WTK_OPTIONS_TOOLTIPS);
     EnableDependentBoxes();
 }
 
 void CWTKOptionsPage::OnShortcutKeys()
 {
-    CWTKToolBar::s_bShowShortcutKeys = IsChecked(IDC_WTK_OPTIONS_SHORTCUT_KEYS);
+    WTKGetCommandBarSettings().bShowShortcutKeys = IsChecked(IDC_WTK_OPTIONS_SHORTCUT_KEYS);
 }
 
 void CWTKOptionsPage::OnLargeIcons()
@@ -100,13 +100,13 @@ void CWTKOptionsPage::OnLook2000()
 
 void CWTKOptionsPage::OnRecentlyUsed()
 {
-    CWTKToolBar::s_bRecentlyUsedMenus = IsChecked(IDC_WTK_OPTIONS_RECENTLY_USED);
+    WTKGetCommandBarSettings().bRecentlyUsedMenus = IsChecked(IDC_WTK_OPTIONS_RECENTLY_USED);
     EnableDependentBoxes();
 }
 
 void CWTKOptionsPage::OnShowAllDelay()
 {
-    CWTKToolBar::s_bShowAllMenusAfterDelay = IsChecked(IDC_WTK_OPTIONS_SHOW_ALL_DELAY);
+    WTKGetCommandBarSettings().bShowAllMenusAfterDelay = IsChecked(IDC_WTK_OPTIONS_SHOW_ALL_DELAY);
 }
 
 void CWTKOptionsPage::OnResetUsage()

@@ -13,6 +13,12 @@ StepTable& Steps()
     return steps;
 }
 
+void RunStep(WTKCleanUpStage stage)
+{
+    if (WTKCleanUpStep step = Steps()[static_cast<std::size_t>(stage)])
+        step();
+}
+
 }  // namespace
 
 void WTKRegisterCleanUp(WTKCleanUpStage stage, WTKCleanUpStep step)
@@ -24,8 +30,12 @@ void WTKRegisterCleanUp(WTKCleanUpStage stage, WTKCleanUpStep step)
 
 void WTKCleanUp()
 {
-    for (WTKCleanUpStep step : Steps()) {
-        if (step)
-            step();
-    }
+    CWTKCommandBarsCleanUpSteps& commandBars = CWTKCommandBarsCleanUpSteps::Get();
+    RunStep(WTKCleanUpStage::GlobalData);
+    commandBars.CleanUpToolbarSnapshots();
+    commandBars.CleanUpToolbarImages();
+    RunStep(WTKCleanUpStage::MenuGlyphs);
+    commandBars.CleanUpCommandManager();
+    RunStep(WTKCleanUpStage::KeyboardManager);
+    RunStep(WTKCleanUpStage::VisualManager);
 }

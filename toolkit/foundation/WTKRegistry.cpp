@@ -2,6 +2,7 @@
 
 #include "core/Archive.h"
 #include "core/Exception.h"
+#include "core/ExceptionReport.h"
 #include "core/MemFile.h"
 #include "win/WinApp.h"
 
@@ -232,7 +233,8 @@ BOOL CWTKRegistry::WriteArchive(LPCTSTR lpszKey, Fn storeFn)
 {
     if (m_bReadOnly)
         return FALSE;
-    try {
+    m_lLastError = ERROR_SUCCESS;
+    auto write = [&]() -> BOOL {
         CMemFile file(kMemFileGrowBytes);
         {
             CArchive ar(&file, CArchive::store, kArchiveBufferSize);
@@ -246,11 +248,13 @@ BOOL CWTKRegistry::WriteArchive(LPCTSTR lpszKey, Fn storeFn)
         }
         std::unique_ptr<BYTE, decltype(&free)> bytes(file.Detach(), &free);
         return WriteValue(lpszKey, REG_BINARY, bytes.get(), (DWORD)nLength);
-    } catch (CException&) {
-    } catch (std::bad_alloc&) {
-    }
-    m_lLastError = ERROR_NOT_ENOUGH_MEMORY;
-    return FALSE;
+    };
+    BOOL bOutOfMemory = FALSE;
+    const BOOL bWritten = FwFalseOnException("registry value", write, &bOutOfMemory);
+    // An object that cannot be stored is not a lack of memory.
+    if (!bWritten && m_lLastError == ERROR_SUCCESS)
+        m_lLastError = bOutOfMemory ? ERROR_NOT_ENOUGH_MEMORY : ERROR_INVALID_DATA;
+    return bWritten;
 }
 
 template <class Fn>
@@ -259,15 +263,14 @@ BOOL CWTKRegistry::ReadArchive(LPCTSTR lpszKey, Fn loadFn)
     CByteArray data;
     if (!ReadBinary(lpszKey, data))
         return FALSE;
-    try {
+    const BOOL bRead = FwFalseOnException("registry value", [&]() -> BOOL {
         CMemFile file(data.GetData(), (UINT)data.GetSize());
         CArchive ar(&file, CArchive::load, kArchiveBufferSize);
         return loadFn(ar);
-    } catch (CException&) {
-    } catch (std::bad_alloc&) {
-    }
-    m_lLastError = ERROR_INVALID_DATA;
-    return FALSE;
+    });
+    if (!bRead)
+        m_lLastError = ERROR_INVALID_DATA;
+    return bRead;
 }
 
 BOOL CWTKRegistry::Write(LPCTSTR lpszKey, CObject* pObj)

@@ -12,6 +12,7 @@
 #include "foundation/WTKSizingBarBase.h"
 #include "foundation/WTKToolBarBase.h"
 #include "foundation/WTKUserToolsManagerBase.h"
+#include "foundation/WTKPopupOwnerSource.h"
 #include "foundation/WTKWorkspaceSteps.h"
 #include "win/WinApp.h"
 
@@ -122,7 +123,6 @@ BOOL CWTKWorkspace::LoadState(LPCTSTR lpszSectionName, CWTKFrameHelperBase* pFra
     if (lpszSectionName)
         SetRegistryBase(lpszSectionName);
     CString strKey = GetRegSectionPath();
-    const WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
 
     LoadCustomState();
 
@@ -135,14 +135,13 @@ BOOL CWTKWorkspace::LoadState(LPCTSTR lpszSectionName, CWTKFrameHelperBase* pFra
         }
     }
 
-    if (steps.pfnLoadToolBarParameters)
-        steps.pfnLoadToolBarParameters(strKey);
+    CWTKToolBarSteps::Get().LoadParameters(strKey);
     if (CWTKCommandManagerBase* pCommandManager = WTKGetCommandManager())
         pCommandManager->LoadState(strKey);
 
     // The images taken from the resources stay the commands' images.
-    if (m_bResourceSmartUpdate && steps.pfnSetRecordImages)
-        steps.pfnSetRecordImages(FALSE);
+    if (m_bResourceSmartUpdate)
+        CWTKToolBarSteps::Get().SetRecordImages(FALSE);
 
     BOOL bOriginalItemsChanged = FALSE;
     if (pFrameHelper)
@@ -158,8 +157,8 @@ BOOL CWTKWorkspace::LoadState(LPCTSTR lpszSectionName, CWTKFrameHelperBase* pFra
     if (CWTKUserToolsManagerBase* pUserToolsManager = WTKGetUserToolsManager())
         pUserToolsManager->LoadState(strKey);
 
-    if (m_bResourceSmartUpdate && steps.pfnSetRecordImages)
-        steps.pfnSetRecordImages(TRUE);
+    if (m_bResourceSmartUpdate)
+        CWTKToolBarSteps::Get().SetRecordImages(TRUE);
 
     if (m_bForceImageReset || (m_bResourceSmartUpdate && bOriginalItemsChanged)) {
         CWTKToolBarList& toolbars = WTKAllToolbars();
@@ -180,10 +179,8 @@ BOOL CWTKWorkspace::LoadState(LPCTSTR lpszSectionName, CWTKFrameHelperBase* pFra
 
 void CWTKWorkspace::LoadBars(const CString& strKey, CWTKFrameHelperBase* pFrameHelper, BOOL& bOriginalItemsChanged)
 {
-    const WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
     CFrameWnd* pFrame = pFrameHelper->GetFrame();
-    if (steps.pfnLoadRebarState)
-        steps.pfnLoadRebarState(strKey, pFrame);
+    CWTKFrameSteps::Get().LoadRebarState(strKey, pFrame);
 
     CWTKToolBarList& toolbars = WTKAllToolbars();
     for (POSITION pos = toolbars.GetHeadPosition(); pos;) {
@@ -222,7 +219,6 @@ BOOL CWTKWorkspace::SaveState(LPCTSTR lpszSectionName, CWTKFrameHelperBase* pFra
     if (lpszSectionName)
         SetRegistryBase(lpszSectionName);
     CString strKey = GetRegSectionPath();
-    const WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
 
     SaveCustomState();
 
@@ -236,16 +232,14 @@ BOOL CWTKWorkspace::SaveState(LPCTSTR lpszSectionName, CWTKFrameHelperBase* pFra
         }
     }
 
-    if (steps.pfnSaveToolBarParameters)
-        steps.pfnSaveToolBarParameters(strKey);
+    CWTKToolBarSteps::Get().SaveParameters(strKey);
     if (CWTKCommandManagerBase* pCommandManager = WTKGetCommandManager())
         pCommandManager->SaveState(strKey);
 
     if (pFrameHelper)
         SaveBars(strKey, pFrameHelper);
 
-    if (steps.pfnSaveUserImages)
-        steps.pfnSaveUserImages();
+    CWTKToolBarSteps::Get().SaveUserImages();
 
     CFrameWnd* pFrame = pFrameHelper ? pFrameHelper->GetFrame() : nullptr;
     if (CWTKMouseManagerBase* pMouseManager = WTKGetMouseManager())
@@ -289,9 +283,7 @@ void CWTKWorkspace::SaveBars(const CString& strKey, CWTKFrameHelperBase* pFrameH
     pFrameHelper->SaveUserToolbars(m_bLoadSaveFrameBarsOnly);
     pFrameHelper->SaveTearOffBars(m_bLoadSaveFrameBarsOnly);
 
-    const WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
-    if (steps.pfnSaveRebarState)
-        steps.pfnSaveRebarState(strKey, pFrameHelper->GetFrame());
+    CWTKFrameSteps::Get().SaveRebarState(strKey, pFrameHelper->GetFrame());
 }
 
 BOOL CWTKWorkspace::SaveFrameState(CWTKFrameHelperBase* pFrameHelper)
@@ -323,8 +315,7 @@ BOOL CWTKWorkspace::OnViewDoubleClick(CWnd* pWnd, int iViewId)
     }
     CWnd* pTarget = nullptr;
     if (pWnd) {
-        const WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
-        pTarget = steps.pfnGetPopupOwnerFrame ? steps.pfnGetPopupOwnerFrame() : nullptr;
+        pTarget = CWTKPopupOwnerSource::Get().GetPopupOwnerFrame();
         if (!pTarget)
             pTarget = pWnd->GetTopLevelFrame();
     } else {

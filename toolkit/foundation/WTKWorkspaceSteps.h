@@ -1,29 +1,28 @@
-// The steps of the workspace's load and save that static services above the foundation
-// provide: the toolbars' global parameters, the record-images option of toolbar buttons, the
-// rebar bands of a frame and the user-images strip; and the frame that popups and commands
-// are routed to. Each part fills its own fields once at start-up; an empty field is skipped.
+// The steps of the workspace's load and save that the parts above the foundation carry out:
+// the toolbars' global parameters, the record-images option of toolbar buttons and the
+// user-images strip (the command bars), and the rebar bands of a frame (the frames). Each part
+// registers its implementation once; without one a step does nothing.
 #pragma once
+#include "core/LayerHook.h"
+
 #include <windows.h>
 
 class CFrameWnd;
 
-struct WTKWorkspaceSteps {
+class CWTKToolBarSteps : public CFwLayerHook<CWTKToolBarSteps> {
+public:
     // "%sWTKToolbarParameters" under the workspace key.
-    BOOL (*pfnLoadToolBarParameters)(LPCTSTR lpszProfileName) = nullptr;
-    BOOL (*pfnSaveToolBarParameters)(LPCTSTR lpszProfileName) = nullptr;
+    virtual BOOL LoadParameters(LPCTSTR /*lpszProfileName*/) { return FALSE; }
+    virtual BOOL SaveParameters(LPCTSTR /*lpszProfileName*/) { return FALSE; }
     // Whether buttons record the images they are given with the command manager.
-    void (*pfnSetRecordImages)(BOOL bRecord) = nullptr;
-    // The bands of every rebar of the frame ("WTKRebar-%ld" under the workspace key).
-    BOOL (*pfnLoadRebarState)(LPCTSTR lpszProfileName, CFrameWnd* pFrame) = nullptr;
-    BOOL (*pfnSaveRebarState)(LPCTSTR lpszProfileName, CFrameWnd* pFrame) = nullptr;
+    virtual void SetRecordImages(BOOL /*bRecord*/) {}
     // Saves the user-images strip to its own file when the strip exists.
-    BOOL (*pfnSaveUserImages)() = nullptr;
-    // The popup owner frame when one is set, else null.
-    CFrameWnd* (*pfnGetPopupOwnerFrame)() = nullptr;
+    virtual BOOL SaveUserImages() { return FALSE; }
 };
 
-inline WTKWorkspaceSteps& WTKGetWorkspaceSteps()
-{
-    static WTKWorkspaceSteps steps;
-    return steps;
-}
+class CWTKFrameSteps : public CFwLayerHook<CWTKFrameSteps> {
+public:
+    // The bands of every rebar of the frame ("WTKRebar-%ld" under the workspace key).
+    virtual BOOL LoadRebarState(LPCTSTR /*lpszProfileName*/, CFrameWnd* /*pFrame*/) { return FALSE; }
+    virtual BOOL SaveRebarState(LPCTSTR /*lpszProfileName*/, CFrameWnd* /*pFrame*/) { return FALSE; }
+};

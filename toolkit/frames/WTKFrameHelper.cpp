@@ -3,6 +3,7 @@
 #include "frames/WTKFrameHelper.h"
 
 #include "frames/WTKDockingConstants.h"
+#include "frames/WTKFrameWnd.h"
 #include "frames/WTKMiniDockFrameWnd.h"
 #include "frames/WTKRebarState.h"
 #include "frames/WTKToolDockBar.h"
@@ -11,6 +12,7 @@
 #include "command_bars/WTKMenuBar.h"
 #include "command_bars/WTKMenuBarHost.h"
 #include "command_bars/WTKToolBar.h"
+#include "command_bars/WTKToolBarFrameQueries.h"
 
 #include "foundation/WTKKeyboardManager.h"
 #include "foundation/WTKRegistryHolder.h"
@@ -20,6 +22,7 @@
 
 #include "bars/DockState.h"
 #include "core/Exception.h"
+#include "core/ExceptionReport.h"
 #include "win/WinApp.h"
 
 #include <algorithm>
@@ -107,28 +110,42 @@ std::vector<CWTKFrameHelper*>& LiveHelpers()
     return helpers;
 }
 
+// What toolbars ask of their top-level frame: tooltips of a toolkit frame, and whether a
+// toolkit frame made the bar as a user-defined toolbar.
+class CToolkitFrameQueries : public CWTKToolBarFrameQueries {
+public:
+    BOOL GetButtonTip(CFrameWnd* pTopFrame, CWTKToolbarButton* pButton, CString& strText) override
+    {
+        auto* pFrame = dynamic_cast<CWTKFrameWnd*>(pTopFrame);
+        return pFrame != nullptr ? pFrame->GetToolbarButtonToolTipText(pButton, strText) : FALSE;
+    }
+    BOOL IsUserDefined(CFrameWnd* pTopFrame, const CWTKToolBar* pBar) override
+    {
+        CWTKFrameHelper* pHelper = CWTKFrameHelper::FromFrame(pTopFrame);
+        return pHelper != nullptr ? pHelper->IsUserDefinedToolbar(pBar) : FALSE;
+    }
+};
+CFwHookRegistration<CWTKToolBarFrameQueries, CToolkitFrameQueries> g_toolkitFrameQueries;
+
+// The workspace reaches the rebars of a toolkit frame through its steps.
+class CToolkitFrameSteps : public CWTKFrameSteps {
+public:
+    BOOL LoadRebarState(LPCTSTR lpszProfileName, CFrameWnd* pFrame) override
+    {
+        return CWTKRebarState::LoadState(lpszProfileName, pFrame);
+    }
+    BOOL SaveRebarState(LPCTSTR lpszProfileName, CFrameWnd* pFrame) override
+    {
+        return CWTKRebarState::SaveState(lpszProfileName, pFrame);
+    }
+};
+CFwHookRegistration<CWTKFrameSteps, CToolkitFrameSteps> g_toolkitFrameSteps;
+
 }  // namespace
 
 CWTKFrameHelper::CWTKFrameHelper(CFrameWnd* pFrame) : m_pFrame(pFrame)
 {
     LiveHelpers().push_back(this);
-    // Toolbars ask their top-level frame whether they are user-defined.
-    CWTKToolBar::FrameQueries& queries = CWTKToolBar::GetFrameQueries();
-    if (queries.pfnIsUserDefined == nullptr)
-        queries.pfnIsUserDefined = [](CFrameWnd* pTopFrame, const CWTKToolBar* pBar) {
-            CWTKFrameHelper* pHelper = FromFrame(pTopFrame);
-            return pHelper != nullptr ? pHelper->IsUserDefinedToolbar(pBar) : FALSE;
-        };
-    // The workspace reaches the rebars of a toolkit frame through its steps.
-    WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
-    if (steps.pfnLoadRebarState == nullptr)
-        steps.pfnLoadRebarState = [](LPCTSTR lpszProfileName, CFrameWnd* pFrameWnd) {
-            return CWTKRebarState::LoadState(lpszProfileName, pFrameWnd);
-        };
-    if (steps.pfnSaveRebarState == nullptr)
-        steps.pfnSaveRebarState = [](LPCTSTR lpszProfileName, CFrameWnd* pFrameWnd) {
-            return CWTKRebarState::SaveState(lpszProfileName, pFrameWnd);
-        };
 }
 
 CWTKFrameHelper::~CWTKFrameHelper()
@@ -359,7 +376,7 @@ CString CWTKFrameHelper::GetTearOffKey(int nIndex) const
 
 void CWTKFrameHelper::SaveTearOffBars(BOOL bFrameOnly)
 {
-    try {
+    FwFalseOnException("tear-off toolbars", [&]() {
         for (int i = 0; i < kMaxTearOffBars; ++i) {
             CWTKRegistryHolder holder;
             if (!holder.Create(FALSE, FALSE).DeleteKey(GetTearOffKey(i)))
@@ -384,9 +401,7 @@ void CWTKFrameHelper::SaveTearOffBars(BOOL bFrameOnly)
             reg.Write(kStateValue, static_cast<CObject*>(pToolBar));
             ++nIndex;
         }
-    } catch (std::bad_alloc&) {
-    } catch (CException&) {
-    }
+    });
 }
 
 void CWTKFrameHelper::LoadTearOffBars()
@@ -396,17 +411,14 @@ void CWTKFrameHelper::LoadTearOffBars()
         int nID = 0;
         CString strName;
         CObject* pObject = nullptr;
-        try {
+        const BOOL bRead = FwFalseOnException("tear-off toolbars", [&]() -> BOOL {
             CWTKRegistryHolder holder;
             CWTKRegistry& reg = holder.Create(FALSE, TRUE);
-            if (!reg.Open(GetTearOffKey(nIndex)) || !reg.Read(kIdValue, nID) || !reg.Read(kNameValue, strName) ||
-                !reg.Read(kStateValue, pObject, RUNTIME_CLASS(CObject)))
-                return;
-        } catch (std::bad_alloc&) {
+            return reg.Open(GetTearOffKey(nIndex)) && reg.Read(kIdValue, nID) && reg.Read(kNameValue, strName) &&
+                reg.Read(kStateValue, pObject, RUNTIME_CLASS(CObject));
+        });
+        if (!bRead)
             return;
-        } catch (CException&) {
-            return;
-        }
         // Only a toolbar may come back, under an id no bar of the frame has.
         auto* pToolBar = dynamic_cast<CWTKToolBar*>(pObject);
         if (pToolBar == nullptr || nID <= 0 || nID > 0xFFFF || m_pFrame->GetControlBar(static_cast<UINT>(nID))) {

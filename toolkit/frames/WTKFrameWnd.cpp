@@ -25,16 +25,7 @@ BEGIN_MESSAGE_MAP(CWTKFrameWnd, CFrameWnd)
     ON_REGISTERED_MESSAGE(WTK_TOOLBAR_DELETE, OnToolbarDelete)
 END_MESSAGE_MAP()
 
-CWTKFrameWnd::CWTKFrameWnd() : m_Impl(this)
-{
-    // Toolbars ask their top-level frame for tooltips.
-    CWTKToolBar::FrameQueries& queries = CWTKToolBar::GetFrameQueries();
-    if (queries.pfnGetButtonTip == nullptr)
-        queries.pfnGetButtonTip = [](CFrameWnd* pTopFrame, CWTKToolbarButton* pButton, CString& strText) {
-            auto* pFrame = dynamic_cast<CWTKFrameWnd*>(pTopFrame);
-            return pFrame != nullptr ? pFrame->GetToolbarButtonToolTipText(pButton, strText) : FALSE;
-        };
-}
+CWTKFrameWnd::CWTKFrameWnd() : m_Impl(this) {}
 
 CWTKFrameWnd::~CWTKFrameWnd() = default;
 

@@ -11,7 +11,7 @@
 
 #include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKWorkArea.h"
-#include "foundation/WTKWorkspaceSteps.h"
+#include "foundation/WTKPopupOwnerSource.h"
 
 #include "bars/DockContext.h"
 #include "gdi/DC.h"
@@ -428,9 +428,7 @@ BOOL CWTKMiniDockFrameWnd::MoveTornOffBar(CWTKPopupMenu* pMenuPopup, CWnd* pButt
     if (::IsWindow(hWndBar))
         pBar->SetBarStyle(dwOldStyle);
 
-    CFrameWnd* pOwnerFrame = nullptr;
-    if (auto pfn = WTKGetWorkspaceSteps().pfnGetPopupOwnerFrame)
-        pOwnerFrame = pfn();
+    CFrameWnd* pOwnerFrame = CWTKPopupOwnerSource::Get().GetPopupOwnerFrame();
     if (pOwnerFrame == nullptr)
         pOwnerFrame = GetTopLevelFrame();
     if (hPopup != nullptr && ::IsWindow(hPopup)) {

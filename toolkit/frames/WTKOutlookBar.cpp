@@ -12,6 +12,7 @@
 
 #include "core/Archive.h"
 #include "core/Exception.h"
+#include "core/ExceptionReport.h"
 #include "win/MessageMap.h"
 #include "win/WinApp.h"
 
@@ -386,34 +387,26 @@ void CWTKOutlookBar::Serialize(CArchive& ar)
 BOOL CWTKOutlookBar::SaveState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
 {
     const CString strKey = BuildStateKey(lpszProfileName, nIndex, uiID);
-    try {
+    return FwFalseOnException("Outlook bar state", [&]() -> BOOL {
         CWTKRegistryHolder holder;
         CWTKRegistry& reg = holder.Create(FALSE, FALSE);
         if (!reg.CreateKey(strKey))
             return FALSE;
         return reg.Write(kOutlookStateValue, *static_cast<CObject*>(this));
-    } catch (std::bad_alloc&) {
-        return FALSE;
-    } catch (CMemoryException&) {
-        return FALSE;
-    }
+    });
 }
 
 BOOL CWTKOutlookBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
 {
     const CString strKey = BuildStateKey(lpszProfileName, nIndex, uiID);
-    try {
+    return FwFalseOnException("Outlook bar state", [&]() -> BOOL {
         CWTKRegistryHolder holder;
         CWTKRegistry& reg = holder.Create(FALSE, TRUE);
         if (!reg.Open(strKey) || !reg.VerifyValue(kOutlookStateValue))
             return FALSE;
         // A damaged value leaves the bar as it was (Serialize changes nothing then).
         return reg.Read(kOutlookStateValue, *static_cast<CObject*>(this));
-    } catch (std::bad_alloc&) {
-        return FALSE;
-    } catch (CMemoryException&) {
-        return FALSE;
-    }
+    });
 }
 
 // ---- Commands of the bar's own buttons ----

@@ -1,10 +1,19 @@
 #include "frames/WTKPopupOwnerFrame.h"
 
-#include "foundation/WTKWorkspaceSteps.h"
+#include "foundation/WTKPopupOwnerSource.h"
 
 #include "docview/FrameWnd.h"
 
 HWND CWTKPopupOwnerFrame::s_hWndOwner = nullptr;
+
+namespace {
+// Popups and the workspace ask for the owner through the foundation.
+class CPopupOwnerFrameSource : public CWTKPopupOwnerSource {
+public:
+    CFrameWnd* GetPopupOwnerFrame() override { return CWTKPopupOwnerFrame::Get(); }
+};
+CFwHookRegistration<CWTKPopupOwnerSource, CPopupOwnerFrameSource> g_popupOwnerFrameSource;
+}  // namespace
 
 CFrameWnd* CWTKPopupOwnerFrame::FrameOf(HWND hWnd)
 {
@@ -20,10 +29,6 @@ CFrameWnd* CWTKPopupOwnerFrame::Get()
 
 void CWTKPopupOwnerFrame::Set(CFrameWnd* pFrame)
 {
-    // Popups and the workspace ask through the steps; the first owner installs the question.
-    WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
-    if (steps.pfnGetPopupOwnerFrame == nullptr)
-        steps.pfnGetPopupOwnerFrame = &CWTKPopupOwnerFrame::Get;
     s_hWndOwner = pFrame != nullptr ? pFrame->GetSafeHwnd() : nullptr;
 }
 

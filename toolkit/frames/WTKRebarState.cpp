@@ -6,6 +6,7 @@
 
 #include "bars/ReBar.h"
 #include "core/Exception.h"
+#include "core/ExceptionReport.h"
 
 #include <commctrl.h>
 
@@ -149,17 +150,13 @@ namespace {
 // failure to allocate or to reach the registry is a failed step, never an escaping exception.
 BOOL ForEachRebar(LPCTSTR lpszProfileName, CWnd* pParentWnd, BOOL (*pfnStep)(LPCTSTR, CReBar*))
 {
-    try {
+    return FwFalseOnException("rebar state", [&]() -> BOOL {
         for (CReBar* pBar : FindRebars(pParentWnd)) {
             if (!pfnStep(lpszProfileName, pBar))
                 return FALSE;
         }
         return TRUE;
-    } catch (std::bad_alloc&) {
-        return FALSE;
-    } catch (CException&) {
-        return FALSE;
-    }
+    });
 }
 }  // namespace
 

@@ -22,6 +22,7 @@
 #include "core/Exception.h"
 #include "core/MemFile.h"
 #include "win/ComboBox.h"
+#include "win/TickClock.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -92,7 +93,7 @@ class DropDownTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        CWTKDropDownToolbarButton::SetTimerFunctions(&FakeSetTimer, &FakeKillTimer);
+        FwSetTimerFunctions(&FakeSetTimer, &FakeKillTimer);
         CWTKPopupMenu::SetWorkAreaSource(&FakeWorkArea);
         g_rectWork = CRect(0, 0, 1280, 1024);
         m_pFrame = new CToolBarTestFrame;
@@ -121,7 +122,7 @@ protected:
         if (::IsWindow(m_pFrame->GetSafeHwnd()))
             m_pFrame->DestroyWindow();
         PumpPending();
-        CWTKDropDownToolbarButton::SetTimerFunctions(nullptr, nullptr);
+        FwSetTimerFunctions(nullptr, nullptr);
         CWTKPopupMenu::SetWorkAreaSource(nullptr);
         g_started.clear();
         g_killed.clear();

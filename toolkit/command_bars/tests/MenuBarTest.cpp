@@ -328,8 +328,8 @@ TEST_F(MenuBarFixture, OpenMenusMoveToTheNextTitleWithTheFirstItemHotAndAtOnce)
     PumpPending();
     const int iHelp = pBar->GetCount() - 1;
     // Menus that would unfold slowly: the keyboard's menus appear at once all the same.
-    const int nAnimation = CWTKToolBar::s_nMenuAnimation;
-    CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationUnfold;
+    const WTKMenuAnimation nAnimation = WTKGetCommandBarSettings().menuAnimation;
+    WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::Unfold;
     auto expectOpen = [&](int iButton, const char* step) {
         CWTKPopupMenu* pPopup = OpenPopup(pBar, iButton);
         ASSERT_NE(pPopup, nullptr) << step;
@@ -354,7 +354,7 @@ TEST_F(MenuBarFixture, OpenMenusMoveToTheNextTitleWithTheFirstItemHotAndAtOnce)
     MSG escape {pBar->GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
     EXPECT_FALSE(pBar->PreTranslateMessage(&escape));
     EXPECT_NE(OpenPopup(pBar, iHelp), nullptr);
-    CWTKToolBar::s_nMenuAnimation = nAnimation;
+    WTKGetCommandBarSettings().menuAnimation = nAnimation;
 
     // An item of a sub-menu runs its command after the whole chain has closed.
     EXPECT_TRUE(pBar->PrevMenu());
@@ -390,10 +390,10 @@ struct MenuBarMouseFixture : MenuBarFixture {
     void SetUp() override
     {
         MenuBarFixture::SetUp();
-        nAnimation = CWTKToolBar::s_nMenuAnimation;
-        bRecentlyUsed = CWTKToolBar::s_bRecentlyUsedMenus;
-        CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationNone;
-        CWTKToolBar::s_bRecentlyUsedMenus = TRUE;
+        nAnimation = WTKGetCommandBarSettings().menuAnimation;
+        bRecentlyUsed = WTKGetCommandBarSettings().bRecentlyUsedMenus;
+        WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::None;
+        WTKGetCommandBarSettings().bRecentlyUsedMenus = TRUE;
         CWTKToolBar::AddBasicCommand(ID_TEST_NEW);
         CWTKMenuBar::SetShowAllCommands(FALSE);
         pFrame->ShowWindow(SW_SHOW);
@@ -403,8 +403,8 @@ struct MenuBarMouseFixture : MenuBarFixture {
     void TearDown() override
     {
         MenuBarFixture::TearDown();
-        CWTKToolBar::s_nMenuAnimation = nAnimation;
-        CWTKToolBar::s_bRecentlyUsedMenus = bRecentlyUsed;
+        WTKGetCommandBarSettings().menuAnimation = nAnimation;
+        WTKGetCommandBarSettings().bRecentlyUsedMenus = bRecentlyUsed;
         CWTKToolBar::ClearBasicCommands();
         CWTKMenuBar::SetShowAllCommands(FALSE);
     }
@@ -428,7 +428,7 @@ struct MenuBarMouseFixture : MenuBarFixture {
     // Whether the show-all timer runs; the question stops it.
     BOOL StopShowAllTimer() { return ::KillTimer(pBar->GetSafeHwnd(), CWTKMenuBar::kShowAllTimerId); }
 
-    int nAnimation = 0;
+    WTKMenuAnimation nAnimation = WTKMenuAnimation::None;
     BOOL bRecentlyUsed = FALSE;
 };
 

@@ -9,6 +9,7 @@
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKToolbarMenuButton.h"
+#include "win/TickClock.h"
 
 #include "Canvas.h"
 
@@ -35,7 +36,7 @@ struct FakeTimer {
 };
 std::vector<FakeTimer> g_timers;  // the timers running now
 
-UINT_PTR FakeSetTimer(HWND hWnd, UINT_PTR nId, UINT uElapse)
+UINT_PTR FakeSetTimer(HWND hWnd, UINT_PTR nId, UINT uElapse, TIMERPROC /*pfnProc*/)
 {
     for (FakeTimer& timer : g_timers) {
         if (timer.hWnd == hWnd && timer.nId == nId) {
@@ -130,10 +131,10 @@ class PopupMenuBarTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        CWTKPopupMenuBar::SetTimerFunctions(&FakeSetTimer, &FakeKillTimer);
+        FwSetTimerFunctions(&FakeSetTimer, &FakeKillTimer);
         g_pszMenuShowDelay = "400";
         CWTKPopupMenuBar::SetMenuShowDelayReader(&FakeMenuShowDelay);
-        CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationNone;
+        WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::None;
         m_pFrame = new CPopupTestFrame;
         ASSERT_TRUE(m_pFrame->CreateFrame(TRUE));
         theApp.m_pMainWnd = m_pFrame;
@@ -156,7 +157,7 @@ protected:
         CWTKToolBar::ClearBasicCommands();
         CWTKPopupMenuBar::ClearLockedCommands();
         WTKGetCommandUsageCounter().Reset();
-        CWTKPopupMenuBar::SetTimerFunctions(nullptr, nullptr);
+        FwSetTimerFunctions(nullptr, nullptr);
         CWTKPopupMenuBar::SetMenuShowDelayReader(nullptr);
         g_timers.clear();
         EXPECT_EQ(CWTKPopupMenu::GetLiveCount(), 0) << "every popup went with its window";
@@ -444,7 +445,7 @@ TEST_F(PopupMenuBarTest, AnItemWiderThanTheMaximalWidthEndsInAnEllipsis)
 // at the end.
 TEST_F(PopupMenuBarTest, RarelyUsedCommandsAreHiddenButLockedOnesShow)
 {
-    CWTKToolBar::s_bRecentlyUsedMenus = TRUE;
+    WTKGetCommandBarSettings().bRecentlyUsedMenus = TRUE;
     CWTKToolBar::AddBasicCommand(ID_TEST_NEW);
     CWTKToolBar::AddBasicCommand(ID_TEST_OPEN);
     CWTKPopupMenuBar::AddLockedCommand(ID_TEST_BOLD);
@@ -498,7 +499,7 @@ TEST_F(PopupMenuBarTest, RarelyUsedCommandsAreHiddenButLockedOnesShow)
 // A sub-menu of a shortened menu ends with the show-all line.
 TEST_F(PopupMenuBarTest, AShortenedSubMenuEndsWithTheShowAllLine)
 {
-    CWTKToolBar::s_bRecentlyUsedMenus = TRUE;
+    WTKGetCommandBarSettings().bRecentlyUsedMenus = TRUE;
     CWTKToolBar::AddBasicCommand(ID_SUB_ONE);
     HMENU hMenu = ::CreatePopupMenu();
     ::AppendMenuA(hMenu, MF_STRING, ID_TEST_NEW, "&New");

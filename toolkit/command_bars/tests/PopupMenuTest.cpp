@@ -3,6 +3,7 @@
 // placeholder, the show-all line, and a context menu saved as a screenshot.
 #include "PopupTestSupport.h"
 
+#include "command_bars/WTKMenuAnimationOff.h"
 #include "command_bars/WTKMenuBar.h"
 #include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKShowAllButton.h"
@@ -13,10 +14,12 @@
 
 #include "command_bars/WTKCommandManager.h"
 
+#include "foundation/WTKGlobalData.h"
 #include "win/ClientDC.h"
 
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace {
@@ -254,16 +257,16 @@ TEST_F(PopupFixture, SubMenuWithoutRoomOnTheRightOpensOnTheLeft)
 TEST_F(PopupFixture, AnimationsAdvanceByTheElapsedStepsToTheirEndState)
 {
     struct Case {
-        int nAnimation;
+        WTKMenuAnimation nAnimation;
         const char* pszName;
     };
-    const Case cases[] = {{CWTKPopupMenu::kAnimationNone, "none"},
-                          {CWTKPopupMenu::kAnimationUnfold, "unfold"},
-                          {CWTKPopupMenu::kAnimationSlide, "slide"},
-                          {CWTKPopupMenu::kAnimationFade, "fade"}};
+    const Case cases[] = {{WTKMenuAnimation::None, "none"},
+                          {WTKMenuAnimation::Unfold, "unfold"},
+                          {WTKMenuAnimation::Slide, "slide"},
+                          {WTKMenuAnimation::Fade, "fade"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszName);
-        CWTKToolBar::s_nMenuAnimation = c.nAnimation;
+        WTKGetCommandBarSettings().menuAnimation = c.nAnimation;
         HMENU hMenu = BuildMenu({{ID_TEST_NEW, "&New"},
                                  {ID_TEST_OPEN, "&Open"},
                                  {ID_TEST_SAVE, "&Save"},
@@ -275,7 +278,7 @@ TEST_F(PopupFixture, AnimationsAdvanceByTheElapsedStepsToTheirEndState)
         CWTKPopupMenuBar* pBar = pPopup->GetMenuBar();
         const CSize sizeFull = pPopup->GetMenuSize() + CSize(pPopup->GetShadowDepth(), pPopup->GetShadowDepth());
         const int nRow = pBar->GetRowHeight();
-        if (c.nAnimation == CWTKPopupMenu::kAnimationNone) {
+        if (c.nAnimation == WTKMenuAnimation::None) {
             EXPECT_TRUE(pPopup->IsAnimationDone());
             EXPECT_TRUE(pBar->IsWindowVisible());
             Close(pPopup);
@@ -283,16 +286,16 @@ TEST_F(PopupFixture, AnimationsAdvanceByTheElapsedStepsToTheirEndState)
         }
         EXPECT_FALSE(pPopup->IsAnimationDone());
         EXPECT_FALSE(pBar->IsWindowVisible()) << "the items show at the end";
-        if (c.nAnimation == CWTKPopupMenu::kAnimationUnfold) {
+        if (c.nAnimation == WTKMenuAnimation::Unfold) {
             EXPECT_EQ(pPopup->GetAnimatedSize(), CSize(pBar->GetColumnWidth(), nRow));
-        } else if (c.nAnimation == CWTKPopupMenu::kAnimationSlide) {
+        } else if (c.nAnimation == WTKMenuAnimation::Slide) {
             EXPECT_EQ(pPopup->GetAnimatedSize(), CSize(sizeFull.cx, nRow));
         }
 
         // No time passed: nothing moves, however many timer messages come.
         pPopup->StepAnimation();
         pPopup->StepAnimation();
-        if (c.nAnimation == CWTKPopupMenu::kAnimationFade) {
+        if (c.nAnimation == WTKMenuAnimation::Fade) {
             EXPECT_EQ(pPopup->GetFadePercent(), 0);
         } else {
             EXPECT_EQ(pPopup->GetAnimatedSize().cy, nRow);
@@ -302,12 +305,12 @@ TEST_F(PopupFixture, AnimationsAdvanceByTheElapsedStepsToTheirEndState)
         PopupSeams::s_dwTick += CWTKPopupMenu::kAnimationStepMs;
         pPopup->StepAnimation();
         EXPECT_FALSE(pPopup->IsAnimationDone());
-        if (c.nAnimation == CWTKPopupMenu::kAnimationFade) {
+        if (c.nAnimation == WTKMenuAnimation::Fade) {
             EXPECT_EQ(pPopup->GetFadePercent(), 10);
         } else {
             EXPECT_EQ(pPopup->GetAnimatedSize().cy, 2 * nRow);
         }
-        if (c.nAnimation == CWTKPopupMenu::kAnimationUnfold) {
+        if (c.nAnimation == WTKMenuAnimation::Unfold) {
             // Unfolding ends when either side is complete.
             EXPECT_EQ(pPopup->GetAnimatedSize().cx, 2 * pBar->GetColumnWidth());
             PopupSeams::s_dwTick += 10000;
@@ -320,7 +323,7 @@ TEST_F(PopupFixture, AnimationsAdvanceByTheElapsedStepsToTheirEndState)
         }
         PopupSeams::s_dwTick += 3 * CWTKPopupMenu::kAnimationStepMs;
         pPopup->StepAnimation();
-        if (c.nAnimation == CWTKPopupMenu::kAnimationFade) {
+        if (c.nAnimation == WTKMenuAnimation::Fade) {
             EXPECT_EQ(pPopup->GetFadePercent(), 40);
         } else {
             EXPECT_EQ(pPopup->GetAnimatedSize().cy, 5 * nRow);
@@ -332,11 +335,49 @@ TEST_F(PopupFixture, AnimationsAdvanceByTheElapsedStepsToTheirEndState)
         EXPECT_TRUE(pPopup->IsAnimationDone());
         EXPECT_EQ(pPopup->GetAnimatedSize(), sizeFull);
         EXPECT_TRUE(pBar->IsWindowVisible());
-        if (c.nAnimation == CWTKPopupMenu::kAnimationFade) {
+        if (c.nAnimation == WTKMenuAnimation::Fade) {
             EXPECT_EQ(pPopup->GetFadePercent(), CWTKPopupMenu::kFadeDone);
         }
         Close(pPopup);
     }
+}
+
+// What stops a popup animating (a keyboard scope, a screen too poor to fade) changes that
+// popup, never the user's setting.
+TEST_F(PopupFixture, APopupWorksOutItsAnimationWithoutChangingTheUsersSetting)
+{
+    struct Case {
+        WTKMenuAnimation setting;
+        int nBitsPerPixel;
+        bool bAnimationOff;
+        WTKMenuAnimation expected;
+        const char* pszName;
+    } const cases[] = {
+        {WTKMenuAnimation::Fade, 8, false, WTKMenuAnimation::None, "fade on 256 colours"},
+        {WTKMenuAnimation::Slide, 8, false, WTKMenuAnimation::Slide, "slide on 256 colours"},
+        {WTKMenuAnimation::Fade, 32, false, WTKMenuAnimation::Fade, "fade in true colour"},
+        {WTKMenuAnimation::Unfold, 32, true, WTKMenuAnimation::None, "unfold in a keyboard scope"},
+    };
+    WTKGlobalData& g = WTKGetGlobalData();
+    const int nBitsBefore = g.nBitsPerPixel;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        WTKGetCommandBarSettings().menuAnimation = c.setting;
+        g.nBitsPerPixel = c.nBitsPerPixel;
+        CWTKPopupMenu* pPopup = nullptr;
+        {
+            std::optional<CWTKMenuAnimationOff> animationOff;
+            if (c.bAnimationOff)
+                animationOff.emplace();
+            EXPECT_EQ(CWTKPopupMenu::GetEffectiveAnimation(), c.expected);
+            pPopup = OpenContextMenu(BuildMenu({{ID_TEST_NEW, "&New"}, {ID_TEST_OPEN, "&Open"}}), CPoint(200, 200));
+        }
+        ASSERT_NE(pPopup, nullptr);
+        EXPECT_EQ(pPopup->GetAnimation(), c.expected) << "the scope's end does not change an open popup";
+        EXPECT_EQ(WTKGetCommandBarSettings().menuAnimation, c.setting);
+        Close(pPopup);
+    }
+    g.nBitsPerPixel = nBitsBefore;
 }
 
 TEST_F(PopupFixture, ThePopupOwnsItsMenuUnlessToldOtherwise)
@@ -409,14 +450,14 @@ TEST_F(PopupFixture, ShowAllLineIsFiftyWideAndOpensTheFullMenuOnHoverOnlyWhenAll
     EXPECT_EQ(size.cx, CWTKShowAllButton::kWidth);
     EXPECT_GT(size.cy, 0);
 
-    const BOOL bOld = CWTKToolBar::s_bShowAllMenusAfterDelay;
-    CWTKToolBar::s_bShowAllMenusAfterDelay = FALSE;
+    const BOOL bOld = WTKGetCommandBarSettings().bShowAllMenusAfterDelay;
+    WTKGetCommandBarSettings().bShowAllMenusAfterDelay = FALSE;
     EXPECT_TRUE(pShowAll->OnClick(pBar, TRUE));
     EXPECT_EQ(pBar->GetPendingSubMenuButton(), nullptr) << "hovering does nothing with the option off";
-    CWTKToolBar::s_bShowAllMenusAfterDelay = TRUE;
+    WTKGetCommandBarSettings().bShowAllMenusAfterDelay = TRUE;
     EXPECT_TRUE(pShowAll->OnClick(pBar, TRUE));
     EXPECT_EQ(pBar->GetPendingSubMenuButton(), pShowAll) << "the full menu opens after the delay";
-    CWTKToolBar::s_bShowAllMenusAfterDelay = bOld;
+    WTKGetCommandBarSettings().bShowAllMenusAfterDelay = bOld;
 
     // Not on a popup's item bar: no click.
     EXPECT_FALSE(pShowAll->OnClick(&m_bar, FALSE));
@@ -455,7 +496,7 @@ TEST_F(PopupFixture, ContextMenuScreenshot)
                              {0, "\1&More"},
                              {ID_TEST_PRINT, "&Print"},
                              {0, "\2"}});
-    CWTKToolBar::s_bMenuShadows = TRUE;  // the popup lies inside the frame: it keeps its shadow
+    WTKGetCommandBarSettings().bMenuShadows = TRUE;  // the popup lies inside the frame: it keeps its shadow
     m_pFrame->m_nBoldCheck = 1;
     m_pFrame->m_bCutEnabled = FALSE;
     const CRect rectFrame = WindowRect(m_pFrame);

@@ -1,6 +1,7 @@
 #include "PopupTestSupport.h"
 
 #include "command_bars/WTKToolBar.h"
+#include "win/TickClock.h"
 
 #include <vector>
 
@@ -39,22 +40,23 @@ CWTKPopupMenu* CPopupTestFrame::OnClosePopupMenu(CWTKPopupMenu* pMenuPopup)
     return pOld;
 }
 
-PopupSeams::PopupSeams() : m_nOldAnimation(CWTKToolBar::s_nMenuAnimation), m_bOldShadows(CWTKToolBar::s_bMenuShadows)
+PopupSeams::PopupSeams()
+    : m_nOldAnimation(WTKGetCommandBarSettings().menuAnimation), m_bOldShadows(WTKGetCommandBarSettings().bMenuShadows)
 {
     s_dwTick = 1000;
     s_rectWork = CRect(0, 0, 1280, 1024);
-    CWTKPopupMenu::SetTickClock(FakeTick);
+    FwSetTickClock(FakeTick);
     CWTKPopupMenu::SetWorkAreaSource(FakeWorkArea);
-    CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationNone;
-    CWTKToolBar::s_bMenuShadows = FALSE;
+    WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::None;
+    WTKGetCommandBarSettings().bMenuShadows = FALSE;
 }
 
 PopupSeams::~PopupSeams()
 {
-    CWTKPopupMenu::SetTickClock(nullptr);
+    FwSetTickClock(nullptr);
     CWTKPopupMenu::SetWorkAreaSource(nullptr);
-    CWTKToolBar::s_nMenuAnimation = m_nOldAnimation;
-    CWTKToolBar::s_bMenuShadows = m_bOldShadows;
+    WTKGetCommandBarSettings().menuAnimation = m_nOldAnimation;
+    WTKGetCommandBarSettings().bMenuShadows = m_bOldShadows;
 }
 
 HMENU BuildMenu(std::initializer_list<std::pair<UINT, const char*>> items)

@@ -29,7 +29,7 @@ public:
     static CRect s_rectWork;
 
 private:
-    int m_nOldAnimation;
+    WTKMenuAnimation m_nOldAnimation;
     BOOL m_bOldShadows;
 };
 

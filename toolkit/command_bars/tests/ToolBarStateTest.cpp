@@ -369,9 +369,9 @@ TEST_F(ToolBarStateTest, ParametersAreClampedToKnownValues)
         reg.Write("MenuShadows", -3);
     }
     CWTKToolBar::LoadParameters(kProfile);
-    EXPECT_EQ(CWTKToolBar::s_bShowTooltips, TRUE);
-    EXPECT_EQ(CWTKToolBar::s_nMenuAnimation, 0) << "an unknown animation is none";
-    EXPECT_EQ(CWTKToolBar::s_bMenuShadows, TRUE);
+    EXPECT_EQ(WTKGetCommandBarSettings().bShowTooltips, TRUE);
+    EXPECT_EQ(WTKGetCommandBarSettings().menuAnimation, WTKMenuAnimation::None) << "an unknown animation is none";
+    EXPECT_EQ(WTKGetCommandBarSettings().bMenuShadows, TRUE);
     {
         CWTKRegistryHolder holder;
         CWTKRegistry& reg = holder.Create(FALSE, FALSE);
@@ -379,7 +379,7 @@ TEST_F(ToolBarStateTest, ParametersAreClampedToKnownValues)
         reg.Write("MenuAnimation", 2);
     }
     EXPECT_TRUE(CWTKToolBar::LoadParameters(kProfile));
-    EXPECT_EQ(CWTKToolBar::s_nMenuAnimation, 2);
+    EXPECT_EQ(WTKGetCommandBarSettings().menuAnimation, WTKMenuAnimation::Slide);
     {
         CWTKRegistryHolder holder;
         CWTKRegistry& reg = holder.Create(FALSE, FALSE);
@@ -387,7 +387,8 @@ TEST_F(ToolBarStateTest, ParametersAreClampedToKnownValues)
         reg.DeleteValue("MenuAnimation");
     }
     EXPECT_FALSE(CWTKToolBar::LoadParameters(kProfile));
-    EXPECT_EQ(CWTKToolBar::s_nMenuAnimation, 0) << "a key without the value: no animation";
+    EXPECT_EQ(WTKGetCommandBarSettings().menuAnimation, WTKMenuAnimation::None)
+        << "a key without the value: no animation";
     CWTKRegistryHolder holder;
     holder.Create(FALSE, FALSE).DeleteKey(strKey);
 }

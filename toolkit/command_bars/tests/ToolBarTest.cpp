@@ -458,7 +458,7 @@ TEST_F(ToolBarTest, ToolbarMessagesRefuseBadIndexesAndNullBuffers)
 
 TEST_F(ToolBarTest, TooltipsShowTheCommandTipAndItsShortcut)
 {
-    const BOOL bTips = CWTKToolBar::s_bShowTooltips, bKeys = CWTKToolBar::s_bShowShortcutKeys;
+    const BOOL bTips = WTKGetCommandBarSettings().bShowTooltips, bKeys = WTKGetCommandBarSettings().bShowShortcutKeys;
     auto tipAt = [this](int nIndex, INT_PTR* pResult) {
         TTTOOLINFOA ti {};
         ti.cbSize = sizeof(ti);
@@ -482,15 +482,15 @@ TEST_F(ToolBarTest, TooltipsShowTheCommandTipAndItsShortcut)
         {FALSE, TRUE, 2, -1, ""},
     };
     for (const auto& c : cases) {
-        CWTKToolBar::s_bShowTooltips = c.bTips;
-        CWTKToolBar::s_bShowShortcutKeys = c.bKeys;
+        WTKGetCommandBarSettings().bShowTooltips = c.bTips;
+        WTKGetCommandBarSettings().bShowShortcutKeys = c.bKeys;
         INT_PTR nResult = 0;
         const std::string strTip = tipAt(c.nIndex, &nResult);
         EXPECT_EQ(nResult, c.nResult) << c.tip;
         EXPECT_EQ(strTip, c.tip);
     }
-    CWTKToolBar::s_bShowTooltips = bTips;
-    CWTKToolBar::s_bShowShortcutKeys = bKeys;
+    WTKGetCommandBarSettings().bShowTooltips = bTips;
+    WTKGetCommandBarSettings().bShowShortcutKeys = bKeys;
 }
 
 TEST_F(ToolBarTest, LayoutOverTheDockingModes)

@@ -399,16 +399,16 @@ TEST_F(ColorBarTest, CellTooltips)
         {RGB(255, 0, 128), FALSE, TRUE, TRUE, ""},
         {RGB(255, 0, 128), FALSE, FALSE, FALSE, ""},
     };
-    const BOOL bOldTips = CWTKToolBar::s_bShowTooltips;
+    const BOOL bOldTips = WTKGetCommandBarSettings().bShowTooltips;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pszExpected);
-        CWTKToolBar::s_bShowTooltips = c.bTooltips;
+        WTKGetCommandBarSettings().bShowTooltips = c.bTooltips;
         CColorButton cell(c.color, c.bAutomatic, FALSE, c.bAutomatic ? "&Automatic" : nullptr);
         if (c.bDisabled)
             cell.m_nStyle |= TBBS_DISABLED;
         EXPECT_STREQ(c.pszExpected, static_cast<LPCSTR>(cell.GetTooltipText()));
     }
-    CWTKToolBar::s_bShowTooltips = bOldTips;
+    WTKGetCommandBarSettings().bShowTooltips = bOldTips;
     CColorButton::RemoveAllColorNames();
 
     // Through the bar: each cell is a tool of its own.
@@ -500,7 +500,7 @@ protected:
     void SetUp() override
     {
         CWTKColorMenuButton::ClearColorsByCmdID();
-        CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationNone;
+        WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::None;
         m_pFrame = CreateColorFrame();
         ASSERT_NE(nullptr, m_pFrame);
         m_pButton = dynamic_cast<CWTKColorMenuButton*>(m_pFrame->m_wndToolBar.GetButton(0));

@@ -193,25 +193,25 @@ TEST_F(MenuPageTest, SheetOptionsShowTheShadowsAndAnimationControlsAndThePageWri
         {CWTKToolbarCustomize::kMenuShadows, true, false},
         {CWTKToolbarCustomize::kMenuAnimations, false, true},
     };
-    const BOOL bShadowsBefore = CWTKToolBar::s_bMenuShadows;
-    const int nAnimationBefore = CWTKToolBar::s_nMenuAnimation;
+    const BOOL bShadowsBefore = WTKGetCommandBarSettings().bMenuShadows;
+    const WTKMenuAnimation nAnimationBefore = WTKGetCommandBarSettings().menuAnimation;
     for (const Row& row : rows) {
-        CWTKToolBar::s_bMenuShadows = FALSE;
-        CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationNone;
+        WTKGetCommandBarSettings().bMenuShadows = FALSE;
+        WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::None;
         Open(row.uiFlags);
         EXPECT_EQ(row.bShadows, IsControlVisible(m_pPage, IDC_WTK_MENU_SHADOWS)) << row.uiFlags;
         EXPECT_EQ(row.bAnimation, IsControlVisible(m_pPage, IDC_WTK_MENU_ANIMATION_LABEL)) << row.uiFlags;
         EXPECT_EQ(row.bAnimation, IsControlVisible(m_pPage, IDC_WTK_MENU_ANIMATION_COMBO)) << row.uiFlags;
-        EXPECT_EQ(CWTKPopupMenu::kAnimationNone, Combo(IDC_WTK_MENU_ANIMATION_COMBO).GetCurSel());
+        EXPECT_EQ(static_cast<int>(WTKMenuAnimation::None), Combo(IDC_WTK_MENU_ANIMATION_COMBO).GetCurSel());
         ClickControl(m_pPage, IDC_WTK_MENU_SHADOWS);
-        Combo(IDC_WTK_MENU_ANIMATION_COMBO).SetCurSel(CWTKPopupMenu::kAnimationSlide);
+        Combo(IDC_WTK_MENU_ANIMATION_COMBO).SetCurSel(static_cast<int>(WTKMenuAnimation::Slide));
         CloseCustomizeSheet(m_pSheet);
         m_pSheet = nullptr;
-        EXPECT_TRUE(CWTKToolBar::s_bMenuShadows) << row.uiFlags;
-        EXPECT_EQ(CWTKPopupMenu::kAnimationSlide, CWTKToolBar::s_nMenuAnimation) << row.uiFlags;
+        EXPECT_TRUE(WTKGetCommandBarSettings().bMenuShadows) << row.uiFlags;
+        EXPECT_EQ(WTKMenuAnimation::Slide, WTKGetCommandBarSettings().menuAnimation) << row.uiFlags;
     }
-    CWTKToolBar::s_bMenuShadows = bShadowsBefore;
-    CWTKToolBar::s_nMenuAnimation = nAnimationBefore;
+    WTKGetCommandBarSettings().bMenuShadows = bShadowsBefore;
+    WTKGetCommandBarSettings().menuAnimation = nAnimationBefore;
 }
 
 TEST_F(MenuPageTest, AContextMenuOpensAsACaptionedPopupWhereTheLastOneWasClosedAndKeepsItsEdits)

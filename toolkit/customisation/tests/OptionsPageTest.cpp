@@ -15,19 +15,19 @@ namespace {
 
 // The settings the page writes, kept and put back around each test.
 struct Settings {
-    BOOL bTooltips = CWTKToolBar::s_bShowTooltips;
-    BOOL bShortcutKeys = CWTKToolBar::s_bShowShortcutKeys;
-    BOOL bRecentlyUsed = CWTKToolBar::s_bRecentlyUsedMenus;
-    BOOL bShowAllDelay = CWTKToolBar::s_bShowAllMenusAfterDelay;
+    BOOL bTooltips = WTKGetCommandBarSettings().bShowTooltips;
+    BOOL bShortcutKeys = WTKGetCommandBarSettings().bShowShortcutKeys;
+    BOOL bRecentlyUsed = WTKGetCommandBarSettings().bRecentlyUsedMenus;
+    BOOL bShowAllDelay = WTKGetCommandBarSettings().bShowAllMenusAfterDelay;
     BOOL bLargeIcons = CWTKToolBar::IsLargeIcons();
     BOOL bLook2000 = CWTKVisualManager::GetInstance()->IsLook2000();
 
     void Restore() const
     {
-        CWTKToolBar::s_bShowTooltips = bTooltips;
-        CWTKToolBar::s_bShowShortcutKeys = bShortcutKeys;
-        CWTKToolBar::s_bRecentlyUsedMenus = bRecentlyUsed;
-        CWTKToolBar::s_bShowAllMenusAfterDelay = bShowAllDelay;
+        WTKGetCommandBarSettings().bShowTooltips = bTooltips;
+        WTKGetCommandBarSettings().bShowShortcutKeys = bShortcutKeys;
+        WTKGetCommandBarSettings().bRecentlyUsedMenus = bRecentlyUsed;
+        WTKGetCommandBarSettings().bShowAllMenusAfterDelay = bShowAllDelay;
         CWTKToolBar::SetLargeIcons(bLargeIcons);
         CWTKVisualManager::GetInstance()->m_bLook2000 = bLook2000;
     }
@@ -35,19 +35,19 @@ struct Settings {
 
 BOOL ReadTooltips()
 {
-    return CWTKToolBar::s_bShowTooltips;
+    return WTKGetCommandBarSettings().bShowTooltips;
 }
 BOOL ReadShortcutKeys()
 {
-    return CWTKToolBar::s_bShowShortcutKeys;
+    return WTKGetCommandBarSettings().bShowShortcutKeys;
 }
 BOOL ReadRecentlyUsed()
 {
-    return CWTKToolBar::s_bRecentlyUsedMenus;
+    return WTKGetCommandBarSettings().bRecentlyUsedMenus;
 }
 BOOL ReadShowAllDelay()
 {
-    return CWTKToolBar::s_bShowAllMenusAfterDelay;
+    return WTKGetCommandBarSettings().bShowAllMenusAfterDelay;
 }
 BOOL ReadLargeIcons()
 {
@@ -108,8 +108,8 @@ TEST_F(OptionsPageTest, EachBoxShowsAndWritesItsSetting)
     };
     // Every box starts from its setting: all on, then all off.
     for (BOOL bOn : {TRUE, FALSE}) {
-        CWTKToolBar::s_bShowTooltips = CWTKToolBar::s_bShowShortcutKeys = bOn;
-        CWTKToolBar::s_bRecentlyUsedMenus = CWTKToolBar::s_bShowAllMenusAfterDelay = bOn;
+        WTKGetCommandBarSettings().bShowTooltips = WTKGetCommandBarSettings().bShowShortcutKeys = bOn;
+        WTKGetCommandBarSettings().bRecentlyUsedMenus = WTKGetCommandBarSettings().bShowAllMenusAfterDelay = bOn;
         CWTKToolBar::SetLargeIcons(bOn);
         CWTKVisualManager::GetInstance()->m_bLook2000 = bOn;
         Open();
@@ -118,7 +118,7 @@ TEST_F(OptionsPageTest, EachBoxShowsAndWritesItsSetting)
         Close();
     }
     // All on, so that no box is disabled by another; each click writes at once.
-    CWTKToolBar::s_bShowTooltips = CWTKToolBar::s_bRecentlyUsedMenus = TRUE;
+    WTKGetCommandBarSettings().bShowTooltips = WTKGetCommandBarSettings().bRecentlyUsedMenus = TRUE;
     Open();
     for (const Row& row : rows) {
         const bool bBefore = IsChecked(row.nID);
@@ -142,7 +142,7 @@ TEST_F(OptionsPageTest, LargeIconsDoubleTheToolbarButtons)
 
 TEST_F(OptionsPageTest, DependentBoxesFollowTheBoxTheyDependOn)
 {
-    CWTKToolBar::s_bShowTooltips = CWTKToolBar::s_bRecentlyUsedMenus = TRUE;
+    WTKGetCommandBarSettings().bShowTooltips = WTKGetCommandBarSettings().bRecentlyUsedMenus = TRUE;
     Open();
     struct Row {
         int nID;
@@ -180,7 +180,7 @@ TEST_F(OptionsPageTest, TheSheetsOptionsAndTheBasicCommandsDecideWhichBoxesShow)
     const int personalized[] = {IDC_WTK_OPTIONS_PERSONALIZED_LABEL, IDC_WTK_OPTIONS_PERSONALIZED_LINE,
                                 IDC_WTK_OPTIONS_RECENTLY_USED, IDC_WTK_OPTIONS_SHOW_ALL_DELAY,
                                 IDC_WTK_OPTIONS_RESET_USAGE};
-    CWTKToolBar::s_bRecentlyUsedMenus = TRUE;
+    WTKGetCommandBarSettings().bRecentlyUsedMenus = TRUE;
     for (const Row& row : rows) {
         CWTKToolBar::ClearBasicCommands();
         if (row.bBasicCommands)

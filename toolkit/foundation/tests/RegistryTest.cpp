@@ -5,6 +5,9 @@
 #include "RegistryTestApp.h"
 #include "foundation/WTKRegistryHolder.h"
 
+#include "core/Archive.h"
+#include "core/Exception.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -371,6 +374,41 @@ TEST_F(RegistryTest, DeleteKeyRemovesTheWholeTree)
 
 // Values that a user or another program damaged: every reader answers FALSE, allocates
 // nothing large and leaves nothing behind.
+// An object whose storing fails the way its row says.
+class CUnstorable : public CObject {
+public:
+    explicit CUnstorable(void (*pfnFail)()) : m_pfnFail(pfnFail) {}
+    void Serialize(CArchive& ar) override
+    {
+        if (ar.IsStoring())
+            m_pfnFail();
+    }
+
+private:
+    void (*m_pfnFail)();
+};
+
+TEST_F(RegistryTest, AnObjectThatCannotBeStoredSaysWhy)
+{
+    struct Case {
+        const char* pszName;
+        void (*pfnFail)();
+        LONG lError;
+    } const cases[] = {
+        {"archive exception", [] { FwThrowArchiveException(CArchiveException::badClass); }, ERROR_INVALID_DATA},
+        {"memory exception", [] { FwThrowMemoryException(); }, ERROR_NOT_ENOUGH_MEMORY},
+        {"allocation failure", [] { throw std::bad_alloc(); }, ERROR_NOT_ENOUGH_MEMORY},
+    };
+    CWTKRegistry& w = Writer();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pszName);
+        CUnstorable object(c.pfnFail);
+        EXPECT_FALSE(w.Write("Unstorable", object));
+        EXPECT_EQ(w.GetLastError(), c.lError);
+        EXPECT_FALSE(w.VerifyValue("Unstorable")) << "nothing is written";
+    }
+}
+
 TEST_F(RegistryTest, DamagedValuesAnswerFalse)
 {
     CWTKRegistry& w = Writer();

@@ -16,6 +16,7 @@
 #include "foundation/WTKToolBarBase.h"
 #include "foundation/WTKUserToolsManagerBase.h"
 #include "foundation/WTKWorkspace.h"
+#include "foundation/WTKPopupOwnerSource.h"
 #include "foundation/WTKWorkspaceSteps.h"
 
 #include <gtest/gtest.h>
@@ -280,35 +281,61 @@ public:
 
 CFrameWnd* g_pPopupOwnerFrame = nullptr;
 
-void InstallSteps()
-{
-    WTKWorkspaceSteps& steps = WTKGetWorkspaceSteps();
-    steps.pfnLoadToolBarParameters = [](LPCTSTR lpsz) -> BOOL {
+class CLoggingToolBarSteps : public CWTKToolBarSteps {
+public:
+    BOOL LoadParameters(LPCTSTR lpsz) override
+    {
         Log("parameters.Load(" + Path(lpsz) + ")");
         return TRUE;
-    };
-    steps.pfnSaveToolBarParameters = [](LPCTSTR lpsz) -> BOOL {
+    }
+    BOOL SaveParameters(LPCTSTR lpsz) override
+    {
         Log("parameters.Save(" + Path(lpsz) + ")");
         return TRUE;
-    };
-    steps.pfnSetRecordImages = [](BOOL bRecord) {
-        Log("recordImages(" + std::to_string(bRecord) + ")");
-    };
-    steps.pfnLoadRebarState = [](LPCTSTR lpsz, CFrameWnd* pFrame) -> BOOL {
-        Log("rebar.Load(" + Path(lpsz) + "," + FrameName(pFrame) + ")");
-        return TRUE;
-    };
-    steps.pfnSaveRebarState = [](LPCTSTR lpsz, CFrameWnd* pFrame) -> BOOL {
-        Log("rebar.Save(" + Path(lpsz) + "," + FrameName(pFrame) + ")");
-        return TRUE;
-    };
-    steps.pfnSaveUserImages = []() -> BOOL {
+    }
+    void SetRecordImages(BOOL bRecord) override { Log("recordImages(" + std::to_string(bRecord) + ")"); }
+    BOOL SaveUserImages() override
+    {
         Log("userImages.Save");
         return TRUE;
-    };
-    steps.pfnGetPopupOwnerFrame = []() {
-        return g_pPopupOwnerFrame;
-    };
+    }
+};
+
+class CLoggingFrameSteps : public CWTKFrameSteps {
+public:
+    BOOL LoadRebarState(LPCTSTR lpsz, CFrameWnd* pFrame) override
+    {
+        Log("rebar.Load(" + Path(lpsz) + "," + FrameName(pFrame) + ")");
+        return TRUE;
+    }
+    BOOL SaveRebarState(LPCTSTR lpsz, CFrameWnd* pFrame) override
+    {
+        Log("rebar.Save(" + Path(lpsz) + "," + FrameName(pFrame) + ")");
+        return TRUE;
+    }
+};
+
+class CTestPopupOwnerSource : public CWTKPopupOwnerSource {
+public:
+    CFrameWnd* GetPopupOwnerFrame() override { return g_pPopupOwnerFrame; }
+};
+
+CLoggingToolBarSteps g_toolBarSteps;
+CLoggingFrameSteps g_frameSteps;
+CTestPopupOwnerSource g_popupOwnerSource;
+
+void InstallSteps()
+{
+    CWTKToolBarSteps::Register(&g_toolBarSteps);
+    CWTKFrameSteps::Register(&g_frameSteps);
+    CWTKPopupOwnerSource::Register(&g_popupOwnerSource);
+}
+
+void RemoveSteps()
+{
+    CWTKToolBarSteps::Register(nullptr);
+    CWTKFrameSteps::Register(nullptr);
+    CWTKPopupOwnerSource::Register(nullptr);
 }
 
 class CTestWorkspace : public CWTKWorkspace {
@@ -346,7 +373,7 @@ protected:
     void TearDown() override
     {
         DeleteSandbox();
-        WTKGetWorkspaceSteps() = WTKWorkspaceSteps();
+        RemoveSteps();
         WTKSetCommandManager(nullptr);
         WTKSetMouseManager(nullptr);
         WTKSetContextMenuManager(nullptr);

@@ -68,8 +68,8 @@ class DialogHelperTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_nOldAnimation = CWTKToolBar::s_nMenuAnimation;
-        CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationNone;
+        m_nOldAnimation = WTKGetCommandBarSettings().menuAnimation;
+        WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::None;
         ASSERT_TRUE(m_dialog.Create(IDD_HELPER_TEST));
         m_dialog.SetWindowPos(nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
         m_hButton = ::GetDlgItem(m_dialog.GetSafeHwnd(), IDC_HELPER_BUTTON);
@@ -80,7 +80,7 @@ protected:
         if (::IsWindow(m_dialog.GetSafeHwnd()))
             m_dialog.DestroyWindow();
         PumpPending();
-        CWTKToolBar::s_nMenuAnimation = m_nOldAnimation;
+        WTKGetCommandBarSettings().menuAnimation = m_nOldAnimation;
     }
     // A popup of the dialog at the dialog's top left, sending its commands to the dialog.
     CWTKPopupMenu* OpenPopup()
@@ -102,7 +102,7 @@ protected:
 
     CHelperDialog m_dialog;
     HWND m_hButton = nullptr;
-    int m_nOldAnimation = 0;
+    WTKMenuAnimation m_nOldAnimation = WTKMenuAnimation::None;
 };
 
 TEST_F(DialogHelperTest, KeysGoToThePopupAndItsCommandComesBack)

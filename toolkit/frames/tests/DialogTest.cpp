@@ -68,8 +68,8 @@ class WTKDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_nOldAnimation = CWTKToolBar::s_nMenuAnimation;
-        CWTKToolBar::s_nMenuAnimation = CWTKPopupMenu::kAnimationNone;
+        m_nOldAnimation = WTKGetCommandBarSettings().menuAnimation;
+        WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::None;
         ASSERT_TRUE(m_dialog.Create(IDD_MDI_TEST_DIALOG));
         m_dialog.SetWindowPos(nullptr, 120, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
         PumpPending();
@@ -79,11 +79,11 @@ protected:
         if (::IsWindow(m_dialog.GetSafeHwnd()))
             m_dialog.DestroyWindow();
         PumpPending();
-        CWTKToolBar::s_nMenuAnimation = m_nOldAnimation;
+        WTKGetCommandBarSettings().menuAnimation = m_nOldAnimation;
     }
 
     CTestDialog m_dialog;
-    int m_nOldAnimation = 0;
+    WTKMenuAnimation m_nOldAnimation = WTKMenuAnimation::None;
 };
 
 TEST_F(WTKDialogTest, TheBackgroundBitmapIsTiledOrSitsInItsCornerOverTheBrush)

@@ -8,6 +8,7 @@
 #include "command_bars/WTKDropDownFrame.h"
 #include "command_bars/WTKDropDownToolBar.h"
 #include "command_bars/WTKDropDownToolbarButton.h"
+#include "win/TickClock.h"
 
 #include <vector>
 
@@ -46,7 +47,7 @@ protected:
     {
         MDITestBase::SetUp();
         ASSERT_NE(m_pFrame, nullptr);
-        CWTKDropDownToolbarButton::SetTimerFunctions(&RecordTimer, &ForgetTimer);
+        FwSetTimerFunctions(&RecordTimer, &ForgetTimer);
         ASSERT_TRUE(m_source.Create(m_pFrame, WS_CHILD | CBRS_TOP, IDW_MDI_TEST_DROPDOWN_SOURCE));
         ASSERT_TRUE(m_source.LoadToolBar(IDR_MDI_TEST_TOOLBAR, 0, 0, FALSE));
         m_source.AdjustLayout();
@@ -67,7 +68,7 @@ protected:
         if (::IsWindow(m_source.GetSafeHwnd()))
             m_source.DestroyWindow();
         MDITestBase::TearDown();
-        CWTKDropDownToolbarButton::SetTimerFunctions(nullptr, nullptr);
+        FwSetTimerFunctions(nullptr, nullptr);
         g_timers.clear();
     }
     // Presses the button and lets the hold timer fire.
