@@ -45,6 +45,9 @@ constexpr char kForwardText[] = "Forward";
 // Buttons that show their tooltip's short text beside the image, in this order.
 constexpr UINT kLabelledButtons[] = {ID_FILE_PRINT,   ID_PAGE_REFRESH, ID_PAGE_BACK,
                                      ID_PAGE_FORWARD, ID_APP_ABOUT,    ID_VIEW_CONTENT_BAR};
+// The background of the toolbar's glyphs (res/make_toolbar_bmp.py): every look paints its own bar
+// behind them, gradients included.
+constexpr COLORREF kToolBarImageTransparent = RGB(0xFF, 0x00, 0xFF);
 
 // ---- Caption bar ----
 constexpr COLORREF kCaptionImageTransparent = RGB(0xFF, 0x00, 0xFF);

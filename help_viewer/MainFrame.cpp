@@ -117,8 +117,13 @@ BOOL CMainFrame::CreateMenuBar()
 BOOL CMainFrame::CreateToolBar()
 {
     using namespace Lumidoc;
-    return m_wndToolBar.CreateEx(this, kToolBarControlStyle, kToolBarStyle, CRect(1, 1, 1, 1), kToolBarId) &&
-        m_wndToolBar.LoadToolBar(IDR_MAINFRAME);
+    if (!m_wndToolBar.CreateEx(this, kToolBarControlStyle, kToolBarStyle, CRect(1, 1, 1, 1), kToolBarId) ||
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+        return FALSE;
+    // Copied opaque, the glyphs' background would stand out as squares on the bars of the looks
+    // that paint a gradient, and a disabled glyph greys its background along with it.
+    CWTKToolBar::GetImages()->SetTransparentColor(kToolBarImageTransparent);
+    return TRUE;
 }
 
 BOOL CMainFrame::CreateStatusBar()

@@ -1,5 +1,5 @@
-"""Draws the viewer's toolbar image strip: eight 16 x 16 glyphs on the button-face grey that the
-image strip maps to the system colours (a 24-bit BMP). In order: Back, Forward, Refresh, the
+"""Draws the viewer's toolbar image strip: eight 16 x 16 glyphs on magenta, the colour the frame
+makes transparent, so that every look's bar shows through round them (a 24-bit BMP). In order: Back, Forward, Refresh, the
 search label (blank), the search box (a magnifier), the content bar (a book), Print, About."""
 import os
 import sys
@@ -8,16 +8,15 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../
 from bitmap_files import GlyphStrip, bmp24_bytes  # noqa: E402
 
 W, H, N = 16, 16, 8
-FACE = (192, 192, 192)
+TRANSPARENT = (255, 0, 255)
 BLACK, WHITE = (0, 0, 0), (255, 255, 255)
 GREEN, BLUE, NAVY = (0, 144, 48), (0, 96, 208), (0, 0, 128)
-strip = GlyphStrip(W, H, N, FACE)
+strip = GlyphStrip(W, H, N, TRANSPARENT)
 img = strip.img
 put, rect, frame = strip.put, strip.rect, strip.frame
 
 
 def mirror_arrow(i, right):
-    rect(i, 0, 0, W - 1, H - 1, FACE)
     for k in range(7):
         x = (1 + k) if not right else (14 - k)
         for y in range(8 - k, 8 + k):

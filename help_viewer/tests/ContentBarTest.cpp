@@ -1,7 +1,8 @@
 // The content bar's three panes on a real frame: the contents tree (topics, folders and their
 // images), the Index (sorted titles, type-ahead, duplicate titles, Enter) and the Search (keyword
-// matching, sorted results, its button, Enter), missing exports, and a pane's request while the
-// bar floats.
+// matching, sorted results, its button, Enter), missing exports, a pane's request while the bar
+// floats, and the tree still drawing behind a modal dialog.
+#include "Canvas.h"
 #include "FrameConstants.h"
 #include "Resource.h"
 #include "ViewerConstants.h"
@@ -16,6 +17,8 @@
 namespace {
 
 const std::string kLongTitle(Lumidoc::kMaxExportText, 'L');
+// The Load Documentation dialog's caption.
+constexpr char kLoadDocCaption[] = "Lumidoc";
 
 // Counts how often a list box is emptied: each search empties its list once.
 WNDPROC g_listProc = nullptr;
@@ -244,4 +247,39 @@ TEST(ContentBar, PanesReachTheMainFrameWhileTheBarFloats)
     CTreeCtrl& tree = content.GetTree();
     tree.SelectItem(FindTreeItem(tree, tree.GetRootItem(), "Alpha topic"));
     EXPECT_EQ(viewer.Location(), FixturePage('A', 0));
+}
+
+TEST(ContentBar, TreeKeepsDrawingItsRowsBehindTheLoadDocumentationDialog)
+{
+    ViewerFrameFixture viewer("PendrelEn.dll");
+    ASSERT_NE(viewer.Frame(), nullptr);
+    viewer.Frame()->SetWindowPos(nullptr, 0, 0, 900, 640, SWP_NOZORDER | SWP_SHOWWINDOW);
+    viewer.Frame()->RecalcLayout();
+    PumpPending();
+    CTreeCtrl& tree = viewer.ContentBar().GetTree();
+    // The tree painted afresh: its pixels other than the window colour (rows, lines, images).
+    const auto drawnPixels = [&tree]() {
+        tree.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        CRect client;
+        tree.GetClientRect(&client);
+        Canvas shot(client.Width(), client.Height(), kBlack);
+        if (!shot.CopyFromWindow(tree.GetSafeHwnd(), false))
+            return -1;
+        return shot.Width() * shot.Height() - shot.Count(::GetSysColor(COLOR_WINDOW));
+    };
+    const int before = drawnPixels();
+    ASSERT_GT(before, 0);
+    int during = -1;
+    ModalDriver driver(kLoadDocCaption, {[&](HWND dialog) {
+                           // Moved off the tree, as a user drags it aside to look at the contents.
+                           CRect rectTree;
+                           tree.GetWindowRect(&rectTree);
+                           ::SetWindowPos(dialog, nullptr, rectTree.right + 40, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+                           PumpPending();
+                           during = drawnPixels();
+                           ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+                           return true;
+                       }});
+    viewer.Command(ID_LOAD_DOCUMENTATION);
+    EXPECT_EQ(during, before) << "the tree drew differently while the dialog was open";
 }

@@ -2,7 +2,8 @@
 // menu item installs its look and is the one checked, stored values outside the four are kept
 // without a look of their own, and the Windows XP look on a system without visual styles warns
 // each time and draws like Office XP. The bars, buttons and menus tell the looks what they are;
-// a picture of the viewer in each look, menu open.
+// the toolbar's glyphs, normal and disabled, show each look's bar round them; a picture of the
+// viewer in each look, menu open.
 #include "Canvas.h"
 #include "HelpApp.h"
 #include "Resource.h"
@@ -263,6 +264,61 @@ TEST_F(LookTest, ANewLookRedrawsTheFloatingContentBar)
         EXPECT_GT(g_nCountedBarPaints, 0) << "look " << nId << ": the floating bar kept the old look";
     }
     ::SetWindowLongPtrA(hBar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_pfnCountedBarProc));
+}
+
+// The longest run of pixels on one row of the area that differ from the row's first pixel, the
+// bar's own colour beside the button. An opaque glyph background shows as a run of a whole image
+// width or more; the glyphs measured here are narrower than that.
+int LongestOffBackgroundRun(const Canvas& shot, const CRect& area)
+{
+    int longest = 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        const COLORREF background = shot.Pixel(area.left, y);
+        int run = 0;
+        for (int x = area.left; x < area.right; ++x) {
+            run = shot.Pixel(x, y) == background ? 0 : run + 1;
+            longest = run > longest ? run : longest;
+        }
+    }
+    return longest;
+}
+
+TEST_F(LookTest, ToolbarGlyphsShowTheBarBehindThemInEveryLook)
+{
+    ViewerFrameFixture viewer("PendrelEn.dll");
+    ASSERT_NE(viewer.Frame(), nullptr);
+    viewer.Frame()->SetWindowPos(nullptr, 20, 20, 900, 600, SWP_NOZORDER | SWP_SHOWWINDOW);
+    MessageBoxRecorder boxes;
+    CWTKToolBar& bar = viewer.Frame()->GetToolBar();
+    const int nImageWidth = CWTKToolBar::GetImages()->GetImageSize().cx;
+    for (UINT nLook : kLookIds) {
+        viewer.Command(nLook);
+        for (BOOL bDisabled : {FALSE, TRUE}) {
+            for (UINT nId : {ID_PAGE_BACK, ID_PAGE_FORWARD, ID_PAGE_REFRESH, ID_FILE_PRINT}) {
+                const int nIndex = bar.CommandToIndex(nId);
+                const CWTKToolbarButton* pButton = bar.GetButton(nIndex);
+                ASSERT_NE(pButton, nullptr) << nId;
+                bar.SetButtonStyle(nIndex,
+                                   bDisabled ? (bar.GetButtonStyle(nIndex) | TBBS_DISABLED)
+                                             : (bar.GetButtonStyle(nIndex) & ~TBBS_DISABLED));
+            }
+            bar.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+            CRect client;
+            bar.GetClientRect(&client);
+            Canvas shot(client.Width(), client.Height(), kBlack);
+            ASSERT_TRUE(shot.CopyFromWindow(bar.GetSafeHwnd(), false));
+            std::string file("viewer_toolbar_");
+            file.append(std::to_string(nLook)).append(bDisabled ? "_disabled.png" : ".png");
+            EXPECT_TRUE(shot.WritePng(ScreenshotPath(file.c_str())));
+            for (UINT nId : {ID_PAGE_BACK, ID_PAGE_FORWARD, ID_PAGE_REFRESH, ID_FILE_PRINT}) {
+                CRect area = bar.GetButton(bar.CommandToIndex(nId))->GetRect();
+                area.DeflateRect(1, 1);
+                EXPECT_LT(LongestOffBackgroundRun(shot, area), nImageWidth)
+                    << "look " << nLook << ", button " << nId << (bDisabled ? " disabled" : "")
+                    << ": the glyph's background hides the bar";
+            }
+        }
+    }
 }
 
 TEST_F(LookTest, ScreenshotsOfEachLookWithTheViewMenuOpen)
