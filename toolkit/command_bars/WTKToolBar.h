@@ -14,6 +14,7 @@
 #include "command_bars/WTKButtonDropTarget.h"
 #include "command_bars/WTKCustomizeMode.h"
 #include "command_bars/WTKToolbarButton.h"
+#include "command_bars/WTKToolbarButtonList.h"
 
 #include "foundation/WTKBarLookInfo.h"
 #include "foundation/WTKBarPaintHelper.h"
@@ -27,6 +28,7 @@
 #include "core/String.h"
 #include "gdi/GdiObject.h"
 
+#include <memory>
 #include <ole2.h>
 
 class CArchive;
@@ -135,7 +137,7 @@ public:
     virtual BOOL AllowHighlightDisabled() const { return FALSE; }
     virtual BOOL AllowShowOnList() const { return TRUE; }
     virtual void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz);
-    virtual CWTKToolbarButton* CreateDroppedButton(COleDataObject* pDataObject);
+    virtual std::unique_ptr<CWTKToolbarButton> CreateDroppedButton(COleDataObject* pDataObject);
     virtual BOOL OnKey(UINT /*nChar*/) { return FALSE; }
     virtual void OnCustomizeMode(BOOL bSet);
     // Prepares the button context menu of customise mode for the button at iButton.
@@ -155,7 +157,7 @@ public:
     static FrameQueries& GetFrameQueries();
     virtual BOOL SaveOriginalItems(CWTKRegistry& reg);
     virtual BOOL LoadOriginalItems(CWTKRegistry& reg);
-    virtual BOOL UpdateFromOriginalItems(CObList& lstStoredOriginals);
+    virtual BOOL UpdateFromOriginalItems(const CWTKToolbarButtonList& lstStoredOriginals);
 
     // ---- Buttons ----
     BOOL SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapImages = TRUE);
@@ -164,7 +166,7 @@ public:
     BOOL RemoveButton(int iIndex);
     int ReplaceButton(UINT uiCmd, const CWTKToolbarButton& button, BOOL bAll = FALSE);
     CWTKToolbarButton* GetButton(int iIndex) const;
-    int GetCount() const { return static_cast<int>(m_Buttons.GetCount()); }
+    int GetCount() const { return m_Buttons.GetCount(); }
     int CommandToIndex(UINT nIDFind, int iIndexFirst = 0) const;
     int ButtonToIndex(const CWTKToolbarButton* pButton) const;
     UINT GetItemID(int nIndex) const;
@@ -182,8 +184,8 @@ public:
     BOOL MoveToMenu(int iStep);
     void SelectFirstMenuItem(CWTKToolbarButton* pButton);
     BOOL IsButtonHighlighted(int iButton) const;
-    const CObList& GetAllButtons() const { return m_Buttons; }
-    const CObList& GetOriginalItems() const { return m_OrigButtons; }
+    const CWTKToolbarButtonList& GetAllButtons() const { return m_Buttons; }
+    const CWTKToolbarButtonList& GetOriginalItems() const { return m_OrigButtons; }
     CWTKToolbarButton* GetCustomizeButton() const { return m_pCustomizeBtn; }
     // Adds (or removes) the overflow button at the end of the bar: it lists the buttons that do
     // not fit and, with uiCustomizeCmd not 0, offers that command with lpszCustomizeText.
@@ -300,8 +302,8 @@ public:
     static constexpr int kMaxStoredItems = 2000;
 
 protected:
-    // Inserts pButton itself (the bar owns it); -1 when the index is out of range.
-    virtual int InsertButtonObject(CWTKToolbarButton* pButton, int iInsertAt);
+    // Inserts pButton itself; -1 when the index is out of range (the button is deleted then).
+    virtual int InsertButtonObject(std::unique_ptr<CWTKToolbarButton> pButton, int iInsertAt);
     void RebuildMnemonics();
     void EndPress();
     CWTKImageStrip* ChooseImages(CWTKToolbarButton* pButton, BOOL bHighlighted, BOOL& bDisabledImages);
@@ -309,7 +311,6 @@ protected:
     CSize EffectiveButtonSize() const;
     CSize EffectiveImageSize() const;
     BOOL IsBarHorizontal() const;
-    void DeleteButtonList(CObList& list);
     CString BuildStateKey(LPCTSTR lpszProfileName, int nIndex, UINT uiID) const;
 
     // Message handlers.
@@ -403,8 +404,8 @@ protected:
     int m_iHighlighted = -1;    // hot
     int m_iSelected = -1;       // customise selection
     int m_iDroppedDown = -1;
-    CObList m_Buttons;
-    CObList m_OrigButtons;
+    CWTKToolbarButtonList m_Buttons;
+    CWTKToolbarButtonList m_OrigButtons;
     BOOL m_bOriginalItemsChanged = FALSE;
     CMap<UINT, UINT, CWTKToolbarButton*, CWTKToolbarButton*> m_AcellKeys;
     CWTKBarPaintHelper m_Impl;

@@ -624,7 +624,7 @@ BOOL CWTKToolbarButton::PrepareDrag(COleDataSource& srcItem)
     return TRUE;
 }
 
-CWTKToolbarButton* CWTKToolbarButton::CreateFromOleData(COleDataObject* pDataObject)
+std::unique_ptr<CWTKToolbarButton> CWTKToolbarButton::CreateFromOleData(COleDataObject* pDataObject)
 {
     if (!pDataObject)
         return nullptr;
@@ -662,5 +662,5 @@ CWTKToolbarButton* CWTKToolbarButton::CreateFromOleData(COleDataObject* pDataObj
     } catch (std::bad_alloc&) {
         return nullptr;
     }
-    return pButton.release();
+    return pButton;
 }

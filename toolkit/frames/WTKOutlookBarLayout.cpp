@@ -231,8 +231,7 @@ void CWTKOutlookBar::PlaceShortcutButtons()
     // One context measures every button of the pass.
     CClientDC dc(this);
     CFont* pOldFont = dc.SelectObject(&WTKGetGlobalData().fontRegular);
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         const auto* pShortcut = dynamic_cast<CWTKOutlookButton*>(pButton);
         CRect rect;
         BOOL bHide = pShortcut == nullptr || pShortcut->m_uiPageID != m_uiActivePageID;

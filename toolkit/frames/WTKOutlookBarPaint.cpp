@@ -114,9 +114,8 @@ void CWTKOutlookBar::DoPaint(CDC* pDCPaint)
     pDC->IntersectClipRect(m_rectPageArea);
     WTKDrawState ds;
     CWTKImageStrip* pImages = m_Images.GetCount() > 0 && m_Images.PrepareDraw(ds) ? &m_Images : nullptr;
-    int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (int i = 0; i < m_Buttons.GetCount(); i++) {
+        CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         if (pButton->IsHidden())
             continue;
         DrawButton(pDC, pButton, pImages, IsButtonHighlighted(i), FALSE);

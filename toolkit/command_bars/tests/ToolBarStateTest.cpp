@@ -19,10 +19,11 @@ const char* const kProfile = "ToolBarStateTest";
 class CStateTestBar : public CWTKToolBar {
 public:
     using CWTKToolBar::BuildStateKey;
-    void AddOverflowButton(CWTKToolbarButton* pButton)
+    CWTKToolbarButton* AddOverflowButton(std::unique_ptr<CWTKToolbarButton> pButton)
     {
-        m_Buttons.AddTail(pButton);
-        m_pCustomizeBtn = pButton;
+        m_pCustomizeBtn = pButton.get();
+        m_Buttons.AddTail(std::move(pButton));
+        return m_pCustomizeBtn;
     }
 };
 
@@ -124,8 +125,7 @@ TEST_F(ToolBarStateTest, ButtonsLabelsAndNameMakeTheRoundTrip)
     ASSERT_TRUE(m_pBar->RemoveButton(4));  // Cut
     m_pBar->SetButtonText(0, "&New");
     m_pBar->EnableTextLabels(TRUE);
-    auto* pOverflow = new CWTKToolbarButton(0x9900, -1, "More", FALSE, TRUE);
-    m_pBar->AddOverflowButton(pOverflow);
+    m_pBar->AddOverflowButton(std::make_unique<CWTKToolbarButton>(0x9900, -1, "More", FALSE, TRUE));
     const std::vector<UINT> saved = ButtonIds(*m_pBar);
     ASSERT_TRUE(m_pBar->SaveState(kProfile));
 
@@ -155,8 +155,8 @@ TEST_F(ToolBarStateTest, ButtonsLabelsAndNameMakeTheRoundTrip)
 
 TEST_F(ToolBarStateTest, DamagedButtonsValuesRebuildTheBarFromItsResource)
 {
-    auto* pOverflow = new CWTKToolbarButton(0x9900, -1, "More", FALSE, TRUE);
-    m_pBar->AddOverflowButton(pOverflow);
+    CWTKToolbarButton* pOverflow =
+        m_pBar->AddOverflowButton(std::make_unique<CWTKToolbarButton>(0x9900, -1, "More", FALSE, TRUE));
     ASSERT_TRUE(m_pBar->RemoveButton(0));
     ASSERT_TRUE(m_pBar->SaveState(kProfile));
     const CString strKey = m_pBar->BuildStateKey(kProfile, -1, static_cast<UINT>(-1));
