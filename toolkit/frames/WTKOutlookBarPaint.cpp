@@ -6,6 +6,7 @@
 #include "foundation/WTKVisualManager.h"
 
 #include "gdi/DC.h"
+#include "gdi/DCStateGuard.h"
 #include "gdi/MemDC.h"
 #include "win/WinApp.h"
 
@@ -107,10 +108,10 @@ void CWTKOutlookBar::DoPaint(CDC* pDCPaint)
     DrawCaptionStrip(pDC);
 
     const WTKGlobalData& data = WTKGetGlobalData();
-    CFont* pOldFont = pDC->SelectObject(const_cast<CFont*>(&data.fontRegular));
+    const CDCStateGuard state(pDC);
+    pDC->SelectObject(const_cast<CFont*>(&data.fontRegular));
     pDC->SetBkMode(TRANSPARENT);
     // Buttons are cut at the page area: the page captions stand over what is scrolled past.
-    const int nSaved = pDC->SaveDC();
     pDC->IntersectClipRect(m_rectPageArea);
     WTKDrawState ds;
     CWTKImageStrip* pImages = m_Images.GetCount() > 0 && m_Images.PrepareDraw(ds) ? &m_Images : nullptr;
@@ -122,8 +123,6 @@ void CWTKOutlookBar::DoPaint(CDC* pDCPaint)
     }
     if (pImages != nullptr)
         m_Images.EndDraw(ds);
-    pDC->RestoreDC(nSaved);
-    pDC->SelectObject(pOldFont);
 }
 
 BOOL CWTKOutlookBar::DrawButton(CDC* pDC, CWTKToolbarButton* pButton, CWTKImageStrip* pImages, BOOL bHighlighted,
