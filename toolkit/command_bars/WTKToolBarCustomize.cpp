@@ -80,7 +80,9 @@ void CWTKToolBar::OnCustomizeMode(BOOL bSet)
     m_iSelected = -1;
     m_iDragIndex = -1;
     m_rectDrag.SetRectEmpty();
-    for (CWTKToolbarButton* pButton : m_Buttons) {
+    // By index: a button's popup closing may reach this bar.
+    for (int i = 0; i < GetCount(); i++) {
+        CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         pButton->OnCancelMode();
         // The controls stop taking the mouse, so that the bar can select, drag and resize their
         // buttons; a disabled command keeps its control disabled when the mode ends.

@@ -333,8 +333,9 @@ void CWTKToolBar::OnCancelMode()
     EndPress();
     m_iHighlighted = -1;
     OnChangeHot(-1);
-    for (CWTKToolbarButton* pButton : m_Buttons)
-        pButton->OnCancelMode();
+    // By index: a button's popup closing may reach this bar.
+    for (int i = 0; i < GetCount(); i++)
+        m_Buttons.GetAt(i)->OnCancelMode();
     if (::IsWindow(GetSafeHwnd()))
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }

@@ -57,31 +57,29 @@ public:
     CStoredBar(int nButtons, int nMenuItems, int nMenus)
     {
         for (int i = 0; i < nButtons; i++)
-            m_buttons.AddTail(new CWTKToolbarButton(ID_TEST_NEW, -1));
+            m_buttons.AddTail(std::make_unique<CWTKToolbarButton>(ID_TEST_NEW, -1));
         for (int m = 0; m < nMenus && nMenuItems > 0; m++) {
             HMENU hMenu = ::CreatePopupMenu();
             for (int i = 0; i < nMenuItems; i++)
                 ::AppendMenuA(hMenu, MF_STRING, ID_TEST_NEW, "Item");
-            m_buttons.AddTail(new CWTKToolbarMenuButton(0, hMenu, -1, "Menu"));
+            m_buttons.AddTail(std::make_unique<CWTKToolbarMenuButton>(0, hMenu, -1, "Menu"));
             ::DestroyMenu(hMenu);
         }
-    }
-    ~CStoredBar() override
-    {
-        while (!m_buttons.IsEmpty())
-            delete m_buttons.RemoveHead();
     }
     CStoredBar(const CStoredBar&) = delete;
     CStoredBar& operator=(const CStoredBar&) = delete;
     void Serialize(CArchive& ar) override
     {
-        m_buttons.Serialize(ar);
+        CObList view;
+        for (CWTKToolbarButton* pButton : m_buttons)
+            view.AddTail(pButton);
+        view.Serialize(ar);
         ar << 0;
         ar << CString("Stored");
     }
 
 private:
-    CObList m_buttons;
+    CWTKToolbarButtonList m_buttons;
 };
 
 std::vector<BYTE> StoredBarBytes(const CString& strKey, int nButtons, int nMenuItems, int nMenus = 1)
