@@ -4,43 +4,13 @@
 #include "ModuleExportProbe.h"
 #include "ViewerConstants.h"
 
+#include "core/Handle.h"
+
 #include <windows.h>
 
 #include <cstring>
 
 namespace {
-
-class CFindHandle {
-public:
-    explicit CFindHandle(HANDLE hFind) : m_hFind(hFind) {}
-    ~CFindHandle()
-    {
-        if (m_hFind != INVALID_HANDLE_VALUE)
-            ::FindClose(m_hFind);
-    }
-    CFindHandle(const CFindHandle&) = delete;
-    CFindHandle& operator=(const CFindHandle&) = delete;
-    operator HANDLE() const { return m_hFind; }
-
-private:
-    HANDLE m_hFind;
-};
-
-class CLoadedModule {
-public:
-    explicit CLoadedModule(LPCSTR lpszPath) : m_hModule(::LoadLibraryA(lpszPath)) {}
-    ~CLoadedModule()
-    {
-        if (m_hModule != nullptr)
-            ::FreeLibrary(m_hModule);
-    }
-    CLoadedModule(const CLoadedModule&) = delete;
-    CLoadedModule& operator=(const CLoadedModule&) = delete;
-    HMODULE Handle() const { return m_hModule; }
-
-private:
-    HMODULE m_hModule;
-};
 
 bool EndsWithModuleExtension(LPCSTR lpszName)
 {
@@ -61,7 +31,7 @@ std::vector<DocumentationEntry> ScanDocumentations(LPCSTR lpszFolder)
         return entries;
     WIN32_FIND_DATAA found {};
     CFindHandle hFind(::FindFirstFileA(folder + Lumidoc::kModulePattern, &found));
-    if (hFind == INVALID_HANDLE_VALUE)
+    if (!hFind.IsValid())
         return entries;
     do {
         found.cFileName[sizeof found.cFileName - 1] = '\0';
@@ -72,9 +42,9 @@ std::vector<DocumentationEntry> ScanDocumentations(LPCSTR lpszFolder)
             continue;
         if (!ModuleFileExports(path, Lumidoc::kDocNameExport))
             continue;
-        CLoadedModule module(path);
+        const CModuleHandle module(::LoadLibraryA(path));
         DocumentationEntry entry;
-        if (module.Handle() == nullptr || !CContentModule::ReadDocName(module.Handle(), entry.title))
+        if (!module.IsValid() || !CContentModule::ReadDocName(module, entry.title))
             continue;
         entry.fileName = found.cFileName;
         entries.push_back(entry);

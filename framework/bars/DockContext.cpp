@@ -3,6 +3,7 @@
 #include "bars/DockBar.h"
 #include "bars/DockState.h"
 #include "bars/MiniDockFrameWnd.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -333,6 +334,8 @@ void CDockContext::DrawFocusRect(BOOL bRemove)
 BOOL CDockContext::Track()
 {
     HWND hWndBar = m_pBar->m_hWnd;
+    // This object belongs to the bar: it goes when the bar does.
+    const CWndLifeGuard bar(m_pBar);
     ::SetCapture(hWndBar);
     if (::GetCapture() != hWndBar) {
         DrawFocusRect(TRUE);
@@ -385,13 +388,13 @@ BOOL CDockContext::Track()
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
             // The bar may be gone with what the message did: this object went with it.
-            if (!::IsWindow(hWndBar))
+            if (!bar.IsAlive() || m_pBar->m_hWnd != hWndBar)
                 return FALSE;
             break;
         }
     }
     // Capture lost to another window.
-    if (::IsWindow(hWndBar))
+    if (bar.IsAlive() && m_pBar->m_hWnd == hWndBar)
         CancelLoop();
     return FALSE;
 }

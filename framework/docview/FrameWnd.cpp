@@ -7,6 +7,7 @@
 #include "win/Menu.h"
 #include "win/Resources.h"
 #include "win/WinApp.h"
+#include "win/WndLifeGuard.h"
 
 #include <vector>
 
@@ -202,7 +203,7 @@ void CFrameWnd::OnDestroy()
 
 void CFrameWnd::OnClose()
 {
-    HWND hWnd = m_hWnd;
+    const CWndLifeGuard self(this);
     CDocument* pDoc = GetActiveDocument();
     if (pDoc && !pDoc->CanCloseFrame(this))
         return;
@@ -222,8 +223,8 @@ void CFrameWnd::OnClose()
         }
         pDoc->PreCloseFrame(this);
     }
-    // The documents may have taken this frame already: the object is alive while its window is.
-    if (FromHandlePermanent(hWnd) == this)
+    // The documents may have taken this frame already.
+    if (self.IsAlive())
         DestroyWindow();
 }
 

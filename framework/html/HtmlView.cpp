@@ -7,6 +7,7 @@
 #include "html/HtmlPrintDialog.h"
 #include "html/ResUrl.h"
 #include "win/ShellLauncher.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
 
@@ -128,11 +129,11 @@ LRESULT CHtmlView::OnNavigateMessage(WPARAM wParam, LPARAM)
     Navigation navigation = m_pending;
     m_hasPending = false;
     if (navigation.kind != NavigationKind::Refresh) {
-        HWND hWnd = m_hWnd;
+        const CWndLifeGuard self(this);
         BOOL cancel = FALSE;
         WPARAM serial = m_navigationSerial;
         OnBeforeNavigate2(navigation.address.c_str(), 0, nullptr, nullptr, &cancel);
-        if (!::IsWindow(hWnd) || cancel || serial != m_navigationSerial)
+        if (!self.IsAlive() || m_hWnd == nullptr || cancel || serial != m_navigationSerial)
             return 0;
     }
     Complete(navigation);
@@ -176,10 +177,10 @@ void CHtmlView::Complete(const Navigation& navigation)
     if (!loaded)
         return;  // the error page: no title change, no document complete
 
-    HWND hWnd = m_hWnd;
+    const CWndLifeGuard self(this);
     std::string name = m_locationName;
     OnTitleChange(name.c_str());
-    if (!::IsWindow(hWnd))
+    if (!self.IsAlive() || m_hWnd == nullptr)
         return;
     OnDocumentComplete(address.c_str());
 }
@@ -485,16 +486,16 @@ void CHtmlView::FollowLink(int link)
         Navigate2(target.address.c_str());
         return;
     }
-    HWND hWnd = m_hWnd;
+    const CWndLifeGuard self(this);
     BOOL cancel = FALSE;
     OnNewWindow2(target.address.c_str(), target.target.c_str(), &cancel);
-    if (cancel || !::IsWindow(hWnd))
+    if (cancel || !self.IsAlive() || m_hWnd == nullptr)
         return;
     // Other addresses are never rendered here: the shell opens them.
     if (CResUrl::IsResAddress(target.address))
         Navigate2(target.address.c_str());
     else
-        FwShellExecute(hWnd, "open", target.address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        FwShellExecute(m_hWnd, "open", target.address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 // ---- Printing ---------------------------------------------------------------------

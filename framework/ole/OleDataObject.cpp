@@ -1,5 +1,6 @@
 #include "ole/OleDataObject.h"
 #include "ole/GlobalMemory.h"
+#include "core/GlobalLock.h"
 #include "core/MemFile.h"
 #include <climits>
 #include <memory>
@@ -24,30 +25,6 @@ public:
     CMediumGuard& operator=(const CMediumGuard&) = delete;
 
     STGMEDIUM m_medium = {};
-};
-
-// Locks a global block for reading; its size is what the system allocated, not what a
-// header inside it may claim.
-class CGlobalLock {
-public:
-    explicit CGlobalLock(HGLOBAL hGlobal)
-        : m_hGlobal(hGlobal), m_nSize(::GlobalSize(hGlobal)), m_pData(m_nSize ? ::GlobalLock(hGlobal) : nullptr)
-    {}
-    ~CGlobalLock()
-    {
-        if (m_pData)
-            ::GlobalUnlock(m_hGlobal);
-    }
-    CGlobalLock(const CGlobalLock&) = delete;
-    CGlobalLock& operator=(const CGlobalLock&) = delete;
-
-    const void* Data() const { return m_pData; }
-    SIZE_T Size() const { return m_pData ? m_nSize : 0; }
-
-private:
-    HGLOBAL m_hGlobal;
-    SIZE_T m_nSize;
-    void* m_pData;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "win/ThreadState.h"
 #include "win/WinApp.h"
 #include "win/WinThread.h"
+#include "win/WndLifeGuard.h"
 
 // ---- Handle maps ----
 
@@ -83,7 +84,7 @@ HWND CWnd::UnsubclassWindow()
 CWnd::~CWnd()
 {
     FwThreadState* t = FwGetThreadState();
-    for (CWnd** ppGuard : t->dispatchGuards) {
+    for (CWnd** ppGuard : t->lifeGuards) {
         if (*ppGuard == this)
             *ppGuard = nullptr;
     }
@@ -229,24 +230,11 @@ const MSG* CWnd::GetCurrentMessage()
     return &t->lastSentMsg;
 }
 
-namespace {
-// Marks an object as being inside a dispatch; the destructor clears the mark.
-class DispatchGuard {
-public:
-    explicit DispatchGuard(CWnd* pWnd) : m_pWnd(pWnd) { FwGetThreadState()->dispatchGuards.push_back(&m_pWnd); }
-    ~DispatchGuard() { FwGetThreadState()->dispatchGuards.pop_back(); }
-    bool Alive() const { return m_pWnd != nullptr; }
-
-private:
-    CWnd* m_pWnd;
-};
-}  // namespace
-
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    DispatchGuard guard(this);
+    const CWndLifeGuard self(this);
     LRESULT lResult = 0;
-    if (!OnWndMsg(message, wParam, lParam, &lResult) && guard.Alive())
+    if (!OnWndMsg(message, wParam, lParam, &lResult) && self.IsAlive())
         lResult = DefWindowProc(message, wParam, lParam);
     return lResult;
 }

@@ -10,6 +10,7 @@
 #include "ViewerFrameFixture.h"
 #include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKToolbarButton.h"
+#include "command_bars/WTKToolbarButtonList.h"
 #include "foundation/WTKRegistry.h"
 #include "foundation/WTKRegistryHolder.h"
 #include "foundation/WTKWorkArea.h"
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -72,24 +74,22 @@ public:
     explicit CStoredToolBar(int nButtons)
     {
         for (int i = 0; i < nButtons; ++i)
-            m_buttons.AddTail(new CWTKToolbarButton(ID_PAGE_REFRESH, -1));
-    }
-    ~CStoredToolBar() override
-    {
-        while (!m_buttons.IsEmpty())
-            delete m_buttons.RemoveHead();
+            m_buttons.AddTail(std::make_unique<CWTKToolbarButton>(ID_PAGE_REFRESH, -1));
     }
     CStoredToolBar(const CStoredToolBar&) = delete;
     CStoredToolBar& operator=(const CStoredToolBar&) = delete;
     void Serialize(CArchive& ar) override
     {
-        m_buttons.Serialize(ar);
+        CObList view;
+        for (CWTKToolbarButton* pButton : m_buttons)
+            view.AddTail(pButton);
+        view.Serialize(ar);
         ar << 0;
         ar << CString("Standard");
     }
 
 private:
-    CObList m_buttons;
+    CWTKToolbarButtonList m_buttons;
 };
 
 // The page view shows more than its background colour.

@@ -17,7 +17,6 @@ END_MESSAGE_MAP()
 
 CWTKDropDownToolBar::~CWTKDropDownToolBar()
 {
-    // The base deletes the buttons in its list: borrowed ones go back first.
     ReleaseButtons(FALSE);
     WithdrawFromList();
 }
@@ -68,10 +67,10 @@ void CWTKDropDownToolBar::ShowButtonsOf(CWTKDropDownToolBar* pSource)
     pSource->m_DisabledImagesLocked.CopyTo(m_DisabledImagesLocked);
     SetLockedSizes(pSource->m_sizeButtonLocked, pSource->m_sizeImageLocked);
 
-    for (POSITION pos = pSource->m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        CObject* pButton = pSource->m_Buttons.GetNext(pos);
+    // The source keeps owning its buttons: the list only shows them.
+    for (CWTKToolbarButton* pButton : pSource->m_Buttons) {
         if (pButton != pSource->m_pCustomizeBtn)
-            m_Buttons.AddTail(pButton);
+            m_Buttons.AddBorrowed(pButton);
     }
     m_pSource = pSource;
     pSource->m_pShownIn = this;
@@ -83,8 +82,8 @@ void CWTKDropDownToolBar::ReleaseButtons(BOOL bLayoutSource)
     CWTKDropDownToolBar* pSource = m_pSource;
     if (pSource == nullptr)
         return;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
-        static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos))->m_nStyle &= ~TBBS_PRESSED;
+    for (CWTKToolbarButton* pButton : m_Buttons)
+        pButton->m_nStyle &= ~TBBS_PRESSED;
     m_Buttons.RemoveAll();
     m_AccelKeys.RemoveAll();
     m_iButtonCapture = -1;

@@ -25,6 +25,7 @@
 #include "gdi/DC.h"
 #include "win/WindowDC.h"
 #include "win/MessageMap.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
 #include <vector>
@@ -235,15 +236,14 @@ void CWTKMenuBar::BuildFromMenu(HMENU hMenu)
             InsertSeparator();
             continue;
         }
-        CWTKToolbarButton* pButton = nullptr;
+        std::unique_ptr<CWTKToolbarButton> pButton;
         if (uiID == static_cast<UINT>(-1))
-            pButton = new CWTKToolbarMenuButton(0, ::GetSubMenu(hMenu, i), -1, strText);
+            pButton = std::make_unique<CWTKToolbarMenuButton>(0, ::GetSubMenu(hMenu, i), -1, strText);
         else
-            pButton = new CWTKToolbarButton(uiID, -1, strText);
+            pButton = std::make_unique<CWTKToolbarButton>(uiID, -1, strText);
         pButton->m_bText = TRUE;
         pButton->m_bImage = FALSE;
-        if (InsertButtonObject(pButton, -1) < 0)
-            delete pButton;
+        InsertButtonObject(std::move(pButton), -1);
     }
 }
 
@@ -286,12 +286,10 @@ void CWTKMenuBar::SetMaximizeMode(BOOL bMax, CWnd* pWnd, BOOL bRecalcLayout)
         AdjustLayout();
 }
 
-void CWTKMenuBar::DeleteButtonAt(POSITION pos)
+void CWTKMenuBar::DeleteButtonAt(int iIndex)
 {
-    auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetAt(pos));
-    m_Buttons.RemoveAt(pos);
-    pButton->OnCancelMode();
-    delete pButton;
+    if (std::unique_ptr<CWTKToolbarButton> pButton = m_Buttons.RemoveAt(iIndex))
+        pButton->OnCancelMode();
     m_iButtonCapture = -1;
     m_iHighlighted = -1;
     m_iSelected = -1;
@@ -301,10 +299,11 @@ void CWTKMenuBar::DeleteButtonAt(POSITION pos)
 void CWTKMenuBar::RemoveSystemButtons()
 {
     m_nSystemButtonsNumSaved = m_nSystemButtonsNum;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        const POSITION posCur = pos;
-        if (IsSystemButton(static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos))))
-            DeleteButtonAt(posCur);
+    for (int i = 0; i < GetCount();) {
+        if (IsSystemButton(m_Buttons.GetAt(i)))
+            DeleteButtonAt(i);
+        else
+            i++;
     }
     m_nSystemButtonsNum = 0;
 }
@@ -324,20 +323,14 @@ BOOL CWTKMenuBar::AddSystemButtons(CWnd* pChild)
     if (hSysMenu == nullptr)
         return FALSE;
 
-    auto* pSysButton = new CWTKToolbarSystemMenuButton(hSysMenu, hIcon);
-    if (InsertButtonObject(pSysButton, 0) < 0) {
-        delete pSysButton;
+    if (InsertButtonObject(std::make_unique<CWTKToolbarSystemMenuButton>(hSysMenu, hIcon), 0) < 0)
         return FALSE;
-    }
     const DWORD dwStyle = pChild->GetStyle();
     auto addBox = [this](UINT uiCmd, UINT nStyle) {
-        auto* pBox = new CWTKToolbarMenuButtonsButton(uiCmd);
+        auto pBox = std::make_unique<CWTKToolbarMenuButtonsButton>(uiCmd);
         pBox->m_nStyle |= nStyle;
-        if (InsertButtonObject(pBox, -1) < 0) {
-            delete pBox;
-            return;
-        }
-        m_nSystemButtonsNum++;
+        if (InsertButtonObject(std::move(pBox), -1) >= 0)
+            m_nSystemButtonsNum++;
     };
     if (dwStyle & WS_MINIMIZEBOX)
         addBox(SC_MINIMIZE, 0);
@@ -411,8 +404,8 @@ void CWTKMenuBar::AdjustLocations()
     GetClientRect(rectClient);
     const BOOL bHorz = (GetBarStyle() & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0 || IsFloating();
     int nOffset = bHorz ? rectClient.right : rectClient.bottom;
-    for (POSITION pos = m_Buttons.GetTailPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetPrev(pos));
+    for (int i = GetCount() - 1; i >= 0; i--) {
+        CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         if (pButton == m_pCustomizeBtn)
             continue;
         if (!IsBox(pButton))
@@ -452,8 +445,7 @@ int CWTKMenuBar::FindDropIndex(CPoint point, CRect& rectDrag) const
 void CWTKMenuBar::UpdateHasImages()
 {
     m_bHaveButtons = FALSE;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        const auto* pButton = static_cast<const CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (const CWTKToolbarButton* pButton : m_Buttons) {
         if (IsSystemButton(pButton) || pButton->IsSeparator())
             continue;
         if (pButton->m_bImage && pButton->GetImage() >= 0) {
@@ -708,9 +700,9 @@ void CWTKMenuBar::OnLButtonDblClk(UINT nFlags, CPoint point)
         pSysButton->OnDblClk(this);
         return;
     }
-    const HWND hWndSelf = GetSafeHwnd();
+    const CWndLifeGuard self(this);
     CWTKToolBar::OnLButtonDblClk(nFlags, point);
-    if (!::IsWindow(hWndSelf))
+    if (!self.IsAlive())
         return;
     const int iButton = HitTest(point);
     auto* pButton = dynamic_cast<CWTKToolbarMenuButton*>(GetButton(iButton));

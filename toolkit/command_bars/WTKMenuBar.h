@@ -113,7 +113,7 @@ protected:
     // Builds the buttons of hMenu's items.
     void BuildFromMenu(HMENU hMenu);
     // Removes one button without the toolbar's separator clean-up; the indexes are reset.
-    void DeleteButtonAt(POSITION pos);
+    void DeleteButtonAt(int iIndex);
     // Reloads a menu resource in place of hOld: rebuilds the bar from it and stores it.
     HMENU ReloadMenu(UINT uiResId, HMENU hOld);
     void MoveHot(int iDelta);

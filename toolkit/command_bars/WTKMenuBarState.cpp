@@ -31,7 +31,7 @@ void CWTKMenuBar::LoadMenuOriginalItems(UINT uiResId)
 {
     if (!KeepsOriginalItems())
         return;
-    DeleteButtonList(m_OrigButtons);
+    m_OrigButtons.RemoveAll();
     HMENU hMenu = WTKLoadMenuResource(uiResId);
     if (hMenu == nullptr)
         return;
@@ -40,16 +40,16 @@ void CWTKMenuBar::LoadMenuOriginalItems(UINT uiResId)
         const UINT uiID = ::GetMenuItemID(hMenu, i);
         char szText[256] = "";
         ::GetMenuStringA(hMenu, i, szText, sizeof(szText), MF_BYPOSITION);
-        CWTKToolbarButton* pButton = nullptr;
+        std::unique_ptr<CWTKToolbarButton> pButton;
         if (uiID == 0) {
-            pButton = new CWTKToolbarButton;
+            pButton = std::make_unique<CWTKToolbarButton>();
             pButton->m_nStyle = TBBS_SEPARATOR;
         } else if (uiID == static_cast<UINT>(-1)) {
-            pButton = new CWTKToolbarMenuButton(0, ::GetSubMenu(hMenu, i), -1, szText);
+            pButton = std::make_unique<CWTKToolbarMenuButton>(0, ::GetSubMenu(hMenu, i), -1, szText);
         } else {
-            pButton = new CWTKToolbarButton(uiID, -1, szText, FALSE, TRUE);
+            pButton = std::make_unique<CWTKToolbarButton>(uiID, -1, szText, FALSE, TRUE);
         }
-        m_OrigButtons.AddTail(pButton);
+        m_OrigButtons.AddTail(std::move(pButton));
     }
     ::DestroyMenu(hMenu);
 }

@@ -28,6 +28,7 @@
 #include "win/PaintDC.h"
 #include "win/TickClock.h"
 #include "win/WindowDC.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -1021,9 +1022,9 @@ void CWTKPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case VK_HOME:
     case VK_END:
         if (!bCustomize) {
-            const HWND hWndSelf = m_hWnd;
+            const CWndLifeGuard self(this);
             m_pMenuBar->OnKey(nChar);
-            if (::IsWindow(hWndSelf) && nChar != VK_RETURN)
+            if (self.IsAlive() && nChar != VK_RETURN)
                 EnsureHotVisible();
         }
         return;

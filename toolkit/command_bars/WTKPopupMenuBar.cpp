@@ -16,6 +16,7 @@
 #include "core/List.h"
 #include "docview/FrameWnd.h"
 #include "gdi/DC.h"
+#include "gdi/DCStateGuard.h"
 #include "win/ClientDC.h"
 #include "win/WindowDC.h"
 #include "win/Menu.h"
@@ -77,22 +78,6 @@ CString ReadMenuText(HMENU hMenu, int iItem)
     return CString(buffer.data());
 }
 
-// Selects a font for the life of the object.
-class CFontScope {
-public:
-    CFontScope(CDC& dc, CFont* pFont) : m_dc(dc), m_pOld(dc.SelectObject(pFont)) {}
-    ~CFontScope()
-    {
-        if (m_pOld != nullptr)
-            m_dc.SelectObject(m_pOld);
-    }
-    CFontScope(const CFontScope&) = delete;
-    CFontScope& operator=(const CFontScope&) = delete;
-
-private:
-    CDC& m_dc;
-    CFont* m_pOld;
-};
 }  // namespace
 
 BEGIN_MESSAGE_MAP(CWTKPopupMenuBar, CWTKToolBar)
@@ -244,8 +229,7 @@ HMENU CWTKPopupMenuBar::ExportToMenu() const
     HMENU hMenu = ::CreatePopupMenu();
     if (hMenu == nullptr)
         return nullptr;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         BOOL bAppended = TRUE;
         if (pButton->IsSeparator()) {
             bAppended = ::AppendMenuA(hMenu, MF_SEPARATOR, 0, nullptr);
@@ -296,7 +280,8 @@ CSize CWTKPopupMenuBar::CalcSize(BOOL /*bVertDock*/)
 
     CWindowDC dc(nullptr);
     WTKGlobalData& data = WTKGetGlobalData();
-    CFontScope font(dc, &data.fontRegular);
+    const CDCStateGuard state(&dc);
+    dc.SelectObject(&data.fontRegular);
     const CSize sizeImage = GetMenuImageSize();
     const CSize sizeDefault(sizeImage.cx + 2, std::max(static_cast<int>(sizeImage.cy) + 2, data.nTextHeightHorz));
     const BOOL bCustomize = IsCustomizeMode();
@@ -307,8 +292,7 @@ CSize CWTKPopupMenuBar::CalcSize(BOOL /*bVertDock*/)
     int nColumnHeight = 0;
     int nMaxHeight = 0;
     BOOL bFirst = TRUE;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         const BOOL bDefault = m_uiDefaultMenuCmdId != 0 && pButton->m_nID == m_uiDefaultMenuCmdId;
         if (bDefault)
             dc.SelectObject(&data.fontBold);
@@ -348,7 +332,8 @@ void CWTKPopupMenuBar::AdjustLocations()
     GetClientRect(rectClient);
     CClientDC dc(this);
     WTKGlobalData& data = WTKGetGlobalData();
-    CFontScope font(dc, &data.fontRegular);
+    const CDCStateGuard state(&dc);
+    dc.SelectObject(&data.fontRegular);
     const CSize sizeImage = GetMenuImageSize();
     const CSize sizeDefault(sizeImage.cx + 2, std::max(static_cast<int>(sizeImage.cy) + 2, data.nTextHeightHorz));
     const BOOL bColumns = !m_arColumns.empty() && !IsCustomizeMode();
@@ -363,8 +348,7 @@ void CWTKPopupMenuBar::AdjustLocations()
             return static_cast<int>(rectClient.right) - 1;
         return iCol < m_arColumns.size() ? m_arColumns[iCol] : static_cast<int>(rectClient.right) - 1;
     };
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         if (bColumns && (pButton->m_nStyle & kMenuItemStyleColumnBreak) && !bFirst && iColumn < m_arColumns.size()) {
             xLeft = m_arColumns[iColumn] + 1;
             iColumn++;
@@ -404,8 +388,7 @@ void CWTKPopupMenuBar::OnDrawBarBorders(CDC* pDC, CRect /*rectClient*/)
     // Each run of rarely used items; a separator between two of them belongs to the run.
     CRect rectRun;
     BOOL bInRun = FALSE;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         if (pButton->IsSeparator())
             continue;
         if (pButton->m_nID == 0 || !IsCommandRarelyUsed(pButton->m_nID)) {
@@ -476,9 +459,8 @@ DROPEFFECT CWTKPopupMenuBar::OnDragOver(COleDataObject* pDataObject, DWORD dwKey
         const CWTKPopupMenu* pPopup = GetParentPopupMenu();
         const CWTKToolbarMenuButton* pParentButton = pPopup != nullptr ? pPopup->GetParentButton() : nullptr;
         if (pParentButton != nullptr) {
-            CWTKToolbarButton* pDragged = CWTKToolbarButton::CreateFromOleData(pDataObject);
+            const std::unique_ptr<CWTKToolbarButton> pDragged = CWTKToolbarButton::CreateFromOleData(pDataObject);
             const BOOL bOwnParent = pDragged != nullptr && pParentButton->CompareWith(*pDragged);
-            delete pDragged;
             if (bOwnParent)
                 return DROPEFFECT_NONE;
         }
@@ -495,15 +477,14 @@ int CWTKPopupMenuBar::FindDropIndex(CPoint point, CRect& rectDrag) const
         rectDrag = CRect(rectClient.left, rectClient.top, rectClient.right, rectClient.top + 2 * kDropMarkerHalf);
         return 0;
     }
-    const auto* pFirst = static_cast<const CWTKToolbarButton*>(m_Buttons.GetHead());
+    const CWTKToolbarButton* pFirst = m_Buttons.GetHead();
     if (point.y < pFirst->GetRect().top) {
         const int y = pFirst->GetRect().top;
         rectDrag = CRect(rectClient.left, y - kDropMarkerHalf, rectClient.right, y + kDropMarkerHalf);
         return 0;
     }
-    int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
-        const auto* pButton = static_cast<const CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (int i = 0; i < m_Buttons.GetCount(); i++) {
+        const CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         const CRect rect = pButton->GetRect();
         if (point.y < rect.top || point.y >= rect.bottom)
             continue;
@@ -517,22 +498,18 @@ int CWTKPopupMenuBar::FindDropIndex(CPoint point, CRect& rectDrag) const
     return GetCount();
 }
 
-CWTKToolbarButton* CWTKPopupMenuBar::CreateDroppedButton(COleDataObject* pDataObject)
+std::unique_ptr<CWTKToolbarButton> CWTKPopupMenuBar::CreateDroppedButton(COleDataObject* pDataObject)
 {
-    CWTKToolbarButton* pButton = CWTKToolBar::CreateDroppedButton(pDataObject);
-    if (pButton == nullptr || dynamic_cast<CWTKToolbarMenuButton*>(pButton) != nullptr)
+    std::unique_ptr<CWTKToolbarButton> pButton = CWTKToolBar::CreateDroppedButton(pDataObject);
+    if (pButton == nullptr || dynamic_cast<CWTKToolbarMenuButton*>(pButton.get()) != nullptr)
         return pButton;
     const BOOL bLocked = pButton->IsLocked();
-    auto* pMenuButton = new CWTKToolbarMenuButton(pButton->m_nID, nullptr, bLocked ? -1 : pButton->GetImage(),
-                                                  pButton->m_strText, pButton->m_bUserButton);
+    auto pMenuButton = std::make_unique<CWTKToolbarMenuButton>(
+        pButton->m_nID, nullptr, bLocked ? -1 : pButton->GetImage(), pButton->m_strText, pButton->m_bUserButton);
     pMenuButton->m_bText = TRUE;
     pMenuButton->m_bImage = !bLocked;
-    const BOOL bExported = pButton->ExportToMenuButton(*pMenuButton);
-    delete pButton;
-    if (!bExported || pMenuButton->m_strText.IsEmpty()) {
-        delete pMenuButton;
+    if (!pButton->ExportToMenuButton(*pMenuButton) || pMenuButton->m_strText.IsEmpty())
         return nullptr;
-    }
     return pMenuButton;
 }
 

@@ -54,7 +54,7 @@ public:
     // An item bar is no toolbar of the customisation sheet's list.
     BOOL AllowShowOnList() const override { return FALSE; }
     BOOL IsLookExtraSizeAvailable() const override { return FALSE; }
-    CWTKToolbarButton* CreateDroppedButton(COleDataObject* pDataObject) override;
+    std::unique_ptr<CWTKToolbarButton> CreateDroppedButton(COleDataObject* pDataObject) override;
     BOOL OnKey(UINT nChar) override;
     void OnCustomizeMenuInit(CMenu* pMenu, int iButton) override;
     INT_PTR OnToolHitTest(CPoint point, TTTOOLINFOA* pTI) const override;

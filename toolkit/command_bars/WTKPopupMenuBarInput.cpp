@@ -14,6 +14,7 @@
 #include "docview/FrameWnd.h"
 #include "win/MessageMap.h"
 #include "win/TickClock.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
 
@@ -62,8 +63,8 @@ void CWTKPopupMenuBar::OnDestroy()
     StopTimer(kCloseSubMenuTimer);
     m_pDelayedPopupMenuButton = nullptr;
     m_pDelayedClosePopupMenuButton = nullptr;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(static_cast<CObject*>(m_Buttons.GetNext(pos)));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
+        auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton);
         CWTKPopupMenu* pPopup = pMenuButton != nullptr ? pMenuButton->GetPopupMenu() : nullptr;
         if (pPopup == nullptr || !::IsWindow(pPopup->GetSafeHwnd()))
             continue;
@@ -203,9 +204,9 @@ void CWTKPopupMenuBar::OnTimer(UINT_PTR nIDEvent)
             return;
         CWTKToolbarMenuButton* pPending = m_pDelayedPopupMenuButton;
         m_pDelayedPopupMenuButton = nullptr;
-        const HWND hWndSelf = GetSafeHwnd();
+        const CWndLifeGuard self(this);
         CloseDelayedSubMenu();
-        if (!::IsWindow(hWndSelf))
+        if (!self.IsAlive())
             return;
         if (isOurs(pPending) && pPending == GetButton(m_iHighlighted))
             pPending->OpenPopupMenu(this);
@@ -307,9 +308,8 @@ BOOL CWTKPopupMenuBar::OnKey(UINT nChar)
     const UINT uiLetter = static_cast<UINT>(reinterpret_cast<UINT_PTR>(
         ::CharUpperA(reinterpret_cast<LPSTR>(static_cast<UINT_PTR>(static_cast<unsigned char>(wChar & 0xFF))))));
 
-    int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (int i = 0; i < m_Buttons.GetCount(); i++) {
+        CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         if (pButton->IsSeparator() || MnemonicLetter(pButton->m_strText) != uiLetter)
             continue;
         SetHot(i);
@@ -447,9 +447,9 @@ void CWTKPopupMenuBar::OnLButtonDown(UINT nFlags, CPoint point)
     GetClientRect(rectClient);
     if (!rectClient.PtInRect(point) && !IsCustomizeMode()) {
         // The bar under the cursor may close this popup.
-        const HWND hWndSelf = GetSafeHwnd();
+        const CWndLifeGuard self(this);
         ForwardToParentBar(WM_LBUTTONDOWN, nFlags, point);
-        if (!::IsWindow(hWndSelf))
+        if (!self.IsAlive())
             return;
     }
     CWTKToolBar::OnLButtonDown(nFlags, point);
@@ -467,9 +467,9 @@ void CWTKPopupMenuBar::OnLButtonUp(UINT nFlags, CPoint point)
         if (!bInside)
             return;
     } else if (!bInside && !IsCustomizeMode()) {
-        const HWND hWndSelf = GetSafeHwnd();
+        const CWndLifeGuard self(this);
         ForwardToParentBar(WM_LBUTTONUP, nFlags, point);
-        if (!::IsWindow(hWndSelf))
+        if (!self.IsAlive())
             return;
         if (CWTKPopupMenu* pPopup = GetParentPopupMenu())
             pPopup->CloseMenu();

@@ -24,6 +24,7 @@
 #include "win/CmdUI.h"
 #include "win/FrameworkRes.h"
 #include "win/MessageMap.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
 #include <vector>
@@ -179,8 +180,8 @@ CWTKToolBar::CWTKToolBar() : m_Impl(this, this, this)
 
 CWTKToolBar::~CWTKToolBar()
 {
-    DeleteButtonList(m_OrigButtons);
-    DeleteButtonList(m_Buttons);
+    m_OrigButtons.RemoveAll();
+    m_Buttons.RemoveAll();
     m_pCustomizeBtn = nullptr;
     if (s_pSelToolbar == this)
         s_pSelToolbar = nullptr;
@@ -191,12 +192,6 @@ CWTKToolBar::~CWTKToolBar()
     CWTKToolBarList& all = WTKAllToolbars();
     if (POSITION pos = all.Find(this))
         all.RemoveAt(pos);
-}
-
-void CWTKToolBar::DeleteButtonList(CObList& list)
-{
-    while (!list.IsEmpty())
-        delete list.RemoveHead();
 }
 
 // ---- Creation ----
@@ -398,14 +393,10 @@ BOOL CWTKToolBar::LoadToolBarEx(UINT uiToolbarResID, const WTKToolBarImages& par
 BOOL CWTKToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapImages)
 {
     // The overflow button survives the rebuild: keep it out of the list while it is emptied.
-    CWTKToolbarButton* pCustomize = m_pCustomizeBtn;
-    if (pCustomize != nullptr) {
-        if (POSITION pos = m_Buttons.Find(pCustomize))
-            m_Buttons.RemoveAt(pos);
-        m_pCustomizeBtn = nullptr;
-    }
+    std::unique_ptr<CWTKToolbarButton> pCustomize = m_Buttons.Remove(m_pCustomizeBtn);
+    m_pCustomizeBtn = nullptr;
     RemoveAllButtons();
-    DeleteButtonList(m_OrigButtons);
+    m_OrigButtons.RemoveAll();
 
     if (lpIDArray == nullptr) {
         for (int i = 0; i < nIDCount; i++)
@@ -414,26 +405,27 @@ BOOL CWTKToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapIma
         int iImage = m_iImagesOffset;
         for (int i = 0; i < nIDCount; i++) {
             const UINT uiID = lpIDArray[i];
-            m_OrigButtons.AddTail(new CWTKToolbarButton(uiID, -1, nullptr, FALSE, TRUE));
+            m_OrigButtons.AddTail(std::make_unique<CWTKToolbarButton>(uiID, -1, nullptr, FALSE, TRUE));
             if (uiID == 0) {
                 InsertSeparator();
                 continue;
             }
             if (bRemapImages) {
-                InsertButtonObject(new CWTKToolbarButton(uiID, iImage, nullptr, FALSE, m_bLocked), -1);
+                InsertButtonObject(std::make_unique<CWTKToolbarButton>(uiID, iImage, nullptr, FALSE, m_bLocked), -1);
                 if (!m_bLocked)
                     SetDefaultImage(uiID, iImage);
             } else {
                 const int iDefault = GetDefaultImage(uiID);
                 if (iDefault >= 0)
-                    InsertButtonObject(new CWTKToolbarButton(uiID, iDefault, nullptr, FALSE, m_bLocked), -1);
+                    InsertButtonObject(std::make_unique<CWTKToolbarButton>(uiID, iDefault, nullptr, FALSE, m_bLocked),
+                                       -1);
             }
             iImage++;
         }
     }
     if (pCustomize != nullptr) {
-        m_Buttons.AddTail(pCustomize);
-        m_pCustomizeBtn = pCustomize;
+        m_pCustomizeBtn = pCustomize.get();
+        m_Buttons.AddTail(std::move(pCustomize));
     }
     if (::IsWindow(GetSafeHwnd())) {
         OnReset();
@@ -446,8 +438,8 @@ BOOL CWTKToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapIma
 
 void CWTKToolBar::ResetImages()
 {
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
-        static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos))->ResetImageToDefault();
+    for (CWTKToolbarButton* pButton : m_Buttons)
+        pButton->ResetImageToDefault();
     if (::IsWindow(GetSafeHwnd()) && IsFloating())
         AdjustLayout();
 }
@@ -469,40 +461,30 @@ BOOL CWTKToolBar::RestoreOriginalState()
 
 int CWTKToolBar::InsertButton(const CWTKToolbarButton& button, int iInsertAt)
 {
-    CObject* pObject = button.GetRuntimeClass()->CreateObject();
-    auto* pButton = dynamic_cast<CWTKToolbarButton*>(pObject);
-    if (pButton == nullptr) {
-        delete pObject;
+    std::unique_ptr<CObject> pObject(button.GetRuntimeClass()->CreateObject());
+    auto* pButton = dynamic_cast<CWTKToolbarButton*>(pObject.get());
+    if (pButton == nullptr)
         return -1;
-    }
+    pObject.release();
     pButton->CopyFrom(button);
-    const int iIndex = InsertButtonObject(pButton, iInsertAt);
-    if (iIndex < 0)
-        delete pButton;
-    return iIndex;
+    return InsertButtonObject(std::unique_ptr<CWTKToolbarButton>(pButton), iInsertAt);
 }
 
-int CWTKToolBar::InsertButtonObject(CWTKToolbarButton* pButton, int iInsertAt)
+int CWTKToolBar::InsertButtonObject(std::unique_ptr<CWTKToolbarButton> pButton, int iInsertAt)
 {
     const int nCount = GetCount();
     if (pButton == nullptr || iInsertAt < -1 || iInsertAt > nCount)
         return -1;
     if (iInsertAt == -1 || iInsertAt == nCount) {
-        if (m_pCustomizeBtn != nullptr) {
-            // The overflow button is last: appending many buttons walks no list.
-            POSITION pos = !m_Buttons.IsEmpty() && m_Buttons.GetTail() == m_pCustomizeBtn
-                ? m_Buttons.GetTailPosition()
-                : m_Buttons.Find(m_pCustomizeBtn);
-            m_Buttons.InsertBefore(pos, pButton);
-            iInsertAt = nCount - 1;
-        } else {
-            m_Buttons.AddTail(pButton);
-            iInsertAt = nCount;
-        }
-    } else {
-        m_Buttons.InsertBefore(m_Buttons.FindIndex(iInsertAt), pButton);
+        // Appended buttons go before the overflow button, which stays last.
+        const int iCustomize = m_pCustomizeBtn != nullptr
+            ? (m_Buttons.GetTail() == m_pCustomizeBtn ? nCount - 1 : m_Buttons.Find(m_pCustomizeBtn))
+            : -1;
+        iInsertAt = iCustomize >= 0 ? iCustomize : nCount;
     }
-    pButton->OnChangeParentWnd(this);
+    CWTKToolbarButton* pInserted = pButton.get();
+    m_Buttons.InsertAt(iInsertAt, std::move(pButton));
+    pInserted->OnChangeParentWnd(this);
     return iInsertAt;
 }
 
@@ -511,12 +493,9 @@ int CWTKToolBar::InsertSeparator(int iInsertAt)
     // A bar never starts with a separator.
     if (GetCount() == 0 || iInsertAt == 0)
         return -1;
-    auto* pButton = new CWTKToolbarButton;
+    auto pButton = std::make_unique<CWTKToolbarButton>();
     pButton->m_nStyle = TBBS_SEPARATOR;
-    const int iIndex = InsertButtonObject(pButton, iInsertAt);
-    if (iIndex < 0)
-        delete pButton;
-    return iIndex;
+    return InsertButtonObject(std::move(pButton), iInsertAt);
 }
 
 namespace {
@@ -531,20 +510,14 @@ int IndexAfterRemoval(int iIndex, int iRemoved)
 
 BOOL CWTKToolBar::RemoveButton(int iIndex)
 {
-    POSITION pos = iIndex >= 0 ? m_Buttons.FindIndex(iIndex) : nullptr;
-    if (pos == nullptr)
-        return FALSE;
-    auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetAt(pos));
-    if (pButton == m_pCustomizeBtn)
+    const CWTKToolbarButton* pButton = GetButton(iIndex);
+    if (pButton == nullptr || pButton == m_pCustomizeBtn)
         return FALSE;
 
     // Every removal, the button's and the separators' that go with it, fixes every index.
     auto removeAt = [this](int iRemove) {
-        POSITION posRemove = m_Buttons.FindIndex(iRemove);
-        auto* pRemoved = static_cast<CWTKToolbarButton*>(m_Buttons.GetAt(posRemove));
-        m_Buttons.RemoveAt(posRemove);
-        pRemoved->OnCancelMode();
-        delete pRemoved;
+        if (std::unique_ptr<CWTKToolbarButton> pRemoved = m_Buttons.RemoveAt(iRemove))
+            pRemoved->OnCancelMode();
         m_iButtonCapture = IndexAfterRemoval(m_iButtonCapture, iRemove);
         m_iSelected = IndexAfterRemoval(m_iSelected, iRemove);
         m_iDroppedDown = IndexAfterRemoval(m_iDroppedDown, iRemove);
@@ -582,21 +555,20 @@ BOOL CWTKToolBar::RemoveButton(int iIndex)
 void CWTKToolBar::EnableCustomizeButton(BOOL bEnable, UINT uiCustomizeCmd, LPCSTR lpszCustomizeText)
 {
     if (m_pCustomizeBtn != nullptr) {
-        if (POSITION pos = m_Buttons.Find(m_pCustomizeBtn))
-            m_Buttons.RemoveAt(pos);
-        CWTKToolbarButton* pOld = m_pCustomizeBtn;
+        std::unique_ptr<CWTKToolbarButton> pOld = m_Buttons.Remove(m_pCustomizeBtn);
         m_pCustomizeBtn = nullptr;
         m_iButtonCapture = -1;
         m_iHighlighted = -1;
         m_iDroppedDown = -1;
-        pOld->OnCancelMode();
-        delete pOld;
+        if (pOld != nullptr)
+            pOld->OnCancelMode();
     }
     if (bEnable) {
-        auto* pButton = new CCustomizeButton(uiCustomizeCmd, lpszCustomizeText != nullptr ? lpszCustomizeText : "");
-        m_Buttons.AddTail(pButton);
-        m_pCustomizeBtn = pButton;
-        pButton->OnChangeParentWnd(this);
+        auto pButton =
+            std::make_unique<CCustomizeButton>(uiCustomizeCmd, lpszCustomizeText != nullptr ? lpszCustomizeText : "");
+        m_pCustomizeBtn = pButton.get();
+        m_Buttons.AddTail(std::move(pButton));
+        m_pCustomizeBtn->OnChangeParentWnd(this);
     }
     if (::IsWindow(GetSafeHwnd()))
         AdjustLayout();
@@ -609,9 +581,8 @@ void CWTKToolBar::RemoveAllButtons()
     m_iSelected = -1;
     m_iDroppedDown = -1;
     while (!m_Buttons.IsEmpty()) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.RemoveHead());
-        pButton->OnCancelMode();
-        delete pButton;
+        if (std::unique_ptr<CWTKToolbarButton> pButton = m_Buttons.RemoveAt(0))
+            pButton->OnCancelMode();
     }
     m_pCustomizeBtn = nullptr;
     m_AccelKeys.RemoveAll();
@@ -622,15 +593,14 @@ int CWTKToolBar::ReplaceButton(UINT uiCmd, const CWTKToolbarButton& button, BOOL
     int nCount = 0;
     int iIndex = 0;
     while ((iIndex = CommandToIndex(uiCmd, iIndex)) >= 0) {
-        POSITION pos = m_Buttons.FindIndex(iIndex);
-        auto* pOld = static_cast<CWTKToolbarButton*>(m_Buttons.GetAt(pos));
-        m_Buttons.RemoveAt(pos);
+        std::unique_ptr<CWTKToolbarButton> pOld = m_Buttons.RemoveAt(iIndex);
         if (InsertButton(button, iIndex) < 0) {
-            m_Buttons.InsertBefore(m_Buttons.FindIndex(iIndex), pOld);
+            if (pOld != nullptr)
+                m_Buttons.InsertAt(iIndex, std::move(pOld));
             break;
         }
-        pOld->OnCancelMode();
-        delete pOld;
+        if (pOld != nullptr)
+            pOld->OnCancelMode();
         nCount++;
         iIndex++;
         if (!bAll)
@@ -641,17 +611,13 @@ int CWTKToolBar::ReplaceButton(UINT uiCmd, const CWTKToolbarButton& button, BOOL
 
 CWTKToolbarButton* CWTKToolBar::GetButton(int iIndex) const
 {
-    if (iIndex < 0 || iIndex >= GetCount())
-        return nullptr;
-    return static_cast<CWTKToolbarButton*>(m_Buttons.GetAt(m_Buttons.FindIndex(iIndex)));
+    return m_Buttons.GetAt(iIndex);
 }
 
 int CWTKToolBar::CommandToIndex(UINT nIDFind, int iIndexFirst) const
 {
-    int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
-        const auto* pButton = static_cast<const CWTKToolbarButton*>(m_Buttons.GetNext(pos));
-        if (i >= iIndexFirst && pButton->m_nID == nIDFind)
+    for (int i = std::max(iIndexFirst, 0); i < GetCount(); i++) {
+        if (m_Buttons.GetAt(i)->m_nID == nIDFind)
             return i;
     }
     return -1;
@@ -659,12 +625,7 @@ int CWTKToolBar::CommandToIndex(UINT nIDFind, int iIndexFirst) const
 
 int CWTKToolBar::ButtonToIndex(const CWTKToolbarButton* pButton) const
 {
-    int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
-        if (m_Buttons.GetNext(pos) == pButton)
-            return i;
-    }
-    return -1;
+    return m_Buttons.Find(pButton);
 }
 
 UINT CWTKToolBar::GetItemID(int nIndex) const
@@ -714,9 +675,8 @@ CWTKToolbarButton* CWTKToolBar::GetHighlightedButton() const
 
 CWTKToolbarButton* CWTKToolBar::GetDroppedDownMenu(int* pIndex) const
 {
-    int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (int i = 0; i < GetCount(); i++) {
+        CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         if (pButton->IsDroppedDown()) {
             if (pIndex)
                 *pIndex = i;
@@ -882,8 +842,7 @@ void CWTKToolBar::RestoreFocus()
 void CWTKToolBar::RebuildMnemonics()
 {
     m_AccelKeys.RemoveAll();
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         if (pButton->IsSeparator() || !pButton->m_bText)
             continue;
         const int iAmp = pButton->m_strText.Find('&');
@@ -945,12 +904,12 @@ BOOL CWTKToolBar::MoveToMenu(int iStep)
         if (pMenuButton == nullptr || pMenuButton->IsHidden() || pMenuButton->IsSeparator() ||
             (pMenuButton->m_nStyle & TBBS_DISABLED) != 0)
             continue;
-        const HWND hWndSelf = GetSafeHwnd();
+        const CWndLifeGuard self(this);
         {
             const CWTKMenuAnimationOff animationOff;
             OnChangeHot(i);
         }
-        if (::IsWindow(hWndSelf))
+        if (self.IsAlive())
             SelectFirstMenuItem(pMenuButton);
         return TRUE;
     }
@@ -987,8 +946,8 @@ void CWTKToolBar::OnChangeHot(int iHot)
 
 void CWTKToolBar::OnGlobalFontsChanged()
 {
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
-        static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos))->OnGlobalFontsChanged();
+    for (CWTKToolbarButton* pButton : m_Buttons)
+        pButton->OnGlobalFontsChanged();
 }
 
 // ---- Process-wide ----
@@ -1093,8 +1052,7 @@ int CWTKToolBar::GetCommandButtons(UINT uiCmd, CObList& listButtons)
         auto* pBar = dynamic_cast<CWTKToolBar*>(WTKAllToolbars().GetNext(pos));
         if (pBar == nullptr || !::IsWindow(pBar->GetSafeHwnd()))
             continue;
-        for (POSITION posButton = pBar->m_Buttons.GetHeadPosition(); posButton != nullptr;) {
-            auto* pButton = static_cast<CWTKToolbarButton*>(pBar->m_Buttons.GetNext(posButton));
+        for (CWTKToolbarButton* pButton : pBar->m_Buttons) {
             if (pButton->m_nID == uiCmd)
                 listButtons.AddTail(pButton);
         }

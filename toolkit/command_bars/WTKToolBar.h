@@ -15,6 +15,7 @@
 #include "command_bars/WTKCommandBarSettings.h"
 #include "command_bars/WTKCustomizeMode.h"
 #include "command_bars/WTKToolbarButton.h"
+#include "command_bars/WTKToolbarButtonList.h"
 
 #include "foundation/WTKBarLookInfo.h"
 #include "foundation/WTKBarPaintHelper.h"
@@ -28,6 +29,7 @@
 #include "core/String.h"
 #include "gdi/GdiObject.h"
 
+#include <memory>
 #include <ole2.h>
 
 class CArchive;
@@ -136,7 +138,7 @@ public:
     virtual BOOL AllowHighlightDisabled() const { return FALSE; }
     virtual BOOL AllowShowOnList() const { return TRUE; }
     virtual void DrawSeparator(CDC* pDC, const CRect& rect, BOOL bHorz);
-    virtual CWTKToolbarButton* CreateDroppedButton(COleDataObject* pDataObject);
+    virtual std::unique_ptr<CWTKToolbarButton> CreateDroppedButton(COleDataObject* pDataObject);
     virtual BOOL OnKey(UINT /*nChar*/) { return FALSE; }
     virtual void OnCustomizeMode(BOOL bSet);
     // Prepares the button context menu of customise mode for the button at iButton.
@@ -149,7 +151,7 @@ public:
     virtual BOOL ShowCommandMessageString(CWTKToolbarButton* pButton, CString& strText);
     virtual BOOL SaveOriginalItems(CWTKRegistry& reg);
     virtual BOOL LoadOriginalItems(CWTKRegistry& reg);
-    virtual BOOL UpdateFromOriginalItems(CObList& lstStoredOriginals);
+    virtual BOOL UpdateFromOriginalItems(const CWTKToolbarButtonList& lstStoredOriginals);
 
     // ---- Buttons ----
     BOOL SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapImages = TRUE);
@@ -158,7 +160,7 @@ public:
     BOOL RemoveButton(int iIndex);
     int ReplaceButton(UINT uiCmd, const CWTKToolbarButton& button, BOOL bAll = FALSE);
     CWTKToolbarButton* GetButton(int iIndex) const;
-    int GetCount() const { return static_cast<int>(m_Buttons.GetCount()); }
+    int GetCount() const { return m_Buttons.GetCount(); }
     int CommandToIndex(UINT nIDFind, int iIndexFirst = 0) const;
     int ButtonToIndex(const CWTKToolbarButton* pButton) const;
     UINT GetItemID(int nIndex) const;
@@ -176,8 +178,8 @@ public:
     BOOL MoveToMenu(int iStep);
     void SelectFirstMenuItem(CWTKToolbarButton* pButton);
     BOOL IsButtonHighlighted(int iButton) const;
-    const CObList& GetAllButtons() const { return m_Buttons; }
-    const CObList& GetOriginalItems() const { return m_OrigButtons; }
+    const CWTKToolbarButtonList& GetAllButtons() const { return m_Buttons; }
+    const CWTKToolbarButtonList& GetOriginalItems() const { return m_OrigButtons; }
     CWTKToolbarButton* GetCustomizeButton() const { return m_pCustomizeBtn; }
     // Adds (or removes) the overflow button at the end of the bar: it lists the buttons that do
     // not fit and, with uiCustomizeCmd not 0, offers that command with lpszCustomizeText.
@@ -288,8 +290,8 @@ public:
     static constexpr int kMaxStoredItems = 2000;
 
 protected:
-    // Inserts pButton itself (the bar owns it); -1 when the index is out of range.
-    virtual int InsertButtonObject(CWTKToolbarButton* pButton, int iInsertAt);
+    // Inserts pButton itself; -1 when the index is out of range (the button is deleted then).
+    virtual int InsertButtonObject(std::unique_ptr<CWTKToolbarButton> pButton, int iInsertAt);
     void RebuildMnemonics();
     void EndPress();
     CWTKImageStrip* ChooseImages(CWTKToolbarButton* pButton, BOOL bHighlighted, BOOL& bDisabledImages);
@@ -297,7 +299,6 @@ protected:
     CSize EffectiveButtonSize() const;
     CSize EffectiveImageSize() const;
     BOOL IsBarHorizontal() const;
-    void DeleteButtonList(CObList& list);
     CString BuildStateKey(LPCTSTR lpszProfileName, int nIndex, UINT uiID) const;
 
     // Message handlers.
@@ -391,8 +392,8 @@ protected:
     int m_iHighlighted = -1;    // hot
     int m_iSelected = -1;       // customise selection
     int m_iDroppedDown = -1;
-    CObList m_Buttons;
-    CObList m_OrigButtons;
+    CWTKToolbarButtonList m_Buttons;
+    CWTKToolbarButtonList m_OrigButtons;
     BOOL m_bOriginalItemsChanged = FALSE;
     CMap<UINT, UINT, CWTKToolbarButton*, CWTKToolbarButton*> m_AccelKeys;
     CWTKBarPaintHelper m_Impl;

@@ -20,6 +20,7 @@
 #include "win/ClientDC.h"
 #include "win/Menu.h"
 #include "win/WaitCursor.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -79,8 +80,9 @@ void CWTKToolBar::OnCustomizeMode(BOOL bSet)
     m_iSelected = -1;
     m_iDragIndex = -1;
     m_rectDrag.SetRectEmpty();
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    // By index: a button's popup closing may reach this bar.
+    for (int i = 0; i < GetCount(); i++) {
+        CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         pButton->OnCancelMode();
         // The controls stop taking the mouse, so that the bar can select, drag and resize their
         // buttons; a disabled command keeps its control disabled when the mode ends.
@@ -151,9 +153,9 @@ void CWTKToolBar::DragButton(int iButton, CPoint point)
     CWTKButtonDragSource& dragSource = WTKGetButtonDragSource();
     dragSource.m_bEscapePressed = FALSE;
 
-    const HWND hWndSelf = GetSafeHwnd();
+    const CWndLifeGuard self(this);
     const DROPEFFECT dropEffect = g_pfnButtonDrag(source, rectStart);
-    if (!::IsWindow(hWndSelf))
+    if (!self.IsAlive())
         return;
 
     // A move on this same bar has deleted the dragged button (m_pDragButton is null then):
@@ -297,7 +299,7 @@ DROPEFFECT CWTKToolBar::OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState
 {
     if (m_bLocked)
         return DROPEFFECT_NONE;
-    const std::unique_ptr<CWTKToolbarButton> pButton(CWTKToolbarButton::CreateFromOleData(pDataObject));
+    const std::unique_ptr<CWTKToolbarButton> pButton = CWTKToolbarButton::CreateFromOleData(pDataObject);
     if (pButton == nullptr || !pButton->CanBeDropped(this))
         return DROPEFFECT_NONE;
     if (m_pDragButton == nullptr && m_iSelected >= 0)
@@ -339,9 +341,8 @@ int CWTKToolBar::FindDropIndex(CPoint point, CRect& rectDrag) const
         CRect rect;
     };
     std::vector<Shown> shown;
-    int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
-        const auto* pButton = static_cast<const CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (int i = 0; i < m_Buttons.GetCount(); i++) {
+        const CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         if (pButton != m_pCustomizeBtn && !pButton->IsHidden())
             shown.push_back(Shown {i, pButton->GetRect()});
     }
@@ -406,9 +407,9 @@ int CWTKToolBar::FindDropIndex(CPoint point, CRect& rectDrag) const
     return iIndex;
 }
 
-CWTKToolbarButton* CWTKToolBar::CreateDroppedButton(COleDataObject* pDataObject)
+std::unique_ptr<CWTKToolbarButton> CWTKToolBar::CreateDroppedButton(COleDataObject* pDataObject)
 {
-    CWTKToolbarButton* pButton = CWTKToolbarButton::CreateFromOleData(pDataObject);
+    std::unique_ptr<CWTKToolbarButton> pButton = CWTKToolbarButton::CreateFromOleData(pDataObject);
     if (pButton == nullptr)
         return nullptr;
     const int nTab = pButton->m_strText.Find('\t');
@@ -418,15 +419,14 @@ CWTKToolbarButton* CWTKToolBar::CreateDroppedButton(COleDataObject* pDataObject)
         // From the commands list: the image alone.
         pButton->m_bText = FALSE;
         pButton->m_bImage = TRUE;
-    } else if (pButton->GetImage() < 0 && pButton->m_strText.IsEmpty() && !EditButtonAppearance(pButton)) {
-        delete pButton;
+    } else if (pButton->GetImage() < 0 && pButton->m_strText.IsEmpty() && !EditButtonAppearance(pButton.get())) {
         return nullptr;
     }
     if (pButton->GetImage() < 0) {
         pButton->m_bImage = FALSE;
         pButton->m_bText = TRUE;
         if (pButton->m_strText.IsEmpty())
-            GetButtonTooltip(pButton);
+            GetButtonTooltip(pButton.get());
     }
     return pButton;
 }
@@ -439,7 +439,7 @@ BOOL CWTKToolBar::OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPo
     CWTKToolbarButton* pSource = m_pDragButton;  // this bar's own button, while it is dragged
     OnDragLeave();
 
-    CWTKToolbarButton* pButton = CreateDroppedButton(pDataObject);
+    std::unique_ptr<CWTKToolbarButton> pButton = CreateDroppedButton(pDataObject);
     if (pButton == nullptr)
         return FALSE;
     pButton->m_bDragFromCollection = FALSE;
@@ -448,7 +448,6 @@ BOOL CWTKToolBar::OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPo
     if (iSource >= 0 && dropEffect == DROPEFFECT_MOVE) {
         if (iDrop == iSource || iDrop == iSource + 1) {
             // Dropped on its own place.
-            delete pButton;
             AdjustGroupBreak(iSource, point);
             m_bDropPlacedHere = TRUE;
             return TRUE;
@@ -473,8 +472,7 @@ BOOL CWTKToolBar::OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPo
     }
 
     iDrop = std::min<int>(iDrop, GetCount());
-    if (InsertButtonObject(pButton, iDrop) < 0) {
-        delete pButton;
+    if (InsertButtonObject(std::move(pButton), iDrop) < 0) {
         AdjustLayout();
         return FALSE;
     }
@@ -572,8 +570,7 @@ HBRUSH CWTKToolBar::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
     // The disabled controls of customise mode keep their buttons' colours.
     if (IsCustomizeMode() && pWnd != nullptr) {
-        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-            auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+        for (CWTKToolbarButton* pButton : m_Buttons) {
             if (!pButton->IsOwnerOf(pWnd->GetSafeHwnd()))
                 continue;
             if (HBRUSH hBrush = pButton->OnCtlColor(pDC, nCtlColor))
@@ -790,19 +787,16 @@ void CWTKToolBar::OnButtonStartGroup()
 
 void CWTKToolBar::OnButtonNewMenu()
 {
-    auto* pMenuButton = new CWTKToolbarMenuButton(0, nullptr, -1);
+    auto pMenuButton = std::make_unique<CWTKToolbarMenuButton>(0, nullptr, -1);
     pMenuButton->m_bText = TRUE;
     pMenuButton->m_bImage = FALSE;
-    if (!EditButtonAppearance(pMenuButton)) {
-        delete pMenuButton;
+    if (!EditButtonAppearance(pMenuButton.get()))
         return;
-    }
-    const int iInserted = InsertButtonObject(pMenuButton, m_iSelected >= 0 ? m_iSelected : -1);
-    if (iInserted < 0) {
-        delete pMenuButton;
+    CWTKToolbarMenuButton* pInserted = pMenuButton.get();
+    const int iInserted = InsertButtonObject(std::move(pMenuButton), m_iSelected >= 0 ? m_iSelected : -1);
+    if (iInserted < 0)
         return;
-    }
     m_iSelected = iInserted;
     AdjustLayout();
-    pMenuButton->OnClick(this, FALSE);
+    pInserted->OnClick(this, FALSE);
 }

@@ -10,6 +10,7 @@
 #include "bars/ReBarCtrl.h"
 #include "docview/FrameWnd.h"
 #include "gdi/DC.h"
+#include "gdi/DCStateGuard.h"
 #include "win/ClientDC.h"
 #include "win/Menu.h"
 
@@ -20,27 +21,12 @@ constexpr int kRowGap = 5;            // between two rows of buttons
 constexpr int kUnlimited = 32767;     // no limit on a row or on the height
 constexpr DWORD kHorzAlign = 0xA000;  // aligned top or bottom
 
-// Selects the shared font of the bar's orientation for the life of the object.
-class CBarFontScope {
-public:
-    CBarFontScope(CDC& dc, BOOL bHorz) : m_dc(dc)
-    {
-        WTKGlobalData& data = WTKGetGlobalData();
-        CFont* pFont = (!bHorz && data.fontVert.GetSafeHandle() != nullptr) ? &data.fontVert : &data.fontRegular;
-        m_pOld = dc.SelectObject(pFont);
-    }
-    ~CBarFontScope()
-    {
-        if (m_pOld != nullptr)
-            m_dc.SelectObject(m_pOld);
-    }
-    CBarFontScope(const CBarFontScope&) = delete;
-    CBarFontScope& operator=(const CBarFontScope&) = delete;
-
-private:
-    CDC& m_dc;
-    CFont* m_pOld = nullptr;
-};
+// The shared font of the bar's orientation.
+CFont* BarFont(BOOL bHorz)
+{
+    WTKGlobalData& data = WTKGetGlobalData();
+    return (!bHorz && data.fontVert.GetSafeHandle() != nullptr) ? &data.fontVert : &data.fontRegular;
+}
 }  // namespace
 
 CSize CWTKToolBar::EffectiveButtonSize() const
@@ -122,11 +108,11 @@ int CWTKToolBar::MeasureLabelRow()
     if (!m_bTextLabels || !IsBarHorizontal() || !::IsWindow(GetSafeHwnd()))
         return 0;
     CClientDC dc(this);
-    CBarFontScope font(dc, TRUE);
+    const CDCStateGuard state(&dc);
+    dc.SelectObject(BarFont(TRUE));
     const CSize sizeCell(GetColumnWidth(), GetRowHeight());
     int nMax = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         if (pButton->IsSeparator() || !pButton->m_bTextBelow)
             continue;
         if (pButton->m_strText.IsEmpty())
@@ -145,8 +131,7 @@ void CWTKToolBar::AdjustLayout()
     if (!::IsWindow(GetSafeHwnd()))
         return;
     const BOOL bHorz = IsBarHorizontal();
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         if (!pButton->IsSeparator())
             pButton->m_bTextBelow = bHorz ? m_bTextLabels : FALSE;
     }
@@ -186,7 +171,8 @@ void CWTKToolBar::AdjustLocations()
     CRect rectClient;
     GetClientRect(rectClient);
     CClientDC dc(this);
-    CBarFontScope font(dc, bHorz);
+    const CDCStateGuard state(&dc);
+    dc.SelectObject(BarFont(bHorz));
 
     const int nRowHeight = GetRowHeight();
     const CSize sizeCell(GetColumnWidth(), nRowHeight);
@@ -212,17 +198,18 @@ void CWTKToolBar::AdjustLocations()
     BOOL bRowStart = TRUE;
     BOOL bPrevSeparator = FALSE;
     BOOL bAnyHidden = FALSE;
-    POSITION posRowStart = m_Buttons.GetHeadPosition();
+    int iRowStart = 0;
 
-    auto finishRow = [&](POSITION posEnd) {
+    // Rows end after a button: iEnd is one past the row's last button.
+    auto finishRow = [&](int iEnd) {
         // A floating bar with labels centres the finished row.
         if (!(bFloating && m_bTextLabels && bHorz))
             return;
         const int nFree = rectClient.right - nPos;
         if (nFree <= 0)
             return;
-        for (POSITION p = posRowStart; p != posEnd && p != nullptr;) {
-            auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(p));
+        for (int i = iRowStart; i < iEnd && i < GetCount(); i++) {
+            CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
             CRect rect = pButton->GetRect();
             rect.OffsetRect(nFree / 2, 0);
             pButton->SetRect(rect);
@@ -230,8 +217,8 @@ void CWTKToolBar::AdjustLocations()
         }
     };
 
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (int i = 0; i < GetCount(); i++) {
+        CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         if (pButton == m_pCustomizeBtn)
             continue;
         const BOOL bWasHidden = pButton->IsHidden();
@@ -251,7 +238,7 @@ void CWTKToolBar::AdjustLocations()
                 rect = CRect(rectClient.left, nPos, rectClient.left + size.cx, nPos + size.cy);
             if (bOverflow) {
                 // The last button may use the overflow button's room when nothing is hidden.
-                const BOOL bLast = (pos == nullptr || m_Buttons.GetAt(pos) == m_pCustomizeBtn);
+                const BOOL bLast = i + 1 >= GetCount() || m_Buttons.GetAt(i + 1) == m_pCustomizeBtn;
                 const int nFar = bHorz ? rect.right : rect.bottom;
                 const int nEnd = (bLast && !bAnyHidden && !bOverflowEntries)
                     ? (bHorz ? rectClient.right : rectClient.bottom)
@@ -280,15 +267,15 @@ void CWTKToolBar::AdjustLocations()
             bPrevSeparator = pButton->IsSeparator();
         }
         if (pButton->m_bWrap && bHorz) {
-            finishRow(pos);
+            finishRow(i + 1);
             nPos = rectClient.left + 1;
             nRowTop += nRowHeight + kRowGap;
             bRowStart = TRUE;
             bPrevSeparator = FALSE;
-            posRowStart = pos;
+            iRowStart = i + 1;
         }
     }
-    finishRow(nullptr);
+    finishRow(GetCount());
 
     if (m_pCustomizeBtn != nullptr) {
         const BOOL bHideOverflow = (!bAnyHidden && !bOverflowEntries) || bFloating || IsCustomizeMode();
@@ -317,7 +304,8 @@ int CWTKToolBar::WrapToolBar(int nWidth, int nHeight)
     const BOOL bFloating = IsFloating();
     const BOOL bHorz = IsBarHorizontal();
     CClientDC dc(this);
-    CBarFontScope font(dc, bHorz || bFloating);
+    const CDCStateGuard state(&dc);
+    dc.SelectObject(BarFont(bHorz || bFloating));
     const int nRowHeight = GetRowHeight();
     const CSize sizeCell(GetColumnWidth(), nRowHeight);
     if (m_pCustomizeBtn != nullptr && !bFloating && bHorz)
@@ -328,8 +316,7 @@ int CWTKToolBar::WrapToolBar(int nWidth, int nHeight)
     int nRowBottom = nRowHeight;
     int nTallest = 0;
     CWTKToolbarButton* pPrev = nullptr;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         if (pButton == m_pCustomizeBtn)
             continue;
         pButton->m_bWrap = FALSE;
@@ -361,7 +348,8 @@ CSize CWTKToolBar::CalcSize(BOOL bVertDock)
     }
     const BOOL bFloating = IsFloating();
     CClientDC dc(this);
-    CBarFontScope font(dc, !bVertDock);
+    const CDCStateGuard state(&dc);
+    dc.SelectObject(BarFont(!bVertDock));
     const int nRowHeight = GetRowHeight();
     const CSize sizeCell(GetColumnWidth(), nRowHeight);
 
@@ -370,8 +358,7 @@ CSize CWTKToolBar::CalcSize(BOOL bVertDock)
     int nTop = 0;
     BOOL bRowStart = TRUE;
     BOOL bPrevSeparator = FALSE;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         if (pButton == m_pCustomizeBtn && bFloating)
             break;
         CSize size = pButton->OnCalculateSize(&dc, sizeCell, !bVertDock);
@@ -524,9 +511,8 @@ void CWTKToolBar::OnSize(UINT nType, int cx, int cy)
 
 int CWTKToolBar::HitTest(CPoint point)
 {
-    int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (int i = 0; i < m_Buttons.GetCount(); i++) {
+        CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         if (pButton->IsHidden() || !pButton->GetRect().PtInRect(point))
             continue;
         return pButton->IsSeparator() ? -1 : i;

@@ -14,6 +14,7 @@
 #include "docview/FrameWnd.h"
 #include "win/CmdUI.h"
 #include "win/ToolTipCtrl.h"
+#include "win/WndLifeGuard.h"
 
 #include <vector>
 
@@ -281,10 +282,10 @@ void CWTKToolBar::OnLButtonUp(UINT nFlags, CPoint point)
             if (pOwner == nullptr)
                 pOwner = GetParent();
             // The command may rebuild or destroy the bar: the button is found again below.
-            const HWND hWndSelf = GetSafeHwnd();
+            const CWndLifeGuard self(this);
             if (pOwner != nullptr && !WTKInvokeUserTool(nID))
                 pOwner->SendMessage(WM_COMMAND, nID, 0);
-            if (!::IsWindow(hWndSelf))
+            if (!self.IsAlive())
                 return;
         }
     }
@@ -332,8 +333,9 @@ void CWTKToolBar::OnCancelMode()
     EndPress();
     m_iHighlighted = -1;
     OnChangeHot(-1);
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;)
-        static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos))->OnCancelMode();
+    // By index: a button's popup closing may reach this bar.
+    for (int i = 0; i < GetCount(); i++)
+        m_Buttons.GetAt(i)->OnCancelMode();
     if (::IsWindow(GetSafeHwnd()))
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
 }
@@ -415,8 +417,7 @@ BOOL CWTKToolBar::OnCommand(WPARAM wParam, LPARAM lParam)
     CWnd* pOwner = GetOwner();
     const HWND hWndCtrl = reinterpret_cast<HWND>(lParam);
     if (hWndCtrl != nullptr) {
-        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-            auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+        for (CWTKToolbarButton* pButton : m_Buttons) {
             if (!pButton->IsOwnerOf(hWndCtrl))
                 continue;
             if (pButton->NotifyCommand(HIWORD(wParam)) && pOwner != nullptr)
@@ -425,8 +426,7 @@ BOOL CWTKToolBar::OnCommand(WPARAM wParam, LPARAM lParam)
         }
     }
     if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-            auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+        for (CWTKToolbarButton* pButton : m_Buttons) {
             if (!pButton->HasFocus())
                 continue;
             if (LOWORD(wParam) == IDOK && pOwner != nullptr)

@@ -116,9 +116,8 @@ void CWTKToolBar::DoPaint(CDC* pDCPaint)
 
     CWTKImageStrip* pPrepared = nullptr;
     WTKDrawState ds;
-    int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (int i = 0; i < m_Buttons.GetCount(); i++) {
+        CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         if (pButton->IsHidden())
             continue;
         if (pButton->IsSeparator()) {

@@ -30,11 +30,11 @@ BOOL KeepsOriginalItems()
 }
 
 // The buttons of a stored list, those of its menus (and their submenus) included.
-INT_PTR CountStoredButtons(const CObList& list)
+INT_PTR CountStoredButtons(const CWTKToolbarButtonList& list)
 {
     INT_PTR nCount = list.GetCount();
-    for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
-        if (const auto* pMenu = dynamic_cast<const CWTKToolbarMenuButton*>(list.GetNext(pos)))
+    for (const CWTKToolbarButton* pButton : list) {
+        if (const auto* pMenu = dynamic_cast<const CWTKToolbarMenuButton*>(pButton))
             nCount += CountStoredButtons(pMenu->GetCommands());
     }
     return nCount;
@@ -72,8 +72,7 @@ void CWTKToolBar::Serialize(CArchive& ar)
 {
     if (ar.IsStoring()) {
         CObList stored;
-        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-            auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+        for (CWTKToolbarButton* pButton : m_Buttons) {
             if (pButton != m_pCustomizeBtn && pButton->CanBeStored())
                 stored.AddTail(pButton);
         }
@@ -88,47 +87,39 @@ void CWTKToolBar::Serialize(CArchive& ar)
     }
 
     // The overflow button is kept out of the list while it is read, and put back on every path.
-    CWTKToolbarButton* pCustomize = m_pCustomizeBtn;
-    if (pCustomize != nullptr) {
-        if (POSITION pos = m_Buttons.Find(pCustomize))
-            m_Buttons.RemoveAt(pos);
-        m_pCustomizeBtn = nullptr;
-    }
-    auto restoreCustomize = [this, pCustomize]() {
+    std::unique_ptr<CWTKToolbarButton> pCustomize = m_Buttons.Remove(m_pCustomizeBtn);
+    m_pCustomizeBtn = nullptr;
+    auto restoreCustomize = [this, &pCustomize]() {
         if (pCustomize != nullptr) {
-            m_Buttons.AddTail(pCustomize);
-            m_pCustomizeBtn = pCustomize;
+            m_pCustomizeBtn = pCustomize.get();
+            m_Buttons.AddTail(std::move(pCustomize));
         }
     };
     RemoveAllButtons();
 
-    CObList loaded;
+    CWTKToolbarButtonList loaded;
     try {
         // Every element must be a button: anything else fails the archive.
-        loaded.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), kMaxStoredButtons);
+        CObList read;
+        read.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), kMaxStoredButtons);
+        loaded.TakeOver(read);
     } catch (...) {
         restoreCustomize();
         throw;
     }
     if (CountStoredButtons(loaded) > kMaxStoredItems) {
-        DeleteButtonList(loaded);
         restoreCustomize();
         FwThrowArchiveException(CArchiveException::badIndex);
     }
-    BOOL bNull = FALSE;
-    while (!loaded.IsEmpty()) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(loaded.RemoveHead());
-        if (pButton == nullptr) {
-            bNull = TRUE;
-            continue;
-        }
-        if (bNull) {
-            delete pButton;
-            continue;
-        }
+    // Buttons after a null are dropped with the list.
+    const int iNull = loaded.Find(nullptr);
+    const BOOL bNull = iNull >= 0;
+    for (int n = bNull ? iNull : loaded.GetCount(); n > 0; n--) {
+        std::unique_ptr<CWTKToolbarButton> pButton = loaded.RemoveAt(0);
         pButton->m_nStyle &= ~(TBBS_CHECKED | TBBS_PRESSED);
-        m_Buttons.AddTail(pButton);
-        pButton->OnChangeParentWnd(this);
+        CWTKToolbarButton* pAdded = pButton.get();
+        m_Buttons.AddTail(std::move(pButton));
+        pAdded->OnChangeParentWnd(this);
     }
     if (bNull) {
         RemoveAllButtons();
@@ -192,18 +183,14 @@ BOOL CWTKToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
         if (!bResult) {
             // A damaged or foreign archive: the bar goes back to its resource, or stays empty;
             // the overflow button stays at its end either way.
-            CWTKToolbarButton* pOverflow = m_pCustomizeBtn;
-            if (pOverflow != nullptr) {
-                if (POSITION pos = m_Buttons.Find(pOverflow))
-                    m_Buttons.RemoveAt(pos);
-                m_pCustomizeBtn = nullptr;
-            }
+            std::unique_ptr<CWTKToolbarButton> pOverflow = m_Buttons.Remove(m_pCustomizeBtn);
+            m_pCustomizeBtn = nullptr;
             RemoveAllButtons();
             if (CanBeRestored())
                 RestoreOriginalState();
             if (pOverflow != nullptr) {
-                m_Buttons.AddTail(pOverflow);
-                m_pCustomizeBtn = pOverflow;
+                m_pCustomizeBtn = pOverflow.get();
+                m_Buttons.AddTail(std::move(pOverflow));
             }
         } else if (KeepsOriginalItems()) {
             LoadOriginalItems(reg);
@@ -228,30 +215,32 @@ BOOL CWTKToolBar::SaveOriginalItems(CWTKRegistry& reg)
 {
     if (m_OrigButtons.IsEmpty())
         return FALSE;
-    return reg.Write(kOriginalItemsValue, m_OrigButtons);
+    CObList view;  // refers to the bar's buttons for the archive; owns none
+    for (CWTKToolbarButton* pButton : m_OrigButtons)
+        view.AddTail(pButton);
+    return reg.Write(kOriginalItemsValue, view);
 }
 
 BOOL CWTKToolBar::LoadOriginalItems(CWTKRegistry& reg)
 {
-    CObList stored;
-    if (!reg.Read(kOriginalItemsValue, stored, RUNTIME_CLASS(CWTKToolbarButton)))
-        return FALSE;
-    // More than a bar can hold is no resource's list: the bar keeps what it has.
-    if (stored.GetCount() > kMaxStoredButtons) {
-        DeleteButtonList(stored);
-        return FALSE;
+    CWTKToolbarButtonList stored;
+    {
+        CObList read;
+        if (!reg.Read(kOriginalItemsValue, read, RUNTIME_CLASS(CWTKToolbarButton)))
+            return FALSE;
+        stored.TakeOver(read);
     }
-    const BOOL bResult = UpdateFromOriginalItems(stored);
-    DeleteButtonList(stored);
-    return bResult;
+    // More than a bar can hold is no resource's list: the bar keeps what it has.
+    if (stored.GetCount() > kMaxStoredButtons)
+        return FALSE;
+    return UpdateFromOriginalItems(stored);
 }
 
-BOOL CWTKToolBar::UpdateFromOriginalItems(CObList& lstStoredOriginals)
+BOOL CWTKToolBar::UpdateFromOriginalItems(const CWTKToolbarButtonList& lstStoredOriginals)
 {
     m_bOriginalItemsChanged = FALSE;
-    auto contains = [](const CObList& list, const CWTKToolbarButton* pButton) {
-        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
-            const auto* p = static_cast<const CWTKToolbarButton*>(list.GetNext(pos));
+    auto contains = [](const CWTKToolbarButtonList& list, const CWTKToolbarButton* pButton) {
+        for (const CWTKToolbarButton* p : list) {
             if (p != nullptr && IsSameOriginalItem(*p, *pButton))
                 return TRUE;
         }
@@ -259,16 +248,14 @@ BOOL CWTKToolBar::UpdateFromOriginalItems(CObList& lstStoredOriginals)
     };
     if (lstStoredOriginals.GetCount() != m_OrigButtons.GetCount())
         m_bOriginalItemsChanged = TRUE;
-    for (POSITION posS = lstStoredOriginals.GetHeadPosition(), posC = m_OrigButtons.GetHeadPosition();
-         posS != nullptr && posC != nullptr;) {
-        const auto* pS = static_cast<const CWTKToolbarButton*>(lstStoredOriginals.GetNext(posS));
-        const auto* pC = static_cast<const CWTKToolbarButton*>(m_OrigButtons.GetNext(posC));
+    for (int i = 0; i < lstStoredOriginals.GetCount() && i < m_OrigButtons.GetCount(); i++) {
+        const CWTKToolbarButton* pS = lstStoredOriginals.GetAt(i);
+        const CWTKToolbarButton* pC = m_OrigButtons.GetAt(i);
         if (pS == nullptr || pC == nullptr || !IsSameOriginalItem(*pS, *pC))
             m_bOriginalItemsChanged = TRUE;
     }
     // Commands gone from the resource leave the bar.
-    for (POSITION pos = lstStoredOriginals.GetHeadPosition(); pos != nullptr;) {
-        const auto* pStored = static_cast<const CWTKToolbarButton*>(lstStoredOriginals.GetNext(pos));
+    for (const CWTKToolbarButton* pStored : lstStoredOriginals) {
         if (pStored == nullptr || pStored->m_nID == 0 || contains(m_OrigButtons, pStored))
             continue;
         const int iIndex = CommandToIndex(pStored->m_nID);
@@ -277,18 +264,17 @@ BOOL CWTKToolBar::UpdateFromOriginalItems(CObList& lstStoredOriginals)
         m_bOriginalItemsChanged = TRUE;
     }
     // Commands new in the resource come in at their resource position.
-    int iOrig = 0;
-    for (POSITION pos = m_OrigButtons.GetHeadPosition(); pos != nullptr; iOrig++) {
-        const auto* pCurrent = static_cast<const CWTKToolbarButton*>(m_OrigButtons.GetNext(pos));
+    for (int iOrig = 0; iOrig < m_OrigButtons.GetCount(); iOrig++) {
+        const CWTKToolbarButton* pCurrent = m_OrigButtons.GetAt(iOrig);
         if (contains(lstStoredOriginals, pCurrent))
             continue;
         const int iAt = iOrig < GetCount() ? iOrig : GetCount();
         if (pCurrent->m_nID == 0)
             InsertSeparator(iAt);
         else
-            InsertButtonObject(
-                new CWTKToolbarButton(pCurrent->m_nID, GetDefaultImage(pCurrent->m_nID), nullptr, FALSE, m_bLocked),
-                iAt);
+            InsertButtonObject(std::make_unique<CWTKToolbarButton>(pCurrent->m_nID, GetDefaultImage(pCurrent->m_nID),
+                                                                   nullptr, FALSE, m_bLocked),
+                               iAt);
         m_bOriginalItemsChanged = TRUE;
     }
     return TRUE;

@@ -619,7 +619,7 @@ BOOL CWTKToolbarButton::PrepareDrag(COleDataSource& srcItem)
     });
 }
 
-CWTKToolbarButton* CWTKToolbarButton::CreateFromOleData(COleDataObject* pDataObject)
+std::unique_ptr<CWTKToolbarButton> CWTKToolbarButton::CreateFromOleData(COleDataObject* pDataObject)
 {
     if (!pDataObject)
         return nullptr;
@@ -656,5 +656,5 @@ CWTKToolbarButton* CWTKToolbarButton::CreateFromOleData(COleDataObject* pDataObj
     });
     if (!bRead)
         return nullptr;  // the half-made button goes with the unique_ptr
-    return pButton.release();
+    return pButton;
 }

@@ -12,6 +12,7 @@
 
 #include <windows.h>
 #include <commctrl.h>
+#include <memory>
 
 class CDC;
 class CMenu;
@@ -129,8 +130,8 @@ public:
     // (nothing is left cached then).
     BOOL PrepareDrag(COleDataSource& srcItem);
     // A new button read from the data object, or null when the data has no button, is damaged
-    // or names a class that is not a button. The caller owns the result.
-    static CWTKToolbarButton* CreateFromOleData(COleDataObject* pDataObject);
+    // or names a class that is not a button.
+    static std::unique_ptr<CWTKToolbarButton> CreateFromOleData(COleDataObject* pDataObject);
 
     // Index of the "&" that marks the mnemonic letter, or -1 ("&&" and a trailing "&" mark
     // nothing).

@@ -81,8 +81,7 @@ CWTKToolbarMenuButton::~CWTKToolbarMenuButton()
 
 void CWTKToolbarMenuButton::RemoveAllSubItems()
 {
-    while (!m_listCommands.IsEmpty())
-        delete m_listCommands.RemoveHead();
+    m_listCommands.RemoveAll();
 }
 
 void CWTKToolbarMenuButton::AddSubItem(const CWTKToolbarButton& item)
@@ -92,8 +91,9 @@ void CWTKToolbarMenuButton::AddSubItem(const CWTKToolbarButton& item)
     auto* pCopy = dynamic_cast<CWTKToolbarButton*>(pObject.get());
     if (pCopy == nullptr)
         return;
+    pObject.release();
     pCopy->CopyFrom(item);
-    m_listCommands.AddTail(pObject.release());
+    m_listCommands.AddTail(std::unique_ptr<CWTKToolbarButton>(pCopy));
 }
 
 BOOL CWTKToolbarMenuButton::HasMenu() const
@@ -123,11 +123,16 @@ void CWTKToolbarMenuButton::Serialize(CArchive& ar)
         if (bTearOff)
             ar >> uiTearOff;
         m_uiTearOffBarID = uiTearOff;
-        m_listCommands.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), CWTKToolBar::kMaxStoredButtons);
+        CObList read;
+        read.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), CWTKToolBar::kMaxStoredButtons);
+        m_listCommands.TakeOver(read);
     } else {
         if (bTearOff)
             ar << m_uiTearOffBarID;
-        m_listCommands.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
+        CObList view;  // refers to the items for the archive; owns none
+        for (CWTKToolbarButton* pItem : m_listCommands)
+            view.AddTail(pItem);
+        view.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
     }
 }
 
@@ -144,8 +149,8 @@ void CWTKToolbarMenuButton::CopyFrom(const CWTKToolbarButton& src)
     if (pOther == this)
         return;
     RemoveAllSubItems();
-    for (POSITION pos = pOther->m_listCommands.GetHeadPosition(); pos != nullptr;)
-        AddSubItem(*static_cast<const CWTKToolbarButton*>(pOther->m_listCommands.GetNext(pos)));
+    for (const CWTKToolbarButton* pItem : pOther->m_listCommands)
+        AddSubItem(*pItem);
 }
 
 void CWTKToolbarMenuButton::SetTearOff(UINT uiBarID)
@@ -170,14 +175,14 @@ void CWTKToolbarMenuButton::CreateFromMenu(HMENU hMenu)
             strText.ReleaseBuffer();
         }
         HMENU hSub = uiID == kSubMenuId ? ::GetSubMenu(hMenu, i) : nullptr;
-        auto* pItem = new CWTKToolbarMenuButton(uiID, hSub, -1, strText);
+        auto pItem = std::make_unique<CWTKToolbarMenuButton>(uiID, hSub, -1, strText);
         if (uiID != kSubMenuId && uiID == uiDefault)
             pItem->m_bDefault = TRUE;
         if (::GetMenuState(hMenu, i, MF_BYPOSITION) & kMenuBreakFlag)
             pItem->m_nStyle |= kMenuItemStyleColumnBreak;
         if (uiID == 0)
             pItem->m_nStyle |= TBBS_SEPARATOR;
-        m_listCommands.AddTail(pItem);
+        m_listCommands.AddTail(std::move(pItem));
     }
 }
 
@@ -190,8 +195,7 @@ HMENU CWTKToolbarMenuButton::CreateMenu() const
         return nullptr;
     UINT uiDefault = 0;
     BOOL bHasDefault = FALSE;
-    for (POSITION pos = m_listCommands.GetHeadPosition(); pos != nullptr;) {
-        const auto* pItem = static_cast<const CWTKToolbarButton*>(m_listCommands.GetNext(pos));
+    for (const CWTKToolbarButton* pItem : m_listCommands) {
         const auto* pMenuItem = dynamic_cast<const CWTKToolbarMenuButton*>(pItem);
         UINT uiFlags = MF_STRING;
         UINT_PTR uiIDNew = pItem->m_nID;
@@ -468,8 +472,8 @@ void CWTKToolbarMenuButton::CloseAllPopups()
 void CWTKToolbarMenuButton::ResetImageToDefault()
 {
     CWTKToolbarButton::ResetImageToDefault();
-    for (POSITION pos = m_listCommands.GetHeadPosition(); pos != nullptr;)
-        static_cast<CWTKToolbarButton*>(m_listCommands.GetNext(pos))->ResetImageToDefault();
+    for (CWTKToolbarButton* pItem : m_listCommands)
+        pItem->ResetImageToDefault();
 }
 
 BOOL CWTKToolbarMenuButton::CompareWith(const CWTKToolbarButton& other) const
@@ -481,11 +485,8 @@ BOOL CWTKToolbarMenuButton::CompareWith(const CWTKToolbarButton& other) const
         return m_listCommands.IsEmpty();
     if (m_listCommands.GetCount() != pOther->m_listCommands.GetCount())
         return FALSE;
-    POSITION pos2 = pOther->m_listCommands.GetHeadPosition();
-    for (POSITION pos = m_listCommands.GetHeadPosition(); pos != nullptr;) {
-        const auto* p1 = static_cast<const CWTKToolbarButton*>(m_listCommands.GetNext(pos));
-        const auto* p2 = static_cast<const CWTKToolbarButton*>(pOther->m_listCommands.GetNext(pos2));
-        if (!p1->CompareWith(*p2))
+    for (int i = 0; i < m_listCommands.GetCount(); i++) {
+        if (!m_listCommands.GetAt(i)->CompareWith(*pOther->m_listCommands.GetAt(i)))
             return FALSE;
     }
     return TRUE;

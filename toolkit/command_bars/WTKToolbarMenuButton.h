@@ -5,6 +5,7 @@
 // item, and archives its sub-items after the button's own fields.
 #pragma once
 #include "command_bars/WTKToolbarButton.h"
+#include "command_bars/WTKToolbarButtonList.h"
 
 #include "core/ObList.h"
 
@@ -71,7 +72,7 @@ public:
     BOOL HasMenu() const;
     // A split button: a command of its own plus a drop-down arrow.
     BOOL IsSplit() const;
-    const CObList& GetCommands() const { return m_listCommands; }
+    const CWTKToolbarButtonList& GetCommands() const { return m_listCommands; }
     CWTKPopupMenu* GetPopupMenu() const { return m_pPopupMenu; }
     void SetPopupMenu(CWTKPopupMenu* pPopup) { m_pPopupMenu = pPopup; }
     UINT GetTearOffID() const { return m_uiTearOffBarID; }
@@ -106,7 +107,7 @@ protected:
     // Redraws the button's rectangle inflated by the look's menu shadow depth.
     void RedrawWithShadow();
 
-    CObList m_listCommands;
+    CWTKToolbarButtonList m_listCommands;
     BOOL m_bDrawDownArrow = FALSE;
     BOOL m_bMenuMode = FALSE;
     CWTKPopupMenu* m_pPopupMenu = nullptr;

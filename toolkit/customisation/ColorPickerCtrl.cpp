@@ -5,6 +5,7 @@
 
 #include "gdi/DC.h"
 #include "win/PaintDC.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
 #include <cmath>
@@ -461,7 +462,7 @@ void CColorPickerCtrl::HandleMouse(CPoint point, UINT nFlags)
     GetClientRect(rect);
     point.x = std::max<int>(rect.left, std::min<int>(point.x, rect.right));
     point.y = std::max<int>(rect.top, std::min<int>(point.y, rect.bottom));
-    const HWND hWndSelf = m_hWnd;
+    const CWndLifeGuard self(this);
     CRect rectOld = MarkRect();
     switch (m_COLORTYPE) {
     case LUMINANCE:
@@ -500,7 +501,7 @@ void CColorPickerCtrl::HandleMouse(CPoint point, UINT nFlags)
     InvalidateRect(rectOld);
     InvalidateRect(MarkRect());
     NotifyParent(BN_CLICKED);
-    if (::IsWindow(hWndSelf))
+    if (self.IsAlive())
         UpdateWindow();
 }
 
@@ -550,7 +551,7 @@ void CColorPickerCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             dSat = Clamp01(dSat - kKeyStep);
     }
     if (dHue != m_dblHue || dSat != m_dblSat || dLum != m_dblLum) {
-        const HWND hWndSelf = m_hWnd;
+        const CWndLifeGuard self(this);
         InvalidateRect(MarkRect());
         m_dblHue = dHue;
         m_dblSat = dSat;
@@ -560,7 +561,7 @@ void CColorPickerCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         if (m_COLORTYPE == LUMINANCE)
             Invalidate();  // the bar's rows do not change, the pointer does
         NotifyParent(BN_CLICKED);
-        if (!::IsWindow(hWndSelf))
+        if (!self.IsAlive())
             return;
     }
     CButton::OnKeyDown(nChar, nRepCnt, nFlags);

@@ -79,8 +79,6 @@ void CWTKButtonAppearanceDialog::DeleteListButtons()
 {
     // The list forgets the buttons before they go, so it never reaches a deleted one.
     m_wndButtonList.RemoveButtons();
-    for (CWTKToolbarButton* pButton : m_Buttons)
-        delete pButton;
     m_Buttons.clear();
 }
 
@@ -140,9 +138,8 @@ void CWTKButtonAppearanceDialog::RebuildImageList()
     if (m_pImages == nullptr)
         return;
     for (int i = m_iStartImage; i < m_pImages->GetCount(); i++) {
-        auto* pButton = new CWTKToolbarButton(0, i, nullptr, TRUE);
-        m_Buttons.push_back(pButton);
-        m_wndButtonList.AddButton(pButton);
+        m_Buttons.push_back(std::make_unique<CWTKToolbarButton>(0, i, nullptr, TRUE));
+        m_wndButtonList.AddButton(m_Buttons.back().get());
     }
     m_wndButtonList.Invalidate();
 }

@@ -8,6 +8,7 @@
 #include "core/String.h"
 #include "win/Dialog.h"
 
+#include <memory>
 #include <vector>
 
 class CBitmap;
@@ -72,7 +73,7 @@ protected:
     CString m_strAccel;
     CButtonImageList m_wndButtonList;
     // The buttons the list shows; the dialog owns them and takes them out of the list first.
-    std::vector<CWTKToolbarButton*> m_Buttons;
+    std::vector<std::unique_ptr<CWTKToolbarButton>> m_Buttons;
 };
 
 // Runs the "Button Appearance" dialog for a button; TRUE when the user chose OK.

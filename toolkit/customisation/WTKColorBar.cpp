@@ -11,8 +11,10 @@
 
 #include "core/Archive.h"
 #include "win/CmdUI.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 IMPLEMENT_SERIAL(CWTKColorBar, CWTKPopupMenuBar, 1)
@@ -262,40 +264,40 @@ void CWTKColorBar::BuildCells()
 {
     RemoveAllButtons();
     BOOL bHighlighted = FALSE;
-    auto add = [this](CColorButton* pCell) {
+    auto add = [this](std::unique_ptr<CColorButton> pCell) {
         pCell->m_pParentBar = this;
         if (m_bIsEnabled == FALSE)
             pCell->m_nStyle |= TBBS_DISABLED;
-        if (InsertButtonObject(pCell, -1) < 0)
-            delete pCell;
+        InsertButtonObject(std::move(pCell), -1);
     };
     if (!m_settings.strAutoColor.IsEmpty()) {
         bHighlighted = m_settings.colorCurrent == static_cast<COLORREF>(-1);
-        add(new CColorButton(m_settings.colorAutomatic, TRUE, FALSE, m_settings.strAutoColor, bHighlighted));
+        add(std::make_unique<CColorButton>(m_settings.colorAutomatic, TRUE, FALSE, m_settings.strAutoColor,
+                                           bHighlighted));
     }
     for (INT_PTR i = 0; i < m_settings.colors.GetSize(); i++) {
         const BOOL bThis = !bHighlighted && m_settings.colors[i] == m_settings.colorCurrent;
         bHighlighted = bHighlighted || bThis;
-        add(new CColorButton(m_settings.colors[i], FALSE, FALSE, nullptr, bThis));
+        add(std::make_unique<CColorButton>(m_settings.colors[i], FALSE, FALSE, nullptr, bThis));
     }
     if (!m_settings.strDocColors.IsEmpty() && m_settings.lstDocColors.GetCount() > 0) {
         InsertSeparator();
-        auto* pCaption =
-            new CColorButton(static_cast<COLORREF>(-1), FALSE, FALSE, m_settings.strDocColors, FALSE, TRUE);
+        auto pCaption = std::make_unique<CColorButton>(static_cast<COLORREF>(-1), FALSE, FALSE, m_settings.strDocColors,
+                                                       FALSE, TRUE);
         pCaption->m_bIsLabel = TRUE;
-        add(pCaption);
+        add(std::move(pCaption));
         for (POSITION pos = m_settings.lstDocColors.GetHeadPosition(); pos != nullptr;) {
             const COLORREF color = m_settings.lstDocColors.GetNext(pos);
             const BOOL bThis = !bHighlighted && color == m_settings.colorCurrent;
             bHighlighted = bHighlighted || bThis;
-            add(new CColorButton(color, FALSE, FALSE, nullptr, bThis, TRUE));
+            add(std::make_unique<CColorButton>(color, FALSE, FALSE, nullptr, bThis, TRUE));
         }
     }
     if (!m_settings.strOtherColor.IsEmpty()) {
         InsertSeparator();
-        add(new CColorButton(static_cast<COLORREF>(-1), FALSE, TRUE, m_settings.strOtherColor));
+        add(std::make_unique<CColorButton>(static_cast<COLORREF>(-1), FALSE, TRUE, m_settings.strOtherColor));
         const BOOL bThis = !bHighlighted && m_settings.colorCurrent != static_cast<COLORREF>(-1);
-        add(new CColorButton(m_settings.colorCurrent, FALSE, FALSE, nullptr, bThis, FALSE, TRUE));
+        add(std::make_unique<CColorButton>(m_settings.colorCurrent, FALSE, FALSE, nullptr, bThis, FALSE, TRUE));
     }
 }
 
@@ -493,8 +495,8 @@ BOOL CWTKColorBar::RunOtherColorsDialog(CColorButton* pCell, COLORREF& colorChos
 {
     m_bInternal = TRUE;
     // The popup may destroy itself (and this bar) while the dialog runs: after it, only locals
-    // are used until the window is known to be there.
-    const HWND hWndSelf = GetSafeHwnd();
+    // are used until the bar is known to be alive.
+    const CWndLifeGuard self(this);
     const BOOL bInPopup = !m_bIsTearOff && GetParent() != nullptr;
     if (bInPopup)
         GetParent()->ShowWindow(SW_HIDE);
@@ -504,7 +506,7 @@ BOOL CWTKColorBar::RunOtherColorsDialog(CColorButton* pCell, COLORREF& colorChos
         m_settings.colorCurrent == static_cast<COLORREF>(-1) ? m_settings.colorAutomatic : m_settings.colorCurrent;
     COLORREF colorResult = colorInit;
     const BOOL bOK = OpenColorDialog(colorInit, colorResult);
-    if (!::IsWindow(hWndSelf))
+    if (!self.IsAlive())
         return FALSE;
     m_bInternal = FALSE;
     if (!bOK) {

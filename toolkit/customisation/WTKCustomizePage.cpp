@@ -44,7 +44,7 @@ void CWTKCustomizePage::SelectCategory(int nIndex)
     OnSelchangeCategory();
 }
 
-CString CWTKCustomizePage::GetDisplayText(const CWTKToolbarButton& button, const CObList& lstCommands,
+CString CWTKCustomizePage::GetDisplayText(const CWTKToolbarButton& button, const CWTKToolbarButtonList& lstCommands,
                                           BOOL bAllCommands)
 {
     if (!button.m_strTextCustom.IsEmpty() &&
@@ -60,7 +60,7 @@ void CWTKCustomizePage::OnSelchangeCategory()
     const int nCategory = m_wndCategory.GetCurSel();
     const DWORD_PTR dwData = nCategory >= 0 ? m_wndCategory.GetItemData(nCategory) : 0;
     if (dwData != 0 && dwData != static_cast<DWORD_PTR>(LB_ERR)) {
-        const auto* pCommands = reinterpret_cast<const CObList*>(dwData);
+        const auto* pCommands = reinterpret_cast<const CWTKToolbarButtonList*>(dwData);
         FillCommands(*pCommands, CWTKToolbarCustomize::IsAllCommands(this, pCommands));
     }
     m_wndCommands.SetRedraw(TRUE);
@@ -68,10 +68,9 @@ void CWTKCustomizePage::OnSelchangeCategory()
     ShowDescription(nullptr);
 }
 
-void CWTKCustomizePage::FillCommands(const CObList& lstCommands, BOOL bAllCommands)
+void CWTKCustomizePage::FillCommands(const CWTKToolbarButtonList& lstCommands, BOOL bAllCommands)
 {
-    for (POSITION pos = lstCommands.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(lstCommands.GetNext(pos));
+    for (CWTKToolbarButton* pButton : lstCommands) {
         if (pButton->IsSeparator())
             continue;
         if (pButton->m_nID != CWTKToolbarMenuButton::kSubMenuId && WTKGetCmdImage(pButton->m_nID, FALSE) < 0 &&

@@ -4,10 +4,11 @@
 #pragma once
 #include "customisation/CommandsListBox.h"
 
+#include "command_bars/WTKToolbarButtonList.h"
+
 #include "win/ListBox.h"
 #include "win/PropertyPage.h"
 
-class CObList;
 class CWTKToolbarButton;
 
 class CWTKCustomizePage : public CPropertyPage {
@@ -23,7 +24,8 @@ public:
 
     // The text a command shows in a category's list: its alternative text when it has one and
     // the category is "All Commands" or another of its commands has the same text.
-    static CString GetDisplayText(const CWTKToolbarButton& button, const CObList& lstCommands, BOOL bAllCommands);
+    static CString GetDisplayText(const CWTKToolbarButton& button, const CWTKToolbarButtonList& lstCommands,
+                                  BOOL bAllCommands);
     // Adds a command's entry, before the first entry with a greater text when bSorted; its index.
     static int AddCommandItem(CListBox& wndList, const CString& strText, CWTKToolbarButton* pButton, BOOL bSorted);
 
@@ -34,7 +36,7 @@ protected:
     void OnSelchangeCommands();
     DECLARE_MESSAGE_MAP()
 
-    void FillCommands(const CObList& lstCommands, BOOL bAllCommands);
+    void FillCommands(const CWTKToolbarButtonList& lstCommands, BOOL bAllCommands);
     void ShowDescription(const CWTKToolbarButton* pButton);
 
     CListBox m_wndCategory;

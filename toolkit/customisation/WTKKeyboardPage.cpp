@@ -141,10 +141,9 @@ void CWTKKeyboardPage::OnSelchangeCategory()
     const int nCategory = m_wndCategory.GetCurSel();
     const DWORD_PTR dwData = nCategory >= 0 ? m_wndCategory.GetItemData(nCategory) : 0;
     if (dwData != 0 && dwData != static_cast<DWORD_PTR>(CB_ERR)) {
-        const CObList& lstCommands = *reinterpret_cast<const CObList*>(dwData);
+        const auto& lstCommands = *reinterpret_cast<const CWTKToolbarButtonList*>(dwData);
         const BOOL bAllCommands = CWTKToolbarCustomize::IsAllCommands(this, &lstCommands);
-        for (POSITION pos = lstCommands.GetHeadPosition(); pos != nullptr;) {
-            auto* pButton = static_cast<CWTKToolbarButton*>(lstCommands.GetNext(pos));
+        for (CWTKToolbarButton* pButton : lstCommands) {
             if (!CWTKToolbarCustomize::IsRealCommand(pButton->m_nID))
                 continue;
             CWTKCustomizePage::AddCommandItem(m_wndCommandsList,

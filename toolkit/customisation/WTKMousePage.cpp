@@ -103,9 +103,7 @@ void CWTKMousePage::FillCommands()
     CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::FromPage(this);
     if (pSheet == nullptr)
         return;
-    const CObList& commands = pSheet->GetAllCommands();
-    for (POSITION pos = commands.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = dynamic_cast<CWTKToolbarButton*>(commands.GetNext(pos));
+    for (const CWTKToolbarButton* pButton : pSheet->GetAllCommands()) {
         if (pButton == nullptr || !CWTKToolbarCustomize::IsRealCommand(pButton->m_nID))
             continue;
         const int nIndex = m_wndCommands.AddString(ListText(pButton->m_strText));

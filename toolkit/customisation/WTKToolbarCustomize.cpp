@@ -92,11 +92,7 @@ BEGIN_MESSAGE_MAP(CWTKToolbarCustomize, CPropertySheet)
     ON_MESSAGE(WM_WTK_SET_UP_BUTTONS, OnSetUpButtons)
 END_MESSAGE_MAP()
 
-CWTKToolbarCustomize::Category::~Category()
-{
-    while (!buttons.IsEmpty())
-        delete buttons.RemoveHead();
-}
+CWTKToolbarCustomize::Category::~Category() = default;
 
 CWTKToolbarCustomize::CWTKToolbarCustomize(CFrameWnd* pFrame, UINT uiFlags)
     : CPropertySheet(kSheetCaption, pFrame), m_pFrame(pFrame), m_uiFlags(uiFlags)
@@ -120,8 +116,6 @@ CWTKToolbarCustomize::~CWTKToolbarCustomize()
     // The window goes while the pages still exist.
     if (m_hWnd)
         DestroyWindow();
-    while (!m_allCommands.IsEmpty())
-        delete m_allCommands.RemoveHead();
 }
 
 CWTKToolbarCustomize* CWTKToolbarCustomize::GetCustomizeSheet()
@@ -150,7 +144,7 @@ UINT CWTKToolbarCustomize::GetFlagsOf(const CWnd* pPage)
     return pSheet != nullptr ? pSheet->GetFlags() : 0;
 }
 
-BOOL CWTKToolbarCustomize::IsAllCommands(const CWnd* pPage, const CObList* pCommands)
+BOOL CWTKToolbarCustomize::IsAllCommands(const CWnd* pPage, const CWTKToolbarButtonList* pCommands)
 {
     CWTKToolbarCustomize* pSheet = FromPage(pPage);
     return pSheet != nullptr && pCommands == &pSheet->m_allCommands;
@@ -199,20 +193,18 @@ const CWTKToolbarCustomize::Category* CWTKToolbarCustomize::FindCategory(LPCSTR 
 
 const CWTKToolbarButton* CWTKToolbarCustomize::FindInAllCommands(UINT uiCmd) const
 {
-    for (POSITION pos = m_allCommands.GetHeadPosition(); pos != nullptr;) {
-        const auto* pButton = static_cast<const CWTKToolbarButton*>(m_allCommands.GetNext(pos));
+    for (const CWTKToolbarButton* pButton : m_allCommands) {
         if (pButton->m_nID == uiCmd)
             return pButton;
     }
     return nullptr;
 }
 
-static CWTKToolbarButton* CopyButton(const CWTKToolbarButton& button)
+static std::unique_ptr<CWTKToolbarButton> CopyButton(const CWTKToolbarButton& button)
 {
-    CObject* pObject = button.GetRuntimeClass()->CreateObject();
-    auto* pCopy = static_cast<CWTKToolbarButton*>(pObject);
+    std::unique_ptr<CWTKToolbarButton> pCopy(static_cast<CWTKToolbarButton*>(button.GetRuntimeClass()->CreateObject()));
     if (pCopy == nullptr)
-        pCopy = new CWTKToolbarButton;
+        pCopy = std::make_unique<CWTKToolbarButton>();
     pCopy->CopyFrom(button);
     return pCopy;
 }
@@ -225,17 +217,15 @@ void CWTKToolbarCustomize::AddButton(LPCSTR lpszCategory, const CWTKToolbarButto
     const BOOL bCommand = IsRealCommand(button.m_nID);
     if (bCommand) {
         // A command stands once in a category (menus of several templates share commands).
-        for (POSITION pos = category.buttons.GetHeadPosition(); pos != nullptr;) {
-            if (static_cast<CWTKToolbarButton*>(category.buttons.GetNext(pos))->m_nID == button.m_nID)
+        for (const CWTKToolbarButton* pButton : category.buttons) {
+            if (pButton->m_nID == button.m_nID)
                 return;
         }
     }
-    CWTKToolbarButton* pCopy = CopyButton(button);
-    POSITION posAt = iInsertAt < 0 ? nullptr : category.buttons.FindIndex(iInsertAt);
-    if (posAt == nullptr)
-        category.buttons.AddTail(pCopy);
+    if (iInsertAt < 0 || iInsertAt >= category.buttons.GetCount())
+        category.buttons.AddTail(CopyButton(button));
     else
-        category.buttons.InsertBefore(posAt, pCopy);
+        category.buttons.InsertAt(iInsertAt, CopyButton(button));
 
     if (bCommand && FindInAllCommands(button.m_nID) == nullptr)
         m_allCommands.AddTail(CopyButton(button));
@@ -314,14 +304,12 @@ BOOL CWTKToolbarCustomize::AddMenuCommands(UINT uiMenuResId)
 
 void CWTKToolbarCustomize::RemoveButton(LPCSTR lpszCategory, UINT uiCmd)
 {
-    auto removeFrom = [uiCmd](CObList& list) {
-        for (POSITION pos = list.GetHeadPosition(); pos != nullptr;) {
-            POSITION posThis = pos;
-            auto* pButton = static_cast<CWTKToolbarButton*>(list.GetNext(pos));
-            if (pButton->m_nID == uiCmd) {
-                list.RemoveAt(posThis);
-                delete pButton;
-            }
+    auto removeFrom = [uiCmd](CWTKToolbarButtonList& list) {
+        for (int i = 0; i < list.GetCount();) {
+            if (list.GetAt(i)->m_nID == uiCmd)
+                list.RemoveAt(i);
+            else
+                i++;
         }
     };
     for (auto& pCategory : m_categories) {
@@ -332,7 +320,7 @@ void CWTKToolbarCustomize::RemoveButton(LPCSTR lpszCategory, UINT uiCmd)
         removeFrom(m_allCommands);
 }
 
-const CObList* CWTKToolbarCustomize::GetCommandsByCategory(LPCSTR lpszCategory) const
+const CWTKToolbarButtonList* CWTKToolbarCustomize::GetCommandsByCategory(LPCSTR lpszCategory) const
 {
     if (lpszCategory == nullptr)
         return nullptr;
@@ -342,10 +330,10 @@ const CObList* CWTKToolbarCustomize::GetCommandsByCategory(LPCSTR lpszCategory) 
     return pCategory ? &pCategory->buttons : nullptr;
 }
 
-BOOL CWTKToolbarCustomize::HasRealCommand(const CObList& buttons)
+BOOL CWTKToolbarCustomize::HasRealCommand(const CWTKToolbarButtonList& buttons)
 {
-    for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;) {
-        if (IsRealCommand(static_cast<CWTKToolbarButton*>(buttons.GetNext(pos))->m_nID))
+    for (const CWTKToolbarButton* pButton : buttons) {
+        if (IsRealCommand(pButton->m_nID))
             return TRUE;
     }
     return FALSE;
@@ -389,11 +377,11 @@ BOOL CWTKToolbarCustomize::GetCommandName(UINT uiCmd, CString& strText) const
     return TRUE;
 }
 
-int CWTKToolbarCustomize::GetCountInCategory(LPCSTR lpszItemName, const CObList& lstCommands)
+int CWTKToolbarCustomize::GetCountInCategory(LPCSTR lpszItemName, const CWTKToolbarButtonList& lstCommands)
 {
     int nCount = 0;
-    for (POSITION pos = lstCommands.GetHeadPosition(); pos != nullptr;) {
-        if (static_cast<CWTKToolbarButton*>(lstCommands.GetNext(pos))->m_strText == lpszItemName)
+    for (const CWTKToolbarButton* pButton : lstCommands) {
+        if (pButton->m_strText == lpszItemName)
             ++nCount;
     }
     return nCount;

@@ -9,6 +9,7 @@
 // A sheet opened modeless (Create) deletes itself when its window goes: make it with new.
 #pragma once
 #include "command_bars/WTKCustomizeLink.h"
+#include "command_bars/WTKToolbarButtonList.h"
 
 #include "core/ObList.h"
 #include "core/String.h"
@@ -56,7 +57,7 @@ public:
     // That sheet's option flags; none without the sheet.
     static UINT GetFlagsOf(const CWnd* pPage);
     // Whether the list a page's category entry carries is that sheet's "All Commands".
-    static BOOL IsAllCommands(const CWnd* pPage, const CObList* pCommands);
+    static BOOL IsAllCommands(const CWnd* pPage, const CWTKToolbarButtonList* pCommands);
 
     // ---- Pages (before the window is made) ----
     // Appends a page the sheet owns from now on (it deletes it with itself).
@@ -84,9 +85,9 @@ public:
     CFrameWnd* GetFrame() const { return m_pFrame; }
     const CString& GetAllCommandsName() const { return m_strAllCommands; }
     // The buttons of a category (the "All Commands" name included), or null.
-    const CObList* GetCommandsByCategory(LPCSTR lpszCategory) const;
-    const CObList& GetAllCommands() const { return m_allCommands; }
-    // Every category name in order, with its button list (const CObList*) as item data; with
+    const CWTKToolbarButtonList* GetCommandsByCategory(LPCSTR lpszCategory) const;
+    const CWTKToolbarButtonList& GetAllCommands() const { return m_allCommands; }
+    // Every category name in order, with its button list (const CWTKToolbarButtonList*) as item data; with
     // bAllCategories FALSE only categories holding a command whose id is neither 0 nor -1;
     // "All Commands" last.
     void FillCategoriesComboBox(CComboBox& wndCategory, BOOL bAllCategories = TRUE) const;
@@ -94,7 +95,7 @@ public:
     // The text of the command in "All Commands"; FALSE when it is not there.
     BOOL GetCommandName(UINT uiCmd, CString& strText) const;
     // How many buttons of the list carry the text.
-    static int GetCountInCategory(LPCSTR lpszItemName, const CObList& lstCommands);
+    static int GetCountInCategory(LPCSTR lpszItemName, const CWTKToolbarButtonList& lstCommands);
     // A command id proper: neither a separator's 0 nor a sub-menu's -1.
     static BOOL IsRealCommand(UINT uiCmd);
 
@@ -123,7 +124,7 @@ protected:
     // A category's name and its buttons (owned).
     struct Category {
         CString strName;
-        CObList buttons;
+        CWTKToolbarButtonList buttons;
         Category() = default;
         Category(const Category&) = delete;
         Category& operator=(const Category&) = delete;
@@ -131,7 +132,7 @@ protected:
     };
     Category& FindOrAddCategory(LPCSTR lpszCategory);
     const Category* FindCategory(LPCSTR lpszCategory) const;
-    static BOOL HasRealCommand(const CObList& buttons);
+    static BOOL HasRealCommand(const CWTKToolbarButtonList& buttons);
     template <class TList>
     void FillCategories(TList& wndCategory, BOOL bAllCategories) const;
     const CWTKToolbarButton* FindInAllCommands(UINT uiCmd) const;
@@ -142,7 +143,7 @@ protected:
     UINT m_uiFlags;
     CString m_strAllCommands;
     std::vector<std::unique_ptr<Category>> m_categories;
-    CObList m_allCommands;  // owned copies
+    CWTKToolbarButtonList m_allCommands;
     std::vector<std::unique_ptr<CPropertyPage>> m_ownedPages;
     CWTKToolbarsPage* m_pToolbarsPage = nullptr;
     BOOL m_bAutoDelete = FALSE;

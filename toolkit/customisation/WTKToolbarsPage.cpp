@@ -210,9 +210,8 @@ void CWTKToolbarsPage::OnResetAllToolbars()
     // The default images of every command the sheet knows come back; restored bars record
     // their own buttons' images again.
     if (CWTKToolbarCustomize* pSheet = CWTKToolbarCustomize::FromPage(this)) {
-        const CObList& lstCommands = pSheet->GetAllCommands();
-        for (POSITION pos = lstCommands.GetHeadPosition(); pos != nullptr;) {
-            const UINT uiCmd = static_cast<CWTKToolbarButton*>(lstCommands.GetNext(pos))->m_nID;
+        for (const CWTKToolbarButton* pButton : pSheet->GetAllCommands()) {
+            const UINT uiCmd = pButton->m_nID;
             const int iImage = CWTKToolBar::GetDefaultImage(uiCmd);
             if (iImage >= 0)
                 WTKGetCmdMgr()->SetCmdImage(uiCmd, iImage, FALSE);

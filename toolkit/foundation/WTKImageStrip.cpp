@@ -3,6 +3,7 @@
 #include "foundation/WTKBitmapDC.h"
 
 #include "core/Exception.h"
+#include "core/GlobalLock.h"
 #include "foundation/WTKColorFunctions.h"
 #include "foundation/WTKCleanUp.h"
 #include "foundation/WTKFoundationRes.h"
@@ -133,23 +134,6 @@ public:
 
 private:
     HBITMAP m_hbm;
-};
-
-class CGlobalLock {
-public:
-    explicit CGlobalLock(HGLOBAL hMem) : m_hMem(hMem), m_p(hMem ? ::GlobalLock(hMem) : nullptr) {}
-    ~CGlobalLock()
-    {
-        if (m_p)
-            ::GlobalUnlock(m_hMem);
-    }
-    CGlobalLock(const CGlobalLock&) = delete;
-    CGlobalLock& operator=(const CGlobalLock&) = delete;
-    BYTE* Get() const { return static_cast<BYTE*>(m_p); }
-
-private:
-    HGLOBAL m_hMem;
-    void* m_p;
 };
 
 // Restores a DC's text and background colours.
@@ -951,7 +935,7 @@ HGLOBAL BitmapToDIB(HBITMAP hBitmap, DWORD dwCompression)
     bool bOk = false;
     {
         CGlobalLock lock(hDIB);
-        if (BYTE* p = lock.Get()) {
+        if (auto* p = static_cast<BYTE*>(lock.Data())) {
             std::memcpy(p, pbi, sizeof(BITMAPINFOHEADER));
             bOk = ::GetDIBits(screen, hBitmap, 0, static_cast<UINT>(bm.bmHeight), p + cbHeader,
                               reinterpret_cast<BITMAPINFO*>(p), DIB_RGB_COLORS) != 0;
@@ -979,8 +963,8 @@ BOOL WriteDIBToFile(LPCSTR lpszPath, HGLOBAL hDIB)
     if (!lpszPath || !hDIB)
         return FALSE;
     CGlobalLock lock(hDIB);
-    const BYTE* p = lock.Get();
-    const SIZE_T cbBlock = ::GlobalSize(hDIB);
+    const auto* p = static_cast<const BYTE*>(lock.Data());
+    const SIZE_T cbBlock = lock.Size();
     if (!p || cbBlock < sizeof(BITMAPINFOHEADER))
         return FALSE;
     const auto* pbi = reinterpret_cast<const BITMAPINFOHEADER*>(p);

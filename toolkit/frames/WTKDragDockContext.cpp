@@ -1,6 +1,7 @@
 #include "frames/WTKDragDockContext.h"
 
 #include "bars/ControlBar.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
 
@@ -53,6 +54,8 @@ void CWTKDragDockContext::StretchWithinDesktop(CPoint pt)
 BOOL CWTKDragDockContext::TrackResize()
 {
     const HWND hWndBar = m_pBar->m_hWnd;
+    // This object belongs to the bar: it goes when the bar does.
+    const CWndLifeGuard bar(m_pBar);
     if (::GetCapture() != nullptr) {
         DrawFocusRect(TRUE);
         return FALSE;
@@ -91,12 +94,12 @@ BOOL CWTKDragDockContext::TrackResize()
             return FALSE;
         default:
             ::DispatchMessageA(&msg);
-            if (!::IsWindow(hWndBar))
+            if (!bar.IsAlive() || m_pBar->m_hWnd != hWndBar)
                 return FALSE;
             break;
         }
     }
-    if (::IsWindow(hWndBar))
+    if (bar.IsAlive() && m_pBar->m_hWnd == hWndBar)
         CancelLoop();
     return FALSE;
 }

@@ -167,10 +167,10 @@ BOOL CWTKFrameHelper::ProcessKeyboard(int nKey, BOOL* pbProcessAccel)
         return FALSE;
     BOOL bControlHasKey = FALSE;
     for (CWTKToolBar* pToolBar : LiveToolbars()) {
-        const CObList& buttons = pToolBar->GetAllButtons();
-        for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr && !bControlHasKey;) {
-            auto* pButton = static_cast<CWTKToolbarButton*>(buttons.GetNext(pos));
+        for (const CWTKToolbarButton* pButton : pToolBar->GetAllButtons()) {
             bControlHasKey = pButton->HasFocus();
+            if (bControlHasKey)
+                break;
         }
         if (bControlHasKey)
             break;
@@ -329,9 +329,7 @@ void CWTKFrameHelper::OnDeactivate()
     CWTKPopupMenu* pPopup = CWTKPopupMenu::GetActiveMenu();
     if (pPopup == nullptr || m_pMenuBar == nullptr || !::IsWindow(m_pMenuBar->GetSafeHwnd()))
         return;
-    const CObList& buttons = m_pMenuBar->GetAllButtons();
-    for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_pMenuBar->GetAllButtons()) {
         if (auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton);
             pMenuButton && pMenuButton->IsDroppedDown())
             pMenuButton->CloseAllPopups();

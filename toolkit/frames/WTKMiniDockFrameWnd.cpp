@@ -16,6 +16,7 @@
 #include "bars/DockContext.h"
 #include "gdi/DC.h"
 #include "win/WindowDC.h"
+#include "win/WndLifeGuard.h"
 
 IMPLEMENT_DYNCREATE(CWTKMiniDockFrameWnd, CMiniDockFrameWnd)
 
@@ -386,6 +387,11 @@ BOOL CWTKMiniDockFrameWnd::MoveTornOffBar(CWTKPopupMenu* pMenuPopup, CWnd* pButt
     if (pBar == nullptr)
         return FALSE;
     const HWND hWndBar = pBar->GetSafeHwnd();
+    // What the dispatched messages do may destroy the bar, or only its window.
+    const CWndLifeGuard bar(pBar);
+    auto barThere = [&] {
+        return bar.IsAlive() && pBar->GetSafeHwnd() == hWndBar;
+    };
     const DWORD dwOldStyle = pBar->GetBarStyle();
     pBar->SetBarStyle(0);
     MSG msgPaint;
@@ -418,14 +424,14 @@ BOOL CWTKMiniDockFrameWnd::MoveTornOffBar(CWTKPopupMenu* pMenuPopup, CWnd* pButt
                 break;
             } else {
                 ::DispatchMessageA(&msg);
-                if (!::IsWindow(hWndBar))
+                if (!barThere())
                     break;
             }
         }
         if (::GetCapture() == hWndBar)
             ::ReleaseCapture();
     }
-    if (::IsWindow(hWndBar))
+    if (barThere())
         pBar->SetBarStyle(dwOldStyle);
 
     CFrameWnd* pOwnerFrame = CWTKPopupOwnerSource::Get().GetPopupOwnerFrame();
@@ -445,7 +451,7 @@ BOOL CWTKMiniDockFrameWnd::MoveTornOffBar(CWTKPopupMenu* pMenuPopup, CWnd* pButt
     // The bar is gone: no helper may keep it, whatever kind of frame holds it.
     if (CWTKFrameHelper* pHelper = CWTKFrameHelper::FromFrame(pOwnerFrame))
         pHelper->RemoveTearOffToolbar(pBar);
-    if (::IsWindow(hWndBar)) {
+    if (barThere()) {
         const BOOL bAutoDelete = pBar->m_bAutoDelete;
         pBar->DestroyWindow();
         if (!bAutoDelete)

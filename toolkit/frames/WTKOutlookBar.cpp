@@ -225,12 +225,10 @@ BOOL CWTKOutlookBar::AddButton(UINT uiPageID, UINT uiCmdID, int iImage, LPCSTR l
 {
     if (FindPage(uiPageID) == nullptr)
         return FALSE;
-    auto* pButton = new CWTKOutlookButton(uiCmdID, iImage, lpszText, uiPageID);
+    auto pButton = std::make_unique<CWTKOutlookButton>(uiCmdID, iImage, lpszText, uiPageID);
     pButton->m_pWndParentBar = this;
-    if (InsertButtonObject(pButton, -1) < 0) {
-        delete pButton;
+    if (InsertButtonObject(std::move(pButton), -1) < 0)
         return FALSE;
-    }
     Relayout();
     return TRUE;
 }
@@ -238,8 +236,8 @@ BOOL CWTKOutlookBar::AddButton(UINT uiPageID, UINT uiCmdID, int iImage, LPCSTR l
 int CWTKOutlookBar::GetPageButtonCount(UINT uiPageID) const
 {
     int nCount = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        const auto* pButton = dynamic_cast<CWTKOutlookButton*>(m_Buttons.GetNext(pos));
+    for (const CWTKToolbarButton* pBarButton : m_Buttons) {
+        const auto* pButton = dynamic_cast<const CWTKOutlookButton*>(pBarButton);
         if (pButton != nullptr && pButton->m_uiPageID == uiPageID)
             nCount++;
     }
@@ -249,8 +247,8 @@ int CWTKOutlookBar::GetPageButtonCount(UINT uiPageID) const
 CWTKOutlookButton* CWTKOutlookBar::GetPageButton(UINT uiPageID, int iIndex) const
 {
     int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = dynamic_cast<CWTKOutlookButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pBarButton : m_Buttons) {
+        auto* pButton = dynamic_cast<CWTKOutlookButton*>(pBarButton);
         if (pButton == nullptr || pButton->m_uiPageID != uiPageID)
             continue;
         if (i++ == iIndex)
@@ -261,8 +259,7 @@ CWTKOutlookButton* CWTKOutlookBar::GetPageButton(UINT uiPageID, int iIndex) cons
 
 void CWTKOutlookBar::SetCheckedButton(UINT uiCmdID)
 {
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         if (uiCmdID != 0 && pButton->m_nID == uiCmdID)
             pButton->m_nStyle |= TBBS_CHECKED;
         else
@@ -316,8 +313,7 @@ void CWTKOutlookBar::Serialize(CArchive& ar)
             m_lstPages.GetNext(pos)->Serialize(ar);
         ar << m_uiActivePageID;
         CObList stored;
-        for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-            CObject* pButton = m_Buttons.GetNext(pos);
+        for (CWTKToolbarButton* pButton : m_Buttons) {
             if (dynamic_cast<CWTKOutlookButton*>(pButton) != nullptr)
                 stored.AddTail(pButton);
         }
@@ -326,7 +322,7 @@ void CWTKOutlookBar::Serialize(CArchive& ar)
     }
 
     CObList pages;
-    CObList buttons;
+    CWTKToolbarButtonList buttons;
     try {
         const DWORD_PTR nPages = ar.ReadCount();
         if (nPages > kMaxStoredPages)
@@ -344,11 +340,15 @@ void CWTKOutlookBar::Serialize(CArchive& ar)
         ar >> uiActive;
         if (nPages > 0 && ids.count(uiActive) == 0)
             FwThrowArchiveException(CArchiveException::badIndex);
-        buttons.Serialize(ar, RUNTIME_CLASS(CWTKOutlookButton));
+        {
+            CObList read;
+            read.Serialize(ar, RUNTIME_CLASS(CWTKOutlookButton));
+            buttons.TakeOver(read);
+        }
         if (buttons.GetCount() > kMaxStoredButtons)
             FwThrowArchiveException(CArchiveException::badIndex);
-        for (POSITION pos = buttons.GetHeadPosition(); pos != nullptr;) {
-            const auto* pButton = static_cast<CWTKOutlookButton*>(buttons.GetNext(pos));
+        for (const CWTKToolbarButton* pBarButton : buttons) {
+            const auto* pButton = static_cast<const CWTKOutlookButton*>(pBarButton);
             if (pButton == nullptr || ids.count(pButton->m_uiPageID) == 0)
                 FwThrowArchiveException(CArchiveException::badIndex);
         }
@@ -369,14 +369,12 @@ void CWTKOutlookBar::Serialize(CArchive& ar)
         }
         m_uiActivePageID = uiActive;
         while (!buttons.IsEmpty()) {
-            auto* pButton = static_cast<CWTKOutlookButton*>(buttons.RemoveHead());
-            pButton->m_pWndParentBar = this;
-            if (InsertButtonObject(pButton, -1) < 0)
-                delete pButton;
+            std::unique_ptr<CWTKToolbarButton> pButton = buttons.RemoveAt(0);
+            static_cast<CWTKOutlookButton*>(pButton.get())->m_pWndParentBar = this;
+            InsertButtonObject(std::move(pButton), -1);
         }
     } catch (...) {
         DeleteObList(pages);
-        DeleteObList(buttons);
         throw;
     }
     m_nScrollOffset = 0;

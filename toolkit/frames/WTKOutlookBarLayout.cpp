@@ -10,6 +10,7 @@
 #include "bars/DockBar.h"
 #include "docview/FrameWnd.h"
 #include "gdi/DC.h"
+#include "gdi/DCStateGuard.h"
 #include "win/ClientDC.h"
 
 #include <algorithm>
@@ -161,7 +162,8 @@ void CWTKOutlookBar::PlacePageButtons()
     }
     const int nPages = GetPageCount();
     CClientDC dc(this);
-    CFont* pOldFont = dc.SelectObject(&WTKGetGlobalData().fontRegular);
+    const CDCStateGuard state(&dc);
+    dc.SelectObject(&WTKGetGlobalData().fontRegular);
     int x = rectWork.left;
     i = 0;
     for (POSITION pos = m_lstPages.GetHeadPosition(); pos != nullptr; i++) {
@@ -184,7 +186,6 @@ void CWTKOutlookBar::PlacePageButtons()
             pPage->m_pButton->SetWindowPos(nullptr, rect.left, rect.top, rect.Width(), rect.Height(),
                                            SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     }
-    dc.SelectObject(pOldFont);
     if (nPages > 0) {
         if (bHorz) {
             rectArea.top += nHeight;
@@ -214,10 +215,9 @@ CSize CWTKOutlookBar::ShortcutButtonSize(CDC* pDC, CWTKToolbarButton* pButton)
 CSize CWTKOutlookBar::ShortcutButtonSize(CWTKToolbarButton* pButton)
 {
     CClientDC dc(this);
-    CFont* pOldFont = dc.SelectObject(&WTKGetGlobalData().fontRegular);
-    const CSize size = ShortcutButtonSize(&dc, pButton);
-    dc.SelectObject(pOldFont);
-    return size;
+    const CDCStateGuard state(&dc);
+    dc.SelectObject(&WTKGetGlobalData().fontRegular);
+    return ShortcutButtonSize(&dc, pButton);
 }
 
 void CWTKOutlookBar::PlaceShortcutButtons()
@@ -230,9 +230,9 @@ void CWTKOutlookBar::PlaceShortcutButtons()
     m_bMoreButtons = FALSE;
     // One context measures every button of the pass.
     CClientDC dc(this);
-    CFont* pOldFont = dc.SelectObject(&WTKGetGlobalData().fontRegular);
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr;) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    const CDCStateGuard state(&dc);
+    dc.SelectObject(&WTKGetGlobalData().fontRegular);
+    for (CWTKToolbarButton* pButton : m_Buttons) {
         const auto* pShortcut = dynamic_cast<CWTKOutlookButton*>(pButton);
         CRect rect;
         BOOL bHide = pShortcut == nullptr || pShortcut->m_uiPageID != m_uiActivePageID;
@@ -255,7 +255,6 @@ void CWTKOutlookBar::PlaceShortcutButtons()
         pButton->SetHidden(bHide);
         pButton->SetRect(rect);
     }
-    dc.SelectObject(pOldFont);
 }
 
 void CWTKOutlookBar::PlaceScrollButtons()

@@ -6,6 +6,7 @@
 #include "foundation/WTKVisualManager.h"
 
 #include "gdi/DC.h"
+#include "gdi/DCStateGuard.h"
 #include "gdi/MemDC.h"
 #include "win/WinApp.h"
 
@@ -107,24 +108,21 @@ void CWTKOutlookBar::DoPaint(CDC* pDCPaint)
     DrawCaptionStrip(pDC);
 
     const WTKGlobalData& data = WTKGetGlobalData();
-    CFont* pOldFont = pDC->SelectObject(const_cast<CFont*>(&data.fontRegular));
+    const CDCStateGuard state(pDC);
+    pDC->SelectObject(const_cast<CFont*>(&data.fontRegular));
     pDC->SetBkMode(TRANSPARENT);
     // Buttons are cut at the page area: the page captions stand over what is scrolled past.
-    const int nSaved = pDC->SaveDC();
     pDC->IntersectClipRect(m_rectPageArea);
     WTKDrawState ds;
     CWTKImageStrip* pImages = m_Images.GetCount() > 0 && m_Images.PrepareDraw(ds) ? &m_Images : nullptr;
-    int i = 0;
-    for (POSITION pos = m_Buttons.GetHeadPosition(); pos != nullptr; i++) {
-        auto* pButton = static_cast<CWTKToolbarButton*>(m_Buttons.GetNext(pos));
+    for (int i = 0; i < m_Buttons.GetCount(); i++) {
+        CWTKToolbarButton* pButton = m_Buttons.GetAt(i);
         if (pButton->IsHidden())
             continue;
         DrawButton(pDC, pButton, pImages, IsButtonHighlighted(i), FALSE);
     }
     if (pImages != nullptr)
         m_Images.EndDraw(ds);
-    pDC->RestoreDC(nSaved);
-    pDC->SelectObject(pOldFont);
 }
 
 BOOL CWTKOutlookBar::DrawButton(CDC* pDC, CWTKToolbarButton* pButton, CWTKImageStrip* pImages, BOOL bHighlighted,

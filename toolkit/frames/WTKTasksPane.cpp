@@ -11,6 +11,7 @@
 #include "docview/FrameWnd.h"
 #include "win/MessageMap.h"
 #include "win/WinApp.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
 
@@ -321,9 +322,9 @@ void CWTKTasksPane::ShowPagesMenu(CPoint ptScreen)
         menu.AppendMenu(nFlags, kTrackedPageItemBase + static_cast<UINT>(i), GetPageName(i));
     }
     WTKTasksPaneMenuTracker pfn = MenuTrackerSlot() != nullptr ? MenuTrackerSlot() : DefaultMenuTracker;
-    const HWND hwndSelf = GetSafeHwnd();
+    const CWndLifeGuard self(this);
     const UINT uiChosen = pfn(menu.GetSafeHmenu(), ptScreen, this);
-    if (!::IsWindow(hwndSelf) || uiChosen < kTrackedPageItemBase)
+    if (!self.IsAlive() || uiChosen < kTrackedPageItemBase)
         return;
     const int nPage = static_cast<int>(uiChosen - kTrackedPageItemBase);
     if (nPage < nPages)

@@ -79,7 +79,7 @@ protected:
     {
         COleDataObject data;
         data.Attach(source.GetDataObject(), FALSE);
-        return std::unique_ptr<CWTKToolbarButton>(CWTKToolbarButton::CreateFromOleData(&data));
+        return CWTKToolbarButton::CreateFromOleData(&data);
     }
     // Offers bytes under the button format.
     static void Offer(COleDataSource& source, const std::string& bytes)

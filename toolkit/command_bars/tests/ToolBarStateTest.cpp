@@ -24,10 +24,11 @@ const char* const kProfile = "ToolBarStateTest";
 class CStateTestBar : public CWTKToolBar {
 public:
     using CWTKToolBar::BuildStateKey;
-    void AddOverflowButton(CWTKToolbarButton* pButton)
+    CWTKToolbarButton* AddOverflowButton(std::unique_ptr<CWTKToolbarButton> pButton)
     {
-        m_Buttons.AddTail(pButton);
-        m_pCustomizeBtn = pButton;
+        m_pCustomizeBtn = pButton.get();
+        m_Buttons.AddTail(std::move(pButton));
+        return m_pCustomizeBtn;
     }
 };
 
@@ -61,31 +62,29 @@ public:
     CStoredBar(int nButtons, int nMenuItems, int nMenus)
     {
         for (int i = 0; i < nButtons; i++)
-            m_buttons.AddTail(new CWTKToolbarButton(ID_TEST_NEW, -1));
+            m_buttons.AddTail(std::make_unique<CWTKToolbarButton>(ID_TEST_NEW, -1));
         for (int m = 0; m < nMenus && nMenuItems > 0; m++) {
             HMENU hMenu = ::CreatePopupMenu();
             for (int i = 0; i < nMenuItems; i++)
                 ::AppendMenuA(hMenu, MF_STRING, ID_TEST_NEW, "Item");
-            m_buttons.AddTail(new CWTKToolbarMenuButton(0, hMenu, -1, "Menu"));
+            m_buttons.AddTail(std::make_unique<CWTKToolbarMenuButton>(0, hMenu, -1, "Menu"));
             ::DestroyMenu(hMenu);
         }
-    }
-    ~CStoredBar() override
-    {
-        while (!m_buttons.IsEmpty())
-            delete m_buttons.RemoveHead();
     }
     CStoredBar(const CStoredBar&) = delete;
     CStoredBar& operator=(const CStoredBar&) = delete;
     void Serialize(CArchive& ar) override
     {
-        m_buttons.Serialize(ar);
+        CObList view;
+        for (CWTKToolbarButton* pButton : m_buttons)
+            view.AddTail(pButton);
+        view.Serialize(ar);
         ar << 0;
         ar << CString("Stored");
     }
 
 private:
-    CObList m_buttons;
+    CWTKToolbarButtonList m_buttons;
 };
 
 std::vector<BYTE> StoredBarBytes(const CString& strKey, int nButtons, int nMenuItems, int nMenus = 1)
@@ -129,8 +128,7 @@ TEST_F(ToolBarStateTest, ButtonsLabelsAndNameMakeTheRoundTrip)
     ASSERT_TRUE(m_pBar->RemoveButton(4));  // Cut
     m_pBar->SetButtonText(0, "&New");
     m_pBar->EnableTextLabels(TRUE);
-    auto* pOverflow = new CWTKToolbarButton(0x9900, -1, "More", FALSE, TRUE);
-    m_pBar->AddOverflowButton(pOverflow);
+    m_pBar->AddOverflowButton(std::make_unique<CWTKToolbarButton>(0x9900, -1, "More", FALSE, TRUE));
     const std::vector<UINT> saved = ButtonIds(*m_pBar);
     ASSERT_TRUE(m_pBar->SaveState(kProfile));
 
@@ -160,8 +158,8 @@ TEST_F(ToolBarStateTest, ButtonsLabelsAndNameMakeTheRoundTrip)
 
 TEST_F(ToolBarStateTest, DamagedButtonsValuesRebuildTheBarFromItsResource)
 {
-    auto* pOverflow = new CWTKToolbarButton(0x9900, -1, "More", FALSE, TRUE);
-    m_pBar->AddOverflowButton(pOverflow);
+    CWTKToolbarButton* pOverflow =
+        m_pBar->AddOverflowButton(std::make_unique<CWTKToolbarButton>(0x9900, -1, "More", FALSE, TRUE));
     ASSERT_TRUE(m_pBar->RemoveButton(0));
     ASSERT_TRUE(m_pBar->SaveState(kProfile));
     const CString strKey = m_pBar->BuildStateKey(kProfile, -1, static_cast<UINT>(-1));

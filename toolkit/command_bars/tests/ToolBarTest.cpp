@@ -20,10 +20,11 @@ namespace {
 class CTestToolBar : public CWTKToolBar {
 public:
     using CWTKToolBar::BuildStateKey;
-    void AddOverflowButton(CWTKToolbarButton* pButton)
+    CWTKToolbarButton* AddOverflowButton(std::unique_ptr<CWTKToolbarButton> pButton)
     {
-        m_Buttons.AddTail(pButton);
-        m_pCustomizeBtn = pButton;
+        m_pCustomizeBtn = pButton.get();
+        m_Buttons.AddTail(std::move(pButton));
+        return m_pCustomizeBtn;
     }
     int PressedIndex() const { return m_iButtonCapture; }
     int HotIndex() const { return m_iHighlighted; }

@@ -163,7 +163,7 @@ TEST_F(CommandsPageTest, TheSheetLooksUpCommandTextsInAllCommands)
         EXPECT_EQ(row.bFound, sheet.GetCommandName(row.uiCmd, strText)) << row.uiCmd;
         EXPECT_STREQ(row.pszText, strText) << row.uiCmd;
     }
-    const CObList* pView = sheet.GetCommandsByCategory("View");
+    const CWTKToolbarButtonList* pView = sheet.GetCommandsByCategory("View");
     ASSERT_NE(pView, nullptr);
     EXPECT_EQ(2, CWTKToolbarCustomize::GetCountInCategory("Zoom", *pView));
     EXPECT_EQ(0, CWTKToolbarCustomize::GetCountInCategory("Zoom In", *pView));
