@@ -126,6 +126,10 @@ void CWTKToolbarMenuButton::Serialize(CArchive& ar)
         CObList read;
         read.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), CWTKToolBar::kMaxStoredButtons);
         m_listCommands.TakeOver(read);
+        // A damaged archive may name null items: they hold nothing, and every walk of the
+        // items expects a button.
+        for (int iNull = m_listCommands.Find(nullptr); iNull >= 0; iNull = m_listCommands.Find(nullptr))
+            m_listCommands.RemoveAt(iNull);
     } else {
         if (bTearOff)
             ar << m_uiTearOffBarID;

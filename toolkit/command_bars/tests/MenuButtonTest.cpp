@@ -120,6 +120,29 @@ TEST(MenuButtonArchive, DamagedDataIsRefusedWithoutCrash)
     delete pObject;
 }
 
+TEST(MenuButtonArchive, NullItemsOfDamagedDataAreDropped)
+{
+    struct CMenuWithNullItem : CWTKToolbarMenuButton {
+        void AddNullItem() { m_listCommands.AddTail(nullptr); }
+    };
+    CWTKToolbarMenuButton whole;
+    FillFileMenu(whole);
+    CMenuWithNullItem damaged;
+    FillFileMenu(damaged);
+    damaged.AddNullItem();
+
+    CObject* pObject = LoadButtonObject(StoreObject(damaged));
+    auto* pRead = dynamic_cast<CWTKToolbarMenuButton*>(pObject);
+    ASSERT_NE(pRead, nullptr);
+    EXPECT_EQ(pRead->GetCommands().GetCount(), 4);
+    EXPECT_EQ(pRead->GetCommands().Find(nullptr), -1);
+    EXPECT_TRUE(pRead->CompareWith(whole));
+    CWTKToolbarMenuButton copy;
+    copy.CopyFrom(*pRead);
+    EXPECT_TRUE(copy.CompareWith(whole));
+    delete pObject;
+}
+
 TEST(MenuButtonMenu, BuildsTheMenuBackAndAFailureLeavesNothingBehind)
 {
     CWTKToolbarMenuButton button;
