@@ -173,8 +173,7 @@ void CViewerStartBench::Run(CResultTable& table)
     std::string subject = "Lumidoc.exe ";
     subject += Bench::kViewerArguments;
     subject += ", start to page painted";
-    table.AddRatio(subject,
-                   CResultTable::Duration(stats.MedianSubject()),
+    table.AddRatio(subject, CResultTable::Duration(stats.MedianSubject()),
                    "bare Win32 window program " + CResultTable::Duration(stats.MedianBaseline()), stats,
                    Bench::kViewerStartGoal);
 }

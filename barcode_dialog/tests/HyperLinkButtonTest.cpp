@@ -43,7 +43,6 @@ protected:
     RecordingLink link;
 };
 
-
 TEST_F(HyperLinkTest, ColoursByStateOnPixels)
 {
     struct Row {

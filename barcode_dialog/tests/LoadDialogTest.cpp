@@ -118,7 +118,6 @@ protected:
     LoadDialogFn loadDialog = nullptr;
 };
 
-
 TEST_F(LoadDialogTest, InsertFillsTheRecordExactlyAndLeavesTheSettingsFile)
 {
     BarcodeSettings stored {};

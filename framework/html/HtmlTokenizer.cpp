@@ -101,7 +101,9 @@ bool DecodeOne(std::string_view text, std::size_t& pos, std::string& out)
         unsigned value = 0;
         while (p < text.size() && p - start < 8) {
             char c = text[p];
-            int digit = IsDigit(c) ? c - '0' : (hex && HtmlLower(c) >= 'a' && HtmlLower(c) <= 'f') ? HtmlLower(c) - 'a' + 10 : -1;
+            int digit = IsDigit(c)                                    ? c - '0'
+                : (hex && HtmlLower(c) >= 'a' && HtmlLower(c) <= 'f') ? HtmlLower(c) - 'a' + 10
+                                                                      : -1;
             if (digit < 0)
                 break;
             value = value * (hex ? 16u : 10u) + unsigned(digit);

@@ -142,7 +142,8 @@ std::string PercentDecode(const std::string& text)
 
 bool IsRes(const Parts& p)
 {
-    return p.scheme.size() == 3 && HtmlLower(p.scheme[0]) == 'r' && HtmlLower(p.scheme[1]) == 'e' && HtmlLower(p.scheme[2]) == 's';
+    return p.scheme.size() == 3 && HtmlLower(p.scheme[0]) == 'r' && HtmlLower(p.scheme[1]) == 'e' &&
+        HtmlLower(p.scheme[2]) == 's';
 }
 
 }  // namespace

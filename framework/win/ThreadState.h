@@ -18,8 +18,8 @@ struct FwThreadState {
     int nDispatchDepth = 0;  // window procedures of this binary on the stack
     // The thread's windows: a window's object belongs to the thread that runs it.
     CHandleMap<HWND, CWnd> windowMap {&ForgetWindow};
-    std::vector<CWnd**> lifeGuards;      // objects watched by a CWndLifeGuard; nulled when destroyed
-    POINT ptCursorLast = {-1, -1};       // mouse moves to the same place are not activity
+    std::vector<CWnd**> lifeGuards;  // objects watched by a CWndLifeGuard; nulled when destroyed
+    POINT ptCursorLast = {-1, -1};   // mouse moves to the same place are not activity
     UINT nMsgLast = 0;
 
     // A temporary window object lets go of its handle before it is deleted.

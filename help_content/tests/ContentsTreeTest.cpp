@@ -134,7 +134,6 @@ protected:
     CTreeCtrl m_tree;
 };
 
-
 TEST_F(ContentsTree, FillsTheCallersTreeAndExpandsOnlyTheRoot)
 {
     EXPECT_TRUE(m.loadContents(&m_tree));

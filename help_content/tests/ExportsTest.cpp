@@ -19,7 +19,6 @@ protected:
     const ContentModule& m = TheContentModule();
 };
 
-
 TEST_F(Exports, CountIsWrittenThroughThePointerItReturns)
 {
     int count = 0;

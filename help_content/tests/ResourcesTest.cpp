@@ -73,7 +73,6 @@ protected:
     HMODULE hModule = TheContentModule().hModule;
 };
 
-
 TEST_F(Resources, EveryPageHasItsTopicTitleAndTheCommonLayout)
 {
     const std::regex title("<title>([^<]*)</title>");

@@ -175,8 +175,8 @@ void CopyWindowAt(Canvas& canvas, HWND window, POINT origin)
     ::GetWindowRect(window, &rect);
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     HDC source = ::GetWindowDC(window);
-    ::BitBlt(canvas.Handle(), rect.left - origin.x, rect.top - origin.y, rect.right - rect.left,
-             rect.bottom - rect.top, source, 0, 0, SRCCOPY);
+    ::BitBlt(canvas.Handle(), rect.left - origin.x, rect.top - origin.y, rect.right - rect.left, rect.bottom - rect.top,
+             source, 0, 0, SRCCOPY);
     ::ReleaseDC(window, source);
 }
 

@@ -87,8 +87,7 @@ bool SelectListItem(HWND list, int item)
     LVITEMA state {};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    return memory.Write(&state, sizeof state) &&
-        ::SendMessageA(list, LVM_SETITEMSTATE, item, memory.AsParam());
+    return memory.Write(&state, sizeof state) && ::SendMessageA(list, LVM_SETITEMSTATE, item, memory.AsParam());
 }
 
 // The file names of the documentations the Load Documentation dialog offers, lower case.
@@ -134,7 +133,6 @@ std::string DocumentsFolder()
     char path[MAX_PATH] = {};
     return SUCCEEDED(::SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, path)) ? path : "";
 }
-
 
 // ---- Start on a topic ----
 
@@ -365,7 +363,6 @@ TEST_F(ViewerProcessTest, SaveOpenAndNewKeysOpenNoDialogAndWriteNoFile)
 }
 
 // ---- What the full main frame adds ----
-
 
 bool ContentBarShown(HWND frame)
 {

@@ -20,7 +20,6 @@ std::string LoadedVariable(char kind);
 bool FixtureInitialised(char kind);
 void ForgetFixtureInitialisation();
 
-
 // Frees the process's content module when a test ends.
 class ContentModuleGuard {
 public:

@@ -58,7 +58,6 @@ protected:
     EncoderClient client;
 };
 
-
 TEST_F(RoadOfATypicalRequest, InsertReturnsTheEncodedTextFaceSizeAndColour)
 {
     const InsertBarcodeResult result = InsertWith([](DialogScript& dialog) {

@@ -96,7 +96,8 @@ BOOL CWTKCommandIdPool::EncodeMenuLevel(HMENU hMenu, int nDepth)
                 return FALSE;
             // The item stays a sub-menu: the new text goes in with its handle and its state.
             const CString strNew = EncodePopupName(uiId, strText);
-            ::ModifyMenuA(hMenu, static_cast<UINT>(i), MF_BYPOSITION | MF_STRING | MF_POPUP | (uiState & kKeptStateFlags),
+            ::ModifyMenuA(hMenu, static_cast<UINT>(i),
+                          MF_BYPOSITION | MF_STRING | MF_POPUP | (uiState & kKeptStateFlags),
                           reinterpret_cast<UINT_PTR>(hSubMenu), strNew);
         }
     }

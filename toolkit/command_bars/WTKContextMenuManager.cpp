@@ -94,8 +94,8 @@ BOOL CWTKContextMenuManager::ShowPopupMenu(UINT uiMenuResId, int x, int y, CWnd*
     return TrackPopupMenu(hShown, x, y, pWndOwner, bOwnMessage, bRightAlign) != nullptr;
 }
 
-CWTKPopupMenu* CWTKContextMenuManager::TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner,
-                                                      BOOL bOwnMessage, BOOL bRightAlign)
+CWTKPopupMenu* CWTKContextMenuManager::TrackPopupMenu(HMENU hmenuPopup, int x, int y, CWnd* pWndOwner, BOOL bOwnMessage,
+                                                      BOOL bRightAlign)
 {
     if (hmenuPopup == nullptr || !::IsMenu(hmenuPopup))
         return nullptr;

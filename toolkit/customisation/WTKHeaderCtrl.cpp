@@ -56,7 +56,8 @@ void CWTKHeaderCtrl::OnPaint()
 
     CDC dcMem;
     CBitmap bitmap;
-    if (!dcMem.CreateCompatibleDC(&dc) || !bitmap.CreateCompatibleBitmap(&dc, rectClient.Width(), rectClient.Height())) {
+    if (!dcMem.CreateCompatibleDC(&dc) ||
+        !bitmap.CreateCompatibleBitmap(&dc, rectClient.Width(), rectClient.Height())) {
         DrawItems(&dc, rectClient);
         return;
     }

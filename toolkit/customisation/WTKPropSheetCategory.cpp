@@ -6,8 +6,7 @@ IMPLEMENT_DYNAMIC(CWTKPropSheetCategory, CObject)
 CWTKPropSheetCategory::CWTKPropSheetCategory(LPCSTR lpszName, int nIcon, int nSelectedIcon,
                                              CWTKPropSheetCategory* pParent)
     : m_strName(lpszName), m_nIcon(nIcon), m_nSelectedIcon(nSelectedIcon), m_pParent(pParent)
-{
-}
+{}
 
 CWTKPropSheetCategory::~CWTKPropSheetCategory()
 {

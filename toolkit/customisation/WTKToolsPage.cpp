@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr UINT kToolControls[] = {IDC_WTK_TOOLS_LABEL,     IDC_WTK_TOOLS_COMMAND,        IDC_WTK_TOOLS_BROWSE,
-                                  IDC_WTK_TOOLS_ARGUMENTS, IDC_WTK_TOOLS_ARGUMENTS_MENU, IDC_WTK_TOOLS_INITIAL_DIR,
-                                  IDC_WTK_TOOLS_INITIAL_DIR_MENU};
+constexpr UINT kToolControls[] = {
+    IDC_WTK_TOOLS_LABEL,          IDC_WTK_TOOLS_COMMAND,     IDC_WTK_TOOLS_BROWSE,          IDC_WTK_TOOLS_ARGUMENTS,
+    IDC_WTK_TOOLS_ARGUMENTS_MENU, IDC_WTK_TOOLS_INITIAL_DIR, IDC_WTK_TOOLS_INITIAL_DIR_MENU};
 
 }  // namespace
 
@@ -34,9 +34,10 @@ BEGIN_MESSAGE_MAP(CWTKToolsPage, CWTKPropertyPage)
 END_MESSAGE_MAP()
 
 CWTKToolsPage::CWTKToolsPage(UINT uiArgumentsMenuId, UINT uiInitialDirMenuId)
-    : CWTKPropertyPage(IDD_WTK_TOOLS_PAGE), m_uiArgumentsMenuId(uiArgumentsMenuId), m_uiInitialDirMenuId(uiInitialDirMenuId)
-{
-}
+    : CWTKPropertyPage(IDD_WTK_TOOLS_PAGE),
+      m_uiArgumentsMenuId(uiArgumentsMenuId),
+      m_uiInitialDirMenuId(uiInitialDirMenuId)
+{}
 
 CWTKUserToolsManager* CWTKToolsPage::GetManager()
 {
@@ -64,11 +65,12 @@ void CWTKToolsPage::FillList(const CWTKUserTool* pSelect)
     const CObList& tools = pManager->GetUserTools();
     for (POSITION pos = tools.GetHeadPosition(); pos != nullptr;) {
         auto* pTool = static_cast<CWTKUserTool*>(tools.GetNext(pos));
-        const int nItem = static_cast<int>(
-            SendDlgItemMessage(IDC_WTK_TOOLS_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(pTool->m_strLabel.GetString())));
+        const int nItem = static_cast<int>(SendDlgItemMessage(IDC_WTK_TOOLS_LIST, LB_ADDSTRING, 0,
+                                                              reinterpret_cast<LPARAM>(pTool->m_strLabel.GetString())));
         if (nItem < 0)
             continue;
-        SendDlgItemMessage(IDC_WTK_TOOLS_LIST, LB_SETITEMDATA, static_cast<WPARAM>(nItem), reinterpret_cast<LPARAM>(pTool));
+        SendDlgItemMessage(IDC_WTK_TOOLS_LIST, LB_SETITEMDATA, static_cast<WPARAM>(nItem),
+                           reinterpret_cast<LPARAM>(pTool));
         if (pTool == pSelect)
             SendDlgItemMessage(IDC_WTK_TOOLS_LIST, LB_SETCURSEL, static_cast<WPARAM>(nItem));
     }
@@ -218,8 +220,8 @@ UINT CWTKToolsPage::TrackButtonMenu(UINT nButtonId, HMENU hMenu)
 {
     CRect rect;
     ::GetWindowRect(::GetDlgItem(m_hWnd, static_cast<int>(nButtonId)), &rect);
-    return static_cast<UINT>(::TrackPopupMenu(hMenu, TPM_LEFTALIGN | TPM_RETURNCMD | TPM_NONOTIFY, rect.right,
-                                              rect.top, 0, m_hWnd, nullptr));
+    return static_cast<UINT>(::TrackPopupMenu(hMenu, TPM_LEFTALIGN | TPM_RETURNCMD | TPM_NONOTIFY, rect.right, rect.top,
+                                              0, m_hWnd, nullptr));
 }
 
 void CWTKToolsPage::InsertFromMenu(UINT nButtonId, UINT uiMenuId, UINT nEditId)

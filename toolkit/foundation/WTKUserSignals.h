@@ -12,8 +12,8 @@ WTKBeepFn WTKSetBeepFunction(WTKBeepFn pfn);  // returns the previous one
 
 // The system's Open (bOpen) or Save As dialog; TRUE with the chosen path in strPath.
 // lpszFilter: pairs of description and pattern, each ended by '|', the list by "||".
-typedef BOOL (*WTKChooseFileFn)(HWND hWndOwner, BOOL bOpen, LPCSTR lpszDefExt, LPCSTR lpszFileName,
-                                LPCSTR lpszFilter, CString& strPath);
+typedef BOOL (*WTKChooseFileFn)(HWND hWndOwner, BOOL bOpen, LPCSTR lpszDefExt, LPCSTR lpszFileName, LPCSTR lpszFilter,
+                                CString& strPath);
 BOOL WTKChooseFile(HWND hWndOwner, BOOL bOpen, LPCSTR lpszDefExt, LPCSTR lpszFileName, LPCSTR lpszFilter,
                    CString& strPath);
 WTKChooseFileFn WTKSetChooseFileFunction(WTKChooseFileFn pfn);  // returns the previous one

@@ -80,8 +80,8 @@ void CWTKVisualManager2003::OnFillHighlightedArea(CDC* pDC, CRect rect, CBrush* 
     tools.FillGradient(rect, clrStart, clrEnd, bVertical);
 }
 
-void CWTKVisualManager2003::OnFillBarBackground(CDC* pDC, const CWTKBarInfo* pBar, CRect rectClient,
-                                                CRect rectClip, BOOL bNCArea)
+void CWTKVisualManager2003::OnFillBarBackground(CDC* pDC, const CWTKBarInfo* pBar, CRect rectClient, CRect rectClip,
+                                                BOOL bNCArea)
 {
     const CWTKBarLookInfo::Kind kind = CWTKBarLookInfo::KindOf(pBar);
     if (kind == CWTKBarLookInfo::kindStatusBar) {
@@ -119,7 +119,8 @@ void CWTKVisualManager2003::OnFillBarBackground(CDC* pDC, const CWTKBarInfo* pBa
             tools.FillGradient(rectClient, m_clrToolBarGradientDark, m_clrToolBarGradientLight, TRUE);
         return;
     }
-    const BOOL bHorz = (dwStyle & kAlignHorz) != 0 || ((dwStyle & kAlignVert) == 0 && rectClient.Width() >= rectClient.Height());
+    const BOOL bHorz =
+        (dwStyle & kAlignHorz) != 0 || ((dwStyle & kAlignVert) == 0 && rectClient.Width() >= rectClient.Height());
     FillDockArea(pDC, pBar, rectClient, bHorz);
 }
 
@@ -132,9 +133,11 @@ void CWTKVisualManager2003::FillDockArea(CDC* pDC, const CWTKBarInfo* pBar, CRec
     if (!rectScreen.IsRectEmpty()) {
         const CRect rectMonitor = MonitorRect(rectScreen.TopLeft());
         if (bHorz)
-            rectGradient.right = std::max<int>(rectGradient.right, rectClient.left + rectMonitor.right - rectScreen.left);
+            rectGradient.right =
+                std::max<int>(rectGradient.right, rectClient.left + rectMonitor.right - rectScreen.left);
         else
-            rectGradient.bottom = std::max<int>(rectGradient.bottom, rectClient.top + rectMonitor.bottom - rectScreen.top);
+            rectGradient.bottom =
+                std::max<int>(rectGradient.bottom, rectClient.top + rectMonitor.bottom - rectScreen.top);
     }
     const int nSaved = pDC->SaveDC();
     pDC->IntersectClipRect(rectClient);
@@ -177,8 +180,7 @@ void CWTKVisualManager2003::FillDockedToolBar(CDC* pDC, const CWTKBarInfo* pBar,
     } else {
         tools.FillGradient(CRect(rect.left, rect.top + 1, rect.right, rect.bottom - 1), clrStart, clrEnd, FALSE);
         tools.FillGradient(CRect(rect.left + 1, rect.top, rect.right - 1, rect.top + 1), clrStart, clrEnd, FALSE);
-        tools.FillGradient(CRect(rect.left + 1, rect.bottom - 1, rect.right - 1, rect.bottom), clrStart, clrEnd,
-                           FALSE);
+        tools.FillGradient(CRect(rect.left + 1, rect.bottom - 1, rect.right - 1, rect.bottom), clrStart, clrEnd, FALSE);
         pDC->FillSolidRect(rect.right - 1, rect.top + 2, 1, rect.Height() - 3, m_clrToolBarBottomLine);
         tools.FillGradient(CRect(rect.left + 2, rect.bottom - 1, rect.right - 2, rect.bottom), m_clrToolBarBottomLine,
                            m_clrToolBarGradientDark, FALSE);
@@ -241,8 +243,8 @@ void CWTKVisualManager2003::DrawGripperDots(CDC* pDC, const CRect& rectStrip, BO
     const COLORREF clrHilite = WTKGetGlobalData().clrBtnHilite;
     for (int i = 0; i < nDots; ++i) {
         const int nAlong = nFirst + i * kDotPitch;
-        const CPoint pt = bHorz ? CPoint(rectStrip.left, rectStrip.top + nAlong)
-                                : CPoint(rectStrip.left + nAlong, rectStrip.top);
+        const CPoint pt =
+            bHorz ? CPoint(rectStrip.left, rectStrip.top + nAlong) : CPoint(rectStrip.left + nAlong, rectStrip.top);
         pDC->FillSolidRect(pt.x + 1, pt.y + 1, kDotSize, kDotSize, clrHilite);
         pDC->FillSolidRect(pt.x, pt.y, kDotSize, kDotSize, m_clrGripperDots);
     }
@@ -255,9 +257,9 @@ void CWTKVisualManager2003::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL b
         return;
     }
     const CWTKBarLookInfo::Kind kind = CWTKBarLookInfo::KindOf(pBar);
-    const BOOL bToolBar = pBar != nullptr && (kind == CWTKBarLookInfo::kindToolBar ||
-                                              kind == CWTKBarLookInfo::kindMenuBar ||
-                                              kind == CWTKBarLookInfo::kindColorBar);
+    const BOOL bToolBar = pBar != nullptr &&
+        (kind == CWTKBarLookInfo::kindToolBar || kind == CWTKBarLookInfo::kindMenuBar ||
+         kind == CWTKBarLookInfo::kindColorBar);
     CRect rectStrip = rectGripper;
     if (bToolBar) {
         if (bHorz) {
@@ -332,8 +334,9 @@ void CWTKVisualManager2003::OnFillCustomizeButton(CDC* pDC, CRect rect, BOOL bIs
     }
     const CSize sizeGlyph = GetGlyphSize();
     const int nArrow = bIsHorz ? CWTKMenuGlyphs::kCustomizeArrowHorz : CWTKMenuGlyphs::kCustomizeArrowVert;
-    const CPoint ptArrow = bIsHorz ? CPoint(rect.left + (rect.Width() - sizeGlyph.cx) / 2, rect.bottom - sizeGlyph.cy - 2)
-                                   : CPoint(rect.right - sizeGlyph.cx - 2, rect.top + (rect.Height() - sizeGlyph.cy) / 2);
+    const CPoint ptArrow = bIsHorz
+        ? CPoint(rect.left + (rect.Width() - sizeGlyph.cx) / 2, rect.bottom - sizeGlyph.cy - 2)
+        : CPoint(rect.right - sizeGlyph.cx - 2, rect.top + (rect.Height() - sizeGlyph.cy) / 2);
     // The glyphs only when asked: the customise button draws its own over this fill.
     if (bHasMenu)
         DrawGlyph(pDC, nArrow, ptArrow);

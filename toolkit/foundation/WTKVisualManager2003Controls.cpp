@@ -48,9 +48,9 @@ void CWTKVisualManager2003::OnDrawComboDropButton(CDC* pDC, CRect rect, BOOL bDi
         pDC->Draw3dRect(rect, clrFrame, clrFrame);
     }
     const CSize sizeGlyph = GetGlyphSize();
-    DrawGlyph(pDC, bDisabled ? CWTKMenuGlyphs::kArrowDownDisabled : CWTKMenuGlyphs::kArrowDown,
-              CPoint(rect.left + (rect.Width() - sizeGlyph.cx) / 2 + 1,
-                     rect.top + (rect.Height() - sizeGlyph.cy) / 2 + 1));
+    DrawGlyph(
+        pDC, bDisabled ? CWTKMenuGlyphs::kArrowDownDisabled : CWTKMenuGlyphs::kArrowDown,
+        CPoint(rect.left + (rect.Width() - sizeGlyph.cx) / 2 + 1, rect.top + (rect.Height() - sizeGlyph.cy) / 2 + 1));
 }
 
 void CWTKVisualManager2003::OnDrawComboBorder(CDC* pDC, CRect rect, BOOL bDisabled, BOOL bIsDropped,
@@ -84,8 +84,7 @@ void CWTKVisualManager2003::OnDrawTearOffCaption(CDC* pDC, CRect rect, BOOL bIsA
         pDC->Draw3dRect(rect, m_clrMenuBorder, m_clrMenuBorder);
 }
 
-void CWTKVisualManager2003::OnFillButtonInterior(CDC* pDC, const CWTKToolbarButtonInfo* pButton, CRect rect,
-                                                 int state)
+void CWTKVisualManager2003::OnFillButtonInterior(CDC* pDC, const CWTKToolbarButtonInfo* pButton, CRect rect, int state)
 {
     const auto* pInfo = dynamic_cast<const CWTKButtonLookInfo*>(pButton);
     if (pInfo != nullptr && pInfo->IsCustomizeButton()) {
@@ -124,8 +123,7 @@ BOOL CWTKVisualManager2003::OnDrawOutlookPageButtonBorder(const CWTKShortcutPage
     return TRUE;
 }
 
-void CWTKVisualManager2003::OnFillPushButtonBackground(CDC* pDC, const CRect& rectClient,
-                                                       CWTKPushButtonInfo* pButton)
+void CWTKVisualManager2003::OnFillPushButtonBackground(CDC* pDC, const CRect& rectClient, CWTKPushButtonInfo* pButton)
 {
     const BOOL bHot = pButton->IsHighlighted();
     const BOOL bPushed = pButton->IsPushed();
@@ -213,7 +211,8 @@ COLORREF CWTKVisualManager2003::OnDrawTab(CDC* pDC, CRect rectTab, int iTab, BOO
     const int c = rectTab.right;
     const int d = rectTab.bottom;
     const int h = d - b;
-    POINT pts[8] = {{a, d}, {a + 2, d - 1}, {a + 4, d - 2}, {a + h, b + 2}, {a + h + 4, b}, {c - 2, b}, {c, b + 2}, {c, d}};
+    POINT pts[8] = {{a, d},         {a + 2, d - 1}, {a + 4, d - 2}, {a + h, b + 2},
+                    {a + h + 4, b}, {c - 2, b},     {c, b + 2},     {c, d}};
     BOOL bCut = FALSE;
     for (POINT& pt : pts) {
         if (pt.x > nClientRight) {
@@ -328,7 +327,7 @@ void CWTKVisualManager2003::OnDrawTasksGroupCaption(CDC* pDC, const CWTKTasksGro
     const BOOL bSpecial = pGroup->IsSpecial();
 
     // The top-left corner cut round, the top-right one square.
-    const POINT pts[7] = {{rect.left, rect.bottom}, {rect.left, rect.top + 4},     {rect.left + 1, rect.top + 2},
+    const POINT pts[7] = {{rect.left, rect.bottom},      {rect.left, rect.top + 4}, {rect.left + 1, rect.top + 2},
                           {rect.left + 2, rect.top + 1}, {rect.left + 4, rect.top}, {rect.right, rect.top},
                           {rect.right, rect.bottom}};
     CRgn rgn;

@@ -14,7 +14,9 @@ constexpr WORD kGripperVertBits[8] = {0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 0xAA, 
 // Per-channel (a + n x b) / (n + 1), truncated.
 COLORREF Mix(COLORREF a, COLORREF b, int n)
 {
-    auto channel = [n](int ca, int cb) { return (ca + n * cb) / (n + 1); };
+    auto channel = [n](int ca, int cb) {
+        return (ca + n * cb) / (n + 1);
+    };
     return RGB(channel(GetRValue(a), GetRValue(b)), channel(GetGValue(a), GetGValue(b)),
                channel(GetBValue(a), GetBValue(b)));
 }
@@ -130,8 +132,8 @@ void CWTKVisualManagerXP::DeleteColorObjects()
 {
     for (CGdiObject* pObject : {static_cast<CGdiObject*>(&m_brBarBkgnd), static_cast<CGdiObject*>(&m_brMenuLight),
                                 static_cast<CGdiObject*>(&m_brHighlight), static_cast<CGdiObject*>(&m_brHighlightDn),
-                                static_cast<CGdiObject*>(&m_brHighlightChecked),
-                                static_cast<CGdiObject*>(&m_brTabBack), static_cast<CGdiObject*>(&m_penSeparator)})
+                                static_cast<CGdiObject*>(&m_brHighlightChecked), static_cast<CGdiObject*>(&m_brTabBack),
+                                static_cast<CGdiObject*>(&m_penSeparator)})
         pObject->DeleteObject();
 }
 
@@ -150,8 +152,8 @@ void CWTKVisualManagerXP::CreateGripperBrushes()
 {
     m_brGripperHorz.DeleteObject();
     m_brGripperVert.DeleteObject();
-    for (auto [pBrush, pBits] : {std::pair {&m_brGripperHorz, kGripperHorzBits},
-                                 std::pair {&m_brGripperVert, kGripperVertBits}}) {
+    for (auto [pBrush, pBits] :
+         {std::pair {&m_brGripperHorz, kGripperHorzBits}, std::pair {&m_brGripperVert, kGripperVertBits}}) {
         CBitmap bitmap;
         bitmap.CreateBitmap(8, 8, 1, 1, pBits);
         pBrush->CreatePatternBrush(&bitmap);

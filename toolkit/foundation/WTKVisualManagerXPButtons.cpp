@@ -109,8 +109,7 @@ void CWTKVisualManagerXP::OnDrawButtonBorder(CDC* pDC, const CWTKToolbarButtonIn
         AdjustMenuButtonRect(pButton, rect);
         if (m_nMenuShadowDepth > 0 && !IsCustomizing(pButton) && IsHighColor()) {
             CWTKPaintTools tools(pDC);
-            tools.DrawShadow(rect, m_nMenuShadowDepth, kShadowLightPercent, kShadowDarkPercent, nullptr, nullptr,
-                             TRUE);
+            tools.DrawShadow(rect, m_nMenuShadowDepth, kShadowLightPercent, kShadowDarkPercent, nullptr, nullptr, TRUE);
         }
     }
     if (!bInMenu) {

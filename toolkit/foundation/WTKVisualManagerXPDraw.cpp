@@ -51,7 +51,8 @@ void CWTKVisualManagerXP::OnFillBarBackground(CDC* pDC, const CWTKBarInfo* pBar,
         return;
     }
     case CWTKBarLookInfo::kindColorBar:
-        pDC->FillRect(rectFill, CWTKBarLookInfo::Of(pBar)->IsColorBarOnBarBackground() ? &m_brBarBkgnd : &m_brMenuLight);
+        pDC->FillRect(rectFill,
+                      CWTKBarLookInfo::Of(pBar)->IsColorBarOnBarBackground() ? &m_brBarBkgnd : &m_brMenuLight);
         return;
     case CWTKBarLookInfo::kindToolBar:
         pDC->FillRect(rectFill, &m_brBarBkgnd);
@@ -192,7 +193,8 @@ void CWTKVisualManagerXP::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL bHo
         return;
     // The title, framed by one space each side, over the dots in the middle of the strip.
     const CString strText = " " + strTitle + " ";
-    CFont* pOldFont = pDC->SelectObject(bVertCaption ? &WTKGetGlobalData().fontVertCaption : &WTKGetGlobalData().fontRegular);
+    CFont* pOldFont =
+        pDC->SelectObject(bVertCaption ? &WTKGetGlobalData().fontVertCaption : &WTKGetGlobalData().fontRegular);
     const COLORREF clrOldText = pDC->SetTextColor(g.clrBarText);
     const COLORREF clrOldBk = pDC->SetBkColor(g.clrBarFace);
     const int nOldMode = pDC->SetBkMode(OPAQUE);

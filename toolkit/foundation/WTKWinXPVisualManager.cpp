@@ -203,7 +203,8 @@ void CWTKWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL 
     // The title as the Office XP look writes it, framed by one space each side.
     const BOOL bVertCaption = pInfo->HasVerticalCaption();
     const CString strText = " " + strTitle + " ";
-    CFont* pOldFont = pDC->SelectObject(bVertCaption ? &WTKGetGlobalData().fontVertCaption : &WTKGetGlobalData().fontRegular);
+    CFont* pOldFont =
+        pDC->SelectObject(bVertCaption ? &WTKGetGlobalData().fontVertCaption : &WTKGetGlobalData().fontRegular);
     const COLORREF clrTitle = pDC->SetTextColor(g.clrBarText);
     const COLORREF clrTitleBk = pDC->SetBkColor(g.clrBarFace);
     const int nOldMode = pDC->SetBkMode(OPAQUE);
@@ -223,7 +224,8 @@ void CWTKWinXPVisualManager::OnDrawBarGripper(CDC* pDC, CRect rectGripper, BOOL 
 
 void CWTKWinXPVisualManager::OnDrawSeparator(CDC* pDC, const CWTKBarInfo* pBar, CRect rect, BOOL bHorz)
 {
-    const BOOL bOfficeXPMenu = m_bOfficeXPStyleMenus && CWTKBarLookInfo::KindOf(pBar) == CWTKBarLookInfo::kindPopupMenuBar;
+    const BOOL bOfficeXPMenu =
+        m_bOfficeXPStyleMenus && CWTKBarLookInfo::KindOf(pBar) == CWTKBarLookInfo::kindPopupMenuBar;
     if (!m_hThemeToolBar || bOfficeXPMenu) {
         CWTKVisualManagerXP::OnDrawSeparator(pDC, pBar, rect, bHorz);
         return;

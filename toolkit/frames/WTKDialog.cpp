@@ -29,8 +29,7 @@ CWTKDialog::CWTKDialog() : m_Impl(this) {}
 
 CWTKDialog::CWTKDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog(nIDTemplate, pParentWnd), m_Impl(this) {}
 
-CWTKDialog::CWTKDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd)
-    : CDialog(lpszTemplateName, pParentWnd), m_Impl(this)
+CWTKDialog::CWTKDialog(LPCSTR lpszTemplateName, CWnd* pParentWnd) : CDialog(lpszTemplateName, pParentWnd), m_Impl(this)
 {}
 
 CWTKDialog::~CWTKDialog()
@@ -150,7 +149,8 @@ void CWTKDialog::DrawBackgroundImage(HDC hDC, const CRect& rectClient) const
 
 HBRUSH CWTKDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 {
-    if (HasBackground() && nCtlColor == CTLCOLOR_STATIC && pWnd != nullptr && IsTransparentControl(pWnd->GetSafeHwnd())) {
+    if (HasBackground() && nCtlColor == CTLCOLOR_STATIC && pWnd != nullptr &&
+        IsTransparentControl(pWnd->GetSafeHwnd())) {
         ::SetBkMode(pDC->GetSafeHdc(), TRANSPARENT);
         return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
     }

@@ -28,8 +28,8 @@ public:
 
     void SetBackgroundColor(COLORREF color, BOOL bRepaint = TRUE);
     // With bAutoDestroy the dialog deletes the bitmap when it is replaced or the dialog goes.
-    void SetBackgroundImage(HBITMAP hBitmap, BackgroundLocation location = kBackgroundTile,
-                            BOOL bAutoDestroy = FALSE, BOOL bRepaint = TRUE);
+    void SetBackgroundImage(HBITMAP hBitmap, BackgroundLocation location = kBackgroundTile, BOOL bAutoDestroy = FALSE,
+                            BOOL bRepaint = TRUE);
 
     // Called by a popup menu that a control of the dialog opens, and with null when it goes.
     void SetActivePopup(CWTKPopupMenu* pPopup) override;

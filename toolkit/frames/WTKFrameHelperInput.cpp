@@ -187,7 +187,8 @@ BOOL CWTKFrameHelper::ProcessKeyboard(int nKey, BOOL* pbProcessAccel)
         const WORD wKey = static_cast<WORD>(nKey);
         const BYTE fVirt = static_cast<BYTE>(FVIRTKEY | fModifiers);
         if (CWTKKeyboardManager::IsKeyHandled(wKey, fVirt, m_pFrame, TRUE) ||
-            (pActive != nullptr && pActive != m_pFrame && CWTKKeyboardManager::IsKeyHandled(wKey, fVirt, pActive, FALSE)))
+            (pActive != nullptr && pActive != m_pFrame &&
+             CWTKKeyboardManager::IsKeyHandled(wKey, fVirt, pActive, FALSE)))
             return FALSE;
     }
     if (fModifiers == FALT && ProcessMnemonic(static_cast<TCHAR>(nKey)))

@@ -116,7 +116,10 @@ protected:
         WTKInPlaceFrame::OnDestroy(this, m_Impl, m_hWndPrevOwner);
         TBase::OnDestroy();
     }
-    LRESULT OnToolbarCreateNew(WPARAM /*wParam*/, LPARAM lParam) { return WTKInPlaceFrame::CreateToolbar(m_Impl, lParam); }
+    LRESULT OnToolbarCreateNew(WPARAM /*wParam*/, LPARAM lParam)
+    {
+        return WTKInPlaceFrame::CreateToolbar(m_Impl, lParam);
+    }
     LRESULT OnToolbarDelete(WPARAM /*wParam*/, LPARAM lParam) { return WTKInPlaceFrame::DeleteToolbar(m_Impl, lParam); }
 
     CWTKFrameHelper m_Impl;

@@ -33,10 +33,7 @@ constexpr UINT kWTKIdsHideDockedWindow = IDS_WTK_HIDE_DOCKED_WINDOW;
 constexpr UINT kWTKIdsExpandDockedWindow = IDS_WTK_EXPAND_DOCKED_WINDOW;
 constexpr UINT kWTKIdsContractDockedWindow = IDS_WTK_CONTRACT_DOCKED_WINDOW;
 
-class CWTKSizingControlBar : public CControlBar,
-                             public CWTKSizingBarBase,
-                             public CWTKBarInfo,
-                             public CWTKBarLookInfo {
+class CWTKSizingControlBar : public CControlBar, public CWTKSizingBarBase, public CWTKBarInfo, public CWTKBarLookInfo {
     DECLARE_DYNAMIC(CWTKSizingControlBar)
 
 public:

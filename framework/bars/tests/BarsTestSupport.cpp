@@ -213,4 +213,3 @@ void DoubleClick(CControlBar* pBar, CPoint ptClient)
     ::PostMessageA(pBar->m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(ptClient.x, ptClient.y));
     PumpPending();
 }
-

@@ -149,8 +149,8 @@ TEST_F(RegistryScriptTest, UnregisterRemovesWhatItWroteOnly)
 {
     ASSERT_EQ(S_OK, m_script.Register(Wrap(kProduct)));
     CreateKey(ClassSubKey("AddedLater"));  // gone with its ForceRemove parent
-    CreateKey("Kept", "ForeignValue");                   // keeps its key alive
-    CreateKey("Classes\\Other");                         // a NoRemove key's foreign child
+    CreateKey("Kept", "ForeignValue");     // keeps its key alive
+    CreateKey("Classes\\Other");           // a NoRemove key's foreign child
 
     ASSERT_EQ(S_OK, m_script.Unregister(Wrap(kProduct)));
 

@@ -14,4 +14,3 @@ int CDialogTestApp::DoMessageBox(LPCSTR lpszPrompt, UINT nType, UINT nIDPrompt)
     m_messageBoxes.push_back({lpszPrompt, nType, nIDPrompt});
     return m_nMessageBoxAnswer;
 }
-

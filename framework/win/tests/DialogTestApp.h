@@ -24,4 +24,3 @@ public:
 };
 
 extern CDialogTestApp theApp;
-

@@ -9,7 +9,6 @@
 #define IDC_WTK_DRAG_MOVE 16146
 #define IDC_WTK_DRAG_COPY 16004
 
-
 // --- Toolbar, its layout and its state in the registry ---
 // The button context menu of customise mode (its first submenu) and its commands.
 #define IDR_WTK_BUTTON_MENU 16102
@@ -26,9 +25,7 @@
 #define IDC_WTK_STRETCH 30980
 #define IDC_WTK_STRETCH_VERT 30981
 
-
 // --- Command manager, menu sounds, usage counter, snapshots ---
-
 
 // --- Popup menu window, menu button, show-all line ---
 // Strings: the show-all line's tooltip, the tear-off strip's tooltip.
@@ -37,16 +34,13 @@
 
 // --- Popup menu bar ---
 
-
 // --- Menu bar, customise button, MDI system buttons ---
 // The menu bar's window text.
 #define IDS_WTK_MENU_BAR_TITLE 16006
 // The customise button's text.
 #define IDS_WTK_MORE_BUTTONS 16026
 
-
 // --- Status bar ---
-
 
 // --- Toolbar customise mode and button drag and drop ---
 // --- end of toolbar customise mode and button drag and drop ---

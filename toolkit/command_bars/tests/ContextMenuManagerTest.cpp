@@ -236,18 +236,32 @@ TEST(CommandIdPoolTest, NamesTearOffSubMenusAndKeepsThemSubMenus)
         const char* rest;
     };
     const Row rows[] = {
-        {"\001" "12" "\001" "Tools", 12, "Tools"},
+        {"\001"
+         "12"
+         "\001"
+         "Tools",
+         12, "Tools"},
         {"Tools", 0, "Tools"},
         {"", 0, ""},
-        {"\001" "99999999999999999999" "\001" "X", 4294967295u, "X"},  // clamped, not overflowed
-        {"\001" "7", 7, "7"},  // one marker: it is also the last
+        {"\001"
+         "99999999999999999999"
+         "\001"
+         "X",
+         4294967295u, "X"},  // clamped, not overflowed
+        {"\001"
+         "7",
+         7, "7"},  // one marker: it is also the last
     };
     for (const Row& row : rows) {
         CString str(row.text);
         EXPECT_EQ(row.uiId, DecodePopupName(str)) << row.rest;
         EXPECT_STREQ(row.rest, str);
     }
-    EXPECT_STREQ("\001" "5" "\001" "Insert", EncodePopupName(5, "Insert"));
+    EXPECT_STREQ("\001"
+                 "5"
+                 "\001"
+                 "Insert",
+                 EncodePopupName(5, "Insert"));
 
     CWTKCommandIdPool pool(1000, 1001);
     // A menu with one tear-off sub-menu (menu bar break) holding another, and a plain one.
@@ -261,15 +275,27 @@ TEST(CommandIdPoolTest, NamesTearOffSubMenusAndKeepsThemSubMenus)
     // The renamed items are still sub-menus with their own handles and states.
     EXPECT_EQ(hTearOff, ::GetSubMenu(hMenu, 2));
     EXPECT_TRUE(::GetMenuState(hMenu, 2, MF_BYPOSITION) & MF_GRAYED);
-    EXPECT_STREQ("\001" "1000" "\001" "Tear", WTKReadMenuItemText(hMenu, 2));
+    EXPECT_STREQ("\001"
+                 "1000"
+                 "\001"
+                 "Tear",
+                 WTKReadMenuItemText(hMenu, 2));
     EXPECT_EQ(hInner, ::GetSubMenu(hTearOff, 1));
-    EXPECT_STREQ("\001" "1001" "\001" "Inner", WTKReadMenuItemText(hTearOff, 1));
+    EXPECT_STREQ("\001"
+                 "1001"
+                 "\001"
+                 "Inner",
+                 WTKReadMenuItemText(hTearOff, 1));
     EXPECT_STREQ("Plain", WTKReadMenuItemText(hMenu, 1));
 
     // The range is used up: nothing more is named; encoding again changes nothing.
     EXPECT_EQ(0u, pool.Allocate());
     pool.EncodeMenu(hMenu);
-    EXPECT_STREQ("\001" "1000" "\001" "Tear", WTKReadMenuItemText(hMenu, 2));
+    EXPECT_STREQ("\001"
+                 "1000"
+                 "\001"
+                 "Tear",
+                 WTKReadMenuItemText(hMenu, 2));
 
     // Usage counts stay in the range and never go below 0; rebuilding from the menu frees its ids.
     pool.UpdateUsage(1000, TRUE);

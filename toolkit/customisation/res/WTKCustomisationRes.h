@@ -20,7 +20,6 @@
 #define IDC_WTK_TOOLS_MOVE_DOWN 16937
 // --- end of user tools and the Tools page ---
 
-
 // --- Customisation sheet, Commands, Toolbars and Keyboard pages ---
 // Dialogs.
 #define IDD_WTK_CUSTOMIZE_COMMANDS 16104
@@ -63,7 +62,6 @@
 #define IDC_WTK_REMOVE_KEY 16646
 #define IDC_WTK_RESET_KEYS 16647
 // --- end of customisation sheet, Commands, Toolbars and Keyboard pages ---
-
 
 // --- Menu, Mouse and Options pages ---
 // The Menu page.
@@ -109,7 +107,6 @@
 #define IDS_WTK_RESET_USAGE_QUESTION 16244
 // --- end of menu, Mouse and Options pages ---
 
-
 // --- Colour bar, colour menu button, colour dialog and picker ---
 #define IDD_WTK_COLORS_DIALOG 16961
 #define IDD_WTK_COLORS_PAGE_STANDARD 16962
@@ -134,7 +131,6 @@
 #define IDC_WTK_COLORS_PREVIEW 16662
 #define IDC_WTK_COLORS_HSPICKER 16662
 // --- end of colour bar, colour menu button, colour dialog and picker ---
-
 
 // --- Button appearance and image editing ---
 #define IDD_WTK_BUTTON_APPEARANCE 16132
@@ -181,10 +177,8 @@
 #define ID_WTK_CLEAR_TOOL 16909
 // --- end of button appearance and image editing ---
 
-
 // --- Property list ---
 // --- end of property list ---
-
 
 // --- Masked edit and small controls ---
 // --- end of masked edit and small controls ---

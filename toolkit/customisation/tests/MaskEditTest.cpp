@@ -125,9 +125,9 @@ TEST_F(MaskEditTest, TypingFillsGroupsAndRefusesWhatTheMaskRefuses)
         {0, '5', "(5__) ___-____", 2, 0},   // the caret before the first group goes into it
         {-1, 'x', "(5__) ___-____", 2, 1},  // a letter where a digit belongs
         {-1, '5', "(55_) ___-____", 3, 1},
-        {-1, '7', "(557) ___-____", 6, 1},  // the group's last position: on to the next group
-        {4, '1', "(557) 1__-____", 7, 1},   // a caret at a group's end moves to the next group first
-        {14, '9', "(557) 1__-____", 14, 2}, // after the last group: nothing more to fill
+        {-1, '7', "(557) ___-____", 6, 1},   // the group's last position: on to the next group
+        {4, '1', "(557) 1__-____", 7, 1},    // a caret at a group's end moves to the next group first
+        {14, '9', "(557) 1__-____", 14, 2},  // after the last group: nothing more to fill
     };
     for (const Step& step : steps) {
         if (step.nCaret >= 0)
@@ -233,10 +233,10 @@ TEST_F(MaskEditTest, SetValueRefusesTooLongOrForeignText)
         {"(123) 456-7890", TRUE, TRUE, "(123) 456-7890"},
         {"(123) 456-78901", TRUE, FALSE, "(123) 456-7890"},  // longer than the template
         {"9876543210", FALSE, TRUE, "(987) 654-3210"},
-        {"98765432101", FALSE, FALSE, "(987) 654-3210"},     // more than the editable positions
-        {"(12a) 456-7890", TRUE, FALSE, "(987) 654-3210"},   // a letter in a digit's place
-        {"[123] 456-7890", TRUE, FALSE, "(987) 654-3210"},   // a literal that doesn't match
-        {"(1_3", TRUE, TRUE, "(1_3) ___-____"},              // prompts and a short text
+        {"98765432101", FALSE, FALSE, "(987) 654-3210"},    // more than the editable positions
+        {"(12a) 456-7890", TRUE, FALSE, "(987) 654-3210"},  // a letter in a digit's place
+        {"[123] 456-7890", TRUE, FALSE, "(987) 654-3210"},  // a literal that doesn't match
+        {"(1_3", TRUE, TRUE, "(1_3) ___-____"},             // prompts and a short text
     };
     for (const Case& c : cases) {
         EXPECT_EQ(m_edit.SetValue(c.pszText, c.bWithLiterals), c.bResult) << c.pszText;

@@ -73,7 +73,8 @@ protected:
     void Type(UINT nId, const char* pszText) { m_page.SetDlgItemText(static_cast<int>(nId), pszText); }
     CWTKUserTool* Tool(int nIndex) const
     {
-        return static_cast<CWTKUserTool*>(m_pManager->GetUserTools().GetAt(m_pManager->GetUserTools().FindIndex(nIndex)));
+        return static_cast<CWTKUserTool*>(
+            m_pManager->GetUserTools().GetAt(m_pManager->GetUserTools().FindIndex(nIndex)));
     }
 
     std::unique_ptr<CTestToolsManager> m_pManager;
@@ -82,8 +83,9 @@ protected:
 };
 
 constexpr UINT kToolEdits[] = {IDC_WTK_TOOLS_COMMAND, IDC_WTK_TOOLS_ARGUMENTS, IDC_WTK_TOOLS_INITIAL_DIR};
-constexpr UINT kToolControls[] = {IDC_WTK_TOOLS_COMMAND,   IDC_WTK_TOOLS_BROWSE,         IDC_WTK_TOOLS_ARGUMENTS,
-                                  IDC_WTK_TOOLS_ARGUMENTS_MENU, IDC_WTK_TOOLS_INITIAL_DIR, IDC_WTK_TOOLS_INITIAL_DIR_MENU};
+constexpr UINT kToolControls[] = {IDC_WTK_TOOLS_COMMAND,     IDC_WTK_TOOLS_BROWSE,
+                                  IDC_WTK_TOOLS_ARGUMENTS,   IDC_WTK_TOOLS_ARGUMENTS_MENU,
+                                  IDC_WTK_TOOLS_INITIAL_DIR, IDC_WTK_TOOLS_INITIAL_DIR_MENU};
 
 TEST_F(ToolsPageTest, TheEditsFollowTheSelectionAndWriteIntoTheSelectedTool)
 {
@@ -151,8 +153,9 @@ TEST_F(ToolsPageTest, BrowseTakesTheChosenFileWithTheManagersFilter)
     EXPECT_EQ(Text(IDC_WTK_TOOLS_COMMAND), CString("C:\\tools\\viewer.exe"));
     EXPECT_TRUE(s_bOpen) << "an open dialog without a file name";
     EXPECT_EQ(s_defExt, "exe");
-    EXPECT_EQ(s_filter, "Executable (*.exe)|*.exe|Command (*.com)|*.com|Information (*.pdf)|*.pdf|Batch (*.bat)|*.bat|"
-                        "All Files (*.*)|*.*||");
+    EXPECT_EQ(s_filter,
+              "Executable (*.exe)|*.exe|Command (*.com)|*.com|Information (*.pdf)|*.pdf|Batch (*.bat)|*.bat|"
+              "All Files (*.*)|*.*||");
     WTKSetChooseFileFunction(pfnOld);
 }
 

@@ -70,8 +70,9 @@ TEST(UserToolsManagerTest, NewToolsTakeTheLowestFreeIdsUpToTheLimitAndMoveInTheL
     std::vector<UINT> ids;
     while (CWTKUserTool* pTool = manager.CreateNewTool())
         ids.push_back(pTool->GetCommandId());
-    EXPECT_EQ(ids, (std::vector<UINT> {ID_TEST_FIRST_TOOL, ID_TEST_FIRST_TOOL + 2, ID_TEST_FIRST_TOOL + 3,
-                                       ID_TEST_LAST_TOOL}));
+    EXPECT_EQ(
+        ids,
+        (std::vector<UINT> {ID_TEST_FIRST_TOOL, ID_TEST_FIRST_TOOL + 2, ID_TEST_FIRST_TOOL + 3, ID_TEST_LAST_TOOL}));
     EXPECT_EQ(manager.GetToolCount(), manager.GetMaxTools());
 
     manager.RemoveAllTools();
@@ -184,7 +185,6 @@ TEST_F(UserToolsStateTest, ToolsSurviveTheRegistryWithTheirFieldsAndIcons)
     EXPECT_NE(pTool->GetOwnIcon(), nullptr) << "a loaded tool's icon is loaded";
     EXPECT_NE(pTool->GetIcon(), CWTKUserTool::GetDefaultIcon());
 }
-
 
 TEST_F(UserToolsStateTest, ADamagedValueLoadsNothing)
 {

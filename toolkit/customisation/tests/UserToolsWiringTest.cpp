@@ -143,17 +143,23 @@ TEST_F(UserToolsWiringTest, ThePlaceholderItemBecomesTheToolsWithoutDoubleSepara
         std::initializer_list<std::pair<UINT, const char*>> items;
         std::string strExpected;
     } cases[] = {
-        {"between items", true,
+        {"between items",
+         true,
          {{ID_TEST_OPEN, "&Open"}, {ID_TEST_TOOLS_ENTRY, "Tools"}, {ID_TEST_SAVE, "&Save"}},
          strOpen + "|-|" + strA + "|" + strB + "|-|" + strSave},
-        {"between separators", true,
+        {"between separators",
+         true,
          {{ID_TEST_OPEN, "&Open"}, {0, nullptr}, {ID_TEST_TOOLS_ENTRY, "Tools"}, {0, nullptr}, {ID_TEST_SAVE, "&Save"}},
          strOpen + "|-|" + strA + "|" + strB + "|-|" + strSave},
         {"first and last", true, {{ID_TEST_TOOLS_ENTRY, "Tools"}}, strA + "|" + strB},
-        {"no tools between separators", false,
+        {"no tools between separators",
+         false,
          {{ID_TEST_OPEN, "&Open"}, {0, nullptr}, {ID_TEST_TOOLS_ENTRY, "Tools"}, {0, nullptr}, {ID_TEST_SAVE, "&Save"}},
          strOpen + "|-|" + strSave},
-        {"no tools at the end", false, {{ID_TEST_OPEN, "&Open"}, {0, nullptr}, {ID_TEST_TOOLS_ENTRY, "Tools"}}, strOpen},
+        {"no tools at the end",
+         false,
+         {{ID_TEST_OPEN, "&Open"}, {0, nullptr}, {ID_TEST_TOOLS_ENTRY, "Tools"}},
+         strOpen},
     };
     for (const auto& c : cases) {
         manager.RemoveAllTools();

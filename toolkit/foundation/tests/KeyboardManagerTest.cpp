@@ -189,8 +189,8 @@ TEST_F(KeyboardManagerTest, InstallsTheFirstTableAndKeepsTablesOtherFramesUse)
 TEST_F(KeyboardManagerTest, SavesAndLoadsTheUsersTablesPerTemplateAndForTheFrame)
 {
     // Two templates; the second has a table from its resource, the first none (skipped).
-    auto* pNoTable = new CMultiDocTemplate(IDR_TEST_FRAME_ACCEL + 50, RUNTIME_CLASS(CDocument), RUNTIME_CLASS(CFrameWnd),
-                                           RUNTIME_CLASS(CView));
+    auto* pNoTable = new CMultiDocTemplate(IDR_TEST_FRAME_ACCEL + 50, RUNTIME_CLASS(CDocument),
+                                           RUNTIME_CLASS(CFrameWnd), RUNTIME_CLASS(CView));
     auto* pTemplate = new CMultiDocTemplate(IDR_TEST_DOC_ACCEL, RUNTIME_CLASS(CDocument), RUNTIME_CLASS(CFrameWnd),
                                             RUNTIME_CLASS(CView));
     theApp.AddDocTemplate(pNoTable);

@@ -37,18 +37,22 @@ struct Open2003 : CWTKVisualManager2003 {
 // A Luna theme whose every colour is set, so no branch reads the system's.
 void FillLunaColors(FakeTheme& theme)
 {
-    theme.sysColors = {{COLOR_HIGHLIGHT, RGB(49, 106, 197)}, {COLOR_WINDOW, RGB(255, 255, 255)},
-                       {COLOR_BTNFACE, RGB(236, 233, 216)},  {COLOR_3DLIGHT, RGB(241, 239, 226)},
+    theme.sysColors = {{COLOR_HIGHLIGHT, RGB(49, 106, 197)},
+                       {COLOR_WINDOW, RGB(255, 255, 255)},
+                       {COLOR_BTNFACE, RGB(236, 233, 216)},
+                       {COLOR_3DLIGHT, RGB(241, 239, 226)},
                        {kMenuHilight, RGB(49, 106, 197)}};
-    theme.partColors = {{{"BUTTON", 1, 0, 3823}, RGB(255, 213, 140)}, {{"BUTTON", 2, 0, 3823}, RGB(255, 240, 200)},
-                        {{"WINDOW", 18, 0, 3821}, RGB(255, 160, 60)},  {{"BUTTON", 2, 0, 3822}, RGB(28, 81, 128)},
+    theme.partColors = {{{"BUTTON", 1, 0, 3823}, RGB(255, 213, 140)},
+                        {{"BUTTON", 2, 0, 3823}, RGB(255, 240, 200)},
+                        {{"WINDOW", 18, 0, 3821}, RGB(255, 160, 60)},
+                        {{"BUTTON", 2, 0, 3822}, RGB(28, 81, 128)},
                         {{"BUTTON", 1, 5, 3823}, RGB(206, 231, 255)}};
 }
 
 bool Near(COLORREF a, COLORREF b, int nTolerance)
 {
     return std::abs(GetRValue(a) - GetRValue(b)) <= nTolerance && std::abs(GetGValue(a) - GetGValue(b)) <= nTolerance &&
-           std::abs(GetBValue(a) - GetBValue(b)) <= nTolerance;
+        std::abs(GetBValue(a) - GetBValue(b)) <= nTolerance;
 }
 
 class Look2003Test : public ::testing::Test {
@@ -121,8 +125,10 @@ TEST_F(Look2003Test, BarFaceOfEachScheme)
     // No Luna: the theme's own button colours.
     {
         FakeTheme theme("C:\\Themes\\Royale.msstyles", "NormalColor");
-        theme.sysColors = {{COLOR_BTNFACE, RGB(10, 20, 30)},   {COLOR_BTNSHADOW, RGB(1, 2, 3)},
-                           {COLOR_BTNHIGHLIGHT, RGB(4, 5, 6)}, {COLOR_3DDKSHADOW, RGB(7, 8, 9)},
+        theme.sysColors = {{COLOR_BTNFACE, RGB(10, 20, 30)},
+                           {COLOR_BTNSHADOW, RGB(1, 2, 3)},
+                           {COLOR_BTNHIGHLIGHT, RGB(4, 5, 6)},
+                           {COLOR_3DDKSHADOW, RGB(7, 8, 9)},
                            {COLOR_3DLIGHT, RGB(11, 12, 13)}};
         CWTKVisualManager2003 look;
         EXPECT_EQ(RGB(10, 20, 30), data.clrBarFace);
@@ -137,28 +143,50 @@ TEST_F(Look2003Test, BarFaceOfEachScheme)
 std::vector<COLORREF> AllColors(const CWTKVisualManager2003& look)
 {
     const WTKGlobalData& g = WTKGetGlobalData();
-    return {look.m_clrBarGradientDark,          look.m_clrBarGradientLight,
-            look.m_clrToolBarGradientDark,      look.m_clrToolBarGradientLight,
-            look.m_clrToolBarGradientVertLight, look.m_clrToolBarGradientVertDark,
-            look.m_clrToolBarDark,              look.m_clrToolBarLight,
-            look.m_clrToolBarBottomLine,        look.m_clrToolBarCornerDark,
-            look.m_clrToolBarCornerLight,       look.m_clrHighlightMenuItem,
-            look.m_clrHighlightGradientEnd,     look.m_clrHighlightGradientStart,
-            look.m_clrHighlightDnGradientEnd,   look.m_clrHighlightDnGradientStart,
-            look.m_clrHighlightCheckedGradientEnd, look.m_clrHighlightCheckedGradientStart,
-            look.m_clrGripperDots,              look.m_clrCaptionBarGradientLight,
-            look.m_clrCaptionBarGradientDark,   look.m_clrTaskPaneGradientDark,
-            look.m_clrTaskPaneGradientLight,    look.m_clrTaskPaneGroupCaptionDark,
-            look.m_clrTaskPaneGroupCaptionLight, look.m_clrTaskPaneGroupCaptionSpecDark,
-            look.m_clrTaskPaneGroupCaptionSpecLight, look.m_clrTaskPaneGroupAreaLight,
-            look.m_clrTaskPaneGroupAreaDark,    look.m_clrTaskPaneGroupBorder,
-            look.GetBarBkgndColor(),            look.GetMenuLightColor(),
-            look.GetHighlightColor(),           look.GetHighlightDnColor(),
-            look.GetHighlightCheckedColor(),    look.GetSeparatorColor(),
-            look.GetMenuBorderColor(),          look.GetMenuItemBorderColor(),
-            look.GetGripperColor(),             look.GetTabBackColor(),
-            g.clrBarFace,                       g.clrBarShadow,
-            g.clrBarHilite,                     g.clrBarDkShadow,
+    return {look.m_clrBarGradientDark,
+            look.m_clrBarGradientLight,
+            look.m_clrToolBarGradientDark,
+            look.m_clrToolBarGradientLight,
+            look.m_clrToolBarGradientVertLight,
+            look.m_clrToolBarGradientVertDark,
+            look.m_clrToolBarDark,
+            look.m_clrToolBarLight,
+            look.m_clrToolBarBottomLine,
+            look.m_clrToolBarCornerDark,
+            look.m_clrToolBarCornerLight,
+            look.m_clrHighlightMenuItem,
+            look.m_clrHighlightGradientEnd,
+            look.m_clrHighlightGradientStart,
+            look.m_clrHighlightDnGradientEnd,
+            look.m_clrHighlightDnGradientStart,
+            look.m_clrHighlightCheckedGradientEnd,
+            look.m_clrHighlightCheckedGradientStart,
+            look.m_clrGripperDots,
+            look.m_clrCaptionBarGradientLight,
+            look.m_clrCaptionBarGradientDark,
+            look.m_clrTaskPaneGradientDark,
+            look.m_clrTaskPaneGradientLight,
+            look.m_clrTaskPaneGroupCaptionDark,
+            look.m_clrTaskPaneGroupCaptionLight,
+            look.m_clrTaskPaneGroupCaptionSpecDark,
+            look.m_clrTaskPaneGroupCaptionSpecLight,
+            look.m_clrTaskPaneGroupAreaLight,
+            look.m_clrTaskPaneGroupAreaDark,
+            look.m_clrTaskPaneGroupBorder,
+            look.GetBarBkgndColor(),
+            look.GetMenuLightColor(),
+            look.GetHighlightColor(),
+            look.GetHighlightDnColor(),
+            look.GetHighlightCheckedColor(),
+            look.GetSeparatorColor(),
+            look.GetMenuBorderColor(),
+            look.GetMenuItemBorderColor(),
+            look.GetGripperColor(),
+            look.GetTabBackColor(),
+            g.clrBarFace,
+            g.clrBarShadow,
+            g.clrBarHilite,
+            g.clrBarDkShadow,
             g.clrBarLight};
 }
 
@@ -245,21 +273,69 @@ TEST_F(Look2003Test, At8BitsPerPixelDrawsTheOfficeXPWay)
         std::function<void(CWTKVisualManagerXP&, CDC*)> draw;
     };
     const Operation operations[] = {
-        {"toolbar background", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnFillBarBackground(p, &toolBar, rect, CRect(), FALSE); }},
-        {"docked toolbar frame", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnFillBarBackground(p, &toolBar, rect, CRect(), TRUE); }},
-        {"menu bar background", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnFillBarBackground(p, &menuBar, rect, CRect(), FALSE); }},
-        {"popup menu background", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnFillBarBackground(p, &popup, rect, CRect(), FALSE); }},
-        {"dock area", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnFillBarBackground(p, &dock, rect, CRect(), FALSE); }},
-        {"caption bar", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnFillBarBackground(p, &caption, rect, CRect(), FALSE); }},
-        {"bar border", [&](CWTKVisualManagerXP& l, CDC* p) { CRect r = rect; toolBar.style = kDockedTop | kBarStyleBorderAny; l.OnDrawBarBorder(p, &toolBar, r); toolBar.style = kDockedTop; }},
-        {"gripper", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnDrawBarGripper(p, CRect(2, 2, 10, 28), TRUE, &toolBar); }},
-        {"separator", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnDrawSeparator(p, &toolBar, CRect(20, 2, 28, 28), TRUE); }},
-        {"checked image", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnFillCheckedImageBackground(p, rect, FALSE); }},
-        {"combo drop button", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnDrawComboDropButton(p, rect, FALSE, FALSE, FALSE, nullptr); }},
-        {"combo drop highlighted", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnDrawComboDropButton(p, rect, FALSE, FALSE, TRUE, nullptr); }},
-        {"combo border", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnDrawComboBorder(p, rect, FALSE, TRUE, FALSE, nullptr); }},
-        {"tear-off caption", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnDrawTearOffCaption(p, rect, TRUE); }},
-        {"highlighted button", [&](CWTKVisualManagerXP& l, CDC* p) { l.OnFillButtonInterior(p, &button, rect, kButtonStateHighlighted); }},
+        {"toolbar background",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnFillBarBackground(p, &toolBar, rect, CRect(), FALSE);
+         }},
+        {"docked toolbar frame",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnFillBarBackground(p, &toolBar, rect, CRect(), TRUE);
+         }},
+        {"menu bar background",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnFillBarBackground(p, &menuBar, rect, CRect(), FALSE);
+         }},
+        {"popup menu background",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnFillBarBackground(p, &popup, rect, CRect(), FALSE);
+         }},
+        {"dock area",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnFillBarBackground(p, &dock, rect, CRect(), FALSE);
+         }},
+        {"caption bar",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnFillBarBackground(p, &caption, rect, CRect(), FALSE);
+         }},
+        {"bar border",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             CRect r = rect;
+             toolBar.style = kDockedTop | kBarStyleBorderAny;
+             l.OnDrawBarBorder(p, &toolBar, r);
+             toolBar.style = kDockedTop;
+         }},
+        {"gripper",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnDrawBarGripper(p, CRect(2, 2, 10, 28), TRUE, &toolBar);
+         }},
+        {"separator",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnDrawSeparator(p, &toolBar, CRect(20, 2, 28, 28), TRUE);
+         }},
+        {"checked image",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnFillCheckedImageBackground(p, rect, FALSE);
+         }},
+        {"combo drop button",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnDrawComboDropButton(p, rect, FALSE, FALSE, FALSE, nullptr);
+         }},
+        {"combo drop highlighted",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnDrawComboDropButton(p, rect, FALSE, FALSE, TRUE, nullptr);
+         }},
+        {"combo border",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnDrawComboBorder(p, rect, FALSE, TRUE, FALSE, nullptr);
+         }},
+        {"tear-off caption",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnDrawTearOffCaption(p, rect, TRUE);
+         }},
+        {"highlighted button",
+         [&](CWTKVisualManagerXP& l, CDC* p) {
+             l.OnFillButtonInterior(p, &button, rect, kButtonStateHighlighted);
+         }},
     };
     for (const Operation& operation : operations) {
         Canvas expected(60, 30, k2003Paper);

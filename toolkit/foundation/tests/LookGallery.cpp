@@ -48,9 +48,9 @@ void DrawToolBar(CWTKVisualManager& look, CDC* pDC, FakeLookBar& bar, CRect rect
     const CRect rectCombo(x, rectBar.top + 3, x + 70, rectBar.bottom - 3);
     pDC->FillSolidRect(rectCombo, WTKGetGlobalData().clrWindow);
     look.OnDrawComboBorder(pDC, rectCombo, FALSE, FALSE, TRUE, nullptr);
-    look.OnDrawComboDropButton(pDC, CRect(rectCombo.right - 13, rectCombo.top + 2, rectCombo.right - 2,
-                                          rectCombo.bottom - 2),
-                               FALSE, FALSE, TRUE, nullptr);
+    look.OnDrawComboDropButton(
+        pDC, CRect(rectCombo.right - 13, rectCombo.top + 2, rectCombo.right - 2, rectCombo.bottom - 2), FALSE, FALSE,
+        TRUE, nullptr);
     pDC->SetTextColor(WTKGetGlobalData().clrBarText);
     CRect rectLabel(rectCombo.right + 6, rectBar.top, rectBar.right, rectBar.bottom);
     pDC->DrawText(pszLabel, -1, rectLabel, DT_VCENTER | DT_SINGLELINE);

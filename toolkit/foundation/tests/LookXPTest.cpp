@@ -93,7 +93,7 @@ TEST_F(LookXPTest, TextOnHighlightTurnsDarkAbove128)
         COLORREF text;
     };
     const Row rows[] = {
-        {RGB(129, 129, 129), RGB(0, 0, 0)},         {RGB(128, 200, 200), RGB(255, 255, 255)},
+        {RGB(129, 129, 129), RGB(0, 0, 0)},       {RGB(128, 200, 200), RGB(255, 255, 255)},
         {RGB(200, 128, 200), RGB(255, 255, 255)}, {RGB(200, 200, 128), RGB(255, 255, 255)},
         {RGB(255, 255, 129), RGB(0, 0, 0)},
     };
@@ -201,8 +201,8 @@ TEST_F(LookXPTest, HighlightedItemsAndButtonsAreFilledAndFramed)
     COLORREF clrText = 0;
     m_look.OnHighlightMenuItem(canvas.DC(), nullptr, &button, rect, clrText);
     EXPECT_EQ(m_look.GetHighlightColor(), canvas.Pixel(20, 15));
-    for (const CPoint pt : {CPoint(rect.left, 15), CPoint(rect.right - 1, 15), CPoint(20, rect.top),
-                            CPoint(20, rect.bottom - 1)})
+    for (const CPoint pt :
+         {CPoint(rect.left, 15), CPoint(rect.right - 1, 15), CPoint(20, rect.top), CPoint(20, rect.bottom - 1)})
         EXPECT_EQ(kSelection, canvas.Pixel(pt.x, pt.y)) << pt.x << "," << pt.y;
     EXPECT_EQ(kPaper, canvas.Pixel(rect.right, 15));
 }

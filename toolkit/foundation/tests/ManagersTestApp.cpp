@@ -12,7 +12,8 @@ std::string ReadRawValue(const std::string& key, const char* pszValue, DWORD* pd
 {
     DWORD dwSize = 0;
     DWORD dwType = 0;
-    if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), pszValue, RRF_RT_ANY, &dwType, nullptr, &dwSize) != ERROR_SUCCESS)
+    if (::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), pszValue, RRF_RT_ANY, &dwType, nullptr, &dwSize) !=
+        ERROR_SUCCESS)
         return std::string();
     std::string bytes(dwSize, '\0');
     ::RegGetValueA(HKEY_CURRENT_USER, key.c_str(), pszValue, RRF_RT_ANY, &dwType, bytes.data(), &dwSize);

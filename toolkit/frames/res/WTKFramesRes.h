@@ -5,9 +5,7 @@
 
 // --- Owner-drawn button and tab window ---
 
-
 // --- Caption bar ---
-
 
 // --- Sizing control bar ---
 // Tooltips of the caption buttons.
@@ -15,10 +13,8 @@
 #define IDS_WTK_EXPAND_DOCKED_WINDOW 16012
 #define IDS_WTK_CONTRACT_DOCKED_WINDOW 16013
 
-
 // --- Frame window, frame helper and docking ---
 #define IDS_WTK_CANT_CREATE_USER_TOOLBAR 16243
-
 
 // --- MDI frames, MDI tabs, dialog bar and property page base ---
 // The Windows dialog and its controls.
@@ -33,7 +29,6 @@
 #define IDC_WTK_WINDOWS_TILE_VERT 16928
 #define IDC_WTK_WINDOWS_HELP 57670
 // --- end of MDI frames, MDI tabs, dialog bar and property page base ---
-
 
 // --- Outlook bar and tasks pane ---
 // Tooltip of the Outlook bar's close button.

@@ -130,9 +130,10 @@ TEST_F(WTKDialogTest, TheBackgroundBitmapIsTiledOrSitsInItsCornerOverTheBrush)
 
     // Texts and buttons show the background through their own.
     CWnd* pButton = m_dialog.GetDlgItem(IDC_MDI_TEST_DIALOG_BUTTON);
-    EXPECT_EQ(::GetStockObject(NULL_BRUSH),
-              reinterpret_cast<HGDIOBJ>(m_dialog.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.Handle()),
-                                                             reinterpret_cast<LPARAM>(pButton->GetSafeHwnd()))));
+    EXPECT_EQ(
+        ::GetStockObject(NULL_BRUSH),
+        reinterpret_cast<HGDIOBJ>(m_dialog.SendMessage(WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.Handle()),
+                                                       reinterpret_cast<LPARAM>(pButton->GetSafeHwnd()))));
     m_dialog.ShowWindow(SW_SHOW);
     m_dialog.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     PumpPending();

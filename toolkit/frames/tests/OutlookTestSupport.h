@@ -20,7 +20,6 @@
 #include "ImageStrip.h"
 #include "TestHostWnd.h"
 
-
 class COutlookTestHost : public CTestHostWnd {
 public:
     // A visible top-level window with a client area of cx x cy.

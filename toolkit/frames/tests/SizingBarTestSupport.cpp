@@ -217,4 +217,3 @@ void DragNonClient(CWTKSizingControlBar* pBar, CPoint ptFrom, const std::vector<
     ::PostMessageA(hWnd, WM_LBUTTONUP, 0, MAKELPARAM((short)ptClient.x, (short)ptClient.y));
     PumpPending();
 }
-
