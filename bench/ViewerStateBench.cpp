@@ -7,6 +7,7 @@
 
 #include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKToolbarButton.h"
+#include "command_bars/WTKToolbarButtonList.h"
 #include "command_bars/WTKToolbarMenuButton.h"
 #include "core/Archive.h"
 #include "core/MemFile.h"
@@ -51,29 +52,29 @@ void FindKeys(const std::string& path, const std::string& nameStart, std::vector
 }
 
 // A bar's "Buttons" value as the bar writes it: the buttons, no labels, a name.
-std::vector<BYTE> ArchivedBar(CObList& buttons)
+std::vector<BYTE> ArchivedBar(const CWTKToolbarButtonList& buttons)
 {
+    CObList view;  // refers to the buttons for the archive; owns none
+    for (CWTKToolbarButton* pButton : buttons)
+        view.AddTail(pButton);
     CMemFile file(4096);
     {
         CArchive ar(&file, CArchive::store);
-        buttons.Serialize(ar);
+        view.Serialize(ar);
         ar << 0;
         ar << CString("Stored");
         ar.Close();
     }
     const auto nLength = static_cast<size_t>(file.GetLength());
     std::unique_ptr<BYTE, decltype(&free)> bytes(file.Detach(), &free);
-    std::vector<BYTE> value(bytes.get(), bytes.get() + nLength);
-    while (!buttons.IsEmpty())
-        delete buttons.RemoveHead();
-    return value;
+    return std::vector<BYTE>(bytes.get(), bytes.get() + nLength);
 }
 
 std::vector<BYTE> LargestToolBar()
 {
-    CObList buttons;
+    CWTKToolbarButtonList buttons;
     for (int i = 0; i < CWTKToolBar::kMaxStoredButtons; ++i)
-        buttons.AddTail(new CWTKToolbarButton(kStoredCommand, -1));
+        buttons.AddTail(std::make_unique<CWTKToolbarButton>(kStoredCommand, -1));
     return ArchivedBar(buttons);
 }
 
@@ -82,9 +83,9 @@ std::vector<BYTE> LargestMenuBar()
     HMENU hMenu = ::CreatePopupMenu();
     for (int i = 0; i < kItemsPerMenu; ++i)
         ::AppendMenuA(hMenu, MF_STRING, kStoredCommand, "&Print");
-    CObList menus;
+    CWTKToolbarButtonList menus;
     for (int i = 0; i < kStoredMenus; ++i)
-        menus.AddTail(new CWTKToolbarMenuButton(0, hMenu, -1, "&Menu"));
+        menus.AddTail(std::make_unique<CWTKToolbarMenuButton>(0, hMenu, -1, "&Menu"));
     ::DestroyMenu(hMenu);
     return ArchivedBar(menus);
 }
