@@ -57,9 +57,9 @@ CSize VirtualScreenSize()
 // A new look redraws every sizing bar too: a floating one lies outside the main window.
 void RedrawAllSizingBars(UINT nFlags)
 {
-    const CWTKSizingControlBar::CCreatedBarList& bars = CWTKSizingControlBar::GetCreatedBars();
-    for (POSITION pos = bars.GetHeadPosition(); pos != nullptr;) {
-        CWTKSizingControlBar* pBar = bars.GetNext(pos);
+    const CWTKSizingBarArray& bars = WTKAllSizingBars();
+    for (INT_PTR i = 0; i < bars.GetSize(); ++i) {
+        CWnd* pBar = bars[i]->GetBarWnd();
         if (::IsWindow(pBar->GetSafeHwnd()))
             pBar->RedrawWindow(nullptr, nullptr, nFlags);
     }
@@ -86,8 +86,6 @@ CWTKSizingControlBar::CWTKSizingControlBar()
 CWTKSizingControlBar::~CWTKSizingControlBar()
 {
     RemoveFromGlobalArray();
-    // A window destroyed by the base destructor no longer reaches this class's WM_DESTROY.
-    RemoveFromCreatedBars();
 }
 
 BOOL CWTKSizingControlBar::Create(LPCSTR lpszWindowName, CWnd* pParentWnd, CSize sizeDefault, BOOL bHasGripper,
@@ -137,24 +135,6 @@ void CWTKSizingControlBar::RemoveFromGlobalArray()
         if (bars[i] == static_cast<CWTKSizingBarBase*>(this))
             bars.RemoveAt(i);
     }
-}
-
-CWTKSizingControlBar::CCreatedBarList& CWTKSizingControlBar::CreatedBars()
-{
-    static CCreatedBarList bars;
-    return bars;
-}
-
-const CWTKSizingControlBar::CCreatedBarList& CWTKSizingControlBar::GetCreatedBars()
-{
-    return CreatedBars();
-}
-
-void CWTKSizingControlBar::RemoveFromCreatedBars()
-{
-    CCreatedBarList& bars = CreatedBars();
-    if (POSITION pos = bars.Find(this))
-        bars.RemoveAt(pos);
 }
 
 BOOL CWTKSizingControlBar::DestroyWindow()

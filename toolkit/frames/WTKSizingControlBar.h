@@ -16,7 +16,6 @@
 #include "frames/res/WTKFramesRes.h"
 
 #include "bars/ControlBar.h"
-#include "core/List.h"
 #include "core/Point.h"
 #include "core/Rect.h"
 #include "core/Size.h"
@@ -167,11 +166,6 @@ public:
     // bar's window coordinates; empty when that edge does not resize the bar.
     CRect GetEdgeRect(UINT nEdge) const;
 
-    // Every bar with a window, in creation order: added at WM_CREATE, removed at WM_DESTROY.
-    // A new look redraws the bars found here. Not owned.
-    using CCreatedBarList = CList<CWTKSizingControlBar*, CWTKSizingControlBar*>;
-    static const CCreatedBarList& GetCreatedBars();
-
     // Static options, off by default: the caption as a title bar, a gradient title bar, and
     // the expand button hidden while the bar is alone in its row.
     static BOOL m_bUseDrawCaption;
@@ -198,8 +192,6 @@ protected:
     void MoveToNewRow();
     BOOL IsInGlobalArray() const;
     void RemoveFromGlobalArray();
-    static CCreatedBarList& CreatedBars();
-    void RemoveFromCreatedBars();
     // The dock bar id now: the side's id, FW_IDW_DOCKBAR_FLOAT while floating, else the last one.
     UINT CurrentDockBarID() const;
     BOOL IsFocusWithin() const;

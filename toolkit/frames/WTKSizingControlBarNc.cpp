@@ -88,7 +88,6 @@ int CWTKSizingControlBar::OnCreate(LPCREATESTRUCTA lpcs)
         g.hcurStretch = ::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(IDC_WTK_STRETCH));
     if (!g.hcurStretchVert)
         g.hcurStretchVert = ::LoadCursorA(FwGetResourceHandle(), MAKEINTRESOURCEA(IDC_WTK_STRETCH_VERT));
-    CreatedBars().AddTail(this);
     return 0;
 }
 
@@ -96,7 +95,6 @@ void CWTKSizingControlBar::OnDestroy()
 {
     // Also when the window goes with its parent, without DestroyWindow on the bar.
     RemoveFromGlobalArray();
-    RemoveFromCreatedBars();
     if (m_bTracking) {
         m_bTracking = FALSE;
         if (::GetCapture() == m_hWnd)
