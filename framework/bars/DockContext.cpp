@@ -388,13 +388,13 @@ BOOL CDockContext::Track()
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
             // The bar may be gone with what the message did: this object went with it.
-            if (!bar.IsAlive() || m_pBar->m_hWnd != hWndBar)
+            if (!bar.HoldsSameWindow())
                 return FALSE;
             break;
         }
     }
     // Capture lost to another window.
-    if (bar.IsAlive() && m_pBar->m_hWnd == hWndBar)
+    if (bar.HoldsSameWindow())
         CancelLoop();
     return FALSE;
 }

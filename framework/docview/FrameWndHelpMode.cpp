@@ -3,6 +3,7 @@
 #include "docview/FrameWnd.h"
 
 #include "win/MessageMap.h"
+#include "win/WndLifeGuard.h"
 
 namespace {
 // A click on a window that has nothing to explain.
@@ -31,12 +32,12 @@ void CFrameWnd::OnContextHelp()
 {
     if (!CanEnterHelpMode())
         return;
-    const HWND hWnd = m_hWnd;
+    const CWndLifeGuard self(this);
     m_bHelpMode = TRUE;
     DWORD_PTR dwContext = 0;
     const BOOL bClicked = TrackHelpClick(&dwContext);
-    // The loop ran messages: the frame may be gone.
-    if (CWnd::FromHandlePermanent(hWnd) != this)
+    // The loop ran messages: the frame may be gone, or be on its window no more.
+    if (!self.HoldsSameWindow())
         return;
     m_bHelpMode = FALSE;
     if (!bClicked)

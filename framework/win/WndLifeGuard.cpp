@@ -1,10 +1,11 @@
 #include "win/WndLifeGuard.h"
 #include "win/ThreadState.h"
+#include "win/Wnd.h"
 
 #include <algorithm>
 #include <iterator>
 
-CWndLifeGuard::CWndLifeGuard(CWnd* pWnd) : m_pWnd(pWnd)
+CWndLifeGuard::CWndLifeGuard(CWnd* pWnd) : m_pWnd(pWnd), m_hWnd(pWnd != nullptr ? pWnd->m_hWnd : nullptr)
 {
     FwGetThreadState()->lifeGuards.push_back(&m_pWnd);
 }
@@ -16,4 +17,10 @@ CWndLifeGuard::~CWndLifeGuard()
     const auto it = std::find(guards.rbegin(), guards.rend(), &m_pWnd);
     if (it != guards.rend())
         guards.erase(std::next(it).base());
+}
+
+bool CWndLifeGuard::HoldsSameWindow() const
+{
+    // The object is read only while it is known to be alive.
+    return m_pWnd != nullptr && m_pWnd->m_hWnd == m_hWnd;
 }

@@ -3,6 +3,7 @@
 // destructor clears every guard watching it, so the answer is about the object itself: a
 // window handle that still exists, or has been reused, says nothing about it.
 #pragma once
+#include <windows.h>
 
 class CWnd;
 
@@ -15,7 +16,12 @@ public:
 
     // FALSE once the watched object has been destroyed.
     bool IsAlive() const { return m_pWnd != nullptr; }
+    // TRUE while the object is alive and still on the window handle it had when the guard was
+    // made; FALSE once it is destroyed, has let that window go or taken another, or the window
+    // has been destroyed. Code driven by that window stops then, even if the object stays.
+    bool HoldsSameWindow() const;
 
 private:
     CWnd* m_pWnd;
+    HWND m_hWnd;
 };

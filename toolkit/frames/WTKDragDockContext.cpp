@@ -94,12 +94,12 @@ BOOL CWTKDragDockContext::TrackResize()
             return FALSE;
         default:
             ::DispatchMessageA(&msg);
-            if (!bar.IsAlive() || m_pBar->m_hWnd != hWndBar)
+            if (!bar.HoldsSameWindow())
                 return FALSE;
             break;
         }
     }
-    if (bar.IsAlive() && m_pBar->m_hWnd == hWndBar)
+    if (bar.HoldsSameWindow())
         CancelLoop();
     return FALSE;
 }

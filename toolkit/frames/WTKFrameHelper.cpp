@@ -24,6 +24,7 @@
 #include "core/Exception.h"
 #include "core/ExceptionReport.h"
 #include "win/WinApp.h"
+#include "win/WndLifeGuard.h"
 
 #include <algorithm>
 #include <new>
@@ -581,16 +582,19 @@ void CWTKFrameHelper::SetDockState(const CDockState& state)
 
 BOOL CWTKFrameHelper::RunContextHelp(BOOL& bContextHelp)
 {
-    const HWND hWnd = m_pFrame->GetSafeHwnd();
+    // This helper lives inside the frame: once the help loop has run, only locals are read
+    // until the guard says the frame is still there.
+    CFrameWnd* pFrame = m_pFrame;
+    const CWndLifeGuard frame(pFrame);
     bContextHelp = TRUE;
-    if (!m_pFrame->IsInHelpMode() && m_pFrame->CanEnterHelpMode())
+    if (pFrame->CanEnterHelpMode())
         CWTKToolBar::SetMouseHook(TRUE);
-    m_pFrame->CFrameWnd::OnContextHelp();
-    if (CWnd::FromHandlePermanent(hWnd) != m_pFrame) {
+    pFrame->CFrameWnd::OnContextHelp();
+    if (!frame.HoldsSameWindow()) {
         CWTKToolBar::SetMouseHook(FALSE);
         return FALSE;
     }
-    if (!m_pFrame->IsInHelpMode())
+    if (!pFrame->IsInHelpMode())
         CWTKToolBar::SetMouseHook(FALSE);
     bContextHelp = FALSE;
     return TRUE;

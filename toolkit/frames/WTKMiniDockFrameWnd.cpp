@@ -389,9 +389,6 @@ BOOL CWTKMiniDockFrameWnd::MoveTornOffBar(CWTKPopupMenu* pMenuPopup, CWnd* pButt
     const HWND hWndBar = pBar->GetSafeHwnd();
     // What the dispatched messages do may destroy the bar, or only its window.
     const CWndLifeGuard bar(pBar);
-    auto barThere = [&] {
-        return bar.IsAlive() && pBar->GetSafeHwnd() == hWndBar;
-    };
     const DWORD dwOldStyle = pBar->GetBarStyle();
     pBar->SetBarStyle(0);
     MSG msgPaint;
@@ -424,14 +421,14 @@ BOOL CWTKMiniDockFrameWnd::MoveTornOffBar(CWTKPopupMenu* pMenuPopup, CWnd* pButt
                 break;
             } else {
                 ::DispatchMessageA(&msg);
-                if (!barThere())
+                if (!bar.HoldsSameWindow())
                     break;
             }
         }
         if (::GetCapture() == hWndBar)
             ::ReleaseCapture();
     }
-    if (barThere())
+    if (bar.HoldsSameWindow())
         pBar->SetBarStyle(dwOldStyle);
 
     CFrameWnd* pOwnerFrame = CWTKPopupOwnerSource::Get().GetPopupOwnerFrame();
@@ -451,7 +448,7 @@ BOOL CWTKMiniDockFrameWnd::MoveTornOffBar(CWTKPopupMenu* pMenuPopup, CWnd* pButt
     // The bar is gone: no helper may keep it, whatever kind of frame holds it.
     if (CWTKFrameHelper* pHelper = CWTKFrameHelper::FromFrame(pOwnerFrame))
         pHelper->RemoveTearOffToolbar(pBar);
-    if (barThere()) {
+    if (bar.HoldsSameWindow()) {
         const BOOL bAutoDelete = pBar->m_bAutoDelete;
         pBar->DestroyWindow();
         if (!bAutoDelete)

@@ -31,12 +31,13 @@ struct LifeRow {
     const char* what;
     void (*act)(LifeSubject& subject);
     bool bObjectAlive;
-    bool bHandleValid;  // what a check of the saved handle would answer
+    bool bHandleValid;      // what a check of the saved handle would answer
+    bool bHoldsSameWindow;  // the object alive and still on the saved handle
 };
 
 const LifeRow kLifeRows[] = {
-    {"left alone", [](LifeSubject&) {}, true, true},
-    {"deleted, its window with it", [](LifeSubject& s) { delete s.pWnd; }, false, false},
+    {"left alone", [](LifeSubject&) {}, true, true, true},
+    {"deleted, its window with it", [](LifeSubject& s) { delete s.pWnd; }, false, false, false},
     {"deleted after handing its window to another object",
      [](LifeSubject& s) {
          HWND hWnd = s.pWnd->Detach();
@@ -44,14 +45,20 @@ const LifeRow kLifeRows[] = {
          s.pHeir = std::make_unique<CWnd>();
          s.pHeir->Attach(hWnd);
      },
-     false, true},
-    {"its window destroyed, the object kept", [](LifeSubject& s) { s.pWnd->DestroyWindow(); }, true, false},
+     false, true, false},
+    {"its window destroyed, the object kept", [](LifeSubject& s) { s.pWnd->DestroyWindow(); }, true, false, false},
+    {"its window handed to another object, the object kept",
+     [](LifeSubject& s) {
+         s.pHeir = std::make_unique<CWnd>();
+         s.pHeir->Attach(s.pWnd->Detach());
+     },
+     true, true, false},
     {"deleted by its own window going away inside a message",
      [](LifeSubject& s) {
          s.pWnd->m_bDeleteWithWindow = true;
          ::SendMessageA(s.hWnd, WM_CLOSE, 0, 0);
      },
-     false, false},
+     false, false, false},
 };
 
 TEST(WndLifeGuardTest, AnswersForTheObjectNotItsHandle)
@@ -66,6 +73,7 @@ TEST(WndLifeGuardTest, AnswersForTheObjectNotItsHandle)
             row.act(s);
             EXPECT_EQ(row.bObjectAlive, guard.IsAlive()) << row.what;
             EXPECT_EQ(row.bHandleValid, ::IsWindow(s.hWnd) != FALSE) << row.what;
+            EXPECT_EQ(row.bHoldsSameWindow, guard.HoldsSameWindow()) << row.what;
             if (guard.IsAlive())
                 delete s.pWnd;
         }
