@@ -24,7 +24,6 @@ public:
     static constexpr UINT kLastWindowCmd = ID_WINDOW_LAST;
     static constexpr UINT kFirstMDIChildId = FW_IDM_FIRST_MDICHILD;
     static constexpr UINT kMoreWindowsId = FW_IDM_FIRST_MDICHILD + 9;
-    static constexpr UINT kContextHelpCmd = 0xE145;
 
     CWTKMDIFrameWnd();
     ~CWTKMDIFrameWnd() override;
@@ -83,6 +82,7 @@ protected:
     void OnClose();
     void OnDestroy();
     void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    // Help mode with the toolbars following the mouse; CFrameWnd's map routes ID_CONTEXT_HELP here.
     void OnContextHelp() override;
     LRESULT OnToolbarCreateNew(WPARAM wParam, LPARAM lParam);
     LRESULT OnToolbarDelete(WPARAM wParam, LPARAM lParam);
