@@ -1,21 +1,24 @@
 #include "ole/GlobalMemory.h"
+
+#include "core/GlobalLock.h"
+
 #include <cstring>
 
 HGLOBAL FwCopyGlobalMemory(HGLOBAL hSource)
 {
-    const SIZE_T nSize = hSource ? ::GlobalSize(hSource) : 0;
-    const void* pSource = nSize ? ::GlobalLock(hSource) : nullptr;
-    if (!pSource)
+    const CGlobalLock source(hSource);
+    if (source.Data() == nullptr)
         return nullptr;
-    HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE, nSize);
-    void* pCopy = hCopy ? ::GlobalLock(hCopy) : nullptr;
-    if (pCopy) {
-        std::memcpy(pCopy, pSource, nSize);
-        ::GlobalUnlock(hCopy);
-    } else if (hCopy) {
-        ::GlobalFree(hCopy);
-        hCopy = nullptr;
+    HGLOBAL hCopy = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_SHARE, source.Size());
+    if (hCopy == nullptr)
+        return nullptr;
+    {
+        const CGlobalLock copy(hCopy);
+        if (copy.Data() != nullptr) {
+            std::memcpy(copy.Data(), source.Data(), source.Size());
+            return hCopy;
+        }
     }
-    ::GlobalUnlock(hSource);
-    return hCopy;
+    ::GlobalFree(hCopy);
+    return nullptr;
 }
