@@ -4,16 +4,16 @@
 #include "DialogShow.h"
 #include "ResultTable.h"
 
+#include "core/Handle.h"
+
 void CDialogBench::Run(CResultTable& table)
 {
     table.AddSection("Barcode dialog: call to first paint, closed by a timer after it");
-    const HMODULE module = CDialogShow::LoadModule();
+    const CModuleHandle module(CDialogShow::LoadModule());
     // The first showing of each creates the settings file and warms the caches.
-    if (module == nullptr || CDialogShow::ShowBare(module).painted == 0 ||
+    if (!module.IsValid() || CDialogShow::ShowBare(module).painted == 0 ||
         CDialogShow::ShowProduct(module).painted == 0) {
         table.AddValue("the barcode dialog does not show", "skipped");
-        if (module != nullptr)
-            FreeLibrary(module);
         return;
     }
     CRatioStats whole;
@@ -43,5 +43,4 @@ void CDialogBench::Run(CResultTable& table)
     for (const auto& phase : phases)
         table.AddRatio(phase.name, CResultTable::Duration(phase.stats.MedianSubject()),
                        CResultTable::Duration(phase.stats.MedianBaseline()), phase.stats);
-    FreeLibrary(module);
 }

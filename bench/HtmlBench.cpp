@@ -6,6 +6,7 @@
 #include "ResultTable.h"
 #include "Stopwatch.h"
 
+#include "core/Handle.h"
 #include "gdi/GdiObject.h"
 #include "html/HtmlConstants.h"
 #include "html/HtmlDocument.h"
@@ -64,8 +65,8 @@ void DrawPlain(Canvas& canvas, HFONT font, HMODULE module, int page)
 void CHtmlBench::Run(CResultTable& table)
 {
     table.AddSection("HTML view: help pages");
-    const HMODULE module = CHelpPages::LoadModule();
-    if (module == nullptr) {
+    const CModuleHandle module(CHelpPages::LoadModule());
+    if (!module.IsValid()) {
         table.AddValue("the help content module does not load", "skipped");
         return;
     }
@@ -82,7 +83,6 @@ void CHtmlBench::Run(CResultTable& table)
     CCountingHtmlView view;
     if (!view.CreateShown()) {
         table.AddValue("the HTML view cannot be created", "skipped");
-        FreeLibrary(module);
         return;
     }
     for (int page = 1; page <= Bench::kHelpPageCount; ++page)
@@ -135,5 +135,4 @@ void CHtmlBench::Run(CResultTable& table)
                    CResultTable::Duration(loading.MedianBaseline()), loading);
     table.AddRatio("  then painting the window", CResultTable::Duration(painting.MedianSubject()),
                    CResultTable::Duration(painting.MedianBaseline()), painting);
-    FreeLibrary(module);
 }

@@ -5,6 +5,8 @@
 #include "HelpPages.h"
 #include "ResultTable.h"
 
+#include "core/Handle.h"
+
 #include <windows.h>
 #include <psapi.h>
 
@@ -60,20 +62,16 @@ std::string Megabytes(double bytes)
 
 bool ShowHelpPages()
 {
-    const HMODULE module = CHelpPages::LoadModule();
-    if (module == nullptr)
+    const CModuleHandle module(CHelpPages::LoadModule());
+    if (!module.IsValid())
         return false;
-    bool shown = false;
-    {
-        CCountingHtmlView view;
-        if (view.CreateShown()) {
-            shown = true;
-            for (int page = 1; page <= Bench::kHelpPageCount; ++page)
-                shown = view.Visit(CHelpPages::Address(page)) && shown;
-            view.DestroyWindow();
-        }
-    }
-    FreeLibrary(module);
+    CCountingHtmlView view;
+    if (!view.CreateShown())
+        return false;
+    bool shown = true;
+    for (int page = 1; page <= Bench::kHelpPageCount; ++page)
+        shown = view.Visit(CHelpPages::Address(page)) && shown;
+    view.DestroyWindow();
     return shown;
 }
 }  // namespace

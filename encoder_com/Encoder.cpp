@@ -6,13 +6,12 @@
 
 #include "com/BstrText.h"
 #include "core/ExceptionReport.h"
+#include "core/Handle.h"
 #include "com/ServerModule.h"
 
 #include <climits>
 #include <cstring>
-#include <memory>
 #include <new>
-#include <type_traits>
 
 namespace {
 // The longest text a string conversion takes back into a COM string.
@@ -20,23 +19,18 @@ constexpr std::size_t kMaxOutputLength = INT_MAX / 2;
 
 typedef int(WINAPI* LoadDialogFunction)(InsertBarcodeData* data);
 
-struct ModuleFree {
-    void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-typedef std::unique_ptr<std::remove_pointer<HMODULE>::type, ModuleFree> ModuleHandle;
-
 // The product installs the dialog module beside this one: look there first,
 // so that a file of that name in the host program's or the current folder
 // does not take its place; then the usual search.
-ModuleHandle LoadDialogModule()
+CModuleHandle LoadDialogModule()
 {
     const CString folder = CServerModule::Get().GetModuleFolder();
     if (!folder.IsEmpty()) {
         const CString path = folder + "\\" + kDialogModuleName;
         if (HMODULE module = LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH))
-            return ModuleHandle(module);
+            return CModuleHandle(module);
     }
-    return ModuleHandle(LoadLibraryA(kDialogModuleName));
+    return CModuleHandle(LoadLibraryA(kDialogModuleName));
 }
 
 // A field of the record up to its zero, never past the field's end.
@@ -102,11 +96,11 @@ STDMETHODIMP CEncoder::InsertBarcode(BSTR* sEncoded, BSTR* sFont, long* nSize, l
     *sFont = nullptr;
     *nSize = kNoSize;
     try {
-        ModuleHandle module = LoadDialogModule();
-        if (!module)
+        const CModuleHandle module = LoadDialogModule();
+        if (!module.IsValid())
             return S_OK;
-        const auto loadDialog = reinterpret_cast<LoadDialogFunction>(
-            reinterpret_cast<void*>(GetProcAddress(module.get(), kLoadDialogExport)));
+        const auto loadDialog =
+            reinterpret_cast<LoadDialogFunction>(reinterpret_cast<void*>(GetProcAddress(module, kLoadDialogExport)));
         if (loadDialog == nullptr)
             return S_OK;
 
