@@ -2,6 +2,7 @@
 
 #include "foundation/WTKAcceleratorText.h"
 #include "foundation/WTKCleanUp.h"
+#include "foundation/WTKFrameResourceIdSource.h"
 #include "foundation/WTKRegistryHolder.h"
 
 #include "docview/Document.h"
@@ -59,12 +60,6 @@ const std::vector<ACCEL>* CachedTable(CFrameWnd* pWndFrame, BOOL bIsDefaultFrame
         cache.bValid = TRUE;
     }
     return &cache.entries;
-}
-
-CWTKKeyboardManager::FrameResourceIdSource& FrameResourceIdSlot()
-{
-    static CWTKKeyboardManager::FrameResourceIdSource pfnSource = nullptr;
-    return pfnSource;
 }
 
 // Every framework frame among the thread's windows and their descendants.
@@ -146,11 +141,6 @@ void CWTKKeyboardManager::CleanUp()
         cache.hSource = nullptr;
         std::vector<ACCEL>().swap(cache.entries);
     }
-}
-
-void CWTKKeyboardManager::SetFrameResourceIdSource(FrameResourceIdSource pfnSource)
-{
-    FrameResourceIdSlot() = pfnSource;
 }
 
 std::vector<ACCEL> CWTKKeyboardManager::CopyTable(HACCEL hAccel)
@@ -354,8 +344,7 @@ void CWTKKeyboardManager::ResetAll()
         }
     }
     CFrameWnd* pFrame = TargetFrame(nullptr);
-    FrameResourceIdSource pfnSource = FrameResourceIdSlot();
-    const UINT uiId = pFrame != nullptr && pfnSource != nullptr ? pfnSource(pFrame) : 0;
+    const UINT uiId = pFrame != nullptr ? CWTKFrameResourceIdSource::Get().GetFrameResourceId(pFrame) : 0;
     if (uiId == 0)
         return;
     if (HACCEL hAccel = FwLoadAccelerators(uiId)) {

@@ -46,10 +46,6 @@ public:
     // Frees both cached copies (the toolkit's clean-up).
     static void CleanUp();
 
-    // The resource id a frame was loaded with (0 when unknown); the toolkit's frames set it.
-    using FrameResourceIdSource = UINT (*)(CFrameWnd* pFrame);
-    static void SetFrameResourceIdSource(FrameResourceIdSource pfnSource);
-
     // ---- Manager operations ----
     // Creates a table from the entries and installs it in the template (and the frames that
     // show its documents with its old table), else in the frame, else in the main frame.

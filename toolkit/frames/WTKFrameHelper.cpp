@@ -14,6 +14,7 @@
 #include "command_bars/WTKToolBar.h"
 #include "command_bars/WTKToolBarFrameQueries.h"
 
+#include "foundation/WTKFrameResourceIdSource.h"
 #include "foundation/WTKKeyboardManager.h"
 #include "foundation/WTKRegistryHolder.h"
 #include "foundation/WTKWorkspace.h"
@@ -93,13 +94,6 @@ void SetStartupShowCmd(int nCmdShow)
     else
         StartupShowCmd() = nCmdShow;
 }
-
-// The resource id a toolkit frame was loaded with, for resetting its keyboard table.
-UINT FrameResourceIdOf(CFrameWnd* pFrame)
-{
-    const auto* pHost = dynamic_cast<const CWTKMenuBarHost*>(pFrame);
-    return pHost != nullptr ? pHost->GetFrameResourceId() : 0;
-}
 }  // namespace
 
 namespace {
@@ -141,6 +135,17 @@ public:
     }
 };
 CFwHookRegistration<CWTKFrameSteps, CToolkitFrameSteps> g_toolkitFrameSteps;
+
+// The keyboard manager's reset loads a toolkit frame's table from the id it was loaded with.
+class CToolkitFrameResourceIds : public CWTKFrameResourceIdSource {
+public:
+    UINT GetFrameResourceId(CFrameWnd* pFrame) override
+    {
+        const auto* pHost = dynamic_cast<const CWTKMenuBarHost*>(pFrame);
+        return pHost != nullptr ? pHost->GetFrameResourceId() : 0;
+    }
+};
+CFwHookRegistration<CWTKFrameResourceIdSource, CToolkitFrameResourceIds> g_toolkitFrameResourceIds;
 
 }  // namespace
 
@@ -218,7 +223,6 @@ CWTKFrameHelper::WorkAreasSource CWTKFrameHelper::SetWorkAreasSource(WorkAreasSo
 
 void CWTKFrameHelper::OnLoadFrame()
 {
-    CWTKKeyboardManager::SetFrameResourceIdSource(&FrameResourceIdOf);
     if (CWTKWorkspace* pWorkspace = WTKGetWorkspace())
         pWorkspace->LoadState(nullptr, this);
 }

@@ -4,6 +4,7 @@
 // reset to the resource tables.
 #include "ManagersTestApp.h"
 
+#include "foundation/WTKFrameResourceIdSource.h"
 #include "foundation/WTKKeyboardManager.h"
 
 #include "docview/Document.h"
@@ -49,10 +50,17 @@ BOOL IsLiveTable(HACCEL hAccel)
     return ::CopyAcceleratorTableA(hAccel, nullptr, 0) > 0;
 }
 
+// Every frame was loaded from the test's frame table, as far as the reset asks.
+class CTestFrameResourceIds : public CWTKFrameResourceIdSource {
+public:
+    UINT GetFrameResourceId(CFrameWnd*) override { return IDR_TEST_FRAME_ACCEL; }
+};
+
 class KeyboardManagerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        m_pOldResourceIds = CWTKFrameResourceIdSource::Register(&m_resourceIds);
         DeleteManagersSandbox();
         theApp.SetRegistryKey(kManagersCompany);
         CWTKKeyboardManager::InvalidateCaches();
@@ -70,7 +78,7 @@ protected:
                 pFrame->DestroyWindow();
             }
         }
-        CWTKKeyboardManager::SetFrameResourceIdSource(nullptr);
+        CWTKFrameResourceIdSource::Register(m_pOldResourceIds);
         CWTKKeyboardManager::CleanUp();
         DeleteManagersSandbox();
     }
@@ -84,6 +92,8 @@ protected:
 
     CFrameWnd* m_pFrame = nullptr;
     std::vector<CFrameWnd*> m_frames;
+    CTestFrameResourceIds m_resourceIds;
+    CWTKFrameResourceIdSource* m_pOldResourceIds = nullptr;
 };
 
 TEST_F(KeyboardManagerTest, KeyTextAndBoundKeysComeFromTheFramesTable)
@@ -230,7 +240,6 @@ TEST_F(KeyboardManagerTest, SavesAndLoadsTheUsersTablesPerTemplateAndForTheFrame
     EXPECT_EQ(std::vector<UINT>({kCmdOpen, kCmdRefresh}), Commands(m_pFrame->m_hAccelTable));
 
     // The reset brings the resource tables back: the template's and the frame's own.
-    CWTKKeyboardManager::SetFrameResourceIdSource([](CFrameWnd*) { return IDR_TEST_FRAME_ACCEL; });
     theApp.m_pMainWnd = m_pFrame;
     manager.ResetAll();
     theApp.m_pMainWnd = nullptr;
