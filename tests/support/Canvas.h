@@ -38,6 +38,9 @@ public:
     int Count(COLORREF colour, const RECT& area) const;
     // The smallest rectangle round every pixel of another colour (empty when there is none).
     CRect BoundsOfOther(COLORREF background) const;
+    // The smallest rectangle round every pixel of exactly this colour inside an area (empty when
+    // there is none).
+    CRect BoundsOf(COLORREF colour, const RECT& area) const;
     bool Contains(COLORREF colour) const;
     // The same size and every pixel the same.
     bool SamePixels(const Canvas& other) const;
