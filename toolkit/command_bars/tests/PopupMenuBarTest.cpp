@@ -9,6 +9,7 @@
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKToolbarMenuButton.h"
+#include "command_bars/tests/CommandBarSettingsScope.h"
 #include "win/TickClock.h"
 
 #include "Canvas.h"
@@ -214,6 +215,8 @@ protected:
 
     static int IndexOf(CWTKPopupMenuBar* pBar, UINT nID) { return pBar->CommandToIndex(nID); }
 
+    // The tests change the settings freely: they are put back after each.
+    const CommandBarSettingsScope m_settings;
     CPopupTestFrame* m_pFrame = nullptr;
     CWTKToolBar m_images;
 };

@@ -3,6 +3,7 @@
 #include "ToolBarTestSupport.h"
 
 #include "Canvas.h"
+#include "command_bars/tests/CommandBarSettingsScope.h"
 
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKVisualManager.h"
@@ -448,7 +449,7 @@ TEST_F(ToolBarTest, ToolbarMessagesRefuseBadIndexesAndNullBuffers)
 
 TEST_F(ToolBarTest, TooltipsShowTheCommandTipAndItsShortcut)
 {
-    const BOOL bTips = WTKGetCommandBarSettings().bShowTooltips, bKeys = WTKGetCommandBarSettings().bShowShortcutKeys;
+    const CommandBarSettingsScope settings;
     auto tipAt = [this](int nIndex, INT_PTR* pResult) {
         TTTOOLINFOA ti {};
         ti.cbSize = sizeof(ti);
@@ -479,8 +480,6 @@ TEST_F(ToolBarTest, TooltipsShowTheCommandTipAndItsShortcut)
         EXPECT_EQ(nResult, c.nResult) << c.tip;
         EXPECT_EQ(strTip, c.tip);
     }
-    WTKGetCommandBarSettings().bShowTooltips = bTips;
-    WTKGetCommandBarSettings().bShowShortcutKeys = bKeys;
 }
 
 TEST_F(ToolBarTest, LayoutOverTheDockingModes)
