@@ -2,6 +2,7 @@
 // the toolbars, keys left alone while a toolbar control has the focus, the dock bars' context
 // menu, the focus following an opened menu, and context help with the toolbars' help ids.
 #include "FrameTestSupport.h"
+#include "HeldKey.h"
 
 #include "frames/WTKDockingConstants.h"
 
@@ -18,36 +19,6 @@
 namespace {
 
 class FrameInputTest : public FrameTestBase {};
-
-MSG KeyMsg(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam = 1)
-{
-    MSG msg {};
-    msg.hwnd = hWnd;
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    return msg;
-}
-
-// Holds a key down in the thread's keyboard state while it lives (0: none).
-class HeldKey {
-public:
-    explicit HeldKey(int nKey)
-    {
-        ::GetKeyboardState(m_saved);
-        BYTE state[256];
-        ::GetKeyboardState(state);
-        if (nKey != 0)
-            state[nKey] = 0x80;
-        ::SetKeyboardState(state);
-    }
-    ~HeldKey() { ::SetKeyboardState(m_saved); }
-    HeldKey(const HeldKey&) = delete;
-    HeldKey& operator=(const HeldKey&) = delete;
-
-private:
-    BYTE m_saved[256] = {};
-};
 
 void CloseActivePopup()
 {
@@ -119,7 +90,7 @@ TEST_F(FrameInputTest, AcceleratorsRunUnlessAToolbarControlHasTheFocus)
         ASSERT_EQ(c.hFocus, ::GetFocus()) << c.name;
         const UINT nBefore = WTKGetCommandUsageCounter().GetCount(ID_FT_NEW);
         HeldKey key(c.bControl ? VK_CONTROL : 0);
-        MSG msg = KeyMsg(c.hFocus, WM_KEYDOWN, c.key);
+        MSG msg = MakeMsg(c.hFocus, WM_KEYDOWN, c.key, 1);
         BOOL bTranslate = TRUE;
         const BOOL bHelper = pFrame->GetFrameHelper()->PreTranslateMessage(&msg, &bTranslate);
         EXPECT_FALSE(bHelper) << c.name;
@@ -153,7 +124,7 @@ TEST_F(FrameInputTest, RightClickOnADockBarAsksTheFrameForTheBarsMenu)
     };
     for (const auto& c : cases) {
         pFrame->m_popupMenuRequests.clear();
-        MSG msg = KeyMsg(c.hWnd, c.message, 0, MAKELPARAM(ptClient.x, ptClient.y));
+        MSG msg = MakeMsg(c.hWnd, c.message, 0, MAKELPARAM(ptClient.x, ptClient.y));
         EXPECT_FALSE(pFrame->PreTranslateMessage(&msg)) << c.name << ": the click goes on";
         ASSERT_EQ(c.nRequests, pFrame->m_popupMenuRequests.size()) << c.name;
         if (c.nRequests == 1) {
@@ -161,24 +132,6 @@ TEST_F(FrameInputTest, RightClickOnADockBarAsksTheFrameForTheBarsMenu)
         }
     }
     CloseTestFrame(pFrame);
-}
-
-// A "Tools" menu button on the second toolbar.
-CWTKToolbarMenuButton* AddToolsButton(CFrameTestFrame* pFrame, UINT uiTearOffID = 0)
-{
-    HMENU hMenu = ::CreatePopupMenu();
-    ::AppendMenuA(hMenu, MF_STRING, ID_FT_CUT, "Cu&t");
-    ::AppendMenuA(hMenu, MF_STRING, ID_FT_COPY, "&Copy");
-    CWTKToolbarMenuButton button(0, hMenu, -1, "&Tools");
-    ::DestroyMenu(hMenu);
-    button.m_bText = TRUE;
-    button.SetTearOff(uiTearOffID);
-    const int nIndex = pFrame->m_wndToolBar2.InsertButton(button);
-    if (nIndex < 0)
-        return nullptr;
-    pFrame->RecalcLayout();
-    RunIdle();
-    return dynamic_cast<CWTKToolbarMenuButton*>(pFrame->m_wndToolBar2.GetButton(nIndex));
 }
 
 TEST_F(FrameInputTest, AnOpenedMenuTakesTheFocusToItsDockedBar)
@@ -268,7 +221,7 @@ TEST_F(FrameHelpTest, ShiftF1ThenAClickOnAButtonAsksForItsHelp)
     PostHelpClick(pFrame, ButtonCentre(&pFrame->m_wndToolBar1, 1));
     {
         HeldKey key(VK_SHIFT);
-        MSG msg = KeyMsg(pFrame->GetSafeHwnd(), WM_KEYDOWN, VK_F1);
+        MSG msg = MakeMsg(pFrame->GetSafeHwnd(), WM_KEYDOWN, VK_F1, 1);
         EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
     }
     ASSERT_EQ(1u, g_helpCalls.size());
