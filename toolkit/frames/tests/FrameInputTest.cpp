@@ -3,6 +3,7 @@
 // menu, the focus following an opened menu, and context help with the toolbars' help ids.
 #include "FrameTestSupport.h"
 #include "HeldKey.h"
+#include "WinHelpRecorder.h"
 
 #include "frames/WTKDockingConstants.h"
 
@@ -169,31 +170,9 @@ TEST_F(FrameInputTest, AnOpenedMenuTakesTheFocusToItsDockedBar)
 
 // ---- Context help ----
 
-struct HelpCall {
-    UINT nCmd;
-    ULONG_PTR dwData;
-};
-std::vector<HelpCall> g_helpCalls;
-BOOL RecordHelp(HWND, LPCSTR, UINT nCmd, ULONG_PTR dwData)
-{
-    g_helpCalls.push_back({nCmd, dwData});
-    return TRUE;
-}
-
 class FrameHelpTest : public FrameTestBase {
 protected:
-    void SetUp() override
-    {
-        FrameTestBase::SetUp();
-        g_helpCalls.clear();
-        m_pfnOldHelp = FwSetWinHelpFunction(&RecordHelp);
-    }
-    void TearDown() override
-    {
-        FwSetWinHelpFunction(m_pfnOldHelp);
-        FrameTestBase::TearDown();
-    }
-    FwWinHelpFn m_pfnOldHelp = nullptr;
+    WinHelpRecorder m_help;
 };
 
 // Posts the press that ends help mode, at a screen point: the frame holds the mouse then, so
@@ -224,9 +203,9 @@ TEST_F(FrameHelpTest, ShiftF1ThenAClickOnAButtonAsksForItsHelp)
         MSG msg = MakeMsg(pFrame->GetSafeHwnd(), WM_KEYDOWN, VK_F1, 1);
         EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
     }
-    ASSERT_EQ(1u, g_helpCalls.size());
-    EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), g_helpCalls[0].nCmd);
-    EXPECT_EQ(static_cast<ULONG_PTR>(ID_FT_OPEN), g_helpCalls[0].dwData);
+    ASSERT_EQ(1u, m_help.Calls().size());
+    EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), m_help.Calls()[0].nCmd);
+    EXPECT_EQ(static_cast<ULONG_PTR>(ID_FT_OPEN), m_help.Calls()[0].dwData);
     EXPECT_FALSE(pFrame->IsInHelpMode());
     EXPECT_EQ(nullptr, ::GetCapture());
     CloseTestFrame(pFrame);
@@ -246,22 +225,22 @@ TEST_F(FrameHelpTest, AClickOnNothingKeepsHelpModeAndEscapeEndsItWithoutHelp)
     PostHelpClick(pFrame, ptGap);
     PostHelpClick(pFrame, ButtonCentre(&pFrame->m_wndToolBar2, 0));
     pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
-    ASSERT_EQ(1u, g_helpCalls.size()) << "the click on no button asked for nothing";
-    EXPECT_EQ(static_cast<ULONG_PTR>(ID_FT_PASTE), g_helpCalls[0].dwData);
+    ASSERT_EQ(1u, m_help.Calls().size()) << "the click on no button asked for nothing";
+    EXPECT_EQ(static_cast<ULONG_PTR>(ID_FT_PASTE), m_help.Calls()[0].dwData);
 
-    g_helpCalls.clear();
+    m_help.Clear();
     pFrame->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
     pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
-    EXPECT_TRUE(g_helpCalls.empty());
+    EXPECT_TRUE(m_help.Calls().empty());
     EXPECT_FALSE(pFrame->IsInHelpMode());
 
     // Outside help mode the frame's help goes straight through.
     pFrame->WinHelp(0, HELP_INDEX);
     pFrame->WinHelp(77);
-    ASSERT_EQ(2u, g_helpCalls.size());
-    EXPECT_EQ(static_cast<UINT>(HELP_INDEX), g_helpCalls[0].nCmd);
-    EXPECT_EQ(0u, g_helpCalls[0].dwData);
-    EXPECT_EQ(77u, g_helpCalls[1].dwData);
+    ASSERT_EQ(2u, m_help.Calls().size());
+    EXPECT_EQ(static_cast<UINT>(HELP_INDEX), m_help.Calls()[0].nCmd);
+    EXPECT_EQ(0u, m_help.Calls()[0].dwData);
+    EXPECT_EQ(77u, m_help.Calls()[1].dwData);
     CloseTestFrame(pFrame);
 }
 
@@ -350,7 +329,7 @@ TEST_F(FrameHelpTest, TheToolbarUnderTheMouseShowsItsHotButtonDuringHelpMode)
     EXPECT_GT(g_hot.nMoves, 0) << "the move came during help mode";
     EXPECT_EQ(pFrame->m_wndToolBar1.GetButton(1), g_hot.pHot);
     EXPECT_EQ(nullptr, pFrame->m_wndToolBar1.GetHighlightedButton()) << "help mode over, nothing is hot";
-    EXPECT_TRUE(g_helpCalls.empty());
+    EXPECT_TRUE(m_help.Calls().empty());
     CloseTestFrame(pFrame);
 }
 
