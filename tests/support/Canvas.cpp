@@ -122,6 +122,13 @@ bool Canvas::SamePixels(const Canvas& other) const
     return std::equal(m_bits, m_bits + PixelCount(), other.m_bits);
 }
 
+void Canvas::CopyFromScreen(POINT origin)
+{
+    HDC screen = ::GetDC(nullptr);
+    ::BitBlt(m_hdc, 0, 0, m_width, m_height, screen, origin.x, origin.y, SRCCOPY);
+    ::ReleaseDC(nullptr, screen);
+}
+
 bool Canvas::CopyFromWindow(HWND window, bool wholeWindow)
 {
     HDC source = wholeWindow ? ::GetWindowDC(window) : ::GetDC(window);

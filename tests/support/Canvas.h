@@ -47,6 +47,8 @@ public:
     // Copies the window's client area (or, with wholeWindow, its frame too) from its window
     // surface, from the top left corner; the window must be shown.
     bool CopyFromWindow(HWND window, bool wholeWindow);
+    // Copies as much of the screen as the canvas holds, from that point of the screen.
+    void CopyFromScreen(POINT origin);
     // An uncompressed PNG, for a person to look at what a test painted.
     bool WritePng(const std::string& path) const;
     // A bottom-up BMP, the form every reader takes. greyscale: 8 bits a pixel with a grey
