@@ -22,6 +22,17 @@ def bmp24_bytes(img):
     return file_header + info + bytes(data)
 
 
+def draw_rows(px, rows):
+    """Draws a picture given as text rows into px from its top left corner: B black (0),
+    W white (1); any other character leaves its pixel as it was."""
+    for y, row in enumerate(rows):
+        for x, c in enumerate(row):
+            if c == "B":
+                px[y][x] = 0
+            elif c == "W":
+                px[y][x] = 1
+
+
 def cursor_bytes(px, hotspot=(0, 0)):
     """A .cur file of a square monochrome cursor: px rows top-down, each pixel None
     (transparent), 0 (black) or 1 (white)."""

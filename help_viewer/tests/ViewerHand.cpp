@@ -1,4 +1,5 @@
 #include "ViewerHand.h"
+#include "ViewerProcess.h"
 
 #include <cctype>
 
@@ -77,23 +78,9 @@ void ViewerHand::Drag(POINT from, POINT to)
     Button(MOUSEEVENTF_LEFTUP);
 }
 
-void ViewerHand::KeyEvent(WORD key, bool up)
-{
-    INPUT input {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof input);
-}
-
 void ViewerHand::Key(WORD key, std::initializer_list<WORD> modifiers)
 {
-    for (WORD modifier : modifiers)
-        KeyEvent(modifier, false);
-    KeyEvent(key, false);
-    KeyEvent(key, true);
-    for (auto it = modifiers.end(); it != modifiers.begin();)
-        KeyEvent(*--it, true);
+    SendKey(key, modifiers);
 }
 
 void ViewerHand::Type(const std::string& text)

@@ -23,7 +23,6 @@ public:
 
 private:
     static void Button(DWORD flags);
-    static void KeyEvent(WORD key, bool up);
 };
 
 // The centre of a rectangle.

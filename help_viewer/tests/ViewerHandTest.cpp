@@ -27,23 +27,15 @@ constexpr char kStartTitle[] = "Using Vantrix Helper for Office";
 constexpr char kStartCaption[] = "Using Vantrix Helper for Office - Lumidoc";
 constexpr int kTabWndId = 1;
 constexpr int kIndexEditId = 1042;
-constexpr int kIndexListId = 1043;
 constexpr int kSearchButtonId = 1044;
 constexpr int kSearchEditId = 1045;
 constexpr int kSearchListId = 1046;
 constexpr int kSearchBoxId = 109;
 constexpr int kLeftDockBarId = 59420;
-constexpr char kLoadDocCaption[] = "Lumidoc";
-// The Load Documentation list: its id, the column with the file names.
-constexpr int kDocListId = 1048;
-constexpr int kDocFileColumn = 1;
 // The fixture module copied beside the viewer, and what it shows.
 constexpr char kFixtureFile[] = "HvDocA.dll";
 constexpr char kFixtureTitle[] = "Fixture Guide A";
 constexpr char kFixtureFirstCaption[] = "Alpha topic - Lumidoc";
-constexpr char kAboutCaption[] = "About Lumidoc";
-// The looks of View > Application Look, in the sub-menu's order, as "AppLook" stores them.
-constexpr DWORD kLooks[] = {32871, 32872, 32873, 32874};
 // The tabs of the content bar, left to right.
 enum Tab { kContentsTab, kIndexTab, kSearchTab, kTabCount };
 
@@ -54,13 +46,7 @@ constexpr DWORD kHandPollMs = 30;
 template <class Condition>
 bool WaitUntil(Condition condition)
 {
-    const DWORD start = ::GetTickCount();
-    while (!condition()) {
-        if (::GetTickCount() - start > kHandWaitLimitMs)
-            return false;
-        ::Sleep(kHandPollMs);
-    }
-    return true;
+    return PollUntil(condition, kHandWaitLimitMs, kHandPollMs);
 }
 
 RECT WindowRect(HWND window)
@@ -73,13 +59,6 @@ RECT WindowRect(HWND window)
 bool SameRect(const RECT& a, const RECT& b)
 {
     return ::EqualRect(&a, &b) != FALSE;
-}
-
-void CopyScreen(Canvas& shot, const RECT& area)
-{
-    HDC screen = ::GetDC(nullptr);
-    ::BitBlt(shot.Handle(), 0, 0, shot.Width(), shot.Height(), screen, area.left, area.top, SRCCOPY);
-    ::ReleaseDC(nullptr, screen);
 }
 
 int DifferentPixels(const Canvas& a, const Canvas& b)
@@ -109,7 +88,7 @@ void SaveScreenshot(const ViewerProcess& viewer, const char* name)
     const int height = area.bottom - area.top;
     Canvas shot(width, height);
     Canvas previous(width, height);
-    CopyScreen(shot, area);
+    shot.CopyFromScreen({area.left, area.top});
     constexpr int kStillFrames = 3;
     // A blinking caret does not count as movement.
     constexpr int kCaretPixels = 64;
@@ -118,7 +97,7 @@ void SaveScreenshot(const ViewerProcess& viewer, const char* name)
     WaitUntil([&] {
         ::BitBlt(previous.Handle(), 0, 0, width, height, shot.Handle(), 0, 0, SRCCOPY);
         ::Sleep(kFrameMs);
-        CopyScreen(shot, area);
+        shot.CopyFromScreen({area.left, area.top});
         still = DifferentPixels(shot, previous) <= kCaretPixels ? still + 1 : 0;
         return still >= kStillFrames;
     });
@@ -176,9 +155,7 @@ int FirstTextBandHeight(HWND view)
     ::GetClientRect(view, &rect);
     ::MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     Canvas shot(rect.right - rect.left, rect.bottom - rect.top);
-    HDC screen = ::GetDC(nullptr);
-    ::BitBlt(shot.Handle(), 0, 0, shot.Width(), shot.Height(), screen, rect.left, rect.top, SRCCOPY);
-    ::ReleaseDC(nullptr, screen);
+    shot.CopyFromScreen({rect.left, rect.top});
     auto rowHasInk = [&](int y) {
         for (int x = 0; x < shot.Width() - 20; ++x) {
             const COLORREF colour = shot.Pixel(x, y);
@@ -525,16 +502,24 @@ HWND SlideToNextMenu(Session& s, LONG x, LONG left)
     return nullptr;
 }
 
+// The File title's distance from the menu bar's left edge.
+constexpr int kFileTitle = 24;
+
+// Clicks File on the menu bar; the File popup once it is open, or null.
+HWND OpenFileMenuByMouse(Session& s)
+{
+    const RECT bar = WindowRect(MenuBarOf(s));
+    ViewerHand::Click({bar.left + kFileTitle, (bar.top + bar.bottom) / 2});
+    return s.WaitForPopup([](LONG) { return true; });
+}
+
 // Clicks File on the menu bar and slides right until View's menu opens; the View popup.
 HWND OpenViewMenuByMouse(Session& s)
 {
-    const RECT bar = WindowRect(MenuBarOf(s));
-    constexpr int kFileTitle = 24;
-    ViewerHand::Click({bar.left + kFileTitle, (bar.top + bar.bottom) / 2});
-    const HWND file = s.WaitForPopup([](LONG) { return true; });
+    const HWND file = OpenFileMenuByMouse(s);
     if (file == nullptr)
         return nullptr;
-    return SlideToNextMenu(s, bar.left + kFileTitle, WindowRect(file).left);
+    return SlideToNextMenu(s, WindowRect(MenuBarOf(s)).left + kFileTitle, WindowRect(file).left);
 }
 
 // Rests on the View menu's item at y until its sub-menu opens; the sub-menu, or null.
@@ -663,14 +648,11 @@ void ToolbarsMenuHidesAndShowsTheCaptionBar(Session& s)
 // File > Load Documentation by mouse; the dialog, or null.
 HWND OpenLoadDocumentationByMouse(Session& s)
 {
-    const RECT bar = WindowRect(MenuBarOf(s));
-    constexpr int kFileTitle = 24;
-    ViewerHand::Click({bar.left + kFileTitle, (bar.top + bar.bottom) / 2});
-    const HWND file = s.WaitForPopup([](LONG) { return true; });
+    const HWND file = OpenFileMenuByMouse(s);
     if (file == nullptr)
         return nullptr;
     // Down from the title first, then across: a diagonal would pass over View's title.
-    ViewerHand::MoveTo({bar.left + kFileTitle, FirstItemPoint(file).y});
+    ViewerHand::MoveTo({WindowRect(MenuBarOf(s)).left + kFileTitle, FirstItemPoint(file).y});
     ViewerHand::Click(FirstItemPoint(file));
     return s.viewer->WaitForDialog(kLoadDocCaption);
 }
@@ -905,7 +887,7 @@ std::unique_ptr<Canvas> ButtonLook(const Session& s, int fromLeft)
 {
     const RECT rect = ToolbarButtonRect(s, fromLeft);
     std::unique_ptr<Canvas> look(new Canvas(rect.right - rect.left, rect.bottom - rect.top));
-    CopyScreen(*look, rect);
+    look->CopyFromScreen({rect.left, rect.top});
     return look;
 }
 

@@ -9,10 +9,6 @@
 namespace {
 
 constexpr char kViewerProgram[] = "Lumidoc.exe";
-// Waits are bounded so that a viewer that hangs fails the test instead of stopping the run;
-// the bound is generous, for the 32-bit build under emulation.
-constexpr DWORD kWaitLimitMs = 90000;
-constexpr DWORD kPollMs = 50;
 constexpr UINT kReplyLimitMs = 5000;
 
 struct WindowCollection {
@@ -35,20 +31,6 @@ bool IsDialog(HWND window)
     char name[64] = {};
     ::GetClassNameA(window, name, sizeof name);
     return std::strcmp(name, kDialogClass) == 0;
-}
-
-// Polls the condition until it holds or the wait limit passes.
-template <class Condition>
-bool PollUntil(Condition condition)
-{
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        if (condition())
-            return true;
-        if (::GetTickCount() - start > kWaitLimitMs)
-            return false;
-        ::Sleep(kPollMs);
-    }
 }
 
 struct DescendantSearch {
@@ -190,11 +172,8 @@ HWND FindDescendant(HWND window, int id)
     return search.found;
 }
 
-bool TypeKeys(HWND window, std::initializer_list<WORD> modifiers, WORD key)
+bool SendKey(WORD key, std::initializer_list<WORD> modifiers)
 {
-    ::SetForegroundWindow(window);
-    if (!PollUntil([&] { return ::GetForegroundWindow() == window; }))
-        return false;
     std::vector<INPUT> inputs;
     for (WORD modifier : modifiers)
         inputs.push_back(KeyInput(modifier, false));
@@ -204,6 +183,14 @@ bool TypeKeys(HWND window, std::initializer_list<WORD> modifiers, WORD key)
         inputs.push_back(KeyInput(*--it, true));
     const UINT sent = ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     return sent == inputs.size();
+}
+
+bool TypeKeys(HWND window, std::initializer_list<WORD> modifiers, WORD key)
+{
+    ::SetForegroundWindow(window);
+    if (!PollUntil([&] { return ::GetForegroundWindow() == window; }))
+        return false;
+    return SendKey(key, modifiers);
 }
 
 void ForgetViewerState()

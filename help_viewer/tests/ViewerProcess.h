@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,38 @@ constexpr int kContentBarId = 32803;
 constexpr int kCaptionBarId = 32816;
 // The class of dialogs and message boxes.
 constexpr char kDialogClass[] = "#32770";
+// The Load Documentation dialog's caption, its list and the list's column with the file names.
+constexpr char kLoadDocCaption[] = "Lumidoc";
+constexpr int kDocListId = 1048;
+constexpr int kDocFileColumn = 1;
+// The Index tab's list.
+constexpr int kIndexListId = 1043;
+constexpr char kAboutCaption[] = "About Lumidoc";
+// The looks of View > Application Look, as "AppLook" stores them and in the sub-menu's order.
+constexpr DWORD kLookOffice2000 = 32871;
+constexpr DWORD kLookOfficeXP = 32872;
+constexpr DWORD kLookWindowsXP = 32873;
+constexpr DWORD kLookOffice2003 = 32874;
+constexpr DWORD kLooks[] = {kLookOffice2000, kLookOfficeXP, kLookWindowsXP, kLookOffice2003};
+
+// Waits are bounded so that a viewer that hangs fails the test instead of stopping the run;
+// the bound is generous, for the 32-bit build under emulation.
+constexpr DWORD kWaitLimitMs = 90000;
+constexpr DWORD kPollMs = 50;
+
+// Polls the condition until it holds or the limit passes; whether it held.
+template <class Condition>
+bool PollUntil(Condition condition, DWORD limitMs = kWaitLimitMs, DWORD pollMs = kPollMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (condition())
+            return true;
+        if (::GetTickCount() - start > limitMs)
+            return false;
+        ::Sleep(pollMs);
+    }
+}
 
 class ViewerProcess {
 public:
@@ -71,6 +104,11 @@ RECT ListViewLabelRect(HWND list, int item);
 std::string ListText(HWND list, int item);
 std::vector<std::string> ListBoxTexts(HWND list);
 
+// A key pressed and released with the modifiers held (VK_MENU, VK_CONTROL, VK_SHIFT), through
+// the system's input queue to whichever window has the keyboard: the modifiers go down in
+// order, the key goes down and up, the modifiers come up in reverse order. Whether the system
+// took every event.
+bool SendKey(WORD key, std::initializer_list<WORD> modifiers = {});
 // Brings the window to the front and types a key with modifiers held (VK_CONTROL, VK_SHIFT).
 bool TypeKeys(HWND window, std::initializer_list<WORD> modifiers, WORD key);
 

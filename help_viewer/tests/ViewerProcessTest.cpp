@@ -20,23 +20,14 @@
 
 namespace {
 
-// Looks that a test stores before the start, to see whether the viewer keeps them.
-constexpr DWORD kLookOffice2000 = 32871;
-constexpr DWORD kLookOfficeXP = 32872;
-constexpr DWORD kLookWindowsXP = 32873;
-constexpr DWORD kLookOffice2003 = 32874;
+// No look stored before the start (the looks a test stores are ViewerProcess.h's).
 constexpr DWORD kNoLook = 0;
 
 constexpr char kErrorCaption[] = "Error";
-constexpr char kLoadDocCaption[] = "Lumidoc";
-constexpr int kDocListId = 1048;
-constexpr int kFileColumn = 1;
 constexpr int kContentsItemCount = 24;
-constexpr int kIndexListId = 1043;
 constexpr int kIndexItemCount = 23;
 constexpr char kDocumentationTitle[] = "Tolvek Glyphora Help";
 constexpr UINT kAboutCommand = 57664;
-constexpr char kAboutCaption[] = "About Lumidoc";
 constexpr int kAboutDocTitleId = 1051;
 constexpr int kAboutLocationId = 1053;
 // The frame's caption while no page has given the document its title.
@@ -96,7 +87,7 @@ std::vector<std::string> OfferedFiles(HWND list)
     std::vector<std::string> files;
     const int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     for (int item = 0; item < count; ++item)
-        files.push_back(Lower(ListViewText(list, item, kFileColumn)));
+        files.push_back(Lower(ListViewText(list, item, kDocFileColumn)));
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -109,9 +100,7 @@ bool ViewShowsAPage(HWND view, const char* screenshot)
     ::GetClientRect(view, &rect);
     ::MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     Canvas shot(rect.right - rect.left, rect.bottom - rect.top, kBlack);
-    HDC screen = ::GetDC(nullptr);
-    ::BitBlt(shot.Handle(), 0, 0, shot.Width(), shot.Height(), screen, rect.left, rect.top, SRCCOPY);
-    ::ReleaseDC(nullptr, screen);
+    shot.CopyFromScreen({rect.left, rect.top});
     if (screenshot) {
         shot.WritePng(ScreenshotPath(screenshot));
     }
@@ -301,7 +290,7 @@ TEST_F(ViewerProcessTest, WithoutTheSwitchTheUserPicksADocumentationOrEndsThePro
         const HWND list = ::GetDlgItem(dialog, kDocListId);
         const int count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
         int item = 0;
-        while (item < count && Lower(ListViewText(list, item, kFileColumn)) != "hvdoca.dll")
+        while (item < count && Lower(ListViewText(list, item, kDocFileColumn)) != "hvdoca.dll")
             ++item;
         ASSERT_LT(item, count);
         ASSERT_TRUE(SelectListItem(list, item));

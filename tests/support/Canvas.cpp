@@ -20,6 +20,22 @@ DWORD ToDib(COLORREF colour)
         GetBValue(colour);
 }
 
+// The smallest rectangle round every pixel of the area that matches (empty when none does).
+template <class Match>
+CRect BoundsWhere(const Canvas& canvas, const RECT& area, Match match)
+{
+    CRect bounds(canvas.Width(), canvas.Height(), 0, 0);
+    for (int y = std::max<int>(area.top, 0); y < std::min<int>(area.bottom, canvas.Height()); ++y)
+        for (int x = std::max<int>(area.left, 0); x < std::min<int>(area.right, canvas.Width()); ++x)
+            if (match(canvas.Pixel(x, y))) {
+                bounds.left = std::min<LONG>(bounds.left, x);
+                bounds.top = std::min<LONG>(bounds.top, y);
+                bounds.right = std::max<LONG>(bounds.right, x + 1);
+                bounds.bottom = std::max<LONG>(bounds.bottom, y + 1);
+            }
+    return bounds.left < bounds.right ? bounds : CRect(0, 0, 0, 0);
+}
+
 }  // namespace
 
 Canvas::Canvas(int width, int height, COLORREF fill) : m_width(width), m_height(height)
@@ -78,16 +94,13 @@ int Canvas::Count(COLORREF colour, const RECT& area) const
 
 CRect Canvas::BoundsOfOther(COLORREF background) const
 {
-    CRect bounds(m_width, m_height, 0, 0);
-    for (int y = 0; y < m_height; ++y)
-        for (int x = 0; x < m_width; ++x)
-            if (Pixel(x, y) != background) {
-                bounds.left = std::min<LONG>(bounds.left, x);
-                bounds.top = std::min<LONG>(bounds.top, y);
-                bounds.right = std::max<LONG>(bounds.right, x + 1);
-                bounds.bottom = std::max<LONG>(bounds.bottom, y + 1);
-            }
-    return bounds.left < bounds.right ? bounds : CRect(0, 0, 0, 0);
+    return BoundsWhere(*this, CRect(0, 0, m_width, m_height),
+                       [background](COLORREF pixel) { return pixel != background; });
+}
+
+CRect Canvas::BoundsOf(COLORREF colour, const RECT& area) const
+{
+    return BoundsWhere(*this, area, [colour](COLORREF pixel) { return pixel == colour; });
 }
 
 bool Canvas::Contains(COLORREF colour) const
@@ -107,6 +120,13 @@ bool Canvas::SamePixels(const Canvas& other) const
         return false;
     ::GdiFlush();
     return std::equal(m_bits, m_bits + PixelCount(), other.m_bits);
+}
+
+void Canvas::CopyFromScreen(POINT origin)
+{
+    HDC screen = ::GetDC(nullptr);
+    ::BitBlt(m_hdc, 0, 0, m_width, m_height, screen, origin.x, origin.y, SRCCOPY);
+    ::ReleaseDC(nullptr, screen);
 }
 
 bool Canvas::CopyFromWindow(HWND window, bool wholeWindow)

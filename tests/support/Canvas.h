@@ -38,12 +38,17 @@ public:
     int Count(COLORREF colour, const RECT& area) const;
     // The smallest rectangle round every pixel of another colour (empty when there is none).
     CRect BoundsOfOther(COLORREF background) const;
+    // The smallest rectangle round every pixel of exactly this colour inside an area (empty when
+    // there is none).
+    CRect BoundsOf(COLORREF colour, const RECT& area) const;
     bool Contains(COLORREF colour) const;
     // The same size and every pixel the same.
     bool SamePixels(const Canvas& other) const;
     // Copies the window's client area (or, with wholeWindow, its frame too) from its window
     // surface, from the top left corner; the window must be shown.
     bool CopyFromWindow(HWND window, bool wholeWindow);
+    // Copies as much of the screen as the canvas holds, from that point of the screen.
+    void CopyFromScreen(POINT origin);
     // An uncompressed PNG, for a person to look at what a test painted.
     bool WritePng(const std::string& path) const;
     // A bottom-up BMP, the form every reader takes. greyscale: 8 bits a pixel with a grey

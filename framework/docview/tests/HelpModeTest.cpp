@@ -3,6 +3,9 @@
 // right click or a click outside the program end help mode without help.
 #include "DocViewTestSupport.h"
 
+#include "HeldKey.h"
+#include "WinHelpRecorder.h"
+
 namespace {
 
 // A child window that answers WM_HELPHITTEST with its own value (0: ask the parent).
@@ -26,23 +29,10 @@ BEGIN_MESSAGE_MAP(CHelpAnswerWnd, CWnd)
     ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
 END_MESSAGE_MAP()
 
-struct HelpCall {
-    UINT nCmd;
-    ULONG_PTR dwData;
-};
-std::vector<HelpCall> g_helpCalls;
-BOOL RecordHelp(HWND, LPCSTR, UINT nCmd, ULONG_PTR dwData)
-{
-    g_helpCalls.push_back({nCmd, dwData});
-    return TRUE;
-}
-
 class HelpModeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        g_helpCalls.clear();
-        m_pfnOldHelp = FwSetWinHelpFunction(&RecordHelp);
         m_pFrame = new CFrameWnd;
         const RECT rect = {60, 60, 460, 360};
         ASSERT_TRUE(m_pFrame->Create(nullptr, "Help", WS_OVERLAPPEDWINDOW | WS_VISIBLE, rect));
@@ -57,7 +47,6 @@ protected:
     {
         if (m_pFrame != nullptr && ::IsWindow(m_pFrame->GetSafeHwnd()))
             m_pFrame->DestroyWindow();
-        FwSetWinHelpFunction(m_pfnOldHelp);
     }
 
     // Posts a press at a point of pWnd's client area to the frame, which holds the mouse.
@@ -68,7 +57,7 @@ protected:
         m_pFrame->PostMessage(message, 0, MAKELPARAM(pt.x, pt.y));
     }
 
-    FwWinHelpFn m_pfnOldHelp = nullptr;
+    WinHelpRecorder m_help;
     CFrameWnd* m_pFrame = nullptr;
     CHelpAnswerWnd m_outer {0x20010};
     CHelpAnswerWnd m_inner {0};
@@ -90,12 +79,12 @@ TEST_F(HelpModeTest, TheClickedWindowOrItsParentNamesTheHelp)
         {"on the frame's own client area", m_pFrame, CPoint(300, 250), HELP_INDEX, 0},
     };
     for (const auto& c : cases) {
-        g_helpCalls.clear();
+        m_help.Clear();
         PostClick(c.pWnd, c.pt);
         m_pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
-        ASSERT_EQ(1u, g_helpCalls.size()) << c.name;
-        EXPECT_EQ(c.nCmd, g_helpCalls[0].nCmd) << c.name;
-        EXPECT_EQ(c.dwData, g_helpCalls[0].dwData) << c.name;
+        ASSERT_EQ(1u, m_help.Calls().size()) << c.name;
+        EXPECT_EQ(c.nCmd, m_help.Calls()[0].nCmd) << c.name;
+        EXPECT_EQ(c.dwData, m_help.Calls()[0].dwData) << c.name;
         EXPECT_FALSE(m_pFrame->IsInHelpMode()) << c.name;
         EXPECT_EQ(nullptr, ::GetCapture()) << c.name;
     }
@@ -109,7 +98,7 @@ TEST_F(HelpModeTest, EscapeOrARightClickEndsHelpModeWithoutHelp)
     m_pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
     PostClick(&m_outer, CPoint(5, 5), WM_RBUTTONDOWN);
     m_pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
-    EXPECT_TRUE(g_helpCalls.empty());
+    EXPECT_TRUE(m_help.Calls().empty());
     EXPECT_FALSE(m_pFrame->IsInHelpMode());
     EXPECT_EQ(nullptr, ::GetCapture());
 }
@@ -117,23 +106,20 @@ TEST_F(HelpModeTest, EscapeOrARightClickEndsHelpModeWithoutHelp)
 TEST_F(HelpModeTest, ShiftF1EntersHelpModeAndF1AloneDoesNot)
 {
     PostClick(&m_outer, CPoint(150, 50));
-    BYTE keys[256];
-    ::GetKeyboardState(keys);
-    keys[VK_SHIFT] = 0x80;
-    ::SetKeyboardState(keys);
     MSG msg {};
     msg.hwnd = m_pFrame->GetSafeHwnd();
     msg.message = WM_KEYDOWN;
     msg.wParam = VK_F1;
     msg.lParam = 1;
-    EXPECT_TRUE(m_pFrame->PreTranslateMessage(&msg));
-    keys[VK_SHIFT] = 0;
-    ::SetKeyboardState(keys);
-    ASSERT_EQ(1u, g_helpCalls.size());
-    EXPECT_EQ(0x20010u, g_helpCalls[0].dwData);
+    {
+        const HeldKey shift(VK_SHIFT);
+        EXPECT_TRUE(m_pFrame->PreTranslateMessage(&msg));
+    }
+    ASSERT_EQ(1u, m_help.Calls().size());
+    EXPECT_EQ(0x20010u, m_help.Calls()[0].dwData);
 
     EXPECT_FALSE(m_pFrame->PreTranslateMessage(&msg)) << "F1 alone is no help mode";
-    EXPECT_EQ(1u, g_helpCalls.size());
+    EXPECT_EQ(1u, m_help.Calls().size());
     PumpPending();
 }
 

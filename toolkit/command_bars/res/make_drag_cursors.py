@@ -11,7 +11,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../../cmake'))
-from bitmap_files import cursor_bytes  # noqa: E402
+from bitmap_files import cursor_bytes, draw_rows  # noqa: E402
 
 SIZE = 32
 
@@ -41,15 +41,6 @@ def blank():
     return [[None] * SIZE for _ in range(SIZE)]
 
 
-def draw_arrow(px):
-    for y, row in enumerate(ARROW):
-        for x, c in enumerate(row):
-            if c == "B":
-                px[y][x] = 0
-            elif c == "W":
-                px[y][x] = 1
-
-
 def draw_box(px, left, top, right, bottom):
     """A white button with a black frame."""
     for y in range(top, bottom + 1):
@@ -75,7 +66,7 @@ def draw_plus(px, left, top, size):
 
 def cursor(kind):
     px = blank()
-    draw_arrow(px)
+    draw_rows(px, ARROW)
     draw_box(px, 8, 18, 22, 27)
     if kind == "delete":
         draw_cross(px, 11, 19, 8)

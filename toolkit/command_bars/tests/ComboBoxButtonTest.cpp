@@ -14,7 +14,6 @@
 #include "core/MemFile.h"
 #include "win/ComboBox.h"
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +44,14 @@ std::unique_ptr<CWTKToolbarComboBoxButton> LoadComboButton(std::string bytes)
     if (pButton == nullptr)
         delete pObject;
     return std::unique_ptr<CWTKToolbarComboBoxButton>(pButton);
+}
+
+// A drop-down font combo 180 wide that stores its items, or one whose items are filled at run time.
+std::unique_ptr<CWTKToolbarComboBoxButton> MakeCombo(BOOL bStoreItems)
+{
+    if (bStoreItems)
+        return std::make_unique<CWTKToolbarComboBoxButton>(ID_FONT, -1, CBS_DROPDOWN, 180);
+    return std::make_unique<CRunTimeItemsComboButton>(ID_FONT, -1, CBS_DROPDOWN, 180);
 }
 
 void AddFonts(CWTKToolbarComboBoxButton& button)
@@ -198,11 +205,7 @@ TEST(ComboBoxButtonArchive, DropDownHeightFollowsOneVersionRuleWithAndWithoutSto
         size_t nWith = 0, nWithout = 0;
         for (const Case& c : cases) {
             CVersionedWorkspace workspace(c.nMajor, c.nMinor);
-            std::unique_ptr<CWTKToolbarComboBoxButton> pButton;
-            if (bStoreItems)
-                pButton = std::make_unique<CWTKToolbarComboBoxButton>(ID_FONT, -1, CBS_DROPDOWN, 180);
-            else
-                pButton = std::make_unique<CRunTimeItemsComboButton>(ID_FONT, -1, CBS_DROPDOWN, 180);
+            const std::unique_ptr<CWTKToolbarComboBoxButton> pButton = MakeCombo(bStoreItems);
             CWTKToolbarComboBoxButton& button = *pButton;
             AddFonts(button);
             ASSERT_TRUE(button.SelectItem(1, FALSE));
@@ -234,11 +237,7 @@ TEST(ComboBoxButtonArchive, FieldsFollowTheButtonsOwnInTheirOrder)
     CVersionedWorkspace workspace(6, 31);
     for (const BOOL bStoreItems : {TRUE, FALSE}) {
         SCOPED_TRACE(bStoreItems ? "stored items" : "items filled at run time");
-        std::unique_ptr<CWTKToolbarComboBoxButton> pButton;
-        if (bStoreItems)
-            pButton = std::make_unique<CWTKToolbarComboBoxButton>(ID_FONT, -1, CBS_DROPDOWN, 180);
-        else
-            pButton = std::make_unique<CRunTimeItemsComboButton>(ID_FONT, -1, CBS_DROPDOWN, 180);
+        const std::unique_ptr<CWTKToolbarComboBoxButton> pButton = MakeCombo(bStoreItems);
         pButton->AddItem("Arial", 10);
         pButton->AddItem("Courier", 20);
         ASSERT_TRUE(pButton->SelectItem(1, FALSE));
@@ -339,19 +338,7 @@ TEST(ComboBoxButtonArchive, DamagedDataIsRefusedWithoutCrash)
     // reading stays within the data.
     CVersionedWorkspace workspace(6, 31);
     std::string flagged = StoreObject(button);
-    const std::string lists = [&] {
-        CMemFile file;
-        {
-            CArchive ar(&file, CArchive::store);
-            button.SerializeContent(ar);
-            ar.Close();
-        }
-        const auto nBytes = static_cast<size_t>(file.GetLength());
-        BYTE* pBytes = file.Detach();
-        std::string result(reinterpret_cast<const char*>(pBytes), nBytes);
-        std::free(pBytes);
-        return result;
-    }();
+    const std::string lists = StoreArchive([&button](CArchive& ar) { button.SerializeContent(ar); });
     ASSERT_GT(flagged.size(), lists.size());
     flagged.insert(flagged.size() - lists.size(), std::string("\x01\0\0\0", 4));
     const auto pFlagged = LoadComboButton(flagged);

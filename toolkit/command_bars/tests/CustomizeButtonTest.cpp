@@ -9,6 +9,7 @@
 
 #include "foundation/WTKMenuGlyphs.h"
 #include "foundation/WTKVisualManager2003.h"
+#include "foundation/tests/LookScope.h"
 
 #include "bars/DockBar.h"
 #include "win/ClientDC.h"
@@ -125,10 +126,7 @@ TEST_F(CustomizeFixture, PopupNeverStartsWithOrRepeatsASeparator)
 // customise fill; the arrow is drawn once, by the button, whether the button is hot or not.
 TEST_F(CustomizeFixture, TheOffice2003LookDrawsTheArrowOnce)
 {
-    struct LookScope {
-        LookScope() { CWTKVisualManager::SetDefaultManager(RUNTIME_CLASS(CWTKVisualManager2003)); }
-        ~LookScope() { CWTKVisualManager::SetDefaultManager(nullptr); }
-    } look;
+    const LookScope look(RUNTIME_CLASS(CWTKVisualManager2003));
     LayOut(600);
     ASSERT_FALSE(pCustomize->HasHiddenButtons());
 

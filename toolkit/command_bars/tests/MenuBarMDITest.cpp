@@ -9,6 +9,7 @@
 
 #include "foundation/WTKRegistry.h"
 #include "foundation/WTKVisualManagerXP.h"
+#include "foundation/tests/LookScope.h"
 
 #include "docview/Document.h"
 #include "docview/MultiDocTemplate.h"
@@ -187,10 +188,7 @@ TEST_F(MDIFixture, TheBoxUnderTheMouseIsDrawnHot)
     pBar->SetMaximizeMode(TRUE, pChild);
     ASSERT_EQ(Boxes(), "min restore close ");
 
-    struct LookScope {
-        LookScope() { CWTKVisualManager::SetDefaultManager(RUNTIME_CLASS(CWTKVisualManagerXP)); }
-        ~LookScope() { CWTKVisualManager::SetDefaultManager(nullptr); }
-    } look;
+    const LookScope look(RUNTIME_CLASS(CWTKVisualManagerXP));
     const auto* pLook = dynamic_cast<CWTKVisualManagerXP*>(CWTKVisualManager::GetInstance());
     ASSERT_NE(pLook, nullptr);
     const COLORREF clrHot = pLook->GetHighlightColor();

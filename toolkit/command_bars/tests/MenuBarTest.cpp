@@ -6,6 +6,7 @@
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKToolbarMenuButton.h"
+#include "command_bars/tests/CommandBarSettingsScope.h"
 
 #include "foundation/WTKRegistry.h"
 #include "foundation/WTKWorkspace.h"
@@ -327,34 +328,35 @@ TEST_F(MenuBarFixture, OpenMenusMoveToTheNextTitleWithTheFirstItemHotAndAtOnce)
     pBar->SetFocus();
     PumpPending();
     const int iHelp = pBar->GetCount() - 1;
-    // Menus that would unfold slowly: the keyboard's menus appear at once all the same.
-    const WTKMenuAnimation nAnimation = WTKGetCommandBarSettings().menuAnimation;
-    WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::Unfold;
-    auto expectOpen = [&](int iButton, const char* step) {
-        CWTKPopupMenu* pPopup = OpenPopup(pBar, iButton);
-        ASSERT_NE(pPopup, nullptr) << step;
-        EXPECT_EQ(pBar->GetDroppedDownMenu(), pBar->GetButton(iButton)) << step;
-        EXPECT_EQ(pPopup->GetMenuBar()->GetHighlighted(), 0) << step << ": the first item is hot";
-        EXPECT_TRUE(pPopup->IsAnimationDone()) << step;
-    };
-    PostKey(pBar, 'F');
-    expectOpen(0, "mnemonic");
-    // The command title and the separator between Edit and Help are no menus.
-    EXPECT_TRUE(pBar->NextMenu());
-    expectOpen(1, "File to Edit");
-    EXPECT_TRUE(pBar->NextMenu());
-    expectOpen(iHelp, "Edit to Help");
-    EXPECT_TRUE(pBar->NextMenu());
-    expectOpen(0, "Help wraps to File");
-    EXPECT_TRUE(pBar->PrevMenu());
-    expectOpen(iHelp, "File wraps back to Help");
-    EXPECT_EQ(OpenPopup(pBar, 0), nullptr) << "one menu open at a time";
+    {
+        // Menus that would unfold slowly: the keyboard's menus appear at once all the same.
+        const CommandBarSettingsScope settings;
+        WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::Unfold;
+        auto expectOpen = [&](int iButton, const char* step) {
+            CWTKPopupMenu* pPopup = OpenPopup(pBar, iButton);
+            ASSERT_NE(pPopup, nullptr) << step;
+            EXPECT_EQ(pBar->GetDroppedDownMenu(), pBar->GetButton(iButton)) << step;
+            EXPECT_EQ(pPopup->GetMenuBar()->GetHighlighted(), 0) << step << ": the first item is hot";
+            EXPECT_TRUE(pPopup->IsAnimationDone()) << step;
+        };
+        PostKey(pBar, 'F');
+        expectOpen(0, "mnemonic");
+        // The command title and the separator between Edit and Help are no menus.
+        EXPECT_TRUE(pBar->NextMenu());
+        expectOpen(1, "File to Edit");
+        EXPECT_TRUE(pBar->NextMenu());
+        expectOpen(iHelp, "Edit to Help");
+        EXPECT_TRUE(pBar->NextMenu());
+        expectOpen(0, "Help wraps to File");
+        EXPECT_TRUE(pBar->PrevMenu());
+        expectOpen(iHelp, "File wraps back to Help");
+        EXPECT_EQ(OpenPopup(pBar, 0), nullptr) << "one menu open at a time";
 
-    // Escape with a menu open is the menu's: the bar lets it go on to the frame.
-    MSG escape {pBar->GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
-    EXPECT_FALSE(pBar->PreTranslateMessage(&escape));
-    EXPECT_NE(OpenPopup(pBar, iHelp), nullptr);
-    WTKGetCommandBarSettings().menuAnimation = nAnimation;
+        // Escape with a menu open is the menu's: the bar lets it go on to the frame.
+        MSG escape {pBar->GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
+        EXPECT_FALSE(pBar->PreTranslateMessage(&escape));
+        EXPECT_NE(OpenPopup(pBar, iHelp), nullptr);
+    }
 
     // An item of a sub-menu runs its command after the whole chain has closed.
     EXPECT_TRUE(pBar->PrevMenu());
@@ -390,8 +392,6 @@ struct MenuBarMouseFixture : MenuBarFixture {
     void SetUp() override
     {
         MenuBarFixture::SetUp();
-        nAnimation = WTKGetCommandBarSettings().menuAnimation;
-        bRecentlyUsed = WTKGetCommandBarSettings().bRecentlyUsedMenus;
         WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::None;
         WTKGetCommandBarSettings().bRecentlyUsedMenus = TRUE;
         CWTKToolBar::AddBasicCommand(ID_TEST_NEW);
@@ -403,8 +403,6 @@ struct MenuBarMouseFixture : MenuBarFixture {
     void TearDown() override
     {
         MenuBarFixture::TearDown();
-        WTKGetCommandBarSettings().menuAnimation = nAnimation;
-        WTKGetCommandBarSettings().bRecentlyUsedMenus = bRecentlyUsed;
         CWTKToolBar::ClearBasicCommands();
         CWTKMenuBar::SetShowAllCommands(FALSE);
     }
@@ -428,8 +426,8 @@ struct MenuBarMouseFixture : MenuBarFixture {
     // Whether the show-all timer runs; the question stops it.
     BOOL StopShowAllTimer() { return ::KillTimer(pBar->GetSafeHwnd(), CWTKMenuBar::kShowAllTimerId); }
 
-    WTKMenuAnimation nAnimation = WTKMenuAnimation::None;
-    BOOL bRecentlyUsed = FALSE;
+    // Put back after TearDown, once the bar is gone.
+    const CommandBarSettingsScope settings;
 };
 
 TEST_F(MenuBarMouseFixture, DraggingAlongTheTitlesOpensEachMenuInTurnWithTheShowAllTimer)

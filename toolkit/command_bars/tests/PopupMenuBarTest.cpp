@@ -9,6 +9,7 @@
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKToolbarMenuButton.h"
+#include "command_bars/tests/CommandBarSettingsScope.h"
 #include "win/TickClock.h"
 
 #include "Canvas.h"
@@ -214,6 +215,8 @@ protected:
 
     static int IndexOf(CWTKPopupMenuBar* pBar, UINT nID) { return pBar->CommandToIndex(nID); }
 
+    // The tests change the settings freely: they are put back after each.
+    const CommandBarSettingsScope m_settings;
     CPopupTestFrame* m_pFrame = nullptr;
     CWTKToolBar m_images;
 };
@@ -334,13 +337,8 @@ TEST_F(PopupMenuBarTest, AnItemWithAnAcceleratorIsWiderAndADefaultItemIsBold)
     const int nBold = MenuInk(canvas, rectBold);
     EXPECT_GT(nPlain, 20) << "the plain item's text is painted";
     EXPECT_GT(nBold * 10, nPlain * 12) << "bold text has more ink: " << nBold << " against " << nPlain;
-    CRect rectPlainInk, rectBoldInk;
-    for (auto [rect, pInk] : {std::pair {rectPlain, &rectPlainInk}, std::pair {rectBold, &rectBoldInk}}) {
-        for (int y = rect.top; y < rect.bottom; y++)
-            for (int x = rect.left; x < rect.right; x++)
-                if (canvas.Pixel(x, y) == ::GetSysColor(COLOR_MENUTEXT))
-                    pInk->UnionRect(*pInk, CRect(x, y, x + 1, y + 1));
-    }
+    const CRect rectPlainInk = canvas.BoundsOf(::GetSysColor(COLOR_MENUTEXT), rectPlain);
+    const CRect rectBoldInk = canvas.BoundsOf(::GetSysColor(COLOR_MENUTEXT), rectBold);
     EXPECT_EQ(rectBoldInk.left, rectPlainInk.left) << "both texts start at the same place";
     EXPECT_GT(rectBoldInk.Width(), rectPlainInk.Width()) << "the bold text is wider";
 }
@@ -405,7 +403,6 @@ TEST_F(PopupMenuBarTest, AnItemWiderThanTheMaximalWidthEndsInAnEllipsis)
             int bottom = INT_MIN;
         };
         std::vector<Blob> blobs;
-        CRect rectInk;
         bool bInBlob = false;
         for (int x = rect.right - 1; x >= rect.left; x--) {
             Blob column;
@@ -413,7 +410,6 @@ TEST_F(PopupMenuBarTest, AnItemWiderThanTheMaximalWidthEndsInAnEllipsis)
                 if (canvas.Pixel(x, y) == clrText) {
                     column.top = std::min(column.top, y);
                     column.bottom = std::max(column.bottom, y);
-                    rectInk.UnionRect(rectInk, CRect(x, y, x + 1, y + 1));
                 }
             }
             if (column.bottom == INT_MIN) {
@@ -426,16 +422,17 @@ TEST_F(PopupMenuBarTest, AnItemWiderThanTheMaximalWidthEndsInAnEllipsis)
             blobs.back().bottom = std::max(blobs.back().bottom, column.bottom);
             bInBlob = true;
         }
-        return std::pair {blobs, rectInk};
+        return blobs;
     };
-    const auto [longBlobs, rectLongInk] = blobsFromTheRight(rectLong);
+    const auto longBlobs = blobsFromTheRight(rectLong);
+    const CRect rectLongInk = canvas.BoundsOf(clrText, rectLong);
     ASSERT_GE(longBlobs.size(), 4u);
     for (size_t i = 0; i < 3; i++) {
         EXPECT_LE(longBlobs[i].bottom - longBlobs[i].top, 2) << "dot " << i << " is a dot";
         EXPECT_GE(longBlobs[i].top, rectLongInk.bottom - 3) << "dot " << i << " sits on the baseline";
     }
     EXPECT_LT(rectLongInk.right, rectLong.right) << "the cut text stays inside its item";
-    const auto [shortBlobs, rectShortInk] = blobsFromTheRight(rectShort);
+    const auto shortBlobs = blobsFromTheRight(rectShort);
     ASSERT_FALSE(shortBlobs.empty());
     EXPECT_GT(shortBlobs[0].bottom - shortBlobs[0].top, 3) << "an item that fits is not cut";
 }

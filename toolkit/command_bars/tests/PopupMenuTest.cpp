@@ -450,14 +450,15 @@ TEST_F(PopupFixture, ShowAllLineIsFiftyWideAndOpensTheFullMenuOnHoverOnlyWhenAll
     EXPECT_EQ(size.cx, CWTKShowAllButton::kWidth);
     EXPECT_GT(size.cy, 0);
 
-    const BOOL bOld = WTKGetCommandBarSettings().bShowAllMenusAfterDelay;
-    WTKGetCommandBarSettings().bShowAllMenusAfterDelay = FALSE;
-    EXPECT_TRUE(pShowAll->OnClick(pBar, TRUE));
-    EXPECT_EQ(pBar->GetPendingSubMenuButton(), nullptr) << "hovering does nothing with the option off";
-    WTKGetCommandBarSettings().bShowAllMenusAfterDelay = TRUE;
-    EXPECT_TRUE(pShowAll->OnClick(pBar, TRUE));
-    EXPECT_EQ(pBar->GetPendingSubMenuButton(), pShowAll) << "the full menu opens after the delay";
-    WTKGetCommandBarSettings().bShowAllMenusAfterDelay = bOld;
+    {
+        const CommandBarSettingsScope settings;
+        WTKGetCommandBarSettings().bShowAllMenusAfterDelay = FALSE;
+        EXPECT_TRUE(pShowAll->OnClick(pBar, TRUE));
+        EXPECT_EQ(pBar->GetPendingSubMenuButton(), nullptr) << "hovering does nothing with the option off";
+        WTKGetCommandBarSettings().bShowAllMenusAfterDelay = TRUE;
+        EXPECT_TRUE(pShowAll->OnClick(pBar, TRUE));
+        EXPECT_EQ(pBar->GetPendingSubMenuButton(), pShowAll) << "the full menu opens after the delay";
+    }
 
     // Not on a popup's item bar: no click.
     EXPECT_FALSE(pShowAll->OnClick(&m_bar, FALSE));

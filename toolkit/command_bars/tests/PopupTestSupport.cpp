@@ -41,7 +41,6 @@ CWTKPopupMenu* CPopupTestFrame::OnClosePopupMenu(CWTKPopupMenu* pMenuPopup)
 }
 
 PopupSeams::PopupSeams()
-    : m_nOldAnimation(WTKGetCommandBarSettings().menuAnimation), m_bOldShadows(WTKGetCommandBarSettings().bMenuShadows)
 {
     s_dwTick = 1000;
     s_rectWork = CRect(0, 0, 1280, 1024);
@@ -55,8 +54,6 @@ PopupSeams::~PopupSeams()
 {
     FwSetTickClock(nullptr);
     CWTKPopupMenu::SetWorkAreaSource(nullptr);
-    WTKGetCommandBarSettings().menuAnimation = m_nOldAnimation;
-    WTKGetCommandBarSettings().bMenuShadows = m_bOldShadows;
 }
 
 HMENU BuildMenu(std::initializer_list<std::pair<UINT, const char*>> items)

@@ -6,6 +6,7 @@
 
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKPopupMenuHost.h"
+#include "command_bars/tests/CommandBarSettingsScope.h"
 
 class CPopupTestFrame : public CToolBarTestFrame, public CWTKPopupMenuHost {
 public:
@@ -29,8 +30,7 @@ public:
     static CRect s_rectWork;
 
 private:
-    WTKMenuAnimation m_nOldAnimation;
-    BOOL m_bOldShadows;
+    const CommandBarSettingsScope m_settings;
 };
 
 // A new menu with the items; a null text makes a separator, "\1" starts a sub-menu with the

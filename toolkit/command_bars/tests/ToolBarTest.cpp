@@ -3,6 +3,7 @@
 #include "ToolBarTestSupport.h"
 
 #include "Canvas.h"
+#include "command_bars/tests/CommandBarSettingsScope.h"
 
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKVisualManager.h"
@@ -361,17 +362,6 @@ TEST_F(ToolBarTest, EachButtonPaintsFromTheStripItsStateAsksFor)
     bar.DestroyWindow();
 }
 
-// The bounds of the pixels of one colour inside an area (empty when there is none).
-CRect InkBounds(const Canvas& canvas, const CRect& area, COLORREF clr)
-{
-    CRect rectInk;
-    for (int y = area.top; y < area.bottom; y++)
-        for (int x = area.left; x < area.right; x++)
-            if (canvas.Pixel(x, y) == clr)
-                rectInk.UnionRect(rectInk, CRect(x, y, x + 1, y + 1));
-    return rectInk;
-}
-
 // In text-labels mode each button shows its short tip as a label under its image, both
 // centred across the button, and the buttons grow to hold the label.
 TEST_F(ToolBarTest, TextLabelsSitCentredUnderTheImages)
@@ -393,10 +383,10 @@ TEST_F(ToolBarTest, TextLabelsSitCentredUnderTheImages)
     Canvas canvas(rectClient.Width(), rectClient.Height());
     m_pBar->DoPaint(canvas.DC());
 
-    const CRect rectImage = InkBounds(canvas, rectButton, kOpenFolder);
+    const CRect rectImage = canvas.BoundsOf(kOpenFolder, rectButton);
     ASSERT_FALSE(rectImage.IsRectEmpty()) << "Open's image is painted";
     const CRect rectBelow(rectButton.left, rectImage.bottom, rectButton.right, rectButton.bottom);
-    const CRect rectLabel = InkBounds(canvas, rectBelow, clrText);
+    const CRect rectLabel = canvas.BoundsOf(clrText, rectBelow);
     ASSERT_FALSE(rectLabel.IsRectEmpty()) << "the label is painted under the image";
     EXPECT_GE(rectLabel.top, rectImage.bottom + 2) << "a gap between image and label";
     EXPECT_LE(rectLabel.bottom, rectButton.bottom);
@@ -410,7 +400,7 @@ TEST_F(ToolBarTest, TextLabelsSitCentredUnderTheImages)
     CRect rectAlone(rectButton.left, rectLabel.top - 4, rectButton.right, rectButton.bottom);
     ::DrawTextA(alone.Handle(), "Open", -1, &rectAlone, DT_CENTER | DT_SINGLELINE | DT_VCENTER);
     ::SelectObject(alone.Handle(), hOldFont);
-    const CRect rectExpected = InkBounds(alone, rectButton, clrText);
+    const CRect rectExpected = alone.BoundsOf(clrText, rectButton);
     EXPECT_LE(std::abs(rectLabel.left - rectExpected.left), 1) << "the label is centred";
     EXPECT_EQ(rectLabel.Width(), rectExpected.Width()) << "the label reads Open";
     EXPECT_EQ(canvas.Count(clrText, CRect(rectButton.left, rectButton.top, rectButton.right, rectImage.top)), 0)
@@ -425,7 +415,7 @@ TEST_F(ToolBarTest, TextLabelsSitCentredUnderTheImages)
     EXPECT_EQ(rectButton.Height(), rectPlain.Height());
     Canvas plain(rectClient.Width(), rectClient.Height());
     m_pBar->DoPaint(plain.DC());
-    const CRect rectPlainImage = InkBounds(plain, rectButton, kOpenFolder);
+    const CRect rectPlainImage = plain.BoundsOf(kOpenFolder, rectButton);
     EXPECT_EQ(plain.Count(clrText, CRect(rectButton.left, rectPlainImage.bottom, rectButton.right, rectButton.bottom)),
               0);
 }
@@ -459,7 +449,7 @@ TEST_F(ToolBarTest, ToolbarMessagesRefuseBadIndexesAndNullBuffers)
 
 TEST_F(ToolBarTest, TooltipsShowTheCommandTipAndItsShortcut)
 {
-    const BOOL bTips = WTKGetCommandBarSettings().bShowTooltips, bKeys = WTKGetCommandBarSettings().bShowShortcutKeys;
+    const CommandBarSettingsScope settings;
     auto tipAt = [this](int nIndex, INT_PTR* pResult) {
         TTTOOLINFOA ti {};
         ti.cbSize = sizeof(ti);
@@ -490,8 +480,6 @@ TEST_F(ToolBarTest, TooltipsShowTheCommandTipAndItsShortcut)
         EXPECT_EQ(nResult, c.nResult) << c.tip;
         EXPECT_EQ(strTip, c.tip);
     }
-    WTKGetCommandBarSettings().bShowTooltips = bTips;
-    WTKGetCommandBarSettings().bShowShortcutKeys = bKeys;
 }
 
 TEST_F(ToolBarTest, LayoutOverTheDockingModes)

@@ -56,12 +56,12 @@ LRESULT CToolBarTestFrame::OnToolBarPopupMenu(WPARAM /*wParam*/, LPARAM lParam)
     return 0;
 }
 
-std::string StoreObject(CObject& object)
+std::string StoreArchive(const std::function<void(CArchive&)>& write)
 {
     CMemFile file;
     {
         CArchive ar(&file, CArchive::store);
-        ar.WriteObject(&object);
+        write(ar);
         ar.Close();
     }
     const auto nBytes = static_cast<size_t>(file.GetLength());
@@ -69,6 +69,11 @@ std::string StoreObject(CObject& object)
     std::string bytes(reinterpret_cast<const char*>(pBytes), nBytes);
     std::free(pBytes);
     return bytes;
+}
+
+std::string StoreObject(CObject& object)
+{
+    return StoreArchive([&object](CArchive& ar) { ar.WriteObject(&object); });
 }
 
 CObject* LoadButtonObject(std::string bytes)

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,8 @@ public:
     }
 };
 
+// What the writer puts in a storing archive, as bytes.
+std::string StoreArchive(const std::function<void(CArchive&)>& write);
 // An object archived alone, as the bytes a stored state holds.
 std::string StoreObject(CObject& object);
 // The toolbar button read back from such bytes, or null when loading threw.

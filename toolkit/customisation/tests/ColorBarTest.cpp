@@ -8,6 +8,7 @@
 #include "customisation/ColorPopup.h"
 #include "customisation/WTKColorButton.h"
 #include "customisation/WTKColorMenuButton.h"
+#include "command_bars/tests/CommandBarSettingsScope.h"
 
 #include "foundation/WTKGlobalData.h"
 
@@ -399,16 +400,17 @@ TEST_F(ColorBarTest, CellTooltips)
         {RGB(255, 0, 128), FALSE, TRUE, TRUE, ""},
         {RGB(255, 0, 128), FALSE, FALSE, FALSE, ""},
     };
-    const BOOL bOldTips = WTKGetCommandBarSettings().bShowTooltips;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.pszExpected);
-        WTKGetCommandBarSettings().bShowTooltips = c.bTooltips;
-        CColorButton cell(c.color, c.bAutomatic, FALSE, c.bAutomatic ? "&Automatic" : nullptr);
-        if (c.bDisabled)
-            cell.m_nStyle |= TBBS_DISABLED;
-        EXPECT_STREQ(c.pszExpected, static_cast<LPCSTR>(cell.GetTooltipText()));
+    {
+        const CommandBarSettingsScope settings;
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.pszExpected);
+            WTKGetCommandBarSettings().bShowTooltips = c.bTooltips;
+            CColorButton cell(c.color, c.bAutomatic, FALSE, c.bAutomatic ? "&Automatic" : nullptr);
+            if (c.bDisabled)
+                cell.m_nStyle |= TBBS_DISABLED;
+            EXPECT_STREQ(c.pszExpected, static_cast<LPCSTR>(cell.GetTooltipText()));
+        }
     }
-    WTKGetCommandBarSettings().bShowTooltips = bOldTips;
     CColorButton::RemoveAllColorNames();
 
     // Through the bar: each cell is a tool of its own.
@@ -527,6 +529,8 @@ protected:
         RunIdle();
     }
 
+    // The tests turn the menu animation off: it is put back after each.
+    const CommandBarSettingsScope m_settings;
     CColorTestFrame* m_pFrame = nullptr;
     CWTKColorMenuButton* m_pButton = nullptr;
     CWTKColorBar* m_pTearOff = nullptr;

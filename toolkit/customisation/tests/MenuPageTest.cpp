@@ -11,6 +11,7 @@
 #include "command_bars/WTKPopupMenuBar.h"
 #include "command_bars/WTKToolbarMessages.h"
 #include "command_bars/WTKToolbarSnapshotStore.h"
+#include "command_bars/tests/CommandBarSettingsScope.h"
 
 #include "docview/CreateContext.h"
 #include "docview/Document.h"
@@ -193,8 +194,7 @@ TEST_F(MenuPageTest, SheetOptionsShowTheShadowsAndAnimationControlsAndThePageWri
         {CWTKToolbarCustomize::kMenuShadows, true, false},
         {CWTKToolbarCustomize::kMenuAnimations, false, true},
     };
-    const BOOL bShadowsBefore = WTKGetCommandBarSettings().bMenuShadows;
-    const WTKMenuAnimation nAnimationBefore = WTKGetCommandBarSettings().menuAnimation;
+    const CommandBarSettingsScope settings;
     for (const Row& row : rows) {
         WTKGetCommandBarSettings().bMenuShadows = FALSE;
         WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::None;
@@ -210,8 +210,6 @@ TEST_F(MenuPageTest, SheetOptionsShowTheShadowsAndAnimationControlsAndThePageWri
         EXPECT_TRUE(WTKGetCommandBarSettings().bMenuShadows) << row.uiFlags;
         EXPECT_EQ(WTKMenuAnimation::Slide, WTKGetCommandBarSettings().menuAnimation) << row.uiFlags;
     }
-    WTKGetCommandBarSettings().bMenuShadows = bShadowsBefore;
-    WTKGetCommandBarSettings().menuAnimation = nAnimationBefore;
 }
 
 TEST_F(MenuPageTest, AContextMenuOpensAsACaptionedPopupWhereTheLastOneWasClosedAndKeepsItsEdits)

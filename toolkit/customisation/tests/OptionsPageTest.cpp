@@ -8,29 +8,31 @@
 
 #include "command_bars/WTKCommandUsageCounter.h"
 #include "command_bars/WTKToolBar.h"
+#include "command_bars/tests/CommandBarSettingsScope.h"
 
 #include "foundation/WTKVisualManager.h"
 
+#include <optional>
+
 namespace {
 
-// The settings the page writes, kept and put back around each test.
-struct Settings {
-    BOOL bTooltips = WTKGetCommandBarSettings().bShowTooltips;
-    BOOL bShortcutKeys = WTKGetCommandBarSettings().bShowShortcutKeys;
-    BOOL bRecentlyUsed = WTKGetCommandBarSettings().bRecentlyUsedMenus;
-    BOOL bShowAllDelay = WTKGetCommandBarSettings().bShowAllMenusAfterDelay;
-    BOOL bLargeIcons = CWTKToolBar::IsLargeIcons();
-    BOOL bLook2000 = CWTKVisualManager::GetInstance()->IsLook2000();
-
-    void Restore() const
+// The settings the page writes, kept and put back around each test: the large icons through
+// their setter, which also resizes the bars, the look's flag, and the whole settings record.
+class SavedOptions {
+public:
+    SavedOptions() = default;
+    ~SavedOptions()
     {
-        WTKGetCommandBarSettings().bShowTooltips = bTooltips;
-        WTKGetCommandBarSettings().bShowShortcutKeys = bShortcutKeys;
-        WTKGetCommandBarSettings().bRecentlyUsedMenus = bRecentlyUsed;
-        WTKGetCommandBarSettings().bShowAllMenusAfterDelay = bShowAllDelay;
-        CWTKToolBar::SetLargeIcons(bLargeIcons);
-        CWTKVisualManager::GetInstance()->m_bLook2000 = bLook2000;
+        CWTKToolBar::SetLargeIcons(m_bLargeIcons);
+        CWTKVisualManager::GetInstance()->m_bLook2000 = m_bLook2000;
     }
+    SavedOptions(const SavedOptions&) = delete;
+    SavedOptions& operator=(const SavedOptions&) = delete;
+
+private:
+    const CommandBarSettingsScope m_settings;
+    const BOOL m_bLargeIcons = CWTKToolBar::IsLargeIcons();
+    const BOOL m_bLook2000 = CWTKVisualManager::GetInstance()->IsLook2000();
 };
 
 BOOL ReadTooltips()
@@ -63,7 +65,7 @@ protected:
     void SetUp() override
     {
         CustomizeTestBase::SetUp();
-        m_saved = Settings();
+        m_saved.emplace();
         CWTKToolBar::ClearBasicCommands();
         CWTKToolBar::AddBasicCommand(ID_CT_NEW);
     }
@@ -71,7 +73,7 @@ protected:
     {
         CustomizeTestBase::TearDown();
         CWTKToolBar::ClearBasicCommands();
-        m_saved.Restore();
+        m_saved.reset();
     }
     void Open(UINT uiFlags = CWTKToolbarCustomize::kDefaultFlags | CWTKToolbarCustomize::kLook2000)
     {
@@ -87,7 +89,7 @@ protected:
     }
     bool IsChecked(int nID) { return m_pPage->IsDlgButtonChecked(nID) == BST_CHECKED; }
 
-    Settings m_saved;
+    std::optional<SavedOptions> m_saved;
     CWTKOptionsPage* m_pPage = nullptr;
 };
 

@@ -372,8 +372,6 @@ TEST_F(RegistryTest, DeleteKeyRemovesTheWholeTree)
     EXPECT_FALSE(reg.DeleteKey(""));                                        // never the root
 }
 
-// Values that a user or another program damaged: every reader answers FALSE, allocates
-// nothing large and leaves nothing behind.
 // An object whose storing fails the way its row says.
 class CUnstorable : public CObject {
 public:
@@ -409,6 +407,8 @@ TEST_F(RegistryTest, AnObjectThatCannotBeStoredSaysWhy)
     }
 }
 
+// Values that a user or another program damaged: every reader answers FALSE, allocates
+// nothing large and leaves nothing behind.
 TEST_F(RegistryTest, DamagedValuesAnswerFalse)
 {
     CWTKRegistry& w = Writer();

@@ -9,7 +9,7 @@ import os
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '../../../cmake'))
-from bitmap_files import cursor_bytes  # noqa: E402
+from bitmap_files import cursor_bytes, draw_rows  # noqa: E402
 
 SIZE = 32
 HOT_SPOT = (5, 0)
@@ -40,12 +40,7 @@ HAND = [
 
 def hand():
     px = [[None] * SIZE for _ in range(SIZE)]
-    for y, row in enumerate(HAND):
-        for x, c in enumerate(row):
-            if c == "B":
-                px[y][x] = 0
-            elif c == "W":
-                px[y][x] = 1
+    draw_rows(px, HAND)
     return px
 
 

@@ -8,6 +8,7 @@
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKPopupMenuDialogHost.h"
 #include "command_bars/WTKToolBar.h"
+#include "command_bars/tests/CommandBarSettingsScope.h"
 #include "frames/WTKDialogHelper.h"
 
 #include "bars/DockBar.h"
@@ -68,7 +69,6 @@ class DialogHelperTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_nOldAnimation = WTKGetCommandBarSettings().menuAnimation;
         WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::None;
         ASSERT_TRUE(m_dialog.Create(IDD_HELPER_TEST));
         m_dialog.SetWindowPos(nullptr, 100, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
@@ -80,7 +80,6 @@ protected:
         if (::IsWindow(m_dialog.GetSafeHwnd()))
             m_dialog.DestroyWindow();
         PumpPending();
-        WTKGetCommandBarSettings().menuAnimation = m_nOldAnimation;
     }
     // A popup of the dialog at the dialog's top left, sending its commands to the dialog.
     CWTKPopupMenu* OpenPopup()
@@ -102,7 +101,8 @@ protected:
 
     CHelperDialog m_dialog;
     HWND m_hButton = nullptr;
-    WTKMenuAnimation m_nOldAnimation = WTKMenuAnimation::None;
+    // Put back after TearDown, once the dialog is gone.
+    const CommandBarSettingsScope m_settings;
 };
 
 TEST_F(DialogHelperTest, KeysGoToThePopupAndItsCommandComesBack)

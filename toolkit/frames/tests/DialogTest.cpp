@@ -10,6 +10,7 @@
 
 #include "command_bars/WTKPopupMenu.h"
 #include "command_bars/WTKToolBar.h"
+#include "command_bars/tests/CommandBarSettingsScope.h"
 
 #include <vector>
 
@@ -68,7 +69,6 @@ class WTKDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_nOldAnimation = WTKGetCommandBarSettings().menuAnimation;
         WTKGetCommandBarSettings().menuAnimation = WTKMenuAnimation::None;
         ASSERT_TRUE(m_dialog.Create(IDD_MDI_TEST_DIALOG));
         m_dialog.SetWindowPos(nullptr, 120, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_SHOWWINDOW);
@@ -79,11 +79,11 @@ protected:
         if (::IsWindow(m_dialog.GetSafeHwnd()))
             m_dialog.DestroyWindow();
         PumpPending();
-        WTKGetCommandBarSettings().menuAnimation = m_nOldAnimation;
     }
 
     CTestDialog m_dialog;
-    WTKMenuAnimation m_nOldAnimation = WTKMenuAnimation::None;
+    // Put back after TearDown, once the dialog is gone.
+    const CommandBarSettingsScope m_settings;
 };
 
 TEST_F(WTKDialogTest, TheBackgroundBitmapIsTiledOrSitsInItsCornerOverTheBrush)

@@ -2,6 +2,8 @@
 // the toolbars, keys left alone while a toolbar control has the focus, the dock bars' context
 // menu, the focus following an opened menu, and context help with the toolbars' help ids.
 #include "FrameTestSupport.h"
+#include "HeldKey.h"
+#include "WinHelpRecorder.h"
 
 #include "frames/WTKDockingConstants.h"
 
@@ -18,36 +20,6 @@
 namespace {
 
 class FrameInputTest : public FrameTestBase {};
-
-MSG KeyMsg(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam = 1)
-{
-    MSG msg {};
-    msg.hwnd = hWnd;
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    return msg;
-}
-
-// Holds a key down in the thread's keyboard state while it lives (0: none).
-class HeldKey {
-public:
-    explicit HeldKey(int nKey)
-    {
-        ::GetKeyboardState(m_saved);
-        BYTE state[256];
-        ::GetKeyboardState(state);
-        if (nKey != 0)
-            state[nKey] = 0x80;
-        ::SetKeyboardState(state);
-    }
-    ~HeldKey() { ::SetKeyboardState(m_saved); }
-    HeldKey(const HeldKey&) = delete;
-    HeldKey& operator=(const HeldKey&) = delete;
-
-private:
-    BYTE m_saved[256] = {};
-};
 
 void CloseActivePopup()
 {
@@ -119,7 +91,7 @@ TEST_F(FrameInputTest, AcceleratorsRunUnlessAToolbarControlHasTheFocus)
         ASSERT_EQ(c.hFocus, ::GetFocus()) << c.name;
         const UINT nBefore = WTKGetCommandUsageCounter().GetCount(ID_FT_NEW);
         HeldKey key(c.bControl ? VK_CONTROL : 0);
-        MSG msg = KeyMsg(c.hFocus, WM_KEYDOWN, c.key);
+        MSG msg = MakeMsg(c.hFocus, WM_KEYDOWN, c.key, 1);
         BOOL bTranslate = TRUE;
         const BOOL bHelper = pFrame->GetFrameHelper()->PreTranslateMessage(&msg, &bTranslate);
         EXPECT_FALSE(bHelper) << c.name;
@@ -153,7 +125,7 @@ TEST_F(FrameInputTest, RightClickOnADockBarAsksTheFrameForTheBarsMenu)
     };
     for (const auto& c : cases) {
         pFrame->m_popupMenuRequests.clear();
-        MSG msg = KeyMsg(c.hWnd, c.message, 0, MAKELPARAM(ptClient.x, ptClient.y));
+        MSG msg = MakeMsg(c.hWnd, c.message, 0, MAKELPARAM(ptClient.x, ptClient.y));
         EXPECT_FALSE(pFrame->PreTranslateMessage(&msg)) << c.name << ": the click goes on";
         ASSERT_EQ(c.nRequests, pFrame->m_popupMenuRequests.size()) << c.name;
         if (c.nRequests == 1) {
@@ -161,24 +133,6 @@ TEST_F(FrameInputTest, RightClickOnADockBarAsksTheFrameForTheBarsMenu)
         }
     }
     CloseTestFrame(pFrame);
-}
-
-// A "Tools" menu button on the second toolbar.
-CWTKToolbarMenuButton* AddToolsButton(CFrameTestFrame* pFrame, UINT uiTearOffID = 0)
-{
-    HMENU hMenu = ::CreatePopupMenu();
-    ::AppendMenuA(hMenu, MF_STRING, ID_FT_CUT, "Cu&t");
-    ::AppendMenuA(hMenu, MF_STRING, ID_FT_COPY, "&Copy");
-    CWTKToolbarMenuButton button(0, hMenu, -1, "&Tools");
-    ::DestroyMenu(hMenu);
-    button.m_bText = TRUE;
-    button.SetTearOff(uiTearOffID);
-    const int nIndex = pFrame->m_wndToolBar2.InsertButton(button);
-    if (nIndex < 0)
-        return nullptr;
-    pFrame->RecalcLayout();
-    RunIdle();
-    return dynamic_cast<CWTKToolbarMenuButton*>(pFrame->m_wndToolBar2.GetButton(nIndex));
 }
 
 TEST_F(FrameInputTest, AnOpenedMenuTakesTheFocusToItsDockedBar)
@@ -216,31 +170,9 @@ TEST_F(FrameInputTest, AnOpenedMenuTakesTheFocusToItsDockedBar)
 
 // ---- Context help ----
 
-struct HelpCall {
-    UINT nCmd;
-    ULONG_PTR dwData;
-};
-std::vector<HelpCall> g_helpCalls;
-BOOL RecordHelp(HWND, LPCSTR, UINT nCmd, ULONG_PTR dwData)
-{
-    g_helpCalls.push_back({nCmd, dwData});
-    return TRUE;
-}
-
 class FrameHelpTest : public FrameTestBase {
 protected:
-    void SetUp() override
-    {
-        FrameTestBase::SetUp();
-        g_helpCalls.clear();
-        m_pfnOldHelp = FwSetWinHelpFunction(&RecordHelp);
-    }
-    void TearDown() override
-    {
-        FwSetWinHelpFunction(m_pfnOldHelp);
-        FrameTestBase::TearDown();
-    }
-    FwWinHelpFn m_pfnOldHelp = nullptr;
+    WinHelpRecorder m_help;
 };
 
 // Posts the press that ends help mode, at a screen point: the frame holds the mouse then, so
@@ -268,12 +200,12 @@ TEST_F(FrameHelpTest, ShiftF1ThenAClickOnAButtonAsksForItsHelp)
     PostHelpClick(pFrame, ButtonCentre(&pFrame->m_wndToolBar1, 1));
     {
         HeldKey key(VK_SHIFT);
-        MSG msg = KeyMsg(pFrame->GetSafeHwnd(), WM_KEYDOWN, VK_F1);
+        MSG msg = MakeMsg(pFrame->GetSafeHwnd(), WM_KEYDOWN, VK_F1, 1);
         EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
     }
-    ASSERT_EQ(1u, g_helpCalls.size());
-    EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), g_helpCalls[0].nCmd);
-    EXPECT_EQ(static_cast<ULONG_PTR>(ID_FT_OPEN), g_helpCalls[0].dwData);
+    ASSERT_EQ(1u, m_help.Calls().size());
+    EXPECT_EQ(static_cast<UINT>(HELP_CONTEXT), m_help.Calls()[0].nCmd);
+    EXPECT_EQ(static_cast<ULONG_PTR>(ID_FT_OPEN), m_help.Calls()[0].dwData);
     EXPECT_FALSE(pFrame->IsInHelpMode());
     EXPECT_EQ(nullptr, ::GetCapture());
     CloseTestFrame(pFrame);
@@ -293,22 +225,22 @@ TEST_F(FrameHelpTest, AClickOnNothingKeepsHelpModeAndEscapeEndsItWithoutHelp)
     PostHelpClick(pFrame, ptGap);
     PostHelpClick(pFrame, ButtonCentre(&pFrame->m_wndToolBar2, 0));
     pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
-    ASSERT_EQ(1u, g_helpCalls.size()) << "the click on no button asked for nothing";
-    EXPECT_EQ(static_cast<ULONG_PTR>(ID_FT_PASTE), g_helpCalls[0].dwData);
+    ASSERT_EQ(1u, m_help.Calls().size()) << "the click on no button asked for nothing";
+    EXPECT_EQ(static_cast<ULONG_PTR>(ID_FT_PASTE), m_help.Calls()[0].dwData);
 
-    g_helpCalls.clear();
+    m_help.Clear();
     pFrame->PostMessage(WM_KEYDOWN, VK_ESCAPE, 1);
     pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
-    EXPECT_TRUE(g_helpCalls.empty());
+    EXPECT_TRUE(m_help.Calls().empty());
     EXPECT_FALSE(pFrame->IsInHelpMode());
 
     // Outside help mode the frame's help goes straight through.
     pFrame->WinHelp(0, HELP_INDEX);
     pFrame->WinHelp(77);
-    ASSERT_EQ(2u, g_helpCalls.size());
-    EXPECT_EQ(static_cast<UINT>(HELP_INDEX), g_helpCalls[0].nCmd);
-    EXPECT_EQ(0u, g_helpCalls[0].dwData);
-    EXPECT_EQ(77u, g_helpCalls[1].dwData);
+    ASSERT_EQ(2u, m_help.Calls().size());
+    EXPECT_EQ(static_cast<UINT>(HELP_INDEX), m_help.Calls()[0].nCmd);
+    EXPECT_EQ(0u, m_help.Calls()[0].dwData);
+    EXPECT_EQ(77u, m_help.Calls()[1].dwData);
     CloseTestFrame(pFrame);
 }
 
@@ -397,7 +329,7 @@ TEST_F(FrameHelpTest, TheToolbarUnderTheMouseShowsItsHotButtonDuringHelpMode)
     EXPECT_GT(g_hot.nMoves, 0) << "the move came during help mode";
     EXPECT_EQ(pFrame->m_wndToolBar1.GetButton(1), g_hot.pHot);
     EXPECT_EQ(nullptr, pFrame->m_wndToolBar1.GetHighlightedButton()) << "help mode over, nothing is hot";
-    EXPECT_TRUE(g_helpCalls.empty());
+    EXPECT_TRUE(m_help.Calls().empty());
     CloseTestFrame(pFrame);
 }
 

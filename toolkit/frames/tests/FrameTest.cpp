@@ -1,6 +1,7 @@
 // The toolkit frame: bars made at creation, placement through the workspace, keys and clicks
 // routed to popups and the menu bar, torn-off toolbars in the registry.
 #include "FrameTestSupport.h"
+#include "HeldKey.h"
 
 #include "frames/WTKDockingConstants.h"
 #include "frames/WTKMiniDockFrameWnd.h"
@@ -283,16 +284,6 @@ CCountingPopup* OpenPopup(CFrameTestFrame* pFrame)
     return pPopup;
 }
 
-MSG MakeMsg(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam = 0)
-{
-    MSG msg {};
-    msg.hwnd = hWnd;
-    msg.message = message;
-    msg.wParam = wParam;
-    msg.lParam = lParam;
-    return msg;
-}
-
 TEST_F(FrameTest, ContextMenuKeyClosesAnOpenPopupWithoutSendingItAKey)
 {
     CFrameTestFrame* pFrame = CreateTestFrame();
@@ -464,18 +455,15 @@ TEST_F(FrameTest, TheAltReleaseAfterAMnemonicIsTheMenusNotTheSystems)
     pFrame->SetActiveWindow();
     pFrame->SetFocus();
     RunIdle();
-    BYTE keys[256] = {};
-    ::GetKeyboardState(keys);
     // The system saw Alt go down but not F: left to it, the release (either form) would start its
     // menu mode, which eats the keys meant for ours. The release is consumed and the focus stays
     // where the menu put it.
     for (UINT message : {WM_KEYUP, WM_SYSKEYUP}) {
-        keys[VK_MENU] = 0x80;
-        ::SetKeyboardState(keys);
         MSG msg = MakeMsg(pFrame->GetSafeHwnd(), WM_SYSKEYDOWN, 'F', 0x20000001);
-        EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
-        keys[VK_MENU] = 0;
-        ::SetKeyboardState(keys);
+        {
+            const HeldKey alt(VK_MENU);
+            EXPECT_TRUE(pFrame->PreTranslateMessage(&msg));
+        }
         CWTKPopupMenu* pPopup = CWTKPopupMenu::GetActiveMenu();
         ASSERT_NE(nullptr, pPopup) << "Alt+F opens File";
         const HWND hWndFocus = ::GetFocus();

@@ -169,6 +169,33 @@ UINT DockBarIdOf(CControlBar* pBar)
     return pBar->m_pDockBar ? static_cast<UINT>(pBar->m_pDockBar->GetDlgCtrlID()) : 0;
 }
 
+MSG MakeMsg(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    MSG msg {};
+    msg.hwnd = hWnd;
+    msg.message = message;
+    msg.wParam = wParam;
+    msg.lParam = lParam;
+    return msg;
+}
+
+CWTKToolbarMenuButton* AddToolsButton(CFrameTestFrame* pFrame, UINT uiTearOffID)
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenuA(hMenu, MF_STRING, ID_FT_CUT, "Cu&t");
+    ::AppendMenuA(hMenu, MF_STRING, ID_FT_COPY, "&Copy");
+    CWTKToolbarMenuButton button(0, hMenu, -1, "&Tools");
+    ::DestroyMenu(hMenu);
+    button.m_bText = TRUE;
+    button.SetTearOff(uiTearOffID);
+    const int nIndex = pFrame->m_wndToolBar2.InsertButton(button);
+    if (nIndex < 0)
+        return nullptr;
+    pFrame->RecalcLayout();
+    RunIdle();
+    return dynamic_cast<CWTKToolbarMenuButton*>(pFrame->m_wndToolBar2.GetButton(nIndex));
+}
+
 void FrameTestBase::SetUp()
 {
     DeleteFrameSandbox();

@@ -14,6 +14,7 @@
 #include "command_bars/WTKMenuBar.h"
 #include "command_bars/WTKStatusBar.h"
 #include "command_bars/WTKToolBar.h"
+#include "command_bars/WTKToolbarMenuButton.h"
 
 #include "foundation/WTKWorkspace.h"
 
@@ -101,6 +102,11 @@ CRect ScreenRect(CWnd* pWnd);
 void ScriptDrag(CControlBar* pBar, CPoint ptClient, const std::vector<CPoint>& screenPoints);
 void DoubleClick(CControlBar* pBar, CPoint ptClient);
 UINT DockBarIdOf(CControlBar* pBar);
+// A message as the frame's filter gets it from the queue.
+MSG MakeMsg(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam = 0);
+// A "Tools" menu button on the second toolbar with Cut and Copy, torn off as uiTearOffID (0:
+// not at all); null when the bar took no button.
+CWTKToolbarMenuButton* AddToolsButton(CFrameTestFrame* pFrame, UINT uiTearOffID = 0);
 
 inline void PrintTo(const CRect& rect, std::ostream* os)
 {

@@ -3,6 +3,7 @@
 // maximised, and the in-place frames as top-level frames of popup menus, taking the popup owner
 // role while active and handing it back.
 #include "MDITestSupport.h"
+#include "WinHelpRecorder.h"
 
 #include "frames/WTKMiniDockFrameWnd.h"
 #include "frames/WTKOleDocIPFrameWnd.h"
@@ -220,13 +221,6 @@ TEST_F(MDIFrameTest, InPlaceFrameOwnsPopupsWhileActiveAndHandsTheRoleBack)
 
 // ---- Context help and tear-off under the MDI frame ----
 
-std::vector<ULONG_PTR> g_helpIds;
-BOOL RecordHelp(HWND, LPCSTR, UINT nCmd, ULONG_PTR dwData)
-{
-    g_helpIds.push_back(nCmd == HELP_CONTEXT ? dwData : 0);
-    return TRUE;
-}
-
 // A toolbar with the test strip docked at the top of the frame; the frame deletes it.
 CWTKToolBar* AddToolBar(CWTKMDIFrameWnd* pFrame)
 {
@@ -256,11 +250,13 @@ TEST_F(MDIFrameTest, ContextHelpCommandAsksTheClickedToolbarButtonForItsHelp)
     m_pFrame->ScreenToClient(&pt);
     m_pFrame->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
 
-    g_helpIds.clear();
-    const FwWinHelpFn pfnOld = FwSetWinHelpFunction(&RecordHelp);
-    m_pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
-    FwSetWinHelpFunction(pfnOld);
-    EXPECT_EQ(g_helpIds, std::vector<ULONG_PTR> {ID_MDI_TEST_SAVE});
+    std::vector<ULONG_PTR> helpIds;
+    {
+        const WinHelpRecorder help;
+        m_pFrame->SendMessage(WM_COMMAND, ID_CONTEXT_HELP);
+        helpIds = help.ContextIds();
+    }
+    EXPECT_EQ(helpIds, std::vector<ULONG_PTR> {ID_MDI_TEST_SAVE});
     EXPECT_FALSE(m_pFrame->IsInHelpMode());
     EXPECT_EQ(::GetCapture(), nullptr);
 }

@@ -10,6 +10,7 @@
 #include "foundation/WTKGlobalData.h"
 #include "foundation/WTKVisualManager.h"
 #include "foundation/WTKWinXPVisualManager.h"
+#include "foundation/tests/LookScope.h"
 
 #include "core/ResourceHandle.h"
 #include "win/TickClock.h"
@@ -142,10 +143,7 @@ TEST(TasksPane, ACommandTaskSendsItsCommandAndAHoverShowsItsPrompt)
 // without a command as plain text in the window text colour.
 TEST(TasksPane, ATaskWithoutACommandIsDrawnAsPlainText)
 {
-    struct LookScope {
-        LookScope() { CWTKVisualManager::SetDefaultManager(RUNTIME_CLASS(CWTKWinXPVisualManager)); }
-        ~LookScope() { CWTKVisualManager::SetDefaultManager(nullptr); }
-    } look;
+    const LookScope look(RUNTIME_CLASS(CWTKWinXPVisualManager));
     PaneFixture f;
     f.AddFileGroups();
     const COLORREF clrLink = WTKGetGlobalData().clrHilite;

@@ -51,17 +51,7 @@ private:
 // Opens a "Tools" menu that can be torn off, from a button on the second toolbar.
 CWTKPopupMenu* OpenToolsMenu(CFrameTestFrame* pFrame)
 {
-    HMENU hMenu = ::CreatePopupMenu();
-    ::AppendMenuA(hMenu, MF_STRING, ID_FT_CUT, "Cu&t");
-    ::AppendMenuA(hMenu, MF_STRING, ID_FT_COPY, "&Copy");
-    CWTKToolbarMenuButton button(0, hMenu, -1, "&Tools");
-    ::DestroyMenu(hMenu);
-    button.m_bText = TRUE;
-    button.SetTearOff(kToolsTearOffID);
-    const int nIndex = pFrame->m_wndToolBar2.InsertButton(button);
-    pFrame->RecalcLayout();
-    RunIdle();
-    auto* pTools = dynamic_cast<CWTKToolbarMenuButton*>(pFrame->m_wndToolBar2.GetButton(nIndex));
+    CWTKToolbarMenuButton* pTools = AddToolsButton(pFrame, kToolsTearOffID);
     if (pTools == nullptr || !pTools->OpenPopupMenu(&pFrame->m_wndToolBar2))
         return nullptr;
     RunIdle();
