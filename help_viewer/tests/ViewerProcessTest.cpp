@@ -107,14 +107,11 @@ bool ViewShowsAPage(HWND view, const char* screenshot)
     return !shot.BoundsOfOther(shot.Pixel(0, 0)).IsRectEmpty();
 }
 
+// Bounded by the shared wait: a loaded machine running the 32-bit build under emulation can take
+// well over ten seconds to paint a second start's page.
 bool WaitForPagePainted(HWND view, const char* screenshot)
 {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        if (ViewShowsAPage(view, nullptr))
-            return ViewShowsAPage(view, screenshot);
-        ::Sleep(100);
-    }
-    return false;
+    return PollUntil([&] { return ViewShowsAPage(view, nullptr); }) && ViewShowsAPage(view, screenshot);
 }
 
 std::string DocumentsFolder()
