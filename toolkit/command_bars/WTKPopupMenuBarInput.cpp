@@ -398,14 +398,10 @@ void CWTKPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CWTKToolbarButton* 
 
 CWnd* CWTKPopupMenuBar::GetChainCommandTarget() const
 {
-    const CWTKPopupMenuBar* pFirst = this;
+    // The items of the chain's first popup decide for the whole chain.
     CWTKPopupMenu* pPopup = GetParentPopupMenu();
-    // Bounded: a chain longer than this is broken.
-    for (int nDepth = 0; pPopup != nullptr && nDepth < 64; nDepth++) {
-        if (const CWTKPopupMenuBar* pItems = pPopup->GetMenuBar())
-            pFirst = pItems;
-        pPopup = pPopup->GetParentPopupMenu();
-    }
+    const CWTKPopupMenuBar* pRootItems = pPopup != nullptr ? pPopup->GetRootPopupMenu()->GetMenuBar() : nullptr;
+    const CWTKPopupMenuBar* pFirst = pRootItems != nullptr ? pRootItems : this;
     return pFirst->CWTKToolBar::GetCommandTarget();
 }
 

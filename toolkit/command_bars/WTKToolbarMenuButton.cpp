@@ -464,13 +464,9 @@ void CWTKToolbarMenuButton::OnCancelMode()
 
 void CWTKToolbarMenuButton::CloseAllPopups()
 {
-    CWTKPopupMenu* pPopup = m_pPopupMenu;
-    if (pPopup == nullptr)
-        return;
     // The root popup of the chain saves its items and closes the rest with it.
-    while (CWTKPopupMenu* pParent = pPopup->GetParentPopupMenu())
-        pPopup = pParent;
-    pPopup->CloseMenu(FALSE);
+    if (m_pPopupMenu != nullptr)
+        m_pPopupMenu->GetRootPopupMenu()->CloseMenu(FALSE);
 }
 
 void CWTKToolbarMenuButton::ResetImageToDefault()
