@@ -1002,8 +1002,7 @@ void CWTKPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         const CWTKMenuAnimationOff animationOff;
         auto* pHot = dynamic_cast<CWTKToolbarMenuButton*>(m_pMenuBar->GetHighlightedButton());
         if (pHot != nullptr && pHot->HasMenu() && !pHot->IsDroppedDown() && pHot->OpenPopupMenu(m_pMenuBar.get())) {
-            if (CWTKPopupMenu* pSub = pHot->GetPopupMenu())
-                pSub->SendMessage(WM_KEYDOWN, VK_HOME);
+            pHot->SelectFirstPopupItem();
         } else if (pParentBar != nullptr) {
             pParentBar->NextMenu();
         } else if (pParentPopup != nullptr && pParentPopup->GetSafeHwnd() != nullptr) {

@@ -315,8 +315,7 @@ BOOL CWTKPopupMenuBar::OnKey(UINT nChar)
         SetHot(i);
         auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton);
         if (pMenuButton != nullptr && IsSubMenuItem(pMenuButton) && pMenuButton->OpenPopupMenu(this)) {
-            if (CWTKPopupMenu* pSubMenu = pMenuButton->GetPopupMenu())
-                pSubMenu->SendMessage(WM_KEYDOWN, VK_HOME);
+            pMenuButton->SelectFirstPopupItem();
         } else if (IsDisabled(pButton)) {
             InvokeMenuCommand(0, pButton);
         } else {

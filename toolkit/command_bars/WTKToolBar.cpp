@@ -769,7 +769,8 @@ BOOL CWTKToolBar::DropDownMenu(CWTKToolbarButton* pButton)
     // Only a menu button opens a popup on a click; a plain button answers FALSE.
     if (pButton == nullptr || !pButton->OnClick(this, TRUE))
         return FALSE;
-    SelectFirstMenuItem(pButton);
+    if (auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton))
+        pMenuButton->SelectFirstPopupItem();
     m_iHighlighted = ButtonToIndex(pButton);
     InvalidateButton(m_iHighlighted);
     return TRUE;
@@ -873,15 +874,6 @@ BOOL CWTKToolBar::TranslateChar(UINT nChar)
     return SendCommand(pButton);
 }
 
-void CWTKToolBar::SelectFirstMenuItem(CWTKToolbarButton* pButton)
-{
-    // Opened from the keyboard: the first item is the one Return would choose.
-    auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton);
-    CWTKPopupMenu* pPopup = pMenuButton != nullptr ? pMenuButton->GetPopupMenu() : nullptr;
-    if (pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd()))
-        pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
-}
-
 BOOL CWTKToolBar::PrevMenu()
 {
     return MoveToMenu(-1);
@@ -910,7 +902,7 @@ BOOL CWTKToolBar::MoveToMenu(int iStep)
             OnChangeHot(i);
         }
         if (self.IsAlive())
-            SelectFirstMenuItem(pMenuButton);
+            pMenuButton->SelectFirstPopupItem();
         return TRUE;
     }
     return FALSE;

@@ -176,7 +176,6 @@ public:
     // Moves the open menu to the next enabled menu button in the direction (-1, 1), wrapping
     // around; FALSE when no menu is open or there is no other.
     BOOL MoveToMenu(int iStep);
-    void SelectFirstMenuItem(CWTKToolbarButton* pButton);
     BOOL IsButtonHighlighted(int iButton) const;
     const CWTKToolbarButtonList& GetAllButtons() const { return m_Buttons; }
     const CWTKToolbarButtonList& GetOriginalItems() const { return m_OrigButtons; }

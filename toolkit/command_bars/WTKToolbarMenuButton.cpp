@@ -441,6 +441,12 @@ BOOL CWTKToolbarMenuButton::OpenPopupMenu(CWnd* pWnd)
     return m_pPopupMenu != nullptr;
 }
 
+void CWTKToolbarMenuButton::SelectFirstPopupItem() const
+{
+    if (m_pPopupMenu != nullptr && ::IsWindow(m_pPopupMenu->GetSafeHwnd()))
+        m_pPopupMenu->SendMessage(WM_KEYDOWN, VK_HOME);
+}
+
 void CWTKToolbarMenuButton::OnCancelMode()
 {
     if (m_pPopupMenu != nullptr && m_pPopupMenu->GetSafeHwnd() != nullptr) {
