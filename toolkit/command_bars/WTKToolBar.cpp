@@ -183,12 +183,17 @@ CWTKToolBar::~CWTKToolBar()
     m_OrigButtons.RemoveAll();
     m_Buttons.RemoveAll();
     m_pCustomizeBtn = nullptr;
+    // A bar deleted with its window still there loses that window in the base destructor,
+    // where WM_DESTROY no longer reaches OnDestroy: the list must not keep a dead bar.
+    ForgetBar();
+}
+
+void CWTKToolBar::ForgetBar()
+{
     if (s_pSelToolbar == this)
         s_pSelToolbar = nullptr;
     if (s_pLastHookedToolbar == this)
         s_pLastHookedToolbar = nullptr;
-    // A bar deleted with its window still there loses that window in the base destructor,
-    // where WM_DESTROY no longer reaches OnDestroy: the list must not keep a dead bar.
     CWTKToolBarList& all = WTKAllToolbars();
     if (POSITION pos = all.Find(this))
         all.RemoveAt(pos);
@@ -257,13 +262,7 @@ int CWTKToolBar::OnCreate(LPCREATESTRUCTA lpcs)
 void CWTKToolBar::OnDestroy()
 {
     m_penSeparator.DeleteObject();
-    if (s_pSelToolbar == this)
-        s_pSelToolbar = nullptr;
-    if (s_pLastHookedToolbar == this)
-        s_pLastHookedToolbar = nullptr;
-    CWTKToolBarList& all = WTKAllToolbars();
-    if (POSITION pos = all.Find(this))
-        all.RemoveAt(pos);
+    ForgetBar();
     CControlBar::OnDestroy();
 }
 

@@ -445,4 +445,8 @@ protected:
     static LRESULT CALLBACK MouseHookProc(int nCode, WPARAM wParam, LPARAM lParam);
     // The live toolbar whose window is hWnd, or null.
     static CWTKToolBar* FindHookedToolbar(HWND hWnd);
+
+private:
+    // No process-wide pointer and not the list of all toolbars keeps the bar once it goes.
+    void ForgetBar();
 };
