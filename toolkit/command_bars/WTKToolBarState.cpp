@@ -100,9 +100,7 @@ void CWTKToolBar::Serialize(CArchive& ar)
     CWTKToolbarButtonList loaded;
     try {
         // Every element must be a button: anything else fails the archive.
-        CObList read;
-        read.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), kMaxStoredButtons);
-        loaded.TakeOver(read);
+        loaded.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), kMaxStoredButtons);
     } catch (...) {
         restoreCustomize();
         throw;
@@ -215,9 +213,8 @@ BOOL CWTKToolBar::SaveOriginalItems(CWTKRegistry& reg)
 {
     if (m_OrigButtons.IsEmpty())
         return FALSE;
-    CObList view;  // refers to the bar's buttons for the archive; owns none
-    for (CWTKToolbarButton* pButton : m_OrigButtons)
-        view.AddTail(pButton);
+    CObList view;
+    m_OrigButtons.ListIn(view);
     return reg.Write(kOriginalItemsValue, view);
 }
 

@@ -123,9 +123,7 @@ void CWTKToolbarMenuButton::Serialize(CArchive& ar)
         if (bTearOff)
             ar >> uiTearOff;
         m_uiTearOffBarID = uiTearOff;
-        CObList read;
-        read.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), CWTKToolBar::kMaxStoredButtons);
-        m_listCommands.TakeOver(read);
+        m_listCommands.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), CWTKToolBar::kMaxStoredButtons);
         // A damaged archive may name null items: they hold nothing, and every walk of the
         // items expects a button.
         for (int iNull = m_listCommands.Find(nullptr); iNull >= 0; iNull = m_listCommands.Find(nullptr))
@@ -133,10 +131,7 @@ void CWTKToolbarMenuButton::Serialize(CArchive& ar)
     } else {
         if (bTearOff)
             ar << m_uiTearOffBarID;
-        CObList view;  // refers to the items for the archive; owns none
-        for (CWTKToolbarButton* pItem : m_listCommands)
-            view.AddTail(pItem);
-        view.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
+        m_listCommands.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
     }
 }
 

@@ -75,10 +75,7 @@ public:
     CStoredBar& operator=(const CStoredBar&) = delete;
     void Serialize(CArchive& ar) override
     {
-        CObList view;
-        for (CWTKToolbarButton* pButton : m_buttons)
-            view.AddTail(pButton);
-        view.Serialize(ar);
+        m_buttons.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
         ar << 0;
         ar << CString("Stored");
     }
