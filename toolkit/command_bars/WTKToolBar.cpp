@@ -389,11 +389,25 @@ BOOL CWTKToolBar::LoadToolBarEx(UINT uiToolbarResID, const WTKToolBarImages& par
     return TRUE;
 }
 
+std::unique_ptr<CWTKToolbarButton> CWTKToolBar::TakeCustomizeButton()
+{
+    std::unique_ptr<CWTKToolbarButton> pButton = m_Buttons.Remove(m_pCustomizeBtn);
+    m_pCustomizeBtn = nullptr;
+    return pButton;
+}
+
+void CWTKToolBar::PutBackCustomizeButton(std::unique_ptr<CWTKToolbarButton> pButton)
+{
+    if (pButton == nullptr)
+        return;
+    m_pCustomizeBtn = pButton.get();
+    m_Buttons.AddTail(std::move(pButton));
+}
+
 BOOL CWTKToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapImages)
 {
     // The overflow button survives the rebuild: keep it out of the list while it is emptied.
-    std::unique_ptr<CWTKToolbarButton> pCustomize = m_Buttons.Remove(m_pCustomizeBtn);
-    m_pCustomizeBtn = nullptr;
+    std::unique_ptr<CWTKToolbarButton> pCustomize = TakeCustomizeButton();
     RemoveAllButtons();
     m_OrigButtons.RemoveAll();
 
@@ -422,10 +436,7 @@ BOOL CWTKToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapIma
             iImage++;
         }
     }
-    if (pCustomize != nullptr) {
-        m_pCustomizeBtn = pCustomize.get();
-        m_Buttons.AddTail(std::move(pCustomize));
-    }
+    PutBackCustomizeButton(std::move(pCustomize));
     if (::IsWindow(GetSafeHwnd())) {
         OnReset();
         CWnd* pTarget = m_pDockSite != nullptr ? static_cast<CWnd*>(m_pDockSite) : GetParent();
@@ -554,8 +565,7 @@ BOOL CWTKToolBar::RemoveButton(int iIndex)
 void CWTKToolBar::EnableCustomizeButton(BOOL bEnable, UINT uiCustomizeCmd, LPCSTR lpszCustomizeText)
 {
     if (m_pCustomizeBtn != nullptr) {
-        std::unique_ptr<CWTKToolbarButton> pOld = m_Buttons.Remove(m_pCustomizeBtn);
-        m_pCustomizeBtn = nullptr;
+        std::unique_ptr<CWTKToolbarButton> pOld = TakeCustomizeButton();
         m_iButtonCapture = -1;
         m_iHighlighted = -1;
         m_iDroppedDown = -1;

@@ -291,6 +291,11 @@ public:
 protected:
     // Inserts pButton itself; -1 when the index is out of range (the button is deleted then).
     virtual int InsertButtonObject(std::unique_ptr<CWTKToolbarButton> pButton, int iInsertAt);
+    // Takes the overflow button out of the list (null without one), so that emptying or
+    // rebuilding the list leaves it alone; PutBackCustomizeButton makes it the last button and
+    // the overflow button again (a null pButton leaves the bar without one).
+    std::unique_ptr<CWTKToolbarButton> TakeCustomizeButton();
+    void PutBackCustomizeButton(std::unique_ptr<CWTKToolbarButton> pButton);
     void RebuildMnemonics();
     void EndPress();
     CWTKImageStrip* ChooseImages(CWTKToolbarButton* pButton, BOOL bHighlighted, BOOL& bDisabledImages);

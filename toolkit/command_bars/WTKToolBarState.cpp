@@ -87,13 +87,9 @@ void CWTKToolBar::Serialize(CArchive& ar)
     }
 
     // The overflow button is kept out of the list while it is read, and put back on every path.
-    std::unique_ptr<CWTKToolbarButton> pCustomize = m_Buttons.Remove(m_pCustomizeBtn);
-    m_pCustomizeBtn = nullptr;
+    std::unique_ptr<CWTKToolbarButton> pCustomize = TakeCustomizeButton();
     auto restoreCustomize = [this, &pCustomize]() {
-        if (pCustomize != nullptr) {
-            m_pCustomizeBtn = pCustomize.get();
-            m_Buttons.AddTail(std::move(pCustomize));
-        }
+        PutBackCustomizeButton(std::move(pCustomize));
     };
     RemoveAllButtons();
 
@@ -181,15 +177,11 @@ BOOL CWTKToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
         if (!bResult) {
             // A damaged or foreign archive: the bar goes back to its resource, or stays empty;
             // the overflow button stays at its end either way.
-            std::unique_ptr<CWTKToolbarButton> pOverflow = m_Buttons.Remove(m_pCustomizeBtn);
-            m_pCustomizeBtn = nullptr;
+            std::unique_ptr<CWTKToolbarButton> pOverflow = TakeCustomizeButton();
             RemoveAllButtons();
             if (CanBeRestored())
                 RestoreOriginalState();
-            if (pOverflow != nullptr) {
-                m_pCustomizeBtn = pOverflow.get();
-                m_Buttons.AddTail(std::move(pOverflow));
-            }
+            PutBackCustomizeButton(std::move(pOverflow));
         } else if (KeepsOriginalItems()) {
             LoadOriginalItems(reg);
         }
