@@ -29,11 +29,6 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-// The framework's help-mode hit test message.
-constexpr UINT kHelpHitTestMessage = 0x0366;
-}  // namespace
-
 IMPLEMENT_SERIAL(CWTKToolBar, CControlBar, VERSIONABLE_SCHEMA | 1)
 
 BEGIN_MESSAGE_MAP(CWTKToolBar, CControlBar)
@@ -54,7 +49,7 @@ BEGIN_MESSAGE_MAP(CWTKToolBar, CControlBar)
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
     ON_WM_NCHITTEST()
-    ON_MESSAGE(kHelpHitTestMessage, OnHelpHitTest)
+    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
     ON_MESSAGE(TB_BUTTONCOUNT, OnButtonCount)
     ON_MESSAGE(TB_GETITEMRECT, OnGetItemRect)
     ON_MESSAGE(TB_GETBUTTON, OnGetButton)
