@@ -12,7 +12,6 @@
 
 #include "foundation/WTKCleanUp.h"
 #include "foundation/WTKGlobalData.h"
-#include "foundation/WTKUserToolsManagerBase.h"
 #include "foundation/WTKVisualManager.h"
 #include "foundation/WTKWorkspaceSteps.h"
 
@@ -28,6 +27,11 @@
 
 #include <algorithm>
 #include <vector>
+
+namespace {
+// The last id an application's own command may have.
+constexpr UINT kLastAppCommandId = 0xFEFF;
+}  // namespace
 
 IMPLEMENT_SERIAL(CWTKToolBar, CControlBar, VERSIONABLE_SCHEMA | 1)
 
@@ -1017,9 +1021,9 @@ BOOL CWTKToolBar::HasBasicCommands()
 
 BOOL CWTKToolBar::IsCommandRarelyUsed(UINT uiCmd)
 {
-    if (IsCustomizeMode() || uiCmd == 0 || uiCmd == static_cast<UINT>(-1) || (uiCmd >= 0xE110 && uiCmd <= 0xE11F) ||
-        FwIsSystemCommand(uiCmd) || uiCmd > 0xFEFF || (uiCmd >= 0xE210 && uiCmd <= 0xE21F) ||
-        WTKIsUserToolsEntryCmd(uiCmd))
+    // No id past the application's is ever hidden: the counter's test lets through those with
+    // the top bit set.
+    if (IsCustomizeMode() || CWTKCommandUsageCounter::IsUncountedCommand(uiCmd) || uiCmd > kLastAppCommandId)
         return FALSE;
     if (BasicCommands().IsEmpty() || IsBasicCommand(uiCmd))
         return FALSE;
