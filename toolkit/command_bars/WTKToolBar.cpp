@@ -12,6 +12,7 @@
 
 #include "foundation/WTKCleanUp.h"
 #include "foundation/WTKGlobalData.h"
+#include "foundation/WTKGlobalFontsHooks.h"
 #include "foundation/WTKVisualManager.h"
 #include "foundation/WTKWorkspaceSteps.h"
 
@@ -137,24 +138,25 @@ void RedrawAllToolbars(UINT nFlags)
     }
 }
 
-void AllToolbarsFontsChanged()
-{
-    for (POSITION pos = WTKAllToolbars().GetHeadPosition(); pos != nullptr;) {
-        auto* pBar = dynamic_cast<CWTKToolBar*>(WTKAllToolbars().GetNext(pos));
-        if (pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()))
-            pBar->OnGlobalFontsChanged();
-    }
-}
-
 // The toolbar's hooks into the foundation, registered before main.
 struct ToolbarRegistration {
-    ToolbarRegistration()
-    {
-        WTKSetGlobalFontsChangedHook(&AllToolbarsFontsChanged);
-        CWTKVisualManager::SetBarRedrawStep(WTKRedrawGroup::ToolBars, &RedrawAllToolbars);
-    }
+    ToolbarRegistration() { CWTKVisualManager::SetBarRedrawStep(WTKRedrawGroup::ToolBars, &RedrawAllToolbars); }
 };
 const ToolbarRegistration g_registration;
+
+// New global fonts reach every toolbar whose window exists.
+class CToolBarFontsHooks : public CWTKGlobalFontsHooks {
+public:
+    void OnGlobalFontsChanged() override
+    {
+        for (POSITION pos = WTKAllToolbars().GetHeadPosition(); pos != nullptr;) {
+            auto* pBar = dynamic_cast<CWTKToolBar*>(WTKAllToolbars().GetNext(pos));
+            if (pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()))
+                pBar->OnGlobalFontsChanged();
+        }
+    }
+};
+CFwHookRegistration<CWTKGlobalFontsHooks, CToolBarFontsHooks> g_toolBarFontsHooks;
 
 // What the workspace asks of the toolbars.
 class CToolBarWorkspaceSteps : public CWTKToolBarSteps {
