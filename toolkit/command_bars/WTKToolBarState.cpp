@@ -21,7 +21,6 @@ const char* const kToolBarsSection = "WTKToolBars";
 const char* const kButtonsValue = "Buttons";
 const char* const kNameValue = "Name";
 const char* const kOriginalItemsValue = "OriginalItems";
-// The highest menu animation type (fade).
 
 BOOL KeepsOriginalItems()
 {
