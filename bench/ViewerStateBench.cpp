@@ -54,9 +54,8 @@ void FindKeys(const std::string& path, const std::string& nameStart, std::vector
 // A bar's "Buttons" value as the bar writes it: the buttons, no labels, a name.
 std::vector<BYTE> ArchivedBar(const CWTKToolbarButtonList& buttons)
 {
-    CObList view;  // refers to the buttons for the archive; owns none
-    for (CWTKToolbarButton* pButton : buttons)
-        view.AddTail(pButton);
+    CObList view;
+    buttons.ListIn(view);
     CMemFile file(4096);
     {
         CArchive ar(&file, CArchive::store);

@@ -80,10 +80,7 @@ public:
     CStoredToolBar& operator=(const CStoredToolBar&) = delete;
     void Serialize(CArchive& ar) override
     {
-        CObList view;
-        for (CWTKToolbarButton* pButton : m_buttons)
-            view.AddTail(pButton);
-        view.Serialize(ar);
+        m_buttons.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
         ar << 0;
         ar << CString("Standard");
     }

@@ -1,22 +1,24 @@
 // CWTKMenuAnimationOff: menus made while it lives appear at once, whatever the user's animation
-// setting, which it leaves as it is; scopes may nest. Menus the keyboard opens or moves
-// between do not animate.
+// setting, which it leaves as it is; scopes may nest, each ending before the one around it.
+// Menus the keyboard opens or moves between do not animate.
 #pragma once
+#include "foundation/WTKFlagScope.h"
 
 class CWTKMenuAnimationOff {
 public:
-    CWTKMenuAnimationOff() { ++Depth(); }
-    ~CWTKMenuAnimationOff() { --Depth(); }
+    CWTKMenuAnimationOff() = default;
     CWTKMenuAnimationOff(const CWTKMenuAnimationOff&) = delete;
     CWTKMenuAnimationOff& operator=(const CWTKMenuAnimationOff&) = delete;
 
     // Whether a scope lives now.
-    static bool IsActive() { return Depth() > 0; }
+    static bool IsActive() { return Flag() != FALSE; }
 
 private:
-    static int& Depth()
+    static BOOL& Flag()
     {
-        static int nDepth = 0;
-        return nDepth;
+        static BOOL bOff = FALSE;
+        return bOff;
     }
+
+    CWTKFlagScope m_scope {Flag()};
 };

@@ -1002,8 +1002,7 @@ void CWTKPopupMenu::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         const CWTKMenuAnimationOff animationOff;
         auto* pHot = dynamic_cast<CWTKToolbarMenuButton*>(m_pMenuBar->GetHighlightedButton());
         if (pHot != nullptr && pHot->HasMenu() && !pHot->IsDroppedDown() && pHot->OpenPopupMenu(m_pMenuBar.get())) {
-            if (CWTKPopupMenu* pSub = pHot->GetPopupMenu())
-                pSub->SendMessage(WM_KEYDOWN, VK_HOME);
+            pHot->SelectFirstPopupItem();
         } else if (pParentBar != nullptr) {
             pParentBar->NextMenu();
         } else if (pParentPopup != nullptr && pParentPopup->GetSafeHwnd() != nullptr) {
@@ -1154,6 +1153,18 @@ CWTKPopupMenu* CWTKPopupMenu::GetParentPopupMenu() const
         return nullptr;
     auto* pBar = dynamic_cast<CWTKPopupMenuBar*>(m_pParentBtn->GetParentWnd());
     return pBar ? pBar->GetParentPopupMenu() : nullptr;
+}
+
+CWTKPopupMenu* CWTKPopupMenu::GetRootPopupMenu()
+{
+    CWTKPopupMenu* pRoot = this;
+    for (int nVisited = 1; nVisited < kMaxChainLength; nVisited++) {
+        CWTKPopupMenu* pParent = pRoot->GetParentPopupMenu();
+        if (pParent == nullptr)
+            break;
+        pRoot = pParent;
+    }
+    return pRoot;
 }
 
 CWTKToolBar* CWTKPopupMenu::GetParentToolBar() const
@@ -1376,11 +1387,9 @@ BOOL CWTKPopupMenu::TearOff(CPoint point)
     CFrameWnd* pFrame = GetTopLevelFrame();
     if (pFrame == nullptr)
         return FALSE;
-    // The drag below may close this popup: the chain is closed through its root's handle.
-    CWTKPopupMenu* pRoot = this;
-    while (CWTKPopupMenu* pParent = pRoot->GetParentPopupMenu())
-        pRoot = pParent;
-    const HWND hWndRoot = pRoot->GetSafeHwnd();
+    // The drag below may close this popup and its chain: ask the root whether it is still there.
+    CWTKPopupMenu* pRoot = GetRootPopupMenu();
+    const CWndLifeGuard rootAlive(pRoot);
     if (auto* pExisting = dynamic_cast<CControlBar*>(pFrame->GetControlBar(uiID))) {
         pFrame->ShowControlBar(pExisting, TRUE, FALSE);
         pFrame->FloatControlBar(pExisting, point, CBRS_ALIGN_TOP);
@@ -1404,9 +1413,8 @@ BOOL CWTKPopupMenu::TearOff(CPoint point)
             return FALSE;
     }
     // The whole chain closes: its menu floats now.
-    auto* pLiveRoot = dynamic_cast<CWTKPopupMenu*>(CWnd::FromHandlePermanent(hWndRoot));
-    if (pLiveRoot != nullptr && !pLiveRoot->m_bIsClosing)
-        pLiveRoot->CloseMenu(FALSE);
+    if (rootAlive.IsAlive() && !pRoot->m_bIsClosing)
+        pRoot->CloseMenu(FALSE);
     return TRUE;
 }
 
@@ -1415,22 +1423,22 @@ BOOL CWTKPopupMenu::DragTornOffBar(CFrameWnd* pFrame, CWTKToolBar* pBar)
     auto* pMover = dynamic_cast<CWTKTornOffBarFrame*>(pBar->GetParentFrame());
     if (pMover == nullptr)
         return TRUE;
-    const HWND hWnd = GetSafeHwnd();
     CWnd* pButtonWnd = m_pParentBtn->GetParentWnd();
     const CRect rectButton = m_pParentBtn->GetRect();
+    const CWndLifeGuard self(this);
     m_bTearingOff = TRUE;
     const BOOL bMoved = pMover->MoveTornOffBar(this, pButtonWnd, rectButton);
     // The drag runs messages and closes the popup on acceptance: this may be gone.
-    if (CWnd::FromHandlePermanent(hWnd) != this)
+    if (!self.IsAlive())
         return bMoved;
-    m_bTearingOff = FALSE;
+    // Shown again: the menu is the frame's active popup once more, still being torn off
+    // while the frame is asked.
     if (!bMoved) {
-        // Shown again: the menu is the frame's active popup once more.
-        m_bTearingOff = TRUE;
         ActivatePopupMenu(pFrame, this);
-        if (CWnd::FromHandlePermanent(hWnd) == this)
-            m_bTearingOff = FALSE;
+        if (!self.IsAlive())
+            return bMoved;
     }
+    m_bTearingOff = FALSE;
     return bMoved;
 }
 

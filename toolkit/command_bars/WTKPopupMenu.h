@@ -50,6 +50,8 @@ public:
     static constexpr int kFadeDone = 101;
     static constexpr int kTearOffStripHeight = 10;
     static constexpr UINT kRecentFileFirstId = 0xE110;  // the first recent-file command
+    // Popups a walk up the chain visits at most: a longer chain is broken.
+    static constexpr int kMaxChainLength = 64;
 
     CWTKPopupMenu();
     // A popup owned by a customisation page, with a caption.
@@ -92,6 +94,9 @@ public:
     BOOL InsertSeparator(int iInsertAt = -1);
     void RemoveAllItems();
     CWTKPopupMenu* GetParentPopupMenu() const;
+    // The first popup of the chain, the one a menu button of a bar opened (this one when it
+    // has no parent); a broken chain's walk ends at its kMaxChainLength-th popup.
+    CWTKPopupMenu* GetRootPopupMenu();
     // The bar that holds the parent button, when it is no popup's item bar.
     CWTKToolBar* GetParentToolBar() const;
     CWTKToolbarMenuButton* GetParentButton() const { return m_pParentBtn; }

@@ -621,16 +621,8 @@ CWTKPopupMenuBar* CWTKPopupMenuBar::GetParentPopupBar() const
 CWTKToolBar* CWTKPopupMenuBar::GetRootToolBar() const
 {
     CWTKPopupMenu* pPopup = GetParentPopupMenu();
-    if (pPopup == nullptr)
-        return nullptr;
-    // Bounded: a chain longer than this is broken.
-    for (int nDepth = 0; nDepth < 64; nDepth++) {
-        CWTKPopupMenu* pParent = pPopup->GetParentPopupMenu();
-        if (pParent == nullptr)
-            return pPopup->GetParentToolBar();
-        pPopup = pParent;
-    }
-    return nullptr;
+    // A broken chain's last popup visited has a parent popup, so no bar.
+    return pPopup != nullptr ? pPopup->GetRootPopupMenu()->GetParentToolBar() : nullptr;
 }
 
 CWnd* CWTKPopupMenuBar::GetMessageTarget() const
@@ -643,7 +635,7 @@ CWTKToolBar* CWTKPopupMenuBar::FindParentBarAt(CPoint ptScreen) const
 {
     CWTKPopupMenu* pPopup = GetParentPopupMenu();
     CWTKPopupMenu* pParent = pPopup != nullptr ? pPopup->GetParentPopupMenu() : nullptr;
-    for (int nDepth = 0; pParent != nullptr && nDepth < 64; nDepth++) {
+    for (int nDepth = 0; pParent != nullptr && nDepth < CWTKPopupMenu::kMaxChainLength; nDepth++) {
         CWTKPopupMenuBar* pBar = pParent->GetMenuBar();
         if (pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd())) {
             CRect rect;

@@ -132,8 +132,6 @@ protected:
     // The upper-case mnemonic letter of a menu text, or 0.
     static UINT MnemonicLetter(const CString& strText);
     BOOL IsSubMenuItem(const CWTKToolbarButton* pButton) const;
-    void StartTimer(UINT_PTR nIDEvent, UINT uElapse);
-    void StopTimer(UINT_PTR nIDEvent);
     CWTKToolBar* GetRootToolBar() const;
     CWTKPopupMenuBar* GetParentPopupBar() const;
     // Moves the hot item to the next (or previous) item that is no separator and has a

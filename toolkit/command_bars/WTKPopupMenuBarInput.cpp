@@ -13,7 +13,6 @@
 #include "bars/BarToolTip.h"
 #include "docview/FrameWnd.h"
 #include "win/MessageMap.h"
-#include "win/TickClock.h"
 #include "win/WndLifeGuard.h"
 
 #include <algorithm>
@@ -33,16 +32,6 @@ CFrameWnd* TopFrameOf(const CWnd* pWnd)
 }
 }  // namespace
 
-void CWTKPopupMenuBar::StartTimer(UINT_PTR nIDEvent, UINT uElapse)
-{
-    FwSetTimer(GetSafeHwnd(), nIDEvent, uElapse);
-}
-
-void CWTKPopupMenuBar::StopTimer(UINT_PTR nIDEvent)
-{
-    FwKillTimer(GetSafeHwnd(), nIDEvent);
-}
-
 // ---- Creation and destruction ----
 
 int CWTKPopupMenuBar::OnCreate(LPCREATESTRUCTA lpcs)
@@ -59,8 +48,8 @@ int CWTKPopupMenuBar::OnCreate(LPCREATESTRUCTA lpcs)
 
 void CWTKPopupMenuBar::OnDestroy()
 {
-    StopTimer(kOpenSubMenuTimer);
-    StopTimer(kCloseSubMenuTimer);
+    KillTimer(kOpenSubMenuTimer);
+    KillTimer(kCloseSubMenuTimer);
     m_pDelayedPopupMenuButton = nullptr;
     m_pDelayedClosePopupMenuButton = nullptr;
     for (CWTKToolbarButton* pButton : m_Buttons) {
@@ -79,8 +68,8 @@ void CWTKPopupMenuBar::RemoveAllButtons()
 {
     // The sub-menu timers point at buttons that are about to go.
     if (::IsWindow(GetSafeHwnd())) {
-        StopTimer(kOpenSubMenuTimer);
-        StopTimer(kCloseSubMenuTimer);
+        KillTimer(kOpenSubMenuTimer);
+        KillTimer(kCloseSubMenuTimer);
     }
     m_pDelayedPopupMenuButton = nullptr;
     m_pDelayedClosePopupMenuButton = nullptr;
@@ -126,7 +115,7 @@ void CWTKPopupMenuBar::OnChangeHot(int iHot)
     if (pOpen != nullptr && pOpen != pNew) {
         const MSG* pMsg = CWnd::GetCurrentMessage();
         if (IsCustomizeMode() || (pMsg != nullptr && pMsg->message == WM_KEYDOWN)) {
-            StopTimer(kCloseSubMenuTimer);
+            KillTimer(kCloseSubMenuTimer);
             if (m_pDelayedClosePopupMenuButton != nullptr)
                 m_pDelayedClosePopupMenuButton->m_bToBeClosed = FALSE;
             m_pDelayedClosePopupMenuButton = nullptr;
@@ -137,7 +126,7 @@ void CWTKPopupMenuBar::OnChangeHot(int iHot)
             // The mouse may come back to the open sub-menu in time.
             m_pDelayedClosePopupMenuButton = pOpen;
             pOpen->m_bToBeClosed = TRUE;
-            StartTimer(kCloseSubMenuTimer, static_cast<UINT>(std::max(GetMenuShowDelay() - 1, 1)));
+            SetTimer(kCloseSubMenuTimer, static_cast<UINT>(std::max(GetMenuShowDelay() - 1, 1)));
             InvalidateButton(ButtonToIndex(pOpen));
         }
     }
@@ -159,14 +148,14 @@ void CWTKPopupMenuBar::OnChangeHot(int iHot)
 
 void CWTKPopupMenuBar::StartPopupTimer(CWTKToolbarMenuButton* pMenuButton, int nFactor)
 {
-    StopTimer(kOpenSubMenuTimer);
+    KillTimer(kOpenSubMenuTimer);
     m_pDelayedPopupMenuButton = pMenuButton;
     if (pMenuButton != nullptr && pMenuButton == m_pDelayedClosePopupMenuButton) {
         RestoreDelayedSubMenu();
         m_pDelayedPopupMenuButton = nullptr;
         return;
     }
-    StartTimer(kOpenSubMenuTimer, static_cast<UINT>(std::max(nFactor, 1) * GetMenuShowDelay()));
+    SetTimer(kOpenSubMenuTimer, static_cast<UINT>(std::max(nFactor, 1) * GetMenuShowDelay()));
 }
 
 void CWTKPopupMenuBar::CloseDelayedSubMenu()
@@ -174,7 +163,7 @@ void CWTKPopupMenuBar::CloseDelayedSubMenu()
     CWTKToolbarMenuButton* pButton = m_pDelayedClosePopupMenuButton;
     if (pButton == nullptr)
         return;
-    StopTimer(kCloseSubMenuTimer);
+    KillTimer(kCloseSubMenuTimer);
     m_pDelayedClosePopupMenuButton = nullptr;
     pButton->m_bToBeClosed = FALSE;
     pButton->OnCancelMode();
@@ -185,7 +174,7 @@ void CWTKPopupMenuBar::RestoreDelayedSubMenu()
     CWTKToolbarMenuButton* pButton = m_pDelayedClosePopupMenuButton;
     if (pButton == nullptr)
         return;
-    StopTimer(kCloseSubMenuTimer);
+    KillTimer(kCloseSubMenuTimer);
     m_pDelayedClosePopupMenuButton = nullptr;
     pButton->m_bToBeClosed = FALSE;
     InvalidateButton(ButtonToIndex(pButton));
@@ -198,7 +187,7 @@ void CWTKPopupMenuBar::OnTimer(UINT_PTR nIDEvent)
         return pButton != nullptr && ButtonToIndex(pButton) >= 0;
     };
     if (nIDEvent == kOpenSubMenuTimer) {
-        StopTimer(kOpenSubMenuTimer);
+        KillTimer(kOpenSubMenuTimer);
         CBarToolTip::Destroy();
         if (isOurs(m_pDelayedClosePopupMenuButton) && IsCursorOnButton(m_pDelayedClosePopupMenuButton))
             return;
@@ -213,7 +202,7 @@ void CWTKPopupMenuBar::OnTimer(UINT_PTR nIDEvent)
         return;
     }
     if (nIDEvent == kCloseSubMenuTimer) {
-        StopTimer(kCloseSubMenuTimer);
+        KillTimer(kCloseSubMenuTimer);
         CWTKToolbarMenuButton* pButton = m_pDelayedClosePopupMenuButton;
         if (!isOurs(pButton)) {
             m_pDelayedClosePopupMenuButton = nullptr;
@@ -315,8 +304,7 @@ BOOL CWTKPopupMenuBar::OnKey(UINT nChar)
         SetHot(i);
         auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton);
         if (pMenuButton != nullptr && IsSubMenuItem(pMenuButton) && pMenuButton->OpenPopupMenu(this)) {
-            if (CWTKPopupMenu* pSubMenu = pMenuButton->GetPopupMenu())
-                pSubMenu->SendMessage(WM_KEYDOWN, VK_HOME);
+            pMenuButton->SelectFirstPopupItem();
         } else if (IsDisabled(pButton)) {
             InvokeMenuCommand(0, pButton);
         } else {
@@ -398,14 +386,10 @@ void CWTKPopupMenuBar::InvokeMenuCommand(UINT uiCmdId, const CWTKToolbarButton* 
 
 CWnd* CWTKPopupMenuBar::GetChainCommandTarget() const
 {
-    const CWTKPopupMenuBar* pFirst = this;
+    // The items of the chain's first popup decide for the whole chain.
     CWTKPopupMenu* pPopup = GetParentPopupMenu();
-    // Bounded: a chain longer than this is broken.
-    for (int nDepth = 0; pPopup != nullptr && nDepth < 64; nDepth++) {
-        if (const CWTKPopupMenuBar* pItems = pPopup->GetMenuBar())
-            pFirst = pItems;
-        pPopup = pPopup->GetParentPopupMenu();
-    }
+    const CWTKPopupMenuBar* pRootItems = pPopup != nullptr ? pPopup->GetRootPopupMenu()->GetMenuBar() : nullptr;
+    const CWTKPopupMenuBar* pFirst = pRootItems != nullptr ? pRootItems : this;
     return pFirst->CWTKToolBar::GetCommandTarget();
 }
 

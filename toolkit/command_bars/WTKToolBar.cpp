@@ -12,7 +12,7 @@
 
 #include "foundation/WTKCleanUp.h"
 #include "foundation/WTKGlobalData.h"
-#include "foundation/WTKUserToolsManagerBase.h"
+#include "foundation/WTKGlobalFontsHooks.h"
 #include "foundation/WTKVisualManager.h"
 #include "foundation/WTKWorkspaceSteps.h"
 
@@ -30,8 +30,8 @@
 #include <vector>
 
 namespace {
-// The framework's help-mode hit test message.
-constexpr UINT kHelpHitTestMessage = 0x0366;
+// The last id an application's own command may have.
+constexpr UINT kLastAppCommandId = 0xFEFF;
 }  // namespace
 
 IMPLEMENT_SERIAL(CWTKToolBar, CControlBar, VERSIONABLE_SCHEMA | 1)
@@ -54,7 +54,7 @@ BEGIN_MESSAGE_MAP(CWTKToolBar, CControlBar)
     ON_WM_NCCALCSIZE()
     ON_WM_NCPAINT()
     ON_WM_NCHITTEST()
-    ON_MESSAGE(kHelpHitTestMessage, OnHelpHitTest)
+    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
     ON_MESSAGE(TB_BUTTONCOUNT, OnButtonCount)
     ON_MESSAGE(TB_GETITEMRECT, OnGetItemRect)
     ON_MESSAGE(TB_GETBUTTON, OnGetButton)
@@ -138,24 +138,25 @@ void RedrawAllToolbars(UINT nFlags)
     }
 }
 
-void AllToolbarsFontsChanged()
-{
-    for (POSITION pos = WTKAllToolbars().GetHeadPosition(); pos != nullptr;) {
-        auto* pBar = dynamic_cast<CWTKToolBar*>(WTKAllToolbars().GetNext(pos));
-        if (pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()))
-            pBar->OnGlobalFontsChanged();
-    }
-}
-
 // The toolbar's hooks into the foundation, registered before main.
 struct ToolbarRegistration {
-    ToolbarRegistration()
-    {
-        WTKSetGlobalFontsChangedHook(&AllToolbarsFontsChanged);
-        CWTKVisualManager::SetBarRedrawStep(WTKRedrawGroup::ToolBars, &RedrawAllToolbars);
-    }
+    ToolbarRegistration() { CWTKVisualManager::SetBarRedrawStep(WTKRedrawGroup::ToolBars, &RedrawAllToolbars); }
 };
 const ToolbarRegistration g_registration;
+
+// New global fonts reach every toolbar whose window exists.
+class CToolBarFontsHooks : public CWTKGlobalFontsHooks {
+public:
+    void OnGlobalFontsChanged() override
+    {
+        for (POSITION pos = WTKAllToolbars().GetHeadPosition(); pos != nullptr;) {
+            auto* pBar = dynamic_cast<CWTKToolBar*>(WTKAllToolbars().GetNext(pos));
+            if (pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()))
+                pBar->OnGlobalFontsChanged();
+        }
+    }
+};
+CFwHookRegistration<CWTKGlobalFontsHooks, CToolBarFontsHooks> g_toolBarFontsHooks;
 
 // What the workspace asks of the toolbars.
 class CToolBarWorkspaceSteps : public CWTKToolBarSteps {
@@ -183,12 +184,17 @@ CWTKToolBar::~CWTKToolBar()
     m_OrigButtons.RemoveAll();
     m_Buttons.RemoveAll();
     m_pCustomizeBtn = nullptr;
+    // A bar deleted with its window still there loses that window in the base destructor,
+    // where WM_DESTROY no longer reaches OnDestroy: the list must not keep a dead bar.
+    ForgetBar();
+}
+
+void CWTKToolBar::ForgetBar()
+{
     if (s_pSelToolbar == this)
         s_pSelToolbar = nullptr;
     if (s_pLastHookedToolbar == this)
         s_pLastHookedToolbar = nullptr;
-    // A bar deleted with its window still there loses that window in the base destructor,
-    // where WM_DESTROY no longer reaches OnDestroy: the list must not keep a dead bar.
     CWTKToolBarList& all = WTKAllToolbars();
     if (POSITION pos = all.Find(this))
         all.RemoveAt(pos);
@@ -257,13 +263,7 @@ int CWTKToolBar::OnCreate(LPCREATESTRUCTA lpcs)
 void CWTKToolBar::OnDestroy()
 {
     m_penSeparator.DeleteObject();
-    if (s_pSelToolbar == this)
-        s_pSelToolbar = nullptr;
-    if (s_pLastHookedToolbar == this)
-        s_pLastHookedToolbar = nullptr;
-    CWTKToolBarList& all = WTKAllToolbars();
-    if (POSITION pos = all.Find(this))
-        all.RemoveAt(pos);
+    ForgetBar();
     CControlBar::OnDestroy();
 }
 
@@ -390,11 +390,25 @@ BOOL CWTKToolBar::LoadToolBarEx(UINT uiToolbarResID, const WTKToolBarImages& par
     return TRUE;
 }
 
+std::unique_ptr<CWTKToolbarButton> CWTKToolBar::TakeCustomizeButton()
+{
+    std::unique_ptr<CWTKToolbarButton> pButton = m_Buttons.Remove(m_pCustomizeBtn);
+    m_pCustomizeBtn = nullptr;
+    return pButton;
+}
+
+void CWTKToolBar::PutBackCustomizeButton(std::unique_ptr<CWTKToolbarButton> pButton)
+{
+    if (pButton == nullptr)
+        return;
+    m_pCustomizeBtn = pButton.get();
+    m_Buttons.AddTail(std::move(pButton));
+}
+
 BOOL CWTKToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapImages)
 {
     // The overflow button survives the rebuild: keep it out of the list while it is emptied.
-    std::unique_ptr<CWTKToolbarButton> pCustomize = m_Buttons.Remove(m_pCustomizeBtn);
-    m_pCustomizeBtn = nullptr;
+    std::unique_ptr<CWTKToolbarButton> pCustomize = TakeCustomizeButton();
     RemoveAllButtons();
     m_OrigButtons.RemoveAll();
 
@@ -423,10 +437,7 @@ BOOL CWTKToolBar::SetButtons(const UINT* lpIDArray, int nIDCount, BOOL bRemapIma
             iImage++;
         }
     }
-    if (pCustomize != nullptr) {
-        m_pCustomizeBtn = pCustomize.get();
-        m_Buttons.AddTail(std::move(pCustomize));
-    }
+    PutBackCustomizeButton(std::move(pCustomize));
     if (::IsWindow(GetSafeHwnd())) {
         OnReset();
         CWnd* pTarget = m_pDockSite != nullptr ? static_cast<CWnd*>(m_pDockSite) : GetParent();
@@ -555,8 +566,7 @@ BOOL CWTKToolBar::RemoveButton(int iIndex)
 void CWTKToolBar::EnableCustomizeButton(BOOL bEnable, UINT uiCustomizeCmd, LPCSTR lpszCustomizeText)
 {
     if (m_pCustomizeBtn != nullptr) {
-        std::unique_ptr<CWTKToolbarButton> pOld = m_Buttons.Remove(m_pCustomizeBtn);
-        m_pCustomizeBtn = nullptr;
+        std::unique_ptr<CWTKToolbarButton> pOld = TakeCustomizeButton();
         m_iButtonCapture = -1;
         m_iHighlighted = -1;
         m_iDroppedDown = -1;
@@ -769,7 +779,8 @@ BOOL CWTKToolBar::DropDownMenu(CWTKToolbarButton* pButton)
     // Only a menu button opens a popup on a click; a plain button answers FALSE.
     if (pButton == nullptr || !pButton->OnClick(this, TRUE))
         return FALSE;
-    SelectFirstMenuItem(pButton);
+    if (auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton))
+        pMenuButton->SelectFirstPopupItem();
     m_iHighlighted = ButtonToIndex(pButton);
     InvalidateButton(m_iHighlighted);
     return TRUE;
@@ -873,15 +884,6 @@ BOOL CWTKToolBar::TranslateChar(UINT nChar)
     return SendCommand(pButton);
 }
 
-void CWTKToolBar::SelectFirstMenuItem(CWTKToolbarButton* pButton)
-{
-    // Opened from the keyboard: the first item is the one Return would choose.
-    auto* pMenuButton = dynamic_cast<CWTKToolbarMenuButton*>(pButton);
-    CWTKPopupMenu* pPopup = pMenuButton != nullptr ? pMenuButton->GetPopupMenu() : nullptr;
-    if (pPopup != nullptr && ::IsWindow(pPopup->GetSafeHwnd()))
-        pPopup->SendMessage(WM_KEYDOWN, VK_HOME);
-}
-
 BOOL CWTKToolBar::PrevMenu()
 {
     return MoveToMenu(-1);
@@ -910,7 +912,7 @@ BOOL CWTKToolBar::MoveToMenu(int iStep)
             OnChangeHot(i);
         }
         if (self.IsAlive())
-            SelectFirstMenuItem(pMenuButton);
+            pMenuButton->SelectFirstPopupItem();
         return TRUE;
     }
     return FALSE;
@@ -1021,9 +1023,9 @@ BOOL CWTKToolBar::HasBasicCommands()
 
 BOOL CWTKToolBar::IsCommandRarelyUsed(UINT uiCmd)
 {
-    if (IsCustomizeMode() || uiCmd == 0 || uiCmd == static_cast<UINT>(-1) || (uiCmd >= 0xE110 && uiCmd <= 0xE11F) ||
-        FwIsSystemCommand(uiCmd) || uiCmd > 0xFEFF || (uiCmd >= 0xE210 && uiCmd <= 0xE21F) ||
-        WTKIsUserToolsEntryCmd(uiCmd))
+    // No id past the application's is ever hidden: the counter's test lets through those with
+    // the top bit set.
+    if (IsCustomizeMode() || CWTKCommandUsageCounter::IsUncountedCommand(uiCmd) || uiCmd > kLastAppCommandId)
         return FALSE;
     if (BasicCommands().IsEmpty() || IsBasicCommand(uiCmd))
         return FALSE;

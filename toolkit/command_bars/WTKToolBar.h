@@ -176,7 +176,6 @@ public:
     // Moves the open menu to the next enabled menu button in the direction (-1, 1), wrapping
     // around; FALSE when no menu is open or there is no other.
     BOOL MoveToMenu(int iStep);
-    void SelectFirstMenuItem(CWTKToolbarButton* pButton);
     BOOL IsButtonHighlighted(int iButton) const;
     const CWTKToolbarButtonList& GetAllButtons() const { return m_Buttons; }
     const CWTKToolbarButtonList& GetOriginalItems() const { return m_OrigButtons; }
@@ -292,6 +291,11 @@ public:
 protected:
     // Inserts pButton itself; -1 when the index is out of range (the button is deleted then).
     virtual int InsertButtonObject(std::unique_ptr<CWTKToolbarButton> pButton, int iInsertAt);
+    // Takes the overflow button out of the list (null without one), so that emptying or
+    // rebuilding the list leaves it alone; PutBackCustomizeButton makes it the last button and
+    // the overflow button again (a null pButton leaves the bar without one).
+    std::unique_ptr<CWTKToolbarButton> TakeCustomizeButton();
+    void PutBackCustomizeButton(std::unique_ptr<CWTKToolbarButton> pButton);
     void RebuildMnemonics();
     void EndPress();
     CWTKImageStrip* ChooseImages(CWTKToolbarButton* pButton, BOOL bHighlighted, BOOL& bDisabledImages);
@@ -446,4 +450,8 @@ protected:
     static LRESULT CALLBACK MouseHookProc(int nCode, WPARAM wParam, LPARAM lParam);
     // The live toolbar whose window is hWnd, or null.
     static CWTKToolBar* FindHookedToolbar(HWND hWnd);
+
+private:
+    // No process-wide pointer and not the list of all toolbars keeps the bar once it goes.
+    void ForgetBar();
 };

@@ -85,9 +85,9 @@ BOOL IsSkippedForUpdate(const CWTKToolbarButton* pButton)
 }
 
 // A user tool's command has no handler: the tools manager runs it.
-BOOL DisablesIfNoHandler(BOOL bDisableIfNoHndler, UINT nID)
+BOOL DisablesIfNoHandler(BOOL bDisableIfNoHandler, UINT nID)
 {
-    return bDisableIfNoHndler && !WTKIsUserToolCmd(nID);
+    return bDisableIfNoHandler && !WTKIsUserToolCmd(nID);
 }
 
 }  // namespace

@@ -21,7 +21,6 @@ const char* const kToolBarsSection = "WTKToolBars";
 const char* const kButtonsValue = "Buttons";
 const char* const kNameValue = "Name";
 const char* const kOriginalItemsValue = "OriginalItems";
-// The highest menu animation type (fade).
 
 BOOL KeepsOriginalItems()
 {
@@ -87,22 +86,16 @@ void CWTKToolBar::Serialize(CArchive& ar)
     }
 
     // The overflow button is kept out of the list while it is read, and put back on every path.
-    std::unique_ptr<CWTKToolbarButton> pCustomize = m_Buttons.Remove(m_pCustomizeBtn);
-    m_pCustomizeBtn = nullptr;
+    std::unique_ptr<CWTKToolbarButton> pCustomize = TakeCustomizeButton();
     auto restoreCustomize = [this, &pCustomize]() {
-        if (pCustomize != nullptr) {
-            m_pCustomizeBtn = pCustomize.get();
-            m_Buttons.AddTail(std::move(pCustomize));
-        }
+        PutBackCustomizeButton(std::move(pCustomize));
     };
     RemoveAllButtons();
 
     CWTKToolbarButtonList loaded;
     try {
         // Every element must be a button: anything else fails the archive.
-        CObList read;
-        read.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), kMaxStoredButtons);
-        loaded.TakeOver(read);
+        loaded.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), kMaxStoredButtons);
     } catch (...) {
         restoreCustomize();
         throw;
@@ -183,15 +176,11 @@ BOOL CWTKToolBar::LoadState(LPCTSTR lpszProfileName, int nIndex, UINT uiID)
         if (!bResult) {
             // A damaged or foreign archive: the bar goes back to its resource, or stays empty;
             // the overflow button stays at its end either way.
-            std::unique_ptr<CWTKToolbarButton> pOverflow = m_Buttons.Remove(m_pCustomizeBtn);
-            m_pCustomizeBtn = nullptr;
+            std::unique_ptr<CWTKToolbarButton> pOverflow = TakeCustomizeButton();
             RemoveAllButtons();
             if (CanBeRestored())
                 RestoreOriginalState();
-            if (pOverflow != nullptr) {
-                m_pCustomizeBtn = pOverflow.get();
-                m_Buttons.AddTail(std::move(pOverflow));
-            }
+            PutBackCustomizeButton(std::move(pOverflow));
         } else if (KeepsOriginalItems()) {
             LoadOriginalItems(reg);
         }
@@ -215,9 +204,8 @@ BOOL CWTKToolBar::SaveOriginalItems(CWTKRegistry& reg)
 {
     if (m_OrigButtons.IsEmpty())
         return FALSE;
-    CObList view;  // refers to the bar's buttons for the archive; owns none
-    for (CWTKToolbarButton* pButton : m_OrigButtons)
-        view.AddTail(pButton);
+    CObList view;
+    m_OrigButtons.ListIn(view);
     return reg.Write(kOriginalItemsValue, view);
 }
 

@@ -1,5 +1,6 @@
 #include "command_bars/WTKToolbarButtonList.h"
 
+#include "core/Archive.h"
 #include "core/ObList.h"
 
 #include <algorithm>
@@ -74,4 +75,23 @@ void CWTKToolbarButtonList::TakeOver(CObList& list)
     m_items.reserve(m_items.size() + static_cast<size_t>(list.GetCount()));
     while (!list.IsEmpty())
         m_items.emplace_back(static_cast<CWTKToolbarButton*>(list.RemoveHead()));
+}
+
+void CWTKToolbarButtonList::ListIn(CObList& view) const
+{
+    for (CWTKToolbarButton* pButton : *this)
+        view.AddTail(pButton);
+}
+
+void CWTKToolbarButtonList::Serialize(CArchive& ar, const CRuntimeClass* pElementClass, DWORD_PTR nMaxCount)
+{
+    if (ar.IsStoring()) {
+        CObList view;
+        ListIn(view);
+        view.Serialize(ar, pElementClass);
+        return;
+    }
+    CObList read;
+    read.Serialize(ar, pElementClass, nMaxCount);
+    TakeOver(read);
 }

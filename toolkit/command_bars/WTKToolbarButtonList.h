@@ -10,7 +10,9 @@
 #include <memory>
 #include <vector>
 
+class CArchive;
 class CObList;
+struct CRuntimeClass;
 
 class CWTKToolbarButtonList {
     // Deletes an owned button only.
@@ -70,6 +72,12 @@ public:
     void RemoveAll();
     // Takes over the buttons an archive read into list (nulls included), emptying it.
     void TakeOver(CObList& list);
+    // Adds every button to view, which only refers to them: the list keeps them.
+    void ListIn(CObList& view) const;
+    // Stores the buttons as an object list, or appends the ones an archive holds (nulls
+    // included): each of pElementClass, at most nMaxCount of them, and none when the archive is
+    // damaged.
+    void Serialize(CArchive& ar, const CRuntimeClass* pElementClass, DWORD_PTR nMaxCount = static_cast<DWORD_PTR>(-1));
 
     const_iterator begin() const { return const_iterator(m_items.begin()); }
     const_iterator end() const { return const_iterator(m_items.end()); }

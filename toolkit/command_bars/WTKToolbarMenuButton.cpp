@@ -123,9 +123,7 @@ void CWTKToolbarMenuButton::Serialize(CArchive& ar)
         if (bTearOff)
             ar >> uiTearOff;
         m_uiTearOffBarID = uiTearOff;
-        CObList read;
-        read.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), CWTKToolBar::kMaxStoredButtons);
-        m_listCommands.TakeOver(read);
+        m_listCommands.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton), CWTKToolBar::kMaxStoredButtons);
         // A damaged archive may name null items: they hold nothing, and every walk of the
         // items expects a button.
         for (int iNull = m_listCommands.Find(nullptr); iNull >= 0; iNull = m_listCommands.Find(nullptr))
@@ -133,10 +131,7 @@ void CWTKToolbarMenuButton::Serialize(CArchive& ar)
     } else {
         if (bTearOff)
             ar << m_uiTearOffBarID;
-        CObList view;  // refers to the items for the archive; owns none
-        for (CWTKToolbarButton* pItem : m_listCommands)
-            view.AddTail(pItem);
-        view.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
+        m_listCommands.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
     }
 }
 
@@ -441,6 +436,12 @@ BOOL CWTKToolbarMenuButton::OpenPopupMenu(CWnd* pWnd)
     return m_pPopupMenu != nullptr;
 }
 
+void CWTKToolbarMenuButton::SelectFirstPopupItem() const
+{
+    if (m_pPopupMenu != nullptr && ::IsWindow(m_pPopupMenu->GetSafeHwnd()))
+        m_pPopupMenu->SendMessage(WM_KEYDOWN, VK_HOME);
+}
+
 void CWTKToolbarMenuButton::OnCancelMode()
 {
     if (m_pPopupMenu != nullptr && m_pPopupMenu->GetSafeHwnd() != nullptr) {
@@ -464,13 +465,9 @@ void CWTKToolbarMenuButton::OnCancelMode()
 
 void CWTKToolbarMenuButton::CloseAllPopups()
 {
-    CWTKPopupMenu* pPopup = m_pPopupMenu;
-    if (pPopup == nullptr)
-        return;
     // The root popup of the chain saves its items and closes the rest with it.
-    while (CWTKPopupMenu* pParent = pPopup->GetParentPopupMenu())
-        pPopup = pParent;
-    pPopup->CloseMenu(FALSE);
+    if (m_pPopupMenu != nullptr)
+        m_pPopupMenu->GetRootPopupMenu()->CloseMenu(FALSE);
 }
 
 void CWTKToolbarMenuButton::ResetImageToDefault()

@@ -52,6 +52,8 @@ public:
     // ---- Own operations ----
     // Opens the popup on pWnd (the parent bar when null); FALSE when it did not open.
     virtual BOOL OpenPopupMenu(CWnd* pWnd = nullptr);
+    // Opened from the keyboard: the popup's first item becomes the one Return would choose.
+    void SelectFirstPopupItem() const;
     // The sub-items become the items of hMenu (replacing the old ones).
     virtual void CreateFromMenu(HMENU hMenu);
     // A new menu from the sub-items, or null (no menu, or it could not be built: nothing is

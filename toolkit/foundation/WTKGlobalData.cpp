@@ -1,6 +1,7 @@
 #include "foundation/WTKGlobalData.h"
 
 #include "foundation/WTKCleanUp.h"
+#include "foundation/WTKGlobalFontsHooks.h"
 #include "gdi/DC.h"
 #include "win/Wnd.h"
 
@@ -11,7 +12,6 @@ namespace {
 // Constant-initialised, so they hold before any static constructor runs.
 WTKGlobalDataHook g_menuGlyphsRelease = nullptr;
 WTKGlobalDataHook g_menuSoundStop = nullptr;
-WTKGlobalDataHook g_fontsChanged = nullptr;
 WTKGlobalDataSources g_sources {nullptr, nullptr, nullptr, nullptr, nullptr};
 
 constexpr char kThemeLibrary[] = "UxTheme.dll";
@@ -171,11 +171,6 @@ void WTKSetMenuSoundStopHook(WTKGlobalDataHook hook)
     g_menuSoundStop = hook;
 }
 
-void WTKSetGlobalFontsChangedHook(WTKGlobalDataHook hook)
-{
-    g_fontsChanged = hook;
-}
-
 WTKGlobalData& WTKGetGlobalData()
 {
     static WTKGlobalData data;
@@ -187,13 +182,12 @@ WTKGlobalData::WTKGlobalData()
     // Nothing to release or notify yet: the hooks are left out, so a part that registers one
     // may reach the record from its own first use.
     const WTKGlobalDataHook glyphs = g_menuGlyphsRelease;
-    const WTKGlobalDataHook fonts = g_fontsChanged;
     g_menuGlyphsRelease = nullptr;
-    g_fontsChanged = nullptr;
+    CWTKGlobalFontsHooks* pFontsHooks = CWTKGlobalFontsHooks::Register(nullptr);
     UpdateSysColors();
     UpdateFonts();
     g_menuGlyphsRelease = glyphs;
-    g_fontsChanged = fonts;
+    CWTKGlobalFontsHooks::Register(pFontsHooks);
 
     OSVERSIONINFOA version {};
     version.dwOSVersionInfoSize = sizeof(version);
@@ -353,8 +347,7 @@ void WTKGlobalData::UpdateFonts()
 
     UpdateTextMetrics();
 
-    if (g_fontsChanged)
-        g_fontsChanged();
+    CWTKGlobalFontsHooks::Get().OnGlobalFontsChanged();
 }
 
 void WTKGlobalData::UpdateTextMetrics()

@@ -7,8 +7,9 @@
 //     WTKGlobalData& data = WTKGetGlobalData();
 //
 // The record depends on nothing above it: the parts that must hear of its changes (the menu
-// glyph strip, the menu sound worker, the toolbars) register a hook below. Building the record
-// calls no hook, so a part may reach the record from its own first use. User-interface thread only.
+// glyph strip, the menu sound worker) register a hook below, and the toolbars register their
+// CWTKGlobalFontsHooks. Building the record calls no hook, so a part may reach the record from
+// its own first use. User-interface thread only.
 
 #include "gdi/GdiObject.h"
 
@@ -41,8 +42,8 @@ public:
     // Re-reads the system colours (both copies) and rebuilds the brushes; then the menu glyph
     // strip is released so it is rebuilt in the new colours.
     void UpdateSysColors();
-    // Rebuilds the fonts from the system's non-client metrics, then the text heights; then every
-    // toolbar hears of it.
+    // Rebuilds the fonts from the system's non-client metrics, then the text heights; then the
+    // registered CWTKGlobalFontsHooks hears of it.
     void UpdateFonts();
     void UpdateTextMetrics();
     // A new 8 x 8 checkerboard of face and highlight for pDC; the caller owns it.
@@ -121,8 +122,6 @@ void WTKSetMenuGlyphsReleaseHook(WTKGlobalDataHook hook);
 // Asks the menu sound worker to stop. It signals only and never waits: it also runs while the
 // program ends, when the worker may already be gone.
 void WTKSetMenuSoundStopHook(WTKGlobalDataHook hook);
-// Calls OnGlobalFontsChanged of every toolbar whose window exists (after a font change).
-void WTKSetGlobalFontsChangedHook(WTKGlobalDataHook hook);
 
 // Where the record reads what it cannot decide itself. Replaceable, so that the 8-bit screen,
 // the missing theme library and a missing font face take their real paths in a test.

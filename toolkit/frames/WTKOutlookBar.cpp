@@ -44,7 +44,7 @@ const char* const kBarWindowText = "Shortcuts";
 constexpr UINT kMinStoredPageBytes = 5;
 // Pages and buttons a stored bar may hold; more is not a bar this program wrote.
 constexpr DWORD_PTR kMaxStoredPages = 256;
-constexpr INT_PTR kMaxStoredButtons = 4096;
+constexpr DWORD_PTR kMaxStoredButtons = 4096;
 constexpr DWORD kPageButtonStyle = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_OWNERDRAW;
 constexpr DWORD kBarButtonStyle = WS_CHILD | BS_PUSHBUTTON | BS_OWNERDRAW;
 
@@ -340,13 +340,7 @@ void CWTKOutlookBar::Serialize(CArchive& ar)
         ar >> uiActive;
         if (nPages > 0 && ids.count(uiActive) == 0)
             FwThrowArchiveException(CArchiveException::badIndex);
-        {
-            CObList read;
-            read.Serialize(ar, RUNTIME_CLASS(CWTKOutlookButton));
-            buttons.TakeOver(read);
-        }
-        if (buttons.GetCount() > kMaxStoredButtons)
-            FwThrowArchiveException(CArchiveException::badIndex);
+        buttons.Serialize(ar, RUNTIME_CLASS(CWTKOutlookButton), kMaxStoredButtons);
         for (const CWTKToolbarButton* pBarButton : buttons) {
             const auto* pButton = static_cast<const CWTKOutlookButton*>(pBarButton);
             if (pButton == nullptr || ids.count(pButton->m_uiPageID) == 0)

@@ -26,8 +26,7 @@ public:
     using CWTKToolBar::BuildStateKey;
     CWTKToolbarButton* AddOverflowButton(std::unique_ptr<CWTKToolbarButton> pButton)
     {
-        m_pCustomizeBtn = pButton.get();
-        m_Buttons.AddTail(std::move(pButton));
+        PutBackCustomizeButton(std::move(pButton));
         return m_pCustomizeBtn;
     }
 };
@@ -75,10 +74,7 @@ public:
     CStoredBar& operator=(const CStoredBar&) = delete;
     void Serialize(CArchive& ar) override
     {
-        CObList view;
-        for (CWTKToolbarButton* pButton : m_buttons)
-            view.AddTail(pButton);
-        view.Serialize(ar);
+        m_buttons.Serialize(ar, RUNTIME_CLASS(CWTKToolbarButton));
         ar << 0;
         ar << CString("Stored");
     }

@@ -23,8 +23,7 @@ public:
     using CWTKToolBar::BuildStateKey;
     CWTKToolbarButton* AddOverflowButton(std::unique_ptr<CWTKToolbarButton> pButton)
     {
-        m_pCustomizeBtn = pButton.get();
-        m_Buttons.AddTail(std::move(pButton));
+        PutBackCustomizeButton(std::move(pButton));
         return m_pCustomizeBtn;
     }
     int PressedIndex() const { return m_iButtonCapture; }

@@ -1,5 +1,6 @@
 #include "foundation/WTKCleanUp.h"
 #include "foundation/WTKGlobalData.h"
+#include "foundation/WTKGlobalFontsHooks.h"
 
 #include "Canvas.h"
 #include "win/Wnd.h"
@@ -28,11 +29,15 @@ void CountSoundStop()
     ++g_soundStops;
 }
 
-void CountFontChange()
-{
-    ++g_fontChanges;
-    WTKGetGlobalData();
-}
+class CCountingFontsHooks : public CWTKGlobalFontsHooks {
+public:
+    void OnGlobalFontsChanged() override
+    {
+        ++g_fontChanges;
+        WTKGetGlobalData();
+    }
+};
+CCountingFontsHooks g_countingFontsHooks;
 
 // Registers the hooks before anything else runs and then uses the record for the first time,
 // as a part above would from its own static set-up.
@@ -41,7 +46,7 @@ struct FirstUse {
     {
         WTKSetMenuGlyphsReleaseHook(CountGlyphRelease);
         WTKSetMenuSoundStopHook(CountSoundStop);
-        WTKSetGlobalFontsChangedHook(CountFontChange);
+        CWTKGlobalFontsHooks::Register(&g_countingFontsHooks);
         record = &WTKGetGlobalData();
         hooksCalled = g_glyphReleases + g_soundStops + g_fontChanges;
     }
