@@ -1,47 +1,29 @@
 // CWTKCommandUsageCounter: which commands count, the frequent-use rule at its edge and beyond
 // 32-bit products, and its archive: exact bytes, a round trip, loading over an earlier state,
 // and damaged archives that leave the counter empty.
+#include "ArchiveBytes.h"
+
 #include "command_bars/WTKCommandUsageCounter.h"
 
 #include "command_bars/WTKToolBar.h"
 
 #include "core/Archive.h"
-#include "core/Exception.h"
-#include "core/MemFile.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
 
 std::string Store(CWTKCommandUsageCounter& counter)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        counter.Serialize(ar);
-        ar.Close();
-    }
-    const auto nBytes = static_cast<size_t>(file.GetLength());
-    BYTE* pBytes = file.Detach();
-    std::string bytes(reinterpret_cast<const char*>(pBytes), nBytes);
-    std::free(pBytes);
-    return bytes;
+    return StoreArchive([&](CArchive& ar) { counter.Serialize(ar); });
 }
 
 // FALSE when loading threw.
 bool Load(CWTKCommandUsageCounter& counter, std::string bytes)
 {
-    try {
-        CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
-        CArchive ar(&file, CArchive::load);
-        counter.Serialize(ar);
-        return true;
-    } catch (CException&) {
-        return false;
-    }
+    return LoadArchive(std::move(bytes), [&](CArchive& ar) { counter.Serialize(ar); });
 }
 
 std::string Dword(DWORD dw)

@@ -4,9 +4,6 @@
 #include "command_bars/WTKToolbarMessages.h"
 
 #include "core/Archive.h"
-#include "core/MemFile.h"
-
-#include <cstdlib>
 
 #include "win/WinThread.h"
 
@@ -56,21 +53,6 @@ LRESULT CToolBarTestFrame::OnToolBarPopupMenu(WPARAM /*wParam*/, LPARAM lParam)
     return 0;
 }
 
-std::string StoreArchive(const std::function<void(CArchive&)>& write)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    const auto nBytes = static_cast<size_t>(file.GetLength());
-    BYTE* pBytes = file.Detach();
-    std::string bytes(reinterpret_cast<const char*>(pBytes), nBytes);
-    std::free(pBytes);
-    return bytes;
-}
-
 std::string StoreObject(CObject& object)
 {
     return StoreArchive([&object](CArchive& ar) { ar.WriteObject(&object); });
@@ -78,13 +60,10 @@ std::string StoreObject(CObject& object)
 
 CObject* LoadButtonObject(std::string bytes)
 {
-    try {
-        CMemFile file(reinterpret_cast<BYTE*>(bytes.data()), static_cast<UINT>(bytes.size()));
-        CArchive ar(&file, CArchive::load);
-        return ar.ReadObject(RUNTIME_CLASS(CWTKToolbarButton));
-    } catch (CException&) {
-        return nullptr;
-    }
+    CObject* pObject = nullptr;
+    LoadArchive(std::move(bytes),
+                [&pObject](CArchive& ar) { pObject = ar.ReadObject(RUNTIME_CLASS(CWTKToolbarButton)); });
+    return pObject;
 }
 
 std::vector<UINT> ButtonIds(const CWTKToolBar& bar)

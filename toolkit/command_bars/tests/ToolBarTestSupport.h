@@ -1,6 +1,7 @@
 // Shared by the toolbar tests: the program's application, a frame that records the commands
 // and prompts its toolbars send, and helpers to pump messages and find the screenshots folder.
 #pragma once
+#include "ArchiveBytes.h"
 #include "Files.h"
 #include "MessagePump.h"
 #include "command_bars/WTKToolBar.h"
@@ -60,8 +61,6 @@ public:
     }
 };
 
-// What the writer puts in a storing archive, as bytes.
-std::string StoreArchive(const std::function<void(CArchive&)>& write);
 // An object archived alone, as the bytes a stored state holds.
 std::string StoreObject(CObject& object);
 // The toolbar button read back from such bytes, or null when loading threw.

@@ -2,6 +2,7 @@
 // prompts it is sent, a toolkit frame with a toolbar of colour menu buttons that answers the
 // document-colours question, a scripted colour dialog and small pixel helpers.
 #pragma once
+#include "ArchiveBytes.h"
 #include "ColorTestIds.h"
 #include "MessagePump.h"
 
@@ -106,10 +107,6 @@ public:
 private:
     int m_nOld;
 };
-
-// The bytes an archive writer leaves; and a reader over bytes: FALSE when it threw.
-std::string StoreArchive(const std::function<void(CArchive&)>& write);
-bool LoadArchive(std::string bytes, const std::function<void(CArchive&)>& read);
 
 // A palette of n distinct colours.
 const CWTKColorArray& MakeColours(int n);
