@@ -218,7 +218,8 @@ struct Session {
         if (frame == nullptr || !viewer->WaitForText(frame, kStartTitle))
             return false;
         ::SetForegroundWindow(frame);
-        return WaitUntil([&] { return InFront(); });
+        // The first click waits until the start-up's layout is done and the viewer takes input.
+        return WaitUntil([&] { return InFront(); }) && viewer->WaitForIdle();
     }
     // The frame, or a window it owns (a floating bar), has the keyboard.
     bool InFront() const
@@ -516,10 +517,19 @@ HWND OpenFileMenuByMouse(Session& s)
 // Clicks File on the menu bar and slides right until View's menu opens; the View popup.
 HWND OpenViewMenuByMouse(Session& s)
 {
-    const HWND file = OpenFileMenuByMouse(s);
-    if (file == nullptr)
-        return nullptr;
-    return SlideToNextMenu(s, WindowRect(MenuBarOf(s)).left + kFileTitle, WindowRect(file).left);
+    // A loaded emulator can fall behind the pointer and let it pass the title: as a user would,
+    // close what opened and try again.
+    constexpr int kAttempts = 3;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (const HWND file = OpenFileMenuByMouse(s)) {
+            if (const HWND view = SlideToNextMenu(s, WindowRect(MenuBarOf(s)).left + kFileTitle, WindowRect(file).left))
+                return view;
+        }
+        ViewerHand::Key(VK_ESCAPE);
+        ViewerHand::Key(VK_ESCAPE);
+        s.WaitForPopups(0);
+    }
+    return nullptr;
 }
 
 // Rests on the View menu's item at y until its sub-menu opens; the sub-menu, or null.
